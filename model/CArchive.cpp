@@ -1,0 +1,426 @@
+#include "model/CArchive.h"
+
+#include "model/CArchiveException.h"
+#include "model/CFileException.h"
+#include "model/CMemoryException.h"
+#include "model/CObject.h"
+
+#include <QIODevice>
+#include <QtEndian>
+#include <cstring>
+
+namespace {
+
+constexpr quint16 kNullTag = 0;
+constexpr quint16 kNewClassTag = 0xFFFF;
+constexpr quint16 kClassTag = 0x8000;
+constexpr quint16 kBigObjectTag = 0x7FFF;
+constexpr quint32 kBigClassTag = 0x80000000u;
+constexpr quint16 kWideMarker = 0xFFFE;
+constexpr int kMaxClassNameLength = 64;
+
+// Windows-1252 from 0x80 to 0x9F; the five bytes that code page leaves
+// undefined map to the C1 controls of the same value, so they survive a
+// round trip.
+const char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+int ansiByte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kCp1252High[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
+bool CArchive::IsAnsiRepresentable(const QString &text)
+{
+    for (QChar c : text)
+        if (ansiByte(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
+QByteArray CArchive::ToAnsi(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const int b = ansiByte(c.unicode());
+        out.append(static_cast<char>(b < 0 ? '?' : b));
+    }
+    return out;
+}
+
+QString CArchive::FromAnsi(const QByteArray &bytes)
+{
+    QString out;
+    out.resize(bytes.size());
+    QChar *d = out.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = static_cast<unsigned char>(bytes[i]);
+        d[i] = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return out;
+}
+
+CArchive::CArchive(QIODevice *device, Mode mode, int bufferSize)
+    : m_device(device), m_mode(mode)
+{
+    m_buffer.resize(bufferSize > 0 ? bufferSize : 4096);
+}
+
+CArchive::~CArchive() = default;
+
+// ---- storing ----
+
+void CArchive::Write(const char *data, qint64 size)
+{
+    if (m_mode != store)
+        throw CArchiveException(CArchiveException::readOnly);
+    while (size > 0) {
+        const qint64 room = m_buffer.size() - m_bufLen;
+        const qint64 n = std::min(room, size);
+        std::memcpy(m_buffer.data() + m_bufLen, data, static_cast<size_t>(n));
+        m_bufLen += n;
+        data += n;
+        size -= n;
+        if (m_bufLen == m_buffer.size())
+            Flush();
+    }
+}
+
+void CArchive::Flush()
+{
+    if (m_mode != store || m_bufLen == 0)
+        return;
+    const qint64 written = m_device->write(m_buffer.constData(), m_bufLen);
+    if (written != m_bufLen)
+        throw CFileException(CFileException::diskFull, QString(), m_device->errorString());
+    m_bufLen = 0;
+}
+
+void CArchive::Close()
+{
+    if (m_closed)
+        return;
+    m_closed = true;
+    Flush();
+}
+
+void CArchive::WriteByte(quint8 v) { Write(reinterpret_cast<const char *>(&v), 1); }
+
+void CArchive::WriteWord(quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    Write(b, 2);
+}
+
+void CArchive::WriteLong(qint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    Write(b, 4);
+}
+
+void CArchive::WriteDWord(quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    Write(b, 4);
+}
+
+void CArchive::WriteDouble(double v)
+{
+    quint64 bits;
+    std::memcpy(&bits, &v, 8);
+    char b[8];
+    qToLittleEndian(bits, b);
+    Write(b, 8);
+}
+
+void CArchive::WriteLengthPrefix(quint64 length)
+{
+    if (length < 255) {
+        WriteByte(static_cast<quint8>(length));
+    } else if (length < 0xFFFE) {
+        WriteByte(0xFF);
+        WriteWord(static_cast<quint16>(length));
+    } else {
+        WriteByte(0xFF);
+        WriteWord(0xFFFF);
+        WriteDWord(static_cast<quint32>(length));
+    }
+}
+
+void CArchive::WriteString(const QString &text)
+{
+    if (IsAnsiRepresentable(text)) {
+        const QByteArray bytes = ToAnsi(text);
+        WriteLengthPrefix(static_cast<quint64>(bytes.size()));
+        Write(bytes.constData(), bytes.size());
+        return;
+    }
+    // Text the ANSI code page cannot hold goes in the 16-bit form, so that
+    // nothing the user typed is lost.
+    WriteByte(0xFF);
+    WriteWord(kWideMarker);
+    WriteLengthPrefix(static_cast<quint64>(text.size()));
+    QByteArray utf16(text.size() * 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        qToLittleEndian<quint16>(text[i].unicode(), utf16.data() + 2 * i);
+    Write(utf16.constData(), utf16.size());
+}
+
+void CArchive::WriteDate(const COleDateTime &dt)
+{
+    WriteLong(dt.GetStatus());
+    WriteDouble(dt.GetValue());
+}
+
+void CArchive::WriteSpan(const COleDateTimeSpan &span)
+{
+    WriteLong(span.GetStatus());
+    WriteDouble(span.GetValue());
+}
+
+void CArchive::WriteObject(const CObject *object)
+{
+    if (!object) {
+        WriteWord(kNullTag);
+        return;
+    }
+    // The program never writes one object twice, so every object is new;
+    // no back-references are produced.
+    const CRuntimeClass *cls = object->GetRuntimeClass();
+    const ClassEntry *entry = nullptr;
+    for (const ClassEntry &e : m_classes)
+        if (e.cls == cls)
+            entry = &e;
+    if (!entry) {
+        WriteWord(kNewClassTag);
+        WriteWord(static_cast<quint16>(cls->Schema()));
+        const QByteArray name(cls->m_lpszClassName);
+        WriteWord(static_cast<quint16>(name.size()));
+        Write(name.constData(), name.size());
+        m_classes.push_back({ m_mapCount++, cls, cls->Schema() });
+    } else if (entry->index < kBigObjectTag) {
+        WriteWord(static_cast<quint16>(kClassTag | entry->index));
+    } else {
+        WriteWord(kBigObjectTag);
+        WriteDWord(kBigClassTag | entry->index);
+    }
+    ++m_mapCount;
+    const_cast<CObject *>(object)->Serialize(*this);
+}
+
+// ---- loading ----
+
+qint64 CArchive::BytesRemaining() const
+{
+    if (m_device->isSequential())
+        return -1;
+    return (m_bufLen - m_bufPos) + (m_device->size() - m_device->pos());
+}
+
+void CArchive::CheckRemaining(quint64 needed)
+{
+    const qint64 left = BytesRemaining();
+    if (left >= 0 && needed > static_cast<quint64>(left))
+        throw CArchiveException(CArchiveException::endOfFile);
+}
+
+void CArchive::FillBuffer()
+{
+    const qint64 n = m_device->read(m_buffer.data(), m_buffer.size());
+    if (n < 0)
+        throw CFileException(CFileException::generic, QString(), m_device->errorString());
+    m_bufPos = 0;
+    m_bufLen = n;
+}
+
+void CArchive::Read(char *data, qint64 size)
+{
+    if (m_mode != load)
+        throw CArchiveException(CArchiveException::writeOnly);
+    while (size > 0) {
+        if (m_bufPos == m_bufLen) {
+            FillBuffer();
+            if (m_bufLen == 0)
+                throw CArchiveException(CArchiveException::endOfFile);
+        }
+        const qint64 n = std::min(m_bufLen - m_bufPos, size);
+        std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(n));
+        m_bufPos += n;
+        data += n;
+        size -= n;
+    }
+}
+
+QByteArray CArchive::ReadBytes(qint64 size)
+{
+    if (size < 0)
+        throw CArchiveException(CArchiveException::generic, QStringLiteral("negative length"));
+    CheckRemaining(static_cast<quint64>(size));
+    QByteArray out;
+    // Where the device cannot tell its size, grow with the bytes that come.
+    constexpr qint64 kChunk = 1 << 16;
+    while (out.size() < size) {
+        const qint64 n = std::min(kChunk, size - out.size());
+        const qsizetype at = out.size();
+        out.resize(at + n);
+        Read(out.data() + at, n);
+    }
+    return out;
+}
+
+quint8 CArchive::ReadByte()
+{
+    quint8 v;
+    Read(reinterpret_cast<char *>(&v), 1);
+    return v;
+}
+
+quint16 CArchive::ReadWord()
+{
+    char b[2];
+    Read(b, 2);
+    return qFromLittleEndian<quint16>(b);
+}
+
+qint32 CArchive::ReadLong()
+{
+    char b[4];
+    Read(b, 4);
+    return qFromLittleEndian<qint32>(b);
+}
+
+quint32 CArchive::ReadDWord()
+{
+    char b[4];
+    Read(b, 4);
+    return qFromLittleEndian<quint32>(b);
+}
+
+double CArchive::ReadDouble()
+{
+    char b[8];
+    Read(b, 8);
+    const quint64 bits = qFromLittleEndian<quint64>(b);
+    double v;
+    std::memcpy(&v, &bits, 8);
+    return v;
+}
+
+quint64 CArchive::ReadLengthPrefix(bool &wideMarker)
+{
+    wideMarker = false;
+    const quint8 b = ReadByte();
+    if (b < 0xFF)
+        return b;
+    const quint16 w = ReadWord();
+    if (w == kWideMarker) {
+        wideMarker = true;
+        return 0;
+    }
+    if (w == 0xFFFF)
+        return ReadDWord();
+    return w;
+}
+
+QString CArchive::ReadString()
+{
+    bool wide = false;
+    quint64 length = ReadLengthPrefix(wide);
+    if (!wide)
+        return FromAnsi(ReadBytes(static_cast<qint64>(length)));
+    bool again = false;
+    length = ReadLengthPrefix(again);
+    if (again)
+        throw CArchiveException(CArchiveException::generic, QStringLiteral("bad string length"));
+    const QByteArray bytes = ReadBytes(static_cast<qint64>(length * 2));
+    QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
+    for (quint64 i = 0; i < length; ++i)
+        text[static_cast<qsizetype>(i)] = QChar(qFromLittleEndian<quint16>(bytes.constData() + 2 * i));
+    return text;
+}
+
+COleDateTime CArchive::ReadDate()
+{
+    const qint32 status = ReadLong();
+    const double value = ReadDouble();
+    return COleDateTime(value, static_cast<COleDateTime::DateTimeStatus>(status));
+}
+
+COleDateTimeSpan CArchive::ReadSpan()
+{
+    const qint32 status = ReadLong();
+    const double value = ReadDouble();
+    return COleDateTimeSpan(value, static_cast<COleDateTimeSpan::DateTimeSpanStatus>(status));
+}
+
+unsigned CArchive::GetObjectSchema()
+{
+    const unsigned schema = m_objectSchema;
+    m_objectSchema = kUnknownSchema;
+    return schema;
+}
+
+std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
+{
+    const quint16 word = ReadWord();
+    quint32 tag;
+    if (word == kBigObjectTag)
+        tag = ReadDWord();
+    else
+        tag = (static_cast<quint32>(word & kClassTag) << 16) | (word & ~kClassTag);
+
+    const CRuntimeClass *cls = nullptr;
+    unsigned schema = 0;
+    if (word == kNewClassTag) {
+        schema = ReadWord();
+        const quint16 nameLength = ReadWord();
+        if (nameLength >= kMaxClassNameLength)
+            throw CArchiveException(CArchiveException::badClass, QStringLiteral("class name too long"));
+        const QByteArray name = ReadBytes(nameLength);
+        cls = CRuntimeClass::Find(name);
+        if (!cls)
+            throw CArchiveException(CArchiveException::badClass, QString::fromLatin1(name));
+        if (schema != cls->Schema() && !cls->IsVersionable())
+            throw CArchiveException(CArchiveException::badSchema);
+        m_classes.push_back({ m_mapCount++, cls, schema });
+    } else if (!(tag & kBigClassTag)) {
+        if (tag == 0)
+            return nullptr;
+        // The program's writers never produce back-references.
+        throw CArchiveException(CArchiveException::badIndex, QStringLiteral("object reference"));
+    } else {
+        const quint32 index = tag & ~kBigClassTag;
+        if (index == 0 || index >= m_mapCount)
+            throw CArchiveException(CArchiveException::badIndex);
+        for (const ClassEntry &e : m_classes)
+            if (e.index == index) {
+                cls = e.cls;
+                schema = e.schema;
+            }
+        if (!cls)
+            throw CArchiveException(CArchiveException::badIndex, QStringLiteral("not a class"));
+    }
+    if (expected && !cls->IsDerivedFrom(expected))
+        throw CArchiveException(CArchiveException::badClass, QString::fromLatin1(cls->m_lpszClassName));
+    std::unique_ptr<CObject> object = cls->m_pfnCreateObject();
+    ++m_mapCount;
+    m_objectSchema = schema;
+    object->Serialize(*this);
+    m_objectSchema = kUnknownSchema;
+    return object;
+}

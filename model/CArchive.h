@@ -1,0 +1,91 @@
+#pragma once
+
+#include "model/COleDateTime.h"
+#include "model/COleDateTimeSpan.h"
+#include "model/CRuntimeClass.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <vector>
+
+class CObject;
+class QIODevice;
+
+// The sequential little-endian byte stream of reminder files and packs,
+// opened for storing or for loading over an open device. Failures raise
+// CArchiveException (stream faults), CFileException (device faults) or
+// CMemoryException.
+class CArchive
+{
+public:
+    enum Mode { store = 0, load = 1 };
+    static constexpr unsigned kUnknownSchema = 0xFFFFFFFFu;
+
+    CArchive(QIODevice *device, Mode mode, int bufferSize = 4096);
+    ~CArchive(); // an archive not closed drops what it has buffered
+    CArchive(const CArchive &) = delete;
+    CArchive &operator=(const CArchive &) = delete;
+
+    bool IsStoring() const { return m_mode == store; }
+    bool IsLoading() const { return m_mode == load; }
+
+    void WriteByte(quint8 v);
+    void WriteWord(quint16 v);
+    void WriteLong(qint32 v);
+    void WriteDWord(quint32 v);
+    void WriteDouble(double v);
+    void WriteString(const QString &text);
+    void WriteDate(const COleDateTime &dt);
+    void WriteSpan(const COleDateTimeSpan &span);
+    void Write(const char *data, qint64 size);
+    void WriteObject(const CObject *object);
+
+    quint8 ReadByte();
+    quint16 ReadWord();
+    qint32 ReadLong();
+    quint32 ReadDWord();
+    double ReadDouble();
+    QString ReadString();
+    COleDateTime ReadDate();
+    COleDateTimeSpan ReadSpan();
+    void Read(char *data, qint64 size);
+    // Reads size bytes; never allocates more than the stream can still hold.
+    QByteArray ReadBytes(qint64 size);
+    // Null for the null tag; otherwise an object of expected (or derived).
+    std::unique_ptr<CObject> ReadObject(const CRuntimeClass *expected);
+
+    // Inside Serialize while loading: the schema recorded for the object's
+    // class; reading it makes it unknown for any later caller.
+    unsigned GetObjectSchema();
+
+    // Bytes still to read, or -1 when the device cannot tell.
+    qint64 BytesRemaining() const;
+
+    void Flush();
+    void Close();
+
+    // Text in the Windows ANSI code page (1252) as the files hold it.
+    static bool IsAnsiRepresentable(const QString &text);
+    static QByteArray ToAnsi(const QString &text);
+    static QString FromAnsi(const QByteArray &bytes);
+
+private:
+    void WriteLengthPrefix(quint64 length);
+    quint64 ReadLengthPrefix(bool &wideMarker);
+    void FillBuffer();
+    void CheckRemaining(quint64 needed);
+
+    QIODevice *m_device = nullptr;
+    Mode m_mode = store;
+    QByteArray m_buffer;
+    qint64 m_bufPos = 0;
+    qint64 m_bufLen = 0;
+    bool m_closed = false;
+
+    // Class records seen in this archive, by index; objects only count.
+    struct ClassEntry { quint32 index; const CRuntimeClass *cls; unsigned schema; };
+    std::vector<ClassEntry> m_classes;
+    quint32 m_mapCount = 1;
+    unsigned m_objectSchema = kUnknownSchema;
+};

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+class COleDateTimeSpan;
+
+// A date and time as the reminder files hold it: a count of days since
+// 30 December 1899 00:00 whose fraction is the time of day, with a status.
+// Before that day the whole part counts days backwards while the fraction
+// still gives the time of day (-1.25 is 29 December 1899 06:00).
+// Times are wall-clock local times; the files carry no time zone.
+class COleDateTime
+{
+public:
+    enum DateTimeStatus { valid = 0, invalid = 1, null = 2 };
+
+    COleDateTime() = default;
+    COleDateTime(double days, DateTimeStatus status = valid) : m_dt(days), m_status(status) {}
+    COleDateTime(int year, int month, int day, int hour, int minute, int second);
+
+    static COleDateTime GetCurrentTime();
+    static COleDateTime FromQDateTime(const class QDateTime &dt);
+
+    // Sets the value from its parts; an impossible date or time leaves the
+    // value unchanged and the status invalid.
+    int SetDateTime(int year, int month, int day, int hour, int minute, int second);
+    int SetDate(int year, int month, int day) { return SetDateTime(year, month, day, 0, 0, 0); }
+    void SetStatus(DateTimeStatus status) { m_status = status; }
+    DateTimeStatus GetStatus() const { return m_status; }
+
+    double GetValue() const { return m_dt; }
+    void SetValue(double days) { m_dt = days; }
+
+    // The field readers return -1 when the value is not a valid date.
+    int GetYear() const;
+    int GetMonth() const;
+    int GetDay() const;
+    int GetHour() const;
+    int GetMinute() const;
+    int GetSecond() const;
+    int GetDayOfWeek() const; // 1 = Sunday .. 7 = Saturday
+    int GetDayOfYear() const;
+
+    // All fields at once; false when the value cannot be broken down.
+    struct Parts { int year, month, day, hour, minute, second, dayOfWeek; };
+    bool GetParts(Parts &parts) const;
+
+    // Time as a continuous count of days, whatever the sign convention;
+    // earlier/later and all arithmetic go through it.
+    double Linear() const;
+    static double FromLinear(double linear);
+
+    // Whole days from 30 December 1899 of the calendar date (no time).
+    long long DayNumber() const;
+
+    bool operator==(const COleDateTime &o) const { return m_status == o.m_status && m_dt == o.m_dt; }
+    bool operator!=(const COleDateTime &o) const { return !(*this == o); }
+    bool operator<(const COleDateTime &o) const { return Linear() < o.Linear(); }
+    bool operator>(const COleDateTime &o) const { return Linear() > o.Linear(); }
+    bool operator<=(const COleDateTime &o) const { return Linear() <= o.Linear(); }
+    bool operator>=(const COleDateTime &o) const { return Linear() >= o.Linear(); }
+
+    COleDateTime operator+(const COleDateTimeSpan &span) const;
+    COleDateTime operator-(const COleDateTimeSpan &span) const;
+    COleDateTime &operator+=(const COleDateTimeSpan &span) { return *this = *this + span; }
+    COleDateTime &operator-=(const COleDateTimeSpan &span) { return *this = *this - span; }
+    COleDateTimeSpan operator-(const COleDateTime &other) const;
+
+    // Text in the user's default locale: the date alone at 00:00:00, the
+    // time alone on day 0, empty for a null value, always a 4-digit year.
+    QString Format() const;
+    // Reads a date, a time, or both, in the user's default locale (and the
+    // ISO form); false leaves the value invalid.
+    bool ParseDateTime(const QString &text);
+
+    class QDateTime ToQDateTime() const;
+
+private:
+    double m_dt = 0.0;
+    DateTimeStatus m_status = valid;
+};

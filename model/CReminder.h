@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/CObject.h"
+#include "model/COleDateTime.h"
+#include "model/COleDateTimeSpan.h"
+
+#include <QString>
+
+enum RecurrenceKind : quint16 { RecurOneTime = 0, RecurAnnual = 1, RecurMonthly = 2, RecurWeekly = 3 };
+
+// One reminder: what to show, when, how often, with which icon and sound,
+// and whether its alert has been shown. A value type, stored in reminder
+// files and packs as class "CReminder", schema 2 (schema 1 still loads).
+class CReminder : public CObject
+{
+public:
+    static const CRuntimeClass classCReminder;
+    static constexpr unsigned kSchema = 2;
+
+    CReminder();
+    CReminder(const CReminder &) = default;
+    CReminder &operator=(const CReminder &) = default;
+    CReminder(CReminder &&) noexcept = default;
+    CReminder &operator=(CReminder &&) noexcept = default;
+    ~CReminder() override = default;
+
+    const CRuntimeClass *GetRuntimeClass() const override { return &classCReminder; }
+    void Serialize(CArchive &ar) override;
+
+    // Every field but the sound and icon names back to its default.
+    void SetDefaults();
+    // After an edit: never shown.
+    void ResetShown();
+    // The message on one line: each CR and each LF becomes one space.
+    QString GetFlatMessage() const;
+
+    // "One time", "Annual", "Monthly", "Weekly"; other codes show as one time.
+    static QString RecurrenceName(int kind);
+    bool IsOneTime() const { return m_Recurrence != RecurAnnual && m_Recurrence != RecurMonthly && m_Recurrence != RecurWeekly; }
+
+    static const COleDateTime kDefaultDate; // 13 January 1987 00:00, also "never shown"
+    static const QString kUninitializedMessage;
+
+    COleDateTime m_DateTime;
+    COleDateTime m_LastShown;
+    COleDateTimeSpan m_ReshowInterval;
+    COleDateTimeSpan m_AdvanceNotice;
+    quint16 m_IconNumber = 0;
+    QString m_Message;
+    quint16 m_Recurrence = RecurOneTime;
+    bool m_Private = false;
+    bool m_Shown = false;
+    bool m_ReservedFlag = false;
+    COleDateTimeSpan m_ReservedSpan;
+    QString m_SoundFileName;
+    QString m_IconName;
+    qint32 m_RuntimeValue = 0; // icon stamp, never stored
+    bool m_ReservedFlag2 = false;
+    bool m_Dragging = false;   // never stored
+
+private:
+    void LoadSchema1(CArchive &ar);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/CDueHost.h"
+#include "model/COleDateTime.h"
+
+class CReminder;
+class CReminderList;
+
+// The due-reminder pass: at one present time, presents every reminder
+// that is due through the host's alert, once per occurrence, and marks it
+// shown. A repeating reminder is due from the start of its notice until
+// the end of its occurrence's day, so an occurrence missed while nothing
+// ran is still presented later that day.
+class CReminderCheck
+{
+public:
+    CReminderCheck(CReminderList &list, CDueHost &host) : m_list(list), m_host(host) {}
+
+    // One pass at the present time now; raiseFirst 1 raises the window
+    // before each alert. Returns the number of alerts presented.
+    int CheckReminders(int raiseFirst, const COleDateTime &now);
+
+    // Whether r is due at now, and the alert text it would show. Pure.
+    static bool IsDue(const CReminder &r, const COleDateTime &now, QString *alertText = nullptr);
+    static QString ComposeAlertText(const CReminder &r, const COleDateTime &effective, const COleDateTime &now);
+
+    COleDateTime m_LastCheckTime { 0.0 };
+
+private:
+    CReminderList &m_list;
+    CDueHost &m_host;
+};

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "model/CReminder.h"
+
+#include <vector>
+
+// The one collection of all reminders, ordered by date and time, with the
+// day indexes that let the calendar ask "which reminders fall on this day"
+// without scanning the repeating kinds. Reminders are addressed by index,
+// valid until the next insertion, deletion or sort. The indexes are right
+// only after RebuildIndexes (Sort rebuilds them itself).
+class CReminderList
+{
+public:
+    static constexpr int kMaxPerDay = 20;
+
+    int GetSize() const { return static_cast<int>(m_reminders.size()); }
+    bool IsEmpty() const { return m_reminders.empty(); }
+    CReminder &operator[](int index) { return m_reminders[static_cast<size_t>(index)]; }
+    const CReminder &operator[](int index) const { return m_reminders[static_cast<size_t>(index)]; }
+    CReminder &GetAt(int index) { return (*this)[index]; }
+    const CReminder &GetAt(int index) const { return (*this)[index]; }
+    const std::vector<CReminder> &Reminders() const { return m_reminders; }
+
+    // New elements take the record defaults; surplus ones are destroyed.
+    void SetSize(int count);
+    void RemoveAll();
+    // Replaces the whole contents (as loading does) and rebuilds the indexes.
+    void Assign(std::vector<CReminder> reminders);
+
+    // Before the first reminder at the same or a later time: among equal
+    // times the one inserted last comes first. Returns the new index.
+    int InsertSorted(const CReminder &reminder);
+    int AddReminder(const COleDateTime &dateTime, const COleDateTimeSpan &advanceNotice,
+                    const QString &iconName, const QString &message, int recurrence,
+                    bool isPrivate, const QString &soundFileName, bool shown,
+                    const COleDateTime &lastShown);
+    // Refuses an index outside the list with an internal-error message.
+    bool Delete(int index);
+    void Sort();
+    bool IsSorted() const;
+    void RebuildIndexes();
+
+    int FindFirstOnDate(const COleDateTime &day) const;
+    // Fills the day result (at most 20 indexes: one-time, weekly, monthly,
+    // annual) and returns its count. No allocation.
+    int GetRemindersOnDay(const COleDateTime &day);
+    int GetDayCount() const { return m_dayCount; }
+    int GetDayResult(int slot) const { return m_dayResult[slot]; }
+    bool Contains(const CReminder &candidate) const;
+
+    // The occurrence in force at now (see CRecurrence).
+    COleDateTime GetEffectiveDate(const CReminder &reminder, const COleDateTime &now) const;
+
+    static COleDateTime DateOnly(const COleDateTime &dt);
+    static COleDateTime MonthDayKey(const COleDateTime &dt);
+    static COleDateTime TimeOnly(const COleDateTime &dt);
+
+    // Order key of a date: its continuous day count; values that are not
+    // numbers sort after every date.
+    static double SortKey(const COleDateTime &dt);
+
+private:
+    int LowerBound(double key) const;
+    void AddToDay(int index)
+    {
+        if (m_dayCount < kMaxPerDay)
+            m_dayResult[m_dayCount++] = index;
+    }
+
+    std::vector<CReminder> m_reminders;
+    std::vector<int> m_dayOfMonthIndex[32]; // monthly reminders by day 1..31
+    std::vector<int> m_weekdayIndex[8];     // weekly reminders by weekday 1..7
+    std::vector<int> m_annualIndex;         // annual reminders, newest index first
+    std::vector<int> m_annualByMonthDay[13][32]; // the annual list split by month and day
+    int m_dayResult[kMaxPerDay] = {};
+    int m_dayCount = 0;
+};

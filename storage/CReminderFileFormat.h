@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/CReminder.h"
+
+#include <QString>
+#include <vector>
+
+class QIODevice;
+class CReminderList;
+
+// The byte layout of a reminder file: the current form (a 32-bit 0, the
+// banner "KM 2.0 Reminders", a count and that many tagged records) and the
+// legacy form (a count and bare schema-1 records). Failures raise the
+// archive, file and memory exceptions; the device is not opened or closed.
+class CReminderFileFormat
+{
+public:
+    enum Format { Current, Legacy };
+    static const QString kBanner;
+
+    // Reads every record into out, appending as it goes, so that on a
+    // failure out holds the records read before it. A count that the bytes
+    // left could not possibly hold is refused before anything is allocated.
+    static Format Read(QIODevice &device, std::vector<CReminder> &out);
+    static void Write(QIODevice &device, const CReminderList &list);
+    static void Write(QIODevice &device, const std::vector<CReminder> &reminders);
+
+    // Smallest number of bytes one record can take in each form.
+    static constexpr qint64 kMinTaggedRecord = 2;  // a null tag
+    static constexpr qint64 kMinLegacyRecord = 55; // schema-1 body with empty message
+};
