@@ -9,7 +9,7 @@ packages=(
     libcanberra-dev
     xvfb xauth xdotool x11-utils imagemagick
     fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
-    xdg-utils shared-mime-info desktop-file-utils
+    xdg-utils shared-mime-info desktop-file-utils poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do
