@@ -1,0 +1,94 @@
+#include "cli/CCliCommand.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMap>
+#include <cstdio>
+
+namespace {
+std::vector<CCliCommand *> &commands()
+{
+    static std::vector<CCliCommand *> all;
+    return all;
+}
+QMap<QString, CCliCommand::DumpReader> &dumpReaders()
+{
+    static QMap<QString, CCliCommand::DumpReader> readers;
+    return readers;
+}
+} // namespace
+
+void CCliCommand::Register(CCliCommand *command) { commands().push_back(command); }
+
+const std::vector<CCliCommand *> &CCliCommand::All() { return commands(); }
+
+CCliCommand *CCliCommand::Find(const QString &name)
+{
+    for (CCliCommand *c : commands())
+        if (c->Name() == name)
+            return c;
+    return nullptr;
+}
+
+int CCliCommand::UsageError(const QString &text)
+{
+    std::fprintf(stderr, "kestrelmark-cli: %s\n", text.toLocal8Bit().constData());
+    return kUsage;
+}
+
+int CCliCommand::InputError(const QString &text)
+{
+    std::fprintf(stderr, "kestrelmark-cli: %s\n", text.toLocal8Bit().constData());
+    return kBadInput;
+}
+
+void CCliCommand::PrintJson(const QJsonValue &value)
+{
+    QByteArray bytes;
+    if (value.isObject())
+        bytes = QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented);
+    else if (value.isArray())
+        bytes = QJsonDocument(value.toArray()).toJson(QJsonDocument::Indented);
+    QFile out;
+    if (out.open(stdout, QIODevice::WriteOnly))
+        out.write(bytes);
+}
+
+void CCliCommand::RegisterDumpReader(const QString &extension, DumpReader reader)
+{
+    dumpReaders().insert(extension.toLower(), std::move(reader));
+}
+
+CCliCommand::DumpReader CCliCommand::FindDumpReader(const QString &path)
+{
+    // File kinds go by the last four characters in lower case.
+    return dumpReaders().value(path.right(4).toLower());
+}
+
+CCliCommand::ParsedArgs CCliCommand::Parse(const QStringList &args, const QStringList &valueOptions,
+                                           const QStringList &flagOptions)
+{
+    ParsedArgs parsed;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (!a.startsWith(QLatin1String("--")) || a == QLatin1String("--")) {
+            parsed.positional << a;
+            continue;
+        }
+        const QString name = a.mid(2);
+        if (valueOptions.contains(name)) {
+            if (i + 1 >= args.size()) {
+                parsed.error = QStringLiteral("option %1 needs a value").arg(a);
+                return parsed;
+            }
+            parsed.options.insert(name, args[++i]);
+        } else if (flagOptions.contains(name)) {
+            parsed.flags << name;
+        } else {
+            parsed.error = QStringLiteral("unknown option %1").arg(a);
+            return parsed;
+        }
+    }
+    return parsed;
+}

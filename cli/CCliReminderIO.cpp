@@ -1,0 +1,103 @@
+#include "cli/CCliReminderIO.h"
+
+#include "cli/CCliCommand.h"
+#include "model/CArchiveException.h"
+#include "model/CFileException.h"
+#include "model/CMemoryException.h"
+#include "model/CReminderList.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    try {
+        const CReminderFileFormat::Format f = CReminderFileFormat::Read(file, out);
+        if (format)
+            *format = f;
+    } catch (const CArchiveException &e) {
+        return CCliCommand::InputError(QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, QString::fromLocal8Bit(e.what())));
+    } catch (const CFileException &e) {
+        return CCliCommand::InputError(QStringLiteral("cannot read %1 (%2)").arg(path, QString::fromLocal8Bit(e.what())));
+    } catch (const CMemoryException &) {
+        return CCliCommand::InputError(QStringLiteral("not enough memory to read %1").arg(path));
+    } catch (const std::bad_alloc &) {
+        return CCliCommand::InputError(QStringLiteral("not enough memory to read %1").arg(path));
+    }
+    return CCliCommand::kOk;
+}
+
+int CCliReminderIO::ReadList(const QString &path, CReminderList &list)
+{
+    std::vector<CReminder> reminders;
+    if (const int rc = Read(path, reminders))
+        return rc;
+    list.Assign(std::move(reminders));
+    if (!list.IsSorted())
+        list.Sort();
+    return CCliCommand::kOk;
+}
+
+int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &reminders)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return CCliCommand::InputError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    try {
+        CReminderFileFormat::Write(file, reminders);
+    } catch (const std::exception &e) {
+        file.cancelWriting();
+        return CCliCommand::InputError(QStringLiteral("cannot write %1 (%2)").arg(path, QString::fromLocal8Bit(e.what())));
+    }
+    if (!file.commit())
+        return CCliCommand::InputError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    return CCliCommand::kOk;
+}
+
+QJsonObject CCliReminderIO::DateJson(const COleDateTime &dt)
+{
+    QJsonObject o { { QStringLiteral("status"), static_cast<int>(dt.GetStatus()) },
+                    { QStringLiteral("days"), dt.GetValue() } };
+    COleDateTime::Parts p;
+    if (dt.GetParts(p))
+        o.insert(QStringLiteral("iso"), QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day,
+                                                          p.hour, p.minute, p.second));
+    return o;
+}
+
+QJsonObject CCliReminderIO::SpanJson(const COleDateTimeSpan &span)
+{
+    return QJsonObject { { QStringLiteral("status"), static_cast<int>(span.GetStatus()) },
+                         { QStringLiteral("days"), span.GetValue() } };
+}
+
+QJsonObject CCliReminderIO::ReminderJson(const CReminder &r)
+{
+    return QJsonObject {
+        { QStringLiteral("dateTime"), DateJson(r.m_DateTime) },
+        { QStringLiteral("advanceNotice"), SpanJson(r.m_AdvanceNotice) },
+        { QStringLiteral("iconNumber"), r.m_IconNumber },
+        { QStringLiteral("message"), r.m_Message },
+        { QStringLiteral("recurrence"), r.m_Recurrence },
+        { QStringLiteral("private"), r.m_Private },
+        { QStringLiteral("shown"), r.m_Shown },
+        { QStringLiteral("lastShown"), DateJson(r.m_LastShown) },
+        { QStringLiteral("reshowInterval"), SpanJson(r.m_ReshowInterval) },
+        { QStringLiteral("reservedFlag"), r.m_ReservedFlag },
+        { QStringLiteral("reservedSpan"), SpanJson(r.m_ReservedSpan) },
+        { QStringLiteral("soundFileName"), r.m_SoundFileName },
+        { QStringLiteral("iconName"), r.m_IconName },
+        { QStringLiteral("reservedFlag2"), r.m_ReservedFlag2 },
+    };
+}
+
+QJsonArray CCliReminderIO::RemindersJson(const std::vector<CReminder> &reminders)
+{
+    QJsonArray array;
+    for (const CReminder &r : reminders)
+        array.append(ReminderJson(r));
+    return array;
+}

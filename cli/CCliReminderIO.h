@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/CReminder.h"
+#include "storage/CReminderFileFormat.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <vector>
+
+class CReminderList;
+
+// Reading, writing and printing reminder files for the commands.
+class CCliReminderIO
+{
+public:
+    // Reads a reminder file; on failure writes one line to stderr and
+    // returns the exit code (2), else 0.
+    static int Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format = nullptr);
+    // Reads into the list, in date order, with the indexes built.
+    static int ReadList(const QString &path, CReminderList &list);
+    // Writes a current reminder file, replacing the old one only once the
+    // new one is complete.
+    static int Write(const QString &path, const std::vector<CReminder> &reminders);
+
+    static QJsonObject DateJson(const COleDateTime &dt);
+    static QJsonObject SpanJson(const COleDateTimeSpan &span);
+    static QJsonObject ReminderJson(const CReminder &r);
+    static QJsonArray RemindersJson(const std::vector<CReminder> &reminders);
+};

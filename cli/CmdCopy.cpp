@@ -1,0 +1,33 @@
+#include "cli/CCliCommand.h"
+#include "cli/CCliReminderIO.h"
+
+namespace {
+
+class CmdCopy : public CCliCommand
+{
+public:
+    QString Name() const override { return QStringLiteral("copy"); }
+    QString Summary() const override { return QStringLiteral("copy a reminder file into a current (.km2) one"); }
+    QString Usage() const override
+    {
+        return QStringLiteral("Usage: kestrelmark-cli copy IN OUT\n"
+                              "Reads IN (.km2 or legacy .kmr) and writes all its reminders to OUT.");
+    }
+    int Run(const QStringList &args) override
+    {
+        const ParsedArgs a = Parse(args, {}, {});
+        if (!a.error.isEmpty())
+            return UsageError(a.error);
+        if (a.positional.size() != 2)
+            return UsageError(QStringLiteral("copy takes IN and OUT"));
+        std::vector<CReminder> reminders;
+        if (const int rc = CCliReminderIO::Read(a.positional[0], reminders))
+            return rc;
+        return CCliReminderIO::Write(a.positional[1], reminders);
+    }
+};
+
+CmdCopy s_command;
+CCliCommand::Registrar s_registrar(&s_command);
+
+} // namespace

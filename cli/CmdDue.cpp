@@ -1,0 +1,72 @@
+#include "cli/CCliCommand.h"
+#include "cli/CCliReminderIO.h"
+#include "cli/CCliValues.h"
+#include "model/CReminderCheck.h"
+#include "model/CReminderList.h"
+
+#include <QJsonArray>
+
+namespace {
+
+// Records the alerts instead of showing them.
+class RecordingHost : public CDueHost
+{
+public:
+    explicit RecordingHost(const CReminderList &list) : m_list(list) {}
+    void ShowAndRaise() override {}
+    void HideTip() override {}
+    void RunAlert(const CAlertRequest &alert) override
+    {
+        m_alerts.append(QJsonObject {
+            { QStringLiteral("index"), alert.m_ReminderIndex },
+            { QStringLiteral("text"), alert.m_Message },
+            { QStringLiteral("iconName"), m_list[alert.m_ReminderIndex].m_IconName },
+            { QStringLiteral("iconNumber"), alert.m_IconNumber },
+            { QStringLiteral("sound"), alert.m_SoundFileName },
+        });
+    }
+    QJsonArray m_alerts;
+
+private:
+    const CReminderList &m_list;
+};
+
+class CmdDue : public CCliCommand
+{
+public:
+    QString Name() const override { return QStringLiteral("due"); }
+    QString Summary() const override { return QStringLiteral("run one due-reminder pass at a given time"); }
+    QString Usage() const override
+    {
+        return QStringLiteral("Usage: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]\n"
+                              "Prints the alerts the pass would show, in order; --save writes the shown flags back.");
+    }
+    int Run(const QStringList &args) override
+    {
+        const ParsedArgs a = Parse(args, { QStringLiteral("at") }, { QStringLiteral("save") });
+        if (!a.error.isEmpty())
+            return UsageError(a.error);
+        if (a.positional.size() != 1 || !a.options.contains(QStringLiteral("at")))
+            return UsageError(QStringLiteral("due takes one file and --at"));
+        COleDateTime now;
+        if (!CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), now))
+            return UsageError(QStringLiteral("--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM:SS)")
+                                  .arg(a.options.value(QStringLiteral("at"))));
+        CReminderList list;
+        if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
+            return rc;
+        RecordingHost host(list);
+        CReminderCheck check(list, host);
+        check.CheckReminders(1, now);
+        if (a.Has(QStringLiteral("save")))
+            if (const int rc = CCliReminderIO::Write(a.positional[0], list.Reminders()))
+                return rc;
+        PrintJson(host.m_alerts);
+        return kOk;
+    }
+};
+
+CmdDue s_command;
+CCliCommand::Registrar s_registrar(&s_command);
+
+} // namespace
