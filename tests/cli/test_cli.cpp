@@ -1,0 +1,163 @@
+// Runs the real kestrelmark-cli on files made here.
+#include "model/CArchive.h"
+#include "model/CReminder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result
+{
+    int code = -1;
+    QByteArray out, err;
+};
+
+Result run(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KM_CLI_PATH), args);
+    p.waitForFinished(30000);
+    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+             p.readAllStandardError() };
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(data);
+}
+
+class Cli : public ::testing::Test
+{
+protected:
+    QString Path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Cli, AddDumpDayDueJourney)
+{
+    const QString file = Path("r.km2");
+    ASSERT_EQ(run({ "add", file, "--at", "2026-12-24T18:00", "--message", "Tree \u2603", "--recurrence", "annual",
+                    "--notice", "1d", "--icon", "Christmas" }).code, 0);
+    ASSERT_EQ(run({ "add", file, "--at", "2026-12-10T09:30", "--message", "Dentist", "--private" }).code, 0);
+    const Result dump = run({ "dump", file });
+    ASSERT_EQ(dump.code, 0) << dump.err.constData();
+    const QJsonObject root = QJsonDocument::fromJson(dump.out).object();
+    EXPECT_EQ(root.value("format").toString(), QStringLiteral("km2"));
+    const QJsonArray rs = root.value("reminders").toArray();
+    ASSERT_EQ(rs.size(), 2);
+    EXPECT_EQ(rs[0].toObject().value("message").toString(), QStringLiteral("Dentist"));
+    EXPECT_TRUE(rs[0].toObject().value("private").toBool());
+    EXPECT_EQ(rs[1].toObject().value("message").toString(), QStringLiteral("Tree \u2603"));
+    EXPECT_EQ(rs[1].toObject().value("iconNumber").toInt(), 14);
+    EXPECT_EQ(rs[1].toObject().value("dateTime").toObject().value("iso").toString(), QStringLiteral("2026-12-24T18:00:00"));
+    EXPECT_FALSE(rs[1].toObject().value("advanceNotice").toObject().contains("iso"));
+
+    EXPECT_EQ(QJsonDocument::fromJson(run({ "day", file, "--date", "2027-12-24" }).out).array(), QJsonArray({ 1 }));
+
+    const Result due = run({ "due", file, "--at", "2027-12-23T19:00:00", "--save" });
+    ASSERT_EQ(due.code, 0);
+    const QJsonArray alerts = QJsonDocument::fromJson(due.out).array();
+    ASSERT_EQ(alerts.size(), 2); // the missed one-time reminder, then the annual one
+    EXPECT_EQ(alerts[1].toObject().value("iconName").toString(), QStringLiteral("Christmas"));
+    EXPECT_TRUE(alerts[1].toObject().value("text").toString().startsWith(QStringLiteral("One day to go:\n")));
+    // Saved: a second pass presents nothing.
+    EXPECT_EQ(QJsonDocument::fromJson(run({ "due", file, "--at", "2027-12-23T19:01:00" }).out).array().size(), 0);
+}
+
+TEST_F(Cli, CopyReproducesTheFileByteForByte)
+{
+    const QString a = Path("a.km2"), b = Path("b.km2");
+    run({ "add", a, "--at", "2026-01-01T00:00", "--message", "x" });
+    run({ "add", a, "--at", "2026-01-01T00:00", "--message", "\u4F60\u597D", "--recurrence", "weekly" });
+    ASSERT_EQ(run({ "copy", a, b }).code, 0);
+    EXPECT_EQ(readFile(a), readFile(b));
+}
+
+TEST_F(Cli, UsageErrorsExitWithOne)
+{
+    EXPECT_EQ(run({}).code, 1);
+    EXPECT_EQ(run({ "frobnicate" }).code, 1);
+    EXPECT_EQ(run({ "add", Path("x.km2"), "--at", "2025-02-29T10:00", "--message", "m" }).code, 1);
+    EXPECT_FALSE(QFile::exists(Path("x.km2")));
+    EXPECT_EQ(run({ "day", Path("x.km2"), "--date", "2026-13-01" }).code, 1);
+    EXPECT_EQ(run({ "dump", "--bogus", Path("x.km2") }).code, 1);
+    EXPECT_EQ(run({ "dump", "--help" }).code, 0);
+}
+
+QByteArray validFile()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    ar.WriteDWord(0);
+    ar.WriteString(QStringLiteral("KM 2.0 Reminders"));
+    ar.WriteDWord(2);
+    CReminder r;
+    r.m_Message = QStringLiteral("a message of some length");
+    ar.WriteObject(&r);
+    ar.WriteObject(&r);
+    ar.Close();
+    return buffer.data();
+}
+
+TEST_F(Cli, TruncatedAnywhereIsCorruptInputNeverACrash)
+{
+    const QByteArray good = validFile();
+    const QString file = Path("t.km2");
+    for (int n = 0; n < good.size(); ++n) {
+        writeFile(file, good.left(n));
+        const Result r = run({ "dump", file });
+        ASSERT_EQ(r.code, 2) << "truncated at " << n;
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    writeFile(file, good);
+    EXPECT_EQ(run({ "dump", file }).code, 0);
+}
+
+TEST_F(Cli, AbsurdCountsAndLongClassNamesAreRefused)
+{
+    const QString file = Path("c.km2");
+    QByteArray huge = validFile();
+    huge[21] = '\xFF';
+    huge[22] = '\xFF';
+    huge[23] = '\xFF';
+    huge[24] = '\x7F';
+    writeFile(file, huge);
+    EXPECT_EQ(run({ "dump", file }).code, 2);
+    // A legacy file announcing 2^32-1 records.
+    writeFile(file.left(file.size() - 1) + "r", QByteArray("\xFF\xFF\xFF\xFF", 4));
+    EXPECT_EQ(run({ "dump", Path("c.kmr") }).code, 2);
+    QByteArray longName = validFile().left(25) + QByteArray("\xFF\xFF\x02\x00\x40\x00", 6) + QByteArray(64, 'C');
+    writeFile(file, longName);
+    const Result r = run({ "dump", file });
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("bad class")) << r.err.constData();
+    EXPECT_EQ(run({ "dump", Path("missing.km2") }).code, 2);
+}
+
+TEST_F(Cli, DueWithoutSaveLeavesTheFileAlone)
+{
+    const QString file = Path("d.km2");
+    run({ "add", file, "--at", "2026-01-01T08:00", "--message", "x" });
+    const QByteArray before = readFile(file);
+    EXPECT_EQ(QJsonDocument::fromJson(run({ "due", file, "--at", "2026-01-01T08:00:00" }).out).array().size(), 1);
+    EXPECT_EQ(readFile(file), before);
+}
+
+} // namespace

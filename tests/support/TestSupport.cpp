@@ -1,0 +1,1 @@
+// Shared test doubles are header-only; this file keeps the library non-empty.
