@@ -1,0 +1,227 @@
+#include "storage/CCalendarCsv.h"
+
+#include "model/COleDateTimeSpan.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+#include "storage/CCsvFile.h"
+
+#include <QFile>
+#include <QHash>
+
+const QStringList CCalendarCsv::kHeaders = {
+    QStringLiteral("Subject"),           QStringLiteral("Start Date"),         QStringLiteral("Start Time"),
+    QStringLiteral("End Date"),          QStringLiteral("End Time"),           QStringLiteral("All day event"),
+    QStringLiteral("Reminder on/off"),   QStringLiteral("Reminder Date"),      QStringLiteral("Reminder Time"),
+    QStringLiteral("Meeting Organizer"), QStringLiteral("Required Attendees"), QStringLiteral("Optional Attendees"),
+    QStringLiteral("Meeting Resources"), QStringLiteral("Billing Information"), QStringLiteral("Categories"),
+    QStringLiteral("Description"),       QStringLiteral("Location"),           QStringLiteral("Mileage"),
+    QStringLiteral("Priority"),          QStringLiteral("Private"),            QStringLiteral("Sensitivity"),
+    QStringLiteral("Show time as"),
+};
+
+const QString CCalendarCsv::kImportedMessage = QStringLiteral("Windows CSV file successfully imported.");
+
+QString CCalendarCsv::FormatValue(const COleDateTime &value) { return value.Format(); }
+
+bool CCalendarCsv::ExportCSV(const CReminderList &list, const QString &path, const CReminderPack::Selection &selection)
+{
+    Trace("Exporting to Outlook...\n");
+    CCsvFile file;
+    if (!file.Open(path, CCsvFile::modeWrite)) {
+        Trace("Open failed.\n");
+        return false;
+    }
+    const QString sep = QStringLiteral(",");
+    for (int c = 0; c < kHeaders.size(); ++c) {
+        if (c)
+            file.WriteText(sep);
+        file.WriteField(kHeaders[c]);
+    }
+    file.WriteText(QStringLiteral("\n"));
+
+    const COleDateTimeSpan halfHour(0, 0, 30, 0);
+    const size_t n = std::min(selection.size(), static_cast<size_t>(list.GetSize()));
+    for (size_t i = 0; i < n; ++i) {
+        if (selection[i] != 1)
+            continue;
+        const CReminder &r = list[static_cast<int>(i)];
+        // The appointment ends half an hour later, on the next day when
+        // it starts in the last half hour of one.
+        const COleDateTime end = r.m_DateTime + halfHour;
+        const COleDateTime notice = r.m_DateTime - r.m_AdvanceNotice;
+        const QString values[22] = {
+            r.m_IconName,
+            FormatValue(CReminderList::DateOnly(r.m_DateTime)),
+            FormatValue(CReminderList::TimeOnly(r.m_DateTime)),
+            FormatValue(CReminderList::DateOnly(end)),
+            FormatValue(CReminderList::TimeOnly(end)),
+            QStringLiteral("FALSE"),
+            QStringLiteral("TRUE"),
+            FormatValue(CReminderList::DateOnly(notice)),
+            FormatValue(CReminderList::TimeOnly(notice)),
+            QString(), QString(), QString(), QString(), QString(), QString(),
+            r.GetFlatMessage(),
+            QString(), QString(),
+            QStringLiteral("Normal"),
+            r.m_Private ? QStringLiteral("TRUE") : QStringLiteral("FALSE"),
+            QStringLiteral("Normal"),
+            QStringLiteral("2"),
+        };
+        for (int c = 0; c < 22; ++c) {
+            if (c)
+                file.WriteText(sep);
+            if (!values[c].isEmpty())
+                file.WriteField(values[c]);
+        }
+        file.WriteText(QStringLiteral("\n"));
+    }
+    if (!file.Close()) {
+        Trace("Open failed.\n");
+        return false;
+    }
+    return true;
+}
+
+QString CCalendarCsv::ColumnKey(const QString &header)
+{
+    static const QHash<QString, QString> keys = {
+        { QStringLiteral("subject"), QStringLiteral("subject") },
+        { QStringLiteral("start date"), QStringLiteral("start date") },
+        { QStringLiteral("start time"), QStringLiteral("start time") },
+        { QStringLiteral("description"), QStringLiteral("description") },
+        { QStringLiteral("private"), QStringLiteral("private") },
+        // The German Outlook names its columns in German.
+        { QStringLiteral("betreff"), QStringLiteral("subject") },
+        { QStringLiteral("beginnt am"), QStringLiteral("start date") },
+        { QStringLiteral("beginnt um"), QStringLiteral("start time") },
+        { QStringLiteral("beschreibung"), QStringLiteral("description") },
+        { QStringLiteral("privat"), QStringLiteral("private") },
+    };
+    QString key = header.trimmed().toLower();
+    if (key.startsWith(QChar(0xFEFF)))
+        key.remove(0, 1);
+    return keys.value(key);
+}
+
+bool CCalendarCsv::IsTrue(const QString &field)
+{
+    const QString f = field.trimmed().toLower();
+    // "true" as Outlook writes it; "Ein" in German exports.
+    return f == QLatin1String("true") || f == QLatin1String("ein") || f == QLatin1String("wahr")
+        || f == QLatin1String("yes") || f == QLatin1String("ja");
+}
+
+void CCalendarCsv::SetDatePart(COleDateTime &value, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    COleDateTime parsed;
+    COleDateTime::Parts d;
+    COleDateTime::Parts own;
+    if (!parsed.ParseDateTime(text) || !parsed.GetParts(d) || !value.GetParts(own)) {
+        value.SetStatus(COleDateTime::invalid);
+        return;
+    }
+    value.SetDateTime(d.year, d.month, d.day, own.hour, own.minute, own.second);
+}
+
+void CCalendarCsv::SetTimePart(COleDateTime &value, const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    COleDateTime parsed;
+    COleDateTime::Parts t;
+    COleDateTime::Parts own;
+    if (!parsed.ParseDateTime(text) || !parsed.GetParts(t) || !value.GetParts(own)) {
+        value.SetStatus(COleDateTime::invalid);
+        return;
+    }
+    value.SetDateTime(own.year, own.month, own.day, t.hour, t.minute, t.second);
+}
+
+CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODevice &device)
+{
+    ImportReport report;
+    CCsvFile file;
+    file.OpenDevice(&device);
+    if (!file.ReadLine()) {
+        Trace("ReadLine failed.\n");
+        report.m_Result = Empty;
+        return report;
+    }
+    QStringList names;
+    QStringList keys;
+    bool calendar = false;
+    while (file.MoreFields()) {
+        names << file.ReadField();
+        keys << ColumnKey(names.back());
+        if (!keys.back().isEmpty() && keys.back() != QLatin1String("private"))
+            calendar = true;
+    }
+    if (!calendar) {
+        Trace("No calendar columns in the header.\n");
+        report.m_Result = NotCalendar;
+        return report;
+    }
+
+    const bool tracing = lcKestrelmark().isDebugEnabled();
+    CReminder work;
+    while (file.ReadLine()) {
+        ++report.m_Records;
+        work.SetDefaults();
+        for (qsizetype f = 0; file.MoreFields(); ++f) {
+            QString field = file.ReadField();
+            if (f >= names.size())
+                continue; // more fields than the header names
+            if (tracing)
+                Trace(QString::asprintf("Field %ld ", static_cast<long>(f)) + names[f] + QStringLiteral(" = ")
+                      + field + QLatin1Char('\n'));
+            const QString &key = keys[f];
+            if (key == QLatin1String("subject")) {
+                work.m_IconName = std::move(field);
+            } else if (key == QLatin1String("start date")) {
+                SetDatePart(work.m_DateTime, field);
+            } else if (key == QLatin1String("start time")) {
+                SetTimePart(work.m_DateTime, field);
+            } else if (key == QLatin1String("description")) {
+                if (tracing)
+                    Trace(QStringLiteral("Setting Message to ") + field + QLatin1Char('\n'));
+                work.m_Message = std::move(field);
+            } else if (key == QLatin1String("private")) {
+                work.m_Private = IsTrue(field);
+            } else if (tracing) {
+                Trace("field not supported.\n");
+            }
+        }
+        if (work.m_DateTime.GetStatus() != COleDateTime::valid)
+            ++report.m_Undated;
+        if (list.Contains(work)) {
+            ++report.m_Skipped;
+            continue;
+        }
+        list.InsertSorted(work);
+        ++report.m_Added;
+    }
+    Trace("Done importing.\n");
+    return report;
+}
+
+CCalendarCsv::ImportResult CCalendarCsv::ImportCSV(CReminderList &list, const QString &path, ImportReport *reportOut)
+{
+    Trace(QStringLiteral("Importing .CSV file ") + path + QStringLiteral(" from Outlook...\n"));
+    QFile file(path);
+    ImportReport report;
+    if (!file.open(QIODevice::ReadOnly)) {
+        Trace("Open failed.\n");
+        report.m_Result = CannotOpen;
+    } else {
+        report = ImportDevice(list, file);
+        list.RebuildIndexes();
+    }
+    if (report.m_Result == Imported)
+        CMessageBox::Show(kImportedMessage, CMessageSink::Ok, CMessageSink::Information);
+    if (reportOut)
+        *reportOut = report;
+    return report.m_Result;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "storage/CReminderPack.h"
+
+#include <QString>
+#include <QStringList>
+
+class CReminderList;
+class QIODevice;
+
+// Reminders as Outlook calendar appointments in its 22-column "Windows
+// CSV" file. Export writes the selected reminders; import maps the columns
+// Subject, Start Date, Start Time, Description and Private (found by name
+// in the header, in any order and letter case, also under the names of the
+// German Outlook) onto new reminders and adds those the list lacks.
+class CCalendarCsv
+{
+public:
+    static const QStringList kHeaders; // the 22 export columns
+    static const QString kImportedMessage;
+
+    enum ImportResult { Imported, CannotOpen, Empty, NotCalendar };
+    struct ImportReport
+    {
+        ImportResult m_Result = Imported;
+        int m_Records = 0;
+        int m_Added = 0;
+        int m_Skipped = 0; // already in the list
+        int m_Undated = 0; // inserted with an invalid date
+    };
+
+    // False when the file cannot be written.
+    static bool ExportCSV(const CReminderList &list, const QString &path, const CReminderPack::Selection &selection);
+
+    // Reads the file and merges it; on success shows "Windows CSV file
+    // successfully imported." with the information icon. A file without
+    // any of the calendar columns is NotCalendar and changes nothing.
+    static ImportResult ImportCSV(CReminderList &list, const QString &path, ImportReport *report = nullptr);
+    // The same over an open device, without the success message.
+    static ImportReport ImportDevice(CReminderList &list, QIODevice &device);
+
+    // The column an import header names, lower-cased and trimmed:
+    // "subject", "start date", "start time", "description", "private",
+    // or empty for one the import ignores.
+    static QString ColumnKey(const QString &header);
+
+    // Text of a date-time as the file holds it (the user's locale form).
+    static QString FormatValue(const COleDateTime &value);
+    // Takes the date or the time of day from text into value, keeping its
+    // other part; text that cannot be read leaves value invalid. An empty
+    // field leaves value as it was.
+    static void SetDatePart(COleDateTime &value, const QString &text);
+    static void SetTimePart(COleDateTime &value, const QString &text);
+    static bool IsTrue(const QString &field);
+};

@@ -1,0 +1,162 @@
+#include "storage/CReminderExchange.h"
+
+#include "model/CArchive.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+#include "storage/CCalendarCsv.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+const QString CReminderExchange::kPackImportedMessage = QStringLiteral("Reminder Pack successfully imported.");
+const QString CReminderExchange::kTitleMessage =
+    QStringLiteral("Sorry, the title cannot contain punctuation characters or be empty.");
+const QString CReminderExchange::kMailUnsupportedMessage = QStringLiteral(
+    "Sorry, this function is not supported.  Please save your reminder pack as a file and attach it to an "
+    "email using your favorite mail package.");
+const QString CReminderExchange::kMailFailedMessage =
+    QStringLiteral("Sorry, there was a problem sending this file.  Please save it to disk instead.");
+
+QString CReminderExchange::OpenForWritingMessage(const QString &path)
+{
+    return QStringLiteral("Sorry, there was an error opening ") + QDir::toNativeSeparators(path)
+        + QStringLiteral(" for writing.");
+}
+
+QString CReminderExchange::CannotOpenMessage(const QString &path)
+{
+    return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path) + QStringLiteral(" could not be opened.");
+}
+
+QString CReminderExchange::NotAPackMessage(const QString &path)
+{
+    return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
+        + QStringLiteral(" is not a reminder pack, so nothing was imported.");
+}
+
+QString CReminderExchange::DamagedPackMessage(const QString &path)
+{
+    return QStringLiteral("Sorry, the reminder pack ") + QDir::toNativeSeparators(path)
+        + QStringLiteral(" is damaged and could not be read to the end.  What came before the damage was "
+                         "imported.");
+}
+
+QString CReminderExchange::UnsupportedFileMessage(const QString &path)
+{
+    return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path) + QStringLiteral(" is unsupported.");
+}
+
+CReminderExchange::FileKind CReminderExchange::KindOf(const QString &path)
+{
+    const QString ext = path.right(4).toLower();
+    if (ext == QLatin1String(".rpk"))
+        return Pack;
+    if (ext == QLatin1String(".csv"))
+        return CalendarCsv;
+    if (ext == QLatin1String(".ico"))
+        return IconFile;
+    return Other;
+}
+
+bool CReminderExchange::IsValidPackTitle(const QString &title)
+{
+    if (title.isEmpty())
+        return false;
+    for (QChar c : title)
+        if (QStringLiteral(".:;'\\/\"").contains(c))
+            return false;
+    return true;
+}
+
+bool CReminderExchange::ExportPackFile(const CReminderList &list, const QString &path,
+                                       const CReminderPack::Selection &selection, const QString &dataFolder)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        return false;
+    }
+    try {
+        CArchive ar(&file, CArchive::store);
+        if (!CReminderPack::ExportPack(ar, list, selection, dataFolder)) {
+            Trace("No reminders selected; nothing written.\n");
+            file.cancelWriting();
+            return false;
+        }
+        ar.Close();
+    } catch (const std::exception &e) {
+        Trace(QStringLiteral("ExportPackFile: %1\n").arg(QString::fromLocal8Bit(e.what())));
+        file.cancelWriting();
+    }
+    if (!file.commit()) {
+        CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        return false;
+    }
+    return true;
+}
+
+bool CReminderExchange::ExportFile(const CReminderList &list, const QString &path,
+                                   const CReminderPack::Selection &selection, const QString &dataFolder)
+{
+    Trace(QStringLiteral("Exporting to ") + path + QStringLiteral("...\n"));
+    switch (KindOf(path)) {
+    case CalendarCsv:
+        if (!CCalendarCsv::ExportCSV(list, path, selection)) {
+            CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
+            return false;
+        }
+        return true;
+    case Pack:
+        return ExportPackFile(list, path, selection, dataFolder);
+    default:
+        return true;
+    }
+}
+
+bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
+                                   CReminderPack::ImportReport *reportOut)
+{
+    switch (KindOf(path)) {
+    case CalendarCsv: {
+        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path);
+        if (result == CCalendarCsv::CannotOpen)
+            CMessageBox::Show(CannotOpenMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        else if (result == CCalendarCsv::Empty)
+            CMessageBox::Show(QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
+                                  + QStringLiteral(" is empty, so nothing was imported."),
+                              CMessageSink::Ok, CMessageSink::Warning);
+        else if (result == CCalendarCsv::NotCalendar)
+            CMessageBox::Show(QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
+                                  + QStringLiteral(" is not an Outlook calendar file, so nothing was imported."),
+                              CMessageSink::Ok, CMessageSink::Warning);
+        list.RebuildIndexes();
+        return result == CCalendarCsv::Imported;
+    }
+    case Pack:
+        break;
+    default:
+        Trace("Expecting .RPK file!\n");
+        return false;
+    }
+    CReminderPack::ImportReport report = CReminderPack::ImportPack(list, path, dataFolder);
+    bool ok = false;
+    switch (report.m_Status) {
+    case CReminderPack::ImportReport::Imported:
+        CMessageBox::Show(kPackImportedMessage, CMessageSink::Ok, CMessageSink::Information);
+        ok = true;
+        break;
+    case CReminderPack::ImportReport::CannotOpen:
+        CMessageBox::Show(CannotOpenMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        break;
+    case CReminderPack::ImportReport::NotAPack:
+        CMessageBox::Show(NotAPackMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        break;
+    case CReminderPack::ImportReport::Damaged:
+        CMessageBox::Show(DamagedPackMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        break;
+    }
+    if (reportOut)
+        *reportOut = std::move(report);
+    return ok;
+}

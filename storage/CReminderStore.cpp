@@ -1,0 +1,218 @@
+#include "storage/CReminderStore.h"
+
+#include "model/CArchive.h"
+#include "model/CArchiveException.h"
+#include "model/CFileException.h"
+#include "model/CMemoryException.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+#include "storage/CKmPaths.h"
+#include "storage/CReminderFileFormat.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+const QString CReminderStore::kReminderBase = QStringLiteral("Kestrelmark");
+const QString CReminderStore::kBackupBase = QStringLiteral("KestrelmarkBackup");
+
+const QString CReminderStore::kCorruptMessage = QStringLiteral(
+    "Sorry, but either your reminder file is from a previous version of this software, or it has become "
+    "corrupt and cannot be read, or it is empty.");
+const QString CReminderStore::kLoadMemoryMessage = QStringLiteral("Sorry, there is not enough memory to run this program.");
+const QString CReminderStore::kWriteErrorMessage = QStringLiteral(
+    "An error occurred while attempting to write your reminder file to disk.  You may be out of harddrive "
+    "space.  Please free up some space and click OK to try again.");
+const QString CReminderStore::kSaveMemoryMessage = QStringLiteral(
+    "Sorry, there is not enough memory to save your reminders.  Please close all other programs and click OK "
+    "to try again.");
+
+namespace {
+
+// The header alone: the count and whether it could possibly be true. The
+// record reader makes the same plausibility check before it allocates.
+void peekHeader(QFile &file, CReminderStore::ReadOutcome &outcome)
+{
+    try {
+        CArchive ar(&file, CArchive::load);
+        quint32 count = ar.ReadDWord();
+        qint64 minRecord = CReminderFileFormat::kMinLegacyRecord;
+        if (count == 0) {
+            ar.ReadString();
+            count = ar.ReadDWord();
+            minRecord = CReminderFileFormat::kMinTaggedRecord;
+        }
+        const qint64 left = ar.BytesRemaining();
+        outcome.m_Count = count;
+        outcome.m_CountKnown = left < 0 || static_cast<qint64>(count) <= left / minRecord;
+    } catch (const std::exception &) {
+        outcome.m_CountKnown = false;
+    }
+    file.seek(0);
+}
+
+} // namespace
+
+CReminderStore::CReminderStore(const QString &folder) : m_folder(folder) {}
+
+QString CReminderStore::GetReminderFolder() const
+{
+    if (m_folder.isEmpty())
+        return CKmPaths::GetReminderFolder();
+    QDir().mkpath(m_folder);
+    return m_folder;
+}
+
+QString CReminderStore::BasePath(const QString &baseName) const
+{
+    return GetReminderFolder() + QLatin1Char('/') + baseName;
+}
+
+bool CReminderStore::Exists(const QString &baseName) const
+{
+    const QString path = BasePath(baseName);
+    return QFileInfo(path + QStringLiteral(".km2")).isFile() || QFileInfo(path + QStringLiteral(".kmr")).isFile();
+}
+
+CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
+{
+    ReadOutcome outcome;
+    const QString path = BasePath(baseName);
+    QFile file(path + QStringLiteral(".km2"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        Trace(QDir::toNativeSeparators(path) + QStringLiteral(".km2")
+              + QStringLiteral(" not found.  Looking for KM 1.x reminders...\n"));
+        file.setFileName(path + QStringLiteral(".kmr"));
+        if (!file.open(QIODevice::ReadOnly)) {
+            Trace("No reminders found.\n");
+            outcome.m_Result = NotFound;
+            return outcome;
+        }
+    }
+    outcome.m_Path = file.fileName();
+    peekHeader(file, outcome);
+    try {
+        const CReminderFileFormat::Format format = CReminderFileFormat::Read(file, outcome.m_Records);
+        outcome.m_Result = format == CReminderFileFormat::Legacy ? LoadedLegacy : Loaded;
+    } catch (const CArchiveException &e) {
+        Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, QString::fromLocal8Bit(e.what())));
+        outcome.m_Result = Corrupt;
+    } catch (const CFileException &e) {
+        Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, QString::fromLocal8Bit(e.what())));
+        outcome.m_Result = Corrupt;
+    } catch (const CMemoryException &) {
+        outcome.m_Result = OutOfMemory;
+    } catch (const std::bad_alloc &) {
+        outcome.m_Result = OutOfMemory;
+    }
+    return outcome;
+}
+
+QString CReminderStore::CorruptCopyPath(const QString &path)
+{
+    return path + QStringLiteral(".unreadable-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+void CReminderStore::KeepCorruptCopy(const QString &path)
+{
+    if (QFileInfo(path).size() == 0)
+        return; // nothing in it to keep
+    QString copy = CorruptCopyPath(path);
+    for (int n = 2; QFileInfo::exists(copy) && n < 100; ++n)
+        copy = CorruptCopyPath(path) + QLatin1Char('-') + QString::number(n);
+    if (QFile::copy(path, copy))
+        Trace(QStringLiteral("Kept a copy of the unreadable file as ") + copy + QStringLiteral(".\n"));
+    else
+        Trace(QStringLiteral("Couldn't keep a copy of the unreadable file ") + path + QStringLiteral("!\n"));
+}
+
+void CReminderStore::ShowLoadFailure(const ReadOutcome &outcome)
+{
+    if (outcome.m_Result == Corrupt) {
+        KeepCorruptCopy(outcome.m_Path);
+        CMessageBox::Show(kCorruptMessage, CMessageSink::Ok, CMessageSink::Error);
+    } else if (outcome.m_Result == OutOfMemory) {
+        CMessageBox::Show(kLoadMemoryMessage, CMessageSink::Ok, CMessageSink::Error);
+    }
+}
+
+CReminderStore::LoadResult CReminderStore::LoadReminders(CReminderList &list, const QString &baseName)
+{
+    ReadOutcome outcome = Read(baseName);
+    switch (outcome.m_Result) {
+    case NotFound:
+        break;
+    case Loaded:
+    case LoadedLegacy:
+        list.Assign(std::move(outcome.m_Records));
+        break;
+    case Corrupt:
+    case OutOfMemory:
+        ShowLoadFailure(outcome);
+        if (outcome.m_CountKnown) {
+            // The announced number of elements: those read, then defaults.
+            try {
+                outcome.m_Records.resize(outcome.m_Count);
+                list.Assign(std::move(outcome.m_Records));
+            } catch (const std::bad_alloc &) {
+                Trace("CReminderStore::LoadReminders: no memory for the announced count.\n");
+            }
+        }
+        break;
+    }
+    // The day query's binary search needs date order; files written by
+    // other tools or damaged ones may not have it.
+    if (!list.IsSorted())
+        list.Sort();
+    else
+        list.RebuildIndexes();
+    return outcome.m_Result;
+}
+
+CReminderStore::SaveResult CReminderStore::SaveReminders(const CReminderList &list, const QString &baseName)
+{
+    return SaveReminders(list.Reminders(), baseName);
+}
+
+CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CReminder> &reminders,
+                                                         const QString &baseName)
+{
+    for (;;) {
+        const QString path = BasePath(baseName);
+        QSaveFile file(path + QStringLiteral(".km2"));
+        if (!file.open(QIODevice::WriteOnly)) {
+            CMessageBox::Show(QStringLiteral("Error opening ") + QDir::toNativeSeparators(path), CMessageSink::Ok,
+                              CMessageSink::Error);
+            return OpenFailed;
+        }
+        const QString *message = &kWriteErrorMessage;
+        try {
+            std::unique_ptr<QIODevice> filtered;
+            QIODevice *device = &file;
+            if (m_writeFilter) {
+                filtered = m_writeFilter(file);
+                device = filtered.get();
+            }
+            CReminderFileFormat::Write(*device, reminders);
+            if (file.commit())
+                return Saved;
+            Trace(QStringLiteral("CReminderStore::SaveReminders commit failed: ") + file.errorString()
+                  + QLatin1Char('\n'));
+        } catch (const CArchiveException &e) {
+            Trace(QStringLiteral("CReminderStore::SaveReminders: %1\n").arg(QString::fromLocal8Bit(e.what())));
+        } catch (const CFileException &e) {
+            Trace(QStringLiteral("CReminderStore::SaveReminders: %1\n").arg(QString::fromLocal8Bit(e.what())));
+        } catch (const CMemoryException &) {
+            message = &kSaveMemoryMessage;
+        } catch (const std::bad_alloc &) {
+            message = &kSaveMemoryMessage;
+        }
+        file.cancelWriting(); // the old file stays as it was
+        if (CMessageBox::Show(*message, CMessageSink::OkCancel, CMessageSink::Error) != CMessageSink::IdOk)
+            return GaveUp;
+    }
+}

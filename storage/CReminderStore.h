@@ -1,0 +1,88 @@
+#pragma once
+
+#include "model/CReminder.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CReminderList;
+class QIODevice;
+
+// The reminder file between runs: reads it into the list at start-up and
+// on recovery, and writes the whole list back. The current form is
+// "<base>.km2"; a legacy "<base>.kmr" is read when no current file exists,
+// and never written. Every problem the user must know of is shown through
+// CMessageBox; the rest are trace lines.
+//
+// A save writes a new file beside the old one, flushes it to disk and then
+// replaces the old file in one step, so the old file stays complete until
+// the new one is.
+class CReminderStore
+{
+public:
+    static const QString kReminderBase; // "Kestrelmark"
+    static const QString kBackupBase;   // "KestrelmarkBackup"
+
+    static const QString kCorruptMessage;
+    static const QString kLoadMemoryMessage;
+    static const QString kWriteErrorMessage;
+    static const QString kSaveMemoryMessage;
+
+    enum LoadResult { Loaded, LoadedLegacy, NotFound, Corrupt, OutOfMemory };
+    enum SaveResult { Saved, OpenFailed, GaveUp };
+
+    // What a read found, before anything is done to a list.
+    struct ReadOutcome
+    {
+        LoadResult m_Result = NotFound;
+        QString m_Path;                  // the file that was read
+        std::vector<CReminder> m_Records; // complete, or those before the error
+        bool m_CountKnown = false;       // the count was read and is plausible
+        quint32 m_Count = 0;
+    };
+
+    // An empty folder means the data folder (CKmPaths) at every call.
+    explicit CReminderStore(const QString &folder = QString());
+
+    QString GetReminderFolder() const;
+    // Folder + separator + base name, without extension.
+    QString BasePath(const QString &baseName) const;
+    // A current or legacy file of that base name exists.
+    bool Exists(const QString &baseName) const;
+
+    // Replaces the list's contents with the file's. No file: the list stays
+    // as it was. A damaged file: the corrupt-file message; when its count
+    // could be read (and could be true) the list holds that many records,
+    // those read intact and the rest with record defaults, otherwise the list
+    // stays as it was; a copy of the damaged file is kept beside it so that
+    // the next save does not destroy the only copy. The list is left in
+    // date order with its indexes built in every case.
+    LoadResult LoadReminders(CReminderList &list, const QString &baseName = kReminderBase);
+
+    // Reads without touching any list and without messages.
+    ReadOutcome Read(const QString &baseName) const;
+
+    // Writes the whole list as "<base>.km2". A failed open shows
+    // "Error opening <path>" and ends; a failed write shows the write-error
+    // (or memory) message and tries again while the user answers OK;
+    // Cancel (or a sink that cannot ask) gives up with the old file intact.
+    SaveResult SaveReminders(const CReminderList &list, const QString &baseName = kReminderBase);
+    SaveResult SaveReminders(const std::vector<CReminder> &reminders, const QString &baseName = kReminderBase);
+
+    // Tests put a device between the archive and the file, e.g. one that
+    // fails after so many bytes.
+    using WriteFilter = std::function<std::unique_ptr<QIODevice>(QIODevice &file)>;
+    void SetWriteFilter(WriteFilter filter) { m_writeFilter = std::move(filter); }
+
+    // Where a damaged file is copied before it can be overwritten.
+    static QString CorruptCopyPath(const QString &path);
+
+private:
+    static void ShowLoadFailure(const ReadOutcome &outcome);
+    static void KeepCorruptCopy(const QString &path);
+
+    QString m_folder;
+    WriteFilter m_writeFilter;
+};
