@@ -30,6 +30,10 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
         Trace("Skipping invalid or null COleDateTime.\n");
         return false;
     }
+    const bool repeating = r.m_Recurrence == RecurAnnual || r.m_Recurrence == RecurMonthly
+        || r.m_Recurrence == RecurWeekly;
+    if (!repeating && r.m_Shown)
+        return false; // a one-time reminder is presented once; checked first as it is cheap
     const CRecurrence::Occurrence occurrence = CRecurrence::Current(r, now);
     if (!occurrence.m_Valid)
         return false;
@@ -37,15 +41,8 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     if (occurrence.m_WindowStart > now)
         return false; // the notice has not begun
 
-    const bool repeating = r.m_Recurrence == RecurAnnual || r.m_Recurrence == RecurMonthly
-        || r.m_Recurrence == RecurWeekly;
-    if (repeating) {
-        // Shown already for this occurrence?
-        if (r.m_Shown && r.m_LastShown >= occurrence.m_WindowStart)
-            return false;
-    } else if (r.m_Shown) {
-        return false;
-    }
+    if (repeating && r.m_Shown && r.m_LastShown >= occurrence.m_WindowStart)
+        return false; // shown already for this occurrence
 
     const COleDateTime notBefore = r.m_LastShown + r.m_ReshowInterval;
     if (now < notBefore) {
