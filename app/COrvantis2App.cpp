@@ -1,7 +1,7 @@
 #include "app/COrvantis2App.h"
 
 #include "app/COrvantis2Dlg.h"
-#include "media/CSoundPlayer.h"
+#include "media/CSoundCanberra.h"
 #include "model/CTrace.h"
 
 #include <QCoreApplication>
@@ -35,6 +35,7 @@ COrvantis2App::COrvantis2App()
 {
     s_app = this;
     m_OwnSoundPlayer = std::make_unique<CSilentSoundPlayer>();
+    CSoundPlayer::SetInterfaceSounds(true);
     m_SoundPlayer = m_OwnSoundPlayer.get();
 #ifdef KM_HAVE_ICON_LIBRARY
     m_IconLibrary = std::make_unique<CIconLibrary>();
@@ -91,7 +92,11 @@ QString COrvantis2App::HelpFile() const
 
 void COrvantis2App::SetClock(const CClock *clock) { m_Clock = clock ? clock : &m_SystemClock; }
 
-void COrvantis2App::SetSoundPlayer(CSoundPlayer *player) { m_SoundPlayer = player ? player : m_OwnSoundPlayer.get(); }
+void COrvantis2App::SetSoundPlayer(CSoundPlayer *player)
+{
+    m_SoundPlayer = player ? player : m_OwnSoundPlayer.get();
+    CSoundPlayer::SetCurrent(m_SoundPlayer);
+}
 
 void COrvantis2App::SetDataFolder(const QString &folder) { m_DataFolder = folder; }
 
@@ -115,10 +120,8 @@ void COrvantis2App::ReadSettings()
     m_DefaultSound = GetProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile"));
 }
 
-void COrvantis2App::PlayClick()
-{
-    if (m_InterfaceSounds)
-        m_SoundPlayer->PlayResource(QStringLiteral("IDR_WAVE_CLICK2"));
-}
+bool COrvantis2App::InterfaceSounds() const { return CSoundPlayer::InterfaceSounds(); }
+
+void COrvantis2App::SetInterfaceSounds(bool on) { CSoundPlayer::SetInterfaceSounds(on); }
 
 void COrvantis2App::ComputeTextSizeFactor() {}

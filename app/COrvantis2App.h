@@ -53,15 +53,16 @@ public:
 
     // Reads the Options section of the settings into the members below.
     void ReadSettings();
-    // Plays a click when interface sounds are on.
-    void PlayClick();
+    // Interface clicks; the flag lives with the sound player so that the
+    // calendar and the picture buttons see it too.
+    bool InterfaceSounds() const;
+    void SetInterfaceSounds(bool on);
 
     // Shared values, read by the windows.
     int m_UpcomingDays = 30;
     qint64 m_ProgramFileTime = 0;
     QString m_ProgramFolder;
     double m_TextSizeFactor = 10.0;
-    int m_InterfaceSounds = 1;
     int m_ContextReminderIndex = -1;
     int m_HiddenIconUnlocked = 0;
     QString m_DefaultSound;

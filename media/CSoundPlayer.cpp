@@ -2,6 +2,26 @@
 
 #include <QDir>
 
+namespace {
+CSilentSoundPlayer s_noSound;
+CSoundPlayer *s_current = &s_noSound;
+bool s_interfaceSounds = true;
+} // namespace
+
+CSoundPlayer &CSoundPlayer::Current() { return *s_current; }
+
+void CSoundPlayer::SetCurrent(CSoundPlayer *player) { s_current = player ? player : &s_noSound; }
+
+bool CSoundPlayer::InterfaceSounds() { return s_interfaceSounds; }
+
+void CSoundPlayer::SetInterfaceSounds(bool on) { s_interfaceSounds = on; }
+
+void CSoundPlayer::PlayClick()
+{
+    if (s_interfaceSounds)
+        s_current->PlayResource(QStringLiteral("IDR_WAVE_CLICK2"));
+}
+
 QString CSoundPlayer::ResolveSoundName(const QString &name, const QString &soundFolder)
 {
     if (name.isEmpty())

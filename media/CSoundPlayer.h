@@ -25,6 +25,18 @@ public:
 
     // The freedesktop sound event a system alias stands for.
     static QString EventForAlias(const QString &alias);
+
+    // The program's one player (a silent one until the application sets
+    // its own); not owned.
+    static CSoundPlayer &Current();
+    static void SetCurrent(CSoundPlayer *player);
+
+    // Interface clicks (calendar, picture buttons): on at every start,
+    // toggled from the menu, never stored.
+    static bool InterfaceSounds();
+    static void SetInterfaceSounds(bool on);
+    // Plays the click "IDR_WAVE_CLICK2" when interface sounds are on.
+    static void PlayClick();
 };
 
 // A player that plays nothing.

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "dialogs/CSkinBitmap.h"
+
+#include <QWidget>
+
+// The logo of the main window: shows its picture, opens the program's web
+// page on a double-click and asks for the general menu on a right click.
+class CLogoWnd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static const char *const kWebPage;
+
+    explicit CLogoWnd(QWidget *parent = nullptr);
+
+    void SetBitmap(int resource, int value);
+    void Release() { m_picture.Release(); }
+    int Value() const { return m_value; }
+
+    // Opens the web page in the user's browser (the double-click).
+    void OpenWebPage();
+
+signals:
+    // Right click at a point of the screen: the main window shows menu 526.
+    void contextMenuRequested(const QPoint &global);
+    void hovered(QWidget *self);
+    // Tests replace the browser.
+    void webPageRequested(const QString &url);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    CSkinBitmap m_picture;
+    int m_value = 0;
+};

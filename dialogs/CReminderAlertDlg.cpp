@@ -1,0 +1,109 @@
+#include "dialogs/CReminderAlertDlg.h"
+
+#include "dialogs/CDialogUnits.h"
+#include "media/CSoundPlayer.h"
+#include "model/CTrace.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimerEvent>
+
+CReminderAlertDlg::CReminderAlertDlg(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QString::fromLatin1(kCaption));
+    // Above the other windows of the desktop, on the workspace in use.
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(CDialogUnits::X(305), CDialogUnits::Y(139));
+
+    m_frame = CDialogUnits::Rect(7, 7, 291, 97);
+    m_placeholder = CDialogUnits::Rect(22, 39, 20, 20);
+
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("message"));
+    m_messageLabel->setGeometry(CDialogUnits::Rect(53, 14, 233, 81));
+    m_messageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_messageLabel->setWordWrap(false);
+    m_messageLabel->setTextFormat(Qt::PlainText);
+    m_messageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setGeometry(CDialogUnits::Rect(127, 118, 50, 14));
+    m_ok->setDefault(true);
+    m_ok->setAutoDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+CReminderAlertDlg::SoundChoice CReminderAlertDlg::ChooseSound(const QString &reminderSound, const QString &defaultSound,
+                                                              const QString &soundFolder)
+{
+    Trace(QStringLiteral("m_SoundFileName = ") + reminderSound + QLatin1Char('\n'));
+    SoundChoice choice;
+    const QString name = !reminderSound.isEmpty() ? reminderSound : defaultSound;
+    if (name.isEmpty())
+        choice.m_Alias = QStringLiteral("SystemQuestion");
+    else
+        choice.m_File = CSoundPlayer::ResolveSoundName(name, soundFolder);
+    Trace(QStringLiteral("soundFile = ") + (choice.m_File.isEmpty() ? choice.m_Alias : choice.m_File) + QLatin1Char('\n'));
+    return choice;
+}
+
+QPoint CReminderAlertDlg::IconOrigin() const
+{
+    return QPoint(m_placeholder.left() + m_placeholder.width() / 2 - 16,
+                  m_placeholder.top() + m_placeholder.height() / 2 - 16);
+}
+
+int CReminderAlertDlg::exec()
+{
+    m_messageLabel->setText(m_Message);
+    return QDialog::exec();
+}
+
+void CReminderAlertDlg::showEvent(QShowEvent *event)
+{
+    m_messageLabel->setText(m_Message);
+    QDialog::showEvent(event);
+    raise();
+    activateWindow();
+    m_ok->setFocus();
+}
+
+void CReminderAlertDlg::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    // The etched frame around the icon and the text.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(m_frame.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(m_frame.adjusted(1, 1, 0, 0));
+
+    const QImage icon = m_Icons.Large(m_IconNumber);
+    if (!icon.isNull())
+        painter.drawImage(QRect(IconOrigin(), QSize(32, 32)), icon);
+    // Every paint restarts the wait; only the first firing plays.
+    m_soundTimer.start(kSoundDelayMs, this);
+}
+
+void CReminderAlertDlg::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_soundTimer.timerId()) {
+        QDialog::timerEvent(event);
+        return;
+    }
+    m_soundTimer.stop();
+    PlaySoundOnce();
+}
+
+void CReminderAlertDlg::PlaySoundOnce()
+{
+    if (m_SoundPlayed)
+        return;
+    m_SoundPlayed = 1;
+    const SoundChoice choice = ChooseSound(m_SoundFileName, m_DefaultSound, m_SoundFolder);
+    if (!choice.m_File.isEmpty())
+        CSoundPlayer::Current().PlayFile(choice.m_File);
+    else
+        CSoundPlayer::Current().PlayAlias(choice.m_Alias);
+}

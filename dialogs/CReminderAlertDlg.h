@@ -1,0 +1,66 @@
+#pragma once
+
+#include "dialogs/CIconSource.h"
+
+#include <QBasicTimer>
+#include <QDialog>
+#include <QRect>
+
+class QLabel;
+class QPushButton;
+
+// The alert for one due reminder: the message, the reminder's icon centred
+// on its place, OK. Brought to the front above other windows; plays the
+// sound once, 250 ms after it is first drawn, without waiting for it.
+class CReminderAlertDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kSoundDelayMs = 250;
+    static constexpr char kCaption[] = "Kestrelmark Reminder";
+
+    explicit CReminderAlertDlg(QWidget *parent = nullptr);
+
+    // What to play: a file path (empty when none) or the system alias.
+    struct SoundChoice
+    {
+        QString m_File;
+        QString m_Alias;
+    };
+    // The reminder's own sound, else the default sound, through the path
+    // rule; with neither, the system sound "SystemQuestion".
+    static SoundChoice ChooseSound(const QString &reminderSound, const QString &defaultSound, const QString &soundFolder);
+
+    // Top-left corner of the 32 x 32 icon: centred on the placeholder.
+    QPoint IconOrigin() const;
+    QRect IconPlaceholder() const { return m_placeholder; }
+    QLabel *MessageLabel() const { return m_messageLabel; }
+    QPushButton *OkButton() const { return m_ok; }
+
+    int exec() override;
+    // Plays the sound now if it has not played yet (the timer's work).
+    void PlaySoundOnce();
+
+    int m_SoundPlayed = 0;
+    QString m_SoundFileName;
+    QString m_Message;
+    int m_IconNumber = 0;
+    // Filled in by the caller: the default sound setting and the folder
+    // bare sound names are taken from, and where the icons come from.
+    QString m_DefaultSound;
+    QString m_SoundFolder;
+    CIconSource m_Icons;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    QRect m_placeholder;
+    QRect m_frame;
+    QLabel *m_messageLabel = nullptr;
+    QPushButton *m_ok = nullptr;
+    QBasicTimer m_soundTimer;
+};

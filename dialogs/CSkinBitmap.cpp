@@ -1,0 +1,69 @@
+#include "dialogs/CSkinBitmap.h"
+
+#include "model/CTrace.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+void CSkinBitmap::SetResource(int resource, QSize expected, QColor standIn)
+{
+    m_resource = resource;
+    m_expected = expected;
+    m_standIn = standIn;
+    Release();
+}
+
+QString CSkinBitmap::ResourcePath(int resource)
+{
+    return QStringLiteral(":/bitmaps/%1.bmp").arg(resource);
+}
+
+bool CSkinBitmap::Exists(int resource) { return QFile::exists(ResourcePath(resource)); }
+
+void CSkinBitmap::Load()
+{
+    m_loaded = true;
+    m_isStandIn = false;
+    QImage image;
+    if (m_resource >= 0)
+        image.load(ResourcePath(m_resource));
+    if (!image.isNull()) {
+        m_pixmap = QPixmap::fromImage(image);
+        return;
+    }
+    if (m_resource >= 0)
+        Trace(QStringLiteral("CSkinBitmap: no picture %1\n").arg(m_resource));
+    m_isStandIn = true;
+    if (!m_expected.isValid() || m_expected.isEmpty()) {
+        m_pixmap = QPixmap();
+        return;
+    }
+    m_pixmap = QPixmap(m_expected);
+    m_pixmap.fill(m_standIn);
+    QPainter p(&m_pixmap);
+    p.setPen(m_standIn.darker(130));
+    p.drawRect(QRect(QPoint(0, 0), m_expected).adjusted(0, 0, -1, -1));
+}
+
+const QPixmap &CSkinBitmap::Pixmap()
+{
+    if (!m_loaded)
+        Load();
+    return m_pixmap;
+}
+
+QSize CSkinBitmap::Size() { return Pixmap().size(); }
+
+bool CSkinBitmap::IsStandIn()
+{
+    if (!m_loaded)
+        Load();
+    return m_isStandIn;
+}
+
+void CSkinBitmap::Release()
+{
+    m_pixmap = QPixmap();
+    m_loaded = false;
+}

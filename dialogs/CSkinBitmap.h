@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QSize>
+
+// One picture of the program's artwork by its resource number
+// (":/bitmaps/N.bmp"), loaded on first use and released on demand (it
+// loads again when next drawn). A picture the program does not carry
+// gives a plain stand-in of the expected size, so a window never shows
+// garbage or crashes for want of artwork.
+class CSkinBitmap
+{
+public:
+    CSkinBitmap() = default;
+    explicit CSkinBitmap(int resource, QSize expected = QSize(), QColor standIn = QColor(200, 200, 200))
+        : m_resource(resource), m_expected(expected), m_standIn(standIn)
+    {
+    }
+
+    void SetResource(int resource, QSize expected = QSize(), QColor standIn = QColor(200, 200, 200));
+    int Resource() const { return m_resource; }
+
+    // The picture (loading it when needed); a null pixmap only when no
+    // resource is set and no size is known.
+    const QPixmap &Pixmap();
+    QSize Size();
+    bool IsLoaded() const { return m_loaded; }
+    // The artwork was not found and the stand-in is shown.
+    bool IsStandIn();
+    void Release();
+
+    static QString ResourcePath(int resource);
+    static bool Exists(int resource);
+
+private:
+    void Load();
+
+    int m_resource = -1;
+    QSize m_expected;
+    QColor m_standIn;
+    QPixmap m_pixmap;
+    bool m_loaded = false;
+    bool m_isStandIn = false;
+};

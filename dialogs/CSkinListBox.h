@@ -1,0 +1,46 @@
+#pragma once
+
+#include "dialogs/CBitmapSet.h"
+
+#include <QListWidget>
+
+class QFontMetrics;
+
+// A list painted over a picture: the plain picture behind every line and
+// the empty space, the selected picture behind the selected line, and the
+// texts in white with a black shadow, shortened with "..." to fit.
+// Each line carries a number (the reminder's index) as its data.
+class CSkinListBox : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kIndexRole = Qt::UserRole;
+
+    explicit CSkinListBox(QWidget *parent = nullptr);
+
+    // Pictures 0 (selected) and 1 (plain) of the set are used; not owned.
+    void SetBitmaps(CBitmapSet *set) { m_bitmaps = set; viewport()->update(); }
+    CBitmapSet *Bitmaps() const { return m_bitmaps; }
+
+    void AddLine(const QString &text, int data);
+    int LineData(int row) const;
+
+    // The text as a line of width itemWidth shows it: whole when narrower
+    // than itemWidth - 20, else the shortest prefix that reaches that width
+    // followed by "...".
+    static QString ShortenText(const QString &text, const QFontMetrics &metrics, int itemWidth);
+
+signals:
+    void hovered(QWidget *self);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    friend class CSkinListDelegate;
+    void DrawBackground(QPainter &painter, int which, const QRect &rect);
+
+    CBitmapSet *m_bitmaps = nullptr;
+};
