@@ -5,6 +5,10 @@
 
 int main(int argc, char **argv)
 {
+    // Test discovery runs the program at build time without the test
+    // environment: never reach for a real display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
