@@ -1,0 +1,217 @@
+#include "dialogs/CEditRemindersDlg.h"
+
+#include "dialogs/CDayListRows.h"
+#include "dialogs/CDialogUnits.h"
+#include "dialogs/CEditorIcons.h"
+#include "dialogs/CNewEventDlg.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+constexpr int kNarrowColumn = 80;
+
+} // namespace
+
+CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *parent)
+    : QDialog(parent), m_context(context)
+{
+    using U = CDialogUnits;
+    setObjectName(QStringLiteral("CEditRemindersDlg"));
+    setWindowTitle(QStringLiteral("Edit reminders"));
+    setFixedSize(U::X(306), U::Y(150));
+
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("reminderList"));
+    m_list->setGeometry(U::Rect(7, 7, 292, 115));
+    m_list->setColumnCount(4);
+    m_list->setRootIsDecorated(false);
+    m_list->setItemsExpandable(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setIconSize(QSize(16, 16));
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionsMovable(false);
+    m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_new = new QPushButton(QStringLiteral("New"), this);
+    m_new->setObjectName(QStringLiteral("new"));
+    m_new->setGeometry(U::Rect(7, 129, 50, 14));
+    m_edit = new QPushButton(QStringLiteral("Edit"), this);
+    m_edit->setObjectName(QStringLiteral("edit"));
+    m_edit->setGeometry(U::Rect(62, 129, 50, 14));
+    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete->setObjectName(QStringLiteral("delete"));
+    m_delete->setGeometry(U::Rect(117, 129, 50, 14));
+    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close->setObjectName(QStringLiteral("close"));
+    m_close->setGeometry(U::Rect(249, 129, 50, 14));
+    m_close->setDefault(true);
+    for (QPushButton *b : { m_new, m_edit, m_delete })
+        b->setAutoDefault(false);
+
+    setTabOrder(m_list, m_new);
+    setTabOrder(m_new, m_edit);
+    setTabOrder(m_edit, m_delete);
+    setTabOrder(m_delete, m_close);
+
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_new, &QPushButton::clicked, this, &CEditRemindersDlg::OnNew);
+    connect(m_edit, &QPushButton::clicked, this, &CEditRemindersDlg::OnEdit);
+    connect(m_delete, &QPushButton::clicked, this, &CEditRemindersDlg::OnDelete);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, [this] { OnEdit(); });
+}
+
+void CEditRemindersDlg::showEvent(QShowEvent *event)
+{
+    if (!m_initialised)
+        OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CEditRemindersDlg::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    SizeColumns();
+}
+
+void CEditRemindersDlg::SizeColumns()
+{
+    // The first column takes what the three fixed ones leave.
+    const int first = std::max(kNarrowColumn, m_list->viewport()->width() - 3 * kNarrowColumn);
+    m_list->setColumnWidth(0, first);
+    for (int c = 1; c < 4; ++c)
+        m_list->setColumnWidth(c, kNarrowColumn);
+}
+
+void CEditRemindersDlg::OnInitDialog()
+{
+    m_initialised = true;
+    m_SelectedDay = m_context.m_SelectedDay;
+    m_list->setHeaderLabels({ m_ColumnTitle, QStringLiteral("Type"), QStringLiteral("Time"), QStringLiteral("Adv. time") });
+    SizeColumns();
+    FillList();
+    if (m_list->topLevelItemCount() > 0)
+        m_list->setCurrentItem(m_list->topLevelItem(0));
+    m_list->setFocus();
+}
+
+void CEditRemindersDlg::FillList()
+{
+    m_list->clear();
+    CReminderList *reminders = m_context.m_Reminders;
+    if (!reminders)
+        return;
+    const int count = reminders->GetRemindersOnDay(m_SelectedDay);
+    // Copy the day's indexes out: looking icons up may not disturb them,
+    // but the list's day result is shared with every other day query.
+    QList<int> indexes;
+    for (int i = 0; i < count; ++i)
+        indexes.append(reminders->GetDayResult(i));
+    CEditorIcons *icons = m_context.m_Icons;
+    for (const int index : indexes) {
+        if (index < 0 || index >= reminders->GetSize())
+            continue;
+        const CReminder &r = reminders->GetAt(index);
+        auto *item = new QTreeWidgetItem(m_list);
+        item->setText(0, r.GetFlatMessage());
+        if (icons) {
+            const QPixmap small = icons->Picture(icons->Lookup(r.m_IconName), 1);
+            if (!small.isNull())
+                item->setIcon(0, QIcon(small));
+        }
+        item->setData(0, Qt::UserRole, index);
+        item->setText(1, CDayListRows::TypeText(r));
+        item->setText(2, CDayListRows::TimeText(r));
+        item->setText(3, CDayListRows::AdvanceNoticeWords(r.m_AdvanceNotice));
+        item->setToolTip(0, r.m_Message);
+    }
+}
+
+int CEditRemindersDlg::GetSelectedReminder() const
+{
+    const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : selected.first()->data(0, Qt::UserRole).toInt();
+}
+
+void CEditRemindersDlg::OnNew()
+{
+    if (m_context.m_NewReminder)
+        m_context.m_NewReminder();
+    FillList();
+}
+
+void CEditRemindersDlg::OnEdit()
+{
+    const int index = GetSelectedReminder();
+    CReminderList *reminders = m_context.m_Reminders;
+    if (index < 0 || !reminders || index >= reminders->GetSize())
+        return;
+    CNewEventDlg editor(m_context, this);
+    {
+        const CReminder &r = reminders->GetAt(index);
+        editor.m_Date = r.m_DateTime;
+        editor.m_Type = r.m_Recurrence;
+        editor.m_AdvanceNotice = r.m_AdvanceNotice;
+        editor.m_Message = r.m_Message;
+        editor.m_IconName = r.m_IconName;
+        editor.m_Private = r.m_Private;
+        // The sound goes to the editor and back, as the main window's edit
+        // does, so editing from this list never drops it.
+        editor.m_SoundFileName = r.m_SoundFileName;
+    }
+    const bool accepted = editor.exec() == QDialog::Accepted;
+    if (accepted) {
+        CReminder &r = reminders->GetAt(index);
+        r.m_DateTime = editor.m_Date;
+        r.m_Recurrence = static_cast<quint16>(editor.m_Type);
+        r.m_AdvanceNotice = editor.m_AdvanceNotice;
+        r.m_Message = editor.m_Message;
+        r.m_IconName = editor.m_IconName;
+        r.m_IconNumber = static_cast<quint16>(editor.m_IconNumber);
+        r.m_Private = editor.m_Private;
+        r.m_SoundFileName = editor.m_SoundFileName;
+        r.ResetShown();
+        if (m_context.m_Icons)
+            r.m_RuntimeValue = m_context.m_Icons->Generation();
+        // The kind may have changed: the day indexes must follow.
+        reminders->RebuildIndexes();
+    }
+    const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    FillList();
+    if (row >= 0 && row < m_list->topLevelItemCount())
+        m_list->setCurrentItem(m_list->topLevelItem(row));
+    if (accepted && m_context.m_ListChanged)
+        m_context.m_ListChanged();
+}
+
+void CEditRemindersDlg::OnDelete()
+{
+    const int index = GetSelectedReminder();
+    CReminderList *reminders = m_context.m_Reminders;
+    if (index < 0 || !reminders || index >= reminders->GetSize()) {
+        CMessageBox::Show(CDayListRows::NothingSelectedMessage(), CMessageSink::Ok, CMessageSink::Information);
+        return;
+    }
+    const CMessageSink::Answer answer = CMessageBox::Show(CDayListRows::DeleteQuestion(reminders->GetAt(index)),
+                                                          CMessageSink::YesNo, CMessageSink::Question);
+    if (answer == CMessageSink::IdNo)
+        return;
+    if (reminders->Delete(index)) {
+        // The day indexes hold positions: after a deletion they must be
+        // rebuilt before the next day query reads them.
+        reminders->RebuildIndexes();
+        if (m_context.m_ListChanged)
+            m_context.m_ListChanged();
+    }
+    FillList();
+    if (m_list->topLevelItemCount() > 0)
+        m_list->setCurrentItem(m_list->topLevelItem(0));
+}

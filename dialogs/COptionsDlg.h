@@ -1,0 +1,51 @@
+#pragma once
+
+#include "dialogs/CEditorContext.h"
+
+#include <QDialog>
+#include <QString>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+// The program's options: how many days the upcoming list looks ahead, the
+// default alert sound (or the system beep), and whether the program starts
+// at login. OK updates the program-wide values and writes the settings.
+class COptionsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit COptionsDlg(const CEditorContext &context, QWidget *parent = nullptr);
+
+    int m_UpcomingDays = 0;
+    QString m_SoundFileName;
+    int m_DaysIndex = -1;
+    int m_SoundChoice = -1;
+    bool m_Autostart = false;
+
+    void OnInitDialog();
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void UpdateBrowseCaption();
+    void OnBrowse();
+    void OnPlay();
+
+    CEditorContext m_context;
+    bool m_initialised = false;
+    int m_openedDays = 0;
+    bool m_openedAutostart = false;
+    QComboBox *m_days = nullptr;
+    QButtonGroup *m_soundGroup = nullptr;
+    QPushButton *m_browse = nullptr;
+    QPushButton *m_play = nullptr;
+    QCheckBox *m_autostart = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
