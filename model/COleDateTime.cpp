@@ -10,7 +10,7 @@ namespace {
 
 // Day numbers of the proleptic Gregorian calendar, counted from
 // 1970-01-01 (the algorithm of days_from_civil / civil_from_days).
-long long daysFromCivil(long long y, unsigned m, unsigned d)
+constexpr long long daysFromCivil(long long y, unsigned m, unsigned d)
 {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
@@ -34,7 +34,9 @@ void civilFromDays(long long z, int &year, int &month, int &day)
     year = static_cast<int>(y + (month <= 2));
 }
 
-const long long kEpochOffset = daysFromCivil(1899, 12, 30);
+// Constant-initialised, so dates built by other files' static constants
+// (13 January 1987 and the like) never see it still zero.
+constexpr long long kEpochOffset = daysFromCivil(1899, 12, 30);
 
 // The range the files' dates may take: years 100 to 9999.
 constexpr double kMinValue = -657434.0;
