@@ -14,6 +14,7 @@
 namespace {
 
 constexpr int kNarrowColumn = 80;
+constexpr int kWidthUnits = 340;
 
 } // namespace
 
@@ -23,11 +24,13 @@ CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *par
     using U = CDialogUnits;
     setObjectName(QStringLiteral("CEditRemindersDlg"));
     setWindowTitle(QStringLiteral("Edit reminders"));
-    setFixedSize(U::X(306), U::Y(150));
+    // Wider than the 306 units it was drawn with, so that the heading and the
+    // notice in words fit in today's desktop fonts.
+    setFixedSize(U::X(kWidthUnits), U::Y(150));
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("reminderList"));
-    m_list->setGeometry(U::Rect(7, 7, 292, 115));
+    m_list->setGeometry(U::Rect(7, 7, kWidthUnits - 14, 115));
     m_list->setColumnCount(4);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
@@ -52,7 +55,7 @@ CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *par
     m_delete->setGeometry(U::Rect(117, 129, 50, 14));
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
-    m_close->setGeometry(U::Rect(249, 129, 50, 14));
+    m_close->setGeometry(U::Rect(kWidthUnits - 57, 129, 50, 14));
     m_close->setDefault(true);
     for (QPushButton *b : { m_new, m_edit, m_delete })
         b->setAutoDefault(false);
@@ -84,11 +87,19 @@ void CEditRemindersDlg::resizeEvent(QResizeEvent *event)
 
 void CEditRemindersDlg::SizeColumns()
 {
-    // The first column takes what the three fixed ones leave.
-    const int first = std::max(kNarrowColumn, m_list->viewport()->width() - 3 * kNarrowColumn);
-    m_list->setColumnWidth(0, first);
-    for (int c = 1; c < 4; ++c)
-        m_list->setColumnWidth(c, kNarrowColumn);
+    // Kind, time and notice are 80 pixels wide, or as wide as their longest
+    // text needs; the message takes what they leave.
+    const int room = m_list->viewport()->width();
+    int fixed = 0;
+    for (int c = 1; c < 4; ++c) {
+        int width = std::max(kNarrowColumn, m_list->header()->sectionSizeHint(c));
+        const QFontMetrics metrics(m_list->font());
+        for (int row = 0; row < m_list->topLevelItemCount(); ++row)
+            width = std::max(width, metrics.horizontalAdvance(m_list->topLevelItem(row)->text(c)) + 14);
+        m_list->setColumnWidth(c, width);
+        fixed += width;
+    }
+    m_list->setColumnWidth(0, std::max(kNarrowColumn + 40, room - fixed));
 }
 
 void CEditRemindersDlg::OnInitDialog()
@@ -131,8 +142,10 @@ void CEditRemindersDlg::FillList()
         item->setText(1, CDayListRows::TypeText(r));
         item->setText(2, CDayListRows::TimeText(r));
         item->setText(3, CDayListRows::AdvanceNoticeWords(r.m_AdvanceNotice));
-        item->setToolTip(0, r.m_Message);
+        for (int c = 0; c < 4; ++c)
+            item->setToolTip(c, c == 0 ? r.m_Message : item->text(c));
     }
+    SizeColumns();
 }
 
 int CEditRemindersDlg::GetSelectedReminder() const

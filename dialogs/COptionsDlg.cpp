@@ -18,6 +18,9 @@
 namespace {
 
 constexpr int kPlayBitmap = 556;
+// Wider than the 256 units it was drawn with, so that the browse hint fits
+// whole in today's desktop fonts.
+constexpr int kWidthUnits = 276;
 
 } // namespace
 
@@ -26,9 +29,9 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     using U = CDialogUnits;
     setObjectName(QStringLiteral("COptionsDlg"));
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(U::X(256), U::Y(139));
+    setFixedSize(U::X(kWidthUnits), U::Y(139));
 
-    (new QGroupBox(QStringLiteral("Upcoming Reminders window"), this))->setGeometry(U::Rect(7, 5, 242, 33));
+    (new QGroupBox(QStringLiteral("Upcoming Reminders window"), this))->setGeometry(U::Rect(7, 5, kWidthUnits - 14, 33));
     auto *show = new QLabel(QStringLiteral("Show reminders for next"), this);
     show->setGeometry(U::Rect(15, 18, 100, 13));
     m_days = new QComboBox(this);
@@ -41,7 +44,7 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     auto *daysLabel = new QLabel(QStringLiteral("days."), this);
     daysLabel->setGeometry(U::Rect(157, 18, 30, 13));
 
-    (new QGroupBox(QStringLiteral("Reminder Alert Sound"), this))->setGeometry(U::Rect(7, 42, 242, 52));
+    (new QGroupBox(QStringLiteral("Reminder Alert Sound"), this))->setGeometry(U::Rect(7, 42, kWidthUnits - 14, 52));
     m_soundGroup = new QButtonGroup(this);
     auto *beep = new QRadioButton(QStringLiteral(" Use system beep"), this);
     beep->setObjectName(QStringLiteral("systemBeep"));
@@ -54,10 +57,10 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     m_soundGroup->addButton(file, 1);
     m_browse = new QPushButton(QStringLiteral("Browse..."), this);
     m_browse->setObjectName(QStringLiteral("browse"));
-    m_browse->setGeometry(U::Rect(29, 70, 166, 17));
+    m_browse->setGeometry(U::Rect(29, 70, kWidthUnits - 90, 17));
     m_play = new QPushButton(QStringLiteral("Play"), this);
     m_play->setObjectName(QStringLiteral("play"));
-    m_play->setGeometry(U::Rect(199, 70, 42, 17));
+    m_play->setGeometry(U::Rect(kWidthUnits - 57, 70, 42, 17));
 
     m_autostart = new QCheckBox(QStringLiteral("Start Kestrelmark when I log in"), this);
     m_autostart->setObjectName(QStringLiteral("autostart"));
@@ -65,11 +68,11 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(U::Rect(143, 118, 50, 14));
+    m_ok->setGeometry(U::Rect(kWidthUnits - 113, 118, 50, 14));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(U::Rect(199, 118, 50, 14));
+    m_cancel->setGeometry(U::Rect(kWidthUnits - 57, 118, 50, 14));
     for (QPushButton *b : { m_browse, m_play, m_cancel })
         b->setAutoDefault(false);
 

@@ -1,6 +1,7 @@
 // The reminder editor's rules: opening values, OK's conversions and refusals.
 #include "dialogs/CIntegerField.h"
 #include "dialogs/CNewEventForm.h"
+#include "model/CReminder.h"
 
 #include <gtest/gtest.h>
 
@@ -252,4 +253,13 @@ TEST(NewEventFormMinute, TwoDigitsAndWrapping)
     EXPECT_EQ(QStringLiteral("08"), CNewEventForm::StepMinute(QStringLiteral("7"), 1));
     EXPECT_EQ(QStringLiteral("00"), CNewEventForm::StepMinute(QStringLiteral("75"), 1));
     EXPECT_EQ(QStringLiteral("01"), CNewEventForm::StepMinute(QString(), 1));
+}
+
+// Dates built before main (like kDay above) must already be right: the
+// date arithmetic may not depend on the order static constants start in.
+TEST(NewEventFormStatics, DateConstantBuiltBeforeMainIsRight)
+{
+    EXPECT_EQ(2027, kDay.GetYear());
+    EXPECT_EQ(COleDateTime(2027, 3, 14, 0, 0, 0), kDay);
+    EXPECT_EQ(1987, CReminder::kDefaultDate.GetYear());
 }

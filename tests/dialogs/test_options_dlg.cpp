@@ -1,0 +1,163 @@
+// The options dialog driven through its controls.
+#include "CEditorTestDoubles.h"
+#include "support/CRecordingMessageSink.h"
+
+#include "dialogs/COptionsDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+struct OptionsUnderTest
+{
+    OptionsUnderTest(int days, const QString &sound) : m_days(days), m_sound(sound)
+    {
+        m_fx.m_context.m_UpcomingDays = &m_days;
+        m_fx.m_context.m_DefaultSound = &m_sound;
+        m_fx.m_context.m_WriteProfileString = [this](const QString &section, const QString &key, const QString &value) {
+            m_written[section + QLatin1Char('/') + key] = value;
+        };
+        m_fx.m_context.m_AutostartEnabled = [this] { return m_autostart; };
+        m_fx.m_context.m_SetAutostart = [this](bool on) {
+            ++m_autostartChanges;
+            if (m_autostartFails)
+                return false;
+            m_autostart = on;
+            return true;
+        };
+    }
+    void Show()
+    {
+        m_dlg = std::make_unique<COptionsDlg>(m_fx.m_context);
+        m_dlg->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
+    }
+    template <typename T> T *Child(const char *name) { return m_dlg->findChild<T *>(QString::fromLatin1(name)); }
+    void Click(const char *name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
+
+    CEditorFixture m_fx;
+    CRecordingMessageSink m_messages;
+    int m_days;
+    QString m_sound;
+    bool m_autostart = false;
+    bool m_autostartFails = false;
+    int m_autostartChanges = 0;
+    std::map<QString, QString> m_written;
+    std::unique_ptr<COptionsDlg> m_dlg;
+};
+
+} // namespace
+
+TEST(OptionsDlg, NoSoundOpensOnTheSystemBeepWithTheHint)
+{
+    OptionsUnderTest t(30, QString());
+    t.Show();
+    EXPECT_TRUE(t.Child<QRadioButton>("systemBeep")->isChecked());
+    EXPECT_EQ(QStringLiteral("(Click here to choose a .WAV sound file)"), t.Child<QPushButton>("browse")->text());
+    EXPECT_EQ(2, t.Child<QComboBox>("days")->currentIndex());
+    t.Click("play");
+    EXPECT_TRUE(t.m_fx.m_sound.m_played.isEmpty());
+}
+
+TEST(OptionsDlg, SystemBeepEmptiesTheSoundSetting)
+{
+    OptionsUnderTest t(30, QStringLiteral("/snd/chime.wav"));
+    t.Show();
+    EXPECT_TRUE(t.Child<QRadioButton>("soundFile")->isChecked());
+    EXPECT_EQ(QStringLiteral("\"chime.wav\""), t.Child<QPushButton>("browse")->text());
+    // Play uses the file even with the beep chosen.
+    t.Click("systemBeep");
+    t.Click("play");
+    EXPECT_EQ(QStringList { QStringLiteral("/snd/chime.wav") }, t.m_fx.m_sound.m_played);
+    t.Click("ok");
+    EXPECT_EQ(QDialog::Accepted, t.m_dlg->result());
+    EXPECT_TRUE(t.m_sound.isEmpty());
+    EXPECT_EQ(QString(), t.m_written[QStringLiteral("Options/ReminderSoundFile")]);
+    EXPECT_EQ(QStringLiteral("30"), t.m_written[QStringLiteral("Options/UpcomingReminderDays")]);
+}
+
+TEST(OptionsDlg, SixtyDaysOpensOnTheFourthItemAndIsWrittenBack)
+{
+    OptionsUnderTest t(60, QString());
+    t.Show();
+    EXPECT_EQ(3, t.Child<QComboBox>("days")->currentIndex());
+    QTest::keyClick(t.m_dlg.get(), Qt::Key_Return);
+    EXPECT_EQ(QDialog::Accepted, t.m_dlg->result());
+    EXPECT_EQ(QStringLiteral("60"), t.m_written[QStringLiteral("Options/UpcomingReminderDays")]);
+    EXPECT_EQ(60, t.m_days);
+}
+
+TEST(OptionsDlg, BrowsingSelectsTheFileAndKeepsTheDaysJustChosen)
+{
+    OptionsUnderTest t(30, QString());
+    t.Show();
+    auto *days = t.Child<QComboBox>("days");
+    days->setFocus();
+    QTest::keyClick(days, Qt::Key_Up); // 30 -> 15
+    EXPECT_EQ(1, days->currentIndex());
+    t.m_fx.m_chosenFiles << QStringLiteral("/snd/bell.wav");
+    t.Click("browse");
+    ASSERT_EQ(1, t.m_fx.m_fileDialogs.size());
+    EXPECT_TRUE(t.m_fx.m_fileDialogs[0].startsWith(QStringLiteral("Choose .WAV sound file|")));
+    EXPECT_TRUE(t.Child<QRadioButton>("soundFile")->isChecked());
+    EXPECT_EQ(QStringLiteral("\"bell.wav\""), t.Child<QPushButton>("browse")->text());
+    EXPECT_EQ(1, days->currentIndex());
+    t.Click("ok");
+    EXPECT_EQ(15, t.m_days);
+    EXPECT_EQ(QStringLiteral("/snd/bell.wav"), t.m_sound);
+    EXPECT_EQ(QStringLiteral("/snd/bell.wav"), t.m_written[QStringLiteral("Options/ReminderSoundFile")]);
+}
+
+TEST(OptionsDlg, AnUnusualStoredDayCountIsKeptWhenLeftAlone)
+{
+    OptionsUnderTest t(7, QString());
+    t.Show();
+    EXPECT_EQ(-1, t.Child<QComboBox>("days")->currentIndex());
+    t.Click("ok");
+    EXPECT_EQ(7, t.m_days);
+    EXPECT_EQ(QStringLiteral("7"), t.m_written[QStringLiteral("Options/UpcomingReminderDays")]);
+}
+
+TEST(OptionsDlg, CancelChangesNothing)
+{
+    OptionsUnderTest t(15, QStringLiteral("/snd/a.wav"));
+    t.Show();
+    t.Click("systemBeep");
+    t.Click("autostart");
+    QTest::keyClick(t.m_dlg.get(), Qt::Key_Escape);
+    EXPECT_EQ(QDialog::Rejected, t.m_dlg->result());
+    EXPECT_EQ(15, t.m_days);
+    EXPECT_EQ(QStringLiteral("/snd/a.wav"), t.m_sound);
+    EXPECT_TRUE(t.m_written.empty());
+    EXPECT_EQ(0, t.m_autostartChanges);
+}
+
+TEST(OptionsDlg, LoginStartFollowsTheBoxAndAFailureIsSaid)
+{
+    OptionsUnderTest t(30, QString());
+    t.Show();
+    EXPECT_FALSE(t.Child<QCheckBox>("autostart")->isChecked());
+    t.Click("autostart");
+    t.Click("ok");
+    EXPECT_TRUE(t.m_autostart);
+    EXPECT_EQ(1, t.m_autostartChanges);
+
+    // Left as it was: nothing is rewritten.
+    t.Show();
+    EXPECT_TRUE(t.Child<QCheckBox>("autostart")->isChecked());
+    t.Click("ok");
+    EXPECT_EQ(1, t.m_autostartChanges);
+
+    t.m_autostartFails = true;
+    t.Show();
+    t.Click("autostart");
+    t.Click("ok");
+    EXPECT_EQ(1, t.m_messages.m_messages.size());
+    EXPECT_TRUE(t.m_messages.m_messages.value(0).startsWith(QStringLiteral("Sorry, ")));
+}
