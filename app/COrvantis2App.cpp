@@ -1,13 +1,24 @@
 #include "app/COrvantis2App.h"
 
 #include "app/COrvantis2Dlg.h"
-#include "media/CSoundCanberra.h"
+#include "app/CShellRegistration.h"
+#include "app/CSingleInstance.h"
+#include "dialogs/CDialogUnits.h"
+#include "dialogs/CIconSource.h"
+#include "media/CIconNameMap.h"
+#include "media/CSoundPlayer.h"
+#include "model/CMessageSink.h"
 #include "model/CTrace.h"
+#include "storage/CKmPaths.h"
+#include "storage/CReminderExchange.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSettingsStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
-#include <QStandardPaths>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
 #include <cstdlib>
 
 #if __has_include("media/CIconLibrary.h")
@@ -18,9 +29,17 @@
 class CIconLibrary {};
 #endif
 
+#if __has_include("graphics/CDisplayState.h")
+#include "graphics/CDisplayState.h"
+#define KM_HAVE_DISPLAY_STATE 1
+#endif
+
 namespace {
 COrvantis2App *s_app = nullptr;
-}
+
+const QString kAnotherCopyMessage =
+    QStringLiteral("Another copy of Kestrelmark is running.  Please close it and try again.");
+} // namespace
 
 COrvantis2App &theApp()
 {
@@ -35,30 +54,165 @@ COrvantis2App::COrvantis2App()
 {
     s_app = this;
     m_OwnSoundPlayer = std::make_unique<CSilentSoundPlayer>();
-    CSoundPlayer::SetInterfaceSounds(true);
     m_SoundPlayer = m_OwnSoundPlayer.get();
+    CSoundPlayer::SetCurrent(m_SoundPlayer);
+    CSoundPlayer::SetInterfaceSounds(true);
+    m_Settings = std::make_unique<CSettingsStore>();
+    m_Store = std::make_unique<CReminderStore>();
 #ifdef KM_HAVE_ICON_LIBRARY
     m_IconLibrary = std::make_unique<CIconLibrary>();
+#else
+    // Without the library the built-in names still find their icons.
+    if (CIconNameMap::Instance().GetCount() == 0)
+        CIconNameMap::Instance().RegisterBuiltinNames();
 #endif
 }
 
 COrvantis2App::~COrvantis2App()
 {
+    // The window goes first: it saves through the objects below.
+    m_OwnMainWindow.reset();
+    CSoundPlayer::SetCurrent(nullptr);
     if (s_app == this)
         s_app = nullptr;
 }
 
-bool COrvantis2App::InitInstance()
+QString COrvantis2App::FileArgument(const QStringList &arguments, bool &registerOnly) const
+{
+    registerOnly = false;
+    QString file;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (a == QLatin1String("--data-dir") || a == QLatin1String("--screen-depth")) {
+            ++i; // the option's value
+            continue;
+        }
+        if (a.startsWith(QLatin1String("--")))
+            continue;
+        if (a == QLatin1String("registeronly")) {
+            registerOnly = true;
+            continue;
+        }
+        if (file.isEmpty())
+            file = QFileInfo(a).absoluteFilePath();
+    }
+    return file;
+}
+
+bool COrvantis2App::InitInstance(const QStringList &arguments)
 {
     Trace("InitInstance()\n");
+    m_UpcomingDays = 30;
+    m_ContextReminderIndex = -1;
+    m_HiddenIconUnlocked = 0;
+    CSoundPlayer::SetInterfaceSounds(true);
+    m_TextSizeFactor = CDialogUnits::TextSizeFactor();
+
+    for (int i = 1; i + 1 < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--data-dir"))
+            SetDataFolder(arguments.at(i + 1));
+    }
+    bool registerOnly = false;
+    const QString file = FileArgument(arguments, registerOnly);
+    const QString program = QCoreApplication::applicationFilePath();
+
+    if (registerOnly) {
+        // Registration alone never starts a window, whatever else runs.
+        CShellRegistration::Register(CShellRegistration::UserFolders(), program);
+        Trace("Found 'registeronly' parameter.  Exiting...\n");
+        m_ExitCode = 0;
+        return false;
+    }
+
+    m_SingleInstance = std::make_unique<CSingleInstance>();
+    const CSingleInstance::Role role = m_SingleInstance->Claim();
+    if (role == CSingleInstance::Another) {
+        if (!file.isEmpty() && m_SingleInstance->Send(MakeOpenCommand(file))) {
+            m_ExitCode = 0;
+            return false;
+        }
+        CMessageBox::Show(kAnotherCopyMessage, CMessageSink::Ok, CMessageSink::Warning);
+        m_ExitCode = 1;
+        return false;
+    }
+    if (role == CSingleInstance::First) {
+        QObject::connect(m_SingleInstance.get(), &CSingleInstance::commandReceived, m_SingleInstance.get(),
+                         [this](const QString &command) { OnDDECommand(command); }, Qt::QueuedConnection);
+    }
+
+    m_ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    ReadProgramFile();
     ReadSettings();
+    Trace(QStringLiteral("Options: Upcoming %1 days.\n").arg(m_UpcomingDays));
+    Trace(QStringLiteral("Options: Sound file: '") + m_DefaultSound + QStringLiteral("'\n"));
+
+#ifdef KM_HAVE_DISPLAY_STATE
+    CDisplayState::Instance().Settle(arguments);
+#endif
+
+    // Keep the desktop's idea of the program current (a moved build).
+    const CShellRegistration::Folders folders = CShellRegistration::UserFolders();
+    if (!CShellRegistration::IsRegistered(folders, program))
+        CShellRegistration::Register(folders, program);
+
+    m_OwnMainWindow = std::make_unique<COrvantis2Dlg>(*this);
+    m_MainWindow = m_OwnMainWindow.get();
+    m_MainWindow->Initialize();
+    m_MainWindow->ShowAndRaise();
+    if (!file.isEmpty()) {
+        // Opened once the window stands, as the shell's open would be.
+        QTimer::singleShot(0, m_MainWindow, [this, file] { OnDDECommand(MakeOpenCommand(file)); });
+    }
+    Trace("InitInstance() done.\n");
+    return true;
+}
+
+void COrvantis2App::ReadProgramFile()
+{
+    const QFileInfo info(QCoreApplication::applicationFilePath());
+    if (!info.exists()) {
+        Trace(QStringLiteral("CFile::GetStatus(") + info.filePath() + QStringLiteral(") failed!\n"));
+        m_ProgramFileTime = 0;
+        return;
+    }
+    m_ProgramFileTime = info.lastModified().toSecsSinceEpoch();
+}
+
+QString COrvantis2App::MakeOpenCommand(const QString &path)
+{
+    return QStringLiteral("[open(\"") + path + QStringLiteral("\")]");
+}
+
+bool COrvantis2App::ParseDDECommand(const QString &command, QString &path, QString &error)
+{
+    if (!command.contains(QLatin1String("open"))) {
+        error = QStringLiteral("Unsupported DDE message!\n");
+        return false;
+    }
+    const qsizetype first = command.indexOf(QLatin1Char('"'));
+    const qsizetype last = command.lastIndexOf(QLatin1Char('"'));
+    if (first < 0 || last <= first) {
+        error = QStringLiteral("Bad DDE message!\n");
+        return false;
+    }
+    path = command.mid(first + 1, last - first - 1);
     return true;
 }
 
 bool COrvantis2App::OnDDECommand(const QString &command)
 {
-    Q_UNUSED(command);
-    return false;
+    QString path;
+    QString error;
+    if (!ParseDDECommand(command, path, error)) {
+        CMessageBox::Show(error, CMessageSink::Ok, CMessageSink::Warning);
+        return false;
+    }
+    if (m_MainWindow) {
+        m_MainWindow->OpenReminderPack(path);
+    } else {
+        CReminderExchange::ImportFile(m_Reminders, path, DataFolder());
+    }
+    return true;
 }
 
 CIconLibrary &COrvantis2App::IconLibrary()
@@ -68,26 +222,53 @@ CIconLibrary &COrvantis2App::IconLibrary()
     return *m_IconLibrary;
 }
 
-CSoundPlayer &COrvantis2App::SoundPlayer() { return *m_SoundPlayer; }
-
-const CClock &COrvantis2App::Clock() const { return *m_Clock; }
-
-COleDateTime COrvantis2App::Now() const { return m_Clock->Now(); }
-
-QString COrvantis2App::DataFolder() const
+CIconSource COrvantis2App::IconSource()
 {
-    if (!m_DataFolder.isEmpty())
-        return m_DataFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kestrelmark");
+    CIconSource source;
+    source.m_lookup = [](const QString &name) { return CIconNameMap::Instance().Lookup(name); };
+#ifdef KM_HAVE_ICON_LIBRARY
+    CIconLibrary *library = m_IconLibrary.get();
+    source.m_small = [library](int number) { return library->SmallImage(number); };
+    source.m_large = [library](int number) { return library->LargeImage(number); };
+#endif
+    return source;
 }
 
-QString COrvantis2App::SoundFolder() const { return QDir(DataFolder()).filePath(QStringLiteral("sounds")); }
+CSoundPlayer &COrvantis2App::SoundPlayer() { return *m_SoundPlayer; }
 
-QString COrvantis2App::IconFolder() const { return QDir(DataFolder()).filePath(QStringLiteral("icons")); }
+QString COrvantis2App::DataFolder() const { return CKmPaths::DataFolder(); }
+
+QString COrvantis2App::SoundFolder() const { return CKmPaths::SoundsFolder(); }
+
+QString COrvantis2App::IconFolder() const { return CKmPaths::IconsFolder(); }
 
 QString COrvantis2App::HelpFile() const
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/KM.html"));
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/KM.html"));
+    if (QFile::exists(beside))
+        return beside;
+    // The program carries the manual; a copy outside lets the browser read it.
+    const QString folder = DataFolder() + QStringLiteral("/help");
+    const QDir resources(QStringLiteral(":/help"));
+    const QStringList files = resources.entryList(QDir::Files);
+    if (files.isEmpty())
+        return beside;
+    QDir().mkpath(folder);
+    for (const QString &name : files) {
+        QFile in(resources.filePath(name));
+        const QString target = folder + QLatin1Char('/') + name;
+        QFile existing(target);
+        if (in.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = in.readAll();
+            if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+                continue;
+            existing.close();
+            QFile out(target);
+            if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                out.write(bytes);
+        }
+    }
+    return folder + QStringLiteral("/KM.html");
 }
 
 void COrvantis2App::SetClock(const CClock *clock) { m_Clock = clock ? clock : &m_SystemClock; }
@@ -98,30 +279,30 @@ void COrvantis2App::SetSoundPlayer(CSoundPlayer *player)
     CSoundPlayer::SetCurrent(m_SoundPlayer);
 }
 
-void COrvantis2App::SetDataFolder(const QString &folder) { m_DataFolder = folder; }
+void COrvantis2App::SetDataFolder(const QString &folder) { CKmPaths::SetDataFolder(folder); }
+
+void COrvantis2App::SetSettings(std::unique_ptr<CSettingsStore> settings)
+{
+    if (settings)
+        m_Settings = std::move(settings);
+}
 
 QString COrvantis2App::GetProfileString(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    QSettings settings(QStringLiteral("Quendrake Inc"), QStringLiteral("Kestrelmark"));
-    return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+    return m_Settings->GetProfileString(section, key, defaultValue);
 }
 
 void COrvantis2App::WriteProfileString(const QString &section, const QString &key, const QString &value)
 {
-    QSettings settings(QStringLiteral("Quendrake Inc"), QStringLiteral("Kestrelmark"));
-    settings.setValue(section + QLatin1Char('/') + key, value);
+    m_Settings->WriteProfileString(section, key, value);
 }
 
 void COrvantis2App::ReadSettings()
 {
-    bool ok = false;
-    const int days = GetProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("30")).trimmed().toInt(&ok);
-    m_UpcomingDays = ok ? days : 30;
-    m_DefaultSound = GetProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile"));
+    m_UpcomingDays = m_Settings->UpcomingReminderDays();
+    m_DefaultSound = m_Settings->ReminderSoundFile();
 }
 
 bool COrvantis2App::InterfaceSounds() const { return CSoundPlayer::InterfaceSounds(); }
 
 void COrvantis2App::SetInterfaceSounds(bool on) { CSoundPlayer::SetInterfaceSounds(on); }
-
-void COrvantis2App::ComputeTextSizeFactor() {}

@@ -4,11 +4,16 @@
 #include "model/CReminderList.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class COrvantis2Dlg;
 class CSoundPlayer;
 class CIconLibrary;
+class CSettingsStore;
+class CReminderStore;
+class CSingleInstance;
+struct CIconSource;
 
 // The application object: lives for the whole process and owns what the
 // windows share: the reminder list, the icon library, the settings, the
@@ -21,38 +26,53 @@ public:
     COrvantis2App(const COrvantis2App &) = delete;
     COrvantis2App &operator=(const COrvantis2App &) = delete;
 
-    // Start-up after the single-copy test: settings, display state, the
-    // main window. False ends the program.
-    bool InitInstance();
+    // Start-up: the single-copy test, the settings, the display state, the
+    // shell registration and the main window. False ends the program with
+    // ExitCode() (0 for a registration-only start or a hand-over to the
+    // copy already running).
+    bool InitInstance(const QStringList &arguments);
+    int ExitCode() const { return m_ExitCode; }
+
     // The shell's open command, "[open("PATH")]"; true when handled.
     bool OnDDECommand(const QString &command);
+    // The path of an open command; false with the message to show.
+    static bool ParseDDECommand(const QString &command, QString &path, QString &error);
+    static QString MakeOpenCommand(const QString &path);
 
     CReminderList &Reminders() { return m_Reminders; }
     CIconLibrary &IconLibrary();
-    // Per-user settings: section and key as the program names them
-    // ("Options"/"UpcomingReminderDays"), text values.
-    QString GetProfileString(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
-    void WriteProfileString(const QString &section, const QString &key, const QString &value);
+    bool HaveIconLibrary() const { return m_IconLibrary != nullptr; }
+    // The icons as the dialogs reach them.
+    CIconSource IconSource();
+    CSettingsStore &Settings() { return *m_Settings; }
+    CReminderStore &Store() { return *m_Store; }
     CSoundPlayer &SoundPlayer();
-    const CClock &Clock() const;
-    COleDateTime Now() const;
+    const CClock &Clock() const { return *m_Clock; }
+    COleDateTime Now() const { return m_Clock->Now(); }
     COrvantis2Dlg *MainWindow() const { return m_MainWindow; }
 
     // The folder that holds the reminder file, icons/, sounds/ and the cache.
     QString DataFolder() const;
     QString SoundFolder() const;
     QString IconFolder() const;
-    // The help manual beside the program (or in its resources).
+    // The help manual: beside the program, else a copy of the one the
+    // program carries, written into the data folder.
     QString HelpFile() const;
 
     // For tests and special starts; the objects are not owned.
     void SetClock(const CClock *clock);
     void SetSoundPlayer(CSoundPlayer *player);
     void SetDataFolder(const QString &folder);
+    void SetSettings(std::unique_ptr<CSettingsStore> settings);
     void SetMainWindow(COrvantis2Dlg *dlg) { m_MainWindow = dlg; }
 
-    // Reads the Options section of the settings into the members below.
+    // Per-user settings: section and key as the program names them
+    // ("Options"/"UpcomingReminderDays"), text values.
+    QString GetProfileString(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
+    void WriteProfileString(const QString &section, const QString &key, const QString &value);
+    // Reads the Options section into the members below.
     void ReadSettings();
+
     // Interface clicks; the flag lives with the sound player so that the
     // calendar and the picture buttons see it too.
     bool InterfaceSounds() const;
@@ -66,20 +86,23 @@ public:
     int m_ContextReminderIndex = -1;
     int m_HiddenIconUnlocked = 0;
     QString m_DefaultSound;
-    int m_ScreenDepth = 24;
-    bool m_ShadowsOn = true;
 
 private:
-    void ComputeTextSizeFactor();
+    void ReadProgramFile();
+    QString FileArgument(const QStringList &arguments, bool &registerOnly) const;
 
     CReminderList m_Reminders;
     std::unique_ptr<CIconLibrary> m_IconLibrary;
+    std::unique_ptr<CSettingsStore> m_Settings;
+    std::unique_ptr<CReminderStore> m_Store;
     std::unique_ptr<CSoundPlayer> m_OwnSoundPlayer;
+    std::unique_ptr<CSingleInstance> m_SingleInstance;
+    std::unique_ptr<COrvantis2Dlg> m_OwnMainWindow;
     CSoundPlayer *m_SoundPlayer = nullptr;
     CSystemClock m_SystemClock;
     const CClock *m_Clock = &m_SystemClock;
-    QString m_DataFolder;
     COrvantis2Dlg *m_MainWindow = nullptr;
+    int m_ExitCode = 0;
 };
 
 // The one application object; only valid while it exists.

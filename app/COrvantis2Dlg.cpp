@@ -1,28 +1,315 @@
 #include "app/COrvantis2Dlg.h"
 
+#include "app/CCalendarSkin.h"
+#include "app/CCloseWarningDlg.h"
+#include "app/CCommandIds.h"
+#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
+#include "app/CProgramIcon.h"
+#include "app/CSelectedDay.h"
+#include "app/CSpinArrows.h"
+#include "app/CTimerPause.h"
+#include "app/CTrayIcon.h"
+#include "dialogs/CAnimButton.h"
+#include "dialogs/CLogoWnd.h"
+#include "dialogs/CReminderAlertDlg.h"
+#include "dialogs/CSkinListBox.h"
+#include "dialogs/CTextLabel.h"
+#include "media/CSoundPlayer.h"
+#include "model/CMessageSink.h"
+#include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
+#include "model/CTrace.h"
+#include "storage/CReminderExchange.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSaveScheduler.h"
+#include "storage/CWeeklyBackup.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
-COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
-    : QDialog(parent), m_App(app)
+#if __has_include("calendar/CCalendarWnd.h")
+#include "calendar/CCalendarMenus.h"
+#include "calendar/CCalendarState.h"
+#include "calendar/CCalendarWnd.h"
+#include "calendar/CTipWnd.h"
+#define KM_HAVE_CALENDAR 1
+#endif
+
+namespace {
+// The picture buttons: frames, release sequence, command.
+struct ButtonSpec
 {
+    QRect m_Rect;
+    int m_Frames[6];
+    int m_Sequence[7];
+    int m_Command;
+    const char *m_Tip;
+};
+const ButtonSpec kButtons[] = {
+    { QRect(323, 7, 90, 35), { 477, 482, 481, 480, 479, 478 }, { 1, 2, 2, 3, 4, 5, 0 }, KmCommand::NewReminder, "New reminder" },
+    { QRect(413, 7, 91, 35), { 392, 476, 489, 475, 394, 393 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::DayList, "Reminders of the day" },
+    { QRect(517, 7, 84, 35), { 483, 488, 487, 486, 485, 484 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::GoToToday, "Go to today" },
+};
+} // namespace
+
+COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
+    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this)
+{
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(CProgramIcon::Icon());
+    // A fixed window that cannot be maximised or resized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setModal(false);
+
     m_CheckTimer = new QTimer(this);
     m_CheckTimer->setInterval(kTimerPeriodMs);
     connect(m_CheckTimer, &QTimer::timeout, this, &COrvantis2Dlg::OnTimer);
+
+    m_Saver = new CSaveScheduler(this);
+    m_Saver->SetSaveFunction([this] { SaveReminders(); });
+
+    m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
+    m_ListBitmaps.Load(198, 197, QSize(195, 292));
+    m_LocalSelectedDate = CReminderList::DateOnly(m_App.Now());
     m_App.SetMainWindow(this);
+    InstallCommands();
 }
 
 COrvantis2Dlg::~COrvantis2Dlg()
 {
+    // The calendar draws with the skin, which goes with this object.
+    delete m_Calendar;
+    m_Calendar = nullptr;
     if (m_App.MainWindow() == this)
         m_App.SetMainWindow(nullptr);
 }
 
-bool COrvantis2Dlg::OnCommand(int id) { return m_Commands.Run(id); }
+void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
+
+void COrvantis2Dlg::Initialize()
+{
+    m_LastSaveTime = m_App.Now();
+    LoadReminders();
+    {
+        CWeeklyBackup backup(m_App.Store(), m_App.Settings());
+        backup.CheckWeeklyBackup(m_App.Reminders(), m_App.Now());
+    }
+    AddTrayIcon();
+    SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
+    CreateControls();
+    CMainCommands::InstallShortcuts(*this);
+    // Centred on the screen, never above or left of it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(qMax(area.left(), area.left() + (area.width() - frameGeometry().width()) / 2),
+             qMax(area.top(), area.top() + (area.height() - frameGeometry().height()) / 2));
+    }
+    RebuildUpcomingList();
+    m_Initialized = true;
+    StartTimer();
+}
+
+// --- controls --------------------------------------------------------------
+
+void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
+
+void COrvantis2Dlg::CreateCalendar()
+{
+#ifdef KM_HAVE_CALENDAR
+    m_CalendarSkin = std::make_unique<CCalendarSkin>();
+    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarSkin.get(), this);
+    m_Calendar->setObjectName(QStringLiteral("calendar"));
+    m_Calendar->setGeometry(230, 101, 372, 295);
+    m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
+    m_Calendar->SetClock([this] { return m_App.Now(); });
+    m_Calendar->Layout();
+    m_Calendar->Refresh();
+    m_Calendar->FindSelectedCell();
+    connect(m_Calendar, &CCalendarWnd::daySelected, this, &COrvantis2Dlg::OnDaySelected);
+    connect(m_Calendar, &CCalendarWnd::clickSound, this, [] { CSoundPlayer::PlayClick(); });
+    connect(m_Calendar, &CCalendarWnd::newReminderRequested, this, [this] { OnCommand(KmCommand::NewReminder); });
+    connect(m_Calendar, &CCalendarWnd::editReminderRequested, this, [this](int index) {
+        m_App.m_ContextReminderIndex = index;
+        OnCommand(KmCommand::EditContext);
+    });
+    connect(m_Calendar, &CCalendarWnd::dayListRequested, this, [this] { OnCommand(KmCommand::DayList); });
+    connect(m_Calendar, &CCalendarWnd::listChanged, this, &COrvantis2Dlg::NotifyListChanged);
+    connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
+    connect(m_Calendar, &CCalendarWnd::contextChanged, this,
+            [this](int reminderIndex, int, int) { m_App.m_ContextReminderIndex = reminderIndex; });
+    connect(m_Calendar, &CCalendarWnd::timerStopRequested, this, &COrvantis2Dlg::StopTimer);
+    connect(m_Calendar, &CCalendarWnd::timerStartRequested, this, &COrvantis2Dlg::StartTimer);
+    connect(m_Calendar, &CCalendarWnd::monthBumped, this, [this](int year, int month0) {
+        m_YearSpin->SetPos(year);
+        m_MonthSpin->SetPos(month0);
+        UpdateDisplays();
+    });
+    AddHover(m_Calendar);
+#endif
+}
+
+void COrvantis2Dlg::CreateControls()
+{
+    CreateCalendar();
+
+    m_MonthDisplay = new CTextLabel(this);
+    m_MonthDisplay->setObjectName(QStringLiteral("monthDisplay"));
+    m_MonthDisplay->setGeometry(346, 58, 89, 21);
+    m_MonthDisplay->m_ListMode = 1;
+    m_MonthDisplay->m_Size = 9.5;
+    m_MonthDisplay->m_Bold = true;
+    for (int m = 1; m <= 12; ++m)
+        m_MonthDisplay->m_Lines << CSelectedDay::MonthName(m);
+    AddHover(m_MonthDisplay);
+
+    m_MonthSpin = new CSpinArrows(this);
+    m_MonthSpin->setObjectName(QStringLiteral("monthSpin"));
+    m_MonthSpin->setGeometry(330, 55, 16, 24);
+    m_MonthSpin->SetRange(0, 11);
+    connect(m_MonthSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnMonthSpin);
+
+    m_YearDisplay = new CTextLabel(this);
+    m_YearDisplay->setObjectName(QStringLiteral("yearDisplay"));
+    m_YearDisplay->setGeometry(440, 58, 43, 21);
+    m_YearDisplay->m_NumberMode = 1;
+    m_YearDisplay->m_Size = 9.5;
+    m_YearDisplay->m_Bold = true;
+    AddHover(m_YearDisplay);
+
+    m_YearSpin = new CSpinArrows(this);
+    m_YearSpin->setObjectName(QStringLiteral("yearSpin"));
+    m_YearSpin->setGeometry(487, 55, 16, 24);
+    m_YearSpin->SetRange(1984, 3000);
+    connect(m_YearSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnYearSpin);
+
+    m_TodayDisplay = new CTextLabel(this);
+    m_TodayDisplay->setObjectName(QStringLiteral("todayDisplay"));
+    m_TodayDisplay->setGeometry(524, 35, 76, 29);
+    m_TodayDisplay->m_Size = 6.6;
+    m_TodayDisplay->m_Bold = true;
+    m_TodayDisplay->m_CommandId = KmCommand::GoToToday;
+    m_TodayDisplay->m_CommandOnClick = true;
+    m_TodayDisplay->setCursor(Qt::PointingHandCursor);
+    m_TodayDisplay->setToolTip(QStringLiteral("Go to today"));
+    connect(m_TodayDisplay, &CTextLabel::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
+    UpdateToday(m_App.Now());
+    AddHover(m_TodayDisplay);
+
+    for (size_t i = 0; i < std::size(kButtons); ++i) {
+        const ButtonSpec &spec = kButtons[i];
+        auto *button = new CAnimButton(this);
+        button->setObjectName(QStringLiteral("pictureButton%1").arg(i));
+        button->setGeometry(spec.m_Rect);
+        button->setToolTip(QString::fromLatin1(spec.m_Tip));
+        button->Setup(spec.m_Frames, 6, spec.m_Sequence, 7, spec.m_Command);
+        connect(button, &CAnimButton::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
+        connect(button, &CAnimButton::hovered, this, &COrvantis2Dlg::ResetHover);
+        m_Buttons.push_back(button);
+        AddHover(button);
+    }
+
+    // The today display lies over the lower edge of the go-to-today button.
+    m_TodayDisplay->raise();
+
+    m_Logo = new CLogoWnd(this);
+    m_Logo->setObjectName(QStringLiteral("logo"));
+    m_Logo->setGeometry(13, 13, 297, 53);
+    m_Logo->SetBitmap(150, 0);
+    connect(m_Logo, &CLogoWnd::contextMenuRequested, this, [this](const QPoint &global) { ShowContextMenu(526, global); });
+    connect(m_Logo, &CLogoWnd::hovered, this, &COrvantis2Dlg::ResetHover);
+    AddHover(m_Logo);
+
+    m_UpcomingList = new CSkinListBox(this);
+    m_UpcomingList->setObjectName(QStringLiteral("upcomingList"));
+    m_UpcomingList->setGeometry(14, 102, 195, 292);
+    m_UpcomingList->SetBitmaps(&m_ListBitmaps);
+    connect(m_UpcomingList, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            GoToLine(row);
+    });
+    connect(m_UpcomingList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
+        GoToLine(m_UpcomingList->row(item));
+        OnCommand(KmCommand::DayList);
+    });
+    connect(m_UpcomingList, &CSkinListBox::hovered, this, &COrvantis2Dlg::ResetHover);
+
+    for (CTextLabel *label : { m_MonthDisplay, m_YearDisplay, m_TodayDisplay })
+        connect(label, &CTextLabel::hovered, this, &COrvantis2Dlg::ResetHover);
+    UpdateDisplays();
+}
+
+void COrvantis2Dlg::UpdateDisplays()
+{
+    const COleDateTime day = SelectedDate();
+    if (m_MonthSpin) {
+        m_MonthSpin->SetPos(day.GetMonth() - 1);
+        m_MonthDisplay->SetValue(day.GetMonth() - 1);
+    }
+    if (m_YearSpin) {
+        m_YearSpin->SetPos(day.GetYear());
+        m_YearDisplay->SetValue(day.GetYear());
+    }
+}
+
+void COrvantis2Dlg::UpdateToday(const COleDateTime &now)
+{
+    const QString text = CSelectedDay::TodayText(now);
+    if (text != m_TodayText) {
+        if (!m_TodayText.isEmpty())
+            Trace("Updating TodayDisplay.\n");
+        m_TodayText = text;
+        if (m_TodayDisplay) {
+            m_TodayDisplay->SetText(text);
+            m_TodayDisplay->repaint();
+        }
+    }
+}
+
+void COrvantis2Dlg::ResetHover(QWidget *except)
+{
+    for (const QPointer<QWidget> &w : m_HoverList) {
+        if (!w || w == except)
+            continue;
+        if (auto *button = qobject_cast<CAnimButton *>(w.data())) {
+            button->HoverMove(QPoint(-1, -1));
+            continue;
+        }
+#ifdef KM_HAVE_CALENDAR
+        if (w == m_Calendar) {
+            QMouseEvent away(QEvent::MouseMove, QPointF(-1, -1), QPointF(-1, -1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_Calendar, &away);
+        }
+#endif
+    }
+}
+
+void COrvantis2Dlg::ReleasePictures()
+{
+    m_Background.Release();
+    m_ListBitmaps.Release();
+    for (CAnimButton *button : m_Buttons)
+        button->FreeFrames();
+    if (m_Logo)
+        m_Logo->Release();
+#ifdef KM_HAVE_CALENDAR
+    if (m_CalendarSkin)
+        m_CalendarSkin->Release();
+#endif
+}
+
+// --- timer -----------------------------------------------------------------
 
 void COrvantis2Dlg::StopTimer()
 {
@@ -38,41 +325,423 @@ void COrvantis2Dlg::StartTimer()
 
 bool COrvantis2Dlg::TimerActive() const { return m_CheckTimer->isActive(); }
 
-void COrvantis2Dlg::RefreshAll() { RebuildUpcomingList(); }
+void COrvantis2Dlg::SetTimerPeriod(int milliseconds) { m_CheckTimer->setInterval(milliseconds); }
 
-void COrvantis2Dlg::NotifyListChanged() { RefreshAll(); }
+void COrvantis2Dlg::OnTimer()
+{
+    const COleDateTime now = m_App.Now();
+    UpdateToday(now);
+    // A program that runs for days must not go on showing the old day.
+    const long long today = CReminderList::DateOnly(now).DayNumber();
+    if (m_TodayNumber != 0 && today != m_TodayNumber) {
+        RefreshAll();
+        CWeeklyBackup backup(m_App.Store(), m_App.Settings());
+        backup.CheckWeeklyBackup(m_App.Reminders(), now);
+    }
+    m_TodayNumber = today;
+    Trace(QStringLiteral("Reminder check timer at ") + now.Format() + QLatin1Char('\n'));
+
+    if (now > m_Check.m_LastCheckTime + COleDateTimeSpan(kCheckIntervalDays)) {
+        Trace("Actually checking reminders...\n");
+        int presented = 0;
+        {
+            CTimerPause pause(*this);
+            presented = m_Check.CheckReminders(1, now);
+        }
+        // The shown flags reach the file at once, not at the hourly save.
+        if (presented > 0)
+            m_Saver->ScheduleSave();
+    }
+    if (now > m_LastSaveTime + COleDateTimeSpan(kSaveIntervalDays)) {
+        Trace("Saving reminders...");
+        SaveReminders();
+        m_LastSaveTime = now;
+    }
+}
+
+// --- refresh and the selected day ----------------------------------------
 
 CReminderList &COrvantis2Dlg::Reminders() { return m_App.Reminders(); }
 
+COleDateTime COrvantis2Dlg::SelectedDate() const
+{
+#ifdef KM_HAVE_CALENDAR
+    return g_SelectedDate;
+#else
+    return m_LocalSelectedDate;
+#endif
+}
+
+void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day)
+{
+    const COleDateTime old = SelectedDate();
+    const COleDateTime d = CReminderList::DateOnly(day);
+#ifdef KM_HAVE_CALENDAR
+    SetSelectedDay(d);
+#endif
+    m_LocalSelectedDate = d;
+    if (!m_Initialized && !m_MonthSpin)
+        return;
+    UpdateDisplays();
+#ifdef KM_HAVE_CALENDAR
+    if (m_Calendar) {
+        if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && g_DisplayedMonth == d.GetMonth()
+            && g_DisplayedYear == d.GetYear()) {
+            m_Calendar->SelectSelectedDate();
+        } else {
+            m_Calendar->Refresh();
+            m_Calendar->FindSelectedCell();
+        }
+        m_Calendar->update();
+    }
+#else
+    Q_UNUSED(old);
+#endif
+    SelectUpcomingDay();
+}
+
+void COrvantis2Dlg::OnDaySelected()
+{
+    UpdateDisplays();
+    SelectUpcomingDay();
+}
+
+void COrvantis2Dlg::SelectUpcomingDay()
+{
+    if (!m_UpcomingList)
+        return;
+    const int row = CUpcomingList::FindDay(m_Upcoming, SelectedDate());
+    if (row >= 0 && row != m_UpcomingList->currentRow()) {
+        const QSignalBlocker block(m_UpcomingList);
+        m_UpcomingList->setCurrentRow(row);
+    }
+}
+
+void COrvantis2Dlg::RefreshAll()
+{
+#ifdef KM_HAVE_CALENDAR
+    if (m_Calendar) {
+        m_Calendar->Refresh();
+        m_Calendar->FindSelectedCell();
+        m_Calendar->update();
+    }
+#endif
+    RebuildUpcomingList();
+    UpdateDisplays();
+    update();
+}
+
+void COrvantis2Dlg::NotifyListChanged()
+{
+    RefreshAll();
+    m_Saver->ScheduleSave();
+}
+
+void COrvantis2Dlg::RebuildUpcomingList()
+{
+    m_Upcoming = CUpcomingList::Build(m_App.Reminders(), m_App.Now(), m_App.m_UpcomingDays);
+    if (!m_UpcomingList)
+        return;
+    const QSignalBlocker block(m_UpcomingList);
+    m_UpcomingList->clear();
+    for (const CUpcomingList::Line &line : m_Upcoming)
+        m_UpcomingList->AddLine(line.m_Text, line.m_Index);
+    SelectUpcomingDay();
+}
+
+void COrvantis2Dlg::GoToLine(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_Upcoming.size()))
+        return;
+    const COleDateTime date = m_Upcoming[static_cast<size_t>(row)].m_Date;
+    if (CSelectedDay::SameDay(date, SelectedDate())) {
+        Trace("Same day.  Nothing to do.\n");
+        return;
+    }
+    SetSelectedDate(date);
+}
+
+void COrvantis2Dlg::GoToToday()
+{
+    SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
+#ifdef KM_HAVE_CALENDAR
+    if (m_Calendar) {
+        m_Calendar->Refresh();
+        m_Calendar->FindSelectedCell();
+        m_Calendar->update();
+    }
+#endif
+}
+
+void COrvantis2Dlg::OnMonthSpin(int position)
+{
+    const int month = position + 1;
+    const COleDateTime day = SelectedDate();
+    if (month == day.GetMonth())
+        return;
+    SetSelectedDate(CSelectedDay::StepMonth(day, month));
+}
+
+void COrvantis2Dlg::OnYearSpin(int position)
+{
+    const COleDateTime day = SelectedDate();
+    if (position == day.GetYear())
+        return;
+    SetSelectedDate(CSelectedDay::StepYear(day, position));
+}
+
+// --- commands ---------------------------------------------------------------
+
+bool COrvantis2Dlg::OnCommand(int id)
+{
+    if (!m_Commands.Contains(id)) {
+        Trace(QStringLiteral("Unhandled command %1\n").arg(id));
+        return false;
+    }
+    CTimerPause pause(*this);
+    return m_Commands.Run(id);
+}
+
+void COrvantis2Dlg::ShowContextMenu(int menu, const QPoint &global)
+{
+#ifdef KM_HAVE_CALENDAR
+    QMenu *popup = CCalendarMenus::Create(menu, this);
+    popup->setAttribute(Qt::WA_DeleteOnClose);
+    // Entries whose command is not part of this build are left out.
+    for (QAction *action : popup->actions()) {
+        if (!action->isSeparator())
+            action->setVisible(m_Commands.Contains(action->data().toInt()));
+    }
+    connect(popup, &QMenu::triggered, this, [this](QAction *action) { OnCommand(action->data().toInt()); });
+    popup->popup(global);
+#else
+    Q_UNUSED(menu);
+    Q_UNUSED(global);
+#endif
+}
+
+// --- the due pass's host ----------------------------------------------------
+
 void COrvantis2Dlg::ShowAndRaise()
 {
-    show();
+    if (isMinimized())
+        showNormal();
+    else
+        show();
     raise();
     activateWindow();
 }
 
-void COrvantis2Dlg::HideTip() {}
+void COrvantis2Dlg::HideTip()
+{
+#ifdef KM_HAVE_CALENDAR
+    if (m_Calendar)
+        m_Calendar->HideTip();
+#endif
+}
 
-void COrvantis2Dlg::RunAlert(const CAlertRequest &) {}
+void COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
+{
+    if (m_AlertRunner) {
+        m_AlertRunner(alert);
+        return;
+    }
+    CReminderAlertDlg dlg;
+    dlg.m_Message = alert.m_Message;
+    dlg.m_IconNumber = alert.m_IconNumber;
+    dlg.m_SoundFileName = alert.m_SoundFileName;
+    dlg.m_DefaultSound = m_App.m_DefaultSound;
+    dlg.m_SoundFolder = m_App.SoundFolder();
+    dlg.m_Icons = m_App.IconSource();
+    dlg.exec();
+}
 
-void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day) { m_SelectedDate = day; }
+// --- files ------------------------------------------------------------------
 
-bool COrvantis2Dlg::LoadReminders() { return true; }
+void COrvantis2Dlg::LoadReminders() { m_App.Store().LoadReminders(m_App.Reminders()); }
 
-bool COrvantis2Dlg::SaveReminders() { return true; }
+bool COrvantis2Dlg::SaveReminders()
+{
+    const bool saved = m_App.Store().SaveReminders(m_App.Reminders()) == CReminderStore::Saved;
+    if (saved)
+        m_Saver->Cancel();
+    return saved;
+}
 
 void COrvantis2Dlg::OpenReminderPack(const QString &path)
 {
-    if (m_OpenPackHandler)
+    if (m_OpenPackHandler) {
         m_OpenPackHandler(path);
+        return;
+    }
+    ShowAndRaise();
+    CTimerPause pause(*this);
+    CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder());
+    NotifyListChanged();
 }
 
-void COrvantis2Dlg::RebuildUpcomingList() {}
+void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
+{
+    Trace("OnDropFiles\n");
+    for (const QString &path : paths) {
+        Trace(path.right(4).toLower() + QLatin1Char('\n'));
+        switch (CReminderExchange::KindOf(path)) {
+        case CReminderExchange::Pack:
+        case CReminderExchange::CalendarCsv:
+            Trace("Dropped Reminder Pack.\n");
+            CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder());
+            NotifyListChanged();
+            break;
+        case CReminderExchange::IconFile:
+            Trace("Dropped icon file.\n");
+            CMainCommands::ImportIconFile(m_App.IconFolder(), path);
+            CMessageBox::Show(QStringLiteral("Icon succesfully imported."), CMessageSink::Ok, CMessageSink::Information);
+            break;
+        default:
+            Trace("Dropped unsupported file!!!\n");
+            ShowAndRaise();
+            CMessageBox::Show(CReminderExchange::UnsupportedFileMessage(path));
+            break;
+        }
+    }
+}
 
-void COrvantis2Dlg::OnTimer() {}
+// --- close, hide and the tray ---------------------------------------------------
 
-void COrvantis2Dlg::CloseRequest() {}
+void COrvantis2Dlg::CloseRequest()
+{
+    CTimerPause pause(*this);
+    SaveReminders();
+    CCloseWarningDlg warning(this);
+    warning.exec();
+    switch (warning.GetChoice()) {
+    case CCloseWarningDlg::JustMinimize:
+        HideWindow();
+        break;
+    case CCloseWarningDlg::Close:
+        emit closeProgramRequested();
+        break;
+    default:
+        break;
+    }
+}
 
-void COrvantis2Dlg::HideWindow() { hide(); }
+bool COrvantis2Dlg::HasTray() const { return m_Tray && m_Tray->IsShown(); }
+
+void COrvantis2Dlg::AddTrayIcon()
+{
+    if (!m_Tray) {
+        m_Tray = new CTrayIcon(this);
+        m_Tray->SetCommandFilter([this](int id) { return m_Commands.Contains(id); });
+        connect(m_Tray, &CTrayIcon::command, this, &COrvantis2Dlg::OnCommand);
+        connect(m_Tray, &CTrayIcon::showRequested, this, &COrvantis2Dlg::ShowAndRaise);
+        connect(m_Tray, &CTrayIcon::closeRequested, this, &COrvantis2Dlg::CloseRequest);
+        connect(m_Tray, &CTrayIcon::clicked, this, &COrvantis2Dlg::OnNotifyIcon);
+    }
+    if (!m_Tray->Add() && !m_TrayMissingReported) {
+        // Without a notification area the window minimises to the task bar
+        // instead of hiding, so the user can always get back to it.
+        // Told once the window stands, so start-up is not held up by it.
+        m_TrayMissingReported = true;
+        QTimer::singleShot(0, this, [] { CMessageBox::Show(QStringLiteral("TaskBarAddIcon failed.  Imagine that...")); });
+    }
+}
+
+void COrvantis2Dlg::HideWindow()
+{
+    Trace("MINIMIZED\n");
+    if (HasTray()) {
+        hide();
+    } else if (!isMinimized()) {
+        showMinimized();
+    }
+    ReleasePictures();
+}
+
+void COrvantis2Dlg::OnNotifyIcon(bool single)
+{
+    if (single) {
+        Trace("OnNotifyIcon: single click.\n");
+        ShowAndRaise();
+        setFocus();
+    } else {
+        Trace("OnNotifyIcon: Double click!\n");
+        ShowAndRaise();
+    }
+}
+
+void COrvantis2Dlg::ToggleHiddenIcon()
+{
+    m_App.m_HiddenIconUnlocked = m_App.m_HiddenIconUnlocked ? 0 : 1;
+    if (m_App.m_HiddenIconUnlocked)
+        CMessageBox::Show(QStringLiteral("There is no knowledge that is not power."), CMessageSink::Ok, CMessageSink::Information);
+}
+
+// --- events -----------------------------------------------------------------
 
 void COrvantis2Dlg::reject() { CloseRequest(); }
+
+void COrvantis2Dlg::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    CloseRequest();
+}
+
+void COrvantis2Dlg::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && HasTray())
+        QTimer::singleShot(0, this, &COrvantis2Dlg::HideWindow);
+}
+
+void COrvantis2Dlg::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPixmap &background = m_Background.Pixmap();
+    if (!m_Background.IsStandIn()) {
+        painter.drawPixmap(0, 0, background);
+        return;
+    }
+    // Without the artwork: a plain gradient with the panels outlined.
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(36, 58, 108));
+    gradient.setColorAt(1, QColor(18, 28, 56));
+    painter.fillRect(rect(), gradient);
+    painter.setPen(QColor(90, 120, 180));
+    painter.drawRect(QRect(13, 101, 197, 294));
+    painter.drawRect(QRect(229, 100, 374, 297));
+}
+
+void COrvantis2Dlg::mouseMoveEvent(QMouseEvent *event)
+{
+    ResetHover(nullptr);
+    QDialog::mouseMoveEvent(event);
+}
+
+void COrvantis2Dlg::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
+    if (event->button() == Qt::RightButton && (event->modifiers() & both) == both) {
+        ToggleHiddenIcon();
+        return;
+    }
+    QDialog::mouseDoubleClickEvent(event);
+}
+
+void COrvantis2Dlg::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void COrvantis2Dlg::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    event->acceptProposedAction();
+    // After the drop has ended, so that message boxes do not block it.
+    QTimer::singleShot(0, this, [this, paths] { OnDropFiles(paths); });
+}

@@ -1,17 +1,31 @@
 #pragma once
 
 #include "app/CCommandTable.h"
+#include "app/CUpcomingList.h"
+#include "dialogs/CBitmapSet.h"
+#include "dialogs/CSkinBitmap.h"
 #include "model/CDueHost.h"
 #include "model/COleDateTime.h"
+#include "model/CReminderCheck.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class COrvantis2App;
+class CAnimButton;
+class CCalendarSkin;
 class CCalendarWnd;
+class CLogoWnd;
 class CReminderList;
+class CSaveScheduler;
+class CSkinListBox;
+class CSpinArrows;
+class CTextLabel;
+class CTrayIcon;
 class QTimer;
 
 // The program's visible window: the month calendar, the month and year
@@ -31,11 +45,18 @@ public:
     static constexpr double kCheckIntervalDays = 30.0 / 86400.0;
     static constexpr double kSaveIntervalDays = 1.0 / 24.0;
     static constexpr char kCaption[] = "Kestrelmark Personal Reminder Software";
+    static constexpr int kBackground = 179;
 
     explicit COrvantis2Dlg(COrvantis2App &app, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
 
-    // Runs command id (a menu entry, a button); false when nobody handles it.
+    // The start-up sequence: loads the reminder file, runs the weekly
+    // backup check, adds the tray icon, creates the controls, builds the
+    // upcoming list and starts the reminder-check timer.
+    void Initialize();
+
+    // Runs command id (a menu entry, a button) with the timer stopped;
+    // false when nobody handles it.
     bool OnCommand(int id);
     CCommandTable &Commands() { return m_Commands; }
 
@@ -45,6 +66,8 @@ public:
     void StartTimer();
     int TimerUsers() const { return m_TimerUsers; }
     bool TimerActive() const;
+    // Tests shorten the period.
+    void SetTimerPeriod(int milliseconds);
 
     // After any change to the list: the calendar recomputes, the upcoming
     // list is rebuilt, the displays follow.
@@ -55,33 +78,71 @@ public:
     CReminderList &Reminders();
     CCalendarWnd *Calendar() { return m_Calendar; }
     QWidget *Window() { return this; }
+    COrvantis2App &App() { return m_App; }
 
     // CDueHost: shows, restores and raises the window.
     void ShowAndRaise() override;
     void HideTip() override;
     void RunAlert(const CAlertRequest &alert) override;
+    // Tests answer alerts without a window.
+    void SetAlertRunner(std::function<void(const CAlertRequest &)> runner) { m_AlertRunner = std::move(runner); }
 
     // The selected day (at 00:00); setting it moves the spins, the displays,
     // the calendar page and the upcoming-list selection.
-    COleDateTime SelectedDate() const { return m_SelectedDate; }
+    COleDateTime SelectedDate() const;
     void SetSelectedDate(const COleDateTime &day);
 
     // Reminder file of the data folder. Failures are reported to the user.
-    bool LoadReminders();
+    void LoadReminders();
     bool SaveReminders();
-    // Opens a reminder pack (a file dropped, opened with the program or
-    // handed over by a second start).
+    CSaveScheduler &Saver() { return *m_Saver; }
+    // Opens a reminder pack or calendar file (dropped, opened with the
+    // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
     // Lets the sharing commands take over the pack opening.
     void SetOpenPackHandler(std::function<void(const QString &)> handler) { m_OpenPackHandler = std::move(handler); }
+    // Files dropped on the window, in order.
+    void OnDropFiles(const QStringList &paths);
 
     void RebuildUpcomingList();
+    const std::vector<CUpcomingList::Line> &UpcomingLines() const { return m_Upcoming; }
+    // Moves the selection to the day of line row of the upcoming list.
+    void GoToLine(int row);
+    void GoToToday();
+    void OnMonthSpin(int position);
+    void OnYearSpin(int position);
+
     // One tick of the reminder-check timer (also called by tests).
     void OnTimer();
+    CReminderCheck &Check() { return m_Check; }
+    COleDateTime LastSaveTime() const { return m_LastSaveTime; }
+
     // The close box or Esc: save, then ask whether to minimise or close.
     void CloseRequest();
     // Hides to the tray (or minimises where there is no tray).
     void HideWindow();
+    bool HasTray() const;
+    // The tray icon was clicked (single) or double-clicked.
+    void OnNotifyIcon(bool single);
+    // Ctrl+Shift+right double-click: the hidden icon.
+    void ToggleHiddenIcon();
+    // The general menu (526) or the reminder menu (525) at a screen point.
+    void ShowContextMenu(int menu, const QPoint &global);
+    // Every canvas but except loses its hover highlight.
+    void ResetHover(QWidget *except);
+    // Gives up the window's pictures; they load again when next drawn.
+    void ReleasePictures();
+
+    // The controls, for tests.
+    CSkinListBox *UpcomingList() const { return m_UpcomingList; }
+    CTextLabel *MonthDisplay() const { return m_MonthDisplay; }
+    CTextLabel *YearDisplay() const { return m_YearDisplay; }
+    CTextLabel *TodayDisplay() const { return m_TodayDisplay; }
+    CSpinArrows *MonthSpin() const { return m_MonthSpin; }
+    CSpinArrows *YearSpin() const { return m_YearSpin; }
+    CAnimButton *PictureButton(int i) const { return m_Buttons[static_cast<size_t>(i)]; }
+    CLogoWnd *Logo() const { return m_Logo; }
+    CTrayIcon *Tray() const { return m_Tray; }
 
 signals:
     // The user chose Close in the close warning: the program ends.
@@ -89,15 +150,52 @@ signals:
 
 protected:
     void reject() override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    void CreateControls();
+    void CreateCalendar();
+    void AddTrayIcon();
+    void UpdateDisplays();
+    void UpdateToday(const COleDateTime &now);
+    void SelectUpcomingDay();
+    void OnDaySelected();
+    void AddHover(QWidget *w);
+    void InstallCommands();
+
     COrvantis2App &m_App;
     CCommandTable m_Commands;
+    CReminderCheck m_Check;
     CCalendarWnd *m_Calendar = nullptr;
-    QTimer *m_CheckTimer = nullptr;
+    std::unique_ptr<CCalendarSkin> m_CalendarSkin;
+    CTextLabel *m_MonthDisplay = nullptr;
+    CTextLabel *m_YearDisplay = nullptr;
+    CTextLabel *m_TodayDisplay = nullptr;
+    std::vector<CAnimButton *> m_Buttons;
+    CLogoWnd *m_Logo = nullptr;
+    std::vector<QPointer<QWidget>> m_HoverList;
+    std::vector<CUpcomingList::Line> m_Upcoming;
     int m_TimerUsers = 0;
-    COleDateTime m_SelectedDate;
+    CSkinListBox *m_UpcomingList = nullptr;
+    CSpinArrows *m_YearSpin = nullptr;
+    CSpinArrows *m_MonthSpin = nullptr;
+    QTimer *m_CheckTimer = nullptr;
+    CSaveScheduler *m_Saver = nullptr;
+    CTrayIcon *m_Tray = nullptr;
+    bool m_TrayMissingReported = false;
+    CSkinBitmap m_Background;
+    CBitmapSet m_ListBitmaps;
+    COleDateTime m_LocalSelectedDate; // where the calendar is not built in
     COleDateTime m_LastSaveTime;
-    std::vector<COleDateTime> m_UpcomingDates;
+    QString m_TodayText;
+    long long m_TodayNumber = 0;
+    bool m_Initialized = false;
     std::function<void(const QString &)> m_OpenPackHandler;
+    std::function<void(const CAlertRequest &)> m_AlertRunner;
 };

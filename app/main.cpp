@@ -1,15 +1,46 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
+#include "app/CQtMessageSink.h"
+#include "app/CSignalSaver.h"
+#include "media/CSoundCanberra.h"
+#include "model/CMessageSink.h"
+#include "storage/CKmPaths.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char **argv)
 {
+    Q_INIT_RESOURCE(km_artwork);
     QApplication qapp(argc, argv);
+    CKmPaths::SetApplicationIdentity();
+    // The window hides to the tray; an alert closing must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setDesktopFileName(QStringLiteral("kestrelmark"));
+
+    CQtMessageSink sink;
+    CMessageBox::SetSink(&sink);
+
     COrvantis2App app;
-    if (!app.InitInstance())
-        return 1;
-    COrvantis2Dlg dlg(app);
-    dlg.show();
-    return qapp.exec();
+    CSoundCanberra sound;
+    app.SetSoundPlayer(&sound);
+    if (!app.InitInstance(QApplication::arguments())) {
+        CMessageBox::SetSink(nullptr);
+        return app.ExitCode();
+    }
+    COrvantis2Dlg *dlg = app.MainWindow();
+    QObject::connect(dlg, &COrvantis2Dlg::closeProgramRequested, &qapp, &QApplication::quit);
+
+    // The session ends: the reminder file is written before the program goes.
+    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp, [dlg](QSessionManager &) { dlg->SaveReminders(); });
+    CSignalSaver signalSaver([dlg] {
+        dlg->SaveReminders();
+        QApplication::quit();
+    });
+    QObject::connect(&qapp, &QCoreApplication::aboutToQuit, dlg, [dlg] { dlg->SaveReminders(); });
+
+    const int rc = qapp.exec();
+    app.SetSoundPlayer(nullptr);
+    CMessageBox::SetSink(nullptr);
+    return rc;
 }

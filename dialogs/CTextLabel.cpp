@@ -45,7 +45,7 @@ QString CTextLabel::DisplayText() const
     return m_Upper ? text.toUpper() : text;
 }
 
-QFont CTextLabel::DrawFont() const { return CDialogUnits::ScaledFont(m_Face, m_Size); }
+QFont CTextLabel::DrawFont() const { return CDialogUnits::ScaledFont(m_Face, m_Size, m_Bold); }
 
 void CTextLabel::paintEvent(QPaintEvent *)
 {

@@ -26,6 +26,7 @@ public:
     int m_Format = Qt::AlignHCenter;
     double m_Size = 18.0;
     QString m_Face = QStringLiteral("Arial");
+    bool m_Bold = false;
     QString m_Text = QStringLiteral("Bite me!");
     int m_Shadow = 1;
     int m_ShadowOffset = 2;

@@ -1,0 +1,169 @@
+#include "app/CMainCommands.h"
+
+#include "app/CCommandIds.h"
+#include "app/COrvantis2App.h"
+#include "app/COrvantis2Dlg.h"
+#include "app/CTimerPause.h"
+#include "dialogs/CAboutBoxDlg.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+#include "storage/CKmPaths.h"
+#include "storage/CWeeklyBackup.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QShortcut>
+#include <QUrl>
+
+#if __has_include("app/CEditorCommands.h")
+#include "app/CEditorCommands.h"
+#define KM_HAVE_EDITOR_COMMANDS 1
+#endif
+#if __has_include("app/CSharingCommands.h")
+#include "app/CSharingCommands.h"
+#define KM_HAVE_SHARING_COMMANDS 1
+#endif
+
+namespace {
+bool DesktopOpen(const QUrl &url) { return QDesktopServices::openUrl(url); }
+CMainCommands::UrlOpener s_opener = &DesktopOpen;
+} // namespace
+
+void CMainCommands::SetUrlOpener(UrlOpener opener) { s_opener = opener ? opener : &DesktopOpen; }
+
+bool CMainCommands::OpenUrl(const QUrl &url) { return s_opener(url); }
+
+void CMainCommands::Install(COrvantis2Dlg &dlg)
+{
+    CCommandTable &table = dlg.Commands();
+    COrvantis2Dlg *d = &dlg;
+    table.Register(KmCommand::About, [d] { About(*d); });
+    table.Register(KmCommand::Help, [d] { Help(*d); });
+    table.Register(KmCommand::ToggleSounds, [d] { ToggleSounds(*d); });
+    table.Register(KmCommand::GoToToday, [d] { d->GoToToday(); });
+    table.Register(KmCommand::DeleteContext, [d] { DeleteContextReminder(*d); });
+    table.Register(KmCommand::Recover, [d] { Recover(*d); });
+#ifdef KM_HAVE_EDITOR_COMMANDS
+    InstallEditorCommands(dlg);
+#endif
+#ifdef KM_HAVE_SHARING_COMMANDS
+    InstallSharingCommands(dlg);
+#endif
+    // New on the context reminder's day needs the new-reminder command.
+    if (!table.Contains(KmCommand::NewContext) && table.Contains(KmCommand::NewReminder))
+        table.Register(KmCommand::NewContext, [d] { NewOnContextDay(*d); });
+}
+
+void CMainCommands::InstallShortcuts(COrvantis2Dlg &dlg)
+{
+    struct Key
+    {
+        QKeySequence m_Keys;
+        int m_Command;
+    };
+    const Key keys[] = {
+        { QKeySequence(Qt::CTRL | Qt::Key_P), KmCommand::Print },
+        { QKeySequence(Qt::CTRL | Qt::Key_D), KmCommand::DeleteRange },
+        { QKeySequence(Qt::CTRL | Qt::Key_R), KmCommand::Recover },
+        { QKeySequence(Qt::CTRL | Qt::Key_E), KmCommand::Export },
+        { QKeySequence(Qt::CTRL | Qt::Key_I), KmCommand::Import },
+        { QKeySequence(Qt::CTRL | Qt::Key_M), KmCommand::ToggleSounds },
+        { QKeySequence(Qt::CTRL | Qt::Key_O), KmCommand::Options },
+        { QKeySequence(Qt::Key_F1), KmCommand::Help },
+        { QKeySequence(Qt::SHIFT | Qt::Key_F1), KmCommand::About },
+        { QKeySequence(Qt::CTRL | Qt::Key_N), KmCommand::NewReminder },
+        { QKeySequence(Qt::CTRL | Qt::Key_T), KmCommand::GoToToday },
+        { QKeySequence(Qt::CTRL | Qt::Key_L), KmCommand::DayList },
+    };
+    COrvantis2Dlg *d = &dlg;
+    for (const Key &key : keys) {
+        auto *shortcut = new QShortcut(key.m_Keys, &dlg);
+        const int id = key.m_Command;
+        QObject::connect(shortcut, &QShortcut::activated, &dlg, [d, id] { d->OnCommand(id); });
+    }
+}
+
+void CMainCommands::About(COrvantis2Dlg &dlg)
+{
+    CAboutBoxDlg about(&dlg);
+    about.exec();
+}
+
+void CMainCommands::Help(COrvantis2Dlg &dlg)
+{
+    const QString path = dlg.App().HelpFile();
+    Trace(path + QLatin1Char('\n'));
+    if (!QFileInfo::exists(path) || !OpenUrl(QUrl::fromLocalFile(path)))
+        CMessageBox::Show(QStringLiteral("For absolutley no reason, ::WinHelp failed! (") + path + QLatin1Char(')'));
+}
+
+void CMainCommands::ToggleSounds(COrvantis2Dlg &dlg)
+{
+    COrvantis2App &app = dlg.App();
+    app.SetInterfaceSounds(!app.InterfaceSounds());
+    CMessageBox::Show(app.InterfaceSounds() ? QStringLiteral("Sound on.") : QStringLiteral("Sound is now off."),
+                      CMessageSink::Ok, CMessageSink::Information);
+    CTimerPause pause(dlg);
+    dlg.Reminders().Sort();
+    dlg.RefreshAll();
+}
+
+void CMainCommands::DeleteContextReminder(COrvantis2Dlg &dlg)
+{
+    COrvantis2App &app = dlg.App();
+    const int index = app.m_ContextReminderIndex;
+    CReminderList &list = dlg.Reminders();
+    if (index < 0 || index >= list.GetSize()) {
+        Trace("No valid reminder for property menu command!\n");
+        return;
+    }
+    const QString question = QStringLiteral("Reminder message:\n[") + list[index].m_Message
+        + QStringLiteral("]\nAre you sure you want to delete this reminder?");
+    if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes)
+        return;
+    list.Delete(index);
+    list.RebuildIndexes();
+    // The index named a reminder that is gone.
+    app.m_ContextReminderIndex = -1;
+    dlg.NotifyListChanged();
+}
+
+void CMainCommands::NewOnContextDay(COrvantis2Dlg &dlg)
+{
+    COrvantis2App &app = dlg.App();
+    const int index = app.m_ContextReminderIndex;
+    CReminderList &list = dlg.Reminders();
+    if (index < 0 || index >= list.GetSize()) {
+        dlg.OnCommand(KmCommand::NewReminder);
+        return;
+    }
+    const COleDateTime saved = dlg.SelectedDate();
+    dlg.SetSelectedDate(CReminderList::DateOnly(list[index].m_DateTime));
+    dlg.OnCommand(KmCommand::NewReminder);
+    dlg.SetSelectedDate(saved);
+}
+
+void CMainCommands::Recover(COrvantis2Dlg &dlg)
+{
+    CTimerPause pause(dlg);
+    COrvantis2App &app = dlg.App();
+    CWeeklyBackup backup(app.Store(), app.Settings());
+    if (backup.Recover(app.Reminders()) == CWeeklyBackup::Recovered)
+        dlg.NotifyListChanged();
+    else
+        dlg.RefreshAll();
+}
+
+bool CMainCommands::ImportIconFile(const QString &folder, const QString &path)
+{
+    if (!QDir().mkpath(folder))
+        return false;
+    const QString target = QDir(folder).filePath(CKmPaths::FileNameOf(path));
+    if (QFileInfo::exists(target))
+        return false;
+    return QFile::copy(path, target);
+}

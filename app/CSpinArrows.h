@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+// The up and down arrows beside the month and year displays: a position
+// within a range, stepped by a click on an arrow (held, it repeats) or by
+// the mouse wheel. It does not wrap at the ends.
+class CSpinArrows : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CSpinArrows(QWidget *parent = nullptr);
+
+    void SetRange(int low, int high);
+    int Low() const { return m_low; }
+    int High() const { return m_high; }
+    // Sets the position without notifying (kept within the range).
+    void SetPos(int pos);
+    int Pos() const { return m_pos; }
+    // Steps by delta as a click would, notifying when it moved.
+    void StepBy(int delta);
+
+signals:
+    void positionChanged(int pos);
+    void hovered(QWidget *self);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    int m_low = 0;
+    int m_high = 100;
+    int m_pos = 0;
+    int m_pressed = 0; // +1 up arrow held, -1 down arrow held
+    QTimer m_repeat;
+};

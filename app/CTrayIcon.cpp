@@ -1,0 +1,106 @@
+#include "app/CTrayIcon.h"
+
+#include "app/CCommandIds.h"
+#include "app/CProgramIcon.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+const char *const CTrayIcon::kTip = "Kestrelmark";
+
+const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
+{
+    static const std::vector<Entry> entries = {
+        { 0, nullptr },
+        { KmCommand::Print, "Print reminders..." },
+        { KmCommand::DeleteRange, "Delete range of reminders..." },
+        { KmCommand::Recover, "Recover reminders from weekly backup..." },
+        { KmCommand::Export, "Export reminders..." },
+        { KmCommand::ToggleSounds, "Toggle interface sounds on/off" },
+        { 0, nullptr },
+        { KmCommand::Options, "Options..." },
+        { KmCommand::Help, "Help" },
+        { 0, nullptr },
+        { KmCommand::About, "&About Kestrelmark..." },
+    };
+    return entries;
+}
+
+std::vector<CTrayIcon::Entry> CTrayIcon::VisibleEntries(const std::vector<Entry> &entries,
+                                                         const std::function<bool(int)> &isHandled)
+{
+    std::vector<Entry> visible;
+    for (const Entry &e : entries) {
+        if (e.m_Command == 0) {
+            if (!visible.empty() && visible.back().m_Command != 0)
+                visible.push_back(e);
+        } else if (!isHandled || isHandled(e.m_Command)) {
+            visible.push_back(e);
+        }
+    }
+    while (!visible.empty() && visible.back().m_Command == 0)
+        visible.pop_back();
+    return visible;
+}
+
+CTrayIcon::CTrayIcon(QObject *parent) : QObject(parent)
+{
+    m_menu = new QMenu();
+    connect(m_menu, &QMenu::aboutToShow, this, &CTrayIcon::RebuildMenu);
+    RebuildMenu();
+}
+
+CTrayIcon::~CTrayIcon()
+{
+    Remove();
+    delete m_menu;
+}
+
+bool CTrayIcon::IsAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+bool CTrayIcon::Add()
+{
+    if (!IsAvailable())
+        return false;
+    if (!m_tray) {
+        m_tray = new QSystemTrayIcon(CProgramIcon::Icon(), this);
+        m_tray->setToolTip(QString::fromLatin1(kTip).left(63));
+        m_tray->setContextMenu(m_menu);
+        connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                emit clicked(true);
+            else if (reason == QSystemTrayIcon::DoubleClick)
+                emit clicked(false);
+        });
+    }
+    m_tray->show();
+    return m_tray->isVisible();
+}
+
+void CTrayIcon::Remove()
+{
+    if (m_tray)
+        m_tray->hide();
+}
+
+bool CTrayIcon::IsShown() const { return m_tray && m_tray->isVisible(); }
+
+void CTrayIcon::RebuildMenu()
+{
+    m_menu->clear();
+    QAction *show = m_menu->addAction(QStringLiteral("Show Kestrelmark"));
+    connect(show, &QAction::triggered, this, &CTrayIcon::showRequested);
+    for (const Entry &e : VisibleEntries(SystemMenuEntries(), m_isHandled)) {
+        if (e.m_Command == 0) {
+            m_menu->addSeparator();
+            continue;
+        }
+        QAction *action = m_menu->addAction(QString::fromLatin1(e.m_Text));
+        action->setData(e.m_Command);
+        const int id = e.m_Command;
+        connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
+    }
+    m_menu->addSeparator();
+    QAction *close = m_menu->addAction(QStringLiteral("Close Kestrelmark"));
+    connect(close, &QAction::triggered, this, &CTrayIcon::closeRequested);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QMenu;
+class QSystemTrayIcon;
+
+// The program's icon in the desktop's notification area. Its menu carries
+// the window-menu entries (the desktop does not let a program extend the
+// title-bar menu), between "Show Kestrelmark" and "Close Kestrelmark".
+// Entries whose command nobody handles are left out.
+class CTrayIcon : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kIconId = 66;
+    static const char *const kTip;
+
+    struct Entry
+    {
+        int m_Command; // 0 for a separator
+        const char *m_Text;
+    };
+    // The window-menu entries in their order.
+    static const std::vector<Entry> &SystemMenuEntries();
+    // The entries of a menu whose commands pass isHandled, with no leading,
+    // trailing or doubled separators.
+    static std::vector<Entry> VisibleEntries(const std::vector<Entry> &entries, const std::function<bool(int)> &isHandled);
+
+    explicit CTrayIcon(QObject *parent = nullptr);
+    ~CTrayIcon() override;
+
+    // Shows the icon; false where the desktop has no notification area.
+    bool Add();
+    void Remove();
+    bool IsShown() const;
+    static bool IsAvailable();
+
+    // Decides which entries the menu shows (asked every time it opens).
+    void SetCommandFilter(std::function<bool(int)> isHandled) { m_isHandled = std::move(isHandled); }
+    // Fills the menu as it opens now.
+    void RebuildMenu();
+    QMenu *Menu() const { return m_menu; }
+
+signals:
+    void command(int id);
+    void showRequested();
+    void closeRequested();
+    // A click on the icon (single: true) or a double click.
+    void clicked(bool single);
+
+private:
+    QSystemTrayIcon *m_tray = nullptr;
+    QMenu *m_menu = nullptr;
+    std::function<bool(int)> m_isHandled;
+};
