@@ -1,0 +1,303 @@
+// The reminder file: loading the current and legacy layouts, the messages
+// and list contents after damage, and saves that never destroy the old file.
+#include "StorageFixtures.h"
+#include "support/CRecordingMessageSink.h"
+#include "support/CTraceRecorder.h"
+
+#include "model/CArchive.h"
+#include "model/CReminderList.h"
+#include "storage/CReminderFileFormat.h"
+#include "storage/CReminderStore.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReminderStore : public ::testing::Test
+{
+protected:
+    QString File(const char *ext) const { return m_data.Data() + QStringLiteral("/Kestrelmark") + QLatin1String(ext); }
+
+    static QByteArray CurrentFile(const std::vector<CReminder> &reminders)
+    {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        CReminderFileFormat::Write(buffer, reminders);
+        return buffer.data();
+    }
+    static QByteArray LegacyFile(const std::vector<CReminder> &reminders, quint32 count)
+    {
+        // A count, then bare schema-1 bodies.
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        CArchive ar(&buffer, CArchive::store);
+        ar.WriteDWord(count);
+        for (const CReminder &r : reminders) {
+            ar.WriteDate(r.m_DateTime);
+            ar.WriteSpan(r.m_AdvanceNotice);
+            ar.WriteWord(r.m_IconNumber);
+            ar.WriteString(r.m_Message);
+            ar.WriteWord(r.m_Recurrence);
+            ar.WriteByte(r.m_Private);
+            ar.WriteByte(r.m_Shown);
+            ar.WriteDate(r.m_LastShown);
+            ar.WriteSpan(r.m_ReshowInterval);
+        }
+        ar.Close();
+        return buffer.data();
+    }
+    static std::vector<CReminder> Three()
+    {
+        return { MakeReminder(2024, 1, 31, 9, 0, QStringLiteral("one")),
+                 MakeReminder(2024, 2, 29, 10, 0, QStringLiteral("two")),
+                 MakeReminder(2024, 12, 31, 23, 59, QStringLiteral("three")) };
+    }
+
+    CTempDataFolder m_data;
+    CRecordingMessageSink m_sink;
+    CReminderStore m_store;
+};
+
+TEST_F(ReminderStore, NoFileLeavesTheListAsItWasAndTracesBothLookups)
+{
+    CTraceRecorder trace;
+    CReminderList list;
+    list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::NotFound);
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
+    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+    EXPECT_TRUE(trace.Contains(QDir::toNativeSeparators(m_data.Data() + QStringLiteral("/Kestrelmark.km2"))
+                               + QStringLiteral(" not found.  Looking for KM 1.x reminders...\n")));
+    EXPECT_TRUE(trace.Contains(QStringLiteral("No reminders found.\n")));
+}
+
+TEST_F(ReminderStore, SavedListLoadsBackFieldForField)
+{
+    CReminderList list;
+    for (CReminder r : Three()) {
+        r.m_SoundFileName = QStringLiteral("/home/u/ring.wav");
+        r.m_AdvanceNotice = COleDateTimeSpan(1, 2, 30, 0);
+        list.InsertSorted(r);
+    }
+    ASSERT_EQ(m_store.SaveReminders(list), CReminderStore::Saved);
+    CReminderList back;
+    EXPECT_EQ(m_store.LoadReminders(back), CReminderStore::Loaded);
+    ASSERT_EQ(back.GetSize(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(back[i].m_DateTime, list[i].m_DateTime);
+        EXPECT_EQ(back[i].m_Message, list[i].m_Message);
+        EXPECT_EQ(back[i].m_SoundFileName, list[i].m_SoundFileName);
+        EXPECT_EQ(back[i].m_AdvanceNotice, list[i].m_AdvanceNotice);
+    }
+    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+}
+
+TEST_F(ReminderStore, EmptyListIsWrittenAsZeroBannerAndZeroCount)
+{
+    ASSERT_EQ(m_store.SaveReminders(CReminderList()), CReminderStore::Saved);
+    const QByteArray expected = CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(0);
+    EXPECT_EQ(ReadAll(File(".km2")).toHex(), expected.toHex());
+}
+
+TEST_F(ReminderStore, CountOfZeroLoadsAnEmptyListWithoutAMessage)
+{
+    ASSERT_TRUE(WriteAll(File(".km2"), CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(0)));
+    CReminderList list;
+    list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("replaced")));
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Loaded);
+    EXPECT_EQ(list.GetSize(), 0);
+    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+}
+
+TEST_F(ReminderStore, FileOfOnlyTheMarkerIsCorruptAndLeavesTheList)
+{
+    ASSERT_TRUE(WriteAll(File(".km2"), CBytes().DWord(0)));
+    CReminderList list;
+    list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_EQ(m_sink.m_messages[0], CReminderStore::kCorruptMessage);
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
+}
+
+TEST_F(ReminderStore, EmptyFileIsCorrupt)
+{
+    ASSERT_TRUE(WriteAll(File(".km2"), QByteArray()));
+    CReminderList list;
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kCorruptMessage });
+}
+
+TEST_F(ReminderStore, LegacyFileIsReadWhenNoCurrentOneExistsAndIsNeverWritten)
+{
+    const QByteArray legacy = LegacyFile(Three(), 3);
+    ASSERT_TRUE(WriteAll(File(".kmr"), legacy));
+    CReminderList list;
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::LoadedLegacy);
+    ASSERT_EQ(list.GetSize(), 3);
+    EXPECT_EQ(list[1].m_Message, QStringLiteral("two"));
+    EXPECT_EQ(list[1].m_DateTime, COleDateTime(2024, 2, 29, 10, 0, 0));
+    ASSERT_EQ(m_store.SaveReminders(list), CReminderStore::Saved);
+    EXPECT_TRUE(QFileInfo::exists(File(".km2")));
+    EXPECT_EQ(ReadAll(File(".kmr")), legacy);
+    CReminderList again;
+    EXPECT_EQ(m_store.LoadReminders(again), CReminderStore::Loaded);
+    EXPECT_EQ(again.GetSize(), 3);
+}
+
+TEST_F(ReminderStore, LegacyFileEndingEarlyHoldsTheAnnouncedCountWithDefaults)
+{
+    // Three whole records of the five announced, then bytes that break
+    // off inside the fourth (enough of them for the count to be plausible).
+    QByteArray legacy = LegacyFile(Three(), 5);
+    legacy.append(QByteArray(150, '\xFF'));
+    ASSERT_TRUE(WriteAll(File(".kmr"), legacy));
+    CReminderList list;
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kCorruptMessage });
+    ASSERT_EQ(list.GetSize(), 5);
+    int defaults = 0;
+    for (int i = 0; i < list.GetSize(); ++i)
+        defaults += list[i].m_Message == CReminder::kUninitializedMessage;
+    EXPECT_EQ(defaults, 2);
+    EXPECT_TRUE(list.IsSorted());
+}
+
+TEST_F(ReminderStore, CurrentFileCutInsideARecordKeepsThoseBeforeIt)
+{
+    QByteArray bytes = CurrentFile(Three());
+    bytes.chop(10);
+    ASSERT_TRUE(WriteAll(File(".km2"), bytes));
+    CReminderList list;
+    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+    ASSERT_EQ(list.GetSize(), 3);
+    QStringList messages;
+    for (int i = 0; i < 3; ++i)
+        messages << list[i].m_Message;
+    EXPECT_TRUE(messages.contains(QStringLiteral("one")));
+    EXPECT_TRUE(messages.contains(QStringLiteral("two")));
+    EXPECT_TRUE(messages.contains(CReminder::kUninitializedMessage));
+}
+
+TEST_F(ReminderStore, ImpossibleCountIsCorruptWithoutAllocatingAndLeavesTheList)
+{
+    for (const QByteArray &bytes : { QByteArray(CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(0xFFFFFFF0u)),
+                                     QByteArray(CBytes().DWord(0x7FFFFFFFu).Raw(QByteArray(60, '\0'))) }) {
+        ASSERT_TRUE(WriteAll(File(".km2"), bytes));
+        CReminderList list;
+        list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
+        QElapsedTimer t;
+        t.start();
+        EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+        EXPECT_LT(t.elapsed(), 2000);
+        ASSERT_EQ(list.GetSize(), 1);
+        EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
+    }
+}
+
+TEST_F(ReminderStore, DamagedFileIsCopiedAsideBeforeAnySaveCanReplaceIt)
+{
+    QByteArray bytes = CurrentFile(Three());
+    bytes.chop(3);
+    ASSERT_TRUE(WriteAll(File(".km2"), bytes));
+    CReminderList list;
+    m_store.LoadReminders(list);
+    QStringList copies = QDir(m_data.Data()).entryList({ QStringLiteral("Kestrelmark.km2.unreadable-*") });
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(ReadAll(m_data.Data() + QLatin1Char('/') + copies[0]), bytes);
+}
+
+TEST_F(ReminderStore, FileOutOfDateOrderIsSortedSoTheDayQueryFindsEveryReminder)
+{
+    std::vector<CReminder> reversed = Three();
+    std::reverse(reversed.begin(), reversed.end());
+    ASSERT_TRUE(WriteAll(File(".km2"), CurrentFile(reversed)));
+    CReminderList list;
+    ASSERT_EQ(m_store.LoadReminders(list), CReminderStore::Loaded);
+    EXPECT_TRUE(list.IsSorted());
+    EXPECT_EQ(list.GetRemindersOnDay(COleDateTime(2024, 1, 31, 0, 0, 0)), 1);
+    EXPECT_EQ(list.GetRemindersOnDay(COleDateTime(2024, 12, 31, 0, 0, 0)), 1);
+}
+
+// A save that breaks off anywhere leaves the old file complete; after the
+// user's OK the next attempt writes the whole new file.
+TEST_F(ReminderStore, SaveInterruptedAtAnyPointKeepsThePreviousFile)
+{
+    CReminderList old;
+    for (const CReminder &r : Three())
+        old.InsertSorted(r);
+    ASSERT_EQ(m_store.SaveReminders(old), CReminderStore::Saved);
+    const QByteArray before = ReadAll(File(".km2"));
+
+    CReminderList bigger;
+    for (int i = 0; i < 200; ++i)
+        bigger.InsertSorted(MakeReminder(2025, 1 + i % 12, 1 + i % 28, i % 24, 0, QStringLiteral("new %1").arg(i)));
+    const qint64 full = CurrentFile(bigger.Reminders()).size();
+
+    for (qint64 failAt : { qint64(0), qint64(1), qint64(4), qint64(30), qint64(4095), qint64(4096), qint64(5000),
+                           full / 2, full - 1 }) {
+        m_sink.m_messages.clear();
+        m_sink.m_answers = { CMessageSink::IdCancel };
+        m_store.SetWriteFilter([failAt](QIODevice &file) { return std::make_unique<CFailingDevice>(file, failAt); });
+        EXPECT_EQ(m_store.SaveReminders(bigger), CReminderStore::GaveUp) << failAt;
+        EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kWriteErrorMessage }) << failAt;
+        EXPECT_EQ(ReadAll(File(".km2")), before) << failAt;
+        CReminderList check;
+        EXPECT_EQ(m_store.LoadReminders(check), CReminderStore::Loaded);
+        EXPECT_EQ(check.GetSize(), 3);
+    }
+    // No temporary files are left behind.
+    EXPECT_EQ(QDir(m_data.Data()).entryList(QDir::Files), QStringList { QStringLiteral("Kestrelmark.km2") });
+
+    // First attempt fails, the user frees space and clicks OK.
+    int attempts = 0;
+    m_store.SetWriteFilter([&attempts, full](QIODevice &file) -> std::unique_ptr<QIODevice> {
+        if (attempts++ == 0)
+            return std::make_unique<CFailingDevice>(file, full / 3);
+        return std::make_unique<CFailingDevice>(file, full * 2);
+    });
+    m_sink.m_messages.clear();
+    m_sink.m_answers = { CMessageSink::IdOk };
+    EXPECT_EQ(m_store.SaveReminders(bigger), CReminderStore::Saved);
+    EXPECT_EQ(attempts, 2);
+    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kWriteErrorMessage });
+    EXPECT_EQ(ReadAll(File(".km2")).size(), full);
+}
+
+TEST_F(ReminderStore, RetryEndsWhenTheSinkCannotAsk)
+{
+    // The default answer to OK/Cancel is Cancel: no endless loop.
+    m_store.SetWriteFilter([](QIODevice &file) { return std::make_unique<CFailingDevice>(file, 0); });
+    EXPECT_EQ(m_store.SaveReminders(CReminderList()), CReminderStore::GaveUp);
+    EXPECT_EQ(m_sink.m_messages.size(), 1);
+}
+
+TEST_F(ReminderStore, FileThatCannotBeOpenedShowsErrorOpeningWithoutRetry)
+{
+    // The folder is a plain file, so nothing can be created in it (this
+    // holds even for root, which permissions would not stop).
+    const QString folder = m_data.Root() + QStringLiteral("/notafolder");
+    ASSERT_TRUE(WriteAll(folder, "x"));
+    CReminderStore store(folder);
+    EXPECT_EQ(store.SaveReminders(CReminderList()), CReminderStore::OpenFailed);
+    EXPECT_EQ(m_sink.m_messages,
+              QStringList { QStringLiteral("Error opening ") + QDir::toNativeSeparators(folder + QStringLiteral("/Kestrelmark")) });
+    EXPECT_EQ(ReadAll(folder), QByteArray("x"));
+}
+
+TEST_F(ReminderStore, ExistsSeesCurrentAndLegacyFiles)
+{
+    EXPECT_FALSE(m_store.Exists(CReminderStore::kBackupBase));
+    ASSERT_TRUE(WriteAll(m_data.Data() + QStringLiteral("/KestrelmarkBackup.kmr"), LegacyFile(Three(), 3)));
+    EXPECT_TRUE(m_store.Exists(CReminderStore::kBackupBase));
+    CReminderList list;
+    EXPECT_EQ(m_store.LoadReminders(list, CReminderStore::kBackupBase), CReminderStore::LoadedLegacy);
+    EXPECT_EQ(list.GetSize(), 3);
+}
+
+} // namespace
