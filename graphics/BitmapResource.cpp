@@ -1,0 +1,90 @@
+#include "graphics/BitmapResource.h"
+
+#include "graphics/CDisplayState.h"
+#include "graphics/CProgressSink.h"
+#include "graphics/DeviceBitmap.h"
+#include "graphics/PackedDib.h"
+#include "model/CMessageSink.h"
+#include "model/CTrace.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <map>
+
+// The artwork is compiled into the resource library; with static linking its
+// initialiser must be named once. A build without artwork has none.
+extern int qInitResources_km_artwork() __attribute__((weak));
+
+namespace {
+
+struct Resources
+{
+    Resources()
+    {
+        if (qInitResources_km_artwork && !QFileInfo::exists(QStringLiteral(":/bitmaps")))
+            qInitResources_km_artwork();
+    }
+    QString root = QStringLiteral(":/bitmaps/");
+    std::map<int, QByteArray> packed;
+};
+
+Resources &resources()
+{
+    static Resources r;
+    return r;
+}
+
+} // namespace
+
+void SetBitmapResourceRoot(const QString &root)
+{
+    Resources &r = resources();
+    r.root = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+    r.packed.clear();
+}
+
+QString BitmapResourceRoot() { return resources().root; }
+
+void ClearBitmapResources() { resources().packed.clear(); }
+
+const QByteArray *LoadDIBFromResource(int id)
+{
+    Resources &r = resources();
+    if (auto it = r.packed.find(id); it != r.packed.end())
+        return &it->second;
+
+    QFile file(r.root + QString::number(id) + QStringLiteral(".bmp"));
+    const bool found = file.exists();
+    if (!found)
+        CMessageBox::Show(QStringLiteral("FindResource failed!"));
+    QByteArray bytes;
+    if (found && file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (bytes.isEmpty())
+        CMessageBox::Show(QStringLiteral("LoadResource failed!"));
+    // The packed bitmap starts after the file header; what follows must at
+    // least be an information header.
+    const bool usable = bytes.size() >= km::kFileHeaderSize + km::kInfoHeaderSize
+                        && ReadLe16(bytes, 0) == km::kBitmapFileType;
+    if (!usable) {
+        CMessageBox::Show(QStringLiteral("LockResource failed!"));
+        return nullptr;
+    }
+    auto [it, added] = r.packed.emplace(id, bytes.mid(km::kFileHeaderSize));
+    return &it->second;
+}
+
+int LoadDIB(int id, QPixmap *out, const CPalette *palette)
+{
+    if (!out) {
+        Trace("LoadDIB -- NULL bitmap!\n");
+        return 0;
+    }
+    const QByteArray *packed = LoadDIBFromResource(id);
+    const int result = packed ? MakeDeviceBitmap(*packed, out, palette, id) : 0;
+    if (CProgressSink *progress = CDisplayState::Instance().Progress()) {
+        progress->StepGraphics();
+        CDisplayState::PumpMessages();
+    }
+    return result;
+}
