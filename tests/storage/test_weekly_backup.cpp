@@ -1,0 +1,177 @@
+// The weekly backup check and the recovery command.
+#include "StorageFixtures.h"
+#include "support/CRecordingMessageSink.h"
+
+#include "model/COleDateTimeSpan.h"
+#include "model/CReminderList.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSettingsStore.h"
+#include "storage/CWeeklyBackup.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WeeklyBackup : public ::testing::Test
+{
+protected:
+    WeeklyBackup() : m_settings(m_data.Root() + QStringLiteral("/settings.ini")), m_backup(m_store, m_settings)
+    {
+        m_list.InsertSorted(MakeReminder(2024, 3, 1, 9, 0, QStringLiteral("at start")));
+    }
+    QString BackupFile() const { return m_data.Data() + QStringLiteral("/KestrelmarkBackup.km2"); }
+    int BackupCount() const
+    {
+        CReminderList l;
+        CReminderStore(m_data.Data()).LoadReminders(l, CReminderStore::kBackupBase);
+        return l.GetSize();
+    }
+
+    CTempDataFolder m_data;
+    CRecordingMessageSink m_sink;
+    CReminderStore m_store;
+    CSettingsStore m_settings;
+    CWeeklyBackup m_backup;
+    CReminderList m_list;
+    const COleDateTime m_now { 2024, 3, 10, 8, 30, 15 };
+};
+
+TEST_F(WeeklyBackup, FirstStartBacksUpAndRecordsTheStartTimeInIso)
+{
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+    EXPECT_TRUE(QFileInfo::exists(BackupFile()));
+    EXPECT_EQ(BackupCount(), 1);
+    EXPECT_EQ(m_settings.LastBackupDate(), QStringLiteral("2024-03-10T08:30:15"));
+}
+
+TEST_F(WeeklyBackup, SevenDaysToTheSecondMakeABackupAndLessDoesNot)
+{
+    m_settings.SetLastBackupDate(QStringLiteral("2024-03-03T08:30:15"));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now - COleDateTimeSpan(0, 0, 1, 0)), CWeeklyBackup::NotDue);
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, COleDateTime(2024, 3, 10, 7, 30, 15)), CWeeklyBackup::NotDue);
+    EXPECT_FALSE(QFileInfo::exists(BackupFile()));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+    EXPECT_EQ(m_settings.LastBackupDate(), QStringLiteral("2024-03-10T08:30:15"));
+}
+
+TEST_F(WeeklyBackup, WeekAcrossTheYearEndAndALeapDay)
+{
+    m_settings.SetLastBackupDate(QStringLiteral("2023-12-28T00:00:00"));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, COleDateTime(2024, 1, 3, 23, 59, 59)), CWeeklyBackup::NotDue);
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, COleDateTime(2024, 1, 4, 0, 0, 0)), CWeeklyBackup::BackedUp);
+    m_settings.SetLastBackupDate(QStringLiteral("2024-02-23T12:00:00"));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, COleDateTime(2024, 2, 29, 12, 0, 0)), CWeeklyBackup::NotDue);
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, COleDateTime(2024, 3, 1, 12, 0, 0)), CWeeklyBackup::BackedUp);
+}
+
+TEST_F(WeeklyBackup, DateInTheLocaleFormIsStillRead)
+{
+    // Written by an older version in the user's locale.
+    m_settings.SetLastBackupDate(COleDateTime(2024, 3, 8, 9, 0, 0).Format());
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::NotDue);
+    m_settings.SetLastBackupDate(QStringLiteral("3/1/2024 9:00:00 AM"));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+}
+
+TEST_F(WeeklyBackup, UnreadableDateMeansNoBackupRecorded)
+{
+    // Another locale's text the program cannot read used to stop backups
+    // for good; now it is replaced by a fresh backup and date.
+    for (const char *stored : { "mardi 5 mars 2024", "garbage", "" }) {
+        QFile::remove(BackupFile());
+        m_settings.SetLastBackupDate(QString::fromUtf8(stored));
+        EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp) << stored;
+        EXPECT_TRUE(QFileInfo::exists(BackupFile()));
+        EXPECT_EQ(m_settings.LastBackupDate(), QStringLiteral("2024-03-10T08:30:15"));
+    }
+}
+
+TEST_F(WeeklyBackup, DateFarAheadOfTheClockIsReplaced)
+{
+    m_settings.SetLastBackupDate(QStringLiteral("2024-03-12T08:00:00")); // two days ahead: a clock being adjusted
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::NotDue);
+    m_settings.SetLastBackupDate(QStringLiteral("2031-01-01T00:00:00"));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+}
+
+TEST_F(WeeklyBackup, FailedBackupLeavesTheDateSoTheNextCheckTriesAgain)
+{
+    const QString blocked = m_data.Root() + QStringLiteral("/file");
+    ASSERT_TRUE(WriteAll(blocked, "x"));
+    CReminderStore store(blocked);
+    CWeeklyBackup backup(store, m_settings);
+    m_settings.SetLastBackupDate(QStringLiteral("2024-01-01T00:00:00"));
+    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackupFailed);
+    EXPECT_EQ(m_settings.LastBackupDate(), QStringLiteral("2024-01-01T00:00:00"));
+    EXPECT_EQ(m_sink.m_messages.size(), 1);
+}
+
+TEST_F(WeeklyBackup, RecoveryWithoutABackupSaysSoAndChangesNothing)
+{
+    EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::NoBackup);
+    EXPECT_EQ(m_sink.m_messages, QStringList { CWeeklyBackup::kNoBackupFoundMessage });
+    ASSERT_EQ(m_list.GetSize(), 1);
+    EXPECT_EQ(m_list[0].m_Message, QStringLiteral("at start"));
+}
+
+TEST_F(WeeklyBackup, RecoveryAsksTwiceWithTheBackupDateAndReplacesTheList)
+{
+    ASSERT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+    m_list.InsertSorted(MakeReminder(2024, 3, 11, 9, 0, QStringLiteral("added after the backup")));
+    m_sink.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
+    EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::Recovered);
+    const QString when = m_now.Format();
+    ASSERT_EQ(m_sink.m_messages.size(), 3);
+    EXPECT_EQ(m_sink.m_messages[0], QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder "
+                                                   "database from the the last backup of ")
+                                        + when + QLatin1Char('?'));
+    EXPECT_EQ(m_sink.m_messages[1],
+              QStringLiteral("Any reminders created since ") + when + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?"));
+    EXPECT_EQ(m_sink.m_messages[2], QStringLiteral("Recovery complete."));
+    ASSERT_EQ(m_list.GetSize(), 1);
+    EXPECT_EQ(m_list[0].m_Message, QStringLiteral("at start"));
+    EXPECT_EQ(m_list.GetRemindersOnDay(COleDateTime(2024, 3, 1, 0, 0, 0)), 1);
+}
+
+TEST_F(WeeklyBackup, NoToEitherQuestionChangesNothing)
+{
+    ASSERT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+    m_list.InsertSorted(MakeReminder(2024, 3, 11, 9, 0, QStringLiteral("new")));
+    for (auto answers : { std::deque<CMessageSink::Answer> { CMessageSink::IdNo },
+                          std::deque<CMessageSink::Answer> { CMessageSink::IdYes, CMessageSink::IdNo } }) {
+        m_sink.m_answers = answers;
+        EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::Declined);
+        EXPECT_EQ(m_list.GetSize(), 2);
+    }
+}
+
+TEST_F(WeeklyBackup, QuestionsShowNoneWhenNoDateIsRecorded)
+{
+    ASSERT_EQ(m_store.SaveReminders(m_list, CReminderStore::kBackupBase), CReminderStore::Saved);
+    m_backup.Recover(m_list);
+    ASSERT_FALSE(m_sink.m_messages.isEmpty());
+    EXPECT_TRUE(m_sink.m_messages[0].endsWith(QStringLiteral("the last backup of _none?")));
+}
+
+TEST_F(WeeklyBackup, DamagedBackupIsReportedAndTheListIsUntouched)
+{
+    QByteArray bytes = CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(3).Word(0xFFFF);
+    ASSERT_TRUE(WriteAll(BackupFile(), bytes));
+    EXPECT_EQ(m_backup.Recover(m_list, true), CWeeklyBackup::BackupUnreadable);
+    EXPECT_EQ(m_sink.m_messages, QStringList { CWeeklyBackup::kBackupUnreadableMessage });
+    ASSERT_EQ(m_list.GetSize(), 1);
+    EXPECT_EQ(m_list[0].m_Message, QStringLiteral("at start"));
+}
+
+TEST(WeeklyBackupStamp, IsoAndLocaleFormsParse)
+{
+    COleDateTime when;
+    ASSERT_TRUE(CWeeklyBackup::ParseStamp(QStringLiteral("2024-02-29T23:59:59"), when));
+    EXPECT_EQ(when, COleDateTime(2024, 2, 29, 23, 59, 59));
+    EXPECT_FALSE(CWeeklyBackup::ParseStamp(QStringLiteral("2023-02-29T10:00:00"), when));
+    EXPECT_FALSE(CWeeklyBackup::ParseStamp(QStringLiteral("_none"), when));
+    EXPECT_EQ(CWeeklyBackup::FormatStamp(COleDateTime(1999, 12, 31, 0, 0, 5)), QStringLiteral("1999-12-31T00:00:05"));
+}
+
+} // namespace
