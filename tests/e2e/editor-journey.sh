@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# A person's journey through the reminder editor, in the real program under
+# a virtual display: double-click an empty day, type a message, set a time
+# and a weekly recurrence, pick an icon, OK; find the reminder in the saved
+# file and on the calendar; edit it from the day list; delete it.
+#   tests/e2e/editor-journey.sh [BUILD_DIR]
+set -euo pipefail
+here="$(cd "$(dirname "$0")/../.." && pwd)"
+build="${1:-build}"
+case "$build" in /*) ;; *) build="$here/$build" ;; esac
+app="$build/app/kestrelmark"
+cli="$build/cli/kestrelmark-cli"
+[ -x "$app" ] && [ -x "$cli" ] || { echo "editor-journey: build kestrelmark and kestrelmark-cli first" >&2; exit 1; }
+
+if [ -z "${KM_E2E_INNER:-}" ]; then
+    export KM_E2E_INNER=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+fi
+
+work="$(mktemp -d)"
+trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
+export LANG=C.UTF-8 TZ=UTC
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+file="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark/Kestrelmark.km2"
+shots="${KM_E2E_SHOTS:-$work/shots}"
+mkdir -p "$shots"
+
+fail() { echo "editor-journey: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+step() { echo "editor-journey: $*"; }
+find_window() { # name, tries
+    local w=""
+    for _ in $(seq 1 "${2:-40}"); do
+        w="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 || true)"
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.25
+    done
+    return 1
+}
+origin() { # window -> "X Y"
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y"
+}
+click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
+# Dialog units of the windows' layouts to pixels.
+dux() { echo $(( ($1 * 3 + 1) / 2 )); }
+duy() { echo $(( ($1 * 13 + 4) / 8 )); }
+dump_json() { "$cli" dump "$file" 2>/dev/null; }
+wait_for() { # python expression over the list r of reminders
+    for _ in $(seq 1 40); do
+        if dump_json | python3 -c "import json,sys; r=json.load(sys.stdin)['reminders']; sys.exit(0 if ($1) else 1)" 2>/dev/null; then
+            return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}
+
+"$app" >"$work/app.log" 2>&1 &
+pid=$!
+main="$(find_window 'Kestrelmark Personal Reminder Software')" || fail "the main window did not open"
+sleep 1
+# Without a tray the program says so once; answer it.
+if box="$(find_window '^Kestrelmark$' 8)"; then
+    xdotool windowfocus "$box" key Return
+    sleep 0.5
+fi
+read -r mx my < <(origin "$main")
+
+# The 20th of this month, its weekday's cell next week, and the 21st.
+first=$(date -u +%Y-%m-01)
+firstdow=$(date -u -d "$first" +%w)
+year=$(date -u +%Y); month=$(date -u +%m)
+cell() { # day -> centre "x y" and the cell rectangle
+    local off=$((firstdow + $1 - 1))
+    local col=$((off % 7)) row=$((off / 7))
+    echo $((mx + 230 + 53 * col + 26)) $((my + 101 + 49 * row + 24)) $((mx + 230 + 53 * col)) $((my + 101 + 49 * row))
+}
+read -r dx dy dl dt < <(cell 20)
+read -r wx wy wl wt < <(cell 27)
+read -r ox oy ol ot < <(cell 21)
+
+step "select the 20th, then double-click it"
+click_at "$dx" "$dy"
+xdotool mousemove $((mx + 100)) $((my + 300)); sleep 0.5
+import -window root "$shots/before.png"
+xdotool mousemove "$dx" "$dy" click --repeat 2 --delay 90 1
+editor="$(find_window '^Reminder for ')" || fail "the editor did not open on a double-click of an empty day"
+read -r ex ey < <(origin "$editor")
+import -window root "$shots/editor.png"
+
+step "type the message, 7:45 PM, weekly, the Rings icon, OK"
+xdotool type --delay 30 "Piano lesson"
+click_at $((ex + $(dux 15) + 12)) $((ey + $(duy 17) + 11))
+xdotool key ctrl+a; xdotool type "7"
+click_at $((ex + $(dux 52) + 12)) $((ey + $(duy 17) + 11))
+xdotool key ctrl+a; xdotool type "45"
+click_at $((ex + $(dux 92) + 6)) $((ey + $(duy 25) + 9))
+click_at $((ex + $(dux 81) + 6)) $((ey + $(duy 72) + 9))
+# Icon list cells run down the columns: column 2, row 0 is icon 4.
+click_at $((ex + $(dux 164) + 2 + 72 + 18)) $((ey + $(duy 16) + 2 + 18))
+import -window root "$shots/editor-filled.png"
+click_at $((ex + $(dux 194) + 37)) $((ey + $(duy 203) + 11))
+sleep 0.5
+xdotool search --onlyvisible --name '^Reminder for ' >/dev/null 2>&1 && fail "the editor stayed open after OK"
+
+step "the reminder reaches the file within seconds"
+wait_for "len(r)==1 and r[0]['message']=='Piano lesson' and r[0]['recurrence']==3 and r[0]['iconName']=='Rings' and r[0]['dateTime']['iso']=='$year-$month-20T19:45:00'" \
+    || { dump_json >&2 || true; fail "the new reminder is not in the saved file as entered"; }
+
+step "the calendar shows its icon on the 20th and a week later, not on the 21st"
+xdotool mousemove $((mx + 100)) $((my + 300)); sleep 0.8
+import -window root "$shots/after.png"
+changed() { # left top -> number of pixels that differ in that cell
+    compare -metric AE -crop "53x49+$1+$2" "$shots/before.png" "$shots/after.png" null: 2>&1 | cut -d' ' -f1
+}
+[ "$(changed "$dl" "$dt")" -gt 50 ] || fail "no icon appeared in the cell of the 20th"
+[ "$(changed "$wl" "$wt")" -gt 50 ] || fail "no icon appeared a week later"
+[ "$(changed "$ol" "$ot")" -lt 10 ] || fail "the 21st changed too"
+
+step "edit it from the day list"
+xdotool windowfocus "$main"; xdotool key ctrl+l
+list="$(find_window '^Edit reminders$')" || fail "the day list did not open"
+read -r lx ly < <(origin "$list")
+import -window root "$shots/daylist.png"
+click_at $((lx + $(dux 62) + 37)) $((ly + $(duy 129) + 11))
+editor="$(find_window '^Reminder for ')" || fail "Edit did not open the editor"
+read -r ex ey < <(origin "$editor")
+xdotool key ctrl+a; xdotool type --delay 30 "Piano lesson moved"
+click_at $((ex + $(dux 194) + 37)) $((ey + $(duy 203) + 11))
+wait_for "len(r)==1 and r[0]['message']=='Piano lesson moved' and r[0]['recurrence']==3" \
+    || { dump_json >&2 || true; fail "the edit did not reach the file"; }
+
+step "delete it from the day list"
+click_at $((lx + $(dux 117) + 37)) $((ly + $(duy 129) + 11))
+question="$(find_window '^Kestrelmark$' 20)" || fail "no delete question"
+xdotool windowfocus "$question" key alt+y
+sleep 0.5
+wait_for "len(r)==0" || { dump_json >&2 || true; fail "the reminder was not deleted"; }
+xdotool key Escape
+step "PASS"
