@@ -690,7 +690,16 @@ void COrvantis2Dlg::closeEvent(QCloseEvent *event)
 void COrvantis2Dlg::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && HasTray())
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    if (windowState() & Qt::WindowMaximized) {
+        // The window never maximises, whatever asks it to.
+        Trace("Ignorizing (wha?] maximize system command.\n");
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        resize(kClientWidth, kClientHeight);
+        return;
+    }
+    if (isMinimized() && HasTray())
         QTimer::singleShot(0, this, &COrvantis2Dlg::HideWindow);
 }
 

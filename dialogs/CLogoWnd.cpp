@@ -10,6 +10,13 @@
 
 const char *const CLogoWnd::kWebPage = "https://kestrelmark.quendrake.example/";
 
+namespace {
+bool DesktopBrowser(const QUrl &url) { return QDesktopServices::openUrl(url); }
+CLogoWnd::Browser s_browser = &DesktopBrowser;
+} // namespace
+
+void CLogoWnd::SetBrowser(Browser browser) { s_browser = browser ? browser : &DesktopBrowser; }
+
 CLogoWnd::CLogoWnd(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
@@ -46,7 +53,7 @@ void CLogoWnd::OpenWebPage()
     const QString url = QString::fromLatin1(kWebPage);
     emit webPageRequested(url);
     // A failing browser start is of no consequence.
-    QDesktopServices::openUrl(QUrl(url));
+    s_browser(QUrl(url));
 }
 
 void CLogoWnd::mousePressEvent(QMouseEvent *event)

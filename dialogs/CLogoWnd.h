@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QUrl;
+
 // The logo of the main window: shows its picture, opens the program's web
 // page on a double-click and asks for the general menu on a right click.
 class CLogoWnd : public QWidget
@@ -21,12 +23,15 @@ public:
 
     // Opens the web page in the user's browser (the double-click).
     void OpenWebPage();
+    // How the page is opened; tests put in their own. Null restores the
+    // desktop's browser.
+    using Browser = bool (*)(const QUrl &url);
+    static void SetBrowser(Browser browser);
 
 signals:
     // Right click at a point of the screen: the main window shows menu 526.
     void contextMenuRequested(const QPoint &global);
     void hovered(QWidget *self);
-    // Tests replace the browser.
     void webPageRequested(const QString &url);
 
 protected:

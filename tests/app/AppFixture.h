@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/CClock.h"
+#include "app/COrvantis2App.h"
+#include "app/COrvantis2Dlg.h"
+#include "model/COleDateTimeSpan.h"
+#include "storage/CKmPaths.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSaveScheduler.h"
+#include "storage/CSettingsStore.h"
+#include "support/CRecordingMessageSink.h"
+#include "support/CRecordingSoundPlayer.h"
+#include "support/CTempDir.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+// A clock the test moves by hand.
+class CFakeClock : public CClock
+{
+public:
+    explicit CFakeClock(const COleDateTime &now) : m_now(now) {}
+    COleDateTime Now() const override { return m_now; }
+    void Advance(double seconds) { m_now = m_now + COleDateTimeSpan(seconds / 86400.0); }
+    COleDateTime m_now;
+};
+
+// The application object over a temporary data folder and settings file,
+// with a fake clock, a recording sound player and pre-answerable messages.
+// The main window is made on demand; its alerts are recorded, not shown.
+class AppFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_app = std::make_unique<COrvantis2App>();
+        m_app->SetDataFolder(m_dir.path());
+        m_app->SetSettings(std::make_unique<CSettingsStore>(m_dir.filePath(QStringLiteral("settings.ini"))));
+        m_app->SetClock(&m_clock);
+        m_app->SetSoundPlayer(&m_sound);
+        m_app->ReadSettings();
+    }
+
+    void TearDown() override
+    {
+        m_dlg.reset();
+        m_app.reset();
+        CKmPaths::SetDataFolder(QString());
+    }
+
+    COrvantis2Dlg &Window(bool initialize = true)
+    {
+        if (!m_dlg) {
+            m_dlg = std::make_unique<COrvantis2Dlg>(*m_app);
+            m_dlg->SetAlertRunner([this](const CAlertRequest &alert) { m_alerts.push_back(alert); });
+            if (initialize)
+                m_dlg->Initialize();
+        }
+        return *m_dlg;
+    }
+
+    // A reminder file in the data folder before the window loads it.
+    void WriteReminders(const CReminderList &list)
+    {
+        CReminderStore store(m_dir.path());
+        ASSERT_EQ(store.SaveReminders(list), CReminderStore::Saved);
+    }
+    CReminderList ReadReminders()
+    {
+        CReminderList list;
+        CReminderStore store(m_dir.path());
+        store.LoadReminders(list);
+        return list;
+    }
+
+    static COleDateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
+    {
+        return COleDateTime(y, mo, d, h, mi, s);
+    }
+    static void Add(CReminderList &list, const COleDateTime &when, const QString &message, int recurrence = RecurOneTime,
+                    double noticeDays = 0.0)
+    {
+        list.AddReminder(when, COleDateTimeSpan(noticeDays), QStringLiteral("Gift"), message, recurrence, false,
+                         QString(), false, CReminder::kDefaultDate);
+        list.RebuildIndexes();
+    }
+
+    QTemporaryDir m_dir;
+    CFakeClock m_clock { COleDateTime(2024, 3, 10, 12, 0, 0) };
+    CRecordingSoundPlayer m_sound;
+    CRecordingMessageSink m_messages;
+    std::unique_ptr<COrvantis2App> m_app;
+    std::unique_ptr<COrvantis2Dlg> m_dlg;
+    std::vector<CAlertRequest> m_alerts;
+};

@@ -1,0 +1,277 @@
+// The close warning's three ways out, and the main window's own commands:
+// delete of the context reminder, the sound toggle, help, the hidden
+// gesture, recovery, dropped files and the maximise refusal.
+#include "AppFixture.h"
+
+#include "app/CCloseWarningDlg.h"
+#include "app/CCommandIds.h"
+#include "app/CMainCommands.h"
+#include "dialogs/CAnimButton.h"
+#include "media/CSoundPlayer.h"
+#include "storage/CWeeklyBackup.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+// Presses the close warning's button once it is open.
+void AnswerCloseWarning(CCloseWarningDlg::Choice choice)
+{
+    QTimer::singleShot(0, [choice] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *warning = qobject_cast<CCloseWarningDlg *>(w); warning && warning->isVisible()) {
+                QTest::mouseClick(warning->Button(choice), Qt::LeftButton);
+                return;
+            }
+        }
+    });
+}
+
+QStringList s_opened;
+bool RecordUrl(const QUrl &url)
+{
+    s_opened << url.toString();
+    return true;
+}
+} // namespace
+
+class CloseWarning : public AppFixture, public ::testing::WithParamInterface<CCloseWarningDlg::Choice>
+{
+};
+
+TEST_P(CloseWarning, SavesTheFileWhateverTheAnswer)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    Add(dlg.Reminders(), At(2024, 5, 1, 9, 0), QStringLiteral("Unsaved until the close"));
+    QSignalSpy closing(&dlg, &COrvantis2Dlg::closeProgramRequested);
+    AnswerCloseWarning(GetParam());
+    dlg.CloseRequest();
+
+    const CReminderList saved = ReadReminders();
+    ASSERT_EQ(saved.GetSize(), 1);
+    EXPECT_EQ(saved[0].m_Message, QStringLiteral("Unsaved until the close"));
+    EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("alias:SystemQuestion")));
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_TRUE(dlg.TimerActive());
+    switch (GetParam()) {
+    case CCloseWarningDlg::Close:
+        EXPECT_EQ(closing.count(), 1);
+        break;
+    case CCloseWarningDlg::JustMinimize:
+        EXPECT_EQ(closing.count(), 0);
+        // No tray on the test display: the window is minimised instead of
+        // hidden, so it can still be reached.
+        EXPECT_TRUE(dlg.isMinimized() || !dlg.isVisible());
+        EXPECT_EQ(dlg.HasTray(), false);
+        break;
+    default:
+        EXPECT_EQ(closing.count(), 0);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_FALSE(dlg.isMinimized());
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, CloseWarning,
+                         ::testing::Values(CCloseWarningDlg::JustMinimize, CCloseWarningDlg::Close, CCloseWarningDlg::Cancel),
+                         [](const auto &info) {
+                             switch (info.param) {
+                             case CCloseWarningDlg::JustMinimize: return std::string("JustMinimize");
+                             case CCloseWarningDlg::Close: return std::string("Close");
+                             default: return std::string("Cancel");
+                             }
+                         });
+
+TEST_F(AppFixture, EscapeAsksTheCloseQuestion)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    AnswerCloseWarning(CCloseWarningDlg::Cancel);
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("alias:SystemQuestion")));
+    EXPECT_TRUE(dlg.isVisible());
+}
+
+TEST_F(AppFixture, DeleteContextReminderAsksFirst)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 12, 9, 0), QStringLiteral("Keep me"));
+    Add(list, At(2024, 3, 13, 9, 0), QStringLiteral("Delete me"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    m_app->m_ContextReminderIndex = 1;
+
+    m_messages.m_answers.push_back(CMessageSink::IdNo);
+    EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
+    EXPECT_EQ(dlg.Reminders().GetSize(), 2);
+    ASSERT_FALSE(m_messages.m_messages.isEmpty());
+    EXPECT_EQ(m_messages.m_messages.last(),
+              QStringLiteral("Reminder message:\n[Delete me]\nAre you sure you want to delete this reminder?"));
+
+    m_messages.m_answers.push_back(CMessageSink::IdYes);
+    EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
+    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("Keep me"));
+    EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
+    EXPECT_EQ(m_app->m_ContextReminderIndex, -1);
+    EXPECT_TRUE(dlg.Saver().IsPending());
+
+    // Nothing under the pointer: nothing happens, nothing is asked.
+    const int asked = m_messages.m_messages.size();
+    EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
+    EXPECT_EQ(m_messages.m_messages.size(), asked);
+    EXPECT_EQ(dlg.Reminders().GetSize(), 1);
+}
+
+TEST_F(AppFixture, ToggleInterfaceSoundsTwice)
+{
+    COrvantis2Dlg &dlg = Window();
+    m_messages.m_messages.clear();
+    EXPECT_TRUE(m_app->InterfaceSounds());
+    dlg.OnCommand(KmCommand::ToggleSounds);
+    EXPECT_FALSE(m_app->InterfaceSounds());
+    CSoundPlayer::PlayClick();
+    EXPECT_FALSE(m_sound.m_played.contains(QStringLiteral("resource:IDR_WAVE_CLICK2")));
+    dlg.OnCommand(KmCommand::ToggleSounds);
+    EXPECT_TRUE(m_app->InterfaceSounds());
+    CSoundPlayer::PlayClick();
+    EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("resource:IDR_WAVE_CLICK2")));
+    EXPECT_EQ(m_messages.m_messages, (QStringList { QStringLiteral("Sound is now off."), QStringLiteral("Sound on.") }));
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+}
+
+TEST_F(AppFixture, HelpOpensTheManualOrNamesTheMissingFile)
+{
+    COrvantis2Dlg &dlg = Window();
+    s_opened.clear();
+    CMainCommands::SetUrlOpener(&RecordUrl);
+    dlg.OnCommand(KmCommand::Help);
+    const QString path = m_app->HelpFile();
+    if (QFile::exists(path)) {
+        EXPECT_EQ(s_opened, QStringList { QUrl::fromLocalFile(path).toString() });
+        QFile page(path);
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(page.readAll().contains("Kestrelmark"));
+    }
+    // No browser could be started.
+    m_messages.m_messages.clear();
+    s_opened.clear();
+    CMainCommands::SetUrlOpener([](const QUrl &) { return false; });
+    dlg.OnCommand(KmCommand::Help);
+    ASSERT_EQ(m_messages.m_messages.size(), 1);
+    EXPECT_EQ(m_messages.m_messages[0], QStringLiteral("For absolutley no reason, ::WinHelp failed! (") + path + QLatin1Char(')'));
+    CMainCommands::SetUrlOpener(nullptr);
+}
+
+TEST_F(AppFixture, HiddenGestureNeedsCtrlShiftAndTheRightButton)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    m_messages.m_messages.clear();
+    const QPoint empty(220, 60);
+    QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier, empty);
+    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    QTest::mouseDClick(&dlg, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
+    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
+    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 1);
+    EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("There is no knowledge that is not power.") });
+    QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
+    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_EQ(m_messages.m_messages.size(), 1);
+}
+
+TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 12, 9, 0), QStringLiteral("In the backup"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window(); // the first start makes the backup
+    Add(dlg.Reminders(), At(2024, 3, 14, 9, 0), QStringLiteral("Added since"));
+    ASSERT_EQ(dlg.Reminders().GetSize(), 2);
+
+    m_messages.m_messages.clear();
+    m_messages.m_answers = { CMessageSink::IdYes, CMessageSink::IdNo };
+    dlg.OnCommand(KmCommand::Recover);
+    EXPECT_EQ(dlg.Reminders().GetSize(), 2);
+    EXPECT_EQ(m_messages.m_messages.size(), 2);
+
+    m_messages.m_messages.clear();
+    m_messages.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
+    dlg.OnCommand(KmCommand::Recover);
+    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("In the backup"));
+    EXPECT_EQ(m_messages.m_messages.last(), CWeeklyBackup::kRecoveryCompleteMessage);
+    EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
+    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+}
+
+TEST_F(AppFixture, DroppedFiles)
+{
+    COrvantis2Dlg &dlg = Window();
+    m_messages.m_messages.clear();
+    const QString bitmap = m_dir.filePath(QStringLiteral("picture.bmp"));
+    QFile(bitmap).open(QIODevice::WriteOnly);
+    dlg.OnDropFiles({ bitmap });
+    EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("Sorry, the file ") + bitmap + QStringLiteral(" is unsupported.") });
+
+    // An icon goes into the icons folder, never over one of the same name.
+    QTemporaryDir outside;
+    const QString icon = outside.filePath(QStringLiteral("bell.ICO"));
+    {
+        QFile f(icon);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("new bytes");
+    }
+    QDir().mkpath(m_app->IconFolder());
+    {
+        QFile old(m_app->IconFolder() + QStringLiteral("/bell.ICO"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old bytes");
+    }
+    m_messages.m_messages.clear();
+    dlg.OnDropFiles({ icon });
+    EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("Icon succesfully imported.") });
+    QFile kept(m_app->IconFolder() + QStringLiteral("/bell.ICO"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("old bytes"));
+    EXPECT_TRUE(CMainCommands::ImportIconFile(m_app->IconFolder() + QStringLiteral("/sub"), icon));
+}
+
+TEST_F(AppFixture, TheWindowHasAFixedSize)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    EXPECT_EQ(dlg.size(), QSize(614, 408));
+    EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
+    EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMaximizeButtonHint);
+    dlg.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dlg.size(), QSize(614, 408));
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Kestrelmark Personal Reminder Software"));
+}
+
+TEST_F(AppFixture, PictureButtonsSendTheirCommands)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    std::vector<int> ran;
+    for (int id : { KmCommand::NewReminder, KmCommand::DayList })
+        dlg.Commands().Register(id, [&ran, id, &dlg] {
+            ran.push_back(id);
+            EXPECT_FALSE(dlg.TimerActive());
+        });
+    dlg.SetSelectedDate(At(2030, 1, 1));
+    for (int i = 0; i < 3; ++i)
+        QTest::mouseClick(dlg.PictureButton(i), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, (std::vector<int> { KmCommand::NewReminder, KmCommand::DayList }));
+    EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10)); // the third goes to today
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+}

@@ -1,0 +1,187 @@
+// Start-up pieces: the shell's open command, the single running copy with
+// its hand-over, the desktop registration and the settings read at start.
+#include "AppFixture.h"
+
+#include "app/CShellRegistration.h"
+#include "app/CSingleInstance.h"
+#include "storage/CReminderExchange.h"
+#include "storage/CReminderPack.h"
+#include "model/CArchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <thread>
+
+TEST(DdeCommand, ThePathBetweenTheFirstAndLastQuote)
+{
+    QString path, error;
+    EXPECT_TRUE(COrvantis2App::ParseDDECommand(QStringLiteral("[open(\"/home/a b/My pack.rpk\")]"), path, error));
+    EXPECT_EQ(path, QStringLiteral("/home/a b/My pack.rpk"));
+    EXPECT_TRUE(COrvantis2App::ParseDDECommand(QStringLiteral("[open(\"/x/say \"hi\".rpk\")]"), path, error));
+    EXPECT_EQ(path, QStringLiteral("/x/say \"hi\".rpk"));
+    EXPECT_EQ(COrvantis2App::MakeOpenCommand(QStringLiteral("/p q.rpk")), QStringLiteral("[open(\"/p q.rpk\")]"));
+}
+
+TEST(DdeCommand, WithoutQuotesOrWithoutOpen)
+{
+    QString path, error;
+    EXPECT_FALSE(COrvantis2App::ParseDDECommand(QStringLiteral("[open(/no/quotes.rpk)]"), path, error));
+    EXPECT_EQ(error, QStringLiteral("Bad DDE message!\n"));
+    EXPECT_FALSE(COrvantis2App::ParseDDECommand(QStringLiteral("[open(\"one quote)]"), path, error));
+    EXPECT_EQ(error, QStringLiteral("Bad DDE message!\n"));
+    EXPECT_FALSE(COrvantis2App::ParseDDECommand(QStringLiteral("[print(\"/x.rpk\")]"), path, error));
+    EXPECT_EQ(error, QStringLiteral("Unsupported DDE message!\n"));
+}
+
+TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
+{
+    // A pack of one reminder, written by a list of its own.
+    CReminderList source;
+    Add(source, At(2024, 6, 1, 9, 0), QStringLiteral("From a friend"));
+    QTemporaryDir outside;
+    const QString pack = outside.filePath(QStringLiteral("friend's pack.rpk"));
+    ASSERT_TRUE(CReminderExchange::ExportFile(source, pack, CReminderPack::SelectAll(source), outside.path()));
+
+    // Without a window the list takes it directly.
+    m_messages.m_messages.clear();
+    EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
+    EXPECT_EQ(m_app->Reminders().GetSize(), 1);
+
+    EXPECT_FALSE(m_app->OnDDECommand(QStringLiteral("[open(nothing)]")));
+    EXPECT_EQ(m_messages.m_messages.last(), QStringLiteral("Bad DDE message!\n"));
+    EXPECT_FALSE(m_app->OnDDECommand(QStringLiteral("[close(\"x\")]")));
+    EXPECT_EQ(m_messages.m_messages.last(), QStringLiteral("Unsupported DDE message!\n"));
+
+    // With the window, its pack opening imports, refreshes and saves soon.
+    m_app->Reminders().RemoveAll();
+    COrvantis2Dlg &dlg = Window();
+    ASSERT_EQ(dlg.Reminders().GetSize(), 0);
+    EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
+    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("From a friend"));
+    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+}
+
+TEST(SingleInstance, TheSecondFindsTheFirstAndHandsOverItsCommand)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("km-test"));
+    CSingleInstance first(name);
+    ASSERT_EQ(first.Claim(), CSingleInstance::First);
+    QSignalSpy received(&first, &CSingleInstance::commandReceived);
+
+    CSingleInstance second(name);
+    EXPECT_EQ(second.Claim(), CSingleInstance::Another);
+    // The sender blocks until the receipt, which needs the first's event
+    // loop: it runs on a thread of its own, as the second process would.
+    std::atomic<bool> delivered { false };
+    std::thread sender([&] { delivered = second.Send(QStringLiteral("[open(\"/a b.rpk\")]")); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.count() == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return delivered.load(); }, 5000));
+    sender.join();
+    EXPECT_EQ(received.at(0).at(0).toString(), QStringLiteral("[open(\"/a b.rpk\")]"));
+}
+
+TEST(SingleInstance, AStaleSocketIsReplaced)
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("km-stale"));
+    // What a crashed copy leaves: a socket file nobody listens on.
+    {
+        QLocalServer crashed;
+        ASSERT_TRUE(crashed.listen(name));
+        crashed.setMaxPendingConnections(0);
+        // Close without removing the file: a plain copy of the path stays.
+    }
+    QFile stale(name);
+    if (!stale.exists()) {
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.close();
+    }
+    CSingleInstance copy(name);
+    EXPECT_EQ(copy.Claim(), CSingleInstance::First);
+    CSingleInstance later(name);
+    EXPECT_EQ(later.Claim(), CSingleInstance::Another);
+}
+
+TEST(SingleInstance, TheNameHoldsUserAndDisplay)
+{
+    CEnvGuard display("DISPLAY", ":7/x");
+    CEnvGuard wayland("WAYLAND_DISPLAY", "");
+    qunsetenv("WAYLAND_DISPLAY");
+    EXPECT_EQ(CSingleInstance::DisplayKey(), QStringLiteral("_7_x"));
+    EXPECT_TRUE(CSingleInstance::DefaultName().endsWith(QStringLiteral("-_7_x")));
+    EXPECT_TRUE(CSingleInstance::DefaultName().contains(QStringLiteral("kestrelmark-%1-").arg(getuid())));
+}
+
+TEST(ShellRegistration, WritesTheTypeTheEntryAndTheAutostart)
+{
+    QTemporaryDir dir;
+    CShellRegistration::Folders folders { dir.filePath(QStringLiteral("data")), dir.filePath(QStringLiteral("config")) };
+    const QString program = QStringLiteral("/opt/kestrel mark/kestrelmark");
+    EXPECT_FALSE(CShellRegistration::IsRegistered(folders, program));
+    ASSERT_TRUE(CShellRegistration::Register(folders, program, false));
+    EXPECT_TRUE(CShellRegistration::IsRegistered(folders, program));
+    EXPECT_FALSE(CShellRegistration::IsRegistered(folders, QStringLiteral("/elsewhere/kestrelmark")));
+
+    QFile mime(folders.m_DataHome + QStringLiteral("/mime/packages/kestrelmark-pack.xml"));
+    ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
+    const QByteArray xml = mime.readAll();
+    EXPECT_TRUE(xml.contains("<glob pattern=\"*.rpk\"/>"));
+    EXPECT_TRUE(xml.contains("<comment>Reminder Pack</comment>"));
+
+    QFile entry(folders.m_DataHome + QStringLiteral("/applications/kestrelmark.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(entry.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"/opt/kestrel mark/kestrelmark\" %f\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("MimeType=application/x-kestrelmark-pack;\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Icon=kestrelmark\n")));
+
+    QFile autostart(folders.m_ConfigHome + QStringLiteral("/autostart/kestrelmark.desktop"));
+    ASSERT_TRUE(autostart.open(QIODevice::ReadOnly));
+    const QByteArray a = autostart.readAll();
+    EXPECT_TRUE(a.contains("Exec=\"/opt/kestrel mark/kestrelmark\"\n"));
+    EXPECT_FALSE(a.contains("%f"));
+}
+
+TEST(ShellRegistration, ExecQuoting)
+{
+    EXPECT_EQ(CShellRegistration::QuoteExec(QStringLiteral("/usr/bin/kestrelmark")), QStringLiteral("/usr/bin/kestrelmark"));
+    EXPECT_EQ(CShellRegistration::QuoteExec(QStringLiteral("/a b/k")), QStringLiteral("\"/a b/k\""));
+    // A dollar is escaped for the argument, the backslash again for the file.
+    EXPECT_EQ(CShellRegistration::QuoteExec(QStringLiteral("/a$b/k")), QStringLiteral("\"/a\\\\$b/k\""));
+}
+
+TEST_F(AppFixture, SettingsReadAtStart)
+{
+    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("lots"));
+    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile"), QStringLiteral("chime.wav"));
+    m_app->ReadSettings();
+    EXPECT_EQ(m_app->m_UpcomingDays, 30);
+    EXPECT_EQ(m_app->m_DefaultSound, QStringLiteral("chime.wav"));
+    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("7"));
+    m_app->ReadSettings();
+    EXPECT_EQ(m_app->m_UpcomingDays, 7);
+    EXPECT_EQ(m_app->SoundFolder(), m_dir.path() + QStringLiteral("/sounds"));
+}
+
+TEST_F(AppFixture, StartUpLoadsTheFileAndStartsTheTimer)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 11, 9, 0), QStringLiteral("Loaded"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
+    EXPECT_TRUE(dlg.TimerActive());
+    EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10));
+    EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
+    // The test display has no tray: said once, after start-up.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_messages.m_messages.count(QStringLiteral("TaskBarAddIcon failed.  Imagine that...")), 1);
+}

@@ -1,0 +1,194 @@
+// The reminder-check timer: its reference count, the pass it runs every
+// 30 seconds, the save after an alert, the hourly save and the change of day.
+#include "AppFixture.h"
+
+#include "app/CTimerPause.h"
+#include "app/CUpcomingList.h"
+#include "dialogs/CSkinListBox.h"
+#include "dialogs/CTextLabel.h"
+#include "storage/CSaveScheduler.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+void Pump(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qWait(5);
+    }
+}
+} // namespace
+
+TEST_F(AppFixture, TimerIsCountedByItsUsers)
+{
+    COrvantis2Dlg &dlg = Window();
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_TRUE(dlg.TimerActive());
+    dlg.StopTimer();
+    EXPECT_EQ(dlg.TimerUsers(), 0);
+    EXPECT_FALSE(dlg.TimerActive());
+    {
+        // A nested command inside a dialog: the timer stays off until both end.
+        dlg.StartTimer();
+        dlg.StopTimer();
+        CTimerPause inner(dlg);
+        EXPECT_FALSE(dlg.TimerActive());
+    }
+    EXPECT_FALSE(dlg.TimerActive());
+    dlg.StartTimer();
+    EXPECT_TRUE(dlg.TimerActive());
+    {
+        CTimerPause pause(dlg);
+        EXPECT_FALSE(dlg.TimerActive());
+        CTimerPause second(dlg);
+        EXPECT_EQ(dlg.TimerUsers(), -1);
+    }
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_TRUE(dlg.TimerActive());
+}
+
+TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 10, 12, 0, 20), QStringLiteral("Due while the dialog is open"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    dlg.SetTimerPeriod(20);
+    // The first tick: the first pass, nothing due yet.
+    Pump(60);
+    EXPECT_TRUE(m_alerts.empty());
+    const COleDateTime firstPass = dlg.Check().m_LastCheckTime;
+    EXPECT_EQ(firstPass, m_clock.m_now);
+
+    {
+        CTimerPause dialogOpen(dlg);
+        m_clock.Advance(45);
+        Pump(100);
+        EXPECT_TRUE(m_alerts.empty());
+        EXPECT_EQ(dlg.Check().m_LastCheckTime, firstPass);
+    }
+    // Closed: the next tick runs the pass.
+    Pump(100);
+    ASSERT_EQ(m_alerts.size(), 1u);
+    EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("Due while the dialog is open")));
+    EXPECT_GT(dlg.Check().m_LastCheckTime, firstPass);
+}
+
+TEST_F(AppFixture, PassesAreThirtySecondsApart)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.OnTimer();
+    const COleDateTime first = dlg.Check().m_LastCheckTime;
+    m_clock.Advance(30); // not more than 30 s
+    dlg.OnTimer();
+    EXPECT_EQ(dlg.Check().m_LastCheckTime, first);
+    m_clock.Advance(1);
+    dlg.OnTimer();
+    EXPECT_EQ(dlg.Check().m_LastCheckTime, m_clock.m_now);
+}
+
+TEST_F(AppFixture, TheTimerIsStoppedWhileAnAlertIsOpen)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 10, 11, 0), QStringLiteral("First"));
+    Add(list, At(2024, 3, 10, 11, 30), QStringLiteral("Second"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    std::vector<bool> activeDuringAlert;
+    dlg.SetAlertRunner([&](const CAlertRequest &a) {
+        activeDuringAlert.push_back(dlg.TimerActive());
+        m_alerts.push_back(a);
+    });
+    dlg.OnTimer();
+    ASSERT_EQ(m_alerts.size(), 2u);
+    EXPECT_EQ(activeDuringAlert, (std::vector<bool> { false, false }));
+    EXPECT_TRUE(dlg.TimerActive());
+    // In list order, the second after the first.
+    EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("First")));
+    EXPECT_TRUE(m_alerts[1].m_Message.endsWith(QStringLiteral("Second")));
+}
+
+TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 10, 11, 0), QStringLiteral("Dentist"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    dlg.Saver().SetDelay(10);
+    dlg.OnTimer();
+    ASSERT_EQ(m_alerts.size(), 1u);
+    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_FALSE(ReadReminders()[0].m_Shown);
+    Pump(100);
+    const CReminderList saved = ReadReminders();
+    ASSERT_EQ(saved.GetSize(), 1);
+    EXPECT_TRUE(saved[0].m_Shown);
+    EXPECT_EQ(saved[0].m_LastShown, m_clock.m_now);
+}
+
+TEST_F(AppFixture, HourlySaveWritesTheList)
+{
+    COrvantis2Dlg &dlg = Window();
+    Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("Added without a save"));
+    m_clock.Advance(3600);
+    dlg.OnTimer();
+    EXPECT_EQ(ReadReminders().GetSize(), 0); // exactly one hour: not yet
+    m_clock.Advance(1);
+    dlg.OnTimer();
+    EXPECT_EQ(ReadReminders().GetSize(), 1);
+    EXPECT_EQ(dlg.LastSaveTime(), m_clock.m_now);
+}
+
+TEST_F(AppFixture, ChangesToTheListAreSavedShortlyAfter)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.Saver().SetDelay(10);
+    Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
+    dlg.NotifyListChanged();
+    Pump(80);
+    EXPECT_EQ(ReadReminders().GetSize(), 1);
+}
+
+TEST_F(AppFixture, AtMidnightTheTodayDisplayAndUpcomingListMoveOn)
+{
+    m_clock.m_now = At(2024, 12, 31, 23, 59, 58);
+    CReminderList list;
+    Add(list, At(2024, 12, 31, 8, 0), QStringLiteral("Old year's chores"));
+    Add(list, At(2025, 1, 1, 8, 0), QStringLiteral("New year's walk"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    dlg.OnTimer();
+    ASSERT_EQ(dlg.UpcomingLines().size(), 2u);
+    EXPECT_EQ(dlg.TodayDisplay()->m_Text, QStringLiteral("Tuesday\n") + At(2024, 12, 31).Format());
+    dlg.SetSelectedDate(At(2024, 12, 20));
+
+    m_clock.Advance(5);
+    dlg.OnTimer();
+    EXPECT_EQ(dlg.TodayDisplay()->m_Text, QStringLiteral("Wednesday\n") + At(2025, 1, 1).Format());
+    ASSERT_EQ(dlg.UpcomingLines().size(), 1u);
+    EXPECT_TRUE(dlg.UpcomingLines()[0].m_Text.endsWith(QStringLiteral("New year's walk")));
+    EXPECT_EQ(dlg.UpcomingList()->count(), 1);
+    // The selected day stays where the user put it.
+    EXPECT_EQ(dlg.SelectedDate(), At(2024, 12, 20));
+}
+
+TEST_F(AppFixture, ChangeOfDayRunsTheWeeklyBackupCheck)
+{
+    m_clock.m_now = At(2024, 3, 10, 23, 59, 59);
+    COrvantis2Dlg &dlg = Window();
+    const QString backup = m_dir.filePath(QStringLiteral("KestrelmarkBackup.km2"));
+    ASSERT_TRUE(QFile::exists(backup)); // the first start makes one
+    QFile::remove(backup);
+    dlg.OnTimer();
+    // A week later, at the change of day, the next backup is written.
+    m_clock.m_now = At(2024, 3, 17, 23, 59, 59);
+    dlg.OnTimer();
+    m_clock.Advance(2);
+    dlg.OnTimer();
+    EXPECT_TRUE(QFile::exists(backup));
+}
