@@ -4,6 +4,7 @@
 #include "calendar/CCalendarMonth.h"
 #include "calendar/CCalendarPainter.h"
 #include "calendar/CCalendarTip.h"
+#include "calendar/CTipWnd.h"
 
 #include <QImage>
 #include <QPointer>
@@ -14,7 +15,6 @@
 
 class CCalendarArt;
 class CReminderList;
-class CTipWnd;
 
 // The month grid of the main window: paints the days of the month of
 // g_SelectedDate with their reminders' icons, selects a day on a click,
@@ -104,6 +104,7 @@ private:
     void showTip(const QString &text, int x, int y);
     void updateCell(int k);
     QPoint dragPoint(const QPoint &p);
+    void grabPointer(bool on);
 
     CReminderList &m_list;
     CCalendarArt *m_art = nullptr;
