@@ -21,12 +21,27 @@
 #include <QSaveFile>
 #include <memory>
 
+#if __has_include("media/CIconLibrary.h")
+#include "media/CIconLibrary.h"
+#define KM_HAVE_ICON_LIBRARY 1
+#endif
+
 namespace {
 
 // The editor's view of the icon library, for the length of one command.
 std::unique_ptr<CLibraryEditorIcons> editorIcons(COrvantis2App &app)
 {
-    return std::make_unique<CLibraryEditorIcons>(app.HaveIconLibrary() ? &app.IconLibrary() : nullptr);
+#ifdef KM_HAVE_ICON_LIBRARY
+    if (app.HaveIconLibrary()) {
+        CIconLibrary &library = app.IconLibrary();
+        // The editor imports from the data folder's icons/, never from
+        // wherever the program happened to be started.
+        if (library.IconsFolder().isEmpty())
+            library.SetIconsFolder(app.IconFolder());
+        return std::make_unique<CLibraryEditorIcons>(&library);
+    }
+#endif
+    return std::make_unique<CLibraryEditorIcons>(nullptr);
 }
 
 } // namespace

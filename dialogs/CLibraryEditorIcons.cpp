@@ -6,6 +6,12 @@
 
 #include <QImage>
 
+#if __has_include("media/CIconLibrary.h")
+#include "media/CIconLibrary.h"
+#define KM_HAVE_ICON_LIBRARY 1
+#else
+class CIconLibrary;
+#endif
 
 QPixmap CLibraryEditorIcons::BuiltinPicture(int number, int set)
 {
@@ -29,12 +35,11 @@ QPixmap CLibraryEditorIcons::BuiltinPicture(int number, int set)
     return QPixmap::fromImage(colour);
 }
 
+int CLibraryEditorIcons::BuiltinCount() { return CIconTable::kBuiltinCount; }
 
-int CLibraryEditorIcons::Count() const { return CIconTable::kBuiltinCount; }
+QString CLibraryEditorIcons::BuiltinName(int number) { return CIconTable::Name(number); }
 
-QString CLibraryEditorIcons::Name(int number) const { return CIconTable::Name(number); }
-
-int CLibraryEditorIcons::Lookup(const QString &name) const
+int CLibraryEditorIcons::BuiltinLookup(const QString &name)
 {
     const int number = CIconNameMap::Instance().Find(name);
     if (number >= 0 && number < CIconTable::kBuiltinCount)
@@ -46,16 +51,12 @@ int CLibraryEditorIcons::Lookup(const QString &name) const
     return 0;
 }
 
-bool CLibraryEditorIcons::Holds(const QString &name) const
+bool CLibraryEditorIcons::BuiltinHolds(const QString &name)
 {
-    return !name.isEmpty() && (name == CIconTable::Name(0) || Lookup(name) != 0);
+    return !name.isEmpty() && (name == CIconTable::Name(0) || BuiltinLookup(name) != 0);
 }
 
-void CLibraryEditorIcons::ImportIcons() {}
-
-int CLibraryEditorIcons::Generation() const { return 1; }
-
-QPixmap CLibraryEditorIcons::Picture(int number, int set) const
+QPixmap CLibraryEditorIcons::BuiltinPictureCached(int number, int set) const
 {
     const int key = number * 2 + (set == 1 ? 1 : 0);
     auto it = m_cache.find(key);
@@ -63,4 +64,72 @@ QPixmap CLibraryEditorIcons::Picture(int number, int set) const
         it = m_cache.insert(key, BuiltinPicture(number, set));
     return *it;
 }
+
+#ifdef KM_HAVE_ICON_LIBRARY
+
+int CLibraryEditorIcons::Count() const
+{
+    if (!m_library)
+        return BuiltinCount();
+    m_library->Load();
+    return m_library->GetCount();
+}
+
+QString CLibraryEditorIcons::Name(int number) const
+{
+    if (!m_library)
+        return BuiltinName(number);
+    m_library->Load();
+    return m_library->GetName(number);
+}
+
+int CLibraryEditorIcons::Lookup(const QString &name) const
+{
+    if (!m_library)
+        return BuiltinLookup(name);
+    m_library->Load();
+    return m_library->Lookup(name);
+}
+
+bool CLibraryEditorIcons::Holds(const QString &name) const
+{
+    if (!m_library)
+        return BuiltinHolds(name);
+    m_library->Load();
+    const int number = CIconNameMap::Instance().Find(name);
+    return number >= 0 && number < m_library->GetCount() && m_library->GetName(number) == name;
+}
+
+void CLibraryEditorIcons::ImportIcons()
+{
+    if (!m_library)
+        return;
+    // Loading imports the folder's icons as well.
+    if (!m_library->IsLoaded())
+        m_library->Load();
+    else
+        m_library->ImportIcons();
+}
+
+int CLibraryEditorIcons::Generation() const { return m_library ? m_library->GetGeneration() : 1; }
+
+QPixmap CLibraryEditorIcons::Picture(int number, int set) const
+{
+    if (!m_library)
+        return BuiltinPictureCached(number, set);
+    const QImage image = m_library->Image(number, set == 1 ? 1 : 0);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+#else
+
+int CLibraryEditorIcons::Count() const { return BuiltinCount(); }
+QString CLibraryEditorIcons::Name(int number) const { return BuiltinName(number); }
+int CLibraryEditorIcons::Lookup(const QString &name) const { return BuiltinLookup(name); }
+bool CLibraryEditorIcons::Holds(const QString &name) const { return BuiltinHolds(name); }
+void CLibraryEditorIcons::ImportIcons() {}
+int CLibraryEditorIcons::Generation() const { return 1; }
+QPixmap CLibraryEditorIcons::Picture(int number, int set) const { return BuiltinPictureCached(number, set); }
+
+#endif
 

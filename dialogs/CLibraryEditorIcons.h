@@ -4,9 +4,9 @@
 
 #include <QHash>
 
-// The editor's view of the program's icon library. Until the library is
-// there (a build without it), the 63 built-in icons are read straight from
-// the artwork through their masks, so the dialogs still show real icons.
+// The editor's view of the program's icon library. Without a library (a
+// window made without the application object), the 63 built-in icons are
+// read straight from the artwork through their masks.
 class CLibraryEditorIcons : public CEditorIcons
 {
 public:
@@ -25,6 +25,13 @@ public:
     static QPixmap BuiltinPicture(int number, int set);
 
 private:
+    // Without a library: the built-in table and the artwork.
+    static int BuiltinCount();
+    static QString BuiltinName(int number);
+    static int BuiltinLookup(const QString &name);
+    static bool BuiltinHolds(const QString &name);
+    QPixmap BuiltinPictureCached(int number, int set) const;
+
     class CIconLibrary *m_library = nullptr;
     mutable QHash<int, QPixmap> m_cache;
 };
