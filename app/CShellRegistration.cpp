@@ -128,8 +128,18 @@ bool CShellRegistration::Register(const Folders &folders, const QString &program
     const QString appsFolder = folders.m_DataHome + QStringLiteral("/applications");
     bool ok = WriteText(mimeFolder + QStringLiteral("/packages/kestrelmark-pack.xml"), MimePackageXml().toUtf8());
     ok = WriteText(appsFolder + QLatin1Char('/') + kDesktopFile, DesktopEntry(programPath).toUtf8()) && ok;
-    ok = WriteText(folders.m_ConfigHome + QStringLiteral("/autostart/") + kDesktopFile,
-                   AutostartEntry(programPath).toUtf8()) && ok;
+    // A login start the user switched off stays off.
+    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/") + kDesktopFile;
+    QFile existing(autostart);
+    bool switchedOff = false;
+    if (existing.open(QIODevice::ReadOnly)) {
+        const QByteArray text = existing.readAll();
+        switchedOff = text.contains("\nHidden=true") || text.contains("X-GNOME-Autostart-enabled=false");
+    }
+    QByteArray entry = AutostartEntry(programPath).toUtf8();
+    if (switchedOff)
+        entry += "Hidden=true\n";
+    ok = WriteText(autostart, entry) && ok;
     for (const int size : { 16, 32, 48, 64, 128, 256 }) {
         CopyResource(QStringLiteral(":/icons/kestrelmark-%1.png").arg(size),
                      folders.m_DataHome + QStringLiteral("/icons/hicolor/%1x%1/apps/kestrelmark.png").arg(size));

@@ -150,6 +150,25 @@ TEST(ShellRegistration, WritesTheTypeTheEntryAndTheAutostart)
     EXPECT_FALSE(a.contains("%f"));
 }
 
+TEST(ShellRegistration, ALoginStartSwitchedOffStaysOff)
+{
+    QTemporaryDir dir;
+    CShellRegistration::Folders folders { dir.filePath(QStringLiteral("data")), dir.filePath(QStringLiteral("config")) };
+    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/kestrelmark.desktop");
+    QDir().mkpath(folders.m_ConfigHome + QStringLiteral("/autostart"));
+    {
+        QFile f(autostart);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Desktop Entry]\nType=Application\nExec=/old/kestrelmark\nHidden=true\n");
+    }
+    ASSERT_TRUE(CShellRegistration::Register(folders, QStringLiteral("/new/kestrelmark"), false));
+    QFile f(autostart);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_TRUE(text.contains("Exec=/new/kestrelmark\n"));
+    EXPECT_TRUE(text.contains("\nHidden=true\n"));
+}
+
 TEST(ShellRegistration, ExecQuoting)
 {
     EXPECT_EQ(CShellRegistration::QuoteExec(QStringLiteral("/usr/bin/kestrelmark")), QStringLiteral("/usr/bin/kestrelmark"));
