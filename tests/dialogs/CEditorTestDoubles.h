@@ -7,6 +7,7 @@
 #include "dialogs/CEditorContext.h"
 #include "dialogs/CEditorIcons.h"
 #include "media/CSoundPlayer.h"
+#include "support/CRecordingSoundPlayer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -86,16 +87,6 @@ public:
     QString m_folder;
     int m_generation = 1;
     int m_importRuns = 0;
-};
-
-class CRecordingSoundPlayer : public CSoundPlayer
-{
-public:
-    void PlayFile(const QString &path) override { m_played << path; }
-    void PlayAlias(const QString &alias) override { m_played << QStringLiteral("alias:") + alias; }
-    void PlayResource(const QString &name) override { m_played << QStringLiteral("resource:") + name; }
-    void Stop() override {}
-    QStringList m_played;
 };
 
 // A data folder with icons/ and sounds/, the doubles, and a context that

@@ -284,7 +284,7 @@ TEST(NewEventDlg, ChooseSoundSetsTheBoxAndCaptionAndPlayUsesThePathRule)
     EXPECT_TRUE(e.Child<QCheckBox>("customSound")->isChecked());
     EXPECT_EQ(QStringLiteral("\"ring.wav\""), e.Child<QPushButton>("chooseSound")->text());
     e.Click("play");
-    EXPECT_EQ(QStringList { QStringLiteral("/music/ring.wav") }, e.m_fx.m_sound.m_played);
+    EXPECT_EQ(QStringList { QStringLiteral("file:/music/ring.wav") }, e.m_fx.m_sound.m_played);
     e.Click("ok");
     EXPECT_EQ(QStringLiteral("/music/ring.wav"), e.m_dlg.m_SoundFileName);
 
@@ -292,7 +292,7 @@ TEST(NewEventDlg, ChooseSoundSetsTheBoxAndCaptionAndPlayUsesThePathRule)
     EditorUnderTest b(kDay, COleDateTimeSpan(1.0), QString(), QStringLiteral("chime.wav"));
     b.Show();
     b.Click("play");
-    EXPECT_EQ(QStringList { b.m_fx.m_dir.path() + QStringLiteral("/sounds/chime.wav") }, b.m_fx.m_sound.m_played);
+    EXPECT_EQ(QStringList { QStringLiteral("file:") + b.m_fx.m_dir.path() + QStringLiteral("/sounds/chime.wav") }, b.m_fx.m_sound.m_played);
 }
 
 TEST(NewEventDlg, HiddenIconOfferedOnlyToItsOwnerOrWhenUnlocked)

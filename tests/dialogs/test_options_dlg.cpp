@@ -74,7 +74,7 @@ TEST(OptionsDlg, SystemBeepEmptiesTheSoundSetting)
     // Play uses the file even with the beep chosen.
     t.Click("systemBeep");
     t.Click("play");
-    EXPECT_EQ(QStringList { QStringLiteral("/snd/chime.wav") }, t.m_fx.m_sound.m_played);
+    EXPECT_EQ(QStringList { QStringLiteral("file:/snd/chime.wav") }, t.m_fx.m_sound.m_played);
     t.Click("ok");
     EXPECT_EQ(QDialog::Accepted, t.m_dlg->result());
     EXPECT_TRUE(t.m_sound.isEmpty());
