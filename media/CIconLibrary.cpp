@@ -1,0 +1,388 @@
+#include "media/CIconLibrary.h"
+
+#include "graphics/BitmapResource.h"
+#include "graphics/CDisplayState.h"
+#include "graphics/CProgressSink.h"
+#include "graphics/ColorConversion.h"
+#include "graphics/ImageEffects.h"
+#include "media/CIconFile.h"
+#include "media/CIconNameMap.h"
+#include "media/CIconTable.h"
+#include "model/CTrace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+
+namespace {
+
+bool s_importRunning = false;
+
+// More icon files than this (fewer on a palette display, where each one is
+// also fitted to the palette) are imported behind the please-wait window.
+constexpr int kQuietImports = 15;
+constexpr int kQuietImportsWithPalette = 10;
+// Folders nested deeper than this are not searched (and links to folders
+// never are), so a looping folder tree cannot hold the scan.
+constexpr int kMaxFolderDepth = 16;
+
+// A mask as the library keeps it: black where opaque, white elsewhere.
+QImage normalisedMask(const QImage &mask)
+{
+    QImage out(mask.size(), QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y) {
+        auto *d = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < mask.width(); ++x)
+            d[x] = qGray(mask.pixel(x, y)) >= 128 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }
+    return out;
+}
+
+QImage resourceMask(int id)
+{
+    const QByteArray *packed = LoadDIBFromResource(id);
+    if (!packed)
+        return {};
+    const QImage mask = DecodePackedDib(*packed);
+    return mask.isNull() ? QImage() : normalisedMask(mask);
+}
+
+QImage resourceColour(int id)
+{
+    QPixmap pixmap;
+    if (!LoadDIB(id, &pixmap, CDisplayState::Instance().ActivePalette()))
+        return {};
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Names keep backslashes; the file system wants its own separator.
+QString toFileName(const QString &name)
+{
+    QString path = name;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+void scanFolder(const QString &base, const QString &relative, int depth, const CIconNameMap &names,
+                QStringList &found)
+{
+    QString folder = base;
+    if (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    if (!relative.isEmpty())
+        folder += QLatin1Char('/') + toFileName(relative);
+    Trace(QStringLiteral("Searching for ") + folder + QStringLiteral("/* ...\n"));
+    const QDir dir(folder);
+    if (!dir.exists()) {
+        Trace("Expand Directory: FindFirstFile failure.\n");
+        return;
+    }
+    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                    QDir::Name | QDir::IgnoreCase);
+    QStringList subfolders;
+    for (const QFileInfo &entry : entries) {
+        if (entry.isDir()) {
+            Trace(QStringLiteral("Found directory ") + entry.fileName() + QStringLiteral("\n"));
+            if (!entry.isSymLink())
+                subfolders << entry.fileName();
+            continue;
+        }
+        if (!IsIconFileName(entry.fileName()))
+            continue;
+        const QString name = relative.isEmpty() ? entry.fileName() : relative + QLatin1Char('\\') + entry.fileName();
+        if (names.Find(name) == CIconNameMap::kNotFound)
+            found << name;
+    }
+    if (depth >= kMaxFolderDepth)
+        return;
+    for (const QString &sub : subfolders)
+        scanFolder(base, relative.isEmpty() ? sub : relative + QLatin1Char('\\') + sub, depth + 1, names, found);
+}
+
+} // namespace
+
+CIconLibrary::CIconLibrary(const QString &iconsFolder) : m_iconsFolder(iconsFolder) {}
+
+CIconLibrary::~CIconLibrary() = default;
+
+void CIconLibrary::SetWindowEnabler(std::function<bool()> isEnabled, std::function<void(bool)> setEnabled)
+{
+    m_windowEnabled = std::move(isEnabled);
+    m_setWindowEnabled = std::move(setEnabled);
+}
+
+bool CIconLibrary::IsImportRunning() { return s_importRunning; }
+
+void CIconLibrary::Load()
+{
+    if (m_loaded)
+        return;
+    Clear();
+    CIconNameMap &names = CIconNameMap::Instance();
+    names.RemoveAll();
+    m_images[0].Create(QSize(32, 32), kInitialImages, kGrowBy);
+    m_images[1].Create(QSize(16, 16), kInitialImages, kGrowBy);
+    m_loaded = true;
+    for (int row = 0; row < CIconTable::kBuiltinCount; ++row) {
+        const CIconTableRow &r = CIconTable::Row(row);
+        const int n = AddIconFromResource(r.m_res32, r.m_res16, r.m_mask32, r.m_mask16);
+        if (n < 0) {
+            Trace("AddIconFromResource failed.\n");
+            continue;
+        }
+        const QString name = CIconTable::Name(row);
+        names.Register(name, n);
+        m_icons[size_t(n)]->m_name = name;
+    }
+    ImportIcons();
+    m_loaded = true;
+}
+
+int CIconLibrary::Append(std::unique_ptr<CReminderIcon> icon)
+{
+    m_icons.push_back(std::move(icon));
+    return int(m_icons.size()) - 1;
+}
+
+void CIconLibrary::AddToImageLists(CReminderIcon &icon, const QImage &colour32, const QImage &colour16)
+{
+    icon.m_imageIndex[0] = m_images[0].Add(colour32, icon.m_mask32);
+    if (icon.m_imageIndex[0] < 0) {
+        Trace("CImageList::Add failed!\n");
+        return;
+    }
+    icon.m_imageIndex[1] = m_images[1].Add(colour16, icon.m_mask16);
+    if (icon.m_imageIndex[1] < 0)
+        Trace("CImageList::Add failed!\n");
+}
+
+int CIconLibrary::AddIconFromResource(int colour32, int colour16, int mask32, int mask16)
+{
+    auto icon = std::make_unique<CReminderIcon>();
+    const QByteArray *packed = LoadDIBFromResource(colour32);
+    if (!packed || !icon->m_image32.Attach(*packed))
+        return -1;
+    const QImage big = resourceColour(colour32);
+    const QImage small = resourceColour(colour16);
+    icon->m_mask32 = resourceMask(mask32);
+    icon->m_mask16 = resourceMask(mask16);
+    if (big.isNull() || small.isNull() || icon->m_mask32.isNull() || icon->m_mask16.isNull())
+        return -1;
+    AddToImageLists(*icon, big, small);
+    return Append(std::move(icon));
+}
+
+int CIconLibrary::AddIconFromICOFile(const QString &path)
+{
+    const std::unique_ptr<CIconResource> file = ReadIconFromICOFile(path);
+    if (!file) {
+        Trace("ReadIconFromICOFile failed.\n");
+        return -1;
+    }
+    auto icon = std::make_unique<CReminderIcon>();
+    const int chosen = ChooseIconImage(*file);
+    if (chosen < 0) {
+        Trace("At least one 32x32 image must be present in ICO file.\n");
+        return -1;
+    }
+    CIconPicture picture;
+    if (!DecodeIconImage(file->m_images[size_t(chosen)], &picture) || !icon->m_image32.Attach(picture.m_packed)) {
+        Trace("ConvertDIBToBitmap failed!\n");
+        return -1;
+    }
+    const QImage colour32 = FitToPalette(picture.m_colour, CDisplayState::Instance().ActivePalette());
+    if (colour32.isNull()) {
+        Trace("ConvertDIBToBitmap failed!\n");
+        return -1;
+    }
+    icon->m_mask32 = picture.m_mask;
+    // The small image drops every second pixel of the large one.
+    const QImage colour16 = HalveImage(colour32);
+    icon->m_mask16 = HalveImage(icon->m_mask32);
+    if (colour16.isNull() || icon->m_mask16.isNull()) {
+        Trace("StretchBlt failed!\n");
+        return -1;
+    }
+    AddToImageLists(*icon, colour32, colour16);
+    return Append(std::move(icon));
+}
+
+QStringList CIconLibrary::ScanIconFolder(const QString &folder, const CIconNameMap &names)
+{
+    QStringList found;
+    if (!folder.isEmpty())
+        scanFolder(folder, QString(), 0, names, found);
+    else
+        Trace("Expand Directory: FindFirstFile failure.\n");
+    return found;
+}
+
+void CIconLibrary::ImportIcons()
+{
+    if (s_importRunning)
+        return;
+    s_importRunning = true;
+    const int before = GetCount() - 1;
+    const bool disable = m_windowEnabled && m_setWindowEnabled && m_windowEnabled();
+    if (disable)
+        m_setWindowEnabled(false);
+
+    CIconNameMap &names = CIconNameMap::Instance();
+    QStringList found = ScanIconFolder(m_iconsFolder, names);
+    if (found.size() > kMaxImportsPerRun)
+        found.resize(kMaxImportsPerRun);
+
+    const bool palette = CDisplayState::Instance().ActivePalette() != nullptr;
+    std::unique_ptr<CProgressSink> progress;
+    if (found.size() > kQuietImports || (palette && found.size() > kQuietImportsWithPalette)) {
+        progress = CProgressSink::Create();
+        if (progress) {
+            progress->SetText(QStringLiteral("Importing icons..."));
+            progress->SetMaxGraphics(int(found.size()));
+        }
+    }
+    QString folder = m_iconsFolder;
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    for (const QString &name : found) {
+        CDisplayState::PumpMessages();
+        if (progress)
+            progress->StepGraphics();
+        const int n = AddIconFromICOFile(folder + toFileName(name));
+        if (n >= 0) {
+            names.Register(name, n);
+            m_icons[size_t(n)]->m_name = name;
+        } else {
+            names.Register(name, CIconNameMap::kFailed);
+        }
+    }
+    if (disable)
+        m_setWindowEnabled(true);
+    progress.reset();
+    if (GetCount() - 1 > before)
+        ++m_generation;
+    s_importRunning = false;
+}
+
+void CIconLibrary::Clear()
+{
+    m_icons.clear();
+    m_images[0].RemoveAll();
+    m_images[1].RemoveAll();
+    m_loaded = false;
+}
+
+int CIconLibrary::Lookup(const QString &name) const { return CIconNameMap::Instance().Lookup(name); }
+
+QString CIconLibrary::GetName(int number) const
+{
+    if (number < 0 || number >= GetCount() || !m_icons[size_t(number)])
+        return {};
+    return m_icons[size_t(number)]->m_name;
+}
+
+CReminderIcon *CIconLibrary::Entry(int number)
+{
+    if (!m_loaded)
+        Load();
+    if (number < 0 || number >= GetCount())
+        return nullptr;
+    return m_icons[size_t(number)].get();
+}
+
+void CIconLibrary::Draw(QPainter &painter, int number, int x, int y, int set)
+{
+    set = qBound(0, set, 1);
+    if (CReminderIcon *icon = Entry(number))
+        m_images[set].Draw(painter, icon->m_imageIndex[set], QPoint(x, y));
+}
+
+void CIconLibrary::DrawMask(QPainter &painter, int number, int x, int y, int set)
+{
+    set = qBound(0, set, 1);
+    CReminderIcon *icon = Entry(number);
+    if (!icon)
+        return;
+    const QImage &mask = set == 0 ? icon->m_mask32 : icon->m_mask16;
+    if (mask.isNull())
+        return;
+    const QPainter::CompositionMode old = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), mask);
+    painter.setCompositionMode(old);
+}
+
+CDIB *CIconLibrary::GetShadowDIB(int number, int sizeClass)
+{
+    if (!m_loaded)
+        Load();
+    if (number < 0 || number > GetCount() - 1)
+        return nullptr;
+    CReminderIcon *icon = m_icons[size_t(number)].get();
+    if (!icon)
+        return nullptr;
+    if (sizeClass != 0 && sizeClass != 1) {
+        Trace("GetShadowDIB: bad sizeIndex!\n");
+        return nullptr;
+    }
+    if (icon->m_shadows[sizeClass])
+        return icon->m_shadows[sizeClass].get();
+
+    // The slot is filled first: a mask whose drawing fails part-way is
+    // kept and used as it is.
+    const int s = kShadowSize[sizeClass];
+    icon->m_shadows[sizeClass] = std::make_unique<CDIB>();
+    CDIB *shadow = icon->m_shadows[sizeClass].get();
+    shadow->SetSize(s, s);
+    if (!shadow->Create())
+        return shadow;
+    QPainter *dc = shadow->GetDC();
+    dc->fillRect(QRect(0, 0, s, s), Qt::white);
+    DrawMask(*dc, number, 4, 4, sizeClass);
+    for (int pass = 0; pass < 4; ++pass)
+        SmoothFilter(shadow, shadow->m_bits, 1.0);
+    return shadow;
+}
+
+bool CIconLibrary::DrawShadow(QImage &target, int number, int sizeClass, QPoint at, double amount, QRect clip)
+{
+    const CDIB *shadow = GetShadowDIB(number, sizeClass);
+    if (!shadow || !shadow->m_bits)
+        return false;
+    int w = shadow->Width();
+    int h = shadow->Height();
+    if (!clip.isNull()) {
+        if (at.x() + w > clip.x() + clip.width())
+            w = clip.x() + clip.width() - at.x();
+        if (at.y() + h > clip.y() + clip.height())
+            h = clip.y() + clip.height() - at.y();
+    }
+    if (w <= 0 || h <= 0)
+        return false;
+    return CDIB::DarkenBlock(target, at.x(), at.y(), w, h, *shadow, amount);
+}
+
+QImage CIconLibrary::Image(int number, int set)
+{
+    set = qBound(0, set, 1);
+    CReminderIcon *icon = Entry(number);
+    return icon ? m_images[set].Image(icon->m_imageIndex[set]) : QImage();
+}
+
+QImage CIconLibrary::LargeImage(int number) { return Image(number, 0); }
+
+QImage CIconLibrary::SmallImage(int number) { return Image(number, 1); }
+
+QImage CIconLibrary::MaskImage(int number, int set)
+{
+    CReminderIcon *icon = Entry(number);
+    if (!icon)
+        return {};
+    return qBound(0, set, 1) == 0 ? icon->m_mask32 : icon->m_mask16;
+}
+
+const CKdib *CIconLibrary::GetImage32(int number)
+{
+    CReminderIcon *icon = Entry(number);
+    return icon ? &icon->m_image32 : nullptr;
+}

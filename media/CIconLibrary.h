@@ -1,0 +1,121 @@
+#pragma once
+
+#include "media/CImageList.h"
+#include "media/CReminderIcon.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CDIB;
+class CKdib;
+class CIconNameMap;
+class QPainter;
+
+// The program's one collection of reminder icons: the 63 built-in icons from
+// the artwork, then the icons of the icon files in the icons folder and its
+// subfolders, numbered from 63 in the order they are found. Each icon is
+// drawn at 32 x 32 (set 0) or 16 x 16 (set 1). Numbers are positions and may
+// change between runs; names are stable: a built-in icon's name, or an
+// imported icon's path relative to the icons folder with backslashes
+// ("birthdays\cake.ico").
+//
+// Loading fills CIconNameMap::Instance(). Drawing loads on demand, so Clear
+// (at minimise) costs only the next drawing.
+class CIconLibrary
+{
+public:
+    static constexpr int kMaxImportsPerRun = 400;
+    static constexpr int kInitialImages = 73;
+    static constexpr int kGrowBy = 10;
+    static constexpr int kShadowSize[2] = {40, 25};
+
+    // iconsFolder: where imported icon files are looked for (may be set later).
+    explicit CIconLibrary(const QString &iconsFolder = QString());
+    ~CIconLibrary();
+    CIconLibrary(const CIconLibrary &) = delete;
+    CIconLibrary &operator=(const CIconLibrary &) = delete;
+
+    void SetIconsFolder(const QString &folder) { m_iconsFolder = folder; }
+    QString IconsFolder() const { return m_iconsFolder; }
+
+    // Fills the library unless it is loaded: the built-in icons, then the
+    // icon files not known yet.
+    void Load();
+    bool IsLoaded() const { return m_loaded; }
+    // Adds a built-in icon from its four bitmap resources: its number, or -1.
+    int AddIconFromResource(int colour32, int colour16, int mask32, int mask16);
+    // Adds the icon files of the icons folder that the name map does not
+    // hold yet (at most 400 a run); a file that fails is registered as -2
+    // and not tried again until the next Load. The generation grows when
+    // icons were added.
+    void ImportIcons();
+    // Adds the icon of one icon file: its number, or -1.
+    int AddIconFromICOFile(const QString &path);
+    // Deletes every icon; the name map stays as it is.
+    void Clear();
+
+    // The number of a name; 0 for one the library does not hold.
+    int Lookup(const QString &name) const;
+    int GetCount() const { return int(m_icons.size()); }
+    // The name of an icon; empty for a number the library does not hold.
+    QString GetName(int number) const;
+    // Grows each time an import adds icons: numbers found before may have
+    // changed.
+    int GetGeneration() const { return m_generation; }
+
+    // Draws icon number transparently with its top-left corner at (x, y);
+    // set 0 is 32 x 32, 1 (or anything above) 16 x 16. Nothing for a number
+    // the library does not hold.
+    void Draw(QPainter &painter, int number, int x, int y, int set);
+    void Draw(QPainter &painter, int number, QPoint at, int set) { Draw(painter, number, at.x(), at.y(), set); }
+    // Copies the icon's mask (black where opaque, white elsewhere) unchanged.
+    void DrawMask(QPainter &painter, int number, int x, int y, int set);
+
+    // The shadow mask of an icon for size class 0 (40 x 40) or 1 (25 x 25):
+    // its silhouette at (4, 4), softened four times; white means no shadow.
+    // Made on first use and kept with the icon; null when there is none.
+    CDIB *GetShadowDIB(int number, int sizeClass);
+    // Darkens target under the icon's shadow placed at `at`, cut to clip
+    // (the cell), by amount (0.5 in the calendar, 0.45 for the drag image).
+    // False when there is no shadow to draw.
+    bool DrawShadow(QImage &target, int number, int sizeClass, QPoint at, double amount, QRect clip = QRect());
+
+    // The icon with its transparency, 32 x 32 and 16 x 16; null for a number
+    // the library does not hold.
+    QImage LargeImage(int number);
+    QImage SmallImage(int number);
+    QImage Image(int number, int set);
+    // The icon's mask for set 0 or 1; null when there is none.
+    QImage MaskImage(int number, int set);
+    // The 32 x 32 colour image of an icon as a bitmap (the printed list
+    // draws it); null for a number the library does not hold.
+    const CKdib *GetImage32(int number);
+
+    // The main window is disabled during an import when it was enabled.
+    void SetWindowEnabler(std::function<bool()> isEnabled, std::function<void(bool)> setEnabled);
+    // True while an import runs anywhere in the program.
+    static bool IsImportRunning();
+
+    // The relative names of the icon files below folder that names does not
+    // hold, in the order they are found: each folder's files by name, then
+    // its subfolders.
+    static QStringList ScanIconFolder(const QString &folder, const CIconNameMap &names);
+
+private:
+    CReminderIcon *Entry(int number);
+    int Append(std::unique_ptr<CReminderIcon> icon);
+    void AddToImageLists(CReminderIcon &icon, const QImage &colour32, const QImage &colour16);
+
+    QString m_iconsFolder;
+    int m_generation = 1;
+    std::vector<std::unique_ptr<CReminderIcon>> m_icons;
+    CImageList m_images[2];
+    bool m_loaded = false;
+    std::function<bool()> m_windowEnabled;
+    std::function<void(bool)> m_setWindowEnabled;
+};
