@@ -129,33 +129,14 @@ void CEditorCommands::EditContextReminder(COrvantis2Dlg &dlg)
     const auto icons = editorIcons(dlg.App());
     const CEditorContext context = MakeContext(dlg, *icons);
     CNewEventDlg editor(context, dlg.Window());
-    {
-        const CReminder &r = list[index];
-        editor.m_Date = r.m_DateTime;
-        editor.m_Type = r.m_Recurrence;
-        editor.m_AdvanceNotice = r.m_AdvanceNotice;
-        editor.m_Message = r.m_Message;
-        editor.m_IconName = r.m_IconName;
-        editor.m_Private = r.m_Private;
-        editor.m_SoundFileName = r.m_SoundFileName;
-    }
+    editor.LoadReminder(list[index]);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
         // The list may have changed under a nested command; the index must
         // still name a reminder.
         if (index >= list.GetSize())
             return;
-        CReminder &r = list[index];
-        r.m_DateTime = editor.m_Date;
-        r.m_Recurrence = static_cast<quint16>(editor.m_Type);
-        r.m_AdvanceNotice = editor.m_AdvanceNotice;
-        r.m_Message = editor.m_Message;
-        r.m_IconName = editor.m_IconName;
-        r.m_Private = editor.m_Private;
-        r.m_SoundFileName = editor.m_SoundFileName;
-        r.m_IconNumber = static_cast<quint16>(context.m_Icons->Lookup(editor.m_IconName));
-        r.m_RuntimeValue = context.m_Icons->Generation();
-        r.ResetShown();
+        editor.StoreReminder(list[index], context.m_Icons->Generation());
         list.RebuildIndexes();
         dlg.NotifyListChanged();
         return;

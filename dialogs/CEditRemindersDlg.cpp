@@ -168,32 +168,13 @@ void CEditRemindersDlg::OnEdit()
     if (index < 0 || !reminders || index >= reminders->GetSize())
         return;
     CNewEventDlg editor(m_context, this);
-    {
-        const CReminder &r = reminders->GetAt(index);
-        editor.m_Date = r.m_DateTime;
-        editor.m_Type = r.m_Recurrence;
-        editor.m_AdvanceNotice = r.m_AdvanceNotice;
-        editor.m_Message = r.m_Message;
-        editor.m_IconName = r.m_IconName;
-        editor.m_Private = r.m_Private;
-        // The sound goes to the editor and back, as the main window's edit
-        // does, so editing from this list never drops it.
-        editor.m_SoundFileName = r.m_SoundFileName;
-    }
-    const bool accepted = editor.exec() == QDialog::Accepted;
+    // The sound goes to the editor and back, as the main window's edit
+    // does, so editing from this list never drops it.
+    editor.LoadReminder(reminders->GetAt(index));
+    // The list is checked again: it may have changed while the editor ran.
+    const bool accepted = editor.exec() == QDialog::Accepted && index < reminders->GetSize();
     if (accepted) {
-        CReminder &r = reminders->GetAt(index);
-        r.m_DateTime = editor.m_Date;
-        r.m_Recurrence = static_cast<quint16>(editor.m_Type);
-        r.m_AdvanceNotice = editor.m_AdvanceNotice;
-        r.m_Message = editor.m_Message;
-        r.m_IconName = editor.m_IconName;
-        r.m_IconNumber = static_cast<quint16>(editor.m_IconNumber);
-        r.m_Private = editor.m_Private;
-        r.m_SoundFileName = editor.m_SoundFileName;
-        r.ResetShown();
-        if (m_context.m_Icons)
-            r.m_RuntimeValue = m_context.m_Icons->Generation();
+        editor.StoreReminder(reminders->GetAt(index), m_context.m_Icons ? m_context.m_Icons->Generation() : 0);
         // The kind may have changed: the day indexes must follow.
         reminders->RebuildIndexes();
     }

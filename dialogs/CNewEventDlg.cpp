@@ -11,6 +11,7 @@
 #include "dialogs/CTwoStateButton.h"
 #include "media/CSoundPlayer.h"
 #include "model/CMessageSink.h"
+#include "model/CReminder.h"
 #include "model/CTrace.h"
 
 #include <QButtonGroup>
@@ -212,6 +213,31 @@ void CNewEventDlg::CreateControls()
     connect(m_addIcon, &QAbstractButton::clicked, this, &CNewEventDlg::OnAddIcon);
     connect(m_chooseSound, &QPushButton::clicked, this, &CNewEventDlg::OnChooseSound);
     connect(m_play, &QPushButton::clicked, this, &CNewEventDlg::OnPlay);
+}
+
+void CNewEventDlg::LoadReminder(const CReminder &r)
+{
+    m_Date = r.m_DateTime;
+    m_Type = r.m_Recurrence;
+    m_AdvanceNotice = r.m_AdvanceNotice;
+    m_Message = r.m_Message;
+    m_IconName = r.m_IconName;
+    m_Private = r.m_Private;
+    m_SoundFileName = r.m_SoundFileName;
+}
+
+void CNewEventDlg::StoreReminder(CReminder &r, int iconGeneration) const
+{
+    r.m_DateTime = m_Date;
+    r.m_Recurrence = static_cast<quint16>(m_Type);
+    r.m_AdvanceNotice = m_AdvanceNotice;
+    r.m_Message = m_Message;
+    r.m_IconName = m_IconName;
+    r.m_IconNumber = static_cast<quint16>(m_IconNumber);
+    r.m_Private = m_Private;
+    r.m_SoundFileName = m_SoundFileName;
+    r.m_RuntimeValue = iconGeneration;
+    r.ResetShown();
 }
 
 void CNewEventDlg::showEvent(QShowEvent *event)

@@ -8,6 +8,7 @@
 #include <QString>
 
 class CIconChoiceList;
+class CReminder;
 class CIconPreview;
 class CMinuteSpinEdit;
 class CSpinEdit;
@@ -45,6 +46,12 @@ public:
     int m_Hour = 0;
     int m_Minute = 0;
     int m_PM = -1;
+
+    // An existing reminder into the members (its sound too), and after OK
+    // the members back into it: the edit clears its shown state and stamps
+    // its icon number with the library's generation.
+    void LoadReminder(const CReminder &reminder);
+    void StoreReminder(CReminder &reminder, int iconGeneration) const;
 
     // Prepares the window from the members; runs by itself when the dialog
     // is first shown.
