@@ -434,3 +434,44 @@ TEST(NewEventDlg, RecurrenceAndPrivateFlagTravel)
     odd.Click("ok");
     EXPECT_EQ(9, odd.m_dlg.m_Type);
 }
+
+TEST(NewEventDlg, TabWalksTheControlsInTheirOrder)
+{
+    EditorUnderTest e(kDay);
+    e.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e.m_dlg));
+    e.Child<CSpinEdit>("hour")->setFocus();
+    QStringList walked;
+    for (int i = 0; i < 20; ++i) {
+        QWidget *w = QApplication::focusWidget();
+        while (w && w->objectName().isEmpty())
+            w = w->parentWidget();
+        const QString name = w ? w->objectName() : QStringLiteral("?");
+        if (walked.isEmpty() || walked.last() != name)
+            walked << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const QStringList expected { QStringLiteral("hour"), QStringLiteral("minute"), QStringLiteral("am"),
+                                 QStringLiteral("oneTime"), QStringLiteral("advanceDays"), QStringLiteral("advanceHours"),
+                                 QStringLiteral("advanceMinutes"), QStringLiteral("iconList"), QStringLiteral("addIcon"),
+                                 QStringLiteral("message"), QStringLiteral("customSound"), QStringLiteral("chooseSound"),
+                                 QStringLiteral("play"), QStringLiteral("ok"), QStringLiteral("cancel"), QStringLiteral("hour") };
+    EXPECT_EQ(expected, walked.mid(0, expected.size()));
+}
+
+TEST(NewEventDlg, ArrowKeysChooseWithinARadioGroup)
+{
+    EditorUnderTest e(kDay);
+    e.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e.m_dlg));
+    auto *am = e.Child<QRadioButton>("am");
+    am->setFocus();
+    QTest::keyClick(am, Qt::Key_Down);
+    EXPECT_TRUE(e.Child<QRadioButton>("pm")->isChecked());
+    auto *oneTime = e.Child<QRadioButton>("oneTime");
+    oneTime->setFocus();
+    QTest::keyClick(oneTime, Qt::Key_Right);
+    EXPECT_TRUE(e.Child<QRadioButton>("annual")->isChecked());
+    // The time's group is not disturbed by the recurrence's.
+    EXPECT_TRUE(e.Child<QRadioButton>("pm")->isChecked());
+}

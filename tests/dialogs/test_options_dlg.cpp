@@ -161,3 +161,25 @@ TEST(OptionsDlg, LoginStartFollowsTheBoxAndAFailureIsSaid)
     EXPECT_EQ(1, t.m_messages.m_messages.size());
     EXPECT_TRUE(t.m_messages.m_messages.value(0).startsWith(QStringLiteral("Sorry, ")));
 }
+
+TEST(OptionsDlg, KeyboardAloneReachesEveryControl)
+{
+    OptionsUnderTest t(30, QString());
+    t.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.m_dlg.get()));
+    t.Child<QComboBox>("days")->setFocus();
+    QStringList walked;
+    for (int i = 0; i < 8; ++i) {
+        walked << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ((QStringList { QStringLiteral("days"), QStringLiteral("systemBeep"), QStringLiteral("browse"),
+                             QStringLiteral("play"), QStringLiteral("autostart"), QStringLiteral("ok"),
+                             QStringLiteral("cancel"), QStringLiteral("days") }),
+              walked);
+    // Down in the sound group picks the file.
+    auto *beep = t.Child<QRadioButton>("systemBeep");
+    beep->setFocus();
+    QTest::keyClick(beep, Qt::Key_Down);
+    EXPECT_TRUE(t.Child<QRadioButton>("soundFile")->isChecked());
+}
