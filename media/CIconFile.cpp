@@ -199,6 +199,8 @@ bool DecodeIconImage(const CIconImage &image, CIconPicture *out)
         return false;
     out->m_packed = image.m_data.first(image.m_maskOffset);
     WriteLe32(out->m_packed, 8, quint32(image.m_height));
+    // The file's image size counted the mask too.
+    WriteLe32(out->m_packed, 20, 0);
 
     if (colour.hasAlphaChannel()) {
         out->m_colour = colour;

@@ -192,3 +192,20 @@ TEST(IconFile, ExtensionInAnyLetterCase)
     EXPECT_FALSE(IsIconFileName(QStringLiteral("a.cur")));
     EXPECT_FALSE(IsIconFileName(QStringLiteral("ico")));
 }
+
+TEST(IconFile, ThePrintableImageIgnoresTheFilesImageSize)
+{
+    // Writers put the size of colour and mask rows in the header; the
+    // colour part alone must still make a bitmap.
+    QByteArray bytes = icons::IcoFile({entry(32, 4)});
+    const quint32 dataSize = ReadLe32(bytes, 6 + 8);
+    WriteLe32(bytes, 22 + 20, dataSize - 40 - 64);
+    const auto icon = readBytes(bytes);
+    ASSERT_TRUE(icon);
+    CIconPicture picture;
+    ASSERT_TRUE(DecodeIconImage(icon->m_images[0], &picture));
+    CKdib printable;
+    ASSERT_EQ(1, printable.Attach(picture.m_packed));
+    EXPECT_EQ(QSize(32, 32), printable.GetSize());
+    EXPECT_EQ(qRgb(200, 30, 30), printable.ToImage().pixel(3, 3));
+}
