@@ -1,0 +1,54 @@
+// The please-wait window.
+#include "dialogs/CProgressWnd.h"
+#include "graphics/CConversionProgress.h"
+#include "graphics/CDisplayState.h"
+#include "support/CFakeBitmaps.h"
+#include "support/CTraceRecorder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <gtest/gtest.h>
+
+TEST(ProgressWnd, TitleRangeAndSteps)
+{
+    CTraceRecorder trace;
+    CProgressWnd w;
+    EXPECT_EQ(QStringLiteral("Kestrelmark -- Please wait..."), w.windowTitle());
+    w.SetText(QStringLiteral("Importing icons..."));
+    EXPECT_EQ(QStringLiteral("Importing icons..."), w.findChild<QLabel *>(QStringLiteral("text"))->text());
+    w.SetMaxGraphics(3);
+    EXPECT_TRUE(trace.Contains(QStringLiteral("MaxGraphics is 3.\n")));
+    EXPECT_EQ(3, w.Bar()->maximum());
+    EXPECT_EQ(0, w.Bar()->value());
+    w.StepGraphics();
+    w.StepGraphics();
+    EXPECT_EQ(2, w.Bar()->value());
+    // At the maximum and past it the bar stays where it was.
+    w.StepGraphics();
+    w.StepGraphics();
+    EXPECT_EQ(4, w.Steps());
+    EXPECT_EQ(2, w.Bar()->value());
+}
+
+TEST(ProgressWnd, ShownForTheStartUpConversionOnPaletteDisplays)
+{
+    fake::CDisplayStateGuard guard;
+    CProgressWnd::InstallFactory();
+    CDisplayState &d = CDisplayState::Instance();
+    d.SetProgramPalette(CPalette(fake::PaletteColours()));
+    d.SetScreenDepth(8);
+    {
+        CConversionProgress progress;
+        ASSERT_TRUE(progress.IsShown());
+        auto *w = dynamic_cast<CProgressWnd *>(d.Progress());
+        ASSERT_NE(nullptr, w);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(27, w->Maximum());
+        EXPECT_TRUE(w->Text().contains(QStringLiteral("converting graphics to 256 colors")));
+    }
+    EXPECT_EQ(nullptr, d.Progress());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_EQ(nullptr, qobject_cast<CProgressWnd *>(w));
+    CProgressSink::SetFactory({});
+}
