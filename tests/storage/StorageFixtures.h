@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <cstring>
 #include <ostream>
 
 // Readable QString values in failure messages.
@@ -92,6 +93,15 @@ public:
         char b[2];
         qToLittleEndian(v, b);
         m_bytes.append(b, 2);
+        return *this;
+    }
+    CBytes &Double(double v)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &v, 8);
+        char b[8];
+        qToLittleEndian(bits, b);
+        m_bytes.append(b, 8);
         return *this;
     }
     CBytes &Byte(quint8 v)
