@@ -80,19 +80,19 @@ void CCsvFile::SetSeparator(QChar separator)
 
 // ---- reading ----
 
-void CCsvFile::ChooseDecoding(const QByteArray &head)
+void CCsvFile::ChooseDecoding(const QByteArray &head, bool first)
 {
-    if (head.startsWith("\xEF\xBB\xBF")) {
+    if (first && head.startsWith("\xEF\xBB\xBF")) {
         m_decoder = QStringDecoder(QStringDecoder::Utf8);
         m_decoding = Decoder;
         return;
     }
-    if (head.startsWith("\xFF\xFE")) {
+    if (first && head.startsWith("\xFF\xFE")) {
         m_decoder = QStringDecoder(QStringDecoder::Utf16LE);
         m_decoding = Decoder;
         return;
     }
-    if (head.startsWith("\xFE\xFF")) {
+    if (first && head.startsWith("\xFE\xFF")) {
         m_decoder = QStringDecoder(QStringDecoder::Utf16BE);
         m_decoding = Decoder;
         return;
@@ -103,16 +103,20 @@ void CCsvFile::ChooseDecoding(const QByteArray &head)
             ascii = false;
             break;
         }
-    if (!ascii) {
-        // UTF-8 that decodes without a fault is taken as UTF-8; the ANSI
-        // code page almost never gives such byte sequences.
-        QStringDecoder probe(QStringDecoder::Utf8);
-        (void)probe.decode(head);
-        if (!probe.hasError()) {
-            m_decoder = QStringDecoder(QStringDecoder::Utf8);
-            m_decoding = Decoder;
-            return;
-        }
+    if (ascii) {
+        // Nothing tells yet; the first bytes beyond ASCII will.
+        m_decoding = Undecided;
+        return;
+    }
+    // UTF-8 that decodes without a fault is taken as UTF-8; the ANSI code
+    // page almost never gives such byte sequences.
+    QStringDecoder probe(QStringDecoder::Utf8);
+    const QString decoded = probe.decode(head); // the conversion runs here
+    Q_UNUSED(decoded);
+    if (!probe.hasError()) {
+        m_decoder = QStringDecoder(QStringDecoder::Utf8);
+        m_decoding = Decoder;
+        return;
     }
     m_decoding = Ansi;
 }
@@ -127,11 +131,10 @@ bool CCsvFile::Fill()
         return false;
     }
     const bool first = !m_started;
-    if (first) {
-        m_started = true;
-        ChooseDecoding(bytes);
-    }
-    m_chunk = m_decoding == Ansi ? CArchive::FromAnsi(bytes) : QString(m_decoder.decode(bytes));
+    m_started = true;
+    if (first || m_decoding == Undecided)
+        ChooseDecoding(bytes, first);
+    m_chunk = m_decoding != Decoder ? CArchive::FromAnsi(bytes) : QString(m_decoder.decode(bytes));
     if (first && m_chunk.startsWith(QChar(0xFEFF)))
         m_chunk.remove(0, 1);
     m_pos = 0;

@@ -61,12 +61,12 @@ private:
     int Peek();
     int Get();
     void DetectSeparator();
-    void ChooseDecoding(const QByteArray &head);
+    void ChooseDecoding(const QByteArray &head, bool first);
 
     // reading
     std::unique_ptr<QIODevice> m_owned;
     QIODevice *m_device = nullptr;
-    enum Decoding { Ansi, Decoder } m_decoding = Ansi;
+    enum Decoding { Undecided, Ansi, Decoder } m_decoding = Undecided;
     QStringDecoder m_decoder;
     bool m_started = false;
     bool m_eof = false;
