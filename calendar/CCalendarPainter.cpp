@@ -31,6 +31,15 @@ void CCalendarPainter::PaintAll(QPainter &target, const CCalendarMonth &month, c
     for (int k = 0; k < CCalendarMonth::kCells; ++k)
         if (clip.intersects(month.cells[k].rect))
             PaintSingleCell(target, month, k);
+    // The pixels the whole cells leave over at the right and bottom show the
+    // grid picture itself.
+    if (m_art && target.device()) {
+        const QRect grid = month.cells[0].rect.united(month.cells[CCalendarMonth::kCells - 1].rect);
+        const QRegion margin =
+            (QRegion(0, 0, target.device()->width(), target.device()->height()) - QRegion(grid)).intersected(clip);
+        for (const QRect &r : margin)
+            m_art->DrawBackground(target, CCalendarMonth::StateNormal, r);
+    }
     target.restore();
 }
 
