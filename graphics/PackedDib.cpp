@@ -224,6 +224,9 @@ QList<QRgb> DibColorTable(QByteArrayView block, const KmDibLayout &layout)
 
 namespace {
 
+constexpr qint64 kRlePixelsFree = qint64(1) << 20;
+constexpr qint64 kRlePixelsPerByte = 512;
+
 // One channel described by a bit mask, scaled to 0..255.
 struct Channel
 {
@@ -317,6 +320,12 @@ QImage DecodeDib(QByteArrayView block, const KmDibLayout &l, QByteArrayView pixe
 {
     const QList<QRgb> table = DibColorTable(block, l);
     if (l.IsCompressed()) {
+        // Runs give at most 255 pixels for two bytes; a picture far larger
+        // than its data could fill is refused before it is allocated.
+        if (qint64(l.width) * l.height > kRlePixelsFree + kRlePixelsPerByte * pixels.size()) {
+            fail(why, "run-length picture larger than its data");
+            return {};
+        }
         QImage img(l.width, l.height, QImage::Format_RGB32);
         if (img.isNull()) {
             fail(why, "out of memory");

@@ -148,3 +148,11 @@ TEST(BmpSamples, RealWorldPicturesLoad)
         }
     }
 }
+
+TEST(BmpSamples, FuzzerFindsStayFixed)
+{
+    // A run-length header claiming 64 million pixels in 147 bytes: the file
+    // reads, but its picture is refused before anything is allocated.
+    const ReadResult r = readFile(QStringLiteral(KM_TEST_DATA "/graphics/rle8-claims-64m-pixels.bmp"));
+    EXPECT_TRUE(r.image.isNull());
+}

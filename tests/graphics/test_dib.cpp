@@ -121,6 +121,36 @@ TEST(PackedDib, RefusesHeadersThatDoNotFitTheirData)
     EXPECT_FALSE(DecodeDib(h.ToBytes(), layout, QByteArray(48, '\0')).isNull());
 }
 
+TEST(PackedDib, RunLengthPicturesAreBoundByTheirData)
+{
+    // 8000 x 8000 pixels from a few bytes of runs: never allocated.
+    KmBitmapInfoHeader h;
+    h.biWidth = 8000;
+    h.biHeight = 8000;
+    h.biBitCount = 8;
+    h.biCompression = kBiRle8;
+    h.biClrUsed = 2;
+    QByteArray block = h.ToBytes() + QByteArray(8, '\0');
+    KmDibLayout layout;
+    ASSERT_TRUE(ParseDibLayout(block, &layout));
+    QString why;
+    EXPECT_TRUE(DecodeDib(block, layout, QByteArray("\xff\x01\x00\x01", 4), KmDibAlpha::Ignore, &why).isNull());
+    EXPECT_EQ(QStringLiteral("run-length picture larger than its data"), why);
+
+    // A small one decodes: a run of 3 of colour 1, end of line, 3 literal
+    // pixels (0, 1, 0) padded to a word, end of picture.
+    h.biWidth = 3;
+    h.biHeight = 2;
+    block = h.ToBytes() + QByteArray("\x00\x00\x00\x00\xff\xff\xff\x00", 8);
+    ASSERT_TRUE(ParseDibLayout(block, &layout));
+    const QImage img = DecodeDib(block, layout, QByteArray("\x03\x01\x00\x00\x00\x03\x00\x01\x00\x00\x00\x01", 12));
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(qRgb(255, 255, 255), img.pixel(2, 1)); // the bottom row first
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(0, 0));
+    EXPECT_EQ(qRgb(255, 255, 255), img.pixel(1, 0));
+    EXPECT_EQ(qRgb(0, 0, 0), img.pixel(2, 0));
+}
+
 TEST(CDIB, NewAndCreate)
 {
     CDIB dib;
