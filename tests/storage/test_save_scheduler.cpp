@@ -8,6 +8,18 @@
 
 namespace {
 
+// Runs the event loop until done() holds or the time is up.
+template <typename F> bool pumpUntil(F done, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(2);
+    }
+    return done();
+}
+
 void pump(int ms)
 {
     QElapsedTimer t;
@@ -23,18 +35,18 @@ TEST(SaveScheduler, ChangesWithinTheDelayShareOneSave)
     CSaveScheduler s;
     int saves = 0;
     s.SetSaveFunction([&saves] { ++saves; });
-    s.SetDelay(40);
+    s.SetDelay(100);
     s.ScheduleSave();
     s.ScheduleSave();
-    pump(10);
     s.ScheduleSave();
     EXPECT_TRUE(s.IsPending());
-    EXPECT_EQ(saves, 0);
-    pump(150);
+    EXPECT_EQ(saves, 0); // nothing before the delay has run
+    ASSERT_TRUE(pumpUntil([&] { return saves > 0; }));
+    pump(250);
     EXPECT_EQ(saves, 1);
     EXPECT_FALSE(s.IsPending());
     s.ScheduleSave();
-    pump(150);
+    ASSERT_TRUE(pumpUntil([&] { return saves > 1; }));
     EXPECT_EQ(saves, 2);
 }
 
