@@ -619,6 +619,7 @@ void COrvantis2Dlg::CloseRequest()
         HideWindow();
         break;
     case CCloseWarningDlg::Close:
+        m_Ending = true;
         emit closeProgramRequested();
         break;
     default:
@@ -683,6 +684,10 @@ void COrvantis2Dlg::reject() { CloseRequest(); }
 
 void COrvantis2Dlg::closeEvent(QCloseEvent *event)
 {
+    if (m_Ending) {
+        event->accept();
+        return;
+    }
     event->ignore();
     CloseRequest();
 }

@@ -121,6 +121,10 @@ public:
     void CloseRequest();
     // Hides to the tray (or minimises where there is no tray).
     void HideWindow();
+    // The program is ending (Close chosen, the session ends, a signal): the
+    // window then closes without asking.
+    void SetEnding(bool ending) { m_Ending = ending; }
+    bool IsEnding() const { return m_Ending; }
     bool HasTray() const;
     // The tray icon was clicked (single) or double-clicked.
     void OnNotifyIcon(bool single);
@@ -196,6 +200,7 @@ private:
     QString m_TodayText;
     long long m_TodayNumber = 0;
     bool m_Initialized = false;
+    bool m_Ending = false;
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const CAlertRequest &)> m_AlertRunner;
 };

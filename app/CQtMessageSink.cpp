@@ -1,10 +1,13 @@
 #include "app/CQtMessageSink.h"
 
+#include "model/CTrace.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 CMessageSink::Answer CQtMessageSink::Show(const QString &text, Buttons buttons, Icon icon)
 {
+    Trace(QStringLiteral("Message box: ") + text + QLatin1Char('\n'));
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(QStringLiteral("Kestrelmark"));
     // Texts end in a line feed here and there; the box needs none.

@@ -29,13 +29,20 @@ int main(int argc, char **argv)
         return app.ExitCode();
     }
     COrvantis2Dlg *dlg = app.MainWindow();
-    QObject::connect(dlg, &COrvantis2Dlg::closeProgramRequested, &qapp, &QApplication::quit);
+    // Ends the loops at once, open dialogs included (quit() would first
+    // ask every window to close, which the main window answers with its
+    // close warning).
+    QObject::connect(dlg, &COrvantis2Dlg::closeProgramRequested, &qapp, [] { QCoreApplication::exit(0); });
 
     // The session ends: the reminder file is written before the program goes.
-    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp, [dlg](QSessionManager &) { dlg->SaveReminders(); });
+    QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp, [dlg](QSessionManager &) {
+        dlg->SaveReminders();
+        dlg->SetEnding(true);
+    });
     CSignalSaver signalSaver([dlg] {
         dlg->SaveReminders();
-        QApplication::quit();
+        dlg->SetEnding(true);
+        QCoreApplication::exit(0);
     });
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, dlg, [dlg] { dlg->SaveReminders(); });
 

@@ -275,3 +275,26 @@ TEST_F(AppFixture, PictureButtonsSendTheirCommands)
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10)); // the third goes to today
     EXPECT_EQ(dlg.TimerUsers(), 1);
 }
+
+TEST_F(AppFixture, AnEndingProgramClosesItsWindowWithoutAsking)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    dlg.SetEnding(true);
+    EXPECT_TRUE(dlg.close());
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(m_sound.m_played.contains(QStringLiteral("alias:SystemQuestion")));
+}
+
+TEST_F(AppFixture, ChoosingCloseMarksTheProgramEnding)
+{
+    COrvantis2Dlg &dlg = Window();
+    dlg.show();
+    AnswerCloseWarning(CCloseWarningDlg::Close);
+    dlg.CloseRequest();
+    EXPECT_TRUE(dlg.IsEnding());
+    // The quit that follows may close the window; it must not ask again.
+    const int played = m_sound.m_played.size();
+    EXPECT_TRUE(dlg.close());
+    EXPECT_EQ(m_sound.m_played.size(), played);
+}
