@@ -1,0 +1,73 @@
+#include "cli/CCliCommand.h"
+#include "cli/CCliReminderIO.h"
+#include "model/CReminderList.h"
+#include "storage/CKmPaths.h"
+#include "storage/CReminderExchange.h"
+
+#include <QJsonObject>
+
+namespace {
+
+class CmdExport : public CCliCommand
+{
+public:
+    QString Name() const override { return QStringLiteral("export"); }
+    QString Summary() const override { return QStringLiteral("export reminders as a reminder pack or Outlook CSV"); }
+    QString Usage() const override
+    {
+        return QStringLiteral(
+            "Usage: kestrelmark-cli export FILE OUT.rpk|OUT.csv [--select 0,2,5] [--data-dir DIR]\n"
+            "Writes the reminders of FILE (all, or those at the given indexes in date order) as a\n"
+            "reminder pack with the icon and sound files they use (taken from DIR, by default the\n"
+            "per-user data folder), or as an Outlook calendar file.");
+    }
+    int Run(const QStringList &args) override
+    {
+        const ParsedArgs a = Parse(args, { QStringLiteral("select"), QStringLiteral("data-dir") }, {});
+        if (!a.error.isEmpty())
+            return UsageError(a.error);
+        if (a.positional.size() != 2)
+            return UsageError(QStringLiteral("export takes a reminder file and an output file"));
+        const QString out = a.positional[1];
+        const CReminderExchange::FileKind kind = CReminderExchange::KindOf(out);
+        if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv)
+            return UsageError(QStringLiteral("the output file must end in .rpk or .csv"));
+        CReminderList list;
+        if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
+            return rc;
+
+        CReminderPack::Selection selection(static_cast<size_t>(list.GetSize()), 0);
+        if (a.options.contains(QStringLiteral("select"))) {
+            for (const QString &part : a.options.value(QStringLiteral("select")).split(QLatin1Char(','))) {
+                bool ok = false;
+                const int index = part.trimmed().toInt(&ok);
+                if (!ok || index < 0 || index >= list.GetSize())
+                    return UsageError(QStringLiteral("--select: '%1' is not an index of the file's %2 reminders")
+                                          .arg(part).arg(list.GetSize()));
+                selection[static_cast<size_t>(index)] = 1;
+            }
+        } else {
+            selection.assign(selection.size(), 1);
+        }
+        int count = 0;
+        for (quint8 s : selection)
+            count += s == 1;
+        if (count == 0)
+            return InputError(QStringLiteral("no reminders to export"));
+
+        if (a.options.contains(QStringLiteral("data-dir")))
+            CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
+        if (!CReminderExchange::ExportFile(list, out, selection, CKmPaths::DataFolder()))
+            return InputError(QStringLiteral("cannot write %1").arg(out));
+        PrintJson(QJsonObject { { QStringLiteral("file"), out },
+                                { QStringLiteral("format"), kind == CReminderExchange::Pack ? QStringLiteral("rpk")
+                                                                                            : QStringLiteral("csv") },
+                                { QStringLiteral("exported"), count } });
+        return kOk;
+    }
+};
+
+CmdExport s_command;
+CCliCommand::Registrar s_registrar(&s_command);
+
+} // namespace

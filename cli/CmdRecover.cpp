@@ -1,0 +1,59 @@
+#include "cli/CCliCommand.h"
+#include "model/CReminderList.h"
+#include "storage/CKmPaths.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSettingsStore.h"
+#include "storage/CWeeklyBackup.h"
+
+#include <QJsonObject>
+
+namespace {
+
+class CmdRecover : public CCliCommand
+{
+public:
+    QString Name() const override { return QStringLiteral("recover"); }
+    QString Summary() const override { return QStringLiteral("replace the reminders with the weekly backup"); }
+    QString Usage() const override
+    {
+        return QStringLiteral(
+            "Usage: kestrelmark-cli recover --yes [--data-dir DIR]\n"
+            "Replaces DIR/Kestrelmark.km2 with the contents of the weekly backup. Reminders made\n"
+            "since the backup are lost, so --yes is required. Without a readable backup nothing\n"
+            "changes and the exit code is 2.");
+    }
+    int Run(const QStringList &args) override
+    {
+        const ParsedArgs a = Parse(args, { QStringLiteral("data-dir") }, { QStringLiteral("yes") });
+        if (!a.error.isEmpty())
+            return UsageError(a.error);
+        if (!a.positional.isEmpty())
+            return UsageError(QStringLiteral("recover takes no file; see --data-dir"));
+        if (!a.Has(QStringLiteral("yes")))
+            return UsageError(QStringLiteral("recover replaces your reminders with the backup; confirm with --yes"));
+        if (a.options.contains(QStringLiteral("data-dir")))
+            CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
+
+        CReminderStore store;
+        CSettingsStore settings;
+        CWeeklyBackup backup(store, settings);
+        CReminderList list;
+        const CWeeklyBackup::RecoverResult result = backup.Recover(list, true);
+        if (result == CWeeklyBackup::NoBackup)
+            return InputError(QStringLiteral("no backup in %1").arg(store.GetReminderFolder()));
+        if (result != CWeeklyBackup::Recovered)
+            return InputError(QStringLiteral("the backup in %1 cannot be read; nothing changed").arg(store.GetReminderFolder()));
+        // The running program would write this at its next save; here it is now.
+        if (store.SaveReminders(list) != CReminderStore::Saved)
+            return InputError(QStringLiteral("cannot write the reminder file in %1").arg(store.GetReminderFolder()));
+        PrintJson(QJsonObject { { QStringLiteral("result"), QStringLiteral("recovered") },
+                                { QStringLiteral("reminders"), list.GetSize() },
+                                { QStringLiteral("backupDate"), settings.LastBackupDate() } });
+        return kOk;
+    }
+};
+
+CmdRecover s_command;
+CCliCommand::Registrar s_registrar(&s_command);
+
+} // namespace
