@@ -1,0 +1,148 @@
+// kestrelmark-cli over packs, calendar files, ranges and the weekly backup.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CliExchange : public ::testing::Test
+{
+protected:
+    struct Result
+    {
+        int code = -1;
+        QJsonObject json;
+        QByteArray err;
+    };
+    Result Run(const QStringList &args)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), Path("xdg"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KM_CLI_PATH), args);
+        p.waitForFinished(30000);
+        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                 QJsonDocument::fromJson(p.readAllStandardOutput()).object(), p.readAllStandardError() };
+    }
+    QString Path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    void Write(const char *name, const QByteArray &data)
+    {
+        QDir().mkpath(QFileInfo(Path(name)).absolutePath());
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(data);
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(CliExchange, PackJourneyWithDataFiles)
+{
+    Write("home/icons/owl.ico", "OWL");
+    Write("home/sounds/hoot.wav", "HOOT");
+    const QString file = Path("mine.km2");
+    ASSERT_EQ(Run({ "add", file, "--at", "2026-05-01T09:00", "--message", "Owl day", "--icon", "owl.ico", "--sound",
+                    "hoot.wav" }).code, 0);
+    ASSERT_EQ(Run({ "add", file, "--at", "2026-05-02T09:00", "--message", "Other" }).code, 0);
+    const Result exported = Run({ "export", file, Path("p.rpk"), "--select", "0", "--data-dir", Path("home") });
+    ASSERT_EQ(exported.code, 0) << exported.err.constData();
+    EXPECT_EQ(exported.json.value("exported").toInt(), 1);
+
+    const Result dump = Run({ "dump", Path("p.rpk") });
+    ASSERT_EQ(dump.code, 0) << dump.err.constData();
+    EXPECT_EQ(dump.json.value("reminders").toArray().size(), 1);
+    const QJsonArray files = dump.json.value("datafiles").toArray();
+    ASSERT_EQ(files.size(), 2);
+    EXPECT_EQ(files[0].toObject().value("name").toString(), QStringLiteral("icons\\owl.ico"));
+    EXPECT_EQ(files[1].toObject().value("size").toInt(), 4);
+
+    const Result imported = Run({ "import", Path("theirs.km2"), Path("p.rpk"), "--data-dir", Path("friend") });
+    ASSERT_EQ(imported.code, 0) << imported.err.constData();
+    EXPECT_EQ(imported.json.value("added").toArray().size(), 1);
+    EXPECT_EQ(imported.json.value("datafiles").toArray()[0].toObject().value("written").toBool(), true);
+    EXPECT_TRUE(QFile::exists(Path("friend/icons/owl.ico")));
+    EXPECT_TRUE(QFile::exists(Path("friend/sounds/hoot.wav")));
+    const Result again = Run({ "import", Path("theirs.km2"), Path("p.rpk"), "--data-dir", Path("friend") });
+    EXPECT_EQ(again.json.value("added").toArray().size(), 0);
+    EXPECT_EQ(again.json.value("skipped").toArray().size(), 1);
+}
+
+TEST_F(CliExchange, HostilePackIsRefusedFileByFile)
+{
+    // dword 0, banner, no reminders, "Datafiles", one record named "icons\..\..\evil", end token.
+    QByteArray pack;
+    auto dword = [&pack](quint32 v) { for (int i = 0; i < 4; ++i) pack.append(static_cast<char>(v >> (8 * i))); };
+    auto str = [&pack](const QByteArray &s) { pack.append(static_cast<char>(s.size())).append(s); };
+    dword(0); str("KM 2.0 Reminder Pack"); dword(0); str("Datafiles"); dword(1);
+    dword(0xFFFFFFFF); str("icons\\..\\..\\evil"); dword(4); dword(4); pack.append("EVIL"); dword(0);
+    dword(0xFFFFFFFE);
+    Write("in/h.rpk", pack);
+    const Result r = Run({ "import", Path("r.km2"), Path("in/h.rpk"), "--data-dir", Path("d") });
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    const QJsonObject f = r.json.value("datafiles").toArray()[0].toObject();
+    EXPECT_FALSE(f.value("written").toBool());
+    EXPECT_FALSE(f.value("refused").toString().isEmpty());
+    EXPECT_FALSE(QFile::exists(Path("evil")));
+    pack.chop(9); // cut inside the record
+    Write("in/cut.rpk", pack);
+    EXPECT_EQ(Run({ "import", Path("r.km2"), Path("in/cut.rpk"), "--data-dir", Path("d") }).code, 2);
+    EXPECT_EQ(Run({ "dump", Path("in/cut.rpk") }).code, 2);
+}
+
+TEST_F(CliExchange, CsvRangesAndOccurrences)
+{
+    Write("cal.csv", "Subject,Start Date,Start Time,Description\r\nGift,1/31/1998,00:00,midnight\r\n"
+                     "Gift,1/31/1998,09:00,morning\r\nGift,2/1/1998,09:00,february\r\n");
+    const QString file = Path("r.km2");
+    const Result imported = Run({ "import", file, Path("cal.csv") });
+    ASSERT_EQ(imported.code, 0) << imported.err.constData();
+    EXPECT_EQ(imported.json.value("added").toInt(), 3);
+    ASSERT_EQ(Run({ "add", file, "--at", "1998-01-07T08:00", "--message", "weekly", "--recurrence", "weekly" }).code, 0);
+
+    const Result occ = Run({ "occurrences", file, "--from", "1998-01-01", "--to", "1998-01-31" });
+    ASSERT_EQ(occ.code, 0);
+    const QJsonArray list = occ.json.value("occurrences").toArray();
+    ASSERT_EQ(list.size(), 6); // four Wednesdays and the two on the 31st
+    EXPECT_EQ(list.last().toObject().value("message").toString(), QStringLiteral("morning"));
+
+    const Result del = Run({ "delete-range", file, "--from", "1998-01-01", "--to", "1998-01-31" });
+    ASSERT_EQ(del.code, 0);
+    EXPECT_EQ(del.json.value("deleted").toInt(), 2); // the 9:00 reminder of the last day too
+    EXPECT_EQ(del.json.value("remaining").toInt(), 2);
+    EXPECT_EQ(Run({ "delete-range", file, "--from", "1998-01-01", "--to", "1998-01-31", "--all-kinds" })
+                  .json.value("deleted").toInt(), 1);
+
+    ASSERT_EQ(Run({ "export", file, Path("back.CSV") }).code, 0);
+    const Result dump = Run({ "dump", Path("back.CSV") });
+    ASSERT_EQ(dump.code, 0);
+    EXPECT_EQ(dump.json.value("reminders").toArray()[0].toObject().value("message").toString(), QStringLiteral("february"));
+}
+
+TEST_F(CliExchange, BackupAndRecover)
+{
+    const QString data = Path("data");
+    QDir().mkpath(data);
+    const QString file = data + QStringLiteral("/Kestrelmark.km2");
+    ASSERT_EQ(Run({ "add", file, "--at", "2026-01-01T10:00", "--message", "before" }).code, 0);
+    EXPECT_EQ(Run({ "recover", "--yes", "--data-dir", data }).code, 2); // no backup yet
+    const Result first = Run({ "backup", "--data-dir", data, "--now", "2026-01-05T08:00" });
+    ASSERT_EQ(first.code, 0) << first.err.constData();
+    EXPECT_EQ(first.json.value("result").toString(), QStringLiteral("backed-up"));
+    EXPECT_EQ(first.json.value("lastBackupDate").toString(), QStringLiteral("2026-01-05T08:00:00"));
+    EXPECT_EQ(Run({ "backup", "--data-dir", data, "--now", "2026-01-12T07:59" }).json.value("result").toString(),
+              QStringLiteral("not-due"));
+    ASSERT_EQ(Run({ "add", file, "--at", "2026-01-06T10:00", "--message", "after" }).code, 0);
+    EXPECT_EQ(Run({ "recover", "--data-dir", data }).code, 1); // needs --yes
+    const Result rec = Run({ "recover", "--yes", "--data-dir", data });
+    ASSERT_EQ(rec.code, 0) << rec.err.constData();
+    EXPECT_EQ(rec.json.value("reminders").toInt(), 1);
+    EXPECT_EQ(Run({ "dump", file }).json.value("reminders").toArray().size(), 1);
+}
+
+} // namespace
