@@ -11,6 +11,10 @@
 #if __has_include("graphics/CDisplayState.h")
 #include "graphics/CDisplayState.h"
 #endif
+#if __has_include("media/CIconLibrary.h")
+#include "media/CIconLibrary.h"
+#define KM_SKIN_LIBRARY 1
+#endif
 
 namespace {
 int Key(int number, int sizeClass) { return number * 2 + (sizeClass ? 1 : 0); }
@@ -24,14 +28,28 @@ QImage LoadResource(int resource)
 }
 } // namespace
 
-CCalendarSkin::CCalendarSkin()
+CCalendarSkin::CCalendarSkin(CIconLibrary *library) : m_library(library)
 {
     m_backgrounds.Load(kBackgrounds[0], kBackgrounds[1], kBackgrounds[2], kBackgrounds[3], QSize(372, 295));
 }
 
-int CCalendarSkin::Generation() const { return 1; }
+int CCalendarSkin::Generation() const
+{
+#ifdef KM_SKIN_LIBRARY
+    if (m_library)
+        return m_library->GetGeneration();
+#endif
+    return 1;
+}
 
-int CCalendarSkin::Lookup(const QString &name) const { return CIconNameMap::Instance().Lookup(name); }
+int CCalendarSkin::Lookup(const QString &name) const
+{
+#ifdef KM_SKIN_LIBRARY
+    if (m_library)
+        return m_library->Lookup(name);
+#endif
+    return CIconNameMap::Instance().Lookup(name);
+}
 
 bool CCalendarSkin::DrawBackground(QPainter &painter, int state, const QRect &rect)
 {
@@ -70,6 +88,13 @@ QImage CCalendarSkin::IconImage(int number, int sizeClass)
     if (it != m_icons.constEnd())
         return it.value();
     QImage image;
+#ifdef KM_SKIN_LIBRARY
+    if (m_library) {
+        image = m_library->Image(number, sizeClass);
+        m_icons.insert(key, image);
+        return image;
+    }
+#endif
     if (CIconTable::IsBuiltin(number)) {
         const CIconTableRow &row = CIconTable::Row(number);
         image = sizeClass == 0 ? Masked(LoadResource(row.m_res32), LoadResource(row.m_mask32))
@@ -81,6 +106,12 @@ QImage CCalendarSkin::IconImage(int number, int sizeClass)
 
 void CCalendarSkin::DrawIcon(QPainter &painter, int number, int sizeClass, const QPoint &at)
 {
+#ifdef KM_SKIN_LIBRARY
+    if (m_library) {
+        m_library->Draw(painter, number, at, sizeClass);
+        return;
+    }
+#endif
     const QImage image = IconImage(number, sizeClass);
     if (!image.isNull())
         painter.drawImage(at, image);
@@ -127,6 +158,10 @@ QImage CCalendarSkin::ShadowMap(int number, int sizeClass)
 
 bool CCalendarSkin::DrawShadow(QImage &target, int number, int sizeClass, const QPoint &at, double amount)
 {
+#ifdef KM_SKIN_LIBRARY
+    if (m_library)
+        return m_library->DrawShadow(target, number, sizeClass, at, amount);
+#endif
     const QImage map = ShadowMap(number, sizeClass);
     if (map.isNull())
         return false;
@@ -163,6 +198,10 @@ void CCalendarSkin::Release()
 {
     m_backgrounds.Release();
     m_icons.clear();
+#ifdef KM_SKIN_LIBRARY
+    if (m_library)
+        m_library->Clear();
+#endif
     m_shadows.clear();
 }
 

@@ -8,15 +8,17 @@
 #include <QHash>
 #include <QImage>
 
+class CIconLibrary;
+
 // The calendar's real pictures: the four cell backgrounds of the grid and
-// the icons of the icon library with their soft shadows. Built-in icons
-// are drawn from the program's bitmaps and their masks.
+// the icons of the icon library with their soft shadows. Without a library
+// the built-in icons are drawn from the program's bitmaps and their masks.
 class CCalendarSkin : public CCalendarArt
 {
 public:
     static constexpr int kBackgrounds[4] = { 233, 234, 236, 232 };
 
-    CCalendarSkin();
+    explicit CCalendarSkin(CIconLibrary *library = nullptr);
 
     int Generation() const override;
     int Lookup(const QString &name) const override;
@@ -37,6 +39,7 @@ public:
     static QImage Masked(const QImage &colour, const QImage &mask);
 
 private:
+    CIconLibrary *m_library = nullptr;
     CBitmapSet m_backgrounds;
     QHash<int, QImage> m_icons;
     QHash<int, QImage> m_shadows;

@@ -222,12 +222,25 @@ CIconLibrary &COrvantis2App::IconLibrary()
     return *m_IconLibrary;
 }
 
+void COrvantis2App::PrepareIconLibrary()
+{
+#ifdef KM_HAVE_ICON_LIBRARY
+    m_IconLibrary->SetIconsFolder(IconFolder());
+    if (COrvantis2Dlg *w = m_MainWindow) {
+        // The window takes no input while icon files are read in.
+        m_IconLibrary->SetWindowEnabler([w] { return w->isEnabled(); }, [w](bool on) { w->setEnabled(on); });
+    }
+    m_IconLibrary->Load();
+#endif
+}
+
 CIconSource COrvantis2App::IconSource()
 {
     CIconSource source;
     source.m_lookup = [](const QString &name) { return CIconNameMap::Instance().Lookup(name); };
 #ifdef KM_HAVE_ICON_LIBRARY
     CIconLibrary *library = m_IconLibrary.get();
+    source.m_lookup = [library](const QString &name) { return library->Lookup(name); };
     source.m_small = [library](int number) { return library->SmallImage(number); };
     source.m_large = [library](int number) { return library->LargeImage(number); };
 #endif

@@ -42,6 +42,8 @@ public:
     CReminderList &Reminders() { return m_Reminders; }
     CIconLibrary &IconLibrary();
     bool HaveIconLibrary() const { return m_IconLibrary != nullptr; }
+    // Loads the built-in and imported icons (the main window's start-up).
+    void PrepareIconLibrary();
     // The icons as the dialogs reach them.
     CIconSource IconSource();
     CSettingsStore &Settings() { return *m_Settings; }

@@ -101,6 +101,7 @@ void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
 void COrvantis2Dlg::Initialize()
 {
     m_LastSaveTime = m_App.Now();
+    m_App.PrepareIconLibrary();
     LoadReminders();
     {
         CWeeklyBackup backup(m_App.Store(), m_App.Settings());
@@ -128,7 +129,7 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 void COrvantis2Dlg::CreateCalendar()
 {
 #ifdef KM_HAVE_CALENDAR
-    m_CalendarSkin = std::make_unique<CCalendarSkin>();
+    m_CalendarSkin = std::make_unique<CCalendarSkin>(m_App.HaveIconLibrary() ? &m_App.IconLibrary() : nullptr);
     m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarSkin.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
