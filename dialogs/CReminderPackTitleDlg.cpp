@@ -1,0 +1,72 @@
+#include "dialogs/CReminderPackTitleDlg.h"
+
+#include "model/CMessageSink.h"
+#include "model/CTrace.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CReminderPackTitleDlg::CReminderPackTitleDlg(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("CReminderPackTitleDlg"));
+    setWindowTitle(QStringLiteral("Reminder Pack Title"));
+    setModal(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Please enter a title for this Reminder Pack:"), this));
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("IDC_EDIT_TITLE"));
+    m_edit->setMinimumWidth(260);
+    layout->addWidget(m_edit);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CReminderPackTitleDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CReminderPackTitleDlg::reject);
+    layout->addWidget(buttons);
+}
+
+QString CReminderPackTitleDlg::ForbiddenCharacters() { return QStringLiteral(".:;'\\/\""); }
+
+bool CReminderPackTitleDlg::IsAcceptableTitle(const QString &title)
+{
+    if (title.isEmpty())
+        return false;
+    const QString forbidden = ForbiddenCharacters();
+    for (const QChar c : title) {
+        // A control character (a pasted line break, a NUL) has no place in
+        // a file name either.
+        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+QString CReminderPackTitleDlg::RefusalMessage()
+{
+    return QStringLiteral("Sorry, the title cannot contain punctuation characters or be empty.");
+}
+
+void CReminderPackTitleDlg::showEvent(QShowEvent *event)
+{
+    m_edit->setText(m_Title);
+    m_edit->setFocus();
+    QDialog::showEvent(event);
+}
+
+void CReminderPackTitleDlg::accept()
+{
+    m_Title = m_edit->text();
+    if (!IsAcceptableTitle(m_Title)) {
+        CMessageBox::Show(RefusalMessage(), CMessageSink::Ok, CMessageSink::Warning);
+        m_Title.clear();
+        m_edit->clear();
+        m_edit->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
