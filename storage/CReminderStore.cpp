@@ -10,6 +10,7 @@
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileFormat.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,7 @@ namespace {
 
 // The header alone: the count and whether it could possibly be true. The
 // record reader makes the same plausibility check before it allocates.
-void peekHeader(QFile &file, CReminderStore::ReadOutcome &outcome)
+void peekHeader(QIODevice &file, CReminderStore::ReadOutcome &outcome)
 {
     try {
         CArchive ar(&file, CArchive::load);
@@ -93,9 +94,22 @@ CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
         }
     }
     outcome.m_Path = file.fileName();
-    peekHeader(file, outcome);
+    // The whole file is read in one go and parsed from memory: asking a
+    // file for its size (as every length check does) is a system call.
+    QBuffer memory;
+    QIODevice *device = &file;
+    if (file.size() <= kMaxInMemoryBytes) {
+        memory.setData(file.readAll());
+        if (file.error() != QFileDevice::NoError) {
+            outcome.m_Result = Corrupt;
+            return outcome;
+        }
+        memory.open(QIODevice::ReadOnly);
+        device = &memory;
+    }
+    peekHeader(*device, outcome);
     try {
-        const CReminderFileFormat::Format format = CReminderFileFormat::Read(file, outcome.m_Records);
+        const CReminderFileFormat::Format format = CReminderFileFormat::Read(*device, outcome.m_Records);
         outcome.m_Result = format == CReminderFileFormat::Legacy ? LoadedLegacy : Loaded;
     } catch (const CArchiveException &e) {
         Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, QString::fromLocal8Bit(e.what())));

@@ -22,6 +22,9 @@ class QIODevice;
 class CReminderStore
 {
 public:
+    // Files up to this size are read whole before they are parsed.
+    static constexpr qint64 kMaxInMemoryBytes = qint64(256) << 20;
+
     static const QString kReminderBase; // "Kestrelmark"
     static const QString kBackupBase;   // "KestrelmarkBackup"
 
