@@ -112,33 +112,59 @@ bool CCalendarCsv::IsTrue(const QString &field)
         || f == QLatin1String("yes") || f == QLatin1String("ja");
 }
 
-void CCalendarCsv::SetDatePart(COleDateTime &value, const QString &text)
+namespace {
+
+// Reading a date in the user's locale is slow and exports repeat their
+// dates and times, so one import remembers what each text gave.
+class ParseCache
+{
+public:
+    bool Parse(const QString &text, COleDateTime::Parts &parts)
+    {
+        const auto it = m_known.constFind(text);
+        if (it != m_known.constEnd()) {
+            parts = it->second;
+            return it->first;
+        }
+        COleDateTime parsed;
+        const bool ok = parsed.ParseDateTime(text) && parsed.GetParts(parts);
+        if (m_known.size() < 100000)
+            m_known.insert(text, { ok, parts });
+        return ok;
+    }
+
+private:
+    QHash<QString, std::pair<bool, COleDateTime::Parts>> m_known;
+};
+
+void setPart(COleDateTime &value, const QString &text, bool datePart, ParseCache *cache)
 {
     if (text.trimmed().isEmpty())
         return;
-    COleDateTime parsed;
-    COleDateTime::Parts d;
+    COleDateTime::Parts p {};
     COleDateTime::Parts own;
-    if (!parsed.ParseDateTime(text) || !parsed.GetParts(d) || !value.GetParts(own)) {
+    bool ok;
+    if (cache) {
+        ok = cache->Parse(text, p);
+    } else {
+        COleDateTime parsed;
+        ok = parsed.ParseDateTime(text) && parsed.GetParts(p);
+    }
+    if (!ok || !value.GetParts(own)) {
         value.SetStatus(COleDateTime::invalid);
         return;
     }
-    value.SetDateTime(d.year, d.month, d.day, own.hour, own.minute, own.second);
+    if (datePart)
+        value.SetDateTime(p.year, p.month, p.day, own.hour, own.minute, own.second);
+    else
+        value.SetDateTime(own.year, own.month, own.day, p.hour, p.minute, p.second);
 }
 
-void CCalendarCsv::SetTimePart(COleDateTime &value, const QString &text)
-{
-    if (text.trimmed().isEmpty())
-        return;
-    COleDateTime parsed;
-    COleDateTime::Parts t;
-    COleDateTime::Parts own;
-    if (!parsed.ParseDateTime(text) || !parsed.GetParts(t) || !value.GetParts(own)) {
-        value.SetStatus(COleDateTime::invalid);
-        return;
-    }
-    value.SetDateTime(own.year, own.month, own.day, t.hour, t.minute, t.second);
-}
+} // namespace
+
+void CCalendarCsv::SetDatePart(COleDateTime &value, const QString &text) { setPart(value, text, true, nullptr); }
+
+void CCalendarCsv::SetTimePart(COleDateTime &value, const QString &text) { setPart(value, text, false, nullptr); }
 
 CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODevice &device)
 {
@@ -166,6 +192,7 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
     }
 
     const bool tracing = lcKestrelmark().isDebugEnabled();
+    ParseCache cache;
     CReminder work;
     while (file.ReadLine()) {
         ++report.m_Records;
@@ -181,9 +208,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
             if (key == QLatin1String("subject")) {
                 work.m_IconName = std::move(field);
             } else if (key == QLatin1String("start date")) {
-                SetDatePart(work.m_DateTime, field);
+                setPart(work.m_DateTime, field, true, &cache);
             } else if (key == QLatin1String("start time")) {
-                SetTimePart(work.m_DateTime, field);
+                setPart(work.m_DateTime, field, false, &cache);
             } else if (key == QLatin1String("description")) {
                 if (tracing)
                     Trace(QStringLiteral("Setting Message to ") + field + QLatin1Char('\n'));
