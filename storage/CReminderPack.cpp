@@ -230,16 +230,11 @@ private:
     CDataFileWriter m_writer;
 };
 
-void readPack(const QString &path, CReminderPack::ImportReport &report, CReminderPackReader::Sink &sink)
+void readDevice(QIODevice &device, const QString &path, CReminderPack::ImportReport &report,
+                CReminderPackReader::Sink &sink)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        report.m_Status = CReminderPack::ImportReport::CannotOpen;
-        report.m_Error = file.errorString();
-        return;
-    }
     try {
-        switch (CReminderPackReader::Read(file, sink)) {
+        switch (CReminderPackReader::Read(device, sink)) {
         case CReminderPackReader::Complete:
             break;
         case CReminderPackReader::NotAPack:
@@ -269,6 +264,17 @@ void readPack(const QString &path, CReminderPack::ImportReport &report, CReminde
               + QLatin1Char('\n'));
 }
 
+void readPack(const QString &path, CReminderPack::ImportReport &report, CReminderPackReader::Sink &sink)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report.m_Status = CReminderPack::ImportReport::CannotOpen;
+        report.m_Error = file.errorString();
+        return;
+    }
+    readDevice(file, path, report, sink);
+}
+
 } // namespace
 
 CReminderPack::ImportReport CReminderPack::ImportPack(CReminderList &list, const QString &path,
@@ -277,6 +283,16 @@ CReminderPack::ImportReport CReminderPack::ImportPack(CReminderList &list, const
     ImportReport report;
     ImportSink sink(report, list, dataFolder);
     readPack(path, report, sink);
+    list.RebuildIndexes();
+    return report;
+}
+
+CReminderPack::ImportReport CReminderPack::ImportPack(CReminderList &list, QIODevice &device,
+                                                      const QString &dataFolder)
+{
+    ImportReport report;
+    ImportSink sink(report, list, dataFolder);
+    readDevice(device, QStringLiteral("(device)"), report, sink);
     list.RebuildIndexes();
     return report;
 }

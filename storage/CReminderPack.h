@@ -7,6 +7,7 @@
 
 class CArchive;
 class CReminderList;
+class QIODevice;
 
 // Reminder packs: a chosen set of reminders with the icon and sound files
 // they use, sent from one user to another. ExportPack writes one on a
@@ -70,6 +71,8 @@ public:
     // data files go into dataFolder. Damage ends the reading; what came
     // before it stays. The list's indexes are rebuilt.
     static ImportReport ImportPack(CReminderList &list, const QString &path, const QString &dataFolder);
+    // The same from a device that is open for reading.
+    static ImportReport ImportPack(CReminderList &list, QIODevice &device, const QString &dataFolder);
 
     // Reads a pack without changing anything: its reminders and a
     // description of each data file (sizes and checksums of what came).

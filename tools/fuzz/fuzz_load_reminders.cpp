@@ -1,0 +1,40 @@
+// The reminder file: any bytes load, or are reported as damaged, without
+// a crash and without allocating by a count the file merely claims.
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "storage/CReminderStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+class SilentSink : public CMessageSink
+{
+public:
+    Answer Show(const QString &, Buttons buttons, Icon) override { return buttons == Ok ? IdOk : IdCancel; }
+};
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static QTemporaryDir dir;
+    static SilentSink sink;
+    CMessageBox::SetSink(&sink);
+    // Half the inputs as the current file, half as the legacy one.
+    const bool legacy = size > 0 && (data[0] & 1);
+    const QString path = dir.path() + (legacy ? QStringLiteral("/Kestrelmark.kmr") : QStringLiteral("/Kestrelmark.km2"));
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+    CReminderStore store(dir.path());
+    CReminderList list;
+    store.LoadReminders(list);
+    list.GetRemindersOnDay(COleDateTime(2024, 2, 29, 0, 0, 0));
+    // The copies kept of damaged files, and the file itself.
+    for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
+        QFile::remove(dir.path() + QLatin1Char('/') + name);
+    return 0;
+}
