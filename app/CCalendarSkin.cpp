@@ -194,6 +194,12 @@ bool CCalendarSkin::ShadowsOn() const
 #endif
 }
 
+void CCalendarSkin::Preload()
+{
+    for (int i = 0; i < 4; ++i)
+        m_backgrounds[i].Pixmap();
+}
+
 void CCalendarSkin::Release()
 {
     m_backgrounds.Release();

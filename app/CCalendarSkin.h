@@ -34,6 +34,8 @@ public:
     QImage ShadowMap(int number, int sizeClass);
     // Gives up the pictures; they load again when next drawn.
     void Release();
+    // Loads the cell backgrounds now.
+    void Preload();
 
     // An icon from a colour picture and its mask (white where transparent).
     static QImage Masked(const QImage &colour, const QImage &mask);

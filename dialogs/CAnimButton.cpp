@@ -37,6 +37,12 @@ void CAnimButton::FreeFrames()
         frame.Release();
 }
 
+void CAnimButton::Preload()
+{
+    for (int i = 0; i < m_FrameCount; ++i)
+        m_frames[static_cast<size_t>(i)].Pixmap();
+}
+
 int CAnimButton::ShownFrame() const
 {
     if (m_State != 0 && m_State != 1)

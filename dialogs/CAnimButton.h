@@ -24,6 +24,8 @@ public:
     void Setup(const int *frames, int frameCount, const int *sequence, int sequenceLength, int commandId);
     // Releases the frame pictures; they load again when next drawn.
     void FreeFrames();
+    // Loads every frame now rather than at its first showing.
+    void Preload();
 
     // The mouse at p in the button's coordinates; (-1, -1) means it is
     // elsewhere (the main window tells every other canvas so).

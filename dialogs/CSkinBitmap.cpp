@@ -1,9 +1,10 @@
 #include "dialogs/CSkinBitmap.h"
 
+#include "graphics/BitmapResource.h"
+#include "graphics/CDisplayState.h"
 #include "model/CTrace.h"
 
 #include <QFile>
-#include <QImage>
 #include <QPainter>
 
 void CSkinBitmap::SetResource(int resource, QSize expected, QColor standIn)
@@ -25,13 +26,11 @@ void CSkinBitmap::Load()
 {
     m_loaded = true;
     m_isStandIn = false;
-    QImage image;
-    if (m_resource >= 0)
-        image.load(ResourcePath(m_resource));
-    if (!image.isNull()) {
-        m_pixmap = QPixmap::fromImage(image);
+    // Through the program's one picture loader: on a palette display the
+    // picture comes in the program's colours (and from the cache).
+    if (m_resource >= 0 && Exists(m_resource)
+        && LoadDIB(m_resource, &m_pixmap, CDisplayState::Instance().ActivePalette()) && !m_pixmap.isNull())
         return;
-    }
     if (m_resource >= 0)
         Trace(QStringLiteral("CSkinBitmap: no picture %1\n").arg(m_resource));
     m_isStandIn = true;

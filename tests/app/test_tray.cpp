@@ -1,0 +1,69 @@
+// The tray menu: the window-menu entries in their order, only those whose
+// command is handled, framed by "Show Kestrelmark" and "Close Kestrelmark".
+#include "AppFixture.h"
+
+#include "app/CCommandIds.h"
+#include "app/CTrayIcon.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+
+namespace {
+QStringList Texts(const std::vector<CTrayIcon::Entry> &entries)
+{
+    QStringList texts;
+    for (const auto &e : entries)
+        texts << (e.m_Command ? QString::fromLatin1(e.m_Text) : QStringLiteral("-"));
+    return texts;
+}
+} // namespace
+
+TEST(TrayMenu, AllEntriesInTheirOrder)
+{
+    const auto all = CTrayIcon::VisibleEntries(CTrayIcon::SystemMenuEntries(), [](int) { return true; });
+    EXPECT_EQ(Texts(all), (QStringList { QStringLiteral("Print reminders..."), QStringLiteral("Delete range of reminders..."),
+                                         QStringLiteral("Recover reminders from weekly backup..."),
+                                         QStringLiteral("Export reminders..."), QStringLiteral("Toggle interface sounds on/off"),
+                                         QStringLiteral("-"), QStringLiteral("Options..."), QStringLiteral("Help"),
+                                         QStringLiteral("-"), QStringLiteral("&About Kestrelmark...") }));
+    EXPECT_EQ(all[0].m_Command, KmCommand::Print);
+    EXPECT_EQ(all[2].m_Command, KmCommand::Recover);
+    EXPECT_EQ(all.back().m_Command, KmCommand::About);
+}
+
+TEST(TrayMenu, UnhandledEntriesAndTheirSeparatorsGo)
+{
+    const auto some = CTrayIcon::VisibleEntries(CTrayIcon::SystemMenuEntries(),
+                                                [](int id) { return id == KmCommand::Help || id == KmCommand::About; });
+    EXPECT_EQ(Texts(some), (QStringList { QStringLiteral("Help"), QStringLiteral("-"), QStringLiteral("&About Kestrelmark...") }));
+    EXPECT_TRUE(CTrayIcon::VisibleEntries(CTrayIcon::SystemMenuEntries(), [](int) { return false; }).empty());
+}
+
+TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
+{
+    COrvantis2Dlg &dlg = Window();
+    CTrayIcon *tray = dlg.Tray();
+    ASSERT_NE(tray, nullptr);
+    tray->RebuildMenu();
+    const QList<QAction *> actions = tray->Menu()->actions();
+    ASSERT_GE(actions.size(), 3);
+    EXPECT_EQ(actions.first()->text(), QStringLiteral("Show Kestrelmark"));
+    EXPECT_EQ(actions.last()->text(), QStringLiteral("Close Kestrelmark"));
+    QAction *toggle = nullptr;
+    for (QAction *a : actions) {
+        if (a->data().toInt() == KmCommand::ToggleSounds)
+            toggle = a;
+        // Every entry shown has a command behind it.
+        if (!a->isSeparator() && a->data().isValid())
+            EXPECT_TRUE(dlg.Commands().Contains(a->data().toInt())) << a->text().toStdString();
+    }
+    ASSERT_NE(toggle, nullptr);
+    toggle->trigger();
+    EXPECT_FALSE(m_app->InterfaceSounds());
+    EXPECT_EQ(dlg.TimerUsers(), 1);
+
+    dlg.hide();
+    actions.first()->trigger();
+    EXPECT_TRUE(dlg.isVisible());
+}
