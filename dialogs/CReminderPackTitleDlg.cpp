@@ -1,7 +1,7 @@
 #include "dialogs/CReminderPackTitleDlg.h"
 
 #include "model/CMessageSink.h"
-#include "model/CTrace.h"
+#include "storage/CReminderExchange.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -34,22 +34,18 @@ QString CReminderPackTitleDlg::ForbiddenCharacters() { return QStringLiteral(".:
 
 bool CReminderPackTitleDlg::IsAcceptableTitle(const QString &title)
 {
-    if (title.isEmpty())
+    if (!CReminderExchange::IsValidPackTitle(title))
         return false;
-    const QString forbidden = ForbiddenCharacters();
+    // A control character (a pasted line break, a NUL) has no place in a
+    // file name either.
     for (const QChar c : title) {
-        // A control character (a pasted line break, a NUL) has no place in
-        // a file name either.
-        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
+        if (c.category() == QChar::Other_Control)
             return false;
     }
     return true;
 }
 
-QString CReminderPackTitleDlg::RefusalMessage()
-{
-    return QStringLiteral("Sorry, the title cannot contain punctuation characters or be empty.");
-}
+QString CReminderPackTitleDlg::RefusalMessage() { return CReminderExchange::kTitleMessage; }
 
 void CReminderPackTitleDlg::showEvent(QShowEvent *event)
 {

@@ -227,7 +227,7 @@ int COrvantis2View::PrintDocument(QPagedPaintDevice &device)
 
 int COrvantis2View::PrintDocument(QPrinter &printer) { return PrintDocument(static_cast<QPagedPaintDevice &>(printer)); }
 
-bool COrvantis2View::OnFilePrint(QWidget *parent)
+COrvantis2View::PrintResult COrvantis2View::OnFilePrint(QWidget *parent)
 {
     Trace("OnFilePrint()\n");
     QPrinter printer(QPrinter::HighResolution);
@@ -238,8 +238,9 @@ bool COrvantis2View::OnFilePrint(QWidget *parent)
     dialog.setWindowTitle(QStringLiteral("Print reminders"));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
-    return PrintDocument(printer) > 0 && printer.printerState() != QPrinter::Error;
+        return Cancelled;
+    const bool printed = PrintDocument(printer) > 0 && printer.printerState() != QPrinter::Error;
+    return printed ? Printed : Failed;
 }
 
 void COrvantis2View::OnFilePrintPreview(QWidget *parent)

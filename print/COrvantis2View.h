@@ -40,9 +40,10 @@ public:
     void SetDefaultPdfPath(const QString &path) { m_defaultPdfPath = path; }
     QString DefaultPdfPath() const;
 
-    // "Print reminders...": the print dialog, then the pages. False when the
-    // dialog was cancelled or printing failed (the entries stay).
-    bool OnFilePrint(QWidget *parent);
+    // "Print reminders...": the print dialog, then the pages. The entries
+    // stay until the next print command whatever the outcome.
+    enum PrintResult { Printed, Cancelled, Failed };
+    PrintResult OnFilePrint(QWidget *parent);
     // The pages in a preview window, printable from there.
     void OnFilePrintPreview(QWidget *parent);
 

@@ -1,0 +1,443 @@
+#include "app/CSharingCommands.h"
+
+#include "dialogs/CDateRangeDlg.h"
+#include "dialogs/CDeleteRangeDlg.h"
+#include "dialogs/CExportSelectionDlg.h"
+#include "dialogs/CReminderPackTitleDlg.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+#include "storage/CKmPaths.h"
+#include "storage/CPrintSelection.h"
+#include "storage/CRangeDelete.h"
+#include "storage/CReminderExchange.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#if __has_include("app/COrvantis2Dlg.h")
+#include "app/CCommandIds.h"
+#include "app/COrvantis2App.h"
+#include "app/COrvantis2Dlg.h"
+#define KM_HAVE_MAIN_WINDOW 1
+#endif
+#if __has_include("media/CIconLibrary.h")
+#include "media/CIconFile.h"
+#include "media/CIconLibrary.h"
+#define KM_HAVE_ICON_LIBRARY 1
+#endif
+
+const QString CSharingCommands::kExportFilter =
+    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;All files (*)");
+const QString CSharingCommands::kImportFilter = QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv)");
+const QString CSharingCommands::kNoRemindersToPrintMessage =
+    QStringLiteral("There are no reminders to print in this date range.");
+const QString CSharingCommands::kPrintErrorMessage = QStringLiteral("Sorry, an error occured.");
+const QString CSharingCommands::kIconImportedMessage = QStringLiteral("Icon succesfully imported.");
+
+namespace {
+
+// How long the mail program may take to hand the message to the mail
+// client before it is left to finish on its own.
+constexpr int kMailWaitMs = 30000;
+
+const QString kPrintFailedMessage = QStringLiteral("Sorry, the reminders could not be printed.");
+
+} // namespace
+
+// The reminder-check timer stays stopped while a command runs, by every path.
+class CSharingCommands::Pause
+{
+public:
+    explicit Pause(Host &host) : m_host(host) { m_host.StopTimer(); }
+    ~Pause() { m_host.StartTimer(); }
+    Pause(const Pause &) = delete;
+    Pause &operator=(const Pause &) = delete;
+
+private:
+    Host &m_host;
+};
+
+CSharingCommands::CSharingCommands(std::unique_ptr<Host> host, QObject *parent)
+    : QObject(parent), m_host(std::move(host))
+{
+    setObjectName(QStringLiteral("sharingCommands"));
+}
+
+CSharingCommands::~CSharingCommands() = default;
+
+// --- print -------------------------------------------------------------------
+
+void CSharingCommands::OnPrint()
+{
+    Pause pause(*m_host);
+    CReminderList &list = m_host->Reminders();
+    CDateRangeDlg dlg(m_host->Window());
+    const COleDateTime today = CReminderList::DateOnly(m_host->Now());
+    dlg.m_From = today;
+    dlg.m_To = today;
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+
+    std::unique_ptr<CReminderArray> array;
+    try {
+        array = CPrintSelection::ForDays(list, dlg.m_From, dlg.m_To);
+    } catch (const std::exception &e) {
+        Trace(QStringLiteral("MakePrintArray: %1\n").arg(QString::fromLocal8Bit(e.what())));
+    }
+    if (!array) {
+        CMessageBox::Show(kPrintErrorMessage, CMessageSink::Ok, CMessageSink::Error);
+        return;
+    }
+    if (array->empty()) {
+        CMessageBox::Show(kNoRemindersToPrintMessage, CMessageSink::Ok, CMessageSink::Information);
+        return;
+    }
+
+    // Icon numbers found earlier may have moved since icons were imported:
+    // each entry prints the icon its name stands for now.
+    const CIconSource icons = m_host->Icons();
+    for (CReminder &entry : *array) {
+        const int number = icons.Lookup(entry.m_IconName);
+        if (number >= 0)
+            entry.m_IconNumber = static_cast<quint16>(number);
+    }
+    m_view.m_printReminderArray = std::move(*array);
+    m_view.SetIconSource(icons);
+    if (m_view.OnFilePrint(m_host->Window()) == COrvantis2View::Failed)
+        CMessageBox::Show(kPrintFailedMessage, CMessageSink::Ok, CMessageSink::Error);
+}
+
+// --- delete range ----------------------------------------------------------------
+
+void CSharingCommands::OnDeleteRange()
+{
+    Pause pause(*m_host);
+    CReminderList &list = m_host->Reminders();
+    CDeleteRangeDlg dlg(m_host->Window());
+    const COleDateTime now = m_host->Now();
+    dlg.m_OneTimeOnly = 1;
+    dlg.m_From = CRangeDelete::DefaultFrom(now);
+    dlg.m_To = CRangeDelete::DefaultTo(now);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    if (CRangeDelete::Run(list, dlg.m_From, dlg.m_To, dlg.m_OneTimeOnly == 1) < 0)
+        return;
+    list.RebuildIndexes();
+    m_host->NotifyListChanged();
+}
+
+// --- export ----------------------------------------------------------------------
+
+QString CSharingCommands::AskSavePath()
+{
+    QFileDialog dialog(m_host->Window(), QStringLiteral("Export reminder pack as"));
+    dialog.setObjectName(QStringLiteral("exportFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(kExportFilter.split(QStringLiteral(";;")));
+    dialog.setDefaultSuffix(QStringLiteral("rpk"));
+    dialog.selectFile(QStringLiteral("Untitled"));
+    // A name typed without an extension takes the one of the chosen kind.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv") : QStringLiteral("rpk"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool CSharingCommands::AskTitle(QString &title)
+{
+    CReminderPackTitleDlg dlg(m_host->Window());
+    // The dialog itself refuses an empty title or one with punctuation,
+    // tells the user, empties the field and stays open.
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    title = dlg.m_Title;
+    return true;
+}
+
+void CSharingCommands::OnExport()
+{
+    Pause pause(*m_host);
+    CReminderList &list = m_host->Reminders();
+    CExportSelectionDlg dlg(list, m_host->Window());
+    dlg.SetIconSource(m_host->Icons());
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    const CReminderPack::Selection selection(dlg.m_Selected.begin(), dlg.m_Selected.end());
+
+    if (dlg.m_MailTo == 1) {
+        QString title;
+        if (!AskTitle(title))
+            return;
+        MailSelection(selection, title);
+        return;
+    }
+    const QString path = AskSavePath();
+    if (path.isEmpty())
+        return;
+    CReminderExchange::ExportFile(list, path, selection, m_host->DataFolder());
+}
+
+QString CSharingCommands::MailProgram() const
+{
+    if (!m_mailProgram.isEmpty())
+        return m_mailProgram;
+    return QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+}
+
+bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, const QString &title)
+{
+    // The pack goes into a folder of its own so that it can carry the
+    // title as its name; the folder stays for the mail client to read.
+    QTemporaryDir folder(QDir(QDir::tempPath()).filePath(QStringLiteral("rpk-XXXXXX")));
+    if (!folder.isValid()) {
+        CMessageBox::Show(CReminderExchange::OpenForWritingMessage(QDir::tempPath()), CMessageSink::Ok,
+                          CMessageSink::Error);
+        return false;
+    }
+    folder.setAutoRemove(false);
+    m_lastMailFolder = folder.path();
+    const QString attachment = title + QStringLiteral(".rpk");
+    const QString path = QDir(folder.path()).filePath(attachment);
+    Trace(path + QLatin1Char('\n'));
+    Trace(attachment + QLatin1Char('\n'));
+    if (!CReminderExchange::ExportPackFile(m_host->Reminders(), path, selection, m_host->DataFolder()))
+        return false;
+
+    const QString program = MailProgram();
+    if (program.isEmpty()) {
+        Trace("Load library failed.\n");
+        CMessageBox::Show(CReminderExchange::kMailUnsupportedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        return false;
+    }
+    auto *mail = new QProcess(this);
+    mail->setProcessChannelMode(QProcess::ForwardedChannels);
+    mail->start(program, { QStringLiteral("--subject"), title, QStringLiteral("--attach"), path });
+    if (!mail->waitForStarted()) {
+        Trace("Load library failed.\n");
+        delete mail;
+        CMessageBox::Show(CReminderExchange::kMailUnsupportedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        return false;
+    }
+    if (!mail->waitForFinished(kMailWaitMs)) {
+        // Still busy with the mail client: let it finish on its own.
+        connect(mail, &QProcess::finished, mail, &QObject::deleteLater);
+        return true;
+    }
+    const bool sent = mail->exitStatus() == QProcess::NormalExit && mail->exitCode() == 0;
+    delete mail;
+    if (!sent) {
+        CMessageBox::Show(CReminderExchange::kMailFailedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        return false;
+    }
+    return true;
+}
+
+// --- import ----------------------------------------------------------------------
+
+QString CSharingCommands::AskOpenPath()
+{
+    QFileDialog dialog(m_host->Window(), QStringLiteral("Import reminders"));
+    dialog.setObjectName(QStringLiteral("importFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(kImportFilter.split(QStringLiteral(";;")));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void CSharingCommands::OnImport()
+{
+    Pause pause(*m_host);
+    const QString path = AskOpenPath();
+    if (!path.isEmpty())
+        ImportPath(path);
+}
+
+void CSharingCommands::OpenPack(const QString &path)
+{
+    m_host->ShowAndRaise();
+    Pause pause(*m_host);
+    ImportPath(path);
+}
+
+bool CSharingCommands::ImportPath(const QString &path)
+{
+    CReminderList &list = m_host->Reminders();
+    CReminderPack::ImportReport report;
+    const bool imported = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report);
+    if (report.IconsArrived())
+        m_host->IconFilesArrived();
+    list.RebuildIndexes();
+    m_host->NotifyListChanged();
+    return imported;
+}
+
+// --- dropped files -------------------------------------------------------------------
+
+namespace {
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&file);
+    return hash.result();
+}
+
+bool readableIcon(const QString &path)
+{
+#ifdef KM_HAVE_ICON_LIBRARY
+    const std::unique_ptr<CIconResource> icon = ReadIconFromICOFile(path);
+    if (!icon)
+        return false;
+    const int chosen = ChooseIconImage(*icon);
+    CIconPicture picture;
+    return chosen >= 0 && DecodeIconImage(icon->m_images[static_cast<size_t>(chosen)], &picture);
+#else
+    return QFileInfo(path).isFile();
+#endif
+}
+
+} // namespace
+
+QString CSharingCommands::CopyIconFile(const QString &iconFolder, const QString &path, bool *copied)
+{
+    if (copied)
+        *copied = false;
+    const QString name = CKmPaths::FileNameOf(path);
+    if (!readableIcon(path))
+        return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
+            + QStringLiteral(" is not an icon file that can be read, so it was not imported.");
+    const QString target = QDir(iconFolder).filePath(name);
+    if (QFileInfo::exists(target)) {
+        // The same icon dropped twice is already in place.
+        const QByteArray old = fileHash(target);
+        if (!old.isEmpty() && old == fileHash(path))
+            return kIconImportedMessage;
+        return QStringLiteral("Sorry, an icon named ") + name
+            + QStringLiteral(" is already in the icons folder, so the dropped one was not imported.");
+    }
+    if (!QDir().mkpath(iconFolder) || !QFile::copy(path, target))
+        return QStringLiteral("Sorry, the icon file ") + QDir::toNativeSeparators(path)
+            + QStringLiteral(" could not be copied into the icons folder.");
+    if (copied)
+        *copied = true;
+    return kIconImportedMessage;
+}
+
+void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
+{
+    Trace("OnDropFiles\n");
+    // A due alert must not come up between the messages of a drop.
+    Pause pause(*m_host);
+    for (const QString &path : paths) {
+        Trace(path.right(4).toLower() + QLatin1Char('\n'));
+        switch (CReminderExchange::KindOf(path)) {
+        case CReminderExchange::Pack:
+        case CReminderExchange::CalendarCsv:
+            Trace("Dropped Reminder Pack.\n");
+            ImportPath(path);
+            break;
+        case CReminderExchange::IconFile: {
+            Trace("Dropped icon file.\n");
+            bool copied = false;
+            const QString message = CopyIconFile(m_host->IconFolder(), path, &copied);
+            if (copied)
+                m_host->IconFilesArrived();
+            CMessageBox::Show(message, CMessageSink::Ok,
+                              message == kIconImportedMessage ? CMessageSink::Information : CMessageSink::Warning);
+            break;
+        }
+        default:
+            Trace("Dropped unsupported file!!!\n");
+            m_host->ShowAndRaise();
+            CMessageBox::Show(CReminderExchange::UnsupportedFileMessage(path), CMessageSink::Ok, CMessageSink::Warning);
+            break;
+        }
+    }
+}
+
+// --- the main window -------------------------------------------------------------------
+
+#ifdef KM_HAVE_MAIN_WINDOW
+
+namespace {
+
+class MainWindowHost : public CSharingCommands::Host
+{
+public:
+    explicit MainWindowHost(COrvantis2Dlg &dlg) : m_dlg(dlg) {}
+
+    CReminderList &Reminders() override { return m_dlg.Reminders(); }
+    QWidget *Window() override { return m_dlg.Window(); }
+    QString DataFolder() override { return m_dlg.App().DataFolder(); }
+    QString IconFolder() override { return m_dlg.App().IconFolder(); }
+    COleDateTime Now() override { return m_dlg.App().Now(); }
+    void StopTimer() override { m_dlg.StopTimer(); }
+    void StartTimer() override { m_dlg.StartTimer(); }
+    void NotifyListChanged() override { m_dlg.NotifyListChanged(); }
+    void ShowAndRaise() override { m_dlg.ShowAndRaise(); }
+
+    CIconSource Icons() override
+    {
+        CIconSource icons;
+#ifdef KM_HAVE_ICON_LIBRARY
+        CIconLibrary *library = &m_dlg.App().IconLibrary();
+        library->Load();
+        icons.m_lookup = [library](const QString &name) { return library->Lookup(name); };
+        icons.m_small = [library](int number) { return library->SmallImage(number); };
+        icons.m_large = [library](int number) { return library->LargeImage(number); };
+#endif
+        return icons;
+    }
+
+    void IconFilesArrived() override
+    {
+#ifdef KM_HAVE_ICON_LIBRARY
+        CIconLibrary &library = m_dlg.App().IconLibrary();
+        if (library.IconsFolder().isEmpty())
+            library.SetIconsFolder(m_dlg.App().IconFolder());
+        library.ImportIcons();
+#endif
+        m_dlg.RefreshAll();
+    }
+
+private:
+    COrvantis2Dlg &m_dlg;
+};
+
+} // namespace
+
+void InstallSharingCommands(COrvantis2Dlg &dlg)
+{
+    auto *commands = new CSharingCommands(std::make_unique<MainWindowHost>(dlg), &dlg);
+    CCommandTable &table = dlg.Commands();
+    table.Register(KmCommand::Print, [commands] { commands->OnPrint(); });
+    table.Register(KmCommand::DeleteRange, [commands] { commands->OnDeleteRange(); });
+    table.Register(KmCommand::Export, [commands] { commands->OnExport(); });
+    table.Register(KmCommand::Import, [commands] { commands->OnImport(); });
+    // Packs opened with the program or handed over by a second start.
+    dlg.SetOpenPackHandler([commands](const QString &path) { commands->OpenPack(path); });
+}
+
+void HandleDroppedFiles(COrvantis2Dlg &dlg, const QStringList &paths)
+{
+    if (auto *commands = dlg.findChild<CSharingCommands *>(QStringLiteral("sharingCommands"),
+                                                           Qt::FindDirectChildrenOnly))
+        commands->HandleDroppedFiles(paths);
+}
+
+#endif
