@@ -57,6 +57,7 @@ COrvantis2App::COrvantis2App()
     m_SoundPlayer = m_OwnSoundPlayer.get();
     CSoundPlayer::SetCurrent(m_SoundPlayer);
     CSoundPlayer::SetInterfaceSounds(true);
+    m_TextSizeFactor = CDialogUnits::TextSizeFactor();
     m_Settings = std::make_unique<CSettingsStore>();
     m_Store = std::make_unique<CReminderStore>();
 #ifdef KM_HAVE_ICON_LIBRARY
