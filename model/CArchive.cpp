@@ -76,6 +76,8 @@ CArchive::CArchive(QIODevice *device, Mode mode, int bufferSize)
     : m_device(device), m_mode(mode)
 {
     m_buffer.resize(bufferSize > 0 ? bufferSize : 4096);
+    if (m_mode == load && m_device && !m_device->isSequential())
+        m_loadSize = m_device->size();
 }
 
 CArchive::~CArchive() = default;
@@ -229,7 +231,8 @@ qint64 CArchive::BytesRemaining() const
 {
     if (m_device->isSequential())
         return -1;
-    return (m_bufLen - m_bufPos) + (m_device->size() - m_device->pos());
+    const qint64 size = m_loadSize >= 0 ? m_loadSize : m_device->size();
+    return (m_bufLen - m_bufPos) + (size - m_device->pos());
 }
 
 void CArchive::CheckRemaining(quint64 needed)

@@ -82,6 +82,9 @@ private:
     qint64 m_bufPos = 0;
     qint64 m_bufLen = 0;
     bool m_closed = false;
+    // A loading archive's device does not grow under it; its size is asked
+    // once instead of on every length check (-1: sequential or storing).
+    qint64 m_loadSize = -1;
 
     // Class records seen in this archive, by index; objects only count.
     struct ClassEntry { quint32 index; const CRuntimeClass *cls; unsigned schema; };

@@ -28,7 +28,8 @@ CReminder::CReminder()
 {
     // The registry lives in another translation unit; make sure the class
     // is known before any archive asks for it.
-    CRuntimeClass::Register(&classCReminder);
+    static const bool registered = (CRuntimeClass::Register(&classCReminder), true);
+    (void)registered;
     SetDefaults();
 }
 

@@ -47,8 +47,9 @@ bool CSettingsStore::ParseLong(const QString &text, long &value)
     const qsizetype digits = i;
     long long n = 0;
     while (i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
-        if (n < LONG_MAX)
-            n = n * 10 + (text[i].unicode() - '0');
+        // Saturate rather than overflow: a long run of digits reads as the largest value.
+        const int digit = text[i].unicode() - '0';
+        n = n > (LONG_MAX - digit) / 10 ? LONG_MAX : n * 10 + digit;
         ++i;
     }
     if (i == digits)
