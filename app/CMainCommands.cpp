@@ -158,12 +158,3 @@ void CMainCommands::Recover(COrvantis2Dlg &dlg)
         dlg.RefreshAll();
 }
 
-bool CMainCommands::ImportIconFile(const QString &folder, const QString &path)
-{
-    if (!QDir().mkpath(folder))
-        return false;
-    const QString target = QDir(folder).filePath(CKmPaths::FileNameOf(path));
-    if (QFileInfo::exists(target))
-        return false;
-    return QFile::copy(path, target);
-}

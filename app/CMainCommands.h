@@ -24,9 +24,6 @@ public:
     static void NewOnContextDay(COrvantis2Dlg &dlg);
     static void Recover(COrvantis2Dlg &dlg);
 
-    // Copies an icon file into folder, never over a file of the same name.
-    static bool ImportIconFile(const QString &folder, const QString &path);
-
     // How URLs are opened (the help, the web page); tests replace it.
     using UrlOpener = bool (*)(const QUrl &url);
     static void SetUrlOpener(UrlOpener opener);

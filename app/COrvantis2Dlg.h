@@ -101,8 +101,9 @@ public:
     void OpenReminderPack(const QString &path);
     // Lets the sharing commands take over the pack opening.
     void SetOpenPackHandler(std::function<void(const QString &)> handler) { m_OpenPackHandler = std::move(handler); }
-    // Files dropped on the window, in order.
+    // Files dropped on the window, in order, handled by the sharing commands.
     void OnDropFiles(const QStringList &paths);
+    void SetDropHandler(std::function<void(const QStringList &)> handler) { m_DropHandler = std::move(handler); }
 
     void RebuildUpcomingList();
     const std::vector<CUpcomingList::Line> &UpcomingLines() const { return m_Upcoming; }
@@ -202,5 +203,6 @@ private:
     bool m_Initialized = false;
     bool m_Ending = false;
     std::function<void(const QString &)> m_OpenPackHandler;
+    std::function<void(const QStringList &)> m_DropHandler;
     std::function<void(const CAlertRequest &)> m_AlertRunner;
 };

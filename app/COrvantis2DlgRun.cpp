@@ -319,28 +319,10 @@ void COrvantis2Dlg::OpenReminderPack(const QString &path)
 
 void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
 {
-    Trace("OnDropFiles\n");
-    for (const QString &path : paths) {
-        Trace(path.right(4).toLower() + QLatin1Char('\n'));
-        switch (CReminderExchange::KindOf(path)) {
-        case CReminderExchange::Pack:
-        case CReminderExchange::CalendarCsv:
-            Trace("Dropped Reminder Pack.\n");
-            CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder());
-            NotifyListChanged();
-            break;
-        case CReminderExchange::IconFile:
-            Trace("Dropped icon file.\n");
-            CMainCommands::ImportIconFile(m_App.IconFolder(), path);
-            CMessageBox::Show(QStringLiteral("Icon succesfully imported."), CMessageSink::Ok, CMessageSink::Information);
-            break;
-        default:
-            Trace("Dropped unsupported file!!!\n");
-            ShowAndRaise();
-            CMessageBox::Show(CReminderExchange::UnsupportedFileMessage(path));
-            break;
-        }
-    }
+    // One place decides what a dropped file becomes, with the timer held
+    // and new icons taken into the library at once.
+    if (m_DropHandler)
+        m_DropHandler(paths);
 }
 
 // --- close, hide and the tray ---------------------------------------------------

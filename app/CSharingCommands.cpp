@@ -431,13 +431,7 @@ void InstallSharingCommands(COrvantis2Dlg &dlg)
     table.Register(KmCommand::Import, [commands] { commands->OnImport(); });
     // Packs opened with the program or handed over by a second start.
     dlg.SetOpenPackHandler([commands](const QString &path) { commands->OpenPack(path); });
-}
-
-void HandleDroppedFiles(COrvantis2Dlg &dlg, const QStringList &paths)
-{
-    if (auto *commands = dlg.findChild<CSharingCommands *>(QStringLiteral("sharingCommands"),
-                                                           Qt::FindDirectChildrenOnly))
-        commands->HandleDroppedFiles(paths);
+    dlg.SetDropHandler([commands](const QStringList &paths) { commands->HandleDroppedFiles(paths); });
 }
 
 #endif

@@ -96,5 +96,3 @@ private:
 
 // Registers the commands above on the main window, and its drop handling.
 void InstallSharingCommands(COrvantis2Dlg &dlg);
-// The main window's drop: each local file by its kind.
-void HandleDroppedFiles(COrvantis2Dlg &dlg, const QStringList &paths);

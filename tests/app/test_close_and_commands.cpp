@@ -6,6 +6,7 @@
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/CMainCommands.h"
+#include "app/CSharingCommands.h"
 #include "dialogs/CAnimButton.h"
 #include "media/CSoundPlayer.h"
 #include "storage/CWeeklyBackup.h"
@@ -215,33 +216,52 @@ TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
 TEST_F(AppFixture, DroppedFiles)
 {
     COrvantis2Dlg &dlg = Window();
+    // The start's own reports (a missing tray) come first.
+    QCoreApplication::processEvents();
     m_messages.m_messages.clear();
     const QString bitmap = m_dir.filePath(QStringLiteral("picture.bmp"));
     QFile(bitmap).open(QIODevice::WriteOnly);
     dlg.OnDropFiles({ bitmap });
     EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("Sorry, the file ") + bitmap + QStringLiteral(" is unsupported.") });
 
-    // An icon goes into the icons folder, never over one of the same name.
+    // An icon goes into the icons folder and is said to be imported; the
+    // same file dropped again is already there.
     QTemporaryDir outside;
     const QString icon = outside.filePath(QStringLiteral("bell.ICO"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KM_TESTDATA_DIR "/ico/dotnet-runtime-assets/32x32_one_entry_4bit.ico"), icon));
+    m_messages.m_messages.clear();
+    dlg.OnDropFiles({ icon, icon });
+    EXPECT_EQ(m_messages.m_messages,
+              QStringList({ CSharingCommands::kIconImportedMessage, CSharingCommands::kIconImportedMessage }));
+    EXPECT_TRUE(QFile::exists(m_app->IconFolder() + QStringLiteral("/bell.ICO")));
+
+    // Another icon of that name never replaces the one in place, and the
+    // user is told it was not imported rather than that it was.
+    const QString other = outside.filePath(QStringLiteral("other/bell.ICO"));
+    QDir().mkpath(outside.filePath(QStringLiteral("other")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KM_TESTDATA_DIR "/ico/dotnet-runtime-assets/48x48_multiple_entries_4bit.ico"), other));
+    m_messages.m_messages.clear();
+    dlg.OnDropFiles({ other });
+    ASSERT_EQ(m_messages.m_messages.size(), 1);
+    EXPECT_TRUE(m_messages.m_messages[0].contains(QStringLiteral("already in the icons folder")))
+        << m_messages.m_messages[0].toStdString();
+    QFile kept(m_app->IconFolder() + QStringLiteral("/bell.ICO"));
+    QFile original(QStringLiteral(KM_TESTDATA_DIR "/ico/dotnet-runtime-assets/32x32_one_entry_4bit.ico"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), original.readAll());
+
+    // A file that only claims to be an icon stays out.
+    const QString fake = outside.filePath(QStringLiteral("fake.ico"));
     {
-        QFile f(icon);
+        QFile f(fake);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("new bytes");
-    }
-    QDir().mkpath(m_app->IconFolder());
-    {
-        QFile old(m_app->IconFolder() + QStringLiteral("/bell.ICO"));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old bytes");
+        f.write("not an icon");
     }
     m_messages.m_messages.clear();
-    dlg.OnDropFiles({ icon });
-    EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("Icon succesfully imported.") });
-    QFile kept(m_app->IconFolder() + QStringLiteral("/bell.ICO"));
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), QByteArray("old bytes"));
-    EXPECT_TRUE(CMainCommands::ImportIconFile(m_app->IconFolder() + QStringLiteral("/sub"), icon));
+    dlg.OnDropFiles({ fake });
+    ASSERT_EQ(m_messages.m_messages.size(), 1);
+    EXPECT_TRUE(m_messages.m_messages[0].contains(QStringLiteral("not an icon file")));
+    EXPECT_FALSE(QFile::exists(m_app->IconFolder() + QStringLiteral("/fake.ico")));
 }
 
 TEST_F(AppFixture, TheWindowHasAFixedSize)
