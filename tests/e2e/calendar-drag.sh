@@ -6,6 +6,7 @@
 # under the pointer in the next month.
 #   tests/e2e/calendar-drag.sh [BUILD_DIR]
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-build}"
 case "$build" in /*) ;; *) build="$here/$build" ;; esac
@@ -30,19 +31,6 @@ mkdir -p "$shots" "$folder"
 
 fail() { echo "calendar-drag: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "calendar-drag: $*"; }
-find_window() { # name, tries
-    local w=""
-    for _ in $(seq 1 "${2:-40}"); do
-        w="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 || true)"
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.25
-    done
-    return 1
-}
-origin() { # window -> "X Y"
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y"
-}
 dump_json() { "$cli" dump "$file" 2>/dev/null; }
 wait_for() { # python expression over the list r of reminders
     for _ in $(seq 1 60); do

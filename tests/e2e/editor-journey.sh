@@ -5,6 +5,7 @@
 # file and on the calendar; edit it from the day list; delete it.
 #   tests/e2e/editor-journey.sh [BUILD_DIR]
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-build}"
 case "$build" in /*) ;; *) build="$here/$build" ;; esac
@@ -28,23 +29,7 @@ mkdir -p "$shots"
 
 fail() { echo "editor-journey: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "editor-journey: $*"; }
-find_window() { # name, tries
-    local w=""
-    for _ in $(seq 1 "${2:-40}"); do
-        w="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1 || true)"
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.25
-    done
-    return 1
-}
-origin() { # window -> "X Y"
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y"
-}
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
-# Dialog units of the windows' layouts to pixels.
-dux() { echo $(( ($1 * 3 + 1) / 2 )); }
-duy() { echo $(( ($1 * 13 + 4) / 8 )); }
 dump_json() { "$cli" dump "$file" 2>/dev/null; }
 wait_for() { # python expression over the list r of reminders
     for _ in $(seq 1 40); do

@@ -8,6 +8,7 @@
 # xdg-email and find a complete pack of them attached.
 #   tests/e2e/sharing-journey.sh [BUILD_DIR]
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 here="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${1:-build}"
 case "$build" in /*) ;; *) build="$here/$build" ;; esac
@@ -24,15 +25,6 @@ fi
 
 work="$(mktemp -d)"
 pids=()
-# Ends a program politely (it saves), then for good.
-stop() {
-    kill "$1" 2>/dev/null || return 0
-    for _ in $(seq 1 20); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.25
-    done
-    kill -9 "$1" 2>/dev/null || true
-}
 cleanup() {
     for p in "${pids[@]}"; do stop "$p"; done
     rm -rf "$work"
@@ -61,25 +53,12 @@ fail() {
 }
 step() { echo "sharing-journey: $*"; }
 shot() { import -window root "$shots/$1.png" 2>/dev/null || true; }
-find_window() { # name, tries [, pid]
-    local w=""
-    for _ in $(seq 1 "${2:-40}"); do
-        w="$(xdotool search --all --onlyvisible ${3:+--pid "$3"} --name "$1" 2>/dev/null | tail -1 || true)"
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.25
-    done
-    return 1
-}
 gone() { # name: waits until no window of that name is shown
     for _ in $(seq 1 40); do
         xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.25
     done
     return 1
-}
-origin() { # window -> "X Y"
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y"
 }
 # Without a window manager keys go to the window under the pointer: put the
 # pointer on the window as well as the focus.

@@ -5,6 +5,7 @@
 # a start with a pack hands it to the running copy, which imports it.
 # Usage: shell-alert-and-single-copy.sh BUILD_DIR (run under xvfb-run).
 set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 build="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
 km="$build/app/kestrelmark"
@@ -12,16 +13,6 @@ cli="$build/cli/kestrelmark-cli"
 tmp="$(mktemp -d)"
 first=""
 second=""
-# Ends a program: politely first (it saves), then for good.
-stop() {
-    local pid="$1"
-    kill "$pid" 2>/dev/null || return 0
-    for _ in $(seq 1 20); do
-        kill -0 "$pid" 2>/dev/null || return 0
-        sleep 0.25
-    done
-    kill -9 "$pid" 2>/dev/null || true
-}
 cleanup() {
     [ -n "$first" ] && stop "$first"
     [ -n "$second" ] && stop "$second"
