@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -88,7 +89,7 @@ CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) :
 
     // Wide enough for all three columns of both lists.
     for (QTreeWidget *view : { m_left, m_right })
-        view->setMinimumWidth(kColumnWidths[0] + kColumnWidths[1] + kColumnWidths[2] + 24);
+        view->setMinimumWidth(view->columnWidth(0) + view->columnWidth(1) + view->columnWidth(2) + 24);
     add->setMaximumWidth(56);
     remove->setMaximumWidth(56);
     resize(minimumSizeHint().width(), 440);
@@ -121,6 +122,10 @@ void CExportSelectionDlg::SetUpList(QTreeWidget *view)
     view->setHeaderLabels({ QStringLiteral("Reminders"), QStringLiteral("Date"), QStringLiteral("Type") });
     for (int c = 0; c < 3; ++c)
         view->setColumnWidth(c, kColumnWidths[c]);
+    // Dates of the user's locale may be wider than the default column: the
+    // widest date and time of the year shows in full.
+    const QString widest = COleDateTime(2027, 9, 28, 23, 59, 59).Format();
+    view->setColumnWidth(1, std::max(kColumnWidths[1], view->fontMetrics().horizontalAdvance(widest) + 16));
     view->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
@@ -158,6 +163,8 @@ void CExportSelectionDlg::FillList(QTreeWidget *view, unsigned char which)
         if (number >= 0)
             reminder.m_IconNumber = static_cast<quint16>(number);
         auto *item = new QTreeWidgetItem(RowTexts(reminder));
+        // A message cut by its column can still be read in full.
+        item->setToolTip(0, item->text(0));
         const QImage small = number >= 0 ? m_icons.Small(number) : QImage();
         if (!small.isNull())
             item->setIcon(0, QIcon(QPixmap::fromImage(small)));
