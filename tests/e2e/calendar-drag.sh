@@ -7,27 +7,14 @@
 #   tests/e2e/calendar-drag.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
-here="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-build}"
-case "$build" in /*) ;; *) build="$here/$build" ;; esac
-app="$build/app/kestrelmark"
-cli="$build/cli/kestrelmark-cli"
-[ -x "$app" ] && [ -x "$cli" ] || { echo "calendar-drag: build kestrelmark and kestrelmark-cli first" >&2; exit 1; }
-
-if [ -z "${KM_E2E_INNER:-}" ]; then
-    export KM_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
-fi
+e2e_begin calendar-drag "${1:-}"
 
 work="$(mktemp -d)"
 trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run"
-export LANG=C.UTF-8 TZ=UTC
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+e2e_home "$work"
 folder="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark"
-file="$folder/Kestrelmark.km2"
 shots="${KM_E2E_SHOTS:-$work/shots}"
-mkdir -p "$shots" "$folder"
+mkdir -p "$shots"
 
 fail() { echo "calendar-drag: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "calendar-drag: $*"; }

@@ -9,19 +9,8 @@
 #   tests/e2e/sharing-journey.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
-here="$(cd "$(dirname "$0")/../.." && pwd)"
-build="${1:-build}"
-case "$build" in /*) ;; *) build="$here/$build" ;; esac
-app="$build/app/kestrelmark"
-cli="$build/cli/kestrelmark-cli"
+e2e_begin sharing-journey "${1:-}" tools/dragsource/kestrelmark-dragsource
 dragsource="$build/tools/dragsource/kestrelmark-dragsource"
-[ -x "$app" ] && [ -x "$cli" ] && [ -x "$dragsource" ] \
-    || { echo "sharing-journey: build kestrelmark, kestrelmark-cli and kestrelmark-dragsource first" >&2; exit 1; }
-
-if [ -z "${KM_E2E_INNER:-}" ]; then
-    export KM_E2E_INNER=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
-fi
 
 work="$(mktemp -d)"
 pids=()
@@ -30,19 +19,16 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-export LANG=C.UTF-8 TZ=UTC
 shots="${KM_E2E_SHOTS:-$work/shots}"
 mkdir -p "$shots"
 
 # Two people, each with data, settings and runtime folders of their own.
 home_of() { # name: exports the XDG folders of that person
-    export XDG_DATA_HOME="$work/$1/data" XDG_CONFIG_HOME="$work/$1/config" XDG_RUNTIME_DIR="$work/$1/run"
+    e2e_home "$work/$1"
     # Printed files and mailed packs stay in the work folder too.
     export TMPDIR="$work/$1/tmp"
-    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$TMPDIR" "$work/$1/docs" "$XDG_DATA_HOME/Quendrake Inc/Kestrelmark"
-    chmod 700 "$XDG_RUNTIME_DIR"
+    mkdir -p "$TMPDIR" "$work/$1/docs"
     echo "XDG_DOCUMENTS_DIR=\"$work/$1/docs\"" >"$XDG_CONFIG_HOME/user-dirs.dirs"
-    file="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark/Kestrelmark.km2"
 }
 
 fail() {

@@ -3,13 +3,11 @@
 # raises the alert, OK is pressed, and the reminder is in the file as shown
 # within seconds. A second start is refused with the "Another copy" message;
 # a start with a pack hands it to the running copy, which imports it.
-# Usage: shell-alert-and-single-copy.sh BUILD_DIR (run under xvfb-run).
+#   tests/e2e/shell-alert-and-single-copy.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
-build="$1"
+e2e_begin shell-alert-and-single-copy "${1:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
-km="$build/app/kestrelmark"
-cli="$build/cli/kestrelmark-cli"
 tmp="$(mktemp -d)"
 first=""
 second=""
@@ -21,17 +19,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$tmp/first.log" ] && tail -n 30 "$tmp/first.log"; exit 1; }
 
-export XDG_DATA_HOME="$tmp/data" XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp/run"
+e2e_home "$tmp"
 export QT_LOGGING_RULES="kestrelmark.trace.debug=true"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-data="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark"
-mkdir -p "$data"
-file="$data/Kestrelmark.km2"
 
 "$cli" add "$file" --at "$(date -d '+3 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Take the cake out" --icon Birthday >/dev/null
 "$cli" add "$file" --at "$(date -d '+40 days' +%Y-%m-%dT09:00:00)" --message "Later on" --icon Gift >/dev/null
 
-"$km" >"$tmp/first.log" 2>&1 &
+"$app" >"$tmp/first.log" 2>&1 &
 first=$!
 
 # The alert, within the first passes of the timer.
@@ -69,7 +63,7 @@ done
 echo "alert shown, OK pressed, saved as shown"
 
 # A second start without a file: refused with its message, and it ends.
-"$km" >"$tmp/second.log" 2>&1 &
+"$app" >"$tmp/second.log" 2>&1 &
 second=$!
 box=""
 for _ in $(seq 1 40); do
@@ -93,7 +87,7 @@ echo "second copy refused"
 
 # A start with a pack: handed to the running copy, which imports it.
 cp "$here/data/friend's picnic.rpk" "$tmp/friend's picnic.rpk"
-"$km" "$tmp/friend's picnic.rpk" >"$tmp/third.log" 2>&1 || fail "the hand-over failed"
+"$app" "$tmp/friend's picnic.rpk" >"$tmp/third.log" 2>&1 || fail "the hand-over failed"
 imported=""
 for _ in $(seq 1 60); do
     if "$cli" dump "$file" | grep -q '"message": "Picnic from a friend'"'"'s pack"'; then

@@ -30,3 +30,34 @@ origin() { # window
 # Dialog units of the windows' layouts to pixels (1.5 across, 1.625 down).
 dux() { echo $(( ($1 * 3 + 1) / 2 )); }
 duy() { echo $(( ($1 * 13 + 4) / 8 )); }
+
+# The programs of the build folder given (relative names are taken from the
+# source tree's root), checked to exist; then the script runs again on a
+# virtual display of its own. Sets build, app and cli.
+e2e_begin() { # script name, build folder, further programs of the build folder...
+    local name="$1" root program
+    root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
+    build="${2:-build}"
+    case "$build" in /*) ;; *) build="$root/$build" ;; esac
+    app="$build/app/kestrelmark"
+    cli="$build/cli/kestrelmark-cli"
+    local -a programs=("$app" "$cli")
+    for program in "${@:3}"; do programs+=("$build/$program"); done
+    for program in "${programs[@]}"; do
+        [ -x "$program" ] || { echo "$name: build $(basename "$program") first" >&2; exit 1; }
+    done
+    export LANG=C.UTF-8 TZ=UTC
+    if [ -z "${KM_E2E_INNER:-}" ]; then
+        export KM_E2E_INNER=1
+        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+    fi
+}
+
+# A person of their own under folder: data, settings and runtime folders.
+# Sets file to the reminder file of that person.
+e2e_home() { # folder
+    export XDG_DATA_HOME="$1/data" XDG_CONFIG_HOME="$1/config" XDG_RUNTIME_DIR="$1/run"
+    mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/Quendrake Inc/Kestrelmark"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    file="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark/Kestrelmark.km2"
+}
