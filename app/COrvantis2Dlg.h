@@ -164,6 +164,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The month refilled from the list, its selected cell found again, redrawn.
+    void RefreshCalendar();
     void CreateControls();
     void CreateCalendar();
     void AddTrayIcon();

@@ -125,11 +125,10 @@ void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day)
         if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && g_DisplayedMonth == d.GetMonth()
             && g_DisplayedYear == d.GetYear()) {
             m_Calendar->SelectSelectedDate();
+            m_Calendar->update();
         } else {
-            m_Calendar->Refresh();
-            m_Calendar->FindSelectedCell();
+            RefreshCalendar();
         }
-        m_Calendar->update();
     }
 #else
     Q_UNUSED(old);
@@ -154,7 +153,7 @@ void COrvantis2Dlg::SelectUpcomingDay()
     }
 }
 
-void COrvantis2Dlg::RefreshAll()
+void COrvantis2Dlg::RefreshCalendar()
 {
 #ifdef KM_HAVE_CALENDAR
     if (m_Calendar) {
@@ -163,6 +162,11 @@ void COrvantis2Dlg::RefreshAll()
         m_Calendar->update();
     }
 #endif
+}
+
+void COrvantis2Dlg::RefreshAll()
+{
+    RefreshCalendar();
     RebuildUpcomingList();
     UpdateDisplays();
     update();
@@ -201,13 +205,7 @@ void COrvantis2Dlg::GoToLine(int row)
 void COrvantis2Dlg::GoToToday()
 {
     SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
-#ifdef KM_HAVE_CALENDAR
-    if (m_Calendar) {
-        m_Calendar->Refresh();
-        m_Calendar->FindSelectedCell();
-        m_Calendar->update();
-    }
-#endif
+    RefreshCalendar();
 }
 
 void COrvantis2Dlg::OnMonthSpin(int position)

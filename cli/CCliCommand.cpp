@@ -1,4 +1,5 @@
 #include "cli/CCliCommand.h"
+#include "cli/CCliValues.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -35,6 +36,20 @@ int CCliCommand::UsageError(const QString &text)
 {
     std::fprintf(stderr, "kestrelmark-cli: %s\n", text.toLocal8Bit().constData());
     return kUsage;
+}
+
+int CCliCommand::ParseFileAndRange(const QStringList &args, const QStringList &flagOptions, RangeArgs &out) const
+{
+    out.args = Parse(args, { QStringLiteral("from"), QStringLiteral("to") }, flagOptions);
+    const ParsedArgs &a = out.args;
+    if (!a.error.isEmpty())
+        return UsageError(a.error);
+    if (a.positional.size() != 1 || !a.options.contains(QStringLiteral("from")) || !a.options.contains(QStringLiteral("to")))
+        return UsageError(Name() + QStringLiteral(" takes one file, --from and --to"));
+    if (!CCliValues::ParseDate(a.options.value(QStringLiteral("from")), out.from)
+        || !CCliValues::ParseDate(a.options.value(QStringLiteral("to")), out.to))
+        return UsageError(QStringLiteral("--from and --to must be possible dates (YYYY-MM-DD)"));
+    return kOk;
 }
 
 int CCliCommand::InputError(const QString &text)

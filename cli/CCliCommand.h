@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/COleDateTime.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -52,4 +54,13 @@ public:
         bool Has(const QString &name) const { return options.contains(name) || flags.contains(name); }
     };
     static ParsedArgs Parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions);
+
+    // The commands over a range of days: one file, --from and --to as
+    // possible dates, and the flags given. Returns kOk or the usage error.
+    struct RangeArgs
+    {
+        ParsedArgs args;
+        COleDateTime from, to;
+    };
+    int ParseFileAndRange(const QStringList &args, const QStringList &flagOptions, RangeArgs &out) const;
 };

@@ -1,6 +1,5 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
-#include "cli/CCliValues.h"
 #include "model/CReminderList.h"
 #include "storage/CRangeDelete.h"
 
@@ -22,15 +21,11 @@ public:
     }
     int Run(const QStringList &args) override
     {
-        const ParsedArgs a = Parse(args, { QStringLiteral("from"), QStringLiteral("to") }, { QStringLiteral("all-kinds") });
-        if (!a.error.isEmpty())
-            return UsageError(a.error);
-        if (a.positional.size() != 1 || !a.options.contains(QStringLiteral("from")) || !a.options.contains(QStringLiteral("to")))
-            return UsageError(QStringLiteral("delete-range takes one file, --from and --to"));
-        COleDateTime from, to;
-        if (!CCliValues::ParseDate(a.options.value(QStringLiteral("from")), from)
-            || !CCliValues::ParseDate(a.options.value(QStringLiteral("to")), to))
-            return UsageError(QStringLiteral("--from and --to must be possible dates (YYYY-MM-DD)"));
+        RangeArgs range;
+        if (const int rc = ParseFileAndRange(args, { QStringLiteral("all-kinds") }, range))
+            return rc;
+        const ParsedArgs &a = range.args;
+        const COleDateTime &from = range.from, &to = range.to;
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;
