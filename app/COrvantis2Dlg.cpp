@@ -1,6 +1,5 @@
 #include "app/COrvantis2Dlg.h"
 
-#include "app/CCalendarSkin.h"
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/CMainCommands.h"
@@ -36,6 +35,8 @@
 #include <QTimer>
 
 #if __has_include("calendar/CCalendarWnd.h")
+#include "calendar/CCalendarLibraryArt.h"
+#include "media/CIconLibrary.h"
 #include "calendar/CCalendarMenus.h"
 #include "calendar/CCalendarState.h"
 #include "calendar/CCalendarWnd.h"
@@ -121,7 +122,7 @@ void COrvantis2Dlg::Initialize()
         for (CAnimButton *button : m_Buttons)
             button->Preload();
 #ifdef KM_HAVE_CALENDAR
-        m_CalendarSkin->Preload();
+        m_CalendarArt->Preload();
 #endif
     }
     CMainCommands::InstallShortcuts(*this);
@@ -143,8 +144,8 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 void COrvantis2Dlg::CreateCalendar()
 {
 #ifdef KM_HAVE_CALENDAR
-    m_CalendarSkin = std::make_unique<CCalendarSkin>(m_App.HaveIconLibrary() ? &m_App.IconLibrary() : nullptr);
-    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarSkin.get(), this);
+    m_CalendarArt = std::make_unique<CCalendarLibraryArt>(m_App.IconLibrary());
+    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
     m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
@@ -319,8 +320,11 @@ void COrvantis2Dlg::ReleasePictures()
     if (m_Logo)
         m_Logo->Release();
 #ifdef KM_HAVE_CALENDAR
-    if (m_CalendarSkin)
-        m_CalendarSkin->Release();
+    if (m_CalendarArt) {
+        m_CalendarArt->Release();
+        // The icons' pictures too; drawing loads them again.
+        m_App.IconLibrary().Clear();
+    }
 #endif
 }
 

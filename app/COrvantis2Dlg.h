@@ -17,7 +17,7 @@
 
 class COrvantis2App;
 class CAnimButton;
-class CCalendarSkin;
+class CCalendarLibraryArt;
 class CCalendarWnd;
 class CLogoWnd;
 class CReminderList;
@@ -180,7 +180,7 @@ private:
     CCommandTable m_Commands;
     CReminderCheck m_Check;
     CCalendarWnd *m_Calendar = nullptr;
-    std::unique_ptr<CCalendarSkin> m_CalendarSkin;
+    std::unique_ptr<CCalendarLibraryArt> m_CalendarArt;
     CTextLabel *m_MonthDisplay = nullptr;
     CTextLabel *m_YearDisplay = nullptr;
     CTextLabel *m_TodayDisplay = nullptr;

@@ -3,7 +3,6 @@
 // dispatch, the due pass's host, files, and closing and hiding.
 #include "app/COrvantis2Dlg.h"
 
-#include "app/CCalendarSkin.h"
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/CMainCommands.h"

@@ -52,3 +52,10 @@ void CCalendarLibraryArt::Release()
     for (CCachedBitmap &background : m_backgrounds)
         background.Unload();
 }
+
+void CCalendarLibraryArt::Preload()
+{
+    for (CCachedBitmap &background : m_backgrounds)
+        if (!background.IsLoaded())
+            background.LoadBitmap(background.ResourceId(), CDisplayState::Instance().ActivePalette());
+}

@@ -26,6 +26,8 @@ public:
     // Gives up the background pictures (minimise, palette change); they
     // load again when next drawn.
     void Release();
+    // Loads the background pictures now, so that the first paint does not.
+    void Preload();
 
 private:
     CIconLibrary &m_library;

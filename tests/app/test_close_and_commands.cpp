@@ -8,6 +8,7 @@
 #include "app/CMainCommands.h"
 #include "app/CSharingCommands.h"
 #include "dialogs/CAnimButton.h"
+#include "media/CIconLibrary.h"
 #include "media/CSoundPlayer.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -317,4 +318,19 @@ TEST_F(AppFixture, ChoosingCloseMarksTheProgramEnding)
     const int played = m_sound.m_played.size();
     EXPECT_TRUE(dlg.close());
     EXPECT_EQ(m_sound.m_played.size(), played);
+}
+
+TEST_F(AppFixture, PicturesGivenUpWhileMinimisedComeBackWhenDrawn)
+{
+    CReminderList list;
+    Add(list, At(2024, 3, 12, 9), QStringLiteral("Icon on the calendar"));
+    WriteReminders(list);
+    COrvantis2Dlg &dlg = Window();
+    auto *calendar = dlg.findChild<QWidget *>(QStringLiteral("calendar"));
+    ASSERT_NE(calendar, nullptr);
+    const QImage before = calendar->grab().toImage();
+
+    dlg.ReleasePictures();
+    EXPECT_FALSE(m_app->IconLibrary().IsLoaded());
+    EXPECT_EQ(calendar->grab().toImage(), before) << "backgrounds and icons load again for the next paint";
 }
