@@ -57,16 +57,7 @@ import json,sys
 r=[x for x in json.load(sys.stdin)['reminders'] if x['message']=='Dentist'][0]
 del r['dateTime']; json.dump(r, open('$work/before.json','w'), sort_keys=True)"
 
-"$app" >"$work/app.log" 2>&1 &
-pid=$!
-main="$(find_window 'Kestrelmark Personal Reminder Software')" || fail "the main window did not open"
-sleep 1
-# Without a tray the program says so once; answer it.
-if box="$(find_window '^Kestrelmark$' 8)"; then
-    xdotool windowfocus "$box" key Return
-    sleep 0.5
-fi
-read -r mx my < <(origin "$main")
+e2e_start_main "$work/app.log" || fail "the main window did not open"
 cx=$((mx + 230)); cy=$((my + 101))
 month_display() { import -window root -crop "89x21+$((mx + 346))+$((my + 58))" "$work/month.png"; md5sum <"$work/month.png"; }
 

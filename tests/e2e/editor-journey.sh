@@ -28,16 +28,7 @@ wait_for() { # python expression over the list r of reminders
     return 1
 }
 
-"$app" >"$work/app.log" 2>&1 &
-pid=$!
-main="$(find_window 'Kestrelmark Personal Reminder Software')" || fail "the main window did not open"
-sleep 1
-# Without a tray the program says so once; answer it.
-if box="$(find_window '^Kestrelmark$' 8)"; then
-    xdotool windowfocus "$box" key Return
-    sleep 0.5
-fi
-read -r mx my < <(origin "$main")
+e2e_start_main "$work/app.log" || fail "the main window did not open"
 
 # The 20th of this month, its weekday's cell next week, and the 21st.
 first=$(date -u +%Y-%m-01)

@@ -61,3 +61,19 @@ e2e_home() { # folder
     chmod 700 "$XDG_RUNTIME_DIR"
     file="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark/Kestrelmark.km2"
 }
+
+# Starts the program of the build on the current person's folders and waits
+# for its main window, answering the one-time report of a missing tray.
+# Sets pid, main (the window) and mx my (its top-left corner).
+e2e_start_main() { # log file
+    "$app" >"$1" 2>&1 &
+    pid=$!
+    main="$(find_window 'Kestrelmark Personal Reminder Software')" || return 1
+    sleep 1
+    local box
+    if box="$(find_window '^Kestrelmark$' 8)"; then
+        xdotool windowfocus "$box" key Return
+        sleep 0.5
+    fi
+    read -r mx my < <(origin "$main")
+}
