@@ -10,6 +10,10 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick
     fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
     xdg-utils shared-mime-info desktop-file-utils poppler-utils
+    libical-dev qtkeychain-qt6-dev
+    dbus dbus-x11 openbox trayer dunst faketime remind
+    radicale python3-caldav python3-icalendar apache2-utils
+    gnome-keyring libsecret-tools ccache
 )
 missing=()
 for p in "${packages[@]}"; do
