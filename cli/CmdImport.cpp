@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "storage/CReminderFileLock.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
 #include "storage/CKmPaths.h"
@@ -58,6 +59,9 @@ public:
         const CReminderExchange::FileKind kind = CReminderExchange::KindOf(source);
         if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv)
             return UsageError(QStringLiteral("the file to import must end in .rpk or .csv"));
+        CReminderFileLock lock(path);
+        if (const int rc = CCliReminderIO::Lock(path, lock))
+            return rc;
         CReminderList list;
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::ReadList(path, list))
