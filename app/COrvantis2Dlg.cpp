@@ -22,6 +22,7 @@
 #include "model/CTrace.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
+#include "app/CReminderFileKeeper.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -81,6 +82,10 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
 
     m_Saver = new CSaveScheduler(this);
     m_Saver->SetSaveFunction([this] { SaveReminders(); });
+    m_FileKeeper = new CReminderFileKeeper(m_App.Store(), m_App.Reminders(), this);
+    // Not while a dialog or an alert holds positions in the list.
+    m_FileKeeper->SetMayChangeList([this] { return TimerActive(); });
+    connect(m_FileKeeper, &CReminderFileKeeper::listChanged, this, [this] { RefreshAll(); });
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
@@ -105,7 +110,7 @@ void COrvantis2Dlg::Initialize()
     m_LastSaveTime = m_App.Now();
     m_App.PrepareIconLibrary();
     LoadReminders();
-    {
+    if (m_FileKeeper->LoadedCompletely()) {
         CWeeklyBackup backup(m_App.Store(), m_App.Settings());
         backup.CheckWeeklyBackup(m_App.Reminders(), m_App.Now());
     }

@@ -21,6 +21,7 @@ class CCalendarLibraryArt;
 class CCalendarWnd;
 class CLogoWnd;
 class CReminderList;
+class CReminderFileKeeper;
 class CSaveScheduler;
 class CSkinListBox;
 class CSpinArrows;
@@ -96,6 +97,7 @@ public:
     void LoadReminders();
     bool SaveReminders();
     CSaveScheduler &Saver() { return *m_Saver; }
+    CReminderFileKeeper &FileKeeper() { return *m_FileKeeper; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -124,7 +126,7 @@ public:
     void HideWindow();
     // The program is ending (Close chosen, the session ends, a signal): the
     // window then closes without asking.
-    void SetEnding(bool ending) { m_Ending = ending; }
+    void SetEnding(bool ending);
     bool IsEnding() const { return m_Ending; }
     bool HasTray() const;
     // The tray icon was clicked (single) or double-clicked.
@@ -194,6 +196,7 @@ private:
     CSpinArrows *m_MonthSpin = nullptr;
     QTimer *m_CheckTimer = nullptr;
     CSaveScheduler *m_Saver = nullptr;
+    CReminderFileKeeper *m_FileKeeper = nullptr;
     CTrayIcon *m_Tray = nullptr;
     bool m_TrayMissingReported = false;
     CSkinBitmap m_Background;

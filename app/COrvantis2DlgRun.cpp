@@ -25,6 +25,7 @@
 #include "model/CTrace.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
+#include "app/CReminderFileKeeper.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -71,8 +72,10 @@ void COrvantis2Dlg::OnTimer()
     const long long today = CReminderList::DateOnly(now).DayNumber();
     if (m_TodayNumber != 0 && today != m_TodayNumber) {
         RefreshAll();
-        CWeeklyBackup backup(m_App.Store(), m_App.Settings());
-        backup.CheckWeeklyBackup(m_App.Reminders(), now);
+        if (m_FileKeeper->LoadedCompletely()) {
+            CWeeklyBackup backup(m_App.Store(), m_App.Settings());
+            backup.CheckWeeklyBackup(m_App.Reminders(), now);
+        }
     }
     m_TodayNumber = today;
     Trace(QStringLiteral("Reminder check timer at ") + now.Format() + QLatin1Char('\n'));
@@ -292,11 +295,17 @@ void COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 
 // --- files ------------------------------------------------------------------
 
-void COrvantis2Dlg::LoadReminders() { m_App.Store().LoadReminders(m_App.Reminders()); }
+void COrvantis2Dlg::LoadReminders() { m_FileKeeper->Load(); }
+
+void COrvantis2Dlg::SetEnding(bool ending)
+{
+    m_Ending = ending;
+    m_FileKeeper->SetEnding(ending);
+}
 
 bool COrvantis2Dlg::SaveReminders()
 {
-    const bool saved = m_App.Store().SaveReminders(m_App.Reminders()) == CReminderStore::Saved;
+    const bool saved = m_FileKeeper->Save();
     if (saved)
         m_Saver->Cancel();
     return saved;

@@ -5,6 +5,7 @@
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
+#include "storage/CReminderFileLock.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -55,6 +56,16 @@ int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &rem
     if (!file.commit())
         return CCliCommand::InputError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     return CCliCommand::kOk;
+}
+
+int CCliReminderIO::Lock(const QString &path, CReminderFileLock &lock)
+{
+    if (lock.Acquire(kLockTimeoutMs))
+        return CCliCommand::kOk;
+    return CCliCommand::InputError(
+        QStringLiteral("%1 is busy: %2; gave up after %3 seconds, nothing written")
+            .arg(path, lock.Error())
+            .arg(kLockTimeoutMs / 1000));
 }
 
 QJsonObject CCliReminderIO::DateJson(const COleDateTime &dt)
