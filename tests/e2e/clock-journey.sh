@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The real program under a wall clock that moves while it runs (libfaketime
+# reads the clock's offset from a file at every reading; the monotonic clock
+# is left alone, as it is when a user sets the clock):
+#  - the clock goes back an hour: a reminder due 40 s later comes in time;
+#  - the clock jumps three hours past a one-time and a weekly reminder: both
+#    come at once, each once;
+#  - the program is stopped over a weekly occurrence: the next day's start
+#    presents it once, and the start after that does not.
+#   tests/e2e/clock-journey.sh [BUILD_DIR]
+set -euo pipefail
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
+e2e_begin clock-journey "${1:-}"
+tmp="$(mktemp -d)"
+pid=""
+cleanup() {
+    [ -n "$pid" ] && stop "$pid"
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [ -f "$tmp/run.log" ] && tail -n 30 "$tmp/run.log"; exit 1; }
+
+lib="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1 || true)"
+[ -n "$lib" ] || { echo "clock-journey: libfaketime is not installed (package faketime)" >&2; exit 1; }
+real_app="$app"
+clockfile="$tmp/clock"
+# The program of the build, under the moving clock.
+app="$tmp/kestrelmark-faked"
+cat >"$app" <<WRAP
+#!/bin/sh
+export LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$clockfile" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+exec "$real_app" "\$@"
+WRAP
+chmod +x "$app"
+
+epoch() { date -u -d "$1" +%s; }
+iso() { date -u -d "@$1" +%Y-%m-%dT%H:%M:%S; }
+# Sets the program's wall clock to the given epoch second, from now on.
+set_clock() { echo "$(( $1 - $(date +%s) ))" | sed 's/^\([0-9]\)/+\1/' >"$clockfile"; }
+fake_now() { echo $(( $(date +%s) + $(sed 's/^+//' "$clockfile") )); }
+
+# Waits up to the given seconds for an alert; prints its window.
+wait_alert() { # seconds
+    local w
+    for _ in $(seq 1 $(( $1 * 4 ))); do
+        w="$(xdotool search --name "Kestrelmark Reminder" 2>/dev/null | head -n 1 || true)"
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        kill -0 "$pid" 2>/dev/null || fail "the program ended"
+        sleep 0.25
+    done
+    return 1
+}
+# OK on the alert, and waits for it to close.
+close_alert() { # window
+    sleep 0.5
+    xdotool mousemove --window "$1" 227 203 click 1
+    for _ in $(seq 1 20); do
+        xdotool search --name "Kestrelmark Reminder" >/dev/null 2>&1 || return 0
+        sleep 0.25
+    done
+    fail "the alert did not close"
+}
+shown() { # message: whether the file has it as shown
+    "$cli" dump "$file" | tr -d ' \n' | grep -q "\"message\":\"$1\",[^}]*\"shown\":true"
+}
+start() {
+    e2e_start_main "$tmp/run.log" || fail "no main window"
+}
+end() { stop "$pid"; pid=""; }
+export QT_LOGGING_RULES="kestrelmark.trace.debug=true"
+
+# --- 1. Set back an hour, across midnight -----------------------------------
+e2e_home "$tmp/back"
+due="$(epoch '2026-03-03 23:20:40')"   # a Tuesday, weekly from that day
+"$cli" add "$file" --at "$(iso "$due")" --recurrence weekly --message "Call back" --icon Gift >/dev/null
+set_clock $(( due + 3600 - 50 ))       # Wednesday: that Tuesday is over
+start
+sleep 8                                 # the first pass ran
+set_clock $(( due - 40 ))
+alert="$(wait_alert 90)" || fail "no alert after the clock went back"
+late=$(( $(fake_now) - due ))
+[ "$late" -le 41 ] || fail "presented $late s after its time"
+close_alert "$alert"
+grep -Eq "The clock moved by -3[56][0-9][0-9] s" "$tmp/run.log" || fail "the jump back was not noticed"
+end
+echo "clock set back an hour: presented $late s after its time"
+
+# --- 2. Forward three hours ---------------------------------------------------
+e2e_home "$tmp/forward"
+t0="$(epoch '2026-03-03 22:00:00')"
+"$cli" add "$file" --at 2026-03-03T23:00:00 --recurrence weekly --message "Lock the shed" --icon Gift >/dev/null
+"$cli" add "$file" --at 2026-03-04T00:30:00 --message "Take the pills" --icon Gift >/dev/null
+"$cli" add "$file" --at 2026-03-04T14:00:00 --message "Not yet" --icon Gift >/dev/null
+set_clock "$t0"
+start
+sleep 8
+wait_alert 1 >/dev/null && fail "an alert before the jump"
+set_clock $(( $(fake_now) + 3 * 3600 ))
+jumped=$(date +%s)
+first="$(wait_alert 10)" || fail "nothing presented after the jump forward"
+[ $(( $(date +%s) - jumped )) -le 8 ] || fail "the jump was not acted on at once"
+close_alert "$first"
+second="$(wait_alert 5)" || fail "only one of the two presented"
+close_alert "$second"
+wait_alert 40 >/dev/null && fail "a third alert"
+for _ in $(seq 1 40); do
+    shown "Locktheshed" && shown "Takethepills" && break
+    sleep 0.25
+done
+shown "Locktheshed" || fail "the weekly reminder is not marked shown"
+shown "Takethepills" || fail "the one-time reminder is not marked shown"
+shown "Notyet" && fail "a reminder of later that day was presented"
+grep -q "Missed while away: Lock the shed" "$tmp/run.log" || fail "the weekly occurrence was not the missed one"
+end
+echo "clock forward three hours: both presented once"
+
+# --- 3. Stopped over a weekly occurrence ---------------------------------------
+e2e_home "$tmp/away"
+"$cli" add "$file" --at 2026-01-06T10:00:00 --recurrence weekly --message "Put the bins out" --icon Gift >/dev/null
+set_clock "$(epoch '2026-03-02 12:00:00')"   # Monday
+start
+sleep 8
+wait_alert 1 >/dev/null && fail "an alert on Monday"
+end
+grep -rq "LastPassTime=2026-03-02T12:00" "$XDG_CONFIG_HOME" || fail "the last pass was not recorded"
+
+set_clock "$(epoch '2026-03-04 09:00:00')"   # Wednesday
+start
+alert="$(wait_alert 15)" || fail "Tuesday's occurrence was not presented on Wednesday"
+close_alert "$alert"
+grep -q "Missed while away: Put the bins out" "$tmp/run.log" || fail "not presented as missed"
+for _ in $(seq 1 40); do shown "Putthebinsout" && break; sleep 0.25; done
+shown "Putthebinsout" || fail "not marked shown"
+end
+
+set_clock "$(epoch '2026-03-04 10:00:00')"
+start
+wait_alert 15 >/dev/null && fail "presented again at the next start"
+end
+echo "stopped over an occurrence: presented once at the next start"
+echo "PASS"
