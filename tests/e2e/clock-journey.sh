@@ -6,15 +6,20 @@
 #  - the clock jumps three hours past a one-time and a weekly reminder: both
 #    come at once, each once;
 #  - the program is stopped over a weekly occurrence: the next day's start
-#    presents it once, and the start after that does not.
+#    presents it once, and the start after that does not;
+#  - the computer sleeps over a weekly occurrence: waking presents it.
 #   tests/e2e/clock-journey.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin clock-journey "${1:-}"
 tmp="$(mktemp -d)"
 pid=""
+bus=""
+login=""
 cleanup() {
     [ -n "$pid" ] && stop "$pid"
+    [ -n "$login" ] && kill "$login" 2>/dev/null
+    [ -n "$bus" ] && kill "$bus" 2>/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -151,4 +156,50 @@ start
 wait_alert 15 >/dev/null && fail "presented again at the next start"
 end
 echo "stopped over an occurrence: presented once at the next start"
+
+# --- 4. Asleep over midnight ---------------------------------------------------
+# A bus of our own stands in for the system bus, and a stand-in login
+# manager on it says when the computer sleeps and wakes.
+e2e_home "$tmp/asleep"
+"$cli" add "$file" --at 2026-03-03T23:30:00 --recurrence weekly --message "Lock the door" --icon Gift >/dev/null
+dbus-daemon --session --nofork --print-address=1 >"$tmp/bus" 2>/dev/null &
+bus=$!
+for _ in $(seq 1 20); do [ -s "$tmp/bus" ] && break; sleep 0.25; done
+export DBUS_SYSTEM_BUS_ADDRESS="$(head -n 1 "$tmp/bus")"
+/usr/bin/python3 - "$tmp" >"$tmp/login.log" 2>&1 <<'PY' &
+import os, sys, time
+import dbus
+tmp = sys.argv[1]
+bus = dbus.bus.BusConnection(os.environ["DBUS_SYSTEM_BUS_ADDRESS"])
+bus.request_name("org.freedesktop.login1")
+open(os.path.join(tmp, "login-ready"), "w").close()
+for state, trigger in ((True, "sleep"), (False, "wake")):
+    while not os.path.exists(os.path.join(tmp, trigger)):
+        time.sleep(0.1)
+    msg = dbus.lowlevel.SignalMessage("/org/freedesktop/login1", "org.freedesktop.login1.Manager", "PrepareForSleep")
+    msg.append(dbus.Boolean(state))
+    bus.send_message(msg)
+    bus.flush()
+time.sleep(1)
+PY
+login=$!
+for _ in $(seq 1 40); do [ -e "$tmp/login-ready" ] && break; sleep 0.25; done
+[ -e "$tmp/login-ready" ] || { cat "$tmp/login.log"; fail "no stand-in login manager"; }
+set_clock "$(epoch '2026-03-03 22:00:00')"
+start
+sleep 8
+touch "$tmp/sleep"
+sleep 1
+set_clock "$(epoch '2026-03-04 07:00:00')"
+touch "$tmp/wake"
+woke=$(date +%s)
+alert="$(wait_alert 10)" || fail "nothing presented on waking"
+close_alert "$alert"
+grep -q "Woken up." "$tmp/run.log" || fail "the wake-up was not heard"
+grep -q "Missed while away: Lock the door" "$tmp/run.log" || fail "not presented as missed"
+end
+kill "$login" "$bus" 2>/dev/null || true
+login=""
+bus=""
+echo "asleep over midnight: presented $(( $(date +%s) - woke )) s after waking"
 echo "PASS"
