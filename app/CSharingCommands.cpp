@@ -34,8 +34,9 @@
 #endif
 
 const QString CSharingCommands::kExportFilter =
-    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;All files (*)");
-const QString CSharingCommands::kImportFilter = QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv)");
+    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)");
+const QString CSharingCommands::kImportFilter =
+    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)");
 const QString CSharingCommands::kNoRemindersToPrintMessage =
     QStringLiteral("There are no reminders to print in this date range.");
 const QString CSharingCommands::kPrintErrorMessage = QStringLiteral("Sorry, an error occured.");
@@ -146,7 +147,9 @@ QString CSharingCommands::AskSavePath()
     dialog.selectFile(QStringLiteral("Untitled"));
     // A name typed without an extension takes the one of the chosen kind.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
-        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv") : QStringLiteral("rpk"));
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv"))   ? QStringLiteral("csv")
+                                    : filter.contains(QLatin1String("*.ics")) ? QStringLiteral("ics")
+                                                                              : QStringLiteral("rpk"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -348,6 +351,7 @@ void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
         switch (CReminderExchange::KindOf(path)) {
         case CReminderExchange::Pack:
         case CReminderExchange::CalendarCsv:
+        case CReminderExchange::ICalendar:
             Trace("Dropped Reminder Pack.\n");
             ImportPath(path);
             break;

@@ -7,6 +7,7 @@
 
 #include <QIODevice>
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -361,6 +362,10 @@ COleDateTime CArchive::ReadDate()
 {
     const qint32 status = ReadLong();
     const double value = ReadDouble();
+    // A status word outside the three known ones, or a day count outside
+    // the calendar, is an invalid date for the load-time repairs to handle.
+    if (status < COleDateTime::valid || status > COleDateTime::null || !COleDateTime::IsSupportedValue(value))
+        return COleDateTime(value, COleDateTime::invalid);
     return COleDateTime(value, static_cast<COleDateTime::DateTimeStatus>(status));
 }
 
@@ -368,6 +373,8 @@ COleDateTimeSpan CArchive::ReadSpan()
 {
     const qint32 status = ReadLong();
     const double value = ReadDouble();
+    if (status < COleDateTimeSpan::valid || status > COleDateTimeSpan::null || !std::isfinite(value))
+        return COleDateTimeSpan(value, COleDateTimeSpan::invalid);
     return COleDateTimeSpan(value, static_cast<COleDateTimeSpan::DateTimeSpanStatus>(status));
 }
 

@@ -9,12 +9,12 @@ class CReminderList;
 // The export and import operations behind "Export reminders...", "Import
 // reminders...", dropped files and shell open requests: the file kind goes
 // by the last four characters of the name in lower case (".rpk" a reminder
-// pack, ".csv" an Outlook calendar file). The messages for the user go
+// pack, ".csv" an Outlook calendar file, ".ics" an iCalendar file). The messages for the user go
 // through CMessageBox; the dialogs around these are the caller's.
 class CReminderExchange
 {
 public:
-    enum FileKind { Pack, CalendarCsv, IconFile, Other };
+    enum FileKind { Pack, CalendarCsv, ICalendar, IconFile, Other };
     static FileKind KindOf(const QString &path);
 
     // Writes the selection to path as a pack or a calendar file. Other
