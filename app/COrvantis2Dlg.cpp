@@ -2,10 +2,12 @@
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
+#include "app/CDuePasses.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
+#include "app/CSleepWatcher.h"
 #include "app/CSpinArrows.h"
 #include "app/CTimerPause.h"
 #include "app/CTrayIcon.h"
@@ -63,7 +65,8 @@ const ButtonSpec kButtons[] = {
 } // namespace
 
 COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
-    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this)
+    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this),
+      m_Passes(std::make_unique<CDuePasses>(m_Check, app.Settings()))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -108,6 +111,8 @@ void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
 void COrvantis2Dlg::Initialize()
 {
     m_LastSaveTime = m_App.Now();
+    m_Passes->Start(m_App.Clock().MonotonicMs());
+    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, this, &COrvantis2Dlg::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
     if (m_FileKeeper->LoadedCompletely()) {

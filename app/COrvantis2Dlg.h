@@ -19,6 +19,7 @@ class COrvantis2App;
 class CAnimButton;
 class CCalendarLibraryArt;
 class CCalendarWnd;
+class CDuePasses;
 class CLogoWnd;
 class CReminderList;
 class CReminderFileKeeper;
@@ -43,8 +44,7 @@ public:
     static constexpr int kClientWidth = 614;
     static constexpr int kClientHeight = 408;
     static constexpr int kTimerPeriodMs = 5000;
-    static constexpr double kCheckIntervalDays = 30.0 / 86400.0;
-    static constexpr double kSaveIntervalDays = 1.0 / 24.0;
+    static constexpr int kResumeDelayMs = 2000;
     static constexpr char kCaption[] = "Kestrelmark Personal Reminder Software";
     static constexpr int kBackground = 179;
 
@@ -118,6 +118,9 @@ public:
     // One tick of the reminder-check timer (also called by tests).
     void OnTimer();
     CReminderCheck &Check() { return m_Check; }
+    CDuePasses &Passes() { return *m_Passes; }
+    // The computer woke from sleep: a pass within seconds.
+    void OnResume();
     COleDateTime LastSaveTime() const { return m_LastSaveTime; }
 
     // The close box or Esc: save, then ask whether to minimise or close.
@@ -181,6 +184,7 @@ private:
     COrvantis2App &m_App;
     CCommandTable m_Commands;
     CReminderCheck m_Check;
+    std::unique_ptr<CDuePasses> m_Passes;
     CCalendarWnd *m_Calendar = nullptr;
     std::unique_ptr<CCalendarLibraryArt> m_CalendarArt;
     CTextLabel *m_MonthDisplay = nullptr;

@@ -5,6 +5,7 @@
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
+#include "app/CDuePasses.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
@@ -67,10 +68,15 @@ void COrvantis2Dlg::SetTimerPeriod(int milliseconds) { m_CheckTimer->setInterval
 void COrvantis2Dlg::OnTimer()
 {
     const COleDateTime now = m_App.Now();
+    const qint64 mono = m_App.Clock().MonotonicMs();
+    const CTickSchedule::Plan plan = m_Passes->Tick(now, mono);
+    if (plan.m_Jumped)
+        Trace(QStringLiteral("The clock moved by %1 s.\n").arg(plan.m_JumpMs / 1000));
     UpdateToday(now);
-    // A program that runs for days must not go on showing the old day.
+    // A program that runs for days must not go on showing the old day; a
+    // clock set back over midnight, or a night asleep, changes it too.
     const long long today = CReminderList::DateOnly(now).DayNumber();
-    if (m_TodayNumber != 0 && today != m_TodayNumber) {
+    if ((m_TodayNumber != 0 && today != m_TodayNumber) || plan.m_Jumped) {
         RefreshAll();
         if (m_FileKeeper->LoadedCompletely()) {
             CWeeklyBackup backup(m_App.Store(), m_App.Settings());
@@ -80,22 +86,34 @@ void COrvantis2Dlg::OnTimer()
     m_TodayNumber = today;
     Trace(QStringLiteral("Reminder check timer at ") + now.Format() + QLatin1Char('\n'));
 
-    if (now > m_Check.m_LastCheckTime + COleDateTimeSpan(kCheckIntervalDays)) {
+    if (plan.m_RunPass) {
         Trace("Actually checking reminders...\n");
         int presented = 0;
         {
             CTimerPause pause(*this);
-            presented = m_Check.CheckReminders(1, now);
+            presented = m_Passes->RunPass(1, now, mono);
         }
         // The shown flags reach the file at once, not at the hourly save.
         if (presented > 0)
             m_Saver->ScheduleSave();
     }
-    if (now > m_LastSaveTime + COleDateTimeSpan(kSaveIntervalDays)) {
+    if (plan.m_Save) {
         Trace("Saving reminders...");
         SaveReminders();
         m_LastSaveTime = now;
+        m_Passes->Saved(mono);
     }
+}
+
+void COrvantis2Dlg::OnResume()
+{
+    m_Passes->RequestPass();
+    // Within seconds, once the system has settled; not while a dialog of
+    // the program is open (its end restarts the timer, whose tick runs it).
+    QTimer::singleShot(kResumeDelayMs, this, [this] {
+        if (TimerActive())
+            OnTimer();
+    });
 }
 
 // --- refresh and the selected day ----------------------------------------
