@@ -46,7 +46,7 @@ def string(text):
 def date(value, status=0):
     return struct.pack("<id", status, value)
 
-out = bytearray(struct.pack("<I", 0) + string("KM 2.0 Reminders") + struct.pack("<I", count))
+records = []
 rem = []
 for i in range(count):
     kind = i % 4                      # 0 one-time, 1 annual, 2 monthly, 3 weekly
@@ -55,10 +55,10 @@ for i in range(count):
     notice = rng.randint(0, 7)
     message = "Reminder %d about item %d" % (i, rng.randint(1, 999))
     value = (day - epoch).days + (hour * 60 + minute) / 1440.0
-    out += b"\xff\xff\x02\x00\x09\x00CReminder" if i == 0 else b"\x01\x80"
-    out += date(value) + date(float(notice)) + struct.pack("<H", 0) + string(message)
-    out += struct.pack("<HBB", kind, 0, 0) + date(31790.0) + date(0.0) + b"\x00" + date(0.0)
-    out += string("") + string("Birthday") + b"\x00"
+    body = date(value) + date(float(notice)) + struct.pack("<H", 0) + string(message)
+    body += struct.pack("<HBB", kind, 0, 0) + date(31790.0) + date(0.0) + b"\x00" + date(0.0)
+    body += string("") + string("Birthday") + b"\x00"
+    records.append((value, body))
     at = "AT %02d:%02d +%d MSG %s" % (hour, minute, notice, message)
     mon = months[day.month - 1]
     if kind == 0:
@@ -69,6 +69,11 @@ for i in range(count):
         rem.append("REM %d %s" % (day.day, at))
     else:
         rem.append("REM %s FROM %s %s" % (days[day.weekday()], day.isoformat(), at))
+# In date order, as the program itself writes its file.
+records.sort(key=lambda r: r[0])
+out = bytearray(struct.pack("<I", 0) + string("KM 2.0 Reminders") + struct.pack("<I", count))
+for i, (_, body) in enumerate(records):
+    out += (b"\xff\xff\x02\x00\x09\x00CReminder" if i == 0 else b"\x01\x80") + body
 open(km2_path, "wb").write(out)
 open(rem_path, "w").write("\n".join(rem) + "\n")
 PY

@@ -112,10 +112,23 @@ void writeDate(CJsonStream &json, const char *key, const COleDateTime &dt)
     json.Value("days", dt.GetValue());
     COleDateTime::Parts p;
     if (dt.GetParts(p)) {
-        char iso[32];
-        std::snprintf(iso, sizeof iso, "%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day, p.hour, p.minute,
-                      p.second);
-        json.Value("iso", iso);
+        char iso[] = "0000-00-00T00:00:00";
+        const auto put = [&iso](int at, int digits, int value) {
+            for (int i = at + digits - 1; i >= at; --i, value /= 10)
+                iso[i] = static_cast<char>('0' + value % 10);
+        };
+        if (p.year >= 0 && p.year <= 9999) {
+            put(0, 4, p.year);
+            put(5, 2, p.month);
+            put(8, 2, p.day);
+            put(11, 2, p.hour);
+            put(14, 2, p.minute);
+            put(17, 2, p.second);
+            json.Value("iso", iso);
+        } else {
+            json.Value("iso", QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                                                p.minute, p.second));
+        }
     }
     json.Value("status", static_cast<int>(dt.GetStatus()));
     json.EndObject();

@@ -1,31 +1,40 @@
 #include "cli/CJsonStream.h"
 
-#include <QLocale>
+#include <QByteArray>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
-void CJsonStream::Indent()
+void CJsonStream::PutLong(const char *text, size_t n)
 {
-    m_buffer.append(m_depth * 4, ' ');
+    Flush();
+    if (std::fwrite(text, 1, n, m_out) != n)
+        m_failed = true;
 }
 
 void CJsonStream::Member(const char *key)
 {
     if (m_depth > 0) {
-        m_buffer.append(m_first ? "\n" : ",\n");
-        Indent();
+        const size_t indent = static_cast<size_t>(m_depth) * 4;
+        char *d = Reserve(indent + 2);
+        if (!m_first)
+            *d++ = ',';
+        *d++ = '\n';
+        std::memset(d, ' ', indent);
+        m_length = static_cast<size_t>(d + indent - m_buffer.get());
     }
     m_first = false;
     if (key) {
-        m_buffer.append('"');
-        m_buffer.append(key);
-        m_buffer.append("\": ");
+        Put('"');
+        Put(key, std::strlen(key));
+        Put("\": ", 3);
     }
 }
 
 void CJsonStream::Open(const char *key, char bracket)
 {
     Member(key);
-    m_buffer.append(bracket);
+    Put(bracket);
     ++m_depth;
     m_first = true;
 }
@@ -34,56 +43,60 @@ void CJsonStream::Close(char bracket)
 {
     --m_depth;
     if (!m_first) {
-        m_buffer.append('\n');
-        Indent();
+        Put('\n');
+        const size_t indent = static_cast<size_t>(m_depth) * 4;
+        std::memset(Reserve(indent), ' ', indent);
+        m_length += indent;
     }
-    m_buffer.append(bracket);
+    Put(bracket);
     m_first = false;
     if (m_depth == 0)
-        m_buffer.append('\n');
-    FlushIfFull();
+        Put('\n');
 }
 
 void CJsonStream::AppendString(const QString &text)
 {
     static const char kHex[] = "0123456789abcdef";
-    m_buffer.append('"');
+    Put('"');
     // Most text needs no escapes: ASCII goes across as it is.
     const QChar *chars = text.constData();
-    qsizetype plain = 0;
-    while (plain < text.size() && chars[plain].unicode() >= 0x20 && chars[plain].unicode() < 0x80
-           && chars[plain] != QLatin1Char('"') && chars[plain] != QLatin1Char('\\'))
+    const size_t n = static_cast<size_t>(text.size());
+    size_t plain = 0;
+    while (plain < n) {
+        const char16_t c = chars[plain].unicode();
+        if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+            break;
         ++plain;
-    if (plain == text.size()) {
-        const qsizetype at = m_buffer.size();
-        m_buffer.resize(at + plain);
-        char *d = m_buffer.data() + at;
-        for (qsizetype i = 0; i < plain; ++i)
+    }
+    if (plain == n && n <= kChunk) {
+        char *d = Reserve(n);
+        for (size_t i = 0; i < n; ++i)
             d[i] = static_cast<char>(chars[i].unicode());
-        m_buffer.append('"');
+        m_length += n;
+        Put('"');
         return;
     }
     const QByteArray utf8 = text.toUtf8();
     for (const char ch : utf8) {
         const unsigned char c = static_cast<unsigned char>(ch);
         switch (c) {
-        case '"': m_buffer.append("\\\""); break;
-        case '\\': m_buffer.append("\\\\"); break;
-        case '\b': m_buffer.append("\\b"); break;
-        case '\f': m_buffer.append("\\f"); break;
-        case '\n': m_buffer.append("\\n"); break;
-        case '\r': m_buffer.append("\\r"); break;
-        case '\t': m_buffer.append("\\t"); break;
+        case '"': Put("\\\"", 2); break;
+        case '\\': Put("\\\\", 2); break;
+        case '\b': Put("\\b", 2); break;
+        case '\f': Put("\\f", 2); break;
+        case '\n': Put("\\n", 2); break;
+        case '\r': Put("\\r", 2); break;
+        case '\t': Put("\\t", 2); break;
         default:
             if (c < 0x20) {
                 const char escape[] = { '\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15] };
-                m_buffer.append(escape, sizeof escape);
+                Put(escape, sizeof escape);
             } else {
-                m_buffer.append(ch);
+                Put(ch);
             }
         }
     }
-    m_buffer.append('"');
+    Put('"');
 }
 
 void CJsonStream::Value(const char *key, const QString &text)
@@ -95,40 +108,48 @@ void CJsonStream::Value(const char *key, const QString &text)
 void CJsonStream::Value(const char *key, const char *ascii)
 {
     Member(key);
-    m_buffer.append('"');
-    m_buffer.append(ascii);
-    m_buffer.append('"');
+    Put('"');
+    Put(ascii, std::strlen(ascii));
+    Put('"');
 }
 
 void CJsonStream::Value(const char *key, double number)
 {
     Member(key);
     // JSON has no infinities or NaN; a document writes them as null too.
-    if (std::isfinite(number))
-        m_buffer.append(QByteArray::number(number, 'g', QLocale::FloatingPointShortest));
-    else
-        m_buffer.append("null");
+    if (!std::isfinite(number)) {
+        Put("null", 4);
+        return;
+    }
+    // The shortest text that reads back as the same number.
+    char *d = Reserve(32);
+    const auto end = std::to_chars(d, d + 32, number).ptr;
+    m_length += static_cast<size_t>(end - d);
 }
 
 void CJsonStream::Value(const char *key, int number)
 {
     Member(key);
-    m_buffer.append(QByteArray::number(number));
+    char *d = Reserve(16);
+    const auto end = std::to_chars(d, d + 16, number).ptr;
+    m_length += static_cast<size_t>(end - d);
 }
 
 void CJsonStream::Value(const char *key, bool flag)
 {
     Member(key);
-    m_buffer.append(flag ? "true" : "false");
+    if (flag)
+        Put("true", 4);
+    else
+        Put("false", 5);
 }
 
 bool CJsonStream::Flush()
 {
-    if (!m_buffer.isEmpty()) {
-        if (std::fwrite(m_buffer.constData(), 1, static_cast<size_t>(m_buffer.size()), m_out)
-            != static_cast<size_t>(m_buffer.size()))
+    if (m_length > 0) {
+        if (std::fwrite(m_buffer.get(), 1, m_length, m_out) != m_length)
             m_failed = true;
-        m_buffer.resize(0); // keeps the room for the next chunk
+        m_length = 0;
     }
     if (std::fflush(m_out) != 0)
         m_failed = true;

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 // Writes indented JSON straight to a stream, in the layout QJsonDocument
 // gives (four spaces a level, keys as the caller orders them), without
@@ -10,7 +11,7 @@
 class CJsonStream
 {
 public:
-    explicit CJsonStream(FILE *out) : m_out(out) { m_buffer.reserve(kChunk + 4096); }
+    explicit CJsonStream(FILE *out) : m_out(out) {}
     ~CJsonStream() { Flush(); }
     CJsonStream(const CJsonStream &) = delete;
     CJsonStream &operator=(const CJsonStream &) = delete;
@@ -33,17 +34,30 @@ private:
     void Open(const char *key, char bracket);
     void Close(char bracket);
     void Member(const char *key);
-    void Indent();
     void AppendString(const QString &text);
-    void FlushIfFull()
+    // Room for n more bytes in the buffer, emptying it first if needed.
+    char *Reserve(size_t n)
     {
-        if (m_buffer.size() >= kChunk)
+        if (m_length + n > kChunk)
             Flush();
+        return m_buffer.get() + m_length;
     }
+    void Put(char c) { *Reserve(1) = c; ++m_length; }
+    void Put(const char *text, size_t n)
+    {
+        if (n > kChunk)
+            PutLong(text, n);
+        else {
+            std::memcpy(Reserve(n), text, n);
+            m_length += n;
+        }
+    }
+    void PutLong(const char *text, size_t n);
 
-    static constexpr qsizetype kChunk = 1 << 16;
+    static constexpr size_t kChunk = 1 << 16;
     FILE *m_out = nullptr;
-    QByteArray m_buffer;
+    std::unique_ptr<char[]> m_buffer { new char[kChunk] };
+    size_t m_length = 0;
     int m_depth = 0;
     bool m_first = true; // nothing yet at the current level
     bool m_failed = false;
