@@ -433,7 +433,7 @@ TEST_F(SharingCommands, DroppedICalendarFilesImportOrAreRefusedWithASorry)
     EXPECT_EQ(Messages(), QStringList({ QStringLiteral("Mine"), QStringLiteral("Picnic") }));
     ASSERT_EQ(m_messages.m_messages.size(), 2);
     EXPECT_TRUE(m_messages.m_messages[0].startsWith(QStringLiteral("iCalendar file successfully imported.")));
-    EXPECT_TRUE(m_messages.m_messages[0].contains(QStringLiteral("1 event(s) simplified")));
+    EXPECT_TRUE(m_messages.m_messages[0].contains(QStringLiteral("1 event simplified")));
     EXPECT_EQ(m_messages.m_icons[0], CMessageSink::Information);
     EXPECT_TRUE(m_messages.m_messages[1].startsWith(QStringLiteral("Sorry, the file ")));
     EXPECT_EQ(m_host->m_changes, 2);

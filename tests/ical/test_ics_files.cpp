@@ -248,7 +248,7 @@ TEST(IcsFiles, SecondImportAddsNothing)
     EXPECT_EQ(second.m_Duplicates, first.m_Added + first.m_Duplicates);
     const QString message = CIcsFile::Message(second, path);
     EXPECT_TRUE(message.startsWith(CIcsFile::kImportedMessage));
-    EXPECT_TRUE(message.contains(QLatin1String("0 reminder(s) added"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QLatin1String("0 reminders added"))) << message.toStdString();
     EXPECT_TRUE(message.contains(QLatin1String("(EXDATE)"))) << message.toStdString();
 }
 
