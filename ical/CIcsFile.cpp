@@ -8,6 +8,15 @@
 #include <QFile>
 #include <QSaveFile>
 
+namespace {
+
+QString count(int n, const char *one, const char *many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+} // namespace
+
 const QString CIcsFile::kImportedMessage = QStringLiteral("iCalendar file successfully imported.");
 
 bool CIcsFile::Write(const std::vector<CReminder> &reminders, const QString &path)
@@ -94,11 +103,13 @@ QString CIcsFile::Message(const ImportReport &report, const QString &path)
         break;
     }
     QString text = kImportedMessage;
-    text += QStringLiteral("\n\n%1 reminder(s) added, %2 already in the list.").arg(report.m_Added).arg(report.m_Duplicates);
+    text += QStringLiteral("\n\n") + count(report.m_Added, "reminder added", "reminders added") + QStringLiteral(", ")
+        + QString::number(report.m_Duplicates) + QStringLiteral(" already in the list.");
     if (report.m_Simplified)
-        text += QStringLiteral("\n%1 event(s) simplified.").arg(report.m_Simplified);
+        text += QLatin1Char('\n') + count(report.m_Simplified, "event simplified", "events simplified")
+            + QLatin1Char('.');
     if (report.m_LeftOut)
-        text += QStringLiteral("\n%1 event(s) left out.").arg(report.m_LeftOut);
+        text += QLatin1Char('\n') + count(report.m_LeftOut, "event left out", "events left out") + QLatin1Char('.');
     for (const QString &note : report.m_Notes)
         text += QStringLiteral("\n- ") + note;
     return text;
