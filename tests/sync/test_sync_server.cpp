@@ -225,9 +225,10 @@ END:VCALENDAR
     QStringList expected { QStringLiteral("Call mum@2026-12-15T08:00:00"), QStringLiteral("Stretch@2026-12-16T07:00:00") };
     EXPECT_EQ(Summary(m_a), expected);
     for (const QJsonValue &v : Reminders(m_a))
-        if (v.toObject().value(QStringLiteral("message")).toString() == QLatin1String("Call mum"))
+        if (v.toObject().value(QStringLiteral("message")).toString() == QLatin1String("Call mum")) {
             EXPECT_NEAR(v.toObject().value(QStringLiteral("advanceNotice")).toObject().value(QStringLiteral("days")).toDouble(),
                         30.0 / 1440, 1e-6);
+        }
 
     // Answering the simplified one here does not replace the phone's rule.
     ASSERT_EQ(cli({ QStringLiteral("due"), File(m_a), QStringLiteral("--at"), QStringLiteral("2026-12-16T07:00:30"),
@@ -266,8 +267,9 @@ TEST_F(TwoComputers, AServerStoppedHalfwayLosesNothing)
     sync.waitForFinished(60000);
     const int sentBeforeStop = static_cast<int>(m_server->EventFiles().size());
     EXPECT_EQ(Summary(m_a).size(), 120);
-    if (sentBeforeStop < 120)
+    if (sentBeforeStop < 120) {
         EXPECT_EQ(sync.exitCode(), 3) << sync.readAllStandardOutput().constData();
+    }
 
     // While the server is away: a clear failure, nothing changes here.
     const Result away = Sync(m_a);
