@@ -248,12 +248,15 @@ END:VCALENDAR
 TEST_F(TwoComputers, AServerStoppedHalfwayLosesNothing)
 {
     // Many reminders, so that the server goes away while they are sent.
-    std::vector<QString> messages;
     {
-        QStringList args { QStringLiteral("add"), File(m_a) };
-        for (int i = 0; i < 120; ++i)
-            Add(m_a, QStringLiteral("2027-01-%1T08:%2").arg(1 + i % 28, 2, 10, QLatin1Char('0')).arg(i % 60, 2, 10, QLatin1Char('0')),
-                QStringLiteral("Item %1").arg(i));
+        std::vector<CReminder> many(120);
+        for (int i = 0; i < 120; ++i) {
+            many[i].m_DateTime = COleDateTime(2027, 1, 1 + i % 28, 8, i % 60, 0);
+            many[i].m_Message = QStringLiteral("Item %1").arg(i);
+        }
+        QFile out(File(m_a));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        CReminderFileFormat::Write(out, many);
     }
     QProcess sync;
     sync.start(QStringLiteral(KM_CLI_PATH),
@@ -266,6 +269,7 @@ TEST_F(TwoComputers, AServerStoppedHalfwayLosesNothing)
     m_server->stop();
     sync.waitForFinished(60000);
     const int sentBeforeStop = static_cast<int>(m_server->EventFiles().size());
+    RecordProperty("sentBeforeStop", sentBeforeStop);
     EXPECT_EQ(Summary(m_a).size(), 120);
     if (sentBeforeStop < 120) {
         EXPECT_EQ(sync.exitCode(), 3) << sync.readAllStandardOutput().constData();
