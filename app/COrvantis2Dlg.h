@@ -22,6 +22,7 @@ class CCalendarWnd;
 class CLogoWnd;
 class CReminderList;
 class CSaveScheduler;
+class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
 class CTextLabel;
@@ -96,6 +97,8 @@ public:
     void LoadReminders();
     bool SaveReminders();
     CSaveScheduler &Saver() { return *m_Saver; }
+    // The calendar sync; null before Initialize.
+    CSyncController *Sync() const { return m_Sync; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -207,4 +210,5 @@ private:
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
     std::function<void(const CAlertRequest &)> m_AlertRunner;
+    CSyncController *m_Sync = nullptr;
 };
