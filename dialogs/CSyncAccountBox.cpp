@@ -22,7 +22,7 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("syncPassword"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_syncNow = new QPushButton(QStringLiteral("Sync now"), this);
+    m_syncNow = new QPushButton(QStringLiteral("S&ync now"), this);
     m_syncNow->setObjectName(QStringLiteral("syncNow"));
     m_syncNow->setAutoDefault(false);
     m_status = new QLabel(this);
@@ -33,12 +33,14 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     auto *form = new QFormLayout(this);
     form->setContentsMargins(8, 4, 8, 6);
     form->setVerticalSpacing(3);
-    form->addRow(QStringLiteral("Address:"), m_url);
-    form->addRow(QStringLiteral("User name:"), m_user);
+    form->addRow(QStringLiteral("&Address:"), m_url);
+    form->addRow(QStringLiteral("&User name:"), m_user);
     auto *row = new QHBoxLayout;
     row->addWidget(m_password, 1);
     row->addWidget(m_syncNow);
-    form->addRow(QStringLiteral("Password:"), row);
+    form->addRow(QStringLiteral("Pass&word:"), row);
+    if (auto *label = qobject_cast<QLabel *>(form->labelForField(row)))
+        label->setBuddy(m_password);
     form->addRow(m_status);
 
     if (m_hooks.m_Load)
