@@ -288,6 +288,39 @@ TEST_F(TwoComputers, AServerStoppedHalfwayLosesNothing)
     EXPECT_EQ(Summary(m_b), Summary(m_a));
 }
 
+TEST_F(TwoComputers, AnUploadThatMeetsANewerVersionRefetchesAndMerges)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
+    SyncOk(m_a);
+    SyncOk(m_b);
+    Edit(m_b, QStringLiteral("Tree"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 25, 18, 0, 0); });
+    SyncOk(m_b);
+    // A believes it has seen everything up to B's change (its token is the
+    // newest) but holds the old version: its upload meets 412.
+    const auto stateOf = [](const QTemporaryDir &home) { return home.filePath(QStringLiteral("KestrelmarkSync.json")); };
+    QFile bState(stateOf(m_b));
+    ASSERT_TRUE(bState.open(QIODevice::ReadOnly));
+    const QString newest = QJsonDocument::fromJson(bState.readAll()).object().value(QStringLiteral("syncToken")).toString();
+    ASSERT_FALSE(newest.isEmpty());
+    QFile aState(stateOf(m_a));
+    ASSERT_TRUE(aState.open(QIODevice::ReadOnly));
+    QJsonObject a = QJsonDocument::fromJson(aState.readAll()).object();
+    aState.close();
+    a.insert(QStringLiteral("syncToken"), newest);
+    ASSERT_TRUE(aState.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    aState.write(QJsonDocument(a).toJson());
+    aState.close();
+    Edit(m_a, QStringLiteral("Tree"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 23, 18, 0, 0); });
+
+    const Result r = Sync(m_a);
+    ASSERT_EQ(r.code, 0) << r.out.constData();
+    EXPECT_EQ(r.json()[QStringLiteral("conflicts")].toInt(), 1) << r.out.constData();
+    EXPECT_EQ(Summary(m_a), (QStringList { QStringLiteral("Tree@2026-12-23T18:00:00"), QStringLiteral("Tree@2026-12-25T18:00:00") }));
+    SyncOk(m_b);
+    EXPECT_EQ(Summary(m_b), Summary(m_a));
+    EXPECT_EQ(m_server->EventFiles().size(), 2);
+}
+
 TEST_F(TwoComputers, AWrongPasswordIsOneClearRefusalAndChangesNothing)
 {
     Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
