@@ -1,4 +1,5 @@
 #include "app/COrvantis2Dlg.h"
+#include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
@@ -145,6 +146,7 @@ void COrvantis2Dlg::Initialize()
     RebuildUpcomingList();
     m_Initialized = true;
     StartTimer();
+    m_Sync = new CSyncController(*this);
 }
 
 // --- controls --------------------------------------------------------------

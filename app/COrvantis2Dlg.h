@@ -24,6 +24,7 @@ class CLogoWnd;
 class CReminderList;
 class CReminderFileKeeper;
 class CSaveScheduler;
+class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
 class CTextLabel;
@@ -98,6 +99,8 @@ public:
     bool SaveReminders();
     CSaveScheduler &Saver() { return *m_Saver; }
     CReminderFileKeeper &FileKeeper() { return *m_FileKeeper; }
+    // The calendar sync; null before Initialize.
+    CSyncController *Sync() const { return m_Sync; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -214,4 +217,5 @@ private:
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
     std::function<void(const CAlertRequest &)> m_AlertRunner;
+    CSyncController *m_Sync = nullptr;
 };

@@ -2,6 +2,7 @@
 // refresh after changes, the selected day and its selectors, the command
 // dispatch, the due pass's host, files, and closing and hiding.
 #include "app/COrvantis2Dlg.h"
+#include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
@@ -324,8 +325,11 @@ void COrvantis2Dlg::SetEnding(bool ending)
 bool COrvantis2Dlg::SaveReminders()
 {
     const bool saved = m_FileKeeper->Save();
-    if (saved)
+    if (saved) {
         m_Saver->Cancel();
+        if (m_Sync)
+            m_Sync->listSaved();
+    }
     return saved;
 }
 
