@@ -31,13 +31,12 @@ public:
     void Saved(qint64 mono) { m_schedule.Saved(mono); }
     // The computer woke: the next tick runs a pass.
     void RequestPass() { m_schedule.RequestPass(); }
-    // The wall time of the last pass; invalid when none is known.
-    COleDateTime LastPass() const { return m_lastPass; }
 
 private:
     CReminderCheck &m_check;
     CMissedCheck m_missed;
     CSettingsStore &m_settings;
     CTickSchedule m_schedule;
+    // The wall time of the last pass; invalid when none is known.
     COleDateTime m_lastPass { 0.0, COleDateTime::invalid };
 };

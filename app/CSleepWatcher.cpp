@@ -13,18 +13,17 @@ CSleepWatcher::CSleepWatcher(QObject *parent) : QObject(parent)
         return;
     }
     // A bus signal is matched by name, so the slot is named by its signature.
-    m_listening = bus.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                              QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
-                              this, SLOT(onPrepareForSleep(bool)));
-    if (!m_listening)
+    const bool listening = bus.connect(QStringLiteral("org.freedesktop.login1"),
+                                       QStringLiteral("/org/freedesktop/login1"),
+                                       QStringLiteral("org.freedesktop.login1.Manager"),
+                                       QStringLiteral("PrepareForSleep"), this, SLOT(onPrepareForSleep(bool)));
+    if (!listening)
         Trace(QStringLiteral("CSleepWatcher: ") + bus.lastError().message() + QLatin1Char('\n'));
 }
 
 void CSleepWatcher::onPrepareForSleep(bool start)
 {
     Trace(start ? "Going to sleep.\n" : "Woken up.\n");
-    if (start)
-        emit sleeping();
-    else
+    if (!start)
         emit resumed();
 }
