@@ -128,7 +128,8 @@ void COrvantis2Dlg::SelectUpcomingDay()
     if (!m_UpcomingList)
         return;
     const int row = CUpcomingList::FindDay(m_Upcoming, SelectedDate());
-    if (row >= 0 && row != m_UpcomingList->currentRow()) {
+    if (row != m_UpcomingList->currentRow()) {
+        // A day without lines shows no line as selected, not the last one's.
         const QSignalBlocker block(m_UpcomingList);
         m_UpcomingList->setCurrentRow(row);
     }
