@@ -24,17 +24,13 @@
 #include <QSaveFile>
 #include <memory>
 
-#if __has_include("media/CIconLibrary.h")
 #include "media/CIconLibrary.h"
-#define KM_HAVE_ICON_LIBRARY 1
-#endif
 
 namespace {
 
 // The editor's view of the icon library, for the length of one command.
 std::unique_ptr<CLibraryEditorIcons> editorIcons(COrvantis2App &app)
 {
-#ifdef KM_HAVE_ICON_LIBRARY
     if (app.HaveIconLibrary()) {
         CIconLibrary &library = app.IconLibrary();
         // The editor imports from the data folder's icons/, never from
@@ -43,7 +39,6 @@ std::unique_ptr<CLibraryEditorIcons> editorIcons(COrvantis2App &app)
             library.SetIconsFolder(app.IconFolder());
         return std::make_unique<CLibraryEditorIcons>(&library);
     }
-#endif
     return std::make_unique<CLibraryEditorIcons>(nullptr);
 }
 
@@ -54,7 +49,9 @@ void InstallEditorCommands(COrvantis2Dlg &dlg)
     CCommandTable &table = dlg.Commands();
     COrvantis2Dlg *d = &dlg;
     table.Register(KmCommand::NewReminder, [d] { CEditorCommands::NewReminder(*d); });
-    table.Register(KmCommand::NewContext, [d] { CMainCommands::NewOnContextDay(*d); });
+    // A right click selects its day first, so "New..." of a context menu
+    // is for the selected day: the occurrence clicked, not a series' start.
+    table.Register(KmCommand::NewContext, [d] { CEditorCommands::NewReminder(*d); });
     table.Register(KmCommand::DayList, [d] { CEditorCommands::DayList(*d); });
     table.Register(KmCommand::EditContext, [d] { CEditorCommands::EditContextReminder(*d); });
     table.Register(KmCommand::Properties, [d] { CEditorCommands::EditContextReminder(*d); });
@@ -116,6 +113,11 @@ void CEditorCommands::DayList(COrvantis2Dlg &dlg)
     CEditRemindersDlg dayList(MakeContext(dlg, *icons), dlg.Window());
     dayList.m_ColumnTitle = CDayListRows::ColumnTitle(dlg.SelectedDate());
     dayList.exec();
+    // An edit in the day list may have moved a reminder's date or time.
+    if (!dlg.Reminders().IsSorted()) {
+        dlg.Reminders().Sort();
+        dlg.App().m_ContextReminderIndex = -1;
+    }
     dlg.RefreshAll();
 }
 
@@ -140,7 +142,10 @@ void CEditorCommands::EditContextReminder(COrvantis2Dlg &dlg)
         if (index >= list.GetSize())
             return;
         editor.StoreReminder(list[index], context.m_Icons->Generation());
-        list.RebuildIndexes();
+        // The date or time may have moved: the day queries need the list in
+        // order. Sorting moves indexes, so the context index goes.
+        list.Sort();
+        app.m_ContextReminderIndex = -1;
         dlg.NotifyListChanged();
         return;
     }

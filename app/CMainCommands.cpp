@@ -19,14 +19,8 @@
 #include <QShortcut>
 #include <QUrl>
 
-#if __has_include("app/CEditorCommands.h")
 #include "app/CEditorCommands.h"
-#define KM_HAVE_EDITOR_COMMANDS 1
-#endif
-#if __has_include("app/CSharingCommands.h")
 #include "app/CSharingCommands.h"
-#define KM_HAVE_SHARING_COMMANDS 1
-#endif
 
 namespace {
 bool DesktopOpen(const QUrl &url) { return QDesktopServices::openUrl(url); }
@@ -47,15 +41,8 @@ void CMainCommands::Install(COrvantis2Dlg &dlg)
     table.Register(KmCommand::GoToToday, [d] { d->GoToToday(); });
     table.Register(KmCommand::DeleteContext, [d] { DeleteContextReminder(*d); });
     table.Register(KmCommand::Recover, [d] { Recover(*d); });
-#ifdef KM_HAVE_EDITOR_COMMANDS
     InstallEditorCommands(dlg);
-#endif
-#ifdef KM_HAVE_SHARING_COMMANDS
     InstallSharingCommands(dlg);
-#endif
-    // New on the context reminder's day needs the new-reminder command.
-    if (!table.Contains(KmCommand::NewContext) && table.Contains(KmCommand::NewReminder))
-        table.Register(KmCommand::NewContext, [d] { NewOnContextDay(*d); });
 }
 
 void CMainCommands::InstallShortcuts(COrvantis2Dlg &dlg)
@@ -130,21 +117,6 @@ void CMainCommands::DeleteContextReminder(COrvantis2Dlg &dlg)
     // The index named a reminder that is gone.
     app.m_ContextReminderIndex = -1;
     dlg.NotifyListChanged();
-}
-
-void CMainCommands::NewOnContextDay(COrvantis2Dlg &dlg)
-{
-    COrvantis2App &app = dlg.App();
-    const int index = app.m_ContextReminderIndex;
-    CReminderList &list = dlg.Reminders();
-    if (index < 0 || index >= list.GetSize()) {
-        dlg.OnCommand(KmCommand::NewReminder);
-        return;
-    }
-    const COleDateTime saved = dlg.SelectedDate();
-    dlg.SetSelectedDate(CReminderList::DateOnly(list[index].m_DateTime));
-    dlg.OnCommand(KmCommand::NewReminder);
-    dlg.SetSelectedDate(saved);
 }
 
 void CMainCommands::Recover(COrvantis2Dlg &dlg)

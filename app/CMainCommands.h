@@ -21,10 +21,9 @@ public:
     static void Help(COrvantis2Dlg &dlg);
     static void ToggleSounds(COrvantis2Dlg &dlg);
     static void DeleteContextReminder(COrvantis2Dlg &dlg);
-    static void NewOnContextDay(COrvantis2Dlg &dlg);
     static void Recover(COrvantis2Dlg &dlg);
 
-    // How URLs are opened (the help, the web page); tests replace it.
+    // How URLs are opened (the manual); tests replace it.
     using UrlOpener = bool (*)(const QUrl &url);
     static void SetUrlOpener(UrlOpener opener);
     static bool OpenUrl(const QUrl &url);

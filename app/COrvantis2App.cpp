@@ -5,6 +5,9 @@
 #include "app/CSingleInstance.h"
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/CIconSource.h"
+#include "dialogs/COptionsForm.h"
+#include "graphics/CDisplayState.h"
+#include "media/CIconLibrary.h"
 #include "media/CIconNameMap.h"
 #include "media/CSoundPlayer.h"
 #include "model/CMessageSink.h"
@@ -20,19 +23,6 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdlib>
-
-#if __has_include("media/CIconLibrary.h")
-#include "media/CIconLibrary.h"
-#define KM_HAVE_ICON_LIBRARY 1
-#else
-// Until the icon library exists the application holds none.
-class CIconLibrary {};
-#endif
-
-#if __has_include("graphics/CDisplayState.h")
-#include "graphics/CDisplayState.h"
-#define KM_HAVE_DISPLAY_STATE 1
-#endif
 
 namespace {
 COrvantis2App *s_app = nullptr;
@@ -69,13 +59,7 @@ COrvantis2App::COrvantis2App()
     m_TextSizeFactor = CDialogUnits::TextSizeFactor();
     m_Settings = std::make_unique<CSettingsStore>();
     m_Store = std::make_unique<CReminderStore>();
-#ifdef KM_HAVE_ICON_LIBRARY
     m_IconLibrary = std::make_unique<CIconLibrary>();
-#else
-    // Without the library the built-in names still find their icons.
-    if (CIconNameMap::Instance().GetCount() == 0)
-        CIconNameMap::Instance().RegisterBuiltinNames();
-#endif
 }
 
 COrvantis2App::~COrvantis2App()
@@ -161,9 +145,7 @@ bool COrvantis2App::InitInstance(const QStringList &arguments)
     Trace(QStringLiteral("Options: Upcoming %1 days.\n").arg(m_UpcomingDays));
     Trace(QStringLiteral("Options: Sound file: '") + m_DefaultSound + QStringLiteral("'\n"));
 
-#ifdef KM_HAVE_DISPLAY_STATE
     CDisplayState::Instance().Settle(arguments);
-#endif
 
     // Keep the desktop's idea of the program current (a moved build).
     const CShellRegistration::Folders folders = CShellRegistration::UserFolders();
@@ -239,26 +221,21 @@ CIconLibrary &COrvantis2App::IconLibrary()
 
 void COrvantis2App::PrepareIconLibrary()
 {
-#ifdef KM_HAVE_ICON_LIBRARY
     m_IconLibrary->SetIconsFolder(IconFolder());
     if (COrvantis2Dlg *w = m_MainWindow) {
         // The window takes no input while icon files are read in.
         m_IconLibrary->SetWindowEnabler([w] { return w->isEnabled(); }, [w](bool on) { w->setEnabled(on); });
     }
     m_IconLibrary->Load();
-#endif
 }
 
 CIconSource COrvantis2App::IconSource()
 {
     CIconSource source;
-    source.m_lookup = [](const QString &name) { return CIconNameMap::Instance().Lookup(name); };
-#ifdef KM_HAVE_ICON_LIBRARY
     CIconLibrary *library = m_IconLibrary.get();
     source.m_lookup = [library](const QString &name) { return library->Lookup(name); };
     source.m_small = [library](int number) { return library->SmallImage(number); };
     source.m_large = [library](int number) { return library->LargeImage(number); };
-#endif
     return source;
 }
 
@@ -327,7 +304,10 @@ void COrvantis2App::WriteProfileString(const QString &section, const QString &ke
 
 void COrvantis2App::ReadSettings()
 {
-    m_UpcomingDays = m_Settings->UpcomingReminderDays();
+    // A hand-edited file may hold anything: only what the options dialog
+    // offers is taken (a huge count would build the list for minutes).
+    const int days = m_Settings->UpcomingReminderDays();
+    m_UpcomingDays = COptionsForm::DayChoices().contains(days) ? days : CSettingsStore::kDefaultUpcomingDays;
     m_DefaultSound = m_Settings->ReminderSoundFile();
 }
 

@@ -38,15 +38,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#if __has_include("calendar/CCalendarWnd.h")
 #include "calendar/CCalendarLibraryArt.h"
-#include "media/CIconLibrary.h"
-#include "calendar/CCalendarMenus.h"
-#include "calendar/CCalendarState.h"
 #include "calendar/CCalendarWnd.h"
-#include "calendar/CTipWnd.h"
-#define KM_HAVE_CALENDAR 1
-#endif
+#include "media/CIconLibrary.h"
 
 namespace {
 // The picture buttons: frames, release sequence, command.
@@ -93,7 +87,6 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
-    m_LocalSelectedDate = CReminderList::DateOnly(m_App.Now());
     m_App.SetMainWindow(this);
     InstallCommands();
 }
@@ -132,9 +125,7 @@ void COrvantis2Dlg::Initialize()
         CreateControls();
         for (CAnimButton *button : m_Buttons)
             button->Preload();
-#ifdef KM_HAVE_CALENDAR
         m_CalendarArt->Preload();
-#endif
     }
     CMainCommands::InstallShortcuts(*this);
     // Centred on the screen, never above or left of it.
@@ -155,7 +146,6 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 
 void COrvantis2Dlg::CreateCalendar()
 {
-#ifdef KM_HAVE_CALENDAR
     m_CalendarArt = std::make_unique<CCalendarLibraryArt>(m_App.IconLibrary());
     m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
@@ -185,7 +175,6 @@ void COrvantis2Dlg::CreateCalendar()
         UpdateDisplays();
     });
     AddHover(m_Calendar);
-#endif
 }
 
 void COrvantis2Dlg::CreateControls()
@@ -255,7 +244,8 @@ void COrvantis2Dlg::CreateControls()
     m_Logo->setObjectName(QStringLiteral("logo"));
     m_Logo->setGeometry(13, 13, 297, 53);
     m_Logo->SetBitmap(150, 0);
-    connect(m_Logo, &CLogoWnd::contextMenuRequested, this, [this](const QPoint &global) { ShowContextMenu(526, global); });
+    connect(m_Logo, &CLogoWnd::contextMenuRequested, this, &COrvantis2Dlg::ShowWindowMenu);
+    connect(m_Logo, &CLogoWnd::manualRequested, this, [this] { OnCommand(KmCommand::Help); });
     connect(m_Logo, &CLogoWnd::hovered, this, &COrvantis2Dlg::ResetHover);
     AddHover(m_Logo);
 
@@ -263,10 +253,10 @@ void COrvantis2Dlg::CreateControls()
     m_UpcomingList->setObjectName(QStringLiteral("upcomingList"));
     m_UpcomingList->setGeometry(14, 102, 195, 292);
     m_UpcomingList->SetBitmaps(&m_ListBitmaps);
-    connect(m_UpcomingList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            GoToLine(row);
-    });
+    // Only the user's pick moves the selected day: the list making its
+    // first line current as it gains the focus (window activation, a
+    // dialog closing) must leave the day where the user put it.
+    connect(m_UpcomingList, &CSkinListBox::linePicked, this, &COrvantis2Dlg::GoToLine);
     connect(m_UpcomingList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *item) {
         GoToLine(m_UpcomingList->row(item));
         OnCommand(KmCommand::DayList);
@@ -314,12 +304,10 @@ void COrvantis2Dlg::ResetHover(QWidget *except)
             button->HoverMove(QPoint(-1, -1));
             continue;
         }
-#ifdef KM_HAVE_CALENDAR
         if (w == m_Calendar) {
             QMouseEvent away(QEvent::MouseMove, QPointF(-1, -1), QPointF(-1, -1), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
             QCoreApplication::sendEvent(m_Calendar, &away);
         }
-#endif
     }
 }
 
@@ -331,13 +319,11 @@ void COrvantis2Dlg::ReleasePictures()
         button->FreeFrames();
     if (m_Logo)
         m_Logo->Release();
-#ifdef KM_HAVE_CALENDAR
     if (m_CalendarArt) {
         m_CalendarArt->Release();
         // The icons' pictures too; drawing loads them again.
         m_App.IconLibrary().Clear();
     }
-#endif
 }
 
 // --- events -----------------------------------------------------------------
@@ -392,6 +378,18 @@ void COrvantis2Dlg::mouseMoveEvent(QMouseEvent *event)
 {
     ResetHover(nullptr);
     QDialog::mouseMoveEvent(event);
+}
+
+void COrvantis2Dlg::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The bare background only: the calendar, the list and the logo answer
+    // their own right clicks.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        ShowWindowMenu(mapToGlobal(rect().center()));
+    } else if (!childAt(event->pos())) {
+        ShowWindowMenu(event->globalPos());
+    }
+    event->accept();
 }
 
 void COrvantis2Dlg::mouseDoubleClickEvent(QMouseEvent *event)

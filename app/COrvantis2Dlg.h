@@ -29,6 +29,7 @@ class CSkinListBox;
 class CSpinArrows;
 class CTextLabel;
 class CTrayIcon;
+class QMenu;
 class QTimer;
 
 // The program's visible window: the month calendar, the month and year
@@ -48,6 +49,8 @@ public:
     static constexpr int kResumeDelayMs = 2000;
     static constexpr char kCaption[] = "Kestrelmark Personal Reminder Software";
     static constexpr int kBackground = 179;
+    // Options/<this> is set once the missing tray has been reported.
+    static constexpr char kTrayReportedKey[] = "TrayMissingReported";
 
     explicit COrvantis2Dlg(COrvantis2App &app, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
@@ -139,8 +142,10 @@ public:
     void OnNotifyIcon(bool single);
     // Ctrl+Shift+right double-click: the hidden icon.
     void ToggleHiddenIcon();
-    // The general menu (526) or the reminder menu (525) at a screen point.
-    void ShowContextMenu(int menu, const QPoint &global);
+    // The window's own menu (the logo, the background) at a screen point:
+    // the calendar's general menu with no reminder as context and, where
+    // there is no tray, the tray menu's other entries and "Close".
+    QMenu *ShowWindowMenu(const QPoint &global);
     // Every canvas but except loses its hover highlight.
     void ResetHover(QWidget *except);
     // Gives up the window's pictures; they load again when next drawn.
@@ -168,6 +173,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -205,10 +211,8 @@ private:
     CSaveScheduler *m_Saver = nullptr;
     CReminderFileKeeper *m_FileKeeper = nullptr;
     CTrayIcon *m_Tray = nullptr;
-    bool m_TrayMissingReported = false;
     CSkinBitmap m_Background;
     CBitmapSet m_ListBitmaps;
-    COleDateTime m_LocalSelectedDate; // where the calendar is not built in
     COleDateTime m_LastSaveTime;
     QString m_TodayText;
     long long m_TodayNumber = 0;

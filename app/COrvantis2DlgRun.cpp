@@ -40,13 +40,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#if __has_include("calendar/CCalendarWnd.h")
 #include "calendar/CCalendarMenus.h"
 #include "calendar/CCalendarState.h"
 #include "calendar/CCalendarWnd.h"
-#include "calendar/CTipWnd.h"
-#define KM_HAVE_CALENDAR 1
-#endif
 
 // --- timer -----------------------------------------------------------------
 
@@ -121,27 +117,16 @@ void COrvantis2Dlg::OnResume()
 
 CReminderList &COrvantis2Dlg::Reminders() { return m_App.Reminders(); }
 
-COleDateTime COrvantis2Dlg::SelectedDate() const
-{
-#ifdef KM_HAVE_CALENDAR
-    return g_SelectedDate;
-#else
-    return m_LocalSelectedDate;
-#endif
-}
+COleDateTime COrvantis2Dlg::SelectedDate() const { return g_SelectedDate; }
 
 void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day)
 {
     const COleDateTime old = SelectedDate();
     const COleDateTime d = CReminderList::DateOnly(day);
-#ifdef KM_HAVE_CALENDAR
     SetSelectedDay(d);
-#endif
-    m_LocalSelectedDate = d;
     if (!m_Initialized && !m_MonthSpin)
         return;
     UpdateDisplays();
-#ifdef KM_HAVE_CALENDAR
     if (m_Calendar) {
         if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && g_DisplayedMonth == d.GetMonth()
             && g_DisplayedYear == d.GetYear()) {
@@ -151,9 +136,6 @@ void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day)
             RefreshCalendar();
         }
     }
-#else
-    Q_UNUSED(old);
-#endif
     SelectUpcomingDay();
 }
 
@@ -168,7 +150,8 @@ void COrvantis2Dlg::SelectUpcomingDay()
     if (!m_UpcomingList)
         return;
     const int row = CUpcomingList::FindDay(m_Upcoming, SelectedDate());
-    if (row >= 0 && row != m_UpcomingList->currentRow()) {
+    if (row != m_UpcomingList->currentRow()) {
+        // A day without lines shows no line as selected, not the last one's.
         const QSignalBlocker block(m_UpcomingList);
         m_UpcomingList->setCurrentRow(row);
     }
@@ -176,13 +159,11 @@ void COrvantis2Dlg::SelectUpcomingDay()
 
 void COrvantis2Dlg::RefreshCalendar()
 {
-#ifdef KM_HAVE_CALENDAR
     if (m_Calendar) {
         m_Calendar->Refresh();
         m_Calendar->FindSelectedCell();
         m_Calendar->update();
     }
-#endif
 }
 
 void COrvantis2Dlg::RefreshAll()
@@ -258,22 +239,37 @@ bool COrvantis2Dlg::OnCommand(int id)
     return m_Commands.Run(id);
 }
 
-void COrvantis2Dlg::ShowContextMenu(int menu, const QPoint &global)
+QMenu *COrvantis2Dlg::ShowWindowMenu(const QPoint &global)
 {
-#ifdef KM_HAVE_CALENDAR
-    QMenu *popup = CCalendarMenus::Create(menu, this);
+    // Nothing was right-clicked: no reminder's menu may linger as context.
+    m_App.m_ContextReminderIndex = -1;
+    QMenu *popup = CCalendarMenus::Create(CCalendarMenus::kGeneralMenu, this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
-    // Entries whose command is not part of this build are left out.
-    for (QAction *action : popup->actions()) {
-        if (!action->isSeparator())
-            action->setVisible(m_Commands.Contains(action->data().toInt()));
+    if (!HasTray()) {
+        // Without a tray its menu is out of reach: its other entries come
+        // here, so every command can be had with the mouse.
+        QList<int> present;
+        for (const QAction *action : popup->actions())
+            present << action->data().toInt();
+        bool separated = false;
+        for (const CTrayIcon::Entry &e : CTrayIcon::SystemMenuEntries()) {
+            if (e.m_Command == 0 || present.contains(e.m_Command))
+                continue;
+            if (!separated)
+                popup->addSeparator();
+            separated = true;
+            popup->addAction(QString::fromLatin1(e.m_Text))->setData(e.m_Command);
+        }
+        popup->addSeparator();
+        QAction *close = popup->addAction(QString::fromLatin1(CTrayIcon::kCloseText));
+        connect(close, &QAction::triggered, this, &COrvantis2Dlg::CloseRequest, Qt::QueuedConnection);
     }
-    connect(popup, &QMenu::triggered, this, [this](QAction *action) { OnCommand(action->data().toInt()); });
+    connect(popup, &QMenu::triggered, this, [this](QAction *action) {
+        if (const int id = action->data().toInt())
+            OnCommand(id);
+    });
     popup->popup(global);
-#else
-    Q_UNUSED(menu);
-    Q_UNUSED(global);
-#endif
+    return popup;
 }
 
 // --- the due pass's host ----------------------------------------------------
@@ -290,10 +286,8 @@ void COrvantis2Dlg::ShowAndRaise()
 
 void COrvantis2Dlg::HideTip()
 {
-#ifdef KM_HAVE_CALENDAR
     if (m_Calendar)
         m_Calendar->HideTip();
-#endif
 }
 
 void COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
@@ -386,11 +380,12 @@ void COrvantis2Dlg::AddTrayIcon()
         connect(m_Tray, &CTrayIcon::closeRequested, this, &COrvantis2Dlg::CloseRequest);
         connect(m_Tray, &CTrayIcon::clicked, this, &COrvantis2Dlg::OnNotifyIcon);
     }
-    if (!m_Tray->Add() && !m_TrayMissingReported) {
+    if (!m_Tray->Add() && m_App.GetProfileString(QStringLiteral("Options"), QLatin1String(kTrayReportedKey), QString()).isEmpty()) {
         // Without a notification area the window minimises to the task bar
-        // instead of hiding, so the user can always get back to it.
+        // instead of hiding, and its own menu carries the tray's commands.
+        // Told once, not at every start: many desktops never have a tray.
         // Told once the window stands, so start-up is not held up by it.
-        m_TrayMissingReported = true;
+        m_App.WriteProfileString(QStringLiteral("Options"), QLatin1String(kTrayReportedKey), QStringLiteral("1"));
         QTimer::singleShot(0, this, [] { CMessageBox::Show(QStringLiteral("TaskBarAddIcon failed.  Imagine that...")); });
     }
 }

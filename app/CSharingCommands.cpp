@@ -23,17 +23,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#if __has_include("app/COrvantis2Dlg.h")
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
-#define KM_HAVE_MAIN_WINDOW 1
-#endif
-#if __has_include("media/CIconLibrary.h")
 #include "media/CIconFile.h"
 #include "media/CIconLibrary.h"
-#define KM_HAVE_ICON_LIBRARY 1
-#endif
 
 const QString CSharingCommands::kExportFilter =
     QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)");
@@ -325,16 +319,12 @@ QByteArray fileHash(const QString &path)
 
 bool readableIcon(const QString &path)
 {
-#ifdef KM_HAVE_ICON_LIBRARY
     const std::unique_ptr<CIconResource> icon = ReadIconFromICOFile(path);
     if (!icon)
         return false;
     const int chosen = ChooseIconImage(*icon);
     CIconPicture picture;
     return chosen >= 0 && DecodeIconImage(icon->m_images[static_cast<size_t>(chosen)], &picture);
-#else
-    return QFileInfo(path).isFile();
-#endif
 }
 
 } // namespace
@@ -399,8 +389,6 @@ void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
 
 // --- the main window -------------------------------------------------------------------
 
-#ifdef KM_HAVE_MAIN_WINDOW
-
 namespace {
 
 class MainWindowHost : public CSharingCommands::Host
@@ -421,24 +409,20 @@ public:
     CIconSource Icons() override
     {
         CIconSource icons;
-#ifdef KM_HAVE_ICON_LIBRARY
         CIconLibrary *library = &m_dlg.App().IconLibrary();
         library->Load();
         icons.m_lookup = [library](const QString &name) { return library->Lookup(name); };
         icons.m_small = [library](int number) { return library->SmallImage(number); };
         icons.m_large = [library](int number) { return library->LargeImage(number); };
-#endif
         return icons;
     }
 
     void IconFilesArrived() override
     {
-#ifdef KM_HAVE_ICON_LIBRARY
         CIconLibrary &library = m_dlg.App().IconLibrary();
         if (library.IconsFolder().isEmpty())
             library.SetIconsFolder(m_dlg.App().IconFolder());
         library.ImportIcons();
-#endif
         m_dlg.RefreshAll();
     }
 
@@ -460,5 +444,3 @@ void InstallSharingCommands(COrvantis2Dlg &dlg)
     dlg.SetOpenPackHandler([commands](const QString &path) { commands->OpenPack(path); });
     dlg.SetDropHandler([commands](const QStringList &paths) { commands->HandleDroppedFiles(paths); });
 }
-
-#endif

@@ -7,6 +7,7 @@
 #include <QSystemTrayIcon>
 
 const char *const CTrayIcon::kTip = "Kestrelmark";
+const char *const CTrayIcon::kCloseText = "Close Kestrelmark";
 
 const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
 {
@@ -101,6 +102,6 @@ void CTrayIcon::RebuildMenu()
         connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
     }
     m_menu->addSeparator();
-    QAction *close = m_menu->addAction(QStringLiteral("Close Kestrelmark"));
+    QAction *close = m_menu->addAction(QString::fromLatin1(kCloseText));
     connect(close, &QAction::triggered, this, &CTrayIcon::closeRequested);
 }

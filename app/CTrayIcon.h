@@ -19,6 +19,7 @@ class CTrayIcon : public QObject
 public:
     static constexpr int kIconId = 66;
     static const char *const kTip;
+    static const char *const kCloseText;
 
     struct Entry
     {

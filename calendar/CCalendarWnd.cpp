@@ -233,6 +233,15 @@ void CCalendarWnd::rightButtonDown(const QPoint &p)
         return;
     const int k = HitTestCell(p);
     const int i = k < 0 ? -1 : HitTestIcon(p, k);
+    if (k >= 0) {
+        // The menu acts on the day clicked ("New..." on it), so that day is
+        // selected first, as a left click would.
+        g_SelectedDate = m_month.cells[k].date;
+        const int old = m_month.selectedCell;
+        SelectCell(k);
+        if (m_month.selectedCell != old)
+            emit daySelected();
+    }
     int menu = CCalendarMenus::kGeneralMenu;
     if (i < 0) {
         m_contextReminder = m_contextCell = m_contextIcon = -1;

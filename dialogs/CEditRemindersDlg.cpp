@@ -175,8 +175,9 @@ void CEditRemindersDlg::OnEdit()
     const bool accepted = editor.exec() == QDialog::Accepted && index < reminders->GetSize();
     if (accepted) {
         editor.StoreReminder(reminders->GetAt(index), m_context.m_Icons ? m_context.m_Icons->Generation() : 0);
-        // The kind may have changed: the day indexes must follow.
-        reminders->RebuildIndexes();
+        // The kind, the date or the time may have changed: the list goes
+        // back in order (the day queries rely on it) with its indexes.
+        reminders->Sort();
     }
     const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
     FillList();

@@ -6,12 +6,7 @@
 
 #include <QImage>
 
-#if __has_include("media/CIconLibrary.h")
 #include "media/CIconLibrary.h"
-#define KM_HAVE_ICON_LIBRARY 1
-#else
-class CIconLibrary;
-#endif
 
 QPixmap CLibraryEditorIcons::BuiltinPicture(int number, int set)
 {
@@ -65,7 +60,6 @@ QPixmap CLibraryEditorIcons::BuiltinPictureCached(int number, int set) const
     return *it;
 }
 
-#ifdef KM_HAVE_ICON_LIBRARY
 
 int CLibraryEditorIcons::Count() const
 {
@@ -121,15 +115,4 @@ QPixmap CLibraryEditorIcons::Picture(int number, int set) const
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 
-#else
-
-int CLibraryEditorIcons::Count() const { return BuiltinCount(); }
-QString CLibraryEditorIcons::Name(int number) const { return BuiltinName(number); }
-int CLibraryEditorIcons::Lookup(const QString &name) const { return BuiltinLookup(name); }
-bool CLibraryEditorIcons::Holds(const QString &name) const { return BuiltinHolds(name); }
-void CLibraryEditorIcons::ImportIcons() {}
-int CLibraryEditorIcons::Generation() const { return 1; }
-QPixmap CLibraryEditorIcons::Picture(int number, int set) const { return BuiltinPictureCached(number, set); }
-
-#endif
 

@@ -3,19 +3,8 @@
 #include "dialogs/CDialogUnits.h"
 #include "model/CTrace.h"
 
-#include <QDesktopServices>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
-
-const char *const CLogoWnd::kWebPage = "https://kestrelmark.quendrake.example/";
-
-namespace {
-bool DesktopBrowser(const QUrl &url) { return QDesktopServices::openUrl(url); }
-CLogoWnd::Browser s_browser = &DesktopBrowser;
-} // namespace
-
-void CLogoWnd::SetBrowser(Browser browser) { s_browser = browser ? browser : &DesktopBrowser; }
 
 CLogoWnd::CLogoWnd(QWidget *parent) : QWidget(parent)
 {
@@ -47,13 +36,10 @@ void CLogoWnd::paintEvent(QPaintEvent *)
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kestrelmark"));
 }
 
-void CLogoWnd::OpenWebPage()
+void CLogoWnd::OpenManual()
 {
     Trace("Launching browser...\n");
-    const QString url = QString::fromLatin1(kWebPage);
-    emit webPageRequested(url);
-    // A failing browser start is of no consequence.
-    s_browser(QUrl(url));
+    emit manualRequested();
 }
 
 void CLogoWnd::mousePressEvent(QMouseEvent *event)
@@ -66,7 +52,7 @@ void CLogoWnd::mousePressEvent(QMouseEvent *event)
 void CLogoWnd::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
-        OpenWebPage();
+        OpenManual();
     QWidget::mouseDoubleClickEvent(event);
 }
 

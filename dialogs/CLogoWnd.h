@@ -4,35 +4,27 @@
 
 #include <QWidget>
 
-class QUrl;
-
-// The logo of the main window: shows its picture, opens the program's web
-// page on a double-click and asks for the general menu on a right click.
+// The logo of the main window: shows its picture, asks for the program's
+// manual on a double-click and for the window's menu on a right click.
 class CLogoWnd : public QWidget
 {
     Q_OBJECT
 
 public:
-    static const char *const kWebPage;
-
     explicit CLogoWnd(QWidget *parent = nullptr);
 
     void SetBitmap(int resource, int value);
     void Release() { m_picture.Release(); }
     int Value() const { return m_value; }
 
-    // Opens the web page in the user's browser (the double-click).
-    void OpenWebPage();
-    // How the page is opened; tests put in their own. Null restores the
-    // desktop's browser.
-    using Browser = bool (*)(const QUrl &url);
-    static void SetBrowser(Browser browser);
+    // The double-click: asks for the manual (the window opens it).
+    void OpenManual();
 
 signals:
-    // Right click at a point of the screen: the main window shows menu 526.
+    // Right click at a point of the screen: the main window shows its menu.
     void contextMenuRequested(const QPoint &global);
     void hovered(QWidget *self);
-    void webPageRequested(const QString &url);
+    void manualRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -104,3 +104,20 @@ void CSkinListBox::mouseMoveEvent(QMouseEvent *event)
     emit hovered(this);
     QListWidget::mouseMoveEvent(event);
 }
+
+void CSkinListBox::mousePressEvent(QMouseEvent *event)
+{
+    QListWidget::mousePressEvent(event);
+    // A click on a line picks it, even the current one again.
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid())
+        emit linePicked(at.row());
+}
+
+void CSkinListBox::keyPressEvent(QKeyEvent *event)
+{
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() >= 0 && currentRow() != before)
+        emit linePicked(currentRow());
+}

@@ -33,10 +33,15 @@ public:
 
 signals:
     void hovered(QWidget *self);
+    // The user made row current with the mouse or the keyboard. Focus,
+    // rebuilds and programmatic changes do not count.
+    void linePicked(int row);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     friend class CSkinListDelegate;

@@ -184,9 +184,9 @@ TEST_F(AppFixture, SettingsReadAtStart)
     m_app->ReadSettings();
     EXPECT_EQ(m_app->m_UpcomingDays, 30);
     EXPECT_EQ(m_app->m_DefaultSound, QStringLiteral("chime.wav"));
-    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("7"));
+    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("5"));
     m_app->ReadSettings();
-    EXPECT_EQ(m_app->m_UpcomingDays, 7);
+    EXPECT_EQ(m_app->m_UpcomingDays, 5);
     EXPECT_EQ(m_app->SoundFolder(), m_dir.path() + QStringLiteral("/sounds"));
 }
 

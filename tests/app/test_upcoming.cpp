@@ -8,6 +8,8 @@
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
 
+#include <QTest>
+
 namespace {
 QStringList Texts(const std::vector<CUpcomingList::Line> &lines)
 {
@@ -132,11 +134,15 @@ TEST_F(AppFixture, ChoosingAnUpcomingLineSelectsItsDay)
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     ASSERT_EQ(dlg.UpcomingList()->count(), 2);
-    dlg.UpcomingList()->setCurrentRow(1);
+    CSkinListBox *box = dlg.UpcomingList();
+    const auto pick = [box](int row) {
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, box->visualItemRect(box->item(row)).center());
+    };
+    pick(1);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 4, 2));
     EXPECT_EQ(dlg.MonthSpin()->Pos(), 3);
     EXPECT_EQ(dlg.MonthDisplay()->DisplayText(), QStringLiteral("April"));
-    dlg.UpcomingList()->setCurrentRow(0);
+    pick(0);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 12));
     EXPECT_EQ(dlg.MonthDisplay()->DisplayText(), QStringLiteral("March"));
 }

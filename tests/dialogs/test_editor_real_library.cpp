@@ -11,7 +11,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#if __has_include("media/CIconLibrary.h")
 #include "media/CIconLibrary.h"
 
 namespace {
@@ -93,5 +92,3 @@ TEST(EditorRealLibrary, ABrokenIconFileIsRefusedWithAMessage)
     RealEditor::Click(*dlg, "ok");
     EXPECT_EQ(QStringLiteral("Flower"), dlg->m_IconName);
 }
-
-#endif
