@@ -178,7 +178,6 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
                            m_lastSuccess.isEmpty() ? QString() : QStringLiteral(" (last synced %1)").arg(m_lastSuccess)));
         break;
     }
-    emit syncFinished();
     if (m_again) {
         m_again = false;
         schedule(kChangeDelayMs);
