@@ -242,6 +242,9 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     if (icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY))
         out.m_Simplified |= CIcsRecurrence::RDate;
 
+    if (icalcomponent_get_first_property(item, ICAL_XLICERROR_PROPERTY))
+        out.m_Simplified |= CIcsRecurrence::Unreadable;
+
     const Alarm alarm = alarmOf(item, calendar, start);
     if (alarm.m_After)
         out.m_Simplified |= CIcsRecurrence::AlarmAfter;

@@ -39,6 +39,7 @@ QString CIcsRecurrence::Describe(Simplification one)
     case MoreRules: return QStringLiteral("only the first of its repeat rules was kept");
     case AlarmAfter: return QStringLiteral("an alarm after the start rings at the start");
     case UnknownZone: return QStringLiteral("an unknown time zone was read as local time");
+    case Unreadable: return QStringLiteral("properties that could not be read were ignored");
     case None: break;
     }
     return QString();

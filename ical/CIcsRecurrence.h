@@ -26,9 +26,10 @@ public:
         BadRule = 1u << 6,    // a rule that could not be read: one time
         MoreRules = 1u << 7,  // only the first RRULE followed
         AlarmAfter = 1u << 8, // an alarm after the start rings at the start
-        UnknownZone = 1u << 9 // an unknown TZID read as local time
+        UnknownZone = 1u << 9, // an unknown TZID read as local time
+        Unreadable = 1u << 10  // properties the library could not read
     };
-    static constexpr unsigned kCount = 10;
+    static constexpr unsigned kCount = 11;
     // How an event was simplified, for the user: "the repeat interval ...".
     static QString Describe(Simplification one);
     static QString DescribeAll(unsigned set);

@@ -17,6 +17,9 @@ namespace {
 
 void addX(icalcomponent *c, const char *name, const QByteArray &value)
 {
+    // An X property needs a value; an empty text is told by its absence.
+    if (value.isEmpty())
+        return;
     icalproperty *p = icalproperty_new_x(value.constData());
     icalproperty_set_x_name(p, name);
     icalcomponent_add_property(c, p);
@@ -66,7 +69,8 @@ icalcomponent *newAlarm(const CReminder &r, const QString &summary, bool acknowl
 {
     icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
     icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-    icalcomponent_add_property(alarm, icalproperty_new_description(summary.toUtf8().constData()));
+    const QString text = summary.isEmpty() ? QStringLiteral("Reminder") : summary;
+    icalcomponent_add_property(alarm, icalproperty_new_description(text.toUtf8().constData()));
     const long long minutes = CIcsFields::NoticeMinutes(r.m_AdvanceNotice);
     icaltriggertype trigger;
     trigger.time = icaltime_null_time();
@@ -114,8 +118,11 @@ icalcomponent *newEvent(const CReminder &r, const QString &uid, bool acknowledge
 
     const QString portable = CIcsFields::PortableMessage(r.m_Message);
     const QString summary = portable.section(QLatin1Char('\n'), 0, 0);
-    icalcomponent_add_property(ev, icalproperty_new_summary(summary.toUtf8().constData()));
-    icalcomponent_add_property(ev, icalproperty_new_description(portable.toUtf8().constData()));
+    // Empty texts are left out: an empty value is no value to a reader.
+    if (!summary.isEmpty())
+        icalcomponent_add_property(ev, icalproperty_new_summary(summary.toUtf8().constData()));
+    if (!portable.isEmpty())
+        icalcomponent_add_property(ev, icalproperty_new_description(portable.toUtf8().constData()));
     if (portable != r.m_Message)
         addX(ev, CIcsFields::kMessage, CIcsFields::EncodeText(r.m_Message));
     if (r.m_Private)
