@@ -9,7 +9,6 @@
 #include "storage/CSettingsStore.h"
 
 #include <QFile>
-#include <algorithm>
 
 const QString CSyncController::kSection = QStringLiteral("Sync");
 
@@ -136,17 +135,8 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
 {
     bool saved = true;
     if (outcome.LocalChanged()) {
-        // The list may have moved on while the sync ran: take out exactly
-        // the records the sync replaced and put in what it brought, so an
-        // edit made meanwhile stays (and goes up next time).
         std::vector<CReminder> list = m_dlg.Reminders().Reminders();
-        for (const CReminder &gone : outcome.m_Removed) {
-            const auto it = std::find_if(list.begin(), list.end(),
-                                         [&](const CReminder &r) { return CSyncState::SameRecord(r, gone); });
-            if (it != list.end())
-                list.erase(it);
-        }
-        list.insert(list.end(), outcome.m_Added.begin(), outcome.m_Added.end());
+        outcome.ApplyTo(list);
         m_dlg.Reminders().Assign(std::move(list));
         m_applying = true;
         m_dlg.RefreshAll();
@@ -178,7 +168,6 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
                            m_lastSuccess.isEmpty() ? QString() : QStringLiteral(" (last synced %1)").arg(m_lastSuccess)));
         break;
     }
-    emit syncFinished();
     if (m_again) {
         m_again = false;
         schedule(kChangeDelayMs);

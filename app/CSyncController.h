@@ -47,13 +47,11 @@ public:
     void syncNow();
     // The reminder file was saved.
     void listSaved();
-    bool running() const { return m_engine.running(); }
     QString statusText() const { return m_status; }
     QString statePath() const;
 
 signals:
     void statusChanged(const QString &text);
-    void syncFinished();
 
 private:
     void schedule(int delayMs);

@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "sync/CSyncEngine.h"
+#include "storage/CReminderFileLock.h"
 #include "sync/CSyncState.h"
 
 #include <QCoreApplication>
@@ -79,10 +80,20 @@ public:
             loop.exec();
 
         // The reminder file first: a state that ran ahead of it would read
-        // the missing reminders as deleted here.
-        if (outcome.LocalChanged() || !QFileInfo::exists(path))
-            if (const int rc = CCliReminderIO::Write(path, outcome.m_Local))
+        // the missing reminders as deleted here. The file is read again
+        // under its lock, as another writer may have changed it meanwhile.
+        if (outcome.LocalChanged() || !QFileInfo::exists(path)) {
+            CReminderFileLock lock(path);
+            if (const int rc = CCliReminderIO::Lock(path, lock))
                 return rc;
+            std::vector<CReminder> current;
+            if (QFileInfo::exists(path))
+                if (const int rc = CCliReminderIO::Read(path, current))
+                    return rc;
+            outcome.ApplyTo(current);
+            if (const int rc = CCliReminderIO::Write(path, current))
+                return rc;
+        }
         if (!outcome.m_State.save(statePath, error))
             return InputError(error);
         PrintJson(outcome.ToJson());

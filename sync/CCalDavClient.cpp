@@ -39,13 +39,7 @@ void CCalDavClient::setCredentials(const QString &user, const QString &password)
 void CCalDavClient::send(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,
                          Callback done)
 {
-    ++m_pending;
-    start(method, url, body, headers,
-          [this, done = std::move(done)](const CDavReply &r) {
-              --m_pending;
-              done(r);
-          },
-          0);
+    start(method, url, body, headers, std::move(done), 0);
 }
 
 void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,

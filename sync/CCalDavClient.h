@@ -57,9 +57,6 @@ public:
     void remove(const QUrl &url, const QByteArray &etag, Callback done);
     void mkcalendar(const QUrl &url, Callback done);
 
-    // Requests still running.
-    int pending() const { return m_pending; }
-
 private:
     void start(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,
                Callback done, int redirects);
@@ -68,5 +65,4 @@ private:
     QByteArray m_authorization;
     qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
     int m_timeoutMs = kDefaultTimeoutMs;
-    int m_pending = 0;
 };

@@ -40,6 +40,17 @@ QJsonObject CSyncEngine::Outcome::ToJson() const
     return o;
 }
 
+void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
+{
+    for (const CReminder &gone : m_Removed) {
+        const auto it = std::find_if(list.begin(), list.end(),
+                                     [&](const CReminder &r) { return CSyncState::SameRecord(r, gone); });
+        if (it != list.end())
+            list.erase(it);
+    }
+    list.insert(list.end(), m_Added.begin(), m_Added.end());
+}
+
 CSyncEngine::CSyncEngine(QObject *parent)
     : QObject(parent)
 {

@@ -38,6 +38,11 @@ public:
         QStringList m_Simplified, m_Skipped;
 
         bool LocalChanged() const { return !m_Removed.empty() || !m_Added.empty(); }
+        // Brings a list that may have moved on since the sync started up to
+        // date: takes out exactly the records the sync replaced and puts in
+        // what it brought, so an edit made meanwhile stays (and goes up
+        // next time).
+        void ApplyTo(std::vector<CReminder> &list) const;
         QJsonObject ToJson() const;
     };
 

@@ -41,7 +41,7 @@ filesystem_folder = $work/storage
 [rights]
 type = owner_only
 [logging]
-level = warning
+level = info
 CONF
 radicale --config "$work/radicale.conf" >"$work/radicale.log" 2>&1 &
 server=$!
@@ -53,7 +53,7 @@ e2e_start_main "$work/app.log" || fail "the main window did not open"
 
 step "no account: the program asks nothing of the network"
 sleep 3
-[ -z "$(find "$work/storage" -name '*.ics' 2>/dev/null)" ] || fail "events on the server before any account"
+grep -q "using 'Kestrelmark'" "$work/radicale.log" && fail "the program reached the server before any account was entered"
 
 step "enter the account under Options"
 xdotool windowfocus "$main"; xdotool key ctrl+o
@@ -88,6 +88,7 @@ for _ in $(seq 1 60); do
     sleep 0.5
 done
 [ -n "$found" ] || { cat "$work/app.log" >&2; fail "the reminder did not reach the server"; }
+grep -q "using 'Kestrelmark'" "$work/radicale.log" || fail "the server's log does not show the program"
 
 step "the status line says when it last synced"
 xdotool windowfocus "$main"; xdotool key ctrl+o
