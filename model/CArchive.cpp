@@ -292,14 +292,8 @@ void CArchive::FillBuffer()
     m_bufLen = n;
 }
 
-void CArchive::Read(char *data, qint64 size)
+void CArchive::ReadAcrossBuffer(char *data, qint64 size)
 {
-    // Nearly every value lies whole in the buffer.
-    if (size <= m_bufLen - m_bufPos && m_mode == load) {
-        std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(size));
-        m_bufPos += size;
-        return;
-    }
     if (m_mode != load)
         throw CArchiveException(CArchiveException::writeOnly);
     while (size > 0) {
