@@ -40,7 +40,15 @@ public:
     void WriteString(const QString &text);
     void WriteDate(const COleDateTime &dt);
     void WriteSpan(const COleDateTimeSpan &span);
-    void Write(const char *data, qint64 size);
+    void Write(const char *data, qint64 size)
+    {
+        if (size < m_buffer.size() - m_bufLen && m_mode == store) {
+            std::memcpy(m_buffer.data() + m_bufLen, data, static_cast<size_t>(size));
+            m_bufLen += size;
+            return;
+        }
+        WriteAcrossBuffer(data, size);
+    }
     void WriteObject(const CObject *object);
 
     quint8 ReadByte();
@@ -89,6 +97,7 @@ private:
     quint64 ReadLengthPrefix(bool &wideMarker);
     void FillBuffer();
     void ReadAcrossBuffer(char *data, qint64 size);
+    void WriteAcrossBuffer(const char *data, qint64 size);
     // The tag and class record of the next object: its class (null for
     // the null tag) and the schema recorded for that class.
     const CRuntimeClass *ReadObjectClass(const CRuntimeClass *expected, unsigned &schema);
