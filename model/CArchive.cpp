@@ -95,7 +95,7 @@ CArchive::~CArchive() = default;
 
 // ---- storing ----
 
-void CArchive::Write(const char *data, qint64 size)
+void CArchive::WriteAcrossBuffer(const char *data, qint64 size)
 {
     if (m_mode != store)
         throw CArchiveException(CArchiveException::readOnly);
@@ -183,22 +183,18 @@ void CArchive::WriteString(const QString &text)
     }
     // Latin-1 text, the common case, is the same bytes in code page 1252
     // outside 0x80 to 0x9F: narrowed straight into the buffer.
-    const QChar *chars = text.constData();
+    const char16_t *chars = reinterpret_cast<const char16_t *>(text.utf16());
     const qsizetype n = text.size();
-    bool latin1 = true;
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = chars[i].unicode();
-        if (c > 0xFF || (c >= 0x80 && c < 0xA0)) {
-            latin1 = false;
-            break;
-        }
-    }
-    if (latin1) {
+    // Branch-free, so the compiler checks many characters at a time.
+    unsigned outside = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        outside |= (chars[i] > 0xFF) | (static_cast<char16_t>(chars[i] - 0x80) < 0x20);
+    if (!outside) {
         WriteLengthPrefix(static_cast<quint64>(n));
         if (m_mode == store && n <= m_buffer.size() - m_bufLen) {
             char *d = m_buffer.data() + m_bufLen;
             for (qsizetype i = 0; i < n; ++i)
-                d[i] = static_cast<char>(chars[i].unicode());
+                d[i] = static_cast<char>(chars[i]);
             m_bufLen += n;
             if (m_bufLen == m_buffer.size())
                 Flush();
@@ -293,14 +289,8 @@ void CArchive::FillBuffer()
     m_bufLen = n;
 }
 
-void CArchive::Read(char *data, qint64 size)
+void CArchive::ReadAcrossBuffer(char *data, qint64 size)
 {
-    // Nearly every value lies whole in the buffer.
-    if (size <= m_bufLen - m_bufPos && m_mode == load) {
-        std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(size));
-        m_bufPos += size;
-        return;
-    }
     if (m_mode != load)
         throw CArchiveException(CArchiveException::writeOnly);
     while (size > 0) {

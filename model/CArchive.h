@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -39,7 +40,15 @@ public:
     void WriteString(const QString &text);
     void WriteDate(const COleDateTime &dt);
     void WriteSpan(const COleDateTimeSpan &span);
-    void Write(const char *data, qint64 size);
+    void Write(const char *data, qint64 size)
+    {
+        if (size < m_buffer.size() - m_bufLen && m_mode == store) {
+            std::memcpy(m_buffer.data() + m_bufLen, data, static_cast<size_t>(size));
+            m_bufLen += size;
+            return;
+        }
+        WriteAcrossBuffer(data, size);
+    }
     void WriteObject(const CObject *object);
 
     quint8 ReadByte();
@@ -50,7 +59,16 @@ public:
     QString ReadString();
     COleDateTime ReadDate();
     COleDateTimeSpan ReadSpan();
-    void Read(char *data, qint64 size);
+    void Read(char *data, qint64 size)
+    {
+        // Nearly every value lies whole in the buffer.
+        if (size <= m_bufLen - m_bufPos && m_mode == load) {
+            std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(size));
+            m_bufPos += size;
+            return;
+        }
+        ReadAcrossBuffer(data, size);
+    }
     // Reads size bytes; never allocates more than the stream can still hold.
     QByteArray ReadBytes(qint64 size);
     // Null for the null tag; otherwise an object of expected (or derived).
@@ -78,6 +96,8 @@ private:
     void WriteLengthPrefix(quint64 length);
     quint64 ReadLengthPrefix(bool &wideMarker);
     void FillBuffer();
+    void ReadAcrossBuffer(char *data, qint64 size);
+    void WriteAcrossBuffer(const char *data, qint64 size);
     // The tag and class record of the next object: its class (null for
     // the null tag) and the schema recorded for that class.
     const CRuntimeClass *ReadObjectClass(const CRuntimeClass *expected, unsigned &schema);
