@@ -5,6 +5,7 @@
 #include "app/CSingleInstance.h"
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/CIconSource.h"
+#include "dialogs/CProgressWnd.h"
 #include "media/CIconNameMap.h"
 #include "media/CSoundPlayer.h"
 #include "model/CMessageSink.h"
@@ -149,7 +150,11 @@ bool COrvantis2App::InitInstance(const QStringList &arguments)
 
 #ifdef KM_HAVE_DISPLAY_STATE
     CDisplayState::Instance().Settle(arguments);
+    // Used only on a palette display: the pictures converted there.
+    CDisplayState::Instance().SetCacheFolder(CKmPaths::BitmapCacheFolder());
 #endif
+    // The picture code and the icon import show their please-wait windows.
+    CProgressWnd::InstallFactory();
 
     // Keep the desktop's idea of the program current (a moved build).
     const CShellRegistration::Folders folders = CShellRegistration::UserFolders();

@@ -4,6 +4,7 @@
 #include "app/CUpcomingList.h"
 #include "dialogs/CBitmapSet.h"
 #include "dialogs/CSkinBitmap.h"
+#include "graphics/CPaletteMessages.h"
 #include "model/CDueHost.h"
 #include "model/COleDateTime.h"
 #include "model/CReminderCheck.h"
@@ -135,8 +136,13 @@ public:
     void ShowContextMenu(int menu, const QPoint &global);
     // Every canvas but except loses its hover highlight.
     void ResetHover(QWidget *except);
-    // Gives up the window's pictures; they load again when next drawn.
+    // Gives up the window's pictures; they load again before the window is
+    // next shown.
     void ReleasePictures();
+    // Loads every picture the window and its controls paint, so that no
+    // paint handler has to load (on a palette display, convert) one.
+    void PreloadPictures();
+    CPaletteMessages &PaletteMessages() { return m_PaletteMessages; }
 
     // The controls, for tests.
     CSkinListBox *UpcomingList() const { return m_UpcomingList; }
@@ -157,6 +163,7 @@ protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -196,6 +203,7 @@ private:
     CSaveScheduler *m_Saver = nullptr;
     CTrayIcon *m_Tray = nullptr;
     bool m_TrayMissingReported = false;
+    CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;
     CBitmapSet m_ListBitmaps;
     COleDateTime m_LocalSelectedDate; // where the calendar is not built in
