@@ -5,6 +5,7 @@
 namespace KmCommand {
 constexpr int About = 16;
 constexpr int Print = 32;
+constexpr int PrintPreview = 33;
 constexpr int DeleteRange = 48;
 constexpr int Recover = 64;
 constexpr int Help = 80;

@@ -54,6 +54,7 @@ void CMainCommands::InstallShortcuts(COrvantis2Dlg &dlg)
     };
     const Key keys[] = {
         { QKeySequence(Qt::CTRL | Qt::Key_P), KmCommand::Print },
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), KmCommand::PrintPreview },
         { QKeySequence(Qt::CTRL | Qt::Key_D), KmCommand::DeleteRange },
         { QKeySequence(Qt::CTRL | Qt::Key_R), KmCommand::Recover },
         { QKeySequence(Qt::CTRL | Qt::Key_E), KmCommand::Export },

@@ -6,6 +6,7 @@
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/CIconSource.h"
 #include "dialogs/COptionsForm.h"
+#include "dialogs/CProgressWnd.h"
 #include "graphics/CDisplayState.h"
 #include "media/CIconLibrary.h"
 #include "media/CIconNameMap.h"
@@ -146,6 +147,10 @@ bool COrvantis2App::InitInstance(const QStringList &arguments)
     Trace(QStringLiteral("Options: Sound file: '") + m_DefaultSound + QStringLiteral("'\n"));
 
     CDisplayState::Instance().Settle(arguments);
+    // Used only on a palette display: the pictures converted there.
+    CDisplayState::Instance().SetCacheFolder(CKmPaths::BitmapCacheFolder());
+    // The picture code and the icon import show their please-wait windows.
+    CProgressWnd::InstallFactory();
 
     // Keep the desktop's idea of the program current (a moved build).
     const CShellRegistration::Folders folders = CShellRegistration::UserFolders();

@@ -87,6 +87,13 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
+    // Qt has no palette devices: realising the program palette again is a
+    // repaint of every window that draws pictures, this one last.
+    m_PaletteMessages.SetRepaintHook([this] {
+        for (QWidget *child : findChildren<QWidget *>())
+            child->update();
+        repaint();
+    });
     m_App.SetMainWindow(this);
     InstallCommands();
 }
@@ -113,20 +120,15 @@ void COrvantis2Dlg::Initialize()
         CWeeklyBackup backup(m_App.Store(), m_App.Settings());
         backup.CheckWeeklyBackup(m_App.Reminders(), m_App.Now());
     }
+    SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
+    CreateControls();
     {
-        // On a palette display the pictures are converted first, behind a
-        // please-wait window; elsewhere this shows nothing.
+        // On a palette display the pictures are converted now, behind a
+        // please-wait window, and never while a window paints.
         CConversionProgress progress;
-        m_Background.Pixmap();
-        m_ListBitmaps[0].Pixmap();
-        m_ListBitmaps[1].Pixmap();
-        AddTrayIcon();
-        SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
-        CreateControls();
-        for (CAnimButton *button : m_Buttons)
-            button->Preload();
-        m_CalendarArt->Preload();
+        PreloadPictures();
     }
+    AddTrayIcon();
     CMainCommands::InstallShortcuts(*this);
     // Centred on the screen, never above or left of it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -311,6 +313,21 @@ void COrvantis2Dlg::ResetHover(QWidget *except)
     }
 }
 
+void COrvantis2Dlg::PreloadPictures()
+{
+    m_Background.Pixmap();
+    m_ListBitmaps[0].Pixmap();
+    m_ListBitmaps[1].Pixmap();
+    for (CAnimButton *button : m_Buttons)
+        button->Preload();
+    if (m_Logo)
+        m_Logo->Preload();
+    if (m_CalendarArt) {
+        m_App.IconLibrary().Load();
+        m_CalendarArt->Preload();
+    }
+}
+
 void COrvantis2Dlg::ReleasePictures()
 {
     m_Background.Release();
@@ -340,11 +357,36 @@ void COrvantis2Dlg::closeEvent(QCloseEvent *event)
     CloseRequest();
 }
 
+void COrvantis2Dlg::showEvent(QShowEvent *event)
+{
+    // Shown again after hiding to the tray: the pictures load before the
+    // first paint.
+    if (m_Initialized)
+        PreloadPictures();
+    QDialog::showEvent(event);
+}
+
 void COrvantis2Dlg::changeEvent(QEvent *event)
 {
     QDialog::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+        if (isActiveWindow())
+            m_PaletteMessages.OnQueryNewPalette();
         return;
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+        // The desktop's colours changed under the window.
+        m_PaletteMessages.OnPaletteChanged(false);
+        return;
+    case QEvent::WindowStateChange:
+        break;
+    default:
+        return;
+    }
+    // Back from the task bar: the pictures load before the first paint.
+    if (m_Initialized && !isMinimized() && static_cast<QWindowStateChangeEvent *>(event)->oldState() & Qt::WindowMinimized)
+        PreloadPictures();
     if (windowState() & Qt::WindowMaximized) {
         // The window never maximises, whatever asks it to.
         Trace("Ignorizing (wha?] maximize system command.\n");

@@ -4,6 +4,7 @@
 #include "app/CUpcomingList.h"
 #include "dialogs/CBitmapSet.h"
 #include "dialogs/CSkinBitmap.h"
+#include "graphics/CPaletteMessages.h"
 #include "model/CDueHost.h"
 #include "model/COleDateTime.h"
 #include "model/CReminderCheck.h"
@@ -148,8 +149,13 @@ public:
     QMenu *ShowWindowMenu(const QPoint &global);
     // Every canvas but except loses its hover highlight.
     void ResetHover(QWidget *except);
-    // Gives up the window's pictures; they load again when next drawn.
+    // Gives up the window's pictures; they load again before the window is
+    // next shown.
     void ReleasePictures();
+    // Loads every picture the window and its controls paint, so that no
+    // paint handler has to load (on a palette display, convert) one.
+    void PreloadPictures();
+    CPaletteMessages &PaletteMessages() { return m_PaletteMessages; }
 
     // The controls, for tests.
     CSkinListBox *UpcomingList() const { return m_UpcomingList; }
@@ -170,6 +176,7 @@ protected:
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -211,6 +218,7 @@ private:
     CSaveScheduler *m_Saver = nullptr;
     CReminderFileKeeper *m_FileKeeper = nullptr;
     CTrayIcon *m_Tray = nullptr;
+    CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;
     CBitmapSet m_ListBitmaps;
     COleDateTime m_LastSaveTime;

@@ -74,13 +74,28 @@ CSharingCommands::~CSharingCommands() = default;
 void CSharingCommands::OnPrint()
 {
     Pause pause(*m_host);
+    if (!PreparePrint())
+        return;
+    if (m_view.OnFilePrint(m_host->Window()) == COrvantis2View::Failed)
+        CMessageBox::Show(kPrintFailedMessage, CMessageSink::Ok, CMessageSink::Error);
+}
+
+void CSharingCommands::OnPrintPreview()
+{
+    Pause pause(*m_host);
+    if (PreparePrint())
+        m_view.OnFilePrintPreview(m_host->Window());
+}
+
+bool CSharingCommands::PreparePrint()
+{
     CReminderList &list = m_host->Reminders();
     CDateRangeDlg dlg(m_host->Window());
     const COleDateTime today = CReminderList::DateOnly(m_host->Now());
     dlg.m_From = today;
     dlg.m_To = today;
     if (dlg.exec() != QDialog::Accepted)
-        return;
+        return false;
 
     std::unique_ptr<CReminderArray> array;
     try {
@@ -90,11 +105,11 @@ void CSharingCommands::OnPrint()
     }
     if (!array) {
         CMessageBox::Show(kPrintErrorMessage, CMessageSink::Ok, CMessageSink::Error);
-        return;
+        return false;
     }
     if (array->empty()) {
         CMessageBox::Show(kNoRemindersToPrintMessage, CMessageSink::Ok, CMessageSink::Information);
-        return;
+        return false;
     }
 
     // Icon numbers found earlier may have moved since icons were imported:
@@ -107,8 +122,7 @@ void CSharingCommands::OnPrint()
     }
     m_view.m_printReminderArray = std::move(*array);
     m_view.SetIconSource(icons);
-    if (m_view.OnFilePrint(m_host->Window()) == COrvantis2View::Failed)
-        CMessageBox::Show(kPrintFailedMessage, CMessageSink::Ok, CMessageSink::Error);
+    return true;
 }
 
 // --- delete range ----------------------------------------------------------------
@@ -437,6 +451,7 @@ void InstallSharingCommands(COrvantis2Dlg &dlg)
     auto *commands = new CSharingCommands(std::make_unique<MainWindowHost>(dlg), &dlg);
     CCommandTable &table = dlg.Commands();
     table.Register(KmCommand::Print, [commands] { commands->OnPrint(); });
+    table.Register(KmCommand::PrintPreview, [commands] { commands->OnPrintPreview(); });
     table.Register(KmCommand::DeleteRange, [commands] { commands->OnDeleteRange(); });
     table.Register(KmCommand::Export, [commands] { commands->OnExport(); });
     table.Register(KmCommand::Import, [commands] { commands->OnImport(); });

@@ -47,7 +47,10 @@ public:
     explicit CSharingCommands(std::unique_ptr<Host> host, QObject *parent = nullptr);
     ~CSharingCommands() override;
 
+    // The range dialog, then the print dialog (OnPrint) or the preview
+    // window, which can print from there (OnPrintPreview).
     void OnPrint();
+    void OnPrintPreview();
     void OnDeleteRange();
     void OnExport();
     void OnImport();
@@ -87,6 +90,9 @@ public:
 
 private:
     class Pause;
+    // The range dialog and the entries of the chosen days into the print
+    // view; false (after saying why) when there is nothing to print.
+    bool PreparePrint();
     QString AskSavePath();
     QString AskOpenPath();
     bool AskTitle(QString &title);

@@ -14,6 +14,7 @@ const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
     static const std::vector<Entry> entries = {
         { 0, nullptr },
         { KmCommand::Print, "Print reminders..." },
+        { KmCommand::PrintPreview, "Print preview..." },
         { KmCommand::DeleteRange, "Delete range of reminders..." },
         { KmCommand::Recover, "Recover reminders from weekly backup..." },
         { KmCommand::Export, "Export reminders..." },

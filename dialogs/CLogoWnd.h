@@ -15,6 +15,8 @@ public:
 
     void SetBitmap(int resource, int value);
     void Release() { m_picture.Release(); }
+    // Loads the picture now, so that painting never has to.
+    void Preload() { m_picture.Pixmap(); }
     int Value() const { return m_value; }
 
     // The double-click: asks for the manual (the window opens it).

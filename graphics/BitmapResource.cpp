@@ -1,7 +1,7 @@
 #include "graphics/BitmapResource.h"
 
 #include "graphics/CDisplayState.h"
-#include "graphics/CProgressSink.h"
+#include "graphics/CConversionProgress.h"
 #include "graphics/DeviceBitmap.h"
 #include "graphics/PackedDib.h"
 #include "model/CMessageSink.h"
@@ -82,9 +82,7 @@ int LoadDIB(int id, QPixmap *out, const CPalette *palette)
     }
     const QByteArray *packed = LoadDIBFromResource(id);
     const int result = packed ? MakeDeviceBitmap(*packed, out, palette, id) : 0;
-    if (CProgressSink *progress = CDisplayState::Instance().Progress()) {
-        progress->StepGraphics();
-        CDisplayState::PumpMessages();
-    }
+    if (CConversionProgress *conversion = CDisplayState::Instance().Conversion())
+        conversion->PictureMade();
     return result;
 }

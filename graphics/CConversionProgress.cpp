@@ -1,27 +1,47 @@
 #include "graphics/CConversionProgress.h"
 
 #include "graphics/CDisplayState.h"
-#include "model/CTrace.h"
+
+const char *const CConversionProgress::kText =
+    "Sorry, there will be a slight delay while converting graphics to 256 colors.  For best results, please "
+    "change your Display Properties to 24- or 16-bit color (16.7 million or 65536 colors).";
 
 CConversionProgress::CConversionProgress()
 {
     CDisplayState &display = CDisplayState::Instance();
-    if (!display.ActivePalette())
+    if (!display.ActivePalette() || display.Conversion())
         return;
-    m_window = CProgressSink::Create();
-    if (!m_window)
-        return;
-    m_window->SetText(QStringLiteral(
-        "Sorry, there will be a slight delay while converting graphics to 256 colors.  For best results, please "
-        "change your Display Properties to 24- or 16-bit color (16.7 million or 65536 colors)."));
-    m_window->SetMaxGraphics(kPictures);
-    display.SetProgress(m_window.get());
-    CDisplayState::PumpMessages();
+    m_armed = true;
+    display.SetConversion(this);
 }
 
 CConversionProgress::~CConversionProgress()
 {
     CDisplayState &display = CDisplayState::Instance();
-    if (m_window && display.Progress() == m_window.get())
-        display.SetProgress(nullptr);
+    if (m_armed && display.Conversion() == this)
+        display.SetConversion(nullptr);
+}
+
+void CConversionProgress::ConversionStarting()
+{
+    if (m_window)
+        return;
+    m_window = CProgressSink::Create();
+    if (!m_window)
+        return;
+    m_window->SetText(QString::fromLatin1(kText));
+    m_window->SetMaxGraphics(kPictures);
+    // The pictures that came from the cache count too.
+    for (int i = 0; i < m_pictures; ++i)
+        m_window->StepGraphics();
+    CDisplayState::PumpMessages();
+}
+
+void CConversionProgress::PictureMade()
+{
+    ++m_pictures;
+    if (!m_window)
+        return;
+    m_window->StepGraphics();
+    CDisplayState::PumpMessages();
 }

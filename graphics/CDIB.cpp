@@ -154,19 +154,6 @@ void CDIB::SetDIBitsToDevice(QPainter &target, int x, int y) const
     target.setCompositionMode(old);
 }
 
-void CDIB::StretchDIBits(QPainter &target, int x, int y, int width, int height) const
-{
-    if (!m_created || width == 0 || height == 0)
-        return;
-    const QImage picture = ToImage();
-    target.save();
-    target.setCompositionMode(QPainter::CompositionMode_Source);
-    target.translate(x, y);
-    target.scale(width < 0 ? -1 : 1, height < 0 ? -1 : 1);
-    target.drawImage(QRect(0, 0, qAbs(width), qAbs(height)), picture);
-    target.restore();
-}
-
 void CDIB::CopyFrom(const QImage &source, int sx, int sy)
 {
     if (!m_created)

@@ -55,9 +55,6 @@ public:
 
     // The whole bitmap copied 1:1 to the target at (x, y).
     void SetDIBitsToDevice(QPainter &target, int x, int y) const;
-    // The whole bitmap stretched into the rectangle; a negative height draws
-    // it upside down upwards from y.
-    void StretchDIBits(QPainter &target, int x, int y, int width, int height) const;
 
     // Copies the block of source at (sx, sy) that fits this bitmap into it.
     void CopyFrom(const QImage &source, int sx, int sy);

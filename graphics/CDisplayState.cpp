@@ -1,5 +1,7 @@
 #include "graphics/CDisplayState.h"
 
+#include "graphics/CProgressSink.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -80,6 +82,10 @@ QDateTime CDisplayState::ReadProgramFileTime()
 
 void CDisplayState::PumpMessages()
 {
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+    static bool pumping = false;
+    if (pumping || !CProgressSink::AnyShown() || !QCoreApplication::instance())
+        return;
+    pumping = true;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pumping = false;
 }

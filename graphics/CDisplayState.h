@@ -7,13 +7,13 @@
 #include <QString>
 #include <QStringList>
 
-class CProgressSink;
+class CConversionProgress;
 
 // What the picture code needs to know about the display, settled once at
 // start-up: the screen depth, the program palette and from these the active
 // palette (used at 15 bits per pixel or less) and the shadows flag (more
 // than 15); the bitmap cache folder and the program file time that cache
-// files are compared with; the please-wait window while one is shown.
+// files are compared with; the start-up conversion while it runs.
 //
 // Today's displays are all true-colour; "--screen-depth N" on the command
 // line or KESTRELMARK_SCREEN_DEPTH=N in the environment pretend another depth
@@ -59,12 +59,14 @@ public:
     // The modification time of the running program file.
     static QDateTime ReadProgramFileTime();
 
-    // The please-wait window of the start-up conversion, while it exists.
-    CProgressSink *Progress() const { return m_progress; }
-    void SetProgress(CProgressSink *progress) { m_progress = progress; }
+    // The start-up conversion, while it runs.
+    CConversionProgress *Conversion() const { return m_conversion; }
+    void SetConversion(CConversionProgress *conversion) { m_conversion = conversion; }
 
-    // Lets the window system deliver pending events, so the please-wait
-    // window stays drawn during long work.
+    // Lets the window system deliver pending events (user input excepted),
+    // so that a please-wait window stays drawn during long work. Only while
+    // such a window is shown, and never from inside itself: pumping at any
+    // other time could run one window's paint handler inside another's.
     static void PumpMessages();
 
 private:
@@ -72,5 +74,5 @@ private:
     CPalette m_programPalette;
     QString m_cacheFolder;
     QDateTime m_programFileTime;
-    CProgressSink *m_progress = nullptr;
+    CConversionProgress *m_conversion = nullptr;
 };

@@ -3,7 +3,6 @@
 #include "model/CMessageSink.h"
 
 #include <QIODevice>
-#include <QPainter>
 
 #include <limits>
 
@@ -82,12 +81,15 @@ qint64 bytesLeft(const QIODevice &file)
 
 } // namespace
 
-int CKdib::Read(QIODevice &file)
+int CKdib::Read(QIODevice &file, QString *failure)
 {
     Release();
-    auto refuse = [this](const char *message) {
+    auto refuse = [this, failure](const char *message) {
         Release();
-        CMessageBox::Show(QString::fromLatin1(message));
+        if (failure)
+            *failure = QString::fromLatin1(message);
+        else
+            CMessageBox::Show(QString::fromLatin1(message));
         return 0;
     };
     QByteArray fileHeader;
@@ -158,17 +160,6 @@ QPixmap CKdib::CreateDeviceBitmap() const
         return {};
     const QImage image = ToImage();
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
-}
-
-int CKdib::Draw(QPainter &painter, int x, int y, int width, int height) const
-{
-    if (IsNull())
-        return 0;
-    const QImage image = ToImage();
-    if (image.isNull())
-        return 0;
-    painter.drawImage(QRect(x, y, width, height), image);
-    return 1;
 }
 
 QSize CKdib::GetSize() const

@@ -9,7 +9,6 @@
 #include <QSize>
 
 class QIODevice;
-class QPainter;
 
 // A standard bitmap file in memory: its header block (information header,
 // colour masks, colour table) and its pixel rows. It reads and writes bitmap
@@ -32,7 +31,10 @@ public:
     // 1 on success; on failure 0, released, after showing "read error 1"
     // (shorter than it claims), "Invalid bitmap file" (not a bitmap, or one
     // whose header does not fit its data) or "Read error 1" (a device error).
-    int Read(QIODevice &file);
+    int Read(QIODevice &file) { return Read(file, nullptr); }
+    // The same, but a failure's text goes to failure instead of the screen
+    // (for files of the program's own, such as the bitmap cache).
+    int Read(QIODevice &file, QString *failure);
     // 1 on success; 0 after showing "write error".
     int Write(QIODevice &file) const;
 
@@ -40,11 +42,9 @@ public:
     // An upright image of the picture; with alpha when its 32-bit pixels
     // carry any.
     QImage ToImage() const;
-    // A device bitmap of the picture; null when there are no pixel rows.
+    // A device bitmap of the picture; null when there are no pixel rows or
+    // they do not decode.
     QPixmap CreateDeviceBitmap() const;
-    // Draws the whole picture stretched into the rectangle: 1, or 0 without
-    // a picture.
-    int Draw(QPainter &painter, int x, int y, int width, int height) const;
     // Width and height, (0, 0) without a picture.
     QSize GetSize() const;
 

@@ -10,7 +10,10 @@
 class CProgressSink
 {
 public:
-    virtual ~CProgressSink() = default;
+    CProgressSink() { ++s_alive; }
+    virtual ~CProgressSink() { --s_alive; }
+    CProgressSink(const CProgressSink &) = delete;
+    CProgressSink &operator=(const CProgressSink &) = delete;
     virtual void SetText(const QString &text) = 0;
     // Maximum n, step count 0, bar range 0 to n.
     virtual void SetMaxGraphics(int n) = 0;
@@ -21,4 +24,9 @@ public:
     static void SetFactory(Factory factory);
     // A new, shown window, or null without a factory.
     static std::unique_ptr<CProgressSink> Create();
+    // Whether any please-wait window exists now.
+    static bool AnyShown() { return s_alive > 0; }
+
+private:
+    static inline int s_alive = 0;
 };

@@ -1,7 +1,9 @@
 #include "graphics/DeviceBitmap.h"
 
+#include "graphics/CConversionProgress.h"
 #include "graphics/CDisplayState.h"
 #include "graphics/CKdib.h"
+#include "graphics/CPalette.h"
 #include "graphics/ColorConversion.h"
 #include "graphics/PackedDib.h"
 #include "model/CTrace.h"
@@ -27,8 +29,11 @@ int attach(const QImage &image, QPixmap *out)
     return 1;
 }
 
-// The cached picture of resource n, when there is a fresh one that reads.
-bool readCached(const QString &fileName, QPixmap *out)
+// The cached picture of resource n, when there is a fresh one that reads
+// and is what the cache holds: an 8-bit picture of the resource's size in
+// the palette's colours. Anything else is converted again (and the file
+// rewritten), never shown.
+bool readCached(const QString &fileName, QByteArrayView resource, const CPalette &palette, QPixmap *out)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -40,17 +45,21 @@ bool readCached(const QString &fileName, QPixmap *out)
     }
     Trace(QStringLiteral("Found ") + fileName + QStringLiteral(".  Reading...\n"));
     CKdib cached;
-    if (!cached.Read(file)) {
+    QString failure;
+    KmBitmapInfoHeader header;
+    const bool fits = cached.Read(file, &failure) && KmBitmapInfoHeader::Parse(resource, &header)
+                      && cached.Layout().bitCount == 8 && !cached.Layout().IsCompressed()
+                      && cached.GetSize() == QSize(header.biWidth, header.biHeight < 0 ? -header.biHeight : header.biHeight)
+                      && cached.Palette() == palette.Entries();
+    if (fits)
+        *out = cached.CreateDeviceBitmap();
+    if (!fits || out->isNull()) {
+        if (!failure.isEmpty())
+            Trace(fileName + QStringLiteral(": ") + failure + QStringLiteral("\n"));
         Trace("CKdib::Read failed!\n");
         return false;
     }
-    const QImage image = cached.ToImage();
-    if (image.isNull()) {
-        Trace("CKdib::Read failed!\n");
-        return false;
-    }
-    *out = QPixmap::fromImage(image);
-    return !out->isNull();
+    return true;
 }
 
 void writeCached(const QString &fileName, const QByteArray &packed)
@@ -81,11 +90,13 @@ int MakeDeviceBitmap(QByteArrayView picture, QPixmap *out, const CPalette *palet
     const CDisplayState &display = CDisplayState::Instance();
     const bool cached = n >= 0 && !display.CacheFolder().isEmpty();
     const QString fileName = cached ? display.CacheFileName(n) : QString();
-    if (cached && readCached(fileName, out))
+    if (cached && readCached(fileName, picture, *palette, out))
         return 1;
 
     KmBitmapInfoHeader header;
     if (KmBitmapInfoHeader::Parse(picture, &header) && header.biBitCount == 24) {
+        if (CConversionProgress *conversion = display.Conversion())
+            conversion->ConversionStarting();
         const QByteArray reduced = ConvertTo8Bit(picture, *palette);
         if (reduced.isEmpty()) {
             Trace("CreateDIBitmap failed!\n");

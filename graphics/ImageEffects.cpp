@@ -121,22 +121,3 @@ QImage HalveImage(const QImage &source)
     }
     return out;
 }
-
-int HalveBitmap(const QPixmap &source, QPixmap *destination)
-{
-    if (!destination || source.isNull()) {
-        Trace("CreateCompatibleDC failed!\n");
-        return 0;
-    }
-    const QImage half = HalveImage(source.toImage());
-    if (half.isNull()) {
-        Trace("CreateBitmapIndirect failed!\n");
-        return 0;
-    }
-    *destination = QPixmap::fromImage(half);
-    if (destination->isNull()) {
-        Trace("StretchBlt failed!\n");
-        return 0;
-    }
-    return 1;
-}

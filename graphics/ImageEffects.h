@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 
 class CDIB;
 
@@ -13,8 +12,7 @@ class CDIB;
 // only 24-bit bitmaps.") not 24-bit.
 int SmoothFilter(CDIB *dib, unsigned char *pixels, double a);
 
-// A bitmap of half the width and height (integer division) in destination,
-// keeping every second pixel of every second row from the top-left: 1, or 0.
-int HalveBitmap(const QPixmap &source, QPixmap *destination);
-// The same for images (the icon masks).
+// An image of half the width and height (integer division), keeping every
+// second pixel of every second row from the top-left; null when nothing is
+// left (the small icon images and masks).
 QImage HalveImage(const QImage &source);

@@ -178,7 +178,6 @@ bool decodePng(const CIconImage &image, CIconPicture *out)
         return false;
     out->m_colour = picture.convertToFormat(QImage::Format_ARGB32);
     out->m_mask = maskFromAlpha(out->m_colour);
-    out->m_packed = EncodePackedDib(out->m_colour, true);
     return true;
 }
 
@@ -197,10 +196,6 @@ bool DecodeIconImage(const CIconImage &image, CIconPicture *out)
     QImage colour = DecodeDib(data, layout, rows, KmDibAlpha::IfPresent);
     if (colour.isNull())
         return false;
-    out->m_packed = image.m_data.first(image.m_maskOffset);
-    WriteLe32(out->m_packed, 8, quint32(image.m_height));
-    // The file's image size counted the mask too.
-    WriteLe32(out->m_packed, 20, 0);
 
     if (colour.hasAlphaChannel()) {
         out->m_colour = colour;

@@ -38,7 +38,6 @@ struct CIconPicture
 {
     QImage m_colour;     // ARGB32; transparent where the icon is
     QImage m_mask;       // RGB32, black where the icon is opaque, white elsewhere
-    QByteArray m_packed; // the colour part as a packed bitmap (for printing)
 };
 
 // Reads an icon file. Every count, offset and size in it is checked against

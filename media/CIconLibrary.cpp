@@ -159,9 +159,6 @@ void CIconLibrary::AddToImageLists(CReminderIcon &icon, const QImage &colour32, 
 int CIconLibrary::AddIconFromResource(int colour32, int colour16, int mask32, int mask16)
 {
     auto icon = std::make_unique<CReminderIcon>();
-    const QByteArray *packed = LoadDIBFromResource(colour32);
-    if (!packed || !icon->m_image32.Attach(*packed))
-        return -1;
     const QImage big = resourceColour(colour32);
     const QImage small = resourceColour(colour16);
     icon->m_mask32 = resourceMask(mask32);
@@ -186,7 +183,7 @@ int CIconLibrary::AddIconFromICOFile(const QString &path)
         return -1;
     }
     CIconPicture picture;
-    if (!DecodeIconImage(file->m_images[size_t(chosen)], &picture) || !icon->m_image32.Attach(picture.m_packed)) {
+    if (!DecodeIconImage(file->m_images[size_t(chosen)], &picture)) {
         Trace("ConvertDIBToBitmap failed!\n");
         return -1;
     }
@@ -379,10 +376,4 @@ QImage CIconLibrary::MaskImage(int number, int set)
     if (!icon)
         return {};
     return qBound(0, set, 1) == 0 ? icon->m_mask32 : icon->m_mask16;
-}
-
-const CKdib *CIconLibrary::GetImage32(int number)
-{
-    CReminderIcon *icon = Entry(number);
-    return icon ? &icon->m_image32 : nullptr;
 }

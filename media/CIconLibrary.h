@@ -12,7 +12,6 @@
 #include <vector>
 
 class CDIB;
-class CKdib;
 class CIconNameMap;
 class QPainter;
 
@@ -92,9 +91,6 @@ public:
     QImage Image(int number, int set);
     // The icon's mask for set 0 or 1; null when there is none.
     QImage MaskImage(int number, int set);
-    // The 32 x 32 colour image of an icon as a bitmap (the printed list
-    // draws it); null for a number the library does not hold.
-    const CKdib *GetImage32(int number);
 
     // The main window is disabled during an import when it was enabled.
     void SetWindowEnabler(std::function<bool()> isEnabled, std::function<void(bool)> setEnabled);

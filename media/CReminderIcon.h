@@ -1,15 +1,14 @@
 #pragma once
 
 #include "graphics/CDIB.h"
-#include "graphics/CKdib.h"
 
 #include <QImage>
 #include <QString>
 #include <memory>
 
 // One icon of the icon library: its name, its place in the two image sets,
-// its masks (black where the icon is opaque, white elsewhere), its 32 x 32
-// colour image for printing, and its shadows once they are made.
+// its masks (black where the icon is opaque, white elsewhere) and its
+// shadows once they are made.
 class CReminderIcon
 {
 public:
@@ -18,5 +17,4 @@ public:
     int m_imageIndex[2] = {-1, -1};
     QImage m_mask32;
     QImage m_mask16;
-    CKdib m_image32;
 };

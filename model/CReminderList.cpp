@@ -124,7 +124,6 @@ void CReminderList::RebuildIndexes()
         list.clear();
     for (auto &list : m_weekdayIndex)
         list.clear();
-    m_annualIndex.clear();
     for (auto &month : m_annualByMonthDay)
         for (auto &list : month)
             list.clear();
@@ -138,7 +137,6 @@ void CReminderList::RebuildIndexes()
             continue; // a date that cannot be broken down falls on no day
         switch (r.m_Recurrence) {
         case RecurAnnual:
-            m_annualIndex.push_back(i);
             m_annualByMonthDay[p.month][p.day].push_back(i);
             break;
         case RecurMonthly:
@@ -150,7 +148,6 @@ void CReminderList::RebuildIndexes()
         }
     }
     // Newly indexed annual reminders go in front of the older ones.
-    std::reverse(m_annualIndex.begin(), m_annualIndex.end());
     for (auto &month : m_annualByMonthDay)
         for (auto &list : month)
             std::reverse(list.begin(), list.end());
@@ -248,15 +245,6 @@ COleDateTime CReminderList::DateOnly(const COleDateTime &dt)
     if (!dt.GetParts(p))
         return COleDateTime(dt.GetValue(), COleDateTime::invalid);
     return COleDateTime(p.year, p.month, p.day, 0, 0, 0);
-}
-
-COleDateTime CReminderList::MonthDayKey(const COleDateTime &dt)
-{
-    COleDateTime::Parts p;
-    COleDateTime key(0.0, COleDateTime::invalid);
-    if (dt.GetParts(p))
-        key.SetDateTime(1900, p.month, p.day, 0, 0, 0); // 29 February stays invalid
-    return key;
 }
 
 COleDateTime CReminderList::TimeOnly(const COleDateTime &dt)

@@ -57,7 +57,6 @@ public:
     COleDateTime GetEffectiveDate(const CReminder &reminder, const COleDateTime &now) const;
 
     static COleDateTime DateOnly(const COleDateTime &dt);
-    static COleDateTime MonthDayKey(const COleDateTime &dt);
     static COleDateTime TimeOnly(const COleDateTime &dt);
 
     // Order key of a date: its continuous day count; values that are not
@@ -73,8 +72,7 @@ private:
     std::vector<CReminder> m_reminders;
     std::vector<int> m_dayOfMonthIndex[32]; // monthly reminders by day 1..31
     std::vector<int> m_weekdayIndex[8];     // weekly reminders by weekday 1..7
-    std::vector<int> m_annualIndex;         // annual reminders, newest index first
-    std::vector<int> m_annualByMonthDay[13][32]; // the annual list split by month and day
+    std::vector<int> m_annualByMonthDay[13][32]; // annual reminders by month and day, newest first
     int m_dayResult[kMaxPerDay] = {};
     int m_dayCount = 0;
 };

@@ -243,12 +243,19 @@ COrvantis2View::PrintResult COrvantis2View::OnFilePrint(QWidget *parent)
     return printed ? Printed : Failed;
 }
 
-void COrvantis2View::OnFilePrintPreview(QWidget *parent)
+int COrvantis2View::OnFilePrintPreview(QWidget *parent)
 {
+    Trace("OnFilePrintPreview()\n");
     QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(DefaultPdfPath());
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("printPreview"));
+    preview.setWindowTitle(QStringLiteral("Print preview"));
+    int pages = 0;
+    // Drawn again whenever the page set-up changes.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [this](QPrinter *p) { PrintDocument(*p); });
+                     [this, &pages](QPrinter *p) { pages = PrintDocument(*p); });
     preview.exec();
+    return pages;
 }

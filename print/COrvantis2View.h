@@ -44,8 +44,9 @@ public:
     // stay until the next print command whatever the outcome.
     enum PrintResult { Printed, Cancelled, Failed };
     PrintResult OnFilePrint(QWidget *parent);
-    // The pages in a preview window, printable from there.
-    void OnFilePrintPreview(QWidget *parent);
+    // "Print preview...": the pages in a preview window, printable from
+    // there. Returns the pages of the last drawing it made.
+    int OnFilePrintPreview(QWidget *parent);
 
     // The whole print run on printer (no dialog): pages from 1 until the
     // first whose start is past the last entry. Returns the pages printed.

@@ -16,7 +16,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -247,6 +250,55 @@ TEST_F(SharingCommands, PrintWritesThePdfTheDialogWasPresetTo)
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no PDF was written";
     EXPECT_TRUE(file.read(5).startsWith("%PDF"));
+}
+
+TEST_F(SharingCommands, PrintPreviewShowsTheSamePagesAsThePrintedFile)
+{
+    // Forty entries over two days: more than one page.
+    for (int i = 0; i < 40; ++i)
+        Add(COleDateTime(2026, 5, 1 + i % 2, 8 + i % 12, i, 0), QStringLiteral("Entry %1").arg(i));
+    m_commands->PrintView().SetDefaultPdfPath(m_dir.filePath(QStringLiteral("preview.pdf")));
+
+    int previewPages = -1;
+    bool sawRange = false;
+    WhenShown<QDialog>([&](QDialog *range) {
+        sawRange = true;
+        SetRange(range, 5, 1, 2026, 5, 2, 2026);
+        WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
+            auto *pages = preview->findChild<QPrintPreviewWidget *>();
+            if (pages)
+                previewPages = pages->pageCount();
+            preview->reject();
+        });
+        range->findChild<QPushButton *>(QStringLiteral("ok"))->click();
+    });
+    m_commands->OnPrintPreview();
+
+    ASSERT_TRUE(sawRange) << "the range dialog did not come first";
+    EXPECT_TRUE(m_messages.m_messages.isEmpty()) << m_messages.m_messages.join('|').toStdString();
+    ASSERT_EQ(m_commands->PrintView().m_printReminderArray.size(), 40u);
+    QPdfWriter writer(m_dir.filePath(QStringLiteral("printed.pdf")));
+    const int printed = m_commands->PrintView().PrintDocument(writer);
+    EXPECT_GE(printed, 2);
+    EXPECT_EQ(previewPages, printed);
+    EXPECT_EQ(m_host->m_stops, m_host->m_starts);
+}
+
+TEST_F(SharingCommands, PrintPreviewOfAnEmptyRangeSaysSoAndShowsNoPreview)
+{
+    Add(COleDateTime(2026, 5, 1, 9, 0, 0), QStringLiteral("May day"));
+    bool sawPreview = false;
+    WhenShown<QDialog>([&](QDialog *dlg) {
+        SetRange(dlg, 7, 1, 2026, 7, 31, 2026);
+        WhenShown<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
+            sawPreview = true;
+            preview->reject();
+        });
+        dlg->findChild<QPushButton *>(QStringLiteral("ok"))->click();
+    });
+    m_commands->OnPrintPreview();
+    EXPECT_FALSE(sawPreview);
+    EXPECT_EQ(m_messages.m_messages, QStringList { CSharingCommands::kNoRemindersToPrintMessage });
 }
 
 TEST_F(SharingCommands, ExportSavesOnlyTheChosenRemindersToThePathGiven)

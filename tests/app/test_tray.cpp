@@ -22,13 +22,15 @@ QStringList Texts(const std::vector<CTrayIcon::Entry> &entries)
 TEST(TrayMenu, AllEntriesInTheirOrder)
 {
     const auto all = CTrayIcon::VisibleEntries(CTrayIcon::SystemMenuEntries(), [](int) { return true; });
-    EXPECT_EQ(Texts(all), (QStringList { QStringLiteral("Print reminders..."), QStringLiteral("Delete range of reminders..."),
+    EXPECT_EQ(Texts(all), (QStringList { QStringLiteral("Print reminders..."), QStringLiteral("Print preview..."),
+                                         QStringLiteral("Delete range of reminders..."),
                                          QStringLiteral("Recover reminders from weekly backup..."),
                                          QStringLiteral("Export reminders..."), QStringLiteral("Toggle interface sounds on/off"),
                                          QStringLiteral("-"), QStringLiteral("Options..."), QStringLiteral("Help"),
                                          QStringLiteral("-"), QStringLiteral("&About Kestrelmark...") }));
     EXPECT_EQ(all[0].m_Command, KmCommand::Print);
-    EXPECT_EQ(all[2].m_Command, KmCommand::Recover);
+    EXPECT_EQ(all[1].m_Command, KmCommand::PrintPreview);
+    EXPECT_EQ(all[3].m_Command, KmCommand::Recover);
     EXPECT_EQ(all.back().m_Command, KmCommand::About);
 }
 

@@ -1,6 +1,7 @@
 // The please-wait window.
 #include "dialogs/CProgressWnd.h"
 #include "graphics/CConversionProgress.h"
+#include "graphics/BitmapResource.h"
 #include "graphics/CDisplayState.h"
 #include "support/CFakeBitmaps.h"
 #include "support/CTraceRecorder.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(ProgressWnd, TitleRangeAndSteps)
@@ -34,20 +36,27 @@ TEST(ProgressWnd, TitleRangeAndSteps)
 TEST(ProgressWnd, ShownForTheStartUpConversionOnPaletteDisplays)
 {
     fake::CDisplayStateGuard guard;
+    fake::CResourceFolder resources;
+    QTemporaryDir home;
     CProgressWnd::InstallFactory();
     CDisplayState &d = CDisplayState::Instance();
     d.SetProgramPalette(CPalette(fake::PaletteColours()));
     d.SetScreenDepth(8);
+    d.SetCacheFolder(home.filePath(QStringLiteral("bitmapcache")));
+    resources.Put24(270, QImage(8, 8, QImage::Format_RGB32));
     {
         CConversionProgress progress;
+        QPixmap pm;
+        ASSERT_EQ(1, LoadDIB(270, &pm, d.ActivePalette()));
         ASSERT_TRUE(progress.IsShown());
-        auto *w = dynamic_cast<CProgressWnd *>(d.Progress());
+        auto *w = dynamic_cast<CProgressWnd *>(progress.Window());
         ASSERT_NE(nullptr, w);
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(27, w->Maximum());
+        EXPECT_EQ(1, w->Steps());
         EXPECT_TRUE(w->Text().contains(QStringLiteral("converting graphics to 256 colors")));
     }
-    EXPECT_EQ(nullptr, d.Progress());
+    EXPECT_EQ(nullptr, d.Conversion());
     for (QWidget *w : QApplication::topLevelWidgets())
         EXPECT_EQ(nullptr, qobject_cast<CProgressWnd *>(w));
     CProgressSink::SetFactory({});

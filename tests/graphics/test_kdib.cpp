@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -174,23 +175,6 @@ TEST(CKdib, DeviceErrorsAreReadErrors)
     EXPECT_EQ(QStringList{QStringLiteral("write error")}, messages.m_messages);
 }
 
-TEST(CKdib, DrawStretchesIntoTheRectangle)
-{
-    QImage src(2, 2, QImage::Format_RGB32);
-    src.fill(Qt::red);
-    src.setPixel(1, 1, qRgb(0, 0, 255));
-    CKdib k;
-    QImage target(8, 8, QImage::Format_RGB32);
-    target.fill(Qt::white);
-    QPainter p(&target);
-    EXPECT_EQ(0, k.Draw(p, 0, 0, 8, 8));
-    ASSERT_EQ(1, k.Attach(EncodePackedDib(src)));
-    EXPECT_EQ(1, k.Draw(p, 0, 0, 8, 8));
-    p.end();
-    EXPECT_EQ(QColor(Qt::red).rgb(), target.pixel(1, 1));
-    EXPECT_EQ(qRgb(0, 0, 255), target.pixel(6, 6));
-}
-
 TEST(BitmapResource, LoadsPackedBitmapsAndReportsMissingOnes)
 {
     fake::CResourceFolder resources;
@@ -317,32 +301,58 @@ TEST(BitmapCache, FreshnessFollowsTheProgramFileTime)
     EXPECT_GT(QFileInfo(file).lastModified(), CDisplayState::Instance().ProgramFileTime());
 }
 
-TEST(BitmapCache, AHostileCacheFileFallsBackToTheResource)
+TEST(BitmapCache, ADamagedCacheFileIsConvertedAgainNeverShown)
 {
     PaletteDisplay display;
     display.resources.Put24(263, gradient(6, 6));
     const CPalette *palette = CDisplayState::Instance().ActivePalette();
     QDir().mkpath(CDisplayState::Instance().CacheFolder());
+    QPixmap expected;
+    ASSERT_EQ(1, MakeDeviceBitmap(EncodePackedDib(gradient(6, 6)), &expected, palette, -1));
+
     // A header that claims a picture far larger than the file.
     QByteArray hostile = fake::BmpFile(EncodePackedDib(gradient(6, 6)));
     WriteLe32(hostile, 14 + 4, 30000);
     WriteLe32(hostile, 14 + 8, 30000);
-    QFile f(display.CacheFile(263));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(hostile);
-    f.close();
+    QList<QRgb> otherColours = palette->Entries();
+    std::reverse(otherColours.begin(), otherColours.end());
+    QImage grey(6, 6, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128));
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+    } damaged[] = {
+        { "hostile header", hostile },
+        { "cut short", fake::BmpFile(fake::Packed8(grey, palette->Entries())).first(100) },
+        { "not a bitmap", QByteArray("BM\x10garbage") },
+        { "another size", fake::BmpFile(fake::Packed8(grey.copy(0, 0, 5, 6), palette->Entries())) },
+        { "24-bit", fake::BmpFile(EncodePackedDib(grey)) },
+        { "other colours", fake::BmpFile(fake::Packed8(grey, otherColours)) },
+    };
+    for (const auto &c : damaged) {
+        QFile f(display.CacheFile(263));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << c.name;
+        f.write(c.bytes);
+        f.close();
 
-    CRecordingMessageSink messages;
-    CTraceRecorder trace;
-    QPixmap pm;
-    ASSERT_EQ(1, LoadDIB(263, &pm, palette));
-    EXPECT_EQ(QStringList{QStringLiteral("Invalid bitmap file")}, messages.m_messages);
-    EXPECT_TRUE(trace.Contains(QStringLiteral("CKdib::Read failed!\n")));
-    EXPECT_EQ(QSize(6, 6), pm.size());
-    // Rewritten: the next run reads it without complaint.
-    CRecordingMessageSink quiet;
-    ASSERT_EQ(1, LoadDIB(263, &pm, palette));
-    EXPECT_TRUE(quiet.m_messages.isEmpty());
+        CRecordingMessageSink messages;
+        CTraceRecorder trace;
+        QPixmap pm;
+        ASSERT_EQ(1, LoadDIB(263, &pm, palette)) << c.name;
+        // The program's own file: no message to the user, just converted
+        // again and rewritten.
+        EXPECT_TRUE(messages.m_messages.isEmpty()) << c.name;
+        EXPECT_TRUE(trace.Contains(QStringLiteral("CKdib::Read failed!\n"))) << c.name;
+        EXPECT_TRUE(trace.Contains(QStringLiteral("File ") + display.CacheFile(263) + QStringLiteral(" written.\n")))
+            << c.name;
+        EXPECT_EQ(expected.toImage(), pm.toImage()) << c.name;
+
+        CTraceRecorder again;
+        ASSERT_EQ(1, LoadDIB(263, &pm, palette)) << c.name;
+        EXPECT_FALSE(again.Contains(QStringLiteral("CKdib::Read failed!\n"))) << c.name;
+        EXPECT_EQ(expected.toImage(), pm.toImage()) << c.name;
+    }
 }
 
 TEST(BitmapCache, PalettePicturesAndUnnumberedPicturesAreNotCached)
@@ -360,28 +370,60 @@ TEST(BitmapCache, PalettePicturesAndUnnumberedPicturesAreNotCached)
     EXPECT_EQ(0, MakeDeviceBitmap(EncodePackedDib(gradient(4, 4)), nullptr, palette, 1));
 }
 
-TEST(ConversionProgress, StepsOncePerPictureOnPaletteDisplaysOnly)
+TEST(ConversionProgress, ComesUpAtTheFirstConversionAndCountsEveryPicture)
 {
     PaletteDisplay display;
-    auto *made = new CountingProgress;
-    CProgressSink::SetFactory([&] { return std::unique_ptr<CProgressSink>(made); });
+    int made = 0;
+    CountingProgress *window = nullptr;
+    CProgressSink::SetFactory([&] {
+        ++made;
+        auto w = std::make_unique<CountingProgress>();
+        window = w.get();
+        return std::unique_ptr<CProgressSink>(std::move(w));
+    });
     display.resources.Put24(264, gradient(4, 4));
+    display.resources.Put24(265, gradient(6, 4));
+    const CPalette *palette = CDisplayState::Instance().ActivePalette();
+    QPixmap pm;
     {
+        // The first start: the window comes up at the first conversion.
         CConversionProgress progress;
+        EXPECT_FALSE(progress.IsShown());
+        ASSERT_EQ(1, LoadDIB(264, &pm, palette));
         ASSERT_TRUE(progress.IsShown());
-        EXPECT_EQ(27, made->max);
-        EXPECT_TRUE(made->text.startsWith(QStringLiteral("Sorry, there will be a slight delay")));
-        QPixmap pm;
-        LoadDIB(264, &pm, CDisplayState::Instance().ActivePalette());
-        LoadDIB(264, &pm, CDisplayState::Instance().ActivePalette());
-        EXPECT_EQ(2, made->steps);
+        EXPECT_EQ(27, window->max);
+        EXPECT_TRUE(window->text.startsWith(QStringLiteral("Sorry, there will be a slight delay")));
+        ASSERT_EQ(1, LoadDIB(265, &pm, palette));
+        EXPECT_EQ(2, window->steps);
+        EXPECT_TRUE(CProgressSink::AnyShown());
     }
-    EXPECT_EQ(nullptr, CDisplayState::Instance().Progress());
+    EXPECT_EQ(nullptr, CDisplayState::Instance().Conversion());
+    EXPECT_FALSE(CProgressSink::AnyShown());
+    EXPECT_TRUE(QFileInfo::exists(display.CacheFile(264)));
 
+    {
+        // The next start finds both in the cache: no window at all.
+        CConversionProgress progress;
+        ASSERT_EQ(1, LoadDIB(264, &pm, palette));
+        ASSERT_EQ(1, LoadDIB(265, &pm, palette));
+        EXPECT_FALSE(progress.IsShown());
+        EXPECT_EQ(2, progress.Pictures());
+        // A picture that must be converted late still brings it up, with
+        // the pictures so far counted.
+        display.resources.Put24(266, gradient(5, 5));
+        ASSERT_EQ(1, LoadDIB(266, &pm, palette));
+        ASSERT_TRUE(progress.IsShown());
+        EXPECT_EQ(3, window->steps);
+    }
+    EXPECT_EQ(2, made);
+
+    // A true-colour display never shows it.
     CDisplayState::Instance().SetScreenDepth(24);
-    CProgressSink::SetFactory([] { return std::make_unique<CountingProgress>(); });
     CConversionProgress none;
+    display.resources.Put24(267, gradient(5, 5));
+    ASSERT_EQ(1, LoadDIB(267, &pm, CDisplayState::Instance().ActivePalette()));
     EXPECT_FALSE(none.IsShown());
+    EXPECT_EQ(nullptr, CDisplayState::Instance().Conversion());
     CProgressSink::SetFactory({});
 }
 

@@ -85,9 +85,6 @@ TEST(IconLibrary, LoadsTheBuiltinIconsUnderTheirNames)
     const QImage small = f.library.SmallImage(7);
     ASSERT_EQ(QSize(16, 16), small.size());
     EXPECT_EQ(icons::BuiltinColour(7), small.pixel(8, 8));
-    const CKdib *printable = f.library.GetImage32(7);
-    ASSERT_NE(nullptr, printable);
-    EXPECT_EQ(QSize(32, 32), printable->GetSize());
 }
 
 TEST(IconLibrary, AMissingBuiltinShiftsTheNumbersAfterIt)

@@ -197,8 +197,6 @@ TEST(ReminderList, DateKeys)
 {
     const COleDateTime dt(2026, 7, 4, 15, 30, 20);
     EXPECT_EQ(CReminderList::DateOnly(dt), COleDateTime(2026, 7, 4, 0, 0, 0));
-    EXPECT_EQ(CReminderList::MonthDayKey(dt), COleDateTime(1900, 7, 4, 0, 0, 0));
-    EXPECT_EQ(CReminderList::MonthDayKey(COleDateTime(2024, 2, 29, 0, 0, 0)).GetStatus(), COleDateTime::invalid);
     EXPECT_DOUBLE_EQ(CReminderList::TimeOnly(dt).GetValue(), (15 * 3600 + 30 * 60 + 20) / 86400.0);
 }
 
