@@ -190,7 +190,8 @@ public:
             m_report.m_Skipped.push_back(r);
             return;
         }
-        r.m_Shown = false;
+        // New here: never shown, and no pending snooze from the sender's file.
+        r.ResetShown();
         m_list.InsertSorted(r);
         m_report.m_Added.push_back(r);
     }
