@@ -1,5 +1,7 @@
 #include "app/CSharingCommands.h"
 
+#include "app/CImportProgress.h"
+
 #include "dialogs/CDateRangeDlg.h"
 #include "dialogs/CDeleteRangeDlg.h"
 #include "dialogs/CExportSelectionDlg.h"
@@ -34,8 +36,9 @@
 #endif
 
 const QString CSharingCommands::kExportFilter =
-    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;All files (*)");
-const QString CSharingCommands::kImportFilter = QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv)");
+    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)");
+const QString CSharingCommands::kImportFilter =
+    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)");
 const QString CSharingCommands::kNoRemindersToPrintMessage =
     QStringLiteral("There are no reminders to print in this date range.");
 const QString CSharingCommands::kPrintErrorMessage = QStringLiteral("Sorry, an error occured.");
@@ -146,7 +149,9 @@ QString CSharingCommands::AskSavePath()
     dialog.selectFile(QStringLiteral("Untitled"));
     // A name typed without an extension takes the one of the chosen kind.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
-        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv")) ? QStringLiteral("csv") : QStringLiteral("rpk"));
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv"))   ? QStringLiteral("csv")
+                                    : filter.contains(QLatin1String("*.ics")) ? QStringLiteral("ics")
+                                                                              : QStringLiteral("rpk"));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
@@ -273,9 +278,30 @@ void CSharingCommands::OpenPack(const QString &path)
 
 bool CSharingCommands::ImportPath(const QString &path)
 {
+    // A long import lets events through, among them a file handed over by
+    // a second start: that one waits its turn.
+    if (m_importing) {
+        m_queuedImports << path;
+        return false;
+    }
+    m_importing = true;
+    const bool imported = ImportOne(path);
+    while (!m_queuedImports.isEmpty())
+        ImportOne(m_queuedImports.takeFirst());
+    m_importing = false;
+    return imported;
+}
+
+bool CSharingCommands::ImportOne(const QString &path)
+{
     CReminderList &list = m_host->Reminders();
     CReminderPack::ImportReport report;
-    const bool imported = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report);
+    bool imported = false;
+    {
+        CImportProgress progress(m_host->Window(), path);
+        imported = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report,
+                                                 [&progress](qint64 done, qint64 total) { progress.Report(done, total); });
+    }
     if (report.IconsArrived())
         m_host->IconFilesArrived();
     list.RebuildIndexes();
@@ -348,6 +374,7 @@ void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
         switch (CReminderExchange::KindOf(path)) {
         case CReminderExchange::Pack:
         case CReminderExchange::CalendarCsv:
+        case CReminderExchange::ICalendar:
             Trace("Dropped Reminder Pack.\n");
             ImportPath(path);
             break;

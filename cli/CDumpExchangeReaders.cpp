@@ -1,6 +1,7 @@
-// The dump command's readers for reminder packs and Outlook calendar files.
+// The dump command's readers for reminder packs, Outlook calendar files and iCalendar files.
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "ical/CIcsFile.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
 #include "storage/CReminderPack.h"
@@ -55,12 +56,29 @@ int dumpCsv(const QString &path, QJsonObject &out)
     return CCliCommand::kOk;
 }
 
+int dumpIcs(const QString &path, QJsonObject &out)
+{
+    CReminderList list;
+    const CIcsFile::ImportReport report = CIcsFile::Import(list, path);
+    if (report.m_Result == CIcsFile::CannotOpen)
+        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, report.m_Error));
+    if (report.m_Result == CIcsFile::Refused)
+        return CCliCommand::InputError(QStringLiteral("%1 cannot be read: %2").arg(path, report.m_Error));
+    out.insert(QStringLiteral("format"), QStringLiteral("ics"));
+    out.insert(QStringLiteral("simplified"), report.m_Simplified);
+    out.insert(QStringLiteral("leftOut"), report.m_LeftOut);
+    out.insert(QStringLiteral("notes"), QJsonArray::fromStringList(report.m_Notes));
+    out.insert(QStringLiteral("reminders"), CCliReminderIO::RemindersJson(list.Reminders()));
+    return CCliCommand::kOk;
+}
+
 struct Readers
 {
     Readers()
     {
         CCliCommand::RegisterDumpReader(QStringLiteral(".rpk"), dumpPack);
         CCliCommand::RegisterDumpReader(QStringLiteral(".csv"), dumpCsv);
+        CCliCommand::RegisterDumpReader(QStringLiteral(".ics"), dumpIcs);
     }
 } s_readers;
 

@@ -12,14 +12,14 @@ class CmdExport : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("export"); }
-    QString Summary() const override { return QStringLiteral("export reminders as a reminder pack or Outlook CSV"); }
+    QString Summary() const override { return QStringLiteral("export reminders as a reminder pack, Outlook CSV or iCalendar file"); }
     QString Usage() const override
     {
         return QStringLiteral(
-            "Usage: kestrelmark-cli export FILE OUT.rpk|OUT.csv [--select 0,2,5] [--data-dir DIR]\n"
+            "Usage: kestrelmark-cli export FILE OUT.rpk|OUT.csv|OUT.ics [--select 0,2,5] [--data-dir DIR]\n"
             "Writes the reminders of FILE (all, or those at the given indexes in date order) as a\n"
             "reminder pack with the icon and sound files they use (taken from DIR, by default the\n"
-            "per-user data folder), or as an Outlook calendar file.");
+            "per-user data folder), as an Outlook calendar file, or as an iCalendar file.");
     }
     int Run(const QStringList &args) override
     {
@@ -30,8 +30,9 @@ public:
             return UsageError(QStringLiteral("export takes a reminder file and an output file"));
         const QString out = a.positional[1];
         const CReminderExchange::FileKind kind = CReminderExchange::KindOf(out);
-        if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv)
-            return UsageError(QStringLiteral("the output file must end in .rpk or .csv"));
+        if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv
+            && kind != CReminderExchange::ICalendar)
+            return UsageError(QStringLiteral("the output file must end in .rpk, .csv or .ics"));
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;
@@ -60,8 +61,7 @@ public:
         if (!CReminderExchange::ExportFile(list, out, selection, CKmPaths::DataFolder()))
             return InputError(QStringLiteral("cannot write %1").arg(out));
         PrintJson(QJsonObject { { QStringLiteral("file"), out },
-                                { QStringLiteral("format"), kind == CReminderExchange::Pack ? QStringLiteral("rpk")
-                                                                                            : QStringLiteral("csv") },
+                                { QStringLiteral("format"), out.right(3).toLower() },
                                 { QStringLiteral("exported"), count } });
         return kOk;
     }

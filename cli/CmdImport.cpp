@@ -1,5 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "ical/CIcsFile.h"
+#include "storage/CReminderFileLock.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
 #include "storage/CKmPaths.h"
@@ -35,16 +37,16 @@ class CmdImport : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("import"); }
-    QString Summary() const override { return QStringLiteral("import a reminder pack or Outlook CSV into a reminder file"); }
+    QString Summary() const override { return QStringLiteral("import a reminder pack, Outlook CSV or iCalendar file into a reminder file"); }
     QString Usage() const override
     {
         return QStringLiteral(
-            "Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv [--data-dir DIR]\n"
+            "Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]\n"
             "Adds the reminders FILE does not hold yet (FILE is created when missing) and puts a\n"
             "pack's icon and sound files into DIR/icons and DIR/sounds (by default the per-user\n"
             "data folder). Prints what was added, what was skipped as a duplicate, and which data\n"
             "files were written or refused. A damaged pack keeps what came before the damage and\n"
-            "exits with 2.");
+            "exits with 2. An iCalendar import says how many events it simplified or left out, and how.");
     }
     int Run(const QStringList &args) override
     {
@@ -56,8 +58,12 @@ public:
         const QString path = a.positional[0];
         const QString source = a.positional[1];
         const CReminderExchange::FileKind kind = CReminderExchange::KindOf(source);
-        if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv)
-            return UsageError(QStringLiteral("the file to import must end in .rpk or .csv"));
+        if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv
+            && kind != CReminderExchange::ICalendar)
+            return UsageError(QStringLiteral("the file to import must end in .rpk, .csv or .ics"));
+        CReminderFileLock lock(path);
+        if (const int rc = CCliReminderIO::Lock(path, lock))
+            return rc;
         CReminderList list;
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::ReadList(path, list))
@@ -68,7 +74,20 @@ public:
         QJsonObject out;
         int rc = kOk;
         bool changed = false;
-        if (kind == CReminderExchange::CalendarCsv) {
+        if (kind == CReminderExchange::ICalendar) {
+            const CIcsFile::ImportReport report = CIcsFile::Import(list, source);
+            if (report.m_Result == CIcsFile::CannotOpen)
+                return InputError(QStringLiteral("cannot open %1: %2").arg(source, report.m_Error));
+            if (report.m_Result == CIcsFile::Refused)
+                return InputError(QStringLiteral("%1 was not imported: %2").arg(source, report.m_Error));
+            out = QJsonObject { { QStringLiteral("reminders"), report.m_Read },
+                                { QStringLiteral("added"), report.m_Added },
+                                { QStringLiteral("skipped"), report.m_Duplicates },
+                                { QStringLiteral("simplified"), report.m_Simplified },
+                                { QStringLiteral("leftOut"), report.m_LeftOut },
+                                { QStringLiteral("notes"), QJsonArray::fromStringList(report.m_Notes) } };
+            changed = report.m_Added > 0;
+        } else if (kind == CReminderExchange::CalendarCsv) {
             CCalendarCsv::ImportReport report;
             const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, source, &report);
             if (result == CCalendarCsv::CannotOpen)

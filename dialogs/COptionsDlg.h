@@ -9,6 +9,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class CSyncAccountBox;
 
 // The program's options: how many days the upcoming list looks ahead, the
 // default alert sound (or the system beep), whether alerts also go to the
@@ -28,6 +29,8 @@ public:
     bool m_Notifications = true;
 
     void OnInitDialog();
+    // Adds the calendar account below the other options.
+    void AddSyncAccount(CSyncAccountBox *box);
     void accept() override;
 
 protected:
@@ -50,4 +53,5 @@ private:
     QCheckBox *m_notifications = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    CSyncAccountBox *m_sync = nullptr;
 };

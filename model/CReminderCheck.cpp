@@ -77,6 +77,30 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     return true;
 }
 
+void CReminderCheck::Present(int index, const QString &text, int raiseFirst, const COleDateTime &now)
+{
+    CAlertRequest alert;
+    alert.m_Message = text;
+    alert.m_IconNumber = CIconNameMap::Instance().Lookup(m_list[index].m_IconName);
+    alert.m_SoundFileName = m_list[index].m_SoundFileName;
+    alert.m_ReminderIndex = index;
+    if (raiseFirst == 1)
+        m_host.ShowAndRaise();
+    m_host.HideTip();
+    const CAlertAnswer answer = m_host.RunAlert(alert);
+    // The list may have changed in the alert's loop.
+    if (index >= m_list.GetSize())
+        return;
+    if (answer.m_SnoozeMinutes > 0) {
+        const COleDateTime answeredAt = answer.m_AnsweredAt.GetStatus() == COleDateTime::valid ? answer.m_AnsweredAt : now;
+        Trace(QStringLiteral("Snoozed for %1 minutes.\n").arg(answer.m_SnoozeMinutes));
+        CSnooze::Snooze(m_list[index], answeredAt, answer.m_SnoozeMinutes);
+    } else {
+        Trace("Setting Shown flag.\n");
+        CSnooze::MarkShown(m_list[index], now);
+    }
+}
+
 int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
 {
     m_LastCheckTime = now;
@@ -87,26 +111,8 @@ int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
         QString text;
         if (!IsDue(m_list[i], now, &text))
             continue;
-        CAlertRequest alert;
-        alert.m_Message = text;
-        alert.m_IconNumber = CIconNameMap::Instance().Lookup(m_list[i].m_IconName);
-        alert.m_SoundFileName = m_list[i].m_SoundFileName;
-        alert.m_ReminderIndex = i;
-        if (raiseFirst == 1)
-            m_host.ShowAndRaise();
-        m_host.HideTip();
-        const CAlertAnswer answer = m_host.RunAlert(alert);
+        Present(i, text, raiseFirst, now);
         ++presented;
-        if (i >= m_list.GetSize())
-            continue;
-        if (answer.m_SnoozeMinutes > 0) {
-            const COleDateTime answeredAt = answer.m_AnsweredAt.GetStatus() == COleDateTime::valid ? answer.m_AnsweredAt : now;
-            Trace(QStringLiteral("Snoozed for %1 minutes.\n").arg(answer.m_SnoozeMinutes));
-            CSnooze::Snooze(m_list[i], answeredAt, answer.m_SnoozeMinutes);
-        } else {
-            Trace("Setting Shown flag.\n");
-            CSnooze::MarkShown(m_list[i], now);
-        }
     }
     return presented;
 }

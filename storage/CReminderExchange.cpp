@@ -4,6 +4,7 @@
 #include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "ical/CIcsFile.h"
 #include "storage/CCalendarCsv.h"
 
 #include <QDir>
@@ -54,6 +55,8 @@ CReminderExchange::FileKind CReminderExchange::KindOf(const QString &path)
         return Pack;
     if (ext == QLatin1String(".csv"))
         return CalendarCsv;
+    if (ext == QLatin1String(".ics"))
+        return ICalendar;
     if (ext == QLatin1String(".ico"))
         return IconFile;
     return Other;
@@ -107,6 +110,12 @@ bool CReminderExchange::ExportFile(const CReminderList &list, const QString &pat
             return false;
         }
         return true;
+    case ICalendar:
+        if (!CIcsFile::Write(CReminderPack::SelectedCopies(list, selection), path)) {
+            CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
+            return false;
+        }
+        return true;
     case Pack:
         return ExportPackFile(list, path, selection, dataFolder);
     default:
@@ -115,11 +124,11 @@ bool CReminderExchange::ExportFile(const CReminderList &list, const QString &pat
 }
 
 bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
-                                   CReminderPack::ImportReport *reportOut)
+                                   CReminderPack::ImportReport *reportOut, const CReminderPack::Progress &progress)
 {
     switch (KindOf(path)) {
     case CalendarCsv: {
-        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path);
+        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path, nullptr, progress);
         if (result == CCalendarCsv::CannotOpen)
             CMessageBox::Show(CannotOpenMessage(path), CMessageSink::Ok, CMessageSink::Error);
         else if (result == CCalendarCsv::Empty)
@@ -133,13 +142,20 @@ bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, con
         list.RebuildIndexes();
         return result == CCalendarCsv::Imported;
     }
+    case ICalendar: {
+        const CIcsFile::ImportReport report = CIcsFile::Import(list, path);
+        CMessageBox::Show(CIcsFile::Message(report, path), CMessageSink::Ok,
+                          report.m_Result == CIcsFile::Imported ? CMessageSink::Information : CMessageSink::Warning);
+        list.RebuildIndexes();
+        return report.m_Result == CIcsFile::Imported;
+    }
     case Pack:
         break;
     default:
         Trace("Expecting .RPK file!\n");
         return false;
     }
-    CReminderPack::ImportReport report = CReminderPack::ImportPack(list, path, dataFolder);
+    CReminderPack::ImportReport report = CReminderPack::ImportPack(list, path, dataFolder, progress);
     bool ok = false;
     switch (report.m_Status) {
     case CReminderPack::ImportReport::Imported:

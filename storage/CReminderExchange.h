@@ -9,12 +9,12 @@ class CReminderList;
 // The export and import operations behind "Export reminders...", "Import
 // reminders...", dropped files and shell open requests: the file kind goes
 // by the last four characters of the name in lower case (".rpk" a reminder
-// pack, ".csv" an Outlook calendar file). The messages for the user go
+// pack, ".csv" an Outlook calendar file, ".ics" an iCalendar file). The messages for the user go
 // through CMessageBox; the dialogs around these are the caller's.
 class CReminderExchange
 {
 public:
-    enum FileKind { Pack, CalendarCsv, IconFile, Other };
+    enum FileKind { Pack, CalendarCsv, ICalendar, IconFile, Other };
     static FileKind KindOf(const QString &path);
 
     // Writes the selection to path as a pack or a calendar file. Other
@@ -31,8 +31,10 @@ public:
     // import, which is reported with the information icon; every failure
     // is reported in a sentence naming the file. The list's indexes are
     // rebuilt. report (optional) receives what a pack brought.
+    // progress, when given, hears how far the file has been read.
     static bool ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
-                           CReminderPack::ImportReport *report = nullptr);
+                           CReminderPack::ImportReport *report = nullptr,
+                           const CReminderPack::Progress &progress = {});
 
     // The title under which a mailed pack is attached: not empty and none
     // of . : ; ' \ / ".

@@ -387,3 +387,54 @@ TEST_F(SharingCommands, ImportOfADamagedPackSaysSoAndKeepsTheList)
     ASSERT_FALSE(m_messages.m_messages.isEmpty());
     EXPECT_EQ(Messages(), QStringList { QStringLiteral("Mine") });
 }
+
+TEST_F(SharingCommands, ExportOffersICalendarAndWritesItByTheName)
+{
+    Add(COleDateTime(2026, 5, 1, 9, 0, 0), QStringLiteral("One"));
+    Add(COleDateTime(2026, 5, 2, 9, 0, 0), QStringLiteral("Two"), RecurWeekly);
+    const QString path = m_dir.filePath(QStringLiteral("calendar.ics"));
+    QStringList filters;
+    WhenShown<CExportSelectionDlg>([&](CExportSelectionDlg *dlg) {
+        ChooseRows(dlg, { QStringLiteral("One"), QStringLiteral("Two") });
+        WhenShown<QFileDialog>([&](QFileDialog *files) {
+            filters = files->nameFilters();
+            TypeFileName(files, path);
+        }, true);
+        dlg->findChild<QPushButton *>(QStringLiteral("saveButton"))->click();
+    });
+    m_commands->OnExport();
+
+    EXPECT_TRUE(filters.contains(QStringLiteral("iCalendar (*.ics)"))) << filters.join(QLatin1Char('|')).toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("BEGIN:VCALENDAR"));
+    EXPECT_EQ(ImportedFrom(path), QStringList({ QStringLiteral("One"), QStringLiteral("Two") }));
+}
+
+TEST_F(SharingCommands, DroppedICalendarFilesImportOrAreRefusedWithASorry)
+{
+    Add(COleDateTime(2026, 5, 1, 9, 0, 0), QStringLiteral("Mine"));
+    const QString good = m_dir.filePath(QStringLiteral("Friends.ICS"));
+    const QString bad = m_dir.filePath(QStringLiteral("broken.ics"));
+    QFile g(good);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly));
+    g.write("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260601T090000\r\nSUMMARY:Picnic\r\n"
+            "RRULE:FREQ=YEARLY;COUNT=3\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    g.close();
+    QFile b(bad);
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+    b.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n");
+    b.close();
+    m_messages.m_messages.clear();
+    m_messages.m_icons.clear();
+
+    m_commands->HandleDroppedFiles({ good, bad });
+
+    EXPECT_EQ(Messages(), QStringList({ QStringLiteral("Mine"), QStringLiteral("Picnic") }));
+    ASSERT_EQ(m_messages.m_messages.size(), 2);
+    EXPECT_TRUE(m_messages.m_messages[0].startsWith(QStringLiteral("iCalendar file successfully imported.")));
+    EXPECT_TRUE(m_messages.m_messages[0].contains(QStringLiteral("1 event simplified")));
+    EXPECT_EQ(m_messages.m_icons[0], CMessageSink::Information);
+    EXPECT_TRUE(m_messages.m_messages[1].startsWith(QStringLiteral("Sorry, the file ")));
+    EXPECT_EQ(m_host->m_changes, 2);
+}

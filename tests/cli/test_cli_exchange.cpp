@@ -124,6 +124,101 @@ TEST_F(CliExchange, CsvRangesAndOccurrences)
     EXPECT_EQ(dump.json.value("reminders").toArray()[0].toObject().value("message").toString(), QStringLiteral("february"));
 }
 
+TEST_F(CliExchange, OccurrencesListEveryOneUnlessLimited)
+{
+    QByteArray csv = "Subject,Start Date,Start Time,Description\r\n";
+    for (int i = 0; i < 25; ++i)
+        csv += QByteArray("Gift,3/4/2027,") + QByteArray::number(8 + i % 3) + ":00,\"note " + QByteArray::number(i)
+            + (i == 0 ? " with \"\"quotes\"\", caf\xc3\xa9 and a tab\t" : "") + "\"\r\n";
+    Write("day.csv", csv);
+    const QString file = Path("busy.km2");
+    ASSERT_EQ(Run({ "import", file, Path("day.csv") }).code, 0);
+
+    const Result all = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31" });
+    ASSERT_EQ(all.code, 0) << all.err.constData();
+    const QJsonArray listed = all.json.value("occurrences").toArray();
+    ASSERT_EQ(listed.size(), 25);
+    EXPECT_EQ(all.json.value("from").toString(), QStringLiteral("2027-03-01"));
+    EXPECT_EQ(all.json.value("to").toString(), QStringLiteral("2027-03-31"));
+    QString previous;
+    for (const QJsonValue &v : listed) {
+        const QString iso = v.toObject().value("dateTime").toObject().value("iso").toString();
+        EXPECT_LE(previous, iso);
+        previous = iso;
+    }
+
+    // The listing's form is the dump's, field for field.
+    const Result dump = Run({ "dump", file });
+    ASSERT_EQ(dump.code, 0);
+    bool matched = false;
+    for (const QJsonValue &d : dump.json.value("reminders").toArray())
+        for (const QJsonValue &o : listed)
+            matched = matched || (d == o && d.toObject().value("message").toString().contains(QStringLiteral("café")));
+    EXPECT_TRUE(matched);
+
+    const Result limited =
+        Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--per-day-limit", "20" });
+    ASSERT_EQ(limited.code, 0);
+    EXPECT_EQ(limited.json.value("occurrences").toArray().size(), 20);
+    EXPECT_EQ(Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--per-day-limit", "0" }).code, 1);
+    EXPECT_EQ(Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--per-day-limit", "x" }).code, 1);
+
+    // A range with nothing in it is still a complete document.
+    const Result none = Run({ "occurrences", file, "--from", "2027-04-01", "--to", "2027-04-02" });
+    ASSERT_EQ(none.code, 0);
+    EXPECT_TRUE(none.json.value("occurrences").isArray());
+    EXPECT_EQ(none.json.value("occurrences").toArray().size(), 0);
+}
+
+TEST_F(CliExchange, ICalendarExportImportAndDump)
+{
+    const QString file = Path("r.km2");
+    ASSERT_EQ(Run({ "add", file, "--at", "2026-05-01T09:00", "--message", "Tea\nwith Ann", "--recurrence", "weekly",
+                    "--notice", "1d2h30m", "--icon", "Birthday", "--private" }).code, 0);
+    const Result exported = Run({ "export", file, Path("out.ICS") });
+    ASSERT_EQ(exported.code, 0) << exported.err.constData();
+    EXPECT_EQ(exported.json.value("format").toString(), QStringLiteral("ics"));
+
+    const Result dump = Run({ "dump", Path("out.ICS") });
+    ASSERT_EQ(dump.code, 0) << dump.err.constData();
+    const QJsonObject r = dump.json.value("reminders").toArray()[0].toObject();
+    EXPECT_EQ(r.value("message").toString(), QStringLiteral("Tea\nwith Ann"));
+    EXPECT_EQ(r.value("recurrence").toInt(), 3);
+    EXPECT_TRUE(r.value("private").toBool());
+
+    // Into another file once; the second time it is already there.
+    const QString other = Path("other.km2");
+    const Result first = Run({ "import", other, Path("out.ICS") });
+    ASSERT_EQ(first.code, 0) << first.err.constData();
+    EXPECT_EQ(first.json.value("added").toInt(), 1);
+    const Result again = Run({ "import", other, Path("out.ICS") });
+    EXPECT_EQ(again.json.value("added").toInt(), 0);
+    EXPECT_EQ(again.json.value("skipped").toInt(), 1);
+
+    // Simplified events are counted and said how.
+    Write("rule.ics", "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:x\r\nDTSTART:20260401T090000\r\n"
+                      "RRULE:FREQ=WEEKLY;INTERVAL=2;BYDAY=MO,TH\r\nSUMMARY:Swim\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    const Result rule = Run({ "import", other, Path("rule.ics") });
+    ASSERT_EQ(rule.code, 0) << rule.err.constData();
+    EXPECT_EQ(rule.json.value("added").toInt(), 2);
+    EXPECT_EQ(rule.json.value("simplified").toInt(), 1);
+    EXPECT_EQ(rule.json.value("notes").toArray().size(), 1);
+
+    // A broken file is refused and the reminder file stays as it was.
+    Write("bad.ics", "this is not a calendar\r\n");
+    QFile before(other);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    const QByteArray bytes = before.readAll();
+    before.close();
+    const Result bad = Run({ "import", other, Path("bad.ics") });
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_FALSE(bad.err.isEmpty());
+    QFile after(other);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytes);
+    EXPECT_EQ(Run({ "dump", Path("bad.ics") }).code, 2);
+}
+
 TEST_F(CliExchange, BackupAndRecover)
 {
     const QString data = Path("data");

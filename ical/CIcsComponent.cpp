@@ -1,0 +1,295 @@
+#include "ical/CIcsComponent.h"
+
+#include "ical/CIcsFields.h"
+#include "ical/CIcsRecurrence.h"
+#include "ical/CIcsTime.h"
+#include "ical/CIcsWriter.h"
+#include "media/CIconTable.h"
+
+#include <QHash>
+#include <optional>
+
+namespace {
+
+QString textOf(icalcomponent *c, icalproperty_kind kind)
+{
+    icalproperty *p = icalcomponent_get_first_property(c, kind);
+    if (!p)
+        return QString();
+    const char *v = nullptr;
+    switch (kind) {
+    case ICAL_SUMMARY_PROPERTY: v = icalproperty_get_summary(p); break;
+    case ICAL_DESCRIPTION_PROPERTY: v = icalproperty_get_description(p); break;
+    case ICAL_UID_PROPERTY: v = icalproperty_get_uid(p); break;
+    default: break;
+    }
+    return v ? QString::fromUtf8(v) : QString();
+}
+
+// The X-KESTRELMARK-* values of a component, by name.
+QHash<QByteArray, QByteArray> ownFields(icalcomponent *c)
+{
+    QHash<QByteArray, QByteArray> fields;
+    for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(c, ICAL_X_PROPERTY)) {
+        const char *name = icalproperty_get_x_name(p);
+        const char *value = icalproperty_get_x(p);
+        if (name && value && qstrnicmp(name, "X-KESTRELMARK-", 14) == 0)
+            fields.insert(QByteArray(name).toUpper(), QByteArray(value));
+    }
+    return fields;
+}
+
+QString builtinIcon(const QString &category)
+{
+    const QString wanted = category.trimmed();
+    if (wanted.isEmpty())
+        return QString();
+    for (int i = 0; i < CIconTable::kBuiltinCount; ++i)
+        if (CIconTable::Name(i).compare(wanted, Qt::CaseInsensitive) == 0)
+            return CIconTable::Name(i);
+    return QString();
+}
+
+QString iconFromCategories(icalcomponent *c)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_CATEGORIES_PROPERTY); p;
+         p = icalcomponent_get_next_property(c, ICAL_CATEGORIES_PROPERTY)) {
+        const char *v = icalproperty_get_categories(p);
+        if (!v)
+            continue;
+        for (const QString &one : QString::fromUtf8(v).split(QLatin1Char(',')))
+            if (const QString name = builtinIcon(one); !name.isEmpty())
+                return name;
+    }
+    return QString();
+}
+
+// SUMMARY and DESCRIPTION as one message: a description that begins with
+// the summary (as exports of reminders do) is the whole message.
+QString messageOf(icalcomponent *c)
+{
+    const QString summary = textOf(c, ICAL_SUMMARY_PROPERTY);
+    const QString description = textOf(c, ICAL_DESCRIPTION_PROPERTY);
+    if (description.isEmpty())
+        return summary;
+    if (description.startsWith(summary))
+        return description;
+    return summary + QLatin1Char('\n') + description;
+}
+
+struct Alarm
+{
+    std::optional<long long> m_NoticeSeconds; // before the start
+    bool m_After = false;
+    std::optional<QDateTime> m_Acknowledged;  // UTC, the latest
+};
+
+Alarm alarmOf(icalcomponent *item, icalcomponent *calendar, const CIcsLocalTime &start)
+{
+    Alarm alarm;
+    // How long the item lasts, for alarms related to its end.
+    long long length = 0;
+    if (icalcomponent_isa(item) == ICAL_VEVENT_COMPONENT) {
+        if (icalproperty *end = icalcomponent_get_first_property(item, ICAL_DTEND_PROPERTY)) {
+            const CIcsLocalTime e = CIcsTime::OfProperty(end, icalproperty_get_dtend(end), calendar);
+            if (e.m_Valid)
+                length = start.m_Instant.secsTo(e.m_Instant);
+        } else if (icalproperty *d = icalcomponent_get_first_property(item, ICAL_DURATION_PROPERTY)) {
+            length = icaldurationtype_as_int(icalproperty_get_duration(d));
+        }
+    }
+    for (icalcomponent *a = icalcomponent_get_first_component(item, ICAL_VALARM_COMPONENT); a;
+         a = icalcomponent_get_next_component(item, ICAL_VALARM_COMPONENT)) {
+        icalproperty *action = icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY);
+        icalproperty *trig = icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY);
+        if (!action || !trig)
+            continue;
+        const icalproperty_action act = icalproperty_get_action(action);
+        if (act != ICAL_ACTION_DISPLAY && act != ICAL_ACTION_AUDIO)
+            continue;
+        const icaltriggertype t = icalproperty_get_trigger(trig);
+        long long before = 0;
+        if (!icaltime_is_null_time(t.time)) {
+            const CIcsLocalTime at = CIcsTime::OfProperty(trig, t.time, calendar);
+            if (!at.m_Valid)
+                continue;
+            before = at.m_Instant.secsTo(start.m_Instant);
+        } else {
+            if (icaldurationtype_is_bad_duration(t.duration))
+                continue;
+            long long offset = icaldurationtype_as_int(t.duration);
+            icalparameter *rel = icalproperty_get_first_parameter(trig, ICAL_RELATED_PARAMETER);
+            if (rel && icalparameter_get_related(rel) == ICAL_RELATED_END)
+                offset += length;
+            before = -offset;
+        }
+        if (before < 0) {
+            alarm.m_After = true;
+            before = 0;
+        }
+        if (!alarm.m_NoticeSeconds || before > *alarm.m_NoticeSeconds)
+            alarm.m_NoticeSeconds = before;
+        if (icalproperty *ack = icalcomponent_get_first_property(a, ICAL_ACKNOWLEDGED_PROPERTY)) {
+            const CIcsLocalTime when = CIcsTime::OfProperty(ack, icalproperty_get_acknowledged(ack), calendar);
+            if (when.m_Valid && (!alarm.m_Acknowledged || when.m_Instant > *alarm.m_Acknowledged))
+                alarm.m_Acknowledged = when.m_Instant;
+        }
+    }
+    return alarm;
+}
+
+COleDateTime oleOf(const QDate &d, const QTime &t)
+{
+    return COleDateTime(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
+}
+
+bool sameParts(const COleDateTime &a, const COleDateTime::Parts &b)
+{
+    COleDateTime::Parts p {};
+    return a.GetParts(p) && p.year == b.year && p.month == b.month && p.day == b.day && p.hour == b.hour
+        && p.minute == b.minute && p.second == b.second;
+}
+
+// The fields only this program writes, each taken when it agrees with
+// what the standard properties say (another program may have changed
+// those since).
+void applyOwnFields(const QHash<QByteArray, QByteArray> &own, CReminder &r, long long noticeMinutes, bool single,
+                    bool floating)
+{
+    COleDateTime raw;
+    if (single && floating && CIcsFields::DecodeDate(own.value(CIcsFields::kDateTime), raw)
+        && sameParts(r.m_DateTime, CIcsFields::StartParts(raw)))
+        r.m_DateTime = raw;
+    COleDateTimeSpan span;
+    if (CIcsFields::DecodeSpan(own.value(CIcsFields::kNotice), span) && CIcsFields::NoticeMinutes(span) == noticeMinutes)
+        r.m_AdvanceNotice = span;
+    bool ok = false;
+    const int code = own.value(CIcsFields::kRecurrence).toInt(&ok);
+    if (ok && single && code >= 0 && code <= 0xFFFF && CIcsFields::ShownRecurrence(code) == r.m_Recurrence)
+        r.m_Recurrence = static_cast<quint16>(code);
+    if (own.contains(CIcsFields::kMessage)) {
+        const QString exact = CIcsFields::DecodeText(own.value(CIcsFields::kMessage));
+        if (CIcsFields::PortableMessage(exact) == r.m_Message)
+            r.m_Message = exact;
+    }
+    if (own.contains(CIcsFields::kIcon))
+        r.m_IconName = CIcsFields::DecodeText(own.value(CIcsFields::kIcon));
+    const int number = own.value(CIcsFields::kIconNumber).toInt(&ok);
+    if (ok && number >= 0 && number <= 0xFFFF)
+        r.m_IconNumber = static_cast<quint16>(number);
+    if (own.contains(CIcsFields::kSound))
+        r.m_SoundFileName = CIcsFields::DecodeText(own.value(CIcsFields::kSound));
+    if (own.contains(CIcsFields::kShown))
+        r.m_Shown = own.value(CIcsFields::kShown).trimmed() == "1";
+    if (CIcsFields::DecodeDate(own.value(CIcsFields::kLastShown), raw))
+        r.m_LastShown = raw;
+    if (CIcsFields::DecodeSpan(own.value(CIcsFields::kReshow), span))
+        r.m_ReshowInterval = span;
+    const QList<QByteArray> flags = own.value(CIcsFields::kReserved).trimmed().split(';');
+    if (flags.size() == 2) {
+        r.m_ReservedFlag = flags[0] == "1";
+        r.m_ReservedFlag2 = flags[1] == "1";
+    }
+    if (CIcsFields::DecodeSpan(own.value(CIcsFields::kReservedSpan), span))
+        r.m_ReservedSpan = span;
+}
+
+} // namespace
+
+CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *calendar)
+{
+    Outcome out;
+    if (icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY)) {
+        out.m_Skipped = QStringLiteral("a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder "
+                                       "of its own");
+        return out;
+    }
+    const bool todo = icalcomponent_isa(item) == ICAL_VTODO_COMPONENT;
+    icalproperty *startProp = todo ? icalcomponent_get_first_property(item, ICAL_DUE_PROPERTY) : nullptr;
+    icaltimetype startValue = icaltime_null_time();
+    if (startProp)
+        startValue = icalproperty_get_due(startProp);
+    else if ((startProp = icalcomponent_get_first_property(item, ICAL_DTSTART_PROPERTY)))
+        startValue = icalproperty_get_dtstart(startProp);
+    if (!startProp) {
+        out.m_Skipped = todo ? QStringLiteral("a to-do without a due date or start") : QStringLiteral("no start date");
+        return out;
+    }
+    const CIcsLocalTime start = CIcsTime::OfProperty(startProp, startValue, calendar);
+    if (!start.m_Valid) {
+        out.m_Skipped = QStringLiteral("a start date that could not be read");
+        return out;
+    }
+    if (start.m_UnknownZone)
+        out.m_Simplified |= CIcsRecurrence::UnknownZone;
+    const bool floating = !startValue.is_date && !icaltime_is_utc(startValue)
+        && !icalproperty_get_first_parameter(startProp, ICAL_TZID_PARAMETER);
+
+    icalproperty *rruleProp = icalcomponent_get_first_property(item, ICAL_RRULE_PROPERTY);
+    icalrecurrencetype rule;
+    if (rruleProp) {
+        rule = icalproperty_get_rrule(rruleProp);
+        if (icalcomponent_get_next_property(item, ICAL_RRULE_PROPERTY))
+            out.m_Simplified |= CIcsRecurrence::MoreRules;
+    }
+    CIcsRecurrence::Mapping repeat = CIcsRecurrence::Map(start.m_Date, rruleProp ? &rule : nullptr);
+    out.m_Simplified |= repeat.m_Simplified;
+    if (rruleProp && repeat.m_Kind != RecurOneTime) {
+        if (icalcomponent_get_first_property(item, ICAL_EXDATE_PROPERTY))
+            out.m_Simplified |= CIcsRecurrence::ExDate;
+    }
+    if (icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY))
+        out.m_Simplified |= CIcsRecurrence::RDate;
+
+    if (icalcomponent_get_first_property(item, ICAL_XLICERROR_PROPERTY))
+        out.m_Simplified |= CIcsRecurrence::Unreadable;
+
+    const Alarm alarm = alarmOf(item, calendar, start);
+    if (alarm.m_After)
+        out.m_Simplified |= CIcsRecurrence::AlarmAfter;
+    const long long noticeMinutes = (alarm.m_NoticeSeconds.value_or(0) + 30) / 60;
+
+    CReminder base;
+    base.m_IconName.clear();
+    base.m_Message = messageOf(item);
+    base.m_Recurrence = static_cast<quint16>(repeat.m_Kind);
+    base.m_AdvanceNotice = COleDateTimeSpan(static_cast<long>(noticeMinutes / (24 * 60)),
+                                            static_cast<int>(noticeMinutes / 60 % 24), static_cast<int>(noticeMinutes % 60),
+                                            0);
+    if (icalproperty *cls = icalcomponent_get_first_property(item, ICAL_CLASS_PROPERTY)) {
+        const icalproperty_class c = icalproperty_get_class(cls);
+        base.m_Private = c == ICAL_CLASS_PRIVATE || c == ICAL_CLASS_CONFIDENTIAL;
+    }
+    base.m_IconName = iconFromCategories(item);
+
+    QString uid = textOf(item, ICAL_UID_PROPERTY);
+    const QHash<QByteArray, QByteArray> own = ownFields(item);
+    const bool single = repeat.m_Dates.size() == 1;
+    const QString how = CIcsRecurrence::DescribeAll(out.m_Simplified);
+    for (const QDate &day : repeat.m_Dates) {
+        CIcsEvent e;
+        e.m_Reminder = base;
+        e.m_Reminder.m_DateTime = oleOf(day, start.m_Time);
+        e.m_Reminder.m_LastShown = CReminder::kDefaultDate;
+        applyOwnFields(own, e.m_Reminder, noticeMinutes, single, floating);
+        if (alarm.m_Acknowledged) {
+            const QDateTime alarmAt = QDateTime(day, start.m_Time).addSecs(-noticeMinutes * 60);
+            e.m_Acknowledged = *alarm.m_Acknowledged >= alarmAt.toUTC();
+            // A one-time alarm dismissed elsewhere does not ring again here.
+            if (e.m_Acknowledged && !own.contains(CIcsFields::kShown) && e.m_Reminder.IsOneTime()) {
+                e.m_Reminder.m_Shown = true;
+                const QDateTime local = alarm.m_Acknowledged->toLocalTime();
+                e.m_Reminder.m_LastShown = oleOf(local.date(), local.time());
+            }
+        }
+        e.m_Simplified = out.m_Simplified != 0;
+        e.m_SimplifiedHow = how;
+        out.m_Events.push_back(std::move(e));
+    }
+    if (uid.isEmpty() && !out.m_Events.empty())
+        uid = CIcsWriter::UidFor(out.m_Events.front().m_Reminder);
+    for (CIcsEvent &e : out.m_Events)
+        e.m_Uid = uid;
+    return out;
+}

@@ -1,0 +1,116 @@
+#include "ical/CIcsFile.h"
+
+#include "ical/CIcsWriter.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString count(int n, const char *one, const char *many)
+{
+    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+}
+
+} // namespace
+
+const QString CIcsFile::kImportedMessage = QStringLiteral("iCalendar file successfully imported.");
+
+bool CIcsFile::Write(const std::vector<CReminder> &reminders, const QString &path)
+{
+    Trace(QStringLiteral("Exporting to iCalendar ") + path + QStringLiteral("...\n"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray text = CIcsWriter::WriteCalendar(reminders);
+    if (file.write(text) != text.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult &read)
+{
+    ImportReport report;
+    report.m_Simplified = read.m_Simplified;
+    report.m_LeftOut = read.m_Skipped;
+    report.m_Notes = read.m_Notes;
+    if (!read.m_Error.isEmpty()) {
+        report.m_Result = Refused;
+        report.m_Error = read.m_Error;
+        return report;
+    }
+    if (read.m_Events.empty()) {
+        report.m_Result = Refused;
+        report.m_Error = QStringLiteral("none of its events and to-dos could become a reminder");
+        return report;
+    }
+    for (const CIcsEvent &e : read.m_Events) {
+        ++report.m_Read;
+        if (list.Contains(e.m_Reminder)) {
+            ++report.m_Duplicates;
+            continue;
+        }
+        list.InsertSorted(e.m_Reminder);
+        ++report.m_Added;
+    }
+    return report;
+}
+
+CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path)
+{
+    Trace(QStringLiteral("Importing iCalendar file ") + path + QStringLiteral("...\n"));
+    ImportReport report;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report.m_Result = CannotOpen;
+        report.m_Error = file.errorString();
+        return report;
+    }
+    // A file larger than any calendar is refused before it is read.
+    if (file.size() > CIcsReader::kMaxBytes) {
+        report.m_Result = Refused;
+        report.m_Error = QStringLiteral("it is too large to be a calendar");
+        return report;
+    }
+    const QByteArray text = file.read(CIcsReader::kMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        report.m_Result = CannotOpen;
+        report.m_Error = file.errorString();
+        return report;
+    }
+    return Merge(list, CIcsReader::Read(text));
+}
+
+QString CIcsFile::Message(const ImportReport &report, const QString &path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    switch (report.m_Result) {
+    case CannotOpen:
+        return QStringLiteral("Sorry, the file ") + name + QStringLiteral(" could not be opened.");
+    case Refused: {
+        QString text = QStringLiteral("Sorry, the file ") + name + QStringLiteral(" was not imported: ")
+            + report.m_Error + QStringLiteral(".");
+        for (const QString &note : report.m_Notes)
+            text += QStringLiteral("\n- ") + note;
+        return text;
+    }
+    case Imported:
+        break;
+    }
+    QString text = kImportedMessage;
+    text += QStringLiteral("\n\n") + count(report.m_Added, "reminder added", "reminders added") + QStringLiteral(", ")
+        + QString::number(report.m_Duplicates) + QStringLiteral(" already in the list.");
+    if (report.m_Simplified)
+        text += QLatin1Char('\n') + count(report.m_Simplified, "event simplified", "events simplified")
+            + QLatin1Char('.');
+    if (report.m_LeftOut)
+        text += QLatin1Char('\n') + count(report.m_LeftOut, "event left out", "events left out") + QLatin1Char('.');
+    for (const QString &note : report.m_Notes)
+        text += QStringLiteral("\n- ") + note;
+    return text;
+}

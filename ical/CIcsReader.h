@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ical/CIcsEvent.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <vector>
+
+struct CIcsReadResult
+{
+    std::vector<CIcsEvent> m_Events;
+    int m_Simplified = 0;  // events and to-dos that lost something on the way
+    int m_Skipped = 0;     // events and to-dos left out
+    QStringList m_Notes;   // how many were simplified or left out, and how
+    QString m_Error;       // not empty: the file was refused as a whole
+};
+
+// Reminders from iCalendar text: the VEVENTs and VTODOs of every calendar
+// in it (or standing alone). Never changes anything but its result.
+class CIcsReader
+{
+public:
+    // Larger text is refused before it is parsed.
+    static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
+
+    static CIcsReadResult Read(const QByteArray &text);
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+
+extern "C" {
+#include <libical/ical.h>
+}
+
+// An iCalendar time as the user's wall clock shows it. A time with a TZID
+// (from the calendar's VTIMEZONE, else a zone the system knows) or in UTC
+// is converted; a floating time is taken as it stands; a date alone is that
+// day at 00:00.
+struct CIcsLocalTime
+{
+    bool m_Valid = false;
+    bool m_UnknownZone = false; // a TZID nobody knows: read as floating
+    QDate m_Date;
+    QTime m_Time;
+    QDateTime m_Instant; // the same moment in UTC, for comparisons
+
+    QDateTime WallClock() const { return QDateTime(m_Date, m_Time); }
+};
+
+class CIcsTime
+{
+public:
+    static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar);
+    // The value of a DTSTART, DUE, DTEND or absolute TRIGGER property.
+    static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar);
+};
