@@ -73,6 +73,7 @@ CEditorContext CEditorCommands::MakeContext(COrvantis2Dlg &dlg, CEditorIcons &ic
     c.m_ListChanged = [d] { d->NotifyListChanged(); };
     c.m_UpcomingDays = &app.m_UpcomingDays;
     c.m_DefaultSound = &app.m_DefaultSound;
+    c.m_DesktopNotifications = &app.m_DesktopNotifications;
     COrvantis2App *a = &app;
     c.m_WriteProfileString = [a](const QString &section, const QString &key, const QString &value) {
         a->WriteProfileString(section, key, value);

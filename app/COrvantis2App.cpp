@@ -12,6 +12,7 @@
 #include "media/CIconNameMap.h"
 #include "media/CSoundPlayer.h"
 #include "model/CMessageSink.h"
+#include "model/CSnooze.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderExchange.h"
@@ -314,6 +315,10 @@ void COrvantis2App::ReadSettings()
     const int days = m_Settings->UpcomingReminderDays();
     m_UpcomingDays = COptionsForm::DayChoices().contains(days) ? days : CSettingsStore::kDefaultUpcomingDays;
     m_DefaultSound = m_Settings->ReminderSoundFile();
+    m_DesktopNotifications = GetProfileString(QStringLiteral("Options"), QStringLiteral("DesktopNotifications"),
+                                              QStringLiteral("1")).trimmed() != QLatin1String("0");
+    m_SnoozeMinutes = CSnooze::MinutesFromSetting(
+        GetProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes"), QString()));
 }
 
 bool COrvantis2App::InterfaceSounds() const { return CSoundPlayer::InterfaceSounds(); }

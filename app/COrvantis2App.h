@@ -88,6 +88,10 @@ public:
     int m_ContextReminderIndex = -1;
     int m_HiddenIconUnlocked = 0;
     QString m_DefaultSound;
+    // Options/DesktopNotifications ("1", the default, or "0") and the last
+    // snooze delay chosen, Options/SnoozeMinutes.
+    bool m_DesktopNotifications = true;
+    int m_SnoozeMinutes = 10;
 
 private:
     void ReadProgramFile();

@@ -89,9 +89,9 @@ public:
     // CDueHost: shows, restores and raises the window.
     void ShowAndRaise() override;
     void HideTip() override;
-    void RunAlert(const CAlertRequest &alert) override;
+    CAlertAnswer RunAlert(const CAlertRequest &alert) override;
     // Tests answer alerts without a window.
-    void SetAlertRunner(std::function<void(const CAlertRequest &)> runner) { m_AlertRunner = std::move(runner); }
+    void SetAlertRunner(std::function<CAlertAnswer(const CAlertRequest &)> runner) { m_AlertRunner = std::move(runner); }
 
     // The selected day (at 00:00); setting it moves the spins, the displays,
     // the calendar page and the upcoming-list selection.
@@ -228,6 +228,6 @@ private:
     bool m_Ending = false;
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
-    std::function<void(const CAlertRequest &)> m_AlertRunner;
+    std::function<CAlertAnswer(const CAlertRequest &)> m_AlertRunner;
     CSyncController *m_Sync = nullptr;
 };

@@ -25,6 +25,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "notify/CAlertNotifier.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
 #include "app/CReminderFileKeeper.h"
@@ -290,20 +291,35 @@ void COrvantis2Dlg::HideTip()
         m_Calendar->HideTip();
 }
 
-void COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
+CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 {
+    CAlertAnswer answer;
     if (m_AlertRunner) {
-        m_AlertRunner(alert);
-        return;
+        answer = m_AlertRunner(alert);
+    } else {
+        CReminderAlertDlg dlg;
+        dlg.m_Message = alert.m_Message;
+        dlg.m_IconNumber = alert.m_IconNumber;
+        dlg.m_SoundFileName = alert.m_SoundFileName;
+        dlg.m_DefaultSound = m_App.m_DefaultSound;
+        dlg.m_SoundFolder = m_App.SoundFolder();
+        dlg.m_Icons = m_App.IconSource();
+        dlg.m_DefaultSnoozeMinutes = m_App.m_SnoozeMinutes;
+        std::optional<CAlertNotifier> notifier;
+        if (m_App.m_DesktopNotifications) {
+            notifier.emplace(dlg);
+            notifier->Send();
+        }
+        dlg.exec();
+        answer.m_SnoozeMinutes = dlg.m_SnoozeMinutes;
     }
-    CReminderAlertDlg dlg;
-    dlg.m_Message = alert.m_Message;
-    dlg.m_IconNumber = alert.m_IconNumber;
-    dlg.m_SoundFileName = alert.m_SoundFileName;
-    dlg.m_DefaultSound = m_App.m_DefaultSound;
-    dlg.m_SoundFolder = m_App.SoundFolder();
-    dlg.m_Icons = m_App.IconSource();
-    dlg.exec();
+    answer.m_AnsweredAt = m_App.Now();
+    if (answer.m_SnoozeMinutes > 0 && answer.m_SnoozeMinutes != m_App.m_SnoozeMinutes) {
+        m_App.m_SnoozeMinutes = answer.m_SnoozeMinutes;
+        m_App.WriteProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes"),
+                                 QString::number(answer.m_SnoozeMinutes));
+    }
+    return answer;
 }
 
 // --- files ------------------------------------------------------------------

@@ -57,7 +57,7 @@ class NullHost : public CDueHost
 public:
     void ShowAndRaise() override {}
     void HideTip() override {}
-    void RunAlert(const CAlertRequest &) override {}
+    CAlertAnswer RunAlert(const CAlertRequest &) override { return {}; }
 };
 
 void BM_DuePass(benchmark::State &state)

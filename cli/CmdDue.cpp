@@ -16,7 +16,7 @@ public:
     explicit RecordingHost(const CReminderList &list) : m_list(list) {}
     void ShowAndRaise() override {}
     void HideTip() override {}
-    void RunAlert(const CAlertRequest &alert) override
+    CAlertAnswer RunAlert(const CAlertRequest &alert) override
     {
         m_alerts.append(QJsonObject {
             { QStringLiteral("index"), alert.m_ReminderIndex },
@@ -25,6 +25,7 @@ public:
             { QStringLiteral("iconNumber"), alert.m_IconNumber },
             { QStringLiteral("sound"), alert.m_SoundFileName },
         });
+        return {};
     }
     QJsonArray m_alerts;
 

@@ -37,6 +37,7 @@ struct CEditorContext
     // The options: the program-wide values and where the settings go.
     int *m_UpcomingDays = nullptr;
     QString *m_DefaultSound = nullptr;
+    bool *m_DesktopNotifications = nullptr;
     std::function<void(const QString &section, const QString &key, const QString &value)> m_WriteProfileString;
     std::function<bool()> m_AutostartEnabled;
     std::function<bool(bool on)> m_SetAutostart; // false when it could not be changed

@@ -30,7 +30,7 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     using U = CDialogUnits;
     setObjectName(QStringLiteral("COptionsDlg"));
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(U::X(kWidthUnits), U::Y(139));
+    setFixedSize(U::X(kWidthUnits), U::Y(151));
 
     (new QGroupBox(QStringLiteral("Upcoming Reminders window"), this))->setGeometry(U::Rect(7, 5, kWidthUnits - 14, 33));
     auto *show = new QLabel(QStringLiteral("Show reminders for next"), this);
@@ -66,18 +66,21 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     m_autostart = new QCheckBox(QStringLiteral("Start Kestrelmark when I log in"), this);
     m_autostart->setObjectName(QStringLiteral("autostart"));
     m_autostart->setGeometry(U::Rect(10, 99, 235, 11));
+    m_notifications = new QCheckBox(QStringLiteral("Also show alerts as desktop notifications"), this);
+    m_notifications->setObjectName(QStringLiteral("notifications"));
+    m_notifications->setGeometry(U::Rect(10, 112, 235, 11));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(U::Rect(kWidthUnits - 113, 118, 50, 14));
+    m_ok->setGeometry(U::Rect(kWidthUnits - 113, 130, 50, 14));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(U::Rect(kWidthUnits - 57, 118, 50, 14));
+    m_cancel->setGeometry(U::Rect(kWidthUnits - 57, 130, 50, 14));
     for (QPushButton *b : { m_browse, m_play, m_cancel })
         b->setAutoDefault(false);
 
-    QWidget *order[] = { m_days, beep, file, m_browse, m_play, m_autostart, m_ok, m_cancel };
+    QWidget *order[] = { m_days, beep, file, m_browse, m_play, m_autostart, m_notifications, m_ok, m_cancel };
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -116,6 +119,8 @@ void COptionsDlg::OnInitDialog()
     if (QAbstractButton *b = m_soundGroup->button(m_SoundChoice))
         b->setChecked(true);
     m_autostart->setChecked(m_Autostart);
+    m_Notifications = m_context.m_DesktopNotifications ? *m_context.m_DesktopNotifications : true;
+    m_notifications->setChecked(m_Notifications);
     m_autostart->setEnabled(static_cast<bool>(m_context.m_SetAutostart));
     UpdateBrowseCaption();
 }
@@ -175,6 +180,7 @@ void COptionsDlg::accept()
     m_UpcomingDays = COptionsForm::ChosenDays(m_DaysIndex, m_openedDays);
     m_SoundFileName = COptionsForm::ChosenSound(m_SoundChoice, m_SoundFileName);
     m_Autostart = m_autostart->isChecked();
+    m_Notifications = m_notifications->isChecked();
 
     if (m_context.m_UpcomingDays)
         *m_context.m_UpcomingDays = m_UpcomingDays;
@@ -184,7 +190,11 @@ void COptionsDlg::accept()
         m_context.m_WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"),
                                        QString::number(m_UpcomingDays));
         m_context.m_WriteProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile"), m_SoundFileName);
+        m_context.m_WriteProfileString(QStringLiteral("Options"), QStringLiteral("DesktopNotifications"),
+                                       m_Notifications ? QStringLiteral("1") : QStringLiteral("0"));
     }
+    if (m_context.m_DesktopNotifications)
+        *m_context.m_DesktopNotifications = m_Notifications;
     if (m_Autostart != m_openedAutostart && m_context.m_SetAutostart && !m_context.m_SetAutostart(m_Autostart)) {
         CMessageBox::Show(m_Autostart ? QStringLiteral("Sorry, Kestrelmark could not set itself to start when you log in.")
                                       : QStringLiteral("Sorry, Kestrelmark could not stop itself from starting when you log in."),

@@ -12,8 +12,8 @@ class QPushButton;
 class CSyncAccountBox;
 
 // The program's options: how many days the upcoming list looks ahead, the
-// default alert sound (or the system beep), and whether the program starts
-// at login. OK updates the program-wide values and writes the settings.
+// default alert sound (or the system beep), whether alerts also go to the
+// desktop's notifications, and whether the program starts at login. OK updates the program-wide values and writes the settings.
 class COptionsDlg : public QDialog
 {
     Q_OBJECT
@@ -26,6 +26,7 @@ public:
     int m_DaysIndex = -1;
     int m_SoundChoice = -1;
     bool m_Autostart = false;
+    bool m_Notifications = true;
 
     void OnInitDialog();
     // Adds the calendar account below the other options.
@@ -49,6 +50,7 @@ private:
     QPushButton *m_browse = nullptr;
     QPushButton *m_play = nullptr;
     QCheckBox *m_autostart = nullptr;
+    QCheckBox *m_notifications = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     CSyncAccountBox *m_sync = nullptr;

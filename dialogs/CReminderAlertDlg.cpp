@@ -2,9 +2,11 @@
 
 #include "dialogs/CDialogUnits.h"
 #include "media/CSoundPlayer.h"
+#include "model/CSnooze.h"
 #include "model/CTrace.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimerEvent>
@@ -32,8 +34,40 @@ CReminderAlertDlg::CReminderAlertDlg(QWidget *parent) : QDialog(parent)
     m_ok->setGeometry(CDialogUnits::Rect(127, 118, 50, 14));
     m_ok->setDefault(true);
     m_ok->setAutoDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_ok, &QPushButton::clicked, this, &CReminderAlertDlg::AnswerOk);
+
+    m_snooze = new QPushButton(QStringLiteral("&Snooze"), this);
+    m_snooze->setObjectName(QStringLiteral("snooze"));
+    m_snooze->setGeometry(CDialogUnits::Rect(185, 118, 50, 14));
+    m_snooze->setAutoDefault(false);
+    m_snoozeMenu = new QMenu(m_snooze);
+    m_snoozeMenu->setObjectName(QStringLiteral("snoozeMenu"));
+    for (const CSnooze::Choice &choice : CSnooze::Choices()) {
+        QAction *action = m_snoozeMenu->addAction(choice.m_Label);
+        action->setData(choice.m_Minutes);
+        connect(action, &QAction::triggered, this, [this, minutes = choice.m_Minutes] { AnswerSnooze(minutes); });
+    }
+    // The last delay chosen is the one the menu opens on.
+    connect(m_snoozeMenu, &QMenu::aboutToShow, this, [this] {
+        const int index = CSnooze::IndexOfMinutes(m_DefaultSnoozeMinutes);
+        m_snoozeMenu->setActiveAction(m_snoozeMenu->actions().value(index));
+    });
+    m_snooze->setMenu(m_snoozeMenu);
 }
+
+void CReminderAlertDlg::AnswerOk()
+{
+    m_SnoozeMinutes = 0;
+    QDialog::accept();
+}
+
+void CReminderAlertDlg::AnswerSnooze(int minutes)
+{
+    m_SnoozeMinutes = minutes;
+    QDialog::accept();
+}
+
+void CReminderAlertDlg::reject() { AnswerOk(); }
 
 CReminderAlertDlg::SoundChoice CReminderAlertDlg::ChooseSound(const QString &reminderSound, const QString &defaultSound,
                                                               const QString &soundFolder)

@@ -7,10 +7,12 @@
 #include <QRect>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 
 // The alert for one due reminder: the message, the reminder's icon centred
-// on its place, OK. Brought to the front above other windows; plays the
+// on its place, OK and Snooze (a menu of delays). Enter is OK, Alt+S opens
+// the snooze menu, and Escape or the close box answer as OK does. Brought to the front above other windows; plays the
 // sound once, 250 ms after it is first drawn, without waiting for it.
 class CReminderAlertDlg : public QDialog
 {
@@ -37,6 +39,14 @@ public:
     QRect IconPlaceholder() const { return m_placeholder; }
     QLabel *MessageLabel() const { return m_messageLabel; }
     QPushButton *OkButton() const { return m_ok; }
+    QPushButton *SnoozeButton() const { return m_snooze; }
+    QMenu *SnoozeMenu() const { return m_snoozeMenu; }
+
+    // The user's answer; the dialog closes.
+    void AnswerOk();
+    void AnswerSnooze(int minutes);
+    // Escape and the close box.
+    void reject() override;
 
     int exec() override;
     // Plays the sound now if it has not played yet (the timer's work).
@@ -46,6 +56,10 @@ public:
     QString m_SoundFileName;
     QString m_Message;
     int m_IconNumber = 0;
+    // The answer: 0 for OK, else the snooze's minutes.
+    int m_SnoozeMinutes = 0;
+    // The delay the snooze menu offers first (the last one chosen).
+    int m_DefaultSnoozeMinutes = 10;
     // Filled in by the caller: the default sound setting and the folder
     // bare sound names are taken from, and where the icons come from.
     QString m_DefaultSound;
@@ -62,5 +76,7 @@ private:
     QRect m_frame;
     QLabel *m_messageLabel = nullptr;
     QPushButton *m_ok = nullptr;
+    QPushButton *m_snooze = nullptr;
+    QMenu *m_snoozeMenu = nullptr;
     QBasicTimer m_soundTimer;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/COleDateTime.h"
+
 #include <QString>
 
 // What the alert for one due reminder shows.
@@ -11,6 +13,14 @@ struct CAlertRequest
     int m_ReminderIndex = -1;
 };
 
+// How the user answered an alert: OK, or snooze for some minutes.
+struct CAlertAnswer
+{
+    int m_SnoozeMinutes = 0; // 0: OK
+    // When the user answered; an invalid time stands for the pass's time.
+    COleDateTime m_AnsweredAt { 0.0, COleDateTime::invalid };
+};
+
 // What a due-reminder pass needs of the window around it. The desktop
 // program raises its window and runs the alert dialog; tests and the
 // command-line tool record the alerts.
@@ -20,6 +30,6 @@ public:
     virtual ~CDueHost() = default;
     virtual void ShowAndRaise() = 0;
     virtual void HideTip() = 0;
-    // Runs the alert and returns when the user has closed it.
-    virtual void RunAlert(const CAlertRequest &alert) = 0;
+    // Runs the alert and returns the user's answer once it is closed.
+    virtual CAlertAnswer RunAlert(const CAlertRequest &alert) = 0;
 };

@@ -4,6 +4,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CRecurrence.h"
 #include "model/CReminderList.h"
+#include "model/CSnooze.h"
 #include "model/CTrace.h"
 
 #include <cmath>
@@ -29,6 +30,14 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     if (r.m_DateTime.GetStatus() != COleDateTime::valid) {
         Trace("Skipping invalid or null COleDateTime.\n");
         return false;
+    }
+    if (CSnooze::IsSnoozed(r)) {
+        COleDateTime occurrence;
+        if (!CSnooze::IsDue(r, now, &occurrence))
+            return false;
+        if (alertText)
+            *alertText = ComposeAlertText(r, occurrence, now);
+        return true;
     }
     const bool repeating = r.m_Recurrence == RecurAnnual || r.m_Recurrence == RecurMonthly
         || r.m_Recurrence == RecurWeekly;
@@ -78,12 +87,17 @@ void CReminderCheck::Present(int index, const QString &text, int raiseFirst, con
     if (raiseFirst == 1)
         m_host.ShowAndRaise();
     m_host.HideTip();
-    m_host.RunAlert(alert);
+    const CAlertAnswer answer = m_host.RunAlert(alert);
     // The list may have changed in the alert's loop.
-    if (index < m_list.GetSize()) {
+    if (index >= m_list.GetSize())
+        return;
+    if (answer.m_SnoozeMinutes > 0) {
+        const COleDateTime answeredAt = answer.m_AnsweredAt.GetStatus() == COleDateTime::valid ? answer.m_AnsweredAt : now;
+        Trace(QStringLiteral("Snoozed for %1 minutes.\n").arg(answer.m_SnoozeMinutes));
+        CSnooze::Snooze(m_list[index], answeredAt, answer.m_SnoozeMinutes);
+    } else {
         Trace("Setting Shown flag.\n");
-        m_list[index].m_Shown = true;
-        m_list[index].m_LastShown = now;
+        CSnooze::MarkShown(m_list[index], now);
     }
 }
 

@@ -191,13 +191,16 @@ public:
             r.m_SoundFileName = CPackDataName::Check(CPackDataName::ForSound(name)) ? name : QString();
         }
         const bool shown = r.m_Shown;
-        r.m_Shown = false;
+        const COleDateTime lastShown = r.m_LastShown;
+        // New here: never shown, and no pending snooze from the sender's file.
+        r.ResetShown();
         if (m_progress && m_device && ++m_sinceProgress >= kProgressEvery) {
             m_sinceProgress = 0;
             m_progress(m_device->pos(), m_device->isSequential() ? 0 : m_device->size());
         }
         if (!m_batch.Add(r)) {
             r.m_Shown = shown; // reported as the pack holds it
+            r.m_LastShown = lastShown;
             m_report.m_Skipped.push_back(r);
             return;
         }

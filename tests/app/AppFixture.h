@@ -65,7 +65,10 @@ protected:
     {
         if (!m_dlg) {
             m_dlg = std::make_unique<COrvantis2Dlg>(*m_app);
-            m_dlg->SetAlertRunner([this](const CAlertRequest &alert) { m_alerts.push_back(alert); });
+            m_dlg->SetAlertRunner([this](const CAlertRequest &alert) {
+                m_alerts.push_back(alert);
+                return CAlertAnswer {};
+            });
             if (initialize)
                 m_dlg->Initialize();
         }

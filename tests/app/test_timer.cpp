@@ -103,6 +103,7 @@ TEST_F(AppFixture, TheTimerIsStoppedWhileAnAlertIsOpen)
     dlg.SetAlertRunner([&](const CAlertRequest &a) {
         activeDuringAlert.push_back(dlg.TimerActive());
         m_alerts.push_back(a);
+        return CAlertAnswer {};
     });
     dlg.OnTimer();
     ASSERT_EQ(m_alerts.size(), 2u);

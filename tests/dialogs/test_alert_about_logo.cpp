@@ -7,6 +7,7 @@
 #include "support/CRecordingSoundPlayer.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -87,13 +88,53 @@ TEST(ReminderAlert, PlaysOnceAfterTheFirstPaintAndClosesWithOk)
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
-TEST(ReminderAlert, EscapeClosesIt)
+// Escape and Enter both answer OK: the reminder is done, not left due.
+TEST(ReminderAlert, EscapeAndEnterAnswerOk)
+{
+    CRecordingSoundPlayer sound;
+    for (const Qt::Key key : { Qt::Key_Escape, Qt::Key_Return }) {
+        CReminderAlertDlg dlg;
+        dlg.m_SnoozeMinutes = 99;
+        QTimer::singleShot(50, [&] { QTest::keyClick(&dlg, key); });
+        dlg.exec();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted) << key;
+        EXPECT_EQ(dlg.m_SnoozeMinutes, 0) << key;
+    }
+}
+
+// Alt+S opens the delays on the last one chosen; the keyboard picks one.
+TEST(ReminderAlert, AltSOpensTheSnoozeChoiceOnTheLastDelay)
 {
     CRecordingSoundPlayer sound;
     CReminderAlertDlg dlg;
-    QTimer::singleShot(50, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
+    dlg.m_DefaultSnoozeMinutes = 60;
+    EXPECT_EQ(dlg.SnoozeButton()->text(), QStringLiteral("&Snooze"));
+    QStringList labels;
+    for (QAction *a : dlg.SnoozeMenu()->actions())
+        labels << a->text();
+    EXPECT_EQ(labels, QStringList({ "5 minutes", "10 minutes", "15 minutes", "30 minutes", "1 hour", "2 hours",
+                                    "Tomorrow" }));
+    QString active;
+    // The menu runs a loop of its own: what happens in it is set up first.
+    QTimer::singleShot(300, [&] {
+        QMenu *menu = dlg.SnoozeMenu();
+        if (menu->isVisible() && menu->activeAction())
+            active = menu->activeAction()->text();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    // Only when the keys did not answer the alert: end the menu and the
+    // alert so that the test fails rather than hangs.
+    QTimer::singleShot(1500, [&] {
+        if (dlg.SnoozeMenu()->isVisible())
+            dlg.SnoozeMenu()->hide();
+        if (dlg.isVisible())
+            dlg.reject();
+    });
+    QTimer::singleShot(50, [&] { QTest::keyClick(&dlg, Qt::Key_S, Qt::AltModifier); });
     dlg.exec();
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
+    EXPECT_EQ(active, QStringLiteral("1 hour"));
+    EXPECT_EQ(dlg.m_SnoozeMinutes, 120);
 }
 
 TEST(AboutBox, ClientIsOnePixelSmallerThanThePictureAndAClickCloses)

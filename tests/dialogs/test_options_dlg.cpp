@@ -162,6 +162,31 @@ TEST(OptionsDlg, LoginStartFollowsTheBoxAndAFailureIsSaid)
     EXPECT_TRUE(t.m_messages.m_messages.value(0).startsWith(QStringLiteral("Sorry, ")));
 }
 
+// The desktop notifications switch: on by default, off kept and written.
+TEST(OptionsDlg, NotificationsSwitchFollowsTheValueAndIsWritten)
+{
+    bool notifications = true;
+    OptionsUnderTest t(30, QString());
+    t.m_fx.m_context.m_DesktopNotifications = &notifications;
+    t.Show();
+    auto *box = t.Child<QCheckBox>("notifications");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isChecked());
+    t.Click("notifications");
+    t.Click("ok");
+    EXPECT_FALSE(notifications);
+    EXPECT_EQ(t.m_written[QStringLiteral("Options/DesktopNotifications")], QStringLiteral("0"));
+
+    OptionsUnderTest again(30, QString());
+    again.m_fx.m_context.m_DesktopNotifications = &notifications;
+    again.Show();
+    EXPECT_FALSE(again.Child<QCheckBox>("notifications")->isChecked());
+    again.Click("notifications");
+    again.Click("cancel");
+    EXPECT_FALSE(notifications);
+    EXPECT_TRUE(again.m_written.empty());
+}
+
 TEST(OptionsDlg, KeyboardAloneReachesEveryControl)
 {
     OptionsUnderTest t(30, QString());
@@ -169,13 +194,13 @@ TEST(OptionsDlg, KeyboardAloneReachesEveryControl)
     ASSERT_TRUE(QTest::qWaitForWindowActive(t.m_dlg.get()));
     t.Child<QComboBox>("days")->setFocus();
     QStringList walked;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 9; ++i) {
         walked << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     EXPECT_EQ((QStringList { QStringLiteral("days"), QStringLiteral("systemBeep"), QStringLiteral("browse"),
-                             QStringLiteral("play"), QStringLiteral("autostart"), QStringLiteral("ok"),
-                             QStringLiteral("cancel"), QStringLiteral("days") }),
+                             QStringLiteral("play"), QStringLiteral("autostart"), QStringLiteral("notifications"),
+                             QStringLiteral("ok"), QStringLiteral("cancel"), QStringLiteral("days") }),
               walked);
     // Down in the sound group picks the file.
     auto *beep = t.Child<QRadioButton>("systemBeep");

@@ -13,10 +13,11 @@ class RecordingHost : public CDueHost
 public:
     void ShowAndRaise() override { m_events << QStringLiteral("raise"); }
     void HideTip() override { m_events << QStringLiteral("tip"); }
-    void RunAlert(const CAlertRequest &alert) override
+    CAlertAnswer RunAlert(const CAlertRequest &alert) override
     {
         m_events << QStringLiteral("alert");
         m_alerts.push_back(alert);
+        return {};
     }
     QStringList m_events;
     std::vector<CAlertRequest> m_alerts;
@@ -223,10 +224,11 @@ class DeletingHost : public RecordingHost
 {
 public:
     explicit DeletingHost(CReminderList &list) : m_list(list) {}
-    void RunAlert(const CAlertRequest &alert) override
+    CAlertAnswer RunAlert(const CAlertRequest &alert) override
     {
         RecordingHost::RunAlert(alert);
         m_list.Delete(m_list.GetSize() - 1);
+        return {};
     }
     CReminderList &m_list;
 };

@@ -16,7 +16,11 @@ class RecordingHost : public CDueHost
 public:
     void ShowAndRaise() override {}
     void HideTip() override {}
-    void RunAlert(const CAlertRequest &alert) override { m_alerts.push_back(alert); }
+    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    {
+        m_alerts.push_back(alert);
+        return {};
+    }
     std::vector<CAlertRequest> m_alerts;
 };
 
