@@ -243,6 +243,12 @@ TEST(IcsBadInput, RefusedAsAWholeOrInPart)
     EXPECT_FALSE(CIcsReader::Read("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n").m_Error.isEmpty());
     EXPECT_FALSE(CIcsReader::Read(QByteArray(CIcsReader::kMaxBytes + 1, 'A')).m_Error.isEmpty());
 
+    // Nested far deeper than any calendar, folded lines included.
+    QByteArray deep = "BEGIN:VCALENDAR\r\n";
+    for (int i = 0; i < 200000; ++i)
+        deep += i % 2 ? "BEGIN:X-A\r\n" : "BEG\r\n IN;X=1:X-A\r\n";
+    EXPECT_FALSE(CIcsReader::Read(deep).m_Error.isEmpty());
+
     // One whole event, one without a start, one changed occurrence.
     const CIcsReadResult part = CIcsReader::Read(
         "\xEF\xBB\xBF" "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260401T090000\r\nSUMMARY:ok\r\nEND:VEVENT\r\n"
