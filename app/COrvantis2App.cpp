@@ -39,6 +39,15 @@ COrvantis2App *s_app = nullptr;
 
 const QString kAnotherCopyMessage =
     QStringLiteral("Another copy of Kestrelmark is running.  Please close it and try again.");
+// The running copy takes a file between the steps of whatever it is doing;
+// a long import answers several times a second, a modal box at once.
+constexpr int kHandOverWaitMs = 60000;
+
+QString handOverFailedMessage(const QString &file)
+{
+    return QStringLiteral("Kestrelmark is running but did not take ") + QDir::toNativeSeparators(file)
+        + QStringLiteral(".  Please open the file from the running Kestrelmark.");
+}
 } // namespace
 
 COrvantis2App &theApp()
@@ -128,8 +137,13 @@ bool COrvantis2App::InitInstance(const QStringList &arguments)
     m_SingleInstance = std::make_unique<CSingleInstance>();
     const CSingleInstance::Role role = m_SingleInstance->Claim();
     if (role == CSingleInstance::Another) {
-        if (!file.isEmpty() && m_SingleInstance->Send(MakeOpenCommand(file))) {
-            m_ExitCode = 0;
+        if (!file.isEmpty()) {
+            if (m_SingleInstance->Send(MakeOpenCommand(file), kHandOverWaitMs)) {
+                m_ExitCode = 0;
+                return false;
+            }
+            CMessageBox::Show(handOverFailedMessage(file), CMessageSink::Ok, CMessageSink::Warning);
+            m_ExitCode = 1;
             return false;
         }
         CMessageBox::Show(kAnotherCopyMessage, CMessageSink::Ok, CMessageSink::Warning);

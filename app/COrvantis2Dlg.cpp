@@ -1,11 +1,14 @@
 #include "app/COrvantis2Dlg.h"
+#include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
+#include "app/CDuePasses.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
+#include "app/CSleepWatcher.h"
 #include "app/CSpinArrows.h"
 #include "app/CTimerPause.h"
 #include "app/CTrayIcon.h"
@@ -22,6 +25,7 @@
 #include "model/CTrace.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
+#include "app/CReminderFileKeeper.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -62,7 +66,8 @@ const ButtonSpec kButtons[] = {
 } // namespace
 
 COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
-    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this)
+    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this),
+      m_Passes(std::make_unique<CDuePasses>(m_Check, app.Settings()))
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -81,6 +86,10 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
 
     m_Saver = new CSaveScheduler(this);
     m_Saver->SetSaveFunction([this] { SaveReminders(); });
+    m_FileKeeper = new CReminderFileKeeper(m_App.Store(), m_App.Reminders(), this);
+    // Not while a dialog or an alert holds positions in the list.
+    m_FileKeeper->SetMayChangeList([this] { return TimerActive(); });
+    connect(m_FileKeeper, &CReminderFileKeeper::listChanged, this, [this] { RefreshAll(); });
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
@@ -103,9 +112,11 @@ void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
 void COrvantis2Dlg::Initialize()
 {
     m_LastSaveTime = m_App.Now();
+    m_Passes->Start(m_App.Clock().MonotonicMs());
+    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, this, &COrvantis2Dlg::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
-    {
+    if (m_FileKeeper->LoadedCompletely()) {
         CWeeklyBackup backup(m_App.Store(), m_App.Settings());
         backup.CheckWeeklyBackup(m_App.Reminders(), m_App.Now());
     }
@@ -135,6 +146,7 @@ void COrvantis2Dlg::Initialize()
     RebuildUpcomingList();
     m_Initialized = true;
     StartTimer();
+    m_Sync = new CSyncController(*this);
 }
 
 // --- controls --------------------------------------------------------------

@@ -19,9 +19,12 @@ class COrvantis2App;
 class CAnimButton;
 class CCalendarLibraryArt;
 class CCalendarWnd;
+class CDuePasses;
 class CLogoWnd;
 class CReminderList;
+class CReminderFileKeeper;
 class CSaveScheduler;
+class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
 class CTextLabel;
@@ -42,8 +45,7 @@ public:
     static constexpr int kClientWidth = 614;
     static constexpr int kClientHeight = 408;
     static constexpr int kTimerPeriodMs = 5000;
-    static constexpr double kCheckIntervalDays = 30.0 / 86400.0;
-    static constexpr double kSaveIntervalDays = 1.0 / 24.0;
+    static constexpr int kResumeDelayMs = 2000;
     static constexpr char kCaption[] = "Kestrelmark Personal Reminder Software";
     static constexpr int kBackground = 179;
 
@@ -96,6 +98,9 @@ public:
     void LoadReminders();
     bool SaveReminders();
     CSaveScheduler &Saver() { return *m_Saver; }
+    CReminderFileKeeper &FileKeeper() { return *m_FileKeeper; }
+    // The calendar sync; null before Initialize.
+    CSyncController *Sync() const { return m_Sync; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -116,6 +121,9 @@ public:
     // One tick of the reminder-check timer (also called by tests).
     void OnTimer();
     CReminderCheck &Check() { return m_Check; }
+    CDuePasses &Passes() { return *m_Passes; }
+    // The computer woke from sleep: a pass within seconds.
+    void OnResume();
     COleDateTime LastSaveTime() const { return m_LastSaveTime; }
 
     // The close box or Esc: save, then ask whether to minimise or close.
@@ -124,7 +132,7 @@ public:
     void HideWindow();
     // The program is ending (Close chosen, the session ends, a signal): the
     // window then closes without asking.
-    void SetEnding(bool ending) { m_Ending = ending; }
+    void SetEnding(bool ending);
     bool IsEnding() const { return m_Ending; }
     bool HasTray() const;
     // The tray icon was clicked (single) or double-clicked.
@@ -179,6 +187,7 @@ private:
     COrvantis2App &m_App;
     CCommandTable m_Commands;
     CReminderCheck m_Check;
+    std::unique_ptr<CDuePasses> m_Passes;
     CCalendarWnd *m_Calendar = nullptr;
     std::unique_ptr<CCalendarLibraryArt> m_CalendarArt;
     CTextLabel *m_MonthDisplay = nullptr;
@@ -194,6 +203,7 @@ private:
     CSpinArrows *m_MonthSpin = nullptr;
     QTimer *m_CheckTimer = nullptr;
     CSaveScheduler *m_Saver = nullptr;
+    CReminderFileKeeper *m_FileKeeper = nullptr;
     CTrayIcon *m_Tray = nullptr;
     bool m_TrayMissingReported = false;
     CSkinBitmap m_Background;
@@ -207,4 +217,5 @@ private:
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
     std::function<void(const CAlertRequest &)> m_AlertRunner;
+    CSyncController *m_Sync = nullptr;
 };

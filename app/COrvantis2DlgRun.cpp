@@ -2,9 +2,11 @@
 // refresh after changes, the selected day and its selectors, the command
 // dispatch, the due pass's host, files, and closing and hiding.
 #include "app/COrvantis2Dlg.h"
+#include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
+#include "app/CDuePasses.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
@@ -25,6 +27,7 @@
 #include "model/CTrace.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
+#include "app/CReminderFileKeeper.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -66,33 +69,52 @@ void COrvantis2Dlg::SetTimerPeriod(int milliseconds) { m_CheckTimer->setInterval
 void COrvantis2Dlg::OnTimer()
 {
     const COleDateTime now = m_App.Now();
+    const qint64 mono = m_App.Clock().MonotonicMs();
+    const CTickSchedule::Plan plan = m_Passes->Tick(now, mono);
+    if (plan.m_Jumped)
+        Trace(QStringLiteral("The clock moved by %1 s.\n").arg(plan.m_JumpMs / 1000));
     UpdateToday(now);
-    // A program that runs for days must not go on showing the old day.
+    // A program that runs for days must not go on showing the old day; a
+    // clock set back over midnight, or a night asleep, changes it too.
     const long long today = CReminderList::DateOnly(now).DayNumber();
-    if (m_TodayNumber != 0 && today != m_TodayNumber) {
+    if ((m_TodayNumber != 0 && today != m_TodayNumber) || plan.m_Jumped) {
         RefreshAll();
-        CWeeklyBackup backup(m_App.Store(), m_App.Settings());
-        backup.CheckWeeklyBackup(m_App.Reminders(), now);
+        if (m_FileKeeper->LoadedCompletely()) {
+            CWeeklyBackup backup(m_App.Store(), m_App.Settings());
+            backup.CheckWeeklyBackup(m_App.Reminders(), now);
+        }
     }
     m_TodayNumber = today;
     Trace(QStringLiteral("Reminder check timer at ") + now.Format() + QLatin1Char('\n'));
 
-    if (now > m_Check.m_LastCheckTime + COleDateTimeSpan(kCheckIntervalDays)) {
+    if (plan.m_RunPass) {
         Trace("Actually checking reminders...\n");
         int presented = 0;
         {
             CTimerPause pause(*this);
-            presented = m_Check.CheckReminders(1, now);
+            presented = m_Passes->RunPass(1, now, mono);
         }
         // The shown flags reach the file at once, not at the hourly save.
         if (presented > 0)
             m_Saver->ScheduleSave();
     }
-    if (now > m_LastSaveTime + COleDateTimeSpan(kSaveIntervalDays)) {
+    if (plan.m_Save) {
         Trace("Saving reminders...");
         SaveReminders();
         m_LastSaveTime = now;
+        m_Passes->Saved(mono);
     }
+}
+
+void COrvantis2Dlg::OnResume()
+{
+    m_Passes->RequestPass();
+    // Within seconds, once the system has settled; not while a dialog of
+    // the program is open (its end restarts the timer, whose tick runs it).
+    QTimer::singleShot(kResumeDelayMs, this, [this] {
+        if (TimerActive())
+            OnTimer();
+    });
 }
 
 // --- refresh and the selected day ----------------------------------------
@@ -292,13 +314,22 @@ void COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 
 // --- files ------------------------------------------------------------------
 
-void COrvantis2Dlg::LoadReminders() { m_App.Store().LoadReminders(m_App.Reminders()); }
+void COrvantis2Dlg::LoadReminders() { m_FileKeeper->Load(); }
+
+void COrvantis2Dlg::SetEnding(bool ending)
+{
+    m_Ending = ending;
+    m_FileKeeper->SetEnding(ending);
+}
 
 bool COrvantis2Dlg::SaveReminders()
 {
-    const bool saved = m_App.Store().SaveReminders(m_App.Reminders()) == CReminderStore::Saved;
-    if (saved)
+    const bool saved = m_FileKeeper->Save();
+    if (saved) {
         m_Saver->Cancel();
+        if (m_Sync)
+            m_Sync->listSaved();
+    }
     return saved;
 }
 

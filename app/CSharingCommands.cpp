@@ -1,5 +1,7 @@
 #include "app/CSharingCommands.h"
 
+#include "app/CImportProgress.h"
+
 #include "dialogs/CDateRangeDlg.h"
 #include "dialogs/CDeleteRangeDlg.h"
 #include "dialogs/CExportSelectionDlg.h"
@@ -276,9 +278,30 @@ void CSharingCommands::OpenPack(const QString &path)
 
 bool CSharingCommands::ImportPath(const QString &path)
 {
+    // A long import lets events through, among them a file handed over by
+    // a second start: that one waits its turn.
+    if (m_importing) {
+        m_queuedImports << path;
+        return false;
+    }
+    m_importing = true;
+    const bool imported = ImportOne(path);
+    while (!m_queuedImports.isEmpty())
+        ImportOne(m_queuedImports.takeFirst());
+    m_importing = false;
+    return imported;
+}
+
+bool CSharingCommands::ImportOne(const QString &path)
+{
     CReminderList &list = m_host->Reminders();
     CReminderPack::ImportReport report;
-    const bool imported = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report);
+    bool imported = false;
+    {
+        CImportProgress progress(m_host->Window(), path);
+        imported = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report,
+                                                 [&progress](qint64 done, qint64 total) { progress.Report(done, total); });
+    }
     if (report.IconsArrived())
         m_host->IconFilesArrived();
     list.RebuildIndexes();

@@ -57,7 +57,10 @@ public:
     void OpenPack(const QString &path);
     // An import from a chosen, dropped or opened file, with the list's
     // follow-up (indexes, icons, redraw and save) whatever its result.
+    // A file that arrives while another import runs is imported after it
+    // (and this returns false at once).
     bool ImportPath(const QString &path);
+    bool IsImporting() const { return m_importing; }
 
     // Mail: the pack written into a new temporary folder as title + ".rpk"
     // and handed to the desktop's mail program. False when nothing was sent.
@@ -88,8 +91,12 @@ private:
     QString AskOpenPath();
     bool AskTitle(QString &title);
 
+    bool ImportOne(const QString &path);
+
     std::unique_ptr<Host> m_host;
     COrvantis2View m_view;
+    bool m_importing = false;
+    QStringList m_queuedImports;
     QString m_mailProgram;
     QString m_lastMailFolder;
 };

@@ -35,12 +35,13 @@ int main(int argc, char **argv)
     QObject::connect(dlg, &COrvantis2Dlg::closeProgramRequested, &qapp, [] { QCoreApplication::exit(0); });
 
     // The session ends: the reminder file is written before the program goes.
+    // Nobody is there to answer a box at that moment: failures go to the log.
     QObject::connect(&qapp, &QGuiApplication::commitDataRequest, &qapp, [dlg](QSessionManager &) {
-        dlg->SaveReminders();
         dlg->SetEnding(true);
-    });
-    CSignalSaver signalSaver([dlg] {
         dlg->SaveReminders();
+    });
+    // The save itself runs once, at aboutToQuit.
+    CSignalSaver signalSaver([dlg] {
         dlg->SetEnding(true);
         QCoreApplication::exit(0);
     });

@@ -38,9 +38,10 @@ int CCliCommand::UsageError(const QString &text)
     return kUsage;
 }
 
-int CCliCommand::ParseFileAndRange(const QStringList &args, const QStringList &flagOptions, RangeArgs &out) const
+int CCliCommand::ParseFileAndRange(const QStringList &args, const QStringList &flagOptions, RangeArgs &out,
+                                   const QStringList &valueOptions) const
 {
-    out.args = Parse(args, { QStringLiteral("from"), QStringLiteral("to") }, flagOptions);
+    out.args = Parse(args, QStringList { QStringLiteral("from"), QStringLiteral("to") } + valueOptions, flagOptions);
     const ParsedArgs &a = out.args;
     if (!a.error.isEmpty())
         return UsageError(a.error);

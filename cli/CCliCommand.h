@@ -56,11 +56,13 @@ public:
     static ParsedArgs Parse(const QStringList &args, const QStringList &valueOptions, const QStringList &flagOptions);
 
     // The commands over a range of days: one file, --from and --to as
-    // possible dates, and the flags given. Returns kOk or the usage error.
+    // possible dates, and the flags and further value options given.
+    // Returns kOk or the usage error.
     struct RangeArgs
     {
         ParsedArgs args;
         COleDateTime from, to;
     };
-    int ParseFileAndRange(const QStringList &args, const QStringList &flagOptions, RangeArgs &out) const;
+    int ParseFileAndRange(const QStringList &args, const QStringList &flagOptions, RangeArgs &out,
+                          const QStringList &valueOptions = {}) const;
 };

@@ -1,13 +1,16 @@
 #include "cli/CCliReminderIO.h"
 
 #include "cli/CCliCommand.h"
+#include "cli/CJsonStream.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
+#include "storage/CReminderFileLock.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <cstdio>
 
 int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format)
 {
@@ -57,6 +60,16 @@ int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &rem
     return CCliCommand::kOk;
 }
 
+int CCliReminderIO::Lock(const QString &path, CReminderFileLock &lock)
+{
+    if (lock.Acquire(kLockTimeoutMs))
+        return CCliCommand::kOk;
+    return CCliCommand::InputError(
+        QStringLiteral("%1 is busy: %2; gave up after %3 seconds, nothing written")
+            .arg(path, lock.Error())
+            .arg(kLockTimeoutMs / 1000));
+}
+
 QJsonObject CCliReminderIO::DateJson(const COleDateTime &dt)
 {
     QJsonObject o { { QStringLiteral("status"), static_cast<int>(dt.GetStatus()) },
@@ -100,4 +113,65 @@ QJsonArray CCliReminderIO::RemindersJson(const std::vector<CReminder> &reminders
     for (const CReminder &r : reminders)
         array.append(ReminderJson(r));
     return array;
+}
+
+namespace {
+
+void writeDate(CJsonStream &json, const char *key, const COleDateTime &dt)
+{
+    json.BeginObject(key);
+    json.Value("days", dt.GetValue());
+    COleDateTime::Parts p;
+    if (dt.GetParts(p)) {
+        char iso[] = "0000-00-00T00:00:00";
+        const auto put = [&iso](int at, int digits, int value) {
+            for (int i = at + digits - 1; i >= at; --i, value /= 10)
+                iso[i] = static_cast<char>('0' + value % 10);
+        };
+        if (p.year >= 0 && p.year <= 9999) {
+            put(0, 4, p.year);
+            put(5, 2, p.month);
+            put(8, 2, p.day);
+            put(11, 2, p.hour);
+            put(14, 2, p.minute);
+            put(17, 2, p.second);
+            json.Value("iso", iso);
+        } else {
+            json.Value("iso", QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day, p.hour,
+                                                p.minute, p.second));
+        }
+    }
+    json.Value("status", static_cast<int>(dt.GetStatus()));
+    json.EndObject();
+}
+
+void writeSpan(CJsonStream &json, const char *key, const COleDateTimeSpan &span)
+{
+    json.BeginObject(key);
+    json.Value("days", span.GetValue());
+    json.Value("status", static_cast<int>(span.GetStatus()));
+    json.EndObject();
+}
+
+} // namespace
+
+void CCliReminderIO::WriteReminder(CJsonStream &json, const CReminder &r, const COleDateTime &dateTime)
+{
+    // Keys in the order a JSON document sorts them, so both forms read alike.
+    json.BeginObject();
+    writeSpan(json, "advanceNotice", r.m_AdvanceNotice);
+    writeDate(json, "dateTime", dateTime);
+    json.Value("iconName", r.m_IconName);
+    json.Value("iconNumber", static_cast<int>(r.m_IconNumber));
+    writeDate(json, "lastShown", r.m_LastShown);
+    json.Value("message", r.m_Message);
+    json.Value("private", r.m_Private);
+    json.Value("recurrence", static_cast<int>(r.m_Recurrence));
+    json.Value("reservedFlag", r.m_ReservedFlag);
+    json.Value("reservedFlag2", r.m_ReservedFlag2);
+    writeSpan(json, "reservedSpan", r.m_ReservedSpan);
+    writeSpan(json, "reshowInterval", r.m_ReshowInterval);
+    json.Value("shown", r.m_Shown);
+    json.Value("soundFileName", r.m_SoundFileName);
+    json.EndObject();
 }

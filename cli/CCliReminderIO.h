@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <vector>
 
+class CJsonStream;
+class CReminderFileLock;
 class CReminderList;
 
 // Reading, writing and printing reminder files for the commands.
@@ -21,9 +23,16 @@ public:
     // Writes a current reminder file, replacing the old one only once the
     // new one is complete.
     static int Write(const QString &path, const std::vector<CReminder> &reminders);
+    // Takes the file's lock (waiting up to kLockTimeoutMs) for a whole
+    // read-modify-write; on failure one line on stderr and 2.
+    static int Lock(const QString &path, CReminderFileLock &lock);
+    static constexpr int kLockTimeoutMs = 10000;
 
     static QJsonObject DateJson(const COleDateTime &dt);
     static QJsonObject SpanJson(const COleDateTimeSpan &span);
     static QJsonObject ReminderJson(const CReminder &r);
     static QJsonArray RemindersJson(const std::vector<CReminder> &reminders);
+    // The same form as ReminderJson, written straight to a stream, with
+    // dateTime in place of the reminder's own date.
+    static void WriteReminder(CJsonStream &json, const CReminder &r, const COleDateTime &dateTime);
 };

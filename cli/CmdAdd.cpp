@@ -3,6 +3,7 @@
 #include "cli/CCliValues.h"
 #include "media/CIconTable.h"
 #include "model/CReminderList.h"
+#include "storage/CReminderFileLock.h"
 
 #include <QFileInfo>
 
@@ -48,6 +49,9 @@ public:
             return UsageError(QStringLiteral("--notice must look like 2d3h30m"));
 
         const QString path = a.positional[0];
+        CReminderFileLock lock(path);
+        if (const int rc = CCliReminderIO::Lock(path, lock))
+            return rc;
         CReminderList list;
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::ReadList(path, list))

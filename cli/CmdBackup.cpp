@@ -1,7 +1,9 @@
 #include "cli/CCliCommand.h"
+#include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
+#include "storage/CReminderFileLock.h"
 #include "storage/CReminderStore.h"
 #include "storage/CSettingsStore.h"
 #include "storage/CWeeklyBackup.h"
@@ -37,9 +39,13 @@ public:
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
 
         CReminderStore store;
+        const QString file = store.BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2");
+        CReminderFileLock lock(file);
+        if (const int rc = CCliReminderIO::Lock(file, lock))
+            return rc;
         CReminderList list;
         const CReminderStore::LoadResult loaded = store.LoadReminders(list);
-        if (loaded == CReminderStore::Corrupt || loaded == CReminderStore::OutOfMemory)
+        if (loaded == CReminderStore::Corrupt || loaded == CReminderStore::OutOfMemory || loaded == CReminderStore::Unreadable)
             return InputError(QStringLiteral("the reminder file in %1 cannot be read; no backup made").arg(store.GetReminderFolder()));
         CSettingsStore settings;
         CWeeklyBackup backup(store, settings);

@@ -1,5 +1,8 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "storage/CReminderFileLock.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -20,6 +23,11 @@ public:
             return UsageError(a.error);
         if (a.positional.size() != 2)
             return UsageError(QStringLiteral("copy takes IN and OUT"));
+        // Onto a file that exists: another writer may be using it.
+        CReminderFileLock lock(a.positional[1]);
+        if (QFileInfo::exists(a.positional[1]))
+            if (const int rc = CCliReminderIO::Lock(a.positional[1], lock))
+                return rc;
         std::vector<CReminder> reminders;
         if (const int rc = CCliReminderIO::Read(a.positional[0], reminders))
             return rc;

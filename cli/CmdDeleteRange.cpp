@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "storage/CReminderFileLock.h"
 #include "model/CReminderList.h"
 #include "storage/CRangeDelete.h"
 
@@ -26,6 +27,9 @@ public:
             return rc;
         const ParsedArgs &a = range.args;
         const COleDateTime &from = range.from, &to = range.to;
+        CReminderFileLock lock(a.positional[0]);
+        if (const int rc = CCliReminderIO::Lock(a.positional[0], lock))
+            return rc;
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;

@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "storage/CReminderFileLock.h"
 #include "cli/CCliValues.h"
 #include "model/CReminderCheck.h"
 #include "model/CReminderList.h"
@@ -52,6 +53,10 @@ public:
         if (!CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), now))
             return UsageError(QStringLiteral("--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM:SS)")
                                   .arg(a.options.value(QStringLiteral("at"))));
+        CReminderFileLock lock(a.positional[0]);
+        if (a.Has(QStringLiteral("save")))
+            if (const int rc = CCliReminderIO::Lock(a.positional[0], lock))
+                return rc;
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;

@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "ical/CIcsFile.h"
+#include "storage/CReminderFileLock.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
 #include "storage/CKmPaths.h"
@@ -60,6 +61,9 @@ public:
         if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv
             && kind != CReminderExchange::ICalendar)
             return UsageError(QStringLiteral("the file to import must end in .rpk, .csv or .ics"));
+        CReminderFileLock lock(path);
+        if (const int rc = CCliReminderIO::Lock(path, lock))
+            return rc;
         CReminderList list;
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::ReadList(path, list))

@@ -1,9 +1,11 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "cli/CJsonStream.h"
+#include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "storage/CPrintSelection.h"
 
-#include <QJsonObject>
+#include <cstdio>
 
 namespace {
 
@@ -11,28 +13,47 @@ class CmdOccurrences : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("occurrences"); }
-    QString Summary() const override { return QStringLiteral("list every occurrence in a range of days, as printed"); }
+    QString Summary() const override { return QStringLiteral("list every occurrence in a range of days"); }
     QString Usage() const override
     {
         return QStringLiteral(
-            "Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD\n"
-            "Prints the print selection of the days from --from through --to: one entry per\n"
-            "occurrence (at most 20 a day), each dated on its day at the reminder's own time.");
+            "Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N]\n"
+            "Lists every occurrence on the days from --from through --to, in date order: one entry\n"
+            "per occurrence, each dated on its day at the reminder's own time. --per-day-limit N\n"
+            "keeps at most N a day, as the calendar collects them (the printout keeps 20).");
     }
     int Run(const QStringList &args) override
     {
+        const QString limitOption = QStringLiteral("per-day-limit");
         RangeArgs range;
-        if (const int rc = ParseFileAndRange(args, {}, range))
+        if (const int rc = ParseFileAndRange(args, {}, range, { limitOption }))
             return rc;
         const ParsedArgs &a = range.args;
-        const COleDateTime &from = range.from, &to = range.to;
+        int limit = 0;
+        if (a.options.contains(limitOption)) {
+            bool ok = false;
+            limit = a.options.value(limitOption).toInt(&ok);
+            if (!ok || limit < 1)
+                return UsageError(QStringLiteral("--per-day-limit takes a whole number of 1 or more"));
+        }
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;
-        const std::unique_ptr<CReminderArray> array = CPrintSelection::ForDays(list, from, to);
-        PrintJson(QJsonObject { { QStringLiteral("from"), a.options.value(QStringLiteral("from")) },
-                                { QStringLiteral("to"), a.options.value(QStringLiteral("to")) },
-                                { QStringLiteral("occurrences"), CCliReminderIO::RemindersJson(*array) } });
+        const COleDateTime end = CReminderList::DateOnly(range.to) + COleDateTimeSpan(1.0);
+        const std::vector<CPrintSelection::Occurrence> occurrences =
+            CPrintSelection::Occurrences(list, range.from, end, limit);
+
+        CJsonStream json(stdout);
+        json.BeginObject();
+        json.Value("from", a.options.value(QStringLiteral("from")));
+        json.BeginArray("occurrences");
+        for (const CPrintSelection::Occurrence &o : occurrences)
+            CCliReminderIO::WriteReminder(json, list[o.m_Index], o.m_When);
+        json.EndArray();
+        json.Value("to", a.options.value(QStringLiteral("to")));
+        json.EndObject();
+        if (!json.Flush())
+            return InputError(QStringLiteral("cannot write the listing to the standard output"));
         return kOk;
     }
 };

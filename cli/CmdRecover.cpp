@@ -1,6 +1,8 @@
 #include "cli/CCliCommand.h"
+#include "cli/CCliReminderIO.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
+#include "storage/CReminderFileLock.h"
 #include "storage/CReminderStore.h"
 #include "storage/CSettingsStore.h"
 #include "storage/CWeeklyBackup.h"
@@ -37,6 +39,10 @@ public:
         CReminderStore store;
         CSettingsStore settings;
         CWeeklyBackup backup(store, settings);
+        const QString file = store.BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2");
+        CReminderFileLock lock(file);
+        if (const int rc = CCliReminderIO::Lock(file, lock))
+            return rc;
         CReminderList list;
         const CWeeklyBackup::RecoverResult result = backup.Recover(list, true);
         if (result == CWeeklyBackup::NoBackup)

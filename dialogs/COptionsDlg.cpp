@@ -2,6 +2,7 @@
 
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/COptionsForm.h"
+#include "dialogs/CSyncAccountBox.h"
 #include "dialogs/CSkinBitmap.h"
 #include "media/CSoundPlayer.h"
 #include "model/CMessageSink.h"
@@ -148,8 +149,27 @@ void COptionsDlg::OnPlay()
     m_context.m_Sound->PlayFile(CSoundPlayer::ResolveSoundName(m_SoundFileName, m_context.SoundsFolder()));
 }
 
+void COptionsDlg::AddSyncAccount(CSyncAccountBox *box)
+{
+    using U = CDialogUnits;
+    m_sync = box;
+    box->setParent(this);
+    const int top = U::Y(116);
+    const int height = box->sizeHint().height();
+    box->setGeometry(U::X(7), top, U::X(kWidthUnits - 14), height);
+    const int shift = height + U::Y(4);
+    for (QPushButton *b : { m_ok, m_cancel })
+        b->move(b->x(), b->y() + shift);
+    setFixedSize(width(), U::Y(139) + shift);
+    setTabOrder(m_autostart, box);
+    setTabOrder(box, m_ok);
+    box->show();
+}
+
 void COptionsDlg::accept()
 {
+    if (m_sync && !m_sync->apply())
+        return;
     m_DaysIndex = m_days->currentIndex();
     m_SoundChoice = m_soundGroup->checkedId();
     m_UpcomingDays = COptionsForm::ChosenDays(m_DaysIndex, m_openedDays);

@@ -9,6 +9,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class CSyncAccountBox;
 
 // The program's options: how many days the upcoming list looks ahead, the
 // default alert sound (or the system beep), and whether the program starts
@@ -27,6 +28,8 @@ public:
     bool m_Autostart = false;
 
     void OnInitDialog();
+    // Adds the calendar account below the other options.
+    void AddSyncAccount(CSyncAccountBox *box);
     void accept() override;
 
 protected:
@@ -48,4 +51,5 @@ private:
     QCheckBox *m_autostart = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    CSyncAccountBox *m_sync = nullptr;
 };

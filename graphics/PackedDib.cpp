@@ -1,5 +1,6 @@
 #include "graphics/PackedDib.h"
 
+#include <algorithm>
 #include <bit>
 #include <limits>
 
@@ -171,11 +172,14 @@ bool ParseDibLayout(QByteArrayView block, KmDibLayout *out, QString *why)
     const bool bitfields = l.compression == kBiBitfields || l.compression == kBiAlphaBitfields;
     if (bitfields) {
         const int masks = l.compression == kBiAlphaBitfields ? 4 : 3;
-        qsizetype maskAt = 40;
-        if (l.headerSize == 40) {
-            if (block.size() < 40 + 4 * masks)
+        const qsizetype maskAt = 40;
+        // The masks a header does not hold follow it: all of them after the
+        // 40-byte header, the alpha mask after the 52-byte one.
+        const qsizetype masksEnd = maskAt + 4 * masks;
+        if (l.headerSize == 40 || l.headerSize == 52) {
+            if (block.size() < masksEnd)
                 return fail(why, "colour masks missing");
-            at += 4 * masks;
+            at = std::max<qsizetype>(at, masksEnd);
         } else if (l.headerSize < 52) {
             return fail(why, "colour masks missing");
         }

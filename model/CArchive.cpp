@@ -7,6 +7,7 @@
 
 #include <QIODevice>
 #include <QtEndian>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -60,8 +61,18 @@ QByteArray CArchive::ToAnsi(const QString &text)
     return out;
 }
 
-QString CArchive::FromAnsi(const QByteArray &bytes)
+QString CArchive::FromAnsi(QByteArrayView bytes)
 {
+    // Without the bytes 0x80 to 0x9F, code page 1252 is Latin-1, which Qt
+    // decodes many characters at a time.
+    bool latin1 = true;
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) < 0xA0) {
+            latin1 = false;
+            break;
+        }
+    if (latin1)
+        return QString::fromLatin1(bytes);
     QString out;
     out.resize(bytes.size());
     QChar *d = out.data();
@@ -166,6 +177,37 @@ void CArchive::WriteLengthPrefix(quint64 length)
 
 void CArchive::WriteString(const QString &text)
 {
+    if (text.isEmpty()) {
+        WriteByte(0);
+        return;
+    }
+    // Latin-1 text, the common case, is the same bytes in code page 1252
+    // outside 0x80 to 0x9F: narrowed straight into the buffer.
+    const QChar *chars = text.constData();
+    const qsizetype n = text.size();
+    bool latin1 = true;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c > 0xFF || (c >= 0x80 && c < 0xA0)) {
+            latin1 = false;
+            break;
+        }
+    }
+    if (latin1) {
+        WriteLengthPrefix(static_cast<quint64>(n));
+        if (m_mode == store && n <= m_buffer.size() - m_bufLen) {
+            char *d = m_buffer.data() + m_bufLen;
+            for (qsizetype i = 0; i < n; ++i)
+                d[i] = static_cast<char>(chars[i].unicode());
+            m_bufLen += n;
+            if (m_bufLen == m_buffer.size())
+                Flush();
+        } else {
+            const QByteArray bytes = text.toLatin1();
+            Write(bytes.constData(), bytes.size());
+        }
+        return;
+    }
     if (IsAnsiRepresentable(text)) {
         const QByteArray bytes = ToAnsi(text);
         WriteLengthPrefix(static_cast<quint64>(bytes.size()));
@@ -253,6 +295,12 @@ void CArchive::FillBuffer()
 
 void CArchive::Read(char *data, qint64 size)
 {
+    // Nearly every value lies whole in the buffer.
+    if (size <= m_bufLen - m_bufPos && m_mode == load) {
+        std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(size));
+        m_bufPos += size;
+        return;
+    }
     if (m_mode != load)
         throw CArchiveException(CArchiveException::writeOnly);
     while (size > 0) {
@@ -344,8 +392,17 @@ QString CArchive::ReadString()
 {
     bool wide = false;
     quint64 length = ReadLengthPrefix(wide);
-    if (!wide)
+    if (!wide) {
+        if (length == 0)
+            return QString();
+        if (length <= static_cast<quint64>(m_bufLen - m_bufPos)) {
+            // Decoded straight from the buffer, with no copy in between.
+            const char *bytes = m_buffer.constData() + m_bufPos;
+            m_bufPos += static_cast<qint64>(length);
+            return FromAnsi(QByteArrayView(bytes, static_cast<qsizetype>(length)));
+        }
         return FromAnsi(ReadBytes(static_cast<qint64>(length)));
+    }
     bool again = false;
     length = ReadLengthPrefix(again);
     if (again)
@@ -361,6 +418,10 @@ COleDateTime CArchive::ReadDate()
 {
     const qint32 status = ReadLong();
     const double value = ReadDouble();
+    // A status word outside the three known ones, or a day count outside
+    // the calendar, is an invalid date for the load-time repairs to handle.
+    if (status < COleDateTime::valid || status > COleDateTime::null || !COleDateTime::IsSupportedValue(value))
+        return COleDateTime(value, COleDateTime::invalid);
     return COleDateTime(value, static_cast<COleDateTime::DateTimeStatus>(status));
 }
 
@@ -368,6 +429,8 @@ COleDateTimeSpan CArchive::ReadSpan()
 {
     const qint32 status = ReadLong();
     const double value = ReadDouble();
+    if (status < COleDateTimeSpan::valid || status > COleDateTimeSpan::null || !std::isfinite(value))
+        return COleDateTimeSpan(value, COleDateTimeSpan::invalid);
     return COleDateTimeSpan(value, static_cast<COleDateTimeSpan::DateTimeSpanStatus>(status));
 }
 
@@ -378,7 +441,7 @@ unsigned CArchive::GetObjectSchema()
     return schema;
 }
 
-std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
+const CRuntimeClass *CArchive::ReadObjectClass(const CRuntimeClass *expected, unsigned &schema)
 {
     const quint16 word = ReadWord();
     quint32 tag;
@@ -388,7 +451,7 @@ std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
         tag = (static_cast<quint32>(word & kClassTag) << 16) | (word & ~kClassTag);
 
     const CRuntimeClass *cls = nullptr;
-    unsigned schema = 0;
+    schema = 0;
     if (word == kNewClassTag) {
         schema = ReadWord();
         const quint16 nameLength = ReadWord();
@@ -403,7 +466,7 @@ std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
         m_classes.push_back({ m_mapCount++, cls, schema });
     } else if (!(tag & kBigClassTag)) {
         if (tag == 0)
-            return nullptr;
+            return nullptr; // the null object
         // The program's writers never produce back-references.
         throw CArchiveException(CArchiveException::badIndex, QStringLiteral("object reference"));
     } else {
@@ -420,10 +483,37 @@ std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
     }
     if (expected && !cls->IsDerivedFrom(expected))
         throw CArchiveException(CArchiveException::badClass, QString::fromLatin1(cls->m_lpszClassName));
-    std::unique_ptr<CObject> object = cls->m_pfnCreateObject();
+    return cls;
+}
+
+void CArchive::LoadObject(CObject &object, unsigned schema)
+{
     ++m_mapCount;
     m_objectSchema = schema;
-    object->Serialize(*this);
+    object.Serialize(*this);
     m_objectSchema = kUnknownSchema;
+}
+
+std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
+{
+    unsigned schema = 0;
+    const CRuntimeClass *cls = ReadObjectClass(expected, schema);
+    if (!cls)
+        return nullptr;
+    std::unique_ptr<CObject> object = cls->m_pfnCreateObject();
+    LoadObject(*object, schema);
     return object;
+}
+
+bool CArchive::ReadObjectInto(CObject &target)
+{
+    const CRuntimeClass *own = target.GetRuntimeClass();
+    unsigned schema = 0;
+    const CRuntimeClass *cls = ReadObjectClass(own, schema);
+    if (!cls)
+        return false;
+    if (cls != own) // a derived class would not fit in target
+        throw CArchiveException(CArchiveException::badClass, QString::fromLatin1(cls->m_lpszClassName));
+    LoadObject(target, schema);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include "model/CRuntimeClass.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -54,6 +55,9 @@ public:
     QByteArray ReadBytes(qint64 size);
     // Null for the null tag; otherwise an object of expected (or derived).
     std::unique_ptr<CObject> ReadObject(const CRuntimeClass *expected);
+    // The same, read into an existing object of exactly the class recorded
+    // (no allocation); false for the null tag, leaving target as it was.
+    bool ReadObjectInto(CObject &target);
 
     // Inside Serialize while loading: the schema recorded for the object's
     // class; reading it makes it unknown for any later caller.
@@ -68,12 +72,16 @@ public:
     // Text in the Windows ANSI code page (1252) as the files hold it.
     static bool IsAnsiRepresentable(const QString &text);
     static QByteArray ToAnsi(const QString &text);
-    static QString FromAnsi(const QByteArray &bytes);
+    static QString FromAnsi(QByteArrayView bytes);
 
 private:
     void WriteLengthPrefix(quint64 length);
     quint64 ReadLengthPrefix(bool &wideMarker);
     void FillBuffer();
+    // The tag and class record of the next object: its class (null for
+    // the null tag) and the schema recorded for that class.
+    const CRuntimeClass *ReadObjectClass(const CRuntimeClass *expected, unsigned &schema);
+    void LoadObject(CObject &object, unsigned schema);
     void CheckRemaining(quint64 needed);
 
     QIODevice *m_device = nullptr;

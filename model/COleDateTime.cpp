@@ -132,7 +132,14 @@ int COleDateTime::GetDayOfYear() const
 
 long long COleDateTime::DayNumber() const
 {
+    if (!IsSupportedValue(m_dt))
+        return kNoDayNumber;
     return static_cast<long long>(std::floor(Linear()));
+}
+
+bool COleDateTime::IsSupportedValue(double days)
+{
+    return days >= kMinValue && days <= kMaxValue;
 }
 
 double COleDateTime::Linear() const

@@ -50,8 +50,12 @@ public:
     double Linear() const;
     static double FromLinear(double linear);
 
-    // Whole days from 30 December 1899 of the calendar date (no time).
+    // Whole days from 30 December 1899 of the calendar date (no time); a
+    // value outside the supported years gives kNoDayNumber.
     long long DayNumber() const;
+    static constexpr long long kNoDayNumber = -1000000000LL;
+    // A finite day count within the years 100 to 9999.
+    static bool IsSupportedValue(double days);
 
     bool operator==(const COleDateTime &o) const { return m_status == o.m_status && m_dt == o.m_dt; }
     bool operator!=(const COleDateTime &o) const { return !(*this == o); }

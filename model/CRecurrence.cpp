@@ -127,3 +127,52 @@ CRecurrence::Occurrence CRecurrence::Weekly(const CReminder &r, const COleDateTi
         return WithWindow(r, e, &prev);
     return WithWindow(r, e, nullptr);
 }
+
+CRecurrence::Occurrence CRecurrence::LatestEnded(const CReminder &r, const COleDateTime &now)
+{
+    COleDateTime::Parts d;
+    COleDateTime::Parts n;
+    if (r.IsOneTime() || !r.m_DateTime.GetParts(d) || !now.GetParts(n))
+        return Occurrence();
+    const long long today = now.DayNumber();
+    COleDateTime e(0.0, COleDateTime::invalid);
+    switch (r.m_Recurrence) {
+    case RecurAnnual:
+        for (int y = n.year; y >= n.year - kYearsToSearch && e.GetStatus() != COleDateTime::valid; --y) {
+            const COleDateTime c = at(y, d.month, d.day, d);
+            if (c.GetStatus() == COleDateTime::valid && c.DayNumber() < today)
+                e = c;
+        }
+        break;
+    case RecurMonthly: {
+        const int base = n.year * 12 + (n.month - 1);
+        for (int m = base; m >= base - kMonthsToSearch && e.GetStatus() != COleDateTime::valid; --m) {
+            const COleDateTime c = at(m / 12, m % 12 + 1, d.day, d);
+            if (c.GetStatus() == COleDateTime::valid && c.DayNumber() < today)
+                e = c;
+        }
+        break;
+    }
+    default: {
+        // The last day before today with the reminder's weekday.
+        const COleDateTime yesterday = CReminderList::DateOnly(now) - COleDateTimeSpan(1.0);
+        COleDateTime::Parts y;
+        if (!yesterday.GetParts(y))
+            return Occurrence();
+        const COleDateTime day = yesterday - COleDateTimeSpan(static_cast<double>((y.dayOfWeek - d.dayOfWeek + 7) % 7));
+        if (day.DayNumber() < r.m_DateTime.DayNumber())
+            return Occurrence(); // the reminder had not started
+        COleDateTime::Parts p;
+        if (day.GetParts(p))
+            e = at(p.year, p.month, p.day, d);
+        break;
+    }
+    }
+    if (e.GetStatus() != COleDateTime::valid)
+        return Occurrence();
+    // At its own time the occurrence in force is that one, with its window.
+    Occurrence o = Current(r, e);
+    if (o.m_Date != e)
+        return Occurrence();
+    return o;
+}

@@ -24,6 +24,10 @@ public:
     static const COleDateTime kNotStarted; // 13 January 1972
 
     static Occurrence Current(const CReminder &reminder, const COleDateTime &now);
+    // The latest occurrence of a repeating reminder whose day ended before
+    // the day of now, with its window; not valid for a one-time reminder or
+    // when there is none (a weekly reminder that had not started yet).
+    static Occurrence LatestEnded(const CReminder &reminder, const COleDateTime &now);
 
 private:
     static Occurrence Annual(const CReminder &r, const COleDateTime::Parts &d, const COleDateTime &now);

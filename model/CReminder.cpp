@@ -4,6 +4,7 @@
 #include "model/CArchive.h"
 #include "model/CTrace.h"
 
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -101,6 +102,7 @@ void CReminder::Serialize(CArchive &ar)
         if (schema != 1)
             Trace("CReminder schema unknown!\n");
         LoadSchema1(ar);
+        RepairAfterLoad();
         return;
     }
 
@@ -151,6 +153,22 @@ void CReminder::Serialize(CArchive &ar)
         m_Message += QStringLiteral("\r\n<<Date was invalid!!>>");
         m_DateTime = COleDateTime::GetCurrentTime();
     }
+    RepairAfterLoad();
+}
+
+void CReminder::RepairAfterLoad()
+{
+    // Nothing downstream may compute with a day count outside the calendar
+    // or a span that is not a number.
+    if (!COleDateTime::IsSupportedValue(m_LastShown.GetValue()))
+        m_LastShown = kDefaultDate;
+    auto finiteOr = [](COleDateTimeSpan &span, double fallback) {
+        if (!std::isfinite(span.GetValue()))
+            span = COleDateTimeSpan(fallback);
+    };
+    finiteOr(m_AdvanceNotice, 0.0);
+    finiteOr(m_ReshowInterval, 1.0);
+    finiteOr(m_ReservedSpan, 0.0);
 }
 
 void CReminder::LoadSchema1(CArchive &ar)

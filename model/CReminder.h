@@ -60,4 +60,7 @@ public:
 
 private:
     void LoadSchema1(CArchive &ar);
+    // The last-shown date and the spans read from a file made usable when
+    // they lie outside the calendar or are not numbers.
+    void RepairAfterLoad();
 };

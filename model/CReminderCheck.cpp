@@ -68,6 +68,25 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     return true;
 }
 
+void CReminderCheck::Present(int index, const QString &text, int raiseFirst, const COleDateTime &now)
+{
+    CAlertRequest alert;
+    alert.m_Message = text;
+    alert.m_IconNumber = CIconNameMap::Instance().Lookup(m_list[index].m_IconName);
+    alert.m_SoundFileName = m_list[index].m_SoundFileName;
+    alert.m_ReminderIndex = index;
+    if (raiseFirst == 1)
+        m_host.ShowAndRaise();
+    m_host.HideTip();
+    m_host.RunAlert(alert);
+    // The list may have changed in the alert's loop.
+    if (index < m_list.GetSize()) {
+        Trace("Setting Shown flag.\n");
+        m_list[index].m_Shown = true;
+        m_list[index].m_LastShown = now;
+    }
+}
+
 int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
 {
     m_LastCheckTime = now;
@@ -78,21 +97,8 @@ int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
         QString text;
         if (!IsDue(m_list[i], now, &text))
             continue;
-        CAlertRequest alert;
-        alert.m_Message = text;
-        alert.m_IconNumber = CIconNameMap::Instance().Lookup(m_list[i].m_IconName);
-        alert.m_SoundFileName = m_list[i].m_SoundFileName;
-        alert.m_ReminderIndex = i;
-        if (raiseFirst == 1)
-            m_host.ShowAndRaise();
-        m_host.HideTip();
-        m_host.RunAlert(alert);
+        Present(i, text, raiseFirst, now);
         ++presented;
-        if (i < m_list.GetSize()) {
-            Trace("Setting Shown flag.\n");
-            m_list[i].m_Shown = true;
-            m_list[i].m_LastShown = now;
-        }
     }
     return presented;
 }

@@ -24,6 +24,11 @@ public:
     static bool IsDue(const CReminder &r, const COleDateTime &now, QString *alertText = nullptr);
     static QString ComposeAlertText(const CReminder &r, const COleDateTime &effective, const COleDateTime &now);
 
+    // Presents the reminder at index with the given text and, once the
+    // alert is closed, marks it shown at now.
+    void Present(int index, const QString &text, int raiseFirst, const COleDateTime &now);
+    CReminderList &List() { return m_list; }
+
     COleDateTime m_LastCheckTime { 0.0 };
 
 private:

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 double CReminderList::SortKey(const COleDateTime &dt)
@@ -43,6 +44,29 @@ int CReminderList::InsertSorted(const CReminder &reminder)
     const int at = LowerBound(SortKey(reminder.m_DateTime));
     m_reminders.insert(m_reminders.begin() + at, reminder);
     return at;
+}
+
+void CReminderList::InsertAllSorted(std::vector<CReminder> reminders)
+{
+    // Inserted one by one, each goes before every reminder at the same time
+    // already there, the older list's and the earlier inserted ones alike:
+    // reversed, stably sorted, and ahead of equal list entries in the merge.
+    const auto byKey = [](const CReminder &a, const CReminder &b) {
+        return SortKey(a.m_DateTime) < SortKey(b.m_DateTime);
+    };
+    std::reverse(reminders.begin(), reminders.end());
+    std::stable_sort(reminders.begin(), reminders.end(), byKey);
+    std::vector<CReminder> merged;
+    merged.reserve(m_reminders.size() + reminders.size());
+    auto next = m_reminders.begin();
+    for (CReminder &r : reminders) {
+        const double key = SortKey(r.m_DateTime);
+        while (next != m_reminders.end() && SortKey(next->m_DateTime) < key)
+            merged.push_back(std::move(*next++));
+        merged.push_back(std::move(r));
+    }
+    std::move(next, m_reminders.end(), std::back_inserter(merged));
+    m_reminders = std::move(merged);
 }
 
 int CReminderList::AddReminder(const COleDateTime &dateTime, const COleDateTimeSpan &advanceNotice,
@@ -145,45 +169,57 @@ int CReminderList::FindFirstOnDate(const COleDateTime &day) const
     return -1;
 }
 
-int CReminderList::GetRemindersOnDay(const COleDateTime &day)
+template <class Take>
+void CReminderList::VisitDay(const COleDateTime &day, Take take) const
 {
-    m_dayCount = 0;
     COleDateTime::Parts p;
     if (!day.GetParts(p))
-        return 0;
+        return;
     const long long dayNumber = day.DayNumber();
     const double dayKey = day.Linear();
 
     const int first = FindFirstOnDate(day);
-    for (int i = first; i >= 0 && i < GetSize() && m_dayCount < kMaxPerDay; ++i) {
+    for (int i = first; i >= 0 && i < GetSize(); ++i) {
         const CReminder &r = m_reminders[static_cast<size_t>(i)];
         if (r.m_DateTime.DayNumber() != dayNumber)
             break;
-        if (r.m_Recurrence == RecurOneTime && r.m_DateTime.GetStatus() == COleDateTime::valid)
-            AddToDay(i);
+        if (r.m_Recurrence == RecurOneTime && r.m_DateTime.GetStatus() == COleDateTime::valid && !take(i))
+            return;
     }
     for (int i : m_weekdayIndex[p.dayOfWeek]) {
-        if (m_dayCount >= kMaxPerDay)
-            break;
         const CReminder &r = m_reminders[static_cast<size_t>(i)];
         // From its own date onward, not before.
-        if (r.m_Recurrence == RecurWeekly && r.m_DateTime.Linear() - 1.0 <= dayKey)
-            AddToDay(i);
+        if (r.m_Recurrence == RecurWeekly && r.m_DateTime.Linear() - 1.0 <= dayKey && !take(i))
+            return;
     }
     for (int i : m_dayOfMonthIndex[p.day]) {
-        if (m_dayCount >= kMaxPerDay)
-            break;
-        if (m_reminders[static_cast<size_t>(i)].m_Recurrence == RecurMonthly)
-            AddToDay(i);
+        if (m_reminders[static_cast<size_t>(i)].m_Recurrence == RecurMonthly && !take(i))
+            return;
     }
     // Annual reminders of 29 February show on 29 February only.
     for (int i : m_annualByMonthDay[p.month][p.day]) {
-        if (m_dayCount >= kMaxPerDay)
-            break;
-        if (m_reminders[static_cast<size_t>(i)].m_Recurrence == RecurAnnual)
-            AddToDay(i);
+        if (m_reminders[static_cast<size_t>(i)].m_Recurrence == RecurAnnual && !take(i))
+            return;
     }
+}
+
+int CReminderList::GetRemindersOnDay(const COleDateTime &day)
+{
+    m_dayCount = 0;
+    VisitDay(day, [this](int i) {
+        m_dayResult[m_dayCount++] = i;
+        return m_dayCount < kMaxPerDay;
+    });
     return m_dayCount;
+}
+
+void CReminderList::CollectOnDay(const COleDateTime &day, std::vector<int> &out, int limit) const
+{
+    out.clear();
+    VisitDay(day, [&out, limit](int i) {
+        out.push_back(i);
+        return limit <= 0 || static_cast<int>(out.size()) < limit;
+    });
 }
 
 bool CReminderList::Contains(const CReminder &c) const

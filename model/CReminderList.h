@@ -31,6 +31,8 @@ public:
     // Before the first reminder at the same or a later time: among equal
     // times the one inserted last comes first. Returns the new index.
     int InsertSorted(const CReminder &reminder);
+    // The same order as InsertSorted of each one in turn, in one merge.
+    void InsertAllSorted(std::vector<CReminder> reminders);
     int AddReminder(const COleDateTime &dateTime, const COleDateTimeSpan &advanceNotice,
                     const QString &iconName, const QString &message, int recurrence,
                     bool isPrivate, const QString &soundFileName, bool shown,
@@ -45,6 +47,8 @@ public:
     // Fills the day result (at most 20 indexes: one-time, weekly, monthly,
     // annual) and returns its count. No allocation.
     int GetRemindersOnDay(const COleDateTime &day);
+    // The same reminders in the same order, at most limit of them (0: all).
+    void CollectOnDay(const COleDateTime &day, std::vector<int> &out, int limit = 0) const;
     int GetDayCount() const { return m_dayCount; }
     int GetDayResult(int slot) const { return m_dayResult[slot]; }
     bool Contains(const CReminder &candidate) const;
@@ -62,12 +66,10 @@ public:
 
 private:
     int LowerBound(double key) const;
-    void AddToDay(int index)
-    {
-        if (m_dayCount < kMaxPerDay)
-            m_dayResult[m_dayCount++] = index;
-    }
-
+    // Calls take(index) for each reminder on day, in the day query's order,
+    // until take returns false.
+    template <class Take>
+    void VisitDay(const COleDateTime &day, Take take) const;
     std::vector<CReminder> m_reminders;
     std::vector<int> m_dayOfMonthIndex[32]; // monthly reminders by day 1..31
     std::vector<int> m_weekdayIndex[8];     // weekly reminders by weekday 1..7

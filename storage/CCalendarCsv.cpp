@@ -2,6 +2,7 @@
 
 #include "model/COleDateTimeSpan.h"
 #include "model/CMessageSink.h"
+#include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CCsvFile.h"
@@ -166,7 +167,8 @@ void CCalendarCsv::SetDatePart(COleDateTime &value, const QString &text) { setPa
 
 void CCalendarCsv::SetTimePart(COleDateTime &value, const QString &text) { setPart(value, text, false, nullptr); }
 
-CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODevice &device)
+CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODevice &device,
+                                                      const CReminderPack::Progress &progress)
 {
     ImportReport report;
     CCsvFile file;
@@ -194,8 +196,12 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
     const bool tracing = lcKestrelmark().isDebugEnabled();
     ParseCache cache;
     CReminder work;
+    CReminderBatch batch(list);
+    const qint64 total = device.isSequential() ? 0 : device.size();
     while (file.ReadLine()) {
         ++report.m_Records;
+        if (progress && report.m_Records % 1024 == 0)
+            progress(device.pos(), total);
         work.SetDefaults();
         for (qsizetype f = 0; file.MoreFields(); ++f) {
             QString field = file.ReadField();
@@ -223,18 +229,19 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
         }
         if (work.m_DateTime.GetStatus() != COleDateTime::valid)
             ++report.m_Undated;
-        if (list.Contains(work)) {
+        if (!batch.Add(work)) {
             ++report.m_Skipped;
             continue;
         }
-        list.InsertSorted(work);
         ++report.m_Added;
     }
+    batch.Commit();
     Trace("Done importing.\n");
     return report;
 }
 
-CCalendarCsv::ImportResult CCalendarCsv::ImportCSV(CReminderList &list, const QString &path, ImportReport *reportOut)
+CCalendarCsv::ImportResult CCalendarCsv::ImportCSV(CReminderList &list, const QString &path, ImportReport *reportOut,
+                                                  const CReminderPack::Progress &progress)
 {
     Trace(QStringLiteral("Importing .CSV file ") + path + QStringLiteral(" from Outlook...\n"));
     QFile file(path);
@@ -243,7 +250,7 @@ CCalendarCsv::ImportResult CCalendarCsv::ImportCSV(CReminderList &list, const QS
         Trace("Open failed.\n");
         report.m_Result = CannotOpen;
     } else {
-        report = ImportDevice(list, file);
+        report = ImportDevice(list, file, progress);
         list.RebuildIndexes();
     }
     if (report.m_Result == Imported)

@@ -35,9 +35,11 @@ public:
     // Reads the file and merges it; on success shows "Windows CSV file
     // successfully imported." with the information icon. A file without
     // any of the calendar columns is NotCalendar and changes nothing.
-    static ImportResult ImportCSV(CReminderList &list, const QString &path, ImportReport *report = nullptr);
+    static ImportResult ImportCSV(CReminderList &list, const QString &path, ImportReport *report = nullptr,
+                                  const CReminderPack::Progress &progress = {});
     // The same over an open device, without the success message.
-    static ImportReport ImportDevice(CReminderList &list, QIODevice &device);
+    static ImportReport ImportDevice(CReminderList &list, QIODevice &device,
+                                     const CReminderPack::Progress &progress = {});
 
     // The column an import header names, lower-cased and trimmed:
     // "subject", "start date", "start time", "description", "private",

@@ -1,21 +1,35 @@
 #pragma once
 
+#include "model/COleDateTime.h"
 #include "storage/CReminderArray.h"
 
 #include <memory>
+#include <vector>
 
-class COleDateTime;
 class CReminderList;
 
 // The reminders of a range of days, one entry per occurrence, as the
-// calendar shows them: each day's reminders from GetRemindersOnDay (at
-// most 20 a day), each copy moved to that day at its own time of day.
+// calendar shows them: each day's reminders in the order of the day query,
+// each moved to that day at its own time of day.
 class CPrintSelection
 {
 public:
-    // The days from firstDay up to, not including, endDay (both taken as
-    // their dates). The result is in ascending date-time order; entries at
-    // the same moment stand in the reverse of the order they were collected.
+    // One occurrence: the list's reminder at m_Index, due at m_When.
+    struct Occurrence
+    {
+        int m_Index = -1;
+        COleDateTime m_When;
+    };
+
+    // Every occurrence on the days from firstDay up to, not including,
+    // endDay (both taken as their dates), at most perDayLimit a day (0: no
+    // limit), in ascending order of m_When; occurrences at the same moment
+    // stand in the reverse of the order the day query gives them.
+    static std::vector<Occurrence> Occurrences(const CReminderList &list, const COleDateTime &firstDay,
+                                               const COleDateTime &endDay, int perDayLimit);
+
+    // The printout's view: at most 20 a day, as copies of the reminders
+    // dated on their occurrences.
     static std::unique_ptr<CReminderArray> MakePrintArray(CReminderList &list, const COleDateTime &firstDay,
                                                           const COleDateTime &endDay);
     // The days "From" to "To", both included (the print command's range).

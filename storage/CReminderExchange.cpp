@@ -124,11 +124,11 @@ bool CReminderExchange::ExportFile(const CReminderList &list, const QString &pat
 }
 
 bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
-                                   CReminderPack::ImportReport *reportOut)
+                                   CReminderPack::ImportReport *reportOut, const CReminderPack::Progress &progress)
 {
     switch (KindOf(path)) {
     case CalendarCsv: {
-        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path);
+        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path, nullptr, progress);
         if (result == CCalendarCsv::CannotOpen)
             CMessageBox::Show(CannotOpenMessage(path), CMessageSink::Ok, CMessageSink::Error);
         else if (result == CCalendarCsv::Empty)
@@ -155,7 +155,7 @@ bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, con
         Trace("Expecting .RPK file!\n");
         return false;
     }
-    CReminderPack::ImportReport report = CReminderPack::ImportPack(list, path, dataFolder);
+    CReminderPack::ImportReport report = CReminderPack::ImportPack(list, path, dataFolder, progress);
     bool ok = false;
     switch (report.m_Status) {
     case CReminderPack::ImportReport::Imported:

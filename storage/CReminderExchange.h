@@ -31,8 +31,10 @@ public:
     // import, which is reported with the information icon; every failure
     // is reported in a sentence naming the file. The list's indexes are
     // rebuilt. report (optional) receives what a pack brought.
+    // progress, when given, hears how far the file has been read.
     static bool ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
-                           CReminderPack::ImportReport *report = nullptr);
+                           CReminderPack::ImportReport *report = nullptr,
+                           const CReminderPack::Progress &progress = {});
 
     // The title under which a mailed pack is attached: not empty and none
     // of . : ; ' \ / ".

@@ -40,11 +40,15 @@ CReminderFileFormat::Format CReminderFileFormat::Read(QIODevice &device, std::ve
     checkCount(ar, count, kMinTaggedRecord);
     out.reserve(out.size() + count);
     for (quint32 i = 0; i < count; ++i) {
-        std::unique_ptr<CObject> object = ar.ReadObject(&CReminder::classCReminder);
-        if (object)
-            out.push_back(std::move(*static_cast<CReminder *>(object.get())));
-        else
-            out.emplace_back(); // a null record keeps the defaults
+        // Read in place; a null record keeps the defaults, and one that
+        // breaks off is not kept half read.
+        out.emplace_back();
+        try {
+            ar.ReadObjectInto(out.back());
+        } catch (...) {
+            out.pop_back();
+            throw;
+        }
     }
     return Current;
 }

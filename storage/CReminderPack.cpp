@@ -4,6 +4,7 @@
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
+#include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CDataFileWriter.h"
@@ -173,8 +174,11 @@ protected:
 class ImportSink : public ReportingSink
 {
 public:
-    ImportSink(CReminderPack::ImportReport &report, CReminderList &list, const QString &dataFolder)
-        : ReportingSink(report), m_list(list), m_writer(dataFolder) {}
+    ImportSink(CReminderPack::ImportReport &report, CReminderList &list, const QString &dataFolder,
+               const CReminderPack::Progress &progress)
+        : ReportingSink(report), m_batch(list), m_writer(dataFolder), m_progress(progress) {}
+
+    void SetDevice(const QIODevice *device) { m_device = device; }
 
     void Reminder(CReminder &r) override
     {
@@ -186,12 +190,17 @@ public:
             const QString name = CKmPaths::FileNameOf(r.m_SoundFileName);
             r.m_SoundFileName = CPackDataName::Check(CPackDataName::ForSound(name)) ? name : QString();
         }
-        if (m_list.Contains(r)) {
+        const bool shown = r.m_Shown;
+        r.m_Shown = false;
+        if (m_progress && m_device && ++m_sinceProgress >= kProgressEvery) {
+            m_sinceProgress = 0;
+            m_progress(m_device->pos(), m_device->isSequential() ? 0 : m_device->size());
+        }
+        if (!m_batch.Add(r)) {
+            r.m_Shown = shown; // reported as the pack holds it
             m_report.m_Skipped.push_back(r);
             return;
         }
-        r.m_Shown = false;
-        m_list.InsertSorted(r);
         m_report.m_Added.push_back(r);
     }
 
@@ -225,9 +234,16 @@ public:
         m_writer.Abort();
     }
 
+    // What was read before a failure is kept too.
+    void Commit() { m_batch.Commit(); }
+
 private:
-    CReminderList &m_list;
+    static constexpr int kProgressEvery = 256;
+    CReminderBatch m_batch;
     CDataFileWriter m_writer;
+    const CReminderPack::Progress &m_progress;
+    const QIODevice *m_device = nullptr;
+    int m_sinceProgress = 0;
 };
 
 void readDevice(QIODevice &device, const QString &path, CReminderPack::ImportReport &report,
@@ -278,21 +294,31 @@ void readPack(const QString &path, CReminderPack::ImportReport &report, CReminde
 } // namespace
 
 CReminderPack::ImportReport CReminderPack::ImportPack(CReminderList &list, const QString &path,
-                                                      const QString &dataFolder)
+                                                      const QString &dataFolder, const Progress &progress)
 {
     ImportReport report;
-    ImportSink sink(report, list, dataFolder);
-    readPack(path, report, sink);
+    ImportSink sink(report, list, dataFolder, progress);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        report.m_Status = ImportReport::CannotOpen;
+        report.m_Error = file.errorString();
+        return report;
+    }
+    sink.SetDevice(&file);
+    readDevice(file, path, report, sink);
+    sink.Commit();
     list.RebuildIndexes();
     return report;
 }
 
 CReminderPack::ImportReport CReminderPack::ImportPack(CReminderList &list, QIODevice &device,
-                                                      const QString &dataFolder)
+                                                      const QString &dataFolder, const Progress &progress)
 {
     ImportReport report;
-    ImportSink sink(report, list, dataFolder);
+    ImportSink sink(report, list, dataFolder, progress);
+    sink.SetDevice(&device);
     readDevice(device, QStringLiteral("(device)"), report, sink);
+    sink.Commit();
     list.RebuildIndexes();
     return report;
 }

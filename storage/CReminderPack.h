@@ -3,6 +3,7 @@
 #include "model/CReminder.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class CArchive;
@@ -33,6 +34,10 @@ public:
         bool m_Written = false;
         QString m_Reason;        // why it was refused or failed
     };
+
+    // Told now and then during an import how many bytes of the file were
+    // read and how large it is (0 when the device cannot tell).
+    using Progress = std::function<void(qint64 done, qint64 total)>;
 
     struct ImportReport
     {
@@ -70,9 +75,11 @@ public:
     // hold yet are inserted in date order with their shown flag clear,
     // data files go into dataFolder. Damage ends the reading; what came
     // before it stays. The list's indexes are rebuilt.
-    static ImportReport ImportPack(CReminderList &list, const QString &path, const QString &dataFolder);
+    static ImportReport ImportPack(CReminderList &list, const QString &path, const QString &dataFolder,
+                                   const Progress &progress = {});
     // The same from a device that is open for reading.
-    static ImportReport ImportPack(CReminderList &list, QIODevice &device, const QString &dataFolder);
+    static ImportReport ImportPack(CReminderList &list, QIODevice &device, const QString &dataFolder,
+                                   const Progress &progress = {});
 
     // Reads a pack without changing anything: its reminders and a
     // description of each data file (sizes and checksums of what came).

@@ -83,7 +83,15 @@ CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
     ReadOutcome outcome;
     const QString path = BasePath(baseName);
     QFile file(path + QStringLiteral(".km2"));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool present = QFileInfo::exists(file.fileName());
+    if (present && (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly))) {
+        // There but not readable: not the same as missing.
+        outcome.m_Result = Unreadable;
+        outcome.m_Path = file.fileName();
+        outcome.m_Error = QFileInfo(file.fileName()).isDir() ? QStringLiteral("it is a folder") : file.errorString();
+        return outcome;
+    }
+    if (!present) {
         Trace(QDir::toNativeSeparators(path) + QStringLiteral(".km2")
               + QStringLiteral(" not found.  Looking for KM 1.x reminders...\n"));
         file.setFileName(path + QStringLiteral(".kmr"));
@@ -101,9 +109,11 @@ CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
     if (file.size() <= kMaxInMemoryBytes) {
         memory.setData(file.readAll());
         if (file.error() != QFileDevice::NoError) {
-            outcome.m_Result = Corrupt;
+            outcome.m_Result = Unreadable;
+            outcome.m_Error = file.errorString();
             return outcome;
         }
+        outcome.m_Bytes = memory.data();
         memory.open(QIODevice::ReadOnly);
         device = &memory;
     }
@@ -131,24 +141,38 @@ QString CReminderStore::CorruptCopyPath(const QString &path)
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
 }
 
-void CReminderStore::KeepCorruptCopy(const QString &path)
+QString CReminderStore::KeepCorruptCopy(const QString &path)
 {
     if (QFileInfo(path).size() == 0)
-        return; // nothing in it to keep
+        return QString(); // nothing in it to keep
     QString copy = CorruptCopyPath(path);
     for (int n = 2; QFileInfo::exists(copy) && n < 100; ++n)
         copy = CorruptCopyPath(path) + QLatin1Char('-') + QString::number(n);
-    if (QFile::copy(path, copy))
+    if (QFile::copy(path, copy)) {
         Trace(QStringLiteral("Kept a copy of the unreadable file as ") + copy + QStringLiteral(".\n"));
-    else
-        Trace(QStringLiteral("Couldn't keep a copy of the unreadable file ") + path + QStringLiteral("!\n"));
+        return copy;
+    }
+    Trace(QStringLiteral("Couldn't keep a copy of the unreadable file ") + path + QStringLiteral("!\n"));
+    return QString();
+}
+
+QString CReminderStore::UnreadableMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Sorry, your reminder file %1 cannot be read (%2). Your reminders stay in this "
+                          "program, and the file will not be written until it can be read again.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void CReminderStore::ShowLoadFailure(const ReadOutcome &outcome)
 {
     if (outcome.m_Result == Corrupt) {
-        KeepCorruptCopy(outcome.m_Path);
-        CMessageBox::Show(kCorruptMessage, CMessageSink::Ok, CMessageSink::Error);
+        const QString copy = KeepCorruptCopy(outcome.m_Path);
+        CMessageBox::Show(copy.isEmpty() ? kCorruptMessage
+                                         : kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")
+                                               + QDir::toNativeSeparators(copy) + QLatin1Char('.'),
+                          CMessageSink::Ok, CMessageSink::Error);
+    } else if (outcome.m_Result == Unreadable) {
+        CMessageBox::Show(UnreadableMessage(outcome.m_Path, outcome.m_Error), CMessageSink::Ok, CMessageSink::Error);
     } else if (outcome.m_Result == OutOfMemory) {
         CMessageBox::Show(kLoadMemoryMessage, CMessageSink::Ok, CMessageSink::Error);
     }
@@ -163,6 +187,9 @@ CReminderStore::LoadResult CReminderStore::LoadReminders(CReminderList &list, co
     case Loaded:
     case LoadedLegacy:
         list.Assign(std::move(outcome.m_Records));
+        break;
+    case Unreadable:
+        ShowLoadFailure(outcome);
         break;
     case Corrupt:
     case OutOfMemory:
@@ -229,4 +256,47 @@ CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CRemi
         if (CMessageBox::Show(*message, CMessageSink::OkCancel, CMessageSink::Error) != CMessageSink::IdOk)
             return GaveUp;
     }
+}
+
+bool CReminderStore::WriteQuietly(const std::vector<CReminder> &reminders, const QString &baseName, QString &error,
+                                  QByteArray *written)
+{
+    const QString path = BasePath(baseName) + QStringLiteral(".km2");
+    QByteArray bytes;
+    try {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        CReminderFileFormat::Write(buffer, reminders);
+    } catch (const std::bad_alloc &) {
+        error = QStringLiteral("not enough memory");
+        return false;
+    } catch (const CMemoryException &) {
+        error = QStringLiteral("not enough memory");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    std::unique_ptr<QIODevice> filtered;
+    QIODevice *device = &file;
+    if (m_writeFilter) {
+        filtered = m_writeFilter(file);
+        device = filtered.get();
+    }
+    if (device->write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
+        error = file.error() != QFileDevice::NoError ? file.errorString() : device->errorString();
+        if (error.isEmpty())
+            error = QStringLiteral("the disk may be full");
+        file.cancelWriting(); // the old file stays as it was
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    if (written)
+        *written = std::move(bytes);
+    return true;
 }

@@ -2,6 +2,7 @@
 
 #include "model/CReminder.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -33,7 +34,9 @@ public:
     static const QString kWriteErrorMessage;
     static const QString kSaveMemoryMessage;
 
-    enum LoadResult { Loaded, LoadedLegacy, NotFound, Corrupt, OutOfMemory };
+    // Unreadable: the file is there but could not be opened or read (not
+    // the same as missing: it must never be written over).
+    enum LoadResult { Loaded, LoadedLegacy, NotFound, Corrupt, OutOfMemory, Unreadable };
     enum SaveResult { Saved, OpenFailed, GaveUp };
 
     // What a read found, before anything is done to a list.
@@ -44,6 +47,8 @@ public:
         std::vector<CReminder> m_Records; // complete, or those before the error
         bool m_CountKnown = false;       // the count was read and is plausible
         quint32 m_Count = 0;
+        QString m_Error;                 // why an unreadable file could not be read
+        QByteArray m_Bytes;              // the file as read, when it was read whole
     };
 
     // An empty folder means the data folder (CKmPaths) at every call.
@@ -74,6 +79,16 @@ public:
     SaveResult SaveReminders(const CReminderList &list, const QString &baseName = kReminderBase);
     SaveResult SaveReminders(const std::vector<CReminder> &reminders, const QString &baseName = kReminderBase);
 
+    // One attempt at writing "<base>.km2", without messages: false with
+    // the reason in error. written receives the bytes that went to disk.
+    bool WriteQuietly(const std::vector<CReminder> &reminders, const QString &baseName, QString &error,
+                      QByteArray *written = nullptr);
+
+    // "Sorry, ..." for a reminder file that is there but cannot be read.
+    static QString UnreadableMessage(const QString &path, const QString &reason);
+    // Keeps a copy of a damaged file beside it; the copy's path, or empty.
+    static QString KeepCorruptCopy(const QString &path);
+
     // Tests put a device between the archive and the file, e.g. one that
     // fails after so many bytes.
     using WriteFilter = std::function<std::unique_ptr<QIODevice>(QIODevice &file)>;
@@ -84,7 +99,6 @@ public:
 
 private:
     static void ShowLoadFailure(const ReadOutcome &outcome);
-    static void KeepCorruptCopy(const QString &path);
 
     QString m_folder;
     WriteFilter m_writeFilter;

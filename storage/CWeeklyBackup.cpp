@@ -118,6 +118,7 @@ CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, bool co
         CMessageBox::Show(CReminderStore::kLoadMemoryMessage, CMessageSink::Ok, CMessageSink::Error);
         return BackupUnreadable;
     case CReminderStore::Corrupt:
+    case CReminderStore::Unreadable:
         CMessageBox::Show(kBackupUnreadableMessage, CMessageSink::Ok, CMessageSink::Error);
         return BackupUnreadable;
     }

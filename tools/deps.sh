@@ -11,7 +11,7 @@ packages=(
     fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
     xdg-utils shared-mime-info desktop-file-utils poppler-utils
     libical-dev qtkeychain-qt6-dev
-    dbus dbus-x11 openbox trayer dunst faketime remind
+    dbus dbus-x11 python3-dbus openbox trayer dunst faketime remind
     radicale python3-caldav python3-icalendar apache2-utils
     gnome-keyring libsecret-tools ccache
 )

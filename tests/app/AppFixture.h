@@ -18,14 +18,23 @@
 #include <memory>
 #include <vector>
 
-// A clock the test moves by hand.
+// A pair of clocks the test moves by hand: time passing moves both, a
+// clock being set (or the computer sleeping) moves only the wall clock.
 class CFakeClock : public CClock
 {
 public:
     explicit CFakeClock(const COleDateTime &now) : m_now(now) {}
     COleDateTime Now() const override { return m_now; }
-    void Advance(double seconds) { m_now = m_now + COleDateTimeSpan(seconds / 86400.0); }
+    qint64 MonotonicMs() const override { return m_mono; }
+    void Advance(double seconds)
+    {
+        SetWall(seconds);
+        m_mono += static_cast<qint64>(seconds * 1000.0);
+    }
+    // The wall clock alone moves by seconds (negative: set back).
+    void SetWall(double seconds) { m_now = m_now + COleDateTimeSpan(seconds / 86400.0); }
     COleDateTime m_now;
+    qint64 m_mono = 1000000;
 };
 
 // The application object over a temporary data folder and settings file,

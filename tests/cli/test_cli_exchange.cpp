@@ -124,6 +124,52 @@ TEST_F(CliExchange, CsvRangesAndOccurrences)
     EXPECT_EQ(dump.json.value("reminders").toArray()[0].toObject().value("message").toString(), QStringLiteral("february"));
 }
 
+TEST_F(CliExchange, OccurrencesListEveryOneUnlessLimited)
+{
+    QByteArray csv = "Subject,Start Date,Start Time,Description\r\n";
+    for (int i = 0; i < 25; ++i)
+        csv += QByteArray("Gift,3/4/2027,") + QByteArray::number(8 + i % 3) + ":00,\"note " + QByteArray::number(i)
+            + (i == 0 ? " with \"\"quotes\"\", caf\xc3\xa9 and a tab\t" : "") + "\"\r\n";
+    Write("day.csv", csv);
+    const QString file = Path("busy.km2");
+    ASSERT_EQ(Run({ "import", file, Path("day.csv") }).code, 0);
+
+    const Result all = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31" });
+    ASSERT_EQ(all.code, 0) << all.err.constData();
+    const QJsonArray listed = all.json.value("occurrences").toArray();
+    ASSERT_EQ(listed.size(), 25);
+    EXPECT_EQ(all.json.value("from").toString(), QStringLiteral("2027-03-01"));
+    EXPECT_EQ(all.json.value("to").toString(), QStringLiteral("2027-03-31"));
+    QString previous;
+    for (const QJsonValue &v : listed) {
+        const QString iso = v.toObject().value("dateTime").toObject().value("iso").toString();
+        EXPECT_LE(previous, iso);
+        previous = iso;
+    }
+
+    // The listing's form is the dump's, field for field.
+    const Result dump = Run({ "dump", file });
+    ASSERT_EQ(dump.code, 0);
+    bool matched = false;
+    for (const QJsonValue &d : dump.json.value("reminders").toArray())
+        for (const QJsonValue &o : listed)
+            matched = matched || (d == o && d.toObject().value("message").toString().contains(QStringLiteral("café")));
+    EXPECT_TRUE(matched);
+
+    const Result limited =
+        Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--per-day-limit", "20" });
+    ASSERT_EQ(limited.code, 0);
+    EXPECT_EQ(limited.json.value("occurrences").toArray().size(), 20);
+    EXPECT_EQ(Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--per-day-limit", "0" }).code, 1);
+    EXPECT_EQ(Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--per-day-limit", "x" }).code, 1);
+
+    // A range with nothing in it is still a complete document.
+    const Result none = Run({ "occurrences", file, "--from", "2027-04-01", "--to", "2027-04-02" });
+    ASSERT_EQ(none.code, 0);
+    EXPECT_TRUE(none.json.value("occurrences").isArray());
+    EXPECT_EQ(none.json.value("occurrences").toArray().size(), 0);
+}
+
 TEST_F(CliExchange, ICalendarExportImportAndDump)
 {
     const QString file = Path("r.km2");

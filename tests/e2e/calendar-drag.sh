@@ -8,6 +8,7 @@
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin calendar-drag "${1:-}"
+km_start_desktop
 
 work="$(mktemp -d)"
 trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
@@ -63,7 +64,14 @@ month_display() { import -window root -crop "89x21+$((mx + 346))+$((my + 58))" "
 
 step "step the month spin up to next month"
 shown="$(month_display)"
-xdotool mousemove $((mx + 330 + 8)) $((my + 55 + 5)) click 1; sleep 0.5
+if [ "$(date -u +%m)" = 12 ]; then
+    # The month spin stops at December: a year up, then eleven months down.
+    xdotool mousemove $((mx + 487 + 8)) $((my + 55 + 5)) click 1; sleep 0.3
+    xdotool mousemove $((mx + 330 + 8)) $((my + 55 + 19)) click --repeat 11 --delay 150 1; sleep 0.5
+else
+    xdotool mousemove $((mx + 330 + 8)) $((my + 55 + 5)) click 1; sleep 0.5
+fi
+xdotool mousemove $((mx + 100)) $((my + 300)); sleep 0.3
 [ "$(month_display)" != "$shown" ] || fail "the month spin did not step"
 
 cell() { # day, first weekday -> cell left and top on the screen

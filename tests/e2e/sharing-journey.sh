@@ -10,6 +10,7 @@
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin sharing-journey "${1:-}" tools/dragsource/kestrelmark-dragsource
+km_start_desktop
 dragsource="$build/tools/dragsource/kestrelmark-dragsource"
 
 work="$(mktemp -d)"

@@ -7,6 +7,7 @@
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin shell-alert-and-single-copy "${1:-}"
+km_start_desktop
 here="$(cd "$(dirname "$0")" && pwd)"
 tmp="$(mktemp -d)"
 first=""

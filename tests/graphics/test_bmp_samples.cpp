@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,4 +156,37 @@ TEST(BmpSamples, FuzzerFindsStayFixed)
     // reads, but its picture is refused before anything is allocated.
     const ReadResult r = readFile(QStringLiteral(KM_TEST_DATA "/graphics/rle8-claims-64m-pixels.bmp"));
     EXPECT_TRUE(r.image.isNull());
+}
+
+TEST(BmpSamples, AlphaMaskAfterA52ByteHeaderIsBounded)
+{
+    // A 52-byte header holds the red, green and blue masks only; with
+    // compression 6 the alpha mask must follow it. This file ends its
+    // header block at byte 52, so there is no alpha mask to read.
+    const ReadResult cut = readFile(QStringLiteral(KM_TEST_DATA "/graphics/v2-header-alpha-bitfields-no-alpha-mask.bmp"));
+    EXPECT_EQ(0, cut.ok);
+    EXPECT_FALSE(cut.shown.isEmpty());
+
+    // The same picture with its alpha mask after the header reads, and the
+    // mask is used.
+    QFile file(QStringLiteral(KM_TEST_DATA "/graphics/v2-header-alpha-bitfields-no-alpha-mask.bmp"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    bytes.insert(66, QByteArray::fromHex("000000ff"));
+    bytes[2] = char(bytes.size());
+    bytes[10] = char(70);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("with-alpha.bmp"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    out.close();
+    const ReadResult whole = readFile(path);
+    ASSERT_EQ(1, whole.ok);
+    ASSERT_EQ(QSize(1, 1), whole.image.size());
+    const QRgb p = whole.image.pixel(0, 0);
+    EXPECT_EQ(0x30, qRed(p));
+    EXPECT_EQ(0x20, qGreen(p));
+    EXPECT_EQ(0x10, qBlue(p));
+    EXPECT_EQ(0x40, qAlpha(p));
 }

@@ -4,6 +4,8 @@
 #include "model/CReminder.h"
 
 #include <QBuffer>
+#include <cmath>
+#include <limits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -146,6 +148,41 @@ TEST(ArchiveDates, StatusAndValueRoundTripExactly)
         EXPECT_EQ(s.GetStatus(), COleDateTimeSpan::null);
         EXPECT_DOUBLE_EQ(s.GetValue(), -3.25);
     });
+}
+
+// Status words and day counts no writer of ours produces, as damaged or
+// hostile files hold them: taken as invalid, never cast or converted.
+TEST(ArchiveDates, UnknownStatusWordsAndDayCountsOutsideTheCalendarAreInvalid)
+{
+    const double nan = std::nan("");
+    const QByteArray b = stored([&](CArchive &ar) {
+        for (qint32 status : { 3, -1, 0x7FFFFFFF }) {
+            ar.WriteLong(status);
+            ar.WriteDouble(100.0);
+        }
+        for (double days : { nan, 1e277, -1e277, std::numeric_limits<double>::infinity(), 2958466.5, -657435.0 }) {
+            ar.WriteLong(0);
+            ar.WriteDouble(days);
+        }
+        ar.WriteLong(9);
+        ar.WriteDouble(1.0);
+        ar.WriteLong(0);
+        ar.WriteDouble(nan);
+    });
+    loaded(b, [](CArchive &ar) {
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(ar.ReadDate().GetStatus(), COleDateTime::invalid) << "status " << i;
+        for (int i = 0; i < 6; ++i) {
+            const COleDateTime d = ar.ReadDate();
+            EXPECT_EQ(d.GetStatus(), COleDateTime::invalid) << "day count " << i;
+            EXPECT_EQ(d.DayNumber(), COleDateTime::kNoDayNumber) << "day count " << i;
+        }
+        EXPECT_EQ(ar.ReadSpan().GetStatus(), COleDateTimeSpan::invalid);
+        EXPECT_EQ(ar.ReadSpan().GetStatus(), COleDateTimeSpan::invalid);
+    });
+    // The calendar's own ends still count.
+    EXPECT_EQ(COleDateTime(2958465.5).DayNumber(), 2958465);
+    EXPECT_EQ(COleDateTime(-657434.0).DayNumber(), -657434);
 }
 
 QByteArray reminderBody()

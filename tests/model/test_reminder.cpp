@@ -5,7 +5,9 @@
 #include "support/CTraceRecorder.h"
 
 #include <QBuffer>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -149,6 +151,25 @@ TEST(ReminderSerialize, InvalidDateIsRepairedUnderSchema2)
     EXPECT_TRUE(trace.Contains(QStringLiteral("Fixing invalid COleDateTime.\n")));
     const CReminder n = loadObject(schema2Record(COleDateTime(100.0, COleDateTime::null), QStringLiteral("Gift")));
     EXPECT_EQ(n.m_DateTime.GetStatus(), COleDateTime::valid);
+}
+
+TEST(ReminderSerialize, ValuesOutsideTheCalendarAreRepairedOnLoad)
+{
+    CTraceRecorder trace;
+    CReminder r = loadObject(schema2Record(COleDateTime(std::nan(""), COleDateTime::valid), QStringLiteral("Gift")));
+    EXPECT_EQ(r.m_DateTime.GetStatus(), COleDateTime::valid);
+    EXPECT_GT(r.m_DateTime.GetYear(), 2020);
+
+    CReminder hostile;
+    hostile.m_DateTime = COleDateTime(2024, 3, 1, 9, 0, 0);
+    hostile.m_LastShown = COleDateTime(1e277);
+    hostile.m_AdvanceNotice = COleDateTimeSpan(std::nan(""));
+    hostile.m_ReshowInterval = COleDateTimeSpan(std::numeric_limits<double>::infinity());
+    r = loadObject(storeObject(hostile));
+    EXPECT_EQ(r.m_LastShown, CReminder::kDefaultDate);
+    EXPECT_EQ(r.m_AdvanceNotice, COleDateTimeSpan(0.0));
+    EXPECT_EQ(r.m_ReshowInterval, COleDateTimeSpan(1.0));
+    EXPECT_EQ(r.m_DateTime, hostile.m_DateTime);
 }
 
 struct IconNameCase { const char *stored; const char *loaded; };

@@ -190,3 +190,28 @@ TEST_F(PrintSelection, DeleteAndPrintAgreeOnTheRange)
 }
 
 } // namespace
+
+TEST_F(PrintSelection, OccurrencesListEveryOneWhileThePrintoutKeepsTwentyADay)
+{
+    for (int i = 0; i < 10; ++i)
+        Add(2024, 5, 1, 9, "once", RecurOneTime);
+    for (int i = 0; i < 15; ++i)
+        Add(2024, 1, 1, 8, "monthly", RecurMonthly);
+    Add(2024, 5, 2, 9, "next day");
+    m_list.RebuildIndexes();
+    const auto all = CPrintSelection::Occurrences(m_list, day(2024, 5, 1), day(2024, 5, 3), 0);
+    ASSERT_EQ(all.size(), 26u);
+    EXPECT_EQ(m_list[all.back().m_Index].m_Message, QStringLiteral("next day"));
+
+    const auto printed = Days(day(2024, 5, 1), day(2024, 5, 2));
+    const auto limited = CPrintSelection::Occurrences(m_list, day(2024, 5, 1), day(2024, 5, 3), 20);
+    ASSERT_EQ(printed->size(), 21u);
+    ASSERT_EQ(limited.size(), 21u);
+    int monthly = 0;
+    for (size_t i = 0; i < limited.size(); ++i) {
+        EXPECT_EQ((*printed)[i].m_DateTime, limited[i].m_When);
+        EXPECT_EQ((*printed)[i].m_Message, m_list[limited[i].m_Index].m_Message);
+        monthly += (*printed)[i].m_Recurrence == RecurMonthly;
+    }
+    EXPECT_EQ(monthly, 10); // all one-time ones were collected first
+}

@@ -21,10 +21,17 @@ find_window() { # name [tries [pid]]
     return 1
 }
 
-# A window's top-left corner on the screen as "X Y".
+# A window's top-left corner on the screen as "X Y". (xdotool's geometry
+# counts the window manager's frame offset twice; the X server's own
+# absolute position is right with or without a frame.)
 origin() { # window
-    eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$X $Y"
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'
+}
+
+# A window's rectangle on the screen as "X Y WIDTH HEIGHT".
+km_geometry() { # window
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}'
 }
 
 # Dialog units of the windows' layouts to pixels (1.5 across, 1.625 down).
@@ -32,8 +39,11 @@ dux() { echo $(( ($1 * 3 + 1) / 2 )); }
 duy() { echo $(( ($1 * 13 + 4) / 8 )); }
 
 # The programs of the build folder given (relative names are taken from the
-# source tree's root), checked to exist; then the script runs again on a
-# virtual display of its own. Sets build, app and cli.
+# source tree's root), checked to exist; then the script runs again inside a
+# private D-Bus session of its own, in a process group that is ended as a
+# whole when the script ends (however it ends), so nothing it started (the
+# display, the window manager, the tray, the program) outlives it.
+# Sets build, app and cli.
 e2e_begin() { # script name, build folder, further programs of the build folder...
     local name="$1" root program
     root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
@@ -49,8 +59,85 @@ e2e_begin() { # script name, build folder, further programs of the build folder.
     export LANG=C.UTF-8 TZ=UTC
     if [ -z "${KM_E2E_INNER:-}" ]; then
         export KM_E2E_INNER=1
-        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build"
+        # The caller's display and session bus (an xvfb-run around the
+        # script, a developer's desktop) are not the script's.
+        unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+        setsid dbus-run-session -- bash "$0" "$build" &
+        local group=$! rc=0
+        trap 'kill -TERM -- "-'"$group"'" 2>/dev/null' TERM INT HUP
+        while :; do
+            wait "$group" && rc=0 || rc=$?
+            kill -0 "$group" 2>/dev/null || break
+        done
+        kill -TERM -- "-$group" 2>/dev/null || true
+        sleep 0.3
+        kill -KILL -- "-$group" 2>/dev/null || true
+        exit "$rc"
     fi
+}
+
+# A desktop of the script's own: a virtual display, the openbox window
+# manager and (unless --no-tray) a trayer notification area at the bottom
+# right, each waited for until it works. Sets DISPLAY, and tray_x tray_y
+# tray_w tray_h (the notification area's rectangle, empty without one).
+# They end with the script (see e2e_begin). A second call does nothing.
+km_start_desktop() { # [--no-tray]
+    [ -n "${km_desktop_up:-}" ] && return 0
+    local with_tray=yes
+    [ "${1:-}" = "--no-tray" ] && with_tray=
+    local numfile n=""
+    numfile="$(mktemp)"
+    # Xvfb chooses a free display number and writes it when it is ready.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+    for _ in $(seq 1 80); do
+        n="$(tr -dc 0-9 <"$numfile")"
+        [ -n "$n" ] && break
+        sleep 0.1
+    done
+    rm -f "$numfile"
+    [ -n "$n" ] || { echo "km_start_desktop: Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$n"
+    openbox --sm-disable >/dev/null 2>&1 &
+    for _ in $(seq 1 80); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+        { echo "km_start_desktop: openbox did not start" >&2; return 1; }
+    tray_x="" tray_y="" tray_w="" tray_h=""
+    if [ -n "$with_tray" ]; then
+        trayer --edge bottom --align right --widthtype pixel --width 96 --height 24 \
+            --SetDockType true --SetPartialStrut true --transparent false --tint 0x404040 \
+            --expand false >/dev/null 2>&1 &
+        local panel=""
+        for _ in $(seq 1 80); do
+            panel="$(xdotool search --classname '^panel$' 2>/dev/null | head -1 || true)"
+            [ -n "$panel" ] && break
+            sleep 0.1
+        done
+        [ -n "$panel" ] || { echo "km_start_desktop: trayer did not start" >&2; return 1; }
+        sleep 0.3
+        read -r tray_x tray_y tray_w tray_h < <(km_geometry "$panel")
+    fi
+    km_desktop_up=1
+}
+
+# The program's icon docked in the notification area: its centre as "X Y",
+# waiting for it. Fails where there is no tray or nothing docked.
+km_tray_icon() {
+    [ -n "${tray_x:-}" ] || return 1
+    local w x y width height
+    for _ in $(seq 1 40); do
+        for w in $(xdotool search --all --onlyvisible --classname '^kestrelmark$' 2>/dev/null); do
+            read -r x y width height < <(km_geometry "$w")
+            if [ "$x" -ge "$tray_x" ] && [ "$y" -ge "$tray_y" ] && [ "$height" -le "$tray_h" ]; then
+                echo $((x + width / 2)) $((y + height / 2))
+                return 0
+            fi
+        done
+        sleep 0.25
+    done
+    return 1
 }
 
 # A person of their own under folder: data, settings and runtime folders.
@@ -66,6 +153,7 @@ e2e_home() { # folder
 # for its main window, answering the one-time report of a missing tray.
 # Sets pid, main (the window) and mx my (its top-left corner).
 e2e_start_main() { # log file
+    km_start_desktop || return 1
     "$app" >"$1" 2>&1 &
     pid=$!
     main="$(find_window 'Kestrelmark Personal Reminder Software')" || return 1

@@ -1,0 +1,109 @@
+#include "app/CReminderFileKeeper.h"
+
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "model/CTrace.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtGlobal>
+
+CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &list, QObject *parent)
+    : QObject(parent), m_file(store), m_list(list)
+{
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(kSettleMs);
+    connect(&m_settle, &QTimer::timeout, this, &CReminderFileKeeper::takeOutsideChanges);
+    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CReminderFileKeeper::onFolderChanged);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CReminderFileKeeper::onFolderChanged);
+}
+
+CReminderStore::LoadResult CReminderFileKeeper::Load()
+{
+    const CReminderStore::LoadResult result = m_file.Load(m_list);
+    // The load has told the user already; the first failing save is part
+    // of the same streak.
+    m_failing = result == CReminderStore::Unreadable;
+    watch();
+    return result;
+}
+
+void CReminderFileKeeper::watch()
+{
+    const QString folder = QFileInfo(m_file.FilePath()).absolutePath();
+    if (!m_watcher.directories().contains(folder) && !m_watcher.addPath(folder))
+        Trace(QStringLiteral("Cannot watch ") + folder + QStringLiteral(" for changes.\n"));
+    // The file itself too: a writer that rewrites it in place changes no
+    // folder entry.
+    if (QFileInfo::exists(m_file.FilePath()) && !m_watcher.files().contains(m_file.FilePath()))
+        m_watcher.addPath(m_file.FilePath());
+}
+
+void CReminderFileKeeper::onFolderChanged()
+{
+    if (!m_settle.isActive())
+        m_settle.start();
+}
+
+void CReminderFileKeeper::takeOutsideChanges()
+{
+    watch(); // a replaced file is a new file to the watcher
+    if (!m_file.ChangedOnDisk() && !m_file.IsUnreadable())
+        return;
+    if (m_mayChange && !m_mayChange()) {
+        m_settle.start(kRetryMs);
+        return;
+    }
+    const CSharedReminderFile::Outcome outcome = m_file.TakeOutsideChanges(m_list);
+    if (outcome.m_ListChanged)
+        emit listChanged();
+}
+
+bool CReminderFileKeeper::Save()
+{
+    const CSharedReminderFile::Outcome outcome = m_file.Save(m_list);
+    if (outcome.m_ListChanged)
+        emit listChanged();
+    report(outcome);
+    watch();
+    return outcome.m_Status == CSharedReminderFile::Saved || outcome.m_Status == CSharedReminderFile::Unchanged;
+}
+
+void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
+{
+    const QString path = QDir::toNativeSeparators(m_file.FilePath());
+    if (!outcome.m_DamagedCopy.isEmpty()) {
+        const QString text = QStringLiteral("Sorry, the reminder file %1 was damaged by another program. Every "
+                                            "reminder that could still be read was kept, and a copy of the "
+                                            "damaged file was kept as %2.")
+                                 .arg(path, QDir::toNativeSeparators(outcome.m_DamagedCopy));
+        if (m_ending)
+            qWarning("%s", qPrintable(text));
+        else
+            CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Warning);
+    }
+    QString text;
+    switch (outcome.m_Status) {
+    case CSharedReminderFile::Saved:
+    case CSharedReminderFile::Unchanged:
+        if (m_failing)
+            Trace(QStringLiteral("Saved ") + path + QStringLiteral(" again.\n"));
+        m_failing = false;
+        return;
+    case CSharedReminderFile::Unreadable:
+        text = CReminderStore::UnreadableMessage(m_file.FilePath(), outcome.m_Error);
+        break;
+    case CSharedReminderFile::Busy:
+    case CSharedReminderFile::WriteFailed:
+        text = QStringLiteral("Sorry, your reminders could not be saved to %1: %2. They stay in this program, "
+                              "and it will try again at the next save.")
+                   .arg(path, outcome.m_Error);
+        break;
+    }
+    // Every failure goes to the log; the user hears of a streak once.
+    qWarning("%s", qPrintable(text));
+    if (m_failing || m_ending)
+        return;
+    m_failing = true;
+    CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Error);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "storage/CSharedReminderFile.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class CReminderList;
+class CReminderStore;
+
+// Keeps the program's list and the reminder file in step while other
+// processes write the file too: watches the folder (an atomic replace
+// gives the file a new inode), takes outside changes in within a second
+// or so, and saves through the file's lock. A failing save is told once
+// per streak of failures, never while the program is ending (nobody is
+// there to answer); then it goes to the log.
+class CReminderFileKeeper : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kSettleMs = 400;  // lets a writer finish before the file is read
+    static constexpr int kRetryMs = 1000;  // while changes cannot be taken in yet
+
+    CReminderFileKeeper(CReminderStore &store, CReminderList &list, QObject *parent = nullptr);
+
+    // Reads the file at start-up and starts watching it.
+    CReminderStore::LoadResult Load();
+    bool LoadedCompletely() const { return m_file.LoadedCompletely(); }
+
+    // The read-merge-write; true when the file holds the list afterwards.
+    bool Save();
+
+    // Outside changes wait while this says no (a dialog or alert holds
+    // positions in the list).
+    void SetMayChangeList(std::function<bool()> mayChange) { m_mayChange = std::move(mayChange); }
+    // From now on failures are logged instead of shown.
+    void SetEnding(bool ending) { m_ending = ending; }
+
+    CSharedReminderFile &File() { return m_file; }
+
+signals:
+    // The list took in outside changes: views must be rebuilt.
+    void listChanged();
+
+private:
+    void watch();
+    void onFolderChanged();
+    void takeOutsideChanges();
+    void report(const CSharedReminderFile::Outcome &outcome);
+
+    CSharedReminderFile m_file;
+    CReminderList &m_list;
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle;
+    std::function<bool()> m_mayChange;
+    bool m_ending = false;
+    bool m_failing = false; // within a streak of failed saves
+};

@@ -1,0 +1,194 @@
+#include "app/CSyncController.h"
+
+#include "app/COrvantis2App.h"
+#include "app/COrvantis2Dlg.h"
+#include "app/CSyncPassword.h"
+#include "model/CMessageSink.h"
+#include "model/CReminderList.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSettingsStore.h"
+
+#include <QFile>
+#include <algorithm>
+
+const QString CSyncController::kSection = QStringLiteral("Sync");
+
+CSyncController::CSyncController(COrvantis2Dlg &dlg)
+    : QObject(&dlg)
+    , m_dlg(dlg)
+{
+    m_engine.setParent(this);
+    m_soon.setSingleShot(true);
+    connect(&m_soon, &QTimer::timeout, this, &CSyncController::start);
+    m_period.setInterval(kPeriodMs);
+    connect(&m_period, &QTimer::timeout, this, &CSyncController::start);
+    m_resume.setInterval(kResumeCheckMs);
+    connect(&m_resume, &QTimer::timeout, this, &CSyncController::checkResume);
+    connect(&m_engine, &CSyncEngine::finished, this, &CSyncController::onFinished);
+    m_monotonic.start();
+    m_wallAtCheck = QDateTime::currentDateTimeUtc();
+    if (account().IsSet()) {
+        setStatus(QStringLiteral("Not synced yet"));
+        schedule(kStartDelayMs);
+    }
+    m_period.start();
+    m_resume.start();
+}
+
+CSyncController::Account CSyncController::account() const
+{
+    CSettingsStore &settings = m_dlg.App().Settings();
+    return { settings.GetProfileString(kSection, QStringLiteral("Url"), QString()).trimmed(),
+             settings.GetProfileString(kSection, QStringLiteral("User"), QString()) };
+}
+
+QString CSyncController::statePath() const
+{
+    return CSyncState::PathFor(m_dlg.App().Store().BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2"));
+}
+
+void CSyncController::setAccount(const Account &a, const QString &password, std::function<void(const QString &)> done)
+{
+    CSettingsStore &settings = m_dlg.App().Settings();
+    settings.WriteProfileString(kSection, QStringLiteral("Url"), a.m_Url.trimmed());
+    settings.WriteProfileString(kSection, QStringLiteral("User"), a.m_User);
+    settings.Sync();
+    m_authRefused = false;
+    if (!a.IsSet()) {
+        setStatus(QString());
+        done(QString());
+        return;
+    }
+    CSyncPassword::write(a.Key(), password, [this, done](const QString &error) {
+        if (!error.isEmpty()) {
+            setStatus(QStringLiteral("The password could not be kept: %1").arg(error));
+            done(error);
+            return;
+        }
+        done(QString());
+        schedule(0);
+    });
+}
+
+void CSyncController::syncNow()
+{
+    m_authRefused = false;
+    schedule(0);
+}
+
+void CSyncController::listSaved()
+{
+    if (!m_applying)
+        schedule(kChangeDelayMs);
+}
+
+void CSyncController::schedule(int delayMs)
+{
+    if (!account().IsSet() || m_authRefused)
+        return;
+    if (m_engine.running() || m_starting) {
+        m_again = true;
+        return;
+    }
+    m_soon.start(delayMs);
+}
+
+void CSyncController::checkResume()
+{
+    // The monotonic clock stands still while the machine sleeps; the wall
+    // clock does not.
+    const QDateTime wall = QDateTime::currentDateTimeUtc();
+    const qint64 wallMs = m_wallAtCheck.msecsTo(wall);
+    const qint64 monotonicMs = m_monotonic.restart();
+    m_wallAtCheck = wall;
+    if (wallMs - monotonicMs > 60 * 1000)
+        schedule(kStartDelayMs);
+}
+
+void CSyncController::start()
+{
+    const Account a = account();
+    if (!a.IsSet() || m_authRefused || m_engine.running() || m_starting)
+        return;
+    m_starting = true;
+    CSyncPassword::read(a.Key(), [this, a](const QString &password, const QString &error) {
+        m_starting = false;
+        if (!error.isEmpty()) {
+            setStatus(QStringLiteral("Not synced: the password could not be read (%1)").arg(error));
+            m_again = false;
+            return;
+        }
+        if (m_engine.running())
+            return;
+        CSyncState state;
+        QString stateError;
+        if (state.load(statePath(), stateError) == CSyncState::Damaged) {
+            // Kept for inspection; a fresh sync pairs reminders by content.
+            QFile::rename(statePath(), statePath() + QStringLiteral(".damaged"));
+            state = CSyncState();
+        }
+        setStatus(QStringLiteral("Syncing..."));
+        m_engine.start(QUrl(a.m_Url), a.m_User, password, m_dlg.Reminders().Reminders(), state);
+    });
+}
+
+void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
+{
+    bool saved = true;
+    if (outcome.LocalChanged()) {
+        // The list may have moved on while the sync ran: take out exactly
+        // the records the sync replaced and put in what it brought, so an
+        // edit made meanwhile stays (and goes up next time).
+        std::vector<CReminder> list = m_dlg.Reminders().Reminders();
+        for (const CReminder &gone : outcome.m_Removed) {
+            const auto it = std::find_if(list.begin(), list.end(),
+                                         [&](const CReminder &r) { return CSyncState::SameRecord(r, gone); });
+            if (it != list.end())
+                list.erase(it);
+        }
+        list.insert(list.end(), outcome.m_Added.begin(), outcome.m_Added.end());
+        m_dlg.Reminders().Assign(std::move(list));
+        m_applying = true;
+        m_dlg.RefreshAll();
+        saved = m_dlg.SaveReminders();
+        m_applying = false;
+    }
+    // The state only after the reminders it describes are on disk.
+    QString error;
+    if (saved && !outcome.m_State.save(statePath(), error))
+        setStatus(QStringLiteral("Not synced: %1").arg(error));
+
+    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("d MMM yyyy HH:mm"));
+    switch (outcome.m_Status) {
+    case CSyncEngine::Outcome::Done:
+        m_lastSuccess = now;
+        if (error.isEmpty())
+            setStatus(QStringLiteral("Last synced %1").arg(now));
+        break;
+    case CSyncEngine::Outcome::AuthFailed:
+        m_authRefused = true;
+        setStatus(QStringLiteral("Not synced: the server refused the user name or password"));
+        CMessageBox::Show(QStringLiteral("The calendar server refused the user name or password. "
+                                         "Enter them again under Options to sync your reminders."),
+                          CMessageSink::Ok, CMessageSink::Warning);
+        break;
+    case CSyncEngine::Outcome::Failed:
+        setStatus(QStringLiteral("Not synced at %1: %2%3")
+                      .arg(now, outcome.m_Error,
+                           m_lastSuccess.isEmpty() ? QString() : QStringLiteral(" (last synced %1)").arg(m_lastSuccess)));
+        break;
+    }
+    emit syncFinished();
+    if (m_again) {
+        m_again = false;
+        schedule(kChangeDelayMs);
+    }
+}
+
+void CSyncController::setStatus(const QString &text)
+{
+    if (text == m_status)
+        return;
+    m_status = text;
+    emit statusChanged(text);
+}

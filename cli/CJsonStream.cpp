@@ -1,0 +1,157 @@
+#include "cli/CJsonStream.h"
+
+#include <QByteArray>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+void CJsonStream::PutLong(const char *text, size_t n)
+{
+    Flush();
+    if (std::fwrite(text, 1, n, m_out) != n)
+        m_failed = true;
+}
+
+void CJsonStream::Member(const char *key)
+{
+    if (m_depth > 0) {
+        const size_t indent = static_cast<size_t>(m_depth) * 4;
+        char *d = Reserve(indent + 2);
+        if (!m_first)
+            *d++ = ',';
+        *d++ = '\n';
+        std::memset(d, ' ', indent);
+        m_length = static_cast<size_t>(d + indent - m_buffer.get());
+    }
+    m_first = false;
+    if (key) {
+        Put('"');
+        Put(key, std::strlen(key));
+        Put("\": ", 3);
+    }
+}
+
+void CJsonStream::Open(const char *key, char bracket)
+{
+    Member(key);
+    Put(bracket);
+    ++m_depth;
+    m_first = true;
+}
+
+void CJsonStream::Close(char bracket)
+{
+    --m_depth;
+    if (!m_first) {
+        Put('\n');
+        const size_t indent = static_cast<size_t>(m_depth) * 4;
+        std::memset(Reserve(indent), ' ', indent);
+        m_length += indent;
+    }
+    Put(bracket);
+    m_first = false;
+    if (m_depth == 0)
+        Put('\n');
+}
+
+void CJsonStream::AppendString(const QString &text)
+{
+    static const char kHex[] = "0123456789abcdef";
+    Put('"');
+    // Most text needs no escapes: ASCII goes across as it is.
+    const QChar *chars = text.constData();
+    const size_t n = static_cast<size_t>(text.size());
+    size_t plain = 0;
+    while (plain < n) {
+        const char16_t c = chars[plain].unicode();
+        if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+            break;
+        ++plain;
+    }
+    if (plain == n && n <= kChunk) {
+        char *d = Reserve(n);
+        for (size_t i = 0; i < n; ++i)
+            d[i] = static_cast<char>(chars[i].unicode());
+        m_length += n;
+        Put('"');
+        return;
+    }
+    const QByteArray utf8 = text.toUtf8();
+    for (const char ch : utf8) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"': Put("\\\"", 2); break;
+        case '\\': Put("\\\\", 2); break;
+        case '\b': Put("\\b", 2); break;
+        case '\f': Put("\\f", 2); break;
+        case '\n': Put("\\n", 2); break;
+        case '\r': Put("\\r", 2); break;
+        case '\t': Put("\\t", 2); break;
+        default:
+            if (c < 0x20) {
+                const char escape[] = { '\\', 'u', '0', '0', kHex[c >> 4], kHex[c & 15] };
+                Put(escape, sizeof escape);
+            } else {
+                Put(ch);
+            }
+        }
+    }
+    Put('"');
+}
+
+void CJsonStream::Value(const char *key, const QString &text)
+{
+    Member(key);
+    AppendString(text);
+}
+
+void CJsonStream::Value(const char *key, const char *ascii)
+{
+    Member(key);
+    Put('"');
+    Put(ascii, std::strlen(ascii));
+    Put('"');
+}
+
+void CJsonStream::Value(const char *key, double number)
+{
+    Member(key);
+    // JSON has no infinities or NaN; a document writes them as null too.
+    if (!std::isfinite(number)) {
+        Put("null", 4);
+        return;
+    }
+    // The shortest text that reads back as the same number.
+    char *d = Reserve(32);
+    const auto end = std::to_chars(d, d + 32, number).ptr;
+    m_length += static_cast<size_t>(end - d);
+}
+
+void CJsonStream::Value(const char *key, int number)
+{
+    Member(key);
+    char *d = Reserve(16);
+    const auto end = std::to_chars(d, d + 16, number).ptr;
+    m_length += static_cast<size_t>(end - d);
+}
+
+void CJsonStream::Value(const char *key, bool flag)
+{
+    Member(key);
+    if (flag)
+        Put("true", 4);
+    else
+        Put("false", 5);
+}
+
+bool CJsonStream::Flush()
+{
+    if (m_length > 0) {
+        if (std::fwrite(m_buffer.get(), 1, m_length, m_out) != m_length)
+            m_failed = true;
+        m_length = 0;
+    }
+    if (std::fflush(m_out) != 0)
+        m_failed = true;
+    return !m_failed;
+}

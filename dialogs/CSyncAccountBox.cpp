@@ -1,0 +1,99 @@
+#include "dialogs/CSyncAccountBox.h"
+
+#include "model/CMessageSink.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
+    : QGroupBox(QStringLiteral("Calendar sync (CalDAV)"), parent)
+    , m_hooks(std::move(hooks))
+{
+    setObjectName(QStringLiteral("syncAccount"));
+    m_url = new QLineEdit(this);
+    m_url->setObjectName(QStringLiteral("syncUrl"));
+    m_url->setPlaceholderText(QStringLiteral("https://server/ or the calendar's address"));
+    m_user = new QLineEdit(this);
+    m_user->setObjectName(QStringLiteral("syncUser"));
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("syncPassword"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_syncNow = new QPushButton(QStringLiteral("S&ync now"), this);
+    m_syncNow->setObjectName(QStringLiteral("syncNow"));
+    m_syncNow->setAutoDefault(false);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("syncStatus"));
+    m_status->setWordWrap(true);
+    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *form = new QFormLayout(this);
+    form->setContentsMargins(8, 4, 8, 6);
+    form->setVerticalSpacing(3);
+    form->addRow(QStringLiteral("&Address:"), m_url);
+    form->addRow(QStringLiteral("&User name:"), m_user);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_password, 1);
+    row->addWidget(m_syncNow);
+    form->addRow(QStringLiteral("Pass&word:"), row);
+    if (auto *label = qobject_cast<QLabel *>(form->labelForField(row)))
+        label->setBuddy(m_password);
+    form->addRow(m_status);
+
+    if (m_hooks.m_Load)
+        m_hooks.m_Load(m_openedUrl, m_openedUser);
+    m_url->setText(m_openedUrl);
+    m_user->setText(m_openedUser);
+    if (!m_openedUrl.isEmpty())
+        m_password->setPlaceholderText(QStringLiteral("(kept in your keyring)"));
+    setStatus(m_hooks.m_Status ? m_hooks.m_Status() : QString());
+    connect(m_syncNow, &QPushButton::clicked, this, &CSyncAccountBox::onSyncNow);
+}
+
+QString CSyncAccountBox::Check(const QString &url, const QString &user, const QString &password, bool accountChanged)
+{
+    if (url.trimmed().isEmpty())
+        return QString();
+    const QUrl u(url.trimmed(), QUrl::StrictMode);
+    if (!u.isValid() || u.host().isEmpty()
+        || (u.scheme() != QLatin1String("http") && u.scheme() != QLatin1String("https")))
+        return QStringLiteral("The calendar address must be an http:// or https:// address.");
+    if (user.isEmpty())
+        return QStringLiteral("Enter the user name of the calendar account.");
+    if (accountChanged && password.isEmpty())
+        return QStringLiteral("Enter the password of the calendar account.");
+    return QString();
+}
+
+bool CSyncAccountBox::apply()
+{
+    const QString url = m_url->text().trimmed();
+    const QString user = m_user->text();
+    const QString password = m_password->text();
+    const bool changed = url != m_openedUrl || user != m_openedUser;
+    const QString problem = Check(url, user, password, changed);
+    if (!problem.isEmpty()) {
+        CMessageBox::Show(problem, CMessageSink::Ok, CMessageSink::Warning);
+        return false;
+    }
+    if ((changed || !password.isEmpty()) && m_hooks.m_Save)
+        m_hooks.m_Save(url, user, password);
+    m_openedUrl = url;
+    m_openedUser = user;
+    m_password->clear();
+    return true;
+}
+
+void CSyncAccountBox::onSyncNow()
+{
+    if (apply() && m_hooks.m_SyncNow && !m_openedUrl.isEmpty())
+        m_hooks.m_SyncNow();
+}
+
+void CSyncAccountBox::setStatus(const QString &text)
+{
+    m_status->setText(text.isEmpty() ? QStringLiteral("No account: nothing is synced.") : text);
+}

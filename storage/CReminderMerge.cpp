@@ -1,0 +1,205 @@
+#include "storage/CReminderMerge.h"
+
+#include "model/CReminderList.h"
+
+#include <QHash>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <unordered_map>
+
+namespace {
+
+// Equal values, and a not-a-number equal to itself, so that a record
+// always matches its own copy.
+bool sameDouble(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+bool sameDate(const COleDateTime &a, const COleDateTime &b)
+{
+    return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
+}
+bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
+{
+    return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
+}
+
+size_t hashDouble(double v)
+{
+    if (std::isnan(v))
+        return 0x7ff8;
+    if (v == 0.0)
+        v = 0.0; // -0.0 compares equal to 0.0
+    quint64 bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    return qHash(bits);
+}
+
+// Hash over the content fields only, so that a record and its copy with
+// another shown state land in the same bucket family.
+size_t contentHash(const CReminder &r)
+{
+    size_t h = qHash(r.m_Message);
+    h = h * 31 + hashDouble(r.m_DateTime.GetValue());
+    h = h * 31 + r.m_Recurrence;
+    h = h * 31 + qHash(r.m_IconName);
+    return h;
+}
+
+struct RecordRef
+{
+    const CReminder *m_R = nullptr;
+    bool operator==(const RecordRef &o) const { return CReminderMerge::SameRecord(*m_R, *o.m_R); }
+};
+struct RecordHash
+{
+    size_t operator()(const RecordRef &k) const
+    {
+        return contentHash(*k.m_R) * 3 + (k.m_R->m_Shown ? 1 : 0) + hashDouble(k.m_R->m_LastShown.GetValue());
+    }
+};
+
+struct Counts
+{
+    int m_Base = 0;
+    int m_Ours = 0;
+    int m_Theirs = 0;
+    int m_Result = 0;
+    bool m_Changed = false; // differs from base on some side
+};
+
+bool isPlaceholder(const CReminder &r)
+{
+    static const CReminder defaults;
+    return CReminderMerge::SameRecord(r, defaults);
+}
+
+bool looksLike(const CReminder &a, const CReminder &b)
+{
+    return a.m_Message == b.m_Message || sameDate(a.m_DateTime, b.m_DateTime);
+}
+
+} // namespace
+
+bool CReminderMerge::SameContent(const CReminder &a, const CReminder &b)
+{
+    return sameDate(a.m_DateTime, b.m_DateTime) && sameSpan(a.m_AdvanceNotice, b.m_AdvanceNotice)
+        && a.m_IconNumber == b.m_IconNumber && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
+        && a.m_Private == b.m_Private && sameSpan(a.m_ReshowInterval, b.m_ReshowInterval)
+        && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
+        && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName
+        && a.m_ReservedFlag2 == b.m_ReservedFlag2;
+}
+
+bool CReminderMerge::SameRecord(const CReminder &a, const CReminder &b)
+{
+    return a.m_Shown == b.m_Shown && sameDate(a.m_LastShown, b.m_LastShown) && SameContent(a, b);
+}
+
+CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
+                                           const std::vector<CReminder> &theirs, TheirsState state)
+{
+    CReminderMergeResult result;
+    result.m_TheirsDamaged = state == TheirsDamaged;
+
+    // Distinct records in first-seen order: base, then ours, then theirs.
+    std::unordered_map<RecordRef, size_t, RecordHash> index;
+    std::vector<const CReminder *> distinct;
+    std::vector<Counts> counts;
+    auto count = [&](const std::vector<CReminder> &list, int Counts::*field) {
+        for (const CReminder &r : list) {
+            auto [it, inserted] = index.try_emplace(RecordRef { &r }, distinct.size());
+            if (inserted) {
+                distinct.push_back(&r);
+                counts.emplace_back();
+            }
+            ++(counts[it->second].*field);
+        }
+    };
+    count(base, &Counts::m_Base);
+    count(ours, &Counts::m_Ours);
+    count(theirs, &Counts::m_Theirs);
+
+    for (size_t i = 0; i < counts.size(); ++i) {
+        Counts &c = counts[i];
+        if (result.m_TheirsDamaged) {
+            if (c.m_Theirs < c.m_Base || (c.m_Theirs > c.m_Base && isPlaceholder(*distinct[i])))
+                c.m_Theirs = c.m_Base;
+        }
+        const int b = c.m_Base, o = c.m_Ours, t = c.m_Theirs;
+        if (o == b)
+            c.m_Result = t;
+        else if (t == b)
+            c.m_Result = o;
+        else if (o > b && t > b)
+            c.m_Result = std::max(o, t);
+        else if (o < b && t < b)
+            c.m_Result = std::min(o, t);
+        else
+            c.m_Result = std::max(0, o + t - b);
+        c.m_Changed = o != b || t != b;
+    }
+
+    // Shown-state-only edits: group the changed records by content.
+    std::unordered_map<size_t, std::vector<size_t>> byContent;
+    for (size_t i = 0; i < counts.size(); ++i)
+        if (counts[i].m_Changed)
+            byContent[contentHash(*distinct[i])].push_back(i);
+    for (auto &[hash, members] : byContent) {
+        (void)hash;
+        for (size_t x : members) {
+            const Counts &cx = counts[x];
+            // x: a base record both sides took away.
+            if (cx.m_Base == 0 || cx.m_Ours >= cx.m_Base || cx.m_Theirs >= cx.m_Base)
+                continue;
+            size_t oursShown = SIZE_MAX, theirsShown = SIZE_MAX;
+            for (size_t y : members) {
+                if (y == x || !SameContent(*distinct[x], *distinct[y]))
+                    continue;
+                const Counts &cy = counts[y];
+                if (cy.m_Ours > cy.m_Base && cy.m_Theirs <= cy.m_Base && oursShown == SIZE_MAX)
+                    oursShown = y;
+                if (cy.m_Theirs > cy.m_Base && cy.m_Ours <= cy.m_Base && theirsShown == SIZE_MAX)
+                    theirsShown = y;
+            }
+            if (oursShown != SIZE_MAX && theirsShown != SIZE_MAX) {
+                // Both marked it shown, at different times: the later one.
+                const bool theirsLater = distinct[oursShown]->m_LastShown < distinct[theirsShown]->m_LastShown;
+                --counts[theirsLater ? oursShown : theirsShown].m_Result;
+            } else if (oursShown != SIZE_MAX) {
+                --counts[oursShown].m_Result; // theirs deleted or edited it
+            } else if (theirsShown != SIZE_MAX) {
+                --counts[theirsShown].m_Result;
+            }
+        }
+    }
+
+    // Conflicts: a base record both sides took away, each adding its own
+    // version of it.
+    std::vector<size_t> oursOnly, theirsOnly, goneOnBoth;
+    for (size_t i = 0; i < counts.size(); ++i) {
+        const Counts &c = counts[i];
+        if (c.m_Base > 0 && c.m_Ours < c.m_Base && c.m_Theirs < c.m_Base)
+            goneOnBoth.push_back(i);
+        if (c.m_Result > 0 && c.m_Ours > c.m_Base && c.m_Theirs <= c.m_Base)
+            oursOnly.push_back(i);
+        if (c.m_Result > 0 && c.m_Theirs > c.m_Base && c.m_Ours <= c.m_Base)
+            theirsOnly.push_back(i);
+    }
+    for (size_t x : goneOnBoth) {
+        auto like = [&](size_t y) { return looksLike(*distinct[x], *distinct[y]); };
+        if (std::any_of(oursOnly.begin(), oursOnly.end(), like)
+            && std::any_of(theirsOnly.begin(), theirsOnly.end(), like))
+            ++result.m_Conflicts;
+    }
+
+    for (size_t i = 0; i < counts.size(); ++i) {
+        const Counts &c = counts[i];
+        result.m_TakenFromTheirs += std::max(0, c.m_Result - c.m_Ours);
+        result.m_RemovedByTheirs += std::max(0, c.m_Ours - c.m_Result);
+        for (int k = 0; k < c.m_Result; ++k)
+            result.m_Merged.push_back(*distinct[i]);
+    }
+    std::stable_sort(result.m_Merged.begin(), result.m_Merged.end(), [](const CReminder &a, const CReminder &b) {
+        return CReminderList::SortKey(a.m_DateTime) < CReminderList::SortKey(b.m_DateTime);
+    });
+    return result;
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "model/CReminder.h"
+#include "storage/CReminderMerge.h"
+#include "storage/CReminderStore.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class CReminderList;
+
+// The program's side of a reminder file other processes may write too.
+// It remembers what the file held when the program last read or wrote it
+// (the base, with the file's stamp and a hash of its bytes); before every
+// write, and whenever the folder changes, a file that no longer matches is
+// read and merged three ways (base, our list, the file) so that nothing
+// another writer put there is lost. Every write happens under the file's
+// lock. A file that is there but cannot be read is never written.
+class CSharedReminderFile
+{
+public:
+    static constexpr int kDefaultLockTimeoutMs = 5000;
+
+    enum Status
+    {
+        Saved,       // the file now holds the list
+        Unchanged,   // the file already held the list: nothing written
+        Busy,        // another writer held the lock
+        Unreadable,  // the file is there but cannot be read: left alone
+        WriteFailed, // the write failed: the old file is whole
+    };
+
+    struct Outcome
+    {
+        Status m_Status = Unchanged;
+        QString m_Error;           // the reason, for Busy/Unreadable/WriteFailed
+        bool m_ListChanged = false; // outside changes were merged into the list
+        int m_Taken = 0;            // records that came from outside
+        int m_Removed = 0;          // records removed from outside
+        QString m_DamagedCopy;      // where a damaged file found on disk was copied
+    };
+
+    explicit CSharedReminderFile(CReminderStore &store, const QString &baseName = CReminderStore::kReminderBase);
+
+    QString FilePath() const;
+
+    // Start-up: reads the file into the list (with the store's messages)
+    // and makes what was read the base.
+    CReminderStore::LoadResult Load(CReminderList &list);
+    // The list holds the whole file (read completely at start-up, or
+    // merged completely since): a list a backup may be made from.
+    bool LoadedCompletely() const { return m_loadedCompletely; }
+    // The file is there but could not be read at the last look.
+    bool IsUnreadable() const { return m_unreadable; }
+
+    // The file on disk differs (by stamp) from the one last read or written.
+    bool ChangedOnDisk() const;
+
+    // Merges what another writer put in the file into the list.
+    Outcome TakeOutsideChanges(CReminderList &list);
+    // Under the lock: merges outside changes, then writes the list when
+    // the file does not already hold it.
+    Outcome Save(CReminderList &list);
+
+    void SetLockTimeout(int milliseconds) { m_lockTimeoutMs = milliseconds; }
+
+private:
+    struct Stamp
+    {
+        bool m_Exists = false;
+        qint64 m_Size = -1;
+        qint64 m_ModifiedMs = 0;
+        quint64 m_Inode = 0;
+        bool operator==(const Stamp &o) const = default;
+    };
+    static Stamp StampOf(const QString &path);
+    static QByteArray HashOf(const QByteArray &bytes);
+
+    // Reads the file when it changed and merges it; false when it is
+    // there and cannot be read (outcome says why).
+    bool MergeFromDisk(CReminderList &list, Outcome &outcome);
+    void Remember(std::vector<CReminder> records, const QByteArray &bytes);
+
+    CReminderStore &m_store;
+    QString m_baseName;
+    std::vector<CReminder> m_base;
+    Stamp m_stamp;
+    QByteArray m_hash;
+    QByteArray m_copiedDamageHash; // a damaged content already copied aside
+    bool m_loadedCompletely = false;
+    bool m_unreadable = false;
+    int m_lockTimeoutMs = kDefaultLockTimeoutMs;
+};

@@ -1,0 +1,182 @@
+#include "sync/CCalDavClient.h"
+
+#include <QBuffer>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslError>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+const QByteArray kXml = QByteArrayLiteral("application/xml; charset=utf-8");
+
+struct Pending
+{
+    QByteArray body;
+    CDavReply reply;
+    bool finished = false;
+};
+
+} // namespace
+
+CCalDavClient::CCalDavClient(QObject *parent)
+    : QObject(parent)
+    , m_nam(new QNetworkAccessManager(this))
+{
+    m_nam->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+void CCalDavClient::setCredentials(const QString &user, const QString &password)
+{
+    if (user.isEmpty())
+        m_authorization.clear();
+    else
+        m_authorization = "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64();
+}
+
+void CCalDavClient::send(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,
+                         Callback done)
+{
+    ++m_pending;
+    start(method, url, body, headers,
+          [this, done = std::move(done)](const CDavReply &r) {
+              --m_pending;
+              done(r);
+          },
+          0);
+}
+
+void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,
+                          Callback done, int redirects)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setRawHeader("User-Agent", "Kestrelmark");
+    if (!m_authorization.isEmpty())
+        request.setRawHeader("Authorization", m_authorization);
+    for (const auto &h : headers)
+        request.setRawHeader(h.first, h.second);
+
+    auto *buffer = new QBuffer;
+    buffer->setData(body);
+    buffer->open(QIODevice::ReadOnly);
+    QNetworkReply *reply = m_nam->sendCustomRequest(request, method, buffer);
+    buffer->setParent(reply);
+
+    auto state = std::make_shared<Pending>();
+    state->reply.m_Url = url;
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, reply, [reply, state] {
+        state->reply.m_Fault = CDavReply::Timeout;
+        state->reply.m_Error = QStringLiteral("the server did not answer in time");
+        reply->abort();
+    });
+    timer->start(m_timeoutMs);
+
+    const qint64 limit = m_maxReplyBytes;
+    auto tooLarge = [reply, state, limit] {
+        state->reply.m_Fault = CDavReply::TooLarge;
+        state->reply.m_Error = QStringLiteral("the server's reply is larger than %1 bytes").arg(limit);
+        reply->abort();
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge, limit] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > limit)
+            tooLarge();
+    });
+    connect(reply, &QIODevice::readyRead, reply, [reply, state, tooLarge, limit] {
+        if (state->reply.m_Fault != CDavReply::None)
+            return;
+        state->body += reply->read(limit + 1 - state->body.size());
+        if (state->body.size() > limit)
+            tooLarge();
+    });
+    connect(reply, &QNetworkReply::sslErrors, reply, [state](const QList<QSslError> &errors) {
+        QStringList texts;
+        for (const QSslError &e : errors)
+            texts << e.errorString();
+        state->reply.m_Fault = CDavReply::Tls;
+        state->reply.m_Error = QStringLiteral("the server's certificate was refused: %1").arg(texts.join(QStringLiteral("; ")));
+    });
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, state, method, url, body, headers, done = std::move(done), redirects]() mutable {
+                reply->deleteLater();
+                CDavReply &r = state->reply;
+                if (r.m_Fault == CDavReply::None && reply->bytesAvailable() > 0) {
+                    state->body += reply->read(m_maxReplyBytes + 1 - state->body.size());
+                    if (state->body.size() > m_maxReplyBytes) {
+                        r.m_Fault = CDavReply::TooLarge;
+                        r.m_Error = QStringLiteral("the server's reply is larger than %1 bytes").arg(m_maxReplyBytes);
+                    }
+                }
+                r.m_Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+                r.m_ETag = reply->rawHeader("ETag");
+                if (r.m_Fault == CDavReply::None) {
+                    const QNetworkReply::NetworkError e = reply->error();
+                    if (r.m_Status == 401 || e == QNetworkReply::AuthenticationRequiredError) {
+                        r.m_Fault = CDavReply::Auth;
+                        r.m_Error = QStringLiteral("the server refused the user name or password");
+                    } else if (e == QNetworkReply::SslHandshakeFailedError) {
+                        r.m_Fault = CDavReply::Tls;
+                        r.m_Error = reply->errorString();
+                    } else if (r.m_Status == 0) {
+                        r.m_Fault = CDavReply::Network;
+                        r.m_Error = reply->errorString();
+                    }
+                }
+                if (r.m_Fault == CDavReply::None && r.m_Status >= 300 && r.m_Status < 400 && r.m_Status != 304) {
+                    const QUrl target = url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
+                    if (redirects >= kMaxRedirects || !target.isValid()
+                        || (url.scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https"))) {
+                        r.m_Fault = CDavReply::Redirect;
+                        r.m_Error = QStringLiteral("the server sent the request elsewhere (%1)").arg(target.toString());
+                    } else {
+                        start(method, target, body, headers, std::move(done), redirects + 1);
+                        return;
+                    }
+                }
+                r.m_Body = std::move(state->body);
+                done(r);
+            });
+}
+
+void CCalDavClient::propfind(const QUrl &url, int depth, const QByteArray &body, Callback done)
+{
+    send("PROPFIND", url, body, { { "Depth", QByteArray::number(depth) }, { "Content-Type", kXml } }, std::move(done));
+}
+
+void CCalDavClient::report(const QUrl &url, int depth, const QByteArray &body, Callback done)
+{
+    send("REPORT", url, body, { { "Depth", QByteArray::number(depth) }, { "Content-Type", kXml } }, std::move(done));
+}
+
+void CCalDavClient::put(const QUrl &url, const QByteArray &ics, const QByteArray &etag, Callback done)
+{
+    Headers h { { "Content-Type", "text/calendar; charset=utf-8" } };
+    if (etag.isEmpty())
+        h.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
+    else
+        h.append(qMakePair(QByteArray("If-Match"), etag));
+    send("PUT", url, ics, h, std::move(done));
+}
+
+void CCalDavClient::remove(const QUrl &url, const QByteArray &etag, Callback done)
+{
+    Headers h;
+    if (!etag.isEmpty())
+        h.append(qMakePair(QByteArray("If-Match"), etag));
+    send("DELETE", url, QByteArray(), h, std::move(done));
+}
+
+void CCalDavClient::mkcalendar(const QUrl &url, Callback done)
+{
+    const QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+                            "<C:mkcalendar xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:set><D:prop>"
+                            "<D:displayname>Kestrelmark</D:displayname>"
+                            "<C:supported-calendar-component-set><C:comp name=\"VEVENT\"/></C:supported-calendar-component-set>"
+                            "</D:prop></D:set></C:mkcalendar>";
+    send("MKCALENDAR", url, body, { { "Content-Type", kXml } }, std::move(done));
+}

@@ -1,0 +1,404 @@
+#include "sync/CSyncEngine.h"
+
+#include "sync/CDavMultiStatus.h"
+
+#include <QJsonArray>
+#include <algorithm>
+
+namespace {
+
+const QByteArray kXmlHead = "<?xml version=\"1.0\" encoding=\"utf-8\"?>";
+
+QByteArray xmlEscape(const QString &text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+QJsonObject countsJson(const CSyncPlan::Counts &c)
+{
+    return { { QStringLiteral("added"), c.m_Added },
+             { QStringLiteral("changed"), c.m_Changed },
+             { QStringLiteral("deleted"), c.m_Deleted } };
+}
+
+} // namespace
+
+QJsonObject CSyncEngine::Outcome::ToJson() const
+{
+    QJsonObject o { { QStringLiteral("status"), m_Status == Done ? QStringLiteral("ok")
+                                                : m_Status == AuthFailed ? QStringLiteral("unauthorized")
+                                                                         : QStringLiteral("failed") },
+                    { QStringLiteral("collection"), m_Collection },
+                    { QStringLiteral("sent"), countsJson(m_Sent) },
+                    { QStringLiteral("received"), countsJson(m_Received) },
+                    { QStringLiteral("conflicts"), m_Conflicts },
+                    { QStringLiteral("simplified"), QJsonArray::fromStringList(m_Simplified) },
+                    { QStringLiteral("skipped"), QJsonArray::fromStringList(m_Skipped) },
+                    { QStringLiteral("reminders"), static_cast<int>(m_Local.size()) } };
+    if (!m_Error.isEmpty())
+        o.insert(QStringLiteral("error"), m_Error);
+    return o;
+}
+
+CSyncEngine::CSyncEngine(QObject *parent)
+    : QObject(parent)
+{
+    qRegisterMetaType<CSyncEngine::Outcome>();
+    m_client.setParent(this);
+}
+
+QString CSyncEngine::collectionPath(const QUrl &url)
+{
+    QString path = url.path(QUrl::FullyDecoded);
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+QUrl CSyncEngine::at(const QString &path) const
+{
+    QUrl url = m_account;
+    url.setPath(path, QUrl::DecodedMode);
+    url.setQuery(QString());
+    url.setFragment(QString());
+    return url;
+}
+
+void CSyncEngine::start(const QUrl &account, const QString &user, const QString &password,
+                        const std::vector<CReminder> &local, const CSyncState &state)
+{
+    m_running = true;
+    m_account = account;
+    m_out = Outcome();
+    m_out.m_Local = local;
+    m_out.m_State = state;
+    m_given = local;
+    m_round = 0;
+    if (m_out.m_State.m_Account != account.toString())
+        m_out.m_State.reset(account.toString());
+    m_client.setCredentials(user, password);
+    if (!account.isValid() || (account.scheme() != QLatin1String("http") && account.scheme() != QLatin1String("https"))) {
+        fail(QStringLiteral("the account's address is not an http or https address"));
+        return;
+    }
+    if (!m_out.m_State.m_Collection.isEmpty()) {
+        m_collection = at(m_out.m_State.m_Collection);
+        listChanges();
+        return;
+    }
+    discover(account, 0);
+}
+
+// The address given may be the collection itself, a calendar home, a
+// principal or just the server; each step asks one PROPFIND.
+void CSyncEngine::discover(const QUrl &url, int step)
+{
+    const QByteArray body = kXmlHead
+        + "<D:propfind xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:prop>"
+          "<D:resourcetype/><D:current-user-principal/><C:calendar-home-set/>"
+          "<C:supported-calendar-component-set/></D:prop></D:propfind>";
+    m_client.propfind(url, 0, body, [this, url, step](const CDavReply &reply) {
+        if (reply.m_Fault == CDavReply::None && reply.m_Status == 404 && step == 0 && url.path().length() <= 1) {
+            discover(at(QStringLiteral("/.well-known/caldav")), 1);
+            return;
+        }
+        if (!reply.Ok())
+            return fail(reply, QStringLiteral("finding the calendar"));
+        const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
+        if (!ms.m_Error.isEmpty() || ms.m_Responses.empty())
+            return fail(QStringLiteral("finding the calendar: %1").arg(ms.m_Error.isEmpty() ? QStringLiteral("no answer") : ms.m_Error));
+        const CDavResource &r = ms.m_Responses.front();
+        if (r.m_IsCalendar) {
+            m_collection = reply.m_Url;
+            m_out.m_State.m_Collection = collectionPath(m_collection);
+            m_collection = at(m_out.m_State.m_Collection);
+            listChanges();
+        } else if (!r.m_HomeHref.isEmpty()) {
+            findCalendarIn(at(r.m_HomeHref));
+        } else if (!r.m_PrincipalHref.isEmpty() && step < 3 && r.m_PrincipalHref != reply.m_Url.path()) {
+            discover(at(r.m_PrincipalHref), step + 1);
+        } else if (step == 0 && url.path().length() <= 1) {
+            discover(at(QStringLiteral("/.well-known/caldav")), 1);
+        } else {
+            fail(QStringLiteral("no calendar was found at %1").arg(m_account.toString()));
+        }
+    });
+}
+
+// The first collection of the home that takes events; none: one is made.
+void CSyncEngine::findCalendarIn(const QUrl &home)
+{
+    const QByteArray body = kXmlHead
+        + "<D:propfind xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:prop>"
+          "<D:resourcetype/><C:supported-calendar-component-set/></D:prop></D:propfind>";
+    m_client.propfind(home, 1, body, [this, home](const CDavReply &reply) {
+        if (!reply.Ok())
+            return fail(reply, QStringLiteral("reading the calendar home"));
+        const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
+        if (!ms.m_Error.isEmpty())
+            return fail(QStringLiteral("reading the calendar home: %1").arg(ms.m_Error));
+        QStringList calendars;
+        for (const CDavResource &r : ms.m_Responses)
+            if (r.m_IsCalendar && (!r.m_HasComponentSet || r.m_TakesEvents))
+                calendars << r.m_Href;
+        calendars.sort();
+        if (!calendars.isEmpty()) {
+            m_out.m_State.m_Collection = collectionPath(at(calendars.front()));
+            m_collection = at(m_out.m_State.m_Collection);
+            listChanges();
+            return;
+        }
+        const QString path = collectionPath(home) + QStringLiteral("kestrelmark/");
+        m_client.mkcalendar(at(path), [this, path](const CDavReply &made) {
+            if (!made.Ok())
+                return fail(made, QStringLiteral("making a calendar"));
+            m_out.m_State.m_Collection = path;
+            m_collection = at(path);
+            listChanges();
+        });
+    });
+}
+
+void CSyncEngine::listChanges()
+{
+    m_out.m_Collection = m_collection.toString();
+    m_remote = CSyncPlan::Remote();
+    m_listingIncomplete = false;
+    const QString token = m_out.m_State.m_SyncToken;
+    const QByteArray body = kXmlHead
+        + "<D:sync-collection xmlns:D=\"DAV:\"><D:sync-token>" + xmlEscape(token)
+        + "</D:sync-token><D:sync-level>1</D:sync-level><D:prop><D:getetag/></D:prop></D:sync-collection>";
+    m_client.report(m_collection, 0, body, [this, token](const CDavReply &reply) {
+        if (reply.m_Fault != CDavReply::None)
+            return fail(reply, QStringLiteral("asking what changed"));
+        if (reply.m_Status != 207) {
+            // No report here, or the token has expired: compare every ETag.
+            m_out.m_State.m_SyncToken.clear();
+            listAll();
+            return;
+        }
+        const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
+        if (!ms.m_Error.isEmpty()) {
+            listAll();
+            return;
+        }
+        const QString self = collectionPath(m_collection);
+        if (!token.isEmpty())
+            for (const CSyncEntry &e : m_out.m_State.m_Entries)
+                m_remote.m_ETags.insert(e.m_Href, e.m_ETag);
+        for (const CDavResource &r : ms.m_Responses) {
+            if (collectionPath(at(r.m_Href)) == self)
+                continue;
+            if (r.m_Status == 404)
+                m_remote.m_ETags.remove(r.m_Href);
+            else if (r.m_Status / 100 == 2 && !r.m_IsCollection)
+                m_remote.m_ETags.insert(r.m_Href, r.m_ETag);
+        }
+        m_newToken = ms.m_SyncToken;
+        fetch();
+    });
+}
+
+void CSyncEngine::listAll()
+{
+    const QByteArray body = kXmlHead
+        + "<D:propfind xmlns:D=\"DAV:\"><D:prop><D:resourcetype/><D:getetag/></D:prop></D:propfind>";
+    m_client.propfind(m_collection, 1, body, [this](const CDavReply &reply) {
+        if (!reply.Ok())
+            return fail(reply, QStringLiteral("listing the calendar"));
+        const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
+        if (!ms.m_Error.isEmpty())
+            return fail(QStringLiteral("listing the calendar: %1").arg(ms.m_Error));
+        const QString self = collectionPath(m_collection);
+        for (const CDavResource &r : ms.m_Responses)
+            if (!r.m_IsCollection && r.m_Status / 100 == 2 && collectionPath(at(r.m_Href)) != self)
+                m_remote.m_ETags.insert(r.m_Href, r.m_ETag);
+        m_newToken.clear();
+        fetch();
+    });
+}
+
+void CSyncEngine::fetch()
+{
+    QHash<QString, QByteArray> known;
+    for (const CSyncEntry &e : m_out.m_State.m_Entries)
+        known.insert(e.m_Href, e.m_ETag);
+    QStringList wanted;
+    for (auto it = m_remote.m_ETags.cbegin(); it != m_remote.m_ETags.cend(); ++it)
+        if (!known.contains(it.key()) || known.value(it.key()) != it.value() || it.value().isEmpty())
+            wanted << it.key();
+    wanted.sort();
+    fetchBatch(wanted);
+}
+
+void CSyncEngine::fetchBatch(QStringList hrefs)
+{
+    if (hrefs.isEmpty()) {
+        merge();
+        return;
+    }
+    const QStringList batch = hrefs.mid(0, kMultigetBatch);
+    hrefs = hrefs.mid(kMultigetBatch);
+    QByteArray body = kXmlHead
+        + "<C:calendar-multiget xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\">"
+          "<D:prop><D:getetag/><C:calendar-data/></D:prop>";
+    for (const QString &href : batch)
+        body += "<D:href>" + xmlEscape(QString::fromUtf8(at(href).path(QUrl::FullyEncoded).toUtf8())) + "</D:href>";
+    body += "</C:calendar-multiget>";
+    m_client.report(m_collection, 1, body, [this, batch, hrefs](const CDavReply &reply) {
+        if (!reply.Ok())
+            return fail(reply, QStringLiteral("fetching events"));
+        const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
+        if (!ms.m_Error.isEmpty())
+            return fail(QStringLiteral("fetching events: %1").arg(ms.m_Error));
+        for (const CDavResource &r : ms.m_Responses) {
+            if (!batch.contains(r.m_Href))
+                continue;
+            if (r.m_Status == 404) {
+                m_remote.m_ETags.remove(r.m_Href);
+                continue;
+            }
+            CSyncEvent event;
+            QString error;
+            if (r.m_CalendarData.isEmpty() || !CSyncIcs::Read(r.m_CalendarData, event, error)) {
+                m_remote.m_Unreadable.insert(r.m_Href, error.isEmpty() ? QStringLiteral("no calendar data") : error);
+                m_listingIncomplete = true;
+                continue;
+            }
+            if (event.m_Uid.isEmpty())
+                event.m_Uid = r.m_Href.section(QLatin1Char('/'), -1);
+            if (!r.m_ETag.isEmpty())
+                m_remote.m_ETags.insert(r.m_Href, r.m_ETag);
+            m_remote.m_Fetched.insert(r.m_Href, event);
+        }
+        for (const QString &href : batch)
+            if (!m_remote.m_Fetched.contains(href) && !m_remote.m_Unreadable.contains(href) && m_remote.m_ETags.contains(href)) {
+                m_remote.m_Unreadable.insert(href, QStringLiteral("the server did not send it"));
+                m_listingIncomplete = true;
+            }
+        fetchBatch(hrefs);
+    });
+}
+
+void CSyncEngine::accept(CSyncPlan &plan)
+{
+    for (const CReminder &r : plan.m_Removed) {
+        const auto added = std::find_if(m_out.m_Added.begin(), m_out.m_Added.end(),
+                                        [&](const CReminder &a) { return CSyncState::SameRecord(a, r); });
+        if (added != m_out.m_Added.end())
+            m_out.m_Added.erase(added);
+        else
+            m_out.m_Removed.push_back(r);
+    }
+    for (const CReminder &r : plan.m_Added)
+        m_out.m_Added.push_back(r);
+    m_out.m_Local = plan.m_Local;
+    m_out.m_State.m_Entries = plan.m_Entries;
+    m_out.m_Received.m_Added += plan.m_Received.m_Added;
+    m_out.m_Received.m_Changed += plan.m_Received.m_Changed;
+    m_out.m_Received.m_Deleted += plan.m_Received.m_Deleted;
+    m_out.m_Conflicts += plan.m_Conflicts;
+    m_out.m_Simplified += plan.m_Simplified;
+    if (m_round == 1 || !plan.m_Skipped.isEmpty())
+        m_out.m_Skipped = plan.m_Skipped;
+}
+
+void CSyncEngine::merge()
+{
+    ++m_round;
+    CSyncPlan plan;
+    plan.build(m_out.m_Local, m_out.m_State, m_remote, collectionPath(m_collection));
+    accept(plan);
+    m_ops = std::move(plan.m_Ops);
+    m_nextOp = 0;
+    m_conflict = false;
+    runOps();
+}
+
+void CSyncEngine::runOps()
+{
+    if (m_nextOp >= m_ops.size()) {
+        if (m_conflict && m_round < kMaxRounds) {
+            m_out.m_State.m_SyncToken.clear();
+            listChanges();
+            return;
+        }
+        if (m_conflict)
+            m_out.m_Error = QStringLiteral("the calendar kept changing during the sync; it is tried again later");
+        if (!m_conflict && !m_listingIncomplete)
+            m_out.m_State.m_SyncToken = m_newToken;
+        finish();
+        return;
+    }
+    const CSyncPlan::Op op = m_ops[m_nextOp++];
+    auto &entries = m_out.m_State.m_Entries;
+    auto entryAt = [&entries](const QString &href) {
+        return std::find_if(entries.begin(), entries.end(), [&](const CSyncEntry &e) { return e.m_Href == href; });
+    };
+    if (op.m_Kind == CSyncPlan::Op::Delete) {
+        m_client.remove(at(op.m_Href), op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
+            if (reply.m_Status == 412) {
+                m_conflict = true;
+            } else if (reply.Ok() || (reply.m_Fault == CDavReply::None && reply.m_Status == 404)) {
+                const auto it = entryAt(op.m_Href);
+                if (it != m_out.m_State.m_Entries.end())
+                    m_out.m_State.m_Entries.erase(it);
+                ++m_out.m_Sent.m_Deleted;
+            } else {
+                return fail(reply, QStringLiteral("deleting an event"));
+            }
+            runOps();
+        });
+        return;
+    }
+    const QByteArray ics = CSyncIcs::Write(op.m_Record, op.m_Uid);
+    m_client.put(at(op.m_Href), ics, op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
+        if (reply.m_Status == 412) {
+            m_conflict = true;
+        } else if (reply.Ok()) {
+            CSyncEntry entry { op.m_Uid, op.m_Href, reply.m_ETag, op.m_Record, false };
+            const auto it = entryAt(op.m_Href);
+            if (it != m_out.m_State.m_Entries.end())
+                *it = entry;
+            else
+                m_out.m_State.m_Entries.push_back(entry);
+            if (op.m_Local)
+                ++(op.m_IfMatch.isEmpty() ? m_out.m_Sent.m_Added : m_out.m_Sent.m_Changed);
+        } else {
+            return fail(reply, QStringLiteral("sending an event"));
+        }
+        runOps();
+    });
+}
+
+void CSyncEngine::fail(const CDavReply &reply, const QString &what)
+{
+    if (reply.m_Fault == CDavReply::Auth) {
+        m_out.m_Status = Outcome::AuthFailed;
+        m_out.m_Error = reply.m_Error;
+        finish();
+        return;
+    }
+    const QString why = reply.m_Fault != CDavReply::None
+        ? reply.m_Error
+        : QStringLiteral("the server answered %1").arg(reply.m_Status);
+    fail(QStringLiteral("%1: %2").arg(what, why));
+}
+
+void CSyncEngine::fail(const QString &error)
+{
+    m_out.m_Status = Outcome::Failed;
+    m_out.m_Error = error;
+    finish();
+}
+
+void CSyncEngine::finish()
+{
+    m_running = false;
+    // A failed round keeps what it settled; the token only moves on after
+    // a complete one, so nothing the server changed is missed next time.
+    if (m_out.m_Status != Outcome::Done)
+        m_out.m_State.m_SyncToken.clear();
+    const Outcome out = m_out;
+    emit finished(out);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "sync/CCalDavClient.h"
+#include "sync/CSyncPlan.h"
+#include "sync/CSyncState.h"
+
+#include <QJsonObject>
+#include <QObject>
+#include <QUrl>
+#include <vector>
+
+// One sync of a reminder list with a calendar collection, run on the event
+// loop: find the collection, learn what changed there (the sync-collection
+// report where the server offers it, else every ETag), fetch those events,
+// merge, and carry out the plan one request at a time. A conflict (412)
+// starts another round, which fetches and merges again. Whatever fails,
+// the outcome holds everything that was settled, so a sync cut off halfway
+// loses nothing: what did not happen is simply done again next time.
+class CSyncEngine : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMaxRounds = 3;
+    static constexpr int kMultigetBatch = 100;
+
+    struct Outcome
+    {
+        enum Status { Done, Failed, AuthFailed };
+        Status m_Status = Done;
+        QString m_Error;
+        std::vector<CReminder> m_Local;   // the list to keep
+        std::vector<CReminder> m_Removed; // taken out of the given list
+        std::vector<CReminder> m_Added;   // put into it
+        CSyncState m_State;
+        QString m_Collection;             // the full address used
+        CSyncPlan::Counts m_Sent, m_Received;
+        int m_Conflicts = 0;
+        QStringList m_Simplified, m_Skipped;
+
+        bool LocalChanged() const { return !m_Removed.empty() || !m_Added.empty(); }
+        QJsonObject ToJson() const;
+    };
+
+    explicit CSyncEngine(QObject *parent = nullptr);
+
+    CCalDavClient &client() { return m_client; }
+
+    // account: the collection's address or the server's; the state is the
+    // one saved after the last sync (reset here when the account changed).
+    void start(const QUrl &account, const QString &user, const QString &password,
+               const std::vector<CReminder> &local, const CSyncState &state);
+    bool running() const { return m_running; }
+
+signals:
+    void finished(const CSyncEngine::Outcome &outcome);
+
+private:
+    void discover(const QUrl &url, int step);
+    void findCalendarIn(const QUrl &home);
+    void listChanges();
+    void listAll();
+    void fetch();
+    void fetchBatch(QStringList hrefs);
+    void merge();
+    void runOps();
+    void fail(const CDavReply &reply, const QString &what);
+    void fail(const QString &error);
+    void finish();
+    QUrl at(const QString &path) const;
+    void accept(CSyncPlan &plan);
+    static QString collectionPath(const QUrl &url);
+
+    CCalDavClient m_client { nullptr };
+    bool m_running = false;
+    QUrl m_account;
+    QUrl m_collection;
+    Outcome m_out;
+    std::vector<CReminder> m_given;
+    CSyncPlan::Remote m_remote;
+    QString m_newToken;
+    std::vector<CSyncPlan::Op> m_ops;
+    size_t m_nextOp = 0;
+    bool m_conflict = false;
+    bool m_listingIncomplete = false;
+    int m_round = 0;
+};
+
+Q_DECLARE_METATYPE(CSyncEngine::Outcome)

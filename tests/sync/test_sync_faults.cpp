@@ -1,0 +1,197 @@
+// The sync against servers that misbehave: replies too large, no answer,
+// a refused password, a body that is not what it claims; the local list
+// must come back whole every time.
+#include "sync/CCalDavClient.h"
+#include "sync/CDavMultiStatus.h"
+#include "sync/CSyncEngine.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers every request on 127.0.0.1 with what reply gives for its first line.
+class CHostileServer : public QObject
+{
+public:
+    explicit CHostileServer(std::function<QByteArray(const QByteArray &requestLine)> reply)
+        : m_reply(std::move(reply))
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = m_server.nextPendingConnection()) {
+                QObject::connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                    m_buffer[s] += s->readAll();
+                    const qsizetype end = m_buffer[s].indexOf("\r\n\r\n");
+                    if (end < 0)
+                        return;
+                    const QByteArray line = m_buffer[s].left(m_buffer[s].indexOf("\r\n"));
+                    m_buffer.remove(s);
+                    ++m_requests;
+                    const QByteArray answer = m_reply(line);
+                    if (!answer.isEmpty())
+                        s->write(answer);
+                });
+            }
+        });
+    }
+    QUrl url(const char *path = "/cal/") const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(QString::fromLatin1(path)));
+    }
+    int m_requests = 0;
+
+private:
+    QTcpServer m_server;
+    QHash<QTcpSocket *, QByteArray> m_buffer;
+    std::function<QByteArray(const QByteArray &)> m_reply;
+};
+
+QByteArray http(int status, const QByteArray &body, const QByteArray &headers = {})
+{
+    return "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Length: " + QByteArray::number(body.size())
+        + "\r\n" + headers + "\r\n" + body;
+}
+
+CDavReply ask(CCalDavClient &client, const QUrl &url)
+{
+    CDavReply out;
+    QEventLoop loop;
+    client.propfind(url, 0, "<propfind xmlns=\"DAV:\"/>", [&](const CDavReply &r) {
+        out = r;
+        loop.quit();
+    });
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return out;
+}
+
+CSyncEngine::Outcome syncWith(const QUrl &url, const std::vector<CReminder> &local, int timeoutMs = 20000)
+{
+    CSyncEngine engine;
+    engine.client().setTimeoutMs(timeoutMs);
+    CSyncEngine::Outcome out;
+    QEventLoop loop;
+    QObject::connect(&engine, &CSyncEngine::finished, &loop, [&](const CSyncEngine::Outcome &o) {
+        out = o;
+        loop.quit();
+    });
+    CSyncState state;
+    engine.start(url, QStringLiteral("u"), QStringLiteral("p"), local, state);
+    if (engine.running())
+        loop.exec();
+    return out;
+}
+
+std::vector<CReminder> twoReminders()
+{
+    std::vector<CReminder> list(2);
+    list[0].m_Message = QStringLiteral("One");
+    list[0].m_DateTime = COleDateTime(2027, 1, 1, 9, 0, 0);
+    list[1].m_Message = QStringLiteral("Two");
+    list[1].m_DateTime = COleDateTime(2027, 1, 2, 9, 0, 0);
+    return list;
+}
+
+TEST(SyncFaults, RepliesAreBoundedInSizeAndTime)
+{
+    const QByteArray huge(300 * 1024, 'x');
+    CHostileServer big([&](const QByteArray &) { return http(207, huge); });
+    CCalDavClient client;
+    client.setMaxReplyBytes(64 * 1024);
+    const CDavReply tooLarge = ask(client, big.url());
+    EXPECT_EQ(tooLarge.m_Fault, CDavReply::TooLarge);
+    EXPECT_FALSE(tooLarge.m_Error.isEmpty());
+
+    // The same without Content-Length: cut off while it streams.
+    CHostileServer streaming([&](const QByteArray &) { return "HTTP/1.1 207 X\r\nConnection: close\r\n\r\n" + huge; });
+    EXPECT_EQ(ask(client, streaming.url()).m_Fault, CDavReply::TooLarge);
+
+    CHostileServer silent([](const QByteArray &) { return QByteArray(); });
+    client.setTimeoutMs(300);
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(ask(client, silent.url()).m_Fault, CDavReply::Timeout);
+    EXPECT_LT(t.elapsed(), 10000);
+}
+
+TEST(SyncFaults, RedirectsAreFollowedButNotInCircles)
+{
+    CHostileServer loop([](const QByteArray &line) {
+        return line.contains("/a/") ? http(301, "", "Location: /b/\r\n") : http(301, "", "Location: /a/\r\n");
+    });
+    CCalDavClient client;
+    const CDavReply r = ask(client, loop.url("/a/"));
+    EXPECT_EQ(r.m_Fault, CDavReply::Redirect);
+    EXPECT_LE(loop.m_requests, CCalDavClient::kMaxRedirects + 1);
+}
+
+TEST(SyncFaults, AFailedSyncKeepsTheListWhole)
+{
+    const std::vector<CReminder> local = twoReminders();
+    struct Case
+    {
+        const char *name;
+        QByteArray reply;
+        CSyncEngine::Outcome::Status status;
+    };
+    const Case cases[] = {
+        { "refused password", http(401, "", "WWW-Authenticate: Basic realm=\"x\"\r\n"), CSyncEngine::Outcome::AuthFailed },
+        { "server error", http(500, "boom"), CSyncEngine::Outcome::Failed },
+        { "not XML", http(207, "<<<not xml"), CSyncEngine::Outcome::Failed },
+        { "no calendar", http(207, "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/cal/</d:href>"
+                                   "<d:propstat><d:prop><d:resourcetype/></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                                   "</d:propstat></d:response></d:multistatus>"),
+          CSyncEngine::Outcome::Failed },
+    };
+    for (const Case &c : cases) {
+        CHostileServer server([&](const QByteArray &) { return c.reply; });
+        const CSyncEngine::Outcome out = syncWith(server.url(), local);
+        EXPECT_EQ(out.m_Status, c.status) << c.name;
+        EXPECT_FALSE(out.m_Error.isEmpty()) << c.name;
+        EXPECT_FALSE(out.LocalChanged()) << c.name;
+        EXPECT_EQ(out.m_Local.size(), 2u) << c.name;
+    }
+    // Nobody listening at all.
+    QUrl closed;
+    {
+        CHostileServer gone([](const QByteArray &) { return QByteArray(); });
+        closed = gone.url();
+    }
+    const CSyncEngine::Outcome out = syncWith(closed, local);
+    EXPECT_EQ(out.m_Status, CSyncEngine::Outcome::Failed);
+    EXPECT_EQ(out.m_Local.size(), 2u);
+}
+
+TEST(SyncFaults, MultistatusHrefsAndStatusesAreReadAsMeant)
+{
+    const QByteArray body =
+        "<?xml version=\"1.0\"?><D:multistatus xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\">"
+        "<D:response><D:href>http://host/cal/a%20b.ics</D:href><D:propstat><D:prop><D:getetag>\"1\"</D:getetag>"
+        "<C:calendar-data>BEGIN:VCALENDAR&#13;\nEND:VCALENDAR</C:calendar-data></D:prop>"
+        "<D:status>HTTP/1.1 200 OK</D:status></D:propstat>"
+        "<D:propstat><D:prop><D:displayname/></D:prop><D:status>HTTP/1.1 404 Not Found</D:status></D:propstat></D:response>"
+        "<D:response><D:href>gone.ics</D:href><D:status>HTTP/1.1 404 Not Found</D:status></D:response>"
+        "<D:sync-token>http://host/token/7</D:sync-token></D:multistatus>";
+    const CDavMultiStatus ms = CDavMultiStatus::Parse(body, QUrl(QStringLiteral("http://host/cal/")));
+    ASSERT_TRUE(ms.m_Error.isEmpty()) << ms.m_Error.toStdString();
+    ASSERT_EQ(ms.m_Responses.size(), 2u);
+    EXPECT_EQ(ms.m_Responses[0].m_Href, QStringLiteral("/cal/a b.ics"));
+    EXPECT_EQ(ms.m_Responses[0].m_ETag, QByteArray("\"1\""));
+    EXPECT_TRUE(ms.m_Responses[0].m_CalendarData.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_EQ(ms.m_Responses[1].m_Href, QStringLiteral("/cal/gone.ics"));
+    EXPECT_EQ(ms.m_Responses[1].m_Status, 404);
+    EXPECT_EQ(ms.m_SyncToken, QStringLiteral("http://host/token/7"));
+
+    EXPECT_FALSE(CDavMultiStatus::Parse("<html>hello</html>", QUrl()).m_Error.isEmpty());
+    // A body cut off midway yields nothing rather than half.
+    EXPECT_TRUE(CDavMultiStatus::Parse(body.left(body.size() / 2), QUrl()).m_Responses.empty());
+}
+
+} // namespace

@@ -1,0 +1,175 @@
+// The three-way merge of one round, without a server.
+#include "sync/CSyncPlan.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CReminder reminder(const char *message, int day, int hour = 9)
+{
+    CReminder r;
+    r.m_Message = QString::fromUtf8(message);
+    r.m_DateTime = COleDateTime(2027, 3, day, hour, 0, 0);
+    return r;
+}
+
+const QString kCollection = QStringLiteral("/u/cal/");
+
+struct Round
+{
+    std::vector<CReminder> local;
+    CSyncState state;
+    CSyncPlan::Remote remote;
+
+    // A reminder both sides agreed on at the last sync.
+    void synced(const CReminder &r, const char *name)
+    {
+        const QString href = kCollection + QString::fromLatin1(name) + QStringLiteral(".ics");
+        state.m_Entries.push_back({ QString::fromLatin1(name), href, "\"1\"", r, false });
+        remote.m_ETags.insert(href, "\"1\"");
+    }
+    void changedThere(const char *name, const CReminder &r, bool simplified = false)
+    {
+        const QString href = kCollection + QString::fromLatin1(name) + QStringLiteral(".ics");
+        remote.m_ETags.insert(href, "\"2\"");
+        CSyncEvent e;
+        e.m_Uid = QString::fromLatin1(name);
+        e.m_Reminder = r;
+        e.m_Simplified = simplified;
+        remote.m_Fetched.insert(href, e);
+    }
+    void deletedThere(const char *name) { remote.m_ETags.remove(kCollection + QString::fromLatin1(name) + QStringLiteral(".ics")); }
+    CSyncPlan plan()
+    {
+        CSyncPlan p;
+        p.build(local, state, remote, kCollection);
+        return p;
+    }
+};
+
+QStringList messages(const std::vector<CReminder> &list)
+{
+    QStringList out;
+    for (const CReminder &r : list)
+        out << r.m_Message + QLatin1Char('@') + QString::number(r.m_DateTime.GetDay());
+    out.sort();
+    return out;
+}
+
+TEST(SyncPlan, OneSidedChangesGoToTheOtherSide)
+{
+    Round round;
+    const CReminder a = reminder("A", 1), b = reminder("B", 2), c = reminder("C", 3), d = reminder("D", 4);
+    for (const auto &[r, name] : { std::pair { a, "a" }, { b, "b" }, { c, "c" }, { d, "d" } })
+        round.synced(r, name);
+    CReminder aHere = a;
+    aHere.m_DateTime = COleDateTime(2027, 3, 11, 9, 0, 0); // moved here
+    round.local = { aHere, c, d };                         // b deleted here
+    round.changedThere("c", reminder("C", 13));            // c moved there
+    round.deletedThere("d");                               // d deleted there
+    round.local.push_back(reminder("E", 5));               // new here
+
+    const CSyncPlan p = round.plan();
+    EXPECT_EQ(messages(p.m_Local), (QStringList { "A@11", "C@13", "E@5" }));
+    ASSERT_EQ(p.m_Ops.size(), 3u);
+    EXPECT_EQ(p.m_Ops[0].m_Kind, CSyncPlan::Op::Put);
+    EXPECT_EQ(p.m_Ops[0].m_Uid, QStringLiteral("a"));
+    EXPECT_EQ(p.m_Ops[0].m_IfMatch, QByteArray("\"1\""));
+    EXPECT_EQ(p.m_Ops[1].m_Kind, CSyncPlan::Op::Delete);
+    EXPECT_EQ(p.m_Ops[1].m_Uid, QStringLiteral("b"));
+    EXPECT_TRUE(p.m_Ops[2].m_IfMatch.isEmpty()); // E: create only
+    EXPECT_TRUE(p.m_Ops[2].m_Href.startsWith(kCollection));
+    EXPECT_EQ(p.m_Received.m_Changed, 1);
+    EXPECT_EQ(p.m_Received.m_Deleted, 1);
+    EXPECT_EQ(messages(p.m_Removed), (QStringList { "C@3", "D@4" }));
+    EXPECT_EQ(messages(p.m_Added), (QStringList { "C@13" }));
+}
+
+TEST(SyncPlan, AChangeIsNeverLostToADeletionOrToTheOtherSidesChange)
+{
+    Round round;
+    const CReminder a = reminder("A", 1), b = reminder("B", 2), c = reminder("C", 3);
+    round.synced(a, "a");
+    round.synced(b, "b");
+    round.synced(c, "c");
+    CReminder bHere = b;
+    bHere.m_Message = QStringLiteral("B here");
+    CReminder cHere = c;
+    cHere.m_DateTime = COleDateTime(2027, 3, 23, 9, 0, 0);
+    round.local = { bHere, cHere };                 // a deleted here...
+    round.changedThere("a", reminder("A", 21));     // ...but changed there
+    round.deletedThere("b");                        // b deleted there but changed here
+    round.changedThere("c", reminder("C", 13));     // c changed on both sides
+
+    const CSyncPlan p = round.plan();
+    EXPECT_EQ(messages(p.m_Local), (QStringList { "A@21", "B here@2", "C@13", "C@23" }));
+    EXPECT_EQ(p.m_Conflicts, 1);
+    int creates = 0;
+    for (const CSyncPlan::Op &op : p.m_Ops) {
+        EXPECT_EQ(op.m_Kind, CSyncPlan::Op::Put);
+        creates += op.m_IfMatch.isEmpty();
+    }
+    EXPECT_EQ(p.m_Ops.size(), 2u); // "B here" again, and the second C
+    EXPECT_EQ(creates, 2);
+}
+
+TEST(SyncPlan, TheSameReminderOnBothSidesIsPairedNotDuplicated)
+{
+    // First sync of a list whose reminders the calendar already holds, or a
+    // retry after an upload whose answer was lost.
+    Round round;
+    round.local = { reminder("A", 1), reminder("B", 2) };
+    round.changedThere("x", reminder("A", 1));
+    const CSyncPlan p = round.plan();
+    EXPECT_EQ(messages(p.m_Local), (QStringList { "A@1", "B@2" }));
+    ASSERT_EQ(p.m_Ops.size(), 1u);
+    EXPECT_EQ(p.m_Ops[0].m_Record.m_Message, QStringLiteral("B"));
+    EXPECT_EQ(p.m_Entries.size(), 1u);
+}
+
+TEST(SyncPlan, AcknowledgementsTravelAndSimplifiedEventsAreNotWrittenBack)
+{
+    Round round;
+    CReminder a = reminder("A", 1), s = reminder("S", 2), t = reminder("T", 3);
+    round.synced(a, "a");
+    round.synced(t, "t");
+    round.changedThere("s", s, true); // a daily event held as one time
+    round.state.m_Entries.push_back({ QStringLiteral("s"), kCollection + QStringLiteral("s.ics"), "\"1\"", s, true });
+    CReminder aShown = a, sShown = s;
+    aShown.m_Shown = sShown.m_Shown = true;
+    aShown.m_LastShown = sShown.m_LastShown = COleDateTime(2027, 3, 1, 9, 0, 5);
+    CReminder tShownThere = t;
+    tShownThere.m_Shown = true;
+    tShownThere.m_LastShown = COleDateTime(2027, 3, 3, 9, 0, 7);
+    round.changedThere("t", tShownThere);
+    round.local = { aShown, sShown, t };
+
+    const CSyncPlan p = round.plan();
+    ASSERT_EQ(p.m_Ops.size(), 1u); // only a's answer goes up; s stays as the server has it
+    EXPECT_EQ(p.m_Ops[0].m_Uid, QStringLiteral("a"));
+    EXPECT_FALSE(p.m_Ops[0].m_Local);
+    bool tShownHere = false;
+    for (const CReminder &r : p.m_Local)
+        if (r.m_Message == QLatin1String("T"))
+            tShownHere = r.m_Shown && r.m_LastShown == tShownThere.m_LastShown;
+    EXPECT_TRUE(tShownHere);
+    EXPECT_EQ(p.m_Received.m_Changed, 0); // an answer is not a change of the reminder
+}
+
+TEST(SyncPlan, AnEventThatCannotBeReadLeavesBothSidesAlone)
+{
+    Round round;
+    const CReminder a = reminder("A", 1);
+    round.synced(a, "a");
+    round.local = { a };
+    round.remote.m_ETags.insert(kCollection + QStringLiteral("a.ics"), "\"2\"");
+    round.remote.m_Unreadable.insert(kCollection + QStringLiteral("a.ics"), QStringLiteral("no event"));
+    const CSyncPlan p = round.plan();
+    EXPECT_EQ(messages(p.m_Local), (QStringList { "A@1" }));
+    EXPECT_TRUE(p.m_Ops.empty());
+    ASSERT_EQ(p.m_Entries.size(), 1u);
+    EXPECT_EQ(p.m_Entries[0].m_ETag, QByteArray("\"1\"")); // fetched again next time
+    EXPECT_EQ(p.m_Skipped.size(), 1);
+}
+
+} // namespace

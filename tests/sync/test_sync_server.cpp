@@ -1,0 +1,341 @@
+// Two computers (two data folders) syncing through a real CalDAV server.
+#include "CRadicaleServer.h"
+#include "storage/CReminderFileFormat.h"
+
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result
+{
+    int code = -1;
+    QByteArray out, err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+
+Result cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KM_CLI_PATH), args);
+    p.waitForFinished(120000);
+    return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError() };
+}
+
+class TwoComputers : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("radicale")).isEmpty())
+            GTEST_SKIP() << "radicale is not installed (tools/deps.sh)";
+        m_server = std::make_unique<CRadicaleServer>();
+        ASSERT_TRUE(m_server->Running()) << m_server->Log().toStdString();
+    }
+
+    QString File(const QTemporaryDir &home) const { return home.filePath(QStringLiteral("Kestrelmark.km2")); }
+
+    Result Sync(const QTemporaryDir &home, const QString &url = QString())
+    {
+        return cli({ QStringLiteral("sync"), File(home), QStringLiteral("--url"), url.isEmpty() ? m_server->Root() : url,
+                     QStringLiteral("--user"), QString::fromLatin1(CRadicaleServer::kUser), QStringLiteral("--password-file"),
+                     m_server->PasswordFile() });
+    }
+    void SyncOk(const QTemporaryDir &home)
+    {
+        const Result r = Sync(home);
+        ASSERT_EQ(r.code, 0) << r.out.constData() << r.err.constData() << m_server->Log().toStdString();
+    }
+    void Add(const QTemporaryDir &home, const QString &at, const QString &message, const QStringList &more = {})
+    {
+        const Result r = cli(QStringList { QStringLiteral("add"), File(home), QStringLiteral("--at"), at,
+                                           QStringLiteral("--message"), message } + more);
+        ASSERT_EQ(r.code, 0) << r.err.constData();
+    }
+    // Changes the reminders whose message starts with prefix, as the editor would.
+    void Edit(const QTemporaryDir &home, const QString &prefix, const std::function<void(CReminder &)> &change)
+    {
+        std::vector<CReminder> records;
+        QFile in(File(home));
+        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+        CReminderFileFormat::Read(in, records);
+        in.close();
+        for (CReminder &r : records)
+            if (r.m_Message.startsWith(prefix))
+                change(r);
+        QFile out(File(home));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        CReminderFileFormat::Write(out, records);
+    }
+    QJsonArray Reminders(const QTemporaryDir &home)
+    {
+        return cli({ QStringLiteral("dump"), File(home) }).json().value(QStringLiteral("reminders")).toArray();
+    }
+    // "message@iso" of every reminder, sorted, for comparing two computers.
+    QStringList Summary(const QTemporaryDir &home)
+    {
+        QStringList out;
+        for (const QJsonValue &v : Reminders(home)) {
+            const QJsonObject o = v.toObject();
+            out << o.value(QStringLiteral("message")).toString() + QLatin1Char('@')
+                    + o.value(QStringLiteral("dateTime")).toObject().value(QStringLiteral("iso")).toString();
+        }
+        out.sort();
+        return out;
+    }
+
+    std::unique_ptr<CRadicaleServer> m_server;
+    QTemporaryDir m_a, m_b;
+};
+
+TEST_F(TwoComputers, AdditionsEditsDeletionsAndConflictsReachTheOtherSide)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree, lights; \"star\"\nand presents"),
+        { QStringLiteral("--recurrence"), QStringLiteral("annual"), QStringLiteral("--notice"), QStringLiteral("1d") });
+    Add(m_a, QStringLiteral("2026-12-10T09:30"), QStringLiteral("Dentist \u00e9\u00e8 \U0001F9B7"));
+    SyncOk(m_a);
+    SyncOk(m_b);
+    EXPECT_EQ(Summary(m_b), Summary(m_a));
+    EXPECT_EQ(Summary(m_b).size(), 2);
+    const QJsonArray onB = Reminders(m_b);
+    for (const QJsonValue &v : onB)
+        if (v.toObject().value(QStringLiteral("message")).toString().startsWith(QLatin1String("Tree"))) {
+            EXPECT_EQ(v.toObject().value(QStringLiteral("recurrence")).toInt(), 1);
+            EXPECT_EQ(v.toObject().value(QStringLiteral("advanceNotice")).toObject().value(QStringLiteral("days")).toDouble(), 1.0);
+        }
+
+    // An edit on B (the dentist moves) arrives on A as an edit, not a copy.
+    ASSERT_EQ(cli({ QStringLiteral("delete-range"), File(m_b), QStringLiteral("--from"), QStringLiteral("2026-12-10"),
+                    QStringLiteral("--to"), QStringLiteral("2026-12-10") }).code, 0);
+    Add(m_b, QStringLiteral("2026-12-11T09:30"), QStringLiteral("Dentist \u00e9\u00e8 \U0001F9B7"));
+    const Result edit = Sync(m_b);
+    ASSERT_EQ(edit.code, 0) << edit.out.constData();
+    EXPECT_EQ(edit.json()[QStringLiteral("sent")].toObject()[QStringLiteral("changed")].toInt(), 1);
+    SyncOk(m_a);
+    EXPECT_EQ(Summary(m_a), Summary(m_b));
+    EXPECT_EQ(m_server->EventFiles().size(), 2);
+
+    // A deletion on A deletes on B.
+    ASSERT_EQ(cli({ QStringLiteral("delete-range"), File(m_a), QStringLiteral("--from"), QStringLiteral("2026-12-11"),
+                    QStringLiteral("--to"), QStringLiteral("2026-12-11") }).code, 0);
+    SyncOk(m_a);
+    const Result deleted = Sync(m_b);
+    EXPECT_EQ(deleted.json()[QStringLiteral("received")].toObject()[QStringLiteral("deleted")].toInt(), 1);
+    EXPECT_EQ(Summary(m_b).size(), 1);
+    EXPECT_EQ(m_server->EventFiles().size(), 1);
+
+    // Both change the same reminder differently: both versions stay, on
+    // both computers and on the server.
+    Edit(m_a, QStringLiteral("Tree"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 24, 17, 0, 0); });
+    Edit(m_b, QStringLiteral("Tree"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 24, 19, 0, 0); });
+    SyncOk(m_a);
+    const Result conflict = Sync(m_b);
+    ASSERT_EQ(conflict.code, 0);
+    EXPECT_EQ(conflict.json()[QStringLiteral("conflicts")].toInt(), 1);
+    SyncOk(m_a);
+    EXPECT_EQ(Summary(m_a).size(), 2) << Summary(m_a).join(QLatin1Char('|')).replace(QLatin1Char('\n'), QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(Summary(m_a), Summary(m_b)) << Summary(m_b).join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_server->EventFiles().size(), 2);
+
+    // Nothing left to do: a further sync sends and receives nothing.
+    const Result quiet = Sync(m_a);
+    EXPECT_EQ(quiet.json()[QStringLiteral("sent")].toObject()[QStringLiteral("added")].toInt()
+                  + quiet.json()[QStringLiteral("sent")].toObject()[QStringLiteral("changed")].toInt()
+                  + quiet.json()[QStringLiteral("received")].toObject()[QStringLiteral("added")].toInt()
+                  + quiet.json()[QStringLiteral("received")].toObject()[QStringLiteral("changed")].toInt(),
+              0)
+        << quiet.out.constData();
+}
+
+TEST_F(TwoComputers, AnAnsweredAlertIsNotShownAgainOnTheOtherComputer)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
+    SyncOk(m_a);
+    SyncOk(m_b);
+    const QString at = QStringLiteral("2026-12-24T18:00:30");
+    const QJsonArray dueOnB = QJsonDocument::fromJson(cli({ QStringLiteral("due"), File(m_b), QStringLiteral("--at"), at }).out).array();
+    ASSERT_EQ(dueOnB.size(), 1);
+    // Shown and answered on A.
+    ASSERT_EQ(cli({ QStringLiteral("due"), File(m_a), QStringLiteral("--at"), at, QStringLiteral("--save") }).code, 0);
+    SyncOk(m_a);
+    SyncOk(m_b);
+    const QJsonArray later = QJsonDocument::fromJson(
+        cli({ QStringLiteral("due"), File(m_b), QStringLiteral("--at"), QStringLiteral("2026-12-24T18:05:00") }).out).array();
+    EXPECT_EQ(later.size(), 0);
+    bool acknowledged = false;
+    for (const QString &f : m_server->EventFiles()) {
+        QFile file(f);
+        file.open(QIODevice::ReadOnly);
+        acknowledged |= file.readAll().contains("ACKNOWLEDGED:");
+    }
+    EXPECT_TRUE(acknowledged);
+}
+
+TEST_F(TwoComputers, AnEventMadeByAnotherClientArrivesAndIsNotWrittenBackSimplified)
+{
+    // Another client (as a phone would) makes the calendar and two events.
+    const QString collection = m_server->Root() + QString::fromLatin1(CRadicaleServer::kUser) + QStringLiteral("/phone/");
+    QProcess py;
+    py.start(QStringLiteral("/usr/bin/python3"), { QStringLiteral("-c"), QStringLiteral(R"(
+import sys, caldav
+c = caldav.DAVClient(url=sys.argv[1], username=sys.argv[2], password=sys.argv[3])
+cal = c.principal().make_calendar(name="Phone", cal_id="phone")
+cal.save_event("""BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VEVENT
+UID:phone-1
+DTSTAMP:20261201T000000Z
+DTSTART:20261215T080000Z
+SUMMARY:Call mum
+BEGIN:VALARM
+ACTION:DISPLAY
+DESCRIPTION:Call mum
+TRIGGER:-PT30M
+END:VALARM
+END:VEVENT
+END:VCALENDAR
+""")
+cal.save_event("""BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VEVENT
+UID:phone-2
+DTSTAMP:20261201T000000Z
+DTSTART:20261216T070000
+RRULE:FREQ=DAILY;COUNT=5
+SUMMARY:Stretch
+END:VEVENT
+END:VCALENDAR
+""")
+)"), m_server->Root(), QString::fromLatin1(CRadicaleServer::kUser), QString::fromLatin1(CRadicaleServer::kPassword) });
+    ASSERT_TRUE(py.waitForFinished(60000));
+    ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().constData();
+
+    const Result r = Sync(m_a, collection);
+    ASSERT_EQ(r.code, 0) << r.out.constData();
+    EXPECT_EQ(r.json()[QStringLiteral("received")].toObject()[QStringLiteral("added")].toInt(), 2);
+    EXPECT_EQ(r.json()[QStringLiteral("simplified")].toArray().size(), 1) << r.out.constData();
+    QStringList expected { QStringLiteral("Call mum@2026-12-15T08:00:00"), QStringLiteral("Stretch@2026-12-16T07:00:00") };
+    EXPECT_EQ(Summary(m_a), expected);
+    for (const QJsonValue &v : Reminders(m_a))
+        if (v.toObject().value(QStringLiteral("message")).toString() == QLatin1String("Call mum")) {
+            EXPECT_NEAR(v.toObject().value(QStringLiteral("advanceNotice")).toObject().value(QStringLiteral("days")).toDouble(),
+                        30.0 / 1440, 1e-6);
+        }
+
+    // Answering the simplified one here does not replace the phone's rule.
+    ASSERT_EQ(cli({ QStringLiteral("due"), File(m_a), QStringLiteral("--at"), QStringLiteral("2026-12-16T07:00:30"),
+                    QStringLiteral("--save") }).code, 0);
+    SyncOk(m_a);
+    bool ruleKept = false;
+    for (const QString &f : m_server->EventFiles()) {
+        QFile file(f);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray text = file.readAll();
+        if (text.contains("Stretch"))
+            ruleKept = text.contains("FREQ=DAILY;COUNT=5");
+    }
+    EXPECT_TRUE(ruleKept);
+}
+
+TEST_F(TwoComputers, AServerStoppedHalfwayLosesNothing)
+{
+    // Many reminders, so that the server goes away while they are sent.
+    {
+        std::vector<CReminder> many(120);
+        for (int i = 0; i < 120; ++i) {
+            many[i].m_DateTime = COleDateTime(2027, 1, 1 + i % 28, 8, i % 60, 0);
+            many[i].m_Message = QStringLiteral("Item %1").arg(i);
+        }
+        QFile out(File(m_a));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        CReminderFileFormat::Write(out, many);
+    }
+    QProcess sync;
+    sync.start(QStringLiteral(KM_CLI_PATH),
+               { QStringLiteral("sync"), File(m_a), QStringLiteral("--url"), m_server->Root(), QStringLiteral("--user"),
+                 QString::fromLatin1(CRadicaleServer::kUser), QStringLiteral("--password-file"), m_server->PasswordFile() });
+    QElapsedTimer waited;
+    waited.start();
+    while (m_server->EventFiles().size() < 10 && waited.elapsed() < 60000 && sync.state() != QProcess::NotRunning)
+        sync.waitForFinished(20);
+    m_server->stop();
+    sync.waitForFinished(60000);
+    const int sentBeforeStop = static_cast<int>(m_server->EventFiles().size());
+    RecordProperty("sentBeforeStop", sentBeforeStop);
+    EXPECT_EQ(Summary(m_a).size(), 120);
+    if (sentBeforeStop < 120) {
+        EXPECT_EQ(sync.exitCode(), 3) << sync.readAllStandardOutput().constData();
+    }
+
+    // While the server is away: a clear failure, nothing changes here.
+    const Result away = Sync(m_a);
+    EXPECT_EQ(away.code, 3);
+    EXPECT_FALSE(away.json().value(QStringLiteral("error")).toString().isEmpty());
+    EXPECT_EQ(Summary(m_a).size(), 120);
+
+    ASSERT_TRUE(m_server->start());
+    SyncOk(m_a);
+    EXPECT_EQ(m_server->EventFiles().size(), 120);
+    SyncOk(m_b);
+    EXPECT_EQ(Summary(m_b), Summary(m_a));
+}
+
+TEST_F(TwoComputers, AnUploadThatMeetsANewerVersionRefetchesAndMerges)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
+    SyncOk(m_a);
+    SyncOk(m_b);
+    Edit(m_b, QStringLiteral("Tree"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 25, 18, 0, 0); });
+    SyncOk(m_b);
+    // A believes it has seen everything up to B's change (its token is the
+    // newest) but holds the old version: its upload meets 412.
+    const auto stateOf = [](const QTemporaryDir &home) { return home.filePath(QStringLiteral("KestrelmarkSync.json")); };
+    QFile bState(stateOf(m_b));
+    ASSERT_TRUE(bState.open(QIODevice::ReadOnly));
+    const QString newest = QJsonDocument::fromJson(bState.readAll()).object().value(QStringLiteral("syncToken")).toString();
+    ASSERT_FALSE(newest.isEmpty());
+    QFile aState(stateOf(m_a));
+    ASSERT_TRUE(aState.open(QIODevice::ReadOnly));
+    QJsonObject a = QJsonDocument::fromJson(aState.readAll()).object();
+    aState.close();
+    a.insert(QStringLiteral("syncToken"), newest);
+    ASSERT_TRUE(aState.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    aState.write(QJsonDocument(a).toJson());
+    aState.close();
+    Edit(m_a, QStringLiteral("Tree"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 23, 18, 0, 0); });
+
+    const Result r = Sync(m_a);
+    ASSERT_EQ(r.code, 0) << r.out.constData();
+    EXPECT_EQ(r.json()[QStringLiteral("conflicts")].toInt(), 1) << r.out.constData();
+    EXPECT_EQ(Summary(m_a), (QStringList { QStringLiteral("Tree@2026-12-23T18:00:00"), QStringLiteral("Tree@2026-12-25T18:00:00") }));
+    SyncOk(m_b);
+    EXPECT_EQ(Summary(m_b), Summary(m_a));
+    EXPECT_EQ(m_server->EventFiles().size(), 2);
+}
+
+TEST_F(TwoComputers, AWrongPasswordIsOneClearRefusalAndChangesNothing)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
+    QTemporaryDir dir;
+    const QString wrong = dir.filePath(QStringLiteral("pw"));
+    QFile f(wrong);
+    f.open(QIODevice::WriteOnly);
+    f.write("nope\n");
+    f.close();
+    const Result r = cli({ QStringLiteral("sync"), File(m_a), QStringLiteral("--url"), m_server->Root(), QStringLiteral("--user"),
+                           QString::fromLatin1(CRadicaleServer::kUser), QStringLiteral("--password-file"), wrong });
+    EXPECT_EQ(r.code, 4);
+    EXPECT_EQ(r.json().value(QStringLiteral("status")).toString(), QStringLiteral("unauthorized"));
+    EXPECT_EQ(Summary(m_a).size(), 1);
+    EXPECT_TRUE(m_server->EventFiles().isEmpty());
+}
+
+} // namespace
