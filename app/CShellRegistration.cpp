@@ -102,7 +102,7 @@ QString CShellRegistration::DesktopEntry(const QString &programPath)
                "Icon=kestrelmark\n"
                "Terminal=false\n"
                "Categories=Office;Calendar;\n"
-               "MimeType=%2;\n"
+               "MimeType=%2;text/calendar;\n"
                "StartupNotify=false\n")
         .arg(QuoteExec(programPath), kMimeType);
 }

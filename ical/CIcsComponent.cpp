@@ -251,7 +251,6 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     const long long noticeMinutes = (alarm.m_NoticeSeconds.value_or(0) + 30) / 60;
 
     CReminder base;
-    base.m_IconName.clear();
     base.m_Message = messageOf(item);
     base.m_Recurrence = static_cast<quint16>(repeat.m_Kind);
     base.m_AdvanceNotice = COleDateTimeSpan(static_cast<long>(noticeMinutes / (24 * 60)),

@@ -1,6 +1,7 @@
 #include "ical/CIcsFile.h"
 
 #include "ical/CIcsWriter.h"
+#include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -49,15 +50,15 @@ CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult
         report.m_Error = QStringLiteral("none of its events and to-dos could become a reminder");
         return report;
     }
+    CReminderBatch batch(list);
     for (const CIcsEvent &e : read.m_Events) {
         ++report.m_Read;
-        if (list.Contains(e.m_Reminder)) {
+        if (batch.Add(e.m_Reminder))
+            ++report.m_Added;
+        else
             ++report.m_Duplicates;
-            continue;
-        }
-        list.InsertSorted(e.m_Reminder);
-        ++report.m_Added;
     }
+    batch.Commit();
     return report;
 }
 

@@ -95,6 +95,48 @@ private:
     QMap<QString, int> m_skipped;
 };
 
+// How deep BEGIN lines nest, read as the parser reads them: a line that
+// starts with a space or tab continues the one before, and the name runs
+// to the first ':' or ';'. The library frees and walks its components
+// recursively, so a file nesting thousands deep would overflow the stack.
+int nestingDepth(const QByteArray &text)
+{
+    int depth = 0;
+    int deepest = 0;
+    QByteArray name;
+    bool nameDone = false;
+    auto endLogicalLine = [&] {
+        const QByteArray word = name.trimmed().toUpper();
+        if (word == "BEGIN")
+            deepest = std::max(deepest, ++depth);
+        else if (word == "END" && depth > 0)
+            --depth;
+        name.clear();
+        nameDone = false;
+    };
+    bool lineStart = true;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            lineStart = true;
+            continue;
+        }
+        if (lineStart) {
+            lineStart = false;
+            if (c == ' ' || c == '\t')
+                continue; // a folded line goes on
+            endLogicalLine();
+        }
+        if (nameDone)
+            continue;
+        if (c == ':' || c == ';' || name.size() > 16)
+            nameDone = true;
+        else
+            name += c;
+    }
+    endLogicalLine();
+    return deepest;
+}
+
 } // namespace
 
 CIcsReadResult CIcsReader::Read(const QByteArray &input)
@@ -114,6 +156,10 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input)
         text.truncate(nul);
     if (text.trimmed().isEmpty()) {
         result.m_Error = QStringLiteral("it is empty");
+        return result;
+    }
+    if (nestingDepth(text) > kMaxDepth) {
+        result.m_Error = QStringLiteral("its parts are nested too deeply for a calendar");
         return result;
     }
     Owned root { icalparser_parse_string(text.constData()) };

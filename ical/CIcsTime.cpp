@@ -51,6 +51,41 @@ QTimeZone systemZone(const QString &tzid)
     return QTimeZone();
 }
 
+template <size_t N>
+int count(const short (&array)[N])
+{
+    int n = 0;
+    while (size_t(n) < N && array[n] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++n;
+    return n;
+}
+
+// The library expands a zone's rules into every change up to the year it
+// converts, all in memory: a rule of seconds, or one naming every hour of
+// the year, would take it hours and gigabytes. Real zones change a few
+// times a year by yearly rules naming one month and one weekday.
+bool expandsSafely(icaltimezone *zone)
+{
+    icalcomponent *vtz = icaltimezone_get_component(zone);
+    if (!vtz)
+        return false;
+    int parts = 0;
+    for (icalcomponent *c = icalcomponent_get_first_component(vtz, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(vtz, ICAL_ANY_COMPONENT)) {
+        if (++parts > 1000)
+            return false;
+        for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_RRULE_PROPERTY); p;
+             p = icalcomponent_get_next_property(c, ICAL_RRULE_PROPERTY)) {
+            const icalrecurrencetype r = icalproperty_get_rrule(p);
+            if (r.freq != ICAL_YEARLY_RECURRENCE || count(r.by_second) || count(r.by_minute) || count(r.by_hour)
+                || count(r.by_set_pos) || count(r.by_week_no) || count(r.by_year_day) || count(r.by_month) > 1
+                || count(r.by_day) > 1 || count(r.by_month_day) > 7)
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 CIcsLocalTime CIcsTime::ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar)
@@ -69,7 +104,7 @@ CIcsLocalTime CIcsTime::ToLocal(const icaltimetype &t, const char *tzid, icalcom
         return fromUtc(utcOf(t));
     if (tzid && *tzid) {
         icaltimezone *zone = calendar ? icalcomponent_get_timezone(calendar, tzid) : nullptr;
-        if (zone) {
+        if (zone && expandsSafely(zone)) {
             icaltimetype u = t;
             u.zone = nullptr;
             icaltimezone_convert_time(&u, zone, icaltimezone_get_utc_timezone());

@@ -140,7 +140,7 @@ TEST(ShellRegistration, WritesTheTypeTheEntryAndTheAutostart)
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(entry.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"/opt/kestrel mark/kestrelmark\" %f\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("MimeType=application/x-kestrelmark-pack;\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("MimeType=application/x-kestrelmark-pack;text/calendar;\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("Icon=kestrelmark\n")));
 
     QFile autostart(folders.m_ConfigHome + QStringLiteral("/autostart/kestrelmark.desktop"));

@@ -243,6 +243,22 @@ TEST(IcsBadInput, RefusedAsAWholeOrInPart)
     EXPECT_FALSE(CIcsReader::Read("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nEND:VCALENDAR\r\n").m_Error.isEmpty());
     EXPECT_FALSE(CIcsReader::Read(QByteArray(CIcsReader::kMaxBytes + 1, 'A')).m_Error.isEmpty());
 
+    // Nested far deeper than any calendar, folded lines included.
+    QByteArray deep = "BEGIN:VCALENDAR\r\n";
+    for (int i = 0; i < 200000; ++i)
+        deep += i % 2 ? "BEGIN:X-A\r\n" : "BEG\r\n IN;X=1:X-A\r\n";
+    EXPECT_FALSE(CIcsReader::Read(deep).m_Error.isEmpty());
+
+    // A zone whose rule changes every second is not expanded: its name is
+    // unknown, so the time is read as local time and said so.
+    const CIcsReadResult evil = CIcsReader::Read(
+        "BEGIN:VCALENDAR\r\nBEGIN:VTIMEZONE\r\nTZID:Evil\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+        "RRULE:FREQ=SECONDLY\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+        "BEGIN:VEVENT\r\nUID:a\r\nDTSTART;TZID=Evil:20260101T100000\r\nSUMMARY:x\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    ASSERT_EQ(evil.m_Events.size(), 1u);
+    EXPECT_EQ(iso(evil.m_Events[0].m_Reminder.m_DateTime), "2026-01-01T10:00:00");
+    EXPECT_EQ(evil.m_Simplified, 1);
+
     // One whole event, one without a start, one changed occurrence.
     const CIcsReadResult part = CIcsReader::Read(
         "\xEF\xBB\xBF" "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260401T090000\r\nSUMMARY:ok\r\nEND:VEVENT\r\n"
