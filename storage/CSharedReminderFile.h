@@ -54,9 +54,6 @@ public:
     // The file is there but could not be read at the last look.
     bool IsUnreadable() const { return m_unreadable; }
 
-    // The file on disk differs (by stamp) from the one last read or written.
-    bool ChangedOnDisk() const;
-
     // Merges what another writer put in the file into the list.
     Outcome TakeOutsideChanges(CReminderList &list);
     // Under the lock: merges outside changes, then writes the list when
