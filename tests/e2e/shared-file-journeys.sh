@@ -33,6 +33,17 @@ start() { # extra environment...
     answer_boxes 3
     find_window 'Kestrelmark Personal Reminder Software' >/dev/null || fail "no main window"
 }
+# The alert of the reminder due soon, answered with OK (it is marked shown).
+press_alert_ok() {
+    local alert=""
+    for _ in $(seq 1 60); do
+        alert="$(xdotool search --onlyvisible --name 'Kestrelmark Reminder' 2>/dev/null | head -n 1 || true)"
+        [ -n "$alert" ] && break
+        sleep 0.5
+    done
+    [ -n "$alert" ] || fail "no alert"
+    xdotool windowfocus "$alert" key Return
+}
 end_within() { # seconds
     kill -TERM "$pid"
     for _ in $(seq 1 "$(( $1 * 4 ))"); do
@@ -52,14 +63,7 @@ answer_boxes 2
 wait_for_log "$tmp/app.log" "Took in outside changes" 5 || fail "the outside addition was not taken in"
 import -window root "$tmp/one.png" 2>/dev/null || true
 # The alert's OK marks the first reminder shown: the program saves its list.
-alert=""
-for _ in $(seq 1 60); do
-    alert="$(xdotool search --onlyvisible --name 'Kestrelmark Reminder' 2>/dev/null | head -n 1 || true)"
-    [ -n "$alert" ] && break
-    sleep 0.5
-done
-[ -n "$alert" ] || fail "no alert"
-xdotool windowfocus "$alert" key Return
+press_alert_ok
 for _ in $(seq 1 40); do
     "$cli" dump "$file" | grep -q '"shown": true' && break
     sleep 0.25
@@ -100,14 +104,7 @@ e2e_home "$tmp/four"
 "$cli" add "$file" --at "$(date -d '+4 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
 start LD_PRELOAD="$shim" KM_E2E_READONLY_DIR="$(dirname "$file")"
 answer_boxes 2
-alert=""
-for _ in $(seq 1 60); do
-    alert="$(xdotool search --onlyvisible --name 'Kestrelmark Reminder' 2>/dev/null | head -n 1 || true)"
-    [ -n "$alert" ] && break
-    sleep 0.5
-done
-[ -n "$alert" ] || fail "no alert"
-xdotool windowfocus "$alert" key Return
+press_alert_ok
 wait_for_log "$tmp/app.log" "could not be saved" 8 || fail "the failing save was not reported"
 end_within 4
 [ "$(grep -c 'could not be saved' "$tmp/app.log")" -ge 2 ] || fail "the save at the end was not logged"
