@@ -48,8 +48,6 @@ void CReminderFileKeeper::onFolderChanged()
 void CReminderFileKeeper::takeOutsideChanges()
 {
     watch(); // a replaced file is a new file to the watcher
-    if (!m_file.ChangedOnDisk() && !m_file.IsUnreadable())
-        return;
     if (m_mayChange && !m_mayChange()) {
         m_settle.start(kRetryMs);
         return;

@@ -38,8 +38,6 @@ public:
     // From now on failures are logged instead of shown.
     void SetEnding(bool ending) { m_ending = ending; }
 
-    CSharedReminderFile &File() { return m_file; }
-
 signals:
     // The list took in outside changes: views must be rebuilt.
     void listChanged();

@@ -16,8 +16,6 @@ public:
 
     // Waits up to timeoutMs for the lock; false with Error() set.
     bool Acquire(int timeoutMs);
-    bool IsHeld() const { return m_lock.isLocked(); }
-    void Release() { m_lock.unlock(); }
     // One clause saying why the lock could not be had.
     QString Error() const { return m_error; }
 

@@ -40,6 +40,13 @@ void CReminderPackReader::ReadBinaryFile(CArchive &ar, const QString &name, quin
     }
     if (received != totalSize)
         Trace(QStringLiteral("%1 announced %2 bytes but %3 came.\n").arg(name).arg(totalSize).arg(received));
+    if (received < totalSize) {
+        // Cut short, like a cut block: no partial file is kept.
+        if (keep)
+            sink.AbortFile();
+        throw CArchiveException(CArchiveException::endOfFile,
+                                QStringLiteral("%1 announced %2 bytes but only %3 came").arg(name).arg(totalSize).arg(received));
+    }
     if (keep)
         sink.EndFile(received);
 }

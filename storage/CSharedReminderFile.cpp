@@ -73,7 +73,7 @@ CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list)
     if (m_loadedCompletely) {
         m_base = list.Reminders();
         m_stamp = before;
-        m_hash.clear(); // the next look at a changed stamp reads the file
+        m_hash.clear(); // the next look reads the file and merges it
     } else {
         // Nothing trustworthy was read: every record the file holds is
         // taken at the next merge, none is taken as deleted.
@@ -83,13 +83,12 @@ CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list)
     return result;
 }
 
-bool CSharedReminderFile::ChangedOnDisk() const { return !(StampOf(FilePath()) == m_stamp); }
-
 bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
 {
+    // The stamp alone cannot be trusted: a replaced file may get the old
+    // inode number back, with the same size, within one tick of the file
+    // system's clock. So the content decides, by its hash.
     const Stamp now = StampOf(FilePath());
-    if (now == m_stamp && !m_unreadable)
-        return true;
     if (!now.m_Exists) {
         // Gone (or never written): what we hold is written back.
         m_unreadable = false;
@@ -106,7 +105,7 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
     }
     m_unreadable = false;
     const QByteArray hash = HashOf(read.m_Bytes);
-    if (!read.m_Bytes.isEmpty() && hash == m_hash) {
+    if (!m_hash.isEmpty() && hash == m_hash) {
         m_stamp = now; // touched, not changed
         return true;
     }
@@ -159,7 +158,7 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
     }
     if (!MergeFromDisk(list, outcome))
         return outcome;
-    if (m_stamp.m_Exists && m_stamp == StampOf(FilePath()) && sameList(m_base, list.Reminders())) {
+    if (m_stamp.m_Exists && !m_hash.isEmpty() && sameList(m_base, list.Reminders())) {
         outcome.m_Status = Unchanged;
         return outcome;
     }

@@ -51,11 +51,6 @@ public:
     // The list holds the whole file (read completely at start-up, or
     // merged completely since): a list a backup may be made from.
     bool LoadedCompletely() const { return m_loadedCompletely; }
-    // The file is there but could not be read at the last look.
-    bool IsUnreadable() const { return m_unreadable; }
-
-    // The file on disk differs (by stamp) from the one last read or written.
-    bool ChangedOnDisk() const;
 
     // Merges what another writer put in the file into the list.
     Outcome TakeOutsideChanges(CReminderList &list);

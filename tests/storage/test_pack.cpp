@@ -356,15 +356,18 @@ TEST_F(Pack, BlockLongerThan32768OrPastTheEndIsDamageAndKeepsEarlierReminders)
     }
 }
 
-TEST_F(Pack, TotalSizeThatDisagreesIsTracedAndTheBytesThatCameAreKept)
+TEST_F(Pack, DataShorterThanItsTotalIsDamageAndLeavesNoPartialFile)
 {
-    CTraceRecorder trace;
-    CBytes pack;
-    packHeader(pack, 0).Str("Datafiles").DWord(1);
-    fileRecord(pack, "icons\\short.ico", "12345", 10).DWord(0xFFFFFFFE);
-    EXPECT_EQ(Import(pack).m_Status, CReminderPack::ImportReport::Imported);
-    EXPECT_EQ(ReadAll(Data("icons/short.ico")), QByteArray("12345"));
-    EXPECT_TRUE(trace.Contains(QStringLiteral("icons\\short.ico announced 10 bytes but 5 came.\n")));
+    for (quint32 total : { 10u, 0x80000000u }) {
+        CTraceRecorder trace;
+        CBytes pack;
+        packHeader(pack, 0).Str("Datafiles").DWord(1);
+        fileRecord(pack, "icons\\short.ico", "12345", total).DWord(0xFFFFFFFE);
+        const auto report = Import(pack);
+        EXPECT_EQ(report.m_Status, CReminderPack::ImportReport::Damaged) << total;
+        EXPECT_TRUE(report.m_Error.contains(QStringLiteral("but only 5 came"))) << total;
+        EXPECT_FALSE(QFileInfo::exists(Data("icons/short.ico"))) << total;
+    }
 }
 
 TEST_F(Pack, ImpossibleReminderCountIsDamageBeforeAnythingIsRead)

@@ -120,7 +120,9 @@ TEST_F(ReminderStore, FileOfOnlyTheMarkerIsCorruptAndLeavesTheList)
     list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
     EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
     ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_EQ(m_sink.m_messages[0], CReminderStore::kCorruptMessage);
+    // The user is told where the damaged file's copy is.
+    EXPECT_TRUE(m_sink.m_messages[0].startsWith(CReminderStore::kCorruptMessage));
+    EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("Kestrelmark.km2.unreadable-")));
     ASSERT_EQ(list.GetSize(), 1);
     EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
 }
@@ -159,7 +161,8 @@ TEST_F(ReminderStore, LegacyFileEndingEarlyHoldsTheAnnouncedCountWithDefaults)
     ASSERT_TRUE(WriteAll(File(".kmr"), legacy));
     CReminderList list;
     EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
-    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kCorruptMessage });
+    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_TRUE(m_sink.m_messages[0].startsWith(CReminderStore::kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")));
     ASSERT_EQ(list.GetSize(), 5);
     int defaults = 0;
     for (int i = 0; i < list.GetSize(); ++i)

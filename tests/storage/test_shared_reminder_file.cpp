@@ -1,0 +1,181 @@
+// A reminder file written by the program and by other processes: outside
+// changes are merged, a file that cannot be read is never written over,
+// and every write waits for the file's lock.
+#include "StorageFixtures.h"
+#include "support/CRecordingMessageSink.h"
+
+#include "model/CReminderList.h"
+#include "storage/CReminderFileLock.h"
+#include "storage/CReminderStore.h"
+#include "storage/CSharedReminderFile.h"
+
+#include <QFile>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SharedReminderFile : public ::testing::Test
+{
+protected:
+    QString Path() const { return m_data.Data() + QStringLiteral("/Kestrelmark.km2"); }
+    // Another writer: a store of its own over the same folder.
+    void WriteOutside(const std::vector<CReminder> &reminders)
+    {
+        CReminderStore other(m_data.Data());
+        ASSERT_EQ(other.SaveReminders(reminders), CReminderStore::Saved);
+    }
+    std::vector<CReminder> OnDisk() const
+    {
+        CReminderStore reader(m_data.Data());
+        return reader.Read(CReminderStore::kReminderBase).m_Records;
+    }
+    static QStringList Messages(const std::vector<CReminder> &list)
+    {
+        QStringList out;
+        for (const CReminder &r : list)
+            out << r.m_Message;
+        return out;
+    }
+
+    CTempDataFolder m_data;
+    CRecordingMessageSink m_sink;
+    CReminderStore m_store { m_data.Data() };
+    CSharedReminderFile m_file { m_store };
+    CReminderList m_list;
+    const CReminder m_a = MakeReminder(2024, 3, 1, 9, 0, QStringLiteral("a"));
+    const CReminder m_b = MakeReminder(2024, 3, 2, 9, 0, QStringLiteral("b"));
+    const CReminder m_c = MakeReminder(2024, 3, 3, 9, 0, QStringLiteral("c"));
+};
+
+TEST_F(SharedReminderFile, AnOutsideAdditionSurvivesOurNextSaveAndOursReachesTheFile)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list);
+    m_list.InsertSorted(m_b);
+    WriteOutside({ m_a, m_c }); // e.g. kestrelmark-cli add
+    const CSharedReminderFile::Outcome saved = m_file.Save(m_list);
+    EXPECT_EQ(saved.m_Status, CSharedReminderFile::Saved);
+    EXPECT_TRUE(saved.m_ListChanged);
+    EXPECT_EQ(saved.m_Taken, 1);
+    EXPECT_EQ(Messages(OnDisk()), (QStringList { "a", "b", "c" }));
+    EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "a", "b", "c" }));
+    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+}
+
+TEST_F(SharedReminderFile, OutsideChangesAreTakenInWithoutASaveAndADeleteThereStaysDeleted)
+{
+    WriteOutside({ m_a, m_b });
+    m_file.Load(m_list);
+    WriteOutside({ m_b, m_c });
+    const CSharedReminderFile::Outcome taken = m_file.TakeOutsideChanges(m_list);
+    EXPECT_TRUE(taken.m_ListChanged);
+    EXPECT_EQ(taken.m_Removed, 1);
+    EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "b", "c" }));
+    // The file already holds the list: nothing to write.
+    const QByteArray before = ReadAll(Path());
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+    EXPECT_EQ(ReadAll(Path()), before);
+}
+
+TEST_F(SharedReminderFile, ASaveWithNothingChangedWritesNothing)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list);
+    const QFileInfo before(Path());
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+    m_list.InsertSorted(m_b);
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Saved);
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+    EXPECT_EQ(Messages(OnDisk()), (QStringList { "a", "b" }));
+}
+
+TEST_F(SharedReminderFile, AFileThatCannotBeReadIsNeverWrittenUntilItCanBe)
+{
+    // A folder where the file should be: there, and not readable as a file,
+    // whoever runs the test.
+    ASSERT_TRUE(QDir().mkpath(Path()));
+    EXPECT_EQ(m_file.Load(m_list), CReminderStore::Unreadable);
+    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_TRUE(m_sink.m_messages[0].startsWith(QStringLiteral("Sorry, your reminder file ")));
+    EXPECT_TRUE(m_sink.m_messages[0].contains(QDir::toNativeSeparators(Path())));
+    EXPECT_FALSE(m_file.LoadedCompletely());
+
+    m_list.InsertSorted(m_b);
+    const CSharedReminderFile::Outcome refused = m_file.Save(m_list);
+    EXPECT_EQ(refused.m_Status, CSharedReminderFile::Unreadable);
+    EXPECT_TRUE(QFileInfo(Path()).isDir());
+
+    // Readable again: its records join ours, none is taken as deleted.
+    ASSERT_TRUE(QDir(Path()).removeRecursively());
+    WriteOutside({ m_a, m_c });
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Saved);
+    EXPECT_EQ(Messages(OnDisk()), (QStringList { "a", "b", "c" }));
+    EXPECT_TRUE(m_file.LoadedCompletely());
+}
+
+TEST_F(SharedReminderFile, ADamagedFileOnDiskIsCopiedAsideAndItsReadableRecordsKept)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list);
+    WriteOutside({ m_a, m_b, m_c });
+    QByteArray damaged = ReadAll(Path());
+    damaged.chop(20); // the last record cut
+    ASSERT_TRUE(WriteAll(Path(), damaged));
+    const CSharedReminderFile::Outcome saved = m_file.Save(m_list);
+    EXPECT_EQ(saved.m_Status, CSharedReminderFile::Saved);
+    ASSERT_FALSE(saved.m_DamagedCopy.isEmpty());
+    EXPECT_EQ(ReadAll(saved.m_DamagedCopy), damaged);
+    EXPECT_EQ(Messages(OnDisk()), (QStringList { "a", "b" }));
+}
+
+TEST_F(SharedReminderFile, AWriterHoldingTheLockKeepsUsOutAndADeadOnesLockIsTakenOver)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list);
+    m_list.InsertSorted(m_b);
+    const QByteArray before = ReadAll(Path());
+    {
+        QLockFile other(CReminderFileLock::LockPathFor(Path()));
+        ASSERT_TRUE(other.tryLock(0));
+        m_file.SetLockTimeout(200);
+        const CSharedReminderFile::Outcome busy = m_file.Save(m_list);
+        EXPECT_EQ(busy.m_Status, CSharedReminderFile::Busy);
+        EXPECT_FALSE(busy.m_Error.isEmpty());
+        EXPECT_EQ(ReadAll(Path()), before);
+    }
+    // A lock file naming a process that no longer runs.
+    ASSERT_TRUE(WriteAll(CReminderFileLock::LockPathFor(Path()), "999999\nkestrelmark\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Saved);
+    EXPECT_FALSE(QFileInfo::exists(CReminderFileLock::LockPathFor(Path())));
+}
+
+TEST_F(SharedReminderFile, AWriteFailureLeavesTheOldFileWholeAndSaysWhy)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list);
+    m_list.InsertSorted(m_b);
+    const QByteArray before = ReadAll(Path());
+    m_store.SetWriteFilter([](QIODevice &file) { return std::make_unique<CFailingDevice>(file, 10); });
+    const CSharedReminderFile::Outcome failed = m_file.Save(m_list);
+    EXPECT_EQ(failed.m_Status, CSharedReminderFile::WriteFailed);
+    EXPECT_FALSE(failed.m_Error.isEmpty());
+    EXPECT_EQ(ReadAll(Path()), before);
+    m_store.SetWriteFilter({});
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Saved);
+    EXPECT_EQ(Messages(OnDisk()), (QStringList { "a", "b" }));
+}
+
+TEST_F(SharedReminderFile, ADamagedLoadIsNotACompleteOne)
+{
+    WriteOutside({ m_a, m_b });
+    QByteArray damaged = ReadAll(Path());
+    damaged.chop(20);
+    ASSERT_TRUE(WriteAll(Path(), damaged));
+    EXPECT_EQ(m_file.Load(m_list), CReminderStore::Corrupt);
+    EXPECT_FALSE(m_file.LoadedCompletely());
+    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("A copy of the damaged file was kept as ")));
+}
+
+} // namespace
