@@ -68,8 +68,11 @@ void COrvantis2Dlg::OnTimer()
     const COleDateTime now = m_App.Now();
     const qint64 mono = m_App.Clock().MonotonicMs();
     const CTickSchedule::Plan plan = m_Passes->Tick(now, mono);
-    if (plan.m_Jumped)
+    if (plan.m_Jumped) {
         Trace(QStringLiteral("The clock moved by %1 s.\n").arg(plan.m_JumpMs / 1000));
+        if (m_Sync)
+            m_Sync->resumed();
+    }
     UpdateToday(now);
     // A program that runs for days must not go on showing the old day; a
     // clock set back over midnight, or a night asleep, changes it too.
@@ -106,6 +109,8 @@ void COrvantis2Dlg::OnTimer()
 void COrvantis2Dlg::OnResume()
 {
     m_Passes->RequestPass();
+    if (m_Sync)
+        m_Sync->resumed();
     // Within seconds, once the system has settled; not while a dialog of
     // the program is open (its end restarts the timer, whose tick runs it).
     QTimer::singleShot(kResumeDelayMs, this, [this] {

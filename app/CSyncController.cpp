@@ -21,17 +21,12 @@ CSyncController::CSyncController(COrvantis2Dlg &dlg)
     connect(&m_soon, &QTimer::timeout, this, &CSyncController::start);
     m_period.setInterval(kPeriodMs);
     connect(&m_period, &QTimer::timeout, this, &CSyncController::start);
-    m_resume.setInterval(kResumeCheckMs);
-    connect(&m_resume, &QTimer::timeout, this, &CSyncController::checkResume);
     connect(&m_engine, &CSyncEngine::finished, this, &CSyncController::onFinished);
-    m_monotonic.start();
-    m_wallAtCheck = QDateTime::currentDateTimeUtc();
     if (account().IsSet()) {
         setStatus(QStringLiteral("Not synced yet"));
         schedule(kStartDelayMs);
     }
     m_period.start();
-    m_resume.start();
 }
 
 CSyncController::Account CSyncController::account() const
@@ -92,16 +87,10 @@ void CSyncController::schedule(int delayMs)
     m_soon.start(delayMs);
 }
 
-void CSyncController::checkResume()
+void CSyncController::resumed()
 {
-    // The monotonic clock stands still while the machine sleeps; the wall
-    // clock does not.
-    const QDateTime wall = QDateTime::currentDateTimeUtc();
-    const qint64 wallMs = m_wallAtCheck.msecsTo(wall);
-    const qint64 monotonicMs = m_monotonic.restart();
-    m_wallAtCheck = wall;
-    if (wallMs - monotonicMs > 60 * 1000)
-        schedule(kStartDelayMs);
+    // The network needs a moment after waking.
+    schedule(kStartDelayMs);
 }
 
 void CSyncController::start()

@@ -4,7 +4,6 @@
 #include "sync/CSyncEngine.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -25,7 +24,6 @@ public:
     static constexpr int kStartDelayMs = 2000;
     static constexpr int kChangeDelayMs = 3000;
     static constexpr int kPeriodMs = 15 * 60 * 1000;
-    static constexpr int kResumeCheckMs = 30 * 1000;
 
     static const QString kSection; // settings: Sync/Url, Sync/User
 
@@ -47,6 +45,8 @@ public:
     void syncNow();
     // The reminder file was saved.
     void listSaved();
+    // The machine woke up or the clock jumped: the server may have moved on.
+    void resumed();
     QString statusText() const { return m_status; }
     QString statePath() const;
 
@@ -57,16 +57,12 @@ private:
     void schedule(int delayMs);
     void start();
     void onFinished(const CSyncEngine::Outcome &outcome);
-    void checkResume();
     void setStatus(const QString &text);
 
     COrvantis2Dlg &m_dlg;
     CSyncEngine m_engine;
     QTimer m_soon;
     QTimer m_period;
-    QTimer m_resume;
-    QElapsedTimer m_monotonic;
-    QDateTime m_wallAtCheck;
     bool m_applying = false;
     bool m_starting = false; // reading the password
     bool m_again = false;
