@@ -7,6 +7,7 @@
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin long-import-hand-over "${1:-}"
+km_start_desktop
 tmp="$(mktemp -d)"
 first=""
 second=""

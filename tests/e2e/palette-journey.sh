@@ -9,6 +9,8 @@
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin palette-journey "${1:-}"
+# Without a tray, minimising leaves the window on the task bar to restore.
+km_start_desktop --no-tray
 
 work="$(mktemp -d)"
 trap 'kill "${pid:-0}" 2>/dev/null || true; kill "${xpid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT

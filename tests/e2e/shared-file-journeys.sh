@@ -14,6 +14,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/lib/common.sh"
 e2e_begin shared-file-journeys "${1:-}"
+km_start_desktop
 source "$here/lib/store.sh"
 tmp="$(mktemp -d)"
 pid=""
@@ -36,7 +37,7 @@ start() { # extra environment...
 # The alert of the reminder due soon, answered with OK (it is marked shown).
 press_alert_ok() {
     local alert=""
-    for _ in $(seq 1 60); do
+    for _ in $(seq 1 150); do
         alert="$(xdotool search --onlyvisible --name 'Kestrelmark Reminder' 2>/dev/null | head -n 1 || true)"
         [ -n "$alert" ] && break
         sleep 0.5
@@ -55,7 +56,9 @@ end_within() { # seconds
 
 # --- 1. An outside addition, the program's own save, its end -------------
 e2e_home "$tmp/one"
-"$cli" add "$file" --at "$(date -d '+4 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
+# Due after the outside addition: an open alert holds outside changes back
+# until it is answered.
+"$cli" add "$file" --at "$(date -d '+30 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
 start
 answer_boxes 2
 "$cli" add "$file" --at "$(date -d '+20 days' +%Y-%m-%dT09:00:00)" --message "Added from outside" >/dev/null \
@@ -101,7 +104,9 @@ echo "ok: a file that cannot be read is left as it was"
 
 # --- 4. SIGTERM while saves fail -----------------------------------------
 e2e_home "$tmp/four"
-"$cli" add "$file" --at "$(date -d '+4 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
+# Due after the outside addition: an open alert holds outside changes back
+# until it is answered.
+"$cli" add "$file" --at "$(date -d '+30 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
 start LD_PRELOAD="$shim" KM_E2E_READONLY_DIR="$(dirname "$file")"
 answer_boxes 2
 press_alert_ok
