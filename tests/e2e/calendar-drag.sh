@@ -11,7 +11,7 @@ e2e_begin calendar-drag "${1:-}"
 km_start_desktop
 
 work="$(mktemp -d)"
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
 e2e_home "$work"
 folder="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark"
 shots="${KM_E2E_SHOTS:-$work/shots}"

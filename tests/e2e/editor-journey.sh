@@ -10,7 +10,7 @@ e2e_begin editor-journey "${1:-}"
 km_start_desktop
 
 work="$(mktemp -d)"
-trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
 e2e_home "$work"
 shots="${KM_E2E_SHOTS:-$work/shots}"
 mkdir -p "$shots"

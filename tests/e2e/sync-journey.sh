@@ -16,7 +16,8 @@ if [ -z "${KM_E2E_BUS:-}" ]; then
 fi
 
 work="$(mktemp -d)"
-trap 'kill "${pid:-0}" "${server:-0}" "${keyring:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+# A pid of 0 would end the whole process group, this script with it.
+trap 'kill ${pid:+"$pid"} ${server:+"$server"} ${keyring:+"$keyring"} 2>/dev/null || true; rm -rf "$work"' EXIT
 e2e_home "$work"
 shots="${KM_E2E_SHOTS:-$work/shots}"
 mkdir -p "$shots"
