@@ -29,54 +29,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The same reminders in both forms, from one seeded generator.
-python3 - "$count" "$work/reminders.km2" "$work/reminders.rem" <<'PY'
-import datetime, random, struct, sys
-
-count, km2_path, rem_path = int(sys.argv[1]), sys.argv[2], sys.argv[3]
-rng = random.Random(16)
-epoch = datetime.date(1899, 12, 30)
-months = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"]
-days = ["Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"]
-
-def string(text):
-    data = text.encode("cp1252")
-    assert len(data) < 255
-    return bytes([len(data)]) + data
-
-def date(value, status=0):
-    return struct.pack("<id", status, value)
-
-records = []
-rem = []
-for i in range(count):
-    kind = i % 4                      # 0 one-time, 1 annual, 2 monthly, 3 weekly
-    day = datetime.date(rng.randint(2024, 2029), rng.randint(1, 12), rng.randint(1, 28))
-    hour, minute = rng.randint(0, 23), rng.randint(0, 59)
-    notice = rng.randint(0, 7)
-    message = "Reminder %d about item %d" % (i, rng.randint(1, 999))
-    value = (day - epoch).days + (hour * 60 + minute) / 1440.0
-    body = date(value) + date(float(notice)) + struct.pack("<H", 0) + string(message)
-    body += struct.pack("<HBB", kind, 0, 0) + date(31790.0) + date(0.0) + b"\x00" + date(0.0)
-    body += string("") + string("Birthday") + b"\x00"
-    records.append((value, body))
-    at = "AT %02d:%02d +%d MSG %s" % (hour, minute, notice, message)
-    mon = months[day.month - 1]
-    if kind == 0:
-        rem.append("REM %d %s %d %s" % (day.day, mon, day.year, at))
-    elif kind == 1:
-        rem.append("REM %d %s %s" % (day.day, mon, at))
-    elif kind == 2:
-        rem.append("REM %d %s" % (day.day, at))
-    else:
-        rem.append("REM %s FROM %s %s" % (days[day.weekday()], day.isoformat(), at))
-# In date order, as the program itself writes its file.
-records.sort(key=lambda r: r[0])
-out = bytearray(struct.pack("<I", 0) + string("KM 2.0 Reminders") + struct.pack("<I", count))
-for i, (_, body) in enumerate(records):
-    out += (b"\xff\xff\x02\x00\x09\x00CReminder" if i == 0 else b"\x01\x80") + body
-open(km2_path, "wb").write(out)
-open(rem_path, "w").write("\n".join(rem) + "\n")
-PY
+python3 "$(dirname "$0")/make-reminders.py" "$count" "$work/reminders.km2" "$work/reminders.rem"
 
 # Best of the runs, as CPU seconds (user + system) and wall seconds.
 measure() {

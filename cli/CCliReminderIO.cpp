@@ -39,8 +39,6 @@ int CCliReminderIO::ReadList(const QString &path, CReminderList &list)
     if (const int rc = Read(path, reminders))
         return rc;
     list.Assign(std::move(reminders));
-    if (!list.IsSorted())
-        list.Sort();
     return CCliCommand::kOk;
 }
 

@@ -65,13 +65,11 @@ QString CArchive::FromAnsi(QByteArrayView bytes)
 {
     // Without the bytes 0x80 to 0x9F, code page 1252 is Latin-1, which Qt
     // decodes many characters at a time.
-    bool latin1 = true;
+    // Branch-free, so the compiler checks many bytes at a time.
+    unsigned high = 0;
     for (const char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) < 0xA0) {
-            latin1 = false;
-            break;
-        }
-    if (latin1)
+        high |= static_cast<unsigned char>(static_cast<unsigned char>(c) - 0x80) < 0x20;
+    if (!high)
         return QString::fromLatin1(bytes);
     QString out;
     out.resize(bytes.size());
@@ -87,9 +85,12 @@ CArchive::CArchive(QIODevice *device, Mode mode, int bufferSize)
     : m_device(device), m_mode(mode)
 {
     m_buffer.resize(bufferSize > 0 ? bufferSize : 4096);
+    m_in = m_buffer.constData();
     if (m_mode == load && m_device && !m_device->isSequential())
         m_loadSize = m_device->size();
 }
+
+CArchive::CArchive(QByteArrayView bytes) : m_mode(load), m_in(bytes.data()), m_bufLen(bytes.size()) {}
 
 CArchive::~CArchive() = default;
 
@@ -267,6 +268,8 @@ void CArchive::WriteObject(const CObject *object)
 
 qint64 CArchive::BytesRemaining() const
 {
+    if (!m_device)
+        return m_bufLen - m_bufPos;
     if (m_device->isSequential())
         return -1;
     const qint64 size = m_loadSize >= 0 ? m_loadSize : m_device->size();
@@ -282,6 +285,10 @@ void CArchive::CheckRemaining(quint64 needed)
 
 void CArchive::FillBuffer()
 {
+    if (!m_device) { // the bytes given are all there is
+        m_bufPos = m_bufLen = 0;
+        return;
+    }
     const qint64 n = m_device->read(m_buffer.data(), m_buffer.size());
     if (n < 0)
         throw CFileException(CFileException::generic, QString(), m_device->errorString());
@@ -300,7 +307,7 @@ void CArchive::ReadAcrossBuffer(char *data, qint64 size)
                 throw CArchiveException(CArchiveException::endOfFile);
         }
         const qint64 n = std::min(m_bufLen - m_bufPos, size);
-        std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(n));
+        std::memcpy(data, m_in + m_bufPos, static_cast<size_t>(n));
         m_bufPos += n;
         data += n;
         size -= n;
@@ -322,44 +329,6 @@ QByteArray CArchive::ReadBytes(qint64 size)
         Read(out.data() + at, n);
     }
     return out;
-}
-
-quint8 CArchive::ReadByte()
-{
-    quint8 v;
-    Read(reinterpret_cast<char *>(&v), 1);
-    return v;
-}
-
-quint16 CArchive::ReadWord()
-{
-    char b[2];
-    Read(b, 2);
-    return qFromLittleEndian<quint16>(b);
-}
-
-qint32 CArchive::ReadLong()
-{
-    char b[4];
-    Read(b, 4);
-    return qFromLittleEndian<qint32>(b);
-}
-
-quint32 CArchive::ReadDWord()
-{
-    char b[4];
-    Read(b, 4);
-    return qFromLittleEndian<quint32>(b);
-}
-
-double CArchive::ReadDouble()
-{
-    char b[8];
-    Read(b, 8);
-    const quint64 bits = qFromLittleEndian<quint64>(b);
-    double v;
-    std::memcpy(&v, &bits, 8);
-    return v;
 }
 
 quint64 CArchive::ReadLengthPrefix(bool &wideMarker)
@@ -387,7 +356,7 @@ QString CArchive::ReadString()
             return QString();
         if (length <= static_cast<quint64>(m_bufLen - m_bufPos)) {
             // Decoded straight from the buffer, with no copy in between.
-            const char *bytes = m_buffer.constData() + m_bufPos;
+            const char *bytes = m_in + m_bufPos;
             m_bufPos += static_cast<qint64>(length);
             return FromAnsi(QByteArrayView(bytes, static_cast<qsizetype>(length)));
         }
@@ -401,6 +370,28 @@ QString CArchive::ReadString()
     QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
     for (quint64 i = 0; i < length; ++i)
         text[static_cast<qsizetype>(i)] = QChar(qFromLittleEndian<quint16>(bytes.constData() + 2 * i));
+    return text;
+}
+
+QString CArchive::ReadSharedString()
+{
+    // Only the short narrow form lying whole in the buffer is looked up;
+    // anything else reads as usual.
+    if (m_bufPos >= m_bufLen)
+        return ReadString();
+    const qint64 length = static_cast<quint8>(m_in[m_bufPos]);
+    if (length == 0 || length == 0xFF || length > m_bufLen - m_bufPos - 1)
+        return ReadString();
+    const QByteArray key = QByteArray::fromRawData(m_in + m_bufPos + 1, static_cast<qsizetype>(length));
+    const auto found = m_shared.constFind(key);
+    if (found != m_shared.cend()) {
+        m_bufPos += 1 + length;
+        return *found;
+    }
+    const QByteArray owned(key.constData(), key.size());
+    QString text = ReadString();
+    if (m_shared.size() < kMaxShared)
+        m_shared.insert(owned, text);
     return text;
 }
 

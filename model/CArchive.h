@@ -6,7 +6,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
+#include <QtEndian>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -25,6 +27,9 @@ public:
     static constexpr unsigned kUnknownSchema = 0xFFFFFFFFu;
 
     CArchive(QIODevice *device, Mode mode, int bufferSize = 4096);
+    // Loading straight from bytes in memory, which must outlive the archive:
+    // nothing is copied into a buffer first.
+    explicit CArchive(QByteArrayView bytes);
     ~CArchive(); // an archive not closed drops what it has buffered
     CArchive(const CArchive &) = delete;
     CArchive &operator=(const CArchive &) = delete;
@@ -51,19 +56,35 @@ public:
     }
     void WriteObject(const CObject *object);
 
-    quint8 ReadByte();
-    quint16 ReadWord();
-    qint32 ReadLong();
-    quint32 ReadDWord();
-    double ReadDouble();
+    // Inline: a load reads a dozen of these per record.
+    quint8 ReadByte()
+    {
+        quint8 v;
+        Read(reinterpret_cast<char *>(&v), 1);
+        return v;
+    }
+    quint16 ReadWord() { return ReadLittleEndian<quint16>(); }
+    qint32 ReadLong() { return ReadLittleEndian<qint32>(); }
+    quint32 ReadDWord() { return ReadLittleEndian<quint32>(); }
+    double ReadDouble()
+    {
+        const quint64 bits = ReadLittleEndian<quint64>();
+        double v;
+        std::memcpy(&v, &bits, 8);
+        return v;
+    }
     QString ReadString();
+    // The same, for text that repeats from record to record (icon and
+    // sound names): equal bytes give one shared string, so a large file
+    // does not hold thousands of copies of "Birthday".
+    QString ReadSharedString();
     COleDateTime ReadDate();
     COleDateTimeSpan ReadSpan();
     void Read(char *data, qint64 size)
     {
         // Nearly every value lies whole in the buffer.
         if (size <= m_bufLen - m_bufPos && m_mode == load) {
-            std::memcpy(data, m_buffer.constData() + m_bufPos, static_cast<size_t>(size));
+            std::memcpy(data, m_in + m_bufPos, static_cast<size_t>(size));
             m_bufPos += size;
             return;
         }
@@ -93,6 +114,13 @@ public:
     static QString FromAnsi(QByteArrayView bytes);
 
 private:
+    template <class T>
+    T ReadLittleEndian()
+    {
+        char b[sizeof(T)];
+        Read(b, sizeof(T));
+        return qFromLittleEndian<T>(b);
+    }
     void WriteLengthPrefix(quint64 length);
     quint64 ReadLengthPrefix(bool &wideMarker);
     void FillBuffer();
@@ -107,6 +135,7 @@ private:
     QIODevice *m_device = nullptr;
     Mode m_mode = store;
     QByteArray m_buffer;
+    const char *m_in = nullptr; // what loads read: the buffer, or the bytes given
     qint64 m_bufPos = 0;
     qint64 m_bufLen = 0;
     bool m_closed = false;
@@ -119,4 +148,8 @@ private:
     std::vector<ClassEntry> m_classes;
     quint32 m_mapCount = 1;
     unsigned m_objectSchema = kUnknownSchema;
+
+    // ReadSharedString's strings by their bytes (at most kMaxShared).
+    static constexpr int kMaxShared = 1024;
+    QHash<QByteArray, QString> m_shared;
 };

@@ -38,9 +38,8 @@ void civilFromDays(long long z, int &year, int &month, int &day)
 // (13 January 1987 and the like) never see it still zero.
 constexpr long long kEpochOffset = daysFromCivil(1899, 12, 30);
 
-// The range the files' dates may take: years 100 to 9999.
-constexpr double kMinValue = -657434.0;
-constexpr double kMaxValue = 2958465.99999999;
+constexpr double kMinValue = COleDateTime::kMinSupported;
+constexpr double kMaxValue = COleDateTime::kMaxSupported;
 
 bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
@@ -135,19 +134,6 @@ long long COleDateTime::DayNumber() const
     if (!IsSupportedValue(m_dt))
         return kNoDayNumber;
     return static_cast<long long>(std::floor(Linear()));
-}
-
-bool COleDateTime::IsSupportedValue(double days)
-{
-    return days >= kMinValue && days <= kMaxValue;
-}
-
-double COleDateTime::Linear() const
-{
-    if (m_dt >= 0)
-        return m_dt;
-    const double whole = std::trunc(m_dt);
-    return whole + (whole - m_dt);
 }
 
 double COleDateTime::FromLinear(double linear)

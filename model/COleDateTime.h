@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cmath>
 
 class COleDateTimeSpan;
 
@@ -47,7 +48,13 @@ public:
 
     // Time as a continuous count of days, whatever the sign convention;
     // earlier/later and all arithmetic go through it.
-    double Linear() const;
+    double Linear() const
+    {
+        if (m_dt >= 0)
+            return m_dt;
+        const double whole = std::trunc(m_dt);
+        return whole + (whole - m_dt);
+    }
     static double FromLinear(double linear);
 
     // Whole days from 30 December 1899 of the calendar date (no time); a
@@ -55,7 +62,9 @@ public:
     long long DayNumber() const;
     static constexpr long long kNoDayNumber = -1000000000LL;
     // A finite day count within the years 100 to 9999.
-    static bool IsSupportedValue(double days);
+    static constexpr double kMinSupported = -657434.0;
+    static constexpr double kMaxSupported = 2958465.99999999;
+    static bool IsSupportedValue(double days) { return days >= kMinSupported && days <= kMaxSupported; }
 
     bool operator==(const COleDateTime &o) const { return m_status == o.m_status && m_dt == o.m_dt; }
     bool operator!=(const COleDateTime &o) const { return !(*this == o); }

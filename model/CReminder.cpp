@@ -117,8 +117,8 @@ void CReminder::Serialize(CArchive &ar)
     m_ReshowInterval = ar.ReadSpan();
     m_ReservedFlag = ar.ReadByte() != 0;
     m_ReservedSpan = ar.ReadSpan();
-    m_SoundFileName = ar.ReadString();
-    m_IconName = ar.ReadString();
+    m_SoundFileName = ar.ReadSharedString();
+    m_IconName = ar.ReadSharedString();
     m_ReservedFlag2 = ar.ReadByte() != 0;
 
     m_Dragging = false;

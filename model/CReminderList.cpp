@@ -29,7 +29,12 @@ void CReminderList::RemoveAll()
 void CReminderList::Assign(std::vector<CReminder> reminders)
 {
     m_reminders = std::move(reminders);
-    RebuildIndexes();
+    // Files written by other tools, damaged ones and merged lists may not
+    // be in date order; the day query's binary search needs it.
+    if (IsSorted())
+        RebuildIndexes();
+    else
+        Sort();
 }
 
 int CReminderList::LowerBound(double key) const

@@ -25,7 +25,8 @@ public:
     // New elements take the record defaults; surplus ones are destroyed.
     void SetSize(int count);
     void RemoveAll();
-    // Replaces the whole contents (as loading does) and rebuilds the indexes.
+    // Replaces the whole contents (as loading does), puts them in date
+    // order when they are not, and rebuilds the indexes.
     void Assign(std::vector<CReminder> reminders);
 
     // Before the first reminder at the same or a later time: among equal

@@ -22,6 +22,17 @@ void checkCount(const CArchive &ar, quint32 count, qint64 minRecord)
 CReminderFileFormat::Format CReminderFileFormat::Read(QIODevice &device, std::vector<CReminder> &out)
 {
     CArchive ar(&device, CArchive::load);
+    return Read(ar, out);
+}
+
+CReminderFileFormat::Format CReminderFileFormat::Read(QByteArrayView bytes, std::vector<CReminder> &out)
+{
+    CArchive ar(bytes);
+    return Read(ar, out);
+}
+
+CReminderFileFormat::Format CReminderFileFormat::Read(CArchive &ar, std::vector<CReminder> &out)
+{
     const quint32 first = ar.ReadDWord();
     if (first != 0) {
         Trace("Reading old KM 1.x reminder file.\n");

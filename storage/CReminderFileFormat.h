@@ -2,9 +2,11 @@
 
 #include "model/CReminder.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <vector>
 
+class CArchive;
 class QIODevice;
 class CReminderList;
 
@@ -22,10 +24,15 @@ public:
     // failure out holds the records read before it. A count that the bytes
     // left could not possibly hold is refused before anything is allocated.
     static Format Read(QIODevice &device, std::vector<CReminder> &out);
+    // The same from the whole file's bytes in memory (the fast way).
+    static Format Read(QByteArrayView bytes, std::vector<CReminder> &out);
     static void Write(QIODevice &device, const CReminderList &list);
     static void Write(QIODevice &device, const std::vector<CReminder> &reminders);
 
     // Smallest number of bytes one record can take in each form.
     static constexpr qint64 kMinTaggedRecord = 2;  // a null tag
     static constexpr qint64 kMinLegacyRecord = 55; // schema-1 body with empty message
+
+private:
+    static Format Read(CArchive &ar, std::vector<CReminder> &out);
 };

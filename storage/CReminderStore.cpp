@@ -35,10 +35,10 @@ namespace {
 
 // The header alone: the count and whether it could possibly be true. The
 // record reader makes the same plausibility check before it allocates.
-void peekHeader(QIODevice &file, CReminderStore::ReadOutcome &outcome)
+void peekHeader(QByteArrayView bytes, CReminderStore::ReadOutcome &outcome)
 {
     try {
-        CArchive ar(&file, CArchive::load);
+        CArchive ar(bytes);
         quint32 count = ar.ReadDWord();
         qint64 minRecord = CReminderFileFormat::kMinLegacyRecord;
         if (count == 0) {
@@ -46,13 +46,11 @@ void peekHeader(QIODevice &file, CReminderStore::ReadOutcome &outcome)
             count = ar.ReadDWord();
             minRecord = CReminderFileFormat::kMinTaggedRecord;
         }
-        const qint64 left = ar.BytesRemaining();
         outcome.m_Count = count;
-        outcome.m_CountKnown = left < 0 || static_cast<qint64>(count) <= left / minRecord;
+        outcome.m_CountKnown = static_cast<qint64>(count) <= ar.BytesRemaining() / minRecord;
     } catch (const std::exception &) {
         outcome.m_CountKnown = false;
     }
-    file.seek(0);
 }
 
 } // namespace
@@ -80,6 +78,14 @@ bool CReminderStore::Exists(const QString &baseName) const
 
 CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
 {
+    ReadOutcome outcome = ReadFile(baseName);
+    if (outcome.m_Result == Loaded)
+        Parse(outcome);
+    return outcome;
+}
+
+CReminderStore::ReadOutcome CReminderStore::ReadFile(const QString &baseName) const
+{
     ReadOutcome outcome;
     const QString path = BasePath(baseName);
     QFile file(path + QStringLiteral(".km2"));
@@ -102,24 +108,47 @@ CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
         }
     }
     outcome.m_Path = file.fileName();
-    // The whole file is read in one go and parsed from memory: asking a
-    // file for its size (as every length check does) is a system call.
-    QBuffer memory;
-    QIODevice *device = &file;
-    if (file.size() <= kMaxInMemoryBytes) {
-        memory.setData(file.readAll());
-        if (file.error() != QFileDevice::NoError) {
-            outcome.m_Result = Unreadable;
-            outcome.m_Error = file.errorString();
-            return outcome;
-        }
-        outcome.m_Bytes = memory.data();
-        memory.open(QIODevice::ReadOnly);
-        device = &memory;
+    const qint64 size = file.size();
+    if (size > kMaxInMemoryBytes) {
+        // No reminder file of this program's grows that large: it is left
+        // alone as one that cannot be read.
+        outcome.m_Result = OutOfMemory;
+        outcome.m_Error = QStringLiteral("it is larger than %1 MB").arg(kMaxInMemoryBytes >> 20);
+        return outcome;
     }
-    peekHeader(*device, outcome);
+    // The whole file in one read, into a buffer of its exact size, and
+    // parsed from memory.
     try {
-        const CReminderFileFormat::Format format = CReminderFileFormat::Read(*device, outcome.m_Records);
+        outcome.m_Bytes.resize(size);
+    } catch (const std::bad_alloc &) {
+        outcome.m_Result = OutOfMemory;
+        outcome.m_Error = QStringLiteral("not enough memory to read it");
+        return outcome;
+    }
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 n = file.read(outcome.m_Bytes.data() + got, size - got);
+        if (n <= 0)
+            break;
+        got += n;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        outcome.m_Result = Unreadable;
+        outcome.m_Error = file.errorString();
+        outcome.m_Bytes.clear();
+        return outcome;
+    }
+    outcome.m_Bytes.truncate(got); // shrank while it was read
+    outcome.m_Result = Loaded;
+    return outcome;
+}
+
+void CReminderStore::Parse(ReadOutcome &outcome)
+{
+    outcome.m_Records.clear();
+    peekHeader(outcome.m_Bytes, outcome);
+    try {
+        const CReminderFileFormat::Format format = CReminderFileFormat::Read(outcome.m_Bytes, outcome.m_Records);
         outcome.m_Result = format == CReminderFileFormat::Legacy ? LoadedLegacy : Loaded;
     } catch (const CArchiveException &e) {
         Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, QString::fromLocal8Bit(e.what())));
@@ -132,7 +161,6 @@ CReminderStore::ReadOutcome CReminderStore::Read(const QString &baseName) const
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
     }
-    return outcome;
 }
 
 QString CReminderStore::CorruptCopyPath(const QString &path)
@@ -181,12 +209,19 @@ void CReminderStore::ShowLoadFailure(const ReadOutcome &outcome)
 CReminderStore::LoadResult CReminderStore::LoadReminders(CReminderList &list, const QString &baseName)
 {
     ReadOutcome outcome = Read(baseName);
+    return LoadInto(list, outcome);
+}
+
+CReminderStore::LoadResult CReminderStore::LoadInto(CReminderList &list, ReadOutcome &outcome)
+{
+    bool assigned = false;
     switch (outcome.m_Result) {
     case NotFound:
         break;
     case Loaded:
     case LoadedLegacy:
         list.Assign(std::move(outcome.m_Records));
+        assigned = true;
         break;
     case Unreadable:
         ShowLoadFailure(outcome);
@@ -199,18 +234,17 @@ CReminderStore::LoadResult CReminderStore::LoadReminders(CReminderList &list, co
             try {
                 outcome.m_Records.resize(outcome.m_Count);
                 list.Assign(std::move(outcome.m_Records));
+                assigned = true;
             } catch (const std::bad_alloc &) {
                 Trace("CReminderStore::LoadReminders: no memory for the announced count.\n");
             }
         }
         break;
     }
-    // The day query's binary search needs date order; files written by
-    // other tools or damaged ones may not have it.
-    if (!list.IsSorted())
-        list.Sort();
-    else
-        list.RebuildIndexes();
+    outcome.m_Records.clear();
+    // The list is in date order with its indexes built in every case.
+    if (!assigned)
+        list.Assign(std::vector<CReminder>(list.Reminders()));
     return outcome.m_Result;
 }
 
@@ -258,23 +292,27 @@ CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CRemi
     }
 }
 
-bool CReminderStore::WriteQuietly(const std::vector<CReminder> &reminders, const QString &baseName, QString &error,
-                                  QByteArray *written)
+bool CReminderStore::ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error)
 {
-    const QString path = BasePath(baseName) + QStringLiteral(".km2");
-    QByteArray bytes;
     try {
+        bytes.clear();
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         CReminderFileFormat::Write(buffer, reminders);
+        buffer.close();
+        bytes.squeeze(); // kept as the last known content: no spare room
+        return true;
     } catch (const std::bad_alloc &) {
-        error = QStringLiteral("not enough memory");
-        return false;
     } catch (const CMemoryException &) {
-        error = QStringLiteral("not enough memory");
-        return false;
     }
-    QSaveFile file(path);
+    bytes.clear();
+    error = QStringLiteral("not enough memory");
+    return false;
+}
+
+bool CReminderStore::WriteQuietly(const QByteArray &bytes, const QString &baseName, QString &error)
+{
+    QSaveFile file(BasePath(baseName) + QStringLiteral(".km2"));
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
         return false;
@@ -296,7 +334,5 @@ bool CReminderStore::WriteQuietly(const std::vector<CReminder> &reminders, const
         error = file.errorString();
         return false;
     }
-    if (written)
-        *written = std::move(bytes);
     return true;
 }

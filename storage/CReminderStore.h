@@ -23,7 +23,8 @@ class QIODevice;
 class CReminderStore
 {
 public:
-    // Files up to this size are read whole before they are parsed.
+    // Files are read whole before they are parsed; a larger one is left
+    // alone as one that cannot be read.
     static constexpr qint64 kMaxInMemoryBytes = qint64(256) << 20;
 
     static const QString kReminderBase; // "Kestrelmark"
@@ -48,7 +49,7 @@ public:
         bool m_CountKnown = false;       // the count was read and is plausible
         quint32 m_Count = 0;
         QString m_Error;                 // why an unreadable file could not be read
-        QByteArray m_Bytes;              // the file as read, when it was read whole
+        QByteArray m_Bytes;              // the file as read
     };
 
     // An empty folder means the data folder (CKmPaths) at every call.
@@ -68,9 +69,17 @@ public:
     // the next save does not destroy the only copy. The list is left in
     // date order with its indexes built in every case.
     LoadResult LoadReminders(CReminderList &list, const QString &baseName = kReminderBase);
+    // The same for what Read found: the records move into the list; the
+    // bytes stay in outcome.
+    static LoadResult LoadInto(CReminderList &list, ReadOutcome &outcome);
 
     // Reads without touching any list and without messages.
     ReadOutcome Read(const QString &baseName) const;
+    // Only the file's bytes: Loaded with m_Bytes, or why there are none.
+    ReadOutcome ReadFile(const QString &baseName) const;
+    // Reads the records of outcome.m_Bytes into outcome.m_Records and sets
+    // m_Result (and the count) by what was found.
+    static void Parse(ReadOutcome &outcome);
 
     // Writes the whole list as "<base>.km2". A failed open shows
     // "Error opening <path>" and ends; a failed write shows the write-error
@@ -79,10 +88,12 @@ public:
     SaveResult SaveReminders(const CReminderList &list, const QString &baseName = kReminderBase);
     SaveResult SaveReminders(const std::vector<CReminder> &reminders, const QString &baseName = kReminderBase);
 
-    // One attempt at writing "<base>.km2", without messages: false with
-    // the reason in error. written receives the bytes that went to disk.
-    bool WriteQuietly(const std::vector<CReminder> &reminders, const QString &baseName, QString &error,
-                      QByteArray *written = nullptr);
+    // The file's bytes for these reminders; false (with the reason) when
+    // there is not enough memory.
+    static bool ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error);
+    // One attempt at writing bytes as "<base>.km2", without messages: false
+    // with the reason in error, the old file left whole.
+    bool WriteQuietly(const QByteArray &bytes, const QString &baseName, QString &error);
 
     // "Sorry, ..." for a reminder file that is there but cannot be read.
     static QString UnreadableMessage(const QString &path, const QString &reason);

@@ -21,15 +21,6 @@ bool sameList(const std::vector<CReminder> &a, const std::vector<CReminder> &b)
     return true;
 }
 
-void assignSorted(CReminderList &list, std::vector<CReminder> records)
-{
-    list.Assign(std::move(records));
-    if (!list.IsSorted())
-        list.Sort();
-    else
-        list.RebuildIndexes();
-}
-
 } // namespace
 
 CSharedReminderFile::CSharedReminderFile(CReminderStore &store, const QString &baseName)
@@ -52,32 +43,41 @@ CSharedReminderFile::Stamp CSharedReminderFile::StampOf(const QString &path)
     return s;
 }
 
-QByteArray CSharedReminderFile::HashOf(const QByteArray &bytes)
+void CSharedReminderFile::Remember(const QByteArray &bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    m_baseBytes = bytes;
+    m_baseKnown = true;
 }
 
-void CSharedReminderFile::Remember(std::vector<CReminder> records, const QByteArray &bytes)
+std::vector<CReminder> CSharedReminderFile::BaseRecords() const
 {
-    m_base = std::move(records);
-    m_hash = HashOf(bytes);
+    if (!m_baseKnown || m_baseBytes.isEmpty())
+        return {};
+    CReminderStore::ReadOutcome base;
+    base.m_Bytes = m_baseBytes;
+    CReminderStore::Parse(base);
+    return std::move(base.m_Records);
 }
 
 CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list)
 {
     const Stamp before = StampOf(FilePath());
-    const CReminderStore::LoadResult result = m_store.LoadReminders(list, m_baseName);
+    CReminderStore::ReadOutcome read = m_store.Read(m_baseName);
+    const QByteArray bytes = read.m_Bytes;
+    const CReminderStore::LoadResult result = CReminderStore::LoadInto(list, read);
     m_loadedCompletely = result == CReminderStore::Loaded || result == CReminderStore::LoadedLegacy
         || result == CReminderStore::NotFound;
     m_unreadable = result == CReminderStore::Unreadable;
     if (m_loadedCompletely) {
-        m_base = list.Reminders();
+        // What was read is the base; an older form's file (or none) never
+        // matches the current file's bytes, so that one is merged.
+        Remember(bytes);
         m_stamp = before;
-        m_hash.clear(); // the next look reads the file and merges it
     } else {
         // Nothing trustworthy was read: every record the file holds is
         // taken at the next merge, none is taken as deleted.
-        m_base.clear();
+        m_baseBytes.clear();
+        m_baseKnown = false;
         m_stamp = Stamp();
     }
     return result;
@@ -87,7 +87,7 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
 {
     // The stamp alone cannot be trusted: a replaced file may get the old
     // inode number back, with the same size, within one tick of the file
-    // system's clock. So the content decides, by its hash.
+    // system's clock. So the content decides, byte for byte.
     const Stamp now = StampOf(FilePath());
     if (!now.m_Exists) {
         // Gone (or never written): what we hold is written back.
@@ -95,28 +95,41 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
         m_stamp = now;
         return true;
     }
-    CReminderStore::ReadOutcome read = m_store.Read(m_baseName);
+    CReminderStore::ReadOutcome read = m_store.ReadFile(m_baseName);
+    if (read.m_Result == CReminderStore::Loaded && read.m_Path == FilePath() && m_baseKnown
+        && read.m_Bytes == m_baseBytes) {
+        m_unreadable = false;
+        m_stamp = now; // touched, not changed
+        return true;
+    }
+    if (read.m_Result == CReminderStore::Loaded && read.m_Path == FilePath())
+        CReminderStore::Parse(read);
     if (read.m_Result == CReminderStore::Unreadable || read.m_Result == CReminderStore::OutOfMemory
-        || read.m_Path != FilePath()) {
+        || read.m_Result == CReminderStore::NotFound || read.m_Path != FilePath()) {
         m_unreadable = true;
         outcome.m_Status = Unreadable;
         outcome.m_Error = read.m_Error.isEmpty() ? QStringLiteral("not enough memory to read it") : read.m_Error;
         return false;
     }
     m_unreadable = false;
-    const QByteArray hash = HashOf(read.m_Bytes);
-    if (!m_hash.isEmpty() && hash == m_hash) {
-        m_stamp = now; // touched, not changed
-        return true;
-    }
     const bool damaged = read.m_Result == CReminderStore::Corrupt;
-    if (damaged && hash != m_copiedDamageHash) {
-        outcome.m_DamagedCopy = CReminderStore::KeepCorruptCopy(read.m_Path);
-        m_copiedDamageHash = hash;
+    if (damaged) {
+        const QByteArray hash = QCryptographicHash::hash(read.m_Bytes, QCryptographicHash::Sha1);
+        if (hash != m_copiedDamageHash) {
+            outcome.m_DamagedCopy = CReminderStore::KeepCorruptCopy(read.m_Path);
+            m_copiedDamageHash = hash;
+        }
     }
+    const std::vector<CReminder> base = BaseRecords();
+    // Nothing changed here since the last read or write: the file is taken
+    // as it stands, in its own order, so that the next save finds nothing
+    // to write.
+    const bool takeTheirs = !damaged && sameList(base, list.Reminders());
     CReminderMergeResult merged = CReminderMerge::Merge(
-        m_base, list.Reminders(), read.m_Records,
-        damaged ? CReminderMerge::TheirsDamaged : CReminderMerge::TheirsComplete);
+        base, list.Reminders(), read.m_Records, damaged ? CReminderMerge::TheirsDamaged : CReminderMerge::TheirsComplete);
+    if (takeTheirs)
+        merged.m_Merged = std::move(read.m_Records);
+    read.m_Records.clear();
     outcome.m_Taken += merged.m_TakenFromTheirs;
     outcome.m_Removed += merged.m_RemovedByTheirs;
     if (merged.m_TakenFromTheirs > 0 || merged.m_RemovedByTheirs > 0) {
@@ -126,14 +139,14 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
                   .arg(merged.m_TakenFromTheirs)
                   .arg(merged.m_RemovedByTheirs)
                   .arg(merged.m_Conflicts));
-        assignSorted(list, std::move(merged.m_Merged));
+        list.Assign(std::move(merged.m_Merged));
     }
     if (damaged) {
         // The file must be rewritten whole; its stamp stays unseen so the
         // next save does so.
         m_stamp = Stamp();
     } else {
-        Remember(std::move(read.m_Records), read.m_Bytes);
+        Remember(read.m_Bytes);
         m_stamp = now;
         m_loadedCompletely = true; // the whole file is in the list now
     }
@@ -158,18 +171,22 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
     }
     if (!MergeFromDisk(list, outcome))
         return outcome;
-    if (m_stamp.m_Exists && !m_hash.isEmpty() && sameList(m_base, list.Reminders())) {
+    QByteArray bytes;
+    if (!CReminderStore::ToBytes(list.Reminders(), bytes, outcome.m_Error)) {
+        outcome.m_Status = WriteFailed;
+        return outcome;
+    }
+    // After the merge the file holds the base; the list's bytes equal to
+    // it need no write.
+    if (m_stamp.m_Exists && m_baseKnown && bytes == m_baseBytes) {
         outcome.m_Status = Unchanged;
         return outcome;
     }
-    QByteArray written;
-    QString error;
-    if (!m_store.WriteQuietly(list.Reminders(), m_baseName, error, &written)) {
+    if (!m_store.WriteQuietly(bytes, m_baseName, outcome.m_Error)) {
         outcome.m_Status = WriteFailed;
-        outcome.m_Error = error;
         return outcome;
     }
-    Remember(list.Reminders(), written);
+    Remember(bytes);
     m_stamp = StampOf(FilePath());
     outcome.m_Status = Saved;
     return outcome;

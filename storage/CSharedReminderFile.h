@@ -12,10 +12,11 @@ class CReminderList;
 
 // The program's side of a reminder file other processes may write too.
 // It remembers what the file held when the program last read or wrote it
-// (the base, with the file's stamp and a hash of its bytes); before every
-// write, and whenever the folder changes, a file that no longer matches is
-// read and merged three ways (base, our list, the file) so that nothing
-// another writer put there is lost. Every write happens under the file's
+// (the base: the file's bytes, which take less room than the records they
+// hold); before every write, and whenever the folder changes, a file whose
+// bytes no longer match is read and merged three ways (base, our list, the
+// file) so that nothing another writer put there is lost. A file that did
+// not change is never parsed again. Every write happens under the file's
 // lock. A file that is there but cannot be read is never written.
 class CSharedReminderFile
 {
@@ -70,18 +71,19 @@ private:
         bool operator==(const Stamp &o) const = default;
     };
     static Stamp StampOf(const QString &path);
-    static QByteArray HashOf(const QByteArray &bytes);
 
-    // Reads the file when it changed and merges it; false when it is
-    // there and cannot be read (outcome says why).
+    // Reads the file and, when its bytes changed, merges it; false when it
+    // is there and cannot be read (outcome says why).
     bool MergeFromDisk(CReminderList &list, Outcome &outcome);
-    void Remember(std::vector<CReminder> records, const QByteArray &bytes);
+    void Remember(const QByteArray &bytes);
+    // The base's records (none when it is not known).
+    std::vector<CReminder> BaseRecords() const;
 
     CReminderStore &m_store;
     QString m_baseName;
-    std::vector<CReminder> m_base;
+    QByteArray m_baseBytes;
+    bool m_baseKnown = false;      // m_baseBytes is what the file held (empty: no file)
     Stamp m_stamp;
-    QByteArray m_hash;
     QByteArray m_copiedDamageHash; // a damaged content already copied aside
     bool m_loadedCompletely = false;
     bool m_unreadable = false;

@@ -123,8 +123,6 @@ CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, bool co
         return BackupUnreadable;
     }
     list.Assign(std::move(outcome.m_Records));
-    if (!list.IsSorted())
-        list.Sort();
     CMessageBox::Show(kRecoveryCompleteMessage, CMessageSink::Ok, CMessageSink::Information);
     return Recovered;
 }
