@@ -1,4 +1,5 @@
 #include "app/COrvantis2Dlg.h"
+
 #include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"

@@ -1,5 +1,7 @@
 #include "app/CReminderFileKeeper.h"
 
+#include "app/CHeapTrim.h"
+
 #include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
@@ -14,6 +16,9 @@ CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &l
     m_settle.setSingleShot(true);
     m_settle.setInterval(kSettleMs);
     connect(&m_settle, &QTimer::timeout, this, &CReminderFileKeeper::takeOutsideChanges);
+    m_compact.setSingleShot(true);
+    m_compact.setInterval(kCompactMs);
+    connect(&m_compact, &QTimer::timeout, this, &CReminderFileKeeper::compact);
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, &CReminderFileKeeper::onFolderChanged);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CReminderFileKeeper::onFolderChanged);
 }
@@ -25,7 +30,14 @@ CReminderStore::LoadResult CReminderFileKeeper::Load()
     // of the same streak.
     m_failing = result == CReminderStore::Unreadable;
     watch();
+    m_compact.start();
     return result;
+}
+
+void CReminderFileKeeper::compact()
+{
+    m_file.Compact();
+    CHeapTrim::Release();
 }
 
 void CReminderFileKeeper::watch()
@@ -55,6 +67,8 @@ void CReminderFileKeeper::takeOutsideChanges()
     const CSharedReminderFile::Outcome outcome = m_file.TakeOutsideChanges(m_list);
     if (outcome.m_ListChanged)
         emit listChanged();
+    if (!m_file.IsCompact())
+        m_compact.start();
 }
 
 bool CReminderFileKeeper::Save()
@@ -64,6 +78,8 @@ bool CReminderFileKeeper::Save()
         emit listChanged();
     report(outcome);
     watch();
+    if (!m_file.IsCompact())
+        m_compact.start();
     return outcome.m_Status == CSharedReminderFile::Saved || outcome.m_Status == CSharedReminderFile::Unchanged;
 }
 

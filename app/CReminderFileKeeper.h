@@ -22,6 +22,7 @@ class CReminderFileKeeper : public QObject
 public:
     static constexpr int kSettleMs = 400;  // lets a writer finish before the file is read
     static constexpr int kRetryMs = 1000;  // while changes cannot be taken in yet
+    static constexpr int kCompactMs = 5000;  // quiet time before the base is packed
 
     CReminderFileKeeper(CReminderStore &store, CReminderList &list, QObject *parent = nullptr);
 
@@ -47,11 +48,13 @@ private:
     void onFolderChanged();
     void takeOutsideChanges();
     void report(const CSharedReminderFile::Outcome &outcome);
+    void compact();
 
     CSharedReminderFile m_file;
     CReminderList &m_list;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
+    QTimer m_compact;
     std::function<bool()> m_mayChange;
     bool m_ending = false;
     bool m_failing = false; // within a streak of failed saves

@@ -41,20 +41,22 @@ public:
     static const COleDateTime kDefaultDate; // 13 January 1987 00:00, also "never shown"
     static const QString kUninitializedMessage;
 
+    // The small fields together, so that a list of 100 000 carries no
+    // padding between them.
     COleDateTime m_DateTime;
     COleDateTime m_LastShown;
     COleDateTimeSpan m_ReshowInterval;
     COleDateTimeSpan m_AdvanceNotice;
-    quint16 m_IconNumber = 0;
+    COleDateTimeSpan m_ReservedSpan;
     QString m_Message;
+    QString m_SoundFileName;
+    QString m_IconName;
+    quint16 m_IconNumber = 0;
     quint16 m_Recurrence = RecurOneTime;
+    qint32 m_RuntimeValue = 0; // icon stamp, never stored
     bool m_Private = false;
     bool m_Shown = false;
     bool m_ReservedFlag = false;
-    COleDateTimeSpan m_ReservedSpan;
-    QString m_SoundFileName;
-    QString m_IconName;
-    qint32 m_RuntimeValue = 0; // icon stamp, never stored
     bool m_ReservedFlag2 = false;
     bool m_Dragging = false;   // never stored
 

@@ -119,7 +119,7 @@ CReminderStore::ReadOutcome CReminderStore::ReadFile(const QString &baseName) co
     // The whole file in one read, into a buffer of its exact size, and
     // parsed from memory.
     try {
-        outcome.m_Bytes.resize(size);
+        outcome.m_Bytes = QByteArray(size, Qt::Uninitialized); // exactly: resize() would round up
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
         outcome.m_Error = QStringLiteral("not enough memory to read it");

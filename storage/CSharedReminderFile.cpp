@@ -43,18 +43,61 @@ CSharedReminderFile::Stamp CSharedReminderFile::StampOf(const QString &path)
     return s;
 }
 
+namespace {
+// Only ever compared within this process.
+size_t hashOf(const QByteArray &bytes) { return qHash(QByteArrayView(bytes), 0); }
+} // namespace
+
 void CSharedReminderFile::Remember(const QByteArray &bytes)
 {
-    m_baseBytes = bytes;
     m_baseKnown = true;
+    m_baseBytes = bytes;
+    m_basePacked.clear();
+    m_baseSize = bytes.size();
+    m_baseHash = hashOf(bytes);
+}
+
+void CSharedReminderFile::Forget()
+{
+    m_baseKnown = false;
+    m_baseBytes.clear();
+    m_basePacked.clear();
+    m_baseSize = 0;
+    m_baseHash = 0;
+}
+
+bool CSharedReminderFile::MatchesBase(const QByteArray &bytes) const
+{
+    if (!m_baseKnown || bytes.size() != m_baseSize)
+        return false;
+    if (!m_basePacked.isEmpty())
+        return hashOf(bytes) == m_baseHash;
+    return bytes == m_baseBytes;
+}
+
+void CSharedReminderFile::Compact()
+{
+    if (!m_baseKnown || m_baseBytes.isEmpty())
+        return;
+    QByteArray packed = qCompress(m_baseBytes, 1);
+    if (packed.isEmpty())
+        return; // no memory to pack it: it stays as it is
+    m_basePacked = std::move(packed);
+    m_baseBytes = QByteArray();
 }
 
 std::vector<CReminder> CSharedReminderFile::BaseRecords() const
 {
-    if (!m_baseKnown || m_baseBytes.isEmpty())
+    if (!m_baseKnown || m_baseSize == 0)
         return {};
     CReminderStore::ReadOutcome base;
-    base.m_Bytes = m_baseBytes;
+    base.m_Bytes = m_basePacked.isEmpty() ? m_baseBytes : qUncompress(m_basePacked);
+    if (base.m_Bytes.size() != m_baseSize) {
+        // Unpacking failed (no memory): with no base, nothing is taken as
+        // deleted and every record on both sides is kept.
+        Trace("CSharedReminderFile: the base could not be unpacked.\n");
+        return {};
+    }
     CReminderStore::Parse(base);
     return std::move(base.m_Records);
 }
@@ -76,8 +119,7 @@ CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list)
     } else {
         // Nothing trustworthy was read: every record the file holds is
         // taken at the next merge, none is taken as deleted.
-        m_baseBytes.clear();
-        m_baseKnown = false;
+        Forget();
         m_stamp = Stamp();
     }
     return result;
@@ -96,8 +138,7 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
         return true;
     }
     CReminderStore::ReadOutcome read = m_store.ReadFile(m_baseName);
-    if (read.m_Result == CReminderStore::Loaded && read.m_Path == FilePath() && m_baseKnown
-        && read.m_Bytes == m_baseBytes) {
+    if (read.m_Result == CReminderStore::Loaded && read.m_Path == FilePath() && MatchesBase(read.m_Bytes)) {
         m_unreadable = false;
         m_stamp = now; // touched, not changed
         return true;
@@ -178,7 +219,7 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
     }
     // After the merge the file holds the base; the list's bytes equal to
     // it need no write.
-    if (m_stamp.m_Exists && m_baseKnown && bytes == m_baseBytes) {
+    if (m_stamp.m_Exists && MatchesBase(bytes)) {
         outcome.m_Status = Unchanged;
         return outcome;
     }

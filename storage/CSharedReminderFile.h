@@ -61,6 +61,13 @@ public:
 
     void SetLockTimeout(int milliseconds) { m_lockTimeoutMs = milliseconds; }
 
+    // Packs the base, which is needed only when the file changed and
+    // otherwise compared by size and hash: a few megabytes less for a long
+    // session with a large file. Meant for idle moments (it takes about
+    // 50 ms for 100 000 reminders).
+    void Compact();
+    bool IsCompact() const { return m_baseBytes.isEmpty() && !m_basePacked.isEmpty(); }
+
 private:
     struct Stamp
     {
@@ -76,13 +83,19 @@ private:
     // is there and cannot be read (outcome says why).
     bool MergeFromDisk(CReminderList &list, Outcome &outcome);
     void Remember(const QByteArray &bytes);
+    void Forget();
+    // The bytes are the base's (never true when the base is not known).
+    bool MatchesBase(const QByteArray &bytes) const;
     // The base's records (none when it is not known).
     std::vector<CReminder> BaseRecords() const;
 
     CReminderStore &m_store;
     QString m_baseName;
-    QByteArray m_baseBytes;
-    bool m_baseKnown = false;      // m_baseBytes is what the file held (empty: no file)
+    bool m_baseKnown = false;  // the base is what the file held (empty: no file)
+    QByteArray m_baseBytes;    // the base, unless packed
+    QByteArray m_basePacked;   // the base, packed by Compact
+    qsizetype m_baseSize = 0;
+    size_t m_baseHash = 0;
     Stamp m_stamp;
     QByteArray m_copiedDamageHash; // a damaged content already copied aside
     bool m_loadedCompletely = false;

@@ -97,6 +97,9 @@ km_start_desktop() { # [--no-tray]
     rm -f "$numfile"
     [ -n "$n" ] || { echo "km_start_desktop: Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$n"
+    # Services the session bus starts on demand (a notification server)
+    # show on this display, as on a desktop.
+    dbus-update-activation-environment DISPLAY 2>/dev/null || true
     openbox --sm-disable >/dev/null 2>&1 &
     for _ in $(seq 1 80); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
