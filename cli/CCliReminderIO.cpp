@@ -115,35 +115,44 @@ QJsonArray CCliReminderIO::RemindersJson(const std::vector<CReminder> &reminders
 
 namespace {
 
-void writeDate(CJsonStream &json, const char *key, const COleDateTime &dt)
+// The last date written as text: most reminders share their last-shown
+// date (never shown), and long listings repeat it on every entry.
+struct IsoMemo
+{
+    double m_Value = 0;
+    bool m_Known = false;
+    char m_Iso[20] = "0000-00-00T00:00:00";
+};
+
+void writeDate(CJsonStream &json, CJsonStream::Key key, const COleDateTime &dt, IsoMemo &memo)
 {
     json.BeginObject(key);
     json.Value("days", dt.GetValue());
-    COleDateTime::Parts p;
-    if (dt.GetParts(p)) {
-        char iso[] = "0000-00-00T00:00:00";
-        const auto put = [&iso](int at, int digits, int value) {
-            for (int i = at + digits - 1; i >= at; --i, value /= 10)
-                iso[i] = static_cast<char>('0' + value % 10);
-        };
-        if (p.year >= 0 && p.year <= 9999) {
+    if (!memo.m_Known || memo.m_Value != dt.GetValue()) {
+        memo.m_Known = false;
+        COleDateTime::Parts p;
+        if (dt.GetParts(p)) { // years 100 to 9999 only
+            const auto put = [&memo](int at, int digits, int value) {
+                for (int i = at + digits - 1; i >= at; --i, value /= 10)
+                    memo.m_Iso[i] = static_cast<char>('0' + value % 10);
+            };
             put(0, 4, p.year);
             put(5, 2, p.month);
             put(8, 2, p.day);
             put(11, 2, p.hour);
             put(14, 2, p.minute);
             put(17, 2, p.second);
-            json.Value("iso", iso);
-        } else {
-            json.Value("iso", QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day, p.hour,
-                                                p.minute, p.second));
+            memo.m_Known = true;
+            memo.m_Value = dt.GetValue();
         }
     }
+    if (memo.m_Known && dt.GetStatus() == COleDateTime::valid)
+        json.Value("iso", memo.m_Iso);
     json.Value("status", static_cast<int>(dt.GetStatus()));
     json.EndObject();
 }
 
-void writeSpan(CJsonStream &json, const char *key, const COleDateTimeSpan &span)
+void writeSpan(CJsonStream &json, CJsonStream::Key key, const COleDateTimeSpan &span)
 {
     json.BeginObject(key);
     json.Value("days", span.GetValue());
@@ -158,10 +167,11 @@ void CCliReminderIO::WriteReminder(CJsonStream &json, const CReminder &r, const 
     // Keys in the order a JSON document sorts them, so both forms read alike.
     json.BeginObject();
     writeSpan(json, "advanceNotice", r.m_AdvanceNotice);
-    writeDate(json, "dateTime", dateTime);
+    static IsoMemo occurrenceMemo, lastShownMemo;
+    writeDate(json, "dateTime", dateTime, occurrenceMemo);
     json.Value("iconName", r.m_IconName);
     json.Value("iconNumber", static_cast<int>(r.m_IconNumber));
-    writeDate(json, "lastShown", r.m_LastShown);
+    writeDate(json, "lastShown", r.m_LastShown, lastShownMemo);
     json.Value("message", r.m_Message);
     json.Value("private", r.m_Private);
     json.Value("recurrence", static_cast<int>(r.m_Recurrence));

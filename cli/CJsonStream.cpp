@@ -1,6 +1,7 @@
 #include "cli/CJsonStream.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -12,31 +13,32 @@ void CJsonStream::PutLong(const char *text, size_t n)
         m_failed = true;
 }
 
-void CJsonStream::Member(const char *key)
+const char CJsonStream::kSpaces[kInlineIndent + 1] =
+    "                                                                ";
+
+void CJsonStream::Indent(size_t n)
+{
+    while (n > 0) {
+        const size_t piece = std::min(n, kInlineIndent);
+        Put(kSpaces, piece);
+        n -= piece;
+    }
+}
+
+void CJsonStream::MemberSlowly(const char *key, size_t keyLength)
 {
     if (m_depth > 0) {
-        const size_t indent = static_cast<size_t>(m_depth) * 4;
-        char *d = Reserve(indent + 2);
         if (!m_first)
-            *d++ = ',';
-        *d++ = '\n';
-        std::memset(d, ' ', indent);
-        m_length = static_cast<size_t>(d + indent - m_buffer.get());
+            Put(',');
+        Put('\n');
+        Indent(static_cast<size_t>(m_depth) * 4);
     }
     m_first = false;
     if (key) {
         Put('"');
-        Put(key, std::strlen(key));
+        Put(key, keyLength);
         Put("\": ", 3);
     }
-}
-
-void CJsonStream::Open(const char *key, char bracket)
-{
-    Member(key);
-    Put(bracket);
-    ++m_depth;
-    m_first = true;
 }
 
 void CJsonStream::Close(char bracket)
@@ -44,9 +46,7 @@ void CJsonStream::Close(char bracket)
     --m_depth;
     if (!m_first) {
         Put('\n');
-        const size_t indent = static_cast<size_t>(m_depth) * 4;
-        std::memset(Reserve(indent), ' ', indent);
-        m_length += indent;
+        Indent(static_cast<size_t>(m_depth) * 4);
     }
     Put(bracket);
     m_first = false;
@@ -99,26 +99,27 @@ void CJsonStream::AppendString(const QString &text)
     Put('"');
 }
 
-void CJsonStream::Value(const char *key, const QString &text)
+void CJsonStream::Value(Key key, const char *ascii)
 {
-    Member(key);
-    AppendString(text);
-}
-
-void CJsonStream::Value(const char *key, const char *ascii)
-{
-    Member(key);
+    Member(key.m_Text, key.m_Length);
     Put('"');
     Put(ascii, std::strlen(ascii));
     Put('"');
 }
 
-void CJsonStream::Value(const char *key, double number)
+void CJsonStream::AppendNumber(double number)
 {
-    Member(key);
     // JSON has no infinities or NaN; a document writes them as null too.
     if (!std::isfinite(number)) {
         Put("null", 4);
+        return;
+    }
+    // Whole numbers below 100 000 are never shorter in exponent form, so
+    // they are written as integers: the same text, without the search for
+    // the shortest form.
+    if (number > -100000.0 && number < 100000.0 && number == static_cast<double>(static_cast<int>(number))
+        && !(number == 0.0 && std::signbit(number))) {
+        AppendInt(static_cast<int>(number));
         return;
     }
     // The shortest text that reads back as the same number.
@@ -127,21 +128,11 @@ void CJsonStream::Value(const char *key, double number)
     m_length += static_cast<size_t>(end - d);
 }
 
-void CJsonStream::Value(const char *key, int number)
+void CJsonStream::AppendInt(int number)
 {
-    Member(key);
     char *d = Reserve(16);
     const auto end = std::to_chars(d, d + 16, number).ptr;
     m_length += static_cast<size_t>(end - d);
-}
-
-void CJsonStream::Value(const char *key, bool flag)
-{
-    Member(key);
-    if (flag)
-        Put("true", 4);
-    else
-        Put("false", 5);
 }
 
 bool CJsonStream::Flush()

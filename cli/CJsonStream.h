@@ -7,42 +7,117 @@
 
 // Writes indented JSON straight to a stream, in the layout QJsonDocument
 // gives (four spaces a level, keys as the caller orders them), without
-// building a document first: long listings stay fast and small.
+// building a document first: long listings stay fast and small. The parts
+// every member goes through are inline, and member names are string
+// literals whose lengths the compiler knows.
 class CJsonStream
 {
 public:
+    // A member's name: a string literal.
+    struct Key
+    {
+        template <size_t N>
+        constexpr Key(const char (&text)[N]) : m_Text(text), m_Length(N - 1) {}
+        const char *m_Text;
+        size_t m_Length;
+    };
+
     explicit CJsonStream(FILE *out) : m_out(out) {}
     ~CJsonStream() { Flush(); }
     CJsonStream(const CJsonStream &) = delete;
     CJsonStream &operator=(const CJsonStream &) = delete;
 
-    void BeginObject(const char *key = nullptr) { Open(key, '{'); }
+    void BeginObject() { Open(nullptr, 0, '{'); }
+    void BeginObject(Key key) { Open(key.m_Text, key.m_Length, '{'); }
     void EndObject() { Close('}'); }
-    void BeginArray(const char *key = nullptr) { Open(key, '['); }
+    void BeginArray(Key key) { Open(key.m_Text, key.m_Length, '['); }
     void EndArray() { Close(']'); }
 
-    void Value(const char *key, const QString &text);
-    void Value(const char *key, const char *ascii); // plain ASCII, nothing to escape
-    void Value(const char *key, double number);
-    void Value(const char *key, int number);
-    void Value(const char *key, bool flag);
+    void Value(Key key, const QString &text)
+    {
+        Member(key.m_Text, key.m_Length);
+        AppendString(text);
+    }
+    void Value(Key key, const char *ascii); // plain ASCII, nothing to escape
+    void Value(Key key, double number)
+    {
+        Member(key.m_Text, key.m_Length);
+        AppendNumber(number);
+    }
+    void Value(Key key, int number)
+    {
+        Member(key.m_Text, key.m_Length);
+        AppendInt(number);
+    }
+    void Value(Key key, bool flag)
+    {
+        Member(key.m_Text, key.m_Length);
+        if (flag)
+            Put("true", 4);
+        else
+            Put("false", 5);
+    }
 
     // False when the stream could not take everything written.
     bool Flush();
 
 private:
-    void Open(const char *key, char bracket);
+    static constexpr size_t kChunk = 1 << 16;
+    // Indentation up to this many spaces is copied in one fixed-size move.
+    static constexpr size_t kInlineIndent = 64;
+    static const char kSpaces[kInlineIndent + 1];
+
+    void Open(const char *key, size_t keyLength, char bracket)
+    {
+        Member(key, keyLength);
+        Put(bracket);
+        ++m_depth;
+        m_first = true;
+    }
     void Close(char bracket);
-    void Member(const char *key);
+    // The separator, the line break, the indentation and the key.
+    void Member(const char *key, size_t keyLength)
+    {
+        const size_t indent = static_cast<size_t>(m_depth) * 4;
+        if (m_depth == 0 || indent > kInlineIndent || keyLength > 256) {
+            MemberSlowly(key, keyLength);
+            return;
+        }
+        char *d = Reserve(2 + kInlineIndent + keyLength + 4);
+        char *const start = d;
+        *d = ',';
+        d += m_first ? 0 : 1;
+        *d++ = '\n';
+        std::memcpy(d, kSpaces, kInlineIndent); // what lies past the indent is written over
+        d += indent;
+        if (key) {
+            *d++ = '"';
+            std::memcpy(d, key, keyLength);
+            d += keyLength;
+            std::memcpy(d, "\": ", 3);
+            d += 3;
+        }
+        m_length += static_cast<size_t>(d - start);
+        m_first = false;
+    }
+    void MemberSlowly(const char *key, size_t keyLength);
+    void Indent(size_t n);
     void AppendString(const QString &text);
-    // Room for n more bytes in the buffer, emptying it first if needed.
+    void AppendNumber(double number);
+    void AppendInt(int number);
+    // Room for n more bytes in the buffer (n at most kChunk), emptying it
+    // first if needed.
     char *Reserve(size_t n)
     {
         if (m_length + n > kChunk)
             Flush();
         return m_buffer.get() + m_length;
     }
-    void Put(char c) { *Reserve(1) = c; ++m_length; }
+    void Put(char c)
+    {
+        *Reserve(1) = c;
+        ++m_length;
+    }
     void Put(const char *text, size_t n)
     {
         if (n > kChunk)
@@ -54,7 +129,6 @@ private:
     }
     void PutLong(const char *text, size_t n);
 
-    static constexpr size_t kChunk = 1 << 16;
     FILE *m_out = nullptr;
     std::unique_ptr<char[]> m_buffer { new char[kChunk] };
     size_t m_length = 0;

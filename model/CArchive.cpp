@@ -377,6 +377,8 @@ QString CArchive::ReadSharedString()
 {
     // Only the short narrow form lying whole in the buffer is looked up;
     // anything else reads as usual.
+    if (m_bufPos >= m_bufLen && m_device)
+        FillBuffer();
     if (m_bufPos >= m_bufLen)
         return ReadString();
     const qint64 length = static_cast<quint8>(m_in[m_bufPos]);

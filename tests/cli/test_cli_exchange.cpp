@@ -1,4 +1,7 @@
 // kestrelmark-cli over packs, calendar files, ranges and the weekly backup.
+#include "model/CReminder.h"
+#include "storage/CReminderStore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -6,6 +9,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <charconv>
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,6 +22,7 @@ protected:
         int code = -1;
         QJsonObject json;
         QByteArray err;
+        QByteArray out;
     };
     Result Run(const QStringList &args)
     {
@@ -28,8 +33,9 @@ protected:
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(KM_CLI_PATH), args);
         p.waitForFinished(30000);
-        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                 QJsonDocument::fromJson(p.readAllStandardOutput()).object(), p.readAllStandardError() };
+        const QByteArray out = p.readAllStandardOutput();
+        return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QJsonDocument::fromJson(out).object(),
+                 p.readAllStandardError(), out };
     }
     QString Path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     void Write(const char *name, const QByteArray &data)
@@ -168,6 +174,47 @@ TEST_F(CliExchange, OccurrencesListEveryOneUnlessLimited)
     ASSERT_EQ(none.code, 0);
     EXPECT_TRUE(none.json.value("occurrences").isArray());
     EXPECT_EQ(none.json.value("occurrences").toArray().size(), 0);
+}
+
+// The listing writes numbers as the shortest text that reads back as the
+// same number, whole numbers included, and each date's text is its own.
+TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
+{
+    std::vector<CReminder> reminders(3);
+    reminders[0].m_DateTime = COleDateTime(2027, 3, 1, 0, 1, 0);
+    reminders[0].m_ReshowInterval = COleDateTimeSpan(100000.0);  // "1e+05" is shorter
+    reminders[0].m_AdvanceNotice = COleDateTimeSpan(99999.0);
+    reminders[0].m_ReservedSpan = COleDateTimeSpan(-0.0);
+    reminders[0].m_LastShown = COleDateTime(2027, 2, 28, 23, 59, 59);
+    reminders[1].m_DateTime = COleDateTime(2027, 3, 2, 12, 0, 0);
+    reminders[1].m_AdvanceNotice = COleDateTimeSpan(0.1);
+    reminders[1].m_ReservedSpan = COleDateTimeSpan(-7.0);
+    reminders[1].m_LastShown = COleDateTime(COleDateTime(2027, 2, 28, 23, 59, 59).GetValue(), COleDateTime::invalid);
+    reminders[2].m_DateTime = COleDateTime(2027, 3, 3, 8, 0, 0);
+    const QString file = Path("numbers.km2");
+    CReminderStore store(m_dir.path());
+    ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("numbers")), CReminderStore::Saved);
+
+    const Result r = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-03" });
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    const auto number = [](double v) {
+        char text[32];
+        return QByteArray(text, std::to_chars(text, text + sizeof text, v).ptr - text);
+    };
+    const QByteArray &out = r.out;
+    EXPECT_TRUE(out.contains("\"days\": 1e+05,")) << out.constData();
+    EXPECT_TRUE(out.contains("\"days\": 99999,"));
+    EXPECT_TRUE(out.contains("\"days\": -0,"));
+    EXPECT_TRUE(out.contains("\"days\": 0.1,"));
+    EXPECT_TRUE(out.contains("\"days\": -7,"));
+    EXPECT_TRUE(out.contains("\"days\": " + number(COleDateTime(2027, 3, 1, 0, 1, 0).GetValue()) + ","));
+    // The one last-shown date is written for the first occurrence only: the
+    // second's is not valid and has no text, the third's is the default.
+    EXPECT_EQ(out.count("\"iso\": \"2027-02-28T23:59:59\""), 1);
+    EXPECT_EQ(out.count("\"iso\": \"1987-01-13T00:00:00\""), 1);
+    EXPECT_EQ(out.count("\"iso\": \"2027-03-0"), 3);
+    // Indented as a JSON document is, four spaces a level.
+    EXPECT_TRUE(out.contains("\n    \"occurrences\": [\n        {\n            \"advanceNotice\": {\n                \"days\": "));
 }
 
 TEST_F(CliExchange, ICalendarExportImportAndDump)

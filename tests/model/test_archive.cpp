@@ -29,14 +29,24 @@ QByteArray stored(F write)
     return buffer.data();
 }
 
+// Every read is tried twice: over a device, as packs are read, and
+// straight from the bytes in memory, as reminder files are.
 template <typename F>
 void loaded(const QByteArray &data, F read)
 {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
-    read(ar);
+    {
+        SCOPED_TRACE("over a device");
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        CArchive ar(&buffer, CArchive::load);
+        read(ar);
+    }
+    {
+        SCOPED_TRACE("from memory");
+        CArchive ar { QByteArrayView(data) };
+        read(ar);
+    }
 }
 
 TEST(ArchivePrimitives, LittleEndianWithoutPadding)
@@ -300,3 +310,36 @@ TEST(ArchiveDevice, WriteFailureIsAFileException)
 }
 
 } // namespace
+
+TEST(ArchiveStrings, RepeatedNamesShareOneStringAndLongOnesStillRead)
+{
+    const QString longName = QString(300, QLatin1Char('x')); // longer than the one-byte length
+    const QByteArray data = stored([&](CArchive &ar) {
+        for (int i = 0; i < 3; ++i)
+            ar.WriteString(QStringLiteral("Birthday"));
+        ar.WriteString(QStringLiteral("caf\u00e9 \u20ac"));
+        ar.WriteString(QStringLiteral("caf\u00e9 \u20ac"));
+        ar.WriteString(QStringLiteral("\u03B1"));
+        ar.WriteString(longName);
+        ar.WriteString(QString());
+        for (int i = 0; i < 1100; ++i) // more than are kept for sharing
+            ar.WriteString(QStringLiteral("icon%1").arg(i));
+        ar.WriteString(QStringLiteral("icon1099"));
+    });
+    loaded(data, [&](CArchive &ar) {
+        const QString a = ar.ReadSharedString(), b = ar.ReadSharedString(), c = ar.ReadSharedString();
+        EXPECT_EQ(a, QStringLiteral("Birthday"));
+        EXPECT_EQ(a.constData(), b.constData());
+        EXPECT_EQ(a.constData(), c.constData());
+        const QString euro1 = ar.ReadSharedString(), euro2 = ar.ReadSharedString();
+        EXPECT_EQ(euro1, QStringLiteral("caf\u00e9 \u20ac"));
+        EXPECT_EQ(euro1.constData(), euro2.constData());
+        EXPECT_EQ(ar.ReadSharedString(), QStringLiteral("\u03B1"));
+        EXPECT_EQ(ar.ReadSharedString(), longName);
+        EXPECT_TRUE(ar.ReadSharedString().isEmpty());
+        for (int i = 0; i < 1100; ++i)
+            ASSERT_EQ(ar.ReadSharedString(), QStringLiteral("icon%1").arg(i));
+        EXPECT_EQ(ar.ReadSharedString(), QStringLiteral("icon1099"));
+        EXPECT_THROW(ar.ReadSharedString(), CArchiveException);
+    });
+}

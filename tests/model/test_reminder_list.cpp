@@ -57,6 +57,22 @@ TEST(ReminderList, SortMatchesRepeatedInsertion)
     EXPECT_EQ(list[3].m_Message, QStringLiteral("may"));
 }
 
+// Lists that come whole (a load, a merge, a sync) may be out of order; the
+// day query's binary search would miss reminders in them.
+TEST(ReminderList, AssignPutsAWholeListInOrderWithItsIndexes)
+{
+    CReminderList list;
+    list.Assign({ make(COleDateTime(2026, 5, 1, 9, 0, 0), 0, QStringLiteral("may")),
+                  make(COleDateTime(2026, 1, 6, 9, 0, 0), 3, QStringLiteral("tuesdays")),
+                  make(COleDateTime(2026, 1, 1, 9, 0, 0), 0, QStringLiteral("jan")) });
+    EXPECT_TRUE(list.IsSorted());
+    EXPECT_EQ(list[0].m_Message, QStringLiteral("jan"));
+    EXPECT_EQ(list[2].m_Message, QStringLiteral("may"));
+    EXPECT_EQ(onDay(list, day(2026, 5, 1)), (std::vector<int> { 2 }));
+    EXPECT_EQ(onDay(list, day(2026, 5, 5)), (std::vector<int> { 1 })); // a Tuesday
+    EXPECT_EQ(list.FindFirstOnDate(day(2026, 1, 1)), 0);
+}
+
 TEST(ReminderList, AddReminderLooksUpTheIconNumber)
 {
     CIconNameMap::Instance().RemoveAll();

@@ -179,3 +179,44 @@ TEST_F(SharedReminderFile, ADamagedLoadIsNotACompleteOne)
 }
 
 } // namespace
+
+// A long session packs the base it keeps of the file; merges still know
+// what was deleted outside, and an unchanged list is still not written.
+TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
+{
+    WriteOutside({ m_a, m_b });
+    m_file.Load(m_list);
+    EXPECT_FALSE(m_file.IsCompact());
+    m_file.Compact();
+    ASSERT_TRUE(m_file.IsCompact());
+    const QByteArray before = ReadAll(Path());
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+    EXPECT_EQ(ReadAll(Path()), before);
+
+    WriteOutside({ m_b, m_c }); // a deleted, c added
+    m_list.InsertSorted(MakeReminder(2024, 3, 4, 9, 0, QStringLiteral("d")));
+    const CSharedReminderFile::Outcome saved = m_file.Save(m_list);
+    EXPECT_EQ(saved.m_Status, CSharedReminderFile::Saved);
+    EXPECT_EQ(saved.m_Removed, 1);
+    EXPECT_EQ(Messages(OnDisk()), (QStringList { "b", "c", "d" }));
+
+    m_file.Compact();
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+}
+
+// When only the other writer changed anything, the file is taken as it
+// stands, in its own order: the next save has nothing to write.
+TEST_F(SharedReminderFile, OnlyOutsideChangesLeaveNothingToWrite)
+{
+    CReminder early = m_a, late = m_a;
+    early.m_Message = QStringLiteral("first at nine");
+    late.m_Message = QStringLiteral("second at nine");
+    WriteOutside({ m_a });
+    m_file.Load(m_list);
+    WriteOutside({ late, early, m_a }); // equal times in an order a merge would not choose
+    EXPECT_TRUE(m_file.TakeOutsideChanges(m_list).m_ListChanged);
+    EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "second at nine", "first at nine", "a" }));
+    const QByteArray before = ReadAll(Path());
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+    EXPECT_EQ(ReadAll(Path()), before);
+}
