@@ -4,6 +4,7 @@
 #include "cli/CJsonStream.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
+#include "model/CHugePages.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderFileLock.h"
@@ -18,7 +19,22 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
     if (!file.open(QIODevice::ReadOnly))
         return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
     try {
-        const CReminderFileFormat::Format f = CReminderFileFormat::Read(file, out);
+        // Whole into memory and parsed from there, unless it is too large
+        // for that (then as it comes).
+        const qint64 size = file.size();
+        QByteArray bytes;
+        if (size > 0 && size <= kMaxInMemoryBytes) {
+            bytes = QByteArray(size, Qt::Uninitialized);
+            CHugePages::Prefer(bytes.data(), static_cast<size_t>(size));
+            qint64 got = 0;
+            for (qint64 n; got < size && (n = file.read(bytes.data() + got, size - got)) > 0;)
+                got += n;
+            if (file.error() != QFileDevice::NoError)
+                return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+            bytes.truncate(got);
+        }
+        const CReminderFileFormat::Format f = bytes.isEmpty() ? CReminderFileFormat::Read(file, out)
+                                                              : CReminderFileFormat::Read(bytes, out);
         if (format)
             *format = f;
     } catch (const CArchiveException &e) {

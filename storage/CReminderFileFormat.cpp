@@ -2,6 +2,7 @@
 
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
+#include "model/CHugePages.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -37,7 +38,10 @@ CReminderFileFormat::Format CReminderFileFormat::Read(CArchive &ar, std::vector<
     if (first != 0) {
         Trace("Reading old KM 1.x reminder file.\n");
         checkCount(ar, first, kMinLegacyRecord);
-        out.reserve(out.size() + first);
+        if (out.capacity() < out.size() + first) {
+            out.reserve(out.size() + first);
+            CHugePages::Prefer(out.data() + out.size(), (out.capacity() - out.size()) * sizeof(CReminder));
+        }
         for (quint32 i = 0; i < first; ++i) {
             CReminder r;
             r.Serialize(ar); // bare record: no schema known
@@ -49,7 +53,10 @@ CReminderFileFormat::Format CReminderFileFormat::Read(CArchive &ar, std::vector<
     ar.ReadString(); // the banner; its text is not checked
     const quint32 count = ar.ReadDWord();
     checkCount(ar, count, kMinTaggedRecord);
-    out.reserve(out.size() + count);
+    if (out.capacity() < out.size() + count) {
+        out.reserve(out.size() + count);
+        CHugePages::Prefer(out.data() + out.size(), (out.capacity() - out.size()) * sizeof(CReminder));
+    }
     for (quint32 i = 0; i < count; ++i) {
         // Read in place; a null record keeps the defaults, and one that
         // breaks off is not kept half read.

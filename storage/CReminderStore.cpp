@@ -3,6 +3,7 @@
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
+#include "model/CHugePages.h"
 #include "model/CMemoryException.h"
 #include "model/CMessageSink.h"
 #include "model/CReminderList.h"
@@ -120,6 +121,7 @@ CReminderStore::ReadOutcome CReminderStore::ReadFile(const QString &baseName) co
     // parsed from memory.
     try {
         outcome.m_Bytes = QByteArray(size, Qt::Uninitialized); // exactly: resize() would round up
+        CHugePages::Prefer(outcome.m_Bytes.data(), static_cast<size_t>(size));
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
         outcome.m_Error = QStringLiteral("not enough memory to read it");

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+
+// Asks the system to back a large block of fresh memory with huge pages
+// where it can (Linux, transparent huge pages in "madvise" mode). Reading
+// a large reminder file touches tens of megabytes for the first time, and
+// one fault per 4 KiB page costs more than the parsing. A hint only:
+// nothing changes where it is not supported. Call it before the block is
+// first written.
+class CHugePages
+{
+public:
+    static constexpr size_t kWorthIt = size_t(4) << 20; // smaller blocks are left alone
+
+    static void Prefer(void *block, size_t bytes);
+};
