@@ -9,7 +9,7 @@
 void CHugePages::Prefer(void *block, size_t bytes)
 {
 #if defined(MADV_HUGEPAGE)
-    if (!block || bytes < kWorthIt)
+    if (!s_enabled || !block || bytes < kWorthIt)
         return;
     // Only whole huge pages inside the block can become one.
     constexpr std::uintptr_t kHuge = std::uintptr_t(2) << 20;
