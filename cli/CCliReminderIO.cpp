@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <cmath>
 #include <cstdio>
 
 int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format)
@@ -136,6 +137,7 @@ namespace {
 struct IsoMemo
 {
     double m_Value = 0;
+    double m_TextDay = -1; // the whole day count whose date the text shows
     bool m_Known = false;
     char m_Iso[20] = "0000-00-00T00:00:00";
 };
@@ -144,14 +146,27 @@ void writeDate(CJsonStream &json, CJsonStream::Key key, const COleDateTime &dt, 
 {
     json.BeginObject(key);
     json.Value("days", dt.GetValue());
-    if (!memo.m_Known || memo.m_Value != dt.GetValue()) {
+    const double value = dt.GetValue();
+    const auto put = [&memo](int at, int digits, int number) {
+        for (int i = at + digits - 1; i >= at; --i, number /= 10)
+            memo.m_Iso[i] = static_cast<char>('0' + number % 10);
+    };
+    if (memo.m_Known && memo.m_Value != value && value >= 0 && std::trunc(value) == memo.m_TextDay
+        && COleDateTime::IsSupportedValue(value)) {
+        // Another time on the same day: the date's text stands (the time
+        // is rounded to the second as the date's parts are).
+        const long long seconds = std::llround((value - std::trunc(value)) * 86400.0);
+        if (seconds < 86400) {
+            put(11, 2, static_cast<int>(seconds / 3600));
+            put(14, 2, static_cast<int>(seconds / 60 % 60));
+            put(17, 2, static_cast<int>(seconds % 60));
+            memo.m_Value = value;
+        }
+    }
+    if (!memo.m_Known || memo.m_Value != value) {
         memo.m_Known = false;
         COleDateTime::Parts p;
         if (dt.GetParts(p)) { // years 100 to 9999 only
-            const auto put = [&memo](int at, int digits, int value) {
-                for (int i = at + digits - 1; i >= at; --i, value /= 10)
-                    memo.m_Iso[i] = static_cast<char>('0' + value % 10);
-            };
             put(0, 4, p.year);
             put(5, 2, p.month);
             put(8, 2, p.day);
@@ -159,7 +174,10 @@ void writeDate(CJsonStream &json, CJsonStream::Key key, const COleDateTime &dt, 
             put(14, 2, p.minute);
             put(17, 2, p.second);
             memo.m_Known = true;
-            memo.m_Value = dt.GetValue();
+            memo.m_Value = value;
+            // A time rounded up to midnight shows the next day's date.
+            const bool carried = p.hour == 0 && p.minute == 0 && p.second == 0 && value - std::trunc(value) > 0.5;
+            memo.m_TextDay = value >= 0 ? std::trunc(value) + (carried ? 1 : 0) : -1;
         }
     }
     if (memo.m_Known && dt.GetStatus() == COleDateTime::valid)

@@ -4,13 +4,34 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 void CJsonStream::PutLong(const char *text, size_t n)
 {
     Flush();
-    if (std::fwrite(text, 1, n, m_out) != n)
+    WriteOut(text, n);
+}
+
+void CJsonStream::WriteOut(const char *data, size_t n)
+{
+    // Straight to the descriptor, whole: the stream's own buffer would
+    // split every chunk into two writes and copy part of it once more.
+    if (std::fflush(m_out) != 0)
         m_failed = true;
+    const int fd = fileno(m_out);
+    while (n > 0 && !m_failed) {
+        const ssize_t written = ::write(fd, data, n);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            m_failed = true;
+            break;
+        }
+        data += written;
+        n -= static_cast<size_t>(written);
+    }
 }
 
 const char CJsonStream::kSpaces[kInlineIndent + 1] =
@@ -41,9 +62,8 @@ void CJsonStream::MemberSlowly(const char *key, size_t keyLength)
     }
 }
 
-void CJsonStream::Close(char bracket)
+void CJsonStream::CloseSlowly(char bracket)
 {
-    --m_depth;
     if (!m_first) {
         Put('\n');
         Indent(static_cast<size_t>(m_depth) * 4);
@@ -128,7 +148,7 @@ void CJsonStream::AppendNumber(double number)
     m_length += static_cast<size_t>(end - d);
 }
 
-void CJsonStream::AppendInt(int number)
+void CJsonStream::AppendLongerInt(int number)
 {
     char *d = Reserve(16);
     const auto end = std::to_chars(d, d + 16, number).ptr;
@@ -138,8 +158,7 @@ void CJsonStream::AppendInt(int number)
 bool CJsonStream::Flush()
 {
     if (m_length > 0) {
-        if (std::fwrite(m_buffer.get(), 1, m_length, m_out) != m_length)
-            m_failed = true;
+        WriteOut(m_buffer.get(), m_length);
         m_length = 0;
     }
     if (std::fflush(m_out) != 0)

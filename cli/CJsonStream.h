@@ -62,7 +62,7 @@ public:
     bool Flush();
 
 private:
-    static constexpr size_t kChunk = 1 << 16;
+    static constexpr size_t kChunk = 1 << 20; // fewer, larger writes: a long listing goes out faster
     // Indentation up to this many spaces is copied in one fixed-size move.
     static constexpr size_t kInlineIndent = 64;
     static const char kSpaces[kInlineIndent + 1];
@@ -74,7 +74,28 @@ private:
         ++m_depth;
         m_first = true;
     }
-    void Close(char bracket);
+    void Close(char bracket)
+    {
+        --m_depth;
+        const size_t indent = static_cast<size_t>(m_depth) * 4;
+        if (indent > kInlineIndent) {
+            CloseSlowly(bracket);
+            return;
+        }
+        char *d = Reserve(kInlineIndent + 3);
+        char *const start = d;
+        if (!m_first) {
+            *d++ = '\n';
+            std::memcpy(d, kSpaces, kInlineIndent);
+            d += indent;
+        }
+        *d++ = bracket;
+        if (m_depth == 0)
+            *d++ = '\n';
+        m_length += static_cast<size_t>(d - start);
+        m_first = false;
+    }
+    void CloseSlowly(char bracket);
     // The separator, the line break, the indentation and the key.
     void Member(const char *key, size_t keyLength)
     {
@@ -104,7 +125,14 @@ private:
     void Indent(size_t n);
     void AppendString(const QString &text);
     void AppendNumber(double number);
-    void AppendInt(int number);
+    void AppendInt(int number)
+    {
+        if (number >= 0 && number < 10) // status words, kinds, flags
+            Put(static_cast<char>('0' + number));
+        else
+            AppendLongerInt(number);
+    }
+    void AppendLongerInt(int number);
     // Room for n more bytes in the buffer (n at most kChunk), emptying it
     // first if needed.
     char *Reserve(size_t n)
@@ -128,6 +156,7 @@ private:
         }
     }
     void PutLong(const char *text, size_t n);
+    void WriteOut(const char *data, size_t n);
 
     FILE *m_out = nullptr;
     std::unique_ptr<char[]> m_buffer { new char[kChunk] };

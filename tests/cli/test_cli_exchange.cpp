@@ -180,7 +180,7 @@ TEST_F(CliExchange, OccurrencesListEveryOneUnlessLimited)
 // same number, whole numbers included, and each date's text is its own.
 TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
 {
-    std::vector<CReminder> reminders(3);
+    std::vector<CReminder> reminders(5);
     reminders[0].m_DateTime = COleDateTime(2027, 3, 1, 0, 1, 0);
     reminders[0].m_ReshowInterval = COleDateTimeSpan(100000.0);  // "1e+05" is shorter
     reminders[0].m_AdvanceNotice = COleDateTimeSpan(99999.0);
@@ -191,6 +191,13 @@ TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
     reminders[1].m_ReservedSpan = COleDateTimeSpan(-7.0);
     reminders[1].m_LastShown = COleDateTime(COleDateTime(2027, 2, 28, 23, 59, 59).GetValue(), COleDateTime::invalid);
     reminders[2].m_DateTime = COleDateTime(2027, 3, 3, 8, 0, 0);
+    // A time that rounds up to the next midnight, then another time on the
+    // day it was rounded from.
+    const double tenth = COleDateTime(2027, 2, 10, 0, 0, 0).GetValue();
+    reminders[3].m_DateTime = COleDateTime(2027, 3, 3, 9, 0, 0);
+    reminders[3].m_LastShown = COleDateTime(tenth + 0.9999999, COleDateTime::valid);
+    reminders[4].m_DateTime = COleDateTime(2027, 3, 3, 10, 0, 0);
+    reminders[4].m_LastShown = COleDateTime(tenth + 0.5, COleDateTime::valid);
     const QString file = Path("numbers.km2");
     CReminderStore store(m_dir.path());
     ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("numbers")), CReminderStore::Saved);
@@ -212,7 +219,10 @@ TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
     // second's is not valid and has no text, the third's is the default.
     EXPECT_EQ(out.count("\"iso\": \"2027-02-28T23:59:59\""), 1);
     EXPECT_EQ(out.count("\"iso\": \"1987-01-13T00:00:00\""), 1);
-    EXPECT_EQ(out.count("\"iso\": \"2027-03-0"), 3);
+    EXPECT_EQ(out.count("\"iso\": \"2027-03-0"), 5);
+    EXPECT_EQ(out.count("\"iso\": \"2027-02-11T00:00:00\""), 1);
+    EXPECT_EQ(out.count("\"iso\": \"2027-02-10T12:00:00\""), 1);
+    EXPECT_EQ(out.count("\"iso\": \"2027-03-03T10:00:00\""), 1);
     // Indented as a JSON document is, four spaces a level.
     EXPECT_TRUE(out.contains("\n    \"occurrences\": [\n        {\n            \"advanceNotice\": {\n                \"days\": "));
 }
