@@ -130,38 +130,6 @@ void CArchive::Close()
     Flush();
 }
 
-void CArchive::WriteByte(quint8 v) { Write(reinterpret_cast<const char *>(&v), 1); }
-
-void CArchive::WriteWord(quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    Write(b, 2);
-}
-
-void CArchive::WriteLong(qint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    Write(b, 4);
-}
-
-void CArchive::WriteDWord(quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    Write(b, 4);
-}
-
-void CArchive::WriteDouble(double v)
-{
-    quint64 bits;
-    std::memcpy(&bits, &v, 8);
-    char b[8];
-    qToLittleEndian(bits, b);
-    Write(b, 8);
-}
-
 void CArchive::WriteLengthPrefix(quint64 length)
 {
     if (length < 255) {

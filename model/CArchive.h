@@ -37,11 +37,17 @@ public:
     bool IsStoring() const { return m_mode == store; }
     bool IsLoading() const { return m_mode == load; }
 
-    void WriteByte(quint8 v);
-    void WriteWord(quint16 v);
-    void WriteLong(qint32 v);
-    void WriteDWord(quint32 v);
-    void WriteDouble(double v);
+    // Inline: a save writes a dozen of these per record.
+    void WriteByte(quint8 v) { Write(reinterpret_cast<const char *>(&v), 1); }
+    void WriteWord(quint16 v) { WriteLittleEndian(v); }
+    void WriteLong(qint32 v) { WriteLittleEndian(v); }
+    void WriteDWord(quint32 v) { WriteLittleEndian(v); }
+    void WriteDouble(double v)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &v, 8);
+        WriteLittleEndian(bits);
+    }
     void WriteString(const QString &text);
     void WriteDate(const COleDateTime &dt);
     void WriteSpan(const COleDateTimeSpan &span);
@@ -114,6 +120,13 @@ public:
     static QString FromAnsi(QByteArrayView bytes);
 
 private:
+    template <class T>
+    void WriteLittleEndian(T v)
+    {
+        char b[sizeof(T)];
+        qToLittleEndian(v, b);
+        Write(b, sizeof(T));
+    }
     template <class T>
     T ReadLittleEndian()
     {

@@ -294,15 +294,21 @@ CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CRemi
     }
 }
 
-bool CReminderStore::ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error)
+bool CReminderStore::ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error,
+                             qsizetype sizeHint)
 {
     try {
-        bytes.clear();
+        bytes = QByteArray();
+        // Room for what the file is likely to take, so that it is not
+        // copied each time it outgrows its buffer.
+        if (sizeHint > 0)
+            bytes.reserve(sizeHint + sizeHint / 16 + 4096);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         CReminderFileFormat::Write(buffer, reminders);
         buffer.close();
-        bytes.squeeze(); // kept as the last known content: no spare room
+        if (bytes.capacity() - bytes.size() > bytes.size() / 8)
+            bytes.squeeze(); // kept as the last known content: little spare room
         return true;
     } catch (const std::bad_alloc &) {
     } catch (const CMemoryException &) {

@@ -89,8 +89,9 @@ public:
     SaveResult SaveReminders(const std::vector<CReminder> &reminders, const QString &baseName = kReminderBase);
 
     // The file's bytes for these reminders; false (with the reason) when
-    // there is not enough memory.
-    static bool ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error);
+    // there is not enough memory. sizeHint: the size they are likely to take.
+    static bool ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error,
+                        qsizetype sizeHint = 0);
     // One attempt at writing bytes as "<base>.km2", without messages: false
     // with the reason in error, the old file left whole.
     bool WriteQuietly(const QByteArray &bytes, const QString &baseName, QString &error);

@@ -54,7 +54,7 @@ void CSharedReminderFile::Remember(const QByteArray &bytes)
     m_baseBytes = bytes;
     m_basePacked.clear();
     m_baseSize = bytes.size();
-    m_baseHash = hashOf(bytes);
+    m_baseHash = 0; // taken when the base is packed
 }
 
 void CSharedReminderFile::Forget()
@@ -82,6 +82,7 @@ void CSharedReminderFile::Compact()
     QByteArray packed = qCompress(m_baseBytes, 1);
     if (packed.isEmpty())
         return; // no memory to pack it: it stays as it is
+    m_baseHash = hashOf(m_baseBytes);
     m_basePacked = std::move(packed);
     m_baseBytes = QByteArray();
 }
@@ -213,7 +214,7 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
     if (!MergeFromDisk(list, outcome))
         return outcome;
     QByteArray bytes;
-    if (!CReminderStore::ToBytes(list.Reminders(), bytes, outcome.m_Error)) {
+    if (!CReminderStore::ToBytes(list.Reminders(), bytes, outcome.m_Error, m_baseSize)) {
         outcome.m_Status = WriteFailed;
         return outcome;
     }
