@@ -29,42 +29,10 @@ fail() {
     exit 1
 }
 
-lib="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1 || true)"
-[ -n "$lib" ] || { echo "clock-journey: libfaketime is not installed (package faketime)" >&2; exit 1; }
-real_app="$app"
-clockfile="$tmp/clock"
-# The program of the build, under the moving clock.
-app="$tmp/kestrelmark-faked"
-cat >"$app" <<WRAP
-#!/bin/sh
-export LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$clockfile" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
-exec "$real_app" "\$@"
-WRAP
-chmod +x "$app"
-
-epoch() { date -u -d "$1" +%s; }
-iso() { date -u -d "@$1" +%Y-%m-%dT%H:%M:%S; }
-# Sets the program's wall clock to the given epoch second, from now on.
-set_clock() { echo "$(( $1 - $(date +%s) ))" | sed 's/^\([0-9]\)/+\1/' >"$clockfile"; }
-fake_now() { echo $(( $(date +%s) + $(sed 's/^+//' "$clockfile") )); }
-
-# Waits up to the given seconds for an alert; prints its window.
-wait_alert() { # seconds
-    local w
-    for _ in $(seq 1 $(( $1 * 4 ))); do
-        w="$(xdotool search --onlyvisible --name "Kestrelmark Reminder" 2>/dev/null | head -n 1 || true)"
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        kill -0 "$pid" 2>/dev/null || fail "the program ended"
-        sleep 0.25
-    done
-    return 1
-}
+km_fake_clock clock-journey "$tmp"
 # OK on the alert, and waits for that window to close (the next alert may
 # open at once in its place). The click is repeated: a dialog just mapped
 # may not take it yet.
-alert_open() { # window
-    xdotool search --onlyvisible --name "Kestrelmark Reminder" 2>/dev/null | grep -qx "$1"
-}
 close_alert() { # window
     for _ in $(seq 1 6); do
         sleep 0.5

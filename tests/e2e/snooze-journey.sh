@@ -29,35 +29,8 @@ fail() {
     exit 1
 }
 
-lib="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1 || true)"
-[ -n "$lib" ] || { echo "snooze-journey: libfaketime is not installed (package faketime)" >&2; exit 1; }
+km_fake_clock snooze-journey "$tmp"
 command -v dunst >/dev/null || { echo "snooze-journey: dunst is not installed" >&2; exit 1; }
-real_app="$app"
-clockfile="$tmp/clock"
-app="$tmp/kestrelmark-faked"
-cat >"$app" <<WRAP
-#!/bin/sh
-export LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$clockfile" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
-exec "$real_app" "\$@"
-WRAP
-chmod +x "$app"
-
-epoch() { date -u -d "$1" +%s; }
-iso() { date -u -d "@$1" +%Y-%m-%dT%H:%M:%S; }
-set_clock() { echo "$(( $1 - $(date +%s) ))" | sed 's/^\([0-9]\)/+\1/' >"$clockfile"; }
-fake_now() { echo $(( $(date +%s) + $(sed 's/^+//' "$clockfile") )); }
-
-wait_alert() { # seconds
-    local w
-    for _ in $(seq 1 $(( $1 * 4 ))); do
-        w="$(xdotool search --onlyvisible --name "Kestrelmark Reminder" 2>/dev/null | head -n 1 || true)"
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        kill -0 "$pid" 2>/dev/null || fail "the program ended"
-        sleep 0.25
-    done
-    return 1
-}
-alert_open() { xdotool search --onlyvisible --name "Kestrelmark Reminder" 2>/dev/null | grep -qx "$1"; }
 wait_closed() { # window
     for _ in $(seq 1 20); do
         alert_open "$1" || return 0

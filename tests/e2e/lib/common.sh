@@ -168,3 +168,43 @@ e2e_start_main() { # log file
     fi
     read -r mx my < <(origin "$main")
 }
+
+# The program of the build under a wall clock the script moves (libfaketime;
+# the monotonic clock stays real). Sets app to a wrapper in folder and
+# defines epoch, iso, set_clock and fake_now. Fails where libfaketime is
+# missing.
+km_fake_clock() { # script name, folder
+    local lib
+    lib="$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n 1 || true)"
+    [ -n "$lib" ] || { echo "$1: libfaketime is not installed (package faketime)" >&2; return 1; }
+    km_clockfile="$2/clock"
+    local real_app="$app"
+    app="$2/kestrelmark-faked"
+    cat >"$app" <<WRAP
+#!/bin/sh
+export LD_PRELOAD="$lib" FAKETIME_TIMESTAMP_FILE="$km_clockfile" FAKETIME_NO_CACHE=1 FAKETIME_DONT_FAKE_MONOTONIC=1
+exec "$real_app" "\$@"
+WRAP
+    chmod +x "$app"
+}
+epoch() { date -u -d "$1" +%s; }
+iso() { date -u -d "@$1" +%Y-%m-%dT%H:%M:%S; }
+# Sets the program's wall clock to the given epoch second, from now on.
+set_clock() { echo "$(( $1 - $(date +%s) ))" | sed 's/^\([0-9]\)/+\1/' >"$km_clockfile"; }
+fake_now() { echo $(( $(date +%s) + $(sed 's/^+//' "$km_clockfile") )); }
+
+alert_open() { # window
+    xdotool search --onlyvisible --name "Kestrelmark Reminder" 2>/dev/null | grep -qx "$1"
+}
+# Waits up to the given seconds for an alert of the program (pid); prints
+# its window. Calls the script's fail when the program ends meanwhile.
+wait_alert() { # seconds
+    local w
+    for _ in $(seq 1 $(( $1 * 4 ))); do
+        w="$(xdotool search --onlyvisible --name "Kestrelmark Reminder" 2>/dev/null | head -n 1 || true)"
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        kill -0 "$pid" 2>/dev/null || fail "the program ended"
+        sleep 0.25
+    done
+    return 1
+}
