@@ -25,6 +25,8 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
         const qint64 size = file.size();
         QByteArray bytes;
         if (size > 0 && size <= kMaxInMemoryBytes) {
+            // The file, its records and their texts: about four times its size.
+            CHugePages::ReadyHeap(static_cast<size_t>(size) * 4);
             bytes = QByteArray(size, Qt::Uninitialized);
             CHugePages::Prefer(bytes.data(), static_cast<size_t>(size));
             qint64 got = 0;

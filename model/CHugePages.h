@@ -19,6 +19,10 @@ public:
 
     static void Enable() { s_enabled = true; }
     static void Prefer(void *block, size_t bytes);
+    // Readies the heap for about this many bytes of new small blocks (the
+    // records' texts): it grows once, in huge pages, instead of one page
+    // fault at a time. For a run that reads one large file and ends.
+    static void ReadyHeap(size_t bytes);
 
 private:
     static inline bool s_enabled = false;

@@ -113,6 +113,15 @@ bool COleDateTime::GetParts(Parts &p) const
     return true;
 }
 
+bool COleDateTime::GetSecondOfDay(int &seconds) const
+{
+    if (m_status != valid || !(m_dt >= kMinValue && m_dt <= kMaxValue))
+        return false;
+    const long long secs = std::llround(std::fabs(m_dt - std::trunc(m_dt)) * 86400.0);
+    seconds = static_cast<int>(secs >= 86400 ? secs - 86400 : secs);
+    return true;
+}
+
 int COleDateTime::GetYear() const { Parts p; return GetParts(p) ? p.year : -1; }
 int COleDateTime::GetMonth() const { Parts p; return GetParts(p) ? p.month : -1; }
 int COleDateTime::GetDay() const { Parts p; return GetParts(p) ? p.day : -1; }

@@ -45,6 +45,17 @@ public:
     // All fields at once; false when the value cannot be broken down.
     struct Parts { int year, month, day, hour, minute, second, dayOfWeek; };
     bool GetParts(Parts &parts) const;
+    // The time of day in whole seconds, rounded as GetParts rounds it;
+    // false when the value cannot be broken down.
+    bool GetSecondOfDay(int &seconds) const;
+    // The same day at a time of day in seconds (0 to 86399), exactly as
+    // SetDateTime gives it; for a value that holds a whole day, as the
+    // date-only values do.
+    COleDateTime AtSecondOfDay(int seconds) const
+    {
+        const double time = seconds / 86400.0;
+        return COleDateTime(m_dt >= 0 ? m_dt + time : m_dt - time, m_status);
+    }
 
     // Time as a continuous count of days, whatever the sign convention;
     // earlier/later and all arithmetic go through it.

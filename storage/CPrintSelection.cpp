@@ -4,7 +4,42 @@
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
-#include <algorithm>
+#include <array>
+
+namespace {
+
+// A day's reminder at its time of day in seconds.
+struct Timed
+{
+    int m_Second;
+    int m_Index;
+};
+
+// In order of time, equal times keeping their order: two counting passes
+// over the seconds' low and high bits (a day has fewer than 2^17), in
+// time that grows with the day's reminders only.
+void sortByTime(std::vector<Timed> &timed, std::vector<Timed> &scratch)
+{
+    if (timed.size() < 2)
+        return;
+    scratch.resize(timed.size());
+    constexpr int kLowBits = 9;
+    constexpr int kHighBits = 8;
+    const auto pass = [](const std::vector<Timed> &from, std::vector<Timed> &to, int shift, int bits) {
+        std::array<unsigned, (1u << 9) + 1> start {};
+        const unsigned mask = (1u << bits) - 1;
+        for (const Timed &t : from)
+            ++start[((static_cast<unsigned>(t.m_Second) >> shift) & mask) + 1];
+        for (size_t b = 1; b < start.size(); ++b)
+            start[b] += start[b - 1];
+        for (const Timed &t : from)
+            to[start[(static_cast<unsigned>(t.m_Second) >> shift) & mask]++] = t;
+    };
+    pass(timed, scratch, 0, kLowBits);
+    pass(scratch, timed, kLowBits, kHighBits);
+}
+
+} // namespace
 
 std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const CReminderList &list,
                                                                       const COleDateTime &firstDay,
@@ -16,25 +51,22 @@ std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const CRem
         return out;
     const COleDateTimeSpan oneDay(1.0);
     std::vector<int> onDay;
+    std::vector<Timed> timed, scratch;
     for (COleDateTime d = first; d < endDay; d = d + oneDay) {
-        COleDateTime::Parts day;
-        if (!d.GetParts(day))
+        if (int midnight = 0; !d.GetSecondOfDay(midnight)) // a day past the supported years
             break;
+        timed.clear();
         list.CollectOnDay(d, onDay, perDayLimit);
-        const size_t dayStart = out.size();
         // Taken in reverse so that a stable sort by time leaves the last
         // collected first among equal times.
         for (auto it = onDay.rbegin(); it != onDay.rend(); ++it) {
-            COleDateTime::Parts own;
-            if (!list[*it].m_DateTime.GetParts(own))
-                continue;
-            Occurrence o;
-            o.m_Index = *it;
-            o.m_When.SetDateTime(day.year, day.month, day.day, own.hour, own.minute, own.second);
-            out.push_back(o);
+            int second = 0;
+            if (list[*it].m_DateTime.GetSecondOfDay(second))
+                timed.push_back({ second, *it });
         }
-        std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(dayStart), out.end(),
-                         [](const Occurrence &a, const Occurrence &b) { return a.m_When.Linear() < b.m_When.Linear(); });
+        sortByTime(timed, scratch);
+        for (const Timed &t : timed)
+            out.push_back({ t.m_Index, d.AtSecondOfDay(t.m_Second) });
     }
     return out;
 }

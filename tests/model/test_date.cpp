@@ -112,6 +112,34 @@ TEST(Date, RoundsToTheNearestSecond)
     EXPECT_EQ(almost.GetHour(), 0);
 }
 
+TEST(Date, TimeOfDayInSecondsAgreesWithTheParts)
+{
+    // The occurrence listing moves a reminder to another day through the
+    // seconds alone; it must land exactly where the parts would put it,
+    // on both sides of the epoch and where rounding carries to midnight.
+    for (const double day : { -657000.0, -2.0, -1.0, 0.0, 1.0, 46387.0 }) {
+        for (const double fraction : { 0.0, 0.25, 0.5 / 86400, 0.49 / 86400, 0.4166666666666667, 1 - 1e-9, 1 - 1e-4 }) {
+            const COleDateTime dt(day >= 0 ? day + fraction : day - fraction);
+            COleDateTime::Parts p;
+            int seconds = -1;
+            ASSERT_TRUE(dt.GetParts(p));
+            ASSERT_TRUE(dt.GetSecondOfDay(seconds));
+            EXPECT_EQ(seconds, p.hour * 3600 + p.minute * 60 + p.second) << dt.GetValue();
+            for (const COleDateTime &target : { COleDateTime(1899, 12, 29, 0, 0, 0), COleDateTime(1899, 12, 30, 0, 0, 0),
+                                                COleDateTime(2027, 3, 1, 0, 0, 0), COleDateTime(100, 1, 1, 0, 0, 0) }) {
+                COleDateTime::Parts d;
+                ASSERT_TRUE(target.GetParts(d));
+                COleDateTime expected;
+                expected.SetDateTime(d.year, d.month, d.day, p.hour, p.minute, p.second);
+                EXPECT_EQ(target.AtSecondOfDay(seconds).GetValue(), expected.GetValue()) << dt.GetValue();
+            }
+        }
+    }
+    int seconds = -1;
+    EXPECT_FALSE(COleDateTime(0.5, COleDateTime::invalid).GetSecondOfDay(seconds));
+    EXPECT_FALSE(COleDateTime(1e12).GetSecondOfDay(seconds));
+}
+
 TEST(Date, FormatInTheLocale)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
