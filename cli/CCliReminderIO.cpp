@@ -142,80 +142,99 @@ struct IsoMemo
     double m_TextDay = -1; // the whole day count whose date the text shows
     bool m_Known = false;
     char m_Iso[20] = "0000-00-00T00:00:00";
+
+    // True when the text now shows the date (years 100 to 9999 only).
+    bool Show(const COleDateTime &dt)
+    {
+        const double value = dt.GetValue();
+        const auto put = [this](int at, int digits, int number) {
+            for (int i = at + digits - 1; i >= at; --i, number /= 10)
+                m_Iso[i] = static_cast<char>('0' + number % 10);
+        };
+        if (m_Known && m_Value != value && value >= 0 && std::trunc(value) == m_TextDay
+            && COleDateTime::IsSupportedValue(value)) {
+            // Another time on the same day: the date's text stands (the
+            // time is rounded to the second as the date's parts are).
+            const long long seconds = std::llround((value - std::trunc(value)) * 86400.0);
+            if (seconds < 86400) {
+                put(11, 2, static_cast<int>(seconds / 3600));
+                put(14, 2, static_cast<int>(seconds / 60 % 60));
+                put(17, 2, static_cast<int>(seconds % 60));
+                m_Value = value;
+            }
+        }
+        if (!m_Known || m_Value != value) {
+            m_Known = false;
+            COleDateTime::Parts p;
+            if (dt.GetParts(p)) {
+                put(0, 4, p.year);
+                put(5, 2, p.month);
+                put(8, 2, p.day);
+                put(11, 2, p.hour);
+                put(14, 2, p.minute);
+                put(17, 2, p.second);
+                m_Known = true;
+                m_Value = value;
+                // A time rounded up to midnight shows the next day's date.
+                const bool carried = p.hour == 0 && p.minute == 0 && p.second == 0 && value - std::trunc(value) > 0.5;
+                m_TextDay = value >= 0 ? std::trunc(value) + (carried ? 1 : 0) : -1;
+            }
+        }
+        return m_Known;
+    }
 };
 
-void writeDate(CJsonStream &json, CJsonStream::Key key, const COleDateTime &dt, IsoMemo &memo)
+// Keys in the order a JSON document sorts them, so both forms read alike.
+// The writer is a cursor with room for the whole entry, or the stream.
+template <class Writer>
+void writeEntry(Writer &w, const CReminder &r, const COleDateTime &dateTime)
 {
-    json.BeginObject(key);
-    json.Value("days", dt.GetValue());
-    const double value = dt.GetValue();
-    const auto put = [&memo](int at, int digits, int number) {
-        for (int i = at + digits - 1; i >= at; --i, number /= 10)
-            memo.m_Iso[i] = static_cast<char>('0' + number % 10);
+    static IsoMemo occurrenceMemo, lastShownMemo;
+    const auto span = [&w](CJsonStream::Key key, const COleDateTimeSpan &s) __attribute__((always_inline)) {
+        w.BeginObject(key);
+        w.Value("days", s.GetValue());
+        w.Value("status", static_cast<int>(s.GetStatus()));
+        w.EndObject();
     };
-    if (memo.m_Known && memo.m_Value != value && value >= 0 && std::trunc(value) == memo.m_TextDay
-        && COleDateTime::IsSupportedValue(value)) {
-        // Another time on the same day: the date's text stands (the time
-        // is rounded to the second as the date's parts are).
-        const long long seconds = std::llround((value - std::trunc(value)) * 86400.0);
-        if (seconds < 86400) {
-            put(11, 2, static_cast<int>(seconds / 3600));
-            put(14, 2, static_cast<int>(seconds / 60 % 60));
-            put(17, 2, static_cast<int>(seconds % 60));
-            memo.m_Value = value;
-        }
-    }
-    if (!memo.m_Known || memo.m_Value != value) {
-        memo.m_Known = false;
-        COleDateTime::Parts p;
-        if (dt.GetParts(p)) { // years 100 to 9999 only
-            put(0, 4, p.year);
-            put(5, 2, p.month);
-            put(8, 2, p.day);
-            put(11, 2, p.hour);
-            put(14, 2, p.minute);
-            put(17, 2, p.second);
-            memo.m_Known = true;
-            memo.m_Value = value;
-            // A time rounded up to midnight shows the next day's date.
-            const bool carried = p.hour == 0 && p.minute == 0 && p.second == 0 && value - std::trunc(value) > 0.5;
-            memo.m_TextDay = value >= 0 ? std::trunc(value) + (carried ? 1 : 0) : -1;
-        }
-    }
-    if (memo.m_Known && dt.GetStatus() == COleDateTime::valid)
-        json.Value("iso", memo.m_Iso);
-    json.Value("status", static_cast<int>(dt.GetStatus()));
-    json.EndObject();
-}
-
-void writeSpan(CJsonStream &json, CJsonStream::Key key, const COleDateTimeSpan &span)
-{
-    json.BeginObject(key);
-    json.Value("days", span.GetValue());
-    json.Value("status", static_cast<int>(span.GetStatus()));
-    json.EndObject();
+    const auto date = [&w](CJsonStream::Key key, const COleDateTime &dt, IsoMemo &memo) __attribute__((always_inline)) {
+        w.BeginObject(key);
+        w.Value("days", dt.GetValue());
+        if (memo.Show(dt) && dt.GetStatus() == COleDateTime::valid)
+            w.Value("iso", memo.m_Iso, sizeof memo.m_Iso - 1);
+        w.Value("status", static_cast<int>(dt.GetStatus()));
+        w.EndObject();
+    };
+    w.BeginObject();
+    span("advanceNotice", r.m_AdvanceNotice);
+    date("dateTime", dateTime, occurrenceMemo);
+    w.Value("iconName", r.m_IconName);
+    w.Value("iconNumber", static_cast<int>(r.m_IconNumber));
+    date("lastShown", r.m_LastShown, lastShownMemo);
+    w.Value("message", r.m_Message);
+    w.Value("private", r.m_Private);
+    w.Value("recurrence", static_cast<int>(r.m_Recurrence));
+    w.Value("reservedFlag", r.m_ReservedFlag);
+    w.Value("reservedFlag2", r.m_ReservedFlag2);
+    span("reservedSpan", r.m_ReservedSpan);
+    span("reshowInterval", r.m_ReshowInterval);
+    w.Value("shown", r.m_Shown);
+    w.Value("soundFileName", r.m_SoundFileName);
+    w.EndObject();
 }
 
 } // namespace
 
 void CCliReminderIO::WriteReminder(CJsonStream &json, const CReminder &r, const COleDateTime &dateTime)
 {
-    // Keys in the order a JSON document sorts them, so both forms read alike.
-    json.BeginObject();
-    writeSpan(json, "advanceNotice", r.m_AdvanceNotice);
-    static IsoMemo occurrenceMemo, lastShownMemo;
-    writeDate(json, "dateTime", dateTime, occurrenceMemo);
-    json.Value("iconName", r.m_IconName);
-    json.Value("iconNumber", static_cast<int>(r.m_IconNumber));
-    writeDate(json, "lastShown", r.m_LastShown, lastShownMemo);
-    json.Value("message", r.m_Message);
-    json.Value("private", r.m_Private);
-    json.Value("recurrence", static_cast<int>(r.m_Recurrence));
-    json.Value("reservedFlag", r.m_ReservedFlag);
-    json.Value("reservedFlag2", r.m_ReservedFlag2);
-    writeSpan(json, "reservedSpan", r.m_ReservedSpan);
-    writeSpan(json, "reshowInterval", r.m_ReshowInterval);
-    json.Value("shown", r.m_Shown);
-    json.Value("soundFileName", r.m_SoundFileName);
-    json.EndObject();
+    // An entry is 35 lines, none with a key longer than 16 characters.
+    using Cursor = CJsonStream::Cursor;
+    const size_t room = 35 * Cursor::MemberRoom(json.Depth() + 2, 16) + Cursor::TextRoom(r.m_IconName)
+        + Cursor::TextRoom(r.m_Message) + Cursor::TextRoom(r.m_SoundFileName);
+    if (room > CJsonStream::kChunk) {
+        writeEntry(json, r, dateTime);
+        return;
+    }
+    Cursor c = json.Begin(room);
+    writeEntry(c, r, dateTime);
+    json.End(c);
 }

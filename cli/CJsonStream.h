@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QString>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 // Writes indented JSON straight to a stream, in the layout QJsonDocument
 // gives (four spaces a level, keys as the caller orders them), without
-// building a document first: long listings stay fast and small. The parts
-// every member goes through are inline, and member names are string
-// literals whose lengths the compiler knows.
+// building a document first: long listings stay fast and small. Member
+// names are string literals whose lengths the compiler knows.
+//
+// A caller that writes many members at once (a whole record) asks for a
+// Cursor with room for all of them: it writes with no checks and keeps its
+// place in registers. The stream's own members go through a cursor too, so
+// the layout is written down once.
 class CJsonStream
 {
 public:
@@ -22,140 +28,198 @@ public:
         size_t m_Length;
     };
 
+    class Cursor
+    {
+    public:
+        void BeginObject() { Open(nullptr, 0, '{'); }
+        void BeginObject(Key key) { Open(key.m_Text, key.m_Length, '{'); }
+        void EndObject() { Close('}'); }
+        void BeginArray(Key key) { Open(key.m_Text, key.m_Length, '['); }
+        void EndArray() { Close(']'); }
+
+        void Value(Key key, const QString &text)
+        {
+            Member(key.m_Text, key.m_Length);
+            m_d = WriteText(m_d, text);
+        }
+        void Value(Key key, const char *ascii, size_t length) // plain ASCII, nothing to escape
+        {
+            Member(key.m_Text, key.m_Length);
+            char *d = m_d;
+            *d++ = '"';
+            std::memcpy(d, ascii, length);
+            d += length;
+            *d++ = '"';
+            m_d = d;
+        }
+        [[gnu::always_inline]] void Value(Key key, double number)
+        {
+            Member(key.m_Text, key.m_Length);
+            // Whole numbers below 100 000 are never shorter in exponent
+            // form: the same text without the search for the shortest.
+            if (number > -100000.0 && number < 100000.0 && number == static_cast<double>(static_cast<int>(number))
+                && !(number == 0.0 && std::signbit(number)))
+                Int(static_cast<int>(number));
+            else
+                m_d = WriteNumber(m_d, number);
+        }
+        [[gnu::always_inline]] void Value(Key key, int number)
+        {
+            Member(key.m_Text, key.m_Length);
+            Int(number);
+        }
+        [[gnu::always_inline]] void Value(Key key, bool flag)
+        {
+            Member(key.m_Text, key.m_Length);
+            char *d = m_d;
+            if (flag) {
+                std::memcpy(d, "true", 4);
+                m_d = d + 4;
+            } else {
+                std::memcpy(d, "false", 5);
+                m_d = d + 5;
+            }
+        }
+
+        int Depth() const { return m_depth; }
+
+        // The most a member takes at this depth apart from a text value:
+        // separator, line break, indentation, key and a number.
+        static size_t MemberRoom(int depth, size_t keyLength)
+        {
+            const size_t indent = static_cast<size_t>(depth) * 4;
+            return 2 + (indent > kInlineIndent ? indent : kInlineIndent) + keyLength + 4 + kNumberRoom + 2;
+        }
+        // The most a text takes quoted, as UTF-8 with every escape.
+        static size_t TextRoom(const QString &text) { return 2 + 6 * static_cast<size_t>(text.size()); }
+
+    private:
+        friend class CJsonStream;
+        static constexpr size_t kInlineIndent = 64; // copied in one fixed-size move
+        static constexpr size_t kNumberRoom = 32;
+        static const char kSpaces[kInlineIndent + 1];
+
+        Cursor(char *d, int depth, bool first) : m_d(d), m_depth(depth), m_first(first) {}
+
+        void Open(const char *key, size_t keyLength, char bracket)
+        {
+            Member(key, keyLength);
+            char *d = m_d;
+            *d++ = bracket;
+            m_d = d;
+            ++m_depth;
+            m_first = true;
+        }
+        void Close(char bracket)
+        {
+            char *d = m_d;
+            const int depth = --m_depth;
+            if (!m_first) {
+                *d++ = '\n';
+                d = Indent(d, static_cast<size_t>(depth) * 4);
+            }
+            *d++ = bracket;
+            if (depth == 0)
+                *d++ = '\n';
+            m_first = false;
+            m_d = d;
+        }
+        // The separator, the line break, the indentation and the key. (Each
+        // step works on a local pointer: a store through a char pointer
+        // could change any member, so m_d would be read again after each.)
+        [[gnu::always_inline]] void Member(const char *key, size_t keyLength)
+        {
+            char *d = m_d;
+            const int depth = m_depth;
+            const bool first = m_first;
+            m_first = false;
+            if (depth > 0) {
+                *d = ',';
+                d += first ? 0 : 1;
+                *d++ = '\n';
+                d = Indent(d, static_cast<size_t>(depth) * 4);
+            }
+            if (key) {
+                *d++ = '"';
+                std::memcpy(d, key, keyLength);
+                d += keyLength;
+                std::memcpy(d, "\": ", 3);
+                d += 3;
+            }
+            m_d = d;
+        }
+        static char *Indent(char *d, size_t n)
+        {
+            if (n > kInlineIndent)
+                return WriteSpaces(d, n);
+            std::memcpy(d, kSpaces, kInlineIndent); // what lies past the indent is written over
+            return d + n;
+        }
+        void Int(int number)
+        {
+            char *d = m_d;
+            if (number >= 0 && number < 10) { // status words, kinds, flags
+                *d = static_cast<char>('0' + number);
+                m_d = d + 1;
+            } else {
+                m_d = std::to_chars(d, d + 16, number).ptr;
+            }
+        }
+
+        static char *WriteSpaces(char *d, size_t n);
+        static char *WriteNumber(char *d, double number);
+        static char *WriteText(char *d, const QString &text);
+
+        char *m_d;
+        int m_depth;
+        bool m_first;
+    };
+
     explicit CJsonStream(FILE *out) : m_out(out) {}
     ~CJsonStream() { Flush(); }
     CJsonStream(const CJsonStream &) = delete;
     CJsonStream &operator=(const CJsonStream &) = delete;
 
-    void BeginObject() { Open(nullptr, 0, '{'); }
-    void BeginObject(Key key) { Open(key.m_Text, key.m_Length, '{'); }
-    void EndObject() { Close('}'); }
-    void BeginArray(Key key) { Open(key.m_Text, key.m_Length, '['); }
-    void EndArray() { Close(']'); }
+    // The largest room a cursor can have.
+    static constexpr size_t kChunk = 1 << 20; // fewer, larger writes: a long listing goes out faster
 
-    void Value(Key key, const QString &text)
+    // A cursor at the end of what is written, with room for `room` more
+    // bytes (at most kChunk); End takes back what it wrote.
+    Cursor Begin(size_t room)
     {
-        Member(key.m_Text, key.m_Length);
-        AppendString(text);
+        if (m_length + room > kChunk)
+            Flush();
+        return Cursor(m_buffer.get() + m_length, m_depth, m_first);
     }
-    void Value(Key key, const char *ascii); // plain ASCII, nothing to escape
-    void Value(Key key, double number)
+    void End(const Cursor &c)
     {
-        Member(key.m_Text, key.m_Length);
-        AppendNumber(number);
+        m_length = static_cast<size_t>(c.m_d - m_buffer.get());
+        m_depth = c.m_depth;
+        m_first = c.m_first;
     }
-    void Value(Key key, int number)
+    int Depth() const { return m_depth; }
+
+    void BeginObject() { Bracket(nullptr, 0, '{'); }
+    void BeginObject(Key key) { Bracket(key.m_Text, key.m_Length, '{'); }
+    void EndObject() { Bracket(nullptr, 0, '}'); }
+    void BeginArray(Key key) { Bracket(key.m_Text, key.m_Length, '['); }
+    void EndArray() { Bracket(nullptr, 0, ']'); }
+
+    void Value(Key key, const QString &text);
+    void Value(Key key, const char *ascii, size_t length) { Value(key, QString::fromLatin1(ascii, length)); }
+    template <class Number>
+    void Value(Key key, Number value) // double, int or bool
     {
-        Member(key.m_Text, key.m_Length);
-        AppendInt(number);
-    }
-    void Value(Key key, bool flag)
-    {
-        Member(key.m_Text, key.m_Length);
-        if (flag)
-            Put("true", 4);
-        else
-            Put("false", 5);
+        Cursor c = Begin(Cursor::MemberRoom(m_depth, key.m_Length));
+        c.Value(key, value);
+        End(c);
     }
 
     // False when the stream could not take everything written.
     bool Flush();
 
 private:
-    static constexpr size_t kChunk = 1 << 20; // fewer, larger writes: a long listing goes out faster
-    // Indentation up to this many spaces is copied in one fixed-size move.
-    static constexpr size_t kInlineIndent = 64;
-    static const char kSpaces[kInlineIndent + 1];
-
-    void Open(const char *key, size_t keyLength, char bracket)
-    {
-        Member(key, keyLength);
-        Put(bracket);
-        ++m_depth;
-        m_first = true;
-    }
-    void Close(char bracket)
-    {
-        --m_depth;
-        const size_t indent = static_cast<size_t>(m_depth) * 4;
-        if (indent > kInlineIndent) {
-            CloseSlowly(bracket);
-            return;
-        }
-        char *d = Reserve(kInlineIndent + 3);
-        char *const start = d;
-        if (!m_first) {
-            *d++ = '\n';
-            std::memcpy(d, kSpaces, kInlineIndent);
-            d += indent;
-        }
-        *d++ = bracket;
-        if (m_depth == 0)
-            *d++ = '\n';
-        m_length += static_cast<size_t>(d - start);
-        m_first = false;
-    }
-    void CloseSlowly(char bracket);
-    // The separator, the line break, the indentation and the key.
-    void Member(const char *key, size_t keyLength)
-    {
-        const size_t indent = static_cast<size_t>(m_depth) * 4;
-        if (m_depth == 0 || indent > kInlineIndent || keyLength > 256) {
-            MemberSlowly(key, keyLength);
-            return;
-        }
-        char *d = Reserve(2 + kInlineIndent + keyLength + 4);
-        char *const start = d;
-        *d = ',';
-        d += m_first ? 0 : 1;
-        *d++ = '\n';
-        std::memcpy(d, kSpaces, kInlineIndent); // what lies past the indent is written over
-        d += indent;
-        if (key) {
-            *d++ = '"';
-            std::memcpy(d, key, keyLength);
-            d += keyLength;
-            std::memcpy(d, "\": ", 3);
-            d += 3;
-        }
-        m_length += static_cast<size_t>(d - start);
-        m_first = false;
-    }
-    void MemberSlowly(const char *key, size_t keyLength);
-    void Indent(size_t n);
-    void AppendString(const QString &text);
-    void AppendNumber(double number);
-    void AppendInt(int number)
-    {
-        if (number >= 0 && number < 10) // status words, kinds, flags
-            Put(static_cast<char>('0' + number));
-        else
-            AppendLongerInt(number);
-    }
-    void AppendLongerInt(int number);
-    // Room for n more bytes in the buffer (n at most kChunk), emptying it
-    // first if needed.
-    char *Reserve(size_t n)
-    {
-        if (m_length + n > kChunk)
-            Flush();
-        return m_buffer.get() + m_length;
-    }
-    void Put(char c)
-    {
-        *Reserve(1) = c;
-        ++m_length;
-    }
-    void Put(const char *text, size_t n)
-    {
-        if (n > kChunk)
-            PutLong(text, n);
-        else {
-            std::memcpy(Reserve(n), text, n);
-            m_length += n;
-        }
-    }
-    void PutLong(const char *text, size_t n);
+    void Bracket(const char *key, size_t keyLength, char bracket);
     void WriteOut(const char *data, size_t n);
 
     FILE *m_out = nullptr;

@@ -227,6 +227,36 @@ TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
     EXPECT_TRUE(out.contains("\n    \"occurrences\": [\n        {\n            \"advanceNotice\": {\n                \"days\": "));
 }
 
+// The listing is the text a JSON document gives for itself, byte for byte:
+// escapes, text outside ASCII, a text too long for one write buffer, and
+// the same reminder on several days.
+TEST_F(CliExchange, OccurrenceListingIsTheDocumentsOwnText)
+{
+    std::vector<CReminder> reminders(4);
+    reminders[0].m_DateTime = COleDateTime(2027, 3, 1, 7, 30, 0);
+    reminders[0].m_Message = QStringLiteral("say \"hi\" \\ then\ttab\r\n\x01 and \x7f caf\u00e9 \u20ac");
+    reminders[0].m_IconName = QStringLiteral("Birthday");
+    reminders[0].m_Recurrence = RecurWeekly;
+    reminders[1].m_DateTime = COleDateTime(2027, 3, 2, 23, 59, 59);
+    reminders[1].m_Message = QString(200000, QLatin1Char('x')) + QStringLiteral("\"end\"");
+    reminders[1].m_SoundFileName = QStringLiteral("\u00c5 sound.wav");
+    reminders[1].m_AdvanceNotice = COleDateTimeSpan(2.25);
+    reminders[2].m_DateTime = COleDateTime(2027, 3, 3, 0, 0, 0);
+    reminders[2].m_Private = true;
+    reminders[2].m_Shown = true;
+    reminders[3].m_DateTime = COleDateTime(2027, 3, 3, 12, 0, 0);
+    reminders[3].m_Recurrence = RecurMonthly;
+    CReminderStore store(m_dir.path());
+    ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("texts")), CReminderStore::Saved);
+
+    const Result r = Run({ "occurrences", Path("texts.km2"), "--from", "2027-03-01", "--to", "2027-03-15" });
+    ASSERT_EQ(r.code, 0) << r.err.constData();
+    const QJsonDocument document = QJsonDocument::fromJson(r.out);
+    ASSERT_TRUE(document.isObject());
+    EXPECT_EQ(document.object().value("occurrences").toArray().size(), 6); // three Mondays, one of each other
+    EXPECT_EQ(document.toJson(QJsonDocument::Indented), r.out);
+}
+
 TEST_F(CliExchange, ICalendarExportImportAndDump)
 {
     const QString file = Path("r.km2");
