@@ -31,22 +31,30 @@ trap 'rm -rf "$work"' EXIT
 # The same reminders in both forms, from one seeded generator.
 python3 "$(dirname "$0")/make-reminders.py" "$count" "$work/reminders.km2" "$work/reminders.rem"
 
-# Best of the runs, as CPU seconds (user + system) and wall seconds.
+# Best of the runs, as CPU seconds (user + system) and wall seconds, to the
+# millisecond: the resource usage the kernel reports for each child.
 measure() {
     local out=$1; shift
-    local best_cpu= best_wall=
-    for _ in $(seq "$runs"); do
-        /usr/bin/time -f '%U %S %e' -o "$work/time" "$@" >"$out" 2>/dev/null
-        read -r user sys wall < <(tail -1 "$work/time")
-        local cpu
-        cpu=$(echo "$user + $sys" | bc -l)
-        if [ -z "$best_cpu" ] || [ "$(echo "$cpu < $best_cpu" | bc -l)" = 1 ]; then best_cpu=$cpu; fi
-        if [ -z "$best_wall" ] || [ "$(echo "$wall < $best_wall" | bc -l)" = 1 ]; then best_wall=$wall; fi
-    done
-    echo "$best_cpu $best_wall"
+    python3 - "$runs" "$out" "$@" <<'PY'
+import os, sys, time
+runs, out, cmd = int(sys.argv[1]), sys.argv[2], sys.argv[3:]
+best_cpu = best_wall = None
+for _ in range(runs):
+    with open(out, "wb") as sink, open(os.devnull, "wb") as null:
+        start = time.monotonic()
+        pid = os.posix_spawnp(cmd[0], cmd, os.environ, file_actions=[
+            (os.POSIX_SPAWN_DUP2, sink.fileno(), 1), (os.POSIX_SPAWN_DUP2, null.fileno(), 2)])
+        _, status, usage = os.wait4(pid, 0)
+        wall = time.monotonic() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit("compare-remind: %s failed" % cmd[0])
+    cpu = usage.ru_utime + usage.ru_stime
+    best_cpu = cpu if best_cpu is None else min(best_cpu, cpu)
+    best_wall = wall if best_wall is None else min(best_wall, wall)
+print("%.3f %.3f" % (best_cpu, best_wall))
+PY
 }
 
-command -v /usr/bin/time >/dev/null || { echo "compare-remind: missing /usr/bin/time (Debian package: time)" >&2; exit 2; }
 command -v bc >/dev/null || { echo "compare-remind: missing bc (Debian package: bc)" >&2; exit 2; }
 
 read -r km_cpu km_wall < <(measure "$work/km.json" "$cli" occurrences "$work/reminders.km2" --from "$month_from" --to "$month_to")

@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <algorithm>
 #include <cerrno>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <unistd.h>
 
 const char CJsonStream::Cursor::kSpaces[kInlineIndent + 1] =
@@ -61,11 +64,27 @@ char *CJsonStream::Cursor::WriteText(char *d, const QString &text)
 {
     *d++ = '"';
     // Most text needs no escapes: ASCII goes across as it is.
-    const QChar *chars = text.constData();
+    const char16_t *chars = reinterpret_cast<const char16_t *>(text.constData());
     const size_t n = static_cast<size_t>(text.size());
     size_t plain = 0;
+#if defined(__SSE2__)
+    // Eight characters a step while all are plain: each is 0x20 to 0x7f
+    // and neither a quote nor a backslash.
+    const __m128i low = _mm_set1_epi16(0x20 - 0x8000), high = _mm_set1_epi16(0x7f - 0x8000);
+    const __m128i bias = _mm_set1_epi16(static_cast<short>(0x8000));
+    const __m128i quote = _mm_set1_epi16('"'), backslash = _mm_set1_epi16('\\');
+    for (; plain + 8 <= n; plain += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + plain));
+        const __m128i biased = _mm_xor_si128(units, bias); // unsigned order in signed compares
+        const __m128i outside = _mm_or_si128(_mm_cmplt_epi16(biased, low), _mm_cmpgt_epi16(biased, high));
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi16(units, quote), _mm_cmpeq_epi16(units, backslash));
+        if (_mm_movemask_epi8(_mm_or_si128(outside, special)) != 0)
+            break;
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(d + plain), _mm_packus_epi16(units, units));
+    }
+#endif
     for (; plain < n; ++plain) {
-        const char16_t c = chars[plain].unicode();
+        const char16_t c = chars[plain];
         if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
             break;
         d[plain] = static_cast<char>(c);
