@@ -11,7 +11,7 @@ set -euo pipefail
 
 build=${1:-build}
 count=${2:-100000}
-runs=${3:-3}
+runs=${3:-5}
 month_from=2027-03-01
 month_to=2027-03-31
 
