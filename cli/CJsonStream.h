@@ -81,8 +81,6 @@ public:
             }
         }
 
-        int Depth() const { return m_depth; }
-
         // The most a member takes at this depth apart from a text value:
         // separator, line break, indentation, key and a number.
         static size_t MemberRoom(int depth, size_t keyLength)
