@@ -41,12 +41,12 @@ void CHugePages::ReadyHeap(size_t bytes)
     if (!mallopt(M_MMAP_THRESHOLD, static_cast<int>(kLargest)) || !mallopt(M_TRIM_THRESHOLD, INT_MAX))
         return;
     // Grow the heap by the whole amount at once, mark it, and give it back
-    // to the allocator untouched: later blocks fault it in huge pages.
-    // (The part of a growth a block does not ask for is the top pad.)
-    const size_t block_bytes = bytes < kLargest / 2 ? bytes : kLargest / 2;
-    if (bytes > block_bytes && !mallopt(M_TOP_PAD, static_cast<int>(std::min<size_t>(bytes - block_bytes, INT_MAX))))
+    // to the allocator untouched: later blocks fault it in huge pages. The
+    // heap grows by a block and the top pad, so the pad makes up the rest.
+    const size_t blockBytes = bytes < kLargest / 2 ? bytes : kLargest / 2;
+    if (bytes > blockBytes && !mallopt(M_TOP_PAD, static_cast<int>(std::min<size_t>(bytes - blockBytes, INT_MAX))))
         return;
-    void *block = std::malloc(block_bytes);
+    void *block = std::malloc(blockBytes);
     if (!block)
         return;
     const auto start = reinterpret_cast<std::uintptr_t>(block);
