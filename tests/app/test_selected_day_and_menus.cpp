@@ -303,8 +303,9 @@ TEST_F(NoTray, TheBackgroundAndTheLogoCarryEveryTrayCommand)
         for (QAction *a : menu->actions())
             commands << a->data().toInt();
         for (const CTrayIcon::Entry &e : CTrayIcon::SystemMenuEntries()) {
-            if (e.m_Command)
+            if (e.m_Command) {
                 EXPECT_TRUE(commands.contains(e.m_Command)) << e.m_Text;
+            }
         }
         EXPECT_TRUE(texts.contains(QStringLiteral("Close Kestrelmark")));
         EXPECT_EQ(1, texts.count(QStringLiteral("New...")));

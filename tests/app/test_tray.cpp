@@ -57,8 +57,9 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
         if (a->data().toInt() == KmCommand::ToggleSounds)
             toggle = a;
         // Every entry shown has a command behind it.
-        if (!a->isSeparator() && a->data().isValid())
+        if (!a->isSeparator() && a->data().isValid()) {
             EXPECT_TRUE(dlg.Commands().Contains(a->data().toInt())) << a->text().toStdString();
+        }
     }
     ASSERT_NE(toggle, nullptr);
     toggle->trigger();

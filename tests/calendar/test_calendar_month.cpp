@@ -63,8 +63,9 @@ TEST_P(CalendarFill, DaysRunFromTheFirstWeekday)
     for (int k = 0; k < CCalendarMonth::kCells; ++k) {
         const int expected = (k >= c.firstCell && k < c.firstCell + c.days) ? k - c.firstCell + 1 : 0;
         ASSERT_EQ(m.cells[k].day, expected) << "cell " << k;
-        if (expected)
+        if (expected) {
             EXPECT_EQ(m.cells[k].date, COleDateTime(c.year, c.month, expected, 0, 0, 0)) << "cell " << k;
+        }
     }
 }
 

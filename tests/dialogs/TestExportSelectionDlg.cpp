@@ -108,13 +108,13 @@ TEST_F(ExportSelection, DoubleClicksMoveTheRow)
     const QRect r = left->visualItemRect(left->topLevelItem(1));
     QTest::mouseClick(left->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(left->viewport(), Qt::LeftButton, {}, r.center());
-    QTest::qWaitFor([&] { return dlg.RightList()->topLevelItemCount() == 1; }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dlg.RightList()->topLevelItemCount() == 1; }, 2000));
     EXPECT_EQ(column(dlg.RightList(), 0), QStringList { "Second" });
     QTreeWidget *right = dlg.RightList();
     const QPoint p = right->visualItemRect(right->topLevelItem(0)).center();
     QTest::mouseClick(right->viewport(), Qt::LeftButton, {}, p);
     QTest::mouseDClick(right->viewport(), Qt::LeftButton, {}, p);
-    QTest::qWaitFor([&] { return right->topLevelItemCount() == 0; }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return right->topLevelItemCount() == 0; }, 2000));
     EXPECT_EQ(right->topLevelItemCount(), 0);
     EXPECT_EQ(left->topLevelItemCount(), 4);
 }

@@ -24,12 +24,14 @@ void checkAndSave(QWidget &w, const char *name)
     EXPECT_GE(picture.width(), 200);
     // Button and label texts are not cut off.
     for (const QAbstractButton *b : w.findChildren<QAbstractButton *>()) {
-        if (b->isVisible() && !b->text().isEmpty())
+        if (b->isVisible() && !b->text().isEmpty()) {
             EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << b->text().toStdString();
+        }
     }
     for (const QLabel *l : w.findChildren<QLabel *>()) {
-        if (l->isVisible() && !l->wordWrap())
+        if (l->isVisible() && !l->wordWrap()) {
             EXPECT_GE(l->width(), l->fontMetrics().horizontalAdvance(l->text())) << l->text().toStdString();
+        }
     }
     const QString dir = qEnvironmentVariable("KM_SCREENSHOT_DIR");
     if (!dir.isEmpty()) {

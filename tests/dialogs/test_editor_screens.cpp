@@ -17,9 +17,10 @@ void expectInside(QWidget &dlg)
 {
     const QRect area = dlg.rect();
     for (QWidget *child : dlg.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible())
+        if (child->isVisible()) {
             EXPECT_TRUE(area.contains(child->geometry())) << child->metaObject()->className() << " "
                                                           << child->objectName().toStdString();
+        }
     }
 }
 
