@@ -4,10 +4,10 @@
 #include "cli/CJsonStream.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
-#include "model/CHugePages.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderFileLock.h"
+#include "storage/CReminderStore.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -24,18 +24,8 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
         // for that (then as it comes).
         const qint64 size = file.size();
         QByteArray bytes;
-        if (size > 0 && size <= kMaxInMemoryBytes) {
-            // The file, its records and their texts: about four times its size.
-            CHugePages::ReadyHeap(static_cast<size_t>(size) * 4);
-            bytes = QByteArray(size, Qt::Uninitialized);
-            CHugePages::Prefer(bytes.data(), static_cast<size_t>(size));
-            qint64 got = 0;
-            for (qint64 n; got < size && (n = file.read(bytes.data() + got, size - got)) > 0;)
-                got += n;
-            if (file.error() != QFileDevice::NoError)
-                return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-            bytes.truncate(got);
-        }
+        if (size > 0 && size <= CReminderStore::kMaxInMemoryBytes && !CReminderStore::ReadWhole(file, size, bytes))
+            return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
         const CReminderFileFormat::Format f = bytes.isEmpty() ? CReminderFileFormat::Read(file, out)
                                                               : CReminderFileFormat::Read(bytes, out);
         if (format)

@@ -27,8 +27,6 @@ public:
     // read-modify-write; on failure one line on stderr and 2.
     static int Lock(const QString &path, CReminderFileLock &lock);
     static constexpr int kLockTimeoutMs = 10000;
-    // Files up to this size are read whole before they are parsed.
-    static constexpr qint64 kMaxInMemoryBytes = qint64(256) << 20;
 
     static QJsonObject DateJson(const COleDateTime &dt);
     static QJsonObject SpanJson(const COleDateTimeSpan &span);

@@ -117,32 +117,41 @@ CReminderStore::ReadOutcome CReminderStore::ReadFile(const QString &baseName) co
         outcome.m_Error = QStringLiteral("it is larger than %1 MB").arg(kMaxInMemoryBytes >> 20);
         return outcome;
     }
-    // The whole file in one read, into a buffer of its exact size, and
-    // parsed from memory.
+    // The whole file in one read, parsed later from memory.
     try {
-        outcome.m_Bytes = QByteArray(size, Qt::Uninitialized); // exactly: resize() would round up
-        CHugePages::Prefer(outcome.m_Bytes.data(), static_cast<size_t>(size));
+        if (!ReadWhole(file, size, outcome.m_Bytes)) {
+            outcome.m_Result = Unreadable;
+            outcome.m_Error = file.errorString();
+            return outcome;
+        }
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
         outcome.m_Error = QStringLiteral("not enough memory to read it");
         return outcome;
     }
+    outcome.m_Result = Loaded;
+    return outcome;
+}
+
+bool CReminderStore::ReadWhole(QFile &file, qint64 size, QByteArray &bytes)
+{
+    // The file, its records and their texts take about four times its size.
+    CHugePages::ReadyHeap(static_cast<size_t>(size) * 4);
+    bytes = QByteArray(size, Qt::Uninitialized); // exactly: resize() would round up
+    CHugePages::Prefer(bytes.data(), static_cast<size_t>(size));
     qint64 got = 0;
     while (got < size) {
-        const qint64 n = file.read(outcome.m_Bytes.data() + got, size - got);
+        const qint64 n = file.read(bytes.data() + got, size - got);
         if (n <= 0)
             break;
         got += n;
     }
     if (file.error() != QFileDevice::NoError) {
-        outcome.m_Result = Unreadable;
-        outcome.m_Error = file.errorString();
-        outcome.m_Bytes.clear();
-        return outcome;
+        bytes.clear();
+        return false;
     }
-    outcome.m_Bytes.truncate(got); // shrank while it was read
-    outcome.m_Result = Loaded;
-    return outcome;
+    bytes.truncate(got); // shrank while it was read
+    return true;
 }
 
 void CReminderStore::Parse(ReadOutcome &outcome)

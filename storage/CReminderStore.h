@@ -9,6 +9,7 @@
 #include <vector>
 
 class CReminderList;
+class QFile;
 class QIODevice;
 
 // The reminder file between runs: reads it into the list at start-up and
@@ -77,6 +78,10 @@ public:
     ReadOutcome Read(const QString &baseName) const;
     // Only the file's bytes: Loaded with m_Bytes, or why there are none.
     ReadOutcome ReadFile(const QString &baseName) const;
+    // The whole of an open file of this size (at most kMaxInMemoryBytes)
+    // in one read, into a buffer of exactly that size; false, with the
+    // file's error, when it cannot be read. Throws std::bad_alloc.
+    static bool ReadWhole(QFile &file, qint64 size, QByteArray &bytes);
     // Reads the records of outcome.m_Bytes into outcome.m_Records and sets
     // m_Result (and the count) by what was found.
     static void Parse(ReadOutcome &outcome);
