@@ -125,11 +125,12 @@ QJsonArray CCliReminderIO::RemindersJson(const std::vector<CReminder> &reminders
 namespace {
 
 // The last date written as text: most reminders share their last-shown
-// date (never shown), and long listings repeat it on every entry.
+// date (never shown), and long listings repeat it on every entry; the
+// occurrences of a day change only its time.
 struct IsoMemo
 {
     double m_Value = 0;
-    double m_TextDay = -1; // the whole day count whose date the text shows
+    long long m_Day = COleDateTime::kNoDayNumber; // the whole day whose date the text shows
     bool m_Known = false;
     char m_Iso[20] = "0000-00-00T00:00:00";
 
@@ -137,40 +138,30 @@ struct IsoMemo
     bool Show(const COleDateTime &dt)
     {
         const double value = dt.GetValue();
+        if (m_Known && m_Value == value)
+            return true;
         const auto put = [this](int at, int digits, int number) {
             for (int i = at + digits - 1; i >= at; --i, number /= 10)
                 m_Iso[i] = static_cast<char>('0' + number % 10);
         };
-        if (m_Known && m_Value != value && value >= 0 && std::trunc(value) == m_TextDay
-            && COleDateTime::IsSupportedValue(value)) {
-            // Another time on the same day: the date's text stands (the
-            // time is rounded to the second as the date's parts are).
-            const long long seconds = std::llround((value - std::trunc(value)) * 86400.0);
-            if (seconds < 86400) {
-                put(11, 2, static_cast<int>(seconds / 3600));
-                put(14, 2, static_cast<int>(seconds / 60 % 60));
-                put(17, 2, static_cast<int>(seconds % 60));
-                m_Value = value;
-            }
-        }
-        if (!m_Known || m_Value != value) {
-            m_Known = false;
+        long long day = 0;
+        int second = 0;
+        m_Known = dt.GetDayAndSecond(day, second);
+        if (!m_Known)
+            return false;
+        if (day != m_Day) {
             COleDateTime::Parts p;
-            if (dt.GetParts(p)) {
-                put(0, 4, p.year);
-                put(5, 2, p.month);
-                put(8, 2, p.day);
-                put(11, 2, p.hour);
-                put(14, 2, p.minute);
-                put(17, 2, p.second);
-                m_Known = true;
-                m_Value = value;
-                // A time rounded up to midnight shows the next day's date.
-                const bool carried = p.hour == 0 && p.minute == 0 && p.second == 0 && value - std::trunc(value) > 0.5;
-                m_TextDay = value >= 0 ? std::trunc(value) + (carried ? 1 : 0) : -1;
-            }
+            dt.GetParts(p);
+            put(0, 4, p.year);
+            put(5, 2, p.month);
+            put(8, 2, p.day);
+            m_Day = day;
         }
-        return m_Known;
+        put(11, 2, second / 3600);
+        put(14, 2, second / 60 % 60);
+        put(17, 2, second % 60);
+        m_Value = value;
+        return true;
     }
 };
 

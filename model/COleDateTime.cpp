@@ -38,8 +38,6 @@ void civilFromDays(long long z, int &year, int &month, int &day)
 // (13 January 1987 and the like) never see it still zero.
 constexpr long long kEpochOffset = daysFromCivil(1899, 12, 30);
 
-constexpr double kMinValue = COleDateTime::kMinSupported;
-constexpr double kMaxValue = COleDateTime::kMaxSupported;
 
 bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
@@ -95,30 +93,17 @@ QDateTime COleDateTime::ToQDateTime() const
 
 bool COleDateTime::GetParts(Parts &p) const
 {
-    if (m_status != valid || !(m_dt >= kMinValue && m_dt <= kMaxValue))
+    long long days = 0;
+    int secs = 0;
+    if (!GetDayAndSecond(days, secs))
         return false;
-    long long days = static_cast<long long>(std::trunc(m_dt));
-    long long secs = std::llround(std::fabs(m_dt - std::trunc(m_dt)) * 86400.0);
-    if (secs >= 86400) {
-        secs -= 86400;
-        days += 1;
-    }
     const long long dayNumber = days + kEpochOffset;
     civilFromDays(dayNumber, p.year, p.month, p.day);
-    p.hour = static_cast<int>(secs / 3600);
-    p.minute = static_cast<int>(secs / 60 % 60);
-    p.second = static_cast<int>(secs % 60);
+    p.hour = secs / 3600;
+    p.minute = secs / 60 % 60;
+    p.second = secs % 60;
     // 1970-01-01 was a Thursday (5 in the 1 = Sunday numbering).
     p.dayOfWeek = static_cast<int>(((dayNumber + 4) % 7 + 7) % 7) + 1;
-    return true;
-}
-
-bool COleDateTime::GetSecondOfDay(int &seconds) const
-{
-    if (m_status != valid || !(m_dt >= kMinValue && m_dt <= kMaxValue))
-        return false;
-    const long long secs = std::llround(std::fabs(m_dt - std::trunc(m_dt)) * 86400.0);
-    seconds = static_cast<int>(secs >= 86400 ? secs - 86400 : secs);
     return true;
 }
 

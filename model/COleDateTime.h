@@ -45,9 +45,19 @@ public:
     // All fields at once; false when the value cannot be broken down.
     struct Parts { int year, month, day, hour, minute, second, dayOfWeek; };
     bool GetParts(Parts &parts) const;
-    // The time of day in whole seconds, rounded as GetParts rounds it;
-    // false when the value cannot be broken down.
-    bool GetSecondOfDay(int &seconds) const;
+    // The value split as GetParts splits it: the whole day (a time that
+    // rounds up to midnight carries into the next) and the time of day in
+    // whole seconds; false when the value cannot be broken down.
+    bool GetDayAndSecond(long long &day, int &second) const
+    {
+        if (m_status != valid || !IsSupportedValue(m_dt))
+            return false;
+        day = static_cast<long long>(std::trunc(m_dt));
+        const long long secs = std::llround(std::fabs(m_dt - std::trunc(m_dt)) * 86400.0);
+        second = static_cast<int>(secs >= 86400 ? secs - 86400 : secs);
+        day += secs >= 86400 ? 1 : 0;
+        return true;
+    }
     // The same day at a time of day in seconds (0 to 86399), exactly as
     // SetDateTime gives it; for a value that holds a whole day, as the
     // date-only values do.

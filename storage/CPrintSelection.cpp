@@ -52,16 +52,17 @@ std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const CRem
     const COleDateTimeSpan oneDay(1.0);
     std::vector<int> onDay;
     std::vector<Timed> timed, scratch;
+    long long day = 0;
+    int second = 0;
     for (COleDateTime d = first; d < endDay; d = d + oneDay) {
-        if (int midnight = 0; !d.GetSecondOfDay(midnight)) // a day past the supported years
+        if (!d.GetDayAndSecond(day, second)) // a day past the supported years
             break;
         timed.clear();
         list.CollectOnDay(d, onDay, perDayLimit);
         // Taken in reverse so that a stable sort by time leaves the last
         // collected first among equal times.
         for (auto it = onDay.rbegin(); it != onDay.rend(); ++it) {
-            int second = 0;
-            if (list[*it].m_DateTime.GetSecondOfDay(second))
+            if (list[*it].m_DateTime.GetDayAndSecond(day, second))
                 timed.push_back({ second, *it });
         }
         sortByTime(timed, scratch);

@@ -121,10 +121,14 @@ TEST(Date, TimeOfDayInSecondsAgreesWithTheParts)
         for (const double fraction : { 0.0, 0.25, 0.5 / 86400, 0.49 / 86400, 0.4166666666666667, 1 - 1e-9, 1 - 1e-4 }) {
             const COleDateTime dt(day >= 0 ? day + fraction : day - fraction);
             COleDateTime::Parts p;
+            long long wholeDay = 0;
             int seconds = -1;
             ASSERT_TRUE(dt.GetParts(p));
-            ASSERT_TRUE(dt.GetSecondOfDay(seconds));
+            ASSERT_TRUE(dt.GetDayAndSecond(wholeDay, seconds));
             EXPECT_EQ(seconds, p.hour * 3600 + p.minute * 60 + p.second) << dt.GetValue();
+            const COleDateTime dayOnly(static_cast<double>(wholeDay));
+            EXPECT_EQ(dayOnly.GetYear() * 10000 + dayOnly.GetMonth() * 100 + dayOnly.GetDay(),
+                      p.year * 10000 + p.month * 100 + p.day) << dt.GetValue();
             for (const COleDateTime &target : { COleDateTime(1899, 12, 29, 0, 0, 0), COleDateTime(1899, 12, 30, 0, 0, 0),
                                                 COleDateTime(2027, 3, 1, 0, 0, 0), COleDateTime(100, 1, 1, 0, 0, 0) }) {
                 COleDateTime::Parts d;
@@ -135,9 +139,10 @@ TEST(Date, TimeOfDayInSecondsAgreesWithTheParts)
             }
         }
     }
+    long long wholeDay = 0;
     int seconds = -1;
-    EXPECT_FALSE(COleDateTime(0.5, COleDateTime::invalid).GetSecondOfDay(seconds));
-    EXPECT_FALSE(COleDateTime(1e12).GetSecondOfDay(seconds));
+    EXPECT_FALSE(COleDateTime(0.5, COleDateTime::invalid).GetDayAndSecond(wholeDay, seconds));
+    EXPECT_FALSE(COleDateTime(1e12).GetDayAndSecond(wholeDay, seconds));
 }
 
 TEST(Date, FormatInTheLocale)
