@@ -34,8 +34,6 @@ public:
         void BeginObject() { Open(nullptr, 0, '{'); }
         void BeginObject(Key key) { Open(key.m_Text, key.m_Length, '{'); }
         void EndObject() { Close('}'); }
-        void BeginArray(Key key) { Open(key.m_Text, key.m_Length, '['); }
-        void EndArray() { Close(']'); }
 
         void Value(Key key, const QString &text)
         {
