@@ -94,6 +94,7 @@ void COrvantis2Dlg::OnTimer()
             CTimerPause pause(*this);
             presented = m_Passes->RunPass(1, now, mono);
         }
+        Trace(QStringLiteral("Due pass done: %1 presented.\n").arg(presented));
         // The shown flags reach the file at once, not at the hourly save.
         if (presented > 0)
             m_Saver->ScheduleSave();

@@ -10,7 +10,6 @@ using namespace calendartest;
 
 namespace {
 
-const COleDateTime kFeb10(2026, 2, 10, 0, 0, 0);
 
 QImage render(CCalendarPainter &painter, const CCalendarMonth &month, const QRegion &clip = QRegion(0, 0, 372, 295))
 {
