@@ -124,9 +124,10 @@ void CIconLibrary::Load()
     m_images[1].Create(QSize(16, 16), kInitialImages, kGrowBy);
     m_sharp[0].Create(QSize(32, 32), kInitialImages, kGrowBy, 2.0);
     m_sharp[1].Create(QSize(16, 16), kInitialImages, kGrowBy, 2.0);
-    // Decided at each load: a minimise clears the library, and the screens
-    // may have changed before it loads again.
-    m_sharpWanted = ArtworkScale() == 2;
+    // The 2x pictures are kept on every true-colour display (a window may
+    // move to a screen above 100 % at any time) and drawn where the device
+    // asks for them; palette displays draw the pictures as they are.
+    m_sharpWanted = CDisplayState::Instance().ActivePalette() == nullptr;
     m_loaded = true;
     for (int row = 0; row < CIconTable::kBuiltinCount; ++row) {
         const CIconTableRow &r = CIconTable::Row(row);
@@ -471,7 +472,7 @@ QImage CIconLibrary::SharpImage(int number, int set)
 {
     set = qBound(0, set, 1);
     CReminderIcon *icon = Entry(number);
-    if (icon && icon->m_sharpIndex[set] >= 0)
+    if (icon && icon->m_sharpIndex[set] >= 0 && ArtworkScale() == 2)
         return m_sharp[set].Image(icon->m_sharpIndex[set]);
     return Image(number, set);
 }

@@ -93,9 +93,8 @@ public:
     QImage LargeImage(int number);
     QImage SmallImage(int number);
     QImage Image(int number, int set);
-    // The icon's 2x picture for set 0 or 1 (device pixel ratio 2) when the
-    // library was loaded for a screen above 100 % and the icon has one, else
-    // Image.
+    // The icon's 2x picture for set 0 or 1 (device pixel ratio 2) while a
+    // screen is above 100 % and the icon has one, else Image.
     QImage SharpImage(int number, int set);
     // The icon's mask for set 0 or 1; null when there is none.
     QImage MaskImage(int number, int set);

@@ -219,7 +219,7 @@ km_start_weston() { # [scale]
     [ -n "${XDG_RUNTIME_DIR:-}" ] || { echo "km_start_weston: no XDG_RUNTIME_DIR" >&2; return 1; }
     # --debug lets weston-screenshooter take pictures.
     weston --backend=headless-backend.so --use-pixman --socket="$socket" --idle-time=0 \
-        --width=1024 --height=768 --scale="${1:-1}" --debug >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
+        --width=$((1024 * ${1:-1})) --height=$((768 * ${1:-1})) --scale="${1:-1}" --debug >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
     for _ in $(seq 1 100); do
         [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
         sleep 0.1
