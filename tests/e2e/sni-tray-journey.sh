@@ -18,7 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$tmp/run.log" ] && tail -n 30 "$tmp/run.log"; exit 1; }
-sni() { python3 "$here/lib/sni.py" "$@"; }
+sni() { km_python "$here/lib/sni.py" "$@"; }
 wait_tip() { # text the tooltip comes to hold
     for _ in $(seq 1 80); do
         sni tooltip "$item" 2>/dev/null | grep -qF "$1" && return 0
@@ -32,7 +32,7 @@ export QT_LOGGING_RULES="kestrelmark.trace.debug=true"
 "$cli" add "$file" --at "$(date -d '+3 days' +%Y-%m-%dT09:00:00)" --message "Dentist at nine" --icon Gift >/dev/null
 
 km_start_desktop --no-tray || fail "no desktop"
-python3 "$here/lib/sni.py" watch >"$tmp/watcher.log" 2>&1 &
+km_python "$here/lib/sni.py" watch >"$tmp/watcher.log" 2>&1 &
 for _ in $(seq 1 40); do grep -q watching "$tmp/watcher.log" && break; sleep 0.1; done
 grep -q watching "$tmp/watcher.log" || fail "the watcher did not start"
 

@@ -76,7 +76,7 @@ def press(pid, title, name):
     for w in windows(pid, title) + windows(pid, "."):
         for node in descendants(w):
             if plain(node.name) == plain(name) and node.getRole() in (
-                    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
+                    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_PUSH_BUTTON_MENU, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
                     pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_TOGGLE_BUTTON):
                 action = node.queryAction()
                 for i in range(action.nActions):

@@ -219,7 +219,7 @@ km_start_weston() { # [scale]
     [ -n "${XDG_RUNTIME_DIR:-}" ] || { echo "km_start_weston: no XDG_RUNTIME_DIR" >&2; return 1; }
     # --debug lets weston-screenshooter take pictures.
     weston --backend=headless-backend.so --use-pixman --socket="$socket" --idle-time=0 \
-        --width=$((1024 * ${1:-1})) --height=$((768 * ${1:-1})) --scale="${1:-1}" --debug >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
+        --width=1024 --height=768 --scale="${1:-1}" --debug >"$XDG_RUNTIME_DIR/weston.log" 2>&1 &
     for _ in $(seq 1 100); do
         [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
         sleep 0.1
@@ -227,6 +227,10 @@ km_start_weston() { # [scale]
     [ -S "$XDG_RUNTIME_DIR/$socket" ] || { echo "km_start_weston: weston did not start" >&2; cat "$XDG_RUNTIME_DIR/weston.log" >&2; return 1; }
     unset DISPLAY
     export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    # The headless compositor has no seat, and Qt 6.4's Wayland text input
+    # then crashes painting a text cursor (it asks the missing seat for its
+    # text input): no input method, as there is no keyboard anyway.
+    export QT_IM_MODULE=none
     dbus-update-activation-environment WAYLAND_DISPLAY 2>/dev/null || true
 }
 
@@ -238,3 +242,7 @@ km_weston_shot() { # file
     mv "$dir"/*.png "$1" 2>/dev/null || { rm -rf "$dir"; return 1; }
     rmdir "$dir"
 }
+
+# Debian's own Python, which has the distribution's D-Bus, GObject and
+# AT-SPI bindings (a python3 earlier on PATH may not).
+km_python() { /usr/bin/python3 "$@"; }

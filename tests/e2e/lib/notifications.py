@@ -2,7 +2,10 @@
 """A desktop notification server (org.freedesktop.Notifications) for
 journeys on displays where no real one can show (a headless compositor
 without layer-shell). It answers as a server does and writes one line per
-request: "notify SUMMARY | BODY" and "closed ID"."""
+request: "notify SUMMARY | BODY" and "closed ID". A journey presses a
+notification's button with InvokeAction(KEY) of the interface
+org.kestrelmark.JourneyNotifications (the newest notification's action).
+"""
 import dbus
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
@@ -42,6 +45,11 @@ class Server(dbus.service.Object):
     @dbus.service.signal(NAME, signature="us")
     def ActionInvoked(self, nid, key):
         pass
+
+    @dbus.service.method("org.kestrelmark.JourneyNotifications", in_signature="s")
+    def InvokeAction(self, key):
+        print("invoked %s" % key, flush=True)
+        self.ActionInvoked(dbus.UInt32(self.next_id), key)
 
 
 DBusGMainLoop(set_as_default=True)
