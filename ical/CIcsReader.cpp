@@ -1,7 +1,7 @@
 #include "ical/CIcsReader.h"
 
 #include "ical/CIcsComponent.h"
-#include "ical/CIcsLibrary.h"
+#include "ical/CIcsParser.h"
 #include "ical/CIcsRecurrence.h"
 
 #include <QMap>
@@ -11,16 +11,6 @@ extern "C" {
 }
 
 namespace {
-
-struct Owned
-{
-    icalcomponent *m_c = nullptr;
-    ~Owned()
-    {
-        if (m_c)
-            icalcomponent_free(m_c);
-    }
-};
 
 bool isItem(icalcomponent *c)
 {
@@ -95,48 +85,6 @@ private:
     QMap<QString, int> m_skipped;
 };
 
-// How deep BEGIN lines nest, read as the parser reads them: a line that
-// starts with a space or tab continues the one before, and the name runs
-// to the first ':' or ';'. The library frees and walks its components
-// recursively, so a file nesting thousands deep would overflow the stack.
-int nestingDepth(const QByteArray &text)
-{
-    int depth = 0;
-    int deepest = 0;
-    QByteArray name;
-    bool nameDone = false;
-    auto endLogicalLine = [&] {
-        const QByteArray word = name.trimmed().toUpper();
-        if (word == "BEGIN")
-            deepest = std::max(deepest, ++depth);
-        else if (word == "END" && depth > 0)
-            --depth;
-        name.clear();
-        nameDone = false;
-    };
-    bool lineStart = true;
-    for (const char c : text) {
-        if (c == '\r' || c == '\n') {
-            lineStart = true;
-            continue;
-        }
-        if (lineStart) {
-            lineStart = false;
-            if (c == ' ' || c == '\t')
-                continue; // a folded line goes on
-            endLogicalLine();
-        }
-        if (nameDone)
-            continue;
-        if (c == ':' || c == ';' || name.size() > 16)
-            nameDone = true;
-        else
-            name += c;
-    }
-    endLogicalLine();
-    return deepest;
-}
-
 } // namespace
 
 CIcsReadResult CIcsReader::Read(const QByteArray &input)
@@ -146,7 +94,6 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input)
         result.m_Error = QStringLiteral("it is too large to be a calendar");
         return result;
     }
-    CIcsLibrary::Prepare();
     QByteArray text = input;
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
@@ -158,17 +105,17 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input)
         result.m_Error = QStringLiteral("it is empty");
         return result;
     }
-    if (nestingDepth(text) > kMaxDepth) {
-        result.m_Error = QStringLiteral("its parts are nested too deeply for a calendar");
+    CIcsParser parser;
+    if (!parser.Parse(text)) {
+        result.m_Error = parser.Error();
         return result;
     }
-    Owned root { icalparser_parse_string(text.constData()) };
-    if (!root.m_c) {
+    if (!parser.Root()) {
         result.m_Error = QStringLiteral("it is not an iCalendar file that can be read");
         return result;
     }
     Collector collector(result);
-    collector.Walk(root.m_c, nullptr, 0);
+    collector.Walk(parser.Root(), nullptr, 0);
     collector.Finish();
     return result;
 }

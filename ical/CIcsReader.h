@@ -22,9 +22,6 @@ class CIcsReader
 public:
     // Larger text is refused before it is parsed.
     static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
-    // Calendars nest three deep (calendar, event, alarm); deeper text is
-    // refused before it is parsed.
-    static constexpr int kMaxDepth = 16;
 
     static CIcsReadResult Read(const QByteArray &text);
 };
