@@ -62,7 +62,7 @@ CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult
     return report;
 }
 
-CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path)
+CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path, const QDateTime &now)
 {
     Trace(QStringLiteral("Importing iCalendar file ") + path + QStringLiteral("...\n"));
     ImportReport report;
@@ -84,7 +84,7 @@ CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path
         report.m_Error = file.errorString();
         return report;
     }
-    return Merge(list, CIcsReader::Read(text));
+    return Merge(list, CIcsReader::Read(text, now));
 }
 
 QString CIcsFile::Message(const ImportReport &report, const QString &path)

@@ -33,7 +33,8 @@ public:
 
     // Nothing changes unless the file is read; the list's indexes are left
     // to the caller.
-    static ImportReport Import(CReminderList &list, const QString &path);
+    static ImportReport Import(CReminderList &list, const QString &path,
+                               const QDateTime &now = QDateTime::currentDateTimeUtc());
     static ImportReport Merge(CReminderList &list, const CIcsReadResult &read);
 
     // The sentence the user sees after an import of path.

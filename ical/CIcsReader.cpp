@@ -26,12 +26,12 @@ QString plural(int n, const char *one, const char *many)
 class Collector
 {
 public:
-    explicit Collector(CIcsReadResult &result) : m_result(result) {}
+    Collector(CIcsReadResult &result, const QDateTime &now) : m_result(result), m_now(now) {}
 
     void Item(icalcomponent *item, icalcomponent *calendar)
     {
         ++m_items;
-        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar);
+        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar, m_now);
         if (!out.m_Skipped.isEmpty()) {
             ++m_result.m_Skipped;
             ++m_skipped[out.m_Skipped];
@@ -80,6 +80,7 @@ public:
 
 private:
     CIcsReadResult &m_result;
+    QDateTime m_now;
     int m_items = 0;
     int m_simplified[CIcsRecurrence::kCount] = {};
     QMap<QString, int> m_skipped;
@@ -87,7 +88,7 @@ private:
 
 } // namespace
 
-CIcsReadResult CIcsReader::Read(const QByteArray &input)
+CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now)
 {
     CIcsReadResult result;
     if (input.size() > kMaxBytes) {
@@ -114,7 +115,7 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input)
         result.m_Error = QStringLiteral("it is not an iCalendar file that can be read");
         return result;
     }
-    Collector collector(result);
+    Collector collector(result, now);
     collector.Walk(parser.Root(), nullptr, 0);
     collector.Finish();
     return result;

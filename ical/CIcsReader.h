@@ -3,6 +3,7 @@
 #include "ical/CIcsEvent.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QStringList>
 #include <vector>
 
@@ -23,5 +24,6 @@ public:
     // Larger text is refused before it is parsed.
     static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
 
-    static CIcsReadResult Read(const QByteArray &text);
+    // now: what is past of a series that ends is left out.
+    static CIcsReadResult Read(const QByteArray &text, const QDateTime &now = QDateTime::currentDateTimeUtc());
 };
