@@ -85,7 +85,7 @@ bool CIcsParser::addLine(icalparser *parser, QByteArray &line)
     return true;
 }
 
-bool CIcsParser::Parse(const QByteArray &text)
+bool CIcsParser::Parse(const QByteArray &text, std::atomic<qint64> *done)
 {
     CIcsLibrary::Prepare();
     if (m_root) {
@@ -120,6 +120,8 @@ bool CIcsParser::Parse(const QByteArray &text)
             haveLine = true;
         }
         at = nl ? nl + 1 : stop;
+        if (done)
+            done->store(at - text.constData(), std::memory_order_relaxed);
     }
     if (ok && haveLine)
         ok = addLine(parser.get(), line);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 
 extern "C" {
 #include <libical/ical.h>
@@ -28,7 +29,8 @@ public:
     ~CIcsParser();
 
     // False with Error() set when the text is refused; Root() is then null.
-    bool Parse(const QByteArray &text);
+    // done, when given, follows the bytes read so far (for another thread).
+    bool Parse(const QByteArray &text, std::atomic<qint64> *done = nullptr);
     icalcomponent *Root() const { return m_root; }
     const QString &Error() const { return m_error; }
 

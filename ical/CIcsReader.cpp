@@ -88,7 +88,7 @@ private:
 
 } // namespace
 
-CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now)
+CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, std::atomic<qint64> *done)
 {
     CIcsReadResult result;
     if (input.size() > kMaxBytes) {
@@ -107,7 +107,7 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now)
         return result;
     }
     CIcsParser parser;
-    if (!parser.Parse(text)) {
+    if (!parser.Parse(text, done)) {
         result.m_Error = parser.Error();
         return result;
     }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QStringList>
+#include <atomic>
 #include <vector>
 
 struct CIcsReadResult
@@ -24,6 +25,8 @@ public:
     // Larger text is refused before it is parsed.
     static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
 
-    // now: what is past of a series that ends is left out.
-    static CIcsReadResult Read(const QByteArray &text, const QDateTime &now = QDateTime::currentDateTimeUtc());
+    // now: what is past of a series that ends is left out. done, when
+    // given, follows the bytes read so far, for another thread to show.
+    static CIcsReadResult Read(const QByteArray &text, const QDateTime &now = QDateTime::currentDateTimeUtc(),
+                               std::atomic<qint64> *done = nullptr);
 };

@@ -1,6 +1,11 @@
 // Reading iCalendar text: folded lines of any length come back whole, and
 // text built to make the reader slow is refused with a reason.
+#include "ical/CIcsFile.h"
 #include "ical/CIcsReader.h"
+#include "model/CReminderList.h"
+
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -60,4 +65,35 @@ TEST(IcsParser, ParametersByTheThousandAreRefused)
     const CIcsReadResult fine = CIcsReader::Read(
         calendar("ATTENDEE;CN=\"A;B:C\";ROLE=REQ-PARTICIPANT:mailto:a@b\r\nSUMMARY:x;" + QByteArray(3000, ';') + "\r\n"));
     EXPECT_EQ(fine.m_Events.size(), 1u) << fine.m_Error.toStdString();
+}
+
+TEST(IcsParser, AnImportHearsHowFarItHasReadOnTheCallingThread)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.ics"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(calendar("SUMMARY:Long\r\nDESCRIPTION:" + QByteArray(2'000'000, 'x') + "\r\n"));
+    file.close();
+    struct Call
+    {
+        qint64 done, total;
+        QThread *thread;
+    };
+    std::vector<Call> calls;
+    CReminderList list;
+    const CIcsFile::ImportReport report = CIcsFile::Import(
+        list, path, QDateTime::currentDateTimeUtc(),
+        [&](qint64 done, qint64 total) { calls.push_back({ done, total, QThread::currentThread() }); });
+    EXPECT_EQ(report.m_Added, 1);
+    EXPECT_EQ(list.GetSize(), 1);
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_EQ(calls.front().done, 0);
+    EXPECT_EQ(calls.back().done, file.size());
+    for (size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].total, file.size());
+        EXPECT_EQ(calls[i].thread, QThread::currentThread());
+        if (i)
+            EXPECT_GE(calls[i].done, calls[i - 1].done);
+    }
 }
