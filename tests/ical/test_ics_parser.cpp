@@ -93,7 +93,8 @@ TEST(IcsParser, AnImportHearsHowFarItHasReadOnTheCallingThread)
     for (size_t i = 0; i < calls.size(); ++i) {
         EXPECT_EQ(calls[i].total, file.size());
         EXPECT_EQ(calls[i].thread, QThread::currentThread());
-        if (i)
+        if (i) {
             EXPECT_GE(calls[i].done, calls[i - 1].done);
+        }
     }
 }
