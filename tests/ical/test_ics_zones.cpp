@@ -34,16 +34,16 @@ const char *const kBerlinZone = "BEGIN:VTIMEZONE\r\nTZID:Test/Berlin\r\n"
                                 "BEGIN:DAYLIGHT\r\nDTSTART:19700329T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\n"
                                 "TZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n";
 
-const QDateTime kNow(QDate(2026, 4, 20), QTime(12, 0), Qt::UTC); // a Monday
+const QDateTime kReadAt(QDate(2026, 4, 20), QTime(12, 0), Qt::UTC); // a Monday
 
-CIcsReadResult read(const QByteArray &lines)
+CIcsReadResult readZoned(const QByteArray &lines)
 {
     return CIcsReader::Read(QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:test\r\n") + kBerlinZone
                                 + "BEGIN:VEVENT\r\nUID:u\r\nSUMMARY:x\r\n" + lines + "END:VEVENT\r\nEND:VCALENDAR\r\n",
-                            kNow);
+                            kReadAt);
 }
 
-std::vector<std::string> starts(const CIcsReadResult &r)
+std::vector<std::string> startsOf(const CIcsReadResult &r)
 {
     std::vector<std::string> out;
     for (const CIcsEvent &e : r.m_Events)
@@ -51,7 +51,7 @@ std::vector<std::string> starts(const CIcsReadResult &r)
     return out;
 }
 
-struct Case
+struct ZoneCase
 {
     const char *lines;
     std::vector<std::string> starts;
@@ -59,11 +59,11 @@ struct Case
     int kind = RecurOneTime;
 };
 
-void check(const Case &c)
+void expectMapped(const ZoneCase &c)
 {
     SCOPED_TRACE(c.lines);
-    const CIcsReadResult r = read(c.lines);
-    EXPECT_EQ(starts(r), c.starts);
+    const CIcsReadResult r = readZoned(c.lines);
+    EXPECT_EQ(startsOf(r), c.starts);
     const QString how = CIcsRecurrence::DescribeAll(c.simplified);
     for (const CIcsEvent &e : r.m_Events) {
         EXPECT_EQ(e.m_SimplifiedHow.toStdString(), how.toStdString());
@@ -76,7 +76,7 @@ void check(const Case &c)
 TEST(IcsZones, TimesTheClocksSkipOrPassTwiceFollowTheRfc)
 {
     LocalZone utc("UTC");
-    const Case cases[] = {
+    const ZoneCase cases[] = {
         // Skipped: the offset before the skip, so 02:30 is 03:30 summer time.
         { "DTSTART;TZID=America/New_York:20260308T023000\r\n", { "2026-03-08T07:30:00" }, 0 },
         { "DTSTART;TZID=Test/Berlin:20260329T023000\r\n", { "2026-03-29T01:30:00" }, 0 },
@@ -84,14 +84,14 @@ TEST(IcsZones, TimesTheClocksSkipOrPassTwiceFollowTheRfc)
         { "DTSTART;TZID=America/New_York:20261101T013000\r\n", { "2026-11-01T05:30:00" }, 0 },
         { "DTSTART;TZID=Test/Berlin:20261025T023000\r\n", { "2026-10-25T00:30:00" }, 0 },
     };
-    for (const Case &c : cases)
-        check(c);
+    for (const ZoneCase &c : cases)
+        expectMapped(c);
 }
 
 TEST(IcsZones, RulesKeepTheHourOfTheirZoneAndSayWhereItMovesHere)
 {
     LocalZone berlin("Europe/Berlin");
-    const Case cases[] = {
+    const ZoneCase cases[] = {
         // UTC has no summer time: an hour later here from spring to autumn.
         { "DTSTART:20260707T090000Z\r\nRRULE:FREQ=WEEKLY\r\n", { "2026-07-07T11:00:00" }, CIcsRecurrence::ZoneHour,
           RecurWeekly },
@@ -109,16 +109,16 @@ TEST(IcsZones, RulesKeepTheHourOfTheirZoneAndSayWhereItMovesHere)
         // Once only: nothing to move.
         { "DTSTART:20260707T090000Z\r\n", { "2026-07-07T11:00:00" }, 0 },
     };
-    for (const Case &c : cases)
-        check(c);
+    for (const ZoneCase &c : cases)
+        expectMapped(c);
     LocalZone utc("UTC");
-    check({ "DTSTART:20260707T090000Z\r\nRRULE:FREQ=WEEKLY\r\n", { "2026-07-07T09:00:00" }, 0, RecurWeekly });
+    expectMapped({ "DTSTART:20260707T090000Z\r\nRRULE:FREQ=WEEKLY\r\n", { "2026-07-07T09:00:00" }, 0, RecurWeekly });
 }
 
 TEST(IcsSeries, ASeriesThatEndsKeepsWhatIsLeftOfIt)
 {
     LocalZone utc("UTC");
-    const Case cases[] = {
+    const ZoneCase cases[] = {
         // 6, 13, 20 April at 09:00 are past at noon on the 20th; the 27th is left.
         { "DTSTART:20260406T090000\r\nRRULE:FREQ=WEEKLY;COUNT=4\r\n", { "2026-04-27T09:00:00" },
           CIcsRecurrence::OneLeft },
@@ -134,8 +134,8 @@ TEST(IcsSeries, ASeriesThatEndsKeepsWhatIsLeftOfIt)
         { "DTSTART:20260406T090000\r\nRRULE:FREQ=WEEKLY;COUNT=5\r\n", { "2026-04-06T09:00:00" },
           CIcsRecurrence::End, RecurWeekly },
     };
-    for (const Case &c : cases)
-        check(c);
+    for (const ZoneCase &c : cases)
+        expectMapped(c);
 
     const char *const over[] = {
         "DTSTART:20260101T090000\r\nRRULE:FREQ=WEEKLY;UNTIL=20260301T000000Z\r\n",
@@ -145,7 +145,7 @@ TEST(IcsSeries, ASeriesThatEndsKeepsWhatIsLeftOfIt)
     };
     for (const char *lines : over) {
         SCOPED_TRACE(lines);
-        const CIcsReadResult r = read(lines);
+        const CIcsReadResult r = readZoned(lines);
         EXPECT_TRUE(r.m_Events.empty());
         EXPECT_EQ(r.m_Skipped, 1);
         EXPECT_EQ(r.m_Notes.join(QLatin1Char('|')).toStdString(),
