@@ -16,9 +16,9 @@ struct CReminderMergeResult
 };
 
 // Merges two lists that both started from a common base, over whole
-// records: reminders carry no identity, so a record counts as the same
-// only when every stored field is equal, and an edit on one side shows as
-// its old record removed and a new one added on that side.
+// records: a record counts as the same only when CReminder::SameRecord
+// says so, and an edit on one side shows as its old record removed and a
+// new one added on that side.
 //
 // Per distinct record the copies are counted in base, ours and theirs: a
 // side that left the count as in base takes the other side's count; both
@@ -43,9 +43,4 @@ public:
     // additions are taken (and no record-default placeholders).
     static CReminderMergeResult Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
                                       const std::vector<CReminder> &theirs, TheirsState state = TheirsComplete);
-
-    // Every stored field equal (the runtime-only fields are ignored).
-    static bool SameRecord(const CReminder &a, const CReminder &b);
-    // Every stored field but the shown state equal.
-    static bool SameContent(const CReminder &a, const CReminder &b);
 };
