@@ -28,8 +28,13 @@ struct CReminderMergeResult
 // record on the other, an edit wins over a delete (nothing typed is lost),
 // and two different edits of one record are both kept.
 //
-// The alert's shown state is not content: a copy that differs from a
-// base record only in m_Shown/m_LastShown does not bring back a record
+// Two different edits of one record whose changed fields do not meet
+// merge into one record, field by field (MergeFields); only edits of the
+// same field to different values keep both versions.
+//
+// The alert's shown state (m_Shown, m_LastShown and the snooze's
+// m_ReshowInterval) is not content: a copy that differs from a base record
+// only in it does not bring back a record
 // the other side deleted or edited (an edit resets the shown state, and a
 // reminder whose content changed is presented again). Both sides marking
 // the same record shown at different times keep the later one.
@@ -44,8 +49,14 @@ public:
     static CReminderMergeResult Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
                                       const std::vector<CReminder> &theirs, TheirsState state = TheirsComplete);
 
-    // Every stored field equal (the runtime-only fields are ignored).
+    // Every stored field equal (the runtime-only fields are ignored): the
+    // one rule of "the same reminder", for files and for the calendar sync.
     static bool SameRecord(const CReminder &a, const CReminder &b);
     // Every stored field but the shown state equal.
     static bool SameContent(const CReminder &a, const CReminder &b);
+    // The three-way merge of one record: each content field from the side
+    // that changed it, the shown state from ours unless only theirs
+    // changed it. False when both changed one field differently (merged
+    // then holds ours).
+    static bool MergeFields(const CReminder &base, const CReminder &ours, const CReminder &theirs, CReminder &merged);
 };
