@@ -25,17 +25,14 @@ struct CReminderMergeResult
 // adding gives the larger count (the same new record typed on both sides
 // is kept once), both removing the smaller, one adding and the other
 // removing applies both. So an edit on one side wins over the unchanged
-// record on the other, an edit wins over a delete (nothing typed is lost),
-// and two different edits of one record are both kept.
-//
-// Two different edits of one record whose changed fields do not meet
-// merge into one record, field by field (MergeFields); only edits of the
-// same field to different values keep both versions.
+// record on the other, and an edit wins over a delete (nothing typed is
+// lost). Two different edits of one record merge field by field
+// (MergeFields, the calendar sync's rule too): only a field edited to
+// different values on the two sides keeps both versions.
 //
 // The alert's shown state (m_Shown, m_LastShown and the snooze's
 // m_ReshowInterval) is not content: a copy that differs from a base record
-// only in it does not bring back a record
-// the other side deleted or edited (an edit resets the shown state, and a
+// only in it does not bring back a record the other side deleted or edited (an edit resets the shown state, and a
 // reminder whose content changed is presented again). Both sides marking
 // the same record shown at different times keep the later one.
 class CReminderMerge

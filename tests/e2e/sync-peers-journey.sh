@@ -36,7 +36,7 @@ messages() { "$cli" dump "$1" | json '"|".join(sorted(r["message"] + "@" + r["da
 # every component compared property by property, whatever the order and
 # folding the server gave them.
 same_but() { # before after NAME...
-    python3 - "$@" <<'PY' || fail "the event changed beyond ${*:3}"
+    /usr/bin/python3 - "$@" <<'PY' || fail "the event changed beyond ${*:3}"
 import sys, icalendar
 before, after, allowed = sys.argv[1], sys.argv[2], {n.upper() for n in sys.argv[3:]}
 def shape(path):
@@ -75,7 +75,7 @@ sync_as "$work/b.km2" "$xroot" >/dev/null
 "$cli" due "$work/a.km2" --at 2026-12-24T18:00:30 --save >/dev/null
 sync_as "$work/a.km2" "$xroot" | json 'd["sent"]["acknowledged"]' | grep -qx 1 || fail "the answer was not sent (or not counted)"
 sync_as "$work/b.km2" "$xroot" >/dev/null
-[ "$("$cli" due "$work/b.km2" --at 2026-12-24T18:05:00)" = "[]" ] || fail "an answered alert comes again on the second computer"
+[ "$("$cli" due "$work/b.km2" --at 2026-12-24T18:05:00 | json 'len(d)')" = 0 ] || fail "an answered alert comes again on the second computer"
 
 step "xandikos: a rename there replaces the title here"
 href=$(curl -s -X PROPFIND -H 'Depth: 1' "$xcal/" | grep -o '<[^>]*href>[^<]*\.ics<' | sed 's/.*>//; s/<$//' | head -1)
@@ -98,9 +98,10 @@ same_but "$work/phone-before.ics" "$work/phone-answered.ics" "${stamps[@]}"
 grep -q '^ACKNOWLEDGED:' "$work/phone-answered.ics" || fail "the display alarm does not say it was answered"
 # The title edited here (the reminder taken out and made again, as the
 # window's editor saves it).
-"$cli" delete-range "$work/a.km2" --from 2026-12-07 --to 2026-12-07 >/dev/null
+"$cli" delete-range "$work/a.km2" --from 2026-12-07 --to 2026-12-07 --all-kinds >/dev/null
 "$cli" add "$work/a.km2" --at 2026-12-07T14:00 --message "Team sync" --recurrence weekly --notice 15m >/dev/null
-sync_as "$work/a.km2" "$xroot" | json 'd["sent"]["changed"]' | grep -qx 1 || fail "the title edit was not sent"
+report=$(sync_as "$work/a.km2" "$xroot")
+echo "$report" | json 'd["sent"]["changed"]' | grep -qx 1 || fail "the title edit was not sent: $report $("$cli" dump "$work/a.km2")"
 curl -s "$xcal/phone-team-call.ics" >"$work/phone-edited.ics"
 same_but "$work/phone-before.ics" "$work/phone-edited.ics" "${stamps[@]}" SUMMARY
 grep -q '^SUMMARY:Team sync' "$work/phone-edited.ics" || fail "the new title is not on the server"
@@ -170,23 +171,24 @@ local_timezone = UTC
 default_timezone = America/New_York
 CONF
 vds() { vdirsyncer -c "$work/vdirsyncer.conf" "$@" >>"$work/vdirsyncer.log" 2>&1 || fail "vdirsyncer $1: $(tail -5 "$work/vdirsyncer.log")"; }
-yes | vds discover
+{ yes || true; } | vds discover
 vds sync
 khal -c "$work/khal.conf" list 2026-12-07 14d >"$work/khal.txt" 2>&1 || fail "khal list: $(cat "$work/khal.txt")"
 python3 - "$work/khal.txt" <<'PY' || fail "khal does not show the reminders at their times: $(cat "$work/khal.txt")"
-import sys
+import re, sys
 days, day = {}, None
 for line in open(sys.argv[1]):
-    line = line.rstrip()
-    if line and line[0].isdigit() and ' ' not in line.split(',')[0]:
-        day = line.split(',')[0].split()[0]
+    line = line.strip()
+    header = re.search(r'(\d{4}-\d{2}-\d{2})$', line)
+    if header and ', ' in line:
+        day = header.group(1)
     elif line and day:
-        days.setdefault(day, []).append(line.strip())
-def has(d, text):
-    return any(e.startswith(text) for e in days.get(d, []))
-assert has('2026-12-10', '09:30') and any('Dentist' in e for e in days['2026-12-10']), days
+        days.setdefault(day, []).append(line)
+def shows(d, time, text):
+    return any(e.startswith(time) and text in e for e in days.get(d, []))
+assert shows('2026-12-10', '09:30', 'Dentist'), days
 for d in ('2026-12-08', '2026-12-15'):
-    assert any('Yoga' in e and e.startswith('18:00') for e in days.get(d, [])), (d, days)
+    assert shows(d, '18:00', 'Yoga'), (d, days)
 PY
 
 step "khal: an event made there arrives here with its alarm"
@@ -200,7 +202,9 @@ sync_as "$work/d.km2" "$rroot" >/dev/null
 
 step "khal: answering its alert here leaves khal's event as khal wrote it"
 "$cli" due "$work/d.km2" --at 2026-12-11T15:00:30 --save >/dev/null
-sync_as "$work/d.km2" "$rroot" | json 'd["sent"]["acknowledged"]' | grep -qx 1 || fail "the answer was not sent"
+report=$(sync_as "$work/d.km2" "$rroot")
+# The dentist's alert, overdue by then, is answered with it.
+echo "$report" | json 'd["sent"]["acknowledged"]' | grep -qx 2 || fail "the answers were not sent: $report"
 vds sync
 same_but "$work/khal-as-written.ics" "$khal_file" "${stamps[@]}"
 grep -q 'ACKNOWLEDGED' "$khal_file" || fail "khal's copy does not hold the answer"
