@@ -8,6 +8,7 @@
 #include "storage/CReminderMerge.h"
 #include "sync/CSyncState.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QUuid>
 
@@ -93,7 +94,12 @@ bool CSyncIcs::Read(const QByteArray &ics, CSyncEvent &out, QString &error)
     // What the import says of a file, said of this event: a changed
     // occurrence left out, a rule given up.
     out.m_Simplified = result.m_Simplified > 0 || result.m_Skipped > 0;
-    out.m_SimplifiedHow = result.m_Notes.join(QStringLiteral(" "));
+    // The import counts events; this is one, so the counts go.
+    static const QRegularExpression count(QStringLiteral("^\\d+ events?(?: left out)?: |\\.$"));
+    QStringList how;
+    for (QString note : result.m_Notes)
+        how << note.remove(count);
+    out.m_SimplifiedHow = how.join(QStringLiteral("; "));
     out.m_Text = IsOwn(ics) ? QByteArray() : ics;
     return true;
 }
