@@ -124,8 +124,7 @@ void CMainCommands::Recover(COrvantis2Dlg &dlg)
 {
     CTimerPause pause(dlg);
     COrvantis2App &app = dlg.App();
-    CWeeklyBackup backup(app.Store(), app.Settings());
-    if (backup.Recover(app.Reminders()) == CWeeklyBackup::Recovered)
+    if (dlg.Backup().Recover(app.Reminders()) == CWeeklyBackup::Recovered)
         dlg.NotifyListChanged();
     else
         dlg.RefreshAll();

@@ -82,6 +82,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     m_Saver = new CSaveScheduler(this);
     m_Saver->SetSaveFunction([this] { SaveReminders(); });
     m_FileKeeper = new CReminderFileKeeper(m_App.Store(), m_App.Reminders(), this);
+    m_Backup = std::make_unique<CWeeklyBackup>(m_App.Store(), m_App.Settings());
     // Not while a dialog or an alert holds positions in the list.
     m_FileKeeper->SetMayChangeList([this] { return TimerActive(); });
     connect(m_FileKeeper, &CReminderFileKeeper::listChanged, this, [this] { RefreshAll(); });
@@ -117,10 +118,7 @@ void COrvantis2Dlg::Initialize()
     connect(new CSleepWatcher(this), &CSleepWatcher::resumed, this, &COrvantis2Dlg::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
-    if (m_FileKeeper->LoadedCompletely()) {
-        CWeeklyBackup backup(m_App.Store(), m_App.Settings());
-        backup.CheckWeeklyBackup(m_App.Reminders(), m_App.Now());
-    }
+    CheckWeeklyBackup(m_App.Now());
     SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
     CreateControls();
     {

@@ -17,10 +17,6 @@ bool sameDate(const COleDateTime &a, const COleDateTime &b)
 {
     return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
 }
-bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
-{
-    return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
-}
 
 size_t hashDouble(double v)
 {
@@ -47,7 +43,7 @@ size_t contentHash(const CReminder &r)
 struct RecordRef
 {
     const CReminder *m_R = nullptr;
-    bool operator==(const RecordRef &o) const { return CReminderMerge::SameRecord(*m_R, *o.m_R); }
+    bool operator==(const RecordRef &o) const { return CReminder::SameRecord(*m_R, *o.m_R); }
 };
 struct RecordHash
 {
@@ -69,7 +65,7 @@ struct Counts
 bool isPlaceholder(const CReminder &r)
 {
     static const CReminder defaults;
-    return CReminderMerge::SameRecord(r, defaults);
+    return CReminder::SameRecord(r, defaults);
 }
 
 bool looksLike(const CReminder &a, const CReminder &b)
@@ -79,22 +75,12 @@ bool looksLike(const CReminder &a, const CReminder &b)
 
 } // namespace
 
-bool CReminderMerge::SameContent(const CReminder &a, const CReminder &b)
-{
-    return sameDate(a.m_DateTime, b.m_DateTime) && sameSpan(a.m_AdvanceNotice, b.m_AdvanceNotice)
-        && a.m_IconNumber == b.m_IconNumber && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
-        && a.m_Private == b.m_Private && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
-        && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName
-        && a.m_ReservedFlag2 == b.m_ReservedFlag2;
-}
-
-bool CReminderMerge::SameRecord(const CReminder &a, const CReminder &b)
-{
-    return a.m_Shown == b.m_Shown && sameDate(a.m_LastShown, b.m_LastShown)
-        && sameSpan(a.m_ReshowInterval, b.m_ReshowInterval) && SameContent(a, b);
-}
-
 namespace {
+
+bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
+{
+    return a.GetStatus() == b.GetStatus() && (a.GetValue() == b.GetValue() || (std::isnan(a.GetValue()) && std::isnan(b.GetValue())));
+}
 
 // One field of the three-way merge: false when both sides changed it to
 // different values.
@@ -199,7 +185,7 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
                 continue;
             size_t oursShown = SIZE_MAX, theirsShown = SIZE_MAX;
             for (size_t y : members) {
-                if (y == x || !SameContent(*distinct[x], *distinct[y]))
+                if (y == x || !CReminder::SameContent(*distinct[x], *distinct[y]))
                     continue;
                 const Counts &cy = counts[y];
                 if (cy.m_Ours > cy.m_Base && cy.m_Theirs <= cy.m_Base && oursShown == SIZE_MAX)

@@ -1,6 +1,5 @@
 #include "sync/CSyncEngine.h"
 
-#include "storage/CReminderMerge.h"
 #include "sync/CDavMultiStatus.h"
 
 #include <QJsonArray>
@@ -65,7 +64,7 @@ void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
 {
     for (const CReminder &gone : m_Removed) {
         const auto it = std::find_if(list.begin(), list.end(),
-                                     [&](const CReminder &r) { return CReminderMerge::SameRecord(r, gone); });
+                                     [&](const CReminder &r) { return CReminder::SameRecord(r, gone); });
         if (it != list.end())
             list.erase(it);
     }
@@ -316,7 +315,7 @@ void CSyncEngine::accept(CSyncPlan &plan)
 {
     for (const CReminder &r : plan.m_Removed) {
         const auto added = std::find_if(m_out.m_Added.begin(), m_out.m_Added.end(),
-                                        [&](const CReminder &a) { return CReminderMerge::SameRecord(a, r); });
+                                        [&](const CReminder &a) { return CReminder::SameRecord(a, r); });
         if (added != m_out.m_Added.end())
             m_out.m_Added.erase(added);
         else

@@ -5,7 +5,6 @@
 #include "ical/CIcsPatch.h"
 #include "ical/CIcsReader.h"
 #include "ical/CIcsWriter.h"
-#include "storage/CReminderMerge.h"
 #include "sync/CSyncState.h"
 
 #include <QRegularExpression>
@@ -141,7 +140,7 @@ QByteArray CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> 
             patch.SetX(CIcsFields::kIcon, CIcsFields::EncodeText(is.m_IconName));
         if (is.m_SoundFileName != was.m_SoundFileName)
             patch.SetX(CIcsFields::kSound, CIcsFields::EncodeText(is.m_SoundFileName));
-        edited = edited || !CReminderMerge::SameContent(was, is);
+        edited = edited || !CReminder::SameContent(was, is);
         const COleDateTime mine = CSyncState::Acknowledged(is);
         if (mine.GetStatus() == COleDateTime::valid
             && (acknowledged.GetStatus() != COleDateTime::valid || mine > acknowledged))

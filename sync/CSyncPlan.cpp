@@ -60,7 +60,7 @@ void CSyncPlan::removeLocal(size_t index)
 
 void CSyncPlan::replaceLocal(size_t index, const CReminder &record)
 {
-    if (CReminderMerge::SameRecord(m_Local[index], record))
+    if (CReminder::SameRecord(m_Local[index], record))
         return;
     m_Removed.push_back(m_Local[index]);
     m_Added.push_back(record);
@@ -144,7 +144,7 @@ bool sameContent(const std::vector<CReminder> &a, const std::vector<CReminder> &
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (!CReminderMerge::SameContent(a[i], b[i]))
+        if (!CReminder::SameContent(a[i], b[i]))
             return false;
     return true;
 }
@@ -179,7 +179,7 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
                     }
             }
     };
-    pairPass([](const CReminder &b, const CReminder &l) { return CReminderMerge::SameContent(b, l); });
+    pairPass([](const CReminder &b, const CReminder &l) { return CReminder::SameContent(b, l); });
     pairPass([](const CReminder &b, const CReminder &l) {
         return b.m_Message == l.m_Message && b.m_Recurrence == l.m_Recurrence;
     });
@@ -279,7 +279,7 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
                 // The server's keeps the UID; this one goes up as a new event.
                 ++m_Conflicts;
                 for (size_t k = 0; k < places.size(); ++k) {
-                    if (!CReminderMerge::SameContent(mine[k], base[k])) {
+                    if (!CReminder::SameContent(mine[k], base[k])) {
                         addLocal(mine[k]);
                         addNew(mine[k], collection);
                     }
@@ -313,7 +313,7 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
         for (size_t k = 0; k < places.size() && k < theirs.size(); ++k) {
             CReminder merged = withLaterAnswer(contentChangedThere ? theirs[k] : mine[k], mine[k]);
             merged = withLaterAnswer(merged, theirs[k]);
-            if (fetched && !CReminderMerge::SameRecord(withLaterAnswer(mine[k], theirs[k]), mine[k]))
+            if (fetched && !CReminder::SameRecord(withLaterAnswer(mine[k], theirs[k]), mine[k]))
                 ++m_Received.m_Acknowledged;
             answeredHere = answeredHere || acknowledgedLater(merged, theirs[k]);
             wanted[k] = merged;
@@ -342,7 +342,7 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
         for (const CReminder &r : event.m_Reminders)
             for (size_t i = 0; i < localCount; ++i)
                 if (!paired[i] && std::find(matches.begin(), matches.end(), i) == matches.end()
-                    && CReminderMerge::SameContent(local[i], r)) {
+                    && CReminder::SameContent(local[i], r)) {
                     matches.push_back(i);
                     break;
                 }

@@ -55,7 +55,7 @@ std::string Letters(const std::vector<CReminder> &merged)
     for (const CReminder &r : merged) {
         char found = '?';
         for (const auto &[letter, record] : records)
-            if (CReminderMerge::SameRecord(r, record))
+            if (CReminder::SameRecord(r, record))
                 found = letter;
         out += found;
     }
@@ -129,7 +129,7 @@ TEST(ReminderMergeRecords, EveryStoredFieldCountsAndRuntimeFieldsDoNot)
     CReminder b = a;
     b.m_RuntimeValue = 7;
     b.m_Dragging = true;
-    EXPECT_TRUE(CReminderMerge::SameRecord(a, b));
+    EXPECT_TRUE(CReminder::SameRecord(a, b));
 
     const std::vector<std::function<void(CReminder &)>> edits = {
         [](CReminder &r) { r.m_DateTime.SetStatus(COleDateTime::invalid); },
@@ -150,7 +150,7 @@ TEST(ReminderMergeRecords, EveryStoredFieldCountsAndRuntimeFieldsDoNot)
     for (size_t i = 0; i < edits.size(); ++i) {
         CReminder c = a;
         edits[i](c);
-        EXPECT_FALSE(CReminderMerge::SameRecord(a, c)) << "field " << i;
+        EXPECT_FALSE(CReminder::SameRecord(a, c)) << "field " << i;
     }
 }
 
