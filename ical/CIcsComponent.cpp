@@ -68,8 +68,10 @@ QString iconFromCategories(icalcomponent *c)
 }
 
 // SUMMARY and DESCRIPTION as one message: a description that begins with
-// the summary (as exports of reminders do) is the whole message.
-QString messageOf(icalcomponent *c)
+// the summary (as exports of reminders do) is the whole message. In an
+// event this program wrote, the description's first line is the summary
+// it wrote: a summary another program changed since replaces that line.
+QString messageOf(icalcomponent *c, bool writtenHere)
 {
     const QString summary = textOf(c, ICAL_SUMMARY_PROPERTY);
     const QString description = textOf(c, ICAL_DESCRIPTION_PROPERTY);
@@ -77,6 +79,10 @@ QString messageOf(icalcomponent *c)
         return summary;
     if (description.startsWith(summary))
         return description;
+    if (writtenHere && !summary.isEmpty()) {
+        const qsizetype firstBreak = description.indexOf(QLatin1Char('\n'));
+        return firstBreak < 0 ? summary : summary + description.mid(firstBreak);
+    }
     return summary + QLatin1Char('\n') + description;
 }
 
@@ -310,8 +316,9 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
         out.m_Simplified |= CIcsRecurrence::AlarmAfter;
     const long long noticeMinutes = (alarm.m_NoticeSeconds.value_or(0) + 30) / 60;
 
+    const QHash<QByteArray, QByteArray> own = ownFields(item);
     CReminder base;
-    base.m_Message = messageOf(item);
+    base.m_Message = messageOf(item, own.contains(CIcsFields::kDateTime));
     base.m_Recurrence = static_cast<quint16>(repeat.m_Kind);
     base.m_AdvanceNotice = COleDateTimeSpan(static_cast<long>(noticeMinutes / (24 * 60)),
                                             static_cast<int>(noticeMinutes / 60 % 24), static_cast<int>(noticeMinutes % 60),
@@ -323,7 +330,6 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     base.m_IconName = iconFromCategories(item);
 
     QString uid = textOf(item, ICAL_UID_PROPERTY);
-    const QHash<QByteArray, QByteArray> own = ownFields(item);
     const bool single = here.size() == 1;
     const QString how = CIcsRecurrence::DescribeAll(out.m_Simplified);
     for (const CIcsLocalTime &at : here) {

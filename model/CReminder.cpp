@@ -208,13 +208,13 @@ bool CReminder::SameContent(const CReminder &a, const CReminder &b)
 {
     return sameDate(a.m_DateTime, b.m_DateTime) && sameSpan(a.m_AdvanceNotice, b.m_AdvanceNotice)
         && a.m_IconNumber == b.m_IconNumber && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
-        && a.m_Private == b.m_Private && sameSpan(a.m_ReshowInterval, b.m_ReshowInterval)
-        && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
+        && a.m_Private == b.m_Private && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
         && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName
         && a.m_ReservedFlag2 == b.m_ReservedFlag2;
 }
 
 bool CReminder::SameRecord(const CReminder &a, const CReminder &b)
 {
-    return a.m_Shown == b.m_Shown && sameDate(a.m_LastShown, b.m_LastShown) && SameContent(a, b);
+    return a.m_Shown == b.m_Shown && sameDate(a.m_LastShown, b.m_LastShown)
+        && sameSpan(a.m_ReshowInterval, b.m_ReshowInterval) && SameContent(a, b);
 }

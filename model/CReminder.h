@@ -38,8 +38,10 @@ public:
     static QString RecurrenceName(int kind);
 
     // Reminders carry no identity of their own: two records are the same
-    // reminder when every stored field but the shown state is equal
-    // (SameContent), and the same record when that state is equal too.
+    // reminder when every stored field but the shown state (m_Shown,
+    // m_LastShown and a snooze's m_ReshowInterval) is equal (SameContent),
+    // and the same record when that state is equal too. The one rule for
+    // files, alerts and the calendar sync.
     // The runtime-only fields are ignored; a not-a-number equals itself.
     static bool SameContent(const CReminder &a, const CReminder &b);
     static bool SameRecord(const CReminder &a, const CReminder &b);

@@ -75,6 +75,58 @@ bool looksLike(const CReminder &a, const CReminder &b)
 
 } // namespace
 
+namespace {
+
+bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
+{
+    return a.GetStatus() == b.GetStatus() && (a.GetValue() == b.GetValue() || (std::isnan(a.GetValue()) && std::isnan(b.GetValue())));
+}
+
+// One field of the three-way merge: false when both sides changed it to
+// different values.
+template <typename T, typename Same>
+bool mergeField(T CReminder::*field, const CReminder &base, const CReminder &ours, const CReminder &theirs,
+                CReminder &merged, Same same)
+{
+    if (same(ours.*field, theirs.*field) || same(theirs.*field, base.*field))
+        return true;
+    if (same(ours.*field, base.*field)) {
+        merged.*field = theirs.*field;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool CReminderMerge::MergeFields(const CReminder &base, const CReminder &ours, const CReminder &theirs,
+                                 CReminder &merged)
+{
+    merged = ours;
+    const auto eq = [](const auto &a, const auto &b) { return a == b; };
+    bool ok = mergeField(&CReminder::m_DateTime, base, ours, theirs, merged, sameDate);
+    ok = mergeField(&CReminder::m_AdvanceNotice, base, ours, theirs, merged, sameSpan) && ok;
+    ok = mergeField(&CReminder::m_IconNumber, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_Message, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_Recurrence, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_Private, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_ReservedFlag, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_ReservedSpan, base, ours, theirs, merged, sameSpan) && ok;
+    ok = mergeField(&CReminder::m_SoundFileName, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_IconName, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_ReservedFlag2, base, ours, theirs, merged, eq) && ok;
+    const bool oursShownAsBase = ours.m_Shown == base.m_Shown && sameDate(ours.m_LastShown, base.m_LastShown)
+        && sameSpan(ours.m_ReshowInterval, base.m_ReshowInterval);
+    if (oursShownAsBase) {
+        merged.m_Shown = theirs.m_Shown;
+        merged.m_LastShown = theirs.m_LastShown;
+        merged.m_ReshowInterval = theirs.m_ReshowInterval;
+    }
+    if (!ok)
+        merged = ours;
+    return ok;
+}
+
 CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
                                            const std::vector<CReminder> &theirs, TheirsState state)
 {
@@ -165,11 +217,23 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
         if (c.m_Result > 0 && c.m_Theirs > c.m_Base && c.m_Ours <= c.m_Base)
             theirsOnly.push_back(i);
     }
+    std::vector<CReminder> fieldMerged;
     for (size_t x : goneOnBoth) {
-        auto like = [&](size_t y) { return looksLike(*distinct[x], *distinct[y]); };
-        if (std::any_of(oursOnly.begin(), oursOnly.end(), like)
-            && std::any_of(theirsOnly.begin(), theirsOnly.end(), like))
+        auto like = [&](size_t y) { return counts[y].m_Result > 0 && looksLike(*distinct[x], *distinct[y]); };
+        const auto o = std::find_if(oursOnly.begin(), oursOnly.end(), like);
+        const auto t = std::find_if(theirsOnly.begin(), theirsOnly.end(), like);
+        if (o == oursOnly.end() || t == theirsOnly.end())
+            continue;
+        CReminder merged;
+        if (MergeFields(*distinct[x], *distinct[*o], *distinct[*t], merged)) {
+            // Edits of different fields: one record holding both.
+            --counts[*o].m_Result;
+            --counts[*t].m_Result;
+            fieldMerged.push_back(merged);
+            result.m_TakenFromTheirs += 1;
+        } else {
             ++result.m_Conflicts;
+        }
     }
 
     for (size_t i = 0; i < counts.size(); ++i) {
@@ -179,6 +243,7 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
         for (int k = 0; k < c.m_Result; ++k)
             result.m_Merged.push_back(*distinct[i]);
     }
+    result.m_Merged.insert(result.m_Merged.end(), fieldMerged.begin(), fieldMerged.end());
     std::stable_sort(result.m_Merged.begin(), result.m_Merged.end(), [](const CReminder &a, const CReminder &b) {
         return CReminderList::SortKey(a.m_DateTime) < CReminderList::SortKey(b.m_DateTime);
     });

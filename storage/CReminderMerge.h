@@ -25,13 +25,16 @@ struct CReminderMergeResult
 // adding gives the larger count (the same new record typed on both sides
 // is kept once), both removing the smaller, one adding and the other
 // removing applies both. So an edit on one side wins over the unchanged
-// record on the other, an edit wins over a delete (nothing typed is lost),
-// and two different edits of one record are both kept.
+// record on the other, and an edit wins over a delete (nothing typed is
+// lost). Two different edits of one record merge field by field
+// (MergeFields, the calendar sync's rule too): only a field edited to
+// different values on the two sides keeps both versions.
 //
-// The alert's shown state is not content: a copy that differs from a
-// base record only in m_Shown/m_LastShown does not bring back a record
-// the other side deleted or edited (an edit resets the shown state, and a
-// reminder whose content changed is presented again). Both sides marking
+// The alert's shown state (m_Shown, m_LastShown and the snooze's
+// m_ReshowInterval) is not content: a copy that differs from a base record
+// only in it does not bring back a record the other side deleted or
+// edited (an edit resets the shown state, and a reminder whose content
+// changed is presented again). Both sides marking
 // the same record shown at different times keep the later one.
 class CReminderMerge
 {
@@ -43,4 +46,10 @@ public:
     // additions are taken (and no record-default placeholders).
     static CReminderMergeResult Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
                                       const std::vector<CReminder> &theirs, TheirsState state = TheirsComplete);
+
+    // The three-way merge of one record: each content field from the side
+    // that changed it, the shown state from ours unless only theirs
+    // changed it. False when both changed one field differently (merged
+    // then holds ours).
+    static bool MergeFields(const CReminder &base, const CReminder &ours, const CReminder &theirs, CReminder &merged);
 };

@@ -18,7 +18,8 @@ QJsonObject countsJson(const CSyncPlan::Counts &c)
 {
     return { { QStringLiteral("added"), c.m_Added },
              { QStringLiteral("changed"), c.m_Changed },
-             { QStringLiteral("deleted"), c.m_Deleted } };
+             { QStringLiteral("deleted"), c.m_Deleted },
+             { QStringLiteral("acknowledged"), c.m_Acknowledged } };
 }
 
 } // namespace
@@ -40,11 +41,30 @@ QJsonObject CSyncEngine::Outcome::ToJson() const
     return o;
 }
 
+QString CSyncEngine::Outcome::Details() const
+{
+    QStringList parts;
+    auto list = [&parts](const QStringList &items, const char *one, const char *many) {
+        if (items.isEmpty())
+            return;
+        QString text = QStringLiteral("%1 %2:").arg(items.size()).arg(QLatin1String(items.size() == 1 ? one : many));
+        for (const QString &item : items)
+            text += QStringLiteral("\n- ") + item;
+        parts << text;
+    };
+    list(m_Simplified, "event simplified", "events simplified");
+    list(m_Skipped, "event left out", "events left out");
+    if (m_Conflicts > 0)
+        parts << QStringLiteral("%1 changed both here and on the server; both versions are kept.")
+                     .arg(m_Conflicts == 1 ? QStringLiteral("1 reminder was") : QStringLiteral("%1 reminders were").arg(m_Conflicts));
+    return parts.join(QStringLiteral("\n\n"));
+}
+
 void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
 {
     for (const CReminder &gone : m_Removed) {
         const auto it = std::find_if(list.begin(), list.end(),
-                                     [&](const CReminder &r) { return CSyncState::SameRecord(r, gone); });
+                                     [&](const CReminder &r) { return CReminder::SameRecord(r, gone); });
         if (it != list.end())
             list.erase(it);
     }
@@ -346,7 +366,7 @@ void CSyncEngine::accept(CSyncPlan &plan)
 {
     for (const CReminder &r : plan.m_Removed) {
         const auto added = std::find_if(m_out.m_Added.begin(), m_out.m_Added.end(),
-                                        [&](const CReminder &a) { return CSyncState::SameRecord(a, r); });
+                                        [&](const CReminder &a) { return CReminder::SameRecord(a, r); });
         if (added != m_out.m_Added.end())
             m_out.m_Added.erase(added);
         else
@@ -359,6 +379,7 @@ void CSyncEngine::accept(CSyncPlan &plan)
     m_out.m_Received.m_Added += plan.m_Received.m_Added;
     m_out.m_Received.m_Changed += plan.m_Received.m_Changed;
     m_out.m_Received.m_Deleted += plan.m_Received.m_Deleted;
+    m_out.m_Received.m_Acknowledged += plan.m_Received.m_Acknowledged;
     m_out.m_Conflicts += plan.m_Conflicts;
     m_out.m_Simplified += plan.m_Simplified;
     if (m_round == 1 || !plan.m_Skipped.isEmpty())
@@ -423,20 +444,21 @@ void CSyncEngine::startOp(const CSyncPlan::Op &op)
         });
         return;
     }
-    const QByteArray ics = CSyncIcs::Write(op.m_Record, op.m_Uid);
-    m_client.put(at(op.m_Href), ics, op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
+    m_client.put(at(op.m_Href), op.m_Body, op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
         --m_inFlight;
         if (reply.m_Status == 412) {
             m_conflict = true;
         } else if (reply.Ok()) {
-            CSyncEntry entry { op.m_Uid, op.m_Href, reply.m_ETag, op.m_Record, false };
+            CSyncEntry entry { op.m_Uid, op.m_Href, reply.m_ETag, op.m_Records, op.m_Text, false };
             const auto it = entryAt(op.m_Href);
             if (it != m_out.m_State.m_Entries.end())
                 *it = entry;
             else
                 m_out.m_State.m_Entries.push_back(entry);
-            if (op.m_Local)
-                ++(op.m_IfMatch.isEmpty() ? m_out.m_Sent.m_Added : m_out.m_Sent.m_Changed);
+            CSyncPlan::Counts &sent = m_out.m_Sent;
+            ++(op.m_Count == CSyncPlan::Op::Added     ? sent.m_Added
+                   : op.m_Count == CSyncPlan::Op::Changed ? sent.m_Changed
+                                                          : sent.m_Acknowledged);
         } else {
             return fail(reply, QStringLiteral("sending an event"));
         }

@@ -50,6 +50,10 @@ public:
         // next time).
         void ApplyTo(std::vector<CReminder> &list) const;
         QJsonObject ToJson() const;
+        // What the user may want to look at after a sync, as a list: the
+        // events simplified or left out, and those changed on both sides.
+        // Empty when there is nothing to say.
+        QString Details() const;
     };
 
     explicit CSyncEngine(QObject *parent = nullptr);

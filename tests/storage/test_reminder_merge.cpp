@@ -24,6 +24,11 @@ std::map<char, CReminder> Records()
     r['a'].m_Message = QStringLiteral("dentist, bring the card");
     r['2'] = r['A'];
     r['2'].m_DateTime = COleDateTime(2024, 3, 1, 14, 0, 0);
+    // 'm': both edits in one; 'b': A's message edited another way.
+    r['m'] = r['a'];
+    r['m'].m_DateTime = r['2'].m_DateTime;
+    r['b'] = r['A'];
+    r['b'].m_Message = QStringLiteral("dentist at noon");
     r['s'] = r['A'];
     r['s'].m_Shown = true;
     r['s'].m_LastShown = COleDateTime(2024, 3, 1, 9, 0, 5);
@@ -101,7 +106,8 @@ const MergeCase kCases[] = {
     { "DeletedHereEditedThere", "AB", "B", "aB", "aB", 1, 0, 0 },
     { "SameEditOnBothSidesKeptOnce", "AB", "aB", "aB", "aB", 0, 0, 0 },
     { "SameNewRecordOnBothSidesKeptOnce", "A", "AB", "AB", "AB", 0, 0, 0 },
-    { "DifferentEditsOnBothSidesBothKept", "AB", "aB", "2B", "a2B", 1, 0, 1 },
+    { "EditsOfDifferentFieldsOnBothSidesMerge", "AB", "aB", "2B", "mB", 1, 1, 0 },
+    { "DifferentEditsOfOneFieldBothKept", "AB", "aB", "bB", "abB", 1, 0, 1 },
     { "ShownHereWhileEditedThereTakesTheEdit", "AB", "sB", "aB", "aB", 1, 1, 0 },
     { "ShownThereWhileEditedHereKeepsTheEdit", "AB", "aB", "sB", "aB", 0, 0, 0 },
     { "ShownHereWhileDeletedThereStaysDeleted", "AB", "sB", "B", "B", 0, 1, 0 },
