@@ -47,7 +47,6 @@ public:
     bool selectColumn(int) override { return false; }
     bool unselectRow(int) override { return false; }
     bool unselectColumn(int) override { return false; }
-    QAccessibleInterface *table() const override { return const_cast<CCalendarAccessible *>(this); }
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
     CCalendarWnd *Calendar() const;

@@ -66,7 +66,7 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     m_play = new QPushButton(QStringLiteral("&Play"), sound);
     m_play->setObjectName(QStringLiteral("play"));
     auto *soundGrid = new QGridLayout(sound);
-    soundGrid->addWidget(beep, 0, 0, 1, 3);
+    soundGrid->addWidget(beep, 0, 0, 1, 3, Qt::AlignLeft);
     soundGrid->addWidget(file, 1, 0);
     soundGrid->addWidget(m_browse, 1, 1);
     soundGrid->addWidget(m_play, 1, 2);
@@ -93,8 +93,8 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     m_layout->setSizeConstraint(QLayout::SetFixedSize);
     m_layout->addWidget(upcoming);
     m_layout->addWidget(sound);
-    m_layout->addWidget(m_autostart);
-    m_layout->addWidget(m_notifications);
+    m_layout->addWidget(m_autostart, 0, Qt::AlignLeft);
+    m_layout->addWidget(m_notifications, 0, Qt::AlignLeft);
     m_layout->addSpacing(CDialogUnits::Y(4));
     m_layout->addLayout(buttons);
 

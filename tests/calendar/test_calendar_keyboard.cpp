@@ -100,7 +100,10 @@ TEST_F(CalendarWndTest, ReturnOpensTheDayAsADoubleClickAndDeleteAsksForTheOneRem
 
 TEST_F(CalendarWndTest, AScreenReaderSeesATableOfNamedDaysAndTheSelectedOne)
 {
+    // Interfaces are made once per widget: the factory comes first.
     QAccessible::installFactory(&CCalendarAccessible::Create);
+    TearDown();
+    SetUp();
     Fill({ MakeReminder(COleDateTime(2026, 2, 20, 8, 5, 0), "Swim") });
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(wnd.get());
     ASSERT_NE(table, nullptr);
@@ -123,6 +126,7 @@ TEST_F(CalendarWndTest, AScreenReaderSeesATableOfNamedDaysAndTheSelectedOne)
 
     wnd->setFocus();
     QTest::keyClick(wnd.get(), Qt::Key_Down);
+    QTest::keyClick(wnd.get(), Qt::Key_Left);
     EXPECT_TRUE(cell->state().selected);
     ASSERT_EQ(grid->selectedCells().size(), 1);
     EXPECT_EQ(grid->selectedCells().at(0), cell);

@@ -258,7 +258,7 @@ TEST(EditRemindersDlg, ReturnOnEditEditsAndTheEditedRowStaysSelected)
         // Morning moves to the evening, after Noon.
         auto *pm = editor->findChild<QAbstractButton *>(QStringLiteral("pm"));
         QTest::mouseClick(pm, Qt::LeftButton);
-        QTest::keyClick(editor, Qt::Key_Return, Qt::ControlModifier);
+        QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("ok")), Qt::LeftButton);
     });
     auto *edit = t.m_dlg->findChild<QPushButton *>(QStringLiteral("edit"));
     edit->setFocus();

@@ -16,15 +16,22 @@ def program():
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "kestrelmark":
+        if app is not None and app.name.lower() == "kestrelmark":
             return app
     return None
 
 
-def walk(node, depth=0):
+VIEWS = (pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_TREE_TABLE)
+
+
+def walk(node, depth=0, focus_only=False):
     if node is None or depth > 12:
         return
     yield node
+    # A view's current item counts as focused even while the view is not:
+    # only the view with the keyboard is looked into.
+    if focus_only and node.getRole() in VIEWS and not node.getState().contains(pyatspi.STATE_FOCUSED):
+        return
     try:
         count = node.childCount
     except Exception:
@@ -34,7 +41,7 @@ def walk(node, depth=0):
             child = node.getChildAtIndex(i)
         except Exception:
             continue
-        yield from walk(child, depth + 1)
+        yield from walk(child, depth + 1, focus_only)
 
 
 def showing_windows(app):
@@ -52,7 +59,7 @@ def main():
     text = sys.argv[2] if len(sys.argv) > 2 else ""
     found = False
     for window in showing_windows(app):
-        for node in walk(window):
+        for node in walk(window, focus_only=(what == "focused")):
             role = node.getRole()
             if what == "buttons" and role == pyatspi.ROLE_PUSH_BUTTON:
                 print(node.name)
