@@ -14,6 +14,8 @@ packages=(
     dbus dbus-x11 python3-dbus openbox trayer dunst faketime remind
     radicale python3-caldav python3-icalendar apache2-utils
     gnome-keyring libsecret-tools ccache
+    python3-pyatspi at-spi2-core weston qt6-wayland
+    vdirsyncer khal xandikos lintian appstream
 )
 missing=()
 for p in "${packages[@]}"; do
