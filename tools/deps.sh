@@ -14,6 +14,7 @@ packages=(
     dbus dbus-x11 python3-dbus openbox trayer dunst faketime remind
     radicale python3-caldav python3-icalendar apache2-utils
     gnome-keyring libsecret-tools ccache
+    lintian appstream man-db bash-completion libfile-mimeinfo-perl
 )
 missing=()
 for p in "${packages[@]}"; do
