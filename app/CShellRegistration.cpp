@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-const QString CShellRegistration::kMimeType = QStringLiteral("application/x-kestrelmark-pack");
 const QString CShellRegistration::kDesktopFile = QStringLiteral("kestrelmark.desktop");
 
 namespace {

@@ -14,7 +14,6 @@
 class CShellRegistration
 {
 public:
-    static const QString kMimeType;     // application/x-kestrelmark-pack
     static const QString kDesktopFile;  // kestrelmark.desktop
 
     struct Folders

@@ -35,7 +35,7 @@ out="$(appstreamcli validate --no-net --pedantic "$usr/share/metainfo/com.quendr
     fail "metainfo: $out"
 grep -q '^[EWIP]:' <<<"$out" && fail "metainfo: $out"
 cp -r "$usr/share/mime" "$tmp/mime"
-out="$(update-mime-database "$tmp/mime" 2>&1)"
+out="$(XDG_DATA_DIRS="$tmp" update-mime-database "$tmp/mime" 2>&1)"
 [ -z "$out" ] || fail "file types: $out"
 for type in application/x-kestrelmark-pack application/x-kestrelmark-reminders; do
     grep -qx "$type" "$tmp/mime/types" || fail "file types: $type missing"
