@@ -241,7 +241,7 @@ CIconSource COrvantis2App::IconSource()
     CIconLibrary *library = m_IconLibrary.get();
     source.m_lookup = [library](const QString &name) { return library->Lookup(name); };
     source.m_small = [library](int number) { return library->SmallImage(number); };
-    source.m_large = [library](int number) { return library->LargeImage(number); };
+    source.m_large = [library](int number) { return library->SharpImage(number, 0); };
     return source;
 }
 

@@ -20,6 +20,7 @@
 #include "dialogs/CReminderAlertDlg.h"
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
+#include "dialogs/CWindowAttention.h"
 #include "media/CSoundPlayer.h"
 #include "model/CMessageSink.h"
 #include "model/COleDateTimeSpan.h"
@@ -94,6 +95,7 @@ void COrvantis2Dlg::OnTimer()
             CTimerPause pause(*this);
             presented = m_Passes->RunPass(1, now, mono);
         }
+        Trace(QStringLiteral("Due pass done: %1 presented.\n").arg(presented));
         // The shown flags reach the file at once, not at the hourly save.
         if (presented > 0)
             m_Saver->ScheduleSave();
@@ -189,6 +191,8 @@ void COrvantis2Dlg::NotifyListChanged()
 void COrvantis2Dlg::RebuildUpcomingList()
 {
     m_Upcoming = CUpcomingList::Build(m_App.Reminders(), m_App.Now(), m_App.m_UpcomingDays);
+    if (m_Tray)
+        m_Tray->SetNextReminder(m_Upcoming.empty() ? QString() : m_Upcoming.front().m_Text);
     if (!m_UpcomingList)
         return;
     const QSignalBlocker block(m_UpcomingList);
@@ -286,8 +290,7 @@ void COrvantis2Dlg::ShowAndRaise()
         showNormal();
     else
         show();
-    raise();
-    activateWindow();
+    CWindowAttention::BringForward(this);
 }
 
 void COrvantis2Dlg::HideTip()

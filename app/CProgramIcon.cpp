@@ -13,6 +13,10 @@ QIcon CProgramIcon::Icon()
         const QString path = QStringLiteral(":/icons/kestrelmark-%1.png").arg(size);
         if (QFile::exists(path))
             icon.addFile(path, QSize(size, size));
+        // The same size drawn at twice the pixels, for screens above 100 %.
+        const QString sharp = QStringLiteral(":/icons/kestrelmark-%1@2x.png").arg(size);
+        if (QFile::exists(sharp))
+            icon.addFile(sharp, QSize(2 * size, 2 * size));
     }
     if (icon.isNull()) {
         QPixmap pixmap(32, 32);

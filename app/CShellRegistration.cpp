@@ -54,15 +54,17 @@ void RunTool(const QString &tool, const QStringList &arguments)
 }
 
 // The program icon at every size the program carries, with the folder of
-// the icon theme each one belongs in ("48x48", "48x48@2").
+// the icon theme each one belongs in ("48x48"; "48x48@2" for kestrelmark-48@2x.png).
 QList<QPair<QString, QString>> ProgramIcons()
 {
-    static const QRegularExpression name(QStringLiteral("^kestrelmark-(\\d+)(@2)?\\.png$"));
+    static const QRegularExpression name(QStringLiteral("^kestrelmark-(\\d+)(@2x)?\\.png$"));
     QList<QPair<QString, QString>> icons;
     for (const QString &file : QDir(QStringLiteral(":/icons")).entryList({ QStringLiteral("kestrelmark-*.png") })) {
         const QRegularExpressionMatch m = name.match(file);
-        if (m.hasMatch())
-            icons.append({ QStringLiteral(":/icons/") + file, m.captured(1) + QLatin1Char('x') + m.captured(1) + m.captured(2) });
+        if (!m.hasMatch())
+            continue;
+        const QString scale = m.captured(2).isEmpty() ? QString() : QStringLiteral("@2");
+        icons.append({ QStringLiteral(":/icons/") + file, m.captured(1) + QLatin1Char('x') + m.captured(1) + scale });
     }
     return icons;
 }

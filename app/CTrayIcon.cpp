@@ -8,6 +8,7 @@
 
 const char *const CTrayIcon::kTip = "Kestrelmark";
 const char *const CTrayIcon::kCloseText = "Close Kestrelmark";
+const char *const CTrayIcon::kNewText = "New reminder...";
 
 const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
 {
@@ -58,6 +59,19 @@ CTrayIcon::~CTrayIcon()
     delete m_menu;
 }
 
+QString CTrayIcon::ToolTipFor(const QString &next)
+{
+    const QString name = QString::fromLatin1(kTip);
+    return (next.isEmpty() ? name : name + QStringLiteral("\nNext: ") + next).left(63);
+}
+
+void CTrayIcon::SetNextReminder(const QString &next)
+{
+    m_toolTip = ToolTipFor(next);
+    if (m_tray)
+        m_tray->setToolTip(m_toolTip);
+}
+
 bool CTrayIcon::IsAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 bool CTrayIcon::Add()
@@ -66,7 +80,7 @@ bool CTrayIcon::Add()
         return false;
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(CProgramIcon::Icon(), this);
-        m_tray->setToolTip(QString::fromLatin1(kTip).left(63));
+        m_tray->setToolTip(m_toolTip);
         m_tray->setContextMenu(m_menu);
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             if (reason == QSystemTrayIcon::Trigger)
@@ -92,6 +106,13 @@ void CTrayIcon::RebuildMenu()
     m_menu->clear();
     QAction *show = m_menu->addAction(QStringLiteral("Show Kestrelmark"));
     connect(show, &QAction::triggered, this, &CTrayIcon::showRequested);
+    // Where the window cannot be reached (hidden, or a desktop that offers
+    // no input to it), a new reminder starts from the tray.
+    if (!m_isHandled || m_isHandled(KmCommand::NewReminder)) {
+        QAction *add = m_menu->addAction(QString::fromLatin1(kNewText));
+        add->setData(KmCommand::NewReminder);
+        connect(add, &QAction::triggered, this, [this] { emit command(KmCommand::NewReminder); });
+    }
     for (const Entry &e : VisibleEntries(SystemMenuEntries(), m_isHandled)) {
         if (e.m_Command == 0) {
             m_menu->addSeparator();

@@ -8,9 +8,11 @@
 class QMenu;
 class QSystemTrayIcon;
 
-// The program's icon in the desktop's notification area. Its menu carries
-// the window-menu entries (the desktop does not let a program extend the
-// title-bar menu), between "Show Kestrelmark" and "Close Kestrelmark".
+// The program's icon in the desktop's notification area (an XEmbed icon,
+// or a StatusNotifierItem where a watcher runs, as on KDE and on Wayland).
+// Its menu carries "New reminder..." and the window-menu entries (the
+// desktop does not let a program extend the title-bar menu), between "Show
+// Kestrelmark" and "Close Kestrelmark".
 // Entries whose command nobody handles are left out.
 class CTrayIcon : public QObject
 {
@@ -20,6 +22,7 @@ public:
     static constexpr int kIconId = 66;
     static const char *const kTip;
     static const char *const kCloseText;
+    static const char *const kNewText;
 
     struct Entry
     {
@@ -34,6 +37,12 @@ public:
 
     explicit CTrayIcon(QObject *parent = nullptr);
     ~CTrayIcon() override;
+
+    // The tip: the program's name, then the next reminder's line of the
+    // upcoming list when there is one; cut to 63 characters.
+    static QString ToolTipFor(const QString &next);
+    void SetNextReminder(const QString &next);
+    QString ToolTip() const { return m_toolTip; }
 
     // Shows the icon; false where the desktop has no notification area.
     bool Add();
@@ -58,4 +67,5 @@ private:
     QSystemTrayIcon *m_tray = nullptr;
     QMenu *m_menu = nullptr;
     std::function<bool(int)> m_isHandled;
+    QString m_toolTip = QString::fromLatin1(kTip);
 };

@@ -50,13 +50,17 @@ void CCalendarPainter::PaintSingleCell(QPainter &target, const CCalendarMonth &m
     const CCalendarCell &cell = month.cells[k];
     if (cell.rect.isEmpty())
         return;
-    if (m_backBuffer.size() != cell.rect.size()) {
+    // Above 100 % the cell is composed at twice the pixels from the 2x
+    // pictures (and scaled down smoothly at ratios between 1 and 2).
+    const int scale = target.device() && target.device()->devicePixelRatio() > 1.0 ? 2 : 1;
+    if (m_backBuffer.size() != cell.rect.size() * scale) {
         Trace("Creating PaintSingleCell backbuffer.\n");
-        m_backBuffer = QImage(cell.rect.size(), QImage::Format_RGB32);
+        m_backBuffer = QImage(cell.rect.size() * scale, QImage::Format_RGB32);
         if (m_backBuffer.isNull()) {
             Trace("PaintSingleCell -- CreateCompatibleBitmap failed!\n");
             return;
         }
+        m_backBuffer.setDevicePixelRatio(scale);
         m_backBuffer.fill(Qt::black);
     }
     const QPoint origin = cell.rect.topLeft();
@@ -78,7 +82,10 @@ void CCalendarPainter::PaintSingleCell(QPainter &target, const CCalendarMonth &m
         QPainter buffer(&m_backBuffer);
         m_art->DrawIcon(buffer, cell.iconNumbers[i], sizeClass, at);
     }
+    target.save();
+    target.setRenderHint(QPainter::SmoothPixmapTransform);
     target.drawImage(origin, m_backBuffer);
+    target.restore();
 
     if (cell.day == 0)
         return;

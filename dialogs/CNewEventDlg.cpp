@@ -33,7 +33,7 @@ constexpr int kHowOftenDecoration = 551;
 constexpr int kMessageDecoration = 552;
 constexpr int kAddIconNormal = 553;
 constexpr int kAddIconPressed = 554;
-constexpr int kPlayBitmap = 556;
+constexpr int kEditorPlayBitmap = 556;
 
 QGroupBox *group(QWidget *parent, const QString &title, const QRect &du)
 {
@@ -294,7 +294,7 @@ void CNewEventDlg::OnInitDialog()
 
     Trace("Loading BUTTON BITMAP...\n");
     m_addIcon->Load(kAddIconNormal, kAddIconPressed);
-    CSkinBitmap play(kPlayBitmap);
+    CSkinBitmap play(kEditorPlayBitmap);
     if (!play.IsStandIn() && !play.Pixmap().isNull()) {
         m_play->setIcon(QIcon(play.Pixmap()));
         m_play->setIconSize(play.Size());

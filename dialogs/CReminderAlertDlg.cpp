@@ -1,6 +1,7 @@
 #include "dialogs/CReminderAlertDlg.h"
 
 #include "dialogs/CDialogUnits.h"
+#include "dialogs/CWindowAttention.h"
 #include "media/CSoundPlayer.h"
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
@@ -99,8 +100,7 @@ void CReminderAlertDlg::showEvent(QShowEvent *event)
 {
     m_messageLabel->setText(m_Message);
     QDialog::showEvent(event);
-    raise();
-    activateWindow();
+    CWindowAttention::BringForward(this);
     m_ok->setFocus();
 }
 
@@ -114,8 +114,11 @@ void CReminderAlertDlg::paintEvent(QPaintEvent *)
     painter.drawRect(m_frame.adjusted(1, 1, 0, 0));
 
     const QImage icon = m_Icons.Large(m_IconNumber);
-    if (!icon.isNull())
+    if (!icon.isNull()) {
+        // A 2x icon is scaled down smoothly on screens between 100 and 200 %.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(IconOrigin(), QSize(32, 32)), icon);
+    }
     // Every paint restarts the wait; only the first firing plays.
     m_soundTimer.start(kSoundDelayMs, this);
 }

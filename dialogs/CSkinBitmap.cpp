@@ -29,7 +29,7 @@ void CSkinBitmap::Load()
     // Through the program's one picture loader: on a palette display the
     // picture comes in the program's colours (and from the cache).
     if (m_resource >= 0 && Exists(m_resource)
-        && LoadDIB(m_resource, &m_pixmap, CDisplayState::Instance().ActivePalette()) && !m_pixmap.isNull())
+        && LoadArtwork(m_resource, &m_pixmap, CDisplayState::Instance().ActivePalette()) && !m_pixmap.isNull())
         return;
     if (m_resource >= 0)
         Trace(QStringLiteral("CSkinBitmap: no picture %1\n").arg(m_resource));
@@ -52,7 +52,7 @@ const QPixmap &CSkinBitmap::Pixmap()
     return m_pixmap;
 }
 
-QSize CSkinBitmap::Size() { return Pixmap().size(); }
+QSize CSkinBitmap::Size() { return Pixmap().deviceIndependentSize().toSize(); }
 
 bool CSkinBitmap::IsStandIn()
 {

@@ -22,8 +22,10 @@ public:
     int Resource() const { return m_resource; }
 
     // The picture (loading it when needed); a null pixmap only when no
-    // resource is set and no size is known.
+    // resource is set and no size is known. On screens above 100 % it is the
+    // 2x picture (device pixel ratio 2).
     const QPixmap &Pixmap();
+    // In window pixels, whatever the picture's device pixel ratio.
     QSize Size();
     bool IsLoaded() const { return m_loaded; }
     // The artwork was not found and the stand-in is shown.

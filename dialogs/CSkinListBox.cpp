@@ -83,7 +83,11 @@ void CSkinListBox::DrawBackground(QPainter &painter, int which, const QRect &rec
         const QPixmap &pixmap = (*m_bitmaps)[which].Pixmap();
         if (!pixmap.isNull()) {
             const QPoint offset = viewport()->mapTo(this, QPoint(0, 0));
-            painter.drawPixmap(rect, pixmap, rect.translated(offset));
+            // The source block in the picture's own pixels (twice as many
+            // for a 2x picture).
+            const QRect from = rect.translated(offset);
+            const qreal ratio = pixmap.devicePixelRatio();
+            painter.drawPixmap(QRectF(rect), pixmap, QRectF(QPointF(from.topLeft()) * ratio, QSizeF(from.size()) * ratio));
             return;
         }
     }

@@ -36,7 +36,7 @@ void CTwoStateButton::paintEvent(QPaintEvent *)
     const QPixmap &pixmap = bitmap.Pixmap();
     QPainter painter(this);
     if (!pixmap.isNull())
-        painter.drawPixmap(PictureOrigin(pixmap.size()), pixmap);
+        painter.drawPixmap(PictureOrigin(pixmap.deviceIndependentSize().toSize()), pixmap);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));

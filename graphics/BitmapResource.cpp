@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <map>
 
 // The artwork is compiled into the resource library; with static linking its
@@ -84,5 +85,42 @@ int LoadDIB(int id, QPixmap *out, const CPalette *palette)
     const int result = packed ? MakeDeviceBitmap(*packed, out, palette, id) : 0;
     if (CConversionProgress *conversion = CDisplayState::Instance().Conversion())
         conversion->PictureMade();
+    return result;
+}
+
+int ArtworkScale()
+{
+    if (CDisplayState::Instance().ActivePalette())
+        return 1;
+    const auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return gui && gui->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QImage LoadSharpImage(int id, QSize logicalSize)
+{
+    QFile file(resources().root + QString::number(id) + QStringLiteral("@2x.bmp"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() < km::kFileHeaderSize + km::kInfoHeaderSize || ReadLe16(bytes, 0) != km::kBitmapFileType)
+        return {};
+    QImage image = DecodePackedDib(QByteArrayView(bytes).sliced(km::kFileHeaderSize));
+    if (image.isNull() || image.size() != logicalSize * 2) {
+        Trace(QStringLiteral("LoadSharpImage: %1@2x.bmp is not twice %2 x %3\n")
+                  .arg(id).arg(logicalSize.width()).arg(logicalSize.height()));
+        return {};
+    }
+    image.setDevicePixelRatio(2.0);
+    return image;
+}
+
+int LoadArtwork(int id, QPixmap *out, const CPalette *palette)
+{
+    const int result = LoadDIB(id, out, palette);
+    if (!result || palette || ArtworkScale() < 2)
+        return result;
+    const QImage sharp = LoadSharpImage(id, out->size());
+    if (!sharp.isNull())
+        *out = QPixmap::fromImage(sharp.convertToFormat(QImage::Format_RGB32));
     return result;
 }

@@ -14,7 +14,7 @@ int CCachedBitmap::LoadBitmap(int id, const CPalette *palette)
     if (id == -1)
         return 0;
     m_bitmap = std::make_unique<QPixmap>();
-    if (LoadDIB(id, m_bitmap.get(), palette)) {
+    if (LoadArtwork(id, m_bitmap.get(), palette)) {
         m_resourceId = id;
         m_palette = palette;
         m_loaded = 1;
@@ -54,7 +54,7 @@ const QPixmap &CCachedBitmap::Source() const
 
 QSize CCachedBitmap::Size() const
 {
-    return m_bitmap && m_loaded ? m_bitmap->size() : QSize();
+    return m_bitmap && m_loaded ? m_bitmap->deviceIndependentSize().toSize() : QSize();
 }
 
 int CCachedBitmap::Draw(QPainter &target, QPoint at, const CPalette *palette, QRect source)
@@ -62,10 +62,13 @@ int CCachedBitmap::Draw(QPainter &target, QPoint at, const CPalette *palette, QR
     if (!SelectIn(&target, palette))
         return 0;
     const QPixmap &picture = Source();
-    const QRect from = source.isNull() ? picture.rect() : source;
+    // Blocks are given in window pixels; a 2x picture holds twice as many.
+    const QRect from = source.isNull() ? QRect(QPoint(0, 0), Size()) : source;
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF pixels(from.topLeft() * ratio, from.size() * ratio);
     const QPainter::CompositionMode old = target.compositionMode();
     target.setCompositionMode(QPainter::CompositionMode_Source);
-    target.drawPixmap(at, picture, from);
+    target.drawPixmap(QRectF(at, from.size()), picture, pixels);
     target.setCompositionMode(old);
     SelectOut();
     return 1;

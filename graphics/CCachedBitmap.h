@@ -37,6 +37,8 @@ public:
     int ResourceId() const { return m_resourceId; }
     // Sets the number without loading (the next SelectIn loads it).
     void SetResourceId(int id) { m_resourceId = id; }
+    // In window pixels (a 2x picture, on screens above 100 %, has twice as
+    // many device pixels).
     QSize Size() const;
 
     // SelectIn, a 1:1 copy of the source block to target at `at`, SelectOut.

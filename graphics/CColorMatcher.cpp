@@ -1,7 +1,7 @@
 #include "graphics/CColorMatcher.h"
 
 namespace {
-constexpr double kOneOver255 = 0.00392156862745098;
+constexpr double kLumaScale = 0.00392156862745098;
 constexpr int kNoBucket = -512;
 }
 
@@ -14,7 +14,7 @@ CColorMatcher &CColorMatcher::Instance()
 int CColorMatcher::LuminanceBucket(int red, int green, int blue)
 {
     const double lum = 0.6 * green + 0.3 * red + 0.1 * blue;
-    return int(15 * lum * kOneOver255 + 0.5);
+    return int(15 * lum * kLumaScale + 0.5);
 }
 
 void CColorMatcher::Reset()

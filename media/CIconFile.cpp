@@ -150,6 +150,20 @@ int ChooseIconImage(const CIconResource &icon)
     return chosen;
 }
 
+int ChooseLargestImage(const CIconResource &icon)
+{
+    int chosen = -1;
+    for (int i = 0; i < int(icon.m_images.size()); ++i) {
+        const CIconImage &image = icon.m_images[size_t(i)];
+        if (image.m_width != image.m_height || image.m_width <= 0)
+            continue;
+        const CIconImage *best = chosen < 0 ? nullptr : &icon.m_images[size_t(chosen)];
+        if (!best || image.m_width > best->m_width || (image.m_width == best->m_width && image.m_depth >= best->m_depth))
+            chosen = i;
+    }
+    return chosen;
+}
+
 namespace {
 
 QImage maskFromAlpha(const QImage &colour)

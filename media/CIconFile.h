@@ -53,6 +53,10 @@ std::unique_ptr<CIconResource> ReadIconFromDevice(QIODevice &device, const QStri
 // pictures count as 32-bit), the last of equals; -1 when there is none.
 int ChooseIconImage(const CIconResource &icon);
 
+// The image that serves screens above 100 %: the largest square image
+// (the deepest, then the last, of equals); -1 when there is none.
+int ChooseLargestImage(const CIconResource &icon);
+
 // The colour and mask of an image, upright. Colours with an alpha channel
 // (32-bit bitmaps whose fourth bytes are used, PNG pictures) keep it and the
 // mask follows it (opaque from alpha 128 up); others take their

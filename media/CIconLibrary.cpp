@@ -122,6 +122,12 @@ void CIconLibrary::Load()
     names.RemoveAll();
     m_images[0].Create(QSize(32, 32), kInitialImages, kGrowBy);
     m_images[1].Create(QSize(16, 16), kInitialImages, kGrowBy);
+    m_sharp[0].Create(QSize(32, 32), kInitialImages, kGrowBy, 2.0);
+    m_sharp[1].Create(QSize(16, 16), kInitialImages, kGrowBy, 2.0);
+    // The 2x pictures are kept on every true-colour display (a window may
+    // move to a screen above 100 % at any time) and drawn where the device
+    // asks for them; palette displays draw the pictures as they are.
+    m_sharpWanted = CDisplayState::Instance().ActivePalette() == nullptr;
     m_loaded = true;
     for (int row = 0; row < CIconTable::kBuiltinCount; ++row) {
         const CIconTableRow &r = CIconTable::Row(row);
@@ -166,7 +172,45 @@ int CIconLibrary::AddIconFromResource(int colour32, int colour16, int mask32, in
     if (big.isNull() || small.isNull() || icon->m_mask32.isNull() || icon->m_mask16.isNull())
         return -1;
     AddToImageLists(*icon, big, small);
+    if (m_sharpWanted) {
+        const QImage colour[2] = {LoadSharpImage(colour32, QSize(32, 32)), LoadSharpImage(colour16, QSize(16, 16))};
+        const QImage sharpMask[2] = {LoadSharpImage(mask32, QSize(32, 32)), LoadSharpImage(mask16, QSize(16, 16))};
+        if (!sharpMask[0].isNull() && !sharpMask[1].isNull())
+            AddSharp(*icon, colour, {normalisedMask(sharpMask[0]), normalisedMask(sharpMask[1])});
+    }
     return Append(std::move(icon));
+}
+
+void CIconLibrary::AddSharp(CReminderIcon &icon, const QImage (&colour)[2], const QImage (&mask)[2])
+{
+    for (int set = 0; set < 2; ++set) {
+        icon.m_sharpIndex[set] = m_sharp[set].Add(colour[set], mask[set]);
+        if (icon.m_sharpIndex[set] >= 0)
+            icon.m_sharpMask[set] = mask[set];
+    }
+}
+
+void CIconLibrary::AddSharpFromFile(CReminderIcon &icon, const CIconResource &file)
+{
+    // The file's largest picture, when it is larger than the 32 x 32 one,
+    // scaled smoothly to both 2x sizes.
+    const int largest = ChooseLargestImage(file);
+    CIconPicture picture;
+    if (largest < 0 || file.m_images[size_t(largest)].m_width <= 32
+        || !DecodeIconImage(file.m_images[size_t(largest)], &picture))
+        return;
+    const QImage source = picture.m_colour.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage colour[2], mask[2];
+    for (int set = 0; set < 2; ++set) {
+        const int size = set == 0 ? 64 : 32;
+        colour[set] = source.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_ARGB32);
+        mask[set] = QImage(size, size, QImage::Format_RGB32);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                mask[set].setPixel(x, y, qAlpha(colour[set].pixel(x, y)) >= 128 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    }
+    AddSharp(icon, colour, mask);
 }
 
 int CIconLibrary::AddIconFromICOFile(const QString &path)
@@ -201,6 +245,8 @@ int CIconLibrary::AddIconFromICOFile(const QString &path)
         return -1;
     }
     AddToImageLists(*icon, colour32, colour16);
+    if (m_sharpWanted)
+        AddSharpFromFile(*icon, *file);
     return Append(std::move(icon));
 }
 
@@ -264,8 +310,10 @@ void CIconLibrary::ImportIcons()
 void CIconLibrary::Clear()
 {
     m_icons.clear();
-    m_images[0].RemoveAll();
-    m_images[1].RemoveAll();
+    for (CImageList &images : m_images)
+        images.RemoveAll();
+    for (CImageList &images : m_sharp)
+        images.RemoveAll();
     m_loaded = false;
 }
 
@@ -290,8 +338,18 @@ CReminderIcon *CIconLibrary::Entry(int number)
 void CIconLibrary::Draw(QPainter &painter, int number, int x, int y, int set)
 {
     set = qBound(0, set, 1);
-    if (CReminderIcon *icon = Entry(number))
-        m_images[set].Draw(painter, icon->m_imageIndex[set], QPoint(x, y));
+    CReminderIcon *icon = Entry(number);
+    if (!icon)
+        return;
+    const QPaintDevice *device = painter.device();
+    if (device && device->devicePixelRatio() > 1.0 && icon->m_sharpIndex[set] >= 0) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_sharp[set].Draw(painter, icon->m_sharpIndex[set], QPoint(x, y));
+        painter.restore();
+        return;
+    }
+    m_images[set].Draw(painter, icon->m_imageIndex[set], QPoint(x, y));
 }
 
 void CIconLibrary::DrawMask(QPainter &painter, int number, int x, int y, int set)
@@ -341,8 +399,52 @@ CDIB *CIconLibrary::GetShadowDIB(int number, int sizeClass)
     return shadow;
 }
 
+CDIB *CIconLibrary::SharpShadow(CReminderIcon &icon, int sizeClass)
+{
+    if (icon.m_sharpMask[sizeClass].isNull())
+        return nullptr;
+    if (icon.m_sharpShadows[sizeClass])
+        return icon.m_sharpShadows[sizeClass].get();
+    // The shadow of the 1x picture at twice the pixels: the silhouette twice
+    // as far off and softened as far (four times the passes: a pass spreads
+    // it by its square root).
+    const int s = 2 * kShadowSize[sizeClass];
+    icon.m_sharpShadows[sizeClass] = std::make_unique<CDIB>();
+    CDIB *shadow = icon.m_sharpShadows[sizeClass].get();
+    shadow->SetSize(s, s);
+    if (!shadow->Create())
+        return shadow;
+    QPainter *dc = shadow->GetDC();
+    dc->fillRect(QRect(0, 0, s, s), Qt::white);
+    dc->setCompositionMode(QPainter::CompositionMode_Source);
+    dc->drawImage(QPoint(8, 8), icon.m_sharpMask[sizeClass]);
+    for (int pass = 0; pass < 16; ++pass)
+        SmoothFilter(shadow, shadow->m_bits, 1.0);
+    return shadow;
+}
+
 bool CIconLibrary::DrawShadow(QImage &target, int number, int sizeClass, QPoint at, double amount, QRect clip)
 {
+    if (target.devicePixelRatio() == 2.0 && (sizeClass == 0 || sizeClass == 1)) {
+        CReminderIcon *icon = Entry(number);
+        const CDIB *shadow = icon ? SharpShadow(*icon, sizeClass) : nullptr;
+        if (shadow && shadow->m_bits) {
+            // Worked in the target's own pixels, cut as below.
+            const QPoint corner = at * 2;
+            int w = shadow->Width();
+            int h = shadow->Height();
+            if (!clip.isNull()) {
+                w = qMin(w, 2 * (clip.x() + clip.width()) - corner.x());
+                h = qMin(h, 2 * (clip.y() + clip.height()) - corner.y());
+            }
+            if (w <= 0 || h <= 0)
+                return false;
+            target.setDevicePixelRatio(1.0);
+            const bool done = CDIB::DarkenBlock(target, corner.x(), corner.y(), w, h, *shadow, amount);
+            target.setDevicePixelRatio(2.0);
+            return done;
+        }
+    }
     const CDIB *shadow = GetShadowDIB(number, sizeClass);
     if (!shadow || !shadow->m_bits)
         return false;
@@ -364,6 +466,15 @@ QImage CIconLibrary::Image(int number, int set)
     set = qBound(0, set, 1);
     CReminderIcon *icon = Entry(number);
     return icon ? m_images[set].Image(icon->m_imageIndex[set]) : QImage();
+}
+
+QImage CIconLibrary::SharpImage(int number, int set)
+{
+    set = qBound(0, set, 1);
+    CReminderIcon *icon = Entry(number);
+    if (icon && icon->m_sharpIndex[set] >= 0 && ArtworkScale() == 2)
+        return m_sharp[set].Image(icon->m_sharpIndex[set]);
+    return Image(number, set);
 }
 
 QImage CIconLibrary::LargeImage(int number) { return Image(number, 0); }

@@ -12,6 +12,7 @@
 #include <vector>
 
 class CDIB;
+struct CIconResource;
 class CIconNameMap;
 class QPainter;
 
@@ -69,7 +70,8 @@ public:
 
     // Draws icon number transparently with its top-left corner at (x, y);
     // set 0 is 32 x 32, 1 (or anything above) 16 x 16. Nothing for a number
-    // the library does not hold.
+    // the library does not hold. A painter on a device above 100 % gets the
+    // icon's 2x picture where it has one (scaled smoothly at other ratios).
     void Draw(QPainter &painter, int number, int x, int y, int set);
     void Draw(QPainter &painter, int number, QPoint at, int set) { Draw(painter, number, at.x(), at.y(), set); }
     // Copies the icon's mask (black where opaque, white elsewhere) unchanged.
@@ -81,7 +83,9 @@ public:
     CDIB *GetShadowDIB(int number, int sizeClass);
     // Darkens target under the icon's shadow placed at `at`, cut to clip
     // (the cell), by amount (0.5 in the calendar, 0.45 for the drag image).
-    // False when there is no shadow to draw.
+    // False when there is no shadow to draw. A target of device pixel ratio 2
+    // is darkened under the shadow of the icon's 2x picture (at and clip in
+    // its window pixels).
     bool DrawShadow(QImage &target, int number, int sizeClass, QPoint at, double amount, QRect clip = QRect());
 
     // The icon with its transparency, 32 x 32 and 16 x 16; null for a number
@@ -89,6 +93,9 @@ public:
     QImage LargeImage(int number);
     QImage SmallImage(int number);
     QImage Image(int number, int set);
+    // The icon's 2x picture for set 0 or 1 (device pixel ratio 2) while a
+    // screen is above 100 % and the icon has one, else Image.
+    QImage SharpImage(int number, int set);
     // The icon's mask for set 0 or 1; null when there is none.
     QImage MaskImage(int number, int set);
 
@@ -106,11 +113,17 @@ private:
     CReminderIcon *Entry(int number);
     int Append(std::unique_ptr<CReminderIcon> icon);
     void AddToImageLists(CReminderIcon &icon, const QImage &colour32, const QImage &colour16);
+    // The 2x pictures of an icon, from twice-sized colours and masks.
+    void AddSharp(CReminderIcon &icon, const QImage (&colour)[2], const QImage (&mask)[2]);
+    void AddSharpFromFile(CReminderIcon &icon, const CIconResource &file);
+    CDIB *SharpShadow(CReminderIcon &icon, int sizeClass);
 
     QString m_iconsFolder;
     int m_generation = 1;
     std::vector<std::unique_ptr<CReminderIcon>> m_icons;
     CImageList m_images[2];
+    CImageList m_sharp[2];
+    bool m_sharpWanted = false;
     bool m_loaded = false;
     std::function<bool()> m_windowEnabled;
     std::function<void(bool)> m_setWindowEnabled;

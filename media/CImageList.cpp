@@ -2,9 +2,10 @@
 
 #include <QPainter>
 
-void CImageList::Create(QSize size, int initial, int grow)
+void CImageList::Create(QSize size, int initial, int grow, qreal ratio)
 {
     m_size = size;
+    m_ratio = ratio;
     m_grow = grow;
     m_images.clear();
     m_images.reserve(size_t(initial));
@@ -12,7 +13,8 @@ void CImageList::Create(QSize size, int initial, int grow)
 
 int CImageList::Add(const QImage &colour, const QImage &mask)
 {
-    if (colour.size() != m_size || mask.size() != m_size)
+    const QSize pixels = (QSizeF(m_size) * m_ratio).toSize();
+    if (colour.size() != pixels || mask.size() != pixels)
         return -1;
     QImage image = colour.convertToFormat(QImage::Format_ARGB32);
     if (!colour.hasAlphaChannel()) {
@@ -25,7 +27,9 @@ int CImageList::Add(const QImage &colour, const QImage &mask)
     }
     if (m_images.size() == m_images.capacity())
         m_images.reserve(m_images.size() + size_t(m_grow));
-    m_images.push_back(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(m_ratio);
+    m_images.push_back(image);
     return int(m_images.size()) - 1;
 }
 

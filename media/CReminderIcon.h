@@ -8,7 +8,7 @@
 
 // One icon of the icon library: its name, its place in the two image sets,
 // its masks (black where the icon is opaque, white elsewhere) and its
-// shadows once they are made.
+// shadows once they are made, and its pictures for screens above 100 %.
 class CReminderIcon
 {
 public:
@@ -17,4 +17,10 @@ public:
     int m_imageIndex[2] = {-1, -1};
     QImage m_mask32;
     QImage m_mask16;
+    // For screens above 100 %: the places of both sizes at twice the pixels
+    // in the library's 2x image sets (-1 where the icon has no larger
+    // picture), their masks and their shadows.
+    int m_sharpIndex[2] = {-1, -1};
+    QImage m_sharpMask[2];
+    std::unique_ptr<CDIB> m_sharpShadows[2];
 };

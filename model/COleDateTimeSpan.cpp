@@ -25,7 +25,7 @@ int COleDateTimeSpan::GetHours() const { return static_cast<int>(RoundedSeconds(
 int COleDateTimeSpan::GetMinutes() const { return static_cast<int>(RoundedSeconds() / 60 % 60); }
 int COleDateTimeSpan::GetSeconds() const { return static_cast<int>(RoundedSeconds() % 60); }
 
-static COleDateTimeSpan::DateTimeSpanStatus combined(int a, int b)
+static COleDateTimeSpan::DateTimeSpanStatus combinedSpanStatus(int a, int b)
 {
     if (a == COleDateTimeSpan::invalid || b == COleDateTimeSpan::invalid)
         return COleDateTimeSpan::invalid;
@@ -36,10 +36,10 @@ static COleDateTimeSpan::DateTimeSpanStatus combined(int a, int b)
 
 COleDateTimeSpan COleDateTimeSpan::operator+(const COleDateTimeSpan &o) const
 {
-    return COleDateTimeSpan(m_span + o.m_span, combined(m_status, o.m_status));
+    return COleDateTimeSpan(m_span + o.m_span, combinedSpanStatus(m_status, o.m_status));
 }
 
 COleDateTimeSpan COleDateTimeSpan::operator-(const COleDateTimeSpan &o) const
 {
-    return COleDateTimeSpan(m_span - o.m_span, combined(m_status, o.m_status));
+    return COleDateTimeSpan(m_span - o.m_span, combinedSpanStatus(m_status, o.m_status));
 }

@@ -14,7 +14,9 @@ packages=(
     dbus dbus-x11 python3-dbus openbox trayer dunst faketime remind
     radicale python3-caldav python3-icalendar apache2-utils
     gnome-keyring libsecret-tools ccache
-    lintian appstream man-db bash-completion libfile-mimeinfo-perl
+    python3-pyatspi at-spi2-core weston qt6-wayland
+    vdirsyncer khal xandikos lintian appstream
+    man-db bash-completion libfile-mimeinfo-perl
 )
 missing=()
 for p in "${packages[@]}"; do

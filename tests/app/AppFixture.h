@@ -12,8 +12,10 @@
 #include "support/CRecordingSoundPlayer.h"
 #include "support/CTempDir.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -109,3 +111,16 @@ protected:
     std::unique_ptr<COrvantis2Dlg> m_dlg;
     std::vector<CAlertRequest> m_alerts;
 };
+
+// Runs act on the modal dialog of type T once it is open.
+template <typename T> inline void WhenOpen(std::function<void(T &)> act, bool *seen)
+{
+    QTimer::singleShot(0, [act, seen] {
+        auto *dlg = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dlg)
+            return;
+        *seen = true;
+        act(*dlg);
+    });
+}
+

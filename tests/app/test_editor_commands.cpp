@@ -22,18 +22,6 @@
 
 namespace {
 
-// Runs act on the modal dialog of type T once it is open.
-template <typename T> void WhenOpen(std::function<void(T &)> act, bool *seen)
-{
-    QTimer::singleShot(0, [act, seen] {
-        auto *dlg = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dlg)
-            return;
-        *seen = true;
-        act(*dlg);
-    });
-}
-
 void TypeMessage(CNewEventDlg &editor, const QString &text)
 {
     auto *message = editor.findChild<QPlainTextEdit *>(QStringLiteral("message"));

@@ -24,18 +24,6 @@
 
 namespace {
 
-// Runs act on the modal dialog of type T once it is open.
-template <typename T> void WhenOpen(std::function<void(T &)> act, bool *seen)
-{
-    QTimer::singleShot(0, [act, seen] {
-        auto *dlg = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!dlg)
-            return;
-        *seen = true;
-        act(*dlg);
-    });
-}
-
 QMenu *OpenPopup() { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); }
 
 QAction *Entry(QMenu *menu, const QString &text)
@@ -332,10 +320,10 @@ TEST_F(NoTray, TheBackgroundAndTheLogoCarryEveryTrayCommand)
 }
 
 namespace {
-QStringList s_opened;
-bool RecordUrl(const QUrl &url)
+QStringList s_helpOpened;
+bool RecordHelpUrl(const QUrl &url)
 {
-    s_opened << url.toString();
+    s_helpOpened << url.toString();
     return true;
 }
 } // namespace
@@ -344,12 +332,12 @@ TEST_F(AppFixture, TheLogoOpensTheProgramsOwnManual)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.show();
-    s_opened.clear();
-    CMainCommands::SetUrlOpener(&RecordUrl);
+    s_helpOpened.clear();
+    CMainCommands::SetUrlOpener(&RecordHelpUrl);
     QTest::mouseDClick(dlg.Logo(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     CMainCommands::SetUrlOpener(nullptr);
     const QString manual = m_app->HelpFile();
     ASSERT_TRUE(QFile::exists(manual)) << manual.toStdString();
     EXPECT_TRUE(manual.endsWith(QStringLiteral(".html")));
-    EXPECT_EQ(QStringList { QUrl::fromLocalFile(manual).toString() }, s_opened);
+    EXPECT_EQ(QStringList { QUrl::fromLocalFile(manual).toString() }, s_helpOpened);
 }

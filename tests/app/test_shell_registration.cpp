@@ -107,4 +107,5 @@ TEST_F(Installed, AnotherProgramOrAnEarlierEntryRegistersForTheUser)
     EXPECT_TRUE(mime.contains("application/x-kestrelmark-pack") && mime.contains("application/x-kestrelmark-reminders"));
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
         EXPECT_TRUE(QFile::exists(UserFile(QStringLiteral("icons/hicolor/%1x%1/apps/kestrelmark.png").arg(size)))) << size;
+    EXPECT_TRUE(QFile::exists(UserFile(QStringLiteral("icons/hicolor/48x48@2/apps/kestrelmark.png"))));
 }

@@ -8,7 +8,7 @@
 
 namespace {
 // Lets the save scheduled after the pass happen.
-void Pump(int ms) { QTest::qWait(ms); }
+void PumpEvents(int ms) { QTest::qWait(ms); }
 } // namespace
 
 TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered)
@@ -28,7 +28,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     });
     dlg.OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
-    Pump(100);
+    PumpEvents(100);
     const CReminderList saved = ReadReminders();
     ASSERT_TRUE(CSnooze::IsSnoozed(saved[0]));
     EXPECT_NEAR((CSnooze::WakeTime(saved[0]) - At(2024, 3, 10, 12, 30, 20)).GetTotalSeconds(), 0.0, 0.001);

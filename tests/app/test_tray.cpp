@@ -62,6 +62,8 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
         }
     }
     ASSERT_NE(toggle, nullptr);
+    EXPECT_EQ(actions[1]->text(), QStringLiteral("New reminder..."));
+    EXPECT_EQ(actions[1]->data().toInt(), KmCommand::NewReminder);
     toggle->trigger();
     EXPECT_FALSE(m_app->InterfaceSounds());
     EXPECT_EQ(dlg.TimerUsers(), 1);
@@ -69,4 +71,22 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
     dlg.hide();
     actions.first()->trigger();
     EXPECT_TRUE(dlg.isVisible());
+}
+
+TEST(TrayTip, NamesTheNextReminderWithinTheTipsLength)
+{
+    EXPECT_EQ(CTrayIcon::ToolTipFor(QString()), QStringLiteral("Kestrelmark"));
+    EXPECT_EQ(CTrayIcon::ToolTipFor(QStringLiteral("Tue 3 Put the bins out")), QStringLiteral("Kestrelmark\nNext: Tue 3 Put the bins out"));
+    EXPECT_EQ(CTrayIcon::ToolTipFor(QString(80, QLatin1Char('x'))).size(), 63);
+}
+
+TEST_F(AppFixture, TheTrayTipFollowsTheNextReminder)
+{
+    COrvantis2Dlg &dlg = Window();
+    ASSERT_NE(dlg.Tray(), nullptr);
+    const QString before = dlg.Tray()->ToolTip();
+    Add(m_app->Reminders(), m_clock.Now() + COleDateTimeSpan(0, 2, 0, 0), QStringLiteral("Water the ferns"));
+    dlg.NotifyListChanged();
+    EXPECT_NE(dlg.Tray()->ToolTip(), before);
+    EXPECT_TRUE(dlg.Tray()->ToolTip().contains(QStringLiteral("Water the ferns"))) << dlg.Tray()->ToolTip().toStdString();
 }

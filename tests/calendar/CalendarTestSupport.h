@@ -13,6 +13,10 @@
 #include <QWidget>
 #include <vector>
 
+// Days of February 2026 the calendar tests show.
+inline const COleDateTime kFeb10(2026, 2, 10, 0, 0, 0);
+inline const COleDateTime kFeb12(2026, 2, 12, 0, 0, 0);
+
 namespace calendartest {
 
 // Flat, known colours for every piece, so that tests can read pixels; a

@@ -3,8 +3,6 @@
 using namespace calendartest;
 
 namespace {
-const COleDateTime kFeb10(2026, 2, 10, 0, 0, 0);
-const COleDateTime kFeb12(2026, 2, 12, 0, 0, 0);
 constexpr Qt::MouseButtons kLeft = Qt::LeftButton;
 } // namespace
 

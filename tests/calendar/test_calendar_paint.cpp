@@ -10,7 +10,6 @@ using namespace calendartest;
 
 namespace {
 
-const COleDateTime kFeb10(2026, 2, 10, 0, 0, 0);
 
 QImage render(CCalendarPainter &painter, const CCalendarMonth &month, const QRegion &clip = QRegion(0, 0, 372, 295))
 {
@@ -198,4 +197,45 @@ TEST(CalendarLibraryArt, DrawsTheArtworkAndCutsTheLibraryShadowsAtTheCell)
     art.Release();
     QPainter p(&plain);
     EXPECT_TRUE(art.DrawBackground(p, 3, QRect(0, 0, 53, 49))) << "released pictures load again";
+}
+
+// At 200 % the calendar composes its cells at twice the pixels and takes a
+// day's icon from the 2x picture: every opaque pixel of the icon is the 2x
+// file's own, which the 1x picture scaled up could not give.
+TEST_F(CalendarWndTest, ADaysIconAt200PercentIsPaintedFromThe2xPicture)
+{
+    CDisplayState::Instance().SetScreenDepth(24);
+    CIconLibrary library;
+    CCalendarLibraryArt real(library);
+    wnd->SetArt(&real);
+    const int number = 5;
+    const COleDateTime feb3(2026, 2, 3, 0, 0, 0);
+    Fill({MakeReminder(COleDateTime(2026, 2, 3, 9, 0, 0), QStringLiteral("Sharp"), RecurOneTime, CIconTable::Name(number))});
+
+    const CIconTableRow &row = CIconTable::Row(number);
+    const QString folder = QStringLiteral(KM_SOURCE_DIR "/resources/bitmaps/");
+    const QImage colour(folder + QStringLiteral("%1@2x.bmp").arg(row.m_res32));
+    const QImage mask(folder + QStringLiteral("%1@2x.bmp").arg(row.m_mask32));
+    const QImage small(folder + QStringLiteral("%1.bmp").arg(row.m_res32));
+    ASSERT_EQ(colour.size(), QSize(64, 64));
+    ASSERT_EQ(mask.size(), QSize(64, 64));
+
+    QImage painted(wnd->size() * 2, QImage::Format_RGB32);
+    painted.setDevicePixelRatio(2);
+    {
+        QPainter p(&painted);
+        wnd->PaintAll(p, QRegion(wnd->rect()));
+    }
+    const QPoint corner = CellOf(feb3).iconRects[0].topLeft() * 2;
+    int opaque = 0, unlikeTheSmallOne = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            if (qGray(mask.pixel(x, y)) >= 128)
+                continue;
+            ++opaque;
+            ASSERT_EQ(QColor(painted.pixel(corner + QPoint(x, y))), QColor(colour.pixel(x, y))) << x << "," << y;
+            unlikeTheSmallOne += colour.pixel(x, y) != small.pixel(x / 2, y / 2);
+        }
+    EXPECT_GT(opaque, 500);
+    EXPECT_GT(unlikeTheSmallOne, 100) << "the 2x picture is not the 1x one doubled";
 }

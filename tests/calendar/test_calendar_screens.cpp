@@ -11,7 +11,7 @@
 using namespace calendartest;
 
 namespace {
-constexpr Qt::MouseButtons kLeft = Qt::LeftButton;
+constexpr Qt::MouseButtons kLeftButton = Qt::LeftButton;
 
 class CalendarScreens : public CalendarWndTest
 {
@@ -77,11 +77,11 @@ TEST_F(CalendarScreens, MonthSelectionHoverTipAndDrag)
     const COleDateTime feb10(2026, 2, 10, 0, 0, 0);
     const QPoint start = IconCentre(feb10, 4);
     Press(wnd.get(), start);
-    Move(wnd.get(), start + QPoint(2, 2), kLeft);
-    Move(wnd.get(), CellCentre(COleDateTime(2026, 2, 17, 0, 0, 0)) + QPoint(5, 3), kLeft);
+    Move(wnd.get(), start + QPoint(2, 2), kLeftButton);
+    Move(wnd.get(), CellCentre(COleDateTime(2026, 2, 17, 0, 0, 0)) + QPoint(5, 3), kLeftButton);
     ASSERT_TRUE(wnd->Drag().dragging);
     shot("drag", grab());
-    Move(wnd.get(), QPoint(360, 150), kLeft);
+    Move(wnd.get(), QPoint(360, 150), kLeftButton);
     wnd->OnTimer(CCalendarWnd::TIMERID_BUMPMONTH);
     shot("drag-bumped", grab());
     Release(wnd.get(), QPoint(360, 150));

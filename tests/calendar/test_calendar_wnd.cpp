@@ -6,8 +6,6 @@
 using namespace calendartest;
 
 namespace {
-const COleDateTime kFeb10(2026, 2, 10, 0, 0, 0);
-const COleDateTime kFeb12(2026, 2, 12, 0, 0, 0);
 const COleDateTime kFeb20(2026, 2, 20, 0, 0, 0);
 } // namespace
 

@@ -63,7 +63,7 @@ struct EditorUnderTest
     CRecordingMessageSink m_messages;
 };
 
-const COleDateTime kDay(2027, 3, 14, 0, 0, 0);
+const COleDateTime kEditorDay(2027, 3, 14, 0, 0, 0);
 
 } // namespace
 
@@ -103,7 +103,7 @@ class NewEventDlgTypedTime : public ::testing::TestWithParam<TypedTime> {};
 TEST_P(NewEventDlgTypedTime, OkStoresTheDayTime)
 {
     const TypedTime c = GetParam();
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     e.Type("hour", c.hour);
     e.Type("minute", "42");
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NewEventDlgTypedTime, ::testing::Values(
 
 TEST(NewEventDlg, ImpossibleTimeIsExplainedAndNothingIsLost)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     e.Type("hour", "13");
     e.Click("pm");
@@ -138,7 +138,7 @@ TEST(NewEventDlg, ImpossibleTimeIsExplainedAndNothingIsLost)
               e.m_messages.m_messages[0]);
     EXPECT_EQ(QStringLiteral("13"), e.Text("hour"));
     EXPECT_EQ(QStringLiteral("Keep me"), e.Child<QPlainTextEdit>("message")->toPlainText());
-    EXPECT_EQ(kDay, e.m_dlg.m_Date);
+    EXPECT_EQ(kEditorDay, e.m_dlg.m_Date);
     // Mended by the user, OK goes through.
     e.Type("hour", "1");
     e.Click("ok");
@@ -148,7 +148,7 @@ TEST(NewEventDlg, ImpossibleTimeIsExplainedAndNothingIsLost)
 
 TEST(NewEventDlg, EmptyNumberFieldAsksForAnIntegerAndTakesTheFocus)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     e.Type("advanceHours", "");
     // Enter in a number field is OK, as in any dialog.
@@ -161,7 +161,7 @@ TEST(NewEventDlg, EmptyNumberFieldAsksForAnIntegerAndTakesTheFocus)
 
 TEST(NewEventDlg, NumberFieldsTakeOnlyDigits)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     e.Type("advanceDays", "4x-2");
     EXPECT_EQ(QStringLiteral("42"), e.Text("advanceDays"));
@@ -192,7 +192,7 @@ TEST(NewEventDlg, MinuteSpinWrapsBothWays)
 
 TEST(NewEventDlg, OneMinuteDigitGetsItsZeroWhenTheFocusLeaves)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     auto *minute = e.Child<CSpinEdit>("minute");
     minute->setFocus();
@@ -204,7 +204,7 @@ TEST(NewEventDlg, OneMinuteDigitGetsItsZeroWhenTheFocusLeaves)
 
 TEST(NewEventDlg, NoticeFloorAndThirtySeconds)
 {
-    EditorUnderTest e(kDay, COleDateTimeSpan(0.0));
+    EditorUnderTest e(kEditorDay, COleDateTimeSpan(0.0));
     e.Show();
     // A notice of nothing opens as one minute.
     EXPECT_EQ(QStringLiteral("0"), e.Text("advanceDays"));
@@ -215,7 +215,7 @@ TEST(NewEventDlg, NoticeFloorAndThirtySeconds)
     ASSERT_EQ(QDialog::Accepted, e.m_dlg.result());
     EXPECT_EQ(COleDateTimeSpan(0, 0, 1, 30), e.m_dlg.m_AdvanceNotice);
 
-    EditorUnderTest f(kDay);
+    EditorUnderTest f(kEditorDay);
     f.Show();
     f.Type("advanceDays", "2");
     f.Type("advanceHours", "3");
@@ -227,16 +227,16 @@ TEST(NewEventDlg, NoticeFloorAndThirtySeconds)
 
 TEST(NewEventDlg, EmptyMessageBecomesTheBracketedCaption)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     e.Click("ok");
     ASSERT_EQ(QDialog::Accepted, e.m_dlg.result());
-    EXPECT_EQ(QStringLiteral("(Reminder for ") + kDay.Format() + QStringLiteral(")"), e.m_dlg.m_Message);
+    EXPECT_EQ(QStringLiteral("(Reminder for ") + kEditorDay.Format() + QStringLiteral(")"), e.m_dlg.m_Message);
 }
 
 TEST(NewEventDlg, EnterInTheMessageStartsANewLine)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     auto *message = e.Child<QPlainTextEdit>("message");
     QTest::keyClicks(message, QStringLiteral("one"));
@@ -249,18 +249,18 @@ TEST(NewEventDlg, EnterInTheMessageStartsANewLine)
 
 TEST(NewEventDlg, EscapeCancelsAndCopiesNothing)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     e.Type("hour", "7");
     QTest::keyClick(&e.m_dlg, Qt::Key_Escape);
     EXPECT_EQ(QDialog::Rejected, e.m_dlg.result());
     EXPECT_FALSE(e.m_dlg.isVisible());
-    EXPECT_EQ(kDay, e.m_dlg.m_Date);
+    EXPECT_EQ(kEditorDay, e.m_dlg.m_Date);
 }
 
 TEST(NewEventDlg, ClearSoundBoxDropsTheSound)
 {
-    EditorUnderTest e(kDay, COleDateTimeSpan(1.0), QString(), QStringLiteral("/music/bell.wav"));
+    EditorUnderTest e(kEditorDay, COleDateTimeSpan(1.0), QString(), QStringLiteral("/music/bell.wav"));
     e.Show();
     auto *box = e.Child<QCheckBox>("customSound");
     EXPECT_TRUE(box->isChecked());
@@ -274,7 +274,7 @@ TEST(NewEventDlg, ClearSoundBoxDropsTheSound)
 
 TEST(NewEventDlg, ChooseSoundSetsTheBoxAndCaptionAndPlayUsesThePathRule)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     EXPECT_EQ(QStringLiteral("(Click to choose sound)"), e.Child<QPushButton>("chooseSound")->text());
     e.Click("play");
@@ -289,7 +289,7 @@ TEST(NewEventDlg, ChooseSoundSetsTheBoxAndCaptionAndPlayUsesThePathRule)
     EXPECT_EQ(QStringLiteral("/music/ring.wav"), e.m_dlg.m_SoundFileName);
 
     // A bare name from a pack plays from the sounds folder.
-    EditorUnderTest b(kDay, COleDateTimeSpan(1.0), QString(), QStringLiteral("chime.wav"));
+    EditorUnderTest b(kEditorDay, COleDateTimeSpan(1.0), QString(), QStringLiteral("chime.wav"));
     b.Show();
     b.Click("play");
     EXPECT_EQ(QStringList { QStringLiteral("file:") + b.m_fx.m_dir.path() + QStringLiteral("/sounds/chime.wav") }, b.m_fx.m_sound.m_played);
@@ -297,12 +297,12 @@ TEST(NewEventDlg, ChooseSoundSetsTheBoxAndCaptionAndPlayUsesThePathRule)
 
 TEST(NewEventDlg, HiddenIconOfferedOnlyToItsOwnerOrWhenUnlocked)
 {
-    EditorUnderTest plain(kDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 3"));
+    EditorUnderTest plain(kEditorDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 3"));
     plain.Show();
     EXPECT_FALSE(plain.m_dlg.OfferedIcons().contains(62));
     EXPECT_EQ(62, plain.m_dlg.OfferedIcons().size());
 
-    EditorUnderTest owner(kDay, COleDateTimeSpan(1.0), QStringLiteral("Skull"));
+    EditorUnderTest owner(kEditorDay, COleDateTimeSpan(1.0), QStringLiteral("Skull"));
     owner.Show();
     EXPECT_TRUE(owner.m_dlg.OfferedIcons().contains(62));
     EXPECT_EQ(62, owner.Child<CIconChoiceList>("iconList")->SelectedNumber());
@@ -310,14 +310,14 @@ TEST(NewEventDlg, HiddenIconOfferedOnlyToItsOwnerOrWhenUnlocked)
     CEditorFixture fx;
     fx.m_context.m_HiddenIconUnlocked = true;
     CNewEventDlg unlocked(fx.m_context);
-    unlocked.m_Date = kDay;
+    unlocked.m_Date = kEditorDay;
     unlocked.show();
     EXPECT_TRUE(unlocked.OfferedIcons().contains(62));
 }
 
 TEST(NewEventDlg, PickingAnIconStoresItsNumberAndName)
 {
-    EditorUnderTest e(kDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 3"));
+    EditorUnderTest e(kEditorDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 3"));
     e.Show();
     EXPECT_EQ(3, e.Child<CIconChoiceList>("iconList")->SelectedNumber());
     e.ClickIcon(7);
@@ -328,7 +328,7 @@ TEST(NewEventDlg, PickingAnIconStoresItsNumberAndName)
 
 TEST(NewEventDlg, NoIconSelectedStoresIconZero)
 {
-    EditorUnderTest e(kDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 3"));
+    EditorUnderTest e(kEditorDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 3"));
     e.Show();
     e.Child<CIconChoiceList>("iconList")->clearSelection();
     e.Click("ok");
@@ -338,7 +338,7 @@ TEST(NewEventDlg, NoIconSelectedStoresIconZero)
 
 TEST(NewEventDlg, ImportedIconsComeFirstInTheList)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.m_fx.WriteFile(QStringLiteral("icons/party.ico"), CEditorFixture::IconBytes('p'));
     e.m_fx.WriteFile(QStringLiteral("icons/sub/cake.ico"), CEditorFixture::IconBytes('c'));
     e.m_dlg.m_IconName = QStringLiteral("sub\\cake.ico");
@@ -355,7 +355,7 @@ TEST(NewEventDlg, ImportedIconsComeFirstInTheList)
 
 TEST(NewEventDlg, AddIconCopiesIntoTheFolderAndSelectsIt)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     const QString source = e.m_fx.WriteFile(QStringLiteral("elsewhere/Lantern.Ico"), CEditorFixture::IconBytes('l'));
     e.m_fx.m_chosenFiles << source;
@@ -375,7 +375,7 @@ TEST(NewEventDlg, AddIconCopiesIntoTheFolderAndSelectsIt)
 
 TEST(NewEventDlg, AddIconNeverOverwritesAFileOfThatName)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.m_fx.WriteFile(QStringLiteral("icons/bell.ico"), CEditorFixture::IconBytes('A'));
     e.Show();
     const QString source = e.m_fx.WriteFile(QStringLiteral("elsewhere/bell.ico"), CEditorFixture::IconBytes('B'));
@@ -391,7 +391,7 @@ TEST(NewEventDlg, AddIconNeverOverwritesAFileOfThatName)
 
 TEST(NewEventDlg, AddIconThatIsNotAnIconSaysSoAndKeepsTheChoice)
 {
-    EditorUnderTest e(kDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 5"));
+    EditorUnderTest e(kEditorDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 5"));
     e.Show();
     const QString source = e.m_fx.WriteFile(QStringLiteral("elsewhere/broken.ico"), QByteArray("GIF89a not an icon"));
     e.m_fx.m_chosenFiles << source;
@@ -406,7 +406,7 @@ TEST(NewEventDlg, AddIconThatIsNotAnIconSaysSoAndKeepsTheChoice)
 
 TEST(NewEventDlg, CancelledFileDialogsChangeNothing)
 {
-    EditorUnderTest e(kDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 5"), QStringLiteral("/a/b.wav"));
+    EditorUnderTest e(kEditorDay, COleDateTimeSpan(1.0), QStringLiteral("Builtin 5"), QStringLiteral("/a/b.wav"));
     e.Show();
     e.Click("addIcon");
     e.Click("chooseSound");
@@ -419,7 +419,7 @@ TEST(NewEventDlg, CancelledFileDialogsChangeNothing)
 
 TEST(NewEventDlg, RecurrenceAndPrivateFlagTravel)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.m_dlg.m_Private = true;
     e.Show();
     e.Click("weekly");
@@ -428,7 +428,7 @@ TEST(NewEventDlg, RecurrenceAndPrivateFlagTravel)
     EXPECT_TRUE(e.m_dlg.m_Private);
 
     // A stored kind outside the four shows no button and is kept.
-    EditorUnderTest odd(kDay);
+    EditorUnderTest odd(kEditorDay);
     odd.m_dlg.m_Type = 9;
     odd.Show();
     odd.Click("ok");
@@ -437,7 +437,7 @@ TEST(NewEventDlg, RecurrenceAndPrivateFlagTravel)
 
 TEST(NewEventDlg, TabWalksTheControlsInTheirOrder)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.m_dlg));
     e.Child<CSpinEdit>("hour")->setFocus();
@@ -461,7 +461,7 @@ TEST(NewEventDlg, TabWalksTheControlsInTheirOrder)
 
 TEST(NewEventDlg, ArrowKeysChooseWithinARadioGroup)
 {
-    EditorUnderTest e(kDay);
+    EditorUnderTest e(kEditorDay);
     e.Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.m_dlg));
     auto *am = e.Child<QRadioButton>("am");

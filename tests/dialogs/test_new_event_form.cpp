@@ -24,7 +24,7 @@ CNewEventForm::Fields fieldsFor(const COleDateTime &day, const char *hour, const
     return f;
 }
 
-const COleDateTime kDay(2027, 3, 14, 0, 0, 0);
+const COleDateTime kFormDay(2027, 3, 14, 0, 0, 0);
 
 } // namespace
 
@@ -60,7 +60,7 @@ class NewEventFormHour : public ::testing::TestWithParam<HourCase> {};
 TEST_P(NewEventFormHour, TwelveHourFieldsBecomeTheDayTime)
 {
     const HourCase c = GetParam();
-    const auto r = CNewEventForm::Validate(fieldsFor(kDay, c.hour, "07", c.pm));
+    const auto r = CNewEventForm::Validate(fieldsFor(kFormDay, c.hour, "07", c.pm));
     if (c.expectedHour < 0) {
         EXPECT_EQ(CNewEventForm::Result::InvalidTime, r.m_Status);
         EXPECT_EQ(CNewEventForm::InvalidTimePrompt(), r.m_Prompt);
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NewEventFormHour, ::testing::Values(
 
 TEST(NewEventFormTime, ImpossibleMinuteRefusedAndFieldsKept)
 {
-    auto f = fieldsFor(kDay, "9", "60", 0);
+    auto f = fieldsFor(kFormDay, "9", "60", 0);
     const auto r = CNewEventForm::Validate(f);
     EXPECT_EQ(CNewEventForm::Result::InvalidTime, r.m_Status);
     EXPECT_EQ(CNewEventForm::MinuteField, r.m_Field);
@@ -111,7 +111,7 @@ TEST(NewEventFormTime, LeapDayAndYearEndKeepTheirDay)
 
 TEST(NewEventFormNumbers, FirstNonIntegerFieldInReadingOrderGetsThePrompt)
 {
-    auto f = fieldsFor(kDay, "", "x", 0);
+    auto f = fieldsFor(kFormDay, "", "x", 0);
     f.m_HoursText = QString();
     auto r = CNewEventForm::Validate(f);
     EXPECT_EQ(CNewEventForm::Result::NotAnInteger, r.m_Status);
@@ -125,7 +125,7 @@ TEST(NewEventFormNumbers, FirstNonIntegerFieldInReadingOrderGetsThePrompt)
 
 TEST(NewEventFormNotice, StoredWithThirtySecondsAndAFloor)
 {
-    auto f = fieldsFor(kDay, "9", "00", 0);
+    auto f = fieldsFor(kFormDay, "9", "00", 0);
     f.m_DaysText = QStringLiteral("2");
     f.m_HoursText = QStringLiteral("3");
     f.m_MinutesText = QStringLiteral("4");
@@ -155,17 +155,17 @@ TEST(NewEventFormNotice, StoredWithThirtySecondsAndAFloor)
 
 TEST(NewEventFormMessage, EmptyBecomesTheBracketedCaption)
 {
-    auto f = fieldsFor(kDay, "9", "00", 0);
+    auto f = fieldsFor(kFormDay, "9", "00", 0);
     f.m_Message.clear();
     const auto r = CNewEventForm::Validate(f);
-    EXPECT_EQ(QStringLiteral("(Reminder for ") + kDay.Format() + QStringLiteral(")"), r.m_Message);
+    EXPECT_EQ(QStringLiteral("(Reminder for ") + kFormDay.Format() + QStringLiteral(")"), r.m_Message);
     f.m_Message = QStringLiteral(" ");
     EXPECT_EQ(QStringLiteral(" "), CNewEventForm::Validate(f).m_Message);
 }
 
 TEST(NewEventFormSound, ClearBoxDropsTheSound)
 {
-    auto f = fieldsFor(kDay, "9", "00", 0);
+    auto f = fieldsFor(kFormDay, "9", "00", 0);
     f.m_SoundFileName = QStringLiteral("/home/u/ring.wav");
     f.m_CustomSound = false;
     EXPECT_TRUE(CNewEventForm::Validate(f).m_SoundFileName.isEmpty());
@@ -180,7 +180,7 @@ TEST(NewEventFormSound, ClearBoxDropsTheSound)
 
 TEST(NewEventFormIcon, SelectionClampedIntoTheLibrary)
 {
-    auto f = fieldsFor(kDay, "9", "00", 0);
+    auto f = fieldsFor(kFormDay, "9", "00", 0);
     f.m_SelectedIcon = -1;
     EXPECT_EQ(0, CNewEventForm::Validate(f).m_IconNumber);
     f.m_SelectedIcon = 70;
@@ -226,18 +226,18 @@ TEST(NewEventFormOpening, TimeShownOnTheTwelveHourClock)
 
 TEST(NewEventFormOpening, NoticeBrokenIntoPartsWithAFloor)
 {
-    auto o = CNewEventForm::Open(kDay, COleDateTimeSpan(2, 3, 4, 30));
+    auto o = CNewEventForm::Open(kFormDay, COleDateTimeSpan(2, 3, 4, 30));
     EXPECT_EQ(2, o.m_AdvanceDays);
     EXPECT_EQ(3, o.m_AdvanceHours);
     EXPECT_EQ(4, o.m_AdvanceMinutes);
     for (double tiny : { 0.0, 30.0 / 86400.0, -1.0 }) {
-        o = CNewEventForm::Open(kDay, COleDateTimeSpan(tiny));
+        o = CNewEventForm::Open(kFormDay, COleDateTimeSpan(tiny));
         EXPECT_EQ(0, o.m_AdvanceDays);
         EXPECT_EQ(0, o.m_AdvanceHours);
         EXPECT_EQ(1, o.m_AdvanceMinutes);
         EXPECT_EQ(COleDateTimeSpan(0, 0, 1, 30), o.m_AdvanceNotice);
     }
-    o = CNewEventForm::Open(kDay, COleDateTimeSpan(1.0));
+    o = CNewEventForm::Open(kFormDay, COleDateTimeSpan(1.0));
     EXPECT_EQ(1, o.m_AdvanceDays);
     EXPECT_EQ(0, o.m_AdvanceHours);
     EXPECT_EQ(0, o.m_AdvanceMinutes);
@@ -255,11 +255,11 @@ TEST(NewEventFormMinute, TwoDigitsAndWrapping)
     EXPECT_EQ(QStringLiteral("01"), CNewEventForm::StepMinute(QString(), 1));
 }
 
-// Dates built before main (like kDay above) must already be right: the
+// Dates built before main (like kFormDay above) must already be right: the
 // date arithmetic may not depend on the order static constants start in.
 TEST(NewEventFormStatics, DateConstantBuiltBeforeMainIsRight)
 {
-    EXPECT_EQ(2027, kDay.GetYear());
-    EXPECT_EQ(COleDateTime(2027, 3, 14, 0, 0, 0), kDay);
+    EXPECT_EQ(2027, kFormDay.GetYear());
+    EXPECT_EQ(COleDateTime(2027, 3, 14, 0, 0, 0), kFormDay);
     EXPECT_EQ(1987, CReminder::kDefaultDate.GetYear());
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-COleDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return COleDateTime(y, mo, d, h, mi, s); }
+COleDateTime snoozeAt(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return COleDateTime(y, mo, d, h, mi, s); }
 
 // Answers each alert with the next scripted answer (OK when none is left),
 // as a user would some seconds after the alert opened.
@@ -91,38 +91,38 @@ class SnoozeEachKind : public Snooze, public ::testing::WithParamInterface<int>
 // occurrence in its text, then done for that occurrence.
 TEST_P(SnoozeEachKind, TenMinutesBringsTheSameOccurrenceBackOnce)
 {
-    Add(at(2026, 12, 9, 9, 0), GetParam());
-    m_host.SnoozeNext(10, at(2026, 12, 9, 9, 2));
-    ASSERT_EQ(Pass(at(2026, 12, 9, 9, 0)), 1);
+    Add(snoozeAt(2026, 12, 9, 9, 0), GetParam());
+    m_host.SnoozeNext(10, snoozeAt(2026, 12, 9, 9, 2));
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 0)), 1);
     const QString first = m_host.m_texts[0];
     EXPECT_FALSE(m_list[0].m_Shown);
     EXPECT_TRUE(CSnooze::IsSnoozed(m_list[0]));
-    EXPECT_EQ(CSnooze::WakeTime(m_list[0]), at(2026, 12, 9, 9, 12));
+    EXPECT_EQ(CSnooze::WakeTime(m_list[0]), snoozeAt(2026, 12, 9, 9, 12));
 
-    EXPECT_EQ(Pass(at(2026, 12, 9, 9, 5)), 0);
-    EXPECT_EQ(Pass(at(2026, 12, 9, 9, 11, 59)), 0);
-    ASSERT_EQ(Pass(at(2026, 12, 9, 9, 12)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 5)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 11, 59)), 0);
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 12)), 1);
     EXPECT_EQ(m_host.m_texts[0], first);
     EXPECT_TRUE(m_list[0].m_Shown);
     EXPECT_FALSE(CSnooze::IsSnoozed(m_list[0]));
     EXPECT_EQ(m_list[0].m_ReshowInterval, COleDateTimeSpan(1.0));
-    EXPECT_EQ(Pass(at(2026, 12, 9, 9, 30)), 0);
-    EXPECT_EQ(Pass(at(2026, 12, 9, 23, 59)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 30)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 23, 59)), 0);
 }
 
 // Snoozed past midnight, and kept across a save and load of the file.
 TEST_P(SnoozeEachKind, PastMidnightAndAcrossTheFile)
 {
-    Add(at(2026, 12, 9, 23, 50), GetParam());
-    m_host.SnoozeNext(30, at(2026, 12, 9, 23, 51));
-    ASSERT_EQ(Pass(at(2026, 12, 9, 23, 50)), 1);
+    Add(snoozeAt(2026, 12, 9, 23, 50), GetParam());
+    m_host.SnoozeNext(30, snoozeAt(2026, 12, 9, 23, 51));
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 23, 50)), 1);
     SaveAndLoad();
-    EXPECT_EQ(Pass(at(2026, 12, 10, 0, 20)), 0);
-    ASSERT_EQ(Pass(at(2026, 12, 10, 0, 21)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 10, 0, 20)), 0);
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 10, 0, 21)), 1);
     EXPECT_EQ(m_host.m_texts[0], QStringLiteral("Reminder for 12/9/2026 11:50:00 PM:\n\nCall back"));
     SaveAndLoad();
-    EXPECT_EQ(Pass(at(2026, 12, 10, 0, 30)), 0);
-    EXPECT_EQ(Pass(at(2026, 12, 10, 23, 50)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 10, 0, 30)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 10, 23, 50)), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, SnoozeEachKind, ::testing::Values(RecurOneTime, RecurAnnual, RecurMonthly, RecurWeekly),
@@ -132,51 +132,51 @@ INSTANTIATE_TEST_SUITE_P(Kinds, SnoozeEachKind, ::testing::Values(RecurOneTime, 
 
 TEST_F(Snooze, TomorrowIsTheSameTimeTheNextDay)
 {
-    Add(at(2026, 12, 9, 9, 0), RecurWeekly);
-    m_host.SnoozeNext(24 * 60, at(2026, 12, 9, 9, 1));
-    ASSERT_EQ(Pass(at(2026, 12, 9, 9, 0)), 1);
-    EXPECT_EQ(Pass(at(2026, 12, 9, 12, 0)), 0);
-    EXPECT_EQ(Pass(at(2026, 12, 10, 9, 0, 59)), 0);
-    ASSERT_EQ(Pass(at(2026, 12, 10, 9, 1)), 1);
+    Add(snoozeAt(2026, 12, 9, 9, 0), RecurWeekly);
+    m_host.SnoozeNext(24 * 60, snoozeAt(2026, 12, 9, 9, 1));
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 0)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 12, 0)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 10, 9, 0, 59)), 0);
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 10, 9, 1)), 1);
     EXPECT_EQ(m_host.m_texts[0], QStringLiteral("Reminder for 12/9/2026 9:00:00 AM:\n\nCall back"));
     // The snooze used up, the next week's occurrence comes as usual.
-    EXPECT_EQ(Pass(at(2026, 12, 15, 9, 0)), 0);
-    EXPECT_EQ(Pass(at(2026, 12, 16, 9, 0)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 15, 9, 0)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 16, 9, 0)), 1);
 }
 
 TEST_F(Snooze, SnoozedAgainAndTheProgramOffUntilLongAfter)
 {
-    Add(at(2026, 12, 9, 9, 0), RecurMonthly);
-    m_host.SnoozeNext(5, at(2026, 12, 9, 9, 0));
-    m_host.SnoozeNext(120, at(2026, 12, 9, 9, 6));
-    ASSERT_EQ(Pass(at(2026, 12, 9, 9, 0)), 1);
-    ASSERT_EQ(Pass(at(2026, 12, 9, 9, 5)), 1);
-    EXPECT_EQ(Pass(at(2026, 12, 9, 11, 5)), 0);
+    Add(snoozeAt(2026, 12, 9, 9, 0), RecurMonthly);
+    m_host.SnoozeNext(5, snoozeAt(2026, 12, 9, 9, 0));
+    m_host.SnoozeNext(120, snoozeAt(2026, 12, 9, 9, 6));
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 0)), 1);
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 5)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 11, 5)), 0);
     // Nothing ran for two days: the snooze still comes back, once.
-    ASSERT_EQ(Pass(at(2026, 12, 11, 8, 0)), 1);
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 11, 8, 0)), 1);
     EXPECT_EQ(m_host.m_texts[0], QStringLiteral("Reminder for 12/9/2026 9:00:00 AM:\n\nCall back"));
-    EXPECT_EQ(Pass(at(2026, 12, 11, 8, 1)), 0);
-    EXPECT_EQ(Pass(at(2027, 1, 9, 9, 0)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 11, 8, 1)), 0);
+    EXPECT_EQ(Pass(snoozeAt(2027, 1, 9, 9, 0)), 1);
 }
 
 // With its notice running, an occurrence snoozed before its time comes back
 // after the snooze, and its own time does not present it a third time.
 TEST_F(Snooze, SnoozedDuringTheNoticeIsNotPresentedAgainAtItsTime)
 {
-    Add(at(2026, 12, 9, 9, 0), RecurWeekly, 1.0);
-    m_host.SnoozeNext(60, at(2026, 12, 8, 9, 0));
-    ASSERT_EQ(Pass(at(2026, 12, 8, 9, 0)), 1);
+    Add(snoozeAt(2026, 12, 9, 9, 0), RecurWeekly, 1.0);
+    m_host.SnoozeNext(60, snoozeAt(2026, 12, 8, 9, 0));
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 8, 9, 0)), 1);
     EXPECT_TRUE(m_host.m_texts[0].startsWith(QStringLiteral("One day to go:\n")));
-    ASSERT_EQ(Pass(at(2026, 12, 8, 10, 0)), 1);
-    EXPECT_EQ(Pass(at(2026, 12, 9, 9, 0)), 0);
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 8, 10, 0)), 1);
+    EXPECT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 0)), 0);
 }
 
 TEST_F(Snooze, WithoutAnAnswerTimeTheSnoozeCountsFromThePass)
 {
-    Add(at(2026, 12, 9, 9, 0), RecurOneTime);
+    Add(snoozeAt(2026, 12, 9, 9, 0), RecurOneTime);
     m_host.SnoozeNext(15, COleDateTime(0.0, COleDateTime::invalid));
-    ASSERT_EQ(Pass(at(2026, 12, 9, 9, 0)), 1);
-    EXPECT_EQ(CSnooze::WakeTime(m_list[0]), at(2026, 12, 9, 9, 15));
+    ASSERT_EQ(Pass(snoozeAt(2026, 12, 9, 9, 0)), 1);
+    EXPECT_EQ(CSnooze::WakeTime(m_list[0]), snoozeAt(2026, 12, 9, 9, 15));
 }
 
 // Never-shown and shown records, as older files and edits leave them, are
@@ -185,17 +185,17 @@ TEST(SnoozeEncoding, OnlyAClearFlagWithARealShowingIsASnooze)
 {
     CReminder r;
     EXPECT_FALSE(CSnooze::IsSnoozed(r));
-    r.m_DateTime = at(2026, 12, 9, 9, 0);
+    r.m_DateTime = snoozeAt(2026, 12, 9, 9, 0);
     r.ResetShown();
     EXPECT_FALSE(CSnooze::IsSnoozed(r));
-    CSnooze::MarkShown(r, at(2026, 12, 9, 9, 0));
+    CSnooze::MarkShown(r, snoozeAt(2026, 12, 9, 9, 0));
     EXPECT_FALSE(CSnooze::IsSnoozed(r));
-    CSnooze::Snooze(r, at(2026, 12, 9, 9, 0), 10);
+    CSnooze::Snooze(r, snoozeAt(2026, 12, 9, 9, 0), 10);
     EXPECT_TRUE(CSnooze::IsSnoozed(r));
     // An edit cancels the snooze; its short interval goes at the next showing.
     r.ResetShown();
     EXPECT_FALSE(CSnooze::IsSnoozed(r));
-    CSnooze::MarkShown(r, at(2026, 12, 10, 9, 0));
+    CSnooze::MarkShown(r, snoozeAt(2026, 12, 10, 9, 0));
     EXPECT_EQ(r.m_ReshowInterval, COleDateTimeSpan(1.0));
 }
 

@@ -6,6 +6,7 @@
 #   tests/packaging/check-install.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "${1:-build}" && pwd)"
+source="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
@@ -19,10 +20,16 @@ expected=(bin/kestrelmark bin/kestrelmark-cli
     share/bash-completion/completions/kestrelmark-cli
     share/man/man1/kestrelmark.1.gz share/man/man1/kestrelmark-cli.1.gz
     share/doc/kestrelmark/copyright share/doc/kestrelmark/changelog.gz)
+# Every size the artwork generator draws, and its double-density form.
 for size in 16 22 24 32 48 64 128 256; do
-    icon="share/icons/hicolor/${size}x${size}/apps/kestrelmark.png"
-    expected+=("$icon")
-    [ -f "$usr/$icon" ] && { file "$usr/$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not $size pixels"; }
+    folders=("${size}x${size}:$size")
+    [ -f "$source/resources/icons/kestrelmark-$size@2x.png" ] && folders+=("${size}x${size}@2:$((size * 2))")
+    for folder in "${folders[@]}"; do
+        icon="share/icons/hicolor/${folder%:*}/apps/kestrelmark.png"
+        expected+=("$icon")
+        pixels="${folder#*:}"
+        [ -f "$usr/$icon" ] && { file "$usr/$icon" | grep -q "PNG image data, $pixels x $pixels," || fail "$icon is not $pixels pixels"; }
+    done
 done
 for f in "${expected[@]}"; do
     [ -f "$usr/$f" ] || fail "not installed: /usr/$f"

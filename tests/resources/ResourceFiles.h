@@ -22,9 +22,10 @@ inline QByteArray readResourceFile(const QString &relative)
     return f.readAll();
 }
 
-inline BmpFile readBitmap(int id)
+// Resource id as drawn for 100 %, or with suffix "@2x" at twice the pixels.
+inline BmpFile readBitmap(int id, const QString &suffix = QString())
 {
-    const QByteArray bytes = readResourceFile(QStringLiteral("bitmaps/%1.bmp").arg(id));
+    const QByteArray bytes = readResourceFile(QStringLiteral("bitmaps/%1%2.bmp").arg(id).arg(suffix));
     if (bytes.isEmpty()) {
         BmpFile missing;
         missing.error = QStringLiteral("missing");

@@ -85,12 +85,44 @@ TEST(BitmapResources, FolderHoldsNothingElse)
 {
     const auto expected = expectedBitmaps();
     const QStringList files = QDir(resourcePath(QStringLiteral("bitmaps"))).entryList(QDir::Files);
-    for (const QString &name : files) {
+    for (QString name : files) {
         bool ok = false;
+        const bool sharp = name.endsWith(QStringLiteral("@2x.bmp"));
+        if (sharp)
+            name.remove(QStringLiteral("@2x"));
         const int id = name.chopped(4).toInt(&ok);
         EXPECT_TRUE(name.endsWith(QStringLiteral(".bmp")) && ok && expected.count(id)) << qPrintable(name);
     }
-    EXPECT_EQ(size_t(files.size()), expected.size());
+    // Every picture has its 2x twin but the palette's.
+    EXPECT_EQ(size_t(files.size()), 2 * expected.size() - 1);
+}
+
+// The 2x twins: the same kind of file at twice the width and height (the
+// palette display's picture has none); the icons' masks keep the icon
+// convention at 2x too.
+TEST(BitmapResources, EveryPictureHasItsTwinAtTwiceThePixels)
+{
+    for (const auto &[id, want] : expectedBitmaps()) {
+        SCOPED_TRACE(id);
+        const BmpFile one = readBitmap(id), two = readBitmap(id, QStringLiteral("@2x"));
+        if (id == 493) {
+            EXPECT_FALSE(two.error.isEmpty());
+            continue;
+        }
+        ASSERT_TRUE(two.error.isEmpty()) << qPrintable(two.error);
+        EXPECT_EQ(two.bitCount, one.bitCount);
+        EXPECT_EQ(two.width, 2 * one.width);
+        EXPECT_EQ(two.height, 2 * one.height);
+    }
+    for (const IconResources &icon : builtInIcons) {
+        const BmpFile colour = readBitmap(icon.colour32, QStringLiteral("@2x"));
+        const BmpFile mask = readBitmap(icon.mask32, QStringLiteral("@2x"));
+        int leaks = 0;
+        for (int y = 0; y < colour.height; ++y)
+            for (int x = 0; x < colour.width; ++x)
+                leaks += (mask.index(x, y) == 0) == isBlack(colour.rgb(x, y));
+        EXPECT_EQ(leaks, 0) << "icon " << icon.number;
+    }
 }
 
 TEST(BitmapResources, SameSizedPicturesOfOneControlShareIt)

@@ -83,6 +83,10 @@ TEST(ProgramIcon, EveryDesktopSizeWithTransparentCorners)
         EXPECT_TRUE(icon.hasAlphaChannel()) << size;
         EXPECT_EQ(qAlpha(icon.pixel(0, size - 1)), 0) << size;
         EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+        if (size < 256) {
+            const QImage sharp(resourcePath(QStringLiteral("icons/kestrelmark-%1@2x.png").arg(size)));
+            EXPECT_EQ(sharp.size(), QSize(2 * size, 2 * size)) << size;
+        }
     }
 }
 

@@ -75,7 +75,7 @@ QImage buttonFrame(const QImage &under, ButtonArt::Glyph glyph, const QString &t
     QImage img = under.copy();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF body(2.5, 1.5, img.width() - 5, 23);
+    const QRectF body(2.5, 1.5, img.deviceIndependentSize().width() - 5, 23);
     const double radius = 6;
     // Shadow, halo, body, border and a highlight along the top.
     p.setPen(Qt::NoPen);
@@ -118,9 +118,10 @@ QImage buttonFrame(const QImage &under, ButtonArt::Glyph glyph, const QString &t
     return img;
 }
 
-QImage face(int w, int h)
+QImage face(int w, int h, int scale)
 {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(dialogFace);
     return img;
 }
@@ -129,7 +130,8 @@ QImage face(int w, int h)
 
 QList<QImage> ButtonArt::frames(const QImage &background, const QRect &where, Glyph glyph, const QString &text)
 {
-    const QImage under = background.copy(where);
+    const int scale = qRound(background.devicePixelRatio());
+    const QImage under = background.copy(QRect(where.topLeft() * scale, where.size() * scale));
     return {
         buttonFrame(under, glyph, text, idleLook),
         buttonFrame(under, glyph, text, litLook),
@@ -140,10 +142,10 @@ QList<QImage> ButtonArt::frames(const QImage &background, const QRect &where, Gl
     };
 }
 
-QImage ButtonArt::addIcon(bool pressed)
+QImage ButtonArt::addIcon(bool pressed, int scale)
 {
     // A tile with an empty picture frame and a green plus: "bring in an icon".
-    QImage img = face(36, 36);
+    QImage img = face(36, 36, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF tile(1.5, 1.5, 33, 33);
@@ -174,9 +176,9 @@ QImage ButtonArt::addIcon(bool pressed)
     return img;
 }
 
-QImage ButtonArt::play()
+QImage ButtonArt::play(int scale)
 {
-    QImage img = face(16, 16);
+    QImage img = face(16, 16, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath tri;
@@ -194,10 +196,10 @@ QImage ButtonArt::play()
     return img;
 }
 
-QImage ButtonArt::recurrence()
+QImage ButtonArt::recurrence(int scale)
 {
     // "How often?": a leaf of the calendar inside a turning arrow.
-    QImage img = face(20, 20);
+    QImage img = face(20, 20, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(rufous, 2, Qt::SolidLine, Qt::RoundCap));
@@ -219,10 +221,10 @@ QImage ButtonArt::recurrence()
     return img;
 }
 
-QImage ButtonArt::message()
+QImage ButtonArt::message(int scale)
 {
     // "Reminder message": a speech bubble with lines of text.
-    QImage img = face(20, 20);
+    QImage img = face(20, 20, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath bubble;

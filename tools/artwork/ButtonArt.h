@@ -15,13 +15,15 @@ public:
 
     // Frames in resource order: idle, lit under the mouse, pressed, and three
     // steps of the glow fading back to idle. The part of the window background
-    // under the button shows around it, so each frame is cut from background.
+    // under the button shows around it, so each frame is cut from background
+    // (at the background's scale).
     static QList<QImage> frames(const QImage &background, const QRect &where, Glyph glyph, const QString &text);
 
-    static QImage addIcon(bool pressed);   // 553, 554
-    static QImage play();                  // 556
-    static QImage recurrence();            // 551
-    static QImage message();               // 552
+    // Drawn at scale (1 or 2) times the pixels, like the window's pictures.
+    static QImage addIcon(bool pressed, int scale); // 553, 554
+    static QImage play(int scale);                  // 556
+    static QImage recurrence(int scale);            // 551
+    static QImage message(int scale);               // 552
 };
 
 } // namespace art

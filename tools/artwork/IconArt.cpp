@@ -175,6 +175,9 @@ QImage IconArt::menorah(int size)
     }
     // At 32 pixels the nine lights get two pixels each with one-pixel gaps;
     // a rim would close the gaps, so the edges are shaded by hand instead.
+    // Larger sizes repeat each of these pixels.
+    if (size > 32)
+        return menorah(32).scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QImage img(32, 32, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -210,12 +213,13 @@ QImage IconArt::shape(IconRow::Source kind, int hue, int size)
     const QColor base = hues[hue];
     const QColor outline = mix(base, QColor(20, 20, 28), 0.62);
     const double s = size;
+    const double k = size / 32.0; // larger sizes grow the 32-pixel layout
     Inside inside;
     switch (kind) {
     case IconRow::Source::Square: {
-        const double lo = size == 16 ? 2.0 : 4.0;
+        const double lo = size == 16 ? 2.0 : 4.0 * k;
         const double hi = s - lo;
-        const double r = size == 16 ? 2.0 : 4.0;
+        const double r = size == 16 ? 2.0 : 4.0 * k;
         inside = [lo, hi, r](double x, double y) {
             if (x < lo || y < lo || x > hi || y > hi)
                 return false;
@@ -226,12 +230,12 @@ QImage IconArt::shape(IconRow::Source kind, int hue, int size)
         break;
     }
     case IconRow::Source::Diamond: {
-        const double c = s / 2, r = s / 2 - (size == 16 ? 0.9 : 1.2);
+        const double c = s / 2, r = s / 2 - (size == 16 ? 0.9 : 1.2 * k);
         inside = [c, r](double x, double y) { return std::abs(x - c) + std::abs(y - c) <= r; };
         break;
     }
     default: {
-        const double c = s / 2, r = s / 2 - (size == 16 ? 1.3 : 2.0);
+        const double c = s / 2, r = s / 2 - (size == 16 ? 1.3 : 2.0 * k);
         inside = [c, r](double x, double y) { return (x - c) * (x - c) + (y - c) * (y - c) <= r * r; };
         break;
     }
@@ -243,10 +247,11 @@ QImage IconArt::shape(IconRow::Source kind, int hue, int size)
         else
             addGlint(img, 4, 4, 2, 2);
     } else {
+        const int g = int(k);
         if (kind == IconRow::Source::Diamond)
-            addGlint(img, 10, 10, 4, 2);
+            addGlint(img, 10 * g, 10 * g, 4 * g, 2 * g);
         else
-            addGlint(img, 8, 8, 4, 3);
+            addGlint(img, 8 * g, 8 * g, 4 * g, 3 * g);
     }
     return img;
 }
@@ -255,10 +260,11 @@ QImage IconArt::cross(int size)
 {
     // A plain gilt cross: the upright a third wider than the arm is high.
     const bool small = size == 16;
-    const double ux0 = small ? 6 : 12.5, ux1 = small ? 10 : 19.5;
-    const double uy0 = small ? 1 : 1.5, uy1 = small ? 15 : 30.5;
-    const double ax0 = small ? 2 : 4.5, ax1 = small ? 14 : 27.5;
-    const double ay0 = small ? 4 : 7.5, ay1 = small ? 8 : 14.5;
+    const double k = size / 32.0;
+    const double ux0 = small ? 6 : 12.5 * k, ux1 = small ? 10 : 19.5 * k;
+    const double uy0 = small ? 1 : 1.5 * k, uy1 = small ? 15 : 30.5 * k;
+    const double ax0 = small ? 2 : 4.5 * k, ax1 = small ? 14 : 27.5 * k;
+    const double ay0 = small ? 4 : 7.5 * k, ay1 = small ? 8 : 14.5 * k;
     const Inside inside = [=](double x, double y) {
         return (x >= ux0 && x <= ux1 && y >= uy0 && y <= uy1) || (x >= ax0 && x <= ax1 && y >= ay0 && y <= ay1);
     };
@@ -267,8 +273,9 @@ QImage IconArt::cross(int size)
 
 QImage IconArt::easterEgg(int size)
 {
-    const double cx = size / 2.0, cy = size / 2.0 + (size == 16 ? 0.3 : 0.5);
-    const double ry = size / 2.0 - (size == 16 ? 0.6 : 1.0);
+    const double k = size / 32.0;
+    const double cx = size / 2.0, cy = size / 2.0 + (size == 16 ? 0.3 : 0.5 * k);
+    const double ry = size / 2.0 - (size == 16 ? 0.6 : 1.0 * k);
     const double rx = ry * 0.8;
     const Inside inside = [=](double x, double y) {
         const double xn = (x - cx) / rx, yn = (y - cy) / ry;
@@ -279,7 +286,7 @@ QImage IconArt::easterEgg(int size)
         const double xn = (x + 0.5 - cx) / rx, yn = (y + 0.5 - cy) / ry;
         QColor c = diagonalShade(shell, size)(x, y);
         // A zigzag band across the middle, a pink band below, dots above.
-        const double period = size == 16 ? 4.0 : 6.0;
+        const double period = size == 16 ? 4.0 : 6.0 * k;
         const double phase = std::fmod((x + 0.5) / period, 1.0);
         const double zig = (phase < 0.5 ? phase : 1.0 - phase) * 2.0; // 0..1
         const double zy = -0.05 + (zig - 0.5) * (size == 16 ? 0.32 : 0.26);
@@ -287,7 +294,7 @@ QImage IconArt::easterEgg(int size)
             c = zigzag;
         else if (yn > 0.38 && yn < (size == 16 ? 0.62 : 0.58))
             c = band;
-        else if (size == 32 && yn > -0.62 && yn < -0.42 && std::fmod(x + 0.5 + 2.0, 6.0) < 2.0)
+        else if (size >= 32 && yn > -0.62 && yn < -0.42 && std::fmod(x + 0.5 + 2.0 * k, 6.0 * k) < 2.0 * k)
             c = dot;
         else if (size == 16 && y == int(cy - 0.45 * ry) && (x == int(cx) - 3 || x == int(cx) || x == int(cx) + 3))
             c = dot;

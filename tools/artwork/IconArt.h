@@ -14,7 +14,7 @@ namespace art {
 class IconArt
 {
 public:
-    // The icon of a table row at 32 or 16 pixels, with alpha.
+    // The icon of a table row at 16, 32 or 64 pixels, with alpha.
     static QImage picture(const IconRow &row, int size);
 
     static void split(const QImage &picture, QImage *colour, QImage *mask);

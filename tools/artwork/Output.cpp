@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+
+#include <utility>
 #include <QSaveFile>
 
 namespace art {
@@ -24,28 +27,30 @@ bool writeFile(const QString &root, const QString &relative, const QByteArray &d
     return true;
 }
 
-bool writeBitmaps(const ArtworkSet &set, const QString &root, QString *error)
+bool writeBitmaps(const ArtworkSet &set, const ArtworkSet &sharp, const QString &root, QString *error)
 {
-    const QList<int> ids = set.ids();
-    for (int id : ids) {
-        const Bitmap &b = set.at(id);
-        QByteArray data;
-        switch (b.kind) {
-        case Bitmap::Kind::Colour: data = encodeBmp24(b.image); break;
-        case Bitmap::Kind::Mask: data = encodeBmp1(b.image); break;
-        case Bitmap::Kind::Palette: data = encodeBmp8(b.image, b.table); break;
+    QStringList written;
+    for (const auto &[bitmaps, suffix] : {std::pair{&set, ""}, std::pair{&sharp, "@2x"}}) {
+        const QList<int> ids = bitmaps->ids();
+        for (int id : ids) {
+            const Bitmap &b = bitmaps->at(id);
+            QByteArray data;
+            switch (b.kind) {
+            case Bitmap::Kind::Colour: data = encodeBmp24(b.image); break;
+            case Bitmap::Kind::Mask: data = encodeBmp1(b.image); break;
+            case Bitmap::Kind::Palette: data = encodeBmp8(b.image, b.table); break;
+            }
+            const QString name = QStringLiteral("%1%2.bmp").arg(id).arg(QLatin1String(suffix));
+            if (!writeFile(root, QStringLiteral("resources/bitmaps/") + name, data, error))
+                return false;
+            written << name;
         }
-        if (!writeFile(root, QStringLiteral("resources/bitmaps/%1.bmp").arg(id), data, error))
-            return false;
     }
     QDir dir(QDir(root).filePath(QStringLiteral("resources/bitmaps")));
     const QStringList present = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files);
-    for (const QString &name : present) {
-        bool ok = false;
-        const int id = QFileInfo(name).completeBaseName().toInt(&ok);
-        if (!ok || !set.contains(id))
+    for (const QString &name : present)
+        if (!written.contains(name))
             dir.remove(name);
-    }
     return true;
 }
 

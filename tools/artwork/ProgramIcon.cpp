@@ -4,11 +4,12 @@
 
 namespace art {
 
-QList<QImage> makeProgramIcons()
+QList<QImage> makeProgramIcons(int scale)
 {
     QList<QImage> icons;
     for (int size : programIconSizes)
-        icons.append(Emblem::draw(size).convertToFormat(QImage::Format_ARGB32));
+        if (scale == 1 || size < programIconSizes.last())
+            icons.append(Emblem::draw(size * scale).convertToFormat(QImage::Format_ARGB32));
     return icons;
 }
 

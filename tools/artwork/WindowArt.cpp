@@ -16,9 +16,11 @@ namespace {
 
 using namespace theme;
 
-QImage canvas(int w, int h)
+// A w x h picture (in the window's pixels) drawn at scale times the pixels.
+QImage canvas(int w, int h, int scale)
 {
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::black);
     return img;
 }
@@ -73,9 +75,9 @@ void WindowArt::paintWell(QPainter &p, const QRect &inner, int radius)
     p.restore();
 }
 
-QImage WindowArt::background()
+QImage WindowArt::background(int scale)
 {
-    QImage img = canvas(614, 408);
+    QImage img = canvas(614, 408, scale);
     QPainter p(&img);
     QLinearGradient base(0, 0, 0, 408);
     base.setColorAt(0, slateTop);
@@ -123,9 +125,9 @@ QImage WindowArt::background()
     return img;
 }
 
-QImage WindowArt::cells(CellState state)
+QImage WindowArt::cells(CellState state, int scale)
 {
-    QImage img = canvas(372, 295);
+    QImage img = canvas(372, 295, scale);
     img.fill(cellLine);
     QPainter p(&img);
     for (int r = 0; r < 6; ++r) {
@@ -194,44 +196,46 @@ QImage WindowArt::cells(CellState state)
     return img;
 }
 
-QImage WindowArt::upcomingList(bool selected)
+QImage WindowArt::upcomingList(bool selected, int scale)
 {
-    QImage img = canvas(layout::upcoming.width(), layout::upcoming.height());
+    QImage img = canvas(layout::upcoming.width(), layout::upcoming.height(), scale);
+    const QRect area(QPoint(0, 0), layout::upcoming.size());
     QPainter p(&img);
     if (!selected) {
-        QLinearGradient g(0, 0, 0, img.height());
+        QLinearGradient g(0, 0, 0, area.height());
         g.setColorAt(0, QColor(36, 55, 71));
         g.setColorAt(1, QColor(26, 40, 52));
-        p.fillRect(img.rect(), g);
-        QLinearGradient side(0, 0, img.width(), 0);
+        p.fillRect(area, g);
+        QLinearGradient side(0, 0, area.width(), 0);
         side.setColorAt(0, QColor(255, 255, 255, 14));
         side.setColorAt(1, QColor(255, 255, 255, 0));
-        p.fillRect(img.rect(), side);
+        p.fillRect(area, side);
     } else {
         // Only across: every selected line, wherever it is, looks the same.
-        QLinearGradient g(0, 0, img.width(), 0);
+        QLinearGradient g(0, 0, area.width(), 0);
         g.setColorAt(0, QColor(186, 88, 40));
         g.setColorAt(1, QColor(140, 62, 28));
-        p.fillRect(img.rect(), g);
+        p.fillRect(area, g);
     }
     p.end();
     return img;
 }
 
-QImage WindowArt::logo()
+QImage WindowArt::logo(int scale)
 {
     // A cream name plate: it reads on the slate window and prints cleanly as
     // the title of every printed page.
-    QImage img = canvas(layout::logo.width(), layout::logo.height());
+    QImage img = canvas(layout::logo.width(), layout::logo.height(), scale);
+    const QRect area(QPoint(0, 0), layout::logo.size());
     QPainter p(&img);
-    QLinearGradient g(0, 0, 0, img.height());
+    QLinearGradient g(0, 0, 0, area.height());
     g.setColorAt(0, QColor(255, 252, 244));
     g.setColorAt(1, creamShade);
-    p.fillRect(img.rect(), g);
+    p.fillRect(area, g);
     p.setPen(ink);
-    p.drawRect(img.rect().adjusted(0, 0, -1, -1));
+    p.drawRect(area.adjusted(0, 0, -1, -1));
     p.setPen(QPen(rufous, 1));
-    p.drawRect(img.rect().adjusted(3, 3, -4, -4));
+    p.drawRect(area.adjusted(3, 3, -4, -4));
 
     Emblem::paint(p, QRectF(9, 6, 40, 40));
 
@@ -257,9 +261,9 @@ QImage WindowArt::logo()
     return img;
 }
 
-QImage WindowArt::about()
+QImage WindowArt::about(int scale)
 {
-    QImage img = canvas(440, 255);
+    QImage img = canvas(440, 255, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // A dawn sky over the credits.

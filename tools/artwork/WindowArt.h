@@ -29,11 +29,13 @@ class WindowArt
 public:
     enum class CellState { Normal, Hover, Selected, Outside };
 
-    static QImage background();                 // 179
-    static QImage cells(CellState state);       // 233, 234, 236, 232
-    static QImage upcomingList(bool selected);  // 198 selected, 197 otherwise
-    static QImage logo();                       // 150
-    static QImage about();                      // 538
+    // Each picture in the window's pixels, drawn at scale (1 or 2) times as
+    // many pixels (the device pixel ratio of the image).
+    static QImage background(int scale);                 // 179
+    static QImage cells(CellState state, int scale);     // 233, 234, 236, 232
+    static QImage upcomingList(bool selected, int scale); // 198 selected, 197 otherwise
+    static QImage logo(int scale);                       // 150
+    static QImage about(int scale);                      // 538
 
 private:
     static void paintWell(class QPainter &p, const QRect &inner, int radius);

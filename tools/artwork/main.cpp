@@ -31,15 +31,22 @@ QByteArray png(const QImage &image)
 
 bool writeEverything(const QString &root, QString *error)
 {
-    art::ArtworkSet set;
-    art::makeIcons(set);
-    art::makeWindowArt(set);
-    if (!art::writeBitmaps(set, root, error))
+    art::ArtworkSet set, sharp;
+    art::makeIcons(set, 1);
+    art::makeWindowArt(set, 1);
+    art::makeIcons(sharp, 2);
+    art::makeWindowArt(sharp, 2);
+    if (!art::writeBitmaps(set, sharp, root, error))
         return false;
 
     const QList<QImage> icons = art::makeProgramIcons();
     for (const QImage &icon : icons) {
         const QString name = QStringLiteral("resources/icons/kestrelmark-%1.png").arg(icon.width());
+        if (!art::writeFile(root, name, png(icon), error))
+            return false;
+    }
+    for (const QImage &icon : art::makeProgramIcons(2)) {
+        const QString name = QStringLiteral("resources/icons/kestrelmark-%1@2x.png").arg(icon.width() / 2);
         if (!art::writeFile(root, name, png(icon), error))
             return false;
     }
