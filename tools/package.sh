@@ -14,7 +14,7 @@ CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DBUILD_TESTING=OFF -DKM_BUILD_BENCH=OFF >/dev/null
+    -DBUILD_TESTING=OFF -DKM_BUILD_BENCH=OFF -DKM_BUILD_ARTWORK=OFF >/dev/null
 cmake --build "$dir" -j "$(nproc)"
 (cd "$dir" && cpack -G DEB >/dev/null)
 deb="$(ls "$dir"/kestrelmark_*.deb)"
