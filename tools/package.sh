@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 ./tools/deps.sh
 dir="${1:-build-package}"
 rm -rf "$dir"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
