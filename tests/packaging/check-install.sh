@@ -11,8 +11,8 @@ tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-DESTDIR="$tmp/root" cmake --install "$build" --prefix /usr >/dev/null
-usr="$tmp/root/usr"
+DESTDIR="$tmp/tree" cmake --install "$build" --prefix /usr >/dev/null
+usr="$tmp/tree/usr"
 expected=(bin/kestrelmark bin/kestrelmark-cli
     share/applications/kestrelmark.desktop
     share/metainfo/com.quendrake.kestrelmark.metainfo.xml
