@@ -25,9 +25,9 @@ CCloseWarningDlg::CCloseWarningDlg(QWidget *parent) : QDialog(parent)
     text->setWordWrap(true);
     text->setMinimumWidth(340);
 
-    m_minimize = new QPushButton(QStringLiteral("Just minimize"), this);
+    m_minimize = new QPushButton(QStringLiteral("Just &minimize"), this);
     m_minimize->setObjectName(QStringLiteral("justMinimize"));
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(QStringLiteral("&Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));

@@ -180,8 +180,10 @@ void CEditorCommands::Options(COrvantis2Dlg &dlg)
         };
         hooks.m_SyncNow = [sync] { sync->syncNow(); };
         hooks.m_Status = [sync] { return sync->statusText(); };
+        hooks.m_Details = [sync] { return sync->detailsText(); };
         auto *box = new CSyncAccountBox(hooks);
         QObject::connect(sync, &CSyncController::statusChanged, box, &CSyncAccountBox::setStatus);
+        QObject::connect(sync, &CSyncController::detailsChanged, box, &CSyncAccountBox::setDetails);
         options.AddSyncAccount(box);
     }
     options.exec();

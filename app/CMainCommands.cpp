@@ -11,25 +11,62 @@
 #include "storage/CKmPaths.h"
 #include "storage/CWeeklyBackup.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QPointer>
+#include <QProcess>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "app/CEditorCommands.h"
 #include "app/CSharingCommands.h"
 
 namespace {
-bool DesktopOpen(const QUrl &url) { return QDesktopServices::openUrl(url); }
+
+// xdg-open's exit status says whether a program took the file; Qt's own
+// opening only says whether xdg-open started.
+void DesktopOpen(const QUrl &url, std::function<void(bool)> done)
+{
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        done(QDesktopServices::openUrl(url));
+        return;
+    }
+    auto *process = new QProcess(qApp);
+    QObject::connect(process, &QProcess::finished, process, [process, done](int code, QProcess::ExitStatus status) {
+        process->deleteLater();
+        done(status == QProcess::NormalExit && code == 0);
+    });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, done](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        done(false);
+    });
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(opener, { url.toString() });
+}
+
 CMainCommands::UrlOpener s_opener = &DesktopOpen;
+
 } // namespace
 
 void CMainCommands::SetUrlOpener(UrlOpener opener) { s_opener = opener ? opener : &DesktopOpen; }
 
-bool CMainCommands::OpenUrl(const QUrl &url) { return s_opener(url); }
+void CMainCommands::OpenUrl(const QUrl &url, std::function<void(bool)> done) { s_opener(url, std::move(done)); }
+
+QString CMainCommands::ManualMessage(const QString &path, bool exists)
+{
+    if (!exists)
+        return QStringLiteral("Sorry, the manual is missing. It belongs at ") + QDir::toNativeSeparators(path) + QLatin1Char('.');
+    return QStringLiteral("Sorry, no program could show the manual. You can open it in a web browser; it is at ")
+        + QDir::toNativeSeparators(path) + QLatin1Char('.');
+}
 
 void CMainCommands::Install(COrvantis2Dlg &dlg)
 {
@@ -85,8 +122,17 @@ void CMainCommands::Help(COrvantis2Dlg &dlg)
 {
     const QString path = dlg.App().HelpFile();
     Trace(path + QLatin1Char('\n'));
-    if (!QFileInfo::exists(path) || !OpenUrl(QUrl::fromLocalFile(path)))
-        CMessageBox::Show(QStringLiteral("For absolutley no reason, ::WinHelp failed! (") + path + QLatin1Char(')'));
+    if (!QFileInfo::exists(path)) {
+        CMessageBox::Show(ManualMessage(path, false));
+        return;
+    }
+    // The answer may come after the command has ended; the window may be
+    // gone by then.
+    QPointer<COrvantis2Dlg> window(&dlg);
+    OpenUrl(QUrl::fromLocalFile(path), [window, path](bool shown) {
+        if (!shown && window)
+            CMessageBox::Show(ManualMessage(path, true));
+    });
 }
 
 void CMainCommands::ToggleSounds(COrvantis2Dlg &dlg)
@@ -124,8 +170,7 @@ void CMainCommands::Recover(COrvantis2Dlg &dlg)
 {
     CTimerPause pause(dlg);
     COrvantis2App &app = dlg.App();
-    CWeeklyBackup backup(app.Store(), app.Settings());
-    if (backup.Recover(app.Reminders()) == CWeeklyBackup::Recovered)
+    if (dlg.Backup().Recover(app.Reminders()) == CWeeklyBackup::Recovered)
         dlg.NotifyListChanged();
     else
         dlg.RefreshAll();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class COrvantis2Dlg;
 class QUrl;
@@ -23,8 +24,11 @@ public:
     static void DeleteContextReminder(COrvantis2Dlg &dlg);
     static void Recover(COrvantis2Dlg &dlg);
 
-    // How URLs are opened (the manual); tests replace it.
-    using UrlOpener = bool (*)(const QUrl &url);
+    // How URLs are opened (the manual): done is told, now or later,
+    // whether a program showed it. The desktop's xdg-open unless replaced.
+    using UrlOpener = void (*)(const QUrl &url, std::function<void(bool)> done);
     static void SetUrlOpener(UrlOpener opener);
-    static bool OpenUrl(const QUrl &url);
+    static void OpenUrl(const QUrl &url, std::function<void(bool)> done);
+    // What the user is told when the manual could not be shown.
+    static QString ManualMessage(const QString &path, bool exists);
 };

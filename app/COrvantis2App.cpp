@@ -23,8 +23,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QTimer>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 COrvantis2App *s_app = nullptr;
@@ -229,8 +231,16 @@ void COrvantis2App::PrepareIconLibrary()
 {
     m_IconLibrary->SetIconsFolder(IconFolder());
     if (COrvantis2Dlg *w = m_MainWindow) {
-        // The window takes no input while icon files are read in.
-        m_IconLibrary->SetWindowEnabler([w] { return w->isEnabled(); }, [w](bool on) { w->setEnabled(on); });
+        // The window takes no input while icon files are read in; the
+        // keyboard goes back where it was (disabling the window drops it).
+        auto focus = std::make_shared<QPointer<QWidget>>();
+        m_IconLibrary->SetWindowEnabler([w] { return w->isEnabled(); }, [w, focus](bool on) {
+            if (!on)
+                *focus = w->focusWidget();
+            w->setEnabled(on);
+            if (on && *focus)
+                (*focus)->setFocus();
+        });
     }
     m_IconLibrary->Load();
 }

@@ -52,11 +52,12 @@ struct ButtonSpec
     int m_Sequence[7];
     int m_Command;
     const char *m_Tip;
+    const char *m_Name;
 };
 const ButtonSpec kButtons[] = {
-    { QRect(323, 7, 90, 35), { 477, 482, 481, 480, 479, 478 }, { 1, 2, 2, 3, 4, 5, 0 }, KmCommand::NewReminder, "New reminder" },
-    { QRect(413, 7, 91, 35), { 392, 476, 489, 475, 394, 393 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::DayList, "Reminders of the day" },
-    { QRect(517, 7, 84, 35), { 483, 488, 487, 486, 485, 484 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::GoToToday, "Go to today" },
+    { QRect(323, 7, 90, 35), { 477, 482, 481, 480, 479, 478 }, { 1, 2, 2, 3, 4, 5, 0 }, KmCommand::NewReminder, "New reminder", "New" },
+    { QRect(413, 7, 91, 35), { 392, 476, 489, 475, 394, 393 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::DayList, "Reminders of the day", "Reminders" },
+    { QRect(517, 7, 84, 35), { 483, 488, 487, 486, 485, 484 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::GoToToday, "Go to today", "Today" },
 };
 } // namespace
 
@@ -82,6 +83,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     m_Saver = new CSaveScheduler(this);
     m_Saver->SetSaveFunction([this] { SaveReminders(); });
     m_FileKeeper = new CReminderFileKeeper(m_App.Store(), m_App.Reminders(), this);
+    m_Backup = std::make_unique<CWeeklyBackup>(m_App.Store(), m_App.Settings());
     // Not while a dialog or an alert holds positions in the list.
     m_FileKeeper->SetMayChangeList([this] { return TimerActive(); });
     connect(m_FileKeeper, &CReminderFileKeeper::listChanged, this, [this] { RefreshAll(); });
@@ -117,10 +119,7 @@ void COrvantis2Dlg::Initialize()
     connect(new CSleepWatcher(this), &CSleepWatcher::resumed, this, &COrvantis2Dlg::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
-    if (m_FileKeeper->LoadedCompletely()) {
-        CWeeklyBackup backup(m_App.Store(), m_App.Settings());
-        backup.CheckWeeklyBackup(m_App.Reminders(), m_App.Now());
-    }
+    CheckWeeklyBackup(m_App.Now());
     SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
     CreateControls();
     {
@@ -165,6 +164,10 @@ void COrvantis2Dlg::CreateCalendar()
         m_App.m_ContextReminderIndex = index;
         OnCommand(KmCommand::EditContext);
     });
+    connect(m_Calendar, &CCalendarWnd::deleteReminderRequested, this, [this](int index) {
+        m_App.m_ContextReminderIndex = index;
+        OnCommand(KmCommand::DeleteContext);
+    });
     connect(m_Calendar, &CCalendarWnd::dayListRequested, this, [this] { OnCommand(KmCommand::DayList); });
     connect(m_Calendar, &CCalendarWnd::listChanged, this, &COrvantis2Dlg::NotifyListChanged);
     connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
@@ -198,6 +201,8 @@ void COrvantis2Dlg::CreateControls()
     m_MonthSpin->setObjectName(QStringLiteral("monthSpin"));
     m_MonthSpin->setGeometry(330, 55, 16, 24);
     m_MonthSpin->SetRange(0, 11);
+    m_MonthSpin->setAccessibleName(QStringLiteral("Month"));
+    m_MonthSpin->SetValueText([](int month0) { return CSelectedDay::MonthName(month0 + 1); });
     connect(m_MonthSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnMonthSpin);
 
     m_YearDisplay = new CTextLabel(this);
@@ -212,6 +217,7 @@ void COrvantis2Dlg::CreateControls()
     m_YearSpin->setObjectName(QStringLiteral("yearSpin"));
     m_YearSpin->setGeometry(487, 55, 16, 24);
     m_YearSpin->SetRange(1984, 3000);
+    m_YearSpin->setAccessibleName(QStringLiteral("Year"));
     connect(m_YearSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnYearSpin);
 
     m_TodayDisplay = new CTextLabel(this);
@@ -233,6 +239,7 @@ void COrvantis2Dlg::CreateControls()
         button->setObjectName(QStringLiteral("pictureButton%1").arg(i));
         button->setGeometry(spec.m_Rect);
         button->setToolTip(QString::fromLatin1(spec.m_Tip));
+        button->setAccessibleName(QString::fromLatin1(spec.m_Name));
         button->Setup(spec.m_Frames, 6, spec.m_Sequence, 7, spec.m_Command);
         connect(button, &CAnimButton::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
         connect(button, &CAnimButton::hovered, this, &COrvantis2Dlg::ResetHover);
@@ -266,8 +273,17 @@ void COrvantis2Dlg::CreateControls()
     });
     connect(m_UpcomingList, &CSkinListBox::hovered, this, &COrvantis2Dlg::ResetHover);
 
+    m_UpcomingList->setAccessibleName(QStringLiteral("Upcoming reminders"));
+
     for (CTextLabel *label : { m_MonthDisplay, m_YearDisplay, m_TodayDisplay })
         connect(label, &CTextLabel::hovered, this, &COrvantis2Dlg::ResetHover);
+
+    // The keyboard's round: the buttons, the month and year, the days, the
+    // list of what comes. The calendar has the keyboard at first.
+    QWidget *order[] = { m_Buttons[0], m_Buttons[1], m_Buttons[2], m_MonthSpin, m_YearSpin, m_Calendar, m_UpcomingList };
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_Calendar->setFocus();
     UpdateDisplays();
 }
 

@@ -25,6 +25,7 @@ class CLogoWnd;
 class CReminderList;
 class CReminderFileKeeper;
 class CSaveScheduler;
+class CWeeklyBackup;
 class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
@@ -98,8 +99,10 @@ public:
     COleDateTime SelectedDate() const;
     void SetSelectedDate(const COleDateTime &day);
 
-    // Reminder file of the data folder. Failures are reported to the user.
+    // Reminder file of the data folder. Failures are reported to the user;
+    // a missing file with a backup beside it is told, and that backup kept.
     void LoadReminders();
+    CWeeklyBackup &Backup() { return *m_Backup; }
     bool SaveReminders();
     CSaveScheduler &Saver() { return *m_Saver; }
     CReminderFileKeeper &FileKeeper() { return *m_FileKeeper; }
@@ -196,6 +199,8 @@ private:
     void OnDaySelected();
     void AddHover(QWidget *w);
     void InstallCommands();
+    // Backs the list up when it is due and the list is a whole one.
+    void CheckWeeklyBackup(const COleDateTime &now);
 
     COrvantis2App &m_App;
     CCommandTable m_Commands;
@@ -217,6 +222,7 @@ private:
     QTimer *m_CheckTimer = nullptr;
     CSaveScheduler *m_Saver = nullptr;
     CReminderFileKeeper *m_FileKeeper = nullptr;
+    std::unique_ptr<CWeeklyBackup> m_Backup;
     CTrayIcon *m_Tray = nullptr;
     CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;

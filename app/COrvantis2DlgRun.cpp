@@ -80,10 +80,7 @@ void COrvantis2Dlg::OnTimer()
     const long long today = CReminderList::DateOnly(now).DayNumber();
     if ((m_TodayNumber != 0 && today != m_TodayNumber) || plan.m_Jumped) {
         RefreshAll();
-        if (m_FileKeeper->LoadedCompletely()) {
-            CWeeklyBackup backup(m_App.Store(), m_App.Settings());
-            backup.CheckWeeklyBackup(m_App.Reminders(), now);
-        }
+        CheckWeeklyBackup(now);
     }
     m_TodayNumber = today;
     Trace(QStringLiteral("Reminder check timer at ") + now.Format() + QLatin1Char('\n'));
@@ -301,6 +298,14 @@ void COrvantis2Dlg::HideTip()
 
 CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 {
+    // The quick save waits while the alert is open: it would merge outside
+    // changes into the list under it.
+    m_Saver->Hold();
+    const struct Release
+    {
+        CSaveScheduler *m_saver;
+        ~Release() { m_saver->Release(); }
+    } release { m_Saver };
     CAlertAnswer answer;
     if (m_AlertRunner) {
         answer = m_AlertRunner(alert);
@@ -318,7 +323,9 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
             notifier.emplace(dlg);
             notifier->Send();
         }
-        dlg.exec();
+        // Every answer of the user accepts the dialog; a loop ended by the
+        // program ending (a signal, the log-off) is no answer.
+        answer.m_Unanswered = dlg.exec() != QDialog::Accepted;
         answer.m_SnoozeMinutes = dlg.m_SnoozeMinutes;
     }
     answer.m_AnsweredAt = m_App.Now();
@@ -332,7 +339,19 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 
 // --- files ------------------------------------------------------------------
 
-void COrvantis2Dlg::LoadReminders() { m_FileKeeper->Load(); }
+void COrvantis2Dlg::LoadReminders()
+{
+    if (m_FileKeeper->Load() == CReminderStore::NotFound)
+        m_Backup->KeepForMissingFile();
+}
+
+void COrvantis2Dlg::CheckWeeklyBackup(const COleDateTime &now)
+{
+    // Never from a list that is not the whole file: a damaged or missing
+    // file's would replace a good backup with less.
+    if (m_FileKeeper->LoadedCompletely())
+        m_Backup->CheckWeeklyBackup(m_App.Reminders(), now);
+}
 
 void COrvantis2Dlg::SetEnding(bool ending)
 {

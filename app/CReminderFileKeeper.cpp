@@ -96,6 +96,13 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
         else
             CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Warning);
     }
+    if (!outcome.m_SavedOverDamage.isEmpty()) {
+        const QString text = QStringLiteral("Saved your reminders over the damaged file (a copy is at %1).")
+                                 .arg(QDir::toNativeSeparators(outcome.m_SavedOverDamage));
+        qInfo("%s", qPrintable(text));
+        if (!m_ending)
+            CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Information);
+    }
     QString text;
     switch (outcome.m_Status) {
     case CSharedReminderFile::Saved:

@@ -1,5 +1,9 @@
 #include "app/CSpinArrows.h"
 
+#include "dialogs/CFocusRing.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,6 +13,8 @@ CSpinArrows::CSpinArrows(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
+    // Reached by Tab; a click does not take the keyboard from the calendar.
+    setFocusPolicy(Qt::TabFocus);
     m_repeat.setInterval(120);
     connect(&m_repeat, &QTimer::timeout, this, [this] {
         m_repeat.setInterval(60);
@@ -26,8 +32,19 @@ void CSpinArrows::SetRange(int low, int high)
 
 void CSpinArrows::SetPos(int pos)
 {
+    const int old = m_pos;
     m_pos = qBound(m_low, pos, m_high);
     update();
+    if (m_pos != old)
+        announce();
+}
+
+void CSpinArrows::announce()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleValueChangeEvent change(this, m_pos);
+    QAccessible::updateAccessibility(&change);
 }
 
 void CSpinArrows::StepBy(int delta)
@@ -37,6 +54,7 @@ void CSpinArrows::StepBy(int delta)
         return;
     m_pos = pos;
     update();
+    announce();
     emit positionChanged(m_pos);
 }
 
@@ -71,7 +89,33 @@ void CSpinArrows::paintEvent(QPaintEvent *)
         painter.setBrush(atEnd ? QColor(140, 150, 160) : QColor(251, 245, 230));
         painter.drawPath(arrow);
     }
+    if (hasFocus())
+        CFocusRing::Draw(painter, rect().adjusted(1, 1, -1, -1));
 }
+
+void CSpinArrows::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Plus:
+        StepBy(1);
+        return;
+    case Qt::Key_Down:
+    case Qt::Key_Minus:
+        StepBy(-1);
+        return;
+    case Qt::Key_PageUp:
+        StepBy(10);
+        return;
+    case Qt::Key_PageDown:
+        StepBy(-10);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+QString CSpinArrows::ValueText() const { return m_valueText ? m_valueText(m_pos) : QString::number(m_pos); }
 
 void CSpinArrows::mousePressEvent(QMouseEvent *event)
 {

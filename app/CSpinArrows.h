@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 // The up and down arrows beside the month and year displays: a position
 // within a range, stepped by a click on an arrow (held, it repeats) or by
@@ -21,6 +22,9 @@ public:
     int Pos() const { return m_pos; }
     // Steps by delta as a click would, notifying when it moved.
     void StepBy(int delta);
+    // How a position reads (a month's name); the number unless set.
+    void SetValueText(std::function<QString(int)> text) { m_valueText = std::move(text); }
+    QString ValueText() const;
 
 signals:
     void positionChanged(int pos);
@@ -32,11 +36,17 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *) override { update(); }
+    void focusOutEvent(QFocusEvent *) override { update(); }
 
 private:
+    void announce();
+
     int m_low = 0;
     int m_high = 100;
     int m_pos = 0;
     int m_pressed = 0; // +1 up arrow held, -1 down arrow held
     QTimer m_repeat;
+    std::function<QString(int)> m_valueText;
 };

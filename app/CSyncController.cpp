@@ -137,6 +137,10 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
     if (saved && !outcome.m_State.save(statePath(), error))
         setStatus(QStringLiteral("Not synced: %1").arg(error));
 
+    if (outcome.m_Status == CSyncEngine::Outcome::Done && outcome.Details() != m_details) {
+        m_details = outcome.Details();
+        emit detailsChanged(m_details);
+    }
     const QString now = QDateTime::currentDateTime().toString(QStringLiteral("d MMM yyyy HH:mm"));
     switch (outcome.m_Status) {
     case CSyncEngine::Outcome::Done:

@@ -48,10 +48,14 @@ public:
     // The machine woke up or the clock jumped: the server may have moved on.
     void resumed();
     QString statusText() const { return m_status; }
+    // The last sync's simplified, left-out and conflicting events; empty
+    // when it had none.
+    QString detailsText() const { return m_details; }
     QString statePath() const;
 
 signals:
     void statusChanged(const QString &text);
+    void detailsChanged(const QString &text);
 
 private:
     void schedule(int delayMs);
@@ -69,4 +73,5 @@ private:
     bool m_authRefused = false;
     QString m_status;
     QString m_lastSuccess;
+    QString m_details;
 };

@@ -1,6 +1,8 @@
+#include "app/CAppAccessibility.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CQtMessageSink.h"
+#include "app/CProgramIcon.h"
 #include "app/CSignalSaver.h"
 #include "media/CSoundCanberra.h"
 #include "model/CMessageSink.h"
@@ -17,6 +19,9 @@ int main(int argc, char **argv)
     // The window hides to the tray; an alert closing must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName(QStringLiteral("kestrelmark"));
+    // Every window's title bar: the alert, the message boxes, the dialogs.
+    QApplication::setWindowIcon(CProgramIcon::Icon());
+    CAppAccessibility::Install();
 
     CQtMessageSink sink;
     CMessageBox::SetSink(&sink);

@@ -55,6 +55,24 @@ void BM_MergeDuplicates(benchmark::State &state)
 }
 BENCHMARK(BM_MergeDuplicates)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// One event whose description is one unfolded line of the given size in
+// megabytes, as some programs write attachments and notes.
+void BM_ReadOneLongLine(benchmark::State &state)
+{
+    QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nBEGIN:VEVENT\r\nUID:long\r\nDTSTART:20260401T090000Z\r\n"
+                      "SUMMARY:Long\r\nDESCRIPTION:";
+    const qsizetype bytes = state.range(0) << 20;
+    text.reserve(bytes + 100);
+    while (text.size() < bytes)
+        text += "abcdefghijklmnopqrstuvwxyz0123456789 ";
+    text += "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    state.counters["bytes"] = static_cast<double>(text.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CIcsReader::Read(text));
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(BM_ReadOneLongLine)->Arg(2)->Arg(8)->Arg(30)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

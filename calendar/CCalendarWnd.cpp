@@ -1,12 +1,15 @@
 #include "calendar/CCalendarWnd.h"
 
+#include "calendar/CCalendarKeys.h"
 #include "calendar/CCalendarMenus.h"
 #include "calendar/CCalendarPlainArt.h"
 #include "calendar/CCalendarState.h"
 #include "calendar/CTipWnd.h"
+#include "dialogs/CFocusRing.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
+#include <QAccessible>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -21,6 +24,8 @@ CCalendarWnd::CCalendarWnd(CReminderList &list, CCalendarArt *art, QWidget *pare
     , m_now([] { return COleDateTime::GetCurrentTime(); })
 {
     setWindowTitle(QStringLiteral("CustomCanvas"));
+    setAccessibleName(QStringLiteral("Calendar"));
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_painter.SetArt(this->art());
     const std::pair<QTimer *, int> timers[] = { { &m_timeout, TIMERID_TIMEOUT },
@@ -81,6 +86,11 @@ void CCalendarWnd::Layout()
 void CCalendarWnd::FillMonth(int month, int year)
 {
     m_month.FillMonth(month, year, m_list, *art(), m_now(), g_SelectedDate);
+    if (QAccessible::isActive()) {
+        // Every day cell reads differently now.
+        QAccessibleTableModelChangeEvent change(this, QAccessibleTableModelChangeEvent::ModelReset);
+        QAccessible::updateAccessibility(&change);
+    }
 }
 
 void CCalendarWnd::Refresh()
@@ -115,6 +125,23 @@ void CCalendarWnd::SelectCell(int index)
     updateCell(old);
     updateCell(index);
     m_month.cells[index].highlight = 2;
+    if (index != old)
+        announceSelection();
+}
+
+void CCalendarWnd::announceSelection()
+{
+    const int k = m_month.selectedCell;
+    if (!QAccessible::isActive() || !m_month.IsValidCell(k))
+        return;
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(k);
+    QAccessible::updateAccessibility(&selection);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(k);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void CCalendarWnd::updateCell(int k)
@@ -144,8 +171,99 @@ void CCalendarWnd::paintEvent(QPaintEvent *event)
             p.drawImage(r.topLeft(), dragCompose, r);
         return;
     }
-    if (m_month.layoutDone)
-        PaintAll(p, event->region());
+    if (!m_month.layoutDone)
+        return;
+    PaintAll(p, event->region());
+    if (hasFocus() && m_month.IsValidCell(m_month.selectedCell)) {
+        // The keyboard's place: a ring inside the selected day.
+        CFocusRing::Draw(p, m_month.cells[m_month.selectedCell].rect.adjusted(2, 2, -3, -3));
+    }
+}
+
+// ---- keyboard ---------------------------------------------------------
+
+void CCalendarWnd::keyPressEvent(QKeyEvent *event)
+{
+    if (m_drag.dragging)
+        return;
+    const int k = m_month.selectedCell;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        OpenSelectedDay();
+        return;
+    case Qt::Key_Delete:
+        if (m_month.IsValidCell(k)) {
+            HideTip();
+            const int n = m_list.GetRemindersOnDay(m_month.cells[k].date);
+            if (n == 1)
+                emit deleteReminderRequested(m_list.GetDayResult(0));
+            else if (n > 1)
+                emit dayListRequested(); // choose there which one
+        }
+        return;
+    default:
+        break;
+    }
+    const COleDateTime day = CCalendarKeys::Target(event->key(), g_SelectedDate, CReminderList::DateOnly(m_now()));
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || day.GetStatus() != COleDateTime::valid) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    MoveSelection(day);
+}
+
+void CCalendarWnd::MoveSelection(const COleDateTime &day)
+{
+    const COleDateTime d = CReminderList::DateOnly(day);
+    if (d.GetStatus() != COleDateTime::valid || d == g_SelectedDate)
+        return;
+    HideTip();
+    g_SelectedDate = d;
+    if (d.GetMonth() == g_DisplayedMonth && d.GetYear() == g_DisplayedYear) {
+        SelectCell(m_month.FindCell(d));
+    } else {
+        Refresh();
+        FindSelectedCell();
+        announceSelection();
+        emit monthBumped(d.GetYear(), d.GetMonth() - 1);
+    }
+    emit daySelected();
+}
+
+void CCalendarWnd::OpenSelectedDay()
+{
+    const int k = m_month.FindCell(g_SelectedDate);
+    if (k >= 0)
+        openDay(k, QPoint(), false);
+}
+
+void CCalendarWnd::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        event->ignore();
+        return;
+    }
+    // The menu key: the day's menu, over its first reminder when it has one.
+    const int k = m_month.selectedCell;
+    if (!m_month.IsValidCell(k))
+        return;
+    const CCalendarCell &cell = m_month.cells[k];
+    rightButtonDown(cell.iconCount > 0 ? cell.iconRects[0].center() : cell.rect.center());
+}
+
+void CCalendarWnd::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    updateCell(m_month.selectedCell);
+    announceSelection();
+}
+
+void CCalendarWnd::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    updateCell(m_month.selectedCell);
 }
 
 // ---- mouse ------------------------------------------------------------
@@ -171,8 +289,12 @@ void CCalendarWnd::mouseDoubleClickEvent(QMouseEvent *event)
     HideTip();
     m_drag.downPoint = p;
     const int k = HitTestCell(p);
-    if (k < 0)
-        return;
+    if (k >= 0)
+        openDay(k, p, true);
+}
+
+void CCalendarWnd::openDay(int k, const QPoint &p, bool atPointer)
+{
     const CCalendarCell &cell = m_month.cells[k];
     g_SelectedDate = cell.date;
     const int n = m_list.GetRemindersOnDay(cell.date);
@@ -180,7 +302,8 @@ void CCalendarWnd::mouseDoubleClickEvent(QMouseEvent *event)
         emit newReminderRequested();
     } else if (n == 1) {
         emit editReminderRequested(m_list.GetDayResult(0));
-    } else if (n > CCalendarCell::kMaxIcons) {
+    } else if (n > CCalendarCell::kMaxIcons || !atPointer) {
+        // The keyboard points at no icon: the day's list lets it choose.
         emit dayListRequested();
     } else {
         const int i = HitTestIcon(p, k);

@@ -55,11 +55,17 @@ public:
     void PaintAll(QPainter &target, const QRegion &clip);
     void PaintSingleCell(QPainter &target, int k);
 
+    // The keyboard's ways in: select day (another month is turned to), and
+    // open the selected day as a double-click on it does.
+    void MoveSelection(const COleDateTime &day);
+    void OpenSelectedDay();
+
     void HideTip();
     void OnTimer(int id);
     void DragBumpMonth(int direction);
 
     const CCalendarMonth &Month() const { return m_month; }
+    const CReminderList &Reminders() const { return m_list; }
     const CCalendarDrag &Drag() const { return m_drag; }
     const CCalendarTip &Tip() const { return m_tip; }
     CTipWnd *TipWindow() const { return tipWnd; }
@@ -74,6 +80,7 @@ signals:
     void clickSound();               // play the click when interface sounds are on
     void newReminderRequested();     // new reminder on g_SelectedDate
     void editReminderRequested(int index);
+    void deleteReminderRequested(int index); // Delete on a day of one reminder
     void dayListRequested();         // the reminders of g_SelectedDate
     void listChanged();              // a drag moved a reminder
     void commandRequested(int id);   // from the context menus
@@ -89,9 +96,15 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     CCalendarArt *art() const;
+    void openDay(int k, const QPoint &p, bool atPointer);
+    void announceSelection();
     void leftButtonDown(const QPoint &p);
     void rightButtonDown(const QPoint &p);
     void mouseMoved(const QPoint &p, bool leftDown);

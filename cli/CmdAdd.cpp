@@ -1,8 +1,11 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
+#include "media/CIconLibrary.h"
+#include "media/CIconNameMap.h"
 #include "media/CIconTable.h"
 #include "model/CReminderList.h"
+#include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
 
 #include <QFileInfo>
@@ -19,13 +22,15 @@ public:
         return QStringLiteral(
             "Usage: kestrelmark-cli add FILE --at YYYY-MM-DDTHH:MM[:SS] --message TEXT\n"
             "           [--recurrence one-time|annual|monthly|weekly] [--notice 2d3h30m]\n"
-            "           [--icon NAME] [--sound PATH] [--private]\n"
-            "Creates FILE when it does not exist.");
+            "           [--icon NAME] [--sound PATH] [--private] [--data-dir DIR]\n"
+            "Creates FILE when it does not exist. NAME is a built-in icon or an\n"
+            "icon file imported from the icons folder of the data folder.");
     }
     int Run(const QStringList &args) override
     {
         const ParsedArgs a = Parse(args, { QStringLiteral("at"), QStringLiteral("message"), QStringLiteral("recurrence"),
-                                           QStringLiteral("notice"), QStringLiteral("icon"), QStringLiteral("sound") },
+                                           QStringLiteral("notice"), QStringLiteral("icon"), QStringLiteral("sound"),
+                                           QStringLiteral("data-dir") },
                                    { QStringLiteral("private") });
         if (!a.error.isEmpty())
             return UsageError(a.error);
@@ -43,6 +48,13 @@ public:
             if (recurrence < 0)
                 return UsageError(QStringLiteral("--recurrence must be one-time, annual, monthly or weekly"));
         }
+        if (a.options.contains(QStringLiteral("data-dir")))
+            CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
+        const QString icon = a.options.value(QStringLiteral("icon"), CIconTable::Name(0));
+        const QStringList icons = IconNames();
+        if (!icons.contains(icon))
+            return UsageError(QStringLiteral("--icon: there is no icon named '%1'; the icons are: %2")
+                                  .arg(icon, icons.join(QStringLiteral(", "))));
         COleDateTimeSpan notice(0.0);
         if (a.options.contains(QStringLiteral("notice"))
             && !CCliValues::ParseSpan(a.options.value(QStringLiteral("notice")), notice))
@@ -56,10 +68,23 @@ public:
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::ReadList(path, list))
                 return rc;
-        list.AddReminder(at, notice, a.options.value(QStringLiteral("icon"), CIconTable::Name(0)),
+        list.AddReminder(at, notice, icon,
                          a.options.value(QStringLiteral("message")), recurrence, a.Has(QStringLiteral("private")),
                          a.options.value(QStringLiteral("sound")), false, CReminder::kDefaultDate);
         return CCliReminderIO::Write(path, list.Reminders());
+    }
+
+private:
+    // The built-in icons, then those imported from the user's icons folder
+    // (names compare exactly, as the program looks them up).
+    static QStringList IconNames()
+    {
+        CIconNameMap names;
+        names.RegisterBuiltinNames();
+        QStringList all;
+        for (int i = 0; i < CIconTable::kBuiltinCount; ++i)
+            all << CIconTable::Name(i);
+        return all + CIconLibrary::ScanIconFolder(CKmPaths::IconsFolder(), names);
     }
 };
 

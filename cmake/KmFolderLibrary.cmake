@@ -66,6 +66,9 @@ function(km_folder_tests name)
         KM_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
     get_filename_component(_folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
     km_speed_up(${name} ${_folder} TEST)
+    # The tests' own code compiles fastest unoptimised; the code under test
+    # keeps the build's level.
+    target_compile_options(${name} PRIVATE $<$<CONFIG:Debug>:-O0>)
     if(NOT DEFINED KM_TEST_SHARDS)
         set(KM_TEST_SHARDS 2)
     endif()

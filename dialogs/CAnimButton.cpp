@@ -1,7 +1,10 @@
 #include "dialogs/CAnimButton.h"
 
+#include "dialogs/CFocusRing.h"
+
 #include "media/CSoundPlayer.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
@@ -11,6 +14,7 @@ CAnimButton::CAnimButton(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void CAnimButton::Setup(const int *frames, int frameCount, const int *sequence, int sequenceLength, int commandId)
@@ -65,6 +69,22 @@ void CAnimButton::paintEvent(QPaintEvent *)
         // Without the artwork the command still has to be readable.
         painter.setPen(Qt::white);
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, toolTip());
+    }
+    if (hasFocus())
+        CFocusRing::Draw(painter, rect().adjusted(3, 3, -4, -4));
+}
+
+void CAnimButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            Press();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
     }
 }
 

@@ -56,6 +56,9 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *) override { update(); }
+    void focusOutEvent(QFocusEvent *) override { update(); }
 
 private:
     void StartRelease();

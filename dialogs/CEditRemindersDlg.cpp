@@ -44,21 +44,22 @@ CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *par
     m_list->header()->setSectionsMovable(false);
     m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_new = new QPushButton(QStringLiteral("New"), this);
+    m_new = new QPushButton(QStringLiteral("&New"), this);
     m_new->setObjectName(QStringLiteral("new"));
     m_new->setGeometry(U::Rect(7, 129, 50, 14));
-    m_edit = new QPushButton(QStringLiteral("Edit"), this);
+    m_edit = new QPushButton(QStringLiteral("&Edit"), this);
     m_edit->setObjectName(QStringLiteral("edit"));
     m_edit->setGeometry(U::Rect(62, 129, 50, 14));
-    m_delete = new QPushButton(QStringLiteral("Delete"), this);
+    m_delete = new QPushButton(QStringLiteral("&Delete"), this);
     m_delete->setObjectName(QStringLiteral("delete"));
     m_delete->setGeometry(U::Rect(117, 129, 50, 14));
-    m_close = new QPushButton(QStringLiteral("Close"), this);
+    m_close = new QPushButton(QStringLiteral("&Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
     m_close->setGeometry(U::Rect(kWidthUnits - 57, 129, 50, 14));
+    // Close is the default; Return on a focused button presses that one.
     m_close->setDefault(true);
-    for (QPushButton *b : { m_new, m_edit, m_delete })
-        b->setAutoDefault(false);
+    for (QPushButton *b : { m_new, m_edit, m_delete, m_close })
+        b->setAutoDefault(true);
 
     setTabOrder(m_list, m_new);
     setTabOrder(m_new, m_edit);
@@ -173,15 +174,28 @@ void CEditRemindersDlg::OnEdit()
     editor.LoadReminder(reminders->GetAt(index));
     // The list is checked again: it may have changed while the editor ran.
     const bool accepted = editor.exec() == QDialog::Accepted && index < reminders->GetSize();
+    CReminder edited;
     if (accepted) {
         editor.StoreReminder(reminders->GetAt(index), m_context.m_Icons ? m_context.m_Icons->Generation() : 0);
+        edited = reminders->GetAt(index);
         // The kind, the date or the time may have changed: the list goes
         // back in order (the day queries rely on it) with its indexes.
         reminders->Sort();
     }
-    const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
+    int row = m_list->indexOfTopLevelItem(m_list->currentItem());
     FillList();
-    if (row >= 0 && row < m_list->topLevelItemCount())
+    // The edited reminder stays selected wherever the new order put it.
+    for (int r = 0; accepted && r < m_list->topLevelItemCount(); ++r) {
+        const int at = m_list->topLevelItem(r)->data(0, Qt::UserRole).toInt();
+        const CReminder &candidate = reminders->GetAt(at);
+        if (candidate.m_DateTime == edited.m_DateTime && candidate.m_Message == edited.m_Message
+            && candidate.m_Recurrence == edited.m_Recurrence && candidate.m_IconName == edited.m_IconName) {
+            row = r;
+            break;
+        }
+    }
+    row = qMin(row, m_list->topLevelItemCount() - 1);
+    if (row >= 0)
         m_list->setCurrentItem(m_list->topLevelItem(row));
     if (accepted && m_context.m_ListChanged)
         m_context.m_ListChanged();

@@ -40,8 +40,8 @@ CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) :
     intro->setWordWrap(true);
     layout->addWidget(intro, 0, 0, 1, 3);
 
-    auto *leftBox = new QGroupBox(QStringLiteral("Current reminders"), this);
-    auto *rightBox = new QGroupBox(QStringLiteral("Reminders to export:"), this);
+    auto *leftBox = new QGroupBox(QStringLiteral("C&urrent reminders"), this);
+    auto *rightBox = new QGroupBox(QStringLiteral("&Reminders to export:"), this);
     m_left = new QTreeWidget(leftBox);
     m_left->setObjectName(QStringLiteral("leftList"));
     m_right = new QTreeWidget(rightBox);
@@ -67,9 +67,9 @@ CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) :
     layout->setRowStretch(1, 1);
 
     auto *buttons = new QHBoxLayout;
-    auto *save = makeButton(QStringLiteral("Save..."), QStringLiteral("saveButton"), this);
+    auto *save = makeButton(QStringLiteral("&Save..."), QStringLiteral("saveButton"), this);
     save->setDefault(true);
-    auto *mail = makeButton(QStringLiteral("Mail to..."), QStringLiteral("mailButton"), this);
+    auto *mail = makeButton(QStringLiteral("&Mail to..."), QStringLiteral("mailButton"), this);
     auto *cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
     buttons->addStretch(1);
     buttons->addWidget(save);

@@ -6,6 +6,7 @@
 #include "dialogs/CIconPreview.h"
 #include "dialogs/CIntegerField.h"
 #include "dialogs/CMinuteSpinEdit.h"
+#include "dialogs/CMnemonicFocus.h"
 #include "dialogs/CNewEventForm.h"
 #include "dialogs/CSkinBitmap.h"
 #include "dialogs/CTwoStateButton.h"
@@ -25,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace {
 
@@ -104,14 +106,14 @@ void CNewEventDlg::CreateControls()
 
     // Time of day.
     const QRect timeBox = U::Rect(7, 3, 143, 38);
-    group(this, QStringLiteral("Time of day"), timeBox);
+    QGroupBox *timeGroup = group(this, QStringLiteral("&Time of day"), timeBox);
     m_hourEdit = spin(this, QStringLiteral("hour"), 1, 12, true, U::Rect(15, 17, 30, 14));
     label(this, QStringLiteral(":"), U::Rect(46, 17, 5, 14), Qt::AlignCenter);
     m_minuteEdit = new CMinuteSpinEdit(this);
     m_minuteEdit->setObjectName(QStringLiteral("minute"));
     m_minuteEdit->setGeometry(U::Rect(52, 17, 30, 14));
     m_pmGroup = new QButtonGroup(this);
-    const QString ampm[] = { QStringLiteral("AM"), QStringLiteral("PM") };
+    const QString ampm[] = { QStringLiteral("&AM"), QStringLiteral("&PM") };
     for (int i = 0; i < 2; ++i) {
         auto *radio = new QRadioButton(ampm[i], this);
         radio->setObjectName(i == 0 ? QStringLiteral("am") : QStringLiteral("pm"));
@@ -124,7 +126,7 @@ void CNewEventDlg::CreateControls()
     group(this, QStringLiteral("          How often?"), typeBox);
     decorate(this, artwork(kHowOftenDecoration), typeBox);
     m_typeGroup = new QButtonGroup(this);
-    const char *types[] = { "One-time", "Annual", "Monthly", "Weekly" };
+    const char *types[] = { "&One-time", "A&nnual", "Mont&hly", "&Weekly" };
     const char *typeNames[] = { "oneTime", "annual", "monthly", "weekly" };
     for (int i = 0; i < 4; ++i) {
         auto *radio = new QRadioButton(QString::fromLatin1(types[i]), this);
@@ -134,7 +136,7 @@ void CNewEventDlg::CreateControls()
     }
 
     // Advance notice: each number with its word beneath.
-    group(this, QStringLiteral("Send reminder in advance..."), U::Rect(7, 92, 143, 45));
+    QGroupBox *advanceGroup = group(this, QStringLiteral("Send reminder in ad&vance..."), U::Rect(7, 92, 143, 45));
     m_daysEdit = spin(this, QStringLiteral("advanceDays"), 0, 100, false, U::Rect(15, 105, 36, 14));
     m_hoursEdit = spin(this, QStringLiteral("advanceHours"), 0, 23, false, U::Rect(58, 105, 36, 14));
     m_minutesEdit = spin(this, QStringLiteral("advanceMinutes"), 0, 59, false, U::Rect(101, 105, 36, 14));
@@ -144,7 +146,7 @@ void CNewEventDlg::CreateControls()
 
     // Icon choice, preview and "Add icon".
     const QRect iconBox = U::Rect(157, 3, 143, 108);
-    group(this, QStringLiteral("          Select icon"), iconBox);
+    QGroupBox *iconGroup = group(this, QStringLiteral("          Select &icon"), iconBox);
     m_iconList = new CIconChoiceList(m_context.m_Icons, this);
     m_iconList->setObjectName(QStringLiteral("iconList"));
     m_iconList->setGeometry(U::Rect(164, 16, 129, 58));
@@ -156,11 +158,12 @@ void CNewEventDlg::CreateControls()
     m_addIcon->setText(QStringLiteral("New"));
     m_addIcon->setToolTip(QStringLiteral("Add icon"));
     m_addIcon->setGeometry(U::Rect(253, 77, 40, 21));
-    label(this, QStringLiteral("Add icon"), U::Rect(246, 98, 54, 9), Qt::AlignCenter);
+    m_addIcon->setAccessibleName(QStringLiteral("Add icon"));
+    label(this, QStringLiteral("A&dd icon"), U::Rect(246, 98, 54, 9), Qt::AlignCenter)->setBuddy(m_addIcon);
 
     // The message.
     const QRect messageBox = U::Rect(157, 114, 143, 82);
-    group(this, QStringLiteral("         Reminder message to display"), messageBox);
+    QGroupBox *messageGroup = group(this, QStringLiteral("         Reminder &message to display"), messageBox);
     decorate(this, artwork(kMessageDecoration), messageBox);
     m_messageEdit = new QPlainTextEdit(this);
     m_messageEdit->setObjectName(QStringLiteral("message"));
@@ -171,16 +174,17 @@ void CNewEventDlg::CreateControls()
     // The reminder's own sound.
     const QRect soundBox = U::Rect(7, 140, 143, 56);
     group(this, QStringLiteral("           Sound"), soundBox);
-    m_customSound = new QCheckBox(QStringLiteral("Use custom sound:"), this);
+    m_customSound = new QCheckBox(QStringLiteral("Use custom &sound:"), this);
     m_customSound->setObjectName(QStringLiteral("customSound"));
     m_customSound->setGeometry(U::Rect(15, 153, 125, 11));
-    m_chooseSound = new QPushButton(QStringLiteral("Choose sound..."), this);
+    m_chooseSound = new QPushButton(QStringLiteral("&Choose sound..."), this);
     m_chooseSound->setObjectName(QStringLiteral("chooseSound"));
     m_chooseSound->setGeometry(U::Rect(15, 168, 102, 17));
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("play"));
     m_play->setGeometry(U::Rect(121, 168, 22, 17));
     m_play->setToolTip(QStringLiteral("Play"));
+    m_play->setAccessibleName(QStringLiteral("Play"));
 
     // The two groups without a picture of their own wear a small icon of
     // the library.
@@ -206,6 +210,14 @@ void CNewEventDlg::CreateControls()
                          m_customSound, m_chooseSound, m_play, m_ok, m_cancel };
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+
+    CMnemonicFocus::Attach(timeGroup, m_hourEdit);
+    CMnemonicFocus::Attach(advanceGroup, m_daysEdit);
+    CMnemonicFocus::Attach(iconGroup, m_iconList);
+    CMnemonicFocus::Attach(messageGroup, m_messageEdit);
+    // Return makes a new line in the message: Ctrl+Return is OK from anywhere.
+    for (const QKeySequence keys : { QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter) })
+        connect(new QShortcut(keys, this), &QShortcut::activated, m_ok, &QPushButton::click);
 
     connect(m_ok, &QPushButton::clicked, this, &CNewEventDlg::accept);
     connect(m_cancel, &QPushButton::clicked, this, &CNewEventDlg::reject);

@@ -11,74 +11,92 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kPlayBitmap = 556;
-// Wider than the 256 units it was drawn with, so that the browse hint fits
-// whole in today's desktop fonts.
-constexpr int kWidthUnits = 276;
+// Room for the browse hint whole in today's desktop fonts.
+constexpr int kBrowseUnits = 186;
 
 } // namespace
 
 COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
 {
-    using U = CDialogUnits;
     setObjectName(QStringLiteral("COptionsDlg"));
     setWindowTitle(QStringLiteral("Options"));
-    setFixedSize(U::X(kWidthUnits), U::Y(151));
 
-    (new QGroupBox(QStringLiteral("Upcoming Reminders window"), this))->setGeometry(U::Rect(7, 5, kWidthUnits - 14, 33));
-    auto *show = new QLabel(QStringLiteral("Show reminders for next"), this);
-    show->setGeometry(U::Rect(15, 18, 100, 13));
-    m_days = new QComboBox(this);
+    // Laid out rather than placed, so that nothing overlaps or is cut off
+    // at any font size or screen density; the window takes the size its
+    // contents need and the user cannot make it smaller.
+    auto *upcoming = new QGroupBox(QStringLiteral("Upcoming Reminders window"), this);
+    auto *show = new QLabel(QStringLiteral("&Show reminders for next"), upcoming);
+    m_days = new QComboBox(upcoming);
     m_days->setObjectName(QStringLiteral("days"));
     m_days->setEditable(false);
     for (const int days : COptionsForm::DayChoices())
         m_days->addItem(QString::number(days));
-    m_days->setGeometry(U::Rect(117, 17, 36, 14));
     show->setBuddy(m_days);
-    auto *daysLabel = new QLabel(QStringLiteral("days."), this);
-    daysLabel->setGeometry(U::Rect(157, 18, 30, 13));
+    auto *daysRow = new QHBoxLayout(upcoming);
+    daysRow->addWidget(show);
+    daysRow->addWidget(m_days);
+    daysRow->addWidget(new QLabel(QStringLiteral("days."), upcoming));
+    daysRow->addStretch(1);
 
-    (new QGroupBox(QStringLiteral("Reminder Alert Sound"), this))->setGeometry(U::Rect(7, 42, kWidthUnits - 14, 52));
+    auto *sound = new QGroupBox(QStringLiteral("Reminder Alert Sound"), this);
     m_soundGroup = new QButtonGroup(this);
-    auto *beep = new QRadioButton(QStringLiteral(" Use system beep"), this);
+    auto *beep = new QRadioButton(QStringLiteral("Use system &beep"), sound);
     beep->setObjectName(QStringLiteral("systemBeep"));
-    beep->setGeometry(U::Rect(15, 55, 120, 11));
-    auto *file = new QRadioButton(this);
+    auto *file = new QRadioButton(sound);
     file->setObjectName(QStringLiteral("soundFile"));
     file->setAccessibleName(QStringLiteral("Use sound file"));
-    file->setGeometry(U::Rect(15, 73, 11, 11));
     m_soundGroup->addButton(beep, 0);
     m_soundGroup->addButton(file, 1);
-    m_browse = new QPushButton(QStringLiteral("Browse..."), this);
+    m_browse = new QPushButton(sound);
     m_browse->setObjectName(QStringLiteral("browse"));
-    m_browse->setGeometry(U::Rect(29, 70, kWidthUnits - 90, 17));
-    m_play = new QPushButton(QStringLiteral("Play"), this);
+    m_browse->setAccessibleName(QStringLiteral("Browse for a sound file"));
+    m_browse->setMinimumWidth(CDialogUnits::X(kBrowseUnits));
+    m_browse->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_play = new QPushButton(QStringLiteral("&Play"), sound);
     m_play->setObjectName(QStringLiteral("play"));
-    m_play->setGeometry(U::Rect(kWidthUnits - 57, 70, 42, 17));
+    auto *soundGrid = new QGridLayout(sound);
+    soundGrid->addWidget(beep, 0, 0, 1, 3, Qt::AlignLeft);
+    soundGrid->addWidget(file, 1, 0);
+    soundGrid->addWidget(m_browse, 1, 1);
+    soundGrid->addWidget(m_play, 1, 2);
+    soundGrid->setColumnStretch(1, 1);
 
-    m_autostart = new QCheckBox(QStringLiteral("Start Kestrelmark when I log in"), this);
+    m_autostart = new QCheckBox(QStringLiteral("S&tart Kestrelmark when I log in"), this);
     m_autostart->setObjectName(QStringLiteral("autostart"));
-    m_autostart->setGeometry(U::Rect(10, 99, 235, 11));
-    m_notifications = new QCheckBox(QStringLiteral("Also show alerts as desktop notifications"), this);
+    m_notifications = new QCheckBox(QStringLiteral("Also show alerts as desktop &notifications"), this);
     m_notifications->setObjectName(QStringLiteral("notifications"));
-    m_notifications->setGeometry(U::Rect(10, 112, 235, 11));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(U::Rect(kWidthUnits - 113, 130, 50, 14));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setGeometry(U::Rect(kWidthUnits - 57, 130, 50, 14));
     for (QPushButton *b : { m_browse, m_play, m_cancel })
         b->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    m_layout = new QVBoxLayout(this);
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_layout->addWidget(upcoming);
+    m_layout->addWidget(sound);
+    m_layout->addWidget(m_autostart, 0, Qt::AlignLeft);
+    m_layout->addWidget(m_notifications, 0, Qt::AlignLeft);
+    m_layout->addSpacing(CDialogUnits::Y(4));
+    m_layout->addLayout(buttons);
 
     QWidget *order[] = { m_days, beep, file, m_browse, m_play, m_autostart, m_notifications, m_ok, m_cancel };
     for (size_t i = 1; i < std::size(order); ++i)
@@ -129,7 +147,10 @@ void COptionsDlg::UpdateBrowseCaption()
 {
     const QString caption = COptionsForm::BrowseCaption(m_SoundFileName);
     const QFontMetrics metrics(m_browse->font());
-    m_browse->setText(metrics.elidedText(caption, Qt::ElideMiddle, m_browse->width() - 12));
+    const int room = qMax(m_browse->width(), m_browse->minimumWidth()) - 12;
+    // An ampersand in a file name is shown, not taken for a shortcut.
+    QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
+    m_browse->setText(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
     m_browse->setToolTip(m_SoundFileName);
 }
 
@@ -156,17 +177,11 @@ void COptionsDlg::OnPlay()
 
 void COptionsDlg::AddSyncAccount(CSyncAccountBox *box)
 {
-    using U = CDialogUnits;
     m_sync = box;
     box->setParent(this);
-    const int top = U::Y(116);
-    const int height = box->sizeHint().height();
-    box->setGeometry(U::X(7), top, U::X(kWidthUnits - 14), height);
-    const int shift = height + U::Y(4);
-    for (QPushButton *b : { m_ok, m_cancel })
-        b->move(b->x(), b->y() + shift);
-    setFixedSize(width(), U::Y(139) + shift);
-    setTabOrder(m_autostart, box);
+    // Below the check boxes, above OK and Cancel.
+    m_layout->insertWidget(m_layout->indexOf(m_notifications) + 1, box);
+    setTabOrder(m_notifications, box);
     setTabOrder(box, m_ok);
     box->show();
 }

@@ -9,11 +9,13 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class QVBoxLayout;
 class CSyncAccountBox;
 
 // The program's options: how many days the upcoming list looks ahead, the
 // default alert sound (or the system beep), whether alerts also go to the
-// desktop's notifications, and whether the program starts at login. OK updates the program-wide values and writes the settings.
+// desktop's notifications, and whether the program starts at login. OK
+// updates the program-wide values and writes the settings.
 class COptionsDlg : public QDialog
 {
     Q_OBJECT
@@ -54,4 +56,5 @@ private:
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
     CSyncAccountBox *m_sync = nullptr;
+    QVBoxLayout *m_layout = nullptr;
 };

@@ -48,7 +48,9 @@ CProgressWnd::CProgressWnd(QWidget *parent) : QDialog(parent)
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("text"));
     m_text->setWordWrap(true);
-    m_text->setMinimumWidth(320);
+    // About forty characters a line; the window grows down to the last line.
+    m_text->setFixedWidth(qMax(320, m_text->fontMetrics().averageCharWidth() * 44));
+    m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("progress"));
     m_bar->setTextVisible(false);
@@ -58,6 +60,9 @@ CProgressWnd::CProgressWnd(QWidget *parent) : QDialog(parent)
     top->addWidget(picture);
     top->addWidget(m_text, 1);
     auto *layout = new QVBoxLayout(this);
+    // The window always has the size its text needs, whatever the text and
+    // the font: a longer text makes it taller, never clipped.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(top);
     layout->addWidget(m_bar);
 }

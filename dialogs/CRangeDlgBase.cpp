@@ -60,11 +60,15 @@ CRangeDlgBase::CRangeDlgBase(const QString &caption, const QString &prompt, QWid
     m_ToDaySpin = makeSpin(this, QStringLiteral("toDay"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
     m_ToYearSpin = makeSpin(this, QStringLiteral("toYear"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
 
-    grid->addWidget(new QLabel(QStringLiteral("From:"), this), 0, 0);
+    auto *from = new QLabel(QStringLiteral("&From:"), this);
+    from->setBuddy(m_FromMonthList);
+    grid->addWidget(from, 0, 0);
     grid->addWidget(m_FromMonthList, 0, 1);
     grid->addWidget(m_FromDaySpin, 0, 2);
     grid->addWidget(m_FromYearSpin, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("To:"), this), 1, 0);
+    auto *to = new QLabel(QStringLiteral("&To:"), this);
+    to->setBuddy(m_ToMonthList);
+    grid->addWidget(to, 1, 0);
     grid->addWidget(m_ToMonthList, 1, 1);
     grid->addWidget(m_ToDaySpin, 1, 2);
     grid->addWidget(m_ToYearSpin, 1, 3);

@@ -6,6 +6,7 @@
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -102,6 +103,9 @@ void CReminderAlertDlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     CWindowAttention::BringForward(this);
     m_ok->setFocus();
+    // A screen reader says the message as the alert appears.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void CReminderAlertDlg::paintEvent(QPaintEvent *)

@@ -16,8 +16,10 @@ CReminderPackTitleDlg::CReminderPackTitleDlg(QWidget *parent) : QDialog(parent)
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Please enter a title for this Reminder Pack:"), this));
+    auto *prompt = new QLabel(QStringLiteral("Please enter a &title for this Reminder Pack:"), this);
+    layout->addWidget(prompt);
     m_edit = new QLineEdit(this);
+    prompt->setBuddy(m_edit);
     m_edit->setObjectName(QStringLiteral("IDC_EDIT_TITLE"));
     m_edit->setMinimumWidth(260);
     layout->addWidget(m_edit);

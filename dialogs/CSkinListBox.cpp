@@ -1,5 +1,7 @@
 #include "dialogs/CSkinListBox.h"
 
+#include "dialogs/CFocusRing.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -24,6 +26,8 @@ public:
         painter->setPen(Qt::white);
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         painter->restore();
+        if ((option.state & QStyle::State_HasFocus) && m_list->hasFocus())
+            CFocusRing::Draw(*painter, r.adjusted(1, 1, -2, -2));
     }
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
@@ -66,14 +70,9 @@ int CSkinListBox::LineData(int row) const
 
 QString CSkinListBox::ShortenText(const QString &text, const QFontMetrics &metrics, int itemWidth)
 {
-    const int limit = itemWidth - 20;
-    if (metrics.horizontalAdvance(text) < limit)
-        return text;
-    for (int i = 1; i < text.size(); ++i) {
-        if (metrics.horizontalAdvance(text.left(i)) >= limit)
-            return text.left(i) + QStringLiteral("...");
-    }
-    return text;
+    // Whole characters only (never half of a surrogate pair or of a
+    // combined character), and one real ellipsis.
+    return metrics.elidedText(text, Qt::ElideRight, qMax(0, itemWidth - 20));
 }
 
 void CSkinListBox::DrawBackground(QPainter &painter, int which, const QRect &rect)

@@ -8,7 +8,7 @@ class QFontMetrics;
 
 // A list painted over a picture: the plain picture behind every line and
 // the empty space, the selected picture behind the selected line, and the
-// texts in white with a black shadow, shortened with "..." to fit.
+// texts in white with a black shadow, shortened with an ellipsis to fit.
 // Each line carries a number (the reminder's index) as its data.
 class CSkinListBox : public QListWidget
 {
@@ -26,9 +26,8 @@ public:
     void AddLine(const QString &text, int data);
     int LineData(int row) const;
 
-    // The text as a line of width itemWidth shows it: whole when narrower
-    // than itemWidth - 20, else the shortest prefix that reaches that width
-    // followed by "...".
+    // The text as a line of width itemWidth shows it: whole when it fits in
+    // itemWidth - 20, else cut at a character boundary with an ellipsis.
     static QString ShortenText(const QString &text, const QFontMetrics &metrics, int itemWidth);
 
 signals:

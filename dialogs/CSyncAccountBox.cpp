@@ -41,7 +41,14 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     form->addRow(QStringLiteral("Pass&word:"), row);
     if (auto *label = qobject_cast<QLabel *>(form->labelForField(row)))
         label->setBuddy(m_password);
-    form->addRow(m_status);
+    m_detailsButton = new QPushButton(QStringLiteral("&Details..."), this);
+    m_detailsButton->setObjectName(QStringLiteral("syncDetails"));
+    m_detailsButton->setAutoDefault(false);
+    m_detailsButton->setToolTip(QStringLiteral("What the last sync simplified, left out or found changed on both sides"));
+    auto *statusRow = new QHBoxLayout;
+    statusRow->addWidget(m_status, 1);
+    statusRow->addWidget(m_detailsButton, 0, Qt::AlignTop);
+    form->addRow(statusRow);
 
     if (m_hooks.m_Load)
         m_hooks.m_Load(m_openedUrl, m_openedUser);
@@ -50,7 +57,9 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     if (!m_openedUrl.isEmpty())
         m_password->setPlaceholderText(QStringLiteral("(kept in your keyring)"));
     setStatus(m_hooks.m_Status ? m_hooks.m_Status() : QString());
+    setDetails(m_hooks.m_Details ? m_hooks.m_Details() : QString());
     connect(m_syncNow, &QPushButton::clicked, this, &CSyncAccountBox::onSyncNow);
+    connect(m_detailsButton, &QPushButton::clicked, this, &CSyncAccountBox::onDetails);
 }
 
 QString CSyncAccountBox::Check(const QString &url, const QString &user, const QString &password, bool accountChanged)
@@ -96,4 +105,15 @@ void CSyncAccountBox::onSyncNow()
 void CSyncAccountBox::setStatus(const QString &text)
 {
     m_status->setText(text.isEmpty() ? QStringLiteral("No account: nothing is synced.") : text);
+}
+
+void CSyncAccountBox::setDetails(const QString &text)
+{
+    m_details = text;
+    m_detailsButton->setVisible(!text.isEmpty());
+}
+
+void CSyncAccountBox::onDetails()
+{
+    CMessageBox::Show(QStringLiteral("The last sync:\n\n") + m_details, CMessageSink::Ok, CMessageSink::Information);
 }

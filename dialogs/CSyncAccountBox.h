@@ -10,7 +10,9 @@ class QPushButton;
 
 // The calendar account in the options dialog: the calendar's (or the
 // server's) address, the user name, the password (only ever handed to the
-// secret store), "Sync now" and the status line. The program supplies what
+// secret store), "Sync now", the status line and beside it "Details",
+// which lists what the last sync simplified, left out or found changed on
+// both sides (as an import says of a file). The program supplies what
 // the box reads and does through its hooks.
 class CSyncAccountBox : public QGroupBox
 {
@@ -23,6 +25,7 @@ public:
         std::function<void(const QString &url, const QString &user, const QString &password)> m_Save;
         std::function<void()> m_SyncNow;
         std::function<QString()> m_Status;
+        std::function<QString()> m_Details;
     };
 
     explicit CSyncAccountBox(Hooks hooks, QWidget *parent = nullptr);
@@ -34,9 +37,12 @@ public:
     // when the fields cannot be stored.
     bool apply();
     void setStatus(const QString &text);
+    // The last sync's list; "Details" is offered only when there is one.
+    void setDetails(const QString &text);
 
 private:
     void onSyncNow();
+    void onDetails();
 
     Hooks m_hooks;
     QString m_openedUrl, m_openedUser;
@@ -45,4 +51,6 @@ private:
     QLineEdit *m_password = nullptr;
     QPushButton *m_syncNow = nullptr;
     QLabel *m_status = nullptr;
+    QPushButton *m_detailsButton = nullptr;
+    QString m_details;
 };

@@ -2,8 +2,10 @@
 
 #include "ical/CIcsFields.h"
 #include "ical/CIcsRecurrence.h"
+#include "ical/CIcsSeries.h"
 #include "ical/CIcsTime.h"
 #include "ical/CIcsWriter.h"
+#include "ical/CIcsZone.h"
 #include "media/CIconTable.h"
 
 #include <QHash>
@@ -66,8 +68,10 @@ QString iconFromCategories(icalcomponent *c)
 }
 
 // SUMMARY and DESCRIPTION as one message: a description that begins with
-// the summary (as exports of reminders do) is the whole message.
-QString messageOf(icalcomponent *c)
+// the summary (as exports of reminders do) is the whole message. In an
+// event this program wrote, the description's first line is the summary
+// it wrote: a summary another program changed since replaces that line.
+QString messageOf(icalcomponent *c, bool writtenHere)
 {
     const QString summary = textOf(c, ICAL_SUMMARY_PROPERTY);
     const QString description = textOf(c, ICAL_DESCRIPTION_PROPERTY);
@@ -75,6 +79,10 @@ QString messageOf(icalcomponent *c)
         return summary;
     if (description.startsWith(summary))
         return description;
+    if (writtenHere && !summary.isEmpty()) {
+        const qsizetype firstBreak = description.indexOf(QLatin1Char('\n'));
+        return firstBreak < 0 ? summary : summary + description.mid(firstBreak);
+    }
     return summary + QLatin1Char('\n') + description;
 }
 
@@ -195,9 +203,31 @@ void applyOwnFields(const QHash<QByteArray, QByteArray> &own, CReminder &r, long
         r.m_ReservedSpan = span;
 }
 
+
+bool endsAndFollowable(const icalrecurrencetype &rule)
+{
+    const bool ends = rule.count > 0 || !icaltime_is_null_time(rule.until);
+    return ends
+        && (rule.freq == ICAL_DAILY_RECURRENCE || rule.freq == ICAL_WEEKLY_RECURRENCE
+            || rule.freq == ICAL_MONTHLY_RECURRENCE || rule.freq == ICAL_YEARLY_RECURRENCE);
+}
+
+// The instants its EXDATEs leave out.
+std::vector<QDateTime> excludedOf(icalcomponent *item, icalcomponent *calendar)
+{
+    std::vector<QDateTime> out;
+    for (icalproperty *p = icalcomponent_get_first_property(item, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(item, ICAL_EXDATE_PROPERTY)) {
+        const CIcsLocalTime at = CIcsTime::OfProperty(p, icalproperty_get_exdate(p), calendar);
+        if (at.m_Valid)
+            out.push_back(at.m_Instant);
+    }
+    return out;
+}
+
 } // namespace
 
-CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *calendar)
+CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now)
 {
     Outcome out;
     if (icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY)) {
@@ -225,22 +255,58 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
         out.m_Simplified |= CIcsRecurrence::UnknownZone;
     const bool floating = !startValue.is_date && !icaltime_is_utc(startValue)
         && !icalproperty_get_first_parameter(startProp, ICAL_TZID_PARAMETER);
+    // The rule runs on the event's own wall clock, in its own zone.
+    const CIcsZone zone = CIcsZone::OfProperty(startProp, startValue, calendar);
+    QDate firstDate(startValue.year, startValue.month, startValue.day);
+    QTime firstTime = startValue.is_date ? QTime(0, 0) : QTime(startValue.hour, startValue.minute, startValue.second);
 
     icalproperty *rruleProp = icalcomponent_get_first_property(item, ICAL_RRULE_PROPERTY);
     icalrecurrencetype rule;
+    bool repeats = rruleProp != nullptr;
     if (rruleProp) {
         rule = icalproperty_get_rrule(rruleProp);
         if (icalcomponent_get_next_property(item, ICAL_RRULE_PROPERTY))
             out.m_Simplified |= CIcsRecurrence::MoreRules;
+        if (endsAndFollowable(rule)) {
+            const CIcsSeries::Left left = CIcsSeries::Remaining(rule, firstDate, firstTime, startValue.is_date, zone,
+                                                                excludedOf(item, calendar), now);
+            if (left.m_Count == 0) {
+                out.m_Skipped = QStringLiteral("a repeating event whose last occurrence is past");
+                return out;
+            }
+            if (left.m_Count == 1) {
+                firstDate = left.m_Date;
+                firstTime = left.m_Time;
+                repeats = false;
+                out.m_Simplified |= CIcsRecurrence::OneLeft;
+            }
+        }
     }
-    CIcsRecurrence::Mapping repeat = CIcsRecurrence::Map(start.m_Date, rruleProp ? &rule : nullptr);
+    CIcsRecurrence::Mapping repeat = CIcsRecurrence::Map(firstDate, repeats ? &rule : nullptr);
     out.m_Simplified |= repeat.m_Simplified;
-    if (rruleProp && repeat.m_Kind != RecurOneTime) {
+    if (repeats && repeat.m_Kind != RecurOneTime) {
         if (icalcomponent_get_first_property(item, ICAL_EXDATE_PROPERTY))
             out.m_Simplified |= CIcsRecurrence::ExDate;
     }
     if (icalcomponent_get_first_property(item, ICAL_RDATE_PROPERTY))
         out.m_Simplified |= CIcsRecurrence::RDate;
+
+    // Each date of the event's zone as the wall clock here shows it.
+    std::vector<CIcsLocalTime> here;
+    for (const QDate &day : repeat.m_Dates) {
+        CIcsLocalTime at;
+        if (zone.Floats()) {
+            at.m_Valid = true;
+            at.m_Date = day;
+            at.m_Time = firstTime;
+        } else {
+            at = CIcsTime::FromUtc(zone.Instant(day, firstTime));
+            if (CIcsSeries::Drifts(repeat.m_Kind, day, firstTime, zone, at.m_Date, at.m_Time))
+                out.m_Simplified |= CIcsRecurrence::ZoneHour;
+        }
+        if (at.m_Valid)
+            here.push_back(at);
+    }
 
     if (icalcomponent_get_first_property(item, ICAL_XLICERROR_PROPERTY))
         out.m_Simplified |= CIcsRecurrence::Unreadable;
@@ -250,8 +316,9 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
         out.m_Simplified |= CIcsRecurrence::AlarmAfter;
     const long long noticeMinutes = (alarm.m_NoticeSeconds.value_or(0) + 30) / 60;
 
+    const QHash<QByteArray, QByteArray> own = ownFields(item);
     CReminder base;
-    base.m_Message = messageOf(item);
+    base.m_Message = messageOf(item, own.contains(CIcsFields::kDateTime));
     base.m_Recurrence = static_cast<quint16>(repeat.m_Kind);
     base.m_AdvanceNotice = COleDateTimeSpan(static_cast<long>(noticeMinutes / (24 * 60)),
                                             static_cast<int>(noticeMinutes / 60 % 24), static_cast<int>(noticeMinutes % 60),
@@ -263,17 +330,16 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     base.m_IconName = iconFromCategories(item);
 
     QString uid = textOf(item, ICAL_UID_PROPERTY);
-    const QHash<QByteArray, QByteArray> own = ownFields(item);
-    const bool single = repeat.m_Dates.size() == 1;
+    const bool single = here.size() == 1;
     const QString how = CIcsRecurrence::DescribeAll(out.m_Simplified);
-    for (const QDate &day : repeat.m_Dates) {
+    for (const CIcsLocalTime &at : here) {
         CIcsEvent e;
         e.m_Reminder = base;
-        e.m_Reminder.m_DateTime = oleOf(day, start.m_Time);
+        e.m_Reminder.m_DateTime = oleOf(at.m_Date, at.m_Time);
         e.m_Reminder.m_LastShown = CReminder::kDefaultDate;
         applyOwnFields(own, e.m_Reminder, noticeMinutes, single, floating);
         if (alarm.m_Acknowledged) {
-            const QDateTime alarmAt = QDateTime(day, start.m_Time).addSecs(-noticeMinutes * 60);
+            const QDateTime alarmAt = at.WallClock().addSecs(-noticeMinutes * 60);
             e.m_Acknowledged = *alarm.m_Acknowledged >= alarmAt.toUTC();
             // A one-time alarm dismissed elsewhere does not ring again here.
             if (e.m_Acknowledged && !own.contains(CIcsFields::kShown) && e.m_Reminder.IsOneTime()) {

@@ -2,6 +2,7 @@
 
 #include "ical/CIcsEvent.h"
 
+#include <QDateTime>
 #include <QString>
 #include <vector>
 
@@ -24,5 +25,6 @@ public:
         unsigned m_Simplified = 0; // CIcsRecurrence::Simplification bits
         QString m_Skipped;         // not empty: why it was left out
     };
-    static Outcome Map(icalcomponent *item, icalcomponent *calendar);
+    // A series that ends keeps what is left of it after now.
+    static Outcome Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now);
 };

@@ -8,8 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <future>
 
 namespace {
+
+constexpr int kProgressEveryMs = 20;
 
 QString count(int n, const char *one, const char *many)
 {
@@ -62,7 +65,7 @@ CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult
     return report;
 }
 
-CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path)
+CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path, const QDateTime &now, const Progress &progress)
 {
     Trace(QStringLiteral("Importing iCalendar file ") + path + QStringLiteral("...\n"));
     ImportReport report;
@@ -84,7 +87,15 @@ CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path
         report.m_Error = file.errorString();
         return report;
     }
-    return Merge(list, CIcsReader::Read(text));
+    if (!progress)
+        return Merge(list, CIcsReader::Read(text, now));
+    std::atomic<qint64> done { 0 };
+    auto reading = std::async(std::launch::async, [&] { return CIcsReader::Read(text, now, &done); });
+    progress(0, text.size());
+    while (reading.wait_for(std::chrono::milliseconds(kProgressEveryMs)) != std::future_status::ready)
+        progress(done.load(std::memory_order_relaxed), text.size());
+    progress(text.size(), text.size());
+    return Merge(list, reading.get());
 }
 
 QString CIcsFile::Message(const ImportReport &report, const QString &path)

@@ -3,6 +3,7 @@
 #include "ical/CIcsReader.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class CReminderList;
@@ -33,7 +34,14 @@ public:
 
     // Nothing changes unless the file is read; the list's indexes are left
     // to the caller.
-    static ImportReport Import(CReminderList &list, const QString &path);
+    // Hears how far a file has been read, on the calling thread.
+    using Progress = std::function<void(qint64 done, qint64 total)>;
+
+    // With a progress, the file is read on another thread while the
+    // calling one hears how far it has come (so a window can stay drawn);
+    // the list is changed on the calling thread only.
+    static ImportReport Import(CReminderList &list, const QString &path,
+                               const QDateTime &now = QDateTime::currentDateTimeUtc(), const Progress &progress = {});
     static ImportReport Merge(CReminderList &list, const CIcsReadResult &read);
 
     // The sentence the user sees after an import of path.

@@ -1,7 +1,7 @@
 #include "ical/CIcsReader.h"
 
 #include "ical/CIcsComponent.h"
-#include "ical/CIcsLibrary.h"
+#include "ical/CIcsParser.h"
 #include "ical/CIcsRecurrence.h"
 
 #include <QMap>
@@ -11,16 +11,6 @@ extern "C" {
 }
 
 namespace {
-
-struct Owned
-{
-    icalcomponent *m_c = nullptr;
-    ~Owned()
-    {
-        if (m_c)
-            icalcomponent_free(m_c);
-    }
-};
 
 bool isItem(icalcomponent *c)
 {
@@ -36,12 +26,12 @@ QString plural(int n, const char *one, const char *many)
 class Collector
 {
 public:
-    explicit Collector(CIcsReadResult &result) : m_result(result) {}
+    Collector(CIcsReadResult &result, const QDateTime &now) : m_result(result), m_now(now) {}
 
     void Item(icalcomponent *item, icalcomponent *calendar)
     {
         ++m_items;
-        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar);
+        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar, m_now);
         if (!out.m_Skipped.isEmpty()) {
             ++m_result.m_Skipped;
             ++m_skipped[out.m_Skipped];
@@ -90,63 +80,21 @@ public:
 
 private:
     CIcsReadResult &m_result;
+    QDateTime m_now;
     int m_items = 0;
     int m_simplified[CIcsRecurrence::kCount] = {};
     QMap<QString, int> m_skipped;
 };
 
-// How deep BEGIN lines nest, read as the parser reads them: a line that
-// starts with a space or tab continues the one before, and the name runs
-// to the first ':' or ';'. The library frees and walks its components
-// recursively, so a file nesting thousands deep would overflow the stack.
-int nestingDepth(const QByteArray &text)
-{
-    int depth = 0;
-    int deepest = 0;
-    QByteArray name;
-    bool nameDone = false;
-    auto endLogicalLine = [&] {
-        const QByteArray word = name.trimmed().toUpper();
-        if (word == "BEGIN")
-            deepest = std::max(deepest, ++depth);
-        else if (word == "END" && depth > 0)
-            --depth;
-        name.clear();
-        nameDone = false;
-    };
-    bool lineStart = true;
-    for (const char c : text) {
-        if (c == '\r' || c == '\n') {
-            lineStart = true;
-            continue;
-        }
-        if (lineStart) {
-            lineStart = false;
-            if (c == ' ' || c == '\t')
-                continue; // a folded line goes on
-            endLogicalLine();
-        }
-        if (nameDone)
-            continue;
-        if (c == ':' || c == ';' || name.size() > 16)
-            nameDone = true;
-        else
-            name += c;
-    }
-    endLogicalLine();
-    return deepest;
-}
-
 } // namespace
 
-CIcsReadResult CIcsReader::Read(const QByteArray &input)
+CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, std::atomic<qint64> *done)
 {
     CIcsReadResult result;
     if (input.size() > kMaxBytes) {
         result.m_Error = QStringLiteral("it is too large to be a calendar");
         return result;
     }
-    CIcsLibrary::Prepare();
     QByteArray text = input;
     if (text.startsWith("\xEF\xBB\xBF"))
         text.remove(0, 3);
@@ -158,17 +106,17 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input)
         result.m_Error = QStringLiteral("it is empty");
         return result;
     }
-    if (nestingDepth(text) > kMaxDepth) {
-        result.m_Error = QStringLiteral("its parts are nested too deeply for a calendar");
+    CIcsParser parser;
+    if (!parser.Parse(text, done)) {
+        result.m_Error = parser.Error();
         return result;
     }
-    Owned root { icalparser_parse_string(text.constData()) };
-    if (!root.m_c) {
+    if (!parser.Root()) {
         result.m_Error = QStringLiteral("it is not an iCalendar file that can be read");
         return result;
     }
-    Collector collector(result);
-    collector.Walk(root.m_c, nullptr, 0);
+    Collector collector(result, now);
+    collector.Walk(parser.Root(), nullptr, 0);
     collector.Finish();
     return result;
 }

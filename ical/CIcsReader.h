@@ -3,7 +3,9 @@
 #include "ical/CIcsEvent.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QStringList>
+#include <atomic>
 #include <vector>
 
 struct CIcsReadResult
@@ -22,9 +24,9 @@ class CIcsReader
 public:
     // Larger text is refused before it is parsed.
     static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
-    // Calendars nest three deep (calendar, event, alarm); deeper text is
-    // refused before it is parsed.
-    static constexpr int kMaxDepth = 16;
 
-    static CIcsReadResult Read(const QByteArray &text);
+    // now: what is past of a series that ends is left out. done, when
+    // given, follows the bytes read so far, for another thread to show.
+    static CIcsReadResult Read(const QByteArray &text, const QDateTime &now = QDateTime::currentDateTimeUtc(),
+                               std::atomic<qint64> *done = nullptr);
 };

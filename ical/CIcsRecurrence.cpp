@@ -40,6 +40,10 @@ QString CIcsRecurrence::Describe(Simplification one)
     case AlarmAfter: return QStringLiteral("an alarm after the start rings at the start");
     case UnknownZone: return QStringLiteral("an unknown time zone was read as local time");
     case Unreadable: return QStringLiteral("properties that could not be read were ignored");
+    case ZoneHour:
+        return QStringLiteral("it keeps the time of its own time zone, which changes its clocks on other days than "
+                              "this computer's, so here it rings an hour off for part of the year");
+    case OneLeft: return QStringLiteral("its repeat has one occurrence left, so it became one time");
     case None: break;
     }
     return QString();

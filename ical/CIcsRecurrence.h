@@ -27,9 +27,11 @@ public:
         MoreRules = 1u << 7,  // only the first RRULE followed
         AlarmAfter = 1u << 8, // an alarm after the start rings at the start
         UnknownZone = 1u << 9, // an unknown TZID read as local time
-        Unreadable = 1u << 10  // properties the library could not read
+        Unreadable = 1u << 10, // properties the library could not read
+        ZoneHour = 1u << 11,   // its zone and this computer's change clocks on other days
+        OneLeft = 1u << 12     // a series with one occurrence left became one time
     };
-    static constexpr unsigned kCount = 11;
+    static constexpr unsigned kCount = 13;
     // How an event was simplified, for the user: "the repeat interval ...".
     static QString Describe(Simplification one);
     static QString DescribeAll(unsigned set);

@@ -26,6 +26,8 @@ struct CIcsLocalTime
 class CIcsTime
 {
 public:
+    // The wall clock here at the instant utc.
+    static CIcsLocalTime FromUtc(const QDateTime &utc);
     static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar);
     // The value of a DTSTART, DUE, DTEND or absolute TRIGGER property.
     static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar);

@@ -19,6 +19,9 @@ struct CAlertAnswer
     int m_SnoozeMinutes = 0; // 0: OK
     // When the user answered; an invalid time stands for the pass's time.
     COleDateTime m_AnsweredAt { 0.0, COleDateTime::invalid };
+    // Nobody answered: the program ended (a signal, the log-off) while the
+    // alert was open.
+    bool m_Unanswered = false;
 };
 
 // What a due-reminder pass needs of the window around it. The desktop

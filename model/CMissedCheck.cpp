@@ -35,7 +35,7 @@ int CMissedCheck::PresentMissed(int raiseFirst, const COleDateTime &lastPass, co
 {
     CReminderList &list = m_check.List();
     int presented = 0;
-    for (int i = 0; i < list.GetSize(); ++i) {
+    for (int i = 0; i < list.GetSize() && !m_check.IsEnding(); ++i) {
         QString text;
         if (!FindMissed(list[i], lastPass, now, nullptr, &text))
             continue;

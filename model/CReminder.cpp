@@ -10,6 +10,16 @@
 namespace {
 std::unique_ptr<CObject> createReminder() { return std::make_unique<CReminder>(); }
 
+bool sameDouble(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+bool sameDate(const COleDateTime &a, const COleDateTime &b)
+{
+    return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
+}
+bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
+{
+    return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
+}
+
 struct Registrar
 {
     Registrar() { CRuntimeClass::Register(&CReminder::classCReminder); }
@@ -192,4 +202,19 @@ void CReminder::LoadSchema1(CArchive &ar)
     m_RuntimeValue = 0;
     m_ReservedFlag2 = false;
     m_Dragging = false;
+}
+
+bool CReminder::SameContent(const CReminder &a, const CReminder &b)
+{
+    return sameDate(a.m_DateTime, b.m_DateTime) && sameSpan(a.m_AdvanceNotice, b.m_AdvanceNotice)
+        && a.m_IconNumber == b.m_IconNumber && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
+        && a.m_Private == b.m_Private && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
+        && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName
+        && a.m_ReservedFlag2 == b.m_ReservedFlag2;
+}
+
+bool CReminder::SameRecord(const CReminder &a, const CReminder &b)
+{
+    return a.m_Shown == b.m_Shown && sameDate(a.m_LastShown, b.m_LastShown)
+        && sameSpan(a.m_ReshowInterval, b.m_ReshowInterval) && SameContent(a, b);
 }

@@ -36,6 +36,15 @@ public:
 
     // "One time", "Annual", "Monthly", "Weekly"; other codes show as one time.
     static QString RecurrenceName(int kind);
+
+    // Reminders carry no identity of their own: two records are the same
+    // reminder when every stored field but the shown state (m_Shown,
+    // m_LastShown and a snooze's m_ReshowInterval) is equal (SameContent),
+    // and the same record when that state is equal too. The one rule for
+    // files, alerts and the calendar sync.
+    // The runtime-only fields are ignored; a not-a-number equals itself.
+    static bool SameContent(const CReminder &a, const CReminder &b);
+    static bool SameRecord(const CReminder &a, const CReminder &b);
     bool IsOneTime() const { return m_Recurrence != RecurAnnual && m_Recurrence != RecurMonthly && m_Recurrence != RecurWeekly; }
 
     static const COleDateTime kDefaultDate; // 13 January 1987 00:00, also "never shown"

@@ -77,28 +77,59 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     return true;
 }
 
-void CReminderCheck::Present(int index, const QString &text, int raiseFirst, const COleDateTime &now)
+namespace {
+
+// Where the presented reminder is now: at its old place if it is still
+// there, else the first record of the same content (the shown state may
+// have been changed outside); -1 when it is gone.
+int findAgain(const CReminderList &list, const CReminder &presented, int index)
 {
+    if (index < list.GetSize() && CReminder::SameRecord(list[index], presented))
+        return index;
+    int sameContent = -1;
+    for (int i = 0; i < list.GetSize(); ++i) {
+        if (CReminder::SameRecord(list[i], presented))
+            return i;
+        if (sameContent < 0 && CReminder::SameContent(list[i], presented))
+            sameContent = i;
+    }
+    return sameContent;
+}
+
+} // namespace
+
+bool CReminderCheck::Present(int index, const QString &text, int raiseFirst, const COleDateTime &now)
+{
+    const CReminder presented = m_list[index];
     CAlertRequest alert;
     alert.m_Message = text;
-    alert.m_IconNumber = CIconNameMap::Instance().Lookup(m_list[index].m_IconName);
-    alert.m_SoundFileName = m_list[index].m_SoundFileName;
+    alert.m_IconNumber = CIconNameMap::Instance().Lookup(presented.m_IconName);
+    alert.m_SoundFileName = presented.m_SoundFileName;
     alert.m_ReminderIndex = index;
+    Trace(QStringLiteral("Presenting: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'));
     if (raiseFirst == 1)
         m_host.ShowAndRaise();
     m_host.HideTip();
     const CAlertAnswer answer = m_host.RunAlert(alert);
-    // The list may have changed in the alert's loop.
-    if (index >= m_list.GetSize())
-        return;
+    if (answer.m_Unanswered) {
+        m_ending = true;
+        Trace("The alert was closed unanswered: the reminder stays unshown.\n");
+        return false;
+    }
+    const int at = findAgain(m_list, presented, index);
+    if (at < 0) {
+        Trace("The reminder was changed or deleted while its alert was open: the answer changes nothing.\n");
+        return true;
+    }
     if (answer.m_SnoozeMinutes > 0) {
         const COleDateTime answeredAt = answer.m_AnsweredAt.GetStatus() == COleDateTime::valid ? answer.m_AnsweredAt : now;
         Trace(QStringLiteral("Snoozed for %1 minutes.\n").arg(answer.m_SnoozeMinutes));
-        CSnooze::Snooze(m_list[index], answeredAt, answer.m_SnoozeMinutes);
+        CSnooze::Snooze(m_list[at], answeredAt, answer.m_SnoozeMinutes);
     } else {
         Trace("Setting Shown flag.\n");
-        CSnooze::MarkShown(m_list[index], now);
+        CSnooze::MarkShown(m_list[at], now);
     }
+    return true;
 }
 
 int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
@@ -107,7 +138,7 @@ int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
     int presented = 0;
     // The count is read afresh after every reminder: an alert runs a
     // nested loop in which the list may change.
-    for (int i = 0; i < m_list.GetSize(); ++i) {
+    for (int i = 0; i < m_list.GetSize() && !m_ending; ++i) {
         QString text;
         if (!IsDue(m_list[i], now, &text))
             continue;

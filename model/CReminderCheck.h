@@ -25,8 +25,14 @@ public:
     static QString ComposeAlertText(const CReminder &r, const COleDateTime &effective, const COleDateTime &now);
 
     // Presents the reminder at index with the given text and, once the
-    // alert is closed, marks it shown at now.
-    void Present(int index, const QString &text, int raiseFirst, const COleDateTime &now);
+    // alert is answered, marks it shown at now (or snoozes it). The list
+    // may change while the alert is open (an outside change merged in, a
+    // sync): the answer goes to the same reminder wherever it is now, and
+    // to none when it was deleted or edited meanwhile. False when nobody
+    // answered (the program is ending): the reminder stays unshown, and
+    // from then on nothing more is presented.
+    bool Present(int index, const QString &text, int raiseFirst, const COleDateTime &now);
+    bool IsEnding() const { return m_ending; }
     CReminderList &List() { return m_list; }
 
     COleDateTime m_LastCheckTime { 0.0 };
@@ -34,4 +40,5 @@ public:
 private:
     CReminderList &m_list;
     CDueHost &m_host;
+    bool m_ending = false;
 };

@@ -22,6 +22,13 @@ void CAlertNotifier::OnAction(const QString &action)
 {
     if (!m_alert.isVisible())
         return;
+    if (action == QLatin1String(CDesktopNotification::kDefaultAction)) {
+        // A click on the notification brings the alert forward.
+        m_alert.showNormal();
+        m_alert.raise();
+        m_alert.activateWindow();
+        return;
+    }
     if (action == QLatin1String(CDesktopNotification::kSnoozeAction))
         m_alert.AnswerSnooze(m_alert.m_DefaultSnoozeMinutes);
     else

@@ -10,7 +10,8 @@ class CReminderAlertDlg;
 // desktops where a window may not come to the front: the alert's first line
 // as the summary, the rest as the body, the reminder's icon as the image.
 // Either answers both: OK or Snooze on the notification answers the alert
-// (Snooze with the alert's default delay), and the alert's answer takes the
+// (Snooze with the alert's default delay), a click on the notification
+// brings the alert forward, and the alert's answer takes the
 // notification away. Without a server the alert works alone.
 class CAlertNotifier : public QObject
 {

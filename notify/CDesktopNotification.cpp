@@ -56,13 +56,36 @@ void CDesktopNotification::Show(const QString &summary, const QString &body, con
         emit failed(QStringLiteral("no session bus"));
         return;
     }
+    // Whether the body is read as markup decides how it is sent: the
+    // server is asked first.
+    m_pending = true;
+    QDBusMessage ask = QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
+                                                      QString::fromLatin1(kInterface), QStringLiteral("GetCapabilities"));
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(ask), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body, image] {
+        watcher->deleteLater();
+        const QDBusPendingReply<QStringList> reply = *watcher;
+        // A server that cannot say is taken to read plain text.
+        const QStringList capabilities = reply.isError() ? QStringList() : reply.value();
+        SendNotify(summary, BodyText(body, capabilities), image);
+    });
+}
+
+QString CDesktopNotification::BodyText(const QString &body, const QStringList &capabilities)
+{
+    return capabilities.contains(QStringLiteral("body-markup")) ? body.toHtmlEscaped() : body;
+}
+
+void CDesktopNotification::SendNotify(const QString &summary, const QString &body, const QImage &image)
+{
     QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
                                                        QString::fromLatin1(kInterface), QStringLiteral("Notify"));
-    const QStringList actions { QString::fromLatin1(kOkAction), QStringLiteral("OK"),
+    // The default action is a click on the notification itself.
+    const QStringList actions { QString::fromLatin1(kDefaultAction), QStringLiteral("Show"),
+                                QString::fromLatin1(kOkAction), QStringLiteral("OK"),
                                 QString::fromLatin1(kSnoozeAction), QStringLiteral("Snooze") };
     call << QString::fromLatin1(kAppName) << uint(0) << QString() << summary << body << actions << Hints(image)
          << int(0); // never expires
-    m_pending = true;
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &CDesktopNotification::OnNotifyReply);
 }
@@ -105,7 +128,8 @@ void CDesktopNotification::OnActionInvoked(uint id, const QString &action)
 {
     if (id == 0 || id != m_id || m_closed)
         return;
-    if (action == QLatin1String(kOkAction) || action == QLatin1String(kSnoozeAction))
+    if (action == QLatin1String(kOkAction) || action == QLatin1String(kSnoozeAction)
+        || action == QLatin1String(kDefaultAction))
         emit actionInvoked(action);
 }
 

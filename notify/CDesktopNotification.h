@@ -10,7 +10,8 @@ class QDBusPendingCallWatcher;
 
 // One notification on the desktop's notification server (the freedesktop
 // Notifications interface on the session bus), with the actions OK and
-// Snooze. It stays until answered: critical urgency, no expiry, and no
+// Snooze and a default action (a click on the notification). The body is
+// escaped for servers that read it as markup. It stays until answered: critical urgency, no expiry, and no
 // sound of the server's own, since the alert plays the reminder's sound.
 // Every call is asynchronous, so a missing or slow server never holds up
 // the alert; a failure is reported once through failed().
@@ -24,6 +25,7 @@ public:
     static constexpr char kInterface[] = "org.freedesktop.Notifications";
     static constexpr char kOkAction[] = "ok";
     static constexpr char kSnoozeAction[] = "snooze";
+    static constexpr char kDefaultAction[] = "default";
 
     explicit CDesktopNotification(const QDBusConnection &bus = QDBusConnection::sessionBus(), QObject *parent = nullptr);
     ~CDesktopNotification() override;
@@ -36,9 +38,12 @@ public:
 
     // The hints sent with every notification.
     static QVariantMap Hints(const QImage &image);
+    // The body as sent to a server with these capabilities: escaped where
+    // it reads markup, so that "&" and "<" show as typed.
+    static QString BodyText(const QString &body, const QStringList &capabilities);
 
 signals:
-    // The user chose kOkAction or kSnoozeAction on the notification.
+    // The user chose kOkAction, kSnoozeAction or kDefaultAction.
     void actionInvoked(const QString &action);
     void failed(const QString &reason);
 
@@ -48,6 +53,7 @@ private Q_SLOTS:
     void OnClosed(uint id, uint reason);
 
 private:
+    void SendNotify(const QString &summary, const QString &body, const QImage &image);
     void OnNotifyReply(QDBusPendingCallWatcher *watcher);
     void SendClose();
 

@@ -143,7 +143,8 @@ bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, con
         return result == CCalendarCsv::Imported;
     }
     case ICalendar: {
-        const CIcsFile::ImportReport report = CIcsFile::Import(list, path);
+        const CIcsFile::ImportReport report =
+            CIcsFile::Import(list, path, QDateTime::currentDateTimeUtc(), progress);
         CMessageBox::Show(CIcsFile::Message(report, path), CMessageSink::Ok,
                           report.m_Result == CIcsFile::Imported ? CMessageSink::Information : CMessageSink::Warning);
         list.RebuildIndexes();

@@ -1,6 +1,20 @@
 #include "storage/CReminderFileLock.h"
 
+#include "model/CTrace.h"
+#include "storage/CWriteFailure.h"
+
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QSysInfo>
+#include <QThread>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 CReminderFileLock::CReminderFileLock(const QString &reminderFile)
     : m_lock(LockPathFor(reminderFile)), m_path(LockPathFor(reminderFile))
@@ -12,12 +26,105 @@ CReminderFileLock::CReminderFileLock(const QString &reminderFile)
 
 QString CReminderFileLock::LockPathFor(const QString &reminderFile) { return reminderFile + QStringLiteral(".lock"); }
 
+CReminderFileLock::Found CReminderFileLock::Inspect() const
+{
+    Found found;
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0)
+        return found;
+    found.m_Exists = true;
+    found.m_Inode = st.st_ino;
+    if (!S_ISREG(st.st_mode)) {
+        found.m_Live = true; // not ours to remove
+        return found;
+    }
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        found.m_What = QStringLiteral("an unreadable lock");
+        return found;
+    }
+    // Every holder keeps an advisory lock on the file while it holds it.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        ::close(fd);
+        found.m_Readable = found.m_Live = true;
+        return found;
+    }
+    char buffer[512];
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    const QList<QByteArray> lines = QByteArray(buffer, n > 0 ? int(n) : 0).split('\n');
+    bool ok = false;
+    const qint64 pid = lines.value(0).toLongLong(&ok);
+    if (!ok || pid <= 0 || lines.size() < 3) {
+        found.m_What = n == 0 ? QStringLiteral("an empty lock") : QStringLiteral("a garbled lock");
+        return found;
+    }
+    found.m_Readable = true;
+    const QString host = QString::fromUtf8(lines.value(2));
+    const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
+    found.m_Live = !here || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+    found.m_What = QStringLiteral("the lock of process %1, which no longer runs").arg(pid);
+    return found;
+}
+
+void CReminderFileLock::TakeOver(const Found &stale)
+{
+    // One taker at a time, and only the file judged stale: a writer that
+    // took it over meanwhile holds a new file.
+    QLockFile removing(m_path + QStringLiteral(".rmlock"));
+    removing.setStaleLockTime(1000); // held for microseconds
+    if (!removing.tryLock(0))
+        return;
+    const Found now = Inspect();
+    if (!now.m_Exists || now.m_Live || now.m_Inode != stale.m_Inode)
+        return;
+    if (!QFile::remove(m_path)) {
+        Trace(QStringLiteral("Cannot remove the stale lock %1.\n").arg(QDir::toNativeSeparators(m_path)));
+        return;
+    }
+    Trace(QStringLiteral("Took over the stale lock %1 (%2).\n").arg(QDir::toNativeSeparators(m_path), stale.m_What));
+    qInfo("Took over the stale lock %s (%s).", qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(stale.m_What));
+}
+
 bool CReminderFileLock::Acquire(int timeoutMs)
 {
-    if (m_lock.tryLock(timeoutMs)) {
-        m_error.clear();
-        return true;
+    QDeadlineTimer deadline(timeoutMs);
+    QDeadlineTimer fillIn; // running while an unfinished-looking lock is watched
+    quint64 watched = 0;
+    int pause = 20;
+    for (;;) {
+        // Looked at before each try, so that every lock taken over is
+        // logged (QLockFile would remove a dead owner's lock silently).
+        const Found found = Inspect();
+        if (found.m_Exists && !found.m_Live) {
+            // A dead owner's lock goes at once; an empty or garbled one
+            // once it has stayed so for longer than a writer takes to
+            // fill in a new one.
+            if (found.m_Readable || (watched == found.m_Inode && fillIn.hasExpired())) {
+                TakeOver(found);
+            } else if (watched != found.m_Inode) {
+                watched = found.m_Inode;
+                fillIn.setRemainingTime(kFillInMs);
+            }
+        } else {
+            watched = 0;
+        }
+        if (m_lock.tryLock(0)) {
+            m_error.clear();
+            return true;
+        }
+        if (m_lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            break;
+        QThread::msleep(std::min<qint64>(pause, std::max<qint64>(1, deadline.remainingTime())));
+        pause = std::min(pause * 2, 100);
     }
+    SetError();
+    return false;
+}
+
+void CReminderFileLock::SetError()
+{
     switch (m_lock.error()) {
     case QLockFile::LockFailedError: {
         qint64 pid = 0;
@@ -29,12 +136,14 @@ bool CReminderFileLock::Acquire(int timeoutMs)
         break;
     }
     case QLockFile::PermissionError:
-        m_error = QStringLiteral("the lock file %1 cannot be created: permission denied")
-                      .arg(QDir::toNativeSeparators(m_path));
+        m_error = QStringLiteral("the lock file %1 cannot be created: %2")
+                      .arg(QDir::toNativeSeparators(m_path),
+                           CWriteFailure::Describe(m_path, QStringLiteral("permission denied")));
         break;
     default:
-        m_error = QStringLiteral("the lock file %1 cannot be created").arg(QDir::toNativeSeparators(m_path));
+        m_error = QStringLiteral("the lock file %1 cannot be created: %2")
+                      .arg(QDir::toNativeSeparators(m_path),
+                           CWriteFailure::Describe(m_path, QStringLiteral("the reason is unknown")));
         break;
     }
-    return false;
 }

@@ -17,10 +17,6 @@ bool sameDate(const COleDateTime &a, const COleDateTime &b)
 {
     return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
 }
-bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
-{
-    return a.GetStatus() == b.GetStatus() && sameDouble(a.GetValue(), b.GetValue());
-}
 
 size_t hashDouble(double v)
 {
@@ -47,7 +43,7 @@ size_t contentHash(const CReminder &r)
 struct RecordRef
 {
     const CReminder *m_R = nullptr;
-    bool operator==(const RecordRef &o) const { return CReminderMerge::SameRecord(*m_R, *o.m_R); }
+    bool operator==(const RecordRef &o) const { return CReminder::SameRecord(*m_R, *o.m_R); }
 };
 struct RecordHash
 {
@@ -69,7 +65,7 @@ struct Counts
 bool isPlaceholder(const CReminder &r)
 {
     static const CReminder defaults;
-    return CReminderMerge::SameRecord(r, defaults);
+    return CReminder::SameRecord(r, defaults);
 }
 
 bool looksLike(const CReminder &a, const CReminder &b)
@@ -79,19 +75,56 @@ bool looksLike(const CReminder &a, const CReminder &b)
 
 } // namespace
 
-bool CReminderMerge::SameContent(const CReminder &a, const CReminder &b)
+namespace {
+
+bool sameSpan(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
 {
-    return sameDate(a.m_DateTime, b.m_DateTime) && sameSpan(a.m_AdvanceNotice, b.m_AdvanceNotice)
-        && a.m_IconNumber == b.m_IconNumber && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
-        && a.m_Private == b.m_Private && sameSpan(a.m_ReshowInterval, b.m_ReshowInterval)
-        && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
-        && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName
-        && a.m_ReservedFlag2 == b.m_ReservedFlag2;
+    return a.GetStatus() == b.GetStatus() && (a.GetValue() == b.GetValue() || (std::isnan(a.GetValue()) && std::isnan(b.GetValue())));
 }
 
-bool CReminderMerge::SameRecord(const CReminder &a, const CReminder &b)
+// One field of the three-way merge: false when both sides changed it to
+// different values.
+template <typename T, typename Same>
+bool mergeField(T CReminder::*field, const CReminder &base, const CReminder &ours, const CReminder &theirs,
+                CReminder &merged, Same same)
 {
-    return a.m_Shown == b.m_Shown && sameDate(a.m_LastShown, b.m_LastShown) && SameContent(a, b);
+    if (same(ours.*field, theirs.*field) || same(theirs.*field, base.*field))
+        return true;
+    if (same(ours.*field, base.*field)) {
+        merged.*field = theirs.*field;
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool CReminderMerge::MergeFields(const CReminder &base, const CReminder &ours, const CReminder &theirs,
+                                 CReminder &merged)
+{
+    merged = ours;
+    const auto eq = [](const auto &a, const auto &b) { return a == b; };
+    bool ok = mergeField(&CReminder::m_DateTime, base, ours, theirs, merged, sameDate);
+    ok = mergeField(&CReminder::m_AdvanceNotice, base, ours, theirs, merged, sameSpan) && ok;
+    ok = mergeField(&CReminder::m_IconNumber, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_Message, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_Recurrence, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_Private, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_ReservedFlag, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_ReservedSpan, base, ours, theirs, merged, sameSpan) && ok;
+    ok = mergeField(&CReminder::m_SoundFileName, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_IconName, base, ours, theirs, merged, eq) && ok;
+    ok = mergeField(&CReminder::m_ReservedFlag2, base, ours, theirs, merged, eq) && ok;
+    const bool oursShownAsBase = ours.m_Shown == base.m_Shown && sameDate(ours.m_LastShown, base.m_LastShown)
+        && sameSpan(ours.m_ReshowInterval, base.m_ReshowInterval);
+    if (oursShownAsBase) {
+        merged.m_Shown = theirs.m_Shown;
+        merged.m_LastShown = theirs.m_LastShown;
+        merged.m_ReshowInterval = theirs.m_ReshowInterval;
+    }
+    if (!ok)
+        merged = ours;
+    return ok;
 }
 
 CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
@@ -152,7 +185,7 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
                 continue;
             size_t oursShown = SIZE_MAX, theirsShown = SIZE_MAX;
             for (size_t y : members) {
-                if (y == x || !SameContent(*distinct[x], *distinct[y]))
+                if (y == x || !CReminder::SameContent(*distinct[x], *distinct[y]))
                     continue;
                 const Counts &cy = counts[y];
                 if (cy.m_Ours > cy.m_Base && cy.m_Theirs <= cy.m_Base && oursShown == SIZE_MAX)
@@ -184,11 +217,23 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
         if (c.m_Result > 0 && c.m_Theirs > c.m_Base && c.m_Ours <= c.m_Base)
             theirsOnly.push_back(i);
     }
+    std::vector<CReminder> fieldMerged;
     for (size_t x : goneOnBoth) {
-        auto like = [&](size_t y) { return looksLike(*distinct[x], *distinct[y]); };
-        if (std::any_of(oursOnly.begin(), oursOnly.end(), like)
-            && std::any_of(theirsOnly.begin(), theirsOnly.end(), like))
+        auto like = [&](size_t y) { return counts[y].m_Result > 0 && looksLike(*distinct[x], *distinct[y]); };
+        const auto o = std::find_if(oursOnly.begin(), oursOnly.end(), like);
+        const auto t = std::find_if(theirsOnly.begin(), theirsOnly.end(), like);
+        if (o == oursOnly.end() || t == theirsOnly.end())
+            continue;
+        CReminder merged;
+        if (MergeFields(*distinct[x], *distinct[*o], *distinct[*t], merged)) {
+            // Edits of different fields: one record holding both.
+            --counts[*o].m_Result;
+            --counts[*t].m_Result;
+            fieldMerged.push_back(merged);
+            result.m_TakenFromTheirs += 1;
+        } else {
             ++result.m_Conflicts;
+        }
     }
 
     for (size_t i = 0; i < counts.size(); ++i) {
@@ -198,6 +243,7 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
         for (int k = 0; k < c.m_Result; ++k)
             result.m_Merged.push_back(*distinct[i]);
     }
+    result.m_Merged.insert(result.m_Merged.end(), fieldMerged.begin(), fieldMerged.end());
     std::stable_sort(result.m_Merged.begin(), result.m_Merged.end(), [](const CReminder &a, const CReminder &b) {
         return CReminderList::SortKey(a.m_DateTime) < CReminderList::SortKey(b.m_DateTime);
     });

@@ -16,22 +16,25 @@ struct CReminderMergeResult
 };
 
 // Merges two lists that both started from a common base, over whole
-// records: reminders carry no identity, so a record counts as the same
-// only when every stored field is equal, and an edit on one side shows as
-// its old record removed and a new one added on that side.
+// records: a record counts as the same only when CReminder::SameRecord
+// says so, and an edit on one side shows as its old record removed and a
+// new one added on that side.
 //
 // Per distinct record the copies are counted in base, ours and theirs: a
 // side that left the count as in base takes the other side's count; both
 // adding gives the larger count (the same new record typed on both sides
 // is kept once), both removing the smaller, one adding and the other
 // removing applies both. So an edit on one side wins over the unchanged
-// record on the other, an edit wins over a delete (nothing typed is lost),
-// and two different edits of one record are both kept.
+// record on the other, and an edit wins over a delete (nothing typed is
+// lost). Two different edits of one record merge field by field
+// (MergeFields, the calendar sync's rule too): only a field edited to
+// different values on the two sides keeps both versions.
 //
-// The alert's shown state is not content: a copy that differs from a
-// base record only in m_Shown/m_LastShown does not bring back a record
-// the other side deleted or edited (an edit resets the shown state, and a
-// reminder whose content changed is presented again). Both sides marking
+// The alert's shown state (m_Shown, m_LastShown and the snooze's
+// m_ReshowInterval) is not content: a copy that differs from a base record
+// only in it does not bring back a record the other side deleted or
+// edited (an edit resets the shown state, and a reminder whose content
+// changed is presented again). Both sides marking
 // the same record shown at different times keep the later one.
 class CReminderMerge
 {
@@ -44,8 +47,9 @@ public:
     static CReminderMergeResult Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
                                       const std::vector<CReminder> &theirs, TheirsState state = TheirsComplete);
 
-    // Every stored field equal (the runtime-only fields are ignored).
-    static bool SameRecord(const CReminder &a, const CReminder &b);
-    // Every stored field but the shown state equal.
-    static bool SameContent(const CReminder &a, const CReminder &b);
+    // The three-way merge of one record: each content field from the side
+    // that changed it, the shown state from ours unless only theirs
+    // changed it. False when both changed one field differently (merged
+    // then holds ours).
+    static bool MergeFields(const CReminder &base, const CReminder &ours, const CReminder &theirs, CReminder &merged);
 };

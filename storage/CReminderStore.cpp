@@ -10,6 +10,7 @@
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileFormat.h"
+#include "storage/CWriteFailure.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -202,10 +203,11 @@ QString CReminderStore::UnreadableMessage(const QString &path, const QString &re
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-void CReminderStore::ShowLoadFailure(const ReadOutcome &outcome)
+void CReminderStore::ShowLoadFailure(ReadOutcome &outcome)
 {
     if (outcome.m_Result == Corrupt) {
         const QString copy = KeepCorruptCopy(outcome.m_Path);
+        outcome.m_CorruptCopy = copy;
         CMessageBox::Show(copy.isEmpty() ? kCorruptMessage
                                          : kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")
                                                + QDir::toNativeSeparators(copy) + QLatin1Char('.'),
@@ -271,8 +273,9 @@ CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CRemi
         const QString path = BasePath(baseName);
         QSaveFile file(path + QStringLiteral(".km2"));
         if (!file.open(QIODevice::WriteOnly)) {
-            CMessageBox::Show(QStringLiteral("Error opening ") + QDir::toNativeSeparators(path), CMessageSink::Ok,
-                              CMessageSink::Error);
+            CMessageBox::Show(QStringLiteral("Error opening ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")
+                                  + CWriteFailure::Describe(file.fileName(), file.errorString()),
+                              CMessageSink::Ok, CMessageSink::Error);
             return OpenFailed;
         }
         const QString *message = &kWriteErrorMessage;
@@ -331,7 +334,7 @@ bool CReminderStore::WriteQuietly(const QByteArray &bytes, const QString &baseNa
 {
     QSaveFile file(BasePath(baseName) + QStringLiteral(".km2"));
     if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
+        error = CWriteFailure::Describe(file.fileName(), file.errorString(), bytes.size());
         return false;
     }
     std::unique_ptr<QIODevice> filtered;
@@ -344,11 +347,12 @@ bool CReminderStore::WriteQuietly(const QByteArray &bytes, const QString &baseNa
         error = file.error() != QFileDevice::NoError ? file.errorString() : device->errorString();
         if (error.isEmpty())
             error = QStringLiteral("the disk may be full");
+        error = CWriteFailure::Describe(file.fileName(), error, bytes.size());
         file.cancelWriting(); // the old file stays as it was
         return false;
     }
     if (!file.commit()) {
-        error = file.errorString();
+        error = CWriteFailure::Describe(file.fileName(), file.errorString(), bytes.size());
         return false;
     }
     return true;

@@ -51,6 +51,7 @@ public:
         quint32 m_Count = 0;
         QString m_Error;                 // why an unreadable file could not be read
         QByteArray m_Bytes;              // the file as read
+        QString m_CorruptCopy;           // where the load kept a copy of a damaged file
     };
 
     // An empty folder means the data folder (CKmPaths) at every call.
@@ -115,7 +116,7 @@ public:
     static QString CorruptCopyPath(const QString &path);
 
 private:
-    static void ShowLoadFailure(const ReadOutcome &outcome);
+    static void ShowLoadFailure(ReadOutcome &outcome);
 
     QString m_folder;
     WriteFilter m_writeFilter;

@@ -16,7 +16,7 @@ bool sameList(const std::vector<CReminder> &a, const std::vector<CReminder> &b)
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (!CReminderMerge::SameRecord(a[i], b[i]))
+        if (!CReminder::SameRecord(a[i], b[i]))
             return false;
     return true;
 }
@@ -103,25 +103,51 @@ std::vector<CReminder> CSharedReminderFile::BaseRecords() const
     return std::move(base.m_Records);
 }
 
+bool CSharedReminderFile::RememberList(const CReminderList &list)
+{
+    QByteArray bytes;
+    QString error;
+    if (!CReminderStore::ToBytes(list.Reminders(), bytes, error))
+        return false;
+    Remember(bytes);
+    return true;
+}
+
 CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list)
 {
     const Stamp before = StampOf(FilePath());
     CReminderStore::ReadOutcome read = m_store.Read(m_baseName);
     const QByteArray bytes = read.m_Bytes;
     const CReminderStore::LoadResult result = CReminderStore::LoadInto(list, read);
-    m_loadedCompletely = result == CReminderStore::Loaded || result == CReminderStore::LoadedLegacy
-        || result == CReminderStore::NotFound;
+    m_loadedCompletely = result == CReminderStore::Loaded || result == CReminderStore::LoadedLegacy;
+    m_missingAtLoad = result == CReminderStore::NotFound;
     m_unreadable = result == CReminderStore::Unreadable;
-    if (m_loadedCompletely) {
+    m_loadDamageOnDisk = false;
+    m_stamp = Stamp();
+    switch (result) {
+    case CReminderStore::Loaded:
+    case CReminderStore::LoadedLegacy:
+    case CReminderStore::NotFound:
         // What was read is the base; an older form's file (or none) never
         // matches the current file's bytes, so that one is merged.
         Remember(bytes);
         m_stamp = before;
-    } else {
+        break;
+    case CReminderStore::Corrupt:
+        // The load kept a copy; the file stays unseen so that the first
+        // save writes it whole.
+        m_copiedDamageHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+        m_loadDamageCopy = read.m_CorruptCopy;
+        m_loadDamageOnDisk = true;
+        if (!RememberList(list))
+            Forget();
+        break;
+    case CReminderStore::OutOfMemory:
+    case CReminderStore::Unreadable:
         // Nothing trustworthy was read: every record the file holds is
         // taken at the next merge, none is taken as deleted.
         Forget();
-        m_stamp = Stamp();
+        break;
     }
     return result;
 }
@@ -135,6 +161,7 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
     if (!now.m_Exists) {
         // Gone (or never written): what we hold is written back.
         m_unreadable = false;
+        m_loadDamageOnDisk = false;
         m_stamp = now;
         return true;
     }
@@ -158,9 +185,13 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
     if (damaged) {
         const QByteArray hash = QCryptographicHash::hash(read.m_Bytes, QCryptographicHash::Sha1);
         if (hash != m_copiedDamageHash) {
+            // Damaged since it was read: by another program.
             outcome.m_DamagedCopy = CReminderStore::KeepCorruptCopy(read.m_Path);
             m_copiedDamageHash = hash;
+            m_loadDamageOnDisk = false;
         }
+    } else {
+        m_loadDamageOnDisk = false;
     }
     const std::vector<CReminder> base = BaseRecords();
     // Nothing changed here since the last read or write: the file is taken
@@ -205,6 +236,11 @@ CSharedReminderFile::Outcome CSharedReminderFile::TakeOutsideChanges(CReminderLi
 CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
 {
     Outcome outcome;
+    if (list.GetSize() == 0 && !m_store.Exists(m_baseName)) {
+        // A missing file and nothing to put in it: a file of no reminders
+        // would only be taken for a whole list later.
+        return outcome;
+    }
     CReminderFileLock lock(FilePath());
     if (!lock.Acquire(m_lockTimeoutMs)) {
         outcome.m_Status = Busy;
@@ -231,5 +267,11 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
     Remember(bytes);
     m_stamp = StampOf(FilePath());
     outcome.m_Status = Saved;
+    if (m_loadDamageOnDisk) {
+        outcome.m_SavedOverDamage = m_loadDamageCopy;
+        m_loadDamageOnDisk = false;
+    }
+    if (m_missingAtLoad)
+        m_loadedCompletely = true; // the user's own list, now in the file
     return outcome;
 }

@@ -17,7 +17,8 @@ class CReminderList;
 // bytes no longer match is read and merged three ways (base, our list, the
 // file) so that nothing another writer put there is lost. A file that did
 // not change is never parsed again. Every write happens under the file's
-// lock. A file that is there but cannot be read is never written.
+// lock. A file that is there but cannot be read is never written, and a
+// missing one is not written while there is nothing to put in it.
 class CSharedReminderFile
 {
 public:
@@ -40,6 +41,9 @@ public:
         int m_Taken = 0;            // records that came from outside
         int m_Removed = 0;          // records removed from outside
         QString m_DamagedCopy;      // where a damaged file found on disk was copied
+        // Saved over the damaged file the start-up read: where the load
+        // kept its copy.
+        QString m_SavedOverDamage;
     };
 
     explicit CSharedReminderFile(CReminderStore &store, const QString &baseName = CReminderStore::kReminderBase);
@@ -47,10 +51,14 @@ public:
     QString FilePath() const;
 
     // Start-up: reads the file into the list (with the store's messages)
-    // and makes what was read the base.
+    // and makes what was read the base, a damaged file's readable part
+    // included (so the next merge neither takes those records as new nor
+    // brings back one deleted here).
     CReminderStore::LoadResult Load(CReminderList &list);
     // The list holds the whole file (read completely at start-up, or
-    // merged completely since): a list a backup may be made from.
+    // merged completely since), or the file was missing and the list the
+    // user made since has been written: a list a backup may be made from.
+    // A missing file alone is not a whole list.
     bool LoadedCompletely() const { return m_loadedCompletely; }
 
     // Merges what another writer put in the file into the list.
@@ -83,6 +91,8 @@ private:
     // is there and cannot be read (outcome says why).
     bool MergeFromDisk(CReminderList &list, Outcome &outcome);
     void Remember(const QByteArray &bytes);
+    // The list as the base (after a damaged load); false without memory.
+    bool RememberList(const CReminderList &list);
     void Forget();
     // The bytes are the base's (never true when the base is not known).
     bool MatchesBase(const QByteArray &bytes) const;
@@ -98,6 +108,9 @@ private:
     size_t m_baseHash = 0;
     Stamp m_stamp;
     QByteArray m_copiedDamageHash; // a damaged content already copied aside
+    QString m_loadDamageCopy;      // the copy the load kept of a damaged file
+    bool m_loadDamageOnDisk = false; // that damaged file is still the file
+    bool m_missingAtLoad = false;
     bool m_loadedCompletely = false;
     bool m_unreadable = false;
     int m_lockTimeoutMs = kDefaultLockTimeoutMs;

@@ -8,6 +8,8 @@
 #include "storage/CSettingsStore.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 
 const QString CWeeklyBackup::kNoBackupFoundMessage = QStringLiteral(
     "Sorry, no backup of your reminders was found, so nothing was recovered.  A backup is made once a week "
@@ -43,15 +45,55 @@ bool CWeeklyBackup::ParseStamp(const QString &text, COleDateTime &when)
 CWeeklyBackup::CheckResult CWeeklyBackup::BackUp(const CReminderList &list, const COleDateTime &now)
 {
     Trace("Backing up reminders...\n");
-    const CReminderStore::SaveResult saved = m_store.SaveReminders(list, CReminderStore::kBackupBase);
-    if (saved != CReminderStore::Saved)
-        return BackupFailed; // the date stays, so the next check tries again
-    m_settings.SetLastBackupDate(FormatStamp(now));
-    return BackedUp;
+    QByteArray bytes;
+    QString error;
+    if (CReminderStore::ToBytes(list.Reminders(), bytes, error)
+        && m_store.WriteQuietly(bytes, CReminderStore::kBackupBase, error)) {
+        m_failing = false;
+        m_settings.SetLastBackupDate(FormatStamp(now));
+        return BackedUp;
+    }
+    // The date stays, so the next check tries again.
+    const QString text = QStringLiteral("Sorry, the weekly backup of your reminders could not be written to %1: %2. "
+                                        "Your reminders themselves are not affected; the backup will be tried again.")
+                             .arg(QDir::toNativeSeparators(m_store.BasePath(CReminderStore::kBackupBase))
+                                      + QStringLiteral(".km2"),
+                                  error);
+    qWarning("%s", qPrintable(text));
+    if (!m_failing) {
+        m_failing = true;
+        CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Warning);
+    }
+    return BackupFailed;
+}
+
+bool CWeeklyBackup::KeepForMissingFile()
+{
+    if (!m_store.Exists(CReminderStore::kBackupBase))
+        return false;
+    m_keep = true;
+    const CReminderStore::ReadOutcome backup = m_store.Read(CReminderStore::kBackupBase);
+    if (backup.m_Result != CReminderStore::Loaded && backup.m_Result != CReminderStore::LoadedLegacy) {
+        Trace("The reminder file is missing, and its backup cannot be read.\n");
+        return true;
+    }
+    QString when = LastBackupText();
+    if (m_settings.LastBackupDate() == CSettingsStore::kNoBackup)
+        when = COleDateTime::FromQDateTime(QFileInfo(backup.m_Path).lastModified()).Format();
+    const qsizetype count = qsizetype(backup.m_Records.size());
+    CMessageBox::Show(QStringLiteral("Your reminder file is missing; your last backup from %1 has %2. Use Recover to "
+                                     "restore it.")
+                          .arg(when, count == 1 ? QStringLiteral("1 reminder") : QStringLiteral("%1 reminders").arg(count)),
+                      CMessageSink::Ok, CMessageSink::Warning);
+    return true;
 }
 
 CWeeklyBackup::CheckResult CWeeklyBackup::CheckWeeklyBackup(const CReminderList &list, const COleDateTime &now)
 {
+    if (m_keep) {
+        Trace("The backup is the only copy of a missing reminder file: kept as it is.\n");
+        return NotDue;
+    }
     const QString value = m_settings.LastBackupDate();
     if (value == CSettingsStore::kNoBackup) {
         Trace("No stored backup date!\n");
@@ -123,6 +165,7 @@ CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, bool co
         return BackupUnreadable;
     }
     list.Assign(std::move(outcome.m_Records));
+    m_keep = false; // the list is the backup's now
     CMessageBox::Show(kRecoveryCompleteMessage, CMessageSink::Ok, CMessageSink::Information);
     return Recovered;
 }

@@ -30,8 +30,15 @@ public:
     // the record cannot be read, when it lies more than a week ahead (a
     // clock that was wrong), or when a week has passed since it.
     CheckResult CheckWeeklyBackup(const CReminderList &list, const COleDateTime &now);
-    // Writes the backup and records now.
+    // Writes the backup and records now. A failure names its cause, in a
+    // box once per streak of failures and in the log every time.
     CheckResult BackUp(const CReminderList &list, const COleDateTime &now);
+
+    // The reminder file was missing at start-up: the backup, if there is
+    // one, is the user's last copy. Says so (with its date and count) and
+    // keeps it from being written over until the list is recovered from
+    // it. False when there is no backup.
+    bool KeepForMissingFile();
 
     // The recovery command. Asks the two questions (unless confirmed is
     // already true), then replaces the list with the backup's contents and
@@ -52,4 +59,6 @@ public:
 private:
     CReminderStore &m_store;
     CSettingsStore &m_settings;
+    bool m_keep = false;    // the backup is the only copy: never written over
+    bool m_failing = false; // within a streak of failed backups
 };

@@ -48,6 +48,10 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setRawHeader("User-Agent", "Kestrelmark");
+    // Qt refuses a compressed reply that grows more than a few dozen times
+    // beyond 10 MB, which a long event's repeated text does; the size
+    // limit below bounds the reply as it is unpacked instead.
+    request.setDecompressedSafetyCheckThreshold(m_maxReplyBytes);
     if (!m_authorization.isEmpty())
         request.setRawHeader("Authorization", m_authorization);
     for (const auto &h : headers)
@@ -116,7 +120,9 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
                     } else if (e == QNetworkReply::SslHandshakeFailedError) {
                         r.m_Fault = CDavReply::Tls;
                         r.m_Error = reply->errorString();
-                    } else if (r.m_Status == 0) {
+                    } else if (r.m_Status == 0 || (r.m_Status / 100 == 2 && e != QNetworkReply::NoError)) {
+                        // No answer, or a good status whose body broke off
+                        // or could not be unpacked.
                         r.m_Fault = CDavReply::Network;
                         r.m_Error = reply->errorString();
                     }

@@ -38,6 +38,7 @@ QString readInnerHref(QXmlStreamReader &xml)
 struct PropValues
 {
     QByteArray etag, data;
+    qint64 length = -1;
     bool collection = false, calendar = false, hasComponents = false, events = false;
     QString principal, home;
 };
@@ -49,6 +50,11 @@ void readProp(QXmlStreamReader &xml, const QUrl &base, PropValues &v)
         const auto name = xml.name();
         if (ns == kDav && name == QLatin1String("getetag")) {
             v.etag = xml.readElementText().trimmed().toUtf8();
+        } else if (ns == kDav && name == QLatin1String("getcontentlength")) {
+            bool ok = false;
+            const qint64 n = xml.readElementText().trimmed().toLongLong(&ok);
+            if (ok && n >= 0)
+                v.length = n;
         } else if (ns == kCalDav && name == QLatin1String("calendar-data")) {
             v.data = xml.readElementText().toUtf8();
         } else if (ns == kDav && name == QLatin1String("resourcetype")) {
@@ -103,6 +109,8 @@ void readResponse(QXmlStreamReader &xml, const QUrl &base, CDavResource &r)
                 r.m_ETag = v.etag;
             if (!v.data.isEmpty())
                 r.m_CalendarData = v.data;
+            if (v.length >= 0)
+                r.m_ContentLength = v.length;
             r.m_IsCollection |= v.collection;
             r.m_IsCalendar |= v.calendar;
             r.m_HasComponentSet |= v.hasComponents;
@@ -124,6 +132,14 @@ QString CDavMultiStatus::ResolvePath(const QUrl &base, const QString &href)
     if (href.isEmpty())
         return QString();
     return base.resolved(QUrl(href, QUrl::TolerantMode)).path(QUrl::FullyDecoded);
+}
+
+QString CDavMultiStatus::EncodePath(const QString &path)
+{
+    QStringList segments = path.split(QLatin1Char('/'));
+    for (QString &segment : segments)
+        segment = QString::fromLatin1(QUrl::toPercentEncoding(segment));
+    return segments.join(QLatin1Char('/'));
 }
 
 CDavMultiStatus CDavMultiStatus::Parse(const QByteArray &body, const QUrl &base)

@@ -13,6 +13,7 @@ struct CDavResource
     int m_Status = 200;      // the response's own status, else 200
     QByteArray m_ETag;
     QByteArray m_CalendarData;
+    qint64 m_ContentLength = -1; // getcontentlength, -1 when not given
     bool m_IsCollection = false;
     bool m_IsCalendar = false;
     bool m_HasComponentSet = false; // the server listed the components it takes
@@ -34,4 +35,8 @@ struct CDavMultiStatus
     static CDavMultiStatus Parse(const QByteArray &body, const QUrl &base);
     // The path of href resolved against base, percent-decoded.
     static QString ResolvePath(const QUrl &base, const QString &href);
+    // A decoded path as it goes into a request or an href: every octet of
+    // a segment but the unreserved ones percent-encoded (";", "%", "#",
+    // "?", spaces and non-ASCII letters alike), the slashes kept.
+    static QString EncodePath(const QString &path);
 };

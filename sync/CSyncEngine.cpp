@@ -18,7 +18,8 @@ QJsonObject countsJson(const CSyncPlan::Counts &c)
 {
     return { { QStringLiteral("added"), c.m_Added },
              { QStringLiteral("changed"), c.m_Changed },
-             { QStringLiteral("deleted"), c.m_Deleted } };
+             { QStringLiteral("deleted"), c.m_Deleted },
+             { QStringLiteral("acknowledged"), c.m_Acknowledged } };
 }
 
 } // namespace
@@ -40,11 +41,30 @@ QJsonObject CSyncEngine::Outcome::ToJson() const
     return o;
 }
 
+QString CSyncEngine::Outcome::Details() const
+{
+    QStringList parts;
+    auto list = [&parts](const QStringList &items, const char *one, const char *many) {
+        if (items.isEmpty())
+            return;
+        QString text = QStringLiteral("%1 %2:").arg(items.size()).arg(QLatin1String(items.size() == 1 ? one : many));
+        for (const QString &item : items)
+            text += QStringLiteral("\n- ") + item;
+        parts << text;
+    };
+    list(m_Simplified, "event simplified", "events simplified");
+    list(m_Skipped, "event left out", "events left out");
+    if (m_Conflicts > 0)
+        parts << QStringLiteral("%1 changed both here and on the server; both versions are kept.")
+                     .arg(m_Conflicts == 1 ? QStringLiteral("1 reminder was") : QStringLiteral("%1 reminders were").arg(m_Conflicts));
+    return parts.join(QStringLiteral("\n\n"));
+}
+
 void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
 {
     for (const CReminder &gone : m_Removed) {
         const auto it = std::find_if(list.begin(), list.end(),
-                                     [&](const CReminder &r) { return CSyncState::SameRecord(r, gone); });
+                                     [&](const CReminder &r) { return CReminder::SameRecord(r, gone); });
         if (it != list.end())
             list.erase(it);
     }
@@ -69,7 +89,7 @@ QString CSyncEngine::collectionPath(const QUrl &url)
 QUrl CSyncEngine::at(const QString &path) const
 {
     QUrl url = m_account;
-    url.setPath(path, QUrl::DecodedMode);
+    url.setPath(CDavMultiStatus::EncodePath(path), QUrl::TolerantMode);
     url.setQuery(QString());
     url.setFragment(QString());
     return url;
@@ -85,6 +105,7 @@ void CSyncEngine::start(const QUrl &account, const QString &user, const QString 
     m_out.m_State = state;
     m_given = local;
     m_round = 0;
+    m_inFlight = 0;
     if (m_out.m_State.m_Account != account.toString())
         m_out.m_State.reset(account.toString());
     m_client.setCredentials(user, password);
@@ -174,11 +195,13 @@ void CSyncEngine::listChanges()
 {
     m_out.m_Collection = m_collection.toString();
     m_remote = CSyncPlan::Remote();
+    m_lengths.clear();
     m_listingIncomplete = false;
     const QString token = m_out.m_State.m_SyncToken;
     const QByteArray body = kXmlHead
         + "<D:sync-collection xmlns:D=\"DAV:\"><D:sync-token>" + xmlEscape(token)
-        + "</D:sync-token><D:sync-level>1</D:sync-level><D:prop><D:getetag/></D:prop></D:sync-collection>";
+        + "</D:sync-token><D:sync-level>1</D:sync-level><D:prop><D:getetag/><D:getcontentlength/></D:prop>"
+          "</D:sync-collection>";
     m_client.report(m_collection, 0, body, [this, token](const CDavReply &reply) {
         if (reply.m_Fault != CDavReply::None)
             return fail(reply, QStringLiteral("asking what changed"));
@@ -202,8 +225,10 @@ void CSyncEngine::listChanges()
                 continue;
             if (r.m_Status == 404)
                 m_remote.m_ETags.remove(r.m_Href);
-            else if (r.m_Status / 100 == 2 && !r.m_IsCollection)
+            else if (r.m_Status / 100 == 2 && !r.m_IsCollection) {
                 m_remote.m_ETags.insert(r.m_Href, r.m_ETag);
+                m_lengths.insert(r.m_Href, r.m_ContentLength);
+            }
         }
         m_newToken = ms.m_SyncToken;
         fetch();
@@ -213,7 +238,7 @@ void CSyncEngine::listChanges()
 void CSyncEngine::listAll()
 {
     const QByteArray body = kXmlHead
-        + "<D:propfind xmlns:D=\"DAV:\"><D:prop><D:resourcetype/><D:getetag/></D:prop></D:propfind>";
+        + "<D:propfind xmlns:D=\"DAV:\"><D:prop><D:resourcetype/><D:getetag/><D:getcontentlength/></D:prop></D:propfind>";
     m_client.propfind(m_collection, 1, body, [this](const CDavReply &reply) {
         if (!reply.Ok())
             return fail(reply, QStringLiteral("listing the calendar"));
@@ -222,8 +247,10 @@ void CSyncEngine::listAll()
             return fail(QStringLiteral("listing the calendar: %1").arg(ms.m_Error));
         const QString self = collectionPath(m_collection);
         for (const CDavResource &r : ms.m_Responses)
-            if (!r.m_IsCollection && r.m_Status / 100 == 2 && collectionPath(at(r.m_Href)) != self)
+            if (!r.m_IsCollection && r.m_Status / 100 == 2 && collectionPath(at(r.m_Href)) != self) {
                 m_remote.m_ETags.insert(r.m_Href, r.m_ETag);
+                m_lengths.insert(r.m_Href, r.m_ContentLength);
+            }
         m_newToken.clear();
         fetch();
     });
@@ -239,34 +266,78 @@ void CSyncEngine::fetch()
         if (!known.contains(it.key()) || known.value(it.key()) != it.value() || it.value().isEmpty())
             wanted << it.key();
     wanted.sort();
-    fetchBatch(wanted);
+    // Batches of a bounded count and, where the sizes are known, size.
+    std::vector<QStringList> batches;
+    qint64 bytes = 0;
+    for (const QString &href : std::as_const(wanted)) {
+        const qint64 length = std::max<qint64>(m_lengths.value(href, -1), 0);
+        if (length > kMaxEventBytes) {
+            skipTooLarge(href, length);
+            continue;
+        }
+        if (batches.empty() || batches.back().size() >= kMultigetBatch || bytes + length > kMaxBatchBytes) {
+            batches.emplace_back();
+            bytes = 0;
+        }
+        batches.back() << href;
+        bytes += length;
+    }
+    m_batches.assign(batches.rbegin(), batches.rend());
+    fetchNext();
 }
 
-void CSyncEngine::fetchBatch(QStringList hrefs)
+void CSyncEngine::skipTooLarge(const QString &href, qint64 bytes)
 {
-    if (hrefs.isEmpty()) {
+    const QString size = bytes > 0 ? QStringLiteral("%1 MB; ").arg(double(bytes) / (1 << 20), 0, 'f', 1) : QString();
+    m_remote.m_Unreadable.insert(
+        href, QStringLiteral("too large to take (%1the limit is %2 MB)").arg(size).arg(kMaxEventBytes >> 20));
+    m_listingIncomplete = true;
+}
+
+void CSyncEngine::fetchNext()
+{
+    if (m_batches.empty()) {
         merge();
         return;
     }
-    const QStringList batch = hrefs.mid(0, kMultigetBatch);
-    hrefs = hrefs.mid(kMultigetBatch);
+    const QStringList batch = m_batches.back();
+    m_batches.pop_back();
     QByteArray body = kXmlHead
         + "<C:calendar-multiget xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\">"
           "<D:prop><D:getetag/><C:calendar-data/></D:prop>";
     for (const QString &href : batch)
-        body += "<D:href>" + xmlEscape(QString::fromUtf8(at(href).path(QUrl::FullyEncoded).toUtf8())) + "</D:href>";
+        body += "<D:href>" + xmlEscape(at(href).path(QUrl::FullyEncoded)) + "</D:href>";
     body += "</C:calendar-multiget>";
-    m_client.report(m_collection, 1, body, [this, batch, hrefs](const CDavReply &reply) {
+    m_client.report(m_collection, 1, body, [this, batch](const CDavReply &reply) {
+        CDavMultiStatus ms;
+        if (reply.Ok())
+            ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
+        // Too much, or a reply that breaks off: ask for half at a time, down
+        // to the one event that does it, which is left out.
+        if (reply.m_Fault == CDavReply::TooLarge || (reply.Ok() && !ms.m_Error.isEmpty())) {
+            if (batch.size() > 1) {
+                m_batches.push_back(batch.mid(batch.size() / 2));
+                m_batches.push_back(batch.mid(0, batch.size() / 2));
+            } else if (reply.m_Fault == CDavReply::TooLarge) {
+                skipTooLarge(batch.front(), 0);
+            } else {
+                m_remote.m_Unreadable.insert(batch.front(), QStringLiteral("the server's reply could not be read (%1)").arg(ms.m_Error));
+                m_listingIncomplete = true;
+            }
+            fetchNext();
+            return;
+        }
         if (!reply.Ok())
             return fail(reply, QStringLiteral("fetching events"));
-        const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
-        if (!ms.m_Error.isEmpty())
-            return fail(QStringLiteral("fetching events: %1").arg(ms.m_Error));
         for (const CDavResource &r : ms.m_Responses) {
             if (!batch.contains(r.m_Href))
                 continue;
             if (r.m_Status == 404) {
                 m_remote.m_ETags.remove(r.m_Href);
+                continue;
+            }
+            if (r.m_CalendarData.size() > kMaxEventBytes) {
+                skipTooLarge(r.m_Href, r.m_CalendarData.size());
                 continue;
             }
             CSyncEvent event;
@@ -287,7 +358,7 @@ void CSyncEngine::fetchBatch(QStringList hrefs)
                 m_remote.m_Unreadable.insert(href, QStringLiteral("the server did not send it"));
                 m_listingIncomplete = true;
             }
-        fetchBatch(hrefs);
+        fetchNext();
     });
 }
 
@@ -295,7 +366,7 @@ void CSyncEngine::accept(CSyncPlan &plan)
 {
     for (const CReminder &r : plan.m_Removed) {
         const auto added = std::find_if(m_out.m_Added.begin(), m_out.m_Added.end(),
-                                        [&](const CReminder &a) { return CSyncState::SameRecord(a, r); });
+                                        [&](const CReminder &a) { return CReminder::SameRecord(a, r); });
         if (added != m_out.m_Added.end())
             m_out.m_Added.erase(added);
         else
@@ -308,6 +379,7 @@ void CSyncEngine::accept(CSyncPlan &plan)
     m_out.m_Received.m_Added += plan.m_Received.m_Added;
     m_out.m_Received.m_Changed += plan.m_Received.m_Changed;
     m_out.m_Received.m_Deleted += plan.m_Received.m_Deleted;
+    m_out.m_Received.m_Acknowledged += plan.m_Received.m_Acknowledged;
     m_out.m_Conflicts += plan.m_Conflicts;
     m_out.m_Simplified += plan.m_Simplified;
     if (m_round == 1 || !plan.m_Skipped.isEmpty())
@@ -328,26 +400,36 @@ void CSyncEngine::merge()
 
 void CSyncEngine::runOps()
 {
-    if (m_nextOp >= m_ops.size()) {
-        if (m_conflict && m_round < kMaxRounds) {
-            m_out.m_State.m_SyncToken.clear();
-            listChanges();
-            return;
-        }
-        if (m_conflict)
-            m_out.m_Error = QStringLiteral("the calendar kept changing during the sync; it is tried again later");
-        if (!m_conflict && !m_listingIncomplete)
-            m_out.m_State.m_SyncToken = m_newToken;
+    while (m_out.m_Status == Outcome::Done && m_inFlight < kParallelOps && m_nextOp < m_ops.size())
+        startOp(m_ops[m_nextOp++]);
+    if (m_inFlight > 0)
+        return;
+    if (m_out.m_Status != Outcome::Done) {
         finish();
         return;
     }
-    const CSyncPlan::Op op = m_ops[m_nextOp++];
+    if (m_conflict && m_round < kMaxRounds) {
+        m_out.m_State.m_SyncToken.clear();
+        listChanges();
+        return;
+    }
+    if (m_conflict)
+        m_out.m_Error = QStringLiteral("the calendar kept changing during the sync; it is tried again later");
+    if (!m_conflict && !m_listingIncomplete)
+        m_out.m_State.m_SyncToken = m_newToken;
+    finish();
+}
+
+void CSyncEngine::startOp(const CSyncPlan::Op &op)
+{
+    ++m_inFlight;
     auto &entries = m_out.m_State.m_Entries;
     auto entryAt = [&entries](const QString &href) {
         return std::find_if(entries.begin(), entries.end(), [&](const CSyncEntry &e) { return e.m_Href == href; });
     };
     if (op.m_Kind == CSyncPlan::Op::Delete) {
         m_client.remove(at(op.m_Href), op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
+            --m_inFlight;
             if (reply.m_Status == 412) {
                 m_conflict = true;
             } else if (reply.Ok() || (reply.m_Fault == CDavReply::None && reply.m_Status == 404)) {
@@ -362,19 +444,21 @@ void CSyncEngine::runOps()
         });
         return;
     }
-    const QByteArray ics = CSyncIcs::Write(op.m_Record, op.m_Uid);
-    m_client.put(at(op.m_Href), ics, op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
+    m_client.put(at(op.m_Href), op.m_Body, op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
+        --m_inFlight;
         if (reply.m_Status == 412) {
             m_conflict = true;
         } else if (reply.Ok()) {
-            CSyncEntry entry { op.m_Uid, op.m_Href, reply.m_ETag, op.m_Record, false };
+            CSyncEntry entry { op.m_Uid, op.m_Href, reply.m_ETag, op.m_Records, op.m_Text, false };
             const auto it = entryAt(op.m_Href);
             if (it != m_out.m_State.m_Entries.end())
                 *it = entry;
             else
                 m_out.m_State.m_Entries.push_back(entry);
-            if (op.m_Local)
-                ++(op.m_IfMatch.isEmpty() ? m_out.m_Sent.m_Added : m_out.m_Sent.m_Changed);
+            CSyncPlan::Counts &sent = m_out.m_Sent;
+            ++(op.m_Count == CSyncPlan::Op::Added     ? sent.m_Added
+                   : op.m_Count == CSyncPlan::Op::Changed ? sent.m_Changed
+                                                          : sent.m_Acknowledged);
         } else {
             return fail(reply, QStringLiteral("sending an event"));
         }
@@ -382,12 +466,17 @@ void CSyncEngine::runOps()
     });
 }
 
+// The first failure is the one said; the sync ends when no request is
+// under way any more.
 void CSyncEngine::fail(const CDavReply &reply, const QString &what)
 {
     if (reply.m_Fault == CDavReply::Auth) {
-        m_out.m_Status = Outcome::AuthFailed;
-        m_out.m_Error = reply.m_Error;
-        finish();
+        if (m_out.m_Status == Outcome::Done) {
+            m_out.m_Status = Outcome::AuthFailed;
+            m_out.m_Error = reply.m_Error;
+        }
+        if (m_inFlight == 0)
+            finish();
         return;
     }
     const QString why = reply.m_Fault != CDavReply::None
@@ -398,13 +487,18 @@ void CSyncEngine::fail(const CDavReply &reply, const QString &what)
 
 void CSyncEngine::fail(const QString &error)
 {
-    m_out.m_Status = Outcome::Failed;
-    m_out.m_Error = error;
-    finish();
+    if (m_out.m_Status == Outcome::Done) {
+        m_out.m_Status = Outcome::Failed;
+        m_out.m_Error = error;
+    }
+    if (m_inFlight == 0)
+        finish();
 }
 
 void CSyncEngine::finish()
 {
+    if (!m_running)
+        return;
     m_running = false;
     // A failed round keeps what it settled; the token only moves on after
     // a complete one, so nothing the server changed is missed next time.

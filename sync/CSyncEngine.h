@@ -12,7 +12,7 @@
 // One sync of a reminder list with a calendar collection, run on the event
 // loop: find the collection, learn what changed there (the sync-collection
 // report where the server offers it, else every ETag), fetch those events,
-// merge, and carry out the plan one request at a time. A conflict (412)
+// merge, and carry out the plan several requests at a time. A conflict (412)
 // starts another round, which fetches and merges again. Whatever fails,
 // the outcome holds everything that was settled, so a sync cut off halfway
 // loses nothing: what did not happen is simply done again next time.
@@ -22,6 +22,12 @@ class CSyncEngine : public QObject
 public:
     static constexpr int kMaxRounds = 3;
     static constexpr int kMultigetBatch = 100;
+    // An event larger than this is left out (and said); a fetch asks for
+    // about this much at a time, where the server says how large they are.
+    static constexpr qint64 kMaxEventBytes = qint64(4) << 20;
+    static constexpr qint64 kMaxBatchBytes = qint64(16) << 20;
+    // Uploads and deletions under way at once.
+    static constexpr int kParallelOps = 6;
 
     struct Outcome
     {
@@ -44,6 +50,10 @@ public:
         // next time).
         void ApplyTo(std::vector<CReminder> &list) const;
         QJsonObject ToJson() const;
+        // What the user may want to look at after a sync, as a list: the
+        // events simplified or left out, and those changed on both sides.
+        // Empty when there is nothing to say.
+        QString Details() const;
     };
 
     explicit CSyncEngine(QObject *parent = nullptr);
@@ -65,9 +75,11 @@ private:
     void listChanges();
     void listAll();
     void fetch();
-    void fetchBatch(QStringList hrefs);
+    void fetchNext();
+    void skipTooLarge(const QString &href, qint64 bytes);
     void merge();
     void runOps();
+    void startOp(const CSyncPlan::Op &op);
     void fail(const CDavReply &reply, const QString &what);
     void fail(const QString &error);
     void finish();
@@ -85,6 +97,9 @@ private:
     QString m_newToken;
     std::vector<CSyncPlan::Op> m_ops;
     size_t m_nextOp = 0;
+    int m_inFlight = 0;
+    QHash<QString, qint64> m_lengths;  // href -> size the server gave
+    std::vector<QStringList> m_batches; // still to fetch, the next last
     bool m_conflict = false;
     bool m_listingIncomplete = false;
     int m_round = 0;

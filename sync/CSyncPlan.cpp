@@ -1,19 +1,33 @@
 #include "sync/CSyncPlan.h"
 
+#include "model/CSnooze.h"
+#include "storage/CReminderMerge.h"
+
 #include <QSet>
+#include <algorithm>
 #include <QUrl>
 
 namespace {
 
-// The later of two answered alerts wins on both sides.
-CReminder withLaterAcknowledgement(CReminder record, const CReminder &other)
+// When the alert was last answered: acknowledged, or snoozed.
+COleDateTime answeredAt(const CReminder &r)
 {
-    const COleDateTime mine = CSyncState::Acknowledged(record);
-    const COleDateTime theirs = CSyncState::Acknowledged(other);
-    if (theirs.GetStatus() == COleDateTime::valid
-        && (mine.GetStatus() != COleDateTime::valid || theirs > mine)) {
-        record.m_Shown = true;
-        record.m_LastShown = theirs;
+    const COleDateTime acknowledged = CSyncState::Acknowledged(r);
+    if (acknowledged.GetStatus() == COleDateTime::valid || !CSnooze::IsSnoozed(r))
+        return acknowledged;
+    return r.m_LastShown;
+}
+
+// The later answer to the alert wins on both sides; a snooze is an answer
+// too, so an older acknowledgement does not end it.
+CReminder withLaterAnswer(CReminder record, const CReminder &other)
+{
+    const COleDateTime mine = answeredAt(record);
+    const COleDateTime theirs = answeredAt(other);
+    if (theirs.GetStatus() == COleDateTime::valid && (mine.GetStatus() != COleDateTime::valid || theirs > mine)) {
+        record.m_Shown = other.m_Shown;
+        record.m_LastShown = other.m_LastShown;
+        record.m_ReshowInterval = other.m_ReshowInterval;
     }
     return record;
 }
@@ -46,7 +60,7 @@ void CSyncPlan::removeLocal(size_t index)
 
 void CSyncPlan::replaceLocal(size_t index, const CReminder &record)
 {
-    if (CSyncState::SameRecord(m_Local[index], record))
+    if (CReminder::SameRecord(m_Local[index], record))
         return;
     m_Removed.push_back(m_Local[index]);
     m_Added.push_back(record);
@@ -62,9 +76,80 @@ void CSyncPlan::addLocal(const CReminder &record)
 
 void CSyncPlan::noteSimplified(const CSyncEvent &event)
 {
-    if (event.m_Simplified)
-        m_Simplified << QStringLiteral("%1: %2").arg(event.m_Reminder.GetFlatMessage(), event.m_SimplifiedHow);
+    if (event.m_Simplified && !event.m_Reminders.empty())
+        m_Simplified << QStringLiteral("%1: %2").arg(event.m_Reminders.front().GetFlatMessage(), event.m_SimplifiedHow);
 }
+
+void CSyncPlan::addNew(const CReminder &record, const QString &collection)
+{
+    Op op;
+    op.m_Uid = CSyncIcs::NewUid();
+    op.m_Href = hrefFor(collection, op.m_Uid);
+    op.m_Body = CSyncIcs::Write(record, op.m_Uid);
+    op.m_Records = { record };
+    m_Ops.push_back(op);
+}
+
+void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &serverHas,
+                       const std::vector<CReminder> &wanted, const std::vector<size_t> &places, bool answerOnly)
+{
+    m_Entries.push_back(settled); // replaced when the upload succeeds
+    Op op;
+    op.m_Uid = settled.m_Uid;
+    op.m_Href = settled.m_Href;
+    op.m_IfMatch = settled.m_ETag;
+    op.m_Count = answerOnly ? Op::Acknowledged : settled.m_ETag.isEmpty() ? Op::Added : Op::Changed;
+    if (settled.m_Text.isEmpty()) {
+        op.m_Body = CSyncIcs::Write(wanted.front(), settled.m_Uid);
+        op.m_Records = { wanted.front() };
+        m_Ops.push_back(op);
+        return;
+    }
+    bool edited = false;
+    QString error;
+    op.m_Body = CSyncIcs::Patch(settled.m_Text, serverHas, wanted, edited, error);
+    CSyncEvent after;
+    if (op.m_Body.isEmpty() || !CSyncIcs::Read(op.m_Body, after, error)) {
+        m_Skipped << QStringLiteral("%1: %2").arg(settled.m_Href, error);
+        return;
+    }
+    if (op.m_Body == settled.m_Text)
+        return; // nothing the event can hold changed (a snooze stays here)
+    op.m_Text = op.m_Body;
+    if (!edited)
+        op.m_Count = Op::Acknowledged;
+    // The event's own say after the patch: a daily rule's new title on
+    // every weekday, with this computer's shown state.
+    op.m_Records = after.m_Reminders;
+    if (op.m_Records.size() == wanted.size()) {
+        for (size_t k = 0; k < wanted.size(); ++k) {
+            op.m_Records[k].m_Shown = wanted[k].m_Shown;
+            op.m_Records[k].m_LastShown = wanted[k].m_LastShown;
+            op.m_Records[k].m_ReshowInterval = wanted[k].m_ReshowInterval;
+            replaceLocal(places[k], op.m_Records[k]);
+        }
+    } else {
+        for (size_t place : places)
+            removeLocal(place);
+        for (const CReminder &r : op.m_Records)
+            addLocal(r);
+    }
+    m_Ops.push_back(op);
+}
+
+namespace {
+
+bool sameContent(const std::vector<CReminder> &a, const std::vector<CReminder> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (!CReminder::SameContent(a[i], b[i]))
+            return false;
+    return true;
+}
+
+} // namespace
 
 void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &state, const Remote &remote,
                       const QString &collection)
@@ -73,24 +158,28 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
     m_Gone.assign(local.size(), false);
     const size_t localCount = local.size();
     constexpr size_t kNone = size_t(-1);
+    const auto &entries = state.m_Entries;
 
-    // Pair each synced entry with the reminder it became here: unchanged
-    // first, then one edited in its wording or in its time.
-    std::vector<size_t> pairOf(state.m_Entries.size(), kNone);
+    // Pair each reminder of each synced event with the reminder it became
+    // here: unchanged first, then one edited in its wording or in its time.
+    std::vector<std::vector<size_t>> pairOf(entries.size());
+    for (size_t e = 0; e < entries.size(); ++e)
+        pairOf[e].assign(entries[e].m_Base.size(), kNone);
     std::vector<bool> paired(localCount, false);
     auto pairPass = [&](auto same) {
-        for (size_t e = 0; e < state.m_Entries.size(); ++e) {
-            if (pairOf[e] != kNone)
-                continue;
-            for (size_t i = 0; i < localCount; ++i)
-                if (!paired[i] && same(state.m_Entries[e].m_Base, local[i])) {
-                    pairOf[e] = i;
-                    paired[i] = true;
-                    break;
-                }
-        }
+        for (size_t e = 0; e < entries.size(); ++e)
+            for (size_t k = 0; k < entries[e].m_Base.size(); ++k) {
+                if (pairOf[e][k] != kNone)
+                    continue;
+                for (size_t i = 0; i < localCount; ++i)
+                    if (!paired[i] && same(entries[e].m_Base[k], local[i])) {
+                        pairOf[e][k] = i;
+                        paired[i] = true;
+                        break;
+                    }
+            }
     };
-    pairPass([](const CReminder &b, const CReminder &l) { return CSyncState::SameContent(b, l); });
+    pairPass([](const CReminder &b, const CReminder &l) { return CReminder::SameContent(b, l); });
     pairPass([](const CReminder &b, const CReminder &l) {
         return b.m_Message == l.m_Message && b.m_Recurrence == l.m_Recurrence;
     });
@@ -99,16 +188,26 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
     });
 
     QSet<QString> knownHrefs;
-    for (size_t e = 0; e < state.m_Entries.size(); ++e) {
-        const CSyncEntry &entry = state.m_Entries[e];
+    for (size_t e = 0; e < entries.size(); ++e) {
+        const CSyncEntry &entry = entries[e];
         knownHrefs.insert(entry.m_Href);
-        const size_t li = pairOf[e];
-        const bool localGone = li == kNone;
-        const bool localChanged = !localGone && !CSyncState::SameContent(entry.m_Base, local[li]);
+        // This side: the reminders still here, with the base they came from.
+        std::vector<CReminder> base, mine;
+        std::vector<size_t> places;
+        for (size_t k = 0; k < entry.m_Base.size(); ++k)
+            if (pairOf[e][k] != kNone) {
+                base.push_back(entry.m_Base[k]);
+                mine.push_back(local[pairOf[e][k]]);
+                places.push_back(pairOf[e][k]);
+            }
+        const bool localGone = places.empty();
+        const bool partlyGone = !localGone && places.size() < entry.m_Base.size();
+        const bool localChanged = partlyGone || !sameContent(base, mine);
         const bool remoteGone = !remote.m_ETags.contains(entry.m_Href);
         const bool remoteChanged = !remoteGone && remote.m_ETags.value(entry.m_Href) != entry.m_ETag;
+        const auto found = remote.m_Fetched.constFind(entry.m_Href);
 
-        if (remoteChanged && !remote.m_Fetched.contains(entry.m_Href)) {
+        if (remoteChanged && found == remote.m_Fetched.cend()) {
             // Changed there but unreadable or not fetched: leave both sides
             // alone and try again next time.
             m_Skipped << QStringLiteral("%1: %2").arg(entry.m_Href,
@@ -116,19 +215,25 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
             m_Entries.push_back(entry);
             continue;
         }
-        const auto found = remote.m_Fetched.constFind(entry.m_Href);
-        const CSyncEvent *fetched = remoteChanged && found != remote.m_Fetched.cend() ? &found.value() : nullptr;
-        const bool contentChangedThere = fetched && !CSyncState::SameContent(entry.m_Base, fetched->m_Reminder);
+        const CSyncEvent *fetched = !remoteGone && found != remote.m_Fetched.cend() ? &found.value() : nullptr;
+        const bool contentChangedThere = fetched && !sameContent(entry.m_Base, fetched->m_Reminders);
+        CSyncEntry settled = entry;
+        if (fetched) {
+            settled.m_ETag = remote.m_ETags.value(entry.m_Href);
+            settled.m_Base = fetched->m_Reminders;
+            settled.m_Text = fetched->m_Text;
+            settled.m_Simplified = fetched->m_Simplified;
+        }
 
         if (localGone) {
             if (remoteGone)
                 continue;
             if (contentChangedThere) {
-                addLocal(fetched->m_Reminder);
+                for (const CReminder &r : fetched->m_Reminders)
+                    addLocal(r);
                 ++m_Received.m_Added;
                 noteSimplified(*fetched);
-                m_Entries.push_back({ entry.m_Uid, entry.m_Href, remote.m_ETags.value(entry.m_Href),
-                                      fetched->m_Reminder, fetched->m_Simplified });
+                m_Entries.push_back(settled);
                 continue;
             }
             Op op;
@@ -140,79 +245,88 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
             m_Entries.push_back(entry); // dropped when the deletion succeeds
             continue;
         }
+        if (partlyGone) {
+            // A day of a daily rule deleted here: the rule there stays whole.
+            m_Simplified << QStringLiteral("%1: deleted here; the calendar's event still holds it")
+                                .arg(entry.m_Base.front().GetFlatMessage());
+            settled.m_Base = base;
+        }
 
-        const CReminder &mine = local[li];
         if (remoteGone) {
             if (localChanged) {
-                Op op;
-                op.m_Uid = entry.m_Uid;
-                op.m_Href = entry.m_Href;
-                op.m_Record = mine;
-                m_Ops.push_back(op);
+                settled.m_ETag.clear(); // made again
+                upload(settled, base, mine, places, false);
             } else {
-                removeLocal(li);
+                for (size_t place : places)
+                    removeLocal(place);
                 ++m_Received.m_Deleted;
             }
             continue;
         }
 
-        CSyncEntry settled = entry;
-        CReminder theirs = fetched ? fetched->m_Reminder : entry.m_Base;
-        if (fetched) {
-            settled.m_ETag = remote.m_ETags.value(entry.m_Href);
-            settled.m_Base = fetched->m_Reminder;
-            settled.m_Simplified = fetched->m_Simplified;
-        }
-        if (localChanged && contentChangedThere && !CSyncState::SameContent(mine, theirs)) {
-            // Changed differently on both sides: both versions stay. The
-            // server's keeps the UID, this one goes up as a new event.
-            ++m_Conflicts;
-            replaceLocal(li, withLaterAcknowledgement(theirs, entry.m_Base));
-            addLocal(mine);
+        const std::vector<CReminder> &theirs = fetched ? fetched->m_Reminders : entry.m_Base;
+        std::vector<CReminder> wanted = mine;
+        bool agreed = !localChanged || (contentChangedThere && sameContent(mine, theirs));
+        if (!agreed && contentChangedThere) {
+            // Changed on both sides: field by field, as the file merge does.
+            bool merged = !partlyGone && theirs.size() == base.size();
+            for (size_t k = 0; merged && k < base.size(); ++k)
+                merged = CReminderMerge::MergeFields(base[k], mine[k], theirs[k], wanted[k]);
             ++m_Received.m_Changed;
             noteSimplified(*fetched);
-            m_Entries.push_back(settled);
-            Op op;
-            op.m_Uid = CSyncIcs::NewUid();
-            op.m_Href = hrefFor(collection, op.m_Uid);
-            op.m_Record = mine;
-            m_Ops.push_back(op);
+            if (!merged) {
+                // The same field changed differently: both versions stay.
+                // The server's keeps the UID; this one goes up as a new event.
+                ++m_Conflicts;
+                for (size_t k = 0; k < places.size(); ++k) {
+                    if (!CReminder::SameContent(mine[k], base[k])) {
+                        addLocal(mine[k]);
+                        addNew(mine[k], collection);
+                    }
+                    if (k < theirs.size())
+                        replaceLocal(places[k], withLaterAnswer(theirs[k], mine[k]));
+                    else
+                        removeLocal(places[k]);
+                }
+                for (size_t k = places.size(); k < theirs.size(); ++k)
+                    addLocal(theirs[k]);
+                m_Entries.push_back(settled);
+                continue;
+            }
+            agreed = sameContent(wanted, theirs);
+            for (size_t k = 0; k < places.size(); ++k)
+                replaceLocal(places[k], wanted[k]);
+        }
+        if (!agreed) {
+            for (size_t k = 0; k < wanted.size() && k < theirs.size(); ++k)
+                wanted[k] = withLaterAnswer(wanted[k], theirs[k]);
+            upload(settled, contentChangedThere ? theirs : base, wanted, places, false);
             continue;
         }
-        if (localChanged && !(contentChangedThere && CSyncState::SameContent(mine, theirs))) {
-            Op op;
-            op.m_Uid = entry.m_Uid;
-            op.m_Href = entry.m_Href;
-            op.m_IfMatch = settled.m_ETag;
-            op.m_Record = withLaterAcknowledgement(mine, theirs);
-            if (!CSyncState::SameRecord(op.m_Record, mine))
-                replaceLocal(li, op.m_Record);
-            m_Entries.push_back(settled); // replaced when the upload succeeds
-            m_Ops.push_back(op);
-            continue;
-        }
+
         // Same content on both sides now; only the shown state may differ.
-        CReminder merged = withLaterAcknowledgement(contentChangedThere ? theirs : mine, mine);
-        merged = withLaterAcknowledgement(merged, theirs);
         if (contentChangedThere) {
             ++m_Received.m_Changed;
             noteSimplified(*fetched);
         }
-        replaceLocal(li, merged);
-        m_Entries.push_back(settled);
-        if (acknowledgedLater(merged, theirs) && !settled.m_Simplified) {
-            Op op;
-            op.m_Uid = entry.m_Uid;
-            op.m_Href = entry.m_Href;
-            op.m_IfMatch = settled.m_ETag;
-            op.m_Record = merged;
-            op.m_Local = false;
-            m_Ops.push_back(op);
+        bool answeredHere = false;
+        for (size_t k = 0; k < places.size() && k < theirs.size(); ++k) {
+            CReminder merged = withLaterAnswer(contentChangedThere ? theirs[k] : mine[k], mine[k]);
+            merged = withLaterAnswer(merged, theirs[k]);
+            if (fetched && !CReminder::SameRecord(withLaterAnswer(mine[k], theirs[k]), mine[k]))
+                ++m_Received.m_Acknowledged;
+            answeredHere = answeredHere || acknowledgedLater(merged, theirs[k]);
+            wanted[k] = merged;
+            replaceLocal(places[k], merged);
         }
+        if (answeredHere)
+            upload(settled, theirs, wanted, places, true);
+        else
+            m_Entries.push_back(settled);
     }
 
-    // Events new on the server: one that matches a reminder new here is the
-    // same reminder (an upload whose answer was lost, or a first sync).
+    // Events new on the server: one whose reminders match reminders new
+    // here is the same (an upload whose answer was lost, or a first sync).
     QStringList newHrefs;
     for (auto it = remote.m_ETags.cbegin(); it != remote.m_ETags.cend(); ++it)
         if (!knownHrefs.contains(it.key()))
@@ -224,33 +338,33 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
             continue;
         }
         const CSyncEvent event = remote.m_Fetched.value(href);
-        size_t match = kNone;
-        for (size_t i = 0; i < localCount; ++i)
-            if (!paired[i] && CSyncState::SameContent(local[i], event.m_Reminder)) {
-                match = i;
-                break;
+        std::vector<size_t> matches;
+        for (const CReminder &r : event.m_Reminders)
+            for (size_t i = 0; i < localCount; ++i)
+                if (!paired[i] && std::find(matches.begin(), matches.end(), i) == matches.end()
+                    && CReminder::SameContent(local[i], r)) {
+                    matches.push_back(i);
+                    break;
+                }
+        m_Entries.push_back({ event.m_Uid, href, remote.m_ETags.value(href), event.m_Reminders, event.m_Text,
+                              event.m_Simplified });
+        if (matches.size() == event.m_Reminders.size()) {
+            for (size_t k = 0; k < matches.size(); ++k) {
+                paired[matches[k]] = true;
+                replaceLocal(matches[k], withLaterAnswer(local[matches[k]], event.m_Reminders[k]));
             }
-        m_Entries.push_back({ event.m_Uid, href, remote.m_ETags.value(href), event.m_Reminder, event.m_Simplified });
-        if (match != kNone) {
-            paired[match] = true;
-            replaceLocal(match, withLaterAcknowledgement(local[match], event.m_Reminder));
             continue;
         }
-        addLocal(event.m_Reminder);
+        for (const CReminder &r : event.m_Reminders)
+            addLocal(r);
         ++m_Received.m_Added;
         noteSimplified(event);
     }
 
     // Reminders new here.
-    for (size_t i = 0; i < localCount; ++i) {
-        if (paired[i])
-            continue;
-        Op op;
-        op.m_Uid = CSyncIcs::NewUid();
-        op.m_Href = hrefFor(collection, op.m_Uid);
-        op.m_Record = local[i];
-        m_Ops.push_back(op);
-    }
+    for (size_t i = 0; i < localCount; ++i)
+        if (!paired[i])
+            addNew(local[i], collection);
 
     std::vector<CReminder> kept;
     kept.reserve(m_Local.size());

@@ -10,8 +10,11 @@
 // The three-way merge of one sync round, with the last synced state as the
 // base: a change on one side goes to the other, a deletion on one side
 // deletes on the other unless the other side changed it (a change is never
-// lost to a deletion), and a reminder changed differently on both sides is
-// kept in both versions. Pure: it decides, the engine carries it out.
+// lost to a deletion), edits of different fields on the two sides both
+// stay, and only a field changed differently on both sides keeps the
+// reminder in both versions (the file merge's rule, CReminderMerge). An
+// event another program wrote is patched, never written anew. Pure: it
+// decides, the engine carries it out.
 class CSyncPlan
 {
 public:
@@ -26,17 +29,20 @@ public:
     struct Op
     {
         enum Kind { Put, Delete };
+        enum Count { Added, Changed, Acknowledged };
         Kind m_Kind = Put;
+        Count m_Count = Added; // how the report counts a Put
         QString m_Uid;
         QString m_Href;
-        QByteArray m_IfMatch; // empty: create only
-        CReminder m_Record;   // what the server will hold (Put)
-        bool m_Local = true;  // a reminder changed here (not only its acknowledgement)
+        QByteArray m_IfMatch;              // empty: create only
+        QByteArray m_Body;                 // what goes up (Put)
+        std::vector<CReminder> m_Records;  // what the event then maps to (Put)
+        QByteArray m_Text;                 // the text to keep: another program's event
     };
 
     struct Counts
     {
-        int m_Added = 0, m_Changed = 0, m_Deleted = 0;
+        int m_Added = 0, m_Changed = 0, m_Deleted = 0, m_Acknowledged = 0;
     };
 
     // collection: the collection's path with a trailing "/", for new hrefs.
@@ -64,6 +70,12 @@ private:
     void replaceLocal(size_t index, const CReminder &record);
     void addLocal(const CReminder &record);
     void noteSimplified(const CSyncEvent &event);
+    void addNew(const CReminder &record, const QString &collection);
+    // Sends wanted (the reminders at the given local places) as the event
+    // of settled, the server holding serverHas, and updates the local
+    // reminders to what the event then says.
+    void upload(const CSyncEntry &settled, const std::vector<CReminder> &serverHas,
+                const std::vector<CReminder> &wanted, const std::vector<size_t> &places, bool answerOnly);
 
     std::vector<bool> m_Gone;
 };

@@ -10,24 +10,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
-#include <cmath>
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;
 constexpr qint64 kMaxStateBytes = qint64(256) << 20;
-
-bool near(const COleDateTime &a, const COleDateTime &b)
-{
-    if (a.GetStatus() != b.GetStatus())
-        return false;
-    return a.GetStatus() != COleDateTime::valid || std::fabs(a.Linear() - b.Linear()) < kSecond;
-}
-
-bool near(const COleDateTimeSpan &a, const COleDateTimeSpan &b)
-{
-    return std::fabs(a.GetValue() - b.GetValue()) < 30 * kSecond;
-}
 
 QByteArray recordBytes(const CReminder &r)
 {
@@ -101,8 +87,21 @@ CSyncState::LoadResult CSyncState::load(const QString &path, QString &error)
         e.m_Href = o.value(QStringLiteral("href")).toString();
         e.m_ETag = o.value(QStringLiteral("etag")).toString().toUtf8();
         e.m_Simplified = o.value(QStringLiteral("simplified")).toBool();
-        if (e.m_Uid.isEmpty() || e.m_Href.isEmpty()
-            || !recordFrom(QByteArray::fromBase64(o.value(QStringLiteral("record")).toString().toLatin1()), e.m_Base)) {
+        e.m_Text = QByteArray::fromBase64(o.value(QStringLiteral("text")).toString().toLatin1());
+        QJsonArray records = o.value(QStringLiteral("records")).toArray();
+        if (!o.contains(QStringLiteral("records"))) {
+            // Saved before the server's text was kept: fetched again, so
+            // that nobody's event is written anew from what was kept here.
+            records.append(o.value(QStringLiteral("record")));
+            e.m_ETag.clear();
+        }
+        bool readable = !e.m_Uid.isEmpty() && !e.m_Href.isEmpty() && !records.isEmpty();
+        for (const QJsonValue &record : records) {
+            CReminder r;
+            readable = readable && recordFrom(QByteArray::fromBase64(record.toString().toLatin1()), r);
+            e.m_Base.push_back(r);
+        }
+        if (!readable) {
             error = QStringLiteral("%1 is damaged: an entry cannot be read").arg(path);
             return Damaged;
         }
@@ -115,12 +114,19 @@ CSyncState::LoadResult CSyncState::load(const QString &path, QString &error)
 bool CSyncState::save(const QString &path, QString &error) const
 {
     QJsonArray entries;
-    for (const CSyncEntry &e : m_Entries)
-        entries.append(QJsonObject { { QStringLiteral("uid"), e.m_Uid },
-                                     { QStringLiteral("href"), e.m_Href },
-                                     { QStringLiteral("etag"), QString::fromUtf8(e.m_ETag) },
-                                     { QStringLiteral("simplified"), e.m_Simplified },
-                                     { QStringLiteral("record"), QString::fromLatin1(recordBytes(e.m_Base).toBase64()) } });
+    for (const CSyncEntry &e : m_Entries) {
+        QJsonArray records;
+        for (const CReminder &r : e.m_Base)
+            records.append(QString::fromLatin1(recordBytes(r).toBase64()));
+        QJsonObject entry { { QStringLiteral("uid"), e.m_Uid },
+                            { QStringLiteral("href"), e.m_Href },
+                            { QStringLiteral("etag"), QString::fromUtf8(e.m_ETag) },
+                            { QStringLiteral("simplified"), e.m_Simplified },
+                            { QStringLiteral("records"), records } };
+        if (!e.m_Text.isEmpty())
+            entry.insert(QStringLiteral("text"), QString::fromLatin1(e.m_Text.toBase64()));
+        entries.append(entry);
+    }
     const QJsonObject root { { QStringLiteral("account"), m_Account },
                              { QStringLiteral("collection"), m_Collection },
                              { QStringLiteral("syncToken"), m_SyncToken },
@@ -132,19 +138,6 @@ bool CSyncState::save(const QString &path, QString &error) const
         return false;
     }
     return true;
-}
-
-bool CSyncState::SameContent(const CReminder &a, const CReminder &b)
-{
-    return near(a.m_DateTime, b.m_DateTime) && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
-        && near(a.m_AdvanceNotice, b.m_AdvanceNotice) && a.m_IconName == b.m_IconName
-        && a.m_SoundFileName == b.m_SoundFileName && a.m_Private == b.m_Private
-        && near(a.m_ReshowInterval, b.m_ReshowInterval);
-}
-
-bool CSyncState::SameRecord(const CReminder &a, const CReminder &b)
-{
-    return SameContent(a, b) && a.m_Shown == b.m_Shown && near(a.m_LastShown, b.m_LastShown);
 }
 
 COleDateTime CSyncState::Acknowledged(const CReminder &r)

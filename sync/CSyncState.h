@@ -6,14 +6,17 @@
 #include <QString>
 #include <vector>
 
-// One reminder as it was when it last agreed with the server: the base of
-// the next three-way merge.
+// One event as it was when it last agreed with the server: the reminders
+// it maps to are the base of the next three-way merge.
 struct CSyncEntry
 {
     QString m_Uid;
     QString m_Href; // path on the server
     QByteArray m_ETag;
-    CReminder m_Base;
+    std::vector<CReminder> m_Base;
+    // The server's text when another program wrote the event (changes
+    // made here are patched into it); empty when this program did.
+    QByteArray m_Text;
     bool m_Simplified = false; // the server's event says more than m_Base
 };
 
@@ -34,11 +37,6 @@ public:
     // Forgets the server's side: another account, or a damaged file.
     void reset(const QString &account);
 
-    // Same wording, date, repeat, notice, icon, sound, privacy and reshow;
-    // the shown state is not part of it.
-    static bool SameContent(const CReminder &a, const CReminder &b);
-    // SameContent and the same shown state.
-    static bool SameRecord(const CReminder &a, const CReminder &b);
     // The time the reminder's alert was answered, or an invalid date.
     static COleDateTime Acknowledged(const CReminder &r);
 

@@ -34,10 +34,10 @@ void AnswerCloseWarning(CCloseWarningDlg::Choice choice)
 }
 
 QStringList s_opened;
-bool RecordUrl(const QUrl &url)
+void RecordUrl(const QUrl &url, std::function<void(bool)> done)
 {
     s_opened << url.toString();
-    return true;
+    done(true);
 }
 } // namespace
 
@@ -163,10 +163,11 @@ TEST_F(AppFixture, HelpOpensTheManualOrNamesTheMissingFile)
     // No browser could be started.
     m_messages.m_messages.clear();
     s_opened.clear();
-    CMainCommands::SetUrlOpener([](const QUrl &) { return false; });
+    CMainCommands::SetUrlOpener([](const QUrl &, std::function<void(bool)> done) { done(false); });
     dlg.OnCommand(KmCommand::Help);
     ASSERT_EQ(m_messages.m_messages.size(), 1);
-    EXPECT_EQ(m_messages.m_messages[0], QStringLiteral("For absolutley no reason, ::WinHelp failed! (") + path + QLatin1Char(')'));
+    // It says where the manual is, to open by hand.
+    EXPECT_TRUE(m_messages.m_messages[0].contains(path)) << m_messages.m_messages[0].toStdString();
     CMainCommands::SetUrlOpener(nullptr);
 }
 

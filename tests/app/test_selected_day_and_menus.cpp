@@ -321,10 +321,10 @@ TEST_F(NoTray, TheBackgroundAndTheLogoCarryEveryTrayCommand)
 
 namespace {
 QStringList s_helpOpened;
-bool RecordHelpUrl(const QUrl &url)
+void RecordHelpUrl(const QUrl &url, std::function<void(bool)> done)
 {
     s_helpOpened << url.toString();
-    return true;
+    done(true);
 }
 } // namespace
 

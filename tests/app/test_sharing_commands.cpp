@@ -471,7 +471,7 @@ TEST_F(SharingCommands, DroppedICalendarFilesImportOrAreRefusedWithASorry)
     QFile g(good);
     ASSERT_TRUE(g.open(QIODevice::WriteOnly));
     g.write("BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260601T090000\r\nSUMMARY:Picnic\r\n"
-            "RRULE:FREQ=YEARLY;COUNT=3\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+            "RRULE:FREQ=YEARLY;INTERVAL=2\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
     g.close();
     QFile b(bad);
     ASSERT_TRUE(b.open(QIODevice::WriteOnly));

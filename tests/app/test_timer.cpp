@@ -181,6 +181,9 @@ TEST_F(AppFixture, AtMidnightTheTodayDisplayAndUpcomingListMoveOn)
 TEST_F(AppFixture, ChangeOfDayRunsTheWeeklyBackupCheck)
 {
     m_clock.m_now = At(2024, 3, 10, 23, 59, 59);
+    CReminderList list;
+    Add(list, At(2024, 4, 1, 9, 0), QStringLiteral("Worth a backup"));
+    WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     const QString backup = m_dir.filePath(QStringLiteral("KestrelmarkBackup.km2"));
     ASSERT_TRUE(QFile::exists(backup)); // the first start makes one
@@ -188,6 +191,23 @@ TEST_F(AppFixture, ChangeOfDayRunsTheWeeklyBackupCheck)
     dlg.OnTimer();
     // A week later, at the change of day, the next backup is written.
     m_clock.m_now = At(2024, 3, 17, 23, 59, 59);
+    dlg.OnTimer();
+    m_clock.Advance(2);
+    dlg.OnTimer();
+    EXPECT_TRUE(QFile::exists(backup));
+}
+
+TEST_F(AppFixture, AFirstStartWithoutAFileBacksNothingUpUntilThereIsSomething)
+{
+    m_clock.m_now = At(2024, 3, 10, 23, 59, 59);
+    COrvantis2Dlg &dlg = Window();
+    const QString backup = m_dir.filePath(QStringLiteral("KestrelmarkBackup.km2"));
+    m_clock.Advance(2);
+    dlg.OnTimer();
+    EXPECT_FALSE(QFile::exists(backup));
+    Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("The first one"));
+    ASSERT_TRUE(dlg.SaveReminders());
+    m_clock.m_now = At(2024, 3, 11, 23, 59, 59);
     dlg.OnTimer();
     m_clock.Advance(2);
     dlg.OnTimer();

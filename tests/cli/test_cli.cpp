@@ -98,6 +98,12 @@ TEST_F(Cli, UsageErrorsExitWithOne)
     EXPECT_EQ(run({ "day", Path("x.km2"), "--date", "2026-13-01" }).code, 1);
     EXPECT_EQ(run({ "dump", "--bogus", Path("x.km2") }).code, 1);
     EXPECT_EQ(run({ "dump", "--help" }).code, 0);
+    // An unknown icon is refused with the names that exist, the file untouched.
+    const Result icon = run({ "add", Path("x.km2"), "--at", "2026-02-20T10:00", "--message", "m", "--icon", "NoSuchIcon" });
+    EXPECT_EQ(icon.code, 1);
+    EXPECT_TRUE(icon.err.contains("NoSuchIcon")) << icon.err.constData();
+    EXPECT_TRUE(icon.err.contains("Christmas")) << icon.err.constData();
+    EXPECT_FALSE(QFile::exists(Path("x.km2")));
 }
 
 QByteArray validFile()

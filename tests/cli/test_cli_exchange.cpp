@@ -54,7 +54,7 @@ TEST_F(CliExchange, PackJourneyWithDataFiles)
     Write("home/sounds/hoot.wav", "HOOT");
     const QString file = Path("mine.km2");
     ASSERT_EQ(Run({ "add", file, "--at", "2026-05-01T09:00", "--message", "Owl day", "--icon", "owl.ico", "--sound",
-                    "hoot.wav" }).code, 0);
+                    "hoot.wav", "--data-dir", Path("home") }).code, 0);
     ASSERT_EQ(Run({ "add", file, "--at", "2026-05-02T09:00", "--message", "Other" }).code, 0);
     const Result exported = Run({ "export", file, Path("p.rpk"), "--select", "0", "--data-dir", Path("home") });
     ASSERT_EQ(exported.code, 0) << exported.err.constData();

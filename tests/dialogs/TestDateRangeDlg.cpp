@@ -239,7 +239,7 @@ TEST_F(RangeDialog, DeleteDialogReadsItsCheckBox)
     auto *box = dlg.findChild<QCheckBox *>("oneTimeOnly");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isChecked());
-    EXPECT_EQ(box->text(), "Delete one-time reminders only.");
+    EXPECT_EQ(box->text(), "Delete &one-time reminders only.");
     QTest::mouseClick(box, Qt::LeftButton);
     clickOk(dlg);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);

@@ -116,7 +116,8 @@ TEST(ReminderAlert, AltSOpensTheSnoozeChoiceOnTheLastDelay)
                                     "Tomorrow" }));
     QString active;
     // The menu runs a loop of its own: what happens in it is set up first.
-    QTimer::singleShot(300, [&] {
+    // Each timer ends with the dialog, so none fires into a later test.
+    QTimer::singleShot(300, &dlg, [&] {
         QMenu *menu = dlg.SnoozeMenu();
         if (menu->isVisible() && menu->activeAction())
             active = menu->activeAction()->text();
@@ -125,13 +126,13 @@ TEST(ReminderAlert, AltSOpensTheSnoozeChoiceOnTheLastDelay)
     });
     // Only when the keys did not answer the alert: end the menu and the
     // alert so that the test fails rather than hangs.
-    QTimer::singleShot(1500, [&] {
+    QTimer::singleShot(1500, &dlg, [&] {
         if (dlg.SnoozeMenu()->isVisible())
             dlg.SnoozeMenu()->hide();
         if (dlg.isVisible())
             dlg.reject();
     });
-    QTimer::singleShot(50, [&] { QTest::keyClick(&dlg, Qt::Key_S, Qt::AltModifier); });
+    QTimer::singleShot(50, &dlg, [&] { QTest::keyClick(&dlg, Qt::Key_S, Qt::AltModifier); });
     dlg.exec();
     EXPECT_EQ(active, QStringLiteral("1 hour"));
     EXPECT_EQ(dlg.m_SnoozeMinutes, 120);

@@ -148,29 +148,39 @@ TEST(TextLabel, DoubleClickSendsItsCommandOnlyWhenItHasOne)
     EXPECT_EQ(sent.count(), 2);
 }
 
-TEST(SkinListBox, TextsAreShortenedToTheItemWidthLessTwenty)
+TEST(SkinListBox, TextsAreShortenedWholeCharactersAndOneEllipsis)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     const QFontMetrics fm(font);
+    const QString ellipsis(QChar(0x2026));
     const QString shortText = QStringLiteral("1/1/2024 Tea");
     EXPECT_EQ(CSkinListBox::ShortenText(shortText, fm, fm.horizontalAdvance(shortText) + 21), shortText);
-
-    const QString longText = QStringLiteral("3/14/2025 Pay the electricity bill and the gas");
-    const int width = 195;
-    const QString cut = CSkinListBox::ShortenText(longText, fm, width);
-    ASSERT_TRUE(cut.endsWith(QStringLiteral("...")));
-    const QString kept = cut.left(cut.size() - 3);
-    EXPECT_TRUE(longText.startsWith(kept));
-    // The shortest prefix that reaches the width, not one character less.
-    EXPECT_GE(fm.horizontalAdvance(kept), width - 20);
-    EXPECT_LT(fm.horizontalAdvance(kept.left(kept.size() - 1)), width - 20);
-
-    // Exactly as wide as the limit counts as too wide.
-    const QString exact = QStringLiteral("abc");
-    const QString atLimit = CSkinListBox::ShortenText(exact, fm, fm.horizontalAdvance(exact) + 20);
-    EXPECT_TRUE(atLimit.endsWith(QStringLiteral("...")) || atLimit == exact);
     EXPECT_EQ(CSkinListBox::ShortenText(QString(), fm, 10), QString());
+
+    const int width = 195;
+    const QString longText = QStringLiteral("3/14/2025 Pay the electricity bill and the gas");
+    const QString cut = CSkinListBox::ShortenText(longText, fm, width);
+    ASSERT_TRUE(cut.endsWith(ellipsis)) << cut.toStdString();
+    EXPECT_TRUE(longText.startsWith(cut.chopped(1)));
+    EXPECT_LE(fm.horizontalAdvance(cut), width - 20);
+
+    // Characters outside the basic plane are two UTF-16 units: a cut at
+    // any width keeps pairs whole, so no replacement character shows.
+    QString emoji;
+    for (int i = 0; i < 12; ++i)
+        emoji += QString::fromUtf8("\xF0\x9F\x8E\x82"); // a birthday cake
+    const QString line = QStringLiteral("12/10/2026 ") + emoji + QStringLiteral(" party");
+    for (int w = 40; w < fm.horizontalAdvance(line) + 20; w += 3) {
+        const QString shown = CSkinListBox::ShortenText(line, fm, w);
+        ASSERT_TRUE(QStringView(shown).isValidUtf16()) << "width " << w;
+        EXPECT_FALSE(shown.contains(QChar(QChar::ReplacementCharacter)));
+        if (shown != line) {
+            EXPECT_TRUE(shown.endsWith(ellipsis)) << "width " << w;
+            EXPECT_FALSE(shown.contains(QStringLiteral("..")));
+            EXPECT_TRUE(line.startsWith(shown.chopped(1))) << "width " << w;
+        }
+    }
 }
 
 TEST(SkinListBox, LinesKeepTheirOrderAndData)

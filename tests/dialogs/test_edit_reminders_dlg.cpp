@@ -241,3 +241,32 @@ TEST(EditRemindersDlg, EscapeAndEnterClose)
     QTest::keyClick(t.m_dlg.get(), Qt::Key_Escape);
     EXPECT_FALSE(t.m_dlg->isVisible());
 }
+
+// Return on the focused Edit button edits (the list stays open), and the
+// edited reminder stays selected where the new order put it.
+TEST(EditRemindersDlg, ReturnOnEditEditsAndTheEditedRowStaysSelected)
+{
+    DayListUnderTest t;
+    t.Add(COleDateTime(2027, 3, 14, 9, 0, 0), RecurOneTime, QStringLiteral("Morning"));
+    t.Add(COleDateTime(2027, 3, 14, 12, 0, 0), RecurOneTime, QStringLiteral("Noon"));
+    t.Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(t.m_dlg.get()));
+    t.Tree()->setCurrentItem(t.Tree()->topLevelItem(0));
+    QTimer::singleShot(0, [&] {
+        CNewEventDlg *editor = ActiveModal<CNewEventDlg>();
+        ASSERT_NE(nullptr, editor);
+        // Morning moves to the evening, after Noon.
+        auto *pm = editor->findChild<QAbstractButton *>(QStringLiteral("pm"));
+        QTest::mouseClick(pm, Qt::LeftButton);
+        QTest::mouseClick(editor->findChild<QPushButton *>(QStringLiteral("ok")), Qt::LeftButton);
+    });
+    auto *edit = t.m_dlg->findChild<QPushButton *>(QStringLiteral("edit"));
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(t.m_dlg->isVisible());
+    EXPECT_EQ(1, t.m_changes);
+    ASSERT_EQ(2, t.Tree()->topLevelItemCount());
+    EXPECT_EQ(QStringLiteral("Morning"), t.Tree()->topLevelItem(1)->text(0));
+    EXPECT_EQ(t.Tree()->topLevelItem(1), t.Tree()->currentItem());
+    EXPECT_EQ(QStringLiteral("Morning"), t.m_list[t.m_dlg->GetSelectedReminder()].m_Message);
+}

@@ -3,9 +3,13 @@
 #include "support/CRecordingMessageSink.h"
 
 #include "dialogs/COptionsDlg.h"
+#include "dialogs/CSyncAccountBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -208,3 +212,54 @@ TEST(OptionsDlg, KeyboardAloneReachesEveryControl)
     QTest::keyClick(beep, Qt::Key_Down);
     EXPECT_TRUE(t.Child<QRadioButton>("soundFile")->isChecked());
 }
+
+// At the desktop's font size and at twice it (a 192 dpi screen whose
+// fonts grow without a device pixel ratio): every control lies inside the
+// window and no two overlap, with the calendar account added as the
+// program adds it.
+class OptionsGeometry : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(OptionsGeometry, NothingOverlapsAndEverythingIsInside)
+{
+    const QFont original = QApplication::font();
+    QFont font = original;
+    font.setPointSizeF(original.pointSizeF() * GetParam());
+    QApplication::setFont(font);
+    {
+        OptionsUnderTest t(30, QStringLiteral("/home/someone/sounds/a rather long sound file name & more.wav"));
+        t.m_dlg = std::make_unique<COptionsDlg>(t.m_fx.m_context);
+        t.m_dlg->AddSyncAccount(new CSyncAccountBox({}));
+        t.m_dlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(t.m_dlg.get()));
+        const QRect inside = t.m_dlg->rect();
+        std::vector<std::pair<QWidget *, QRect>> controls;
+        for (QWidget *w : t.m_dlg->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)
+                                     || qobject_cast<QLabel *>(w) || qobject_cast<QLineEdit *>(w)
+                                     || qobject_cast<QGroupBox *>(w)))
+                continue;
+            const QRect r(w->mapTo(t.m_dlg.get(), QPoint(0, 0)), w->size());
+            EXPECT_TRUE(inside.contains(r)) << w->objectName().toStdString() << " sticks out at scale " << GetParam();
+            controls.emplace_back(w, r);
+        }
+        ASSERT_GE(controls.size(), 15u);
+        for (size_t i = 0; i < controls.size(); ++i) {
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                QWidget *a = controls[i].first;
+                QWidget *b = controls[j].first;
+                if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                    continue;
+                EXPECT_FALSE(controls[i].second.intersects(controls[j].second))
+                    << a->metaObject()->className() << " '" << a->objectName().toStdString() << "' overlaps "
+                    << b->metaObject()->className() << " '" << b->objectName().toStdString() << "' at scale "
+                    << GetParam();
+            }
+        }
+        EXPECT_GE(t.Child<QPushButton>("ok")->height(), t.Child<QPushButton>("ok")->sizeHint().height());
+    }
+    QApplication::setFont(original);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, OptionsGeometry, ::testing::Values(1, 2));

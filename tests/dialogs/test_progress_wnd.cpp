@@ -33,6 +33,22 @@ TEST(ProgressWnd, TitleRangeAndSteps)
     EXPECT_EQ(2, w.Bar()->value());
 }
 
+// The long conversion text set after the window shows: every line fits,
+// the last one too, above the bar.
+TEST(ProgressWnd, TheTextSetWhileShownFitsWhole)
+{
+    CProgressWnd w;
+    w.show();
+    QCoreApplication::processEvents();
+    w.SetText(QString::fromLatin1(CConversionProgress::kText));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    const QLabel *text = w.findChild<QLabel *>(QStringLiteral("text"));
+    EXPECT_GE(text->height(), text->heightForWidth(text->width()));
+    EXPECT_LE(text->geometry().bottom(), w.Bar()->geometry().top());
+    EXPECT_TRUE(w.rect().contains(text->geometry()));
+}
+
 TEST(ProgressWnd, ShownForTheStartUpConversionOnPaletteDisplays)
 {
     fake::CDisplayStateGuard guard;

@@ -96,6 +96,33 @@ xdotool windowfocus "$main"; xdotool key ctrl+o
 options="$(find_window '^Options$')" || fail "Options did not open again"
 sleep 0.5
 import -window root "$shots/status.png"
+# Nothing was simplified or left out: no Details to offer.
+xdotool key alt+d
+find_window '^Kestrelmark$' 4 >/dev/null && fail "Details were offered after a sync with nothing to say"
+xdotool key Escape
+
+step "a phone's event with a moved occurrence: Details says what the sync simplified"
+curl -s -f -u "$user:$password" -X PUT -H 'Content-Type: text/calendar' \
+    --data-binary @"$(dirname "${BASH_SOURCE[0]}")/../data/sync/phone-event.ics" \
+    "http://127.0.0.1:$port/$user/$(basename "$(dirname "$found")")/phone-team-call.ics" >/dev/null \
+    || fail "the server refused the phone's event"
+xdotool windowfocus "$main"; xdotool key ctrl+o
+options="$(find_window '^Options$')" || fail "Options did not open for Sync now"
+sleep 0.5
+xdotool key alt+y
+for _ in $(seq 1 60); do
+    grep -rqs "phone-team-call" "$XDG_DATA_HOME" --include='*Sync.json' && break
+    sleep 0.5
+done
+grep -rqs "phone-team-call" "$XDG_DATA_HOME" --include='*Sync.json' || fail "Sync now did not bring the phone's event"
+for _ in $(seq 1 20); do
+    xdotool key alt+d
+    details="$(find_window '^Kestrelmark$' 4)" && break
+done
+[ -n "${details:-}" ] || fail "Details did not open after a sync that simplified an event"
+import -window root "$shots/details.png"
+xdotool key Return
+sleep 0.3
 xdotool key Escape
 
 step "a second computer gets it through the command line"

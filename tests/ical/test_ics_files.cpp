@@ -62,7 +62,7 @@ const FileCase kFiles[] = {
     { "calendars/issue_1050_timezone_only_calendar.ics", 0, 0, 0, true },
     { "calendars/issue_1050_uid_in_description.ics", 0, 0, 2, false },
     { "calendars/issue_1081_empty_rdate.ics", 1, 1, 0, false },
-    { "calendars/issue_1081_event_with_rrule.ics", 7, 1, 0, false },
+    { "calendars/issue_1081_event_with_rrule.ics", 0, 0, 1, false },
     { "calendars/issue_1081_freebusy_comma_separated.ics", 0, 0, 0, true },
     { "calendars/issue_1081_invalid_rrule_freq.ics", 1, 1, 0, false },
     { "calendars/issue_1081_invalid_start_and_end.ics", 0, 0, 1, false },
@@ -82,7 +82,7 @@ const FileCase kFiles[] = {
     { "calendars/issue_1633_freebusy_with_dates.ics", 0, 0, 0, true },
     { "calendars/issue_1633_rdate_with_dates.ics", 1, 1, 0, false },
     { "calendars/issue_1633_rdate_with_dates_and_tzid.ics", 1, 1, 0, false },
-    { "calendars/issue_165_missing_event.ics", 5, 1, 0, false },
+    { "calendars/issue_165_missing_event.ics", 0, 0, 1, false },
     { "calendars/issue_168_expected_output.ics", 1, 0, 0, false },
     { "calendars/issue_168_input.ics", 1, 1, 0, false },
     { "calendars/issue_178_component_with_invalid_name_represented.ics", 0, 0, 0, true },
@@ -98,8 +98,8 @@ const FileCase kFiles[] = {
     { "calendars/issue_348_exception_parsing_value.ics", 1, 0, 0, false },
     { "calendars/issue_350.ics", 1, 0, 0, false },
     { "calendars/issue_351_whitespace_in_property_and_params.ics", 1, 0, 0, false },
-    { "calendars/issue_466_convert_tzid_with_slash.ics", 1, 0, 0, false },
-    { "calendars/issue_466_respect_unique_timezone.ics", 1, 0, 0, false },
+    { "calendars/issue_466_convert_tzid_with_slash.ics", 1, 1, 0, false },
+    { "calendars/issue_466_respect_unique_timezone.ics", 1, 1, 0, false },
     { "calendars/issue_526_calendar_with_different_events.ics", 2, 2, 0, false },
     { "calendars/issue_526_calendar_with_event_subset.ics", 1, 1, 0, false },
     { "calendars/issue_526_calendar_with_events.ics", 2, 2, 0, false },
@@ -114,16 +114,16 @@ const FileCase kFiles[] = {
     { "calendars/multiple_calendar_components.ics", 2, 0, 1, false },
     { "calendars/multiple_timezones.ics", 3, 3, 0, false },
     { "calendars/pacific_fiji.ics", 1, 0, 0, false },
-    { "calendars/parsing_error.ics", 14, 2, 0, false },
+    { "calendars/parsing_error.ics", 0, 0, 2, false },
     { "calendars/parsing_error_in_UTC_offset.ics", 0, 0, 0, true },
-    { "calendars/period_with_timezone.ics", 1, 1, 0, false },
+    { "calendars/period_with_timezone.ics", 0, 0, 1, false },
     { "calendars/pr_480_summary_with_colon.ics", 0, 0, 0, true },
     { "calendars/property_params.ics", 1, 0, 0, false },
     { "calendars/rfc_5545_RDATE_example.ics", 0, 0, 6, false },
     { "calendars/rfc_6868.ics", 0, 0, 1, false },
     { "calendars/rfc_7256_multi_value_parameters.ics", 0, 0, 2, false },
     { "calendars/rfc_7265_appendix_example_1_ical.ics", 1, 0, 0, false },
-    { "calendars/rfc_7265_appendix_example_2_ical.ics", 7, 1, 1, false },
+    { "calendars/rfc_7265_appendix_example_2_ical.ics", 0, 0, 2, false },
     { "calendars/rfc_7265_example_1.ics", 0, 0, 0, true },
     { "calendars/rfc_7529.ics", 4, 3, 0, false },
     { "calendars/rfc_7953_3.ics", 0, 0, 0, true },
@@ -139,21 +139,21 @@ const FileCase kFiles[] = {
     { "calendars/timezone_same_start.ics", 1, 0, 0, false },
     { "calendars/timezone_same_start_and_offset.ics", 1, 0, 0, false },
     { "calendars/timezoned.ics", 1, 0, 0, false },
-    { "calendars/x_location.ics", 5, 0, 0, false },
+    { "calendars/x_location.ics", 5, 1, 0, false },
     { "events/event_with_escaped_character1.ics", 0, 0, 1, false },
     { "events/event_with_escaped_character2.ics", 0, 0, 1, false },
     { "events/event_with_escaped_character3.ics", 0, 0, 1, false },
     { "events/event_with_escaped_character4.ics", 0, 0, 1, false },
     { "events/event_with_escaped_characters.ics", 0, 0, 1, false },
-    { "events/event_with_recurrence.ics", 7, 1, 0, false },
-    { "events/event_with_recurrence_exdates_on_different_lines.ics", 1, 1, 0, false },
+    { "events/event_with_recurrence.ics", 0, 0, 1, false },
+    { "events/event_with_recurrence_exdates_on_different_lines.ics", 0, 0, 1, false },
     { "events/event_with_rsvp.ics", 0, 0, 1, false },
     { "events/event_with_unicode_fields.ics", 1, 0, 0, false },
     { "events/event_with_unicode_organizer.ics", 0, 0, 1, false },
     { "events/issue_100_transformed_doctests_into_unittests.ics", 0, 0, 1, false },
     { "events/issue_101_icalendar_chokes_on_umlauts_in_organizer.ics", 1, 0, 0, false },
     { "events/issue_104_mark_events_broken.ics", 1, 1, 0, false },
-    { "events/issue_112_missing_tzinfo_on_exdate.ics", 2, 1, 0, false },
+    { "events/issue_112_missing_tzinfo_on_exdate.ics", 0, 0, 1, false },
     { "events/issue_156_RDATE_with_PERIOD.ics", 1, 1, 0, false },
     { "events/issue_156_RDATE_with_PERIOD_list.ics", 1, 1, 0, false },
     { "events/issue_157_removes_trailing_semicolon.ics", 1, 1, 0, false },
@@ -165,7 +165,7 @@ const FileCase kFiles[] = {
     { "events/issue_53_description_parsed_properly.ics", 1, 0, 0, false },
     { "events/issue_64_event_with_ascii_summary.ics", 0, 0, 1, false },
     { "events/issue_64_event_with_non_ascii_summary.ics", 0, 0, 1, false },
-    { "events/issue_70_rrule_causes_attribute_error.ics", 1, 1, 0, false },
+    { "events/issue_70_rrule_causes_attribute_error.ics", 0, 0, 1, false },
     { "events/issue_82_expected_output.ics", 0, 0, 1, false },
     { "events/rfc_7265_example_4.ics", 1, 0, 0, false },
     { "events/rfc_7265_request_status.ics", 0, 0, 1, false },
@@ -180,6 +180,10 @@ const FileCase kFiles[] = {
     { "timezones/pacific_fiji.ics", 0, 0, 0, true },
     { "todos/example.ics", 1, 0, 0, false },
 };
+
+// The files are read as on this day: the series in them that end have
+// ended by then.
+const QDateTime kNow(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
 
 QString folder() { return QStringLiteral(KM_ICS_TESTDATA "/icalendar/"); }
 
@@ -199,7 +203,7 @@ TEST(IcsFiles, EveryFileHasItsExpectedOutcome)
         listed.insert(QString::fromLatin1(c.path));
         const QByteArray text = contents(folder() + QLatin1String(c.path));
         ASSERT_FALSE(text.isEmpty());
-        const CIcsReadResult r = CIcsReader::Read(text);
+        const CIcsReadResult r = CIcsReader::Read(text, kNow);
         EXPECT_EQ(static_cast<int>(r.m_Events.size()), c.reminders);
         EXPECT_EQ(r.m_Simplified, c.simplified);
         EXPECT_EQ(r.m_Skipped, c.leftOut);
@@ -223,7 +227,7 @@ TEST(IcsFiles, ImportChangesNothingUnlessSomethingIsWhole)
         SCOPED_TRACE(c.path);
         CReminderList list;
         list.InsertSorted(CReminder());
-        const CIcsFile::ImportReport report = CIcsFile::Import(list, folder() + QLatin1String(c.path));
+        const CIcsFile::ImportReport report = CIcsFile::Import(list, folder() + QLatin1String(c.path), kNow);
         if (c.reminders == 0) {
             EXPECT_EQ(report.m_Result, CIcsFile::Refused);
             EXPECT_EQ(list.GetSize(), 1);
@@ -239,11 +243,13 @@ TEST(IcsFiles, ImportChangesNothingUnlessSomethingIsWhole)
 TEST(IcsFiles, SecondImportAddsNothing)
 {
     const QString path = folder() + QStringLiteral("calendars/parsing_error.ics");
+    // Before its series ended.
+    const QDateTime then(QDate(2008, 3, 1), QTime(0, 0), Qt::UTC);
     CReminderList list;
-    const CIcsFile::ImportReport first = CIcsFile::Import(list, path);
+    const CIcsFile::ImportReport first = CIcsFile::Import(list, path, then);
     ASSERT_EQ(first.m_Result, CIcsFile::Imported);
     EXPECT_GT(first.m_Added, 0);
-    const CIcsFile::ImportReport second = CIcsFile::Import(list, path);
+    const CIcsFile::ImportReport second = CIcsFile::Import(list, path, then);
     EXPECT_EQ(second.m_Added, 0);
     EXPECT_EQ(second.m_Duplicates, first.m_Added + first.m_Duplicates);
     const QString message = CIcsFile::Message(second, path);

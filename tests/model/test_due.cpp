@@ -2,8 +2,10 @@
 #include "model/CRecurrence.h"
 #include "model/CReminderCheck.h"
 #include "model/CReminderList.h"
+#include "model/CSnooze.h"
 
 #include <QLocale>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -246,6 +248,101 @@ TEST(DuePassList, CountIsReadAfreshAfterEveryAlert)
     EXPECT_EQ(check.CheckReminders(0, at(2026, 1, 2)), 2);
     EXPECT_TRUE(host.m_events.indexOf(QStringLiteral("raise")) < 0);
     EXPECT_EQ(list.GetSize(), 1);
+}
+
+// A host whose alert stays open while the list changes under it (an outside
+// merge, a sync), then answers as told.
+class ChangingHost : public RecordingHost
+{
+public:
+    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    {
+        RecordingHost::RunAlert(alert);
+        if (m_change)
+            m_change();
+        return m_answer;
+    }
+    std::function<void()> m_change;
+    CAlertAnswer m_answer;
+};
+
+class AlertAnswer : public ::testing::Test
+{
+protected:
+    AlertAnswer()
+    {
+        CReminder a = Make(at(2026, 1, 1, 9, 0), QStringLiteral("A"));
+        a.m_Shown = true;
+        a.m_LastShown = at(2026, 1, 1, 9, 0);
+        m_list.InsertSorted(a);
+        m_list.InsertSorted(Make(at(2026, 1, 2, 9, 0), QStringLiteral("B")));
+        m_list.InsertSorted(Make(at(2026, 1, 3, 9, 0), QStringLiteral("D")));
+    }
+    static CReminder Make(const COleDateTime &when, const QString &message)
+    {
+        CReminder r;
+        r.m_DateTime = when;
+        r.m_Message = message;
+        return r;
+    }
+    // The list as a merge leaves it: a new list without the named reminder.
+    void RemoveFromOutside(const QString &message)
+    {
+        std::vector<CReminder> rest;
+        for (const CReminder &r : m_list.Reminders())
+            if (r.m_Message != message)
+                rest.push_back(r);
+        m_list.Assign(std::move(rest));
+    }
+    QString ShownOnes() const
+    {
+        QString out;
+        for (const CReminder &r : m_list.Reminders())
+            if (r.m_Shown)
+                out += r.m_Message;
+        return out;
+    }
+
+    CReminderList m_list;
+    ChangingHost m_host;
+    CReminderCheck m_check { m_list, m_host };
+    const COleDateTime m_now = at(2026, 1, 2, 10, 0);
+};
+
+TEST_F(AlertAnswer, LandsOnItsReminderAfterAnOlderOneWasDeletedOutside)
+{
+    m_host.m_change = [this] { RemoveFromOutside(QStringLiteral("A")); };
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
+    EXPECT_EQ(ShownOnes(), QStringLiteral("B"));
+    // B is not presented again, and D is still to come.
+    m_host.m_change = nullptr;
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 0);
+    EXPECT_EQ(m_check.CheckReminders(0, at(2026, 1, 3, 9, 0)), 1);
+    EXPECT_EQ(m_host.m_alerts.back().m_Message.contains(QStringLiteral("D")), true);
+}
+
+TEST_F(AlertAnswer, SnoozeLandsOnItsReminderAfterAnOutsideAddition)
+{
+    m_host.m_answer.m_SnoozeMinutes = 10;
+    m_host.m_change = [this] { m_list.InsertSorted(Make(at(2025, 12, 1, 9, 0), QStringLiteral("Older"))); };
+    m_check.CheckReminders(0, m_now);
+    for (const CReminder &r : m_list.Reminders())
+        EXPECT_EQ(CSnooze::IsSnoozed(r), r.m_Message == QStringLiteral("B")) << r.m_Message.toStdString();
+}
+
+TEST_F(AlertAnswer, ChangesNothingWhenItsReminderWasDeletedMeanwhile)
+{
+    m_host.m_change = [this] { RemoveFromOutside(QStringLiteral("B")); };
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
+    EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
+}
+
+TEST_F(AlertAnswer, AnAlertEndedUnansweredLeavesItsReminderUnshownAndEndsThePass)
+{
+    m_list.InsertSorted(Make(at(2026, 1, 2, 9, 30), QStringLiteral("C")));
+    m_host.m_answer.m_Unanswered = true;
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
+    EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
 }
 
 } // namespace

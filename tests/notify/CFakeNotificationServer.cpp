@@ -53,7 +53,7 @@ void CFakeNotificationServer::CloseNotification(uint id)
     Emit(QStringLiteral("NotificationClosed"), { id, uint(3) });
 }
 
-QStringList CFakeNotificationServer::GetCapabilities() { return { QStringLiteral("actions"), QStringLiteral("body") }; }
+QStringList CFakeNotificationServer::GetCapabilities() { return m_Capabilities; }
 
 QString CFakeNotificationServer::GetServerInformation(QString &vendor, QString &version, QString &specVersion)
 {

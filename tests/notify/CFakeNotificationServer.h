@@ -38,6 +38,8 @@ public:
     // The user clicks an action's button on notification id.
     void Invoke(uint id, const QString &action);
 
+    // What GetCapabilities answers.
+    QStringList m_Capabilities { QStringLiteral("actions"), QStringLiteral("body") };
     std::vector<Sent> m_Sent;
     QList<uint> m_Closed;
 

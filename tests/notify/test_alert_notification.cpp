@@ -54,7 +54,7 @@ TEST_F(AlertNotification, CarriesTheAlertAndStaysUntilAnswered)
     EXPECT_EQ(n.m_Replaces, 0u);
     EXPECT_EQ(n.m_Summary, QStringLiteral("One day to go:"));
     EXPECT_EQ(n.m_Body, QStringLiteral("Reminder for 12/10/2026 9:00:00 AM:\n\nDentist\nbring the card"));
-    EXPECT_EQ(n.m_Actions, QStringList({ "ok", "OK", "snooze", "Snooze" }));
+    EXPECT_EQ(n.m_Actions, QStringList({ "default", "Show", "ok", "OK", "snooze", "Snooze" }));
     EXPECT_EQ(n.m_Timeout, 0);
     // Critical urgency is a byte on the wire; a wider integer is ignored by servers.
     const QVariant urgency = n.m_Hints.value(QStringLiteral("urgency"));
@@ -89,6 +89,33 @@ TEST_F(AlertNotification, ItsOkAnswersTheAlert)
     QTRY_VERIFY_WITH_TIMEOUT(!m_alert.isVisible(), 5000);
     EXPECT_EQ(m_alert.m_SnoozeMinutes, 0);
     EXPECT_EQ(m_alert.result(), int(QDialog::Accepted));
+}
+
+// The body as typed, under a server that reads markup and one that does not.
+TEST_F(AlertNotification, TheBodyIsEscapedOnlyWhereTheServerReadsMarkup)
+{
+    m_alert.m_Message = QStringLiteral("Due now:\nRoom 4 & bring <notes>");
+    for (const bool markup : { true, false }) {
+        m_server.m_Sent.clear();
+        m_server.m_Capabilities = { QStringLiteral("actions"), QStringLiteral("body") };
+        if (markup)
+            m_server.m_Capabilities << QStringLiteral("body-markup");
+        ASSERT_NE(Open(), 0u);
+        EXPECT_EQ(m_server.m_Sent[0].m_Body, markup ? QStringLiteral("Room 4 &amp; bring &lt;notes&gt;")
+                                                    : QStringLiteral("Room 4 & bring <notes>"));
+        EXPECT_EQ(m_server.m_Sent[0].m_Summary, QStringLiteral("Due now:"));
+        m_alert.AnswerOk();
+    }
+}
+
+TEST_F(AlertNotification, AClickOnTheNotificationShowsTheAlertWithoutAnsweringIt)
+{
+    const uint id = Open();
+    m_alert.showMinimized();
+    m_server.Invoke(id, QStringLiteral("default"));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_alert.isMinimized(), 5000);
+    EXPECT_TRUE(m_alert.isVisible());
+    EXPECT_TRUE(m_server.m_Closed.isEmpty());
 }
 
 TEST_F(AlertNotification, TheAlertsOkClosesTheNotification)

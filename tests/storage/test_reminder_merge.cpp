@@ -24,6 +24,11 @@ std::map<char, CReminder> Records()
     r['a'].m_Message = QStringLiteral("dentist, bring the card");
     r['2'] = r['A'];
     r['2'].m_DateTime = COleDateTime(2024, 3, 1, 14, 0, 0);
+    // 'm': both edits in one; 'b': A's message edited another way.
+    r['m'] = r['a'];
+    r['m'].m_DateTime = r['2'].m_DateTime;
+    r['b'] = r['A'];
+    r['b'].m_Message = QStringLiteral("dentist at noon");
     r['s'] = r['A'];
     r['s'].m_Shown = true;
     r['s'].m_LastShown = COleDateTime(2024, 3, 1, 9, 0, 5);
@@ -50,7 +55,7 @@ std::string Letters(const std::vector<CReminder> &merged)
     for (const CReminder &r : merged) {
         char found = '?';
         for (const auto &[letter, record] : records)
-            if (CReminderMerge::SameRecord(r, record))
+            if (CReminder::SameRecord(r, record))
                 found = letter;
         out += found;
     }
@@ -101,7 +106,8 @@ const MergeCase kCases[] = {
     { "DeletedHereEditedThere", "AB", "B", "aB", "aB", 1, 0, 0 },
     { "SameEditOnBothSidesKeptOnce", "AB", "aB", "aB", "aB", 0, 0, 0 },
     { "SameNewRecordOnBothSidesKeptOnce", "A", "AB", "AB", "AB", 0, 0, 0 },
-    { "DifferentEditsOnBothSidesBothKept", "AB", "aB", "2B", "a2B", 1, 0, 1 },
+    { "EditsOfDifferentFieldsOnBothSidesMerge", "AB", "aB", "2B", "mB", 1, 1, 0 },
+    { "DifferentEditsOfOneFieldBothKept", "AB", "aB", "bB", "abB", 1, 0, 1 },
     { "ShownHereWhileEditedThereTakesTheEdit", "AB", "sB", "aB", "aB", 1, 1, 0 },
     { "ShownThereWhileEditedHereKeepsTheEdit", "AB", "aB", "sB", "aB", 0, 0, 0 },
     { "ShownHereWhileDeletedThereStaysDeleted", "AB", "sB", "B", "B", 0, 1, 0 },
@@ -123,7 +129,7 @@ TEST(ReminderMergeRecords, EveryStoredFieldCountsAndRuntimeFieldsDoNot)
     CReminder b = a;
     b.m_RuntimeValue = 7;
     b.m_Dragging = true;
-    EXPECT_TRUE(CReminderMerge::SameRecord(a, b));
+    EXPECT_TRUE(CReminder::SameRecord(a, b));
 
     const std::vector<std::function<void(CReminder &)>> edits = {
         [](CReminder &r) { r.m_DateTime.SetStatus(COleDateTime::invalid); },
@@ -144,7 +150,7 @@ TEST(ReminderMergeRecords, EveryStoredFieldCountsAndRuntimeFieldsDoNot)
     for (size_t i = 0; i < edits.size(); ++i) {
         CReminder c = a;
         edits[i](c);
-        EXPECT_FALSE(CReminderMerge::SameRecord(a, c)) << "field " << i;
+        EXPECT_FALSE(CReminder::SameRecord(a, c)) << "field " << i;
     }
 }
 

@@ -289,7 +289,8 @@ TEST_F(ReminderStore, FileThatCannotBeOpenedShowsErrorOpeningWithoutRetry)
     CReminderStore store(folder);
     EXPECT_EQ(store.SaveReminders(CReminderList()), CReminderStore::OpenFailed);
     EXPECT_EQ(m_sink.m_messages,
-              QStringList { QStringLiteral("Error opening ") + QDir::toNativeSeparators(folder + QStringLiteral("/Kestrelmark")) });
+              QStringList { QStringLiteral("Error opening ") + QDir::toNativeSeparators(folder + QStringLiteral("/Kestrelmark"))
+                            + QStringLiteral(": ") + QDir::toNativeSeparators(folder) + QStringLiteral(" is not a folder") });
     EXPECT_EQ(ReadAll(folder), QByteArray("x"));
 }
 

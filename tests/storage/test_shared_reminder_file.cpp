@@ -3,12 +3,15 @@
 // and every write waits for the file's lock.
 #include "StorageFixtures.h"
 #include "support/CRecordingMessageSink.h"
+#include "support/CTraceRecorder.h"
 
 #include "model/CReminderList.h"
 #include "storage/CReminderFileLock.h"
 #include "storage/CReminderStore.h"
 #include "storage/CSharedReminderFile.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -177,6 +180,72 @@ TEST_F(SharedReminderFile, ADamagedLoadIsNotACompleteOne)
     ASSERT_EQ(m_sink.m_messages.size(), 1);
     EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("A copy of the damaged file was kept as ")));
 }
+
+TEST_F(SharedReminderFile, AfterADamagedLoadAnEditAndASaveNeitherDuplicateNorBringBack)
+{
+    WriteOutside({ m_a, m_b, m_c });
+    QByteArray damaged = ReadAll(Path());
+    damaged.chop(20); // c cut: a and b read intact
+    ASSERT_TRUE(WriteAll(Path(), damaged));
+    ASSERT_EQ(m_file.Load(m_list), CReminderStore::Corrupt);
+    // a deleted and b edited in the window.
+    std::vector<CReminder> edited;
+    for (CReminder r : m_list.Reminders()) {
+        if (r.m_Message == QStringLiteral("a"))
+            continue;
+        if (r.m_Message == QStringLiteral("b"))
+            r.m_Message = QStringLiteral("b edited");
+        edited.push_back(r);
+    }
+    m_list.Assign(std::move(edited));
+    const CSharedReminderFile::Outcome saved = m_file.Save(m_list);
+    EXPECT_EQ(saved.m_Status, CSharedReminderFile::Saved);
+    EXPECT_EQ(saved.m_Taken, 0);
+    const QStringList onDisk = Messages(OnDisk());
+    EXPECT_FALSE(onDisk.contains(QStringLiteral("a")));
+    EXPECT_FALSE(onDisk.contains(QStringLiteral("b")));
+    EXPECT_EQ(onDisk.count(QStringLiteral("b edited")), 1);
+    // The copy made at the load is the one named; none is made again.
+    EXPECT_TRUE(saved.m_DamagedCopy.isEmpty());
+    EXPECT_FALSE(saved.m_SavedOverDamage.isEmpty());
+    EXPECT_EQ(ReadAll(saved.m_SavedOverDamage), damaged);
+    EXPECT_EQ(QDir(m_data.Data()).entryList({ QStringLiteral("*.unreadable-*") }).size(), 1);
+}
+
+TEST_F(SharedReminderFile, AMissingFileIsNoCompleteLoadAndAnEmptyListIsNotWrittenToIt)
+{
+    EXPECT_EQ(m_file.Load(m_list), CReminderStore::NotFound);
+    EXPECT_FALSE(m_file.LoadedCompletely());
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+    EXPECT_FALSE(QFileInfo::exists(Path()));
+    // The user's first reminder: the list is the user's now.
+    m_list.InsertSorted(m_a);
+    EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Saved);
+    EXPECT_TRUE(m_file.LoadedCompletely());
+}
+
+// Locks left by a crash: taken over within a second, and said in the log.
+class StaleLock : public SharedReminderFile, public ::testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(StaleLock, IsTakenOverWithinASecond)
+{
+    QByteArray content = GetParam();
+    content.replace("HOST", QSysInfo::machineHostName().toUtf8());
+    ASSERT_TRUE(WriteAll(CReminderFileLock::LockPathFor(Path()), content));
+    CTraceRecorder trace;
+    QElapsedTimer timer;
+    timer.start();
+    CReminderFileLock lock(Path());
+    EXPECT_TRUE(lock.Acquire(5000)) << lock.Error().toStdString();
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_TRUE(trace.Lines().join(QString()).contains(QStringLiteral("stale lock"))) << trace.Lines().join(QString()).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, StaleLock,
+                         ::testing::Values("", "\n\n", "garbage\x01\x02 not a lock", "999999\nkestrelmark\nHOST\n",
+                                           "999999\nkestrelmark-cli\n\n"));
 
 } // namespace
 

@@ -104,7 +104,40 @@ TEST_F(WeeklyBackup, FailedBackupLeavesTheDateSoTheNextCheckTriesAgain)
     m_settings.SetLastBackupDate(QStringLiteral("2024-01-01T00:00:00"));
     EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackupFailed);
     EXPECT_EQ(m_settings.LastBackupDate(), QStringLiteral("2024-01-01T00:00:00"));
+    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("is not a folder"))) << m_sink.m_messages[0].toStdString();
+    // Every change of day and clock jump tries again; the user heard it once.
+    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(1.0)), CWeeklyBackup::BackupFailed);
+    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now - COleDateTimeSpan(3.0)), CWeeklyBackup::BackupFailed);
     EXPECT_EQ(m_sink.m_messages.size(), 1);
+}
+
+TEST_F(WeeklyBackup, AMissingReminderFileIsToldOnceAndItsBackupIsNeverWrittenOver)
+{
+    CReminderList saved;
+    saved.InsertSorted(MakeReminder(2024, 2, 1, 9, 0, QStringLiteral("one")));
+    saved.InsertSorted(MakeReminder(2024, 2, 2, 9, 0, QStringLiteral("two")));
+    ASSERT_EQ(m_store.SaveReminders(saved, CReminderStore::kBackupBase), CReminderStore::Saved);
+    m_settings.SetLastBackupDate(QStringLiteral("2024-03-01T08:00:00"));
+    const QByteArray before = ReadAll(BackupFile());
+    EXPECT_TRUE(m_backup.KeepForMissingFile());
+    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_EQ(m_sink.m_messages[0], QStringLiteral("Your reminder file is missing; your last backup from ")
+                                        + m_backup.LastBackupText()
+                                        + QStringLiteral(" has 2 reminders. Use Recover to restore it."));
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::NotDue);
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(30.0)), CWeeklyBackup::NotDue);
+    EXPECT_EQ(ReadAll(BackupFile()), before);
+    // After a recovery the list is the backup's: backups go on.
+    m_sink.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
+    EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::Recovered);
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(30.0)), CWeeklyBackup::BackedUp);
+}
+
+TEST_F(WeeklyBackup, AMissingReminderFileWithoutABackupSaysNothing)
+{
+    EXPECT_FALSE(m_backup.KeepForMissingFile());
+    EXPECT_TRUE(m_sink.m_messages.isEmpty());
 }
 
 TEST_F(WeeklyBackup, RecoveryWithoutABackupSaysSoAndChangesNothing)

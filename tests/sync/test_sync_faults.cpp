@@ -121,6 +121,27 @@ TEST(SyncFaults, RepliesAreBoundedInSizeAndTime)
     EXPECT_LT(t.elapsed(), 10000);
 }
 
+TEST(SyncFaults, ACompressedReplyIsReadWholeAndABrokenOneIsAFault)
+{
+    // A long event compresses to almost nothing, as servers send it.
+    QByteArray text = "<D:multistatus xmlns:D=\"DAV:\"><D:response><D:href>/cal/big.ics</D:href></D:response>";
+    text += QByteArray(12 << 20, ' ') + "</D:multistatus>";
+    const QByteArray deflated = qCompress(text, 9).mid(4); // the zlib stream alone
+    CHostileServer zipped([&](const QByteArray &) { return http(207, deflated, "Content-Encoding: deflate\r\n"); });
+    CCalDavClient client;
+    const CDavReply whole = ask(client, zipped.url());
+    EXPECT_EQ(whole.m_Fault, CDavReply::None) << whole.m_Error.toStdString();
+    EXPECT_EQ(whole.m_Body.size(), text.size());
+
+    // A body that cannot be unpacked is no empty reply to go on with.
+    CHostileServer garbled([](const QByteArray &) {
+        return http(207, QByteArray(5000, '\x7f'), "Content-Encoding: deflate\r\n");
+    });
+    const CDavReply broken = ask(client, garbled.url());
+    EXPECT_NE(broken.m_Fault, CDavReply::None);
+    EXPECT_FALSE(broken.m_Error.isEmpty());
+}
+
 TEST(SyncFaults, RedirectsAreFollowedButNotInCircles)
 {
     CHostileServer loop([](const QByteArray &line) {

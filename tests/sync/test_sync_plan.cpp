@@ -1,4 +1,5 @@
 // The three-way merge of one round, without a server.
+#include "model/CSnooze.h"
 #include "sync/CSyncPlan.h"
 
 #include <gtest/gtest.h>
@@ -25,17 +26,17 @@ struct Round
     void synced(const CReminder &r, const char *name)
     {
         const QString href = kCollection + QString::fromLatin1(name) + QStringLiteral(".ics");
-        state.m_Entries.push_back({ QString::fromLatin1(name), href, "\"1\"", r, false });
+        state.m_Entries.push_back({ QString::fromLatin1(name), href, "\"1\"", { r }, {}, false });
         remote.m_ETags.insert(href, "\"1\"");
     }
-    void changedThere(const char *name, const CReminder &r, bool simplified = false)
+    void changedThere(const char *name, const CReminder &r, const QByteArray &text = {})
     {
         const QString href = kCollection + QString::fromLatin1(name) + QStringLiteral(".ics");
         remote.m_ETags.insert(href, "\"2\"");
         CSyncEvent e;
         e.m_Uid = QString::fromLatin1(name);
-        e.m_Reminder = r;
-        e.m_Simplified = simplified;
+        e.m_Reminders = { r };
+        e.m_Text = text;
         remote.m_Fetched.insert(href, e);
     }
     void deletedThere(const char *name) { remote.m_ETags.remove(kCollection + QString::fromLatin1(name) + QStringLiteral(".ics")); }
@@ -123,18 +124,30 @@ TEST(SyncPlan, TheSameReminderOnBothSidesIsPairedNotDuplicated)
     const CSyncPlan p = round.plan();
     EXPECT_EQ(messages(p.m_Local), (QStringList { "A@1", "B@2" }));
     ASSERT_EQ(p.m_Ops.size(), 1u);
-    EXPECT_EQ(p.m_Ops[0].m_Record.m_Message, QStringLiteral("B"));
+    EXPECT_EQ(p.m_Ops[0].m_Records.at(0).m_Message, QStringLiteral("B"));
     EXPECT_EQ(p.m_Entries.size(), 1u);
 }
 
-TEST(SyncPlan, AcknowledgementsTravelAndSimplifiedEventsAreNotWrittenBack)
+TEST(SyncPlan, AnswersTravelAnotherProgramsEventIsPatchedAndASnoozeStaysHere)
 {
     Round round;
-    CReminder a = reminder("A", 1), s = reminder("S", 2), t = reminder("T", 3);
+    CReminder a = reminder("A", 1), s = reminder("S", 2), t = reminder("T", 3), z = reminder("Z", 4);
     round.synced(a, "a");
     round.synced(t, "t");
-    round.changedThere("s", s, true); // a daily event held as one time
-    round.state.m_Entries.push_back({ QStringLiteral("s"), kCollection + QStringLiteral("s.ics"), "\"1\"", s, true });
+    // Another program's event: its text is what goes up, patched.
+    const QByteArray phone = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:s\r\n"
+                             "DTSTAMP:20270101T000000Z\r\nDTSTART:20270302T090000\r\nSUMMARY:S\r\nLOCATION:Here\r\n"
+                             "BEGIN:VALARM\r\nACTION:EMAIL\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"
+                             "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:PT0S\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    round.state.m_Entries.push_back({ QStringLiteral("s"), kCollection + QStringLiteral("s.ics"), "\"1\"", { s }, phone, false });
+    round.remote.m_ETags.insert(kCollection + QStringLiteral("s.ics"), "\"1\"");
+    // Answered here at 09:00:05 (z: answered before, snoozed since).
+    CReminder zShown = z;
+    zShown.m_Shown = true;
+    zShown.m_LastShown = COleDateTime(2027, 3, 4, 9, 0, 5);
+    round.synced(zShown, "z");
+    CReminder zSnoozed = zShown;
+    CSnooze::Snooze(zSnoozed, COleDateTime(2027, 3, 4, 9, 1, 0), 10);
     CReminder aShown = a, sShown = s;
     aShown.m_Shown = sShown.m_Shown = true;
     aShown.m_LastShown = sShown.m_LastShown = COleDateTime(2027, 3, 1, 9, 0, 5);
@@ -142,18 +155,47 @@ TEST(SyncPlan, AcknowledgementsTravelAndSimplifiedEventsAreNotWrittenBack)
     tShownThere.m_Shown = true;
     tShownThere.m_LastShown = COleDateTime(2027, 3, 3, 9, 0, 7);
     round.changedThere("t", tShownThere);
-    round.local = { aShown, sShown, t };
+    round.local = { aShown, sShown, t, zSnoozed };
 
     const CSyncPlan p = round.plan();
-    ASSERT_EQ(p.m_Ops.size(), 1u); // only a's answer goes up; s stays as the server has it
+    ASSERT_EQ(p.m_Ops.size(), 2u) << p.m_Ops.back().m_Uid.toStdString();
     EXPECT_EQ(p.m_Ops[0].m_Uid, QStringLiteral("a"));
-    EXPECT_FALSE(p.m_Ops[0].m_Local);
-    bool tShownHere = false;
-    for (const CReminder &r : p.m_Local)
+    EXPECT_EQ(p.m_Ops[0].m_Count, CSyncPlan::Op::Acknowledged);
+    EXPECT_EQ(p.m_Ops[1].m_Count, CSyncPlan::Op::Acknowledged);
+    const QByteArray patched = p.m_Ops[1].m_Body;
+    EXPECT_TRUE(patched.contains("ACTION:DISPLAY\r\nTRIGGER:PT0S\r\nACKNOWLEDGED:20270301T090005Z\r\nEND:VALARM")) << patched.constData();
+    EXPECT_TRUE(patched.contains("ACTION:EMAIL\r\nTRIGGER:-PT1H\r\nEND:VALARM")) << patched.constData();
+    EXPECT_TRUE(patched.contains("SUMMARY:S\r\nLOCATION:Here\r\n"));
+    EXPECT_EQ(p.m_Ops[1].m_Text, patched); // kept for the next patch
+    bool tShownHere = false, zStillSnoozed = false;
+    for (const CReminder &r : p.m_Local) {
         if (r.m_Message == QLatin1String("T"))
             tShownHere = r.m_Shown && r.m_LastShown == tShownThere.m_LastShown;
+        if (r.m_Message == QLatin1String("Z"))
+            zStillSnoozed = CSnooze::IsSnoozed(r);
+    }
     EXPECT_TRUE(tShownHere);
+    EXPECT_TRUE(zStillSnoozed);
     EXPECT_EQ(p.m_Received.m_Changed, 0); // an answer is not a change of the reminder
+    EXPECT_EQ(p.m_Received.m_Acknowledged, 1);
+}
+
+TEST(SyncPlan, EditsOfDifferentFieldsMergeAndTheSameFieldKeepsBoth)
+{
+    Round round;
+    const CReminder a = reminder("A", 1), b = reminder("B", 2);
+    round.synced(a, "a");
+    round.synced(b, "b");
+    CReminder aHere = a, bHere = b;
+    aHere.m_DateTime = COleDateTime(2027, 3, 11, 9, 0, 0);
+    bHere.m_Message = QStringLiteral("B here");
+    round.local = { aHere, bHere };
+    round.changedThere("a", reminder("A there", 1));
+    round.changedThere("b", reminder("B there", 2));
+    const CSyncPlan p = round.plan();
+    EXPECT_EQ(messages(p.m_Local), (QStringList { "A there@11", "B here@2", "B there@2" }));
+    EXPECT_EQ(p.m_Conflicts, 1);
+    EXPECT_EQ(p.m_Received.m_Changed, 2);
 }
 
 TEST(SyncPlan, AnEventThatCannotBeReadLeavesBothSidesAlone)

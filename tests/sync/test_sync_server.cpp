@@ -1,5 +1,6 @@
 // Two computers (two data folders) syncing through a real CalDAV server.
 #include "CRadicaleServer.h"
+#include "model/CSnooze.h"
 #include "storage/CReminderFileFormat.h"
 
 #include <QElapsedTimer>
@@ -7,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -26,6 +28,40 @@ Result cli(const QStringList &args)
     p.start(QStringLiteral(KM_CLI_PATH), args);
     p.waitForFinished(120000);
     return { p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError() };
+}
+
+// The content lines of an iCalendar text, unfolded, leaving out the X-
+// properties and those a write may change.
+QStringList LinesBut(const QByteArray &text, const QStringList &mayChange)
+{
+    QStringList lines;
+    for (QByteArray line : text.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if ((line.startsWith(' ') || line.startsWith('\t')) && !lines.isEmpty())
+            lines.last() += QString::fromUtf8(line.mid(1));
+        else if (!line.isEmpty())
+            lines << QString::fromUtf8(line);
+    }
+    QStringList kept;
+    for (const QString &l : lines) {
+        const QString name = l.section(QRegularExpression(QStringLiteral("[:;]")), 0, 0).toUpper();
+        if (!name.startsWith(QLatin1String("X-")) && !mayChange.contains(name))
+            kept << l;
+    }
+    return kept;
+}
+
+// The alarm of text whose ACTION is action, unfolded.
+QString AlarmOf(QByteArray text, const char *action)
+{
+    text.replace("\r\n ", "").replace("\r\n", "\n");
+    for (qsizetype at = text.indexOf("BEGIN:VALARM"); at >= 0; at = text.indexOf("BEGIN:VALARM", at + 1)) {
+        const QByteArray alarm = text.mid(at, text.indexOf("END:VALARM", at) - at);
+        if (alarm.contains(QByteArray("\nACTION:") + action))
+            return QString::fromUtf8(alarm);
+    }
+    return {};
 }
 
 class TwoComputers : public ::testing::Test
@@ -88,6 +124,33 @@ protected:
         }
         out.sort();
         return out;
+    }
+
+    // Runs a python script as another CalDAV client would (the phone),
+    // with the server's root, the user and the password as arguments.
+    void Phone(const QString &script, const QStringList &more = {})
+    {
+        const QString prelude = QStringLiteral("import sys, caldav\n"
+                                               "c = caldav.DAVClient(url=sys.argv[1], username=sys.argv[2], password=sys.argv[3])\n");
+        QProcess py;
+        py.start(QStringLiteral("/usr/bin/python3"),
+                 QStringList { QStringLiteral("-c"), prelude + script, m_server->Root(), QString::fromLatin1(CRadicaleServer::kUser),
+                               QString::fromLatin1(CRadicaleServer::kPassword) }
+                     + more);
+        ASSERT_TRUE(py.waitForFinished(60000));
+        ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().constData();
+    }
+    // The server's text of the event file holding needle.
+    QByteArray ServerText(const QByteArray &needle) const
+    {
+        for (const QString &f : m_server->EventFiles()) {
+            QFile file(f);
+            file.open(QIODevice::ReadOnly);
+            const QByteArray text = file.readAll();
+            if (text.contains(needle))
+                return text;
+        }
+        return {};
     }
 
     std::unique_ptr<CRadicaleServer> m_server;
@@ -222,8 +285,11 @@ END:VCALENDAR
     ASSERT_EQ(r.code, 0) << r.out.constData();
     EXPECT_EQ(r.json()[QStringLiteral("received")].toObject()[QStringLiteral("added")].toInt(), 2);
     EXPECT_EQ(r.json()[QStringLiteral("simplified")].toArray().size(), 1) << r.out.constData();
-    QStringList expected { QStringLiteral("Call mum@2026-12-15T08:00:00"), QStringLiteral("Stretch@2026-12-16T07:00:00") };
-    EXPECT_EQ(Summary(m_a), expected);
+    // The daily rule as the import maps it: one weekly reminder a weekday.
+    const QStringList got = Summary(m_a);
+    EXPECT_EQ(got.size(), 8) << got.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(got.contains(QStringLiteral("Call mum@2026-12-15T08:00:00")));
+    EXPECT_TRUE(got.contains(QStringLiteral("Stretch@2026-12-16T07:00:00")));
     for (const QJsonValue &v : Reminders(m_a))
         if (v.toObject().value(QStringLiteral("message")).toString() == QLatin1String("Call mum")) {
             EXPECT_NEAR(v.toObject().value(QStringLiteral("advanceNotice")).toObject().value(QStringLiteral("days")).toDouble(),
@@ -336,6 +402,121 @@ TEST_F(TwoComputers, AWrongPasswordIsOneClearRefusalAndChangesNothing)
     EXPECT_EQ(r.json().value(QStringLiteral("status")).toString(), QStringLiteral("unauthorized"));
     EXPECT_EQ(Summary(m_a).size(), 1);
     EXPECT_TRUE(m_server->EventFiles().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+const QStringList kStamps { QStringLiteral("DTSTAMP"), QStringLiteral("SEQUENCE"), QStringLiteral("LAST-MODIFIED") };
+
+TEST_F(TwoComputers, APhoneEventKeepsEverythingThroughAnAnswerASnoozeAndATitleEdit)
+{
+    Phone(QStringLiteral("cal = c.principal().make_calendar(name='Phone', cal_id='phone')\n"
+                         "cal.save_event(open(sys.argv[4]).read())\n"),
+          { QStringLiteral(KM_TEST_DATA "/sync/phone-event.ics") });
+    const QString collection = m_server->Root() + QString::fromLatin1(CRadicaleServer::kUser) + QStringLiteral("/phone/");
+    const Result first = Sync(m_a, collection);
+    ASSERT_EQ(first.code, 0) << first.out.constData();
+    // The moved occurrence has no reminder of its own: said, not hidden.
+    EXPECT_FALSE(first.json()[QStringLiteral("simplified")].toArray().isEmpty()) << first.out.constData();
+    ASSERT_EQ(Summary(m_a), QStringList { QStringLiteral("Team call@2026-12-07T14:00:00") });
+    const QByteArray before = ServerText("phone-team-call");
+    ASSERT_FALSE(before.isEmpty());
+
+    // Answered here: the display alarm says so, nothing else changes.
+    ASSERT_EQ(cli({ QStringLiteral("due"), File(m_a), QStringLiteral("--at"), QStringLiteral("2026-12-07T14:00:30"),
+                    QStringLiteral("--save") }).code, 0);
+    const Result answered = Sync(m_a, collection);
+    ASSERT_EQ(answered.code, 0) << answered.out.constData();
+    EXPECT_EQ(answered.json()[QStringLiteral("sent")].toObject()[QStringLiteral("acknowledged")].toInt(), 1) << answered.out.constData();
+    const QByteArray acknowledged = ServerText("phone-team-call");
+    EXPECT_EQ(LinesBut(acknowledged, kStamps + QStringList { QStringLiteral("ACKNOWLEDGED") }),
+              LinesBut(before, kStamps + QStringList { QStringLiteral("ACKNOWLEDGED") }))
+        << acknowledged.constData();
+    EXPECT_TRUE(AlarmOf(acknowledged, "DISPLAY").contains(QLatin1String("ACKNOWLEDGED:2026"))) << acknowledged.constData();
+    EXPECT_FALSE(AlarmOf(acknowledged, "EMAIL").contains(QLatin1String("ACKNOWLEDGED")));
+
+    // A snooze stays on this computer.
+    Edit(m_a, QStringLiteral("Team call"), [](CReminder &r) { CSnooze::Snooze(r, COleDateTime(2026, 12, 7, 14, 1, 0), 10); });
+    const Result snoozed = Sync(m_a, collection);
+    ASSERT_EQ(snoozed.code, 0) << snoozed.out.constData();
+    const QJsonObject sent = snoozed.json()[QStringLiteral("sent")].toObject();
+    EXPECT_EQ(sent[QStringLiteral("changed")].toInt() + sent[QStringLiteral("added")].toInt()
+                  + sent[QStringLiteral("acknowledged")].toInt(), 0) << snoozed.out.constData();
+    EXPECT_EQ(ServerText("phone-team-call"), acknowledged);
+
+    // A new title here changes the title there, and only that.
+    Edit(m_a, QStringLiteral("Team call"), [](CReminder &r) { r.m_Message = QStringLiteral("Team sync"); });
+    const Result edited = Sync(m_a, collection);
+    ASSERT_EQ(edited.code, 0) << edited.out.constData();
+    EXPECT_EQ(edited.json()[QStringLiteral("sent")].toObject()[QStringLiteral("changed")].toInt(), 1) << edited.out.constData();
+    const QByteArray after = ServerText("phone-team-call");
+    const QStringList mayChange = kStamps + QStringList { QStringLiteral("ACKNOWLEDGED"), QStringLiteral("SUMMARY") };
+    EXPECT_EQ(LinesBut(after, mayChange), LinesBut(before, mayChange)) << after.constData();
+    EXPECT_TRUE(after.contains("SUMMARY:Team sync\r\n")) << after.constData();
+    EXPECT_TRUE(after.contains("SUMMARY:Team call (moved)\r\n"));
+
+    SyncOk(m_b);
+    EXPECT_EQ(Summary(m_b), QStringList { QStringLiteral("Team sync@2026-12-07T14:00:00") });
+}
+
+TEST_F(TwoComputers, ADailyEventArrivesAsTheImportMapsItAndAnEditOfOneDayPatchesTheOneEvent)
+{
+    QTemporaryDir dir;
+    const QString ics = dir.filePath(QStringLiteral("daily.ics"));
+    QFile f(ics);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:phone-daily\r\n"
+            "DTSTAMP:20261201T000000Z\r\nDTSTART:20261216T070000\r\nRRULE:FREQ=DAILY\r\nSUMMARY:Stretch\r\n"
+            "LOCATION:Living room\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    f.close();
+    Phone(QStringLiteral("cal = c.principal().make_calendar(name='Phone', cal_id='phone')\n"
+                         "cal.save_event(open(sys.argv[4]).read())\n"), { ics });
+    SyncOk(m_a);
+    ASSERT_EQ(cli({ QStringLiteral("import"), File(m_b), ics }).code, 0);
+    EXPECT_EQ(Summary(m_a).size(), 7);
+    EXPECT_EQ(Summary(m_a), Summary(m_b));
+
+    Edit(m_a, QStringLiteral("Stretch"), [](CReminder &r) {
+        if (r.m_DateTime.GetDayOfWeek() == 4)
+            r.m_Message = QStringLiteral("Stretch and breathe");
+    });
+    const Result edited = Sync(m_a);
+    ASSERT_EQ(edited.code, 0) << edited.out.constData();
+    EXPECT_EQ(edited.json()[QStringLiteral("sent")].toObject()[QStringLiteral("changed")].toInt(), 1) << edited.out.constData();
+    ASSERT_EQ(m_server->EventFiles().size(), 1);
+    const QByteArray text = ServerText("phone-daily");
+    EXPECT_TRUE(text.contains("SUMMARY:Stretch and breathe")) << text.constData();
+    EXPECT_TRUE(text.contains("RRULE:FREQ=DAILY")) << text.constData();
+    EXPECT_TRUE(text.contains("LOCATION:Living room")) << text.constData();
+    for (const QString &s : Summary(m_a))
+        EXPECT_TRUE(s.startsWith(QLatin1String("Stretch and breathe@"))) << s.toStdString();
+    EXPECT_EQ(Summary(m_a).size(), 7);
+}
+
+TEST_F(TwoComputers, ARenameThereReplacesTheTitleAndEditsOfDifferentFieldsBothStay)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree\nand presents"));
+    SyncOk(m_a);
+    const QString rename = QStringLiteral("ev = c.principal().calendars()[0].events()[0]\n"
+                                          "ev.vobject_instance.vevent.summary.value = sys.argv[4]\n"
+                                          "ev.save()\n");
+    Phone(rename, { QStringLiteral("Star") });
+    const Result renamed = Sync(m_a);
+    ASSERT_EQ(renamed.code, 0) << renamed.out.constData();
+    EXPECT_EQ(Summary(m_a), QStringList { QStringLiteral("Star\nand presents@2026-12-24T18:00:00") });
+
+    // The time changes here, the title there: one reminder with both.
+    Edit(m_a, QStringLiteral("Star"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 24, 17, 0, 0); });
+    Phone(rename, { QStringLiteral("Big star") });
+    const Result both = Sync(m_a);
+    ASSERT_EQ(both.code, 0) << both.out.constData();
+    EXPECT_EQ(both.json()[QStringLiteral("conflicts")].toInt(), 0) << both.out.constData();
+    EXPECT_EQ(Summary(m_a), QStringList { QStringLiteral("Big star\nand presents@2026-12-24T17:00:00") });
+    SyncOk(m_b);
+    EXPECT_EQ(Summary(m_b), Summary(m_a));
+    EXPECT_EQ(m_server->EventFiles().size(), 1);
 }
 
 } // namespace
