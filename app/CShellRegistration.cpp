@@ -5,13 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
-const QString CShellRegistration::kMimeType = QStringLiteral("application/x-kestrelmark-pack");
 const QString CShellRegistration::kDesktopFile = QStringLiteral("kestrelmark.desktop");
 
 namespace {
+const QString kMimePackage = QStringLiteral("kestrelmark.xml");
+// The name an earlier version gave the package of the pack type alone.
+const QString kOldMimePackage = QStringLiteral("kestrelmark-pack.xml");
+
 bool WriteText(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -23,12 +27,18 @@ bool WriteText(const QString &path, const QByteArray &bytes)
     return true;
 }
 
-bool CopyResource(const QString &resource, const QString &path)
+QByteArray ReadAll(const QString &path)
 {
-    QFile in(resource);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    return WriteText(path, in.readAll());
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString ReadResource(const QString &resource)
+{
+    const QByteArray bytes = ReadAll(resource);
+    if (bytes.isEmpty())
+        Trace(QStringLiteral("Can't read ") + resource + QLatin1Char('\n'));
+    return QString::fromUtf8(bytes);
 }
 
 void RunTool(const QString &tool, const QStringList &arguments)
@@ -42,6 +52,95 @@ void RunTool(const QString &tool, const QStringList &arguments)
     if (!process.waitForFinished(20000))
         process.kill();
 }
+
+// The program icon at every size the program carries, with the folder of
+// the icon theme each one belongs in ("48x48"; "48x48@2" for kestrelmark-48@2x.png).
+QList<QPair<QString, QString>> ProgramIcons()
+{
+    static const QRegularExpression name(QStringLiteral("^kestrelmark-(\\d+)(@2x)?\\.png$"));
+    QList<QPair<QString, QString>> icons;
+    for (const QString &file : QDir(QStringLiteral(":/icons")).entryList({ QStringLiteral("kestrelmark-*.png") })) {
+        const QRegularExpressionMatch m = name.match(file);
+        if (!m.hasMatch())
+            continue;
+        const QString scale = m.captured(2).isEmpty() ? QString() : QStringLiteral("@2");
+        icons.append({ QStringLiteral(":/icons/") + file, m.captured(1) + QLatin1Char('x') + m.captured(1) + scale });
+    }
+    return icons;
+}
+
+QString IconPath(const QString &dataHome, const QString &themeFolder)
+{
+    return dataHome + QStringLiteral("/icons/hicolor/") + themeFolder + QStringLiteral("/apps/kestrelmark.png");
+}
+
+// The program an entry's Exec line starts, as written there (unquoted).
+QString ExecProgram(const QString &entry)
+{
+    static const QRegularExpression execLine(QStringLiteral("^Exec=(.*)$"), QRegularExpression::MultilineOption);
+    QString value = execLine.match(entry).captured(1);
+    // The file's own escape first, then the quoting of the argument.
+    value.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+    if (!value.startsWith(QLatin1Char('"')))
+        return value.section(QLatin1Char(' '), 0, 0);
+    QString program;
+    for (qsizetype i = 1; i < value.size() && value.at(i) != QLatin1Char('"'); ++i) {
+        if (value.at(i) == QLatin1Char('\\') && i + 1 < value.size())
+            ++i;
+        program += value.at(i);
+    }
+    return program;
+}
+
+// Whether an entry's Exec line starts the program at programPath, directly
+// or through the search path.
+bool Starts(const QString &entry, const QString &programPath)
+{
+    const QString program = ExecProgram(entry);
+    if (program.isEmpty())
+        return false;
+    const QString found = program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
+    const QString canonical = QFileInfo(found).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(programPath).canonicalFilePath();
+}
+
+// A user's desktop entry that a run from a build folder wrote: nothing in it
+// but the lines of the program's own entry and an Exec line. One the user
+// changed (hidden, renamed, given other types) is theirs.
+bool IsOwnUserEntry(const QString &entry)
+{
+    if (entry.isEmpty())
+        return false;
+    const QStringList own = CShellRegistration::DesktopEntry(QString()).split(QLatin1Char('\n'));
+    for (const QString &line : entry.split(QLatin1Char('\n'))) {
+        if (!line.isEmpty() && !line.startsWith(QLatin1String("Exec=")) && !own.contains(line))
+            return false;
+    }
+    return true;
+}
+
+// Writes the autostart entry for the command, keeping a login start the
+// user switched off switched off.
+bool WriteAutostart(const CShellRegistration::Folders &folders, const QString &command)
+{
+    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/") + CShellRegistration::kDesktopFile;
+    const QByteArray text = ReadAll(autostart);
+    const bool switchedOff = text.contains("\nHidden=true") || text.contains("X-GNOME-Autostart-enabled=false");
+    QByteArray entry = CShellRegistration::AutostartEntry(command).toUtf8();
+    if (switchedOff)
+        entry += "Hidden=true\n";
+    return WriteText(autostart, entry);
+}
+
+QString UserEntryPath(const CShellRegistration::Folders &folders)
+{
+    return folders.m_DataHome + QStringLiteral("/applications/") + CShellRegistration::kDesktopFile;
+}
+
+QString UserMimePackage(const CShellRegistration::Folders &folders, const QString &name)
+{
+    return folders.m_DataHome + QStringLiteral("/mime/packages/") + name;
+}
 } // namespace
 
 CShellRegistration::Folders CShellRegistration::UserFolders()
@@ -49,23 +148,16 @@ CShellRegistration::Folders CShellRegistration::UserFolders()
     Folders folders;
     folders.m_DataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     folders.m_ConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dirs.isEmpty())
+        dirs = QStringLiteral("/usr/local/share:/usr/share");
+    folders.m_DataDirs = dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     return folders;
 }
 
 QString CShellRegistration::MimePackageXml()
 {
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-               "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-               "  <mime-type type=\"%1\">\n"
-               "    <comment>Reminder Pack</comment>\n"
-               "    <glob pattern=\"*.rpk\"/>\n"
-               "    <magic priority=\"50\">\n"
-               "      <match type=\"string\" value=\"KM 2.0 Reminder Pack\" offset=\"5\"/>\n"
-               "    </magic>\n"
-               "  </mime-type>\n"
-               "</mime-info>\n")
-        .arg(kMimeType);
+    return ReadResource(QStringLiteral(":/packaging/kestrelmark.xml"));
 }
 
 QString CShellRegistration::QuoteExec(const QString &programPath)
@@ -91,20 +183,10 @@ QString CShellRegistration::QuoteExec(const QString &programPath)
 
 QString CShellRegistration::DesktopEntry(const QString &programPath)
 {
-    return QStringLiteral(
-               "[Desktop Entry]\n"
-               "Type=Application\n"
-               "Version=1.0\n"
-               "Name=Kestrelmark\n"
-               "GenericName=Personal Reminder Software\n"
-               "Comment=Reminders on a month calendar, with alerts when they fall due\n"
-               "Exec=%1 %f\n"
-               "Icon=kestrelmark\n"
-               "Terminal=false\n"
-               "Categories=Office;Calendar;\n"
-               "MimeType=%2;text/calendar;\n"
-               "StartupNotify=false\n")
-        .arg(QuoteExec(programPath), kMimeType);
+    // The installed entry, started from wherever the program is.
+    QString entry = ReadResource(QStringLiteral(":/packaging/kestrelmark.desktop"));
+    entry.replace(QLatin1String("\nExec=kestrelmark "), QStringLiteral("\nExec=") + QuoteExec(programPath) + QLatin1Char(' '));
+    return entry;
 }
 
 QString CShellRegistration::AutostartEntry(const QString &programPath)
@@ -122,29 +204,43 @@ QString CShellRegistration::AutostartEntry(const QString &programPath)
         .arg(QuoteExec(programPath));
 }
 
+QString CShellRegistration::SystemEntry(const Folders &folders, const QString &programPath)
+{
+    // The desktop takes the first entry of the name it finds.
+    for (const QString &dir : folders.m_DataDirs) {
+        const QString path = dir + QStringLiteral("/applications/") + kDesktopFile;
+        if (QFileInfo::exists(path))
+            return Starts(QString::fromUtf8(ReadAll(path)), programPath) ? path : QString();
+    }
+    return QString();
+}
+
 bool CShellRegistration::Register(const Folders &folders, const QString &programPath, bool runTools)
 {
     const QString mimeFolder = folders.m_DataHome + QStringLiteral("/mime");
     const QString appsFolder = folders.m_DataHome + QStringLiteral("/applications");
-    bool ok = WriteText(mimeFolder + QStringLiteral("/packages/kestrelmark-pack.xml"), MimePackageXml().toUtf8());
-    ok = WriteText(appsFolder + QLatin1Char('/') + kDesktopFile, DesktopEntry(programPath).toUtf8()) && ok;
-    // A login start the user switched off stays off.
-    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/") + kDesktopFile;
-    QFile existing(autostart);
-    bool switchedOff = false;
-    if (existing.open(QIODevice::ReadOnly)) {
-        const QByteArray text = existing.readAll();
-        switchedOff = text.contains("\nHidden=true") || text.contains("X-GNOME-Autostart-enabled=false");
+    const QString system = SystemEntry(folders, programPath);
+    bool ok = true;
+    bool removed = QFile::remove(UserMimePackage(folders, kOldMimePackage));
+    if (!system.isEmpty()) {
+        // What a run from a build folder wrote would hide the system's.
+        if (IsOwnUserEntry(QString::fromUtf8(ReadAll(UserEntryPath(folders))))) {
+            removed = QFile::remove(UserEntryPath(folders)) || removed;
+            for (const auto &icon : ProgramIcons())
+                QFile::remove(IconPath(folders.m_DataHome, icon.second));
+        }
+        removed = QFile::remove(UserMimePackage(folders, kMimePackage)) || removed;
+        ok = WriteAutostart(folders, ExecProgram(QString::fromUtf8(ReadAll(system))));
+    } else {
+        const QString mime = MimePackageXml();
+        const QString entry = DesktopEntry(programPath);
+        ok = !mime.isEmpty() && WriteText(UserMimePackage(folders, kMimePackage), mime.toUtf8());
+        ok = !entry.isEmpty() && WriteText(UserEntryPath(folders), entry.toUtf8()) && ok;
+        ok = WriteAutostart(folders, programPath) && ok;
+        for (const auto &icon : ProgramIcons())
+            WriteText(IconPath(folders.m_DataHome, icon.second), ReadAll(icon.first));
     }
-    QByteArray entry = AutostartEntry(programPath).toUtf8();
-    if (switchedOff)
-        entry += "Hidden=true\n";
-    ok = WriteText(autostart, entry) && ok;
-    for (const int size : { 16, 32, 48, 64, 128, 256 }) {
-        CopyResource(QStringLiteral(":/icons/kestrelmark-%1.png").arg(size),
-                     folders.m_DataHome + QStringLiteral("/icons/hicolor/%1x%1/apps/kestrelmark.png").arg(size));
-    }
-    if (runTools) {
+    if (runTools && (system.isEmpty() || removed)) {
         RunTool(QStringLiteral("update-mime-database"), { mimeFolder });
         RunTool(QStringLiteral("update-desktop-database"), { appsFolder });
     }
@@ -153,11 +249,13 @@ bool CShellRegistration::Register(const Folders &folders, const QString &program
 
 bool CShellRegistration::IsRegistered(const Folders &folders, const QString &programPath)
 {
-    QFile entry(folders.m_DataHome + QStringLiteral("/applications/") + kDesktopFile);
-    if (!entry.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray expected = DesktopEntry(programPath).toUtf8();
-    return entry.readAll() == expected
-        && QFile::exists(folders.m_DataHome + QStringLiteral("/mime/packages/kestrelmark-pack.xml"))
-        && QFile::exists(folders.m_ConfigHome + QStringLiteral("/autostart/") + kDesktopFile);
+    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/") + kDesktopFile;
+    if (!SystemEntry(folders, programPath).isEmpty()) {
+        return Starts(QString::fromUtf8(ReadAll(autostart)), programPath)
+            && !IsOwnUserEntry(QString::fromUtf8(ReadAll(UserEntryPath(folders))))
+            && !QFile::exists(UserMimePackage(folders, kMimePackage))
+            && !QFile::exists(UserMimePackage(folders, kOldMimePackage));
+    }
+    return ReadAll(UserEntryPath(folders)) == DesktopEntry(programPath).toUtf8()
+        && QFile::exists(UserMimePackage(folders, kMimePackage)) && QFile::exists(autostart);
 }

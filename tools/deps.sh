@@ -16,6 +16,7 @@ packages=(
     gnome-keyring libsecret-tools ccache
     python3-pyatspi at-spi2-core weston qt6-wayland
     vdirsyncer khal xandikos lintian appstream
+    man-db bash-completion libfile-mimeinfo-perl
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -130,7 +130,7 @@ TEST(ShellRegistration, WritesTheTypeTheEntryAndTheAutostart)
     EXPECT_TRUE(CShellRegistration::IsRegistered(folders, program));
     EXPECT_FALSE(CShellRegistration::IsRegistered(folders, QStringLiteral("/elsewhere/kestrelmark")));
 
-    QFile mime(folders.m_DataHome + QStringLiteral("/mime/packages/kestrelmark-pack.xml"));
+    QFile mime(folders.m_DataHome + QStringLiteral("/mime/packages/kestrelmark.xml"));
     ASSERT_TRUE(mime.open(QIODevice::ReadOnly));
     const QByteArray xml = mime.readAll();
     EXPECT_TRUE(xml.contains("<glob pattern=\"*.rpk\"/>"));
