@@ -20,7 +20,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; [ -f "$tmp/first.log" ] && tail -n 30 "$tmp/first.log"; exit 1; }
 
 e2e_home "$tmp"
-rows=${KM_E2E_IMPORT_ROWS:-150000}
+rows=${KM_E2E_IMPORT_ROWS:-80000}
 python3 - "$tmp/big.csv" "$rows" <<'PY'
 import sys
 with open(sys.argv[1], "w", newline="") as f:
