@@ -159,7 +159,8 @@ e2e_start_main() { # log file
     km_start_desktop || return 1
     "$app" >"$1" 2>&1 &
     pid=$!
-    main="$(find_window 'Kestrelmark Personal Reminder Software')" || return 1
+    # A sanitizer build on a busy machine may take many seconds to start.
+    main="$(find_window 'Kestrelmark Personal Reminder Software' 160)" || return 1
     sleep 1
     local box
     # Only a desktop without a tray brings the report.
