@@ -89,7 +89,7 @@ km_start_desktop() { # [--no-tray]
     numfile="$(mktemp)"
     # Xvfb chooses a free display number and writes it when it is ready.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
-    for _ in $(seq 1 80); do
+    for _ in $(seq 1 300); do
         n="$(tr -dc 0-9 <"$numfile")"
         [ -n "$n" ] && break
         sleep 0.1
@@ -101,7 +101,7 @@ km_start_desktop() { # [--no-tray]
     # show on this display, as on a desktop.
     dbus-update-activation-environment DISPLAY 2>/dev/null || true
     openbox --sm-disable >/dev/null 2>&1 &
-    for _ in $(seq 1 80); do
+    for _ in $(seq 1 300); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
         sleep 0.1
     done
@@ -113,7 +113,7 @@ km_start_desktop() { # [--no-tray]
             --SetDockType true --SetPartialStrut true --transparent false --tint 0x404040 \
             --expand false >/dev/null 2>&1 &
         local panel=""
-        for _ in $(seq 1 80); do
+        for _ in $(seq 1 300); do
             panel="$(xdotool search --classname '^panel$' 2>/dev/null | head -1 || true)"
             [ -n "$panel" ] && break
             sleep 0.1
