@@ -26,26 +26,10 @@ server=
 cleanup() { [ -n "$server" ] && kill "$server" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-htpasswd -c -b -p "$work/users" bench 'bench pass' 2>/dev/null
+source "$here/../tests/e2e/lib/common.sh"
+km_start_radicale "$work" bench 'bench pass' warning || { echo "sync-upload: radicale did not start" >&2; exit 1; }
+port=$radicale_port server=$radicale_pid
 printf 'bench pass\n' >"$work/password"
-cat >"$work/radicale.conf" <<CONF
-[server]
-hosts = 127.0.0.1:$port
-[auth]
-type = htpasswd
-htpasswd_filename = $work/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = $work/storage
-[rights]
-type = owner_only
-[logging]
-level = warning
-CONF
-radicale --config "$work/radicale.conf" >"$work/radicale.log" 2>&1 &
-server=$!
-for _ in $(seq 1 100); do curl -s -o /dev/null "http://127.0.0.1:$port/" && break; sleep 0.1; done
 
 python3 "$here/make-reminders.py" "$count" "$work/Kestrelmark.km2"
 sync() {

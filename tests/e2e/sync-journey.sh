@@ -27,26 +27,9 @@ step() { echo "sync-journey: $*"; }
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
 step "start the calendar server and the secret store"
-port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 user=walker password='correct horse'
-htpasswd -c -b -p "$work/users" "$user" "$password" 2>/dev/null
-cat >"$work/radicale.conf" <<CONF
-[server]
-hosts = 127.0.0.1:$port
-[auth]
-type = htpasswd
-htpasswd_filename = $work/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = $work/storage
-[rights]
-type = owner_only
-[logging]
-level = info
-CONF
-radicale --config "$work/radicale.conf" >"$work/radicale.log" 2>&1 &
-server=$!
-for _ in $(seq 1 100); do curl -s -o /dev/null "http://127.0.0.1:$port/" && break; sleep 0.1; done
+km_start_radicale "$work" "$user" "$password" || fail "radicale did not start"
+port=$radicale_port server=$radicale_pid
 printf 'unlock' | gnome-keyring-daemon --unlock --components=secrets >"$work/keyring.env"
 keyring=$(sed -n 's/^GNOME_KEYRING_PID=//p' "$work/keyring.env")
 

@@ -116,23 +116,8 @@ sync_as "$work/b.km2" "$xroot" >/dev/null
     || fail "the daily event arrived otherwise than the import maps it"
 
 step "a peer client: radicale, vdirsyncer and khal"
-rport=$(free_port)
-htpasswd -c -b -p "$work/users" "$user" "$password" 2>/dev/null
-cat >"$work/radicale.conf" <<CONF
-[server]
-hosts = 127.0.0.1:$rport
-[auth]
-type = htpasswd
-htpasswd_filename = $work/users
-htpasswd_encryption = plain
-[storage]
-filesystem_folder = $work/storage
-[rights]
-type = owner_only
-CONF
-radicale --config "$work/radicale.conf" >"$work/radicale.log" 2>&1 &
-radicale=$!
-wait_port "$rport" || fail "radicale did not start"
+km_start_radicale "$work" "$user" "$password" || fail "radicale did not start"
+rport=$radicale_port radicale=$radicale_pid
 rroot="http://127.0.0.1:$rport/"
 "$cli" add "$work/d.km2" --at 2026-12-10T09:30 --message Dentist >/dev/null
 "$cli" add "$work/d.km2" --at 2026-12-08T18:00 --message Yoga --recurrence weekly >/dev/null

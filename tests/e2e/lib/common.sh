@@ -274,3 +274,32 @@ km_weston_shot() { # file
 # Debian's own Python, which has the distribution's D-Bus, GObject and
 # AT-SPI bindings (a python3 earlier on PATH may not).
 km_python() { /usr/bin/python3 "$@"; }
+
+# A CalDAV server of its own (Radicale) on a free port of 127.0.0.1, with
+# one user and its storage under folder. Sets radicale_port and
+# radicale_pid; fails when it does not answer within 10 s.
+km_start_radicale() { # folder user password [log level]
+    radicale_port=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    htpasswd -c -b -p "$1/users" "$2" "$3" 2>/dev/null
+    cat >"$1/radicale.conf" <<CONF
+[server]
+hosts = 127.0.0.1:$radicale_port
+[auth]
+type = htpasswd
+htpasswd_filename = $1/users
+htpasswd_encryption = plain
+[storage]
+filesystem_folder = $1/storage
+[rights]
+type = owner_only
+[logging]
+level = ${4:-info}
+CONF
+    radicale --config "$1/radicale.conf" >"$1/radicale.log" 2>&1 &
+    radicale_pid=$!
+    for _ in $(seq 1 100); do
+        curl -s -o /dev/null "http://127.0.0.1:$radicale_port/" && return 0
+        sleep 0.1
+    done
+    return 1
+}
