@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QTimeZone>
 #include <vector>
 
 extern "C" {
@@ -25,6 +26,7 @@ public:
         unsigned m_Simplified = 0; // CIcsRecurrence::Simplification bits
         QString m_Skipped;         // not empty: why it was left out
     };
-    // A series that ends keeps what is left of it after now.
-    static Outcome Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now);
+    // A series that ends keeps what is left of it after now; here is this
+    // computer's zone (CIcsZone::Here).
+    static Outcome Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now, const QTimeZone &here);
 };

@@ -3,6 +3,7 @@
 #include "ical/CIcsComponent.h"
 #include "ical/CIcsParser.h"
 #include "ical/CIcsRecurrence.h"
+#include "ical/CIcsZone.h"
 
 #include <QMap>
 
@@ -31,7 +32,7 @@ public:
     void Item(icalcomponent *item, icalcomponent *calendar)
     {
         ++m_items;
-        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar, m_now);
+        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar, m_now, m_here);
         if (!out.m_Skipped.isEmpty()) {
             ++m_result.m_Skipped;
             ++m_skipped[out.m_Skipped];
@@ -81,6 +82,7 @@ public:
 private:
     CIcsReadResult &m_result;
     QDateTime m_now;
+    const QTimeZone m_here = CIcsZone::Here(); // once for the whole import
     int m_items = 0;
     int m_simplified[CIcsRecurrence::kCount] = {};
     QMap<QString, int> m_skipped;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <QTimeZone>
 
 extern "C" {
 #include <libical/ical.h>
@@ -11,7 +12,7 @@ extern "C" {
 // An iCalendar time as the user's wall clock shows it. A time with a TZID
 // (from the calendar's VTIMEZONE, else a zone the system knows) or in UTC
 // is converted; a floating time is taken as it stands; a date alone is that
-// day at 00:00.
+// day at 00:00. `here` is this computer's zone (CIcsZone::Here).
 struct CIcsLocalTime
 {
     bool m_Valid = false;
@@ -19,16 +20,16 @@ struct CIcsLocalTime
     QDate m_Date;
     QTime m_Time;
     QDateTime m_Instant; // the same moment in UTC, for comparisons
-
-    QDateTime WallClock() const { return QDateTime(m_Date, m_Time); }
 };
 
 class CIcsTime
 {
 public:
     // The wall clock here at the instant utc.
-    static CIcsLocalTime FromUtc(const QDateTime &utc);
-    static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar);
+    static CIcsLocalTime FromUtc(const QDateTime &utc, const QTimeZone &here);
+    static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar,
+                                 const QTimeZone &here);
     // The value of a DTSTART, DUE, DTEND or absolute TRIGGER property.
-    static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar);
+    static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar,
+                                    const QTimeZone &here);
 };

@@ -62,9 +62,33 @@ bool expandsSafely(icaltimezone *zone)
 
 } // namespace
 
-CIcsZone CIcsZone::Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar)
+QTimeZone CIcsZone::Here()
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    // Trusted where it agrees with the C library now and half a year on,
+    // across a change of the clocks (a TZ rule Qt reads otherwise, say).
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QDateTime &at : { now, now.addDays(182) })
+        if (!zone.isValid() || zone.offsetFromUtc(at) != at.toLocalTime().offsetFromUtc())
+            return QTimeZone();
+    return zone;
+}
+
+QDateTime CIcsZone::ToHere(const QDateTime &utc, const QTimeZone &here)
+{
+    return here.isValid() ? utc.toTimeZone(here) : utc.toLocalTime();
+}
+
+CIcsZone CIcsZone::LocalZone(const QTimeZone &here)
 {
     CIcsZone zone;
+    zone.m_here = here;
+    return zone;
+}
+
+CIcsZone CIcsZone::Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar, const QTimeZone &here)
+{
+    CIcsZone zone = LocalZone(here);
     if (icaltime_is_utc(t)) {
         zone.m_kind = Utc;
         return zone;
@@ -82,10 +106,11 @@ CIcsZone CIcsZone::Of(const icaltimetype &t, const char *tzid, icalcomponent *ca
     return zone;
 }
 
-CIcsZone CIcsZone::OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar)
+CIcsZone CIcsZone::OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar,
+                              const QTimeZone &here)
 {
     icalparameter *tz = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
-    return Of(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar);
+    return Of(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar, here);
 }
 
 int CIcsZone::OffsetAt(const QDateTime &utc) const
@@ -112,7 +137,7 @@ int CIcsZone::OffsetAt(const QDateTime &utc) const
     case Unknown:
         break;
     }
-    return utc.toLocalTime().offsetFromUtc();
+    return m_here.isValid() ? m_here.offsetFromUtc(utc) : utc.toLocalTime().offsetFromUtc();
 }
 
 QDateTime CIcsZone::Instant(const QDate &date, const QTime &time) const
