@@ -13,7 +13,7 @@
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/COptionsDlg.h"
 #include "dialogs/CSyncAccountBox.h"
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"

@@ -1,7 +1,7 @@
 // kestrelmark-cli: inspects and scripts reminder files without a display.
 #include "cli/CCliCommand.h"
-#include "media/CIconNameMap.h"
 #include "model/CHugePages.h"
+#include "model/CIconNameMap.h"
 
 #include <QCoreApplication>
 #include <cstdio>

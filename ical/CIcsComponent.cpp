@@ -6,7 +6,7 @@
 #include "ical/CIcsTime.h"
 #include "ical/CIcsWriter.h"
 #include "ical/CIcsZone.h"
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 
 #include <QHash>
 #include <optional>

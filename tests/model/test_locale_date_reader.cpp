@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,13 +32,34 @@ QStringList variants(const QString &text)
 
 bool asciiDigits(const QLocale &locale) { return locale.zeroDigit() == QLatin1String("0"); }
 
-// Every form of every locale Qt knows, each form once: whatever the reader
-// accepts, QLocale reads the same way, and the forms it handles are read
-// as the locale writes them.
+// Whatever the reader of one form accepts of values written in that form
+// and their near misses, QLocale reads the same way; and a form the reader
+// handles is read as the locale writes it. True when the form is handled.
+// read(reader, text, value) and qtRead(text) read one kind of value.
+template <typename Value, typename Read, typename QtRead>
+bool readsAsQLocale(const QLocale &locale, const QString &form, const std::vector<Value> &values, Read read,
+                    QtRead qtRead)
+{
+    const CLocaleDateReader reader(locale, form);
+    for (const Value &v : values) {
+        const QString written = locale.toString(v, form);
+        for (const QString &text : variants(written)) {
+            const QString where = locale.name() + u' ' + form + u' ' + text;
+            Value got;
+            if (read(reader, text, got))
+                EXPECT_EQ(got, qtRead(text)) << qPrintable(where);
+            else if (text == written && reader.IsUsable() && asciiDigits(locale))
+                ADD_FAILURE() << "not read: " << qPrintable(where);
+        }
+    }
+    return reader.IsUsable();
+}
+
+// Every form of every locale Qt knows, each form once.
 TEST(LocaleDateReader, ReadsEveryLocaleFormAsQLocaleDoes)
 {
-    const QDate dates[] = { { 2024, 2, 29 }, { 1999, 12, 31 }, { 2005, 1, 5 } };
-    const QTime times[] = { { 0, 0, 0 }, { 0, 5, 9 }, { 9, 5, 7 }, { 12, 0, 0 }, { 12, 30, 59 }, { 23, 59, 59 } };
+    const std::vector<QDate> dates { { 2024, 2, 29 }, { 1999, 12, 31 }, { 2005, 1, 5 } };
+    const std::vector<QTime> times { { 0, 0, 0 }, { 0, 5, 9 }, { 9, 5, 7 }, { 12, 0, 0 }, { 12, 30, 59 }, { 23, 59, 59 } };
     QSet<QString> seen;
     int usableDates = 0;
     int usableTimes = 0;
@@ -50,34 +72,13 @@ TEST(LocaleDateReader, ReadsEveryLocaleFormAsQLocaleDoes)
         if (seen.contains(key))
             continue;
         seen.insert(key);
-        const QString where = locale.name() + QLatin1Char(' ');
-
-        const CLocaleDateReader dateReader(locale, dateForm);
-        usableDates += dateReader.IsUsable();
-        for (const QDate &d : dates) {
-            const QString written = locale.toString(d, dateForm);
-            for (const QString &text : variants(written)) {
-                QDate got;
-                if (dateReader.ReadDate(text, got))
-                    EXPECT_EQ(got, locale.toDate(text, dateForm)) << qPrintable(where + dateForm + u' ' + text);
-                else if (text == written && dateReader.IsUsable() && asciiDigits(locale))
-                    ADD_FAILURE() << "not read: " << qPrintable(where + dateForm + u' ' + text);
-            }
-        }
-        for (const QString &timeForm : timeForms) {
-            const CLocaleDateReader timeReader(locale, timeForm);
-            usableTimes += timeReader.IsUsable();
-            for (const QTime &t : times) {
-                const QString written = locale.toString(t, timeForm);
-                for (const QString &text : variants(written)) {
-                    QTime got;
-                    if (timeReader.ReadTime(text, got))
-                        EXPECT_EQ(got, locale.toTime(text, timeForm)) << qPrintable(where + timeForm + u' ' + text);
-                    else if (text == written && timeReader.IsUsable() && asciiDigits(locale))
-                        ADD_FAILURE() << "not read: " << qPrintable(where + timeForm + u' ' + text);
-                }
-            }
-        }
+        const auto readDate = [](const CLocaleDateReader &r, const QString &t, QDate &d) { return r.ReadDate(t, d); };
+        const auto readTime = [](const CLocaleDateReader &r, const QString &t, QTime &tm) { return r.ReadTime(t, tm); };
+        usableDates += readsAsQLocale(locale, dateForm, dates, readDate,
+                                      [&](const QString &t) { return locale.toDate(t, dateForm); });
+        for (const QString &timeForm : timeForms)
+            usableTimes += readsAsQLocale(locale, timeForm, times, readTime,
+                                          [&](const QString &t) { return locale.toTime(t, timeForm); });
     }
     // Most locales write plain numeric forms.
     EXPECT_GT(usableDates, static_cast<int>(seen.size()) / 2);
