@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ical/CIcsZones.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
-#include <QTimeZone>
 
 extern "C" {
 #include <libical/ical.h>
@@ -12,7 +13,7 @@ extern "C" {
 // An iCalendar time as the user's wall clock shows it. A time with a TZID
 // (from the calendar's VTIMEZONE, else a zone the system knows) or in UTC
 // is converted; a floating time is taken as it stands; a date alone is that
-// day at 00:00. `here` is this computer's zone (CIcsZone::Here).
+// day at 00:00. zones are those of the import (CIcsZones).
 struct CIcsLocalTime
 {
     bool m_Valid = false;
@@ -26,10 +27,10 @@ class CIcsTime
 {
 public:
     // The wall clock here at the instant utc.
-    static CIcsLocalTime FromUtc(const QDateTime &utc, const QTimeZone &here);
+    static CIcsLocalTime FromUtc(const QDateTime &utc, const CIcsZones &zones);
     static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar,
-                                 const QTimeZone &here);
+                                 const CIcsZones &zones);
     // The value of a DTSTART, DUE, DTEND or absolute TRIGGER property.
     static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar,
-                                    const QTimeZone &here);
+                                    const CIcsZones &zones);
 };

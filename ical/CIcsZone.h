@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ical/CIcsZones.h"
+
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -10,29 +12,21 @@ extern "C" {
 // The zone an iCalendar time is written in: UTC, a VTIMEZONE of the
 // calendar, a zone the system knows by the TZID, or none (floating, or a
 // TZID nobody knows), which is read as this computer's local time.
-//
-// Local time is asked of the zone `here`, found once for a whole import by
-// Here(): the C library's local time looks at the system's zone file again
-// at every conversion, several times for each event.
+// Local and system zones are those of the import's CIcsZones, which must
+// outlive the zone.
 class CIcsZone
 {
 public:
     enum Kind { Local, Utc, Calendar, System, Unknown };
 
-    // This computer's zone, or an invalid one when Qt cannot name it the
-    // way the C library reads it; local time is then asked each time.
-    static QTimeZone Here();
-    // utc as the wall clock of here shows it.
-    static QDateTime ToHere(const QDateTime &utc, const QTimeZone &here);
-
     // The zone of a time: UTC when it says so, else its TZID's.
-    static CIcsZone Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar, const QTimeZone &here);
+    static CIcsZone Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar, const CIcsZones &zones);
     static CIcsZone OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar,
-                               const QTimeZone &here);
-    static CIcsZone LocalZone(const QTimeZone &here);
+                               const CIcsZones &zones);
+    static CIcsZone LocalZone(const CIcsZones &zones);
 
     Kind kind() const { return m_kind; }
-    const QTimeZone &HereZone() const { return m_here; }
+    const CIcsZones &Zones() const { return *m_zones; }
     // Floating and unknown times keep their wall clock wherever they are read.
     bool Floats() const { return m_kind == Local || m_kind == Unknown; }
     // Seconds ahead of UTC at the instant utc.
@@ -47,5 +41,5 @@ private:
     Kind m_kind = Local;
     icaltimezone *m_calendarZone = nullptr; // belongs to the calendar
     QTimeZone m_system;
-    QTimeZone m_here; // for local and unknown times
+    const CIcsZones *m_zones = nullptr;
 };
