@@ -15,4 +15,8 @@ public:
     static constexpr size_t kWorthIt = size_t(1) << 20; // smaller blocks are left alone
 
     static void ForWriting(void *block, size_t bytes);
+    // For a block reserved larger than it may be filled: its pages are
+    // taken, as they are first written, in larger pieces where the system
+    // can (transparent huge pages on request), not mapped in ahead.
+    static void ForGrowth(void *block, size_t bytes);
 };
