@@ -1,6 +1,5 @@
 #include "app/CReminderFileKeeper.h"
 
-#include "app/CHeapTrim.h"
 
 #include "model/CMessageSink.h"
 #include "model/CReminderList.h"
@@ -37,7 +36,6 @@ CReminderStore::LoadResult CReminderFileKeeper::Load()
 void CReminderFileKeeper::compact()
 {
     m_file.Compact();
-    CHeapTrim::Release();
 }
 
 void CReminderFileKeeper::watch()
