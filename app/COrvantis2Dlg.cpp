@@ -20,7 +20,6 @@
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
 #include "media/CSoundPlayer.h"
-#include "model/CMessageSink.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
@@ -97,6 +96,9 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
             child->update();
         repaint();
     });
+    // Whoever moves the day (a click, a key, a drag), the selectors and the
+    // upcoming list follow.
+    connect(&m_Selection, &CDaySelection::dateChanged, this, &COrvantis2Dlg::OnDaySelected);
     m_App.SetMainWindow(this);
     InstallCommands();
 }
@@ -149,7 +151,7 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 void COrvantis2Dlg::CreateCalendar()
 {
     m_CalendarArt = std::make_unique<CCalendarLibraryArt>(m_App.IconLibrary());
-    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarArt.get(), this);
+    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_Selection, m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
     m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
@@ -157,7 +159,6 @@ void COrvantis2Dlg::CreateCalendar()
     m_Calendar->Layout();
     m_Calendar->Refresh();
     m_Calendar->FindSelectedCell();
-    connect(m_Calendar, &CCalendarWnd::daySelected, this, &COrvantis2Dlg::OnDaySelected);
     connect(m_Calendar, &CCalendarWnd::clickSound, this, [] { CSoundPlayer::PlayClick(); });
     connect(m_Calendar, &CCalendarWnd::newReminderRequested, this, [this] { OnCommand(KmCommand::NewReminder); });
     connect(m_Calendar, &CCalendarWnd::editReminderRequested, this, [this](int index) {

@@ -2,6 +2,7 @@
 
 #include "app/CCommandTable.h"
 #include "app/CUpcomingList.h"
+#include "calendar/CDaySelection.h"
 #include "dialogs/CBitmapSet.h"
 #include "dialogs/CSkinBitmap.h"
 #include "graphics/CPaletteMessages.h"
@@ -206,6 +207,7 @@ private:
     CCommandTable m_Commands;
     CReminderCheck m_Check;
     std::unique_ptr<CDuePasses> m_Passes;
+    CDaySelection m_Selection;
     CCalendarWnd *m_Calendar = nullptr;
     std::unique_ptr<CCalendarLibraryArt> m_CalendarArt;
     CTextLabel *m_MonthDisplay = nullptr;

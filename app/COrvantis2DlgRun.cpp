@@ -22,7 +22,7 @@
 #include "dialogs/CTextLabel.h"
 #include "dialogs/CWindowAttention.h"
 #include "media/CSoundPlayer.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
@@ -43,7 +43,6 @@
 #include <QTimer>
 
 #include "calendar/CCalendarMenus.h"
-#include "calendar/CCalendarState.h"
 #include "calendar/CCalendarWnd.h"
 
 // --- timer -----------------------------------------------------------------
@@ -122,19 +121,19 @@ void COrvantis2Dlg::OnResume()
 
 CReminderList &COrvantis2Dlg::Reminders() { return m_App.Reminders(); }
 
-COleDateTime COrvantis2Dlg::SelectedDate() const { return g_SelectedDate; }
+COleDateTime COrvantis2Dlg::SelectedDate() const { return m_Selection.Date(); }
 
 void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day)
 {
     const COleDateTime old = SelectedDate();
     const COleDateTime d = CReminderList::DateOnly(day);
-    SetSelectedDay(d);
+    m_Selection.SetDate(d);
     if (!m_Initialized && !m_MonthSpin)
         return;
     UpdateDisplays();
     if (m_Calendar) {
-        if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && g_DisplayedMonth == d.GetMonth()
-            && g_DisplayedYear == d.GetYear()) {
+        if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && m_Calendar->DisplayedMonth() == d.GetMonth()
+            && m_Calendar->DisplayedYear() == d.GetYear()) {
             m_Calendar->SelectSelectedDate();
             m_Calendar->update();
         } else {
@@ -341,16 +340,22 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 
 void COrvantis2Dlg::LoadReminders()
 {
-    if (m_FileKeeper->Load() == CReminderStore::NotFound)
-        m_Backup->KeepForMissingFile();
+    if (m_FileKeeper->Load() == CReminderStore::NotFound) {
+        CUserMessage told;
+        m_Backup->KeepForMissingFile(&told);
+        CMessageBox::Tell(told);
+    }
 }
 
 void COrvantis2Dlg::CheckWeeklyBackup(const COleDateTime &now)
 {
     // Never from a list that is not the whole file: a damaged or missing
     // file's would replace a good backup with less.
-    if (m_FileKeeper->LoadedCompletely())
-        m_Backup->CheckWeeklyBackup(m_App.Reminders(), now);
+    if (m_FileKeeper->LoadedCompletely()) {
+        CUserMessage told;
+        m_Backup->CheckWeeklyBackup(m_App.Reminders(), now, &told);
+        CMessageBox::Tell(told);
+    }
 }
 
 void COrvantis2Dlg::SetEnding(bool ending)
@@ -378,7 +383,7 @@ void COrvantis2Dlg::OpenReminderPack(const QString &path)
     }
     ShowAndRaise();
     CTimerPause pause(*this);
-    CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder());
+    CMessageBox::Tell(CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder()).m_Message);
     NotifyListChanged();
 }
 

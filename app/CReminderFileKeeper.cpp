@@ -2,7 +2,7 @@
 
 #include "app/CHeapTrim.h"
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -25,7 +25,9 @@ CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &l
 
 CReminderStore::LoadResult CReminderFileKeeper::Load()
 {
-    const CReminderStore::LoadResult result = m_file.Load(m_list);
+    CUserMessage told;
+    const CReminderStore::LoadResult result = m_file.Load(m_list, &told);
+    CMessageBox::Tell(told);
     // The load has told the user already; the first failing save is part
     // of the same streak.
     m_failing = result == CReminderStore::Unreadable;

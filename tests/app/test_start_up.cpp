@@ -45,7 +45,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     Add(source, At(2024, 6, 1, 9, 0), QStringLiteral("From a friend"));
     QTemporaryDir outside;
     const QString pack = outside.filePath(QStringLiteral("friend's pack.rpk"));
-    ASSERT_TRUE(CReminderExchange::ExportFile(source, pack, CReminderPack::SelectAll(source), outside.path()));
+    ASSERT_TRUE(CReminderExchange::ExportFile(source, pack, CReminderPack::SelectAll(source), outside.path()).m_Ok);
 
     // Without a window the list takes it directly.
     m_messages.m_messages.clear();

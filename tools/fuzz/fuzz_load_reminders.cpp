@@ -1,6 +1,6 @@
 // The reminder file: any bytes load, or are reported as damaged, without
 // a crash and without allocating by a count the file merely claims.
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderStore.h"
 
