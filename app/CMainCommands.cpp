@@ -3,6 +3,7 @@
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
+#include "session/CReminderSession.h"
 #include "app/CTimerPause.h"
 #include "dialogs/CAboutBoxDlg.h"
 #include "graphics/CMessageBox.h"
@@ -170,7 +171,7 @@ void CMainCommands::Recover(COrvantis2Dlg &dlg)
 {
     CTimerPause pause(dlg);
     COrvantis2App &app = dlg.App();
-    CWeeklyBackup &backup = dlg.Backup();
+    CWeeklyBackup &backup = dlg.Session().Backup();
     // Without a backup there is nothing to ask: the recovery says so.
     if (backup.HasBackup()) {
         for (const QString &question : backup.RecoveryQuestions()) {

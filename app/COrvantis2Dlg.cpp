@@ -5,6 +5,7 @@
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/CDuePasses.h"
+#include "app/CHeapTrim.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
@@ -25,9 +26,9 @@
 #include "model/CTrace.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
-#include "app/CReminderFileKeeper.h"
+#include "graphics/CMessageBox.h"
+#include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
-#include "storage/CWeeklyBackup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -79,13 +80,17 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     m_CheckTimer->setInterval(kTimerPeriodMs);
     connect(m_CheckTimer, &QTimer::timeout, this, &COrvantis2Dlg::OnTimer);
 
-    m_Saver = new CSaveScheduler(this);
-    m_Saver->SetSaveFunction([this] { SaveReminders(); });
-    m_FileKeeper = new CReminderFileKeeper(m_App.Store(), m_App.Reminders(), this);
-    m_Backup = std::make_unique<CWeeklyBackup>(m_App.Store(), m_App.Settings());
+    m_Session = new CReminderSession(m_App.Reminders(), m_App.Store(), m_App.Settings(), this);
     // Not while a dialog or an alert holds positions in the list.
-    m_FileKeeper->SetMayChangeList([this] { return TimerActive(); });
-    connect(m_FileKeeper, &CReminderFileKeeper::listChanged, this, [this] { RefreshAll(); });
+    m_Session->SetMayChangeList([this] { return TimerActive(); });
+    connect(m_Session, &CReminderSession::listChanged, this, &COrvantis2Dlg::RefreshAll);
+    connect(m_Session, &CReminderSession::saved, this, [this] {
+        if (m_Sync)
+            m_Sync->listSaved();
+    });
+    connect(m_Session, &CReminderSession::saveFailed, this, &CMessageBox::Tell);
+    connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
+    connect(m_Session, &CReminderSession::compacted, this, &CHeapTrim::Release);
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));

@@ -29,7 +29,7 @@
 #include "notify/CAlertNotifier.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
-#include "app/CReminderFileKeeper.h"
+#include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -94,7 +94,7 @@ void COrvantis2Dlg::OnTimer()
         Trace(QStringLiteral("Due pass done: %1 presented.\n").arg(presented));
         // The shown flags reach the file at once, not at the hourly save.
         if (presented > 0)
-            m_Saver->ScheduleSave();
+            m_Session->ScheduleSave();
     }
     if (plan.m_Save) {
         Trace("Saving reminders...");
@@ -178,11 +178,7 @@ void COrvantis2Dlg::RefreshAll()
     update();
 }
 
-void COrvantis2Dlg::NotifyListChanged()
-{
-    RefreshAll();
-    m_Saver->ScheduleSave();
-}
+void COrvantis2Dlg::NotifyListChanged() { m_Session->NotifyListChanged(); }
 
 void COrvantis2Dlg::RebuildUpcomingList()
 {
@@ -299,12 +295,13 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 {
     // The quick save waits while the alert is open: it would merge outside
     // changes into the list under it.
-    m_Saver->Hold();
+    CSaveScheduler &saver = m_Session->Saver();
+    saver.Hold();
     const struct Release
     {
         CSaveScheduler *m_saver;
         ~Release() { m_saver->Release(); }
-    } release { m_Saver };
+    } release { &saver };
     CAlertAnswer answer;
     if (m_AlertRunner) {
         answer = m_AlertRunner(alert);
@@ -340,39 +337,27 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 
 void COrvantis2Dlg::LoadReminders()
 {
-    if (m_FileKeeper->Load() == CReminderStore::NotFound) {
-        CUserMessage told;
-        m_Backup->KeepForMissingFile(&told);
-        CMessageBox::Tell(told);
-    }
+    CUserMessage told;
+    m_Session->Load(&told);
+    CMessageBox::Tell(told);
 }
 
 void COrvantis2Dlg::CheckWeeklyBackup(const COleDateTime &now)
 {
-    // Never from a list that is not the whole file: a damaged or missing
-    // file's would replace a good backup with less.
-    if (m_FileKeeper->LoadedCompletely()) {
-        CUserMessage told;
-        m_Backup->CheckWeeklyBackup(m_App.Reminders(), now, &told);
-        CMessageBox::Tell(told);
-    }
+    CUserMessage told;
+    m_Session->CheckWeeklyBackup(now, &told);
+    CMessageBox::Tell(told);
 }
 
 void COrvantis2Dlg::SetEnding(bool ending)
 {
     m_Ending = ending;
-    m_FileKeeper->SetEnding(ending);
+    m_Session->SetEnding(ending);
 }
 
 bool COrvantis2Dlg::SaveReminders()
 {
-    const bool saved = m_FileKeeper->Save();
-    if (saved) {
-        m_Saver->Cancel();
-        if (m_Sync)
-            m_Sync->listSaved();
-    }
-    return saved;
+    return m_Session->Save();
 }
 
 void COrvantis2Dlg::OpenReminderPack(const QString &path)

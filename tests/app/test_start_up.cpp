@@ -64,7 +64,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
     ASSERT_EQ(dlg.Reminders().GetSize(), 1);
     EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("From a friend"));
-    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_TRUE(dlg.Session().Saver().IsPending());
     EXPECT_EQ(dlg.TimerUsers(), 1);
 }
 

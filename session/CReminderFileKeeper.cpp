@@ -1,8 +1,5 @@
-#include "app/CReminderFileKeeper.h"
+#include "session/CReminderFileKeeper.h"
 
-#include "app/CHeapTrim.h"
-
-#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -23,11 +20,9 @@ CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &l
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CReminderFileKeeper::onFolderChanged);
 }
 
-CReminderStore::LoadResult CReminderFileKeeper::Load()
+CReminderStore::LoadResult CReminderFileKeeper::Load(CUserMessage *tell)
 {
-    CUserMessage told;
-    const CReminderStore::LoadResult result = m_file.Load(m_list, &told);
-    CMessageBox::Tell(told);
+    const CReminderStore::LoadResult result = m_file.Load(m_list, tell);
     // The load has told the user already; the first failing save is part
     // of the same streak.
     m_failing = result == CReminderStore::Unreadable;
@@ -39,7 +34,7 @@ CReminderStore::LoadResult CReminderFileKeeper::Load()
 void CReminderFileKeeper::compact()
 {
     m_file.Compact();
-    CHeapTrim::Release();
+    emit compacted();
 }
 
 void CReminderFileKeeper::watch()
@@ -96,14 +91,14 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
         if (m_ending)
             qWarning("%s", qPrintable(text));
         else
-            CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Warning);
+            emit fileNotice(CUserMessage::Warning(text));
     }
     if (!outcome.m_SavedOverDamage.isEmpty()) {
         const QString text = QStringLiteral("Saved your reminders over the damaged file (a copy is at %1).")
                                  .arg(QDir::toNativeSeparators(outcome.m_SavedOverDamage));
         qInfo("%s", qPrintable(text));
         if (!m_ending)
-            CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Information);
+            emit fileNotice(CUserMessage::Info(text));
     }
     QString text;
     switch (outcome.m_Status) {
@@ -128,5 +123,5 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
     if (m_failing || m_ending)
         return;
     m_failing = true;
-    CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Error);
+    emit saveFailed(CUserMessage::Error(text));
 }
