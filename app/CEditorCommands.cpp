@@ -14,7 +14,7 @@
 #include "dialogs/COptionsDlg.h"
 #include "dialogs/CSyncAccountBox.h"
 #include "model/CIconNameMap.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 

@@ -3,9 +3,10 @@
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
+#include "session/CReminderSession.h"
 #include "app/CTimerPause.h"
 #include "dialogs/CAboutBoxDlg.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
@@ -170,7 +171,20 @@ void CMainCommands::Recover(COrvantis2Dlg &dlg)
 {
     CTimerPause pause(dlg);
     COrvantis2App &app = dlg.App();
-    if (dlg.Backup().Recover(app.Reminders()) == CWeeklyBackup::Recovered)
+    CWeeklyBackup &backup = dlg.Session().Backup();
+    // Without a backup there is nothing to ask: the recovery says so.
+    if (backup.HasBackup()) {
+        for (const QString &question : backup.RecoveryQuestions()) {
+            if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes) {
+                dlg.RefreshAll();
+                return;
+            }
+        }
+    }
+    CUserMessage told;
+    const CWeeklyBackup::RecoverResult result = backup.Recover(app.Reminders(), &told);
+    CMessageBox::Tell(told);
+    if (result == CWeeklyBackup::Recovered)
         dlg.NotifyListChanged();
     else
         dlg.RefreshAll();

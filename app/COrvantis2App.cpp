@@ -11,7 +11,7 @@
 #include "media/CIconLibrary.h"
 #include "media/CSoundPlayer.h"
 #include "model/CIconNameMap.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
@@ -215,7 +215,7 @@ bool COrvantis2App::OnDDECommand(const QString &command)
     if (m_MainWindow) {
         m_MainWindow->OpenReminderPack(path);
     } else {
-        CReminderExchange::ImportFile(m_Reminders, path, DataFolder());
+        CMessageBox::Tell(CReminderExchange::ImportFile(m_Reminders, path, DataFolder()).m_Message);
     }
     return true;
 }

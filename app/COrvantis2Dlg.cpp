@@ -20,15 +20,14 @@
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
 #include "media/CSoundPlayer.h"
-#include "model/CMessageSink.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
-#include "app/CReminderFileKeeper.h"
+#include "graphics/CMessageBox.h"
+#include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
-#include "storage/CWeeklyBackup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -80,13 +79,16 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     m_CheckTimer->setInterval(kTimerPeriodMs);
     connect(m_CheckTimer, &QTimer::timeout, this, &COrvantis2Dlg::OnTimer);
 
-    m_Saver = new CSaveScheduler(this);
-    m_Saver->SetSaveFunction([this] { SaveReminders(); });
-    m_FileKeeper = new CReminderFileKeeper(m_App.Store(), m_App.Reminders(), this);
-    m_Backup = std::make_unique<CWeeklyBackup>(m_App.Store(), m_App.Settings());
+    m_Session = new CReminderSession(m_App.Reminders(), m_App.Store(), m_App.Settings(), this);
     // Not while a dialog or an alert holds positions in the list.
-    m_FileKeeper->SetMayChangeList([this] { return TimerActive(); });
-    connect(m_FileKeeper, &CReminderFileKeeper::listChanged, this, [this] { RefreshAll(); });
+    m_Session->SetMayChangeList([this] { return TimerActive(); });
+    connect(m_Session, &CReminderSession::listChanged, this, &COrvantis2Dlg::RefreshAll);
+    connect(m_Session, &CReminderSession::saved, this, [this] {
+        if (m_Sync)
+            m_Sync->listSaved();
+    });
+    connect(m_Session, &CReminderSession::saveFailed, this, &CMessageBox::Tell);
+    connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
@@ -97,6 +99,9 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
             child->update();
         repaint();
     });
+    // Whoever moves the day (a click, a key, a drag), the selectors and the
+    // upcoming list follow.
+    connect(&m_Selection, &CDaySelection::dateChanged, this, &COrvantis2Dlg::OnDaySelected);
     m_App.SetMainWindow(this);
     InstallCommands();
 }
@@ -149,7 +154,7 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 void COrvantis2Dlg::CreateCalendar()
 {
     m_CalendarArt = std::make_unique<CCalendarLibraryArt>(m_App.IconLibrary());
-    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_CalendarArt.get(), this);
+    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_Selection, m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
     m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
@@ -157,7 +162,6 @@ void COrvantis2Dlg::CreateCalendar()
     m_Calendar->Layout();
     m_Calendar->Refresh();
     m_Calendar->FindSelectedCell();
-    connect(m_Calendar, &CCalendarWnd::daySelected, this, &COrvantis2Dlg::OnDaySelected);
     connect(m_Calendar, &CCalendarWnd::clickSound, this, [] { CSoundPlayer::PlayClick(); });
     connect(m_Calendar, &CCalendarWnd::newReminderRequested, this, [this] { OnCommand(KmCommand::NewReminder); });
     connect(m_Calendar, &CCalendarWnd::editReminderRequested, this, [this](int index) {

@@ -2,6 +2,7 @@
 
 #include "app/CCommandTable.h"
 #include "app/CUpcomingList.h"
+#include "calendar/CDaySelection.h"
 #include "dialogs/CBitmapSet.h"
 #include "dialogs/CSkinBitmap.h"
 #include "graphics/CPaletteMessages.h"
@@ -23,9 +24,7 @@ class CCalendarWnd;
 class CDuePasses;
 class CLogoWnd;
 class CReminderList;
-class CReminderFileKeeper;
-class CSaveScheduler;
-class CWeeklyBackup;
+class CReminderSession;
 class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
@@ -102,10 +101,9 @@ public:
     // Reminder file of the data folder. Failures are reported to the user;
     // a missing file with a backup beside it is told, and that backup kept.
     void LoadReminders();
-    CWeeklyBackup &Backup() { return *m_Backup; }
     bool SaveReminders();
-    CSaveScheduler &Saver() { return *m_Saver; }
-    CReminderFileKeeper &FileKeeper() { return *m_FileKeeper; }
+    // The reminders, their file, the quick save and the backup.
+    CReminderSession &Session() { return *m_Session; }
     // The calendar sync; null before Initialize.
     CSyncController *Sync() const { return m_Sync; }
     // Opens a reminder pack or calendar file (dropped, opened with the
@@ -206,6 +204,7 @@ private:
     CCommandTable m_Commands;
     CReminderCheck m_Check;
     std::unique_ptr<CDuePasses> m_Passes;
+    CDaySelection m_Selection;
     CCalendarWnd *m_Calendar = nullptr;
     std::unique_ptr<CCalendarLibraryArt> m_CalendarArt;
     CTextLabel *m_MonthDisplay = nullptr;
@@ -220,9 +219,7 @@ private:
     CSpinArrows *m_YearSpin = nullptr;
     CSpinArrows *m_MonthSpin = nullptr;
     QTimer *m_CheckTimer = nullptr;
-    CSaveScheduler *m_Saver = nullptr;
-    CReminderFileKeeper *m_FileKeeper = nullptr;
-    std::unique_ptr<CWeeklyBackup> m_Backup;
+    CReminderSession *m_Session = nullptr;
     CTrayIcon *m_Tray = nullptr;
     CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;

@@ -22,14 +22,14 @@
 #include "dialogs/CTextLabel.h"
 #include "dialogs/CWindowAttention.h"
 #include "media/CSoundPlayer.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "notify/CAlertNotifier.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
-#include "app/CReminderFileKeeper.h"
+#include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -43,7 +43,6 @@
 #include <QTimer>
 
 #include "calendar/CCalendarMenus.h"
-#include "calendar/CCalendarState.h"
 #include "calendar/CCalendarWnd.h"
 
 // --- timer -----------------------------------------------------------------
@@ -95,7 +94,7 @@ void COrvantis2Dlg::OnTimer()
         Trace(QStringLiteral("Due pass done: %1 presented.\n").arg(presented));
         // The shown flags reach the file at once, not at the hourly save.
         if (presented > 0)
-            m_Saver->ScheduleSave();
+            m_Session->ScheduleSave();
     }
     if (plan.m_Save) {
         Trace("Saving reminders...");
@@ -122,19 +121,19 @@ void COrvantis2Dlg::OnResume()
 
 CReminderList &COrvantis2Dlg::Reminders() { return m_App.Reminders(); }
 
-COleDateTime COrvantis2Dlg::SelectedDate() const { return g_SelectedDate; }
+COleDateTime COrvantis2Dlg::SelectedDate() const { return m_Selection.Date(); }
 
 void COrvantis2Dlg::SetSelectedDate(const COleDateTime &day)
 {
     const COleDateTime old = SelectedDate();
     const COleDateTime d = CReminderList::DateOnly(day);
-    SetSelectedDay(d);
+    m_Selection.SetDate(d);
     if (!m_Initialized && !m_MonthSpin)
         return;
     UpdateDisplays();
     if (m_Calendar) {
-        if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && g_DisplayedMonth == d.GetMonth()
-            && g_DisplayedYear == d.GetYear()) {
+        if (old.GetYear() == d.GetYear() && old.GetMonth() == d.GetMonth() && m_Calendar->DisplayedMonth() == d.GetMonth()
+            && m_Calendar->DisplayedYear() == d.GetYear()) {
             m_Calendar->SelectSelectedDate();
             m_Calendar->update();
         } else {
@@ -179,11 +178,7 @@ void COrvantis2Dlg::RefreshAll()
     update();
 }
 
-void COrvantis2Dlg::NotifyListChanged()
-{
-    RefreshAll();
-    m_Saver->ScheduleSave();
-}
+void COrvantis2Dlg::NotifyListChanged() { m_Session->NotifyListChanged(); }
 
 void COrvantis2Dlg::RebuildUpcomingList()
 {
@@ -300,12 +295,13 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 {
     // The quick save waits while the alert is open: it would merge outside
     // changes into the list under it.
-    m_Saver->Hold();
+    CSaveScheduler &saver = m_Session->Saver();
+    saver.Hold();
     const struct Release
     {
         CSaveScheduler *m_saver;
         ~Release() { m_saver->Release(); }
-    } release { m_Saver };
+    } release { &saver };
     CAlertAnswer answer;
     if (m_AlertRunner) {
         answer = m_AlertRunner(alert);
@@ -341,33 +337,27 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 
 void COrvantis2Dlg::LoadReminders()
 {
-    if (m_FileKeeper->Load() == CReminderStore::NotFound)
-        m_Backup->KeepForMissingFile();
+    CUserMessage told;
+    m_Session->Load(&told);
+    CMessageBox::Tell(told);
 }
 
 void COrvantis2Dlg::CheckWeeklyBackup(const COleDateTime &now)
 {
-    // Never from a list that is not the whole file: a damaged or missing
-    // file's would replace a good backup with less.
-    if (m_FileKeeper->LoadedCompletely())
-        m_Backup->CheckWeeklyBackup(m_App.Reminders(), now);
+    CUserMessage told;
+    m_Session->CheckWeeklyBackup(now, &told);
+    CMessageBox::Tell(told);
 }
 
 void COrvantis2Dlg::SetEnding(bool ending)
 {
     m_Ending = ending;
-    m_FileKeeper->SetEnding(ending);
+    m_Session->SetEnding(ending);
 }
 
 bool COrvantis2Dlg::SaveReminders()
 {
-    const bool saved = m_FileKeeper->Save();
-    if (saved) {
-        m_Saver->Cancel();
-        if (m_Sync)
-            m_Sync->listSaved();
-    }
-    return saved;
+    return m_Session->Save();
 }
 
 void COrvantis2Dlg::OpenReminderPack(const QString &path)
@@ -378,7 +368,7 @@ void COrvantis2Dlg::OpenReminderPack(const QString &path)
     }
     ShowAndRaise();
     CTimerPause pause(*this);
-    CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder());
+    CMessageBox::Tell(CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder()).m_Message);
     NotifyListChanged();
 }
 

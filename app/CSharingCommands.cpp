@@ -6,7 +6,7 @@
 #include "dialogs/CDeleteRangeDlg.h"
 #include "dialogs/CExportSelectionDlg.h"
 #include "dialogs/CReminderPackTitleDlg.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
@@ -138,8 +138,13 @@ void CSharingCommands::OnDeleteRange()
     dlg.m_To = CRangeDelete::DefaultTo(now);
     if (dlg.exec() != QDialog::Accepted)
         return;
-    if (CRangeDelete::Run(list, dlg.m_From, dlg.m_To, dlg.m_OneTimeOnly == 1) < 0)
+    if (CMessageBox::Show(CRangeDelete::ConfirmationText(dlg.m_From, dlg.m_To), CMessageSink::YesNo,
+                          CMessageSink::Question)
+        != CMessageSink::IdYes)
         return;
+    const int deleted = CRangeDelete::DeleteRange(list, dlg.m_From, dlg.m_To, dlg.m_OneTimeOnly == 1);
+    if (deleted > 0)
+        CMessageBox::Show(CRangeDelete::CountText(deleted), CMessageSink::Ok, CMessageSink::Information);
     list.RebuildIndexes();
     m_host->NotifyListChanged();
 }
@@ -197,7 +202,7 @@ void CSharingCommands::OnExport()
     const QString path = AskSavePath();
     if (path.isEmpty())
         return;
-    CReminderExchange::ExportFile(list, path, selection, m_host->DataFolder());
+    CMessageBox::Tell(CReminderExchange::ExportFile(list, path, selection, m_host->DataFolder()).m_Message);
 }
 
 QString CSharingCommands::MailProgram() const
@@ -223,7 +228,10 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     const QString path = QDir(folder.path()).filePath(attachment);
     Trace(path + QLatin1Char('\n'));
     Trace(attachment + QLatin1Char('\n'));
-    if (!CReminderExchange::ExportPackFile(m_host->Reminders(), path, selection, m_host->DataFolder()))
+    const CReminderExchange::Outcome written =
+        CReminderExchange::ExportPackFile(m_host->Reminders(), path, selection, m_host->DataFolder());
+    CMessageBox::Tell(written.m_Message);
+    if (!written.m_Ok)
         return false;
 
     const QString program = MailProgram();
@@ -304,12 +312,14 @@ bool CSharingCommands::ImportOne(const QString &path)
 {
     CReminderList &list = m_host->Reminders();
     CReminderPack::ImportReport report;
-    bool imported = false;
+    CReminderExchange::Outcome outcome;
     {
         CImportProgress progress(m_host->Window(), path);
-        imported = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report,
-                                                 [&progress](qint64 done, qint64 total) { progress.Report(done, total); });
+        outcome = CReminderExchange::ImportFile(list, path, m_host->DataFolder(), &report,
+                                                [&progress](qint64 done, qint64 total) { progress.Report(done, total); });
+        CMessageBox::Tell(outcome.m_Message);
     }
+    const bool imported = outcome.m_Ok;
     if (report.IconsArrived())
         m_host->IconFilesArrived();
     list.RebuildIndexes();

@@ -3,7 +3,7 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CSyncPassword.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderStore.h"
 #include "storage/CSettingsStore.h"

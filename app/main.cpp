@@ -5,7 +5,7 @@
 #include "app/CProgramIcon.h"
 #include "app/CSignalSaver.h"
 #include "media/CSoundCanberra.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "storage/CKmPaths.h"
 
 #include <QApplication>

@@ -11,7 +11,7 @@
 #include "graphics/ImageEffects.h"
 #include "media/CIconLibrary.h"
 #include "model/CIconNameMap.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

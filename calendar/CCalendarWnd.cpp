@@ -3,7 +3,7 @@
 #include "calendar/CCalendarKeys.h"
 #include "calendar/CCalendarMenus.h"
 #include "calendar/CCalendarPlainArt.h"
-#include "calendar/CCalendarState.h"
+#include "calendar/CDaySelection.h"
 #include "calendar/CTipWnd.h"
 #include "dialogs/CFocusRing.h"
 #include "model/CReminderList.h"
@@ -15,9 +15,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-CCalendarWnd::CCalendarWnd(CReminderList &list, CCalendarArt *art, QWidget *parent)
+CCalendarWnd::CCalendarWnd(CReminderList &list, CDaySelection &selection, CCalendarArt *art, QWidget *parent)
     : QWidget(parent)
     , m_list(list)
+    , m_selection(selection)
     , m_art(art)
     , m_plainArt(std::make_unique<CCalendarPlainArt>())
     , m_painter(nullptr)
@@ -85,7 +86,7 @@ void CCalendarWnd::Layout()
 
 void CCalendarWnd::FillMonth(int month, int year)
 {
-    m_month.FillMonth(month, year, m_list, *art(), m_now(), g_SelectedDate);
+    m_month.FillMonth(month, year, m_list, *art(), m_now(), m_selection.Date());
     if (QAccessible::isActive()) {
         // Every day cell reads differently now.
         QAccessibleTableModelChangeEvent change(this, QAccessibleTableModelChangeEvent::ModelReset);
@@ -95,20 +96,20 @@ void CCalendarWnd::FillMonth(int month, int year)
 
 void CCalendarWnd::Refresh()
 {
-    g_DisplayedMonth = g_SelectedDate.GetMonth();
-    g_DisplayedYear = g_SelectedDate.GetYear();
-    FillMonth(g_DisplayedMonth, g_DisplayedYear);
+    m_displayedMonth = m_selection.Date().GetMonth();
+    m_displayedYear = m_selection.Date().GetYear();
+    FillMonth(m_displayedMonth, m_displayedYear);
     update();
 }
 
 void CCalendarWnd::FindSelectedCell()
 {
-    m_month.FindSelectedCell(g_SelectedDate);
+    m_month.FindSelectedCell(m_selection.Date());
 }
 
 void CCalendarWnd::SelectSelectedDate()
 {
-    const int k = m_month.FindCell(g_SelectedDate);
+    const int k = m_month.FindCell(m_selection.Date());
     if (k < 0) {
         Trace("Today not found.\n");
         return;
@@ -211,7 +212,7 @@ void CCalendarWnd::keyPressEvent(QKeyEvent *event)
     default:
         break;
     }
-    const COleDateTime day = CCalendarKeys::Target(event->key(), g_SelectedDate, CReminderList::DateOnly(m_now()));
+    const COleDateTime day = CCalendarKeys::Target(event->key(), m_selection.Date(), CReminderList::DateOnly(m_now()));
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || day.GetStatus() != COleDateTime::valid) {
         QWidget::keyPressEvent(event);
         return;
@@ -222,11 +223,11 @@ void CCalendarWnd::keyPressEvent(QKeyEvent *event)
 void CCalendarWnd::MoveSelection(const COleDateTime &day)
 {
     const COleDateTime d = CReminderList::DateOnly(day);
-    if (d.GetStatus() != COleDateTime::valid || d == g_SelectedDate)
+    if (d.GetStatus() != COleDateTime::valid || d == m_selection.Date())
         return;
     HideTip();
-    g_SelectedDate = d;
-    if (d.GetMonth() == g_DisplayedMonth && d.GetYear() == g_DisplayedYear) {
+    m_selection.SetDate(d);
+    if (d.GetMonth() == m_displayedMonth && d.GetYear() == m_displayedYear) {
         SelectCell(m_month.FindCell(d));
     } else {
         Refresh();
@@ -234,12 +235,11 @@ void CCalendarWnd::MoveSelection(const COleDateTime &day)
         announceSelection();
         emit monthBumped(d.GetYear(), d.GetMonth() - 1);
     }
-    emit daySelected();
 }
 
 void CCalendarWnd::OpenSelectedDay()
 {
-    const int k = m_month.FindCell(g_SelectedDate);
+    const int k = m_month.FindCell(m_selection.Date());
     if (k >= 0)
         openDay(k, QPoint(), false);
 }
@@ -301,7 +301,7 @@ void CCalendarWnd::mouseDoubleClickEvent(QMouseEvent *event)
 void CCalendarWnd::openDay(int k, const QPoint &p, bool atPointer)
 {
     const CCalendarCell &cell = m_month.cells[k];
-    g_SelectedDate = cell.date;
+    m_selection.SetDate(cell.date);
     const int n = m_list.GetRemindersOnDay(cell.date);
     if (n == 0) {
         emit newReminderRequested();
@@ -346,13 +346,11 @@ void CCalendarWnd::leftButtonDown(const QPoint &p)
     const int k = HitTestCell(p);
     if (k < 0)
         return;
-    g_SelectedDate = m_month.cells[k].date;
+    m_selection.SetDate(m_month.cells[k].date);
     const int old = m_month.selectedCell;
     SelectCell(k);
-    if (m_month.selectedCell != old) {
-        emit daySelected();
+    if (m_month.selectedCell != old)
         emit clickSound();
-    }
 }
 
 void CCalendarWnd::rightButtonDown(const QPoint &p)
@@ -364,11 +362,8 @@ void CCalendarWnd::rightButtonDown(const QPoint &p)
     if (k >= 0) {
         // The menu acts on the day clicked ("New..." on it), so that day is
         // selected first, as a left click would.
-        g_SelectedDate = m_month.cells[k].date;
-        const int old = m_month.selectedCell;
+        m_selection.SetDate(m_month.cells[k].date);
         SelectCell(k);
-        if (m_month.selectedCell != old)
-            emit daySelected();
     }
     int menu = CCalendarMenus::kGeneralMenu;
     if (i < 0) {
@@ -598,14 +593,14 @@ void CCalendarWnd::DragBumpMonth(int direction)
     Trace(QStringLiteral("DragBumpMonth( %1 )\n").arg(direction));
     if (direction == 0)
         return;
-    int year = g_DisplayedYear;
-    int month0 = g_DisplayedMonth - 1;
-    if (g_SelectedDate.GetStatus() == COleDateTime::valid) {
-        year = g_SelectedDate.GetYear();
-        month0 = g_SelectedDate.GetMonth() - 1;
+    int year = m_displayedYear;
+    int month0 = m_displayedMonth - 1;
+    if (m_selection.Date().GetStatus() == COleDateTime::valid) {
+        year = m_selection.Date().GetYear();
+        month0 = m_selection.Date().GetMonth() - 1;
     }
-    const CCalendarDrag::Step step = CCalendarDrag::BumpMonth(g_SelectedDate, year, month0, direction);
-    g_SelectedDate = step.selected;
+    const CCalendarDrag::Step step = CCalendarDrag::BumpMonth(m_selection.Date(), year, month0, direction);
+    m_selection.SetDate(step.selected);
     Refresh();
     if (m_drag.dragging && !dragBackground.isNull()) {
         {

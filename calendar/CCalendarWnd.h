@@ -14,10 +14,11 @@
 #include <memory>
 
 class CCalendarArt;
+class CDaySelection;
 class CReminderList;
 
 // The month grid of the main window: paints the days of the month of
-// g_SelectedDate with their reminders' icons, selects a day on a click,
+// the selected day with their reminders' icons, selects a day on a click,
 // opens or makes reminders on a double-click, shows context menus and
 // tips, and moves a reminder to another day when its icon is dragged
 // there. It talks to the main window only through its signals.
@@ -33,7 +34,8 @@ public:
     static constexpr int kBumpMs = 800;
 
     // art may be null: plain drawing is used until SetArt.
-    explicit CCalendarWnd(CReminderList &list, CCalendarArt *art = nullptr, QWidget *parent = nullptr);
+    // selection is the day shown and moved; it outlives the calendar.
+    CCalendarWnd(CReminderList &list, CDaySelection &selection, CCalendarArt *art = nullptr, QWidget *parent = nullptr);
     ~CCalendarWnd() override;
 
     void SetArt(CCalendarArt *art);
@@ -44,8 +46,11 @@ public:
     // Cell rectangles from the window size; nothing paints before it.
     void Layout();
     void FillMonth(int month, int year);
-    // g_DisplayedMonth/Year from g_SelectedDate, then FillMonth, repaint.
+    // The selected day's month filled and repainted.
     void Refresh();
+    // The month and year last filled by Refresh.
+    int DisplayedMonth() const { return m_displayedMonth; }
+    int DisplayedYear() const { return m_displayedYear; }
     void FindSelectedCell();
     void SelectSelectedDate();
     void SelectCell(int index);
@@ -76,12 +81,11 @@ public:
     int ContextIcon() const { return m_contextIcon; }
 
 signals:
-    void daySelected();              // a click moved the selection
     void clickSound();               // play the click when interface sounds are on
-    void newReminderRequested();     // new reminder on g_SelectedDate
+    void newReminderRequested();     // new reminder on the selected day
     void editReminderRequested(int index);
     void deleteReminderRequested(int index); // Delete on a day of one reminder
-    void dayListRequested();         // the reminders of g_SelectedDate
+    void dayListRequested();         // the reminders of the selected day
     void listChanged();              // a drag moved a reminder
     void commandRequested(int id);   // from the context menus
     void contextChanged(int reminderIndex, int cell, int icon);
@@ -120,6 +124,9 @@ private:
     void grabPointer(bool on);
 
     CReminderList &m_list;
+    CDaySelection &m_selection;
+    int m_displayedMonth = 0; // 1..12
+    int m_displayedYear = 0;
     CCalendarArt *m_art = nullptr;
     std::unique_ptr<CCalendarArt> m_plainArt;
     CCalendarMonth m_month;

@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
@@ -44,13 +45,18 @@ public:
         if (const int rc = CCliReminderIO::Lock(file, lock))
             return rc;
         CReminderList list;
-        const CWeeklyBackup::RecoverResult result = backup.Recover(list, true);
+        CUserMessage told;
+        const CWeeklyBackup::RecoverResult result = backup.Recover(list, &told);
+        CMessageBox::Tell(told);
+        told = {};
         if (result == CWeeklyBackup::NoBackup)
             return InputError(QStringLiteral("no backup in %1").arg(store.GetReminderFolder()));
         if (result != CWeeklyBackup::Recovered)
             return InputError(QStringLiteral("the backup in %1 cannot be read; nothing changed").arg(store.GetReminderFolder()));
         // The running program would write this at its next save; here it is now.
-        if (store.SaveReminders(list) != CReminderStore::Saved)
+        const CReminderStore::SaveResult saved = store.SaveReminders(list, CReminderStore::kReminderBase, &told);
+        CMessageBox::Tell(told);
+        if (saved != CReminderStore::Saved)
             return InputError(QStringLiteral("cannot write the reminder file in %1").arg(store.GetReminderFolder()));
         PrintJson(QJsonObject { { QStringLiteral("result"), QStringLiteral("recovered") },
                                 { QStringLiteral("reminders"), list.GetSize() },

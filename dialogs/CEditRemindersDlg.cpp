@@ -4,7 +4,7 @@
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/CEditorIcons.h"
 #include "dialogs/CNewEventDlg.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 
 #include <QHeaderView>

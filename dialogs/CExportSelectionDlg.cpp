@@ -1,6 +1,6 @@
 #include "dialogs/CExportSelectionDlg.h"
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 
 #include <QGridLayout>

@@ -11,7 +11,7 @@
 #include "dialogs/CSkinBitmap.h"
 #include "dialogs/CTwoStateButton.h"
 #include "media/CSoundPlayer.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminder.h"
 #include "model/CTrace.h"
 

@@ -5,7 +5,7 @@
 #include "dialogs/CSyncAccountBox.h"
 #include "dialogs/CSkinBitmap.h"
 #include "media/CSoundPlayer.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CTrace.h"
 
 #include <QButtonGroup>

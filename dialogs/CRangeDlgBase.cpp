@@ -1,7 +1,7 @@
 #include "dialogs/CRangeDlgBase.h"
 
 #include "dialogs/CSpinEdit.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

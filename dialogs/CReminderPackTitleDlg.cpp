@@ -1,6 +1,6 @@
 #include "dialogs/CReminderPackTitleDlg.h"
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "storage/CReminderExchange.h"
 
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "dialogs/CSyncAccountBox.h"
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "graphics/CConversionProgress.h"
 #include "graphics/DeviceBitmap.h"
 #include "graphics/PackedDib.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CTrace.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "graphics/CDIB.h"
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CTrace.h"
 
 #include <new>

@@ -1,6 +1,6 @@
 #include "graphics/CKdib.h"
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <QIODevice>
 

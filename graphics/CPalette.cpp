@@ -2,7 +2,7 @@
 
 #include "graphics/BitmapResource.h"
 #include "graphics/PackedDib.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 bool CPalette::FromPackedDib(QByteArrayView packed, int count, CPalette *out)
 {

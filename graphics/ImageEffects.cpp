@@ -1,7 +1,7 @@
 #include "graphics/ImageEffects.h"
 
 #include "graphics/CDIB.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CTrace.h"
 
 namespace {

@@ -4,7 +4,8 @@
 
 // Where messages for the user go: the desktop program shows them as
 // message boxes, the command-line tool prints them, tests record them and
-// answer in advance.
+// answer in advance. The libraries under the programs never ask: they
+// return what happened (see CUserMessage) and the program asks.
 class CMessageSink
 {
 public:
@@ -14,17 +15,4 @@ public:
 
     virtual ~CMessageSink() = default;
     virtual Answer Show(const QString &text, Buttons buttons, Icon icon) = 0;
-};
-
-// The program's one way to tell the user something.
-class CMessageBox
-{
-public:
-    // Installs sink (not owned); null restores the default, which writes
-    // to standard error and answers OK, No or Cancel.
-    static void SetSink(CMessageSink *sink);
-    static CMessageSink *Sink();
-    static CMessageSink::Answer Show(const QString &text,
-                                     CMessageSink::Buttons buttons = CMessageSink::Ok,
-                                     CMessageSink::Icon icon = CMessageSink::Warning);
 };

@@ -1,8 +1,8 @@
 #include "model/CReminderList.h"
 
 #include "model/CIconNameMap.h"
-#include "model/CMessageSink.h"
 #include "model/CRecurrence.h"
+#include "model/CTrace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,8 +96,7 @@ int CReminderList::AddReminder(const COleDateTime &dateTime, const COleDateTimeS
 bool CReminderList::Delete(int index)
 {
     if (index < 0 || index >= GetSize()) {
-        CMessageBox::Show(QStringLiteral("INTERNAL ERROR: Illegal value for CReminderList::Delete(%1)").arg(index),
-                          CMessageSink::Ok, CMessageSink::Error);
+        Trace(QStringLiteral("INTERNAL ERROR: Illegal value for CReminderList::Delete(%1)\n").arg(index));
         return false;
     }
     m_reminders.erase(m_reminders.begin() + index);

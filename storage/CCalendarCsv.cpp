@@ -3,7 +3,6 @@
 #include "model/CLocaleDateFormat.h"
 #include "model/CLocaleDateReader.h"
 #include "model/COleDateTimeSpan.h"
-#include "model/CMessageSink.h"
 #include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
@@ -275,8 +274,6 @@ CCalendarCsv::ImportResult CCalendarCsv::ImportCSV(CReminderList &list, const QS
         report = ImportDevice(list, file, progress);
         list.RebuildIndexes();
     }
-    if (report.m_Result == Imported)
-        CMessageBox::Show(kImportedMessage, CMessageSink::Ok, CMessageSink::Information);
     if (reportOut)
         *reportOut = report;
     return report.m_Result;

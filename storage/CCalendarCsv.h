@@ -32,12 +32,12 @@ public:
     // False when the file cannot be written.
     static bool ExportCSV(const CReminderList &list, const QString &path, const CReminderPack::Selection &selection);
 
-    // Reads the file and merges it; on success shows "Windows CSV file
-    // successfully imported." with the information icon. A file without
-    // any of the calendar columns is NotCalendar and changes nothing.
+    // Reads the file and merges it. A file without any of the calendar
+    // columns is NotCalendar and changes nothing. kImportedMessage is what
+    // the user is told of a success.
     static ImportResult ImportCSV(CReminderList &list, const QString &path, ImportReport *report = nullptr,
                                   const CReminderPack::Progress &progress = {});
-    // The same over an open device, without the success message.
+    // The same over an open device.
     static ImportReport ImportDevice(CReminderList &list, QIODevice &device,
                                      const CReminderPack::Progress &progress = {});
 

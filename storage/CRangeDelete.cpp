@@ -1,7 +1,6 @@
 #include "storage/CRangeDelete.h"
 
 #include "model/COleDateTimeSpan.h"
-#include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 
 COleDateTime CRangeDelete::DefaultFrom(const COleDateTime &now) { return now - COleDateTimeSpan(kDefaultFromDaysBack); }
@@ -61,15 +60,4 @@ QString CRangeDelete::ConfirmationText(const COleDateTime &from, const COleDateT
 QString CRangeDelete::CountText(int count)
 {
     return QString::asprintf("A total of %ld reminder(s) were deleted.", static_cast<long>(count));
-}
-
-int CRangeDelete::Run(CReminderList &list, const COleDateTime &from, const COleDateTime &to, bool oneTimeOnly)
-{
-    if (CMessageBox::Show(ConfirmationText(from, to), CMessageSink::YesNo, CMessageSink::Question)
-        != CMessageSink::IdYes)
-        return -1;
-    const int deleted = DeleteRange(list, from, to, oneTimeOnly);
-    if (deleted > 0)
-        CMessageBox::Show(CountText(deleted), CMessageSink::Ok, CMessageSink::Information);
-    return deleted;
 }

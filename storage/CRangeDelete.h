@@ -30,11 +30,8 @@ public:
     // Removes them, rebuilds the indexes and returns how many went.
     static int DeleteRange(CReminderList &list, const COleDateTime &from, const COleDateTime &to, bool oneTimeOnly);
 
-    // The command after its dialog: asks "Are you SURE ...?", deletes on
-    // Yes and reports "A total of N reminder(s) were deleted." when any
-    // were. Returns the number deleted, or -1 when the user said No.
-    static int Run(CReminderList &list, const COleDateTime &from, const COleDateTime &to, bool oneTimeOnly);
-
+    // The question before a deletion ("Are you SURE ...?") and the report
+    // after one that removed any.
     static QString ConfirmationText(const COleDateTime &from, const COleDateTime &to);
     static QString CountText(int count);
 };

@@ -1,7 +1,6 @@
 #include "storage/CReminderExchange.h"
 
 #include "model/CArchive.h"
-#include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "ical/CIcsFile.h"
@@ -72,108 +71,111 @@ bool CReminderExchange::IsValidPackTitle(const QString &title)
     return true;
 }
 
-bool CReminderExchange::ExportPackFile(const CReminderList &list, const QString &path,
-                                       const CReminderPack::Selection &selection, const QString &dataFolder)
+CReminderExchange::Outcome CReminderExchange::Failed(const CUserMessage &message)
+{
+    return { false, message };
+}
+
+CReminderExchange::Outcome CReminderExchange::ExportPackFile(const CReminderList &list, const QString &path,
+                                                             const CReminderPack::Selection &selection,
+                                                             const QString &dataFolder)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Failed(CUserMessage::Error(OpenForWritingMessage(path)));
     try {
         CArchive ar(&file, CArchive::store);
         if (!CReminderPack::ExportPack(ar, list, selection, dataFolder)) {
             Trace("No reminders selected; nothing written.\n");
             file.cancelWriting();
-            return false;
+            return Failed({});
         }
         ar.Close();
     } catch (const std::exception &e) {
         Trace(QStringLiteral("ExportPackFile: %1\n").arg(QString::fromLocal8Bit(e.what())));
         file.cancelWriting();
     }
-    if (!file.commit()) {
-        CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Failed(CUserMessage::Error(OpenForWritingMessage(path)));
+    return { true, {} };
 }
 
-bool CReminderExchange::ExportFile(const CReminderList &list, const QString &path,
-                                   const CReminderPack::Selection &selection, const QString &dataFolder)
+CReminderExchange::Outcome CReminderExchange::ExportFile(const CReminderList &list, const QString &path,
+                                                         const CReminderPack::Selection &selection,
+                                                         const QString &dataFolder)
 {
     Trace(QStringLiteral("Exporting to ") + path + QStringLiteral("...\n"));
     switch (KindOf(path)) {
     case CalendarCsv:
-        if (!CCalendarCsv::ExportCSV(list, path, selection)) {
-            CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
-            return false;
-        }
-        return true;
+        if (!CCalendarCsv::ExportCSV(list, path, selection))
+            return Failed(CUserMessage::Error(OpenForWritingMessage(path)));
+        return { true, {} };
     case ICalendar:
-        if (!CIcsFile::Write(CReminderPack::SelectedCopies(list, selection), path)) {
-            CMessageBox::Show(OpenForWritingMessage(path), CMessageSink::Ok, CMessageSink::Error);
-            return false;
-        }
-        return true;
+        if (!CIcsFile::Write(CReminderPack::SelectedCopies(list, selection), path))
+            return Failed(CUserMessage::Error(OpenForWritingMessage(path)));
+        return { true, {} };
     case Pack:
         return ExportPackFile(list, path, selection, dataFolder);
     default:
-        return true;
+        return { true, {} };
     }
 }
 
-bool CReminderExchange::ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
-                                   CReminderPack::ImportReport *reportOut, const CReminderPack::Progress &progress)
+CReminderExchange::Outcome CReminderExchange::ImportFile(CReminderList &list, const QString &path,
+                                                         const QString &dataFolder,
+                                                         CReminderPack::ImportReport *reportOut,
+                                                         const CReminderPack::Progress &progress)
 {
     switch (KindOf(path)) {
     case CalendarCsv: {
         const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path, nullptr, progress);
-        if (result == CCalendarCsv::CannotOpen)
-            CMessageBox::Show(CannotOpenMessage(path), CMessageSink::Ok, CMessageSink::Error);
-        else if (result == CCalendarCsv::Empty)
-            CMessageBox::Show(QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
-                                  + QStringLiteral(" is empty, so nothing was imported."),
-                              CMessageSink::Ok, CMessageSink::Warning);
-        else if (result == CCalendarCsv::NotCalendar)
-            CMessageBox::Show(QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
-                                  + QStringLiteral(" is not an Outlook calendar file, so nothing was imported."),
-                              CMessageSink::Ok, CMessageSink::Warning);
         list.RebuildIndexes();
-        return result == CCalendarCsv::Imported;
+        switch (result) {
+        case CCalendarCsv::Imported:
+            return { true, CUserMessage::Info(CCalendarCsv::kImportedMessage) };
+        case CCalendarCsv::CannotOpen:
+            return Failed(CUserMessage::Error(CannotOpenMessage(path)));
+        case CCalendarCsv::Empty:
+            return Failed(CUserMessage::Warning(QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
+                                                + QStringLiteral(" is empty, so nothing was imported.")));
+        case CCalendarCsv::NotCalendar:
+            return Failed(CUserMessage::Warning(
+                QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
+                + QStringLiteral(" is not an Outlook calendar file, so nothing was imported.")));
+        }
+        return Failed({});
     }
     case ICalendar: {
         const CIcsFile::ImportReport report =
             CIcsFile::Import(list, path, QDateTime::currentDateTimeUtc(), progress);
-        CMessageBox::Show(CIcsFile::Message(report, path), CMessageSink::Ok,
-                          report.m_Result == CIcsFile::Imported ? CMessageSink::Information : CMessageSink::Warning);
         list.RebuildIndexes();
-        return report.m_Result == CIcsFile::Imported;
+        const bool imported = report.m_Result == CIcsFile::Imported;
+        const QString text = CIcsFile::Message(report, path);
+        return { imported, imported ? CUserMessage::Info(text) : CUserMessage::Warning(text) };
     }
     case Pack:
         break;
     default:
         Trace("Expecting .RPK file!\n");
-        return false;
+        return Failed({});
     }
     CReminderPack::ImportReport report = CReminderPack::ImportPack(list, path, dataFolder, progress);
-    bool ok = false;
+    Outcome outcome;
     switch (report.m_Status) {
     case CReminderPack::ImportReport::Imported:
-        CMessageBox::Show(kPackImportedMessage, CMessageSink::Ok, CMessageSink::Information);
-        ok = true;
+        outcome = { true, CUserMessage::Info(kPackImportedMessage) };
         break;
     case CReminderPack::ImportReport::CannotOpen:
-        CMessageBox::Show(CannotOpenMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        outcome = Failed(CUserMessage::Error(CannotOpenMessage(path)));
         break;
     case CReminderPack::ImportReport::NotAPack:
-        CMessageBox::Show(NotAPackMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        outcome = Failed(CUserMessage::Error(NotAPackMessage(path)));
         break;
     case CReminderPack::ImportReport::Damaged:
-        CMessageBox::Show(DamagedPackMessage(path), CMessageSink::Ok, CMessageSink::Error);
+        outcome = Failed(CUserMessage::Error(DamagedPackMessage(path)));
         break;
     }
     if (reportOut)
         *reportOut = std::move(report);
-    return ok;
+    return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CUserMessage.h"
 #include "storage/CReminderPack.h"
 
 #include <QString>
@@ -9,30 +10,35 @@ class CReminderList;
 // The export and import operations behind "Export reminders...", "Import
 // reminders...", dropped files and shell open requests: the file kind goes
 // by the last four characters of the name in lower case (".rpk" a reminder
-// pack, ".csv" an Outlook calendar file, ".ics" an iCalendar file). The messages for the user go
-// through CMessageBox; the dialogs around these are the caller's.
+// pack, ".csv" an Outlook calendar file, ".ics" an iCalendar file). Each
+// returns what the user is to be told; telling it, and the dialogs around
+// these, are the caller's.
 class CReminderExchange
 {
 public:
     enum FileKind { Pack, CalendarCsv, ICalendar, IconFile, Other };
+    struct Outcome
+    {
+        bool m_Ok = false;
+        CUserMessage m_Message; // empty when there is nothing to tell
+    };
     static FileKind KindOf(const QString &path);
 
     // Writes the selection to path as a pack or a calendar file. Other
-    // extensions write nothing and return true. A file that cannot be
-    // written shows "Sorry, there was an error opening <path> for writing."
-    // and returns false; a half-written file never replaces an old one.
-    static bool ExportFile(const CReminderList &list, const QString &path, const CReminderPack::Selection &selection,
+    // extensions write nothing and succeed. A file that cannot be written
+    // fails with "Sorry, there was an error opening <path> for writing.";
+    // a half-written file never replaces an old one.
+    static Outcome ExportFile(const CReminderList &list, const QString &path, const CReminderPack::Selection &selection,
                            const QString &dataFolder);
     // A pack whatever the name's extension (the temporary file of a mail).
-    static bool ExportPackFile(const CReminderList &list, const QString &path,
+    static Outcome ExportPackFile(const CReminderList &list, const QString &path,
                                const CReminderPack::Selection &selection, const QString &dataFolder);
 
-    // Reads a pack or a calendar file into the list. True after a complete
-    // import, which is reported with the information icon; every failure
-    // is reported in a sentence naming the file. The list's indexes are
-    // rebuilt. report (optional) receives what a pack brought.
+    // Reads a pack or a calendar file into the list. A complete import
+    // succeeds with a message for the information icon; every failure
+    // carries a sentence naming the file. The list's indexes are rebuilt. report (optional) receives what a pack brought.
     // progress, when given, hears how far the file has been read.
-    static bool ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
+    static Outcome ImportFile(CReminderList &list, const QString &path, const QString &dataFolder,
                            CReminderPack::ImportReport *report = nullptr,
                            const CReminderPack::Progress &progress = {});
 
@@ -49,4 +55,7 @@ public:
     static QString NotAPackMessage(const QString &path);
     static QString DamagedPackMessage(const QString &path);
     static QString UnsupportedFileMessage(const QString &path);
+
+private:
+    static Outcome Failed(const CUserMessage &message);
 };

@@ -4,7 +4,6 @@
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
-#include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
@@ -201,26 +200,30 @@ QString CReminderStore::UnreadableMessage(const QString &path, const QString &re
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-void CReminderStore::ShowLoadFailure(ReadOutcome &outcome)
+void CReminderStore::DescribeLoadFailure(ReadOutcome &outcome)
 {
     if (outcome.m_Result == Corrupt) {
         const QString copy = KeepCorruptCopy(outcome.m_Path);
         outcome.m_CorruptCopy = copy;
-        CMessageBox::Show(copy.isEmpty() ? kCorruptMessage
-                                         : kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")
-                                               + QDir::toNativeSeparators(copy) + QLatin1Char('.'),
-                          CMessageSink::Ok, CMessageSink::Error);
+        outcome.m_Message = CUserMessage::Error(
+            copy.isEmpty() ? kCorruptMessage
+                           : kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")
+                                 + QDir::toNativeSeparators(copy) + QLatin1Char('.'));
     } else if (outcome.m_Result == Unreadable) {
-        CMessageBox::Show(UnreadableMessage(outcome.m_Path, outcome.m_Error), CMessageSink::Ok, CMessageSink::Error);
+        outcome.m_Message = CUserMessage::Error(UnreadableMessage(outcome.m_Path, outcome.m_Error));
     } else if (outcome.m_Result == OutOfMemory) {
-        CMessageBox::Show(kLoadMemoryMessage, CMessageSink::Ok, CMessageSink::Error);
+        outcome.m_Message = CUserMessage::Error(kLoadMemoryMessage);
     }
 }
 
-CReminderStore::LoadResult CReminderStore::LoadReminders(CReminderList &list, const QString &baseName)
+CReminderStore::LoadResult CReminderStore::LoadReminders(CReminderList &list, const QString &baseName,
+                                                         CUserMessage *tell)
 {
     ReadOutcome outcome = Read(baseName);
-    return LoadInto(list, outcome);
+    const LoadResult result = LoadInto(list, outcome);
+    if (tell)
+        *tell = outcome.m_Message;
+    return result;
 }
 
 CReminderStore::LoadResult CReminderStore::LoadInto(CReminderList &list, ReadOutcome &outcome)
@@ -235,11 +238,11 @@ CReminderStore::LoadResult CReminderStore::LoadInto(CReminderList &list, ReadOut
         assigned = true;
         break;
     case Unreadable:
-        ShowLoadFailure(outcome);
+        DescribeLoadFailure(outcome);
         break;
     case Corrupt:
     case OutOfMemory:
-        ShowLoadFailure(outcome);
+        DescribeLoadFailure(outcome);
         if (outcome.m_CountKnown) {
             // The announced number of elements: those read, then defaults.
             try {
@@ -259,49 +262,48 @@ CReminderStore::LoadResult CReminderStore::LoadInto(CReminderList &list, ReadOut
     return outcome.m_Result;
 }
 
-CReminderStore::SaveResult CReminderStore::SaveReminders(const CReminderList &list, const QString &baseName)
+CReminderStore::SaveResult CReminderStore::SaveReminders(const CReminderList &list, const QString &baseName,
+                                                         CUserMessage *tell)
 {
-    return SaveReminders(list.Reminders(), baseName);
+    return SaveReminders(list.Reminders(), baseName, tell);
 }
 
 CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CReminder> &reminders,
-                                                         const QString &baseName)
+                                                         const QString &baseName, CUserMessage *tell)
 {
-    for (;;) {
-        const QString path = BasePath(baseName);
-        QSaveFile file(path + QStringLiteral(".km2"));
-        if (!file.open(QIODevice::WriteOnly)) {
-            CMessageBox::Show(QStringLiteral("Error opening ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")
-                                  + CWriteFailure::Describe(file.fileName(), file.errorString()),
-                              CMessageSink::Ok, CMessageSink::Error);
-            return OpenFailed;
+    const auto told = [tell](SaveResult result, const QString &text) {
+        if (tell)
+            *tell = CUserMessage::Error(text);
+        return result;
+    };
+    const QString path = BasePath(baseName);
+    QSaveFile file(path + QStringLiteral(".km2"));
+    if (!file.open(QIODevice::WriteOnly))
+        return told(OpenFailed, QStringLiteral("Error opening ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")
+                                    + CWriteFailure::Describe(file.fileName(), file.errorString()));
+    const QString *message = &kWriteErrorMessage;
+    try {
+        std::unique_ptr<QIODevice> filtered;
+        QIODevice *device = &file;
+        if (m_writeFilter) {
+            filtered = m_writeFilter(file);
+            device = filtered.get();
         }
-        const QString *message = &kWriteErrorMessage;
-        try {
-            std::unique_ptr<QIODevice> filtered;
-            QIODevice *device = &file;
-            if (m_writeFilter) {
-                filtered = m_writeFilter(file);
-                device = filtered.get();
-            }
-            CReminderFileFormat::Write(*device, reminders);
-            if (file.commit())
-                return Saved;
-            Trace(QStringLiteral("CReminderStore::SaveReminders commit failed: ") + file.errorString()
-                  + QLatin1Char('\n'));
-        } catch (const CArchiveException &e) {
-            Trace(QStringLiteral("CReminderStore::SaveReminders: %1\n").arg(QString::fromLocal8Bit(e.what())));
-        } catch (const CFileException &e) {
-            Trace(QStringLiteral("CReminderStore::SaveReminders: %1\n").arg(QString::fromLocal8Bit(e.what())));
-        } catch (const CMemoryException &) {
-            message = &kSaveMemoryMessage;
-        } catch (const std::bad_alloc &) {
-            message = &kSaveMemoryMessage;
-        }
-        file.cancelWriting(); // the old file stays as it was
-        if (CMessageBox::Show(*message, CMessageSink::OkCancel, CMessageSink::Error) != CMessageSink::IdOk)
-            return GaveUp;
+        CReminderFileFormat::Write(*device, reminders);
+        if (file.commit())
+            return Saved;
+        Trace(QStringLiteral("CReminderStore::SaveReminders commit failed: ") + file.errorString() + QLatin1Char('\n'));
+    } catch (const CArchiveException &e) {
+        Trace(QStringLiteral("CReminderStore::SaveReminders: %1\n").arg(QString::fromLocal8Bit(e.what())));
+    } catch (const CFileException &e) {
+        Trace(QStringLiteral("CReminderStore::SaveReminders: %1\n").arg(QString::fromLocal8Bit(e.what())));
+    } catch (const CMemoryException &) {
+        message = &kSaveMemoryMessage;
+    } catch (const std::bad_alloc &) {
+        message = &kSaveMemoryMessage;
     }
+    file.cancelWriting(); // the old file stays as it was
+    return told(WriteFailed, *message);
 }
 
 bool CReminderStore::ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error,

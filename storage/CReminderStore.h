@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CReminder.h"
+#include "model/CUserMessage.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,8 +16,8 @@ class QIODevice;
 // The reminder file between runs: reads it into the list at start-up and
 // on recovery, and writes the whole list back. The current form is
 // "<base>.km2"; a legacy "<base>.kmr" is read when no current file exists,
-// and never written. Every problem the user must know of is shown through
-// CMessageBox; the rest are trace lines.
+// and never written. Every problem the user must know of comes back as a
+// CUserMessage for the caller to tell; the rest are trace lines.
 //
 // A save writes a new file beside the old one, flushes it to disk and then
 // replaces the old file in one step, so the old file stays complete until
@@ -39,7 +40,7 @@ public:
     // Unreadable: the file is there but could not be opened or read (not
     // the same as missing: it must never be written over).
     enum LoadResult { Loaded, LoadedLegacy, NotFound, Corrupt, OutOfMemory, Unreadable };
-    enum SaveResult { Saved, OpenFailed, GaveUp };
+    enum SaveResult { Saved, OpenFailed, WriteFailed };
 
     // What a read found, before anything is done to a list.
     struct ReadOutcome
@@ -52,6 +53,7 @@ public:
         QString m_Error;                 // why an unreadable file could not be read
         QByteArray m_Bytes;              // the file as read
         QString m_CorruptCopy;           // where the load kept a copy of a damaged file
+        CUserMessage m_Message;          // what the user is to be told of a failed load
     };
 
     // An empty folder means the data folder (CKmPaths) at every call.
@@ -64,15 +66,17 @@ public:
     bool Exists(const QString &baseName) const;
 
     // Replaces the list's contents with the file's. No file: the list stays
-    // as it was. A damaged file: the corrupt-file message; when its count
+    // as it was. A damaged file: the corrupt-file message (in tell, when
+    // given, as every failure's); when its count
     // could be read (and could be true) the list holds that many records,
     // those read intact and the rest with record defaults, otherwise the list
     // stays as it was; a copy of the damaged file is kept beside it so that
     // the next save does not destroy the only copy. The list is left in
     // date order with its indexes built in every case.
-    LoadResult LoadReminders(CReminderList &list, const QString &baseName = kReminderBase);
+    LoadResult LoadReminders(CReminderList &list, const QString &baseName = kReminderBase,
+                             CUserMessage *tell = nullptr);
     // The same for what Read found: the records move into the list; the
-    // bytes stay in outcome.
+    // bytes stay in outcome, and so does the message.
     static LoadResult LoadInto(CReminderList &list, ReadOutcome &outcome);
 
     // Reads without touching any list and without messages.
@@ -87,12 +91,13 @@ public:
     // m_Result (and the count) by what was found.
     static void Parse(ReadOutcome &outcome);
 
-    // Writes the whole list as "<base>.km2". A failed open shows
-    // "Error opening <path>" and ends; a failed write shows the write-error
-    // (or memory) message and tries again while the user answers OK;
-    // Cancel (or a sink that cannot ask) gives up with the old file intact.
-    SaveResult SaveReminders(const CReminderList &list, const QString &baseName = kReminderBase);
-    SaveResult SaveReminders(const std::vector<CReminder> &reminders, const QString &baseName = kReminderBase);
+    // Writes the whole list as "<base>.km2". A failed open tells "Error
+    // opening <path>"; a failed write tells the write-error (or memory)
+    // message and leaves the old file intact. Trying again is the caller's.
+    SaveResult SaveReminders(const CReminderList &list, const QString &baseName = kReminderBase,
+                             CUserMessage *tell = nullptr);
+    SaveResult SaveReminders(const std::vector<CReminder> &reminders, const QString &baseName = kReminderBase,
+                             CUserMessage *tell = nullptr);
 
     // The file's bytes for these reminders; false (with the reason) when
     // there is not enough memory. sizeHint: the size they are likely to take.
@@ -116,7 +121,8 @@ public:
     static QString CorruptCopyPath(const QString &path);
 
 private:
-    static void ShowLoadFailure(ReadOutcome &outcome);
+    // Keeps a copy of a damaged file and puts the message in outcome.
+    static void DescribeLoadFailure(ReadOutcome &outcome);
 
     QString m_folder;
     WriteFilter m_writeFilter;

@@ -113,12 +113,14 @@ bool CSharedReminderFile::RememberList(const CReminderList &list)
     return true;
 }
 
-CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list)
+CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list, CUserMessage *tell)
 {
     const Stamp before = StampOf(FilePath());
     CReminderStore::ReadOutcome read = m_store.Read(m_baseName);
     const QByteArray bytes = read.m_Bytes;
     const CReminderStore::LoadResult result = CReminderStore::LoadInto(list, read);
+    if (tell)
+        *tell = read.m_Message;
     m_loadedCompletely = result == CReminderStore::Loaded || result == CReminderStore::LoadedLegacy;
     m_missingAtLoad = result == CReminderStore::NotFound;
     m_unreadable = result == CReminderStore::Unreadable;

@@ -50,11 +50,11 @@ public:
 
     QString FilePath() const;
 
-    // Start-up: reads the file into the list (with the store's messages)
-    // and makes what was read the base, a damaged file's readable part
+    // Start-up: reads the file into the list (tell receives what the user
+    // is to hear of a failed read) and makes what was read the base, a damaged file's readable part
     // included (so the next merge neither takes those records as new nor
     // brings back one deleted here).
-    CReminderStore::LoadResult Load(CReminderList &list);
+    CReminderStore::LoadResult Load(CReminderList &list, CUserMessage *tell = nullptr);
     // The list holds the whole file (read completely at start-up, or
     // merged completely since), or the file was missing and the list the
     // user made since has been written: a list a backup may be made from.

@@ -1,7 +1,6 @@
 #include "storage/CWeeklyBackup.h"
 
 #include "model/COleDateTimeSpan.h"
-#include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CReminderStore.h"
@@ -42,7 +41,7 @@ bool CWeeklyBackup::ParseStamp(const QString &text, COleDateTime &when)
     return true;
 }
 
-CWeeklyBackup::CheckResult CWeeklyBackup::BackUp(const CReminderList &list, const COleDateTime &now)
+CWeeklyBackup::CheckResult CWeeklyBackup::BackUp(const CReminderList &list, const COleDateTime &now, CUserMessage *tell)
 {
     Trace("Backing up reminders...\n");
     QByteArray bytes;
@@ -62,12 +61,13 @@ CWeeklyBackup::CheckResult CWeeklyBackup::BackUp(const CReminderList &list, cons
     qWarning("%s", qPrintable(text));
     if (!m_failing) {
         m_failing = true;
-        CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Warning);
+        if (tell)
+            *tell = CUserMessage::Warning(text);
     }
     return BackupFailed;
 }
 
-bool CWeeklyBackup::KeepForMissingFile()
+bool CWeeklyBackup::KeepForMissingFile(CUserMessage *tell)
 {
     if (!m_store.Exists(CReminderStore::kBackupBase))
         return false;
@@ -81,14 +81,16 @@ bool CWeeklyBackup::KeepForMissingFile()
     if (m_settings.LastBackupDate() == CSettingsStore::kNoBackup)
         when = COleDateTime::FromQDateTime(QFileInfo(backup.m_Path).lastModified()).Format();
     const qsizetype count = qsizetype(backup.m_Records.size());
-    CMessageBox::Show(QStringLiteral("Your reminder file is missing; your last backup from %1 has %2. Use Recover to "
-                                     "restore it.")
-                          .arg(when, count == 1 ? QStringLiteral("1 reminder") : QStringLiteral("%1 reminders").arg(count)),
-                      CMessageSink::Ok, CMessageSink::Warning);
+    if (tell)
+        *tell = CUserMessage::Warning(
+            QStringLiteral("Your reminder file is missing; your last backup from %1 has %2. Use Recover to "
+                           "restore it.")
+                .arg(when, count == 1 ? QStringLiteral("1 reminder") : QStringLiteral("%1 reminders").arg(count)));
     return true;
 }
 
-CWeeklyBackup::CheckResult CWeeklyBackup::CheckWeeklyBackup(const CReminderList &list, const COleDateTime &now)
+CWeeklyBackup::CheckResult CWeeklyBackup::CheckWeeklyBackup(const CReminderList &list, const COleDateTime &now,
+                                                            CUserMessage *tell)
 {
     if (m_keep) {
         Trace("The backup is the only copy of a missing reminder file: kept as it is.\n");
@@ -97,21 +99,21 @@ CWeeklyBackup::CheckResult CWeeklyBackup::CheckWeeklyBackup(const CReminderList 
     const QString value = m_settings.LastBackupDate();
     if (value == CSettingsStore::kNoBackup) {
         Trace("No stored backup date!\n");
-        return BackUp(list, now);
+        return BackUp(list, now, tell);
     }
     COleDateTime last;
     if (!ParseStamp(value, last)) {
         Trace(QStringLiteral("Unreadable backup date '") + value + QStringLiteral("'.\n"));
-        return BackUp(list, now);
+        return BackUp(list, now, tell);
     }
     const double days = (now - last).GetTotalDays();
     if (days >= kIntervalDays) {
         Trace(QStringLiteral("Last weekly backup on ") + value + QStringLiteral(".\n"));
-        return BackUp(list, now);
+        return BackUp(list, now, tell);
     }
     if (days < -kIntervalDays) {
         Trace(QStringLiteral("Backup date ") + value + QStringLiteral(" lies in the future.\n"));
-        return BackUp(list, now);
+        return BackUp(list, now, tell);
     }
     return NotDue;
 }
@@ -125,26 +127,28 @@ QString CWeeklyBackup::LastBackupText() const
     return value;
 }
 
-CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, bool confirmed)
+bool CWeeklyBackup::HasBackup() const { return m_store.Exists(CReminderStore::kBackupBase); }
+
+QStringList CWeeklyBackup::RecoveryQuestions() const
 {
-    if (!m_store.Exists(CReminderStore::kBackupBase)) {
+    const QString when = LastBackupText();
+    return { QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder database from the the last "
+                            "backup of ")
+                 + when + QLatin1Char('?'),
+             QStringLiteral("Any reminders created since ") + when
+                 + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?") };
+}
+
+CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, CUserMessage *tell)
+{
+    const auto told = [tell](RecoverResult result, const CUserMessage &message) {
+        if (tell)
+            *tell = message;
+        return result;
+    };
+    if (!HasBackup()) {
         Trace("No backup file to recover from.\n");
-        CMessageBox::Show(kNoBackupFoundMessage, CMessageSink::Ok, CMessageSink::Warning);
-        return NoBackup;
-    }
-    if (!confirmed) {
-        const QString when = LastBackupText();
-        if (CMessageBox::Show(QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder database "
-                                             "from the the last backup of ")
-                                  + when + QLatin1Char('?'),
-                              CMessageSink::YesNo, CMessageSink::Question)
-            != CMessageSink::IdYes)
-            return Declined;
-        if (CMessageBox::Show(QStringLiteral("Any reminders created since ") + when
-                                  + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?"),
-                              CMessageSink::YesNo, CMessageSink::Question)
-            != CMessageSink::IdYes)
-            return Declined;
+        return told(NoBackup, CUserMessage::Warning(kNoBackupFoundMessage));
     }
     // All or nothing: a backup that cannot be read completely leaves the
     // list as it is.
@@ -154,18 +158,14 @@ CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, bool co
     case CReminderStore::LoadedLegacy:
         break;
     case CReminderStore::NotFound:
-        CMessageBox::Show(kNoBackupFoundMessage, CMessageSink::Ok, CMessageSink::Warning);
-        return NoBackup;
+        return told(NoBackup, CUserMessage::Warning(kNoBackupFoundMessage));
     case CReminderStore::OutOfMemory:
-        CMessageBox::Show(CReminderStore::kLoadMemoryMessage, CMessageSink::Ok, CMessageSink::Error);
-        return BackupUnreadable;
+        return told(BackupUnreadable, CUserMessage::Error(CReminderStore::kLoadMemoryMessage));
     case CReminderStore::Corrupt:
     case CReminderStore::Unreadable:
-        CMessageBox::Show(kBackupUnreadableMessage, CMessageSink::Ok, CMessageSink::Error);
-        return BackupUnreadable;
+        return told(BackupUnreadable, CUserMessage::Error(kBackupUnreadableMessage));
     }
     list.Assign(std::move(outcome.m_Records));
     m_keep = false; // the list is the backup's now
-    CMessageBox::Show(kRecoveryCompleteMessage, CMessageSink::Ok, CMessageSink::Information);
-    return Recovered;
+    return told(Recovered, CUserMessage::Info(kRecoveryCompleteMessage));
 }

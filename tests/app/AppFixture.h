@@ -3,6 +3,7 @@
 #include "app/CClock.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
+#include "session/CReminderSession.h"
 #include "model/COleDateTimeSpan.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderStore.h"

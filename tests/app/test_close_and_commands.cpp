@@ -121,7 +121,7 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
     EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("Keep me"));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     EXPECT_EQ(m_app->m_ContextReminderIndex, -1);
-    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_TRUE(dlg.Session().Saver().IsPending());
 
     // Nothing under the pointer: nothing happens, nothing is asked.
     const int asked = m_messages.m_messages.size();
@@ -211,7 +211,7 @@ TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
     EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("In the backup"));
     EXPECT_EQ(m_messages.m_messages.last(), CWeeklyBackup::kRecoveryCompleteMessage);
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
-    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_TRUE(dlg.Session().Saver().IsPending());
     EXPECT_EQ(dlg.TimerUsers(), 1);
 }
 

@@ -128,7 +128,7 @@ protected:
         QTemporaryDir other;
         CReminderList list;
         CRecordingMessageSink quiet;
-        EXPECT_TRUE(CReminderExchange::ImportFile(list, path, other.path()));
+        EXPECT_TRUE(CReminderExchange::ImportFile(list, path, other.path()).m_Ok);
         QStringList texts;
         for (const CReminder &r : list.Reminders())
             texts << r.m_Message;
@@ -413,7 +413,7 @@ TEST_F(SharingCommands, ImportThroughTheOpenDialogAddsAndRefreshes)
     other.AddReminder(COleDateTime(2027, 1, 31, 18, 0, 0), COleDateTimeSpan(0.0), QStringLiteral("Gift"),
                       QStringLiteral("From a friend"), RecurMonthly, false, QString(), false, CReminder::kDefaultDate);
     const QString pack = m_dir.filePath(QStringLiteral("friend.rpk"));
-    ASSERT_TRUE(CReminderExchange::ExportPackFile(other, pack, CReminderPack::SelectAll(other), m_dir.path()));
+    ASSERT_TRUE(CReminderExchange::ExportPackFile(other, pack, CReminderPack::SelectAll(other), m_dir.path()).m_Ok);
     m_messages.m_messages.clear();
 
     WhenShown<QFileDialog>([&](QFileDialog *files) {

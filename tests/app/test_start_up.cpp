@@ -45,7 +45,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     Add(source, At(2024, 6, 1, 9, 0), QStringLiteral("From a friend"));
     QTemporaryDir outside;
     const QString pack = outside.filePath(QStringLiteral("friend's pack.rpk"));
-    ASSERT_TRUE(CReminderExchange::ExportFile(source, pack, CReminderPack::SelectAll(source), outside.path()));
+    ASSERT_TRUE(CReminderExchange::ExportFile(source, pack, CReminderPack::SelectAll(source), outside.path()).m_Ok);
 
     // Without a window the list takes it directly.
     m_messages.m_messages.clear();
@@ -64,7 +64,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
     ASSERT_EQ(dlg.Reminders().GetSize(), 1);
     EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("From a friend"));
-    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_TRUE(dlg.Session().Saver().IsPending());
     EXPECT_EQ(dlg.TimerUsers(), 1);
 }
 

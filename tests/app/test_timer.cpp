@@ -120,10 +120,10 @@ TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
     Add(list, At(2024, 3, 10, 11, 0), QStringLiteral("Dentist"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    dlg.Saver().SetDelay(10);
+    dlg.Session().Saver().SetDelay(10);
     dlg.OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
-    EXPECT_TRUE(dlg.Saver().IsPending());
+    EXPECT_TRUE(dlg.Session().Saver().IsPending());
     EXPECT_FALSE(ReadReminders()[0].m_Shown);
     Pump(100);
     const CReminderList saved = ReadReminders();
@@ -148,7 +148,7 @@ TEST_F(AppFixture, HourlySaveWritesTheList)
 TEST_F(AppFixture, ChangesToTheListAreSavedShortlyAfter)
 {
     COrvantis2Dlg &dlg = Window();
-    dlg.Saver().SetDelay(10);
+    dlg.Session().Saver().SetDelay(10);
     Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
     dlg.NotifyListChanged();
     Pump(80);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calendar/CCalendarArt.h"
-#include "calendar/CCalendarState.h"
 #include "model/CReminderList.h"
 
 #include <QApplication>
@@ -121,23 +120,5 @@ inline void DoubleClick(QWidget *w, const QPoint &p)
     Send(w, QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
     Release(w, p);
 }
-
-// Puts the calendar's shared state back after each test.
-class StateGuard
-{
-public:
-    StateGuard() = default;
-    ~StateGuard()
-    {
-        g_SelectedDate = m_selected;
-        g_DisplayedMonth = m_month;
-        g_DisplayedYear = m_year;
-    }
-
-private:
-    COleDateTime m_selected = g_SelectedDate;
-    int m_month = g_DisplayedMonth;
-    int m_year = g_DisplayedYear;
-};
 
 } // namespace calendartest

@@ -2,6 +2,7 @@
 
 #include "CalendarTestSupport.h"
 #include "calendar/CCalendarWnd.h"
+#include "calendar/CDaySelection.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -26,8 +27,8 @@ class CalendarWndTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        g_SelectedDate = COleDateTime(2026, 2, 14, 0, 0, 0);
-        wnd = std::make_unique<CCalendarWnd>(list, &art);
+        selection.SetDate(COleDateTime(2026, 2, 14, 0, 0, 0));
+        wnd = std::make_unique<CCalendarWnd>(list, selection, &art);
         wnd->SetClock([] { return COleDateTime(2026, 2, 14, 9, 0, 0); });
         wnd->resize(372, 295);
         wnd->Layout();
@@ -48,8 +49,8 @@ protected:
     QPoint IconCentre(const COleDateTime &day, int slot = 0) const { return CellOf(day).iconRects[slot].center(); }
     QPoint CellCentre(const COleDateTime &day) const { return CellOf(day).rect.center(); }
 
-    StateGuard guard;
     CReminderList list;
+    CDaySelection selection;
     FakeArt art;
     std::unique_ptr<CCalendarWnd> wnd;
 };

@@ -125,8 +125,8 @@ TEST_F(CalendarDragTest, HoldingAtTheRightEdgeStepsForwardAndTheDropLandsInTheNe
     ASSERT_EQ(bumped.count(), 1);
     EXPECT_EQ(bumped.at(0).at(0).toInt(), 2026);
     EXPECT_EQ(bumped.at(0).at(1).toInt(), 2);
-    EXPECT_EQ(g_SelectedDate, COleDateTime(2026, 3, 10, 0, 0, 0));
-    EXPECT_EQ(g_DisplayedMonth, 3);
+    EXPECT_EQ(selection.Date(), COleDateTime(2026, 3, 10, 0, 0, 0));
+    EXPECT_EQ(wnd->DisplayedMonth(), 3);
     EXPECT_TRUE(wnd->Drag().bumped);
     EXPECT_TRUE(wnd->IsTimerActive(CCalendarWnd::TIMERID_BUMPMONTH)) << "keeps stepping while held";
 
@@ -141,8 +141,8 @@ TEST_F(CalendarDragTest, TheBumpTimerStepsByItselfEveryEightHundredMilliseconds)
 {
     StartOn(kFeb10);
     Move(wnd.get(), QPoint(360, 150), kLeft);
-    ASSERT_TRUE(WaitUntil([] { return g_DisplayedMonth == 3; }, 3000));
-    ASSERT_TRUE(WaitUntil([] { return g_DisplayedMonth == 4; }, 3000));
+    ASSERT_TRUE(WaitUntil([this] { return wnd->DisplayedMonth() == 3; }, 3000));
+    ASSERT_TRUE(WaitUntil([this] { return wnd->DisplayedMonth() == 4; }, 3000));
     Release(wnd.get(), QPoint(360, 150));
     EXPECT_FALSE(wnd->IsTimerActive(CCalendarWnd::TIMERID_BUMPMONTH));
     EXPECT_EQ(list.FindFirstOnDate(kFeb10), -1);
@@ -156,22 +156,22 @@ TEST_F(CalendarDragTest, BumpsWrapFromDecember3000AndStopAtJanuary1984)
 {
     list.RemoveAll();
     Fill({ MakeReminder(COleDateTime(3000, 12, 5, 7, 0, 0), "far") });
-    g_SelectedDate = COleDateTime(3000, 12, 5, 0, 0, 0);
+    selection.SetDate(COleDateTime(3000, 12, 5, 0, 0, 0));
     wnd->Refresh();
-    StartOn(g_SelectedDate);
+    StartOn(selection.Date());
     Move(wnd.get(), QPoint(355, 150), kLeft);
     wnd->OnTimer(CCalendarWnd::TIMERID_BUMPMONTH);
-    EXPECT_EQ(g_SelectedDate, COleDateTime(1984, 1, 5, 0, 0, 0));
+    EXPECT_EQ(selection.Date(), COleDateTime(1984, 1, 5, 0, 0, 0));
     Move(wnd.get(), QPoint(16, 150), kLeft);
     EXPECT_EQ(wnd->Drag().bumpDirection, 1) << "straight to the other edge keeps the old direction";
     wnd->OnTimer(CCalendarWnd::TIMERID_BUMPMONTH);
-    EXPECT_EQ(g_SelectedDate, COleDateTime(1984, 1, 5, 0, 0, 0)) << "and does not step";
+    EXPECT_EQ(selection.Date(), COleDateTime(1984, 1, 5, 0, 0, 0)) << "and does not step";
     Move(wnd.get(), QPoint(150, 150), kLeft);
     EXPECT_FALSE(wnd->IsTimerActive(CCalendarWnd::TIMERID_BUMPMONTH));
     Move(wnd.get(), QPoint(16, 150), kLeft);
     EXPECT_EQ(wnd->Drag().bumpDirection, -1);
     wnd->OnTimer(CCalendarWnd::TIMERID_BUMPMONTH);
-    EXPECT_EQ(g_SelectedDate, COleDateTime(1984, 12, 5, 0, 0, 0));
+    EXPECT_EQ(selection.Date(), COleDateTime(1984, 12, 5, 0, 0, 0));
     // Dropped outside the days: the grid is refilled, nothing moves.
     Move(wnd.get(), QPoint(30, 30), kLeft);
     QSignalSpy changed(wnd.get(), &CCalendarWnd::listChanged);
@@ -185,13 +185,13 @@ TEST_F(CalendarDragTest, ThirtyFirstOfMarchBumpsToTwentyEighthOfApril)
 {
     list.RemoveAll();
     Fill({ MakeReminder(COleDateTime(2026, 3, 31, 0, 0, 0), "end") });
-    g_SelectedDate = COleDateTime(2026, 3, 31, 0, 0, 0);
+    selection.SetDate(COleDateTime(2026, 3, 31, 0, 0, 0));
     wnd->Refresh();
-    StartOn(g_SelectedDate);
+    StartOn(selection.Date());
     Move(wnd.get(), QPoint(355, 150), kLeft);
     wnd->OnTimer(CCalendarWnd::TIMERID_BUMPMONTH);
-    EXPECT_EQ(g_SelectedDate, COleDateTime(2026, 4, 28, 0, 0, 0));
-    EXPECT_EQ(wnd->Month().cells[wnd->Month().selectedCell].date, g_SelectedDate);
+    EXPECT_EQ(selection.Date(), COleDateTime(2026, 4, 28, 0, 0, 0));
+    EXPECT_EQ(wnd->Month().cells[wnd->Month().selectedCell].date, selection.Date());
     Release(wnd.get(), QPoint(355, 150));
 }
 
@@ -206,7 +206,7 @@ TEST_F(CalendarDragTest, AWeeklyReminderBumpedBackToItsOwnDayShowsOnEveryWeekAga
     Move(wnd.get(), QPoint(150, 150), kLeft);
     Move(wnd.get(), QPoint(16, 150), kLeft);
     wnd->OnTimer(CCalendarWnd::TIMERID_BUMPMONTH);
-    ASSERT_EQ(g_DisplayedMonth, 2);
+    ASSERT_EQ(wnd->DisplayedMonth(), 2);
     Move(wnd.get(), CellCentre(feb3), kLeft);
     Release(wnd.get(), CellCentre(feb3));
     EXPECT_EQ(list[0].m_DateTime, COleDateTime(2026, 2, 3, 9, 0, 0));

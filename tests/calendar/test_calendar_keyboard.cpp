@@ -49,25 +49,25 @@ TEST(CalendarKeys, ADayReadsItsDateAndItsRemindersInTheOrderOfTheDay)
 
 TEST_F(CalendarWndTest, ArrowsMoveTheSelectionIntoTheNextMonthAndHomeComesBack)
 {
-    QSignalSpy selected(wnd.get(), &CCalendarWnd::daySelected);
+    QSignalSpy selected(&selection, &CDaySelection::dateChanged);
     QSignalSpy bumped(wnd.get(), &CCalendarWnd::monthBumped);
     wnd->setFocus();
     QTest::keyClick(wnd.get(), Qt::Key_Right);
-    EXPECT_EQ(g_SelectedDate, Day(2026, 2, 15));
+    EXPECT_EQ(selection.Date(), Day(2026, 2, 15));
     EXPECT_EQ(wnd->Month().selectedCell, wnd->Month().FindCell(Day(2026, 2, 15)));
     EXPECT_EQ(bumped.count(), 0);
     for (int i = 0; i < 2; ++i)
         QTest::keyClick(wnd.get(), Qt::Key_Down);
-    EXPECT_EQ(g_SelectedDate, Day(2026, 3, 1));
-    EXPECT_EQ(g_DisplayedMonth, 3);
+    EXPECT_EQ(selection.Date(), Day(2026, 3, 1));
+    EXPECT_EQ(wnd->DisplayedMonth(), 3);
     ASSERT_EQ(bumped.count(), 1);
     EXPECT_EQ(bumped.at(0).at(1).toInt(), 2);
     EXPECT_EQ(wnd->Month().selectedCell, wnd->Month().FindCell(Day(2026, 3, 1)));
     QTest::keyClick(wnd.get(), Qt::Key_PageDown);
-    EXPECT_EQ(g_SelectedDate, Day(2026, 4, 1));
+    EXPECT_EQ(selection.Date(), Day(2026, 4, 1));
     QTest::keyClick(wnd.get(), Qt::Key_Home);
-    EXPECT_EQ(g_SelectedDate, Day(2026, 2, 14));
-    EXPECT_EQ(g_DisplayedMonth, 2);
+    EXPECT_EQ(selection.Date(), Day(2026, 2, 14));
+    EXPECT_EQ(wnd->DisplayedMonth(), 2);
     EXPECT_EQ(selected.count(), 5);
 }
 

@@ -12,11 +12,11 @@ const COleDateTime kFeb20(2026, 2, 20, 0, 0, 0);
 
 TEST_F(CalendarWndTest, ClickSelectsTheDayOnceAndPlaysTheClick)
 {
-    QSignalSpy selected(wnd.get(), &CCalendarWnd::daySelected);
+    QSignalSpy selected(&selection, &CDaySelection::dateChanged);
     QSignalSpy click(wnd.get(), &CCalendarWnd::clickSound);
     Press(wnd.get(), CellCentre(kFeb20));
     Release(wnd.get(), CellCentre(kFeb20));
-    EXPECT_EQ(g_SelectedDate, kFeb20);
+    EXPECT_EQ(selection.Date(), kFeb20);
     EXPECT_EQ(wnd->Month().selectedCell, 19);
     EXPECT_EQ(wnd->Month().cells[19].highlight, 2);
     EXPECT_EQ(selected.count(), 1);
@@ -28,7 +28,7 @@ TEST_F(CalendarWndTest, ClickSelectsTheDayOnceAndPlaysTheClick)
 
     // Cells of the last row lie outside February 2026.
     Press(wnd.get(), QPoint(100, 280));
-    EXPECT_EQ(g_SelectedDate, kFeb20);
+    EXPECT_EQ(selection.Date(), kFeb20);
     EXPECT_EQ(selected.count(), 1);
 }
 
@@ -46,7 +46,7 @@ TEST_F(CalendarWndTest, DoubleClickMakesOpensOrListsByTheDaysCount)
 
     DoubleClick(wnd.get(), CellCentre(COleDateTime(2026, 2, 2, 0, 0, 0)));
     EXPECT_EQ(make.count(), 1);
-    EXPECT_EQ(g_SelectedDate, COleDateTime(2026, 2, 2, 0, 0, 0));
+    EXPECT_EQ(selection.Date(), COleDateTime(2026, 2, 2, 0, 0, 0));
 
     // One reminder: wherever the click falls in the cell.
     const QRect single = CellOf(COleDateTime(2026, 2, 3, 0, 0, 0)).rect;
@@ -72,11 +72,11 @@ TEST_F(CalendarWndTest, RightClickOpensTheReminderMenuOverAnIconAndTheGeneralOne
     Fill({ MakeReminder(COleDateTime(2026, 2, 10, 14, 30, 0), "Dentist") });
     QSignalSpy context(wnd.get(), &CCalendarWnd::contextChanged);
     QSignalSpy command(wnd.get(), &CCalendarWnd::commandRequested);
-    QSignalSpy selected(wnd.get(), &CCalendarWnd::daySelected);
+    QSignalSpy selected(&selection, &CDaySelection::dateChanged);
 
     Press(wnd.get(), IconCentre(kFeb10), Qt::RightButton);
     // The menu acts on the day clicked: it is selected first.
-    EXPECT_EQ(g_SelectedDate, kFeb10);
+    EXPECT_EQ(selection.Date(), kFeb10);
     EXPECT_EQ(selected.count(), 1);
     ASSERT_EQ(context.count(), 1);
     EXPECT_EQ(context.at(0).at(0).toInt(), 0);
@@ -99,7 +99,7 @@ TEST_F(CalendarWndTest, RightClickOpensTheReminderMenuOverAnIconAndTheGeneralOne
     QMenu *general = wnd->findChild<QMenu *>("menu526");
     ASSERT_NE(general, nullptr);
     EXPECT_EQ(general->actions().at(0)->data().toInt(), 32780);
-    EXPECT_EQ(g_SelectedDate, kFeb20);
+    EXPECT_EQ(selection.Date(), kFeb20);
     EXPECT_EQ(selected.count(), 2);
     general->close();
 }
@@ -182,4 +182,28 @@ TEST_F(CalendarWndTest, TracesTheFirstPaintOnce)
     wnd->grab();
     SetTraceHook(nullptr);
     EXPECT_EQ(s_paintedLines, 1);
+}
+
+TEST_F(CalendarWndTest, EachCalendarMovesOnlyItsOwnSelection)
+{
+    CDaySelection other;
+    other.SetDate(COleDateTime(2026, 2, 14, 17, 45, 0));
+    EXPECT_EQ(other.Date(), COleDateTime(2026, 2, 14, 0, 0, 0)) << "a selection holds days, not times";
+    CCalendarWnd second(list, other, &art);
+    second.resize(372, 295);
+    second.Layout();
+    second.Refresh();
+    QSignalSpy otherMoved(&other, &CDaySelection::dateChanged);
+
+    Press(wnd.get(), CellCentre(kFeb20));
+    Release(wnd.get(), CellCentre(kFeb20));
+    EXPECT_EQ(selection.Date(), kFeb20);
+    EXPECT_EQ(other.Date(), COleDateTime(2026, 2, 14, 0, 0, 0));
+    EXPECT_EQ(otherMoved.count(), 0);
+
+    second.MoveSelection(COleDateTime(2026, 3, 2, 8, 0, 0));
+    ASSERT_EQ(otherMoved.count(), 1);
+    EXPECT_EQ(otherMoved[0][0].value<COleDateTime>(), COleDateTime(2026, 3, 2, 0, 0, 0));
+    EXPECT_EQ(second.DisplayedMonth(), 3);
+    EXPECT_EQ(wnd->DisplayedMonth(), 2) << "the first calendar stays on its month";
 }

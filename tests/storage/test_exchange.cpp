@@ -1,8 +1,8 @@
-// Export and import by file kind, with the messages the user sees.
+// Export and import by file kind, with what the user is to be told.
 #include "StorageFixtures.h"
-#include "support/CRecordingMessageSink.h"
 
 #include "model/CReminderList.h"
+#include "storage/CCalendarCsv.h"
 #include "storage/CReminderExchange.h"
 
 #include <QFileInfo>
@@ -18,7 +18,6 @@ protected:
     CReminderPack::Selection All() const { return CReminderPack::SelectAll(m_list); }
 
     CTempDataFolder m_dir;
-    CRecordingMessageSink m_sink;
     CReminderList m_list;
 };
 
@@ -33,55 +32,69 @@ TEST_F(Exchange, KindGoesByTheLastFourCharactersInAnyCase)
 
 TEST_F(Exchange, CapitalCsvWritesACalendarFileAndOtherExtensionsNothing)
 {
-    EXPECT_TRUE(CReminderExchange::ExportFile(m_list, Path("out.CSV"), All(), m_dir.Data()));
+    const CReminderExchange::Outcome csv = CReminderExchange::ExportFile(m_list, Path("out.CSV"), All(), m_dir.Data());
+    EXPECT_TRUE(csv.m_Ok);
+    EXPECT_TRUE(csv.m_Message.IsEmpty());
     EXPECT_TRUE(ReadAll(Path("out.CSV")).startsWith("\"Subject\""));
-    EXPECT_TRUE(CReminderExchange::ExportFile(m_list, Path("out.txt"), All(), m_dir.Data()));
+    const CReminderExchange::Outcome txt = CReminderExchange::ExportFile(m_list, Path("out.txt"), All(), m_dir.Data());
+    EXPECT_TRUE(txt.m_Ok);
+    EXPECT_TRUE(txt.m_Message.IsEmpty());
     EXPECT_FALSE(QFileInfo::exists(Path("out.txt")));
-    EXPECT_TRUE(m_sink.m_messages.isEmpty());
 }
 
 TEST_F(Exchange, PackRoundTripAndSuccessMessage)
 {
-    ASSERT_TRUE(CReminderExchange::ExportFile(m_list, Path("out.rpk"), All(), m_dir.Data()));
+    ASSERT_TRUE(CReminderExchange::ExportFile(m_list, Path("out.rpk"), All(), m_dir.Data()).m_Ok);
     CReminderList other;
     CReminderPack::ImportReport report;
-    EXPECT_TRUE(CReminderExchange::ImportFile(other, Path("out.rpk"), m_dir.Data(), &report));
+    const CReminderExchange::Outcome imported = CReminderExchange::ImportFile(other, Path("out.rpk"), m_dir.Data(), &report);
+    EXPECT_TRUE(imported.m_Ok);
     EXPECT_EQ(other.GetSize(), 1);
     EXPECT_EQ(report.m_Added.size(), 1u);
-    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderExchange::kPackImportedMessage });
-    EXPECT_EQ(m_sink.m_icons.back(), CMessageSink::Information);
+    EXPECT_EQ(imported.m_Message.m_Text, CReminderExchange::kPackImportedMessage);
+    EXPECT_EQ(imported.m_Message.m_Icon, CMessageSink::Information);
+
+    ASSERT_TRUE(CReminderExchange::ExportFile(m_list, Path("out.csv"), All(), m_dir.Data()).m_Ok);
+    const CReminderExchange::Outcome csv = CReminderExchange::ImportFile(other, Path("out.csv"), m_dir.Data());
+    EXPECT_TRUE(csv.m_Ok);
+    EXPECT_EQ(csv.m_Message.m_Text, CCalendarCsv::kImportedMessage);
 }
 
 TEST_F(Exchange, TargetThatCannotBeWrittenIsReportedAndNothingIsLeft)
 {
     const QString path = Path("no/such/folder/out.rpk");
-    EXPECT_FALSE(CReminderExchange::ExportFile(m_list, path, All(), m_dir.Data()));
-    EXPECT_EQ(m_sink.m_messages, QStringList { QStringLiteral("Sorry, there was an error opening ") + path
-                                               + QStringLiteral(" for writing.") });
-    m_sink.m_messages.clear();
-    EXPECT_FALSE(CReminderExchange::ExportFile(m_list, Path("no/such/out.csv"), All(), m_dir.Data()));
-    EXPECT_EQ(m_sink.m_messages.size(), 1);
+    const CReminderExchange::Outcome pack = CReminderExchange::ExportFile(m_list, path, All(), m_dir.Data());
+    EXPECT_FALSE(pack.m_Ok);
+    EXPECT_EQ(pack.m_Message.m_Text, QStringLiteral("Sorry, there was an error opening ") + path
+                                         + QStringLiteral(" for writing."));
+    EXPECT_EQ(pack.m_Message.m_Icon, CMessageSink::Error);
+    const CReminderExchange::Outcome csv =
+        CReminderExchange::ExportFile(m_list, Path("no/such/out.csv"), All(), m_dir.Data());
+    EXPECT_FALSE(csv.m_Ok);
+    EXPECT_FALSE(csv.m_Message.IsEmpty());
 }
 
 TEST_F(Exchange, EmptySelectionLeavesNoEmptyPack)
 {
-    EXPECT_FALSE(CReminderExchange::ExportFile(m_list, Path("out.rpk"), { 0 }, m_dir.Data()));
+    EXPECT_FALSE(CReminderExchange::ExportFile(m_list, Path("out.rpk"), { 0 }, m_dir.Data()).m_Ok);
     EXPECT_FALSE(QFileInfo::exists(Path("out.rpk")));
 }
 
 TEST_F(Exchange, ImportFailuresNameTheFile)
 {
-    EXPECT_FALSE(CReminderExchange::ImportFile(m_list, Path("missing.rpk"), m_dir.Data()));
-    EXPECT_EQ(m_sink.m_messages.back(), CReminderExchange::CannotOpenMessage(Path("missing.rpk")));
+    const auto failure = [this](const char *name) {
+        const CReminderExchange::Outcome outcome = CReminderExchange::ImportFile(m_list, Path(name), m_dir.Data());
+        EXPECT_FALSE(outcome.m_Ok) << name;
+        return outcome.m_Message.m_Text;
+    };
+    EXPECT_EQ(failure("missing.rpk"), CReminderExchange::CannotOpenMessage(Path("missing.rpk")));
     WriteAll(Path("bogus.rpk"), QByteArray("MZ\x90\x01 not a pack"));
-    EXPECT_FALSE(CReminderExchange::ImportFile(m_list, Path("bogus.rpk"), m_dir.Data()));
-    EXPECT_EQ(m_sink.m_messages.back(), CReminderExchange::NotAPackMessage(Path("bogus.rpk")));
+    EXPECT_EQ(failure("bogus.rpk"), CReminderExchange::NotAPackMessage(Path("bogus.rpk")));
     WriteAll(Path("cut.rpk"), CBytes().DWord(0).Str("KM 2.0 Reminder Pack").DWord(1).Word(0xFFFF));
-    EXPECT_FALSE(CReminderExchange::ImportFile(m_list, Path("cut.rpk"), m_dir.Data()));
-    EXPECT_EQ(m_sink.m_messages.back(), CReminderExchange::DamagedPackMessage(Path("cut.rpk")));
-    const int shown = m_sink.m_messages.size();
-    EXPECT_FALSE(CReminderExchange::ImportFile(m_list, Path("other.txt"), m_dir.Data()));
-    EXPECT_EQ(m_sink.m_messages.size(), shown); // trace only
+    EXPECT_EQ(failure("cut.rpk"), CReminderExchange::DamagedPackMessage(Path("cut.rpk")));
+    EXPECT_TRUE(failure("other.txt").isEmpty()); // trace only
+    WriteAll(Path("empty.csv"), QByteArray());
+    EXPECT_TRUE(failure("empty.csv").contains(QStringLiteral("is empty")));
     EXPECT_EQ(m_list.GetSize(), 1);
 }
 

@@ -1,7 +1,6 @@
 // Reminder packs: the byte layout written and read, the data file rules,
 // and packs from strangers that must write nothing outside icons/ and sounds/.
 #include "StorageFixtures.h"
-#include "support/CRecordingMessageSink.h"
 #include "support/CTraceRecorder.h"
 
 #include "model/CArchive.h"
@@ -86,7 +85,6 @@ protected:
     }
 
     CTempDataFolder m_data;
-    CRecordingMessageSink m_sink;
     CReminderList m_list;
 };
 

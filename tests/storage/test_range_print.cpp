@@ -1,6 +1,5 @@
 // Deleting a range of days and the print selection over the same range.
 #include "StorageFixtures.h"
-#include "support/CRecordingMessageSink.h"
 
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
@@ -27,7 +26,6 @@ protected:
             out << m_list[i].m_Message;
         return out;
     }
-    CRecordingMessageSink m_sink;
     CReminderList m_list;
 };
 
@@ -65,27 +63,6 @@ TEST_F(RangeDelete, AdjacentMatchesAreAllDeletedAndIndexesRebuilt)
     EXPECT_EQ(m_list.GetSize(), 2);
     EXPECT_EQ(m_list.GetRemindersOnDay(day(2024, 3, 8)), 1); // the weekly index points at the right element
     EXPECT_EQ(m_list[m_list.GetDayResult(0)].m_Message, QStringLiteral("weekly"));
-}
-
-TEST_F(RangeDelete, ConfirmationAndCountMessages)
-{
-    Add(1998, 1, 5, 9, "a");
-    Add(1998, 1, 6, 9, "b");
-    m_sink.m_answers = { CMessageSink::IdNo };
-    EXPECT_EQ(CRangeDelete::Run(m_list, day(1998, 1, 1), day(1998, 1, 31), true), -1);
-    EXPECT_EQ(m_list.GetSize(), 2);
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_EQ(m_sink.m_messages[0], QStringLiteral("Are you SURE you want to permanently delete reminders from ")
-                                        + day(1998, 1, 1).Format() + QStringLiteral(" to ")
-                                        + day(1998, 1, 31).Format() + QLatin1Char('?'));
-    m_sink.m_messages.clear();
-    m_sink.m_answers = { CMessageSink::IdYes };
-    EXPECT_EQ(CRangeDelete::Run(m_list, day(1998, 1, 1), day(1998, 1, 31), true), 2);
-    EXPECT_EQ(m_sink.m_messages[1], QStringLiteral("A total of 2 reminder(s) were deleted."));
-    m_sink.m_messages.clear();
-    m_sink.m_answers = { CMessageSink::IdYes };
-    EXPECT_EQ(CRangeDelete::Run(m_list, day(1998, 1, 1), day(1998, 1, 31), true), 0);
-    EXPECT_EQ(m_sink.m_messages.size(), 1); // no count message when none went
 }
 
 TEST_F(RangeDelete, DialogPresets)

@@ -1,7 +1,6 @@
 // The reminder file: loading the current and legacy layouts, the messages
 // and list contents after damage, and saves that never destroy the old file.
 #include "StorageFixtures.h"
-#include "support/CRecordingMessageSink.h"
 #include "support/CTraceRecorder.h"
 
 #include "model/CArchive.h"
@@ -57,7 +56,19 @@ protected:
     }
 
     CTempDataFolder m_data;
-    CRecordingMessageSink m_sink;
+    // The store's loads and saves with what they had for the user kept.
+    CReminderStore::LoadResult Load(CReminderList &list, const QString &base = CReminderStore::kReminderBase)
+    {
+        m_told = {};
+        return m_store.LoadReminders(list, base, &m_told);
+    }
+    CReminderStore::SaveResult Save(CReminderStore &store, const CReminderList &list)
+    {
+        m_told = {};
+        return store.SaveReminders(list, CReminderStore::kReminderBase, &m_told);
+    }
+    QStringList Told() const { return m_told.IsEmpty() ? QStringList() : QStringList { m_told.m_Text }; }
+    CUserMessage m_told;
     CReminderStore m_store;
 };
 
@@ -66,10 +77,10 @@ TEST_F(ReminderStore, NoFileLeavesTheListAsItWasAndTracesBothLookups)
     CTraceRecorder trace;
     CReminderList list;
     list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::NotFound);
+    EXPECT_EQ(Load(list), CReminderStore::NotFound);
     ASSERT_EQ(list.GetSize(), 1);
     EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
-    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+    EXPECT_TRUE(m_told.IsEmpty());
     EXPECT_TRUE(trace.Contains(QDir::toNativeSeparators(m_data.Data() + QStringLiteral("/Kestrelmark.km2"))
                                + QStringLiteral(" not found.  Looking for KM 1.x reminders...\n")));
     EXPECT_TRUE(trace.Contains(QStringLiteral("No reminders found.\n")));
@@ -83,9 +94,9 @@ TEST_F(ReminderStore, SavedListLoadsBackFieldForField)
         r.m_AdvanceNotice = COleDateTimeSpan(1, 2, 30, 0);
         list.InsertSorted(r);
     }
-    ASSERT_EQ(m_store.SaveReminders(list), CReminderStore::Saved);
+    ASSERT_EQ(Save(m_store, list), CReminderStore::Saved);
     CReminderList back;
-    EXPECT_EQ(m_store.LoadReminders(back), CReminderStore::Loaded);
+    EXPECT_EQ(Load(back), CReminderStore::Loaded);
     ASSERT_EQ(back.GetSize(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(back[i].m_DateTime, list[i].m_DateTime);
@@ -93,12 +104,12 @@ TEST_F(ReminderStore, SavedListLoadsBackFieldForField)
         EXPECT_EQ(back[i].m_SoundFileName, list[i].m_SoundFileName);
         EXPECT_EQ(back[i].m_AdvanceNotice, list[i].m_AdvanceNotice);
     }
-    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+    EXPECT_TRUE(m_told.IsEmpty());
 }
 
 TEST_F(ReminderStore, EmptyListIsWrittenAsZeroBannerAndZeroCount)
 {
-    ASSERT_EQ(m_store.SaveReminders(CReminderList()), CReminderStore::Saved);
+    ASSERT_EQ(Save(m_store, CReminderList()), CReminderStore::Saved);
     const QByteArray expected = CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(0);
     EXPECT_EQ(ReadAll(File(".km2")).toHex(), expected.toHex());
 }
@@ -108,9 +119,9 @@ TEST_F(ReminderStore, CountOfZeroLoadsAnEmptyListWithoutAMessage)
     ASSERT_TRUE(WriteAll(File(".km2"), CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(0)));
     CReminderList list;
     list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("replaced")));
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Loaded);
+    EXPECT_EQ(Load(list), CReminderStore::Loaded);
     EXPECT_EQ(list.GetSize(), 0);
-    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+    EXPECT_TRUE(m_told.IsEmpty());
 }
 
 TEST_F(ReminderStore, FileOfOnlyTheMarkerIsCorruptAndLeavesTheList)
@@ -118,11 +129,11 @@ TEST_F(ReminderStore, FileOfOnlyTheMarkerIsCorruptAndLeavesTheList)
     ASSERT_TRUE(WriteAll(File(".km2"), CBytes().DWord(0)));
     CReminderList list;
     list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_EQ(Load(list), CReminderStore::Corrupt);
+    ASSERT_EQ(Told().size(), 1);
     // The user is told where the damaged file's copy is.
-    EXPECT_TRUE(m_sink.m_messages[0].startsWith(CReminderStore::kCorruptMessage));
-    EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("Kestrelmark.km2.unreadable-")));
+    EXPECT_TRUE(m_told.m_Text.startsWith(CReminderStore::kCorruptMessage));
+    EXPECT_TRUE(m_told.m_Text.contains(QStringLiteral("Kestrelmark.km2.unreadable-")));
     ASSERT_EQ(list.GetSize(), 1);
     EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
 }
@@ -131,8 +142,8 @@ TEST_F(ReminderStore, EmptyFileIsCorrupt)
 {
     ASSERT_TRUE(WriteAll(File(".km2"), QByteArray()));
     CReminderList list;
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
-    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kCorruptMessage });
+    EXPECT_EQ(Load(list), CReminderStore::Corrupt);
+    EXPECT_EQ(Told(), QStringList { CReminderStore::kCorruptMessage });
 }
 
 TEST_F(ReminderStore, LegacyFileIsReadWhenNoCurrentOneExistsAndIsNeverWritten)
@@ -140,15 +151,15 @@ TEST_F(ReminderStore, LegacyFileIsReadWhenNoCurrentOneExistsAndIsNeverWritten)
     const QByteArray legacy = LegacyFile(Three(), 3);
     ASSERT_TRUE(WriteAll(File(".kmr"), legacy));
     CReminderList list;
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::LoadedLegacy);
+    EXPECT_EQ(Load(list), CReminderStore::LoadedLegacy);
     ASSERT_EQ(list.GetSize(), 3);
     EXPECT_EQ(list[1].m_Message, QStringLiteral("two"));
     EXPECT_EQ(list[1].m_DateTime, COleDateTime(2024, 2, 29, 10, 0, 0));
-    ASSERT_EQ(m_store.SaveReminders(list), CReminderStore::Saved);
+    ASSERT_EQ(Save(m_store, list), CReminderStore::Saved);
     EXPECT_TRUE(QFileInfo::exists(File(".km2")));
     EXPECT_EQ(ReadAll(File(".kmr")), legacy);
     CReminderList again;
-    EXPECT_EQ(m_store.LoadReminders(again), CReminderStore::Loaded);
+    EXPECT_EQ(Load(again), CReminderStore::Loaded);
     EXPECT_EQ(again.GetSize(), 3);
 }
 
@@ -160,9 +171,9 @@ TEST_F(ReminderStore, LegacyFileEndingEarlyHoldsTheAnnouncedCountWithDefaults)
     legacy.append(QByteArray(150, '\xFF'));
     ASSERT_TRUE(WriteAll(File(".kmr"), legacy));
     CReminderList list;
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_TRUE(m_sink.m_messages[0].startsWith(CReminderStore::kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")));
+    EXPECT_EQ(Load(list), CReminderStore::Corrupt);
+    ASSERT_EQ(Told().size(), 1);
+    EXPECT_TRUE(m_told.m_Text.startsWith(CReminderStore::kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")));
     ASSERT_EQ(list.GetSize(), 5);
     int defaults = 0;
     for (int i = 0; i < list.GetSize(); ++i)
@@ -177,7 +188,7 @@ TEST_F(ReminderStore, CurrentFileCutInsideARecordKeepsThoseBeforeIt)
     bytes.chop(10);
     ASSERT_TRUE(WriteAll(File(".km2"), bytes));
     CReminderList list;
-    EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+    EXPECT_EQ(Load(list), CReminderStore::Corrupt);
     ASSERT_EQ(list.GetSize(), 3);
     QStringList messages;
     for (int i = 0; i < 3; ++i)
@@ -196,7 +207,7 @@ TEST_F(ReminderStore, ImpossibleCountIsCorruptWithoutAllocatingAndLeavesTheList)
         list.InsertSorted(MakeReminder(2024, 5, 1, 8, 0, QStringLiteral("kept")));
         QElapsedTimer t;
         t.start();
-        EXPECT_EQ(m_store.LoadReminders(list), CReminderStore::Corrupt);
+        EXPECT_EQ(Load(list), CReminderStore::Corrupt);
         EXPECT_LT(t.elapsed(), 2000);
         ASSERT_EQ(list.GetSize(), 1);
         EXPECT_EQ(list[0].m_Message, QStringLiteral("kept"));
@@ -209,7 +220,7 @@ TEST_F(ReminderStore, DamagedFileIsCopiedAsideBeforeAnySaveCanReplaceIt)
     bytes.chop(3);
     ASSERT_TRUE(WriteAll(File(".km2"), bytes));
     CReminderList list;
-    m_store.LoadReminders(list);
+    Load(list);
     QStringList copies = QDir(m_data.Data()).entryList({ QStringLiteral("Kestrelmark.km2.unreadable-*") });
     ASSERT_EQ(copies.size(), 1);
     EXPECT_EQ(ReadAll(m_data.Data() + QLatin1Char('/') + copies[0]), bytes);
@@ -221,20 +232,20 @@ TEST_F(ReminderStore, FileOutOfDateOrderIsSortedSoTheDayQueryFindsEveryReminder)
     std::reverse(reversed.begin(), reversed.end());
     ASSERT_TRUE(WriteAll(File(".km2"), CurrentFile(reversed)));
     CReminderList list;
-    ASSERT_EQ(m_store.LoadReminders(list), CReminderStore::Loaded);
+    ASSERT_EQ(Load(list), CReminderStore::Loaded);
     EXPECT_TRUE(list.IsSorted());
     EXPECT_EQ(list.GetRemindersOnDay(COleDateTime(2024, 1, 31, 0, 0, 0)), 1);
     EXPECT_EQ(list.GetRemindersOnDay(COleDateTime(2024, 12, 31, 0, 0, 0)), 1);
 }
 
-// A save that breaks off anywhere leaves the old file complete; after the
-// user's OK the next attempt writes the whole new file.
+// A save that breaks off anywhere leaves the old file complete; the next
+// attempt writes the whole new file.
 TEST_F(ReminderStore, SaveInterruptedAtAnyPointKeepsThePreviousFile)
 {
     CReminderList old;
     for (const CReminder &r : Three())
         old.InsertSorted(r);
-    ASSERT_EQ(m_store.SaveReminders(old), CReminderStore::Saved);
+    ASSERT_EQ(Save(m_store, old), CReminderStore::Saved);
     const QByteArray before = ReadAll(File(".km2"));
 
     CReminderList bigger;
@@ -244,40 +255,22 @@ TEST_F(ReminderStore, SaveInterruptedAtAnyPointKeepsThePreviousFile)
 
     for (qint64 failAt : { qint64(0), qint64(1), qint64(4), qint64(30), qint64(4095), qint64(4096), qint64(5000),
                            full / 2, full - 1 }) {
-        m_sink.m_messages.clear();
-        m_sink.m_answers = { CMessageSink::IdCancel };
         m_store.SetWriteFilter([failAt](QIODevice &file) { return std::make_unique<CFailingDevice>(file, failAt); });
-        EXPECT_EQ(m_store.SaveReminders(bigger), CReminderStore::GaveUp) << failAt;
-        EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kWriteErrorMessage }) << failAt;
+        EXPECT_EQ(Save(m_store, bigger), CReminderStore::WriteFailed) << failAt;
+        EXPECT_EQ(Told(), QStringList { CReminderStore::kWriteErrorMessage }) << failAt;
         EXPECT_EQ(ReadAll(File(".km2")), before) << failAt;
         CReminderList check;
-        EXPECT_EQ(m_store.LoadReminders(check), CReminderStore::Loaded);
+        EXPECT_EQ(Load(check), CReminderStore::Loaded);
         EXPECT_EQ(check.GetSize(), 3);
     }
     // No temporary files are left behind.
     EXPECT_EQ(QDir(m_data.Data()).entryList(QDir::Files), QStringList { QStringLiteral("Kestrelmark.km2") });
 
-    // First attempt fails, the user frees space and clicks OK.
-    int attempts = 0;
-    m_store.SetWriteFilter([&attempts, full](QIODevice &file) -> std::unique_ptr<QIODevice> {
-        if (attempts++ == 0)
-            return std::make_unique<CFailingDevice>(file, full / 3);
-        return std::make_unique<CFailingDevice>(file, full * 2);
-    });
-    m_sink.m_messages.clear();
-    m_sink.m_answers = { CMessageSink::IdOk };
-    EXPECT_EQ(m_store.SaveReminders(bigger), CReminderStore::Saved);
-    EXPECT_EQ(attempts, 2);
-    EXPECT_EQ(m_sink.m_messages, QStringList { CReminderStore::kWriteErrorMessage });
+    // The space is back: the caller's next attempt writes it whole.
+    m_store.SetWriteFilter({});
+    EXPECT_EQ(Save(m_store, bigger), CReminderStore::Saved);
+    EXPECT_TRUE(m_told.IsEmpty());
     EXPECT_EQ(ReadAll(File(".km2")).size(), full);
-}
-
-TEST_F(ReminderStore, RetryEndsWhenTheSinkCannotAsk)
-{
-    // The default answer to OK/Cancel is Cancel: no endless loop.
-    m_store.SetWriteFilter([](QIODevice &file) { return std::make_unique<CFailingDevice>(file, 0); });
-    EXPECT_EQ(m_store.SaveReminders(CReminderList()), CReminderStore::GaveUp);
-    EXPECT_EQ(m_sink.m_messages.size(), 1);
 }
 
 TEST_F(ReminderStore, FileThatCannotBeOpenedShowsErrorOpeningWithoutRetry)
@@ -287,8 +280,8 @@ TEST_F(ReminderStore, FileThatCannotBeOpenedShowsErrorOpeningWithoutRetry)
     const QString folder = m_data.Root() + QStringLiteral("/notafolder");
     ASSERT_TRUE(WriteAll(folder, "x"));
     CReminderStore store(folder);
-    EXPECT_EQ(store.SaveReminders(CReminderList()), CReminderStore::OpenFailed);
-    EXPECT_EQ(m_sink.m_messages,
+    EXPECT_EQ(Save(store, CReminderList()), CReminderStore::OpenFailed);
+    EXPECT_EQ(Told(),
               QStringList { QStringLiteral("Error opening ") + QDir::toNativeSeparators(folder + QStringLiteral("/Kestrelmark"))
                             + QStringLiteral(": ") + QDir::toNativeSeparators(folder) + QStringLiteral(" is not a folder") });
     EXPECT_EQ(ReadAll(folder), QByteArray("x"));
@@ -300,7 +293,7 @@ TEST_F(ReminderStore, ExistsSeesCurrentAndLegacyFiles)
     ASSERT_TRUE(WriteAll(m_data.Data() + QStringLiteral("/KestrelmarkBackup.kmr"), LegacyFile(Three(), 3)));
     EXPECT_TRUE(m_store.Exists(CReminderStore::kBackupBase));
     CReminderList list;
-    EXPECT_EQ(m_store.LoadReminders(list, CReminderStore::kBackupBase), CReminderStore::LoadedLegacy);
+    EXPECT_EQ(Load(list, CReminderStore::kBackupBase), CReminderStore::LoadedLegacy);
     EXPECT_EQ(list.GetSize(), 3);
 }
 

@@ -2,7 +2,6 @@
 // changes are merged, a file that cannot be read is never written over,
 // and every write waits for the file's lock.
 #include "StorageFixtures.h"
-#include "support/CRecordingMessageSink.h"
 #include "support/CTraceRecorder.h"
 
 #include "model/CReminderList.h"
@@ -42,7 +41,7 @@ protected:
     }
 
     CTempDataFolder m_data;
-    CRecordingMessageSink m_sink;
+    CUserMessage m_told; // what the last load had for the user
     CReminderStore m_store { m_data.Data() };
     CSharedReminderFile m_file { m_store };
     CReminderList m_list;
@@ -54,7 +53,7 @@ protected:
 TEST_F(SharedReminderFile, AnOutsideAdditionSurvivesOurNextSaveAndOursReachesTheFile)
 {
     WriteOutside({ m_a });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     m_list.InsertSorted(m_b);
     WriteOutside({ m_a, m_c }); // e.g. kestrelmark-cli add
     const CSharedReminderFile::Outcome saved = m_file.Save(m_list);
@@ -63,13 +62,13 @@ TEST_F(SharedReminderFile, AnOutsideAdditionSurvivesOurNextSaveAndOursReachesThe
     EXPECT_EQ(saved.m_Taken, 1);
     EXPECT_EQ(Messages(OnDisk()), (QStringList { "a", "b", "c" }));
     EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "a", "b", "c" }));
-    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+    EXPECT_TRUE(m_told.IsEmpty());
 }
 
 TEST_F(SharedReminderFile, OutsideChangesAreTakenInWithoutASaveAndADeleteThereStaysDeleted)
 {
     WriteOutside({ m_a, m_b });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     WriteOutside({ m_b, m_c });
     const CSharedReminderFile::Outcome taken = m_file.TakeOutsideChanges(m_list);
     EXPECT_TRUE(taken.m_ListChanged);
@@ -84,7 +83,7 @@ TEST_F(SharedReminderFile, OutsideChangesAreTakenInWithoutASaveAndADeleteThereSt
 TEST_F(SharedReminderFile, ASaveWithNothingChangedWritesNothing)
 {
     WriteOutside({ m_a });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     const QFileInfo before(Path());
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
     m_list.InsertSorted(m_b);
@@ -98,10 +97,10 @@ TEST_F(SharedReminderFile, AFileThatCannotBeReadIsNeverWrittenUntilItCanBe)
     // A folder where the file should be: there, and not readable as a file,
     // whoever runs the test.
     ASSERT_TRUE(QDir().mkpath(Path()));
-    EXPECT_EQ(m_file.Load(m_list), CReminderStore::Unreadable);
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_TRUE(m_sink.m_messages[0].startsWith(QStringLiteral("Sorry, your reminder file ")));
-    EXPECT_TRUE(m_sink.m_messages[0].contains(QDir::toNativeSeparators(Path())));
+    EXPECT_EQ(m_file.Load(m_list, &m_told), CReminderStore::Unreadable);
+    EXPECT_EQ(m_told.m_Icon, CMessageSink::Error);
+    EXPECT_TRUE(m_told.m_Text.startsWith(QStringLiteral("Sorry, your reminder file ")));
+    EXPECT_TRUE(m_told.m_Text.contains(QDir::toNativeSeparators(Path())));
     EXPECT_FALSE(m_file.LoadedCompletely());
 
     m_list.InsertSorted(m_b);
@@ -120,7 +119,7 @@ TEST_F(SharedReminderFile, AFileThatCannotBeReadIsNeverWrittenUntilItCanBe)
 TEST_F(SharedReminderFile, ADamagedFileOnDiskIsCopiedAsideAndItsReadableRecordsKept)
 {
     WriteOutside({ m_a });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     WriteOutside({ m_a, m_b, m_c });
     QByteArray damaged = ReadAll(Path());
     damaged.chop(20); // the last record cut
@@ -135,7 +134,7 @@ TEST_F(SharedReminderFile, ADamagedFileOnDiskIsCopiedAsideAndItsReadableRecordsK
 TEST_F(SharedReminderFile, AWriterHoldingTheLockKeepsUsOutAndADeadOnesLockIsTakenOver)
 {
     WriteOutside({ m_a });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     m_list.InsertSorted(m_b);
     const QByteArray before = ReadAll(Path());
     {
@@ -156,7 +155,7 @@ TEST_F(SharedReminderFile, AWriterHoldingTheLockKeepsUsOutAndADeadOnesLockIsTake
 TEST_F(SharedReminderFile, AWriteFailureLeavesTheOldFileWholeAndSaysWhy)
 {
     WriteOutside({ m_a });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     m_list.InsertSorted(m_b);
     const QByteArray before = ReadAll(Path());
     m_store.SetWriteFilter([](QIODevice &file) { return std::make_unique<CFailingDevice>(file, 10); });
@@ -175,10 +174,10 @@ TEST_F(SharedReminderFile, ADamagedLoadIsNotACompleteOne)
     QByteArray damaged = ReadAll(Path());
     damaged.chop(20);
     ASSERT_TRUE(WriteAll(Path(), damaged));
-    EXPECT_EQ(m_file.Load(m_list), CReminderStore::Corrupt);
+    EXPECT_EQ(m_file.Load(m_list, &m_told), CReminderStore::Corrupt);
     EXPECT_FALSE(m_file.LoadedCompletely());
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("A copy of the damaged file was kept as ")));
+    EXPECT_EQ(m_told.m_Icon, CMessageSink::Error);
+    EXPECT_TRUE(m_told.m_Text.contains(QStringLiteral("A copy of the damaged file was kept as ")));
 }
 
 TEST_F(SharedReminderFile, AfterADamagedLoadAnEditAndASaveNeitherDuplicateNorBringBack)
@@ -187,7 +186,7 @@ TEST_F(SharedReminderFile, AfterADamagedLoadAnEditAndASaveNeitherDuplicateNorBri
     QByteArray damaged = ReadAll(Path());
     damaged.chop(20); // c cut: a and b read intact
     ASSERT_TRUE(WriteAll(Path(), damaged));
-    ASSERT_EQ(m_file.Load(m_list), CReminderStore::Corrupt);
+    ASSERT_EQ(m_file.Load(m_list, &m_told), CReminderStore::Corrupt);
     // a deleted and b edited in the window.
     std::vector<CReminder> edited;
     for (CReminder r : m_list.Reminders()) {
@@ -214,7 +213,7 @@ TEST_F(SharedReminderFile, AfterADamagedLoadAnEditAndASaveNeitherDuplicateNorBri
 
 TEST_F(SharedReminderFile, AMissingFileIsNoCompleteLoadAndAnEmptyListIsNotWrittenToIt)
 {
-    EXPECT_EQ(m_file.Load(m_list), CReminderStore::NotFound);
+    EXPECT_EQ(m_file.Load(m_list, &m_told), CReminderStore::NotFound);
     EXPECT_FALSE(m_file.LoadedCompletely());
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
     EXPECT_FALSE(QFileInfo::exists(Path()));
@@ -254,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, StaleLock,
 TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
 {
     WriteOutside({ m_a, m_b });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     EXPECT_FALSE(m_file.IsCompact());
     m_file.Compact();
     ASSERT_TRUE(m_file.IsCompact());
@@ -281,7 +280,7 @@ TEST_F(SharedReminderFile, OnlyOutsideChangesLeaveNothingToWrite)
     early.m_Message = QStringLiteral("first at nine");
     late.m_Message = QStringLiteral("second at nine");
     WriteOutside({ m_a });
-    m_file.Load(m_list);
+    m_file.Load(m_list, &m_told);
     WriteOutside({ late, early, m_a }); // equal times in an order a merge would not choose
     EXPECT_TRUE(m_file.TakeOutsideChanges(m_list).m_ListChanged);
     EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "second at nine", "first at nine", "a" }));

@@ -1,6 +1,5 @@
 // The weekly backup check and the recovery command.
 #include "StorageFixtures.h"
-#include "support/CRecordingMessageSink.h"
 
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
@@ -29,7 +28,7 @@ protected:
     }
 
     CTempDataFolder m_data;
-    CRecordingMessageSink m_sink;
+    CUserMessage m_told;
     CReminderStore m_store;
     CSettingsStore m_settings;
     CWeeklyBackup m_backup;
@@ -102,14 +101,15 @@ TEST_F(WeeklyBackup, FailedBackupLeavesTheDateSoTheNextCheckTriesAgain)
     CReminderStore store(blocked);
     CWeeklyBackup backup(store, m_settings);
     m_settings.SetLastBackupDate(QStringLiteral("2024-01-01T00:00:00"));
-    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackupFailed);
+    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now, &m_told), CWeeklyBackup::BackupFailed);
     EXPECT_EQ(m_settings.LastBackupDate(), QStringLiteral("2024-01-01T00:00:00"));
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_TRUE(m_sink.m_messages[0].contains(QStringLiteral("is not a folder"))) << m_sink.m_messages[0].toStdString();
-    // Every change of day and clock jump tries again; the user heard it once.
-    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(1.0)), CWeeklyBackup::BackupFailed);
-    EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now - COleDateTimeSpan(3.0)), CWeeklyBackup::BackupFailed);
-    EXPECT_EQ(m_sink.m_messages.size(), 1);
+    EXPECT_TRUE(m_told.m_Text.contains(QStringLiteral("is not a folder"))) << m_told.m_Text.toStdString();
+    // Every change of day and clock jump tries again; the user hears it once.
+    for (double days : { 1.0, -3.0 }) {
+        CUserMessage again;
+        EXPECT_EQ(backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(days), &again), CWeeklyBackup::BackupFailed);
+        EXPECT_TRUE(again.IsEmpty()) << days;
+    }
 }
 
 TEST_F(WeeklyBackup, AMissingReminderFileIsToldOnceAndItsBackupIsNeverWrittenOver)
@@ -120,79 +120,63 @@ TEST_F(WeeklyBackup, AMissingReminderFileIsToldOnceAndItsBackupIsNeverWrittenOve
     ASSERT_EQ(m_store.SaveReminders(saved, CReminderStore::kBackupBase), CReminderStore::Saved);
     m_settings.SetLastBackupDate(QStringLiteral("2024-03-01T08:00:00"));
     const QByteArray before = ReadAll(BackupFile());
-    EXPECT_TRUE(m_backup.KeepForMissingFile());
-    ASSERT_EQ(m_sink.m_messages.size(), 1);
-    EXPECT_EQ(m_sink.m_messages[0], QStringLiteral("Your reminder file is missing; your last backup from ")
+    EXPECT_TRUE(m_backup.KeepForMissingFile(&m_told));
+    EXPECT_EQ(m_told.m_Text, QStringLiteral("Your reminder file is missing; your last backup from ")
                                         + m_backup.LastBackupText()
                                         + QStringLiteral(" has 2 reminders. Use Recover to restore it."));
     EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::NotDue);
     EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(30.0)), CWeeklyBackup::NotDue);
     EXPECT_EQ(ReadAll(BackupFile()), before);
     // After a recovery the list is the backup's: backups go on.
-    m_sink.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
     EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::Recovered);
     EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now + COleDateTimeSpan(30.0)), CWeeklyBackup::BackedUp);
 }
 
 TEST_F(WeeklyBackup, AMissingReminderFileWithoutABackupSaysNothing)
 {
-    EXPECT_FALSE(m_backup.KeepForMissingFile());
-    EXPECT_TRUE(m_sink.m_messages.isEmpty());
+    EXPECT_FALSE(m_backup.KeepForMissingFile(&m_told));
+    EXPECT_TRUE(m_told.IsEmpty());
 }
 
 TEST_F(WeeklyBackup, RecoveryWithoutABackupSaysSoAndChangesNothing)
 {
-    EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::NoBackup);
-    EXPECT_EQ(m_sink.m_messages, QStringList { CWeeklyBackup::kNoBackupFoundMessage });
+    EXPECT_FALSE(m_backup.HasBackup());
+    EXPECT_EQ(m_backup.Recover(m_list, &m_told), CWeeklyBackup::NoBackup);
+    EXPECT_EQ(m_told.m_Text, CWeeklyBackup::kNoBackupFoundMessage);
     ASSERT_EQ(m_list.GetSize(), 1);
     EXPECT_EQ(m_list[0].m_Message, QStringLiteral("at start"));
 }
 
-TEST_F(WeeklyBackup, RecoveryAsksTwiceWithTheBackupDateAndReplacesTheList)
+TEST_F(WeeklyBackup, RecoveryQuestionsNameTheBackupDateAndRecoverReplacesTheList)
 {
     ASSERT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
     m_list.InsertSorted(MakeReminder(2024, 3, 11, 9, 0, QStringLiteral("added after the backup")));
-    m_sink.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
-    EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::Recovered);
     const QString when = m_now.Format();
-    ASSERT_EQ(m_sink.m_messages.size(), 3);
-    EXPECT_EQ(m_sink.m_messages[0], QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder "
-                                                   "database from the the last backup of ")
-                                        + when + QLatin1Char('?'));
-    EXPECT_EQ(m_sink.m_messages[1],
-              QStringLiteral("Any reminders created since ") + when + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?"));
-    EXPECT_EQ(m_sink.m_messages[2], QStringLiteral("Recovery complete."));
+    EXPECT_EQ(m_backup.RecoveryQuestions(),
+              QStringList({ QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder "
+                                           "database from the the last backup of ")
+                                + when + QLatin1Char('?'),
+                            QStringLiteral("Any reminders created since ") + when
+                                + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?") }));
+    EXPECT_EQ(m_backup.Recover(m_list, &m_told), CWeeklyBackup::Recovered);
+    EXPECT_EQ(m_told.m_Text, QStringLiteral("Recovery complete."));
     ASSERT_EQ(m_list.GetSize(), 1);
     EXPECT_EQ(m_list[0].m_Message, QStringLiteral("at start"));
     EXPECT_EQ(m_list.GetRemindersOnDay(COleDateTime(2024, 3, 1, 0, 0, 0)), 1);
 }
 
-TEST_F(WeeklyBackup, NoToEitherQuestionChangesNothing)
-{
-    ASSERT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
-    m_list.InsertSorted(MakeReminder(2024, 3, 11, 9, 0, QStringLiteral("new")));
-    for (auto answers : { std::deque<CMessageSink::Answer> { CMessageSink::IdNo },
-                          std::deque<CMessageSink::Answer> { CMessageSink::IdYes, CMessageSink::IdNo } }) {
-        m_sink.m_answers = answers;
-        EXPECT_EQ(m_backup.Recover(m_list), CWeeklyBackup::Declined);
-        EXPECT_EQ(m_list.GetSize(), 2);
-    }
-}
-
 TEST_F(WeeklyBackup, QuestionsShowNoneWhenNoDateIsRecorded)
 {
     ASSERT_EQ(m_store.SaveReminders(m_list, CReminderStore::kBackupBase), CReminderStore::Saved);
-    m_backup.Recover(m_list);
-    ASSERT_FALSE(m_sink.m_messages.isEmpty());
-    EXPECT_TRUE(m_sink.m_messages[0].endsWith(QStringLiteral("the last backup of _none?")));
+    EXPECT_TRUE(m_backup.RecoveryQuestions()[0].endsWith(QStringLiteral("the last backup of _none?")));
 }
 
 TEST_F(WeeklyBackup, DamagedBackupIsReportedAndTheListIsUntouched)
 {
     QByteArray bytes = CBytes().DWord(0).Str("KM 2.0 Reminders").DWord(3).Word(0xFFFF);
     ASSERT_TRUE(WriteAll(BackupFile(), bytes));
-    EXPECT_EQ(m_backup.Recover(m_list, true), CWeeklyBackup::BackupUnreadable);
-    EXPECT_EQ(m_sink.m_messages, QStringList { CWeeklyBackup::kBackupUnreadableMessage });
+    EXPECT_EQ(m_backup.Recover(m_list, &m_told), CWeeklyBackup::BackupUnreadable);
+    EXPECT_EQ(m_told.m_Text, CWeeklyBackup::kBackupUnreadableMessage);
     ASSERT_EQ(m_list.GetSize(), 1);
     EXPECT_EQ(m_list[0].m_Message, QStringLiteral("at start"));
 }

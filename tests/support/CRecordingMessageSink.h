@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,7 +1,7 @@
 // Reminder packs from strangers: any bytes must be refused or merged
 // without a crash, and nothing may be written anywhere but the data
 // folder's icons and sounds folders.
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderPack.h"
 

@@ -1,7 +1,7 @@
 // Bitmap files: CKdib::Read and the decoding of what it accepted must
 // refuse or accept any bytes without reading or allocating past them.
 #include "graphics/CKdib.h"
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,5 @@
 // The reminder file: any bytes load, or are reported as damaged, without
 // a crash and without allocating by a count the file merely claims.
-#include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderStore.h"
 
@@ -8,19 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-namespace {
-class SilentSink : public CMessageSink
-{
-public:
-    Answer Show(const QString &, Buttons buttons, Icon) override { return buttons == Ok ? IdOk : IdCancel; }
-};
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QTemporaryDir dir;
-    static SilentSink sink;
-    CMessageBox::SetSink(&sink);
     // Half the inputs as the current file, half as the legacy one.
     const bool legacy = size > 0 && (data[0] & 1);
     const QString path = dir.path() + (legacy ? QStringLiteral("/Kestrelmark.kmr") : QStringLiteral("/Kestrelmark.km2"));

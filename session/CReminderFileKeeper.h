@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CUserMessage.h"
 #include "storage/CSharedReminderFile.h"
 
 #include <QFileSystemWatcher>
@@ -13,9 +14,9 @@ class CReminderStore;
 // Keeps the program's list and the reminder file in step while other
 // processes write the file too: watches the folder (an atomic replace
 // gives the file a new inode), takes outside changes in within a second
-// or so, and saves through the file's lock. A failing save is told once
-// per streak of failures, never while the program is ending (nobody is
-// there to answer); then it goes to the log.
+// or so, and saves through the file's lock. A failing save is reported
+// once per streak of failures, never while the program is ending (nobody
+// is there to answer); every failure goes to the log.
 class CReminderFileKeeper : public QObject
 {
     Q_OBJECT
@@ -26,8 +27,9 @@ public:
 
     CReminderFileKeeper(CReminderStore &store, CReminderList &list, QObject *parent = nullptr);
 
-    // Reads the file at start-up and starts watching it.
-    CReminderStore::LoadResult Load();
+    // Reads the file at start-up and starts watching it; tell receives what
+    // the user is to hear of a failed read.
+    CReminderStore::LoadResult Load(CUserMessage *tell = nullptr);
     bool LoadedCompletely() const { return m_file.LoadedCompletely(); }
 
     // The read-merge-write; true when the file holds the list afterwards.
@@ -42,6 +44,11 @@ public:
 signals:
     // The list took in outside changes: views must be rebuilt.
     void listChanged();
+    // The first failure of a streak of failed saves.
+    void saveFailed(const CUserMessage &message);
+    // Something the user must know of the file that is no failure of the
+    // save (a damaged file found and kept aside).
+    void fileNotice(const CUserMessage &message);
 
 private:
     void watch();

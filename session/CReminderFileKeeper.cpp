@@ -1,7 +1,5 @@
-#include "app/CReminderFileKeeper.h"
+#include "session/CReminderFileKeeper.h"
 
-
-#include "model/CMessageSink.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -22,9 +20,9 @@ CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &l
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CReminderFileKeeper::onFolderChanged);
 }
 
-CReminderStore::LoadResult CReminderFileKeeper::Load()
+CReminderStore::LoadResult CReminderFileKeeper::Load(CUserMessage *tell)
 {
-    const CReminderStore::LoadResult result = m_file.Load(m_list);
+    const CReminderStore::LoadResult result = m_file.Load(m_list, tell);
     // The load has told the user already; the first failing save is part
     // of the same streak.
     m_failing = result == CReminderStore::Unreadable;
@@ -92,14 +90,14 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
         if (m_ending)
             qWarning("%s", qPrintable(text));
         else
-            CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Warning);
+            emit fileNotice(CUserMessage::Warning(text));
     }
     if (!outcome.m_SavedOverDamage.isEmpty()) {
         const QString text = QStringLiteral("Saved your reminders over the damaged file (a copy is at %1).")
                                  .arg(QDir::toNativeSeparators(outcome.m_SavedOverDamage));
         qInfo("%s", qPrintable(text));
         if (!m_ending)
-            CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Information);
+            emit fileNotice(CUserMessage::Info(text));
     }
     QString text;
     switch (outcome.m_Status) {
@@ -124,5 +122,5 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
     if (m_failing || m_ending)
         return;
     m_failing = true;
-    CMessageBox::Show(text, CMessageSink::Ok, CMessageSink::Error);
+    emit saveFailed(CUserMessage::Error(text));
 }

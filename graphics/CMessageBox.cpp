@@ -1,4 +1,4 @@
-#include "model/CMessageSink.h"
+#include "graphics/CMessageBox.h"
 
 #include <cstdio>
 
@@ -31,4 +31,10 @@ CMessageSink *CMessageBox::Sink() { return s_sink; }
 CMessageSink::Answer CMessageBox::Show(const QString &text, CMessageSink::Buttons buttons, CMessageSink::Icon icon)
 {
     return s_sink->Show(text, buttons, icon);
+}
+
+void CMessageBox::Tell(const CUserMessage &message)
+{
+    if (!message.IsEmpty())
+        s_sink->Show(message.m_Text, CMessageSink::Ok, message.m_Icon);
 }
