@@ -6,7 +6,7 @@
 #include "app/COrvantis2Dlg.h"
 #include "app/CShellRegistration.h"
 #include "app/CSyncController.h"
-#include "app/CTimerPause.h"
+#include "session/CTimerPause.h"
 #include "dialogs/CDayListRows.h"
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
@@ -87,7 +87,7 @@ CEditorContext CEditorCommands::MakeContext(COrvantis2Dlg &dlg, CEditorIcons &ic
 
 void CEditorCommands::NewReminder(COrvantis2Dlg &dlg)
 {
-    CTimerPause pause(dlg);
+    CTimerPause pause(dlg.Session());
     const auto icons = editorIcons(dlg.App());
     const CEditorContext context = MakeContext(dlg, *icons);
     CNewEventDlg editor(context, dlg.Window());
@@ -109,7 +109,7 @@ void CEditorCommands::NewReminder(COrvantis2Dlg &dlg)
 
 void CEditorCommands::DayList(COrvantis2Dlg &dlg)
 {
-    CTimerPause pause(dlg);
+    CTimerPause pause(dlg.Session());
     const auto icons = editorIcons(dlg.App());
     CEditRemindersDlg dayList(MakeContext(dlg, *icons), dlg.Window());
     dayList.m_ColumnTitle = CDayListRows::ColumnTitle(dlg.SelectedDate());
@@ -131,7 +131,7 @@ void CEditorCommands::EditContextReminder(COrvantis2Dlg &dlg)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    CTimerPause pause(dlg);
+    CTimerPause pause(dlg.Session());
     const auto icons = editorIcons(dlg.App());
     const CEditorContext context = MakeContext(dlg, *icons);
     CNewEventDlg editor(context, dlg.Window());
@@ -159,7 +159,7 @@ void CEditorCommands::EditContextReminder(COrvantis2Dlg &dlg)
 
 void CEditorCommands::Options(COrvantis2Dlg &dlg)
 {
-    CTimerPause pause(dlg);
+    CTimerPause pause(dlg.Session());
     COrvantis2App &app = dlg.App();
     const int days = app.m_UpcomingDays;
     const auto icons = editorIcons(app);

@@ -4,7 +4,7 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"
-#include "app/CTimerPause.h"
+#include "session/CTimerPause.h"
 #include "dialogs/CAboutBoxDlg.h"
 #include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
@@ -142,7 +142,7 @@ void CMainCommands::ToggleSounds(COrvantis2Dlg &dlg)
     app.SetInterfaceSounds(!app.InterfaceSounds());
     CMessageBox::Show(app.InterfaceSounds() ? QStringLiteral("Sound on.") : QStringLiteral("Sound is now off."),
                       CMessageSink::Ok, CMessageSink::Information);
-    CTimerPause pause(dlg);
+    CTimerPause pause(dlg.Session());
     dlg.Reminders().Sort();
     dlg.RefreshAll();
 }
@@ -169,7 +169,7 @@ void CMainCommands::DeleteContextReminder(COrvantis2Dlg &dlg)
 
 void CMainCommands::Recover(COrvantis2Dlg &dlg)
 {
-    CTimerPause pause(dlg);
+    CTimerPause pause(dlg.Session());
     COrvantis2App &app = dlg.App();
     CWeeklyBackup &backup = dlg.Session().Backup();
     // Without a backup there is nothing to ask: the recovery says so.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CClock.h"
+#include "session/CClock.h"
 #include "model/CReminderList.h"
 
 #include <QString>

@@ -4,7 +4,6 @@
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
-#include "app/CDuePasses.h"
 #include "app/CHeapTrim.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
@@ -12,7 +11,6 @@
 #include "app/CSelectedDay.h"
 #include "app/CSleepWatcher.h"
 #include "app/CSpinArrows.h"
-#include "app/CTimerPause.h"
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
@@ -62,8 +60,7 @@ const ButtonSpec kButtons[] = {
 } // namespace
 
 COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
-    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this),
-      m_Passes(std::make_unique<CDuePasses>(m_Check, app.Settings()))
+    : QDialog(parent), m_App(app)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -76,14 +73,22 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     setAcceptDrops(true);
     setModal(false);
 
-    m_CheckTimer = new QTimer(this);
-    m_CheckTimer->setInterval(kTimerPeriodMs);
-    connect(m_CheckTimer, &QTimer::timeout, this, &COrvantis2Dlg::OnTimer);
-
     m_Session = new CReminderSession(m_App.Reminders(), m_App.Store(), m_App.Settings(), this);
-    // Not while a dialog or an alert holds positions in the list.
-    m_Session->SetMayChangeList([this] { return TimerActive(); });
+    m_Session->SetClock(&m_App.Clock());
     connect(m_Session, &CReminderSession::listChanged, this, &COrvantis2Dlg::RefreshAll);
+    connect(m_Session, &CReminderSession::dayChanged, this, &COrvantis2Dlg::RefreshAll);
+    connect(m_Session, &CReminderSession::ticked, this, &COrvantis2Dlg::UpdateToday);
+    connect(m_Session, &CReminderSession::raiseRequested, this, &COrvantis2Dlg::ShowAndRaise);
+    connect(m_Session, &CReminderSession::alertDue, this,
+            [this](const CAlertRequest &alert, CAlertAnswer *answer) { *answer = RunAlert(alert); }, Qt::DirectConnection);
+    connect(m_Session, &CReminderSession::clockJumped, this, [this] {
+        if (m_Sync)
+            m_Sync->resumed();
+    });
+    connect(m_Session, &CReminderSession::resumed, this, [this] {
+        if (m_Sync)
+            m_Sync->resumed();
+    });
     connect(m_Session, &CReminderSession::saved, this, [this] {
         if (m_Sync)
             m_Sync->listSaved();
@@ -121,9 +126,7 @@ void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
 
 void COrvantis2Dlg::Initialize()
 {
-    m_LastSaveTime = m_App.Now();
-    m_Passes->Start(m_App.Clock().MonotonicMs());
-    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, this, &COrvantis2Dlg::OnResume);
+    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, m_Session, &CReminderSession::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
     CheckWeeklyBackup(m_App.Now());
@@ -145,7 +148,7 @@ void COrvantis2Dlg::Initialize()
     }
     RebuildUpcomingList();
     m_Initialized = true;
-    StartTimer();
+    m_Session->StartChecks();
     m_Sync = new CSyncController(*this);
 }
 
@@ -179,8 +182,8 @@ void COrvantis2Dlg::CreateCalendar()
     connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
     connect(m_Calendar, &CCalendarWnd::contextChanged, this,
             [this](int reminderIndex, int, int) { m_App.m_ContextReminderIndex = reminderIndex; });
-    connect(m_Calendar, &CCalendarWnd::timerStopRequested, this, &COrvantis2Dlg::StopTimer);
-    connect(m_Calendar, &CCalendarWnd::timerStartRequested, this, &COrvantis2Dlg::StartTimer);
+    connect(m_Calendar, &CCalendarWnd::timerStopRequested, m_Session, &CReminderSession::StopTimer);
+    connect(m_Calendar, &CCalendarWnd::timerStartRequested, m_Session, &CReminderSession::StartTimer);
     connect(m_Calendar, &CCalendarWnd::monthBumped, this, [this](int year, int month0) {
         m_YearSpin->SetPos(year);
         m_MonthSpin->SetPos(month0);

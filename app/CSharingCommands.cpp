@@ -425,8 +425,8 @@ public:
     QString DataFolder() override { return m_dlg.App().DataFolder(); }
     QString IconFolder() override { return m_dlg.App().IconFolder(); }
     COleDateTime Now() override { return m_dlg.App().Now(); }
-    void StopTimer() override { m_dlg.StopTimer(); }
-    void StartTimer() override { m_dlg.StartTimer(); }
+    void StopTimer() override { m_dlg.Session().StopTimer(); }
+    void StartTimer() override { m_dlg.Session().StartTimer(); }
     void NotifyListChanged() override { m_dlg.NotifyListChanged(); }
     void ShowAndRaise() override { m_dlg.ShowAndRaise(); }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CClock.h"
+#include "session/CClock.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"

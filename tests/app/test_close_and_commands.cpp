@@ -58,8 +58,8 @@ TEST_P(CloseWarning, SavesTheFileWhateverTheAnswer)
     ASSERT_EQ(saved.GetSize(), 1);
     EXPECT_EQ(saved[0].m_Message, QStringLiteral("Unsaved until the close"));
     EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("alias:SystemQuestion")));
-    EXPECT_EQ(dlg.TimerUsers(), 1);
-    EXPECT_TRUE(dlg.TimerActive());
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
+    EXPECT_TRUE(dlg.Session().TimerActive());
     switch (GetParam()) {
     case CCloseWarningDlg::Close:
         EXPECT_EQ(closing.count(), 1);
@@ -144,7 +144,7 @@ TEST_F(AppFixture, ToggleInterfaceSoundsTwice)
     CSoundPlayer::PlayClick();
     EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("resource:IDR_WAVE_CLICK2")));
     EXPECT_EQ(m_messages.m_messages, (QStringList { QStringLiteral("Sound is now off."), QStringLiteral("Sound on.") }));
-    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
 }
 
 TEST_F(AppFixture, HelpOpensTheManualOrNamesTheMissingFile)
@@ -212,7 +212,7 @@ TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
     EXPECT_EQ(m_messages.m_messages.last(), CWeeklyBackup::kRecoveryCompleteMessage);
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     EXPECT_TRUE(dlg.Session().Saver().IsPending());
-    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
 }
 
 TEST_F(AppFixture, DroppedFiles)
@@ -287,7 +287,7 @@ TEST_F(AppFixture, PictureButtonsSendTheirCommands)
     for (int id : { KmCommand::NewReminder, KmCommand::DayList })
         dlg.Commands().Register(id, [&ran, id, &dlg] {
             ran.push_back(id);
-            EXPECT_FALSE(dlg.TimerActive());
+            EXPECT_FALSE(dlg.Session().TimerActive());
         });
     dlg.SetSelectedDate(At(2030, 1, 1));
     for (int i = 0; i < 3; ++i)
@@ -295,7 +295,7 @@ TEST_F(AppFixture, PictureButtonsSendTheirCommands)
     QCoreApplication::processEvents();
     EXPECT_EQ(ran, (std::vector<int> { KmCommand::NewReminder, KmCommand::DayList }));
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10)); // the third goes to today
-    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
 }
 
 TEST_F(AppFixture, AnEndingProgramClosesItsWindowWithoutAsking)

@@ -44,12 +44,12 @@ TEST_F(EditorCommands, NewReminderIsForTheSelectedDayWithADaysNotice)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.SetSelectedDate(At(2024, 3, 20));
-    const int timerUsers = dlg.TimerUsers();
+    const int timerUsers = dlg.Session().TimerUsers();
     bool seen = false;
     bool activeDuring = true;
     COleDateTime openedDate;
     WhenOpen<CNewEventDlg>([&](CNewEventDlg &editor) {
-        activeDuring = dlg.TimerActive();
+        activeDuring = dlg.Session().TimerActive();
         openedDate = editor.m_Date;
         EXPECT_EQ(QStringLiteral("1"), editor.findChild<CSpinEdit *>(QStringLiteral("advanceDays"))->valueText());
         TypeMessage(editor, QStringLiteral("Book the garage"));
@@ -59,8 +59,8 @@ TEST_F(EditorCommands, NewReminderIsForTheSelectedDayWithADaysNotice)
     ASSERT_TRUE(seen);
     // No due pass while the editor was open.
     EXPECT_FALSE(activeDuring);
-    EXPECT_TRUE(dlg.TimerActive());
-    EXPECT_EQ(timerUsers, dlg.TimerUsers());
+    EXPECT_TRUE(dlg.Session().TimerActive());
+    EXPECT_EQ(timerUsers, dlg.Session().TimerUsers());
     EXPECT_EQ(At(2024, 3, 20), openedDate);
     ASSERT_EQ(1, dlg.Reminders().GetSize());
     const CReminder &r = dlg.Reminders()[0];

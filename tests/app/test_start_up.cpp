@@ -65,7 +65,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     ASSERT_EQ(dlg.Reminders().GetSize(), 1);
     EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("From a friend"));
     EXPECT_TRUE(dlg.Session().Saver().IsPending());
-    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
 }
 
 TEST(SingleInstance, TheSecondFindsTheFirstAndHandsOverItsCommand)
@@ -197,7 +197,7 @@ TEST_F(AppFixture, StartUpLoadsTheFileAndStartsTheTimer)
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     ASSERT_EQ(dlg.Reminders().GetSize(), 1);
-    EXPECT_TRUE(dlg.TimerActive());
+    EXPECT_TRUE(dlg.Session().TimerActive());
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     // The test display has no tray: said once, after start-up.

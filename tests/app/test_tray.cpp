@@ -66,7 +66,7 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
     EXPECT_EQ(actions[1]->data().toInt(), KmCommand::NewReminder);
     toggle->trigger();
     EXPECT_FALSE(m_app->InterfaceSounds());
-    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
 
     dlg.hide();
     actions.first()->trigger();
