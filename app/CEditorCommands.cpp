@@ -5,16 +5,14 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CShellRegistration.h"
-#include "app/CSyncController.h"
+#include "app/CSyncAccountPanel.h"
 #include "session/CTimerPause.h"
 #include "dialogs/CDayListRows.h"
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/COptionsDlg.h"
-#include "dialogs/CSyncAccountBox.h"
 #include "media/CIconNameMap.h"
-#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -164,28 +162,7 @@ void CEditorCommands::Options(COrvantis2Dlg &dlg)
     const int days = app.m_UpcomingDays;
     const auto icons = editorIcons(app);
     COptionsDlg options(MakeContext(dlg, *icons), dlg.Window());
-    if (CSyncController *sync = dlg.Sync()) {
-        CSyncAccountBox::Hooks hooks;
-        hooks.m_Load = [sync](QString &url, QString &user) {
-            const CSyncController::Account a = sync->account();
-            url = a.m_Url;
-            user = a.m_User;
-        };
-        hooks.m_Save = [sync](const QString &url, const QString &user, const QString &password) {
-            sync->setAccount({ url, user }, password, [](const QString &error) {
-                if (!error.isEmpty())
-                    CMessageBox::Show(QStringLiteral("The password could not be kept in your keyring: %1").arg(error),
-                                      CMessageSink::Ok, CMessageSink::Warning);
-            });
-        };
-        hooks.m_SyncNow = [sync] { sync->syncNow(); };
-        hooks.m_Status = [sync] { return sync->statusText(); };
-        hooks.m_Details = [sync] { return sync->detailsText(); };
-        auto *box = new CSyncAccountBox(hooks);
-        QObject::connect(sync, &CSyncController::statusChanged, box, &CSyncAccountBox::setStatus);
-        QObject::connect(sync, &CSyncController::detailsChanged, box, &CSyncAccountBox::setDetails);
-        options.AddSyncAccount(box);
-    }
+    options.AddSyncAccount(CSyncAccountPanel::Create(dlg.Session()));
     options.exec();
     if (app.m_UpcomingDays != days)
         dlg.RebuildUpcomingList();

@@ -1,6 +1,7 @@
 #include "app/COrvantis2Dlg.h"
 
-#include "app/CSyncController.h"
+#include "app/CSyncPassword.h"
+#include "session/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
@@ -81,18 +82,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     connect(m_Session, &CReminderSession::raiseRequested, this, &COrvantis2Dlg::ShowAndRaise);
     connect(m_Session, &CReminderSession::alertDue, this,
             [this](const CAlertRequest &alert, CAlertAnswer *answer) { *answer = RunAlert(alert); }, Qt::DirectConnection);
-    connect(m_Session, &CReminderSession::clockJumped, this, [this] {
-        if (m_Sync)
-            m_Sync->resumed();
-    });
-    connect(m_Session, &CReminderSession::resumed, this, [this] {
-        if (m_Sync)
-            m_Sync->resumed();
-    });
-    connect(m_Session, &CReminderSession::saved, this, [this] {
-        if (m_Sync)
-            m_Sync->listSaved();
-    });
+    connect(m_Session, &CReminderSession::syncFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::saveFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::compacted, this, &CHeapTrim::Release);
@@ -148,8 +138,8 @@ void COrvantis2Dlg::Initialize()
     }
     RebuildUpcomingList();
     m_Initialized = true;
+    m_Session->Sync().SetPasswordStore({ &CSyncPassword::read, &CSyncPassword::write });
     m_Session->StartChecks();
-    m_Sync = new CSyncController(*this);
 }
 
 // --- controls --------------------------------------------------------------

@@ -23,7 +23,6 @@ class CCalendarWnd;
 class CLogoWnd;
 class CReminderList;
 class CReminderSession;
-class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
 class CTextLabel;
@@ -90,8 +89,6 @@ public:
     bool SaveReminders();
     // The reminders, their file, the quick save and the backup.
     CReminderSession &Session() { return *m_Session; }
-    // The calendar sync; null before Initialize.
-    CSyncController *Sync() const { return m_Sync; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -204,5 +201,4 @@ private:
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
     std::function<CAlertAnswer(const CAlertRequest &)> m_AlertRunner;
-    CSyncController *m_Sync = nullptr;
 };

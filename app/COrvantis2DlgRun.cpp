@@ -1,7 +1,6 @@
 // The main window's running behaviour: the refresh after changes, the selected day and its selectors, the command
 // dispatch, the due pass's host, files, and closing and hiding.
 #include "app/COrvantis2Dlg.h"
-#include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"

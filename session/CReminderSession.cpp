@@ -5,9 +5,11 @@
 #include "model/CTrace.h"
 #include "session/CDuePasses.h"
 #include "session/CReminderFileKeeper.h"
+#include "session/CSyncController.h"
 #include "session/CTimerPause.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
+#include "sync/CSyncState.h"
 
 #include <QTimer>
 
@@ -20,6 +22,16 @@ CReminderSession::CReminderSession(CReminderList &list, CReminderStore &store, C
 {
     m_checkTimer->setInterval(kTimerPeriodMs);
     connect(m_checkTimer, &QTimer::timeout, this, &CReminderSession::OnTimer);
+    // What a sync changed is shown and saved before its state is written.
+    m_sync = new CSyncController(
+        list, settings, CSyncState::PathFor(store.BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2")),
+        [this] {
+            emit listChanged();
+            return Save();
+        },
+        this);
+    connect(m_sync, &CSyncController::syncFailed, this, &CReminderSession::syncFailed);
+    connect(this, &CReminderSession::saved, m_sync, &CSyncController::listSaved);
     m_saver->SetSaveFunction([this] { Save(); });
     connect(m_keeper, &CReminderFileKeeper::listChanged, this, &CReminderSession::listChanged);
     connect(m_keeper, &CReminderFileKeeper::saveFailed, this, &CReminderSession::saveFailed);
@@ -83,6 +95,7 @@ void CReminderSession::StartChecks()
     // Not while a dialog or an alert holds positions in the list.
     SetMayChangeList([this] { return TimerActive(); });
     StartTimer();
+    m_sync->start();
 }
 
 void CReminderSession::StopTimer()
@@ -108,6 +121,7 @@ void CReminderSession::OnTimer()
     const CTickSchedule::Plan plan = m_passes->Tick(now, mono);
     if (plan.m_Jumped) {
         Trace(QStringLiteral("The clock moved by %1 s.\n").arg(plan.m_JumpMs / 1000));
+        m_sync->resumed();
         emit clockJumped();
     }
     emit ticked(now);
@@ -144,6 +158,7 @@ void CReminderSession::OnTimer()
 void CReminderSession::OnResume()
 {
     m_passes->RequestPass();
+    m_sync->resumed();
     emit resumed();
     // Within seconds, once the system has settled; not while a dialog of
     // the program is open (its end restarts the timer, whose tick runs it).

@@ -16,6 +16,7 @@ class CReminderFileKeeper;
 class CReminderList;
 class CSaveScheduler;
 class CSettingsStore;
+class CSyncController;
 class CWeeklyBackup;
 class QTimer;
 
@@ -23,7 +24,7 @@ class QTimer;
 // that other processes share (read at start, outside changes merged, saves
 // under the lock), the quick save after a change and the weekly backup,
 // and the reminder-check timer with its due passes over the wall and
-// monotonic clocks. Views and commands change the list and call
+// monotonic clocks, and the calendar sync. Views and commands change the list and call
 // NotifyListChanged; they refresh on listChanged, whoever changed it. What
 // the user must see or hear comes as signals for the program to show.
 class CReminderSession : public QObject, private CDueHost
@@ -88,6 +89,9 @@ public:
     CDuePasses &Passes() { return *m_passes; }
     COleDateTime LastSaveTime() const { return m_lastSaveTime; }
 
+    // The calendar sync; it starts with the checks.
+    CSyncController &Sync() { return *m_sync; }
+
 signals:
     // The list changed (here or from outside): views are rebuilt.
     void listChanged();
@@ -112,6 +116,8 @@ signals:
     void clockJumped();
     // The computer woke from sleep.
     void resumed();
+    // A sync failed in a way the user must hear of at once.
+    void syncFailed(const CUserMessage &message);
 
 private:
     // CDueHost: what the due passes need of the program around them.
@@ -129,6 +135,7 @@ private:
     std::unique_ptr<CReminderCheck> m_check;
     std::unique_ptr<CDuePasses> m_passes;
     QTimer *m_checkTimer = nullptr;
+    CSyncController *m_sync = nullptr;
     int m_timerUsers = 0;
     long long m_todayNumber = 0;
     COleDateTime m_lastSaveTime;
