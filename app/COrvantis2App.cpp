@@ -1,6 +1,8 @@
 #include "app/COrvantis2App.h"
 
+#include "app/CMainCommands.h"
 #include "app/COrvantis2Dlg.h"
+#include "session/CReminderSession.h"
 #include "app/CShellRegistration.h"
 #include "app/CSingleInstance.h"
 #include "dialogs/CDialogUnits.h"
@@ -162,6 +164,7 @@ bool COrvantis2App::InitInstance(const QStringList &arguments)
 
     m_OwnMainWindow = std::make_unique<COrvantis2Dlg>(*this);
     m_MainWindow = m_OwnMainWindow.get();
+    CMainCommands::Install({ *this, m_MainWindow->Session(), *m_MainWindow });
     m_MainWindow->Initialize();
     m_MainWindow->ShowAndRaise();
     if (!file.isEmpty()) {

@@ -6,7 +6,6 @@
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/CHeapTrim.h"
-#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
@@ -100,7 +99,6 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     // upcoming list follow.
     connect(&m_Selection, &CDaySelection::dateChanged, this, &COrvantis2Dlg::OnDaySelected);
     m_App.SetMainWindow(this);
-    InstallCommands();
 }
 
 COrvantis2Dlg::~COrvantis2Dlg()
@@ -112,7 +110,6 @@ COrvantis2Dlg::~COrvantis2Dlg()
         m_App.SetMainWindow(nullptr);
 }
 
-void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
 
 void COrvantis2Dlg::Initialize()
 {
@@ -129,7 +126,6 @@ void COrvantis2Dlg::Initialize()
         PreloadPictures();
     }
     AddTrayIcon();
-    CMainCommands::InstallShortcuts(*this);
     // Centred on the screen, never above or left of it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -149,7 +145,7 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 void COrvantis2Dlg::CreateCalendar()
 {
     m_CalendarArt = std::make_unique<CCalendarLibraryArt>(m_App.IconLibrary());
-    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_Selection, m_CalendarArt.get(), this);
+    m_Calendar = new CCalendarWnd(m_Session->Reminders(), m_Selection, m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
     m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
@@ -168,7 +164,7 @@ void COrvantis2Dlg::CreateCalendar()
         OnCommand(KmCommand::DeleteContext);
     });
     connect(m_Calendar, &CCalendarWnd::dayListRequested, this, [this] { OnCommand(KmCommand::DayList); });
-    connect(m_Calendar, &CCalendarWnd::listChanged, this, &COrvantis2Dlg::NotifyListChanged);
+    connect(m_Calendar, &CCalendarWnd::listChanged, m_Session, &CReminderSession::NotifyListChanged);
     connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
     connect(m_Calendar, &CCalendarWnd::contextChanged, this,
             [this](int reminderIndex, int, int) { m_App.m_ContextReminderIndex = reminderIndex; });

@@ -60,16 +60,13 @@ public:
     bool OnCommand(int id);
     CCommandTable &Commands() { return m_Commands; }
 
-    // After any change to the list: the calendar recomputes, the upcoming
-    // list is rebuilt, the displays follow.
+    // After any change to the list (the session's listChanged) or to the
+    // icons: the calendar recomputes, the upcoming list is rebuilt, the
+    // displays follow.
     void RefreshAll();
-    // RefreshAll and a save within a few seconds.
-    void NotifyListChanged();
 
-    CReminderList &Reminders();
     CCalendarWnd *Calendar() { return m_Calendar; }
     QWidget *Window() { return this; }
-    COrvantis2App &App() { return m_App; }
 
     // Shows, restores and raises the window.
     void ShowAndRaise();
@@ -171,7 +168,6 @@ private:
     void SelectUpcomingDay();
     void OnDaySelected();
     void AddHover(QWidget *w);
-    void InstallCommands();
     // Backs the list up when it is due and the list is a whole one.
     void CheckWeeklyBackup(const COleDateTime &now);
 

@@ -4,7 +4,6 @@
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
-#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
@@ -43,8 +42,6 @@
 #include "calendar/CCalendarWnd.h"
 
 // --- refresh and the selected day ----------------------------------------
-
-CReminderList &COrvantis2Dlg::Reminders() { return m_App.Reminders(); }
 
 COleDateTime COrvantis2Dlg::SelectedDate() const { return m_Selection.Date(); }
 
@@ -103,11 +100,9 @@ void COrvantis2Dlg::RefreshAll()
     update();
 }
 
-void COrvantis2Dlg::NotifyListChanged() { m_Session->NotifyListChanged(); }
-
 void COrvantis2Dlg::RebuildUpcomingList()
 {
-    m_Upcoming = CUpcomingList::Build(m_App.Reminders(), m_App.Now(), m_App.m_UpcomingDays);
+    m_Upcoming = CUpcomingList::Build(m_Session->Reminders(), m_App.Now(), m_App.m_UpcomingDays);
     if (m_Tray)
         m_Tray->SetNextReminder(m_Upcoming.empty() ? QString() : m_Upcoming.front().m_Text);
     if (!m_UpcomingList)
@@ -279,8 +274,8 @@ void COrvantis2Dlg::OpenReminderPack(const QString &path)
     }
     ShowAndRaise();
     CTimerPause pause(*m_Session);
-    CMessageBox::Tell(CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder()).m_Message);
-    NotifyListChanged();
+    CMessageBox::Tell(CReminderExchange::ImportFile(m_Session->Reminders(), path, m_App.DataFolder()).m_Message);
+    m_Session->NotifyListChanged();
 }
 
 void COrvantis2Dlg::OnDropFiles(const QStringList &paths)

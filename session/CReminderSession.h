@@ -56,6 +56,9 @@ public:
     CSaveScheduler &Saver() { return *m_saver; }
     // The list was changed here: listChanged, and a save soon.
     void NotifyListChanged();
+    // listChanged alone: the list was only put in order, or read again,
+    // and holds nothing new to save.
+    void AnnounceListChanged() { emit listChanged(); }
 
     // Outside changes wait while this says no (a dialog or an alert holds
     // positions in the list).

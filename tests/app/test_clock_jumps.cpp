@@ -78,8 +78,8 @@ TEST_F(ClockJumps, AClockSetBackAnHourDoesNotHoldUpAReminderDueSoonAfter)
     m_clock.SetWall(-3600); // 11:00:10
     Run(5);
     // The user adds a reminder for 40 s later by the corrected clock.
-    Add(dlg.Reminders(), At(2026, 3, 5, 11, 0, 55), QStringLiteral("Call back"));
-    dlg.NotifyListChanged();
+    Add(dlg.Session().Reminders(), At(2026, 3, 5, 11, 0, 55), QStringLiteral("Call back"));
+    dlg.Session().NotifyListChanged();
     const COleDateTime shownAt = RunUntilAlert(120);
     ASSERT_EQ(m_alerts.size(), 1u);
     EXPECT_LE((shownAt - At(2026, 3, 5, 11, 0, 55)).GetTotalSeconds(), 40.0);

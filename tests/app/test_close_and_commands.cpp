@@ -49,7 +49,7 @@ TEST_P(CloseWarning, SavesTheFileWhateverTheAnswer)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.show();
-    Add(dlg.Reminders(), At(2024, 5, 1, 9, 0), QStringLiteral("Unsaved until the close"));
+    Add(dlg.Session().Reminders(), At(2024, 5, 1, 9, 0), QStringLiteral("Unsaved until the close"));
     QSignalSpy closing(&dlg, &COrvantis2Dlg::closeProgramRequested);
     AnswerCloseWarning(GetParam());
     dlg.CloseRequest();
@@ -110,15 +110,15 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
 
     m_messages.m_answers.push_back(CMessageSink::IdNo);
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
-    EXPECT_EQ(dlg.Reminders().GetSize(), 2);
+    EXPECT_EQ(dlg.Session().Reminders().GetSize(), 2);
     ASSERT_FALSE(m_messages.m_messages.isEmpty());
     EXPECT_EQ(m_messages.m_messages.last(),
               QStringLiteral("Reminder message:\n[Delete me]\nAre you sure you want to delete this reminder?"));
 
     m_messages.m_answers.push_back(CMessageSink::IdYes);
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
-    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("Keep me"));
+    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Session().Reminders()[0].m_Message, QStringLiteral("Keep me"));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     EXPECT_EQ(m_app->m_ContextReminderIndex, -1);
     EXPECT_TRUE(dlg.Session().Saver().IsPending());
@@ -127,7 +127,7 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
     const int asked = m_messages.m_messages.size();
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
     EXPECT_EQ(m_messages.m_messages.size(), asked);
-    EXPECT_EQ(dlg.Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Session().Reminders().GetSize(), 1);
 }
 
 TEST_F(AppFixture, ToggleInterfaceSoundsTwice)
@@ -195,20 +195,20 @@ TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
     Add(list, At(2024, 3, 12, 9, 0), QStringLiteral("In the backup"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window(); // the first start makes the backup
-    Add(dlg.Reminders(), At(2024, 3, 14, 9, 0), QStringLiteral("Added since"));
-    ASSERT_EQ(dlg.Reminders().GetSize(), 2);
+    Add(dlg.Session().Reminders(), At(2024, 3, 14, 9, 0), QStringLiteral("Added since"));
+    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 2);
 
     m_messages.m_messages.clear();
     m_messages.m_answers = { CMessageSink::IdYes, CMessageSink::IdNo };
     dlg.OnCommand(KmCommand::Recover);
-    EXPECT_EQ(dlg.Reminders().GetSize(), 2);
+    EXPECT_EQ(dlg.Session().Reminders().GetSize(), 2);
     EXPECT_EQ(m_messages.m_messages.size(), 2);
 
     m_messages.m_messages.clear();
     m_messages.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
     dlg.OnCommand(KmCommand::Recover);
-    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("In the backup"));
+    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Session().Reminders()[0].m_Message, QStringLiteral("In the backup"));
     EXPECT_EQ(m_messages.m_messages.last(), CWeeklyBackup::kRecoveryCompleteMessage);
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     EXPECT_TRUE(dlg.Session().Saver().IsPending());

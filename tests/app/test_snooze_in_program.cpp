@@ -49,7 +49,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     m_clock.Advance(60);
     again.Session().OnTimer();
     EXPECT_EQ(m_alerts.size(), 1u);
-    EXPECT_TRUE(again.Reminders()[0].m_Shown);
+    EXPECT_TRUE(again.Session().Reminders()[0].m_Shown);
 }
 
 TEST_F(AppFixture, NotificationsSettingIsReadOnByDefault)

@@ -136,7 +136,7 @@ TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
 TEST_F(AppFixture, HourlySaveWritesTheList)
 {
     COrvantis2Dlg &dlg = Window();
-    Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("Added without a save"));
+    Add(dlg.Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("Added without a save"));
     m_clock.Advance(3600);
     dlg.Session().OnTimer();
     EXPECT_EQ(ReadReminders().GetSize(), 0); // exactly one hour: not yet
@@ -150,8 +150,8 @@ TEST_F(AppFixture, ChangesToTheListAreSavedShortlyAfter)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.Session().Saver().SetDelay(10);
-    Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
-    dlg.NotifyListChanged();
+    Add(dlg.Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
+    dlg.Session().NotifyListChanged();
     Pump(80);
     EXPECT_EQ(ReadReminders().GetSize(), 1);
 }
@@ -206,7 +206,7 @@ TEST_F(AppFixture, AFirstStartWithoutAFileBacksNothingUpUntilThereIsSomething)
     m_clock.Advance(2);
     dlg.Session().OnTimer();
     EXPECT_FALSE(QFile::exists(backup));
-    Add(dlg.Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("The first one"));
+    Add(dlg.Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("The first one"));
     ASSERT_TRUE(dlg.SaveReminders());
     m_clock.m_now = At(2024, 3, 11, 23, 59, 59);
     dlg.Session().OnTimer();

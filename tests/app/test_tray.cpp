@@ -86,7 +86,7 @@ TEST_F(AppFixture, TheTrayTipFollowsTheNextReminder)
     ASSERT_NE(dlg.Tray(), nullptr);
     const QString before = dlg.Tray()->ToolTip();
     Add(m_app->Reminders(), m_clock.Now() + COleDateTimeSpan(0, 2, 0, 0), QStringLiteral("Water the ferns"));
-    dlg.NotifyListChanged();
+    dlg.Session().NotifyListChanged();
     EXPECT_NE(dlg.Tray()->ToolTip(), before);
     EXPECT_TRUE(dlg.Tray()->ToolTip().contains(QStringLiteral("Water the ferns"))) << dlg.Tray()->ToolTip().toStdString();
 }
