@@ -1,7 +1,6 @@
 #include "app/CEditorCommands.h"
 
 #include "app/CCommandIds.h"
-#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CShellRegistration.h"

@@ -98,7 +98,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     // Whoever moves the day (a click, a key, a drag), the selectors and the
     // upcoming list follow.
     connect(&m_Selection, &CDaySelection::dateChanged, this, &COrvantis2Dlg::OnDaySelected);
-    m_App.SetMainWindow(this);
+    m_App.SetMainWindow(this, [this](const QString &path) { OpenReminderPack(path); });
 }
 
 COrvantis2Dlg::~COrvantis2Dlg()
@@ -107,7 +107,7 @@ COrvantis2Dlg::~COrvantis2Dlg()
     delete m_Calendar;
     m_Calendar = nullptr;
     if (m_App.MainWindow() == this)
-        m_App.SetMainWindow(nullptr);
+        m_App.SetMainWindow(nullptr, nullptr);
 }
 
 
