@@ -163,7 +163,7 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
         m_again = false;
         schedule(kChangeDelayMs);
     }
-    emit finished(outcome.m_Status);
+    emit finished(outcome.m_Status == CSyncEngine::Outcome::Done);
 }
 
 void CSyncController::setStatus(const QString &text)

@@ -74,8 +74,8 @@ public:
 signals:
     void statusChanged(const QString &text);
     void detailsChanged(const QString &text);
-    // A sync ended (whatever its outcome).
-    void finished(CSyncEngine::Outcome::Status status);
+    // A sync ended; done: it went through (else the status says why).
+    void finished(bool done);
     // What the user must be told at once (the server refused the password).
     void syncFailed(const CUserMessage &message);
 
