@@ -26,7 +26,6 @@
 #include "storage/CReminderStore.h"
 #include "graphics/CMessageBox.h"
 #include "session/CReminderSession.h"
-#include "storage/CSaveScheduler.h"
 
 #include <QApplication>
 #include <QCloseEvent>

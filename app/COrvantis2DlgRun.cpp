@@ -26,8 +26,6 @@
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
 #include "session/CReminderSession.h"
-#include "storage/CSaveScheduler.h"
-#include "storage/CWeeklyBackup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
