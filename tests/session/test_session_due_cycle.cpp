@@ -3,6 +3,7 @@
 // the answer saved, a sync with a real CalDAV server, and the wall clock
 // jumping ahead over a reminder.
 #include "../storage/StorageFixtures.h"
+#include "SessionWait.h"
 #include "../sync/CRadicaleServer.h"
 
 #include "model/COleDateTimeSpan.h"
@@ -12,22 +13,11 @@
 #include "storage/CSaveScheduler.h"
 #include "storage/CSettingsStore.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
-
-bool WaitLong(const std::function<bool()> &done, int ms = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // Time passing moves both clocks; a clock being set moves the wall alone.
 class CHandClock : public CClock
@@ -94,7 +84,7 @@ TEST(SessionDueCycle, LoadMergeAlertSaveSyncAndClockJump)
         theirs.InsertSorted(MakeReminder(2024, 3, 10, 12, 4, QStringLiteral("call home")));
         ASSERT_EQ(other.SaveReminders(theirs), CReminderStore::Saved);
     }
-    ASSERT_TRUE(WaitLong([&] { return FindMessage(list, QStringLiteral("call home")); }));
+    ASSERT_TRUE(WaitFor([&] { return FindMessage(list, QStringLiteral("call home")); }));
     EXPECT_GT(changed.count(), 0);
 
     // Five minutes on: both are due, alerted in order and answered.
@@ -106,7 +96,7 @@ TEST(SessionDueCycle, LoadMergeAlertSaveSyncAndClockJump)
     EXPECT_TRUE(session.TimerActive());
 
     // The answers reach the file soon, not at the hourly save.
-    ASSERT_TRUE(WaitLong([&] { return saved.count() > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return saved.count() > 0; }));
     {
         CReminderList onDisk;
         ASSERT_EQ(CReminderStore(data.Data()).LoadReminders(onDisk), CReminderStore::Loaded);
@@ -130,7 +120,7 @@ TEST(SessionDueCycle, LoadMergeAlertSaveSyncAndClockJump)
     settings.WriteProfileString(CSyncController::kSection, QStringLiteral("Url"), server.Root());
     settings.WriteProfileString(CSyncController::kSection, QStringLiteral("User"), QString::fromLatin1(CRadicaleServer::kUser));
     sync.syncNow();
-    ASSERT_TRUE(WaitLong([&] { return synced.count() > 0; }));
+    ASSERT_TRUE(WaitFor([&] { return synced.count() > 0; }, 20000));
     EXPECT_TRUE(synced[0][0].toBool()) << sync.statusText().toStdString();
     EXPECT_EQ(askedFor, QString::fromLatin1(CRadicaleServer::kUser) + QLatin1Char('@') + server.Root());
     EXPECT_EQ(server.EventFiles().size(), 3);
@@ -146,7 +136,7 @@ TEST(SessionDueCycle, LoadMergeAlertSaveSyncAndClockJump)
     EXPECT_EQ(dayChanged.count(), 1);
     ASSERT_EQ(alerts.size(), 3u);
     EXPECT_TRUE(alerts[2].endsWith(QStringLiteral("dentist")));
-    ASSERT_TRUE(WaitLong([&] { return synced.count() > 1; })) << "a jump syncs again";
+    ASSERT_TRUE(WaitFor([&] { return synced.count() > 1; }, 20000)) << "a jump syncs again";
     EXPECT_TRUE(synced.last()[0].toBool()) << sync.statusText().toStdString();
 }
 
