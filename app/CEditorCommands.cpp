@@ -12,7 +12,7 @@
 #include "dialogs/CLibraryEditorIcons.h"
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/COptionsDlg.h"
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 

@@ -170,7 +170,6 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
 void CMainCommands::Recover(const CCommandScope &s)
 {
     CTimerPause pause(s.m_Session);
-    COrvantis2App &app = s.m_App;
     CWeeklyBackup &backup = s.m_Session.Backup();
     // Without a backup there is nothing to ask: the recovery says so.
     if (backup.HasBackup()) {

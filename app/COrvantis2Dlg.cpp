@@ -5,7 +5,6 @@
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
-#include "app/CHeapTrim.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
@@ -83,7 +82,6 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     connect(m_Session, &CReminderSession::syncFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::saveFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
-    connect(m_Session, &CReminderSession::compacted, this, &CHeapTrim::Release);
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));

@@ -8,7 +8,7 @@
 #include "calendar/CCalendarPainter.h"
 #include "graphics/CDisplayState.h"
 #include "media/CIconLibrary.h"
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 #include "model/CReminderList.h"
 
 #include <QApplication>

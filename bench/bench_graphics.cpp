@@ -10,7 +10,7 @@
 #include "graphics/ColorConversion.h"
 #include "graphics/ImageEffects.h"
 #include "media/CIconLibrary.h"
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "graphics/CMessageBox.h"
 
 #include <QBuffer>

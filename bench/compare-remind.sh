@@ -1,23 +1,32 @@
 #!/usr/bin/env bash
 # Times `kestrelmark-cli occurrences` against `remind -s1` over the same
-# 100 000 mixed reminders (one-time, annual, monthly, weekly; notices of 0
-# to 7 days; days 1 to 28) for one month, in the same run, and checks that
-# both list the same number of occurrences.
+# mixed reminders (one-time, annual, monthly, weekly; notices of 0 to 7
+# days; days 1 to 28) for one month, in the same run, each writing its
+# listing to a file as a user's script would, and checks that both list
+# the same number of occurrences.
 #
-#   bench/compare-remind.sh [BUILD_DIR] [COUNT] [RUNS]
+#   bench/compare-remind.sh [BUILD_DIR] [COUNTS] [RUNS]
+#
+# COUNTS is a comma-separated list (default 100000,10000); each program
+# runs RUNS times (default 5), the programs in turn, and the median of its
+# CPU time (user + system) and wall time is printed. KM_BASELINE_CLI names
+# another kestrelmark-cli (an earlier build) to time in the same turns:
+# on a busy machine an A/B comparison in one run is the fair one.
 #
 # Installs nothing: it says what is missing and stops.
 set -euo pipefail
 
 build=${1:-build}
-count=${2:-100000}
+counts=${2:-100000,10000}
 runs=${3:-5}
 month_from=2027-03-01
 month_to=2027-03-31
 
 cli="$build/cli/kestrelmark-cli"
+baseline=${KM_BASELINE_CLI:-}
 missing=()
 [ -x "$cli" ] || missing+=("$cli (build the project first: cmake --build $build --target kestrelmark-cli)")
+[ -z "$baseline" ] || [ -x "$baseline" ] || missing+=("$baseline (KM_BASELINE_CLI)")
 command -v remind >/dev/null || missing+=("remind (Debian package: remind)")
 command -v python3 >/dev/null || missing+=("python3 (Debian package: python3)")
 if [ ${#missing[@]} -gt 0 ]; then
@@ -28,19 +37,25 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The same reminders in both forms, from one seeded generator.
-python3 "$(dirname "$0")/make-reminders.py" "$count" "$work/reminders.km2" "$work/reminders.rem"
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for count in ${counts//,/ }; do
+    # The same reminders in both forms, from one seeded generator.
+    python3 "$(dirname "$0")/make-reminders.py" "$count" "$work/reminders.km2" "$work/reminders.rem"
+    python3 - "$runs" "$count" "$work" "$cli" "$baseline" "$month_from" "$month_to" <<'PY'
+import json, os, statistics, sys, time
+runs, count, work, cli, baseline, first, last = sys.argv[1:]
+runs = int(runs)
+km = ["occurrences", work + "/reminders.km2", "--from", first, "--to", last]
+y, m, _ = first.split("-")
+month = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"][int(m) - 1]
+programs = [("kestrelmark-cli", [cli] + km, "km.json")]
+if baseline:
+    programs.append(("baseline", [baseline] + km, "baseline.json"))
+programs.append(("remind -s1", ["remind", "-s1", work + "/reminders.rem", "1", month, y], "remind.txt"))
 
-# Best of the runs, as CPU seconds (user + system) and wall seconds, to the
-# millisecond: the resource usage the kernel reports for each child.
-measure() {
-    local out=$1; shift
-    python3 - "$runs" "$out" "$@" <<'PY'
-import os, sys, time
-runs, out, cmd = int(sys.argv[1]), sys.argv[2], sys.argv[3:]
-best_cpu = best_wall = None
-for _ in range(runs):
-    with open(out, "wb") as sink, open(os.devnull, "wb") as null:
+def once(cmd, out):
+    # The listing goes to a file, written out by the time the program ends.
+    with open(os.path.join(work, out), "wb") as sink, open(os.devnull, "wb") as null:
         start = time.monotonic()
         pid = os.posix_spawnp(cmd[0], cmd, os.environ, file_actions=[
             (os.POSIX_SPAWN_DUP2, sink.fileno(), 1), (os.POSIX_SPAWN_DUP2, null.fileno(), 2)])
@@ -48,27 +63,37 @@ for _ in range(runs):
         wall = time.monotonic() - start
     if os.waitstatus_to_exitcode(status) != 0:
         sys.exit("compare-remind: %s failed" % cmd[0])
-    cpu = usage.ru_utime + usage.ru_stime
-    best_cpu = cpu if best_cpu is None else min(best_cpu, cpu)
-    best_wall = wall if best_wall is None else min(best_wall, wall)
-print("%.3f %.3f" % (best_cpu, best_wall))
+    return usage.ru_utime + usage.ru_stime, wall
+
+times = {name: [] for name, _, _ in programs}
+for _ in range(runs):
+    for name, cmd, out in programs:  # in turn, so a busy moment falls on all of them
+        times[name].append(once(cmd, out))
+
+def occurrences(out):
+    path = os.path.join(work, out)
+    if out.endswith(".json"):
+        return len(json.load(open(path))["occurrences"])
+    return sum(1 for line in open(path, errors="replace") if line.strip())
+
+print("\n%d reminders, %s to %s, median of %d runs" % (int(count), first, last, runs))
+print("%-18s %9s %9s %12s %12s" % ("", "CPU s", "wall s", "occurrences", "output MB"))
+median = {}
+for name, _, out in programs:
+    cpu = statistics.median(t[0] for t in times[name])
+    wall = statistics.median(t[1] for t in times[name])
+    median[name] = (cpu, wall)
+    size = os.path.getsize(os.path.join(work, out)) / 1e6
+    print("%-18s %9.3f %9.3f %12d %12.1f" % (name, cpu, wall, occurrences(out), size))
+rem_cpu, rem_wall = median["remind -s1"]
+for name, _, _ in programs[:-1]:
+    cpu, wall = median[name]
+    ratio = lambda a, b: "%.1f" % (a / b) if b > 0 else "(too fast to time)"
+    print("remind takes %s times the CPU time, %s times the wall time of %s"
+          % (ratio(rem_cpu, cpu), ratio(rem_wall, wall), name))
+counts = {occurrences(out) for _, _, out in programs}
+if len(counts) != 1:
+    sys.exit("compare-remind: the counts differ (%s)" % sorted(counts))
 PY
-}
-
-command -v bc >/dev/null || { echo "compare-remind: missing bc (Debian package: bc)" >&2; exit 2; }
-
-read -r km_cpu km_wall < <(measure "$work/km.json" "$cli" occurrences "$work/reminders.km2" --from "$month_from" --to "$month_to")
-read -r rem_cpu rem_wall < <(measure "$work/remind.txt" remind -s1 "$work/reminders.rem" 1 Mar 2027)
-
-km_count=$(python3 -c 'import json,sys; print(len(json.load(open(sys.argv[1]))["occurrences"]))' "$work/km.json")
-rem_count=$(grep -c . "$work/remind.txt" || true)
-
-printf '%-24s %10s %10s %12s\n' "" "CPU s" "wall s" "occurrences"
-printf '%-24s %10s %10s %12s\n' "kestrelmark-cli" "$km_cpu" "$km_wall" "$km_count"
-printf '%-24s %10s %10s %12s\n' "remind -s1" "$rem_cpu" "$rem_wall" "$rem_count"
-ratio() { if [ "$(echo "$1 > 0" | bc -l)" = 1 ]; then echo "scale=1; $2 / $1" | bc -l; else echo "(too fast to time)"; fi; }
-echo "remind takes $(ratio "$km_cpu" "$rem_cpu") times the CPU time, $(ratio "$km_wall" "$rem_wall") times the wall time (best of $runs runs each)"
-if [ "$km_count" != "$rem_count" ]; then
-    echo "compare-remind: the counts differ ($km_count against $rem_count)" >&2
-    exit 1
-fi
+done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,73 +1,98 @@
 #!/usr/bin/env bash
-# Times the desktop program's start with a large reminder file: from the
-# start of the process until its main window is shown on a real desktop
-# (Xvfb, openbox, trayer, a private D-Bus session), then its resident
-# memory one second after that and once it has settled (eight seconds:
-# the program packs what it keeps of the file when it has been quiet for
-# five).
+# Times the desktop program's start with a large reminder file as a user
+# sees it: from the start of the process until the calendar's month is
+# painted with its icons (the trace line "Calendar painted."), on a real
+# desktop (Xvfb, openbox, trayer, a private D-Bus session); then its
+# resident memory 2 and 10 seconds after the start (the program packs what
+# it keeps of the file once it has been quiet for five).
 #
 #   bench/desktop-start.sh [BUILD_DIR] [COUNTS] [RUNS]
 #
 # COUNTS is a comma-separated list (default 10000,100000). Each count gets
 # one start that is not counted (it fills the picture cache), then RUNS
-# starts; the best and the median of each figure are printed.
+# starts; the best and the median of each figure are printed. KM_BASELINE_APP
+# names another kestrelmark (an earlier build) to start in turn with this
+# one, for an A/B comparison in the same run on a busy machine.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/../tests/e2e/lib/common.sh"
 # The script runs again in a session of its own, given only the build.
 export KM_BENCH_COUNTS="${KM_BENCH_COUNTS:-${2:-10000,100000}}" KM_BENCH_RUNS="${KM_BENCH_RUNS:-${3:-5}}"
+export KM_BASELINE_APP="${KM_BASELINE_APP:-}"
 e2e_begin desktop-start "${1:-build}"
 counts="$KM_BENCH_COUNTS"
 runs="$KM_BENCH_RUNS"
-for tool in xdotool python3; do
-    command -v "$tool" >/dev/null || { echo "desktop-start: missing $tool" >&2; exit 2; }
-done
+command -v python3 >/dev/null || { echo "desktop-start: missing python3" >&2; exit 2; }
+[ -z "$KM_BASELINE_APP" ] || [ -x "$KM_BASELINE_APP" ] || { echo "desktop-start: no $KM_BASELINE_APP" >&2; exit 2; }
 
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 km_start_desktop
 e2e_home "$tmp/home"
-window='^Kestrelmark Personal Reminder Software$'
+export QT_LOGGING_RULES="kestrelmark.trace.debug=true"
 
-# Milliseconds from start to the shown window, and the resident memory in
-# kB one and eight seconds later, as "MS KB KB".
-one_start() {
-    local start now pid shown="" early rss
-    start=$(date +%s%N)
-    "$app" >"$tmp/log" 2>&1 &
-    pid=$!
-    for _ in $(seq 1 2000); do
-        if xdotool search --onlyvisible --pid "$pid" --name "$window" >/dev/null 2>&1; then
-            now=$(date +%s%N)
-            shown=$(((now - start) / 1000000))
-            break
-        fi
-    done
-    [ -n "$shown" ] || { echo "desktop-start: the window never showed" >&2; cat "$tmp/log" >&2; exit 1; }
-    sleep 1
-    early=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
-    sleep 7
-    rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
-    stop "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$shown $early $rss"
-}
-
-summary() { # values...
-    printf '%s\n' "$@" | sort -n | awk '{v[NR] = $1} END {printf "best %s, median %s", v[1], v[int((NR + 1) / 2)]}'
-}
-
-printf '%-10s %-26s %-26s %s\n' reminders "window shown (ms)" "memory after 1 s (MB)" "settled (MB)"
+echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 for count in ${counts//,/ }; do
     python3 "$here/make-reminders.py" "$count" "$file"
-    one_start >/dev/null # fills the picture cache
-    ms=() early=() settled=()
-    for _ in $(seq "$runs"); do
-        read -r t kb1 kb8 < <(one_start)
-        ms+=("$t")
-        early+=("$((kb1 / 1024))")
-        settled+=("$((kb8 / 1024))")
-    done
-    printf '%-10s %-26s %-26s %s\n' "$count" "$(summary "${ms[@]}")" "$(summary "${early[@]}")" \
-        "$(summary "${settled[@]}")"
+    python3 - "$count" "$runs" "$app" "$KM_BASELINE_APP" <<'PY'
+import os, signal, statistics, subprocess, sys, threading, time
+count, runs, app, baseline = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+programs = [("kestrelmark", app)] + ([("baseline", baseline)] if baseline else [])
+
+def rss_kb(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+def one_start(program):
+    """Milliseconds to the first paint, and the resident memory in kB at 2 s and 10 s."""
+    start = time.monotonic()
+    p = subprocess.Popen([program], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    painted = threading.Event()
+    log = []
+    def read():  # the trace lines as they come, kept read so the program never waits on the pipe
+        for line in p.stderr:
+            log.append(line)
+            if not painted.is_set() and "Calendar painted." in line:
+                log.append(time.monotonic())
+                painted.set()
+    threading.Thread(target=read, daemon=True).start()
+    try:
+        if not painted.wait(60):
+            sys.exit("desktop-start: the calendar was never painted\n" + "".join(str(l) for l in log[-20:]))
+        ms = (next(t for t in log if isinstance(t, float)) - start) * 1000
+        figures = [ms]
+        for at in (2, 10):
+            time.sleep(max(0, start + at - time.monotonic()))
+            if p.poll() is not None:
+                sys.exit("desktop-start: the program ended early")
+            figures.append(rss_kb(p.pid))
+        return figures
+    finally:
+        p.send_signal(signal.SIGTERM)
+        try:
+            p.wait(10)
+        except subprocess.TimeoutExpired:
+            p.kill()
+            p.wait()
+
+for _, program in programs:
+    one_start(program)  # fills the picture cache
+figures = {name: [] for name, _ in programs}
+for _ in range(runs):
+    for name, program in programs:  # in turn, so a busy moment falls on all of them
+        figures[name].append(one_start(program))
+
+def summary(values):
+    return "best %.0f, median %.0f" % (min(values), statistics.median(values))
+print("\n%s reminders, %d starts" % (count, runs))
+print("%-12s %-24s %-24s %s" % ("", "painted (ms)", "memory at 2 s (MiB)", "at 10 s (MiB)"))
+for name, _ in programs:
+    f = figures[name]
+    print("%-12s %-24s %-24s %s" % (name, summary([x[0] for x in f]), summary([x[1] / 1024 for x in f]),
+                                    summary([x[2] / 1024 for x in f])))
+PY
 done
+echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

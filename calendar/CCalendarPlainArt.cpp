@@ -1,6 +1,6 @@
 #include "calendar/CCalendarPlainArt.h"
 
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 
 #include <QColor>
 #include <QPainter>

@@ -175,6 +175,11 @@ void CCalendarWnd::paintEvent(QPaintEvent *event)
     if (!m_month.layoutDone)
         return;
     PaintAll(p, event->region());
+    if (!m_painted) {
+        // What start-up is timed by: the month on the screen with its icons.
+        m_painted = true;
+        Trace("Calendar painted.\n");
+    }
     if (hasFocus() && m_month.IsValidCell(m_month.selectedCell)) {
         // The keyboard's place: a ring inside the selected day.
         CFocusRing::Draw(p, m_month.cells[m_month.selectedCell].rect.adjusted(2, 2, -3, -3));

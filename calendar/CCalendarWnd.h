@@ -143,4 +143,5 @@ private:
     int m_contextReminder = -1;
     int m_contextCell = -1;
     int m_contextIcon = -1;
+    bool m_painted = false; // a laid-out month has been painted once
 };

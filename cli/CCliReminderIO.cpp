@@ -1,7 +1,6 @@
 #include "cli/CCliReminderIO.h"
 
 #include "cli/CCliCommand.h"
-#include "cli/CJsonStream.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
@@ -120,102 +119,4 @@ QJsonArray CCliReminderIO::RemindersJson(const std::vector<CReminder> &reminders
     for (const CReminder &r : reminders)
         array.append(ReminderJson(r));
     return array;
-}
-
-namespace {
-
-// The last date written as text: most reminders share their last-shown
-// date (never shown), and long listings repeat it on every entry; the
-// occurrences of a day change only its time.
-struct IsoMemo
-{
-    double m_Value = 0;
-    long long m_Day = COleDateTime::kNoDayNumber; // the whole day whose date the text shows
-    bool m_Known = false;
-    char m_Iso[20] = "0000-00-00T00:00:00";
-
-    // True when the text now shows the date (years 100 to 9999 only).
-    bool Show(const COleDateTime &dt)
-    {
-        const double value = dt.GetValue();
-        if (m_Known && m_Value == value)
-            return true;
-        const auto put = [this](int at, int digits, int number) {
-            for (int i = at + digits - 1; i >= at; --i, number /= 10)
-                m_Iso[i] = static_cast<char>('0' + number % 10);
-        };
-        long long day = 0;
-        int second = 0;
-        m_Known = dt.GetDayAndSecond(day, second);
-        if (!m_Known)
-            return false;
-        if (day != m_Day) {
-            COleDateTime::Parts p;
-            dt.GetParts(p);
-            put(0, 4, p.year);
-            put(5, 2, p.month);
-            put(8, 2, p.day);
-            m_Day = day;
-        }
-        put(11, 2, second / 3600);
-        put(14, 2, second / 60 % 60);
-        put(17, 2, second % 60);
-        m_Value = value;
-        return true;
-    }
-};
-
-// Keys in the order a JSON document sorts them, so both forms read alike.
-// The writer is a cursor with room for the whole entry, or the stream.
-template <class Writer>
-void writeEntry(Writer &w, const CReminder &r, const COleDateTime &dateTime)
-{
-    static IsoMemo occurrenceMemo, lastShownMemo;
-    const auto span = [&w](CJsonStream::Key key, const COleDateTimeSpan &s) __attribute__((always_inline)) {
-        w.BeginObject(key);
-        w.Value("days", s.GetValue());
-        w.Value("status", static_cast<int>(s.GetStatus()));
-        w.EndObject();
-    };
-    const auto date = [&w](CJsonStream::Key key, const COleDateTime &dt, IsoMemo &memo) __attribute__((always_inline)) {
-        w.BeginObject(key);
-        w.Value("days", dt.GetValue());
-        if (memo.Show(dt) && dt.GetStatus() == COleDateTime::valid)
-            w.Value("iso", memo.m_Iso, sizeof memo.m_Iso - 1);
-        w.Value("status", static_cast<int>(dt.GetStatus()));
-        w.EndObject();
-    };
-    w.BeginObject();
-    span("advanceNotice", r.m_AdvanceNotice);
-    date("dateTime", dateTime, occurrenceMemo);
-    w.Value("iconName", r.m_IconName);
-    w.Value("iconNumber", static_cast<int>(r.m_IconNumber));
-    date("lastShown", r.m_LastShown, lastShownMemo);
-    w.Value("message", r.m_Message);
-    w.Value("private", r.m_Private);
-    w.Value("recurrence", static_cast<int>(r.m_Recurrence));
-    w.Value("reservedFlag", r.m_ReservedFlag);
-    w.Value("reservedFlag2", r.m_ReservedFlag2);
-    span("reservedSpan", r.m_ReservedSpan);
-    span("reshowInterval", r.m_ReshowInterval);
-    w.Value("shown", r.m_Shown);
-    w.Value("soundFileName", r.m_SoundFileName);
-    w.EndObject();
-}
-
-} // namespace
-
-void CCliReminderIO::WriteReminder(CJsonStream &json, const CReminder &r, const COleDateTime &dateTime)
-{
-    // An entry is 35 lines, none with a key longer than 16 characters.
-    using Cursor = CJsonStream::Cursor;
-    const size_t room = 35 * Cursor::MemberRoom(json.Depth() + 2, 16) + Cursor::TextRoom(r.m_IconName)
-        + Cursor::TextRoom(r.m_Message) + Cursor::TextRoom(r.m_SoundFileName);
-    if (room > CJsonStream::kChunk) {
-        writeEntry(json, r, dateTime);
-        return;
-    }
-    Cursor c = json.Begin(room);
-    writeEntry(c, r, dateTime);
-    json.End(c);
 }

@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <vector>
 
-class CJsonStream;
 class CReminderFileLock;
 class CReminderList;
 
@@ -32,7 +31,4 @@ public:
     static QJsonObject SpanJson(const COleDateTimeSpan &span);
     static QJsonObject ReminderJson(const CReminder &r);
     static QJsonArray RemindersJson(const std::vector<CReminder> &reminders);
-    // The same form as ReminderJson, written straight to a stream, with
-    // dateTime in place of the reminder's own date.
-    static void WriteReminder(CJsonStream &json, const CReminder &r, const COleDateTime &dateTime);
 };

@@ -96,34 +96,20 @@ char *CJsonStream::Cursor::WriteText(char *d, const QString &text)
     return d;
 }
 
-void CJsonStream::Bracket(const char *key, size_t keyLength, char bracket)
+void CJsonStream::MakeRoom(Cursor &c, size_t n)
 {
-    Cursor c = Begin(Cursor::MemberRoom(m_depth, keyLength));
-    if (bracket == '{' || bracket == '[')
-        c.Open(key, keyLength, bracket);
-    else
-        c.Close(bracket);
     End(c);
-}
-
-void CJsonStream::Value(Key key, const QString &text)
-{
-    const size_t room = Cursor::MemberRoom(m_depth, key.m_Length) + Cursor::TextRoom(text);
-    if (room <= kChunk) {
-        Cursor c = Begin(room);
-        c.Value(key, text);
-        End(c);
-        return;
+    if (m_length > 0) { // called only when what is left is too short
+        WriteOut(m_buffer.get(), m_length);
+        m_length = 0;
     }
-    // Longer than a chunk can hold at its worst: the member's start, then
-    // the text escaped in a buffer of its own and written out whole.
-    Cursor c = Begin(Cursor::MemberRoom(m_depth, key.m_Length));
-    c.Member(key.m_Text, key.m_Length);
-    End(c);
-    QByteArray escaped(static_cast<qsizetype>(Cursor::TextRoom(text)), Qt::Uninitialized);
-    const char *end = Cursor::WriteText(escaped.data(), text);
-    Flush();
-    WriteOut(escaped.constData(), static_cast<size_t>(end - escaped.constData()));
+    if (n > m_size) {
+        // A value larger than the whole buffer (it is empty by now): a
+        // buffer that holds it, kept for the rest of the listing.
+        m_buffer.reset(new char[n]);
+        m_size = n;
+    }
+    c = Begin();
 }
 
 void CJsonStream::WriteOut(const char *data, size_t n)

@@ -12,10 +12,11 @@
 // building a document first: long listings stay fast and small. Member
 // names are string literals whose lengths the compiler knows.
 //
-// A caller that writes many members at once (a whole record) asks for a
-// Cursor with room for all of them: it writes with no checks and keeps its
-// place in registers. The stream's own members go through a cursor too, so
-// the layout is written down once.
+// A caller that writes many members at once (a whole record) takes a
+// Cursor, which keeps its place in registers and checks its room before
+// each member: when the buffer is short it writes out what it holds, and
+// grows for a value larger than the whole buffer. The stream's own members
+// go through a cursor too, so the layout is written down once.
 class CJsonStream
 {
 public:
@@ -34,15 +35,17 @@ public:
         void BeginObject() { Open(nullptr, 0, '{'); }
         void BeginObject(Key key) { Open(key.m_Text, key.m_Length, '{'); }
         void EndObject() { Close('}'); }
+        void BeginArray(Key key) { Open(key.m_Text, key.m_Length, '['); }
+        void EndArray() { Close(']'); }
 
         void Value(Key key, const QString &text)
         {
-            Member(key.m_Text, key.m_Length);
+            Member(key.m_Text, key.m_Length, TextRoom(text));
             m_d = WriteText(m_d, text);
         }
         void Value(Key key, const char *ascii, size_t length) // plain ASCII, nothing to escape
         {
-            Member(key.m_Text, key.m_Length);
+            Member(key.m_Text, key.m_Length, length + 2);
             char *d = m_d;
             *d++ = '"';
             std::memcpy(d, ascii, length);
@@ -52,7 +55,7 @@ public:
         }
         [[gnu::always_inline]] void Value(Key key, double number)
         {
-            Member(key.m_Text, key.m_Length);
+            Member(key.m_Text, key.m_Length, kNumberRoom);
             // Whole numbers below 100 000 are never shorter in exponent
             // form: the same text without the search for the shortest.
             if (number > -100000.0 && number < 100000.0 && number == static_cast<double>(static_cast<int>(number))
@@ -63,12 +66,12 @@ public:
         }
         [[gnu::always_inline]] void Value(Key key, int number)
         {
-            Member(key.m_Text, key.m_Length);
+            Member(key.m_Text, key.m_Length, kNumberRoom);
             Int(number);
         }
         [[gnu::always_inline]] void Value(Key key, bool flag)
         {
-            Member(key.m_Text, key.m_Length);
+            Member(key.m_Text, key.m_Length, 5);
             char *d = m_d;
             if (flag) {
                 std::memcpy(d, "true", 4);
@@ -79,13 +82,6 @@ public:
             }
         }
 
-        // The most a member takes at this depth apart from a text value:
-        // separator, line break, indentation, key and a number.
-        static size_t MemberRoom(int depth, size_t keyLength)
-        {
-            const size_t indent = static_cast<size_t>(depth) * 4;
-            return 2 + (indent > kInlineIndent ? indent : kInlineIndent) + keyLength + 4 + kNumberRoom + 2;
-        }
         // The most a text takes quoted, as UTF-8 with every escape.
         static size_t TextRoom(const QString &text) { return 2 + 6 * static_cast<size_t>(text.size()); }
 
@@ -95,21 +91,37 @@ public:
         static constexpr size_t kNumberRoom = 32;
         static const char kSpaces[kInlineIndent + 1];
 
-        Cursor(char *d, int depth, bool first) : m_d(d), m_depth(depth), m_first(first) {}
+        Cursor(CJsonStream *stream, char *d, char *end, int depth, bool first)
+            : m_stream(stream), m_d(d), m_end(end), m_depth(depth), m_first(first)
+        {
+        }
+
+        // The most a member's start takes at this depth: separator, line
+        // break, indentation, key and its quotes, a closing bracket's line.
+        static size_t MemberRoom(int depth, size_t keyLength)
+        {
+            const size_t indent = static_cast<size_t>(depth) * 4;
+            return 2 + (indent > kInlineIndent ? indent : kInlineIndent) + keyLength + 4;
+        }
+        // Room for `n` more bytes from here on.
+        [[gnu::always_inline]] void Reserve(size_t n)
+        {
+            if (static_cast<size_t>(m_end - m_d) < n) [[unlikely]]
+                m_stream->MakeRoom(*this, n);
+        }
 
         void Open(const char *key, size_t keyLength, char bracket)
         {
-            Member(key, keyLength);
-            char *d = m_d;
-            *d++ = bracket;
-            m_d = d;
+            Member(key, keyLength, 1);
+            *m_d++ = bracket;
             ++m_depth;
             m_first = true;
         }
         void Close(char bracket)
         {
-            char *d = m_d;
             const int depth = --m_depth;
+            Reserve(MemberRoom(depth, 0) + 2);
+            char *d = m_d;
             if (!m_first) {
                 *d++ = '\n';
                 d = Indent(d, static_cast<size_t>(depth) * 4);
@@ -120,11 +132,13 @@ public:
             m_first = false;
             m_d = d;
         }
-        // The separator, the line break, the indentation and the key. (Each
+        // Room for the member and a value of `valueRoom` bytes, then the
+        // separator, the line break, the indentation and the key. (Each
         // step works on a local pointer: a store through a char pointer
         // could change any member, so m_d would be read again after each.)
-        [[gnu::always_inline]] void Member(const char *key, size_t keyLength)
+        [[gnu::always_inline]] void Member(const char *key, size_t keyLength, size_t valueRoom)
         {
+            Reserve(MemberRoom(m_depth, keyLength) + valueRoom);
             char *d = m_d;
             const int depth = m_depth;
             const bool first = m_first;
@@ -158,7 +172,7 @@ public:
                 *d = static_cast<char>('0' + number);
                 m_d = d + 1;
             } else {
-                m_d = std::to_chars(d, d + 16, number).ptr;
+                m_d = std::to_chars(d, d + kNumberRoom, number).ptr;
             }
         }
 
@@ -166,7 +180,9 @@ public:
         static char *WriteNumber(char *d, double number);
         static char *WriteText(char *d, const QString &text);
 
+        CJsonStream *m_stream;
         char *m_d;
+        char *m_end;
         int m_depth;
         bool m_first;
     };
@@ -176,50 +192,50 @@ public:
     CJsonStream(const CJsonStream &) = delete;
     CJsonStream &operator=(const CJsonStream &) = delete;
 
-    // The largest room a cursor can have.
-    static constexpr size_t kChunk = 1 << 20; // fewer, larger writes: a long listing goes out faster
+    // What the buffer holds before it is written out: fewer, larger writes
+    // send a long listing out faster.
+    static constexpr size_t kChunk = 1 << 20;
 
-    // A cursor at the end of what is written, with room for `room` more
-    // bytes (at most kChunk); End takes back what it wrote.
-    Cursor Begin(size_t room)
-    {
-        if (m_length + room > kChunk)
-            Flush();
-        return Cursor(m_buffer.get() + m_length, m_depth, m_first);
-    }
+    // A cursor at the end of what is written; End takes back what it
+    // wrote. Nothing else writes to the stream between the two.
+    Cursor Begin() { return Cursor(this, m_buffer.get() + m_length, m_buffer.get() + m_size, m_depth, m_first); }
     void End(const Cursor &c)
     {
         m_length = static_cast<size_t>(c.m_d - m_buffer.get());
         m_depth = c.m_depth;
         m_first = c.m_first;
     }
-    int Depth() const { return m_depth; }
 
-    void BeginObject() { Bracket(nullptr, 0, '{'); }
-    void BeginObject(Key key) { Bracket(key.m_Text, key.m_Length, '{'); }
-    void EndObject() { Bracket(nullptr, 0, '}'); }
-    void BeginArray(Key key) { Bracket(key.m_Text, key.m_Length, '['); }
-    void EndArray() { Bracket(nullptr, 0, ']'); }
-
-    void Value(Key key, const QString &text);
-    void Value(Key key, const char *ascii, size_t length) { Value(key, QString::fromLatin1(ascii, length)); }
-    template <class Number>
-    void Value(Key key, Number value) // double, int or bool
+    void BeginObject() { Write([](Cursor &c) { c.BeginObject(); }); }
+    void BeginObject(Key key) { Write([key](Cursor &c) { c.BeginObject(key); }); }
+    void EndObject() { Write([](Cursor &c) { c.EndObject(); }); }
+    void BeginArray(Key key) { Write([key](Cursor &c) { c.BeginArray(key); }); }
+    void EndArray() { Write([](Cursor &c) { c.EndArray(); }); }
+    template <class Type>
+    void Value(Key key, const Type &value) // text, double, int or bool
     {
-        Cursor c = Begin(Cursor::MemberRoom(m_depth, key.m_Length));
-        c.Value(key, value);
-        End(c);
+        Write([key, &value](Cursor &c) { c.Value(key, value); });
     }
 
     // False when the stream could not take everything written.
     bool Flush();
 
 private:
-    void Bracket(const char *key, size_t keyLength, char bracket);
+    template <class Step>
+    void Write(Step step)
+    {
+        Cursor c = Begin();
+        step(c);
+        End(c);
+    }
+    // Writes out what the cursor has written so far, and grows the buffer
+    // when `n` bytes do not fit in an empty one.
+    void MakeRoom(Cursor &c, size_t n);
     void WriteOut(const char *data, size_t n);
 
     FILE *m_out = nullptr;
     std::unique_ptr<char[]> m_buffer { new char[kChunk] };
+    size_t m_size = kChunk;
     size_t m_length = 0;
     int m_depth = 0;
     bool m_first = true; // nothing yet at the current level

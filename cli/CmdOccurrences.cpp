@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CJsonStream.h"
+#include "cli/COccurrenceWriter.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "storage/CPrintSelection.h"
@@ -17,16 +18,20 @@ public:
     QString Usage() const override
     {
         return QStringLiteral(
-            "Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N]\n"
+            "Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]\n"
             "Lists every occurrence on the days from --from through --to, in date order: one entry\n"
-            "per occurrence, each dated on its day at the reminder's own time. --per-day-limit N\n"
-            "keeps at most N a day, as the calendar collects them (the printout keeps 20).");
+            "per occurrence, dated on its day at the reminder's own time (dateTime), with the\n"
+            "reminder's own date (reminderDateTime), its index (as day gives it), message, recurrence,\n"
+            "advance notice and icon name. --full gives every field of the reminder instead, as\n"
+            "dump does. --per-day-limit N keeps at most N a day, as the calendar collects them\n"
+            "(the printout keeps 20).");
     }
     int Run(const QStringList &args) override
     {
         const QString limitOption = QStringLiteral("per-day-limit");
         RangeArgs range;
-        if (const int rc = ParseFileAndRange(args, {}, range, { limitOption }))
+        const QString fullFlag = QStringLiteral("full");
+        if (const int rc = ParseFileAndRange(args, { fullFlag }, range, { limitOption }))
             return rc;
         const ParsedArgs &a = range.args;
         int limit = 0;
@@ -43,7 +48,10 @@ public:
         const std::vector<CPrintSelection::Occurrence> occurrences =
             CPrintSelection::Occurrences(list, range.from, end, limit);
 
+        const bool full = a.Has(fullFlag);
+
         CJsonStream json(stdout);
+        COccurrenceWriter writer(json);
         json.BeginObject();
         json.Value("from", a.options.value(QStringLiteral("from")));
         json.BeginArray("occurrences");
@@ -59,7 +67,10 @@ public:
             if (i + kAhead / 2 < occurrences.size())
                 __builtin_prefetch(list[occurrences[i + kAhead / 2].m_Index].m_Message.constData());
             const CPrintSelection::Occurrence &o = occurrences[i];
-            CCliReminderIO::WriteReminder(json, list[o.m_Index], o.m_When);
+            if (full)
+                writer.WriteFull(list[o.m_Index], o.m_When);
+            else
+                writer.WriteCompact(list[o.m_Index], o.m_Index, o.m_When);
         }
         json.EndArray();
         json.Value("to", a.options.value(QStringLiteral("to")));

@@ -1,7 +1,6 @@
 // kestrelmark-cli: inspects and scripts reminder files without a display.
 #include "cli/CCliCommand.h"
-#include "media/CIconNameMap.h"
-#include "model/CHugePages.h"
+#include "model/CIconNameMap.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -24,8 +23,6 @@ int main(int argc, char **argv)
     // No pictures are loaded here: the map holds what a complete load of
     // the built-in icons would register, so names resolve as in the program.
     CIconNameMap::Instance().RegisterBuiltinNames();
-    // One pass over a whole file and out: fewer, larger pages pay.
-    CHugePages::Enable();
 
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")

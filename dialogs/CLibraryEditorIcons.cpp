@@ -1,8 +1,8 @@
 #include "dialogs/CLibraryEditorIcons.h"
 
 #include "dialogs/CSkinBitmap.h"
-#include "media/CIconNameMap.h"
-#include "media/CIconTable.h"
+#include "model/CIconNameMap.h"
+#include "model/CIconTable.h"
 
 #include <QImage>
 

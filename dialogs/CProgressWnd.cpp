@@ -2,7 +2,7 @@
 
 #include "graphics/BitmapResource.h"
 #include "graphics/PackedDib.h"
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 #include "model/CTrace.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "ical/CIcsTime.h"
 #include "ical/CIcsWriter.h"
 #include "ical/CIcsZone.h"
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 
 #include <QHash>
 #include <optional>
@@ -93,14 +93,14 @@ struct Alarm
     std::optional<QDateTime> m_Acknowledged;  // UTC, the latest
 };
 
-Alarm alarmOf(icalcomponent *item, icalcomponent *calendar, const CIcsLocalTime &start)
+Alarm alarmOf(icalcomponent *item, icalcomponent *calendar, const CIcsLocalTime &start, const CIcsZones &zones)
 {
     Alarm alarm;
     // How long the item lasts, for alarms related to its end.
     long long length = 0;
     if (icalcomponent_isa(item) == ICAL_VEVENT_COMPONENT) {
         if (icalproperty *end = icalcomponent_get_first_property(item, ICAL_DTEND_PROPERTY)) {
-            const CIcsLocalTime e = CIcsTime::OfProperty(end, icalproperty_get_dtend(end), calendar);
+            const CIcsLocalTime e = CIcsTime::OfProperty(end, icalproperty_get_dtend(end), calendar, zones);
             if (e.m_Valid)
                 length = start.m_Instant.secsTo(e.m_Instant);
         } else if (icalproperty *d = icalcomponent_get_first_property(item, ICAL_DURATION_PROPERTY)) {
@@ -119,7 +119,7 @@ Alarm alarmOf(icalcomponent *item, icalcomponent *calendar, const CIcsLocalTime 
         const icaltriggertype t = icalproperty_get_trigger(trig);
         long long before = 0;
         if (!icaltime_is_null_time(t.time)) {
-            const CIcsLocalTime at = CIcsTime::OfProperty(trig, t.time, calendar);
+            const CIcsLocalTime at = CIcsTime::OfProperty(trig, t.time, calendar, zones);
             if (!at.m_Valid)
                 continue;
             before = at.m_Instant.secsTo(start.m_Instant);
@@ -139,7 +139,7 @@ Alarm alarmOf(icalcomponent *item, icalcomponent *calendar, const CIcsLocalTime 
         if (!alarm.m_NoticeSeconds || before > *alarm.m_NoticeSeconds)
             alarm.m_NoticeSeconds = before;
         if (icalproperty *ack = icalcomponent_get_first_property(a, ICAL_ACKNOWLEDGED_PROPERTY)) {
-            const CIcsLocalTime when = CIcsTime::OfProperty(ack, icalproperty_get_acknowledged(ack), calendar);
+            const CIcsLocalTime when = CIcsTime::OfProperty(ack, icalproperty_get_acknowledged(ack), calendar, zones);
             if (when.m_Valid && (!alarm.m_Acknowledged || when.m_Instant > *alarm.m_Acknowledged))
                 alarm.m_Acknowledged = when.m_Instant;
         }
@@ -213,12 +213,12 @@ bool endsAndFollowable(const icalrecurrencetype &rule)
 }
 
 // The instants its EXDATEs leave out.
-std::vector<QDateTime> excludedOf(icalcomponent *item, icalcomponent *calendar)
+std::vector<QDateTime> excludedOf(icalcomponent *item, icalcomponent *calendar, const CIcsZones &zones)
 {
     std::vector<QDateTime> out;
     for (icalproperty *p = icalcomponent_get_first_property(item, ICAL_EXDATE_PROPERTY); p;
          p = icalcomponent_get_next_property(item, ICAL_EXDATE_PROPERTY)) {
-        const CIcsLocalTime at = CIcsTime::OfProperty(p, icalproperty_get_exdate(p), calendar);
+        const CIcsLocalTime at = CIcsTime::OfProperty(p, icalproperty_get_exdate(p), calendar, zones);
         if (at.m_Valid)
             out.push_back(at.m_Instant);
     }
@@ -227,7 +227,8 @@ std::vector<QDateTime> excludedOf(icalcomponent *item, icalcomponent *calendar)
 
 } // namespace
 
-CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now)
+CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now,
+                                           const CIcsZones &zones)
 {
     Outcome out;
     if (icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY)) {
@@ -246,7 +247,7 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
         out.m_Skipped = todo ? QStringLiteral("a to-do without a due date or start") : QStringLiteral("no start date");
         return out;
     }
-    const CIcsLocalTime start = CIcsTime::OfProperty(startProp, startValue, calendar);
+    const CIcsLocalTime start = CIcsTime::OfProperty(startProp, startValue, calendar, zones);
     if (!start.m_Valid) {
         out.m_Skipped = QStringLiteral("a start date that could not be read");
         return out;
@@ -256,7 +257,7 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     const bool floating = !startValue.is_date && !icaltime_is_utc(startValue)
         && !icalproperty_get_first_parameter(startProp, ICAL_TZID_PARAMETER);
     // The rule runs on the event's own wall clock, in its own zone.
-    const CIcsZone zone = CIcsZone::OfProperty(startProp, startValue, calendar);
+    const CIcsZone zone = CIcsZone::OfProperty(startProp, startValue, calendar, zones);
     QDate firstDate(startValue.year, startValue.month, startValue.day);
     QTime firstTime = startValue.is_date ? QTime(0, 0) : QTime(startValue.hour, startValue.minute, startValue.second);
 
@@ -269,7 +270,7 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
             out.m_Simplified |= CIcsRecurrence::MoreRules;
         if (endsAndFollowable(rule)) {
             const CIcsSeries::Left left = CIcsSeries::Remaining(rule, firstDate, firstTime, startValue.is_date, zone,
-                                                                excludedOf(item, calendar), now);
+                                                                excludedOf(item, calendar, zones), now);
             if (left.m_Count == 0) {
                 out.m_Skipped = QStringLiteral("a repeating event whose last occurrence is past");
                 return out;
@@ -292,7 +293,7 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
         out.m_Simplified |= CIcsRecurrence::RDate;
 
     // Each date of the event's zone as the wall clock here shows it.
-    std::vector<CIcsLocalTime> here;
+    std::vector<CIcsLocalTime> wallClocks;
     for (const QDate &day : repeat.m_Dates) {
         CIcsLocalTime at;
         if (zone.Floats()) {
@@ -300,18 +301,18 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
             at.m_Date = day;
             at.m_Time = firstTime;
         } else {
-            at = CIcsTime::FromUtc(zone.Instant(day, firstTime));
+            at = CIcsTime::FromUtc(zone.Instant(day, firstTime), zones);
             if (CIcsSeries::Drifts(repeat.m_Kind, day, firstTime, zone, at.m_Date, at.m_Time))
                 out.m_Simplified |= CIcsRecurrence::ZoneHour;
         }
         if (at.m_Valid)
-            here.push_back(at);
+            wallClocks.push_back(at);
     }
 
     if (icalcomponent_get_first_property(item, ICAL_XLICERROR_PROPERTY))
         out.m_Simplified |= CIcsRecurrence::Unreadable;
 
-    const Alarm alarm = alarmOf(item, calendar, start);
+    const Alarm alarm = alarmOf(item, calendar, start, zones);
     if (alarm.m_After)
         out.m_Simplified |= CIcsRecurrence::AlarmAfter;
     const long long noticeMinutes = (alarm.m_NoticeSeconds.value_or(0) + 30) / 60;
@@ -330,21 +331,22 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     base.m_IconName = iconFromCategories(item);
 
     QString uid = textOf(item, ICAL_UID_PROPERTY);
-    const bool single = here.size() == 1;
+    const bool single = wallClocks.size() == 1;
     const QString how = CIcsRecurrence::DescribeAll(out.m_Simplified);
-    for (const CIcsLocalTime &at : here) {
+    for (const CIcsLocalTime &at : wallClocks) {
         CIcsEvent e;
         e.m_Reminder = base;
         e.m_Reminder.m_DateTime = oleOf(at.m_Date, at.m_Time);
         e.m_Reminder.m_LastShown = CReminder::kDefaultDate;
         applyOwnFields(own, e.m_Reminder, noticeMinutes, single, floating);
         if (alarm.m_Acknowledged) {
-            const QDateTime alarmAt = at.WallClock().addSecs(-noticeMinutes * 60);
-            e.m_Acknowledged = *alarm.m_Acknowledged >= alarmAt.toUTC();
+            const QDateTime alarmAt =
+                CIcsZone::LocalZone(zones).Instant(at.m_Date, at.m_Time).addSecs(-noticeMinutes * 60);
+            e.m_Acknowledged = *alarm.m_Acknowledged >= alarmAt;
             // A one-time alarm dismissed elsewhere does not ring again here.
             if (e.m_Acknowledged && !own.contains(CIcsFields::kShown) && e.m_Reminder.IsOneTime()) {
                 e.m_Reminder.m_Shown = true;
-                const QDateTime local = alarm.m_Acknowledged->toLocalTime();
+                const QDateTime local = zones.WallClockHere(*alarm.m_Acknowledged);
                 e.m_Reminder.m_LastShown = oleOf(local.date(), local.time());
             }
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ical/CIcsEvent.h"
+#include "ical/CIcsZones.h"
 
 #include <QDateTime>
 #include <QString>
@@ -25,6 +26,7 @@ public:
         unsigned m_Simplified = 0; // CIcsRecurrence::Simplification bits
         QString m_Skipped;         // not empty: why it was left out
     };
-    // A series that ends keeps what is left of it after now.
-    static Outcome Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now);
+    // A series that ends keeps what is left of it after now; zones are
+    // those of the import.
+    static Outcome Map(icalcomponent *item, icalcomponent *calendar, const QDateTime &now, const CIcsZones &zones);
 };

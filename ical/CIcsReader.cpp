@@ -3,8 +3,12 @@
 #include "ical/CIcsComponent.h"
 #include "ical/CIcsParser.h"
 #include "ical/CIcsRecurrence.h"
+#include "ical/CIcsZones.h"
 
 #include <QMap>
+
+#include <algorithm>
+#include <cctype>
 
 extern "C" {
 #include <libical/ical.h>
@@ -31,7 +35,7 @@ public:
     void Item(icalcomponent *item, icalcomponent *calendar)
     {
         ++m_items;
-        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar, m_now);
+        CIcsComponent::Outcome out = CIcsComponent::Map(item, calendar, m_now, m_zones);
         if (!out.m_Skipped.isEmpty()) {
             ++m_result.m_Skipped;
             ++m_skipped[out.m_Skipped];
@@ -81,6 +85,7 @@ public:
 private:
     CIcsReadResult &m_result;
     QDateTime m_now;
+    const CIcsZones m_zones; // once for the whole import
     int m_items = 0;
     int m_simplified[CIcsRecurrence::kCount] = {};
     QMap<QString, int> m_skipped;
@@ -102,7 +107,7 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, s
     const qsizetype nul = text.indexOf('\0');
     if (nul >= 0)
         text.truncate(nul);
-    if (text.trimmed().isEmpty()) {
+    if (std::all_of(text.cbegin(), text.cend(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); })) {
         result.m_Error = QStringLiteral("it is empty");
         return result;
     }

@@ -22,8 +22,9 @@ struct CIcsReadResult
 class CIcsReader
 {
 public:
-    // Larger text is refused before it is parsed.
-    static constexpr qsizetype kMaxBytes = 32 * 1024 * 1024;
+    // Larger text is refused before it is parsed: as large as a reminder
+    // file may be, since reading takes time in proportion to the size.
+    static constexpr qsizetype kMaxBytes = qsizetype(256) << 20;
 
     // now: what is past of a series that ends is left out. done, when
     // given, follows the bytes read so far, for another thread to show.

@@ -51,7 +51,7 @@ CIcsSeries::Left CIcsSeries::Remaining(const icalrecurrencetype &rule, const QDa
     }
     // Past its end: only whether it ever had more than one occurrence counts.
     const bool over = until.isValid() && until < now;
-    const QDate today = now.toLocalTime().date();
+    const QDate today = zone.Zones().WallClockHere(now).date();
     icalrecur_iterator *it = icalrecur_iterator_new(r, wallClock(date, allDay ? QTime(0, 0) : time));
     if (!it)
         return going;
@@ -101,7 +101,7 @@ bool CIcsSeries::Drifts(int kind, const QDate &date, const QTime &time, const CI
     case RecurAnnual: steps = 8; break;
     default: return false;
     }
-    const CIcsZone here = CIcsZone::LocalZone();
+    const CIcsZone here = CIcsZone::LocalZone(zone.Zones());
     for (int k = 1; k <= steps; ++k) {
         QDate there = date, mine = localDate;
         if (kind == RecurWeekly) {

@@ -13,12 +13,12 @@ bool inRange(const icaltimetype &t)
 
 } // namespace
 
-CIcsLocalTime CIcsTime::FromUtc(const QDateTime &utc)
+CIcsLocalTime CIcsTime::FromUtc(const QDateTime &utc, const CIcsZones &zones)
 {
     CIcsLocalTime local;
     if (!utc.isValid())
         return local;
-    const QDateTime wall = utc.toLocalTime();
+    const QDateTime wall = zones.WallClockHere(utc);
     local.m_Valid = wall.date().year() >= 100 && wall.date().year() <= 9999;
     local.m_Date = wall.date();
     local.m_Time = wall.time();
@@ -26,15 +26,16 @@ CIcsLocalTime CIcsTime::FromUtc(const QDateTime &utc)
     return local;
 }
 
-CIcsLocalTime CIcsTime::ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar)
+CIcsLocalTime CIcsTime::ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar,
+                                const CIcsZones &zones)
 {
     if (icaltime_is_null_time(t) || !inRange(t))
         return CIcsLocalTime();
-    const CIcsZone zone = CIcsZone::Of(t, tzid, calendar);
+    const CIcsZone zone = CIcsZone::Of(t, tzid, calendar, zones);
     const QDate date(t.year, t.month, t.day);
     const QTime time = t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, t.second);
     if (!zone.Floats())
-        return FromUtc(zone.Instant(date, time));
+        return FromUtc(zone.Instant(date, time), zones);
     CIcsLocalTime local;
     local.m_Valid = true;
     local.m_UnknownZone = zone.kind() == CIcsZone::Unknown;
@@ -44,8 +45,9 @@ CIcsLocalTime CIcsTime::ToLocal(const icaltimetype &t, const char *tzid, icalcom
     return local;
 }
 
-CIcsLocalTime CIcsTime::OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar)
+CIcsLocalTime CIcsTime::OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar,
+                                   const CIcsZones &zones)
 {
     icalparameter *tz = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
-    return ToLocal(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar);
+    return ToLocal(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar, zones);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ical/CIcsZones.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -11,7 +13,7 @@ extern "C" {
 // An iCalendar time as the user's wall clock shows it. A time with a TZID
 // (from the calendar's VTIMEZONE, else a zone the system knows) or in UTC
 // is converted; a floating time is taken as it stands; a date alone is that
-// day at 00:00.
+// day at 00:00. zones are those of the import (CIcsZones).
 struct CIcsLocalTime
 {
     bool m_Valid = false;
@@ -19,16 +21,16 @@ struct CIcsLocalTime
     QDate m_Date;
     QTime m_Time;
     QDateTime m_Instant; // the same moment in UTC, for comparisons
-
-    QDateTime WallClock() const { return QDateTime(m_Date, m_Time); }
 };
 
 class CIcsTime
 {
 public:
     // The wall clock here at the instant utc.
-    static CIcsLocalTime FromUtc(const QDateTime &utc);
-    static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar);
+    static CIcsLocalTime FromUtc(const QDateTime &utc, const CIcsZones &zones);
+    static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar,
+                                 const CIcsZones &zones);
     // The value of a DTSTART, DUE, DTEND or absolute TRIGGER property.
-    static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar);
+    static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar,
+                                    const CIcsZones &zones);
 };

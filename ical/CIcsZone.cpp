@@ -1,29 +1,6 @@
 #include "ical/CIcsZone.h"
 
-#include <QStringList>
-
 namespace {
-
-// Zone names as other programs write them: plain IANA names, names behind
-// a vendor prefix ("/mozilla.org/20050126_1/Europe/Berlin"), and Windows
-// zone names.
-QTimeZone systemZone(const QString &tzid)
-{
-    QStringList candidates { tzid };
-    const QStringList parts = tzid.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (int n = 3; n >= 1; --n)
-        if (parts.size() >= n)
-            candidates << parts.mid(parts.size() - n).join(QLatin1Char('/'));
-    for (const QString &c : candidates) {
-        const QByteArray id = c.toUtf8();
-        if (QTimeZone::isTimeZoneIdAvailable(id))
-            return QTimeZone(id);
-    }
-    const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(tzid.toUtf8());
-    if (!iana.isEmpty() && QTimeZone::isTimeZoneIdAvailable(iana))
-        return QTimeZone(iana);
-    return QTimeZone();
-}
 
 template <size_t N>
 int count(const short (&array)[N])
@@ -62,9 +39,16 @@ bool expandsSafely(icaltimezone *zone)
 
 } // namespace
 
-CIcsZone CIcsZone::Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar)
+CIcsZone CIcsZone::LocalZone(const CIcsZones &zones)
 {
     CIcsZone zone;
+    zone.m_zones = &zones;
+    return zone;
+}
+
+CIcsZone CIcsZone::Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar, const CIcsZones &zones)
+{
+    CIcsZone zone = LocalZone(zones);
     if (icaltime_is_utc(t)) {
         zone.m_kind = Utc;
         return zone;
@@ -77,15 +61,16 @@ CIcsZone CIcsZone::Of(const icaltimetype &t, const char *tzid, icalcomponent *ca
         zone.m_calendarZone = own;
         return zone;
     }
-    zone.m_system = systemZone(QString::fromUtf8(tzid));
+    zone.m_system = zones.System(QByteArray(tzid));
     zone.m_kind = zone.m_system.isValid() ? System : Unknown;
     return zone;
 }
 
-CIcsZone CIcsZone::OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar)
+CIcsZone CIcsZone::OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar,
+                              const CIcsZones &zones)
 {
     icalparameter *tz = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
-    return Of(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar);
+    return Of(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar, zones);
 }
 
 int CIcsZone::OffsetAt(const QDateTime &utc) const
@@ -107,12 +92,12 @@ int CIcsZone::OffsetAt(const QDateTime &utc) const
         return icaltimezone_get_utc_offset_of_utc_time(m_calendarZone, &at, &daylight);
     }
     case System:
-        return m_system.offsetFromUtc(utc);
+        return m_zones->OffsetAt(m_system, utc);
     case Local:
     case Unknown:
         break;
     }
-    return utc.toLocalTime().offsetFromUtc();
+    return m_zones->HereOffsetAt(utc);
 }
 
 QDateTime CIcsZone::Instant(const QDate &date, const QTime &time) const

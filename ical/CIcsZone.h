@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ical/CIcsZones.h"
+
 #include <QDateTime>
 #include <QTimeZone>
 
@@ -10,17 +12,21 @@ extern "C" {
 // The zone an iCalendar time is written in: UTC, a VTIMEZONE of the
 // calendar, a zone the system knows by the TZID, or none (floating, or a
 // TZID nobody knows), which is read as this computer's local time.
+// Local and system zones are those of the import's CIcsZones, which must
+// outlive the zone.
 class CIcsZone
 {
 public:
     enum Kind { Local, Utc, Calendar, System, Unknown };
 
     // The zone of a time: UTC when it says so, else its TZID's.
-    static CIcsZone Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar);
-    static CIcsZone OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar);
-    static CIcsZone LocalZone() { return CIcsZone(); }
+    static CIcsZone Of(const icaltimetype &t, const char *tzid, icalcomponent *calendar, const CIcsZones &zones);
+    static CIcsZone OfProperty(icalproperty *p, const icaltimetype &value, icalcomponent *calendar,
+                               const CIcsZones &zones);
+    static CIcsZone LocalZone(const CIcsZones &zones);
 
     Kind kind() const { return m_kind; }
+    const CIcsZones &Zones() const { return *m_zones; }
     // Floating and unknown times keep their wall clock wherever they are read.
     bool Floats() const { return m_kind == Local || m_kind == Unknown; }
     // Seconds ahead of UTC at the instant utc.
@@ -35,4 +41,5 @@ private:
     Kind m_kind = Local;
     icaltimezone *m_calendarZone = nullptr; // belongs to the calendar
     QTimeZone m_system;
+    const CIcsZones *m_zones = nullptr;
 };

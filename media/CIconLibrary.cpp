@@ -6,8 +6,8 @@
 #include "graphics/ColorConversion.h"
 #include "graphics/ImageEffects.h"
 #include "media/CIconFile.h"
-#include "media/CIconNameMap.h"
-#include "media/CIconTable.h"
+#include "model/CIconNameMap.h"
+#include "model/CIconTable.h"
 #include "model/CTrace.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "model/CReminder.h"
 
-#include "media/CIconTable.h"
 #include "model/CArchive.h"
+#include "model/CIconTable.h"
 #include "model/CTrace.h"
 
 #include <cmath>

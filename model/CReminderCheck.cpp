@@ -1,6 +1,6 @@
 #include "model/CReminderCheck.h"
 
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CRecurrence.h"
 #include "model/CReminderList.h"

@@ -1,6 +1,6 @@
 #include "model/CReminderList.h"
 
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "model/CRecurrence.h"
 #include "model/CTrace.h"
 

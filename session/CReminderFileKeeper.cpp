@@ -34,7 +34,6 @@ CReminderStore::LoadResult CReminderFileKeeper::Load(CUserMessage *tell)
 void CReminderFileKeeper::compact()
 {
     m_file.Compact();
-    emit compacted();
 }
 
 void CReminderFileKeeper::watch()

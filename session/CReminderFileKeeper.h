@@ -49,8 +49,6 @@ signals:
     // Something the user must know of the file that is no failure of the
     // save (a damaged file found and kept aside).
     void fileNotice(const CUserMessage &message);
-    // The base was packed: a moment for the heap to give memory back.
-    void compacted();
 
 private:
     void watch();

@@ -36,7 +36,6 @@ CReminderSession::CReminderSession(CReminderList &list, CReminderStore &store, C
     connect(m_keeper, &CReminderFileKeeper::listChanged, this, &CReminderSession::listChanged);
     connect(m_keeper, &CReminderFileKeeper::saveFailed, this, &CReminderSession::saveFailed);
     connect(m_keeper, &CReminderFileKeeper::fileNotice, this, &CReminderSession::fileNotice);
-    connect(m_keeper, &CReminderFileKeeper::compacted, this, &CReminderSession::compacted);
 }
 
 CReminderSession::~CReminderSession() = default;

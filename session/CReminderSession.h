@@ -104,8 +104,6 @@ signals:
     void saveFailed(const CUserMessage &message);
     // A notice about the file that is no failure (a damaged file kept aside).
     void fileNotice(const CUserMessage &message);
-    // An idle moment after the file's base was packed.
-    void compacted();
     // A reminder is due: the receiver shows the alert, waits for the user
     // and fills in answer (connect directly). No save runs meanwhile.
     void alertDue(const CAlertRequest &alert, CAlertAnswer *answer);

@@ -1,5 +1,7 @@
 #include "storage/CCalendarCsv.h"
 
+#include "model/CLocaleDateFormat.h"
+#include "model/CLocaleDateReader.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
@@ -114,12 +116,40 @@ bool CCalendarCsv::IsTrue(const QString &field)
 
 namespace {
 
-// Reading a date in the user's locale is slow and exports repeat their
-// dates and times, so one import remembers what each text gave.
-class ParseCache
+// Reads the date and time columns of one import. Most files hold the forms
+// the user's locale writes, which readers built once for the import take
+// apart directly; anything else goes through the locale's general reading,
+// which is slow, so each text it read is remembered.
+class FieldReader
 {
 public:
-    bool Parse(const QString &text, COleDateTime::Parts &parts)
+    bool Read(const QString &text, bool datePart, COleDateTime::Parts &parts)
+    {
+        const QStringView t = QStringView(text).trimmed();
+        if (datePart) {
+            QDate d;
+            if (m_date.ReadDate(t, d)) {
+                parts.year = d.year();
+                parts.month = d.month();
+                parts.day = d.day();
+                return true;
+            }
+        } else {
+            QTime tm;
+            // A time is read as a time first: "9.05.00" is five past nine,
+            // not 9 May 2000.
+            if (m_time.ReadTime(t, tm) || m_shortTime.ReadTime(t, tm)) {
+                parts.hour = tm.hour();
+                parts.minute = tm.minute();
+                parts.second = tm.second();
+                return true;
+            }
+        }
+        return readGeneral(text, parts);
+    }
+
+private:
+    bool readGeneral(const QString &text, COleDateTime::Parts &parts)
     {
         const auto it = m_known.constFind(text);
         if (it != m_known.constEnd()) {
@@ -133,24 +163,20 @@ public:
         return ok;
     }
 
-private:
+    const QLocale m_locale;
+    const CLocaleDateReader m_date { m_locale, CLocaleDateFormat::DateFormat(m_locale) };
+    const CLocaleDateReader m_time { m_locale, CLocaleDateFormat::TimeFormat(m_locale) };
+    const CLocaleDateReader m_shortTime { m_locale, m_locale.timeFormat(QLocale::ShortFormat) };
     QHash<QString, std::pair<bool, COleDateTime::Parts>> m_known;
 };
 
-void setPart(COleDateTime &value, const QString &text, bool datePart, ParseCache *cache)
+void setPart(COleDateTime &value, const QString &text, bool datePart, FieldReader &reader)
 {
     if (text.trimmed().isEmpty())
         return;
     COleDateTime::Parts p {};
     COleDateTime::Parts own;
-    bool ok;
-    if (cache) {
-        ok = cache->Parse(text, p);
-    } else {
-        COleDateTime parsed;
-        ok = parsed.ParseDateTime(text) && parsed.GetParts(p);
-    }
-    if (!ok || !value.GetParts(own)) {
+    if (!reader.Read(text, datePart, p) || !value.GetParts(own)) {
         value.SetStatus(COleDateTime::invalid);
         return;
     }
@@ -161,10 +187,6 @@ void setPart(COleDateTime &value, const QString &text, bool datePart, ParseCache
 }
 
 } // namespace
-
-void CCalendarCsv::SetDatePart(COleDateTime &value, const QString &text) { setPart(value, text, true, nullptr); }
-
-void CCalendarCsv::SetTimePart(COleDateTime &value, const QString &text) { setPart(value, text, false, nullptr); }
 
 CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODevice &device,
                                                       const CReminderPack::Progress &progress)
@@ -193,7 +215,7 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
     }
 
     const bool tracing = lcKestrelmark().isDebugEnabled();
-    ParseCache cache;
+    FieldReader reader;
     CReminder work;
     CReminderBatch batch(list);
     const qint64 total = device.isSequential() ? 0 : device.size();
@@ -213,9 +235,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
             if (key == QLatin1String("subject")) {
                 work.m_IconName = std::move(field);
             } else if (key == QLatin1String("start date")) {
-                setPart(work.m_DateTime, field, true, &cache);
+                setPart(work.m_DateTime, field, true, reader);
             } else if (key == QLatin1String("start time")) {
-                setPart(work.m_DateTime, field, false, &cache);
+                setPart(work.m_DateTime, field, false, reader);
             } else if (key == QLatin1String("description")) {
                 if (tracing)
                     Trace(QStringLiteral("Setting Message to ") + field + QLatin1Char('\n'));

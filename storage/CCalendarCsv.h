@@ -48,10 +48,5 @@ public:
 
     // Text of a date-time as the file holds it (the user's locale form).
     static QString FormatValue(const COleDateTime &value);
-    // Takes the date or the time of day from text into value, keeping its
-    // other part; text that cannot be read leaves value invalid. An empty
-    // field leaves value as it was.
-    static void SetDatePart(COleDateTime &value, const QString &text);
-    static void SetTimePart(COleDateTime &value, const QString &text);
     static bool IsTrue(const QString &field);
 };

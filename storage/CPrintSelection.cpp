@@ -3,6 +3,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CPrefault.h"
 
 #include <array>
 
@@ -49,6 +50,16 @@ std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const CRem
     const COleDateTime first = CReminderList::DateOnly(firstDay);
     if (first.GetStatus() != COleDateTime::valid || endDay.GetStatus() != COleDateTime::valid)
         return out;
+    // Room, at once, for the most the range can hold (a weekly reminder
+    // comes once in seven days), up to a bound: only what is written of it
+    // takes memory, and the listing is not copied as it grows.
+    constexpr size_t kMostReserved = (size_t(16) << 20) / sizeof(Occurrence);
+    const double days = std::max(0.0, (endDay - first).GetValue());
+    size_t most = static_cast<size_t>(list.GetSize()) * (static_cast<size_t>(days / 7) + 1);
+    if (perDayLimit > 0)
+        most = std::min(most, static_cast<size_t>(perDayLimit) * (static_cast<size_t>(days) + 1));
+    out.reserve(std::min(most, kMostReserved));
+    CPrefault::ForGrowth(out.data(), out.capacity() * sizeof(Occurrence));
     const COleDateTimeSpan oneDay(1.0);
     std::vector<int> onDay;
     std::vector<Timed> timed, scratch;

@@ -2,9 +2,9 @@
 
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
-#include "model/CHugePages.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CPrefault.h"
 
 #include <QIODevice>
 
@@ -17,6 +17,20 @@ void checkCount(const CArchive &ar, quint32 count, qint64 minRecord)
     if (left >= 0 && static_cast<qint64>(count) > left / minRecord)
         throw CArchiveException(CArchiveException::endOfFile,
                                 QStringLiteral("count %1 larger than the file can hold").arg(count));
+}
+
+// Room for the records, mapped in at once for as many as the rest of the
+// file can hold with messages (null records take two bytes, so a count
+// alone could ask for far more memory than a real file fills).
+void reserve(std::vector<CReminder> &out, const CArchive &ar, quint32 count)
+{
+    out.reserve(out.size() + count);
+    const qint64 left = ar.BytesRemaining();
+    if (left > 0) {
+        const size_t records =
+            std::min<size_t>(count, static_cast<size_t>(left / CReminderFileFormat::kMinLegacyRecord));
+        CPrefault::ForWriting(out.data() + out.size(), records * sizeof(CReminder));
+    }
 }
 } // namespace
 
@@ -38,10 +52,7 @@ CReminderFileFormat::Format CReminderFileFormat::Read(CArchive &ar, std::vector<
     if (first != 0) {
         Trace("Reading old KM 1.x reminder file.\n");
         checkCount(ar, first, kMinLegacyRecord);
-        if (out.capacity() < out.size() + first) {
-            out.reserve(out.size() + first);
-            CHugePages::Prefer(out.data() + out.size(), (out.capacity() - out.size()) * sizeof(CReminder));
-        }
+        reserve(out, ar, first);
         for (quint32 i = 0; i < first; ++i) {
             CReminder r;
             r.Serialize(ar); // bare record: no schema known
@@ -53,10 +64,7 @@ CReminderFileFormat::Format CReminderFileFormat::Read(CArchive &ar, std::vector<
     ar.ReadString(); // the banner; its text is not checked
     const quint32 count = ar.ReadDWord();
     checkCount(ar, count, kMinTaggedRecord);
-    if (out.capacity() < out.size() + count) {
-        out.reserve(out.size() + count);
-        CHugePages::Prefer(out.data() + out.size(), (out.capacity() - out.size()) * sizeof(CReminder));
-    }
+    reserve(out, ar, count);
     for (quint32 i = 0; i < count; ++i) {
         // Read in place; a null record keeps the defaults, and one that
         // breaks off is not kept half read.

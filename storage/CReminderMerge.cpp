@@ -127,34 +127,45 @@ bool CReminderMerge::MergeFields(const CReminder &base, const CReminder &ours, c
     return ok;
 }
 
-CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
-                                           const std::vector<CReminder> &theirs, TheirsState state)
-{
-    CReminderMergeResult result;
-    result.m_TheirsDamaged = state == TheirsDamaged;
+namespace {
 
-    // Distinct records in first-seen order: base, then ours, then theirs.
+// The distinct records of the three lists in first-seen order (base, then
+// ours, then theirs), with how many copies of each every list holds.
+struct Tally
+{
+    std::vector<const CReminder *> m_Distinct;
+    std::vector<Counts> m_Counts;
+};
+
+// Pair: each record with its copies on the three sides.
+Tally countCopies(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
+                  const std::vector<CReminder> &theirs)
+{
+    Tally tally;
     std::unordered_map<RecordRef, size_t, RecordHash> index;
-    std::vector<const CReminder *> distinct;
-    std::vector<Counts> counts;
     auto count = [&](const std::vector<CReminder> &list, int Counts::*field) {
         for (const CReminder &r : list) {
-            auto [it, inserted] = index.try_emplace(RecordRef { &r }, distinct.size());
+            auto [it, inserted] = index.try_emplace(RecordRef { &r }, tally.m_Distinct.size());
             if (inserted) {
-                distinct.push_back(&r);
-                counts.emplace_back();
+                tally.m_Distinct.push_back(&r);
+                tally.m_Counts.emplace_back();
             }
-            ++(counts[it->second].*field);
+            ++(tally.m_Counts[it->second].*field);
         }
     };
     count(base, &Counts::m_Base);
     count(ours, &Counts::m_Ours);
     count(theirs, &Counts::m_Theirs);
+    return tally;
+}
 
-    for (size_t i = 0; i < counts.size(); ++i) {
-        Counts &c = counts[i];
-        if (result.m_TheirsDamaged) {
-            if (c.m_Theirs < c.m_Base || (c.m_Theirs > c.m_Base && isPlaceholder(*distinct[i])))
+// Classify: how many copies of each record the merge keeps.
+void decideCounts(Tally &tally, bool theirsDamaged)
+{
+    for (size_t i = 0; i < tally.m_Counts.size(); ++i) {
+        Counts &c = tally.m_Counts[i];
+        if (theirsDamaged) {
+            if (c.m_Theirs < c.m_Base || (c.m_Theirs > c.m_Base && isPlaceholder(*tally.m_Distinct[i])))
                 c.m_Theirs = c.m_Base;
         }
         const int b = c.m_Base, o = c.m_Ours, t = c.m_Theirs;
@@ -170,8 +181,16 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
             c.m_Result = std::max(0, o + t - b);
         c.m_Changed = o != b || t != b;
     }
+}
 
-    // Shown-state-only edits: group the changed records by content.
+// A record whose copy on one side differs only in its shown state does not
+// come back when the other side deleted or edited it; both sides marking
+// it shown keep the later one.
+void settleShownOnlyEdits(Tally &tally)
+{
+    const auto &distinct = tally.m_Distinct;
+    auto &counts = tally.m_Counts;
+    // The changed records grouped by content.
     std::unordered_map<size_t, std::vector<size_t>> byContent;
     for (size_t i = 0; i < counts.size(); ++i)
         if (counts[i].m_Changed)
@@ -204,9 +223,15 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
             }
         }
     }
+}
 
-    // Conflicts: a base record both sides took away, each adding its own
-    // version of it.
+// Conflicts: a base record both sides took away, each adding its own
+// version of it. Edits of different fields become one record holding
+// both (returned); others stay as two and are counted.
+std::vector<CReminder> mergeEditsOfBothSides(Tally &tally, CReminderMergeResult &result)
+{
+    const auto &distinct = tally.m_Distinct;
+    auto &counts = tally.m_Counts;
     std::vector<size_t> oursOnly, theirsOnly, goneOnBoth;
     for (size_t i = 0; i < counts.size(); ++i) {
         const Counts &c = counts[i];
@@ -225,8 +250,7 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
         if (o == oursOnly.end() || t == theirsOnly.end())
             continue;
         CReminder merged;
-        if (MergeFields(*distinct[x], *distinct[*o], *distinct[*t], merged)) {
-            // Edits of different fields: one record holding both.
+        if (CReminderMerge::MergeFields(*distinct[x], *distinct[*o], *distinct[*t], merged)) {
             --counts[*o].m_Result;
             --counts[*t].m_Result;
             fieldMerged.push_back(merged);
@@ -235,17 +259,36 @@ CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, c
             ++result.m_Conflicts;
         }
     }
+    return fieldMerged;
+}
 
-    for (size_t i = 0; i < counts.size(); ++i) {
-        const Counts &c = counts[i];
+// Emit: the kept copies and the field-merged records, in date order.
+void emitMerged(const Tally &tally, const std::vector<CReminder> &fieldMerged, CReminderMergeResult &result)
+{
+    for (size_t i = 0; i < tally.m_Counts.size(); ++i) {
+        const Counts &c = tally.m_Counts[i];
         result.m_TakenFromTheirs += std::max(0, c.m_Result - c.m_Ours);
         result.m_RemovedByTheirs += std::max(0, c.m_Ours - c.m_Result);
         for (int k = 0; k < c.m_Result; ++k)
-            result.m_Merged.push_back(*distinct[i]);
+            result.m_Merged.push_back(*tally.m_Distinct[i]);
     }
     result.m_Merged.insert(result.m_Merged.end(), fieldMerged.begin(), fieldMerged.end());
     std::stable_sort(result.m_Merged.begin(), result.m_Merged.end(), [](const CReminder &a, const CReminder &b) {
         return CReminderList::SortKey(a.m_DateTime) < CReminderList::SortKey(b.m_DateTime);
     });
+}
+
+} // namespace
+
+CReminderMergeResult CReminderMerge::Merge(const std::vector<CReminder> &base, const std::vector<CReminder> &ours,
+                                           const std::vector<CReminder> &theirs, TheirsState state)
+{
+    CReminderMergeResult result;
+    result.m_TheirsDamaged = state == TheirsDamaged;
+    Tally tally = countCopies(base, ours, theirs);
+    decideCounts(tally, result.m_TheirsDamaged);
+    settleShownOnlyEdits(tally);
+    const std::vector<CReminder> fieldMerged = mergeEditsOfBothSides(tally, result);
+    emitMerged(tally, fieldMerged, result);
     return result;
 }

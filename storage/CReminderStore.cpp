@@ -3,11 +3,11 @@
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
-#include "model/CHugePages.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
+#include "storage/CPrefault.h"
 #include "storage/CReminderFileFormat.h"
 #include "storage/CWriteFailure.h"
 
@@ -135,10 +135,8 @@ CReminderStore::ReadOutcome CReminderStore::ReadFile(const QString &baseName) co
 
 bool CReminderStore::ReadWhole(QFile &file, qint64 size, QByteArray &bytes)
 {
-    // The file, its records and their texts take about four times its size.
-    CHugePages::ReadyHeap(static_cast<size_t>(size) * 4);
     bytes = QByteArray(size, Qt::Uninitialized); // exactly: resize() would round up
-    CHugePages::Prefer(bytes.data(), static_cast<size_t>(size));
+    CPrefault::ForWriting(bytes.data(), static_cast<size_t>(size));
     qint64 got = 0;
     while (got < size) {
         const qint64 n = file.read(bytes.data() + got, size - got);

@@ -156,25 +156,38 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
 {
     m_Local = local;
     m_Gone.assign(local.size(), false);
-    const size_t localCount = local.size();
-    constexpr size_t kNone = size_t(-1);
-    const auto &entries = state.m_Entries;
+    const std::vector<std::vector<size_t>> pairs = pairWithBase(local, state.m_Entries);
+    QSet<QString> knownHrefs;
+    for (size_t e = 0; e < state.m_Entries.size(); ++e) {
+        knownHrefs.insert(state.m_Entries[e].m_Href);
+        settleSynced(state.m_Entries[e], pairs[e], local, remote, collection);
+    }
+    takeNewEvents(local, remote, knownHrefs);
+    // Reminders new here.
+    for (size_t i = 0; i < local.size(); ++i)
+        if (!m_Paired[i])
+            addNew(local[i], collection);
+    dropGone();
+}
 
+std::vector<std::vector<size_t>> CSyncPlan::pairWithBase(const std::vector<CReminder> &local,
+                                                         const std::vector<CSyncEntry> &entries)
+{
     // Pair each reminder of each synced event with the reminder it became
     // here: unchanged first, then one edited in its wording or in its time.
     std::vector<std::vector<size_t>> pairOf(entries.size());
     for (size_t e = 0; e < entries.size(); ++e)
         pairOf[e].assign(entries[e].m_Base.size(), kNone);
-    std::vector<bool> paired(localCount, false);
+    m_Paired.assign(local.size(), false);
     auto pairPass = [&](auto same) {
         for (size_t e = 0; e < entries.size(); ++e)
             for (size_t k = 0; k < entries[e].m_Base.size(); ++k) {
                 if (pairOf[e][k] != kNone)
                     continue;
-                for (size_t i = 0; i < localCount; ++i)
-                    if (!paired[i] && same(entries[e].m_Base[k], local[i])) {
+                for (size_t i = 0; i < local.size(); ++i)
+                    if (!m_Paired[i] && same(entries[e].m_Base[k], local[i])) {
                         pairOf[e][k] = i;
-                        paired[i] = true;
+                        m_Paired[i] = true;
                         break;
                     }
             }
@@ -186,145 +199,160 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
     pairPass([](const CReminder &b, const CReminder &l) {
         return b.m_DateTime == l.m_DateTime && b.m_Recurrence == l.m_Recurrence;
     });
+    return pairOf;
+}
 
-    QSet<QString> knownHrefs;
-    for (size_t e = 0; e < entries.size(); ++e) {
-        const CSyncEntry &entry = entries[e];
-        knownHrefs.insert(entry.m_Href);
-        // This side: the reminders still here, with the base they came from.
-        std::vector<CReminder> base, mine;
-        std::vector<size_t> places;
-        for (size_t k = 0; k < entry.m_Base.size(); ++k)
-            if (pairOf[e][k] != kNone) {
-                base.push_back(entry.m_Base[k]);
-                mine.push_back(local[pairOf[e][k]]);
-                places.push_back(pairOf[e][k]);
-            }
-        const bool localGone = places.empty();
-        const bool partlyGone = !localGone && places.size() < entry.m_Base.size();
-        const bool localChanged = partlyGone || !sameContent(base, mine);
-        const bool remoteGone = !remote.m_ETags.contains(entry.m_Href);
-        const bool remoteChanged = !remoteGone && remote.m_ETags.value(entry.m_Href) != entry.m_ETag;
-        const auto found = remote.m_Fetched.constFind(entry.m_Href);
+void CSyncPlan::settleSynced(const CSyncEntry &entry, const std::vector<size_t> &pairs,
+                             const std::vector<CReminder> &local, const Remote &remote, const QString &collection)
+{
+    // This side: the reminders still here, with the base they came from.
+    Sides s;
+    for (size_t k = 0; k < entry.m_Base.size(); ++k)
+        if (pairs[k] != kNone) {
+            s.m_Base.push_back(entry.m_Base[k]);
+            s.m_Mine.push_back(local[pairs[k]]);
+            s.m_Places.push_back(pairs[k]);
+        }
+    const bool localGone = s.m_Places.empty();
+    s.m_PartlyGone = !localGone && s.m_Places.size() < entry.m_Base.size();
+    s.m_LocalChanged = s.m_PartlyGone || !sameContent(s.m_Base, s.m_Mine);
+    const bool remoteGone = !remote.m_ETags.contains(entry.m_Href);
+    const bool remoteChanged = !remoteGone && remote.m_ETags.value(entry.m_Href) != entry.m_ETag;
+    const auto found = remote.m_Fetched.constFind(entry.m_Href);
 
-        if (remoteChanged && found == remote.m_Fetched.cend()) {
-            // Changed there but unreadable or not fetched: leave both sides
-            // alone and try again next time.
-            m_Skipped << QStringLiteral("%1: %2").arg(entry.m_Href,
-                                                      remote.m_Unreadable.value(entry.m_Href, QStringLiteral("not fetched")));
-            m_Entries.push_back(entry);
-            continue;
-        }
-        const CSyncEvent *fetched = !remoteGone && found != remote.m_Fetched.cend() ? &found.value() : nullptr;
-        const bool contentChangedThere = fetched && !sameContent(entry.m_Base, fetched->m_Reminders);
-        CSyncEntry settled = entry;
-        if (fetched) {
-            settled.m_ETag = remote.m_ETags.value(entry.m_Href);
-            settled.m_Base = fetched->m_Reminders;
-            settled.m_Text = fetched->m_Text;
-            settled.m_Simplified = fetched->m_Simplified;
-        }
-
-        if (localGone) {
-            if (remoteGone)
-                continue;
-            if (contentChangedThere) {
-                for (const CReminder &r : fetched->m_Reminders)
-                    addLocal(r);
-                ++m_Received.m_Added;
-                noteSimplified(*fetched);
-                m_Entries.push_back(settled);
-                continue;
-            }
-            Op op;
-            op.m_Kind = Op::Delete;
-            op.m_Uid = entry.m_Uid;
-            op.m_Href = entry.m_Href;
-            op.m_IfMatch = remote.m_ETags.value(entry.m_Href);
-            m_Ops.push_back(op);
-            m_Entries.push_back(entry); // dropped when the deletion succeeds
-            continue;
-        }
-        if (partlyGone) {
-            // A day of a daily rule deleted here: the rule there stays whole.
-            m_Simplified << QStringLiteral("%1: deleted here; the calendar's event still holds it")
-                                .arg(entry.m_Base.front().GetFlatMessage());
-            settled.m_Base = base;
-        }
-
-        if (remoteGone) {
-            if (localChanged) {
-                settled.m_ETag.clear(); // made again
-                upload(settled, base, mine, places, false);
-            } else {
-                for (size_t place : places)
-                    removeLocal(place);
-                ++m_Received.m_Deleted;
-            }
-            continue;
-        }
-
-        const std::vector<CReminder> &theirs = fetched ? fetched->m_Reminders : entry.m_Base;
-        std::vector<CReminder> wanted = mine;
-        bool agreed = !localChanged || (contentChangedThere && sameContent(mine, theirs));
-        if (!agreed && contentChangedThere) {
-            // Changed on both sides: field by field, as the file merge does.
-            bool merged = !partlyGone && theirs.size() == base.size();
-            for (size_t k = 0; merged && k < base.size(); ++k)
-                merged = CReminderMerge::MergeFields(base[k], mine[k], theirs[k], wanted[k]);
-            ++m_Received.m_Changed;
-            noteSimplified(*fetched);
-            if (!merged) {
-                // The same field changed differently: both versions stay.
-                // The server's keeps the UID; this one goes up as a new event.
-                ++m_Conflicts;
-                for (size_t k = 0; k < places.size(); ++k) {
-                    if (!CReminder::SameContent(mine[k], base[k])) {
-                        addLocal(mine[k]);
-                        addNew(mine[k], collection);
-                    }
-                    if (k < theirs.size())
-                        replaceLocal(places[k], withLaterAnswer(theirs[k], mine[k]));
-                    else
-                        removeLocal(places[k]);
-                }
-                for (size_t k = places.size(); k < theirs.size(); ++k)
-                    addLocal(theirs[k]);
-                m_Entries.push_back(settled);
-                continue;
-            }
-            agreed = sameContent(wanted, theirs);
-            for (size_t k = 0; k < places.size(); ++k)
-                replaceLocal(places[k], wanted[k]);
-        }
-        if (!agreed) {
-            for (size_t k = 0; k < wanted.size() && k < theirs.size(); ++k)
-                wanted[k] = withLaterAnswer(wanted[k], theirs[k]);
-            upload(settled, contentChangedThere ? theirs : base, wanted, places, false);
-            continue;
-        }
-
-        // Same content on both sides now; only the shown state may differ.
-        if (contentChangedThere) {
-            ++m_Received.m_Changed;
-            noteSimplified(*fetched);
-        }
-        bool answeredHere = false;
-        for (size_t k = 0; k < places.size() && k < theirs.size(); ++k) {
-            CReminder merged = withLaterAnswer(contentChangedThere ? theirs[k] : mine[k], mine[k]);
-            merged = withLaterAnswer(merged, theirs[k]);
-            if (fetched && !CReminder::SameRecord(withLaterAnswer(mine[k], theirs[k]), mine[k]))
-                ++m_Received.m_Acknowledged;
-            answeredHere = answeredHere || acknowledgedLater(merged, theirs[k]);
-            wanted[k] = merged;
-            replaceLocal(places[k], merged);
-        }
-        if (answeredHere)
-            upload(settled, theirs, wanted, places, true);
-        else
-            m_Entries.push_back(settled);
+    if (remoteChanged && found == remote.m_Fetched.cend()) {
+        // Changed there but unreadable or not fetched: leave both sides
+        // alone and try again next time.
+        m_Skipped << QStringLiteral("%1: %2").arg(entry.m_Href,
+                                                  remote.m_Unreadable.value(entry.m_Href, QStringLiteral("not fetched")));
+        m_Entries.push_back(entry);
+        return;
+    }
+    s.m_Fetched = !remoteGone && found != remote.m_Fetched.cend() ? &found.value() : nullptr;
+    s.m_ChangedThere = s.m_Fetched && !sameContent(entry.m_Base, s.m_Fetched->m_Reminders);
+    s.m_Settled = entry;
+    if (s.m_Fetched) {
+        s.m_Settled.m_ETag = remote.m_ETags.value(entry.m_Href);
+        s.m_Settled.m_Base = s.m_Fetched->m_Reminders;
+        s.m_Settled.m_Text = s.m_Fetched->m_Text;
+        s.m_Settled.m_Simplified = s.m_Fetched->m_Simplified;
     }
 
+    if (localGone) {
+        if (!remoteGone)
+            settleGoneHere(entry, s, remote);
+        return;
+    }
+    if (s.m_PartlyGone) {
+        // A day of a daily rule deleted here: the rule there stays whole.
+        m_Simplified << QStringLiteral("%1: deleted here; the calendar's event still holds it")
+                            .arg(entry.m_Base.front().GetFlatMessage());
+        s.m_Settled.m_Base = s.m_Base;
+    }
+    if (remoteGone) {
+        if (s.m_LocalChanged) {
+            s.m_Settled.m_ETag.clear(); // made again
+            upload(s.m_Settled, s.m_Base, s.m_Mine, s.m_Places, false);
+        } else {
+            for (size_t place : s.m_Places)
+                removeLocal(place);
+            ++m_Received.m_Deleted;
+        }
+        return;
+    }
+    settleOnBothSides(entry, s, collection);
+}
+
+void CSyncPlan::settleGoneHere(const CSyncEntry &entry, const Sides &s, const Remote &remote)
+{
+    if (s.m_ChangedThere) {
+        for (const CReminder &r : s.m_Fetched->m_Reminders)
+            addLocal(r);
+        ++m_Received.m_Added;
+        noteSimplified(*s.m_Fetched);
+        m_Entries.push_back(s.m_Settled);
+        return;
+    }
+    Op op;
+    op.m_Kind = Op::Delete;
+    op.m_Uid = entry.m_Uid;
+    op.m_Href = entry.m_Href;
+    op.m_IfMatch = remote.m_ETags.value(entry.m_Href);
+    m_Ops.push_back(op);
+    m_Entries.push_back(entry); // dropped when the deletion succeeds
+}
+
+void CSyncPlan::settleOnBothSides(const CSyncEntry &entry, const Sides &s, const QString &collection)
+{
+    const std::vector<CReminder> &theirs = s.m_Fetched ? s.m_Fetched->m_Reminders : entry.m_Base;
+    std::vector<CReminder> wanted = s.m_Mine;
+    bool agreed = !s.m_LocalChanged || (s.m_ChangedThere && sameContent(s.m_Mine, theirs));
+    if (!agreed && s.m_ChangedThere) {
+        // Changed on both sides: field by field, as the file merge does.
+        bool merged = !s.m_PartlyGone && theirs.size() == s.m_Base.size();
+        for (size_t k = 0; merged && k < s.m_Base.size(); ++k)
+            merged = CReminderMerge::MergeFields(s.m_Base[k], s.m_Mine[k], theirs[k], wanted[k]);
+        ++m_Received.m_Changed;
+        noteSimplified(*s.m_Fetched);
+        if (!merged) {
+            keepBothVersions(s, theirs, collection);
+            return;
+        }
+        agreed = sameContent(wanted, theirs);
+        for (size_t k = 0; k < s.m_Places.size(); ++k)
+            replaceLocal(s.m_Places[k], wanted[k]);
+    }
+    if (!agreed) {
+        for (size_t k = 0; k < wanted.size() && k < theirs.size(); ++k)
+            wanted[k] = withLaterAnswer(wanted[k], theirs[k]);
+        upload(s.m_Settled, s.m_ChangedThere ? theirs : s.m_Base, wanted, s.m_Places, false);
+        return;
+    }
+
+    // Same content on both sides now; only the shown state may differ.
+    if (s.m_ChangedThere) {
+        ++m_Received.m_Changed;
+        noteSimplified(*s.m_Fetched);
+    }
+    bool answeredHere = false;
+    for (size_t k = 0; k < s.m_Places.size() && k < theirs.size(); ++k) {
+        CReminder merged = withLaterAnswer(s.m_ChangedThere ? theirs[k] : s.m_Mine[k], s.m_Mine[k]);
+        merged = withLaterAnswer(merged, theirs[k]);
+        if (s.m_Fetched && !CReminder::SameRecord(withLaterAnswer(s.m_Mine[k], theirs[k]), s.m_Mine[k]))
+            ++m_Received.m_Acknowledged;
+        answeredHere = answeredHere || acknowledgedLater(merged, theirs[k]);
+        wanted[k] = merged;
+        replaceLocal(s.m_Places[k], merged);
+    }
+    if (answeredHere)
+        upload(s.m_Settled, theirs, wanted, s.m_Places, true);
+    else
+        m_Entries.push_back(s.m_Settled);
+}
+
+void CSyncPlan::keepBothVersions(const Sides &s, const std::vector<CReminder> &theirs, const QString &collection)
+{
+    // The same field changed differently: both versions stay. The server's
+    // keeps the UID; this one goes up as a new event.
+    ++m_Conflicts;
+    for (size_t k = 0; k < s.m_Places.size(); ++k) {
+        if (!CReminder::SameContent(s.m_Mine[k], s.m_Base[k])) {
+            addLocal(s.m_Mine[k]);
+            addNew(s.m_Mine[k], collection);
+        }
+        if (k < theirs.size())
+            replaceLocal(s.m_Places[k], withLaterAnswer(theirs[k], s.m_Mine[k]));
+        else
+            removeLocal(s.m_Places[k]);
+    }
+    for (size_t k = s.m_Places.size(); k < theirs.size(); ++k)
+        addLocal(theirs[k]);
+    m_Entries.push_back(s.m_Settled);
+}
+
+void CSyncPlan::takeNewEvents(const std::vector<CReminder> &local, const Remote &remote,
+                              const QSet<QString> &knownHrefs)
+{
     // Events new on the server: one whose reminders match reminders new
     // here is the same (an upload whose answer was lost, or a first sync).
     QStringList newHrefs;
@@ -340,8 +368,8 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
         const CSyncEvent event = remote.m_Fetched.value(href);
         std::vector<size_t> matches;
         for (const CReminder &r : event.m_Reminders)
-            for (size_t i = 0; i < localCount; ++i)
-                if (!paired[i] && std::find(matches.begin(), matches.end(), i) == matches.end()
+            for (size_t i = 0; i < local.size(); ++i)
+                if (!m_Paired[i] && std::find(matches.begin(), matches.end(), i) == matches.end()
                     && CReminder::SameContent(local[i], r)) {
                     matches.push_back(i);
                     break;
@@ -350,7 +378,7 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
                               event.m_Simplified });
         if (matches.size() == event.m_Reminders.size()) {
             for (size_t k = 0; k < matches.size(); ++k) {
-                paired[matches[k]] = true;
+                m_Paired[matches[k]] = true;
                 replaceLocal(matches[k], withLaterAnswer(local[matches[k]], event.m_Reminders[k]));
             }
             continue;
@@ -360,12 +388,10 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
         ++m_Received.m_Added;
         noteSimplified(event);
     }
+}
 
-    // Reminders new here.
-    for (size_t i = 0; i < localCount; ++i)
-        if (!paired[i])
-            addNew(local[i], collection);
-
+void CSyncPlan::dropGone()
+{
     std::vector<CReminder> kept;
     kept.reserve(m_Local.size());
     for (size_t i = 0; i < m_Local.size(); ++i)

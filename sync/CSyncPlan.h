@@ -4,6 +4,7 @@
 #include "sync/CSyncState.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <vector>
 
@@ -66,6 +67,34 @@ public:
     QStringList m_Skipped;    // "href: why"
 
 private:
+    static constexpr size_t kNone = size_t(-1);
+    // One synced event as the two sides have it now.
+    struct Sides
+    {
+        std::vector<CReminder> m_Base;  // of the reminders still here
+        std::vector<CReminder> m_Mine;  // what they became here
+        std::vector<size_t> m_Places;   // where they are in the local list
+        bool m_PartlyGone = false;      // some of its reminders deleted here
+        bool m_LocalChanged = false;
+        const CSyncEvent *m_Fetched = nullptr; // the server's, when it changed
+        bool m_ChangedThere = false;
+        CSyncEntry m_Settled;           // the entry once the two agree
+    };
+
+    // The steps of build: pair the synced reminders with the local ones
+    // (for each entry, the local place of each base reminder, or kNone),
+    // settle each synced event, take the events new on the server, and
+    // drop what was deleted.
+    std::vector<std::vector<size_t>> pairWithBase(const std::vector<CReminder> &local,
+                                                  const std::vector<CSyncEntry> &entries);
+    void settleSynced(const CSyncEntry &entry, const std::vector<size_t> &pairs, const std::vector<CReminder> &local,
+                      const Remote &remote, const QString &collection);
+    void settleGoneHere(const CSyncEntry &entry, const Sides &s, const Remote &remote);
+    void settleOnBothSides(const CSyncEntry &entry, const Sides &s, const QString &collection);
+    void keepBothVersions(const Sides &s, const std::vector<CReminder> &theirs, const QString &collection);
+    void takeNewEvents(const std::vector<CReminder> &local, const Remote &remote, const QSet<QString> &knownHrefs);
+    void dropGone();
+
     void removeLocal(size_t index);
     void replaceLocal(size_t index, const CReminder &record);
     void addLocal(const CReminder &record);
@@ -78,4 +107,5 @@ private:
                 const std::vector<CReminder> &wanted, const std::vector<size_t> &places, bool answerOnly);
 
     std::vector<bool> m_Gone;
+    std::vector<bool> m_Paired; // local reminders that belong to an event
 };

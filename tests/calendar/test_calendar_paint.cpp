@@ -4,7 +4,7 @@
 #include "calendar/CCalendarPainter.h"
 #include "graphics/CDisplayState.h"
 #include "media/CIconLibrary.h"
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 
 using namespace calendartest;
 

@@ -1,5 +1,6 @@
 #include "CalendarWndFixture.h"
 #include "calendar/CTipWnd.h"
+#include "model/CTrace.h"
 
 #include <QMenu>
 
@@ -161,6 +162,26 @@ TEST_F(CalendarWndTest, ATipIsNotBuiltFromACellThatWasRefilledMeanwhile)
     wnd->OnTimer(CCalendarWnd::TIMERID_PAUSE);
     EXPECT_EQ(wnd->TipWindow(), nullptr);
     wnd->OnTimer(12345); // an unknown timer is only traced
+}
+
+namespace {
+int s_paintedLines = 0;
+void countPainted(const QString &line) { s_paintedLines += line == QStringLiteral("Calendar painted.\n"); }
+} // namespace
+
+// Start-up is timed to this line: it comes with the first paint of the
+// month, and only then.
+TEST_F(CalendarWndTest, TracesTheFirstPaintOnce)
+{
+    s_paintedLines = 0;
+    SetTraceHook(countPainted);
+    wnd->grab();
+    EXPECT_EQ(s_paintedLines, 1);
+    wnd->grab();
+    Fill({ MakeReminder(kFeb20, QStringLiteral("later")) });
+    wnd->grab();
+    SetTraceHook(nullptr);
+    EXPECT_EQ(s_paintedLines, 1);
 }
 
 TEST_F(CalendarWndTest, EachCalendarMovesOnlyItsOwnSelection)

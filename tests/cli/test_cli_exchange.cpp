@@ -38,6 +38,14 @@ protected:
                  p.readAllStandardError(), out };
     }
     QString Path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    // The occurrences from 1 March 2027 through the day given, compact or whole.
+    Result Listing(const char *name, const char *to, bool full)
+    {
+        QStringList args { "occurrences", Path(name), "--from", "2027-03-01", "--to", to };
+        if (full)
+            args << "--full";
+        return Run(args);
+    }
     void Write(const char *name, const QByteArray &data)
     {
         QDir().mkpath(QFileInfo(Path(name)).absolutePath());
@@ -153,12 +161,15 @@ TEST_F(CliExchange, OccurrencesListEveryOneUnlessLimited)
         previous = iso;
     }
 
-    // The listing's form is the dump's, field for field.
+    // The whole listing's form is the dump's, field for field.
     const Result dump = Run({ "dump", file });
     ASSERT_EQ(dump.code, 0);
+    const QJsonArray whole =
+        Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-31", "--full" }).json.value("occurrences").toArray();
+    ASSERT_EQ(whole.size(), 25);
     bool matched = false;
     for (const QJsonValue &d : dump.json.value("reminders").toArray())
-        for (const QJsonValue &o : listed)
+        for (const QJsonValue &o : whole)
             matched = matched || (d == o && d.toObject().value("message").toString().contains(QStringLiteral("café")));
     EXPECT_TRUE(matched);
 
@@ -202,7 +213,7 @@ TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
     CReminderStore store(m_dir.path());
     ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("numbers")), CReminderStore::Saved);
 
-    const Result r = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-03" });
+    const Result r = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-03", "--full" });
     ASSERT_EQ(r.code, 0) << r.err.constData();
     const auto number = [](double v) {
         char text[32];
@@ -249,12 +260,92 @@ TEST_F(CliExchange, OccurrenceListingIsTheDocumentsOwnText)
     CReminderStore store(m_dir.path());
     ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("texts")), CReminderStore::Saved);
 
-    const Result r = Run({ "occurrences", Path("texts.km2"), "--from", "2027-03-01", "--to", "2027-03-15" });
-    ASSERT_EQ(r.code, 0) << r.err.constData();
-    const QJsonDocument document = QJsonDocument::fromJson(r.out);
-    ASSERT_TRUE(document.isObject());
-    EXPECT_EQ(document.object().value("occurrences").toArray().size(), 6); // three Mondays, one of each other
-    EXPECT_EQ(document.toJson(QJsonDocument::Indented), r.out);
+    for (const bool full : { true, false }) {
+        const Result r = Listing("texts.km2", "2027-03-15", full);
+        ASSERT_EQ(r.code, 0) << r.err.constData();
+        const QJsonDocument document = QJsonDocument::fromJson(r.out);
+        ASSERT_TRUE(document.isObject()) << full;
+        EXPECT_EQ(document.object().value("occurrences").toArray().size(), 6); // three Mondays, one of each other
+        EXPECT_EQ(document.toJson(QJsonDocument::Indented), r.out) << full;
+    }
+}
+
+// The whole-reminder listing is today's, byte for byte; the default one
+// keeps what a day plan needs.
+TEST_F(CliExchange, OccurrenceFormsAgainstTheKeptListing)
+{
+    const QString file = QStringLiteral(KM_CLI_DATA_DIR "/occurrences.km2");
+    QFile kept(QStringLiteral(KM_CLI_DATA_DIR "/occurrences-full.json"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const Result full = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-15", "--full" });
+    ASSERT_EQ(full.code, 0) << full.err.constData();
+    EXPECT_EQ(full.out, kept.readAll());
+
+    const Result day = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-15" });
+    ASSERT_EQ(day.code, 0) << day.err.constData();
+    EXPECT_EQ(QJsonDocument::fromJson(day.out).toJson(QJsonDocument::Indented), day.out);
+    const QJsonArray compact = day.json.value("occurrences").toArray();
+    const QJsonArray whole = full.json.value("occurrences").toArray();
+    const QJsonArray reminders = Run({ "dump", file }).json.value("reminders").toArray();
+    ASSERT_EQ(compact.size(), whole.size());
+    const QStringList shared { "advanceNotice", "dateTime", "iconName", "message", "recurrence" };
+    for (qsizetype i = 0; i < compact.size(); ++i) {
+        const QJsonObject c = compact[i].toObject(), w = whole[i].toObject();
+        EXPECT_EQ(c.keys(), QStringList({ "advanceNotice", "dateTime", "iconName", "index", "message", "recurrence",
+                                          "reminderDateTime" }));
+        for (const QString &key : shared)
+            EXPECT_EQ(c.value(key), w.value(key)) << key.toStdString() << " of entry " << i;
+        // The index is the reminder's place in the file, dated by its own day.
+        const QJsonObject own = reminders[c.value("index").toInt()].toObject();
+        EXPECT_EQ(c.value("reminderDateTime"), own.value("dateTime"));
+        EXPECT_EQ(c.value("message"), own.value("message"));
+    }
+}
+
+// Entries larger than the write buffer, with texts of every width, come
+// out whole and in order in either form.
+TEST_F(CliExchange, OccurrencesLargerThanTheWriteBuffer)
+{
+    const QString piece = QStringLiteral("\u00e9\u20ac\U0001F600\x01\"\\ "); // 13 bytes of UTF-8
+    const QString wide = piece.repeated((1 << 20) / 13 + 1);
+    std::vector<CReminder> reminders(4);
+    reminders[0].m_DateTime = COleDateTime(2027, 3, 1, 8, 0, 0);
+    reminders[0].m_Message = QStringLiteral("short");
+    reminders[0].m_Recurrence = RecurWeekly;
+    reminders[1].m_DateTime = COleDateTime(2027, 3, 1, 9, 0, 0);
+    reminders[1].m_Message = wide;
+    reminders[1].m_Recurrence = RecurWeekly;
+    reminders[2].m_DateTime = COleDateTime(2027, 3, 2, 9, 0, 0);
+    reminders[2].m_Message = QString(170000, QLatin1Char('a')); // fits the buffer only once written out
+    reminders[2].m_Recurrence = RecurWeekly;
+    reminders[3].m_DateTime = COleDateTime(2027, 3, 3, 9, 0, 0);
+    reminders[3].m_IconName = QString(200000, QChar(0x4e2d));
+    CReminderStore store(m_dir.path());
+    ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("large")), CReminderStore::Saved);
+
+    for (const bool full : { true, false }) {
+        const Result r = Listing("large.km2", "2027-03-21", full);
+        ASSERT_EQ(r.code, 0) << r.err.constData();
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(r.out, &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << full << ": " << error.errorString().toStdString();
+        EXPECT_EQ(document.toJson(QJsonDocument::Indented), r.out) << full;
+        const QJsonArray listed = document.object().value("occurrences").toArray();
+        ASSERT_EQ(listed.size(), 10) << full; // three weeks of three weekly ones, and the one-time
+        int wideSeen = 0;
+        for (const QJsonValue &v : listed) {
+            const QString message = v.toObject().value("message").toString();
+            wideSeen += message == wide;
+            EXPECT_TRUE(message == wide || message.size() < 200000 || message == reminders[2].m_Message);
+        }
+        EXPECT_EQ(wideSeen, 3) << full;
+        EXPECT_EQ(std::count_if(listed.begin(), listed.end(),
+                                [&](const QJsonValue &v) {
+                                    return v.toObject().value("iconName").toString() == reminders[3].m_IconName;
+                                }),
+                  1)
+            << full;
+    }
 }
 
 TEST_F(CliExchange, ICalendarExportImportAndDump)

@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -256,6 +257,26 @@ TEST(IcsFiles, SecondImportAddsNothing)
     EXPECT_TRUE(message.startsWith(CIcsFile::kImportedMessage));
     EXPECT_TRUE(message.contains(QLatin1String("0 reminders added"))) << message.toStdString();
     EXPECT_TRUE(message.contains(QLatin1String("(EXDATE)"))) << message.toStdString();
+}
+
+// A calendar past the old 32 MiB cap, most of it one attachment line, is
+// read like any other.
+TEST(IcsFiles, CalendarOfMoreThan32MiBIsImported)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.ics"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:test\r\nBEGIN:VEVENT\r\nUID:big@test\r\n"
+               "DTSTART:20300102T090000Z\r\nSUMMARY:Big\r\nX-ATTACHMENT:");
+    file.write(QByteArray(qint64(33) << 20, 'a'));
+    file.write("\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    file.close();
+    CReminderList list;
+    const CIcsFile::ImportReport report = CIcsFile::Import(list, path, kNow);
+    EXPECT_EQ(report.m_Result, CIcsFile::Imported) << report.m_Error.toStdString();
+    ASSERT_EQ(list.GetSize(), 1);
+    EXPECT_EQ(list[0].m_Message, QStringLiteral("Big"));
 }
 
 TEST(IcsFiles, MissingFileCannotBeOpened)

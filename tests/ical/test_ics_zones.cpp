@@ -3,6 +3,7 @@
 // end, read as on a given day.
 #include "ical/CIcsReader.h"
 #include "ical/CIcsRecurrence.h"
+#include "ical/CIcsZones.h"
 
 #include <gtest/gtest.h>
 #include <time.h>
@@ -151,4 +152,28 @@ TEST(IcsSeries, ASeriesThatEndsKeepsWhatIsLeftOfIt)
         EXPECT_EQ(r.m_Notes.join(QLatin1Char('|')).toStdString(),
                   "1 event left out: a repeating event whose last occurrence is past.");
     }
+}
+
+// The table of a zone's changes gives what Qt gives, at the changes, a
+// second either side of them, and beyond the span the table covers; and
+// this computer's zone follows TZ.
+TEST(IcsZones, OffsetsAsQtGivesThem)
+{
+    const LocalZone here("America/Sao_Paulo");
+    const CIcsZones zones;
+    ASSERT_TRUE(zones.Here().isValid());
+    EXPECT_EQ(zones.Here().id(), QByteArray("America/Sao_Paulo"));
+    const QDateTime from(QDate(1890, 1, 1), QTime(0, 0), Qt::UTC);
+    const QDateTime to(QDate(2210, 1, 1), QTime(0, 0), Qt::UTC);
+    for (const char *id : { "Europe/Berlin", "America/New_York", "Australia/Lord_Howe", "Asia/Kathmandu" }) {
+        const QTimeZone zone = zones.System(id);
+        ASSERT_TRUE(zone.isValid()) << id;
+        std::vector<QDateTime> probes { from, to, from.addYears(20), to.addYears(-20) };
+        for (const QTimeZone::OffsetData &t : zone.transitions(from.addYears(60), to.addYears(-60)))
+            probes.insert(probes.end(), { t.atUtc.addSecs(-1), t.atUtc, t.atUtc.addSecs(1) });
+        for (const QDateTime &at : probes)
+            EXPECT_EQ(zones.OffsetAt(zone, at), zone.offsetFromUtc(at)) << id << " " << qPrintable(at.toString(Qt::ISODate));
+    }
+    EXPECT_EQ(zones.System("/mozilla.org/20050126_1/Europe/Berlin").id(), QByteArray("Europe/Berlin"));
+    EXPECT_FALSE(zones.System("Nowhere/Special").isValid());
 }

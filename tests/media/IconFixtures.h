@@ -3,7 +3,7 @@
 // Icon files and built-in icon resources made by the tests.
 
 #include "graphics/PackedDib.h"
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 #include "support/CFakeBitmaps.h"
 
 #include <QBuffer>

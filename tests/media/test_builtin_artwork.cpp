@@ -6,8 +6,8 @@
 #include "graphics/CDisplayState.h"
 #include "graphics/DeviceBitmap.h"
 #include "media/CIconLibrary.h"
-#include "media/CIconNameMap.h"
-#include "media/CIconTable.h"
+#include "model/CIconNameMap.h"
+#include "model/CIconTable.h"
 #include "support/CFakeBitmaps.h"
 #include "support/CRecordingMessageSink.h"
 

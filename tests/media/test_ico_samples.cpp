@@ -1,7 +1,7 @@
 // The icon reader over icon files written by other programs.
 #include "media/CIconFile.h"
 #include "media/CIconLibrary.h"
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "tests/media/IconFixtures.h"
 
 #include <QDirIterator>

@@ -3,10 +3,10 @@
 #include "graphics/CDisplayState.h"
 #include "graphics/CProgressSink.h"
 #include "media/CIconLibrary.h"
-#include "media/CIconNameMap.h"
-#include "tests/media/IconFixtures.h"
+#include "model/CIconNameMap.h"
 #include "support/CRecordingMessageSink.h"
 #include "support/CTraceRecorder.h"
+#include "tests/media/IconFixtures.h"
 
 #include <QDir>
 #include <QPainter>

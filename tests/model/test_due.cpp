@@ -1,4 +1,4 @@
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 #include "model/CRecurrence.h"
 #include "model/CReminderCheck.h"
 #include "model/CReminderList.h"

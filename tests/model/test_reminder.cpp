@@ -1,6 +1,6 @@
-#include "media/CIconNameMap.h"
-#include "media/CIconTable.h"
 #include "model/CArchive.h"
+#include "model/CIconNameMap.h"
+#include "model/CIconTable.h"
 #include "model/CReminder.h"
 #include "support/CTraceRecorder.h"
 

@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QDirIterator>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 namespace {
@@ -231,6 +232,18 @@ TEST_F(CalendarCsv, DateAndTimeForms)
         ASSERT_EQ(m_list.GetSize(), 1) << c.date;
         EXPECT_EQ(m_list[0].m_DateTime, c.expected) << c.date << " " << c.time;
     }
+}
+
+// A time column is read as a time even where the same text could be a
+// date of the locale ("9.05.00" is also 9 May 2000 in Finnish).
+TEST_F(CalendarCsv, TimesInTheLocaleFormAreReadAsTimes)
+{
+    QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
+    Import("Subject,Start Date,Start Time\r\nx,15.3.2024,9.05.00\r\ny,16.3.2024,17.30\r\n");
+    QLocale::setDefault(QLocale::c());
+    ASSERT_EQ(m_list.GetSize(), 2);
+    EXPECT_EQ(m_list[0].m_DateTime, COleDateTime(2024, 3, 15, 9, 5, 0));
+    EXPECT_EQ(m_list[1].m_DateTime, COleDateTime(2024, 3, 16, 17, 30, 0));
 }
 
 TEST_F(CalendarCsv, UnreadableDateIsStillInsertedWithAnInvalidDate)

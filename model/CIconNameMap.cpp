@@ -1,7 +1,7 @@
-#include "media/CIconNameMap.h"
+#include "model/CIconNameMap.h"
 
-#include "media/CIconTable.h"
 #include "model/CArchive.h"
+#include "model/CIconTable.h"
 #include "model/CTrace.h"
 
 CIconNameMap &CIconNameMap::Instance()

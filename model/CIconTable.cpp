@@ -1,4 +1,4 @@
-#include "media/CIconTable.h"
+#include "model/CIconTable.h"
 
 // The built-in icons in load order: name, then the bitmap resources of the
 // 32 x 32 picture, the 16 x 16 picture and their masks. The names are

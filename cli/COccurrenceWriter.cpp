@@ -1,0 +1,94 @@
+#include "cli/COccurrenceWriter.h"
+
+#include "model/CReminder.h"
+
+bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
+{
+    const double value = dt.GetValue();
+    if (m_Known && m_Value == value)
+        return true;
+    const auto put = [this](int at, int digits, int number) {
+        for (int i = at + digits - 1; i >= at; --i, number /= 10)
+            m_Iso[i] = static_cast<char>('0' + number % 10);
+    };
+    long long day = 0;
+    int second = 0;
+    m_Known = dt.GetDayAndSecond(day, second);
+    if (!m_Known)
+        return false;
+    if (day != m_Day) {
+        COleDateTime::Parts p;
+        dt.GetParts(p);
+        put(0, 4, p.year);
+        put(5, 2, p.month);
+        put(8, 2, p.day);
+        m_Day = day;
+    }
+    put(11, 2, second / 3600);
+    put(14, 2, second / 60 % 60);
+    put(17, 2, second % 60);
+    m_Value = value;
+    return true;
+}
+
+namespace {
+
+using Cursor = CJsonStream::Cursor;
+
+[[gnu::always_inline]] inline void writeSpan(Cursor &c, CJsonStream::Key key, const COleDateTimeSpan &s)
+{
+    c.BeginObject(key);
+    c.Value("days", s.GetValue());
+    c.Value("status", static_cast<int>(s.GetStatus()));
+    c.EndObject();
+}
+
+[[gnu::always_inline]] inline void writeDate(Cursor &c, CJsonStream::Key key, const COleDateTime &dt,
+                                             COccurrenceWriter::IsoMemo &memo)
+{
+    c.BeginObject(key);
+    c.Value("days", dt.GetValue());
+    if (memo.Show(dt) && dt.GetStatus() == COleDateTime::valid)
+        c.Value("iso", memo.m_Iso, sizeof memo.m_Iso - 1);
+    c.Value("status", static_cast<int>(dt.GetStatus()));
+    c.EndObject();
+}
+
+} // namespace
+
+void COccurrenceWriter::WriteCompact(const CReminder &r, int index, const COleDateTime &dateTime)
+{
+    Cursor c = m_json.Begin();
+    c.BeginObject();
+    writeSpan(c, "advanceNotice", r.m_AdvanceNotice);
+    writeDate(c, "dateTime", dateTime, m_occurrence);
+    c.Value("iconName", r.m_IconName);
+    c.Value("index", index);
+    c.Value("message", r.m_Message);
+    c.Value("recurrence", static_cast<int>(r.m_Recurrence));
+    writeDate(c, "reminderDateTime", r.m_DateTime, m_own);
+    c.EndObject();
+    m_json.End(c);
+}
+
+void COccurrenceWriter::WriteFull(const CReminder &r, const COleDateTime &dateTime)
+{
+    Cursor c = m_json.Begin();
+    c.BeginObject();
+    writeSpan(c, "advanceNotice", r.m_AdvanceNotice);
+    writeDate(c, "dateTime", dateTime, m_occurrence);
+    c.Value("iconName", r.m_IconName);
+    c.Value("iconNumber", static_cast<int>(r.m_IconNumber));
+    writeDate(c, "lastShown", r.m_LastShown, m_lastShown);
+    c.Value("message", r.m_Message);
+    c.Value("private", r.m_Private);
+    c.Value("recurrence", static_cast<int>(r.m_Recurrence));
+    c.Value("reservedFlag", r.m_ReservedFlag);
+    c.Value("reservedFlag2", r.m_ReservedFlag2);
+    writeSpan(c, "reservedSpan", r.m_ReservedSpan);
+    writeSpan(c, "reshowInterval", r.m_ReshowInterval);
+    c.Value("shown", r.m_Shown);
+    c.Value("soundFileName", r.m_SoundFileName);
+    c.EndObject();
+    m_json.End(c);
+}

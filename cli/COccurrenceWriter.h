@@ -1,0 +1,42 @@
+#pragma once
+
+#include "cli/CJsonStream.h"
+#include "model/COleDateTime.h"
+
+class CReminder;
+
+// Writes the entries of an occurrence listing, each reminder dated on one
+// of its days. The compact entry holds what a day plan needs; the whole
+// entry is the reminder in the dump's form. Keys are in the order a JSON
+// document sorts them, so either form reads back as it was written.
+class COccurrenceWriter
+{
+public:
+    explicit COccurrenceWriter(CJsonStream &json) : m_json(json) {}
+
+    // The occurrence's date, the reminder's own date, its index in the
+    // file, message, recurrence, advance notice and icon name.
+    void WriteCompact(const CReminder &r, int index, const COleDateTime &dateTime);
+    // Every field of the reminder, with dateTime in place of its own date.
+    void WriteFull(const CReminder &r, const COleDateTime &dateTime);
+
+    // The last date written as text: most reminders share their last-shown
+    // date (never shown), and long listings repeat it on every entry; the
+    // occurrences of a day change only its time.
+    struct IsoMemo
+    {
+        double m_Value = 0;
+        long long m_Day = COleDateTime::kNoDayNumber; // the whole day whose date the text shows
+        bool m_Known = false;
+        char m_Iso[20] = "0000-00-00T00:00:00";
+
+        // True when the text now shows the date (years 100 to 9999 only).
+        bool Show(const COleDateTime &dt);
+    };
+
+private:
+    CJsonStream &m_json;
+    IsoMemo m_occurrence;
+    IsoMemo m_own;
+    IsoMemo m_lastShown;
+};

@@ -1,0 +1,39 @@
+#include "storage/CPrefault.h"
+
+#include <cstdint>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Advice on the whole pages inside the block only: the others may hold
+// the allocator's own data next to it. Advice it cannot take changes
+// nothing.
+void advise(void *block, size_t bytes, bool populate)
+{
+#if defined(MADV_POPULATE_WRITE) && defined(MADV_HUGEPAGE)
+    if (!block || bytes < CPrefault::kWorthIt)
+        return;
+    static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(page - 1);
+    if (end <= start)
+        return;
+    madvise(reinterpret_cast<void *>(start), end - start, MADV_HUGEPAGE);
+    if (populate)
+        madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE);
+#else
+    (void)block;
+    (void)bytes;
+    (void)populate;
+#endif
+}
+
+} // namespace
+
+void CPrefault::ForWriting(void *block, size_t bytes) { advise(block, bytes, true); }
+
+void CPrefault::ForGrowth(void *block, size_t bytes) { advise(block, bytes, false); }
