@@ -100,11 +100,22 @@ km_start_desktop() { # [--no-tray]
     # Services the session bus starts on demand (a notification server)
     # show on this display, as on a desktop.
     dbus-update-activation-environment DISPLAY 2>/dev/null || true
-    openbox --sm-disable >/dev/null 2>&1 &
-    for _ in $(seq 1 300); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.1
+    # A window manager that quits at once (seen now and then while the
+    # machine is busy) is started again; what it said goes to the log.
+    local wm_log wm_pid attempt
+    wm_log="$(mktemp)"
+    for attempt in 1 2 3; do
+        openbox --sm-disable >"$wm_log" 2>&1 &
+        wm_pid=$!
+        for _ in $(seq 1 300); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break 2
+            kill -0 "$wm_pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        echo "km_start_desktop: openbox attempt $attempt failed: $(tr '\n' ' ' <"$wm_log")" >&2
+        kill "$wm_pid" 2>/dev/null || true
     done
+    rm -f "$wm_log"
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
         { echo "km_start_desktop: openbox did not start" >&2; return 1; }
     tray_x="" tray_y="" tray_w="" tray_h=""
