@@ -374,6 +374,26 @@ TEST_F(CliExchange, OccurrencesLargerThanTheWriteBuffer)
     }
 }
 
+// Icon files of the icons folder and its subfolders are names --icon
+// takes, exactly as found; other files and unknown names are not.
+TEST_F(CliExchange, AddTakesTheIconsFolderNames)
+{
+    Write("xdg/Quendrake Inc/Kestrelmark/icons/owl.ICO", "not read");
+    Write("xdg/Quendrake Inc/Kestrelmark/icons/birthdays/cake.ico", "not read");
+    Write("xdg/Quendrake Inc/Kestrelmark/icons/notes.txt", "");
+    const QString file = Path("icons.km2");
+    const auto add = [&](const char *icon) {
+        return Run({ "add", file, "--at", "2026-05-01T09:00", "--message", "m", "--icon", icon });
+    };
+    EXPECT_EQ(add("owl.ICO").code, 0);
+    EXPECT_EQ(add("birthdays\\cake.ico").code, 0);
+    const Result unknown = add("notes.txt");
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.err.contains("Skull, owl.ICO, birthdays\\cake.ico")) << unknown.err.constData();
+    EXPECT_EQ(add("birthdays/cake.ico").code, 1);
+    EXPECT_EQ(Run({ "dump", file }).json.value("reminders").toArray().size(), 2);
+}
+
 TEST_F(CliExchange, ICalendarExportImportAndDump)
 {
     const QString file = Path("r.km2");
