@@ -1,20 +1,18 @@
 #include "app/CEditorCommands.h"
 
 #include "app/CCommandIds.h"
-#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CShellRegistration.h"
-#include "app/CSyncController.h"
-#include "app/CTimerPause.h"
+#include "app/CSyncAccountPanel.h"
+#include "session/CReminderSession.h"
+#include "session/CTimerPause.h"
 #include "dialogs/CDayListRows.h"
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/COptionsDlg.h"
-#include "dialogs/CSyncAccountBox.h"
 #include "model/CIconNameMap.h"
-#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -44,33 +42,33 @@ std::unique_ptr<CLibraryEditorIcons> editorIcons(COrvantis2App &app)
 
 } // namespace
 
-void InstallEditorCommands(COrvantis2Dlg &dlg)
+void InstallEditorCommands(const CCommandScope &s)
 {
-    CCommandTable &table = dlg.Commands();
-    COrvantis2Dlg *d = &dlg;
-    table.Register(KmCommand::NewReminder, [d] { CEditorCommands::NewReminder(*d); });
+    CCommandTable &table = s.m_Window.Commands();
+    table.Register(KmCommand::NewReminder, [s] { CEditorCommands::NewReminder(s); });
     // A right click selects its day first, so "New..." of a context menu
     // is for the selected day: the occurrence clicked, not a series' start.
-    table.Register(KmCommand::NewContext, [d] { CEditorCommands::NewReminder(*d); });
-    table.Register(KmCommand::DayList, [d] { CEditorCommands::DayList(*d); });
-    table.Register(KmCommand::EditContext, [d] { CEditorCommands::EditContextReminder(*d); });
-    table.Register(KmCommand::Properties, [d] { CEditorCommands::EditContextReminder(*d); });
-    table.Register(KmCommand::Options, [d] { CEditorCommands::Options(*d); });
+    table.Register(KmCommand::NewContext, [s] { CEditorCommands::NewReminder(s); });
+    table.Register(KmCommand::DayList, [s] { CEditorCommands::DayList(s); });
+    table.Register(KmCommand::EditContext, [s] { CEditorCommands::EditContextReminder(s); });
+    table.Register(KmCommand::Properties, [s] { CEditorCommands::EditContextReminder(s); });
+    table.Register(KmCommand::Options, [s] { CEditorCommands::Options(s); });
 }
 
-CEditorContext CEditorCommands::MakeContext(COrvantis2Dlg &dlg, CEditorIcons &icons)
+CEditorContext CEditorCommands::MakeContext(const CCommandScope &s, CEditorIcons &icons)
 {
-    COrvantis2App &app = dlg.App();
+    COrvantis2App &app = s.m_App;
     CEditorContext c;
     c.m_Icons = &icons;
     c.m_Sound = &app.SoundPlayer();
     c.m_DataFolder = app.DataFolder();
     c.m_HiddenIconUnlocked = app.m_HiddenIconUnlocked != 0;
-    c.m_Reminders = &dlg.Reminders();
-    c.m_SelectedDay = dlg.SelectedDate();
-    COrvantis2Dlg *d = &dlg;
+    c.m_Reminders = &s.m_Session.Reminders();
+    c.m_SelectedDay = s.m_Window.SelectedDate();
+    COrvantis2Dlg *d = &s.m_Window;
     c.m_NewReminder = [d] { d->OnCommand(KmCommand::NewReminder); };
-    c.m_ListChanged = [d] { d->NotifyListChanged(); };
+    CReminderSession *session = &s.m_Session;
+    c.m_ListChanged = [session] { session->NotifyListChanged(); };
     c.m_UpcomingDays = &app.m_UpcomingDays;
     c.m_DefaultSound = &app.m_DefaultSound;
     c.m_DesktopNotifications = &app.m_DesktopNotifications;
@@ -85,56 +83,56 @@ CEditorContext CEditorCommands::MakeContext(COrvantis2Dlg &dlg, CEditorIcons &ic
     return c;
 }
 
-void CEditorCommands::NewReminder(COrvantis2Dlg &dlg)
+void CEditorCommands::NewReminder(const CCommandScope &s)
 {
-    CTimerPause pause(dlg);
-    const auto icons = editorIcons(dlg.App());
-    const CEditorContext context = MakeContext(dlg, *icons);
-    CNewEventDlg editor(context, dlg.Window());
-    editor.m_Date = CReminderList::DateOnly(dlg.SelectedDate());
+    CTimerPause pause(s.m_Session);
+    const auto icons = editorIcons(s.m_App);
+    const CEditorContext context = MakeContext(s, *icons);
+    CNewEventDlg editor(context, s.m_Window.Window());
+    editor.m_Date = CReminderList::DateOnly(s.m_Window.SelectedDate());
     editor.m_Type = RecurOneTime;
     editor.m_AdvanceNotice = COleDateTimeSpan(1.0);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
         Trace("Adding...");
-        CReminderList &list = dlg.Reminders();
+        CReminderList &list = s.m_Session.Reminders();
         list.AddReminder(editor.m_Date, editor.m_AdvanceNotice, editor.m_IconName, editor.m_Message, editor.m_Type,
                          editor.m_Private, editor.m_SoundFileName, false, CReminder::kDefaultDate);
         list.RebuildIndexes();
-        dlg.NotifyListChanged();
+        s.m_Session.NotifyListChanged();
     } else if (context.m_Icons->Generation() != generation) {
-        dlg.RefreshAll();
+        s.m_Window.RefreshAll();
     }
 }
 
-void CEditorCommands::DayList(COrvantis2Dlg &dlg)
+void CEditorCommands::DayList(const CCommandScope &s)
 {
-    CTimerPause pause(dlg);
-    const auto icons = editorIcons(dlg.App());
-    CEditRemindersDlg dayList(MakeContext(dlg, *icons), dlg.Window());
-    dayList.m_ColumnTitle = CDayListRows::ColumnTitle(dlg.SelectedDate());
+    CTimerPause pause(s.m_Session);
+    const auto icons = editorIcons(s.m_App);
+    CEditRemindersDlg dayList(MakeContext(s, *icons), s.m_Window.Window());
+    dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Window.SelectedDate());
     dayList.exec();
     // An edit in the day list may have moved a reminder's date or time.
-    if (!dlg.Reminders().IsSorted()) {
-        dlg.Reminders().Sort();
-        dlg.App().m_ContextReminderIndex = -1;
+    if (!s.m_Session.Reminders().IsSorted()) {
+        s.m_Session.Reminders().Sort();
+        s.m_App.m_ContextReminderIndex = -1;
     }
-    dlg.RefreshAll();
+    s.m_Session.AnnounceListChanged();
 }
 
-void CEditorCommands::EditContextReminder(COrvantis2Dlg &dlg)
+void CEditorCommands::EditContextReminder(const CCommandScope &s)
 {
-    COrvantis2App &app = dlg.App();
-    CReminderList &list = dlg.Reminders();
+    COrvantis2App &app = s.m_App;
+    CReminderList &list = s.m_Session.Reminders();
     const int index = app.m_ContextReminderIndex;
     if (index < 0 || index >= list.GetSize()) {
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    CTimerPause pause(dlg);
-    const auto icons = editorIcons(dlg.App());
-    const CEditorContext context = MakeContext(dlg, *icons);
-    CNewEventDlg editor(context, dlg.Window());
+    CTimerPause pause(s.m_Session);
+    const auto icons = editorIcons(s.m_App);
+    const CEditorContext context = MakeContext(s, *icons);
+    CNewEventDlg editor(context, s.m_Window.Window());
     editor.LoadReminder(list[index]);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
@@ -147,48 +145,27 @@ void CEditorCommands::EditContextReminder(COrvantis2Dlg &dlg)
         // order. Sorting moves indexes, so the context index goes.
         list.Sort();
         app.m_ContextReminderIndex = -1;
-        dlg.NotifyListChanged();
+        s.m_Session.NotifyListChanged();
         return;
     }
     Trace(QStringLiteral("Mapcount %1, old map count %2\n").arg(context.m_Icons->Generation()).arg(generation));
     if (context.m_Icons->Generation() > generation) {
         Trace("Imported icons.  Redrawing!\n");
-        dlg.RefreshAll();
+        s.m_Window.RefreshAll();
     }
 }
 
-void CEditorCommands::Options(COrvantis2Dlg &dlg)
+void CEditorCommands::Options(const CCommandScope &s)
 {
-    CTimerPause pause(dlg);
-    COrvantis2App &app = dlg.App();
+    CTimerPause pause(s.m_Session);
+    COrvantis2App &app = s.m_App;
     const int days = app.m_UpcomingDays;
     const auto icons = editorIcons(app);
-    COptionsDlg options(MakeContext(dlg, *icons), dlg.Window());
-    if (CSyncController *sync = dlg.Sync()) {
-        CSyncAccountBox::Hooks hooks;
-        hooks.m_Load = [sync](QString &url, QString &user) {
-            const CSyncController::Account a = sync->account();
-            url = a.m_Url;
-            user = a.m_User;
-        };
-        hooks.m_Save = [sync](const QString &url, const QString &user, const QString &password) {
-            sync->setAccount({ url, user }, password, [](const QString &error) {
-                if (!error.isEmpty())
-                    CMessageBox::Show(QStringLiteral("The password could not be kept in your keyring: %1").arg(error),
-                                      CMessageSink::Ok, CMessageSink::Warning);
-            });
-        };
-        hooks.m_SyncNow = [sync] { sync->syncNow(); };
-        hooks.m_Status = [sync] { return sync->statusText(); };
-        hooks.m_Details = [sync] { return sync->detailsText(); };
-        auto *box = new CSyncAccountBox(hooks);
-        QObject::connect(sync, &CSyncController::statusChanged, box, &CSyncAccountBox::setStatus);
-        QObject::connect(sync, &CSyncController::detailsChanged, box, &CSyncAccountBox::setDetails);
-        options.AddSyncAccount(box);
-    }
+    COptionsDlg options(MakeContext(s, *icons), s.m_Window.Window());
+    options.AddSyncAccount(CSyncAccountPanel::Create(s.m_Session));
     options.exec();
     if (app.m_UpcomingDays != days)
-        dlg.RebuildUpcomingList();
+        s.m_Window.RebuildUpcomingList();
 }
 
 QString CEditorCommands::AutostartFile(const QString &configHome)

@@ -4,7 +4,7 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"
-#include "app/CTimerPause.h"
+#include "session/CTimerPause.h"
 #include "dialogs/CAboutBoxDlg.h"
 #include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
@@ -69,21 +69,21 @@ QString CMainCommands::ManualMessage(const QString &path, bool exists)
         + QDir::toNativeSeparators(path) + QLatin1Char('.');
 }
 
-void CMainCommands::Install(COrvantis2Dlg &dlg)
+void CMainCommands::Install(const CCommandScope &s)
 {
-    CCommandTable &table = dlg.Commands();
-    COrvantis2Dlg *d = &dlg;
-    table.Register(KmCommand::About, [d] { About(*d); });
-    table.Register(KmCommand::Help, [d] { Help(*d); });
-    table.Register(KmCommand::ToggleSounds, [d] { ToggleSounds(*d); });
-    table.Register(KmCommand::GoToToday, [d] { d->GoToToday(); });
-    table.Register(KmCommand::DeleteContext, [d] { DeleteContextReminder(*d); });
-    table.Register(KmCommand::Recover, [d] { Recover(*d); });
-    InstallEditorCommands(dlg);
-    InstallSharingCommands(dlg);
+    CCommandTable &table = s.m_Window.Commands();
+    table.Register(KmCommand::About, [s] { About(s); });
+    table.Register(KmCommand::Help, [s] { Help(s); });
+    table.Register(KmCommand::ToggleSounds, [s] { ToggleSounds(s); });
+    table.Register(KmCommand::GoToToday, [s] { s.m_Window.GoToToday(); });
+    table.Register(KmCommand::DeleteContext, [s] { DeleteContextReminder(s); });
+    table.Register(KmCommand::Recover, [s] { Recover(s); });
+    InstallEditorCommands(s);
+    InstallSharingCommands(s);
+    InstallShortcuts(s.m_Window);
 }
 
-void CMainCommands::InstallShortcuts(COrvantis2Dlg &dlg)
+void CMainCommands::InstallShortcuts(COrvantis2Dlg &window)
 {
     struct Key
     {
@@ -105,23 +105,23 @@ void CMainCommands::InstallShortcuts(COrvantis2Dlg &dlg)
         { QKeySequence(Qt::CTRL | Qt::Key_T), KmCommand::GoToToday },
         { QKeySequence(Qt::CTRL | Qt::Key_L), KmCommand::DayList },
     };
-    COrvantis2Dlg *d = &dlg;
+    COrvantis2Dlg *d = &window;
     for (const Key &key : keys) {
-        auto *shortcut = new QShortcut(key.m_Keys, &dlg);
+        auto *shortcut = new QShortcut(key.m_Keys, &window);
         const int id = key.m_Command;
-        QObject::connect(shortcut, &QShortcut::activated, &dlg, [d, id] { d->OnCommand(id); });
+        QObject::connect(shortcut, &QShortcut::activated, &window, [d, id] { d->OnCommand(id); });
     }
 }
 
-void CMainCommands::About(COrvantis2Dlg &dlg)
+void CMainCommands::About(const CCommandScope &s)
 {
-    CAboutBoxDlg about(&dlg);
+    CAboutBoxDlg about(&s.m_Window);
     about.exec();
 }
 
-void CMainCommands::Help(COrvantis2Dlg &dlg)
+void CMainCommands::Help(const CCommandScope &s)
 {
-    const QString path = dlg.App().HelpFile();
+    const QString path = s.m_App.HelpFile();
     Trace(path + QLatin1Char('\n'));
     if (!QFileInfo::exists(path)) {
         CMessageBox::Show(ManualMessage(path, false));
@@ -129,29 +129,29 @@ void CMainCommands::Help(COrvantis2Dlg &dlg)
     }
     // The answer may come after the command has ended; the window may be
     // gone by then.
-    QPointer<COrvantis2Dlg> window(&dlg);
+    QPointer<COrvantis2Dlg> window(&s.m_Window);
     OpenUrl(QUrl::fromLocalFile(path), [window, path](bool shown) {
         if (!shown && window)
             CMessageBox::Show(ManualMessage(path, true));
     });
 }
 
-void CMainCommands::ToggleSounds(COrvantis2Dlg &dlg)
+void CMainCommands::ToggleSounds(const CCommandScope &s)
 {
-    COrvantis2App &app = dlg.App();
+    COrvantis2App &app = s.m_App;
     app.SetInterfaceSounds(!app.InterfaceSounds());
     CMessageBox::Show(app.InterfaceSounds() ? QStringLiteral("Sound on.") : QStringLiteral("Sound is now off."),
                       CMessageSink::Ok, CMessageSink::Information);
-    CTimerPause pause(dlg);
-    dlg.Reminders().Sort();
-    dlg.RefreshAll();
+    CTimerPause pause(s.m_Session);
+    s.m_Session.Reminders().Sort();
+    s.m_Session.AnnounceListChanged();
 }
 
-void CMainCommands::DeleteContextReminder(COrvantis2Dlg &dlg)
+void CMainCommands::DeleteContextReminder(const CCommandScope &s)
 {
-    COrvantis2App &app = dlg.App();
+    COrvantis2App &app = s.m_App;
     const int index = app.m_ContextReminderIndex;
-    CReminderList &list = dlg.Reminders();
+    CReminderList &list = s.m_Session.Reminders();
     if (index < 0 || index >= list.GetSize()) {
         Trace("No valid reminder for property menu command!\n");
         return;
@@ -164,29 +164,28 @@ void CMainCommands::DeleteContextReminder(COrvantis2Dlg &dlg)
     list.RebuildIndexes();
     // The index named a reminder that is gone.
     app.m_ContextReminderIndex = -1;
-    dlg.NotifyListChanged();
+    s.m_Session.NotifyListChanged();
 }
 
-void CMainCommands::Recover(COrvantis2Dlg &dlg)
+void CMainCommands::Recover(const CCommandScope &s)
 {
-    CTimerPause pause(dlg);
-    COrvantis2App &app = dlg.App();
-    CWeeklyBackup &backup = dlg.Session().Backup();
+    CTimerPause pause(s.m_Session);
+    CWeeklyBackup &backup = s.m_Session.Backup();
     // Without a backup there is nothing to ask: the recovery says so.
     if (backup.HasBackup()) {
         for (const QString &question : backup.RecoveryQuestions()) {
             if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes) {
-                dlg.RefreshAll();
+                s.m_Session.AnnounceListChanged();
                 return;
             }
         }
     }
     CUserMessage told;
-    const CWeeklyBackup::RecoverResult result = backup.Recover(app.Reminders(), &told);
+    const CWeeklyBackup::RecoverResult result = backup.Recover(s.m_Session.Reminders(), &told);
     CMessageBox::Tell(told);
     if (result == CWeeklyBackup::Recovered)
-        dlg.NotifyListChanged();
+        s.m_Session.NotifyListChanged();
     else
-        dlg.RefreshAll();
+        s.m_Session.AnnounceListChanged();
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "app/CCommandScope.h"
+
 class COrvantis2Dlg;
 class QUrl;
 
@@ -14,15 +16,16 @@ class QUrl;
 class CMainCommands
 {
 public:
-    static void Install(COrvantis2Dlg &dlg);
-    // Keyboard shortcuts on the main window for the window-menu entries.
-    static void InstallShortcuts(COrvantis2Dlg &dlg);
+    // Every command of the window, its editor's and sharing ones included,
+    // and the keyboard shortcuts of the window-menu entries.
+    static void Install(const CCommandScope &s);
+    static void InstallShortcuts(COrvantis2Dlg &window);
 
-    static void About(COrvantis2Dlg &dlg);
-    static void Help(COrvantis2Dlg &dlg);
-    static void ToggleSounds(COrvantis2Dlg &dlg);
-    static void DeleteContextReminder(COrvantis2Dlg &dlg);
-    static void Recover(COrvantis2Dlg &dlg);
+    static void About(const CCommandScope &s);
+    static void Help(const CCommandScope &s);
+    static void ToggleSounds(const CCommandScope &s);
+    static void DeleteContextReminder(const CCommandScope &s);
+    static void Recover(const CCommandScope &s);
 
     // How URLs are opened (the manual): done is told, now or later,
     // whether a program showed it. The desktop's xdg-open unless replaced.

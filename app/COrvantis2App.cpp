@@ -1,6 +1,5 @@
 #include "app/COrvantis2App.h"
 
-#include "app/COrvantis2Dlg.h"
 #include "app/CShellRegistration.h"
 #include "app/CSingleInstance.h"
 #include "dialogs/CDialogUnits.h"
@@ -25,6 +24,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <cstdlib>
 #include <memory>
 
@@ -97,7 +97,7 @@ QString COrvantis2App::FileArgument(const QStringList &arguments, bool &register
     return file;
 }
 
-bool COrvantis2App::InitInstance(const QStringList &arguments)
+bool COrvantis2App::InitInstance(const QStringList &arguments, const WindowFactory &makeWindow)
 {
     Trace("InitInstance()\n");
     m_UpcomingDays = 30;
@@ -160,10 +160,7 @@ bool COrvantis2App::InitInstance(const QStringList &arguments)
     if (!CShellRegistration::IsRegistered(folders, program))
         CShellRegistration::Register(folders, program);
 
-    m_OwnMainWindow = std::make_unique<COrvantis2Dlg>(*this);
-    m_MainWindow = m_OwnMainWindow.get();
-    m_MainWindow->Initialize();
-    m_MainWindow->ShowAndRaise();
+    m_OwnMainWindow = makeWindow(*this);
     if (!file.isEmpty()) {
         // Opened once the window stands, as the shell's open would be.
         QTimer::singleShot(0, m_MainWindow, [this, file] { OnDDECommand(MakeOpenCommand(file)); });
@@ -212,8 +209,8 @@ bool COrvantis2App::OnDDECommand(const QString &command)
         CMessageBox::Show(error, CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
-    if (m_MainWindow) {
-        m_MainWindow->OpenReminderPack(path);
+    if (m_MainWindow && m_OpenFile) {
+        m_OpenFile(path);
     } else {
         CMessageBox::Tell(CReminderExchange::ImportFile(m_Reminders, path, DataFolder()).m_Message);
     }
@@ -230,7 +227,7 @@ CIconLibrary &COrvantis2App::IconLibrary()
 void COrvantis2App::PrepareIconLibrary()
 {
     m_IconLibrary->SetIconsFolder(IconFolder());
-    if (COrvantis2Dlg *w = m_MainWindow) {
+    if (QWidget *w = m_MainWindow) {
         // The window takes no input while icon files are read in; the
         // keyboard goes back where it was (disabling the window drops it).
         auto focus = std::make_shared<QPointer<QWidget>>();

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "app/CClock.h"
+#include "session/CClock.h"
 #include "model/CReminderList.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
-class COrvantis2Dlg;
+class QWidget;
 class CSoundPlayer;
 class CIconLibrary;
 class CSettingsStore;
@@ -27,10 +28,12 @@ public:
     COrvantis2App &operator=(const COrvantis2App &) = delete;
 
     // Start-up: the single-copy test, the settings, the display state, the
-    // shell registration and the main window. False ends the program with
+    // shell registration and the main window, made by makeWindow (shown,
+    // and registered through SetMainWindow). False ends the program with
     // ExitCode() (0 for a registration-only start or a hand-over to the
     // copy already running).
-    bool InitInstance(const QStringList &arguments);
+    using WindowFactory = std::function<std::unique_ptr<QWidget>(COrvantis2App &app)>;
+    bool InitInstance(const QStringList &arguments, const WindowFactory &makeWindow);
     int ExitCode() const { return m_ExitCode; }
 
     // The shell's open command, "[open("PATH")]"; true when handled.
@@ -51,7 +54,7 @@ public:
     CSoundPlayer &SoundPlayer();
     const CClock &Clock() const { return *m_Clock; }
     COleDateTime Now() const { return m_Clock->Now(); }
-    COrvantis2Dlg *MainWindow() const { return m_MainWindow; }
+    QWidget *MainWindow() const { return m_MainWindow; }
 
     // The folder that holds the reminder file, icons/, sounds/ and the cache.
     QString DataFolder() const;
@@ -66,7 +69,12 @@ public:
     void SetSoundPlayer(CSoundPlayer *player);
     void SetDataFolder(const QString &folder);
     void SetSettings(std::unique_ptr<CSettingsStore> settings);
-    void SetMainWindow(COrvantis2Dlg *dlg) { m_MainWindow = dlg; }
+    // The main window, and how it opens a file handed to the program.
+    void SetMainWindow(QWidget *window, std::function<void(const QString &)> openFile)
+    {
+        m_MainWindow = window;
+        m_OpenFile = std::move(openFile);
+    }
 
     // Per-user settings: section and key as the program names them
     // ("Options"/"UpcomingReminderDays"), text values.
@@ -103,11 +111,12 @@ private:
     std::unique_ptr<CReminderStore> m_Store;
     std::unique_ptr<CSoundPlayer> m_OwnSoundPlayer;
     std::unique_ptr<CSingleInstance> m_SingleInstance;
-    std::unique_ptr<COrvantis2Dlg> m_OwnMainWindow;
+    std::unique_ptr<QWidget> m_OwnMainWindow;
     CSoundPlayer *m_SoundPlayer = nullptr;
     CSystemClock m_SystemClock;
     const CClock *m_Clock = &m_SystemClock;
-    COrvantis2Dlg *m_MainWindow = nullptr;
+    QWidget *m_MainWindow = nullptr;
+    std::function<void(const QString &)> m_OpenFile;
     int m_ExitCode = 0;
 };
 

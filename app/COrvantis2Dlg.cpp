@@ -1,17 +1,15 @@
 #include "app/COrvantis2Dlg.h"
 
-#include "app/CSyncController.h"
+#include "app/CSyncPassword.h"
+#include "session/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
-#include "app/CDuePasses.h"
-#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
 #include "app/CSleepWatcher.h"
 #include "app/CSpinArrows.h"
-#include "app/CTimerPause.h"
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
@@ -27,7 +25,6 @@
 #include "storage/CReminderStore.h"
 #include "graphics/CMessageBox.h"
 #include "session/CReminderSession.h"
-#include "storage/CSaveScheduler.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -61,8 +58,7 @@ const ButtonSpec kButtons[] = {
 } // namespace
 
 COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
-    : QDialog(parent), m_App(app), m_Check(app.Reminders(), *this),
-      m_Passes(std::make_unique<CDuePasses>(m_Check, app.Settings()))
+    : QDialog(parent), m_App(app)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -75,18 +71,15 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     setAcceptDrops(true);
     setModal(false);
 
-    m_CheckTimer = new QTimer(this);
-    m_CheckTimer->setInterval(kTimerPeriodMs);
-    connect(m_CheckTimer, &QTimer::timeout, this, &COrvantis2Dlg::OnTimer);
-
     m_Session = new CReminderSession(m_App.Reminders(), m_App.Store(), m_App.Settings(), this);
-    // Not while a dialog or an alert holds positions in the list.
-    m_Session->SetMayChangeList([this] { return TimerActive(); });
+    m_Session->SetClock(&m_App.Clock());
     connect(m_Session, &CReminderSession::listChanged, this, &COrvantis2Dlg::RefreshAll);
-    connect(m_Session, &CReminderSession::saved, this, [this] {
-        if (m_Sync)
-            m_Sync->listSaved();
-    });
+    connect(m_Session, &CReminderSession::dayChanged, this, &COrvantis2Dlg::RefreshAll);
+    connect(m_Session, &CReminderSession::ticked, this, &COrvantis2Dlg::UpdateToday);
+    connect(m_Session, &CReminderSession::raiseRequested, this, &COrvantis2Dlg::ShowAndRaise);
+    connect(m_Session, &CReminderSession::alertDue, this,
+            [this](const CAlertRequest &alert, CAlertAnswer *answer) { *answer = RunAlert(alert); }, Qt::DirectConnection);
+    connect(m_Session, &CReminderSession::syncFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::saveFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
 
@@ -102,8 +95,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     // Whoever moves the day (a click, a key, a drag), the selectors and the
     // upcoming list follow.
     connect(&m_Selection, &CDaySelection::dateChanged, this, &COrvantis2Dlg::OnDaySelected);
-    m_App.SetMainWindow(this);
-    InstallCommands();
+    m_App.SetMainWindow(this, [this](const QString &path) { OpenReminderPack(path); });
 }
 
 COrvantis2Dlg::~COrvantis2Dlg()
@@ -112,16 +104,13 @@ COrvantis2Dlg::~COrvantis2Dlg()
     delete m_Calendar;
     m_Calendar = nullptr;
     if (m_App.MainWindow() == this)
-        m_App.SetMainWindow(nullptr);
+        m_App.SetMainWindow(nullptr, nullptr);
 }
 
-void COrvantis2Dlg::InstallCommands() { CMainCommands::Install(*this); }
 
 void COrvantis2Dlg::Initialize()
 {
-    m_LastSaveTime = m_App.Now();
-    m_Passes->Start(m_App.Clock().MonotonicMs());
-    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, this, &COrvantis2Dlg::OnResume);
+    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, m_Session, &CReminderSession::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
     CheckWeeklyBackup(m_App.Now());
@@ -134,7 +123,6 @@ void COrvantis2Dlg::Initialize()
         PreloadPictures();
     }
     AddTrayIcon();
-    CMainCommands::InstallShortcuts(*this);
     // Centred on the screen, never above or left of it.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -143,8 +131,8 @@ void COrvantis2Dlg::Initialize()
     }
     RebuildUpcomingList();
     m_Initialized = true;
-    StartTimer();
-    m_Sync = new CSyncController(*this);
+    m_Session->Sync().SetPasswordStore({ &CSyncPassword::read, &CSyncPassword::write });
+    m_Session->StartChecks();
 }
 
 // --- controls --------------------------------------------------------------
@@ -154,7 +142,7 @@ void COrvantis2Dlg::AddHover(QWidget *w) { m_HoverList.emplace_back(w); }
 void COrvantis2Dlg::CreateCalendar()
 {
     m_CalendarArt = std::make_unique<CCalendarLibraryArt>(m_App.IconLibrary());
-    m_Calendar = new CCalendarWnd(m_App.Reminders(), m_Selection, m_CalendarArt.get(), this);
+    m_Calendar = new CCalendarWnd(m_Session->Reminders(), m_Selection, m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
     m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
@@ -173,12 +161,12 @@ void COrvantis2Dlg::CreateCalendar()
         OnCommand(KmCommand::DeleteContext);
     });
     connect(m_Calendar, &CCalendarWnd::dayListRequested, this, [this] { OnCommand(KmCommand::DayList); });
-    connect(m_Calendar, &CCalendarWnd::listChanged, this, &COrvantis2Dlg::NotifyListChanged);
+    connect(m_Calendar, &CCalendarWnd::listChanged, m_Session, &CReminderSession::NotifyListChanged);
     connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
     connect(m_Calendar, &CCalendarWnd::contextChanged, this,
             [this](int reminderIndex, int, int) { m_App.m_ContextReminderIndex = reminderIndex; });
-    connect(m_Calendar, &CCalendarWnd::timerStopRequested, this, &COrvantis2Dlg::StopTimer);
-    connect(m_Calendar, &CCalendarWnd::timerStartRequested, this, &COrvantis2Dlg::StartTimer);
+    connect(m_Calendar, &CCalendarWnd::timerStopRequested, m_Session, &CReminderSession::StopTimer);
+    connect(m_Calendar, &CCalendarWnd::timerStartRequested, m_Session, &CReminderSession::StartTimer);
     connect(m_Calendar, &CCalendarWnd::monthBumped, this, [this](int year, int month0) {
         m_YearSpin->SetPos(year);
         m_MonthSpin->SetPos(month0);

@@ -8,7 +8,6 @@
 #include "graphics/CPaletteMessages.h"
 #include "model/CDueHost.h"
 #include "model/COleDateTime.h"
-#include "model/CReminderCheck.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -21,33 +20,28 @@ class COrvantis2App;
 class CAnimButton;
 class CCalendarLibraryArt;
 class CCalendarWnd;
-class CDuePasses;
 class CLogoWnd;
 class CReminderList;
 class CReminderSession;
-class CSyncController;
 class CSkinListBox;
 class CSpinArrows;
 class CTextLabel;
 class CTrayIcon;
 class QMenu;
-class QTimer;
 
 // The program's visible window: the month calendar, the month and year
 // selectors, the today display, the picture buttons, the logo and the
-// upcoming list, over a background picture. It runs the reminder-check
-// timer, saves the reminder file and asks before closing. Other parts of
-// the program register their commands in Commands() and call RefreshAll
-// or NotifyListChanged after they change the list.
-class COrvantis2Dlg : public QDialog, public CDueHost
+// upcoming list, over a background picture. The reminder session under it
+// keeps the list, its file and the due passes; the window shows what the
+// session announces (changes, alerts, failures) and asks before closing.
+// Other parts of the program register their commands in Commands().
+class COrvantis2Dlg : public QDialog
 {
     Q_OBJECT
 
 public:
     static constexpr int kClientWidth = 614;
     static constexpr int kClientHeight = 408;
-    static constexpr int kTimerPeriodMs = 5000;
-    static constexpr int kResumeDelayMs = 2000;
     static constexpr char kCaption[] = "Kestrelmark Personal Reminder Software";
     static constexpr int kBackground = 179;
     // Options/<this> is set once the missing tray has been reported.
@@ -58,7 +52,7 @@ public:
 
     // The start-up sequence: loads the reminder file, runs the weekly
     // backup check, adds the tray icon, creates the controls, builds the
-    // upcoming list and starts the reminder-check timer.
+    // upcoming list and starts the session's due checks.
     void Initialize();
 
     // Runs command id (a menu entry, a button) with the timer stopped;
@@ -66,30 +60,18 @@ public:
     bool OnCommand(int id);
     CCommandTable &Commands() { return m_Commands; }
 
-    // Reference-counted bracket around every dialog and command: while any
-    // user holds the timer no due pass runs (see CTimerPause).
-    void StopTimer();
-    void StartTimer();
-    int TimerUsers() const { return m_TimerUsers; }
-    bool TimerActive() const;
-    // Tests shorten the period.
-    void SetTimerPeriod(int milliseconds);
-
-    // After any change to the list: the calendar recomputes, the upcoming
-    // list is rebuilt, the displays follow.
+    // After any change to the list (the session's listChanged) or to the
+    // icons: the calendar recomputes, the upcoming list is rebuilt, the
+    // displays follow.
     void RefreshAll();
-    // RefreshAll and a save within a few seconds.
-    void NotifyListChanged();
 
-    CReminderList &Reminders();
     CCalendarWnd *Calendar() { return m_Calendar; }
     QWidget *Window() { return this; }
-    COrvantis2App &App() { return m_App; }
 
-    // CDueHost: shows, restores and raises the window.
-    void ShowAndRaise() override;
-    void HideTip() override;
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override;
+    // Shows, restores and raises the window.
+    void ShowAndRaise();
+    // The alert for a due reminder, until the user answers it.
+    CAlertAnswer RunAlert(const CAlertRequest &alert);
     // Tests answer alerts without a window.
     void SetAlertRunner(std::function<CAlertAnswer(const CAlertRequest &)> runner) { m_AlertRunner = std::move(runner); }
 
@@ -104,8 +86,6 @@ public:
     bool SaveReminders();
     // The reminders, their file, the quick save and the backup.
     CReminderSession &Session() { return *m_Session; }
-    // The calendar sync; null before Initialize.
-    CSyncController *Sync() const { return m_Sync; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -122,14 +102,6 @@ public:
     void GoToToday();
     void OnMonthSpin(int position);
     void OnYearSpin(int position);
-
-    // One tick of the reminder-check timer (also called by tests).
-    void OnTimer();
-    CReminderCheck &Check() { return m_Check; }
-    CDuePasses &Passes() { return *m_Passes; }
-    // The computer woke from sleep: a pass within seconds.
-    void OnResume();
-    COleDateTime LastSaveTime() const { return m_LastSaveTime; }
 
     // The close box or Esc: save, then ask whether to minimise or close.
     void CloseRequest();
@@ -196,14 +168,11 @@ private:
     void SelectUpcomingDay();
     void OnDaySelected();
     void AddHover(QWidget *w);
-    void InstallCommands();
     // Backs the list up when it is due and the list is a whole one.
     void CheckWeeklyBackup(const COleDateTime &now);
 
     COrvantis2App &m_App;
     CCommandTable m_Commands;
-    CReminderCheck m_Check;
-    std::unique_ptr<CDuePasses> m_Passes;
     CDaySelection m_Selection;
     CCalendarWnd *m_Calendar = nullptr;
     std::unique_ptr<CCalendarLibraryArt> m_CalendarArt;
@@ -214,23 +183,18 @@ private:
     CLogoWnd *m_Logo = nullptr;
     std::vector<QPointer<QWidget>> m_HoverList;
     std::vector<CUpcomingList::Line> m_Upcoming;
-    int m_TimerUsers = 0;
     CSkinListBox *m_UpcomingList = nullptr;
     CSpinArrows *m_YearSpin = nullptr;
     CSpinArrows *m_MonthSpin = nullptr;
-    QTimer *m_CheckTimer = nullptr;
     CReminderSession *m_Session = nullptr;
     CTrayIcon *m_Tray = nullptr;
     CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;
     CBitmapSet m_ListBitmaps;
-    COleDateTime m_LastSaveTime;
     QString m_TodayText;
-    long long m_TodayNumber = 0;
     bool m_Initialized = false;
     bool m_Ending = false;
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
     std::function<CAlertAnswer(const CAlertRequest &)> m_AlertRunner;
-    CSyncController *m_Sync = nullptr;
 };

@@ -1,18 +1,14 @@
-// The main window's running behaviour: the reminder-check timer, the
-// refresh after changes, the selected day and its selectors, the command
+// The main window's running behaviour: the refresh after changes, the selected day and its selectors, the command
 // dispatch, the due pass's host, files, and closing and hiding.
 #include "app/COrvantis2Dlg.h"
-#include "app/CSyncController.h"
 
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
-#include "app/CDuePasses.h"
-#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
 #include "app/CSpinArrows.h"
-#include "app/CTimerPause.h"
+#include "session/CTimerPause.h"
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
@@ -30,8 +26,6 @@
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
 #include "session/CReminderSession.h"
-#include "storage/CSaveScheduler.h"
-#include "storage/CWeeklyBackup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,81 +39,7 @@
 #include "calendar/CCalendarMenus.h"
 #include "calendar/CCalendarWnd.h"
 
-// --- timer -----------------------------------------------------------------
-
-void COrvantis2Dlg::StopTimer()
-{
-    if (--m_TimerUsers == 0)
-        m_CheckTimer->stop();
-}
-
-void COrvantis2Dlg::StartTimer()
-{
-    if (m_TimerUsers++ == 0)
-        m_CheckTimer->start();
-}
-
-bool COrvantis2Dlg::TimerActive() const { return m_CheckTimer->isActive(); }
-
-void COrvantis2Dlg::SetTimerPeriod(int milliseconds) { m_CheckTimer->setInterval(milliseconds); }
-
-void COrvantis2Dlg::OnTimer()
-{
-    const COleDateTime now = m_App.Now();
-    const qint64 mono = m_App.Clock().MonotonicMs();
-    const CTickSchedule::Plan plan = m_Passes->Tick(now, mono);
-    if (plan.m_Jumped) {
-        Trace(QStringLiteral("The clock moved by %1 s.\n").arg(plan.m_JumpMs / 1000));
-        if (m_Sync)
-            m_Sync->resumed();
-    }
-    UpdateToday(now);
-    // A program that runs for days must not go on showing the old day; a
-    // clock set back over midnight, or a night asleep, changes it too.
-    const long long today = CReminderList::DateOnly(now).DayNumber();
-    if ((m_TodayNumber != 0 && today != m_TodayNumber) || plan.m_Jumped) {
-        RefreshAll();
-        CheckWeeklyBackup(now);
-    }
-    m_TodayNumber = today;
-    Trace(QStringLiteral("Reminder check timer at ") + now.Format() + QLatin1Char('\n'));
-
-    if (plan.m_RunPass) {
-        Trace("Actually checking reminders...\n");
-        int presented = 0;
-        {
-            CTimerPause pause(*this);
-            presented = m_Passes->RunPass(1, now, mono);
-        }
-        Trace(QStringLiteral("Due pass done: %1 presented.\n").arg(presented));
-        // The shown flags reach the file at once, not at the hourly save.
-        if (presented > 0)
-            m_Session->ScheduleSave();
-    }
-    if (plan.m_Save) {
-        Trace("Saving reminders...");
-        SaveReminders();
-        m_LastSaveTime = now;
-        m_Passes->Saved(mono);
-    }
-}
-
-void COrvantis2Dlg::OnResume()
-{
-    m_Passes->RequestPass();
-    if (m_Sync)
-        m_Sync->resumed();
-    // Within seconds, once the system has settled; not while a dialog of
-    // the program is open (its end restarts the timer, whose tick runs it).
-    QTimer::singleShot(kResumeDelayMs, this, [this] {
-        if (TimerActive())
-            OnTimer();
-    });
-}
-
 // --- refresh and the selected day ----------------------------------------
-
-CReminderList &COrvantis2Dlg::Reminders() { return m_App.Reminders(); }
 
 COleDateTime COrvantis2Dlg::SelectedDate() const { return m_Selection.Date(); }
 
@@ -178,11 +98,9 @@ void COrvantis2Dlg::RefreshAll()
     update();
 }
 
-void COrvantis2Dlg::NotifyListChanged() { m_Session->NotifyListChanged(); }
-
 void COrvantis2Dlg::RebuildUpcomingList()
 {
-    m_Upcoming = CUpcomingList::Build(m_App.Reminders(), m_App.Now(), m_App.m_UpcomingDays);
+    m_Upcoming = CUpcomingList::Build(m_Session->Reminders(), m_App.Now(), m_App.m_UpcomingDays);
     if (m_Tray)
         m_Tray->SetNextReminder(m_Upcoming.empty() ? QString() : m_Upcoming.front().m_Text);
     if (!m_UpcomingList)
@@ -237,7 +155,7 @@ bool COrvantis2Dlg::OnCommand(int id)
         Trace(QStringLiteral("Unhandled command %1\n").arg(id));
         return false;
     }
-    CTimerPause pause(*this);
+    CTimerPause pause(*m_Session);
     return m_Commands.Run(id);
 }
 
@@ -285,23 +203,10 @@ void COrvantis2Dlg::ShowAndRaise()
     CWindowAttention::BringForward(this);
 }
 
-void COrvantis2Dlg::HideTip()
+CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
 {
     if (m_Calendar)
         m_Calendar->HideTip();
-}
-
-CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
-{
-    // The quick save waits while the alert is open: it would merge outside
-    // changes into the list under it.
-    CSaveScheduler &saver = m_Session->Saver();
-    saver.Hold();
-    const struct Release
-    {
-        CSaveScheduler *m_saver;
-        ~Release() { m_saver->Release(); }
-    } release { &saver };
     CAlertAnswer answer;
     if (m_AlertRunner) {
         answer = m_AlertRunner(alert);
@@ -324,7 +229,6 @@ CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
         answer.m_Unanswered = dlg.exec() != QDialog::Accepted;
         answer.m_SnoozeMinutes = dlg.m_SnoozeMinutes;
     }
-    answer.m_AnsweredAt = m_App.Now();
     if (answer.m_SnoozeMinutes > 0 && answer.m_SnoozeMinutes != m_App.m_SnoozeMinutes) {
         m_App.m_SnoozeMinutes = answer.m_SnoozeMinutes;
         m_App.WriteProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes"),
@@ -367,9 +271,9 @@ void COrvantis2Dlg::OpenReminderPack(const QString &path)
         return;
     }
     ShowAndRaise();
-    CTimerPause pause(*this);
-    CMessageBox::Tell(CReminderExchange::ImportFile(m_App.Reminders(), path, m_App.DataFolder()).m_Message);
-    NotifyListChanged();
+    CTimerPause pause(*m_Session);
+    CMessageBox::Tell(CReminderExchange::ImportFile(m_Session->Reminders(), path, m_App.DataFolder()).m_Message);
+    m_Session->NotifyListChanged();
 }
 
 void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
@@ -384,7 +288,7 @@ void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
 
 void COrvantis2Dlg::CloseRequest()
 {
-    CTimerPause pause(*this);
+    CTimerPause pause(*m_Session);
     SaveReminders();
     CCloseWarningDlg warning(this);
     warning.exec();

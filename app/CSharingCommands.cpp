@@ -26,6 +26,8 @@
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
+#include "app/CCommandScope.h"
+#include "session/CReminderSession.h"
 #include "media/CIconFile.h"
 #include "media/CIconLibrary.h"
 
@@ -418,22 +420,22 @@ namespace {
 class MainWindowHost : public CSharingCommands::Host
 {
 public:
-    explicit MainWindowHost(COrvantis2Dlg &dlg) : m_dlg(dlg) {}
+    explicit MainWindowHost(const CCommandScope &s) : m_app(s.m_App), m_session(s.m_Session), m_dlg(s.m_Window) {}
 
-    CReminderList &Reminders() override { return m_dlg.Reminders(); }
-    QWidget *Window() override { return m_dlg.Window(); }
-    QString DataFolder() override { return m_dlg.App().DataFolder(); }
-    QString IconFolder() override { return m_dlg.App().IconFolder(); }
-    COleDateTime Now() override { return m_dlg.App().Now(); }
-    void StopTimer() override { m_dlg.StopTimer(); }
-    void StartTimer() override { m_dlg.StartTimer(); }
-    void NotifyListChanged() override { m_dlg.NotifyListChanged(); }
+    CReminderList &Reminders() override { return m_session.Reminders(); }
+    QWidget *Window() override { return &m_dlg; }
+    QString DataFolder() override { return m_app.DataFolder(); }
+    QString IconFolder() override { return m_app.IconFolder(); }
+    COleDateTime Now() override { return m_session.Now(); }
+    void StopTimer() override { m_session.StopTimer(); }
+    void StartTimer() override { m_session.StartTimer(); }
+    void NotifyListChanged() override { m_session.NotifyListChanged(); }
     void ShowAndRaise() override { m_dlg.ShowAndRaise(); }
 
     CIconSource Icons() override
     {
         CIconSource icons;
-        CIconLibrary *library = &m_dlg.App().IconLibrary();
+        CIconLibrary *library = &m_app.IconLibrary();
         library->Load();
         icons.m_lookup = [library](const QString &name) { return library->Lookup(name); };
         icons.m_small = [library](int number) { return library->SmallImage(number); };
@@ -443,22 +445,25 @@ public:
 
     void IconFilesArrived() override
     {
-        CIconLibrary &library = m_dlg.App().IconLibrary();
+        CIconLibrary &library = m_app.IconLibrary();
         if (library.IconsFolder().isEmpty())
-            library.SetIconsFolder(m_dlg.App().IconFolder());
+            library.SetIconsFolder(m_app.IconFolder());
         library.ImportIcons();
         m_dlg.RefreshAll();
     }
 
 private:
+    COrvantis2App &m_app;
+    CReminderSession &m_session;
     COrvantis2Dlg &m_dlg;
 };
 
 } // namespace
 
-void InstallSharingCommands(COrvantis2Dlg &dlg)
+void InstallSharingCommands(const CCommandScope &s)
 {
-    auto *commands = new CSharingCommands(std::make_unique<MainWindowHost>(dlg), &dlg);
+    COrvantis2Dlg &dlg = s.m_Window;
+    auto *commands = new CSharingCommands(std::make_unique<MainWindowHost>(s), &dlg);
     CCommandTable &table = dlg.Commands();
     table.Register(KmCommand::Print, [commands] { commands->OnPrint(); });
     table.Register(KmCommand::PrintPreview, [commands] { commands->OnPrintPreview(); });

@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <memory>
 
-class COrvantis2Dlg;
+struct CCommandScope;
 class CReminderList;
 class QWidget;
 
@@ -108,4 +108,4 @@ private:
 };
 
 // Registers the commands above on the main window, and its drop handling.
-void InstallSharingCommands(COrvantis2Dlg &dlg);
+void InstallSharingCommands(const CCommandScope &s);

@@ -1,4 +1,5 @@
 #include "app/CAppAccessibility.h"
+#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CQtMessageSink.h"
@@ -29,11 +30,19 @@ int main(int argc, char **argv)
     COrvantis2App app;
     CSoundCanberra sound;
     app.SetSoundPlayer(&sound);
-    if (!app.InitInstance(QApplication::arguments())) {
+    COrvantis2Dlg *dlg = nullptr;
+    const auto makeWindow = [&dlg](COrvantis2App &a) {
+        auto window = std::make_unique<COrvantis2Dlg>(a);
+        dlg = window.get();
+        CMainCommands::Install({ a, dlg->Session(), *dlg });
+        dlg->Initialize();
+        dlg->ShowAndRaise();
+        return std::unique_ptr<QWidget>(std::move(window));
+    };
+    if (!app.InitInstance(QApplication::arguments(), makeWindow)) {
         CMessageBox::SetSink(nullptr);
         return app.ExitCode();
     }
-    COrvantis2Dlg *dlg = app.MainWindow();
     // Ends the loops at once, open dialogs included (quit() would first
     // ask every window to close, which the main window answers with its
     // close warning).

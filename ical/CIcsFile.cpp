@@ -8,9 +8,12 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
 #include <future>
 
 namespace {
+
+constexpr qint64 kReadPiece = qint64(1) << 20;
 
 constexpr int kProgressEveryMs = 20;
 
@@ -81,7 +84,16 @@ CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path
         report.m_Error = QStringLiteral("it is too large to be a calendar");
         return report;
     }
-    const QByteArray text = file.read(CIcsReader::kMaxBytes + 1);
+    // Read in pieces: asking for the cap at once would allocate all of it
+    // for the smallest file. One byte past the cap is enough to refuse.
+    QByteArray text;
+    text.reserve(file.isSequential() ? 0 : file.size() + 1);
+    while (text.size() <= CIcsReader::kMaxBytes) {
+        const QByteArray piece = file.read(std::min<qint64>(kReadPiece, CIcsReader::kMaxBytes + 1 - text.size()));
+        if (piece.isEmpty())
+            break;
+        text += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         report.m_Result = CannotOpen;
         report.m_Error = file.errorString();

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <atomic>
+#include <functional>
+#include <vector>
 
 extern "C" {
 #include <libical/ical.h>
@@ -15,6 +17,12 @@ extern "C" {
 // costs the square of its length). Text the library would recurse through
 // too deeply, or whose lines carry parameters by the thousand (each costs
 // a pass over the ones before it), is refused before it is read.
+//
+// Given an item sink, the events and to-dos of each calendar are handed
+// to it one at a time, with their calendar, and freed after: the tree in
+// memory is then only the calendars' own parts (time zones, properties),
+// however many events the file holds. Those parts are read first, in a
+// pass of their own, since a time zone may follow the events that use it.
 class CIcsParser
 {
 public:
@@ -28,14 +36,28 @@ public:
     CIcsParser &operator=(const CIcsParser &) = delete;
     ~CIcsParser();
 
+    using ItemSink = std::function<void(icalcomponent *item, icalcomponent *calendar)>;
+
     // False with Error() set when the text is refused; Root() is then null.
     // done, when given, follows the bytes read so far (for another thread).
-    bool Parse(const QByteArray &text, std::atomic<qint64> *done = nullptr);
+    bool Parse(const QByteArray &text, std::atomic<qint64> *done = nullptr, const ItemSink &items = {});
     icalcomponent *Root() const { return m_root; }
     const QString &Error() const { return m_error; }
 
 private:
-    bool addLine(icalparser *parser, QByteArray &line);
+    struct Completed
+    {
+        qint64 m_End; // where the text of the component ends
+        icalcomponent *m_Component;
+    };
+
+    bool forEachLine(const QByteArray &text, const std::function<bool(QByteArray &, qint64)> &take);
+    bool addLine(icalparser *parser, QByteArray &line, icalcomponent **done);
+    void adopt(icalcomponent *done);
+    bool readCalendars(const QByteArray &text, std::atomic<qint64> *done, bool streamed,
+                       std::vector<Completed> &completed);
+    bool readItems(const QByteArray &text, std::atomic<qint64> *done, const std::vector<Completed> &completed,
+                   const ItemSink &items);
 
     icalcomponent *m_root = nullptr;
     int m_depth = 0;

@@ -111,16 +111,16 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, s
         result.m_Error = QStringLiteral("it is empty");
         return result;
     }
-    CIcsParser parser;
-    if (!parser.Parse(text, done)) {
-        result.m_Error = parser.Error();
-        return result;
-    }
-    if (!parser.Root()) {
-        result.m_Error = QStringLiteral("it is not an iCalendar file that can be read");
-        return result;
-    }
     Collector collector(result, now);
+    CIcsParser parser;
+    const bool read = parser.Parse(text, done, [&collector](icalcomponent *item, icalcomponent *calendar) {
+        collector.Item(item, calendar);
+    });
+    if (!read || !parser.Root()) {
+        result = CIcsReadResult();
+        result.m_Error = read ? QStringLiteral("it is not an iCalendar file that can be read") : parser.Error();
+        return result;
+    }
     collector.Walk(parser.Root(), nullptr, 0);
     collector.Finish();
     return result;

@@ -6,6 +6,7 @@
 #include <QNetworkRequest>
 #include <QSslError>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -88,7 +89,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     connect(reply, &QIODevice::readyRead, reply, [reply, state, tooLarge, limit] {
         if (state->reply.m_Fault != CDavReply::None)
             return;
-        state->body += reply->read(limit + 1 - state->body.size());
+        state->body += reply->read(std::min(reply->bytesAvailable(), limit + 1 - state->body.size()));
         if (state->body.size() > limit)
             tooLarge();
     });
@@ -104,7 +105,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
                 reply->deleteLater();
                 CDavReply &r = state->reply;
                 if (r.m_Fault == CDavReply::None && reply->bytesAvailable() > 0) {
-                    state->body += reply->read(m_maxReplyBytes + 1 - state->body.size());
+                    state->body += reply->read(std::min(reply->bytesAvailable(), m_maxReplyBytes + 1 - state->body.size()));
                     if (state->body.size() > m_maxReplyBytes) {
                         r.m_Fault = CDavReply::TooLarge;
                         r.m_Error = QStringLiteral("the server's reply is larger than %1 bytes").arg(m_maxReplyBytes);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/CClock.h"
+#include "session/CClock.h"
+#include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"
@@ -68,6 +69,7 @@ protected:
     {
         if (!m_dlg) {
             m_dlg = std::make_unique<COrvantis2Dlg>(*m_app);
+            CMainCommands::Install({ *m_app, m_dlg->Session(), *m_dlg });
             m_dlg->SetAlertRunner([this](const CAlertRequest &alert) {
                 m_alerts.push_back(alert);
                 return CAlertAnswer {};

@@ -26,7 +26,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
         a.m_SnoozeMinutes = 30;
         return a;
     });
-    dlg.OnTimer();
+    dlg.Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
     PumpEvents(100);
     const CReminderList saved = ReadReminders();
@@ -43,13 +43,13 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     EXPECT_EQ(m_app->m_SnoozeMinutes, 30);
     m_clock.Advance(31 * 60);
     COrvantis2Dlg &again = Window();
-    again.OnTimer();
+    again.Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
     EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("Dentist")));
     m_clock.Advance(60);
-    again.OnTimer();
+    again.Session().OnTimer();
     EXPECT_EQ(m_alerts.size(), 1u);
-    EXPECT_TRUE(again.Reminders()[0].m_Shown);
+    EXPECT_TRUE(again.Session().Reminders()[0].m_Shown);
 }
 
 TEST_F(AppFixture, NotificationsSettingIsReadOnByDefault)

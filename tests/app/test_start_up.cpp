@@ -60,12 +60,12 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     // With the window, its pack opening imports, refreshes and saves soon.
     m_app->Reminders().RemoveAll();
     COrvantis2Dlg &dlg = Window();
-    ASSERT_EQ(dlg.Reminders().GetSize(), 0);
+    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 0);
     EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
-    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Reminders()[0].m_Message, QStringLiteral("From a friend"));
+    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(dlg.Session().Reminders()[0].m_Message, QStringLiteral("From a friend"));
     EXPECT_TRUE(dlg.Session().Saver().IsPending());
-    EXPECT_EQ(dlg.TimerUsers(), 1);
+    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
 }
 
 TEST(SingleInstance, TheSecondFindsTheFirstAndHandsOverItsCommand)
@@ -196,8 +196,8 @@ TEST_F(AppFixture, StartUpLoadsTheFileAndStartsTheTimer)
     Add(list, At(2024, 3, 11, 9, 0), QStringLiteral("Loaded"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    ASSERT_EQ(dlg.Reminders().GetSize(), 1);
-    EXPECT_TRUE(dlg.TimerActive());
+    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
+    EXPECT_TRUE(dlg.Session().TimerActive());
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     // The test display has no tray: said once, after start-up.

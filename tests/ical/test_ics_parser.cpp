@@ -98,3 +98,29 @@ TEST(IcsParser, AnImportHearsHowFarItHasReadOnTheCallingThread)
         }
     }
 }
+
+// Events are read one at a time, each with its own calendar: a time zone
+// may come after the events that use it, two calendars may give one TZID
+// different rules, and a calendar cut off before its end brings nothing.
+TEST(IcsParser, EachEventIsReadWithItsOwnCalendarsZones)
+{
+    const auto zone = [](const char *offset) {
+        return QByteArray("BEGIN:VTIMEZONE\r\nTZID:Office\r\nBEGIN:STANDARD\r\nDTSTART:19700101T000000\r\n"
+                          "TZOFFSETFROM:")
+            + offset + "\r\nTZOFFSETTO:" + offset + "\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    };
+    const auto event = [](const char *uid, const char *summary) {
+        return QByteArray("BEGIN:VEVENT\r\nUID:") + uid + "\r\nDTSTART;TZID=Office:20260401T090000\r\nSUMMARY:"
+            + summary + "\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT5M\r\nEND:VALARM\r\nEND:VEVENT\r\n";
+    };
+    const QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + event("a", "East") + zone("+0200")
+        + "END:VCALENDAR\r\n" + "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + zone("-0500") + event("b", "West")
+        + "END:VCALENDAR\r\n" + "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + event("c", "Cut off");
+    const CIcsReadResult r = CIcsReader::Read(text, QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC));
+    ASSERT_TRUE(r.m_Error.isEmpty()) << r.m_Error.toStdString();
+    ASSERT_EQ(r.m_Events.size(), 2u);
+    EXPECT_EQ(r.m_Events[0].m_Uid, QStringLiteral("a"));
+    EXPECT_EQ(r.m_Events[0].m_Reminder.m_DateTime.ToQDateTime(), QDateTime(QDate(2026, 4, 1), QTime(7, 0)));
+    EXPECT_EQ(r.m_Events[1].m_Uid, QStringLiteral("b"));
+    EXPECT_EQ(r.m_Events[1].m_Reminder.m_DateTime.ToQDateTime(), QDateTime(QDate(2026, 4, 1), QTime(14, 0)));
+}

@@ -2,27 +2,17 @@
 // from another process merged in, the quick save, and failures reported
 // as signals once per streak.
 #include "../storage/StorageFixtures.h"
+#include "SessionWait.h"
 
 #include "model/CReminderList.h"
 #include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CSettingsStore.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
-
-bool WaitFor(const std::function<bool()> &done, int ms = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 class ReminderSession : public ::testing::Test
 {

@@ -1,27 +1,26 @@
-#include "app/CSyncController.h"
+#include "session/CSyncController.h"
 
-#include "app/COrvantis2App.h"
-#include "app/COrvantis2Dlg.h"
-#include "app/CSyncPassword.h"
-#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
-#include "storage/CReminderStore.h"
 #include "storage/CSettingsStore.h"
 
 #include <QFile>
 
 const QString CSyncController::kSection = QStringLiteral("Sync");
 
-CSyncController::CSyncController(COrvantis2Dlg &dlg)
-    : QObject(&dlg)
-    , m_dlg(dlg)
+CSyncController::CSyncController(CReminderList &list, CSettingsStore &settings, QString statePath,
+                                 std::function<bool()> applied, QObject *parent)
+    : QObject(parent), m_list(list), m_settings(settings), m_statePath(std::move(statePath)), m_applied(std::move(applied))
 {
     m_engine.setParent(this);
     m_soon.setSingleShot(true);
-    connect(&m_soon, &QTimer::timeout, this, &CSyncController::start);
+    connect(&m_soon, &QTimer::timeout, this, &CSyncController::begin);
     m_period.setInterval(kPeriodMs);
-    connect(&m_period, &QTimer::timeout, this, &CSyncController::start);
+    connect(&m_period, &QTimer::timeout, this, &CSyncController::begin);
     connect(&m_engine, &CSyncEngine::finished, this, &CSyncController::onFinished);
+}
+
+void CSyncController::start()
+{
     if (account().IsSet()) {
         setStatus(QStringLiteral("Not synced yet"));
         schedule(kStartDelayMs);
@@ -31,29 +30,26 @@ CSyncController::CSyncController(COrvantis2Dlg &dlg)
 
 CSyncController::Account CSyncController::account() const
 {
-    CSettingsStore &settings = m_dlg.App().Settings();
-    return { settings.GetProfileString(kSection, QStringLiteral("Url"), QString()).trimmed(),
-             settings.GetProfileString(kSection, QStringLiteral("User"), QString()) };
-}
-
-QString CSyncController::statePath() const
-{
-    return CSyncState::PathFor(m_dlg.App().Store().BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2"));
+    return { m_settings.GetProfileString(kSection, QStringLiteral("Url"), QString()).trimmed(),
+             m_settings.GetProfileString(kSection, QStringLiteral("User"), QString()) };
 }
 
 void CSyncController::setAccount(const Account &a, const QString &password, std::function<void(const QString &)> done)
 {
-    CSettingsStore &settings = m_dlg.App().Settings();
-    settings.WriteProfileString(kSection, QStringLiteral("Url"), a.m_Url.trimmed());
-    settings.WriteProfileString(kSection, QStringLiteral("User"), a.m_User);
-    settings.Sync();
+    m_settings.WriteProfileString(kSection, QStringLiteral("Url"), a.m_Url.trimmed());
+    m_settings.WriteProfileString(kSection, QStringLiteral("User"), a.m_User);
+    m_settings.Sync();
     m_authRefused = false;
     if (!a.IsSet()) {
         setStatus(QString());
         done(QString());
         return;
     }
-    CSyncPassword::write(a.Key(), password, [this, done](const QString &error) {
+    if (!m_passwords.m_Write) {
+        done(QStringLiteral("no password store"));
+        return;
+    }
+    m_passwords.m_Write(a.Key(), password, [this, done](const QString &error) {
         if (!error.isEmpty()) {
             setStatus(QStringLiteral("The password could not be kept: %1").arg(error));
             done(error);
@@ -93,13 +89,17 @@ void CSyncController::resumed()
     schedule(kStartDelayMs);
 }
 
-void CSyncController::start()
+void CSyncController::begin()
 {
     const Account a = account();
     if (!a.IsSet() || m_authRefused || m_engine.running() || m_starting)
         return;
+    if (!m_passwords.m_Read) {
+        setStatus(QStringLiteral("Not synced: no password store"));
+        return;
+    }
     m_starting = true;
-    CSyncPassword::read(a.Key(), [this, a](const QString &password, const QString &error) {
+    m_passwords.m_Read(a.Key(), [this, a](const QString &password, const QString &error) {
         m_starting = false;
         if (!error.isEmpty()) {
             setStatus(QStringLiteral("Not synced: the password could not be read (%1)").arg(error));
@@ -110,13 +110,13 @@ void CSyncController::start()
             return;
         CSyncState state;
         QString stateError;
-        if (state.load(statePath(), stateError) == CSyncState::Damaged) {
+        if (state.load(m_statePath, stateError) == CSyncState::Damaged) {
             // Kept for inspection; a fresh sync pairs reminders by content.
-            QFile::rename(statePath(), statePath() + QStringLiteral(".damaged"));
+            QFile::rename(m_statePath, m_statePath + QStringLiteral(".damaged"));
             state = CSyncState();
         }
         setStatus(QStringLiteral("Syncing..."));
-        m_engine.start(QUrl(a.m_Url), a.m_User, password, m_dlg.Reminders().Reminders(), state);
+        m_engine.start(QUrl(a.m_Url), a.m_User, password, m_list.Reminders(), state);
     });
 }
 
@@ -124,17 +124,16 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
 {
     bool saved = true;
     if (outcome.LocalChanged()) {
-        std::vector<CReminder> list = m_dlg.Reminders().Reminders();
+        std::vector<CReminder> list = m_list.Reminders();
         outcome.ApplyTo(list);
-        m_dlg.Reminders().Assign(std::move(list));
+        m_list.Assign(std::move(list));
         m_applying = true;
-        m_dlg.RefreshAll();
-        saved = m_dlg.SaveReminders();
+        saved = m_applied();
         m_applying = false;
     }
     // The state only after the reminders it describes are on disk.
     QString error;
-    if (saved && !outcome.m_State.save(statePath(), error))
+    if (saved && !outcome.m_State.save(m_statePath, error))
         setStatus(QStringLiteral("Not synced: %1").arg(error));
 
     if (outcome.m_Status == CSyncEngine::Outcome::Done && outcome.Details() != m_details) {
@@ -151,9 +150,8 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
     case CSyncEngine::Outcome::AuthFailed:
         m_authRefused = true;
         setStatus(QStringLiteral("Not synced: the server refused the user name or password"));
-        CMessageBox::Show(QStringLiteral("The calendar server refused the user name or password. "
-                                         "Enter them again under Options to sync your reminders."),
-                          CMessageSink::Ok, CMessageSink::Warning);
+        emit syncFailed(CUserMessage::Warning(QStringLiteral("The calendar server refused the user name or password. "
+                                                             "Enter them again under Options to sync your reminders.")));
         break;
     case CSyncEngine::Outcome::Failed:
         setStatus(QStringLiteral("Not synced at %1: %2%3")
@@ -165,6 +163,7 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
         m_again = false;
         schedule(kChangeDelayMs);
     }
+    emit finished(outcome.m_Status == CSyncEngine::Outcome::Done);
 }
 
 void CSyncController::setStatus(const QString &text)

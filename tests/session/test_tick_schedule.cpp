@@ -1,6 +1,6 @@
 // When the timer's ticks run a due pass and the hourly save: intervals on
 // the monotonic clock, jumps of the wall clock against it.
-#include "app/CTickSchedule.h"
+#include "session/CTickSchedule.h"
 #include "model/COleDateTimeSpan.h"
 
 #include <gtest/gtest.h>

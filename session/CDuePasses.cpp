@@ -1,4 +1,4 @@
-#include "app/CDuePasses.h"
+#include "session/CDuePasses.h"
 
 #include "model/CReminderCheck.h"
 #include "model/CTrace.h"

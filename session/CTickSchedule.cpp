@@ -1,4 +1,4 @@
-#include "app/CTickSchedule.h"
+#include "session/CTickSchedule.h"
 
 #include "model/COleDateTimeSpan.h"
 

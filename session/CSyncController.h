@@ -1,22 +1,25 @@
 #pragma once
 
-#include "model/COleDateTime.h"
+#include "model/CUserMessage.h"
 #include "sync/CSyncEngine.h"
 
-#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
 
-class COrvantis2Dlg;
+class CReminderList;
+class CSettingsStore;
 
 // When the program syncs its reminders with the calendar account: soon
 // after start, a few seconds after every saved change, every 15 minutes,
 // after a resume and on "Sync now". Never while a sync runs, and not at all
 // without an account. A server that cannot be reached only changes the
 // status line and is tried again at the next occasion; a refused password
-// is said once and automatic syncs wait until the account is entered again.
+// is said once (syncFailed) and automatic syncs wait until the account is
+// entered again. The password comes from the store the program sets; the
+// list changed by a sync is handed to a save that must succeed before the
+// sync's state is written.
 class CSyncController : public QObject
 {
     Q_OBJECT
@@ -35,10 +38,24 @@ public:
         QString Key() const { return m_User + QLatin1Char('@') + m_Url; }
     };
 
-    explicit CSyncController(COrvantis2Dlg &dlg);
+    // The password store: both answer on the event loop with an error
+    // text that is empty on success.
+    struct PasswordStore
+    {
+        std::function<void(const QString &key, std::function<void(const QString &password, const QString &error)>)> m_Read;
+        std::function<void(const QString &key, const QString &password, std::function<void(const QString &error)>)> m_Write;
+    };
+
+    // applied: the list was changed by a sync; true once it is on disk.
+    CSyncController(CReminderList &list, CSettingsStore &settings, QString statePath, std::function<bool()> applied,
+                    QObject *parent = nullptr);
+
+    void SetPasswordStore(PasswordStore store) { m_passwords = std::move(store); }
+    // The program runs: the first sync soon, then every period.
+    void start();
 
     Account account() const;
-    // Stores the account (the password in the secret store) and syncs.
+    // Stores the account (the password in the password store) and syncs.
     // An empty address removes the account. done gets an error text.
     void setAccount(const Account &account, const QString &password, std::function<void(const QString &)> done);
 
@@ -47,23 +64,32 @@ public:
     void listSaved();
     // The machine woke up or the clock jumped: the server may have moved on.
     void resumed();
+    bool running() const { return m_engine.running() || m_starting; }
     QString statusText() const { return m_status; }
     // The last sync's simplified, left-out and conflicting events; empty
     // when it had none.
     QString detailsText() const { return m_details; }
-    QString statePath() const;
+    QString statePath() const { return m_statePath; }
 
 signals:
     void statusChanged(const QString &text);
     void detailsChanged(const QString &text);
+    // A sync ended; done: it went through (else the status says why).
+    void finished(bool done);
+    // What the user must be told at once (the server refused the password).
+    void syncFailed(const CUserMessage &message);
 
 private:
     void schedule(int delayMs);
-    void start();
+    void begin();
     void onFinished(const CSyncEngine::Outcome &outcome);
     void setStatus(const QString &text);
 
-    COrvantis2Dlg &m_dlg;
+    CReminderList &m_list;
+    CSettingsStore &m_settings;
+    QString m_statePath;
+    std::function<bool()> m_applied;
+    PasswordStore m_passwords;
     CSyncEngine m_engine;
     QTimer m_soon;
     QTimer m_period;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CTickSchedule.h"
+#include "session/CTickSchedule.h"
 #include "model/CMissedCheck.h"
 #include "model/COleDateTime.h"
 
