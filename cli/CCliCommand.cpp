@@ -59,6 +59,12 @@ int CCliCommand::InputError(const QString &text)
     return kBadInput;
 }
 
+void CCliCommand::Tell(const CUserMessage &message)
+{
+    if (!message.IsEmpty())
+        std::fprintf(stderr, "%s\n", message.m_Text.toLocal8Bit().constData());
+}
+
 void CCliCommand::PrintJson(const QJsonValue &value)
 {
     QByteArray bytes;

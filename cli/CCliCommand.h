@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/COleDateTime.h"
+#include "model/CUserMessage.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -35,6 +36,9 @@ public:
     static int UsageError(const QString &text);  // one line on stderr, exit 1
     static int InputError(const QString &text);  // one line on stderr, exit 2
     static void PrintJson(const QJsonValue &value);
+    // A message from the libraries, as its own line on stderr; nothing when
+    // it is empty.
+    static void Tell(const CUserMessage &message);
 
     // Readers that dump offers by file extension (".km2", ".rpk", ...).
     // A reader fills the object and returns an exit code, writing its own

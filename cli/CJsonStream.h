@@ -5,12 +5,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 // Writes indented JSON straight to a stream, in the layout QJsonDocument
 // gives (four spaces a level, keys as the caller orders them), without
 // building a document first: long listings stay fast and small. Member
-// names are string literals whose lengths the compiler knows.
+// names are string literals whose lengths the compiler knows. Values from
+// a chosen depth on may each take one line, in the document's compact form.
 //
 // A caller that writes many members at once (a whole record) takes a
 // Cursor, which keeps its place in registers and checks its room before
@@ -91,8 +93,8 @@ public:
         static constexpr size_t kNumberRoom = 32;
         static const char kSpaces[kInlineIndent + 1];
 
-        Cursor(CJsonStream *stream, char *d, char *end, int depth, bool first)
-            : m_stream(stream), m_d(d), m_end(end), m_depth(depth), m_first(first)
+        Cursor(CJsonStream *stream, char *d, char *end, int depth, bool first, int oneLine)
+            : m_stream(stream), m_d(d), m_end(end), m_depth(depth), m_first(first), m_oneLine(oneLine)
         {
         }
 
@@ -122,7 +124,7 @@ public:
             const int depth = --m_depth;
             Reserve(MemberRoom(depth, 0) + 2);
             char *d = m_d;
-            if (!m_first) {
+            if (!m_first && depth < m_oneLine) {
                 *d++ = '\n';
                 d = Indent(d, static_cast<size_t>(depth) * 4);
             }
@@ -143,18 +145,21 @@ public:
             const int depth = m_depth;
             const bool first = m_first;
             m_first = false;
+            const bool oneLine = depth > m_oneLine;
             if (depth > 0) {
                 *d = ',';
                 d += first ? 0 : 1;
-                *d++ = '\n';
-                d = Indent(d, static_cast<size_t>(depth) * 4);
+                if (!oneLine) {
+                    *d++ = '\n';
+                    d = Indent(d, static_cast<size_t>(depth) * 4);
+                }
             }
             if (key) {
                 *d++ = '"';
                 std::memcpy(d, key, keyLength);
                 d += keyLength;
                 std::memcpy(d, "\": ", 3);
-                d += 3;
+                d += oneLine ? 2 : 3;
             }
             m_d = d;
         }
@@ -185,6 +190,7 @@ public:
         char *m_end;
         int m_depth;
         bool m_first;
+        int m_oneLine; // what lies deeper than this is on its value's line
     };
 
     explicit CJsonStream(FILE *out) : m_out(out) {}
@@ -198,13 +204,21 @@ public:
 
     // A cursor at the end of what is written; End takes back what it
     // wrote. Nothing else writes to the stream between the two.
-    Cursor Begin() { return Cursor(this, m_buffer.get() + m_length, m_buffer.get() + m_size, m_depth, m_first); }
+    Cursor Begin()
+    {
+        return Cursor(this, m_buffer.get() + m_length, m_buffer.get() + m_size, m_depth, m_first, m_oneLine);
+    }
     void End(const Cursor &c)
     {
         m_length = static_cast<size_t>(c.m_d - m_buffer.get());
         m_depth = c.m_depth;
         m_first = c.m_first;
     }
+
+    // Each value written from depth on (1: a member of the outer object)
+    // takes one line: its members and theirs follow with no line breaks
+    // nor spaces, as QJsonDocument's compact form has them.
+    void SetOneLineFrom(int depth) { m_oneLine = depth; }
 
     void BeginObject() { Write([](Cursor &c) { c.BeginObject(); }); }
     void BeginObject(Key key) { Write([key](Cursor &c) { c.BeginObject(key); }); }
@@ -239,5 +253,6 @@ private:
     size_t m_length = 0;
     int m_depth = 0;
     bool m_first = true; // nothing yet at the current level
+    int m_oneLine = std::numeric_limits<int>::max();
     bool m_failed = false;
 };

@@ -2,6 +2,8 @@
 
 #include "model/CReminder.h"
 
+#include <cmath>
+
 bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
 {
     const double value = dt.GetValue();
@@ -54,19 +56,31 @@ using Cursor = CJsonStream::Cursor;
     c.EndObject();
 }
 
+// A date as its text alone; an empty object for one that has none.
+[[gnu::always_inline]] inline void writeIso(Cursor &c, CJsonStream::Key key, const COleDateTime &dt,
+                                            COccurrenceWriter::IsoMemo &memo)
+{
+    c.BeginObject(key);
+    if (memo.Show(dt) && dt.GetStatus() == COleDateTime::valid)
+        c.Value("iso", memo.m_Iso, sizeof memo.m_Iso - 1);
+    c.EndObject();
+}
+
 } // namespace
 
 void COccurrenceWriter::WriteCompact(const CReminder &r, int index, const COleDateTime &dateTime)
 {
     Cursor c = m_json.Begin();
     c.BeginObject();
-    writeSpan(c, "advanceNotice", r.m_AdvanceNotice);
-    writeDate(c, "dateTime", dateTime, m_occurrence);
+    writeIso(c, "dateTime", dateTime, m_occurrence);
     c.Value("iconName", r.m_IconName);
     c.Value("index", index);
     c.Value("message", r.m_Message);
+    // To the second: a notice's days seldom add up to whole minutes exactly.
+    if (r.m_AdvanceNotice.GetStatus() == COleDateTimeSpan::valid)
+        c.Value("noticeMinutes", std::round(r.m_AdvanceNotice.GetTotalSeconds()) / 60.0);
     c.Value("recurrence", static_cast<int>(r.m_Recurrence));
-    writeDate(c, "reminderDateTime", r.m_DateTime, m_own);
+    writeIso(c, "reminderDateTime", r.m_DateTime, m_own);
     c.EndObject();
     m_json.End(c);
 }

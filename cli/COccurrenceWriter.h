@@ -6,16 +6,18 @@
 class CReminder;
 
 // Writes the entries of an occurrence listing, each reminder dated on one
-// of its days. The compact entry holds what a day plan needs; the whole
-// entry is the reminder in the dump's form. Keys are in the order a JSON
-// document sorts them, so either form reads back as it was written.
+// of its days. The compact entry holds what a day plan needs, dates as
+// their text alone; the whole entry is the reminder in the dump's form.
+// Keys are in the order a JSON document sorts them, so either form reads
+// back as it was written.
 class COccurrenceWriter
 {
 public:
     explicit COccurrenceWriter(CJsonStream &json) : m_json(json) {}
 
     // The occurrence's date, the reminder's own date, its index in the
-    // file, message, recurrence, advance notice and icon name.
+    // file, message, recurrence, advance notice in minutes (none when the
+    // notice is not valid) and icon name.
     void WriteCompact(const CReminder &r, int index, const COleDateTime &dateTime);
     // Every field of the reminder, with dateTime in place of its own date.
     void WriteFull(const CReminder &r, const COleDateTime &dateTime);

@@ -1,7 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
-#include "media/CIconLibrary.h"
+#include "model/CIconFolderScan.h"
 #include "model/CIconNameMap.h"
 #include "model/CIconTable.h"
 #include "model/CReminderList.h"
@@ -84,7 +84,7 @@ private:
         QStringList all;
         for (int i = 0; i < CIconTable::kBuiltinCount; ++i)
             all << CIconTable::Name(i);
-        return all + CIconLibrary::ScanIconFolder(CKmPaths::IconsFolder(), names);
+        return all + CIconFolderScan::Scan(CKmPaths::IconsFolder(), names);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
-#include "graphics/CMessageBox.h"
 #include "cli/CCliValues.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
@@ -47,7 +46,7 @@ public:
         CReminderList list;
         CUserMessage told;
         const CReminderStore::LoadResult loaded = store.LoadReminders(list, CReminderStore::kReminderBase, &told);
-        CMessageBox::Tell(told);
+        Tell(told);
         told = {};
         if (loaded == CReminderStore::Corrupt || loaded == CReminderStore::OutOfMemory || loaded == CReminderStore::Unreadable)
             return InputError(QStringLiteral("the reminder file in %1 cannot be read; no backup made").arg(store.GetReminderFolder()));
@@ -55,7 +54,7 @@ public:
         CWeeklyBackup backup(store, settings);
         const CWeeklyBackup::CheckResult result =
             a.Has(QStringLiteral("force")) ? backup.BackUp(list, now, &told) : backup.CheckWeeklyBackup(list, now, &told);
-        CMessageBox::Tell(told);
+        Tell(told);
         static const char *const names[] = { "not-due", "backed-up", "failed" };
         PrintJson(QJsonObject { { QStringLiteral("result"), QString::fromLatin1(names[result]) },
                                 { QStringLiteral("reminders"), list.GetSize() },

@@ -1,6 +1,5 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
-#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderExchange.h"
@@ -60,7 +59,7 @@ public:
         if (a.options.contains(QStringLiteral("data-dir")))
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
         const CReminderExchange::Outcome written = CReminderExchange::ExportFile(list, out, selection, CKmPaths::DataFolder());
-        CMessageBox::Tell(written.m_Message);
+        Tell(written.m_Message);
         if (!written.m_Ok)
             return InputError(QStringLiteral("cannot write %1").arg(out));
         PrintJson(QJsonObject { { QStringLiteral("file"), out },

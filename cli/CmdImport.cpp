@@ -1,6 +1,5 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
-#include "graphics/CMessageBox.h"
 #include "ical/CIcsFile.h"
 #include "storage/CReminderFileLock.h"
 #include "model/CReminderList.h"
@@ -97,7 +96,7 @@ public:
                 return InputError(QStringLiteral("%1 is empty").arg(source));
             if (result == CCalendarCsv::NotCalendar)
                 return InputError(QStringLiteral("%1 has none of the calendar columns").arg(source));
-            CMessageBox::Tell(CUserMessage::Info(CCalendarCsv::kImportedMessage));
+            Tell(CUserMessage::Info(CCalendarCsv::kImportedMessage));
             out = QJsonObject { { QStringLiteral("records"), report.m_Records },
                                 { QStringLiteral("added"), report.m_Added },
                                 { QStringLiteral("skipped"), report.m_Skipped },
@@ -105,7 +104,7 @@ public:
             changed = report.m_Added > 0;
         } else {
             CReminderPack::ImportReport report;
-            CMessageBox::Tell(CReminderExchange::ImportFile(list, source, CKmPaths::DataFolder(), &report).m_Message);
+            Tell(CReminderExchange::ImportFile(list, source, CKmPaths::DataFolder(), &report).m_Message);
             if (report.m_Status == CReminderPack::ImportReport::CannotOpen)
                 return InputError(QStringLiteral("cannot open %1").arg(source));
             if (report.m_Status == CReminderPack::ImportReport::NotAPack)

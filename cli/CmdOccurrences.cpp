@@ -20,10 +20,10 @@ public:
         return QStringLiteral(
             "Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]\n"
             "Lists every occurrence on the days from --from through --to, in date order: one entry\n"
-            "per occurrence, dated on its day at the reminder's own time (dateTime), with the\n"
-            "reminder's own date (reminderDateTime), its index (as day gives it), message, recurrence,\n"
-            "advance notice and icon name. --full gives every field of the reminder instead, as\n"
-            "dump does. --per-day-limit N keeps at most N a day, as the calendar collects them\n"
+            "per occurrence on a line of its own, dated on its day at the reminder's own time\n"
+            "(dateTime), with the reminder's own date (reminderDateTime), its index (as day gives\n"
+            "it), message, recurrence, advance notice in minutes (noticeMinutes) and icon name.\n"
+            "--full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them\n"
             "(the printout keeps 20).");
     }
     int Run(const QStringList &args) override
@@ -52,6 +52,8 @@ public:
 
         CJsonStream json(stdout);
         COccurrenceWriter writer(json);
+        if (!full)
+            json.SetOneLineFrom(2); // an entry a line
         json.BeginObject();
         json.Value("from", a.options.value(QStringLiteral("from")));
         json.BeginArray("occurrences");

@@ -1,6 +1,5 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
-#include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
@@ -47,7 +46,7 @@ public:
         CReminderList list;
         CUserMessage told;
         const CWeeklyBackup::RecoverResult result = backup.Recover(list, &told);
-        CMessageBox::Tell(told);
+        Tell(told);
         told = {};
         if (result == CWeeklyBackup::NoBackup)
             return InputError(QStringLiteral("no backup in %1").arg(store.GetReminderFolder()));
@@ -55,7 +54,7 @@ public:
             return InputError(QStringLiteral("the backup in %1 cannot be read; nothing changed").arg(store.GetReminderFolder()));
         // The running program would write this at its next save; here it is now.
         const CReminderStore::SaveResult saved = store.SaveReminders(list, CReminderStore::kReminderBase, &told);
-        CMessageBox::Tell(told);
+        Tell(told);
         if (saved != CReminderStore::Saved)
             return InputError(QStringLiteral("cannot write the reminder file in %1").arg(store.GetReminderFolder()));
         PrintJson(QJsonObject { { QStringLiteral("result"), QStringLiteral("recovered") },

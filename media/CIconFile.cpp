@@ -238,8 +238,3 @@ bool DecodeIconImage(const CIconImage &image, CIconPicture *out)
     out->m_mask = mask;
     return true;
 }
-
-bool IsIconFileName(const QString &name)
-{
-    return name.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive);
-}

@@ -62,6 +62,3 @@ int ChooseLargestImage(const CIconResource &icon);
 // mask follows it (opaque from alpha 128 up); others take their
 // transparency from the file's mask. False when the image does not decode.
 bool DecodeIconImage(const CIconImage &image, CIconPicture *out);
-
-// Whether a file name names an icon file: ".ico" in any letter case.
-bool IsIconFileName(const QString &name);

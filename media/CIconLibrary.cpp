@@ -6,6 +6,7 @@
 #include "graphics/ColorConversion.h"
 #include "graphics/ImageEffects.h"
 #include "media/CIconFile.h"
+#include "model/CIconFolderScan.h"
 #include "model/CIconNameMap.h"
 #include "model/CIconTable.h"
 #include "model/CTrace.h"
@@ -22,9 +23,6 @@ bool s_importRunning = false;
 // also fitted to the palette) are imported behind the please-wait window.
 constexpr int kQuietImports = 15;
 constexpr int kQuietImportsWithPalette = 10;
-// Folders nested deeper than this are not searched (and links to folders
-// never are), so a looping folder tree cannot hold the scan.
-constexpr int kMaxFolderDepth = 16;
 
 // A mask as the library keeps it: black where opaque, white elsewhere.
 QImage normalisedMask(const QImage &mask)
@@ -53,50 +51,6 @@ QImage resourceColour(int id)
     if (!LoadDIB(id, &pixmap, CDisplayState::Instance().ActivePalette()))
         return {};
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-// Names keep backslashes; the file system wants its own separator.
-QString toFileName(const QString &name)
-{
-    QString path = name;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path;
-}
-
-void scanFolder(const QString &base, const QString &relative, int depth, const CIconNameMap &names,
-                QStringList &found)
-{
-    QString folder = base;
-    if (folder.endsWith(QLatin1Char('/')))
-        folder.chop(1);
-    if (!relative.isEmpty())
-        folder += QLatin1Char('/') + toFileName(relative);
-    Trace(QStringLiteral("Searching for ") + folder + QStringLiteral("/* ...\n"));
-    const QDir dir(folder);
-    if (!dir.exists()) {
-        Trace("Expand Directory: FindFirstFile failure.\n");
-        return;
-    }
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                    QDir::Name | QDir::IgnoreCase);
-    QStringList subfolders;
-    for (const QFileInfo &entry : entries) {
-        if (entry.isDir()) {
-            Trace(QStringLiteral("Found directory ") + entry.fileName() + QStringLiteral("\n"));
-            if (!entry.isSymLink())
-                subfolders << entry.fileName();
-            continue;
-        }
-        if (!IsIconFileName(entry.fileName()))
-            continue;
-        const QString name = relative.isEmpty() ? entry.fileName() : relative + QLatin1Char('\\') + entry.fileName();
-        if (names.Find(name) == CIconNameMap::kNotFound)
-            found << name;
-    }
-    if (depth >= kMaxFolderDepth)
-        return;
-    for (const QString &sub : subfolders)
-        scanFolder(base, relative.isEmpty() ? sub : relative + QLatin1Char('\\') + sub, depth + 1, names, found);
 }
 
 } // namespace
@@ -250,16 +204,6 @@ int CIconLibrary::AddIconFromICOFile(const QString &path)
     return Append(std::move(icon));
 }
 
-QStringList CIconLibrary::ScanIconFolder(const QString &folder, const CIconNameMap &names)
-{
-    QStringList found;
-    if (!folder.isEmpty())
-        scanFolder(folder, QString(), 0, names, found);
-    else
-        Trace("Expand Directory: FindFirstFile failure.\n");
-    return found;
-}
-
 void CIconLibrary::ImportIcons()
 {
     if (s_importRunning)
@@ -271,7 +215,7 @@ void CIconLibrary::ImportIcons()
         m_setWindowEnabled(false);
 
     CIconNameMap &names = CIconNameMap::Instance();
-    QStringList found = ScanIconFolder(m_iconsFolder, names);
+    QStringList found = CIconFolderScan::Scan(m_iconsFolder, names);
     if (found.size() > kMaxImportsPerRun)
         found.resize(kMaxImportsPerRun);
 
@@ -291,7 +235,7 @@ void CIconLibrary::ImportIcons()
         CDisplayState::PumpMessages();
         if (progress)
             progress->StepGraphics();
-        const int n = AddIconFromICOFile(folder + toFileName(name));
+        const int n = AddIconFromICOFile(folder + CIconFolderScan::ToFileName(name));
         if (n >= 0) {
             names.Register(name, n);
             m_icons[size_t(n)]->m_name = name;

@@ -104,11 +104,6 @@ public:
     // True while an import runs anywhere in the program.
     static bool IsImportRunning();
 
-    // The relative names of the icon files below folder that names does not
-    // hold, in the order they are found: each folder's files by name, then
-    // its subfolders.
-    static QStringList ScanIconFolder(const QString &folder, const CIconNameMap &names);
-
 private:
     CReminderIcon *Entry(int number);
     int Append(std::unique_ptr<CReminderIcon> icon);

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -45,6 +46,21 @@ protected:
         if (full)
             args << "--full";
         return Run(args);
+    }
+    // The text the listing must be: a document's own indented text, but for
+    // its entries, each on a line of its own in the document's compact form.
+    static QByteArray ListingText(const QJsonDocument &document, bool full)
+    {
+        if (full)
+            return document.toJson(QJsonDocument::Indented);
+        const QJsonObject o = document.object();
+        QByteArray entries;
+        for (const QJsonValue &v : o.value("occurrences").toArray())
+            entries += (entries.isEmpty() ? "\n        " : ",\n        ")
+                + QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact);
+        return "{\n    \"from\": \"" + o.value("from").toString().toUtf8() + "\",\n    \"occurrences\": ["
+            + entries + (entries.isEmpty() ? "]" : "\n    ]") + ",\n    \"to\": \"" + o.value("to").toString().toUtf8()
+            + "\"\n}\n";
     }
     void Write(const char *name, const QByteArray &data)
     {
@@ -185,6 +201,7 @@ TEST_F(CliExchange, OccurrencesListEveryOneUnlessLimited)
     ASSERT_EQ(none.code, 0);
     EXPECT_TRUE(none.json.value("occurrences").isArray());
     EXPECT_EQ(none.json.value("occurrences").toArray().size(), 0);
+    EXPECT_EQ(ListingText(QJsonDocument::fromJson(none.out), false), none.out);
 }
 
 // The listing writes numbers as the shortest text that reads back as the
@@ -266,7 +283,7 @@ TEST_F(CliExchange, OccurrenceListingIsTheDocumentsOwnText)
         const QJsonDocument document = QJsonDocument::fromJson(r.out);
         ASSERT_TRUE(document.isObject()) << full;
         EXPECT_EQ(document.object().value("occurrences").toArray().size(), 6); // three Mondays, one of each other
-        EXPECT_EQ(document.toJson(QJsonDocument::Indented), r.out) << full;
+        EXPECT_EQ(ListingText(document, full), r.out) << full;
     }
 }
 
@@ -283,21 +300,30 @@ TEST_F(CliExchange, OccurrenceFormsAgainstTheKeptListing)
 
     const Result day = Run({ "occurrences", file, "--from", "2027-03-01", "--to", "2027-03-15" });
     ASSERT_EQ(day.code, 0) << day.err.constData();
-    EXPECT_EQ(QJsonDocument::fromJson(day.out).toJson(QJsonDocument::Indented), day.out);
+    EXPECT_EQ(ListingText(QJsonDocument::fromJson(day.out), false), day.out);
     const QJsonArray compact = day.json.value("occurrences").toArray();
     const QJsonArray whole = full.json.value("occurrences").toArray();
     const QJsonArray reminders = Run({ "dump", file }).json.value("reminders").toArray();
     ASSERT_EQ(compact.size(), whole.size());
-    const QStringList shared { "advanceNotice", "dateTime", "iconName", "message", "recurrence" };
+    const auto iso = [](const QJsonValue &date) { return date.toObject().value("iso"); };
     for (qsizetype i = 0; i < compact.size(); ++i) {
         const QJsonObject c = compact[i].toObject(), w = whole[i].toObject();
-        EXPECT_EQ(c.keys(), QStringList({ "advanceNotice", "dateTime", "iconName", "index", "message", "recurrence",
-                                          "reminderDateTime" }));
-        for (const QString &key : shared)
-            EXPECT_EQ(c.value(key), w.value(key)) << key.toStdString() << " of entry " << i;
+        const QJsonObject notice = w.value("advanceNotice").toObject();
+        const bool hasNotice = notice.value("status").toInt() == 0;
+        QStringList keys { "dateTime", "iconName", "index", "message", "noticeMinutes", "recurrence", "reminderDateTime" };
+        if (!hasNotice)
+            keys.removeOne("noticeMinutes");
+        EXPECT_EQ(c.keys(), keys);
+        EXPECT_EQ(c.value("dateTime").toObject().keys(), QStringList { "iso" }) << i;
+        EXPECT_EQ(iso(c.value("dateTime")), iso(w.value("dateTime"))) << i;
+        for (const char *key : { "iconName", "message", "recurrence" })
+            EXPECT_EQ(c.value(key), w.value(key)) << key << " of entry " << i;
+        if (hasNotice)
+            EXPECT_DOUBLE_EQ(c.value("noticeMinutes").toDouble(),
+                             std::round(notice.value("days").toDouble() * 86400.0) / 60.0) << i;
         // The index is the reminder's place in the file, dated by its own day.
         const QJsonObject own = reminders[c.value("index").toInt()].toObject();
-        EXPECT_EQ(c.value("reminderDateTime"), own.value("dateTime"));
+        EXPECT_EQ(iso(c.value("reminderDateTime")), iso(own.value("dateTime")));
         EXPECT_EQ(c.value("message"), own.value("message"));
     }
 }
@@ -329,7 +355,7 @@ TEST_F(CliExchange, OccurrencesLargerThanTheWriteBuffer)
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(r.out, &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError) << full << ": " << error.errorString().toStdString();
-        EXPECT_EQ(document.toJson(QJsonDocument::Indented), r.out) << full;
+        EXPECT_EQ(ListingText(document, full), r.out) << full;
         const QJsonArray listed = document.object().value("occurrences").toArray();
         ASSERT_EQ(listed.size(), 10) << full; // three weeks of three weekly ones, and the one-time
         int wideSeen = 0;
@@ -346,6 +372,26 @@ TEST_F(CliExchange, OccurrencesLargerThanTheWriteBuffer)
                   1)
             << full;
     }
+}
+
+// Icon files of the icons folder and its subfolders are names --icon
+// takes, exactly as found; other files and unknown names are not.
+TEST_F(CliExchange, AddTakesTheIconsFolderNames)
+{
+    Write("xdg/Quendrake Inc/Kestrelmark/icons/owl.ICO", "not read");
+    Write("xdg/Quendrake Inc/Kestrelmark/icons/birthdays/cake.ico", "not read");
+    Write("xdg/Quendrake Inc/Kestrelmark/icons/notes.txt", "");
+    const QString file = Path("icons.km2");
+    const auto add = [&](const char *icon) {
+        return Run({ "add", file, "--at", "2026-05-01T09:00", "--message", "m", "--icon", icon });
+    };
+    EXPECT_EQ(add("owl.ICO").code, 0);
+    EXPECT_EQ(add("birthdays\\cake.ico").code, 0);
+    const Result unknown = add("notes.txt");
+    EXPECT_EQ(unknown.code, 1);
+    EXPECT_TRUE(unknown.err.contains("Skull, owl.ICO, birthdays\\cake.ico")) << unknown.err.constData();
+    EXPECT_EQ(add("birthdays/cake.ico").code, 1);
+    EXPECT_EQ(Run({ "dump", file }).json.value("reminders").toArray().size(), 2);
 }
 
 TEST_F(CliExchange, ICalendarExportImportAndDump)

@@ -2,6 +2,7 @@
 // image, the upright mask, alpha and PNG images.
 #include "graphics/CKdib.h"
 #include "media/CIconFile.h"
+#include "model/CIconFolderScan.h"
 #include "tests/media/IconFixtures.h"
 #include "support/CTraceRecorder.h"
 
@@ -177,13 +178,13 @@ TEST(IconFile, AnOversizedPngIsNeverDecoded)
 
 TEST(IconFile, ExtensionInAnyLetterCase)
 {
-    EXPECT_TRUE(IsIconFileName(QStringLiteral("a.ico")));
-    EXPECT_TRUE(IsIconFileName(QStringLiteral("a.ICO")));
-    EXPECT_TRUE(IsIconFileName(QStringLiteral("a.Ico")));
-    EXPECT_TRUE(IsIconFileName(QStringLiteral("dir\\a.iCo")));
-    EXPECT_FALSE(IsIconFileName(QStringLiteral("a.icon")));
-    EXPECT_FALSE(IsIconFileName(QStringLiteral("a.cur")));
-    EXPECT_FALSE(IsIconFileName(QStringLiteral("ico")));
+    EXPECT_TRUE(CIconFolderScan::IsIconFileName(QStringLiteral("a.ico")));
+    EXPECT_TRUE(CIconFolderScan::IsIconFileName(QStringLiteral("a.ICO")));
+    EXPECT_TRUE(CIconFolderScan::IsIconFileName(QStringLiteral("a.Ico")));
+    EXPECT_TRUE(CIconFolderScan::IsIconFileName(QStringLiteral("dir\\a.iCo")));
+    EXPECT_FALSE(CIconFolderScan::IsIconFileName(QStringLiteral("a.icon")));
+    EXPECT_FALSE(CIconFolderScan::IsIconFileName(QStringLiteral("a.cur")));
+    EXPECT_FALSE(CIconFolderScan::IsIconFileName(QStringLiteral("ico")));
 }
 
 TEST(IconFile, TheColourImageIgnoresTheFilesImageSize)
