@@ -13,6 +13,7 @@
 #include "graphics/CMessageBox.h"
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
+#include "session/CReminderSession.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
@@ -68,8 +69,10 @@ COrvantis2App::COrvantis2App()
 
 COrvantis2App::~COrvantis2App()
 {
-    // The window goes first: it saves through the objects below.
+    // The window goes first: it saves through the session, which works
+    // on the objects below.
     m_OwnMainWindow.reset();
+    m_Session.reset();
     CSoundPlayer::SetCurrent(nullptr);
     if (s_app == this)
         s_app = nullptr;
@@ -212,9 +215,18 @@ bool COrvantis2App::OnDDECommand(const QString &command)
     if (m_MainWindow && m_OpenFile) {
         m_OpenFile(path);
     } else {
-        CMessageBox::Tell(CReminderExchange::ImportFile(m_Reminders, path, DataFolder()).m_Message);
+        CMessageBox::Tell(CReminderExchange::ImportFile(Session().Reminders(), path, DataFolder()).m_Message);
     }
     return true;
+}
+
+CReminderSession &COrvantis2App::Session()
+{
+    if (!m_Session) {
+        m_Session = std::make_unique<CReminderSession>(*m_Store, *m_Settings);
+        m_Session->SetClock(m_Clock);
+    }
+    return *m_Session;
 }
 
 CIconLibrary &COrvantis2App::IconLibrary()
@@ -289,7 +301,12 @@ QString COrvantis2App::HelpFile() const
     return folder + QStringLiteral("/KM.html");
 }
 
-void COrvantis2App::SetClock(const CClock *clock) { m_Clock = clock ? clock : &m_SystemClock; }
+void COrvantis2App::SetClock(const CClock *clock)
+{
+    m_Clock = clock ? clock : &m_SystemClock;
+    if (m_Session)
+        m_Session->SetClock(m_Clock);
+}
 
 void COrvantis2App::SetSoundPlayer(CSoundPlayer *player)
 {
@@ -301,7 +318,8 @@ void COrvantis2App::SetDataFolder(const QString &folder) { CKmPaths::SetDataFold
 
 void COrvantis2App::SetSettings(std::unique_ptr<CSettingsStore> settings)
 {
-    if (settings)
+    // The session keeps the settings it was made with.
+    if (settings && !m_Session)
         m_Settings = std::move(settings);
 }
 

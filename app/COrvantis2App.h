@@ -1,7 +1,6 @@
 #pragma once
 
 #include "session/CClock.h"
-#include "model/CReminderList.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,13 +11,15 @@ class QWidget;
 class CSoundPlayer;
 class CIconLibrary;
 class CSettingsStore;
+class CReminderSession;
 class CReminderStore;
 class CSingleInstance;
 struct CIconSource;
 
 // The application object: lives for the whole process and owns what the
-// windows share: the reminder list, the icon library, the settings, the
-// sound player and the clock. Reach it through theApp().
+// windows share: the reminder session (the list, its file and the due
+// checks), the icon library, the settings, the sound player and the clock.
+// Reach it through theApp().
 class COrvantis2App
 {
 public:
@@ -42,7 +43,10 @@ public:
     static bool ParseDDECommand(const QString &command, QString &path, QString &error);
     static QString MakeOpenCommand(const QString &path);
 
-    CReminderList &Reminders() { return m_Reminders; }
+    // The reminders, their file and the due checks; made on first use
+    // (the main window receives it), over the store, settings and clock
+    // set by then.
+    CReminderSession &Session();
     CIconLibrary &IconLibrary();
     bool HaveIconLibrary() const { return m_IconLibrary != nullptr; }
     // Loads the built-in and imported icons (the main window's start-up).
@@ -64,7 +68,8 @@ public:
     // program carries, written into the data folder.
     QString HelpFile() const;
 
-    // For tests and special starts; the objects are not owned.
+    // For tests and special starts; the objects are not owned. The
+    // settings are replaced only before the session is made.
     void SetClock(const CClock *clock);
     void SetSoundPlayer(CSoundPlayer *player);
     void SetDataFolder(const QString &folder);
@@ -105,10 +110,11 @@ private:
     void ReadProgramFile();
     QString FileArgument(const QStringList &arguments, bool &registerOnly) const;
 
-    CReminderList m_Reminders;
     std::unique_ptr<CIconLibrary> m_IconLibrary;
     std::unique_ptr<CSettingsStore> m_Settings;
     std::unique_ptr<CReminderStore> m_Store;
+    // After the store and settings, which it works on.
+    std::unique_ptr<CReminderSession> m_Session;
     std::unique_ptr<CSoundPlayer> m_OwnSoundPlayer;
     std::unique_ptr<CSingleInstance> m_SingleInstance;
     std::unique_ptr<QWidget> m_OwnMainWindow;

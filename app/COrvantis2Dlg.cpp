@@ -57,8 +57,8 @@ const ButtonSpec kButtons[] = {
 };
 } // namespace
 
-COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
-    : QDialog(parent), m_App(app)
+COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWidget *parent)
+    : QDialog(parent), m_App(app), m_Session(&session)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QString::fromLatin1(kCaption));
@@ -71,8 +71,6 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, QWidget *parent)
     setAcceptDrops(true);
     setModal(false);
 
-    m_Session = new CReminderSession(m_App.Reminders(), m_App.Store(), m_App.Settings(), this);
-    m_Session->SetClock(&m_App.Clock());
     connect(m_Session, &CReminderSession::listChanged, this, &COrvantis2Dlg::RefreshAll);
     connect(m_Session, &CReminderSession::dayChanged, this, &COrvantis2Dlg::RefreshAll);
     connect(m_Session, &CReminderSession::ticked, this, &COrvantis2Dlg::UpdateToday);

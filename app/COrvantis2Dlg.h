@@ -47,7 +47,8 @@ public:
     // Options/<this> is set once the missing tray has been reported.
     static constexpr char kTrayReportedKey[] = "TrayMissingReported";
 
-    explicit COrvantis2Dlg(COrvantis2App &app, QWidget *parent = nullptr);
+    // The window shows session, which outlives it (the application owns it).
+    COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
 
     // The start-up sequence: loads the reminder file, runs the weekly
@@ -84,8 +85,6 @@ public:
     // a missing file with a backup beside it is told, and that backup kept.
     void LoadReminders();
     bool SaveReminders();
-    // The reminders, their file, the quick save and the backup.
-    CReminderSession &Session() { return *m_Session; }
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
     void OpenReminderPack(const QString &path);
@@ -128,7 +127,6 @@ public:
     // Loads every picture the window and its controls paint, so that no
     // paint handler has to load (on a palette display, convert) one.
     void PreloadPictures();
-    CPaletteMessages &PaletteMessages() { return m_PaletteMessages; }
 
     // The controls, for tests.
     CSkinListBox *UpcomingList() const { return m_UpcomingList; }
@@ -186,7 +184,7 @@ private:
     CSkinListBox *m_UpcomingList = nullptr;
     CSpinArrows *m_YearSpin = nullptr;
     CSpinArrows *m_MonthSpin = nullptr;
-    CReminderSession *m_Session = nullptr;
+    CReminderSession *m_Session;
     CTrayIcon *m_Tray = nullptr;
     CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;

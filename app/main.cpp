@@ -32,9 +32,9 @@ int main(int argc, char **argv)
     app.SetSoundPlayer(&sound);
     COrvantis2Dlg *dlg = nullptr;
     const auto makeWindow = [&dlg](COrvantis2App &a) {
-        auto window = std::make_unique<COrvantis2Dlg>(a);
+        auto window = std::make_unique<COrvantis2Dlg>(a, a.Session());
         dlg = window.get();
-        CMainCommands::Install({ a, dlg->Session(), *dlg });
+        CMainCommands::Install({ a, a.Session(), *dlg });
         dlg->Initialize();
         dlg->ShowAndRaise();
         return std::unique_ptr<QWidget>(std::move(window));

@@ -13,18 +13,17 @@
 
 #include <QTimer>
 
-CReminderSession::CReminderSession(CReminderList &list, CReminderStore &store, CSettingsStore &settings,
-                                   QObject *parent)
-    : QObject(parent), m_list(list), m_keeper(new CReminderFileKeeper(store, list, this)),
+CReminderSession::CReminderSession(CReminderStore &store, CSettingsStore &settings, QObject *parent)
+    : QObject(parent), m_keeper(new CReminderFileKeeper(store, m_list, this)),
       m_saver(new CSaveScheduler(this)), m_backup(std::make_unique<CWeeklyBackup>(store, settings)),
-      m_check(std::make_unique<CReminderCheck>(list, static_cast<CDueHost &>(*this))),
+      m_check(std::make_unique<CReminderCheck>(m_list, static_cast<CDueHost &>(*this))),
       m_passes(std::make_unique<CDuePasses>(*m_check, settings)), m_checkTimer(new QTimer(this))
 {
     m_checkTimer->setInterval(kTimerPeriodMs);
     connect(m_checkTimer, &QTimer::timeout, this, &CReminderSession::OnTimer);
     // What a sync changed is shown and saved before its state is written.
     m_sync = new CSyncController(
-        list, settings, CSyncState::PathFor(store.BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2")),
+        m_list, settings, CSyncState::PathFor(store.BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2")),
         [this] {
             emit listChanged();
             return Save();
@@ -38,7 +37,15 @@ CReminderSession::CReminderSession(CReminderList &list, CReminderStore &store, C
     connect(m_keeper, &CReminderFileKeeper::fileNotice, this, &CReminderSession::fileNotice);
 }
 
-CReminderSession::~CReminderSession() = default;
+CReminderSession::~CReminderSession()
+{
+    // The children work on the list, which goes before QObject would
+    // delete them.
+    delete m_sync;
+    delete m_checkTimer;
+    delete m_saver;
+    delete m_keeper;
+}
 
 CReminderStore::LoadResult CReminderSession::Load(CUserMessage *tell)
 {

@@ -2,6 +2,7 @@
 
 #include "model/CDueHost.h"
 #include "model/COleDateTime.h"
+#include "model/CReminderList.h"
 #include "model/CUserMessage.h"
 #include "session/CClock.h"
 #include "storage/CReminderStore.h"
@@ -13,14 +14,14 @@
 class CDuePasses;
 class CReminderCheck;
 class CReminderFileKeeper;
-class CReminderList;
 class CSaveScheduler;
 class CSettingsStore;
 class CSyncController;
 class CWeeklyBackup;
 class QTimer;
 
-// The running program's reminders without a window: the list, the file
+// The running program's reminders without a window: the list (owned
+// here), the file
 // that other processes share (read at start, outside changes merged, saves
 // under the lock), the quick save after a change and the weekly backup,
 // and the reminder-check timer with its due passes over the wall and
@@ -34,7 +35,7 @@ public:
     static constexpr int kTimerPeriodMs = 5000;
     static constexpr int kResumeDelayMs = 2000;
 
-    CReminderSession(CReminderList &list, CReminderStore &store, CSettingsStore &settings, QObject *parent = nullptr);
+    CReminderSession(CReminderStore &store, CSettingsStore &settings, QObject *parent = nullptr);
     ~CReminderSession() override;
 
     CReminderList &Reminders() { return m_list; }
@@ -127,7 +128,7 @@ private:
     CAlertAnswer RunAlert(const CAlertRequest &alert) override;
     void CheckWeeklyBackupAndTell(const COleDateTime &now);
 
-    CReminderList &m_list;
+    CReminderList m_list;
     CReminderFileKeeper *m_keeper = nullptr;
     CSaveScheduler *m_saver = nullptr;
     std::unique_ptr<CWeeklyBackup> m_backup;

@@ -50,12 +50,25 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
+        MakeApp();
+    }
+    void MakeApp()
+    {
         m_app = std::make_unique<COrvantis2App>();
         m_app->SetDataFolder(m_dir.path());
         m_app->SetSettings(std::make_unique<CSettingsStore>(m_dir.filePath(QStringLiteral("settings.ini"))));
         m_app->SetClock(&m_clock);
         m_app->SetSoundPlayer(&m_sound);
         m_app->ReadSettings();
+    }
+    // The program ends (without a save of its own) and starts again over
+    // the same folder, settings and clock; Window() makes the new window.
+    void EndProgram()
+    {
+        m_dlg.reset();
+        m_app.reset();
+        m_alerts.clear();
+        MakeApp();
     }
 
     void TearDown() override
@@ -68,8 +81,8 @@ protected:
     COrvantis2Dlg &Window(bool initialize = true)
     {
         if (!m_dlg) {
-            m_dlg = std::make_unique<COrvantis2Dlg>(*m_app);
-            CMainCommands::Install({ *m_app, m_dlg->Session(), *m_dlg });
+            m_dlg = std::make_unique<COrvantis2Dlg>(*m_app, m_app->Session());
+            CMainCommands::Install({ *m_app, m_app->Session(), *m_dlg });
             m_dlg->SetAlertRunner([this](const CAlertRequest &alert) {
                 m_alerts.push_back(alert);
                 return CAlertAnswer {};
@@ -79,6 +92,8 @@ protected:
         }
         return *m_dlg;
     }
+
+    CReminderSession &Session() { return m_app->Session(); }
 
     // A reminder file in the data folder before the window loads it.
     void WriteReminders(const CReminderList &list)

@@ -32,7 +32,7 @@ protected:
     {
         for (double t = 0; t < seconds; t += 5) {
             m_clock.Advance(5);
-            m_dlg->Session().OnTimer();
+            Session().OnTimer();
         }
     }
     // Ticks until an alert comes or the time is up; the wall time then.
@@ -41,7 +41,7 @@ protected:
         const size_t before = m_alerts.size();
         for (double t = 0; t < seconds && m_alerts.size() == before; t += 5) {
             m_clock.Advance(5);
-            m_dlg->Session().OnTimer();
+            Session().OnTimer();
         }
         return m_clock.m_now;
     }
@@ -62,8 +62,7 @@ protected:
     void Restart()
     {
         m_dlg->SaveReminders();
-        m_dlg.reset();
-        m_alerts.clear();
+        EndProgram();
         Window();
     }
 };
@@ -73,13 +72,13 @@ protected:
 TEST_F(ClockJumps, AClockSetBackAnHourDoesNotHoldUpAReminderDueSoonAfter)
 {
     m_clock.m_now = At(2026, 3, 5, 12, 0, 0);
-    COrvantis2Dlg &dlg = Window();
+    Window();
     Run(10);
     m_clock.SetWall(-3600); // 11:00:10
     Run(5);
     // The user adds a reminder for 40 s later by the corrected clock.
-    Add(dlg.Session().Reminders(), At(2026, 3, 5, 11, 0, 55), QStringLiteral("Call back"));
-    dlg.Session().NotifyListChanged();
+    Add(Session().Reminders(), At(2026, 3, 5, 11, 0, 55), QStringLiteral("Call back"));
+    Session().NotifyListChanged();
     const COleDateTime shownAt = RunUntilAlert(120);
     ASSERT_EQ(m_alerts.size(), 1u);
     EXPECT_LE((shownAt - At(2026, 3, 5, 11, 0, 55)).GetTotalSeconds(), 40.0);
@@ -87,7 +86,7 @@ TEST_F(ClockJumps, AClockSetBackAnHourDoesNotHoldUpAReminderDueSoonAfter)
     // The hourly save counts real time too: not held up by the hour given back.
     m_clock.Advance(3600);
     Run(5);
-    EXPECT_GT(dlg.Session().LastSaveTime(), At(2026, 3, 5, 12, 0, 0));
+    EXPECT_GT(Session().LastSaveTime(), At(2026, 3, 5, 12, 0, 0));
 }
 
 TEST_F(ClockJumps, AJumpForwardPresentsWhatItPassedAtOnceEachOnce)
@@ -106,7 +105,7 @@ TEST_F(ClockJumps, AJumpForwardPresentsWhatItPassedAtOnceEachOnce)
 
     m_clock.SetWall(3 * 3600);
     m_clock.Advance(1);
-    dlg.Session().OnTimer(); // the tick after the jump, not 30 s later
+    Session().OnTimer(); // the tick after the jump, not 30 s later
     ASSERT_EQ(m_alerts.size(), 2u);
     EXPECT_EQ(m_alerts[0].m_Message, For(At(2026, 3, 3, 23, 0), QStringLiteral("Weekly")));
     EXPECT_EQ(m_alerts[1].m_Message, For(At(2026, 3, 4, 0, 30), QStringLiteral("One time")));
@@ -147,13 +146,13 @@ TEST_F(ClockJumps, MidnightWhileAsleepPresentsTheMissedOccurrenceOnWaking)
     Add(list, At(2026, 1, 6, 23, 30), QStringLiteral("Lock the shed"), RecurWeekly);
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().SetTimerPeriod(60 * 1000); // the real timer stays out of the way
+    Session().SetTimerPeriod(60 * 1000); // the real timer stays out of the way
     Run(10);
     m_clock.Advance(3600); // to 23:00, then asleep until 07:00
     Run(5);
     EXPECT_TRUE(m_alerts.empty());
     m_clock.SetWall(8 * 3600);
-    dlg.Session().OnResume();
+    Session().OnResume();
     QElapsedTimer waited;
     waited.start();
     while (m_alerts.empty() && waited.elapsed() < 10000)
@@ -173,8 +172,8 @@ TEST_F(ClockJumps, AnOccurrenceMissedWhileTheProgramWasStoppedComesOnceAtTheNext
     CReminderList list;
     Add(list, At(2026, 1, 6, 10, 0), QStringLiteral("Bins out"), RecurWeekly);
     WriteReminders(list);
-    COrvantis2Dlg &dlg = Window();
-    dlg.Session().OnTimer();
+    Window();
+    Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
     EXPECT_EQ(m_alerts[0].m_Message, For(At(2026, 3, 3, 10, 0), QStringLiteral("Bins out")));
     EXPECT_EQ(LastPassRecord(), QStringLiteral("2026-03-05T09:00:00"));
@@ -183,7 +182,7 @@ TEST_F(ClockJumps, AnOccurrenceMissedWhileTheProgramWasStoppedComesOnceAtTheNext
 
     m_clock.Advance(3600);
     Restart();
-    m_dlg->Session().OnTimer();
+    Session().OnTimer();
     EXPECT_TRUE(m_alerts.empty());
 }
 
@@ -195,8 +194,8 @@ TEST_F(ClockJumps, AFirstStartPresentsNothingAsMissed)
     Add(list, At(2019, 1, 2, 10, 0), QStringLiteral("Monthly for years"), RecurMonthly);
     WriteReminders(list);
     ASSERT_TRUE(LastPassRecord().isEmpty());
-    COrvantis2Dlg &dlg = Window();
-    dlg.Session().OnTimer();
+    Window();
+    Session().OnTimer();
     EXPECT_TRUE(m_alerts.empty());
     EXPECT_FALSE(LastPassRecord().isEmpty());
     // An unreadable record counts as none.
@@ -204,6 +203,6 @@ TEST_F(ClockJumps, AFirstStartPresentsNothingAsMissed)
     m_app->Settings().WriteProfileString(CDuePasses::kSection, CDuePasses::kLastPassKey, QStringLiteral("soon"));
     m_clock.Advance(7 * 86400);
     Restart();
-    m_dlg->Session().OnTimer();
+    Session().OnTimer();
     EXPECT_TRUE(m_alerts.empty());
 }

@@ -49,7 +49,7 @@ TEST_P(CloseWarning, SavesTheFileWhateverTheAnswer)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.show();
-    Add(dlg.Session().Reminders(), At(2024, 5, 1, 9, 0), QStringLiteral("Unsaved until the close"));
+    Add(Session().Reminders(), At(2024, 5, 1, 9, 0), QStringLiteral("Unsaved until the close"));
     QSignalSpy closing(&dlg, &COrvantis2Dlg::closeProgramRequested);
     AnswerCloseWarning(GetParam());
     dlg.CloseRequest();
@@ -58,8 +58,8 @@ TEST_P(CloseWarning, SavesTheFileWhateverTheAnswer)
     ASSERT_EQ(saved.GetSize(), 1);
     EXPECT_EQ(saved[0].m_Message, QStringLiteral("Unsaved until the close"));
     EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("alias:SystemQuestion")));
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
-    EXPECT_TRUE(dlg.Session().TimerActive());
+    EXPECT_EQ(Session().TimerUsers(), 1);
+    EXPECT_TRUE(Session().TimerActive());
     switch (GetParam()) {
     case CCloseWarningDlg::Close:
         EXPECT_EQ(closing.count(), 1);
@@ -110,24 +110,24 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
 
     m_messages.m_answers.push_back(CMessageSink::IdNo);
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
-    EXPECT_EQ(dlg.Session().Reminders().GetSize(), 2);
+    EXPECT_EQ(Session().Reminders().GetSize(), 2);
     ASSERT_FALSE(m_messages.m_messages.isEmpty());
     EXPECT_EQ(m_messages.m_messages.last(),
               QStringLiteral("Reminder message:\n[Delete me]\nAre you sure you want to delete this reminder?"));
 
     m_messages.m_answers.push_back(CMessageSink::IdYes);
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
-    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Session().Reminders()[0].m_Message, QStringLiteral("Keep me"));
+    ASSERT_EQ(Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("Keep me"));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     EXPECT_EQ(m_app->m_ContextReminderIndex, -1);
-    EXPECT_TRUE(dlg.Session().Saver().IsPending());
+    EXPECT_TRUE(Session().Saver().IsPending());
 
     // Nothing under the pointer: nothing happens, nothing is asked.
     const int asked = m_messages.m_messages.size();
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
     EXPECT_EQ(m_messages.m_messages.size(), asked);
-    EXPECT_EQ(dlg.Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(Session().Reminders().GetSize(), 1);
 }
 
 TEST_F(AppFixture, ToggleInterfaceSoundsTwice)
@@ -144,7 +144,7 @@ TEST_F(AppFixture, ToggleInterfaceSoundsTwice)
     CSoundPlayer::PlayClick();
     EXPECT_TRUE(m_sound.m_played.contains(QStringLiteral("resource:IDR_WAVE_CLICK2")));
     EXPECT_EQ(m_messages.m_messages, (QStringList { QStringLiteral("Sound is now off."), QStringLiteral("Sound on.") }));
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
+    EXPECT_EQ(Session().TimerUsers(), 1);
 }
 
 TEST_F(AppFixture, HelpOpensTheManualOrNamesTheMissingFile)
@@ -195,24 +195,24 @@ TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
     Add(list, At(2024, 3, 12, 9, 0), QStringLiteral("In the backup"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window(); // the first start makes the backup
-    Add(dlg.Session().Reminders(), At(2024, 3, 14, 9, 0), QStringLiteral("Added since"));
-    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 2);
+    Add(Session().Reminders(), At(2024, 3, 14, 9, 0), QStringLiteral("Added since"));
+    ASSERT_EQ(Session().Reminders().GetSize(), 2);
 
     m_messages.m_messages.clear();
     m_messages.m_answers = { CMessageSink::IdYes, CMessageSink::IdNo };
     dlg.OnCommand(KmCommand::Recover);
-    EXPECT_EQ(dlg.Session().Reminders().GetSize(), 2);
+    EXPECT_EQ(Session().Reminders().GetSize(), 2);
     EXPECT_EQ(m_messages.m_messages.size(), 2);
 
     m_messages.m_messages.clear();
     m_messages.m_answers = { CMessageSink::IdYes, CMessageSink::IdYes };
     dlg.OnCommand(KmCommand::Recover);
-    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Session().Reminders()[0].m_Message, QStringLiteral("In the backup"));
+    ASSERT_EQ(Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("In the backup"));
     EXPECT_EQ(m_messages.m_messages.last(), CWeeklyBackup::kRecoveryCompleteMessage);
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
-    EXPECT_TRUE(dlg.Session().Saver().IsPending());
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
+    EXPECT_TRUE(Session().Saver().IsPending());
+    EXPECT_EQ(Session().TimerUsers(), 1);
 }
 
 TEST_F(AppFixture, DroppedFiles)
@@ -285,9 +285,9 @@ TEST_F(AppFixture, PictureButtonsSendTheirCommands)
     dlg.show();
     std::vector<int> ran;
     for (int id : { KmCommand::NewReminder, KmCommand::DayList })
-        dlg.Commands().Register(id, [&ran, id, &dlg] {
+        dlg.Commands().Register(id, [&ran, id, this] {
             ran.push_back(id);
-            EXPECT_FALSE(dlg.Session().TimerActive());
+            EXPECT_FALSE(Session().TimerActive());
         });
     dlg.SetSelectedDate(At(2030, 1, 1));
     for (int i = 0; i < 3; ++i)
@@ -295,7 +295,7 @@ TEST_F(AppFixture, PictureButtonsSendTheirCommands)
     QCoreApplication::processEvents();
     EXPECT_EQ(ran, (std::vector<int> { KmCommand::NewReminder, KmCommand::DayList }));
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10)); // the third goes to today
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
+    EXPECT_EQ(Session().TimerUsers(), 1);
 }
 
 TEST_F(AppFixture, AnEndingProgramClosesItsWindowWithoutAsking)

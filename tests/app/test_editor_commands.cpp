@@ -44,12 +44,12 @@ TEST_F(EditorCommands, NewReminderIsForTheSelectedDayWithADaysNotice)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.SetSelectedDate(At(2024, 3, 20));
-    const int timerUsers = dlg.Session().TimerUsers();
+    const int timerUsers = Session().TimerUsers();
     bool seen = false;
     bool activeDuring = true;
     COleDateTime openedDate;
     WhenOpen<CNewEventDlg>([&](CNewEventDlg &editor) {
-        activeDuring = dlg.Session().TimerActive();
+        activeDuring = Session().TimerActive();
         openedDate = editor.m_Date;
         EXPECT_EQ(QStringLiteral("1"), editor.findChild<CSpinEdit *>(QStringLiteral("advanceDays"))->valueText());
         TypeMessage(editor, QStringLiteral("Book the garage"));
@@ -59,17 +59,17 @@ TEST_F(EditorCommands, NewReminderIsForTheSelectedDayWithADaysNotice)
     ASSERT_TRUE(seen);
     // No due pass while the editor was open.
     EXPECT_FALSE(activeDuring);
-    EXPECT_TRUE(dlg.Session().TimerActive());
-    EXPECT_EQ(timerUsers, dlg.Session().TimerUsers());
+    EXPECT_TRUE(Session().TimerActive());
+    EXPECT_EQ(timerUsers, Session().TimerUsers());
     EXPECT_EQ(At(2024, 3, 20), openedDate);
-    ASSERT_EQ(1, dlg.Session().Reminders().GetSize());
-    const CReminder &r = dlg.Session().Reminders()[0];
+    ASSERT_EQ(1, Session().Reminders().GetSize());
+    const CReminder &r = Session().Reminders()[0];
     EXPECT_EQ(QStringLiteral("Book the garage"), r.m_Message);
     EXPECT_EQ(At(2024, 3, 20), r.m_DateTime);
     EXPECT_EQ(COleDateTimeSpan(1, 0, 0, 30), r.m_AdvanceNotice);
     EXPECT_EQ(RecurOneTime, r.m_Recurrence);
     EXPECT_FALSE(r.m_Shown);
-    EXPECT_EQ(1, dlg.Session().Reminders().GetRemindersOnDay(At(2024, 3, 20)));
+    EXPECT_EQ(1, Session().Reminders().GetRemindersOnDay(At(2024, 3, 20)));
 }
 
 TEST_F(EditorCommands, CancelledNewReminderAddsNothing)
@@ -79,7 +79,7 @@ TEST_F(EditorCommands, CancelledNewReminderAddsNothing)
     WhenOpen<CNewEventDlg>([](CNewEventDlg &editor) { QTest::keyClick(&editor, Qt::Key_Escape); }, &seen);
     dlg.OnCommand(KmCommand::NewReminder);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(0, dlg.Session().Reminders().GetSize());
+    EXPECT_EQ(0, Session().Reminders().GetSize());
 }
 
 TEST_F(EditorCommands, EditOfTheContextReminderKeepsItsSoundAndMakesItAlertAgain)
@@ -89,7 +89,7 @@ TEST_F(EditorCommands, EditOfTheContextReminderKeepsItsSoundAndMakesItAlertAgain
                      RecurWeekly, false, QStringLiteral("/snd/ring.wav"), true, At(2024, 3, 12, 8, 0));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    ASSERT_EQ(1, dlg.Session().Reminders().GetSize());
+    ASSERT_EQ(1, Session().Reminders().GetSize());
     m_app->m_ContextReminderIndex = 0;
     bool seen = false;
     WhenOpen<CNewEventDlg>([](CNewEventDlg &editor) {
@@ -100,7 +100,7 @@ TEST_F(EditorCommands, EditOfTheContextReminderKeepsItsSoundAndMakesItAlertAgain
     }, &seen);
     dlg.OnCommand(KmCommand::Properties);
     ASSERT_TRUE(seen);
-    const CReminder &r = dlg.Session().Reminders()[0];
+    const CReminder &r = Session().Reminders()[0];
     EXPECT_EQ(QStringLiteral("New"), r.m_Message);
     EXPECT_EQ(QStringLiteral("/snd/ring.wav"), r.m_SoundFileName);
     EXPECT_EQ(RecurWeekly, r.m_Recurrence);

@@ -173,13 +173,13 @@ TEST_F(MainWindowDay, TheLogoMenuAfterADismissedIconMenuIsForTheSelectedDay)
     EXPECT_EQ(-1, m_app->m_ContextReminderIndex);
     EXPECT_EQ(At(2024, 3, 14), NewFromMenu(OpenPopup()));
     // A delete from that menu has no reminder to act on.
-    EXPECT_EQ(1, dlg.Session().Reminders().GetSize());
+    EXPECT_EQ(1, Session().Reminders().GetSize());
 }
 
 TEST_F(MainWindowDay, EditsThatMoveAReminderKeepTheListInOrder)
 {
     COrvantis2Dlg &dlg = Open();
-    CReminderList &list = dlg.Session().Reminders();
+    CReminderList &list = Session().Reminders();
     // The dentist (12th) moves past the piano (15th) in the main window.
     m_app->m_ContextReminderIndex = 0;
     bool seen = false;
@@ -262,7 +262,7 @@ TEST_F(NoTray, TheMissingTrayIsReportedOnceAcrossStarts)
     Window();
     QCoreApplication::processEvents();
     EXPECT_EQ(QStringList { QStringLiteral("TaskBarAddIcon failed.  Imagine that...") }, m_messages.m_messages);
-    m_dlg.reset();
+    EndProgram();
     m_messages.m_messages.clear();
     Window();
     QCoreApplication::processEvents();

@@ -18,7 +18,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     WriteReminders(list);
     EXPECT_EQ(m_app->m_SnoozeMinutes, CSnooze::kDefaultMinutes);
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().Saver().SetDelay(10);
+    Session().Saver().SetDelay(10);
     dlg.SetAlertRunner([this](const CAlertRequest &alert) {
         m_alerts.push_back(alert);
         m_clock.Advance(20); // the user reads it, then snoozes
@@ -26,7 +26,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
         a.m_SnoozeMinutes = 30;
         return a;
     });
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
     PumpEvents(100);
     const CReminderList saved = ReadReminders();
@@ -37,19 +37,17 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
 
     // The program ends and starts again after the snooze, past the
     // occurrence's time: the reminder is back once.
-    m_dlg.reset();
-    m_alerts.clear();
-    m_app->ReadSettings();
+    EndProgram();
     EXPECT_EQ(m_app->m_SnoozeMinutes, 30);
     m_clock.Advance(31 * 60);
-    COrvantis2Dlg &again = Window();
-    again.Session().OnTimer();
+    Window();
+    Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
     EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("Dentist")));
     m_clock.Advance(60);
-    again.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_EQ(m_alerts.size(), 1u);
-    EXPECT_TRUE(again.Session().Reminders()[0].m_Shown);
+    EXPECT_TRUE(Session().Reminders()[0].m_Shown);
 }
 
 TEST_F(AppFixture, NotificationsSettingIsReadOnByDefault)

@@ -50,7 +50,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     // Without a window the list takes it directly.
     m_messages.m_messages.clear();
     EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
-    EXPECT_EQ(m_app->Reminders().GetSize(), 1);
+    EXPECT_EQ(Session().Reminders().GetSize(), 1);
 
     EXPECT_FALSE(m_app->OnDDECommand(QStringLiteral("[open(nothing)]")));
     EXPECT_EQ(m_messages.m_messages.last(), QStringLiteral("Bad DDE message!\n"));
@@ -58,14 +58,14 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     EXPECT_EQ(m_messages.m_messages.last(), QStringLiteral("Unsupported DDE message!\n"));
 
     // With the window, its pack opening imports, refreshes and saves soon.
-    m_app->Reminders().RemoveAll();
-    COrvantis2Dlg &dlg = Window();
-    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 0);
+    Session().Reminders().RemoveAll();
+    Window();
+    ASSERT_EQ(Session().Reminders().GetSize(), 0);
     EXPECT_TRUE(m_app->OnDDECommand(COrvantis2App::MakeOpenCommand(pack)));
-    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Session().Reminders()[0].m_Message, QStringLiteral("From a friend"));
-    EXPECT_TRUE(dlg.Session().Saver().IsPending());
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
+    ASSERT_EQ(Session().Reminders().GetSize(), 1);
+    EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("From a friend"));
+    EXPECT_TRUE(Session().Saver().IsPending());
+    EXPECT_EQ(Session().TimerUsers(), 1);
 }
 
 TEST(SingleInstance, TheSecondFindsTheFirstAndHandsOverItsCommand)
@@ -196,8 +196,8 @@ TEST_F(AppFixture, StartUpLoadsTheFileAndStartsTheTimer)
     Add(list, At(2024, 3, 11, 9, 0), QStringLiteral("Loaded"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    ASSERT_EQ(dlg.Session().Reminders().GetSize(), 1);
-    EXPECT_TRUE(dlg.Session().TimerActive());
+    ASSERT_EQ(Session().Reminders().GetSize(), 1);
+    EXPECT_TRUE(Session().TimerActive());
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
     // The test display has no tray: said once, after start-up.

@@ -28,29 +28,29 @@ void Pump(int ms)
 TEST_F(AppFixture, TimerIsCountedByItsUsers)
 {
     COrvantis2Dlg &dlg = Window();
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
-    EXPECT_TRUE(dlg.Session().TimerActive());
-    dlg.Session().StopTimer();
-    EXPECT_EQ(dlg.Session().TimerUsers(), 0);
-    EXPECT_FALSE(dlg.Session().TimerActive());
+    EXPECT_EQ(Session().TimerUsers(), 1);
+    EXPECT_TRUE(Session().TimerActive());
+    Session().StopTimer();
+    EXPECT_EQ(Session().TimerUsers(), 0);
+    EXPECT_FALSE(Session().TimerActive());
     {
         // A nested command inside a dialog: the timer stays off until both end.
-        dlg.Session().StartTimer();
-        dlg.Session().StopTimer();
-        CTimerPause inner(dlg.Session());
-        EXPECT_FALSE(dlg.Session().TimerActive());
+        Session().StartTimer();
+        Session().StopTimer();
+        CTimerPause inner(Session());
+        EXPECT_FALSE(Session().TimerActive());
     }
-    EXPECT_FALSE(dlg.Session().TimerActive());
-    dlg.Session().StartTimer();
-    EXPECT_TRUE(dlg.Session().TimerActive());
+    EXPECT_FALSE(Session().TimerActive());
+    Session().StartTimer();
+    EXPECT_TRUE(Session().TimerActive());
     {
-        CTimerPause pause(dlg.Session());
-        EXPECT_FALSE(dlg.Session().TimerActive());
-        CTimerPause second(dlg.Session());
-        EXPECT_EQ(dlg.Session().TimerUsers(), -1);
+        CTimerPause pause(Session());
+        EXPECT_FALSE(Session().TimerActive());
+        CTimerPause second(Session());
+        EXPECT_EQ(Session().TimerUsers(), -1);
     }
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
-    EXPECT_TRUE(dlg.Session().TimerActive());
+    EXPECT_EQ(Session().TimerUsers(), 1);
+    EXPECT_TRUE(Session().TimerActive());
 }
 
 TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
@@ -59,38 +59,38 @@ TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
     Add(list, At(2024, 3, 10, 12, 0, 20), QStringLiteral("Due while the dialog is open"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().SetTimerPeriod(20);
+    Session().SetTimerPeriod(20);
     // The first tick: the first pass, nothing due yet.
     Pump(60);
     EXPECT_TRUE(m_alerts.empty());
-    const COleDateTime firstPass = dlg.Session().Check().m_LastCheckTime;
+    const COleDateTime firstPass = Session().Check().m_LastCheckTime;
     EXPECT_EQ(firstPass, m_clock.m_now);
 
     {
-        CTimerPause dialogOpen(dlg.Session());
+        CTimerPause dialogOpen(Session());
         m_clock.Advance(45);
         Pump(100);
         EXPECT_TRUE(m_alerts.empty());
-        EXPECT_EQ(dlg.Session().Check().m_LastCheckTime, firstPass);
+        EXPECT_EQ(Session().Check().m_LastCheckTime, firstPass);
     }
     // Closed: the next tick runs the pass.
     Pump(100);
     ASSERT_EQ(m_alerts.size(), 1u);
     EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("Due while the dialog is open")));
-    EXPECT_GT(dlg.Session().Check().m_LastCheckTime, firstPass);
+    EXPECT_GT(Session().Check().m_LastCheckTime, firstPass);
 }
 
 TEST_F(AppFixture, PassesAreThirtySecondsApart)
 {
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().OnTimer();
-    const COleDateTime first = dlg.Session().Check().m_LastCheckTime;
+    Session().OnTimer();
+    const COleDateTime first = Session().Check().m_LastCheckTime;
     m_clock.Advance(30); // not more than 30 s
-    dlg.Session().OnTimer();
-    EXPECT_EQ(dlg.Session().Check().m_LastCheckTime, first);
+    Session().OnTimer();
+    EXPECT_EQ(Session().Check().m_LastCheckTime, first);
     m_clock.Advance(1);
-    dlg.Session().OnTimer();
-    EXPECT_EQ(dlg.Session().Check().m_LastCheckTime, m_clock.m_now);
+    Session().OnTimer();
+    EXPECT_EQ(Session().Check().m_LastCheckTime, m_clock.m_now);
 }
 
 TEST_F(AppFixture, TheTimerIsStoppedWhileAnAlertIsOpen)
@@ -102,14 +102,14 @@ TEST_F(AppFixture, TheTimerIsStoppedWhileAnAlertIsOpen)
     COrvantis2Dlg &dlg = Window();
     std::vector<bool> activeDuringAlert;
     dlg.SetAlertRunner([&](const CAlertRequest &a) {
-        activeDuringAlert.push_back(dlg.Session().TimerActive());
+        activeDuringAlert.push_back(Session().TimerActive());
         m_alerts.push_back(a);
         return CAlertAnswer {};
     });
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 2u);
     EXPECT_EQ(activeDuringAlert, (std::vector<bool> { false, false }));
-    EXPECT_TRUE(dlg.Session().TimerActive());
+    EXPECT_TRUE(Session().TimerActive());
     // In list order, the second after the first.
     EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("First")));
     EXPECT_TRUE(m_alerts[1].m_Message.endsWith(QStringLiteral("Second")));
@@ -121,10 +121,10 @@ TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
     Add(list, At(2024, 3, 10, 11, 0), QStringLiteral("Dentist"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().Saver().SetDelay(10);
-    dlg.Session().OnTimer();
+    Session().Saver().SetDelay(10);
+    Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
-    EXPECT_TRUE(dlg.Session().Saver().IsPending());
+    EXPECT_TRUE(Session().Saver().IsPending());
     EXPECT_FALSE(ReadReminders()[0].m_Shown);
     Pump(100);
     const CReminderList saved = ReadReminders();
@@ -136,22 +136,22 @@ TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
 TEST_F(AppFixture, HourlySaveWritesTheList)
 {
     COrvantis2Dlg &dlg = Window();
-    Add(dlg.Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("Added without a save"));
+    Add(Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("Added without a save"));
     m_clock.Advance(3600);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_EQ(ReadReminders().GetSize(), 0); // exactly one hour: not yet
     m_clock.Advance(1);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_EQ(ReadReminders().GetSize(), 1);
-    EXPECT_EQ(dlg.Session().LastSaveTime(), m_clock.m_now);
+    EXPECT_EQ(Session().LastSaveTime(), m_clock.m_now);
 }
 
 TEST_F(AppFixture, ChangesToTheListAreSavedShortlyAfter)
 {
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().Saver().SetDelay(10);
-    Add(dlg.Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
-    dlg.Session().NotifyListChanged();
+    Session().Saver().SetDelay(10);
+    Add(Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
+    Session().NotifyListChanged();
     Pump(80);
     EXPECT_EQ(ReadReminders().GetSize(), 1);
 }
@@ -164,13 +164,13 @@ TEST_F(AppFixture, AtMidnightTheTodayDisplayAndUpcomingListMoveOn)
     Add(list, At(2025, 1, 1, 8, 0), QStringLiteral("New year's walk"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     ASSERT_EQ(dlg.UpcomingLines().size(), 2u);
     EXPECT_EQ(dlg.TodayDisplay()->m_Text, QStringLiteral("Tuesday\n") + At(2024, 12, 31).Format());
     dlg.SetSelectedDate(At(2024, 12, 20));
 
     m_clock.Advance(5);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_EQ(dlg.TodayDisplay()->m_Text, QStringLiteral("Wednesday\n") + At(2025, 1, 1).Format());
     ASSERT_EQ(dlg.UpcomingLines().size(), 1u);
     EXPECT_TRUE(dlg.UpcomingLines()[0].m_Text.endsWith(QStringLiteral("New year's walk")));
@@ -189,12 +189,12 @@ TEST_F(AppFixture, ChangeOfDayRunsTheWeeklyBackupCheck)
     const QString backup = m_dir.filePath(QStringLiteral("KestrelmarkBackup.km2"));
     ASSERT_TRUE(QFile::exists(backup)); // the first start makes one
     QFile::remove(backup);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     // A week later, at the change of day, the next backup is written.
     m_clock.m_now = At(2024, 3, 17, 23, 59, 59);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     m_clock.Advance(2);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_TRUE(QFile::exists(backup));
 }
 
@@ -204,13 +204,13 @@ TEST_F(AppFixture, AFirstStartWithoutAFileBacksNothingUpUntilThereIsSomething)
     COrvantis2Dlg &dlg = Window();
     const QString backup = m_dir.filePath(QStringLiteral("KestrelmarkBackup.km2"));
     m_clock.Advance(2);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_FALSE(QFile::exists(backup));
-    Add(dlg.Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("The first one"));
+    Add(Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("The first one"));
     ASSERT_TRUE(dlg.SaveReminders());
     m_clock.m_now = At(2024, 3, 11, 23, 59, 59);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     m_clock.Advance(2);
-    dlg.Session().OnTimer();
+    Session().OnTimer();
     EXPECT_TRUE(QFile::exists(backup));
 }

@@ -66,7 +66,7 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
     EXPECT_EQ(actions[1]->data().toInt(), KmCommand::NewReminder);
     toggle->trigger();
     EXPECT_FALSE(m_app->InterfaceSounds());
-    EXPECT_EQ(dlg.Session().TimerUsers(), 1);
+    EXPECT_EQ(Session().TimerUsers(), 1);
 
     dlg.hide();
     actions.first()->trigger();
@@ -85,8 +85,8 @@ TEST_F(AppFixture, TheTrayTipFollowsTheNextReminder)
     COrvantis2Dlg &dlg = Window();
     ASSERT_NE(dlg.Tray(), nullptr);
     const QString before = dlg.Tray()->ToolTip();
-    Add(m_app->Reminders(), m_clock.Now() + COleDateTimeSpan(0, 2, 0, 0), QStringLiteral("Water the ferns"));
-    dlg.Session().NotifyListChanged();
+    Add(Session().Reminders(), m_clock.Now() + COleDateTimeSpan(0, 2, 0, 0), QStringLiteral("Water the ferns"));
+    Session().NotifyListChanged();
     EXPECT_NE(dlg.Tray()->ToolTip(), before);
     EXPECT_TRUE(dlg.Tray()->ToolTip().contains(QStringLiteral("Water the ferns"))) << dlg.Tray()->ToolTip().toStdString();
 }

@@ -122,8 +122,8 @@ TEST_F(AppFixture, TheWindowListsTheUpcomingRemindersWithTheirIndexes)
     ASSERT_EQ(box->count(), 2);
     EXPECT_EQ(box->item(0)->text(), At(2024, 3, 11).Format() + QStringLiteral(" Tomorrow"));
     EXPECT_EQ(box->item(1)->text(), At(2024, 4, 1).Format() + QStringLiteral(" Monthly on the first"));
-    EXPECT_EQ(dlg.Session().Reminders()[box->LineData(0)].m_Message, QStringLiteral("Tomorrow"));
-    EXPECT_EQ(dlg.Session().Reminders()[box->LineData(1)].m_Message, QStringLiteral("Monthly on the first"));
+    EXPECT_EQ(Session().Reminders()[box->LineData(0)].m_Message, QStringLiteral("Tomorrow"));
+    EXPECT_EQ(Session().Reminders()[box->LineData(1)].m_Message, QStringLiteral("Monthly on the first"));
 }
 
 TEST_F(AppFixture, ChoosingAnUpcomingLineSelectsItsDay)

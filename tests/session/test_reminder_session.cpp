@@ -43,8 +43,8 @@ protected:
     CTempDataFolder m_data;
     CSettingsStore m_settings { m_data.At(QStringLiteral("settings.ini")) };
     CReminderStore m_store { m_data.Data() };
-    CReminderList m_list;
-    CReminderSession m_session { m_list, m_store, m_settings };
+    CReminderSession m_session { m_store, m_settings };
+    CReminderList &m_list = m_session.Reminders();
 };
 
 TEST_F(ReminderSession, OutsideChangesAreMergedAndAnnouncedAndOurChangesSaved)

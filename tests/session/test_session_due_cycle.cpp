@@ -56,8 +56,8 @@ TEST(SessionDueCycle, LoadMergeAlertSaveSyncAndClockJump)
         ASSERT_EQ(store.SaveReminders(start), CReminderStore::Saved);
     }
     CSettingsStore settings(data.At(QStringLiteral("settings.ini")));
-    CReminderList list;
-    CReminderSession session(list, store, settings);
+    CReminderSession session(store, settings);
+    CReminderList &list = session.Reminders();
     CHandClock clock;
     session.SetClock(&clock);
     session.Saver().SetDelay(10);
