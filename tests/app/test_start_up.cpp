@@ -38,6 +38,18 @@ TEST(DdeCommand, WithoutQuotesOrWithoutOpen)
     EXPECT_EQ(error, QStringLiteral("Unsupported DDE message!\n"));
 }
 
+TEST_F(AppFixture, TheSessionKeepsItsSettingsAndFollowsTheApplicationsClock)
+{
+    CSettingsStore &settings = m_app->Settings();
+    Session();
+    m_app->SetSettings(std::make_unique<CSettingsStore>(m_dir.filePath(QStringLiteral("other.ini"))));
+    EXPECT_EQ(&m_app->Settings(), &settings) << "the session works on the settings it was made with";
+    CFakeClock later(At(2030, 1, 1, 9, 0));
+    m_app->SetClock(&later);
+    EXPECT_EQ(Session().Now(), later.m_now);
+    m_app->SetClock(&m_clock);
+}
+
 TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
 {
     // A pack of one reminder, written by a list of its own.
