@@ -21,7 +21,6 @@ class CAnimButton;
 class CCalendarLibraryArt;
 class CCalendarWnd;
 class CLogoWnd;
-class CReminderList;
 class CReminderSession;
 class CSkinListBox;
 class CSpinArrows;
