@@ -27,7 +27,7 @@ void Pump(int ms)
 
 TEST_F(AppFixture, TimerIsCountedByItsUsers)
 {
-    COrvantis2Dlg &dlg = Window();
+    Window();
     EXPECT_EQ(Session().TimerUsers(), 1);
     EXPECT_TRUE(Session().TimerActive());
     Session().StopTimer();
@@ -58,7 +58,7 @@ TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
     CReminderList list;
     Add(list, At(2024, 3, 10, 12, 0, 20), QStringLiteral("Due while the dialog is open"));
     WriteReminders(list);
-    COrvantis2Dlg &dlg = Window();
+    Window();
     Session().SetTimerPeriod(20);
     // The first tick: the first pass, nothing due yet.
     Pump(60);
@@ -82,7 +82,7 @@ TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
 
 TEST_F(AppFixture, PassesAreThirtySecondsApart)
 {
-    COrvantis2Dlg &dlg = Window();
+    Window();
     Session().OnTimer();
     const COleDateTime first = Session().Check().m_LastCheckTime;
     m_clock.Advance(30); // not more than 30 s
@@ -120,7 +120,7 @@ TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
     CReminderList list;
     Add(list, At(2024, 3, 10, 11, 0), QStringLiteral("Dentist"));
     WriteReminders(list);
-    COrvantis2Dlg &dlg = Window();
+    Window();
     Session().Saver().SetDelay(10);
     Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 1u);
@@ -135,7 +135,7 @@ TEST_F(AppFixture, AnAlertedReminderReachesTheFileWithinSeconds)
 
 TEST_F(AppFixture, HourlySaveWritesTheList)
 {
-    COrvantis2Dlg &dlg = Window();
+    Window();
     Add(Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("Added without a save"));
     m_clock.Advance(3600);
     Session().OnTimer();
@@ -148,7 +148,7 @@ TEST_F(AppFixture, HourlySaveWritesTheList)
 
 TEST_F(AppFixture, ChangesToTheListAreSavedShortlyAfter)
 {
-    COrvantis2Dlg &dlg = Window();
+    Window();
     Session().Saver().SetDelay(10);
     Add(Session().Reminders(), At(2024, 4, 1, 9, 0), QStringLiteral("New"));
     Session().NotifyListChanged();
@@ -185,7 +185,7 @@ TEST_F(AppFixture, ChangeOfDayRunsTheWeeklyBackupCheck)
     CReminderList list;
     Add(list, At(2024, 4, 1, 9, 0), QStringLiteral("Worth a backup"));
     WriteReminders(list);
-    COrvantis2Dlg &dlg = Window();
+    Window();
     const QString backup = m_dir.filePath(QStringLiteral("KestrelmarkBackup.km2"));
     ASSERT_TRUE(QFile::exists(backup)); // the first start makes one
     QFile::remove(backup);
