@@ -54,7 +54,6 @@ public:
     // The icons as the dialogs reach them.
     CIconSource IconSource();
     CSettingsStore &Settings() { return *m_Settings; }
-    CReminderStore &Store() { return *m_Store; }
     CSoundPlayer &SoundPlayer();
     const CClock &Clock() const { return *m_Clock; }
     COleDateTime Now() const { return m_Clock->Now(); }

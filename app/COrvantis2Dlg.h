@@ -46,7 +46,7 @@ public:
     // Options/<this> is set once the missing tray has been reported.
     static constexpr char kTrayReportedKey[] = "TrayMissingReported";
 
-    // The window shows session, which outlives it (the application owns it).
+    // The window shows the session, which outlives it (the application owns it).
     COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
 
