@@ -56,7 +56,7 @@ CIcsParser::~CIcsParser()
         icalcomponent_free(m_root);
 }
 
-bool CIcsParser::addLine(icalparser *parser, QByteArray &line, icalcomponent **done)
+bool CIcsParser::addLine(icalparser *parser, QByteArray &line, const QByteArray &name, icalcomponent **done)
 {
     *done = nullptr;
     // As the library's reader does: trailing white space is no part of it.
@@ -66,7 +66,6 @@ bool CIcsParser::addLine(icalparser *parser, QByteArray &line, icalcomponent **d
     line.truncate(end);
     if (line.isEmpty())
         return true;
-    const QByteArray name = nameOf(line);
     if (name == "BEGIN" && ++m_depth > kMaxDepth) {
         m_error = QStringLiteral("its parts are nested too deeply for a calendar");
         return false;
@@ -151,7 +150,7 @@ bool CIcsParser::readCalendars(const QByteArray &text, std::atomic<qint64> *done
                 inCalendar = kind == "VCALENDAR";
         }
         icalcomponent *top = nullptr;
-        if (!addLine(parser.get(), line, &top))
+        if (!addLine(parser.get(), line, name, &top))
             return false;
         if (top) {
             adopt(top);
@@ -198,7 +197,7 @@ bool CIcsParser::readItems(const QByteArray &text, std::atomic<qint64> *done,
         }
         nesting += name == "BEGIN" ? 1 : name == "END" ? -1 : 0;
         icalcomponent *read = nullptr;
-        if (!addLine(item.get(), line, &read))
+        if (!addLine(item.get(), line, name, &read))
             return false;
         if (nesting > 0 && !read)
             return true;

@@ -52,7 +52,8 @@ private:
     };
 
     bool forEachLine(const QByteArray &text, const std::function<bool(QByteArray &, qint64)> &take);
-    bool addLine(icalparser *parser, QByteArray &line, icalcomponent **done);
+    // name: the line's name (up to its first ':' or ';'), upper case.
+    bool addLine(icalparser *parser, QByteArray &line, const QByteArray &name, icalcomponent **done);
     void adopt(icalcomponent *done);
     bool readCalendars(const QByteArray &text, std::atomic<qint64> *done, bool streamed,
                        std::vector<Completed> &completed);

@@ -1,5 +1,6 @@
 #include "ical/CIcsSeries.h"
 
+#include "ical/CIcsTime.h"
 #include "model/CReminder.h"
 
 #include <algorithm>
@@ -9,20 +10,6 @@ namespace {
 // Enough for a daily series of decades; one whose end is further than
 // that is taken as going on.
 constexpr int kMaxSteps = 10000;
-
-// A whole day runs as a time at midnight: the library's iterator repeats
-// the first date of a daily rule on dates alone.
-icaltimetype wallClock(const QDate &date, const QTime &time)
-{
-    icaltimetype t = icaltime_null_time();
-    t.year = date.year();
-    t.month = date.month();
-    t.day = date.day();
-    t.hour = time.hour();
-    t.minute = time.minute();
-    t.second = time.second();
-    return t;
-}
 
 QDateTime untilOf(const icaltimetype &until, const CIcsZone &zone)
 {
@@ -52,7 +39,9 @@ CIcsSeries::Left CIcsSeries::Remaining(const icalrecurrencetype &rule, const QDa
     // Past its end: only whether it ever had more than one occurrence counts.
     const bool over = until.isValid() && until < now;
     const QDate today = zone.Zones().WallClockHere(now).date();
-    icalrecur_iterator *it = icalrecur_iterator_new(r, wallClock(date, allDay ? QTime(0, 0) : time));
+    // A whole day runs as a time at midnight: the library's iterator repeats
+    // the first date of a daily rule on dates alone.
+    icalrecur_iterator *it = icalrecur_iterator_new(r, CIcsTime::WallClock(date, allDay ? QTime(0, 0) : time));
     if (!it)
         return going;
     Left first, left;

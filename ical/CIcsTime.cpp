@@ -51,3 +51,15 @@ CIcsLocalTime CIcsTime::OfProperty(icalproperty *p, icaltimetype value, icalcomp
     icalparameter *tz = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER);
     return ToLocal(value, tz ? icalparameter_get_tzid(tz) : nullptr, calendar, zones);
 }
+
+icaltimetype CIcsTime::WallClock(const QDate &date, const QTime &time)
+{
+    icaltimetype t = icaltime_null_time();
+    t.year = date.year();
+    t.month = date.month();
+    t.day = date.day();
+    t.hour = time.hour();
+    t.minute = time.minute();
+    t.second = time.second();
+    return t;
+}

@@ -30,6 +30,8 @@ public:
     static CIcsLocalTime FromUtc(const QDateTime &utc, const CIcsZones &zones);
     static CIcsLocalTime ToLocal(const icaltimetype &t, const char *tzid, icalcomponent *calendar,
                                  const CIcsZones &zones);
+    // A floating date and time of the library, to the second.
+    static icaltimetype WallClock(const QDate &date, const QTime &time);
     // The value of a DTSTART, DUE, DTEND or absolute TRIGGER property.
     static CIcsLocalTime OfProperty(icalproperty *p, icaltimetype value, icalcomponent *calendar,
                                     const CIcsZones &zones);

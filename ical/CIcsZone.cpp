@@ -1,5 +1,7 @@
 #include "ical/CIcsZone.h"
 
+#include "ical/CIcsTime.h"
+
 namespace {
 
 template <size_t N>
@@ -79,15 +81,7 @@ int CIcsZone::OffsetAt(const QDateTime &utc) const
     case Utc:
         return 0;
     case Calendar: {
-        const QDate d = utc.date();
-        const QTime t = utc.time();
-        icaltimetype at = icaltime_null_time();
-        at.year = d.year();
-        at.month = d.month();
-        at.day = d.day();
-        at.hour = t.hour();
-        at.minute = t.minute();
-        at.second = t.second();
+        icaltimetype at = CIcsTime::WallClock(utc.date(), utc.time());
         int daylight = 0;
         return icaltimezone_get_utc_offset_of_utc_time(m_calendarZone, &at, &daylight);
     }
