@@ -5,6 +5,7 @@
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
+#include "storage/CRecordDayList.h"
 #include "storage/CReminderFileLock.h"
 #include "storage/CReminderStore.h"
 
@@ -13,22 +14,19 @@
 #include <cmath>
 #include <cstdio>
 
-int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format)
+namespace {
+
+// Opens the file and runs read on it, turning a damaged or unreadable
+// file into one line on stderr and the exit code.
+template <class Read>
+int readGuarded(const QString &path, Read read)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
     try {
-        // Whole into memory and parsed from there, unless it is too large
-        // for that (then as it comes).
-        const qint64 size = file.size();
-        QByteArray bytes;
-        if (size > 0 && size <= CReminderStore::kMaxInMemoryBytes && !CReminderStore::ReadWhole(file, size, bytes))
+        if (!read(file))
             return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-        const CReminderFileFormat::Format f = bytes.isEmpty() ? CReminderFileFormat::Read(file, out)
-                                                              : CReminderFileFormat::Read(bytes, out);
-        if (format)
-            *format = f;
     } catch (const CArchiveException &e) {
         return CCliCommand::InputError(QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, QString::fromLocal8Bit(e.what())));
     } catch (const CFileException &e) {
@@ -39,6 +37,39 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
         return CCliCommand::InputError(QStringLiteral("not enough memory to read %1").arg(path));
     }
     return CCliCommand::kOk;
+}
+
+} // namespace
+
+int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format)
+{
+    return readGuarded(path, [&](QFile &file) {
+        // Whole into memory and parsed from there, unless it is too large
+        // for that (then as it comes).
+        const qint64 size = file.size();
+        QByteArray bytes;
+        if (size > 0 && size <= CReminderStore::kMaxInMemoryBytes && !CReminderStore::ReadWhole(file, size, bytes))
+            return false;
+        const CReminderFileFormat::Format f = bytes.isEmpty() ? CReminderFileFormat::Read(file, out)
+                                                              : CReminderFileFormat::Read(bytes, out);
+        if (format)
+            *format = f;
+        return true;
+    });
+}
+
+int CCliReminderIO::ReadDayList(const QString &path, CRecordDayList &list)
+{
+    return readGuarded(path, [&](QFile &file) {
+        const qint64 size = file.size();
+        if (size > CReminderStore::kMaxInMemoryBytes)
+            throw CMemoryException();
+        QByteArray bytes;
+        if (size > 0 && !CReminderStore::ReadWhole(file, size, bytes))
+            return false;
+        list.Assign(std::move(bytes));
+        return true;
+    });
 }
 
 int CCliReminderIO::ReadList(const QString &path, CReminderList &list)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CReminderFileLock;
+class CRecordDayList;
 class CReminderList;
 
 // Reading, writing and printing reminder files for the commands.
@@ -19,6 +20,8 @@ public:
     static int Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format = nullptr);
     // Reads into the list, in date order, with the indexes built.
     static int ReadList(const QString &path, CReminderList &list);
+    // Reads the file's records for listing alone (see CRecordDayList).
+    static int ReadDayList(const QString &path, CRecordDayList &list);
     // Writes a current reminder file, replacing the old one only once the
     // new one is complete.
     static int Write(const QString &path, const std::vector<CReminder> &reminders);

@@ -96,6 +96,39 @@ char *CJsonStream::Cursor::WriteText(char *d, const QString &text)
     return d;
 }
 
+char *CJsonStream::Cursor::WriteLatin1(char *d, QLatin1StringView text)
+{
+    *d++ = '"';
+    const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text.data());
+    const size_t n = static_cast<size_t>(text.size());
+    size_t plain = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes a step while all are 0x20 to 0x7f, neither a quote
+    // nor a backslash.
+    const __m128i space = _mm_set1_epi8(0x20), quote = _mm_set1_epi8('"'), backslash = _mm_set1_epi8('\\');
+    for (; plain + 16 <= n; plain += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + plain));
+        // Signed compares: bytes from 0x80 up count as negative, below 0x20.
+        const __m128i outside = _mm_cmpgt_epi8(space, chunk);
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(chunk, quote), _mm_cmpeq_epi8(chunk, backslash));
+        if (_mm_movemask_epi8(_mm_or_si128(outside, special)) != 0)
+            break;
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(d + plain), chunk);
+    }
+#endif
+    for (; plain < n; ++plain) {
+        const unsigned char c = bytes[plain];
+        if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\')
+            break;
+        d[plain] = static_cast<char>(c);
+    }
+    d += plain;
+    if (plain < n) // the rest starts on a whole character: what came before is ASCII
+        d = escapeUtf8(d, QString(text.sliced(static_cast<qsizetype>(plain))).toUtf8());
+    *d++ = '"';
+    return d;
+}
+
 void CJsonStream::MakeRoom(Cursor &c, size_t n)
 {
     End(c);

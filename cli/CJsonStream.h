@@ -45,6 +45,12 @@ public:
             Member(key.m_Text, key.m_Length, TextRoom(text));
             m_d = WriteText(m_d, text);
         }
+        // Latin-1 text, escaped as a QString of it would be.
+        void Value(Key key, QLatin1StringView text)
+        {
+            Member(key.m_Text, key.m_Length, 2 + 6 * static_cast<size_t>(text.size()));
+            m_d = WriteLatin1(m_d, text);
+        }
         void Value(Key key, const char *ascii, size_t length) // plain ASCII, nothing to escape
         {
             Member(key.m_Text, key.m_Length, length + 2);
@@ -184,6 +190,7 @@ public:
         static char *WriteSpaces(char *d, size_t n);
         static char *WriteNumber(char *d, double number);
         static char *WriteText(char *d, const QString &text);
+        static char *WriteLatin1(char *d, QLatin1StringView text);
 
         CJsonStream *m_stream;
         char *m_d;
@@ -198,9 +205,10 @@ public:
     CJsonStream(const CJsonStream &) = delete;
     CJsonStream &operator=(const CJsonStream &) = delete;
 
-    // What the buffer holds before it is written out: fewer, larger writes
-    // send a long listing out faster.
-    static constexpr size_t kChunk = 1 << 20;
+    // What the buffer holds before it is written out: large enough that
+    // writes are few, small enough that its pages, each a fault when
+    // first touched, are few too.
+    static constexpr size_t kChunk = 1 << 18;
 
     // A cursor at the end of what is written; End takes back what it
     // wrote. Nothing else writes to the stream between the two.

@@ -1,6 +1,7 @@
 #include "cli/COccurrenceWriter.h"
 
 #include "model/CReminder.h"
+#include "storage/CRecordDayList.h"
 
 #include <cmath>
 
@@ -68,19 +69,25 @@ using Cursor = CJsonStream::Cursor;
 
 } // namespace
 
-void COccurrenceWriter::WriteCompact(const CReminder &r, int index, const COleDateTime &dateTime)
+void COccurrenceWriter::WriteCompact(const CRecordDayList &list, int index, const COleDateTime &dateTime)
 {
+    const CRecordDayList::Entry &e = list[index];
     Cursor c = m_json.Begin();
     c.BeginObject();
     writeIso(c, "dateTime", dateTime, m_occurrence);
-    c.Value("iconName", r.m_IconName);
+    c.Value("iconName", list.IconName(e));
     c.Value("index", index);
-    c.Value("message", r.m_Message);
+    // Most messages go from the file's bytes to the listing as they are.
+    const CArchive::Text text = list.MessageText(e);
+    if (!e.m_DateWasInvalid && text.IsLatin1())
+        c.Value("message", QLatin1StringView(text.m_Bytes.data(), text.m_Bytes.size()));
+    else
+        c.Value("message", list.Message(e));
     // To the second: a notice's days seldom add up to whole minutes exactly.
-    if (r.m_AdvanceNotice.GetStatus() == COleDateTimeSpan::valid)
-        c.Value("noticeMinutes", std::round(r.m_AdvanceNotice.GetTotalSeconds()) / 60.0);
-    c.Value("recurrence", static_cast<int>(r.m_Recurrence));
-    writeIso(c, "reminderDateTime", r.m_DateTime, m_own);
+    if (e.m_AdvanceNotice.GetStatus() == COleDateTimeSpan::valid)
+        c.Value("noticeMinutes", std::round(e.m_AdvanceNotice.GetTotalSeconds()) / 60.0);
+    c.Value("recurrence", static_cast<int>(e.m_Recurrence));
+    writeIso(c, "reminderDateTime", e.m_DateTime, m_own);
     c.EndObject();
     m_json.End(c);
 }

@@ -3,6 +3,7 @@
 #include "cli/CJsonStream.h"
 #include "model/COleDateTime.h"
 
+class CRecordDayList;
 class CReminder;
 
 // Writes the entries of an occurrence listing, each reminder dated on one
@@ -18,7 +19,7 @@ public:
     // The occurrence's date, the reminder's own date, its index in the
     // file, message, recurrence, advance notice in minutes (none when the
     // notice is not valid) and icon name.
-    void WriteCompact(const CReminder &r, int index, const COleDateTime &dateTime);
+    void WriteCompact(const CRecordDayList &list, int index, const COleDateTime &dateTime);
     // Every field of the reminder, with dateTime in place of its own date.
     void WriteFull(const CReminder &r, const COleDateTime &dateTime);
 

@@ -5,6 +5,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "storage/CPrintSelection.h"
+#include "storage/CRecordDayList.h"
 
 #include <cstdio>
 
@@ -41,38 +42,42 @@ public:
             if (!ok || limit < 1)
                 return UsageError(QStringLiteral("--per-day-limit takes a whole number of 1 or more"));
         }
-        CReminderList list;
-        if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
-            return rc;
         const COleDateTime end = CReminderList::DateOnly(range.to) + COleDateTimeSpan(1.0);
-        const std::vector<CPrintSelection::Occurrence> occurrences =
-            CPrintSelection::Occurrences(list, range.from, end, limit);
-
-        const bool full = a.Has(fullFlag);
-
         CJsonStream json(stdout);
         COccurrenceWriter writer(json);
-        if (!full)
+        // The whole reminders only for --full: a day plan needs a few of
+        // their fields, read from the file's records as they stand.
+        CReminderList list;
+        CRecordDayList records;
+        std::vector<CPrintSelection::Occurrence> occurrences;
+        const bool full = a.Has(fullFlag);
+        if (full) {
+            if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
+                return rc;
+            occurrences = CPrintSelection::Occurrences(list, range.from, end, limit);
+        } else {
+            if (const int rc = CCliReminderIO::ReadDayList(a.positional[0], records))
+                return rc;
+            occurrences = CPrintSelection::Occurrences(records, range.from, end, limit);
             json.SetOneLineFrom(2); // an entry a line
+        }
+
         json.BeginObject();
         json.Value("from", a.options.value(QStringLiteral("from")));
         json.BeginArray("occurrences");
-        // The occurrences visit the reminders in no useful order; asking for
+        // The occurrences visit the records in no useful order; asking for
         // the ones a few entries ahead early hides most of the memory waits.
         constexpr size_t kAhead = 16;
         for (size_t i = 0; i < occurrences.size(); ++i) {
-            if (i + kAhead < occurrences.size()) {
-                const char *ahead = reinterpret_cast<const char *>(&list[occurrences[i + kAhead].m_Index]);
-                for (size_t line = 0; line < sizeof(CReminder); line += 64)
-                    __builtin_prefetch(ahead + line);
-            }
-            if (i + kAhead / 2 < occurrences.size())
-                __builtin_prefetch(list[occurrences[i + kAhead / 2].m_Index].m_Message.constData());
+            if (!full && i + kAhead < occurrences.size())
+                __builtin_prefetch(&records[occurrences[i + kAhead].m_Index]);
+            if (!full && i + kAhead / 2 < occurrences.size())
+                __builtin_prefetch(records[occurrences[i + kAhead / 2].m_Index].m_Message);
             const CPrintSelection::Occurrence &o = occurrences[i];
             if (full)
                 writer.WriteFull(list[o.m_Index], o.m_When);
             else
-                writer.WriteCompact(list[o.m_Index], o.m_Index, o.m_When);
+                writer.WriteCompact(records, o.m_Index, o.m_When);
         }
         json.EndArray();
         json.Value("to", a.options.value(QStringLiteral("to")));

@@ -9,6 +9,7 @@
 #include <QtEndian>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -315,30 +316,60 @@ quint64 CArchive::ReadLengthPrefix(bool &wideMarker)
     return w;
 }
 
+CArchive::Text CArchive::ReadText() { return ReadText(m_text); }
+
 QString CArchive::ReadString()
+{
+    // Its own copy: a text read before stays where it is.
+    QByteArray copy;
+    return ReadText(copy).ToString();
+}
+
+CArchive::Text CArchive::ReadText(QByteArray &copy)
 {
     bool wide = false;
     quint64 length = ReadLengthPrefix(wide);
-    if (!wide) {
-        if (length == 0)
-            return QString();
-        if (length <= static_cast<quint64>(m_bufLen - m_bufPos)) {
-            // Decoded straight from the buffer, with no copy in between.
-            const char *bytes = m_in + m_bufPos;
-            m_bufPos += static_cast<qint64>(length);
-            return FromAnsi(QByteArrayView(bytes, static_cast<qsizetype>(length)));
-        }
-        return FromAnsi(ReadBytes(static_cast<qint64>(length)));
+    if (wide) {
+        bool again = false;
+        length = ReadLengthPrefix(again);
+        if (again)
+            throw CArchiveException(CArchiveException::generic, QStringLiteral("bad string length"));
+        if (length > std::numeric_limits<quint64>::max() / 2)
+            throw CArchiveException(CArchiveException::endOfFile);
+        length *= 2;
     }
-    bool again = false;
-    length = ReadLengthPrefix(again);
-    if (again)
-        throw CArchiveException(CArchiveException::generic, QStringLiteral("bad string length"));
-    const QByteArray bytes = ReadBytes(static_cast<qint64>(length * 2));
-    QString text(static_cast<qsizetype>(length), Qt::Uninitialized);
-    for (quint64 i = 0; i < length; ++i)
-        text[static_cast<qsizetype>(i)] = QChar(qFromLittleEndian<quint16>(bytes.constData() + 2 * i));
+    if (length == 0)
+        return { QByteArrayView(), wide };
+    if (!m_device) {
+        // The bytes given stay put: the text is viewed where it lies.
+        CheckRemaining(length);
+        const char *bytes = m_in + m_bufPos;
+        m_bufPos += static_cast<qint64>(length);
+        return { QByteArrayView(bytes, static_cast<qsizetype>(length)), wide };
+    }
+    copy = ReadBytes(static_cast<qint64>(length));
+    return { QByteArrayView(copy), wide };
+}
+
+QString CArchive::Text::ToString() const
+{
+    if (!m_Wide)
+        return m_Bytes.isEmpty() ? QString() : FromAnsi(m_Bytes);
+    const qsizetype length = m_Bytes.size() / 2;
+    QString text(length, Qt::Uninitialized);
+    for (qsizetype i = 0; i < length; ++i)
+        text[i] = QChar(qFromLittleEndian<quint16>(m_Bytes.data() + 2 * i));
     return text;
+}
+
+bool CArchive::Text::IsLatin1() const
+{
+    if (m_Wide)
+        return false;
+    unsigned high = 0; // branch-free, as in FromAnsi
+    for (const char c : m_Bytes)
+        high |= static_cast<unsigned char>(static_cast<unsigned char>(c) - 0x80) < 0x20;
+    return !high;
 }
 
 QString CArchive::ReadSharedString()
@@ -456,15 +487,24 @@ std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass *expected)
     return object;
 }
 
+bool CArchive::BeginObject(const CRuntimeClass &cls)
+{
+    unsigned schema = 0;
+    const CRuntimeClass *found = ReadObjectClass(&cls, schema);
+    if (!found)
+        return false;
+    if (found != &cls) // a derived class would not fit
+        throw CArchiveException(CArchiveException::badClass, QString::fromLatin1(found->m_lpszClassName));
+    ++m_mapCount;
+    m_objectSchema = schema;
+    return true;
+}
+
 bool CArchive::ReadObjectInto(CObject &target)
 {
-    const CRuntimeClass *own = target.GetRuntimeClass();
-    unsigned schema = 0;
-    const CRuntimeClass *cls = ReadObjectClass(own, schema);
-    if (!cls)
+    if (!BeginObject(*target.GetRuntimeClass()))
         return false;
-    if (cls != own) // a derived class would not fit in target
-        throw CArchiveException(CArchiveException::badClass, QString::fromLatin1(cls->m_lpszClassName));
-    LoadObject(target, schema);
+    target.Serialize(*this);
+    m_objectSchema = kUnknownSchema;
     return true;
 }

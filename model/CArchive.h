@@ -79,6 +79,18 @@ public:
         std::memcpy(&v, &bits, 8);
         return v;
     }
+    // A text as the stream holds it: code page 1252 bytes, or UTF-16LE in
+    // the wide form. Loading from bytes in memory, it views those bytes;
+    // from a device, a copy that the next ReadText replaces.
+    struct Text
+    {
+        QByteArrayView m_Bytes;
+        bool m_Wide = false;
+        QString ToString() const;
+        // Narrow, and ASCII or Latin-1 as it stands (no byte 0x80 to 0x9F).
+        bool IsLatin1() const;
+    };
+    Text ReadText();
     QString ReadString();
     // The same, for text that repeats from record to record (icon and
     // sound names): equal bytes give one shared string, so a large file
@@ -103,6 +115,11 @@ public:
     // The same, read into an existing object of exactly the class recorded
     // (no allocation); false for the null tag, leaving target as it was.
     bool ReadObjectInto(CObject &target);
+
+    // The tag and class record of the next object, which must be of class
+    // cls exactly, without its body: false for the null tag. The body is
+    // read next by the caller, who finds its schema with GetObjectSchema.
+    bool BeginObject(const CRuntimeClass &cls);
 
     // Inside Serialize while loading: the schema recorded for the object's
     // class; reading it makes it unknown for any later caller.
@@ -136,6 +153,8 @@ private:
     }
     void WriteLengthPrefix(quint64 length);
     quint64 ReadLengthPrefix(bool &wideMarker);
+    // ReadText, copying from a device into copy.
+    Text ReadText(QByteArray &copy);
     void FillBuffer();
     void ReadAcrossBuffer(char *data, qint64 size);
     void WriteAcrossBuffer(const char *data, qint64 size);
@@ -165,4 +184,5 @@ private:
     // ReadSharedString's strings by their bytes (at most kMaxShared).
     static constexpr int kMaxShared = 1024;
     QHash<QByteArray, QString> m_shared;
+    QByteArray m_text; // ReadText's copy, loading from a device
 };

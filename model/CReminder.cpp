@@ -1,6 +1,7 @@
 #include "model/CReminder.h"
 
 #include "model/CArchive.h"
+#include "model/CReminderRecord.h"
 #include "model/CIconTable.h"
 #include "model/CTrace.h"
 
@@ -31,9 +32,8 @@ const CRuntimeClass CReminder::classCReminder = {
 };
 static Registrar s_registrar;
 
-const COleDateTime CReminder::kDefaultDate(31790.0, COleDateTime::valid);
-const QString CReminder::kUninitializedMessage =
-    QStringLiteral("<<This is an unitialized CReminder structure.>>");
+const COleDateTime CReminder::kDefaultDate(CReminderRecord::kDefaultDay, COleDateTime::valid);
+const QString CReminder::kUninitializedMessage = QString::fromLatin1(CReminderRecord::kUninitializedMessage);
 
 CReminder::CReminder()
 {
@@ -42,6 +42,15 @@ CReminder::CReminder()
     static const bool registered = (CRuntimeClass::Register(&classCReminder), true);
     (void)registered;
     SetDefaults();
+}
+
+CReminder::CReminder(const CReminderRecord &record)
+    : m_DateTime(record.m_DateTime), m_LastShown(record.m_LastShown), m_ReshowInterval(record.m_ReshowInterval),
+      m_AdvanceNotice(record.m_AdvanceNotice), m_ReservedSpan(record.m_ReservedSpan), m_Message(record.Message()),
+      m_SoundFileName(record.m_SoundFileName), m_IconName(record.m_IconName), m_IconNumber(record.m_IconNumber),
+      m_Recurrence(record.m_Recurrence), m_Private(record.m_Private), m_Shown(record.m_Shown),
+      m_ReservedFlag(record.m_ReservedFlag), m_ReservedFlag2(record.m_ReservedFlag2)
+{
 }
 
 void CReminder::SetDefaults()
@@ -107,101 +116,12 @@ void CReminder::Serialize(CArchive &ar)
         return;
     }
 
-    const unsigned schema = ar.GetObjectSchema();
-    if (schema != kSchema) {
-        if (schema != 1)
-            Trace("CReminder schema unknown!\n");
-        LoadSchema1(ar);
-        RepairAfterLoad();
-        return;
-    }
-
-    m_DateTime = ar.ReadDate();
-    m_AdvanceNotice = ar.ReadSpan();
-    m_IconNumber = ar.ReadWord();
-    m_Message = ar.ReadString();
-    m_Recurrence = ar.ReadWord();
-    m_Private = ar.ReadByte() != 0;
-    m_Shown = ar.ReadByte() != 0;
-    m_LastShown = ar.ReadDate();
-    m_ReshowInterval = ar.ReadSpan();
-    m_ReservedFlag = ar.ReadByte() != 0;
-    m_ReservedSpan = ar.ReadSpan();
-    m_SoundFileName = ar.ReadSharedString();
-    m_IconName = ar.ReadSharedString();
-    m_ReservedFlag2 = ar.ReadByte() != 0;
-
-    m_Dragging = false;
-    m_RuntimeValue = 0;
-
-    // "_12" names built-in icon 12 (written by early exports).
-    if (m_IconName.startsWith(QLatin1Char('_'))) {
-        int i = 1;
-        while (i < m_IconName.size() && m_IconName[i] == QLatin1Char(' '))
-            ++i;
-        bool negative = false;
-        if (i < m_IconName.size() && (m_IconName[i] == QLatin1Char('-') || m_IconName[i] == QLatin1Char('+'))) {
-            negative = m_IconName[i] == QLatin1Char('-');
-            ++i;
-        }
-        const int digitsStart = i;
-        long long n = 0;
-        while (i < m_IconName.size() && m_IconName[i].isDigit() && m_IconName[i].unicode() < 0x80 && n < 1000000) {
-            n = n * 10 + (m_IconName[i].unicode() - '0');
-            ++i;
-        }
-        if (i > digitsStart) {
-            if (negative)
-                n = -n;
-            if (CIconTable::IsBuiltin(static_cast<int>(n)))
-                m_IconName = CIconTable::Name(static_cast<int>(n));
-        }
-    }
-
-    if (m_DateTime.GetStatus() != COleDateTime::valid) {
-        Trace("Fixing invalid COleDateTime.\n");
-        m_Message += QStringLiteral("\r\n<<Date was invalid!!>>");
-        m_DateTime = COleDateTime::GetCurrentTime();
-    }
-    RepairAfterLoad();
-}
-
-void CReminder::RepairAfterLoad()
-{
-    // Nothing downstream may compute with a day count outside the calendar
-    // or a span that is not a number.
-    if (!COleDateTime::IsSupportedValue(m_LastShown.GetValue()))
-        m_LastShown = kDefaultDate;
-    auto finiteOr = [](COleDateTimeSpan &span, double fallback) {
-        if (!std::isfinite(span.GetValue()))
-            span = COleDateTimeSpan(fallback);
-    };
-    finiteOr(m_AdvanceNotice, 0.0);
-    finiteOr(m_ReshowInterval, 1.0);
-    finiteOr(m_ReservedSpan, 0.0);
-}
-
-void CReminder::LoadSchema1(CArchive &ar)
-{
-    Trace("Loading schema 1 CReminder\n");
-    m_DateTime = ar.ReadDate();
-    m_AdvanceNotice = ar.ReadSpan();
-    m_IconNumber = ar.ReadWord();
-    m_Message = ar.ReadString();
-    m_Recurrence = ar.ReadWord();
-    m_Private = ar.ReadByte() != 0;
-    m_Shown = ar.ReadByte() != 0;
-    m_LastShown = ar.ReadDate();
-    m_ReshowInterval = ar.ReadSpan();
-
-    m_ReservedFlag = false;
-    m_ReservedSpan = COleDateTimeSpan(0.0);
-    m_SoundFileName.clear();
-    if (CIconTable::IsBuiltin(m_IconNumber))
-        m_IconName = CIconTable::Name(m_IconNumber);
-    m_RuntimeValue = 0;
-    m_ReservedFlag2 = false;
-    m_Dragging = false;
+    CReminderRecord record;
+    record.Load(ar, ar.GetObjectSchema());
+    QString iconName = std::move(m_IconName);
+    *this = CReminder(record);
+    if (!record.m_IconNameRead) // an older record names no icon of its own
+        m_IconName = std::move(iconName);
 }
 
 bool CReminder::SameContent(const CReminder &a, const CReminder &b)

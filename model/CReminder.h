@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class CReminderRecord;
+
 enum RecurrenceKind : quint16 { RecurOneTime = 0, RecurAnnual = 1, RecurMonthly = 2, RecurWeekly = 3 };
 
 // One reminder: what to show, when, how often, with which icon and sound,
@@ -18,6 +20,8 @@ public:
     static constexpr unsigned kSchema = 2;
 
     CReminder();
+    // A record as loaded from a file, its message converted.
+    explicit CReminder(const CReminderRecord &record);
     CReminder(const CReminder &) = default;
     CReminder &operator=(const CReminder &) = default;
     CReminder(CReminder &&) noexcept = default;
@@ -68,10 +72,4 @@ public:
     bool m_ReservedFlag = false;
     bool m_ReservedFlag2 = false;
     bool m_Dragging = false;   // never stored
-
-private:
-    void LoadSchema1(CArchive &ar);
-    // The last-shown date and the spans read from a file made usable when
-    // they lie outside the calendar or are not numbers.
-    void RepairAfterLoad();
 };

@@ -5,15 +5,7 @@
 #include "model/CTrace.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
-#include <limits>
-
-double CReminderList::SortKey(const COleDateTime &dt)
-{
-    const double key = dt.Linear();
-    return std::isnan(key) ? std::numeric_limits<double>::infinity() : key;
-}
 
 void CReminderList::SetSize(int count)
 {
@@ -37,13 +29,6 @@ void CReminderList::Assign(std::vector<CReminder> reminders)
         Sort();
 }
 
-int CReminderList::LowerBound(double key) const
-{
-    const auto it = std::lower_bound(m_reminders.begin(), m_reminders.end(), key,
-                                     [](const CReminder &r, double k) { return SortKey(r.m_DateTime) < k; });
-    return static_cast<int>(it - m_reminders.begin());
-}
-
 int CReminderList::InsertSorted(const CReminder &reminder)
 {
     const int at = LowerBound(SortKey(reminder.m_DateTime));
@@ -56,11 +41,7 @@ void CReminderList::InsertAllSorted(std::vector<CReminder> reminders)
     // Inserted one by one, each goes before every reminder at the same time
     // already there, the older list's and the earlier inserted ones alike:
     // reversed, stably sorted, and ahead of equal list entries in the merge.
-    const auto byKey = [](const CReminder &a, const CReminder &b) {
-        return SortKey(a.m_DateTime) < SortKey(b.m_DateTime);
-    };
-    std::reverse(reminders.begin(), reminders.end());
-    std::stable_sort(reminders.begin(), reminders.end(), byKey);
+    Days::Sort(reminders);
     std::vector<CReminder> merged;
     merged.reserve(m_reminders.size() + reminders.size());
     auto next = m_reminders.begin();
@@ -105,109 +86,20 @@ bool CReminderList::Delete(int index)
 
 void CReminderList::Sort()
 {
-    // Each reminder goes before the first one at the same or a later time,
-    // so among equal times the later ones in the old order come first:
-    // a stable sort of the reversed array gives exactly that.
-    std::reverse(m_reminders.begin(), m_reminders.end());
-    std::stable_sort(m_reminders.begin(), m_reminders.end(), [](const CReminder &a, const CReminder &b) {
-        return SortKey(a.m_DateTime) < SortKey(b.m_DateTime);
-    });
+    Days::Sort(m_reminders);
     RebuildIndexes();
 }
 
-bool CReminderList::IsSorted() const
-{
-    return std::is_sorted(m_reminders.begin(), m_reminders.end(), [](const CReminder &a, const CReminder &b) {
-        return SortKey(a.m_DateTime) < SortKey(b.m_DateTime);
-    });
-}
+bool CReminderList::IsSorted() const { return Days::IsSorted(m_reminders); }
 
-void CReminderList::RebuildIndexes()
-{
-    for (auto &list : m_dayOfMonthIndex)
-        list.clear();
-    for (auto &list : m_weekdayIndex)
-        list.clear();
-    for (auto &month : m_annualByMonthDay)
-        for (auto &list : month)
-            list.clear();
+void CReminderList::RebuildIndexes() { m_days.Rebuild(m_reminders); }
 
-    COleDateTime::Parts p;
-    for (int i = 0; i < GetSize(); ++i) {
-        const CReminder &r = m_reminders[static_cast<size_t>(i)];
-        if (r.m_Recurrence < RecurAnnual || r.m_Recurrence > RecurWeekly)
-            continue;
-        if (!r.m_DateTime.GetParts(p))
-            continue; // a date that cannot be broken down falls on no day
-        switch (r.m_Recurrence) {
-        case RecurAnnual:
-            m_annualByMonthDay[p.month][p.day].push_back(i);
-            break;
-        case RecurMonthly:
-            m_dayOfMonthIndex[p.day].push_back(i);
-            break;
-        case RecurWeekly:
-            m_weekdayIndex[p.dayOfWeek].push_back(i);
-            break;
-        }
-    }
-    // Newly indexed annual reminders go in front of the older ones.
-    for (auto &month : m_annualByMonthDay)
-        for (auto &list : month)
-            std::reverse(list.begin(), list.end());
-}
-
-int CReminderList::FindFirstOnDate(const COleDateTime &day) const
-{
-    const long long dayNumber = day.DayNumber();
-    for (int i = LowerBound(SortKey(DateOnly(day))); i < GetSize(); ++i) {
-        const COleDateTime &dt = m_reminders[static_cast<size_t>(i)].m_DateTime;
-        if (dt.DayNumber() != dayNumber)
-            break;
-        if (dt.GetStatus() == COleDateTime::valid)
-            return i;
-    }
-    return -1;
-}
-
-template <class Take>
-void CReminderList::VisitDay(const COleDateTime &day, Take take) const
-{
-    COleDateTime::Parts p;
-    if (!day.GetParts(p))
-        return;
-    const long long dayNumber = day.DayNumber();
-    const double dayKey = day.Linear();
-
-    const int first = FindFirstOnDate(day);
-    for (int i = first; i >= 0 && i < GetSize(); ++i) {
-        const CReminder &r = m_reminders[static_cast<size_t>(i)];
-        if (r.m_DateTime.DayNumber() != dayNumber)
-            break;
-        if (r.m_Recurrence == RecurOneTime && r.m_DateTime.GetStatus() == COleDateTime::valid && !take(i))
-            return;
-    }
-    for (int i : m_weekdayIndex[p.dayOfWeek]) {
-        const CReminder &r = m_reminders[static_cast<size_t>(i)];
-        // From its own date onward, not before.
-        if (r.m_Recurrence == RecurWeekly && r.m_DateTime.Linear() - 1.0 <= dayKey && !take(i))
-            return;
-    }
-    for (int i : m_dayOfMonthIndex[p.day]) {
-        if (m_reminders[static_cast<size_t>(i)].m_Recurrence == RecurMonthly && !take(i))
-            return;
-    }
-    // Annual reminders of 29 February show on 29 February only.
-    for (int i : m_annualByMonthDay[p.month][p.day]) {
-        if (m_reminders[static_cast<size_t>(i)].m_Recurrence == RecurAnnual && !take(i))
-            return;
-    }
-}
+int CReminderList::FindFirstOnDate(const COleDateTime &day) const { return Days::FindFirstOnDate(m_reminders, day); }
 
 int CReminderList::GetRemindersOnDay(const COleDateTime &day)
 {
     m_dayCount = 0;
-    VisitDay(day, [this](int i) {
+    m_days.VisitDay(m_reminders, day, [this](int i) {
         m_dayResult[m_dayCount++] = i;
         return m_dayCount < kMaxPerDay;
     });
@@ -216,11 +108,7 @@ int CReminderList::GetRemindersOnDay(const COleDateTime &day)
 
 void CReminderList::CollectOnDay(const COleDateTime &day, std::vector<int> &out, int limit) const
 {
-    out.clear();
-    VisitDay(day, [&out, limit](int i) {
-        out.push_back(i);
-        return limit <= 0 || static_cast<int>(out.size()) < limit;
-    });
+    m_days.CollectOnDay(m_reminders, day, out, limit);
 }
 
 bool CReminderList::Contains(const CReminder &c) const

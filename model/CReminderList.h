@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CDayQuery.h"
 #include "model/CReminder.h"
 
 #include <vector>
@@ -62,18 +63,13 @@ public:
 
     // Order key of a date: its continuous day count; values that are not
     // numbers sort after every date.
-    static double SortKey(const COleDateTime &dt);
+    static double SortKey(const COleDateTime &dt) { return Days::SortKey(dt); }
 
 private:
-    int LowerBound(double key) const;
-    // Calls take(index) for each reminder on day, in the day query's order,
-    // until take returns false.
-    template <class Take>
-    void VisitDay(const COleDateTime &day, Take take) const;
+    using Days = CDayQuery<CReminder>;
+    int LowerBound(double key) const { return Days::LowerBound(m_reminders, key); }
     std::vector<CReminder> m_reminders;
-    std::vector<int> m_dayOfMonthIndex[32]; // monthly reminders by day 1..31
-    std::vector<int> m_weekdayIndex[8];     // weekly reminders by weekday 1..7
-    std::vector<int> m_annualByMonthDay[13][32]; // annual reminders by month and day, newest first
+    Days m_days;
     int m_dayResult[kMaxPerDay] = {};
     int m_dayCount = 0;
 };

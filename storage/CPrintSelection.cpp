@@ -3,6 +3,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CRecordDayList.h"
 #include "storage/CPrefault.h"
 
 #include <array>
@@ -42,7 +43,8 @@ void sortByTime(std::vector<Timed> &timed, std::vector<Timed> &scratch)
 
 } // namespace
 
-std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const CReminderList &list,
+template <class List>
+std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const List &list,
                                                                       const COleDateTime &firstDay,
                                                                       const COleDateTime &endDay, int perDayLimit)
 {
@@ -82,6 +84,11 @@ std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const CRem
     }
     return out;
 }
+
+template std::vector<CPrintSelection::Occurrence>
+CPrintSelection::Occurrences(const CReminderList &, const COleDateTime &, const COleDateTime &, int);
+template std::vector<CPrintSelection::Occurrence>
+CPrintSelection::Occurrences(const CRecordDayList &, const COleDateTime &, const COleDateTime &, int);
 
 std::unique_ptr<CReminderArray> CPrintSelection::MakePrintArray(CReminderList &list, const COleDateTime &firstDay,
                                                                 const COleDateTime &endDay)

@@ -25,7 +25,9 @@ public:
     // endDay (both taken as their dates), at most perDayLimit a day (0: no
     // limit), in ascending order of m_When; occurrences at the same moment
     // stand in the reverse of the order the day query gives them.
-    static std::vector<Occurrence> Occurrences(const CReminderList &list, const COleDateTime &firstDay,
+    // Over the reminder list, or a file's records read for listing alone.
+    template <class List>
+    static std::vector<Occurrence> Occurrences(const List &list, const COleDateTime &firstDay,
                                                const COleDateTime &endDay, int perDayLimit);
 
     // The printout's view: at most 20 a day, as copies of the reminders

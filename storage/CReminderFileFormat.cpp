@@ -3,6 +3,7 @@
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
 #include "model/CReminderList.h"
+#include "model/CReminderRecord.h"
 #include "model/CTrace.h"
 #include "storage/CPrefault.h"
 
@@ -19,19 +20,22 @@ void checkCount(const CArchive &ar, quint32 count, qint64 minRecord)
                                 QStringLiteral("count %1 larger than the file can hold").arg(count));
 }
 
-// Room for the records, mapped in at once for as many as the rest of the
-// file can hold with messages (null records take two bytes, so a count
-// alone could ask for far more memory than a real file fills).
-void reserve(std::vector<CReminder> &out, const CArchive &ar, quint32 count)
+// The records as reminders, appended to a vector.
+class ReminderSink : public CReminderFileFormat::RecordSink
 {
-    out.reserve(out.size() + count);
-    const qint64 left = ar.BytesRemaining();
-    if (left > 0) {
-        const size_t records =
-            std::min<size_t>(count, static_cast<size_t>(left / CReminderFileFormat::kMinLegacyRecord));
-        CPrefault::ForWriting(out.data() + out.size(), records * sizeof(CReminder));
+public:
+    explicit ReminderSink(std::vector<CReminder> &out) : m_out(out) {}
+    void Expect(size_t count) override
+    {
+        // Room for the records, mapped in at once.
+        m_out.reserve(m_out.size() + count);
+        CPrefault::ForWriting(m_out.data() + m_out.size(), count * sizeof(CReminder));
     }
-}
+    void Take(const CReminderRecord &record) override { m_out.emplace_back(record); }
+
+private:
+    std::vector<CReminder> &m_out;
+};
 } // namespace
 
 CReminderFileFormat::Format CReminderFileFormat::Read(QIODevice &device, std::vector<CReminder> &out)
@@ -48,32 +52,50 @@ CReminderFileFormat::Format CReminderFileFormat::Read(QByteArrayView bytes, std:
 
 CReminderFileFormat::Format CReminderFileFormat::Read(CArchive &ar, std::vector<CReminder> &out)
 {
+    ReminderSink sink(out);
+    return ReadRecords(ar, sink);
+}
+
+CReminderFileFormat::Format CReminderFileFormat::ReadRecords(QByteArrayView bytes, RecordSink &sink)
+{
+    CArchive ar(bytes);
+    return ReadRecords(ar, sink);
+}
+
+CReminderFileFormat::Format CReminderFileFormat::ReadRecords(CArchive &ar, RecordSink &sink)
+{
+    // Room is asked for only as many records as the rest of the file can
+    // hold with messages (null records take two bytes, so a count alone
+    // could ask for far more memory than a real file fills).
+    const auto expect = [&ar, &sink](quint32 count, qint64 minRecord) {
+        checkCount(ar, count, minRecord);
+        const qint64 left = ar.BytesRemaining();
+        if (left > 0)
+            sink.Expect(std::min<size_t>(count, static_cast<size_t>(left / kMinLegacyRecord)));
+    };
+    CReminderRecord record;
     const quint32 first = ar.ReadDWord();
     if (first != 0) {
         Trace("Reading old KM 1.x reminder file.\n");
-        checkCount(ar, first, kMinLegacyRecord);
-        reserve(out, ar, first);
+        expect(first, kMinLegacyRecord);
         for (quint32 i = 0; i < first; ++i) {
-            CReminder r;
-            r.Serialize(ar); // bare record: no schema known
-            out.push_back(std::move(r));
+            record.Load(ar, CArchive::kUnknownSchema); // bare record: no schema known
+            sink.Take(record);
         }
         return Legacy;
     }
     Trace("Possibly reading new-fangled KM 2.0+ array?\n");
-    ar.ReadString(); // the banner; its text is not checked
+    ar.ReadText(); // the banner; its text is not checked
     const quint32 count = ar.ReadDWord();
-    checkCount(ar, count, kMinTaggedRecord);
-    reserve(out, ar, count);
+    expect(count, kMinTaggedRecord);
+    static const CReminderRecord kLeftOut;
     for (quint32 i = 0; i < count; ++i) {
-        // Read in place; a null record keeps the defaults, and one that
-        // breaks off is not kept half read.
-        out.emplace_back();
-        try {
-            ar.ReadObjectInto(out.back());
-        } catch (...) {
-            out.pop_back();
-            throw;
+        // A record that breaks off is not handed on half read.
+        if (ar.BeginObject(CReminder::classCReminder)) {
+            record.Load(ar, ar.GetObjectSchema());
+            sink.Take(record);
+        } else {
+            sink.Take(kLeftOut);
         }
     }
     return Current;

@@ -7,6 +7,7 @@
 #include <vector>
 
 class CArchive;
+class CReminderRecord;
 class QIODevice;
 class CReminderList;
 
@@ -26,6 +27,22 @@ public:
     static Format Read(QIODevice &device, std::vector<CReminder> &out);
     // The same from the whole file's bytes in memory (the fast way).
     static Format Read(QByteArrayView bytes, std::vector<CReminder> &out);
+    // What a pass over a file's records hands each record to.
+    class RecordSink
+    {
+    public:
+        virtual ~RecordSink() = default;
+        // Before the first record: how many the file says it holds, at
+        // most as many as its remaining bytes can.
+        virtual void Expect(size_t count) = 0;
+        // Each record in turn; a null record as the fields left out. Its
+        // texts live as long as the bytes read.
+        virtual void Take(const CReminderRecord &record) = 0;
+    };
+    // Each record of the file's bytes, in the file's order, with no
+    // reminder built: for a pass that needs a few of their fields.
+    static Format ReadRecords(QByteArrayView bytes, RecordSink &sink);
+
     static void Write(QIODevice &device, const CReminderList &list);
     static void Write(QIODevice &device, const std::vector<CReminder> &reminders);
 
@@ -35,4 +52,5 @@ public:
 
 private:
     static Format Read(CArchive &ar, std::vector<CReminder> &out);
+    static Format ReadRecords(CArchive &ar, RecordSink &sink);
 };

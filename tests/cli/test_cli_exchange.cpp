@@ -274,6 +274,7 @@ TEST_F(CliExchange, OccurrenceListingIsTheDocumentsOwnText)
     reminders[2].m_Shown = true;
     reminders[3].m_DateTime = COleDateTime(2027, 3, 3, 12, 0, 0);
     reminders[3].m_Recurrence = RecurMonthly;
+    reminders[3].m_Message = QStringLiteral("Latin-1 alone: caf\u00e9 \"x\"\x01\\ \u00ff and more than sixteen");
     CReminderStore store(m_dir.path());
     ASSERT_EQ(store.SaveReminders(reminders, QStringLiteral("texts")), CReminderStore::Saved);
 
