@@ -3,7 +3,30 @@
 #include "model/CIconNameMap.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+#ifdef KM_CLI_COMPANION
+// Hands the command line, unchanged, to the companion program that has
+// every command; returns only when it cannot be started.
+static int runCompanion(char **argv)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString name = QStringLiteral(KM_CLI_COMPANION);
+    // Beside the tool in a build folder; in its own folder once installed.
+    QString path = dir + QLatin1Char('/') + name;
+    if (!QFileInfo(path).isExecutable())
+        path = dir + QStringLiteral("/" KM_CLI_COMPANION_DIR "/") + name;
+    const QByteArray file = QFile::encodeName(path);
+    ::execv(file.constData(), argv);
+    const int error = errno;
+    std::fprintf(stderr, "kestrelmark-cli: cannot run %s: %s\n", file.constData(), std::strerror(error));
+    return 2;
+}
+#endif
 
 static void printHelp()
 {
@@ -25,6 +48,10 @@ int main(int argc, char **argv)
     CIconNameMap::Instance().RegisterBuiltinNames();
 
     QStringList args = app.arguments().mid(1);
+#ifdef KM_CLI_COMPANION
+    if (args.isEmpty() || !CCliCommand::Find(args[0]))
+        return runCompanion(argv); // help, and the commands that exchange with others
+#endif
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")
         || args[0] == QLatin1String("help")) {
         printHelp();

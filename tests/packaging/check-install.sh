@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 
 DESTDIR="$tmp/tree" cmake --install "$build" --prefix /usr >/dev/null
 usr="$tmp/tree/usr"
-expected=(bin/kestrelmark bin/kestrelmark-cli
+expected=(bin/kestrelmark bin/kestrelmark-cli libexec/kestrelmark/kestrelmark-cli-exchange
     share/applications/kestrelmark.desktop
     share/metainfo/com.quendrake.kestrelmark.metainfo.xml
     share/mime/packages/kestrelmark.xml
@@ -53,8 +53,15 @@ for page in kestrelmark kestrelmark-cli; do
 done
 echo "validators clean"
 
-# The commands and options as the tool itself lists them.
+# The tool starts on Qt Core alone; its companion, found from the installed
+# tree, answers for the rest (the help below comes from it).
 cli="$usr/bin/kestrelmark-cli"
+needed="$(readelf -d "$cli" | grep NEEDED)"
+for lib in libQt6Network libical libQt6Gui; do
+    grep -q "$lib" <<<"$needed" && fail "kestrelmark-cli loads $lib"
+done
+
+# The commands and options as the tool itself lists them.
 mapfile -t commands < <("$cli" --help | awk '/^Commands:/ { on = 1; next } on && /^  [a-z]/ { print $1 }')
 ((${#commands[@]} > 5)) || fail "kestrelmark-cli --help lists no commands"
 man="$(zcat "$usr/share/man/man1/kestrelmark-cli.1.gz" | sed 's/\\-/-/g')"
