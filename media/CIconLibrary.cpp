@@ -38,10 +38,10 @@ QImage normalisedMask(const QImage &mask)
 
 QImage resourceMask(int id)
 {
-    const QByteArray *packed = LoadDIBFromResource(id);
-    if (!packed)
+    const QByteArray packed = LoadDIBFromResource(id);
+    if (packed.isEmpty())
         return {};
-    const QImage mask = DecodePackedDib(*packed);
+    const QImage mask = DecodePackedDib(packed);
     return mask.isNull() ? QImage() : normalisedMask(mask);
 }
 
