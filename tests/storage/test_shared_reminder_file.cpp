@@ -272,6 +272,25 @@ TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
 }
 
+// The base may be packed on another thread while the file changes: a pack
+// of the base that was replaced meanwhile is refused, or a later deletion
+// outside would look like the file the program already knows.
+TEST_F(SharedReminderFile, APackOfAnOlderBaseIsRefused)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list, &m_told);
+    CSharedReminderFile::PackedBase late = CSharedReminderFile::Pack(m_file.BaseToPack());
+    WriteOutside({ m_a, m_c });
+    ASSERT_TRUE(m_file.TakeOutsideChanges(m_list).m_ListChanged);
+    EXPECT_FALSE(m_file.AdoptPacked(std::move(late)));
+    EXPECT_FALSE(m_file.IsCompact());
+
+    WriteOutside({ m_a }); // c deleted outside
+    EXPECT_TRUE(m_file.TakeOutsideChanges(m_list).m_ListChanged);
+    EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "a" }));
+    EXPECT_TRUE(m_file.AdoptPacked(CSharedReminderFile::Pack(m_file.BaseToPack())));
+}
+
 // When only the other writer changed anything, the file is taken as it
 // stands, in its own order: the next save has nothing to write.
 TEST_F(SharedReminderFile, OnlyOutsideChangesLeaveNothingToWrite)
