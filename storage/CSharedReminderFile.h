@@ -90,8 +90,6 @@ public:
     // Keeps the pack when it was made of the base still in use (a merge or
     // a save since has a base of its own); false when it was not kept.
     bool AdoptPacked(PackedBase packed);
-    // Packs on the calling thread.
-    void Compact() { AdoptPacked(Pack(BaseToPack())); }
     bool IsCompact() const { return m_baseBytes.isEmpty() && !m_basePacked.isEmpty(); }
 
 private:

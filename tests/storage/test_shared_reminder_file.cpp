@@ -255,7 +255,7 @@ TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
     WriteOutside({ m_a, m_b });
     m_file.Load(m_list, &m_told);
     EXPECT_FALSE(m_file.IsCompact());
-    m_file.Compact();
+    ASSERT_TRUE(m_file.AdoptPacked(CSharedReminderFile::Pack(m_file.BaseToPack())));
     ASSERT_TRUE(m_file.IsCompact());
     const QByteArray before = ReadAll(Path());
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
@@ -268,7 +268,7 @@ TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
     EXPECT_EQ(saved.m_Removed, 1);
     EXPECT_EQ(Messages(OnDisk()), (QStringList { "b", "c", "d" }));
 
-    m_file.Compact();
+    m_file.AdoptPacked(CSharedReminderFile::Pack(m_file.BaseToPack()));
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
 }
 
