@@ -58,29 +58,29 @@ BENCHMARK(BM_SmoothFilterOneMask)->Unit(benchmark::kMicrosecond);
 
 void BM_ConvertTo8BitOfTheBackground(benchmark::State &state)
 {
-    const QByteArray *picture = LoadDIBFromResource(kBackground);
+    const QByteArray picture = LoadDIBFromResource(kBackground);
     const CPalette palette = CPalette::BuildProgramPalette();
-    if (!picture || palette.IsNull()) {
+    if (picture.isEmpty() || palette.IsNull()) {
         state.SkipWithError("no artwork");
         return;
     }
     CColorMatcher::Instance().Build(palette.Entries()); // built once per run in the program
     for (auto _ : state)
-        benchmark::DoNotOptimize(ConvertTo8Bit(*picture, palette));
+        benchmark::DoNotOptimize(ConvertTo8Bit(picture, palette));
     state.counters["pixels"] = 614.0 * 408.0;
 }
 BENCHMARK(BM_ConvertTo8BitOfTheBackground)->Unit(benchmark::kMillisecond);
 
 void BM_ReadCachedBackground(benchmark::State &state)
 {
-    const QByteArray *picture = LoadDIBFromResource(kBackground);
+    const QByteArray picture = LoadDIBFromResource(kBackground);
     const CPalette palette = CPalette::BuildProgramPalette();
-    if (!picture || palette.IsNull()) {
+    if (picture.isEmpty() || palette.IsNull()) {
         state.SkipWithError("no artwork");
         return;
     }
     CKdib reduced;
-    reduced.Attach(ConvertTo8Bit(*picture, palette));
+    reduced.Attach(ConvertTo8Bit(picture, palette));
     QBuffer file;
     file.open(QIODevice::WriteOnly);
     reduced.Write(file);

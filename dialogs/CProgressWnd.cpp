@@ -17,12 +17,12 @@ namespace {
 QPixmap emblem()
 {
     const CIconTableRow &row = CIconTable::Row(0);
-    const QByteArray *colour = LoadDIBFromResource(row.m_res32);
-    const QByteArray *mask = LoadDIBFromResource(row.m_mask32);
-    if (!colour || !mask)
+    const QByteArray colour = LoadDIBFromResource(row.m_res32);
+    const QByteArray mask = LoadDIBFromResource(row.m_mask32);
+    if (colour.isEmpty() || mask.isEmpty())
         return {};
-    QImage picture = DecodePackedDib(*colour).convertToFormat(QImage::Format_ARGB32);
-    const QImage m = DecodePackedDib(*mask);
+    QImage picture = DecodePackedDib(colour).convertToFormat(QImage::Format_ARGB32);
+    const QImage m = DecodePackedDib(mask);
     if (picture.isNull() || m.size() != picture.size())
         return {};
     for (int y = 0; y < picture.height(); ++y)

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <map>
 
 // The artwork is compiled into the resource library; with static linking its
 // initialiser must be named once. A build without artwork has none.
@@ -26,7 +25,6 @@ struct Resources
             qInitResources_km_artwork();
     }
     QString root = QStringLiteral(":/bitmaps/");
-    std::map<int, QByteArray> packed;
 };
 
 Resources &resources()
@@ -41,20 +39,13 @@ void SetBitmapResourceRoot(const QString &root)
 {
     Resources &r = resources();
     r.root = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
-    r.packed.clear();
 }
 
 QString BitmapResourceRoot() { return resources().root; }
 
-void ClearBitmapResources() { resources().packed.clear(); }
-
-const QByteArray *LoadDIBFromResource(int id)
+QByteArray LoadDIBFromResource(int id)
 {
-    Resources &r = resources();
-    if (auto it = r.packed.find(id); it != r.packed.end())
-        return &it->second;
-
-    QFile file(r.root + QString::number(id) + QStringLiteral(".bmp"));
+    QFile file(resources().root + QString::number(id) + QStringLiteral(".bmp"));
     const bool found = file.exists();
     if (!found)
         CMessageBox::Show(QStringLiteral("FindResource failed!"));
@@ -69,10 +60,9 @@ const QByteArray *LoadDIBFromResource(int id)
                         && ReadLe16(bytes, 0) == km::kBitmapFileType;
     if (!usable) {
         CMessageBox::Show(QStringLiteral("LockResource failed!"));
-        return nullptr;
+        return {};
     }
-    auto [it, added] = r.packed.emplace(id, bytes.mid(km::kFileHeaderSize));
-    return &it->second;
+    return bytes.remove(0, km::kFileHeaderSize);
 }
 
 int LoadDIB(int id, QPixmap *out, const CPalette *palette)
@@ -81,8 +71,8 @@ int LoadDIB(int id, QPixmap *out, const CPalette *palette)
         Trace("LoadDIB -- NULL bitmap!\n");
         return 0;
     }
-    const QByteArray *packed = LoadDIBFromResource(id);
-    const int result = packed ? MakeDeviceBitmap(*packed, out, palette, id) : 0;
+    const QByteArray packed = LoadDIBFromResource(id);
+    const int result = packed.isEmpty() ? 0 : MakeDeviceBitmap(packed, out, palette, id);
     if (CConversionProgress *conversion = CDisplayState::Instance().Conversion())
         conversion->PictureMade();
     return result;

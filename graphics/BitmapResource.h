@@ -11,11 +11,12 @@ class CPalette;
 // The program's own pictures: bitmap resource n is the bitmap file
 // ":/bitmaps/n.bmp" compiled into the program.
 
-// The packed bitmap of resource id (the file less its 14-byte header), kept
-// for the rest of the run; null when there is none. Each failing step is
-// shown to the user: "FindResource failed!", "LoadResource failed!",
-// "LockResource failed!".
-const QByteArray *LoadDIBFromResource(int id);
+// The packed bitmap of resource id (the file less its 14-byte header); empty
+// when there is none. It is read anew at every call (the pictures made of
+// it are what is kept), so it costs no memory once they are made. Each
+// failing step is shown to the user: "FindResource failed!", "LoadResource
+// failed!", "LockResource failed!".
+QByteArray LoadDIBFromResource(int id);
 
 // A device bitmap of resource id in out (1), or 0. On a palette display the
 // picture goes through the bitmap cache; while the please-wait window is up
@@ -36,8 +37,6 @@ QImage LoadSharpImage(int id, QSize logicalSize);
 int LoadArtwork(int id, QPixmap *out, const CPalette *palette);
 
 // Where the resources are read from: ":/bitmaps/" unless a test points it to
-// a folder of its own (which ends the resources kept so far).
+// a folder of its own.
 void SetBitmapResourceRoot(const QString &root);
 QString BitmapResourceRoot();
-// Forgets the resources kept so far.
-void ClearBitmapResources();

@@ -17,13 +17,13 @@ bool CPalette::FromPackedDib(QByteArrayView packed, int count, CPalette *out)
 
 CPalette CPalette::BuildProgramPalette()
 {
-    const QByteArray *packed = LoadDIBFromResource(kPaletteResource);
-    if (!packed) {
+    const QByteArray packed = LoadDIBFromResource(kPaletteResource);
+    if (packed.isEmpty()) {
         CMessageBox::Show(QStringLiteral("LoadDIBFromResouce failed!"));
         return {};
     }
     CPalette palette;
-    if (!FromPackedDib(*packed, kProgramColors, &palette)) {
+    if (!FromPackedDib(packed, kProgramColors, &palette)) {
         CMessageBox::Show(QStringLiteral("CreatePalette failed!"));
         return {};
     }

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -38,10 +40,10 @@ QImage normalisedMask(const QImage &mask)
 
 QImage resourceMask(int id)
 {
-    const QByteArray *packed = LoadDIBFromResource(id);
-    if (!packed)
+    const QByteArray packed = LoadDIBFromResource(id);
+    if (packed.isEmpty())
         return {};
-    const QImage mask = DecodePackedDib(*packed);
+    const QImage mask = DecodePackedDib(packed);
     return mask.isNull() ? QImage() : normalisedMask(mask);
 }
 
@@ -127,12 +129,24 @@ int CIconLibrary::AddIconFromResource(int colour32, int colour16, int mask32, in
         return -1;
     AddToImageLists(*icon, big, small);
     if (m_sharpWanted) {
-        const QImage colour[2] = {LoadSharpImage(colour32, QSize(32, 32)), LoadSharpImage(colour16, QSize(16, 16))};
-        const QImage sharpMask[2] = {LoadSharpImage(mask32, QSize(32, 32)), LoadSharpImage(mask16, QSize(16, 16))};
-        if (!sharpMask[0].isNull() && !sharpMask[1].isNull())
-            AddSharp(*icon, colour, {normalisedMask(sharpMask[0]), normalisedMask(sharpMask[1])});
+        // Most screens are at 100 %: the 2x pictures wait until a screen
+        // above it draws the icon.
+        const int sources[4] = {colour32, colour16, mask32, mask16};
+        std::copy(std::begin(sources), std::end(sources), std::begin(icon->m_sharpPending));
     }
     return Append(std::move(icon));
+}
+
+void CIconLibrary::LoadPendingSharp(CReminderIcon &icon)
+{
+    if (icon.m_sharpPending[0] < 0)
+        return;
+    const int *source = icon.m_sharpPending;
+    const QImage colour[2] = {LoadSharpImage(source[0], QSize(32, 32)), LoadSharpImage(source[1], QSize(16, 16))};
+    const QImage sharpMask[2] = {LoadSharpImage(source[2], QSize(32, 32)), LoadSharpImage(source[3], QSize(16, 16))};
+    std::fill(std::begin(icon.m_sharpPending), std::end(icon.m_sharpPending), -1);
+    if (!sharpMask[0].isNull() && !sharpMask[1].isNull())
+        AddSharp(icon, colour, {normalisedMask(sharpMask[0]), normalisedMask(sharpMask[1])});
 }
 
 void CIconLibrary::AddSharp(CReminderIcon &icon, const QImage (&colour)[2], const QImage (&mask)[2])
@@ -286,6 +300,8 @@ void CIconLibrary::Draw(QPainter &painter, int number, int x, int y, int set)
     if (!icon)
         return;
     const QPaintDevice *device = painter.device();
+    if (device && device->devicePixelRatio() > 1.0)
+        LoadPendingSharp(*icon);
     if (device && device->devicePixelRatio() > 1.0 && icon->m_sharpIndex[set] >= 0) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -345,6 +361,7 @@ CDIB *CIconLibrary::GetShadowDIB(int number, int sizeClass)
 
 CDIB *CIconLibrary::SharpShadow(CReminderIcon &icon, int sizeClass)
 {
+    LoadPendingSharp(icon);
     if (icon.m_sharpMask[sizeClass].isNull())
         return nullptr;
     if (icon.m_sharpShadows[sizeClass])
@@ -416,6 +433,8 @@ QImage CIconLibrary::SharpImage(int number, int set)
 {
     set = qBound(0, set, 1);
     CReminderIcon *icon = Entry(number);
+    if (icon && ArtworkScale() == 2)
+        LoadPendingSharp(*icon);
     if (icon && icon->m_sharpIndex[set] >= 0 && ArtworkScale() == 2)
         return m_sharp[set].Image(icon->m_sharpIndex[set]);
     return Image(number, set);

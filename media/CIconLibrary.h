@@ -111,6 +111,8 @@ private:
     // The 2x pictures of an icon, from twice-sized colours and masks.
     void AddSharp(CReminderIcon &icon, const QImage (&colour)[2], const QImage (&mask)[2]);
     void AddSharpFromFile(CReminderIcon &icon, const CIconResource &file);
+    // Reads a built-in icon's 2x pictures when they are first needed.
+    void LoadPendingSharp(CReminderIcon &icon);
     CDIB *SharpShadow(CReminderIcon &icon, int sizeClass);
 
     QString m_iconsFolder;

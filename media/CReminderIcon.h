@@ -21,6 +21,9 @@ public:
     // in the library's 2x image sets (-1 where the icon has no larger
     // picture), their masks and their shadows.
     int m_sharpIndex[2] = {-1, -1};
+    // A built-in icon's 2x pictures are read when first drawn: the
+    // resources of its colours and masks (32 and 16) until then.
+    int m_sharpPending[4] = {-1, -1, -1, -1};
     QImage m_sharpMask[2];
     std::unique_ptr<CDIB> m_sharpShadows[2];
 };

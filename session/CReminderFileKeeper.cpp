@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 #include <QtGlobal>
 
 CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &list, QObject *parent)
@@ -20,6 +21,12 @@ CReminderFileKeeper::CReminderFileKeeper(CReminderStore &store, CReminderList &l
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, &CReminderFileKeeper::onFolderChanged);
 }
 
+CReminderFileKeeper::~CReminderFileKeeper()
+{
+    if (m_packer)
+        m_packer->wait();
+}
+
 CReminderStore::LoadResult CReminderFileKeeper::Load(CUserMessage *tell)
 {
     const CReminderStore::LoadResult result = m_file.Load(m_list, tell);
@@ -27,13 +34,38 @@ CReminderStore::LoadResult CReminderFileKeeper::Load(CUserMessage *tell)
     // of the same streak.
     m_failing = result == CReminderStore::Unreadable;
     watch();
-    m_compact.start();
+    compact();
     return result;
 }
 
 void CReminderFileKeeper::compact()
 {
-    m_file.Compact();
+    if (m_packer)
+        return; // its end looks again
+    CSharedReminderFile::PackRequest request = m_file.BaseToPack();
+    if (request.m_Bytes.isEmpty())
+        return;
+    // The thread gets its own reference to the bytes, which are never
+    // changed, and drops it when it is done; the pack is taken on this
+    // thread, and only if the base is still the one packed.
+    auto packed = std::make_shared<CSharedReminderFile::PackedBase>();
+    m_packed = packed;
+    m_packer.reset(QThread::create([request = std::move(request), packed]() mutable {
+        *packed = CSharedReminderFile::Pack(std::move(request));
+    }));
+    connect(m_packer.get(), &QThread::finished, this, &CReminderFileKeeper::adoptPacked, Qt::QueuedConnection);
+    m_packer->start();
+}
+
+void CReminderFileKeeper::adoptPacked()
+{
+    m_packer->wait();
+    m_packer.reset();
+    if (m_file.AdoptPacked(std::move(*m_packed)))
+        Trace("Packed the base of the reminder file.\n");
+    else if (!m_file.IsCompact())
+        m_compact.start(); // replaced while it was packed: the new one after a quiet time
+    m_packed.reset();
 }
 
 void CReminderFileKeeper::watch()

@@ -7,6 +7,9 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
+
+class QThread;
 
 class CReminderList;
 class CReminderStore;
@@ -23,12 +26,14 @@ class CReminderFileKeeper : public QObject
 public:
     static constexpr int kSettleMs = 400;  // lets a writer finish before the file is read
     static constexpr int kRetryMs = 1000;  // while changes cannot be taken in yet
-    static constexpr int kCompactMs = 5000;  // quiet time before the base is packed
+    static constexpr int kCompactMs = 5000;  // quiet time after a merge or save before the base is packed
 
     CReminderFileKeeper(CReminderStore &store, CReminderList &list, QObject *parent = nullptr);
+    ~CReminderFileKeeper() override;
 
     // Reads the file at start-up and starts watching it; tell receives what
-    // the user is to hear of a failed read.
+    // the user is to hear of a failed read. What was read is packed at once
+    // on a thread of its own, while the window comes up.
     CReminderStore::LoadResult Load(CUserMessage *tell = nullptr);
     bool LoadedCompletely() const { return m_file.LoadedCompletely(); }
 
@@ -55,13 +60,18 @@ private:
     void onFolderChanged();
     void takeOutsideChanges();
     void report(const CSharedReminderFile::Outcome &outcome);
+    // Packs the base on a thread of its own; a base replaced meanwhile is
+    // packed after the next quiet time.
     void compact();
+    void adoptPacked();
 
     CSharedReminderFile m_file;
     CReminderList &m_list;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     QTimer m_compact;
+    std::unique_ptr<QThread> m_packer; // while a pack runs
+    std::shared_ptr<CSharedReminderFile::PackedBase> m_packed; // what it made
     std::function<bool()> m_mayChange;
     bool m_ending = false;
     bool m_failing = false; // within a streak of failed saves

@@ -51,6 +51,7 @@ size_t hashOf(const QByteArray &bytes) { return qHash(QByteArrayView(bytes), 0);
 void CSharedReminderFile::Remember(const QByteArray &bytes)
 {
     m_baseKnown = true;
+    ++m_baseId;
     m_baseBytes = bytes;
     m_basePacked.clear();
     m_baseSize = bytes.size();
@@ -60,6 +61,7 @@ void CSharedReminderFile::Remember(const QByteArray &bytes)
 void CSharedReminderFile::Forget()
 {
     m_baseKnown = false;
+    ++m_baseId;
     m_baseBytes.clear();
     m_basePacked.clear();
     m_baseSize = 0;
@@ -75,16 +77,33 @@ bool CSharedReminderFile::MatchesBase(const QByteArray &bytes) const
     return bytes == m_baseBytes;
 }
 
-void CSharedReminderFile::Compact()
+CSharedReminderFile::PackRequest CSharedReminderFile::BaseToPack() const
 {
     if (!m_baseKnown || m_baseBytes.isEmpty())
-        return;
-    QByteArray packed = qCompress(m_baseBytes, 1);
-    if (packed.isEmpty())
-        return; // no memory to pack it: it stays as it is
-    m_baseHash = hashOf(m_baseBytes);
-    m_basePacked = std::move(packed);
+        return {};
+    return { m_baseBytes, m_baseId };
+}
+
+CSharedReminderFile::PackedBase CSharedReminderFile::Pack(PackRequest request)
+{
+    PackedBase packed;
+    packed.m_Base = request.m_Base;
+    if (request.m_Bytes.isEmpty())
+        return packed;
+    packed.m_Packed = qCompress(request.m_Bytes, 1);
+    packed.m_Packed.squeeze(); // packing grows its buffer in steps
+    packed.m_Hash = hashOf(request.m_Bytes);
+    return packed;
+}
+
+bool CSharedReminderFile::AdoptPacked(PackedBase packed)
+{
+    if (packed.m_Packed.isEmpty() || !m_baseKnown || m_baseBytes.isEmpty() || packed.m_Base != m_baseId)
+        return false; // no memory to pack it, or a pack of an older base: the base stays as it is
+    m_baseHash = packed.m_Hash;
+    m_basePacked = std::move(packed.m_Packed);
     m_baseBytes = QByteArray();
+    return true;
 }
 
 std::vector<CReminder> CSharedReminderFile::BaseRecords() const

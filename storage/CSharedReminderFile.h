@@ -69,11 +69,27 @@ public:
 
     void SetLockTimeout(int milliseconds) { m_lockTimeoutMs = milliseconds; }
 
-    // Packs the base, which is needed only when the file changed and
-    // otherwise compared by size and hash: a few megabytes less for a long
-    // session with a large file. Meant for idle moments (it takes about
-    // 50 ms for 100 000 reminders).
-    void Compact();
+    // The base is needed only when the file changed and is otherwise
+    // compared by size and hash, so it is kept packed: a few megabytes less
+    // with a large file. Packing takes about 50 ms for 100 000 reminders,
+    // so it may run on another thread: BaseToPack and AdoptPacked on the
+    // owner's thread, Pack anywhere.
+    struct PackRequest
+    {
+        QByteArray m_Bytes; // the base's bytes (shared, never changed); empty: nothing to pack
+        quint64 m_Base = 0; // which base they are
+    };
+    struct PackedBase
+    {
+        QByteArray m_Packed; // empty: packing failed (no memory)
+        size_t m_Hash = 0;
+        quint64 m_Base = 0;
+    };
+    PackRequest BaseToPack() const;
+    static PackedBase Pack(PackRequest request);
+    // Keeps the pack when it was made of the base still in use (a merge or
+    // a save since has a base of its own); false when it was not kept.
+    bool AdoptPacked(PackedBase packed);
     bool IsCompact() const { return m_baseBytes.isEmpty() && !m_basePacked.isEmpty(); }
 
 private:
@@ -106,6 +122,7 @@ private:
     QByteArray m_basePacked;   // the base, packed by Compact
     qsizetype m_baseSize = 0;
     size_t m_baseHash = 0;
+    quint64 m_baseId = 0; // grows with every new base, so a late pack of an old one is refused
     Stamp m_stamp;
     QByteArray m_copiedDamageHash; // a damaged content already copied aside
     QString m_loadDamageCopy;      // the copy the load kept of a damaged file

@@ -3,8 +3,10 @@
 // as signals once per streak.
 #include "../storage/StorageFixtures.h"
 #include "SessionWait.h"
+#include "support/CTraceRecorder.h"
 
 #include "model/CReminderList.h"
+#include "session/CReminderFileKeeper.h"
 #include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CSettingsStore.h"
@@ -70,6 +72,22 @@ TEST_F(ReminderSession, OutsideChangesAreMergedAndAnnouncedAndOurChangesSaved)
     CReminderList onDisk;
     ASSERT_EQ(CReminderStore(m_data.Data()).LoadReminders(onDisk), CReminderStore::Loaded);
     EXPECT_EQ(onDisk.GetSize(), 3);
+}
+
+// What was read is packed while the window comes up, well before the quiet
+// time that packs the base after a save; outside changes still merge.
+TEST_F(ReminderSession, TheFileReadAtStartIsPackedAtOnce)
+{
+    CTraceRecorder trace;
+    QSignalSpy changed(&m_session, &CReminderSession::listChanged);
+    ASSERT_EQ(m_session.Load(), CReminderStore::Loaded);
+    const QString packed = QStringLiteral("Packed the base of the reminder file.\n");
+    ASSERT_TRUE(WaitFor([&] { return trace.Contains(packed); }, CReminderFileKeeper::kCompactMs / 2));
+
+    WriteFromOutside(QStringLiteral("from outside"));
+    ASSERT_TRUE(WaitFor([&] { return changed.count() > 0; }));
+    EXPECT_EQ(Count(QStringLiteral("from outside")), 1);
+    EXPECT_EQ(Count(QStringLiteral("on file")), 1);
 }
 
 TEST_F(ReminderSession, FailingSavesAreReportedOncePerStreakAndNeverWhileEnding)

@@ -255,7 +255,7 @@ TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
     WriteOutside({ m_a, m_b });
     m_file.Load(m_list, &m_told);
     EXPECT_FALSE(m_file.IsCompact());
-    m_file.Compact();
+    ASSERT_TRUE(m_file.AdoptPacked(CSharedReminderFile::Pack(m_file.BaseToPack())));
     ASSERT_TRUE(m_file.IsCompact());
     const QByteArray before = ReadAll(Path());
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
@@ -268,8 +268,27 @@ TEST_F(SharedReminderFile, APackedBaseStillMergesAndStillKnowsAnUnchangedFile)
     EXPECT_EQ(saved.m_Removed, 1);
     EXPECT_EQ(Messages(OnDisk()), (QStringList { "b", "c", "d" }));
 
-    m_file.Compact();
+    m_file.AdoptPacked(CSharedReminderFile::Pack(m_file.BaseToPack()));
     EXPECT_EQ(m_file.Save(m_list).m_Status, CSharedReminderFile::Unchanged);
+}
+
+// The base may be packed on another thread while the file changes: a pack
+// of the base that was replaced meanwhile is refused, or a later deletion
+// outside would look like the file the program already knows.
+TEST_F(SharedReminderFile, APackOfAnOlderBaseIsRefused)
+{
+    WriteOutside({ m_a });
+    m_file.Load(m_list, &m_told);
+    CSharedReminderFile::PackedBase late = CSharedReminderFile::Pack(m_file.BaseToPack());
+    WriteOutside({ m_a, m_c });
+    ASSERT_TRUE(m_file.TakeOutsideChanges(m_list).m_ListChanged);
+    EXPECT_FALSE(m_file.AdoptPacked(std::move(late)));
+    EXPECT_FALSE(m_file.IsCompact());
+
+    WriteOutside({ m_a }); // c deleted outside
+    EXPECT_TRUE(m_file.TakeOutsideChanges(m_list).m_ListChanged);
+    EXPECT_EQ(Messages(m_list.Reminders()), (QStringList { "a" }));
+    EXPECT_TRUE(m_file.AdoptPacked(CSharedReminderFile::Pack(m_file.BaseToPack())));
 }
 
 // When only the other writer changed anything, the file is taken as it

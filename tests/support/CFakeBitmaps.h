@@ -104,7 +104,6 @@ public:
         QFile f(m_dir.filePath(QString::number(id) + QStringLiteral(".bmp")));
         if (f.open(QIODevice::WriteOnly))
             f.write(bytes);
-        ClearBitmapResources();
     }
     void PutPalette() const
     {
