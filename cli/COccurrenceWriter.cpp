@@ -20,11 +20,11 @@ bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
     if (!m_Known)
         return false;
     if (day != m_Day) {
-        COleDateTime::Parts p;
-        dt.GetParts(p);
-        put(0, 4, p.year);
-        put(5, 2, p.month);
-        put(8, 2, p.day);
+        int year = 0, month = 0, dayOfMonth = 0;
+        COleDateTime::DateOfDay(day, year, month, dayOfMonth);
+        put(0, 4, year);
+        put(5, 2, month);
+        put(8, 2, dayOfMonth);
         m_Day = day;
     }
     put(11, 2, second / 3600);
@@ -78,9 +78,8 @@ void COccurrenceWriter::WriteCompact(const CRecordDayList &list, int index, cons
     c.Value("iconName", list.IconName(e));
     c.Value("index", index);
     // Most messages go from the file's bytes to the listing as they are.
-    const CArchive::Text text = list.MessageText(e);
-    if (!e.m_DateWasInvalid && text.IsLatin1())
-        c.Value("message", QLatin1StringView(text.m_Bytes.data(), text.m_Bytes.size()));
+    if (!e.m_DateWasInvalid && !e.m_MessageWide)
+        c.ValueAnsi("message", QByteArrayView(e.m_Message, e.m_MessageBytes));
     else
         c.Value("message", list.Message(e));
     // To the second: a notice's days seldom add up to whole minutes exactly.

@@ -362,16 +362,6 @@ QString CArchive::Text::ToString() const
     return text;
 }
 
-bool CArchive::Text::IsLatin1() const
-{
-    if (m_Wide)
-        return false;
-    unsigned high = 0; // branch-free, as in FromAnsi
-    for (const char c : m_Bytes)
-        high |= static_cast<unsigned char>(static_cast<unsigned char>(c) - 0x80) < 0x20;
-    return !high;
-}
-
 QString CArchive::ReadSharedString()
 {
     // Only the short narrow form lying whole in the buffer is looked up;
