@@ -371,7 +371,11 @@ QString CArchive::ReadSharedString()
     if (m_bufPos >= m_bufLen)
         return ReadString();
     const qint64 length = static_cast<quint8>(m_in[m_bufPos]);
-    if (length == 0 || length == 0xFF || length > m_bufLen - m_bufPos - 1)
+    if (length == 0) { // no name, as most sounds have
+        ++m_bufPos;
+        return QString();
+    }
+    if (length == 0xFF || length > m_bufLen - m_bufPos - 1)
         return ReadString();
     const QByteArray key = QByteArray::fromRawData(m_in + m_bufPos + 1, static_cast<qsizetype>(length));
     const auto found = m_shared.constFind(key);
