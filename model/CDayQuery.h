@@ -76,19 +76,24 @@ public:
         for (auto &month : m_annual)
             for (auto &list : month)
                 list.clear();
-        COleDateTime::Parts p;
+        long long day = 0;
+        int second = 0, year = 0, month = 0, dayOfMonth = 0;
         for (size_t i = 0; i < records.size(); ++i) {
             const Record &r = records[i];
             if (r.m_Recurrence < RecurAnnual || r.m_Recurrence > RecurWeekly)
                 continue;
-            if (!r.m_DateTime.GetParts(p))
+            if (!r.m_DateTime.GetDayAndSecond(day, second))
                 continue; // a date that cannot be broken down falls on no day
             const int index = static_cast<int>(i);
-            switch (r.m_Recurrence) {
-            case RecurAnnual: m_annual[p.month][p.day].push_back(index); break;
-            case RecurMonthly: m_dayOfMonth[p.day].push_back(index); break;
-            case RecurWeekly: m_weekday[p.dayOfWeek].push_back(index); break;
+            if (r.m_Recurrence == RecurWeekly) {
+                m_weekday[COleDateTime::WeekdayOfDay(day)].push_back(index);
+                continue;
             }
+            COleDateTime::DateOfDay(day, year, month, dayOfMonth);
+            if (r.m_Recurrence == RecurAnnual)
+                m_annual[month][dayOfMonth].push_back(index);
+            else
+                m_dayOfMonth[dayOfMonth].push_back(index);
         }
         // Newly indexed annual reminders go in front of the older ones.
         for (auto &month : m_annual)

@@ -96,6 +96,12 @@ void COleDateTime::DateOfDay(long long day, int &year, int &month, int &dayOfMon
     civilFromDays(day + kEpochOffset, year, month, dayOfMonth);
 }
 
+int COleDateTime::WeekdayOfDay(long long day)
+{
+    // 1970-01-01 was a Thursday (5 in the 1 = Sunday numbering).
+    return static_cast<int>(((day + kEpochOffset + 4) % 7 + 7) % 7) + 1;
+}
+
 bool COleDateTime::GetParts(Parts &p) const
 {
     long long days = 0;
@@ -107,8 +113,7 @@ bool COleDateTime::GetParts(Parts &p) const
     p.hour = secs / 3600;
     p.minute = secs / 60 % 60;
     p.second = secs % 60;
-    // 1970-01-01 was a Thursday (5 in the 1 = Sunday numbering).
-    p.dayOfWeek = static_cast<int>(((dayNumber + 4) % 7 + 7) % 7) + 1;
+    p.dayOfWeek = WeekdayOfDay(days);
     return true;
 }
 

@@ -50,6 +50,8 @@ public:
     // whole seconds; false when the value cannot be broken down.
     // The calendar date of a whole day as GetDayAndSecond gives it.
     static void DateOfDay(long long day, int &year, int &month, int &dayOfMonth);
+    // Its weekday, 1 for Sunday, as GetParts gives it.
+    static int WeekdayOfDay(long long day);
     bool GetDayAndSecond(long long &day, int &second) const
     {
         if (m_status != valid || !IsSupportedValue(m_dt))
