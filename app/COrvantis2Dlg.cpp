@@ -108,7 +108,6 @@ COrvantis2Dlg::~COrvantis2Dlg()
 
 void COrvantis2Dlg::Initialize()
 {
-    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, m_Session, &CReminderSession::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
     CheckWeeklyBackup(m_App.Now());
@@ -131,6 +130,16 @@ void COrvantis2Dlg::Initialize()
     m_Initialized = true;
     m_Session->Sync().SetPasswordStore({ &CSyncPassword::read, &CSyncPassword::write });
     m_Session->StartChecks();
+    QTimer::singleShot(kLateStartMs, this, &COrvantis2Dlg::FinishStart);
+}
+
+void COrvantis2Dlg::FinishStart()
+{
+    if (m_StartFinished)
+        return;
+    m_StartFinished = true;
+    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, m_Session, &CReminderSession::OnResume);
+    ShowTrayIcon();
 }
 
 // --- controls --------------------------------------------------------------
@@ -407,6 +416,10 @@ void COrvantis2Dlg::changeEvent(QEvent *event)
 
 void COrvantis2Dlg::paintEvent(QPaintEvent *)
 {
+    if (m_Initialized && !m_StartFinished) {
+        // Once this paint, the controls' included, is on the screen.
+        QTimer::singleShot(0, this, &COrvantis2Dlg::FinishStart);
+    }
     QPainter painter(this);
     const QPixmap &background = m_Background.Pixmap();
     if (!m_Background.IsStandIn()) {
