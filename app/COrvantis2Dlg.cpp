@@ -13,6 +13,7 @@
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
+#include "graphics/CDisplayState.h"
 #include "dialogs/CLogoWnd.h"
 #include "dialogs/CReminderAlertDlg.h"
 #include "dialogs/CSkinListBox.h"
@@ -331,6 +332,13 @@ void COrvantis2Dlg::ResetHover(QWidget *except)
 
 void COrvantis2Dlg::PreloadPictures()
 {
+    if (m_CalendarArt)
+        m_App.IconLibrary().Load();
+    // On a true-colour display a picture is read when it is first drawn, a
+    // matter of milliseconds; those under the mouse or behind a click (the
+    // buttons' frames, the calendar's hover picture) wait for it.
+    if (!CDisplayState::Instance().ActivePalette())
+        return;
     m_Background.Pixmap();
     m_ListBitmaps[0].Pixmap();
     m_ListBitmaps[1].Pixmap();
@@ -338,10 +346,8 @@ void COrvantis2Dlg::PreloadPictures()
         button->Preload();
     if (m_Logo)
         m_Logo->Preload();
-    if (m_CalendarArt) {
-        m_App.IconLibrary().Load();
+    if (m_CalendarArt)
         m_CalendarArt->Preload();
-    }
 }
 
 void COrvantis2Dlg::ReleasePictures()

@@ -128,8 +128,9 @@ public:
     // Gives up the window's pictures; they load again before the window is
     // next shown.
     void ReleasePictures();
-    // Loads every picture the window and its controls paint, so that no
-    // paint handler has to load (on a palette display, convert) one.
+    // On a palette display, converts every picture the window and its
+    // controls paint, so that no paint handler has to; elsewhere pictures
+    // are read as they are first drawn.
     void PreloadPictures();
 
     // The controls, for tests.
