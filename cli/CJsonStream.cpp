@@ -1,5 +1,7 @@
 #include "cli/CJsonStream.h"
 
+#include "model/CArchive.h"
+
 #include <QByteArray>
 #include <algorithm>
 #include <cerrno>
@@ -96,7 +98,7 @@ char *CJsonStream::Cursor::WriteText(char *d, const QString &text)
     return d;
 }
 
-char *CJsonStream::Cursor::WriteLatin1(char *d, QLatin1StringView text)
+char *CJsonStream::Cursor::WriteAnsi(char *d, QByteArrayView text)
 {
     *d++ = '"';
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(text.data());
@@ -124,7 +126,7 @@ char *CJsonStream::Cursor::WriteLatin1(char *d, QLatin1StringView text)
     }
     d += plain;
     if (plain < n) // the rest starts on a whole character: what came before is ASCII
-        d = escapeUtf8(d, QString(text.sliced(static_cast<qsizetype>(plain))).toUtf8());
+        d = escapeUtf8(d, CArchive::FromAnsi(text.sliced(static_cast<qsizetype>(plain))).toUtf8());
     *d++ = '"';
     return d;
 }

@@ -45,11 +45,11 @@ public:
             Member(key.m_Text, key.m_Length, TextRoom(text));
             m_d = WriteText(m_d, text);
         }
-        // Latin-1 text, escaped as a QString of it would be.
-        void Value(Key key, QLatin1StringView text)
+        // Text in the files' code page (1252), as its QString would be.
+        void ValueAnsi(Key key, QByteArrayView text)
         {
             Member(key.m_Text, key.m_Length, 2 + 6 * static_cast<size_t>(text.size()));
-            m_d = WriteLatin1(m_d, text);
+            m_d = WriteAnsi(m_d, text);
         }
         void Value(Key key, const char *ascii, size_t length) // plain ASCII, nothing to escape
         {
@@ -190,7 +190,7 @@ public:
         static char *WriteSpaces(char *d, size_t n);
         static char *WriteNumber(char *d, double number);
         static char *WriteText(char *d, const QString &text);
-        static char *WriteLatin1(char *d, QLatin1StringView text);
+        static char *WriteAnsi(char *d, QByteArrayView text);
 
         CJsonStream *m_stream;
         char *m_d;

@@ -4,15 +4,18 @@
 #include "storage/CRecordDayList.h"
 
 #include <cmath>
+#include <cstring>
 
 bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
 {
     const double value = dt.GetValue();
     if (m_Known && m_Value == value)
         return true;
-    const auto put = [this](int at, int digits, int number) {
-        for (int i = at + digits - 1; i >= at; --i, number /= 10)
-            m_Iso[i] = static_cast<char>('0' + number % 10);
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    const auto put = [this](int at, int number) { // two digits
+        std::memcpy(m_Iso + at, kPairs + 2 * number, 2);
     };
     long long day = 0;
     int second = 0;
@@ -20,16 +23,19 @@ bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
     if (!m_Known)
         return false;
     if (day != m_Day) {
-        COleDateTime::Parts p;
-        dt.GetParts(p);
-        put(0, 4, p.year);
-        put(5, 2, p.month);
-        put(8, 2, p.day);
+        int year = 0, month = 0, dayOfMonth = 0;
+        COleDateTime::DateOfDay(day, year, month, dayOfMonth);
+        if (year < 0 || year > 9999) // no four-digit text (the calendar stops at 9999)
+            return m_Known = false;
+        put(0, year / 100);
+        put(2, year % 100);
+        put(5, month);
+        put(8, dayOfMonth);
         m_Day = day;
     }
-    put(11, 2, second / 3600);
-    put(14, 2, second / 60 % 60);
-    put(17, 2, second % 60);
+    put(11, second / 3600);
+    put(14, second / 60 % 60);
+    put(17, second % 60);
     m_Value = value;
     return true;
 }
@@ -78,9 +84,8 @@ void COccurrenceWriter::WriteCompact(const CRecordDayList &list, int index, cons
     c.Value("iconName", list.IconName(e));
     c.Value("index", index);
     // Most messages go from the file's bytes to the listing as they are.
-    const CArchive::Text text = list.MessageText(e);
-    if (!e.m_DateWasInvalid && text.IsLatin1())
-        c.Value("message", QLatin1StringView(text.m_Bytes.data(), text.m_Bytes.size()));
+    if (!e.m_DateWasInvalid && !e.m_MessageWide)
+        c.ValueAnsi("message", QByteArrayView(e.m_Message, e.m_MessageBytes));
     else
         c.Value("message", list.Message(e));
     // To the second: a notice's days seldom add up to whole minutes exactly.

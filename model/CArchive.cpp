@@ -362,16 +362,6 @@ QString CArchive::Text::ToString() const
     return text;
 }
 
-bool CArchive::Text::IsLatin1() const
-{
-    if (m_Wide)
-        return false;
-    unsigned high = 0; // branch-free, as in FromAnsi
-    for (const char c : m_Bytes)
-        high |= static_cast<unsigned char>(static_cast<unsigned char>(c) - 0x80) < 0x20;
-    return !high;
-}
-
 QString CArchive::ReadSharedString()
 {
     // Only the short narrow form lying whole in the buffer is looked up;
@@ -381,7 +371,11 @@ QString CArchive::ReadSharedString()
     if (m_bufPos >= m_bufLen)
         return ReadString();
     const qint64 length = static_cast<quint8>(m_in[m_bufPos]);
-    if (length == 0 || length == 0xFF || length > m_bufLen - m_bufPos - 1)
+    if (length == 0) { // no name, as most sounds have
+        ++m_bufPos;
+        return QString();
+    }
+    if (length == 0xFF || length > m_bufLen - m_bufPos - 1)
         return ReadString();
     const QByteArray key = QByteArray::fromRawData(m_in + m_bufPos + 1, static_cast<qsizetype>(length));
     const auto found = m_shared.constFind(key);

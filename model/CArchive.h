@@ -87,8 +87,6 @@ public:
         QByteArrayView m_Bytes;
         bool m_Wide = false;
         QString ToString() const;
-        // Narrow, and ASCII or Latin-1 as it stands (no byte 0x80 to 0x9F).
-        bool IsLatin1() const;
     };
     Text ReadText();
     QString ReadString();

@@ -25,6 +25,14 @@ public:
         const double key = dt.Linear();
         return std::isnan(key) ? std::numeric_limits<double>::infinity() : key;
     }
+    // Midnight of the date; an invalid date for one that has no parts.
+    static COleDateTime DateOnly(const COleDateTime &dt)
+    {
+        COleDateTime::Parts p;
+        if (!dt.GetParts(p))
+            return COleDateTime(dt.GetValue(), COleDateTime::invalid);
+        return COleDateTime(p.year, p.month, p.day, 0, 0, 0);
+    }
     static bool Earlier(const Record &a, const Record &b) { return SortKey(a.m_DateTime) < SortKey(b.m_DateTime); }
 
     static bool IsSorted(const std::vector<Record> &records)
@@ -49,10 +57,7 @@ public:
     static int FindFirstOnDate(const std::vector<Record> &records, const COleDateTime &day)
     {
         const long long dayNumber = day.DayNumber();
-        COleDateTime::Parts p;
-        const COleDateTime midnight = day.GetParts(p) ? COleDateTime(p.year, p.month, p.day, 0, 0, 0)
-                                                      : COleDateTime(day.GetValue(), COleDateTime::invalid);
-        for (size_t i = static_cast<size_t>(LowerBound(records, SortKey(midnight))); i < records.size(); ++i) {
+        for (size_t i = static_cast<size_t>(LowerBound(records, SortKey(DateOnly(day)))); i < records.size(); ++i) {
             const COleDateTime &dt = records[i].m_DateTime;
             if (dt.DayNumber() != dayNumber)
                 break;

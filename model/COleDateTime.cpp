@@ -91,6 +91,11 @@ QDateTime COleDateTime::ToQDateTime() const
     return QDateTime(QDate(p.year, p.month, p.day), QTime(p.hour, p.minute, p.second));
 }
 
+void COleDateTime::DateOfDay(long long day, int &year, int &month, int &dayOfMonth)
+{
+    civilFromDays(day + kEpochOffset, year, month, dayOfMonth);
+}
+
 bool COleDateTime::GetParts(Parts &p) const
 {
     long long days = 0;

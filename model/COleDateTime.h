@@ -48,6 +48,8 @@ public:
     // The value split as GetParts splits it: the whole day (a time that
     // rounds up to midnight carries into the next) and the time of day in
     // whole seconds; false when the value cannot be broken down.
+    // The calendar date of a whole day as GetDayAndSecond gives it.
+    static void DateOfDay(long long day, int &year, int &month, int &dayOfMonth);
     bool GetDayAndSecond(long long &day, int &second) const
     {
         if (m_status != valid || !IsSupportedValue(m_dt))

@@ -131,14 +131,6 @@ COleDateTime CReminderList::GetEffectiveDate(const CReminder &reminder, const CO
     return CRecurrence::Current(reminder, now).m_Date;
 }
 
-COleDateTime CReminderList::DateOnly(const COleDateTime &dt)
-{
-    COleDateTime::Parts p;
-    if (!dt.GetParts(p))
-        return COleDateTime(dt.GetValue(), COleDateTime::invalid);
-    return COleDateTime(p.year, p.month, p.day, 0, 0, 0);
-}
-
 COleDateTime CReminderList::TimeOnly(const COleDateTime &dt)
 {
     COleDateTime::Parts p;

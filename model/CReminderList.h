@@ -58,7 +58,7 @@ public:
     // The occurrence in force at now (see CRecurrence).
     COleDateTime GetEffectiveDate(const CReminder &reminder, const COleDateTime &now) const;
 
-    static COleDateTime DateOnly(const COleDateTime &dt);
+    static COleDateTime DateOnly(const COleDateTime &dt) { return Days::DateOnly(dt); }
     static COleDateTime TimeOnly(const COleDateTime &dt);
 
     // Order key of a date: its continuous day count; values that are not

@@ -12,7 +12,7 @@
 class CPrefault
 {
 public:
-    static constexpr size_t kWorthIt = size_t(1) << 20; // smaller blocks are left alone
+    static constexpr size_t kWorthIt = size_t(64) << 10; // smaller blocks are left alone
 
     static void ForWriting(void *block, size_t bytes);
     // For a block reserved larger than it may be filled: its pages are

@@ -1,6 +1,8 @@
 // The reminder file: any bytes load, or are reported as damaged, without
 // a crash and without allocating by a count the file merely claims.
 #include "model/CReminderList.h"
+#include "storage/CPrintSelection.h"
+#include "storage/CRecordDayList.h"
 #include "storage/CReminderStore.h"
 
 #include <QDir>
@@ -22,6 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CReminderList list;
     store.LoadReminders(list);
     list.GetRemindersOnDay(COleDateTime(2024, 2, 29, 0, 0, 0));
+    // The same bytes as the listing reads them, refused the same way.
+    CRecordDayList records;
+    try {
+        records.Assign(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+        CPrintSelection::Occurrences(records, COleDateTime(2024, 2, 1, 0, 0, 0), COleDateTime(2024, 3, 1, 0, 0, 0), 0);
+    } catch (const std::exception &) {
+    }
     // The copies kept of damaged files, and the file itself.
     for (const QString &name : QDir(dir.path()).entryList(QDir::Files))
         QFile::remove(dir.path() + QLatin1Char('/') + name);
