@@ -13,6 +13,7 @@
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
+#include "graphics/CDisplayState.h"
 #include "dialogs/CLogoWnd.h"
 #include "dialogs/CReminderAlertDlg.h"
 #include "dialogs/CSkinListBox.h"
@@ -108,7 +109,6 @@ COrvantis2Dlg::~COrvantis2Dlg()
 
 void COrvantis2Dlg::Initialize()
 {
-    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, m_Session, &CReminderSession::OnResume);
     m_App.PrepareIconLibrary();
     LoadReminders();
     CheckWeeklyBackup(m_App.Now());
@@ -131,6 +131,16 @@ void COrvantis2Dlg::Initialize()
     m_Initialized = true;
     m_Session->Sync().SetPasswordStore({ &CSyncPassword::read, &CSyncPassword::write });
     m_Session->StartChecks();
+    QTimer::singleShot(kLateStartMs, this, &COrvantis2Dlg::FinishStart);
+}
+
+void COrvantis2Dlg::FinishStart()
+{
+    if (m_StartFinished)
+        return;
+    m_StartFinished = true;
+    connect(new CSleepWatcher(this), &CSleepWatcher::resumed, m_Session, &CReminderSession::OnResume);
+    ShowTrayIcon();
 }
 
 // --- controls --------------------------------------------------------------
@@ -322,6 +332,13 @@ void COrvantis2Dlg::ResetHover(QWidget *except)
 
 void COrvantis2Dlg::PreloadPictures()
 {
+    if (m_CalendarArt)
+        m_App.IconLibrary().Load();
+    // On a true-colour display a picture is read when it is first drawn, a
+    // matter of milliseconds; those under the mouse or behind a click (the
+    // buttons' frames, the calendar's hover picture) wait for it.
+    if (!CDisplayState::Instance().ActivePalette())
+        return;
     m_Background.Pixmap();
     m_ListBitmaps[0].Pixmap();
     m_ListBitmaps[1].Pixmap();
@@ -329,10 +346,8 @@ void COrvantis2Dlg::PreloadPictures()
         button->Preload();
     if (m_Logo)
         m_Logo->Preload();
-    if (m_CalendarArt) {
-        m_App.IconLibrary().Load();
+    if (m_CalendarArt)
         m_CalendarArt->Preload();
-    }
 }
 
 void COrvantis2Dlg::ReleasePictures()
@@ -407,6 +422,10 @@ void COrvantis2Dlg::changeEvent(QEvent *event)
 
 void COrvantis2Dlg::paintEvent(QPaintEvent *)
 {
+    if (m_Initialized && !m_StartFinished) {
+        // Once this paint, the controls' included, is on the screen.
+        QTimer::singleShot(0, this, &COrvantis2Dlg::FinishStart);
+    }
     QPainter painter(this);
     const QPixmap &background = m_Background.Pixmap();
     if (!m_Background.IsStandIn()) {

@@ -45,14 +45,19 @@ public:
     static constexpr int kBackground = 179;
     // Options/<this> is set once the missing tray has been reported.
     static constexpr char kTrayReportedKey[] = "TrayMissingReported";
+    // What the first screen does not need (the tray icon, the sleep watch)
+    // waits for the window's first paint, or this long where nothing paints
+    // (a start on a hidden desktop).
+    static constexpr int kLateStartMs = 1000;
 
     // The window shows the session, which outlives it (the application owns it).
     COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
 
     // The start-up sequence: loads the reminder file, runs the weekly
-    // backup check, adds the tray icon, creates the controls, builds the
-    // upcoming list and starts the session's due checks.
+    // backup check, creates the controls, builds the upcoming list and
+    // starts the session's due checks; the tray icon is shown once the
+    // window has been painted.
     void Initialize();
 
     // Runs command id (a menu entry, a button) with the timer stopped;
@@ -123,8 +128,9 @@ public:
     // Gives up the window's pictures; they load again before the window is
     // next shown.
     void ReleasePictures();
-    // Loads every picture the window and its controls paint, so that no
-    // paint handler has to load (on a palette display, convert) one.
+    // On a palette display, converts every picture the window and its
+    // controls paint, so that no paint handler has to; elsewhere pictures
+    // are read as they are first drawn.
     void PreloadPictures();
 
     // The controls, for tests.
@@ -159,7 +165,13 @@ private:
     void RefreshCalendar();
     void CreateControls();
     void CreateCalendar();
+    // The tray icon's object (its menu, its tip), and the icon shown in
+    // the notification area or its absence told once.
     void AddTrayIcon();
+    void ShowTrayIcon();
+    // The tray icon shown (or its absence reported) and the sleep watch set
+    // up; once, after the first paint.
+    void FinishStart();
     void UpdateDisplays();
     void UpdateToday(const COleDateTime &now);
     void SelectUpcomingDay();
@@ -190,6 +202,7 @@ private:
     CBitmapSet m_ListBitmaps;
     QString m_TodayText;
     bool m_Initialized = false;
+    bool m_StartFinished = false;
     bool m_Ending = false;
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;

@@ -317,6 +317,12 @@ void COrvantis2Dlg::AddTrayIcon()
         connect(m_Tray, &CTrayIcon::closeRequested, this, &COrvantis2Dlg::CloseRequest);
         connect(m_Tray, &CTrayIcon::clicked, this, &COrvantis2Dlg::OnNotifyIcon);
     }
+}
+
+void COrvantis2Dlg::ShowTrayIcon()
+{
+    AddTrayIcon();
+    m_Tray->SetNextReminder(m_Upcoming.empty() ? QString() : m_Upcoming.front().m_Text);
     if (!m_Tray->Add() && m_App.GetProfileString(QStringLiteral("Options"), QLatin1String(kTrayReportedKey), QString()).isEmpty()) {
         // Without a notification area the window minimises to the task bar
         // instead of hiding, and its own menu carries the tray's commands.

@@ -1,6 +1,7 @@
 #include "app/CProgramIcon.h"
 
-#include <QFile>
+#include "app/CProgramIconEngine.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -9,16 +10,11 @@ QIcon CProgramIcon::Icon()
     static QIcon icon;
     if (!icon.isNull())
         return icon;
-    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
-        const QString path = QStringLiteral(":/icons/kestrelmark-%1.png").arg(size);
-        if (QFile::exists(path))
-            icon.addFile(path, QSize(size, size));
-        // The same size drawn at twice the pixels, for screens above 100 %.
-        const QString sharp = QStringLiteral(":/icons/kestrelmark-%1@2x.png").arg(size);
-        if (QFile::exists(sharp))
-            icon.addFile(sharp, QSize(2 * size, 2 * size));
-    }
-    if (icon.isNull()) {
+    // The pictures are read as sizes are asked for.
+    std::vector<CProgramIconEngine::Picture> pictures = CProgramIconEngine::ProgramPictures();
+    if (!pictures.empty()) {
+        icon = QIcon(new CProgramIconEngine(std::move(pictures)));
+    } else {
         QPixmap pixmap(32, 32);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);

@@ -90,7 +90,9 @@ CSharedReminderFile::PackedBase CSharedReminderFile::Pack(PackRequest request)
     packed.m_Base = request.m_Base;
     if (request.m_Bytes.isEmpty())
         return packed;
-    packed.m_Packed = qCompress(request.m_Bytes, 1);
+    // zlib's default level: a fifth smaller than its fastest for the text
+    // of a reminder file, and the thread has time (it runs after the load).
+    packed.m_Packed = qCompress(request.m_Bytes, 6);
     packed.m_Packed.squeeze(); // packing grows its buffer in steps
     packed.m_Hash = hashOf(request.m_Bytes);
     return packed;

@@ -24,9 +24,17 @@ struct Pending
 
 CCalDavClient::CCalDavClient(QObject *parent)
     : QObject(parent)
-    , m_nam(new QNetworkAccessManager(this))
 {
-    m_nam->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+QNetworkAccessManager &CCalDavClient::network()
+{
+    // Made for the first request: most people never set up an account.
+    if (!m_nam) {
+        m_nam = new QNetworkAccessManager(this);
+        m_nam->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    }
+    return *m_nam;
 }
 
 void CCalDavClient::setCredentials(const QString &user, const QString &password)
@@ -61,7 +69,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     auto *buffer = new QBuffer;
     buffer->setData(body);
     buffer->open(QIODevice::ReadOnly);
-    QNetworkReply *reply = m_nam->sendCustomRequest(request, method, buffer);
+    QNetworkReply *reply = network().sendCustomRequest(request, method, buffer);
     buffer->setParent(reply);
 
     auto state = std::make_shared<Pending>();

@@ -61,7 +61,9 @@ private:
     void start(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,
                Callback done, int redirects);
 
-    QNetworkAccessManager *m_nam = nullptr;
+    QNetworkAccessManager &network();
+
+    QNetworkAccessManager *m_nam = nullptr; // made on first use
     QByteArray m_authorization;
     qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
     int m_timeoutMs = kDefaultTimeoutMs;

@@ -259,13 +259,17 @@ TEST_F(NoTray, TheMissingTrayIsReportedOnceAcrossStarts)
 {
     if (CTrayIcon::IsAvailable())
         GTEST_SKIP() << "this display has a tray";
-    Window();
-    QCoreApplication::processEvents();
+    // The tray is looked for once the window has been painted.
+    const auto start = [this] {
+        Window().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window()));
+        QTest::qWait(50);
+    };
+    start();
     EXPECT_EQ(QStringList { QStringLiteral("TaskBarAddIcon failed.  Imagine that...") }, m_messages.m_messages);
     EndProgram();
     m_messages.m_messages.clear();
-    Window();
-    QCoreApplication::processEvents();
+    start();
     EXPECT_TRUE(m_messages.m_messages.isEmpty()) << m_messages.m_messages.join(QLatin1Char('|')).toStdString();
 }
 
