@@ -54,16 +54,14 @@ QString CReminderRecord::MessageOf(const CArchive::Text &text, bool dateWasInval
 
 void CReminderRecord::Load(CArchive &ar, unsigned schema)
 {
-    m_DateWasInvalid = false;
-    m_IconNameRead = true;
+    // Both layouts begin alike; the older one ends after the reshow span.
     if (schema != 2) {
         if (schema != 1)
             Trace("CReminder schema unknown!\n");
-        LoadSchema1(ar);
-        RepairAfterLoad();
-        return;
+        Trace("Loading schema 1 CReminder\n");
     }
-
+    m_DateWasInvalid = false;
+    m_IconNameRead = true;
     m_DateTime = ar.ReadDate();
     m_AdvanceNotice = ar.ReadSpan();
     m_IconNumber = ar.ReadWord();
@@ -73,6 +71,11 @@ void CReminderRecord::Load(CArchive &ar, unsigned schema)
     m_Shown = ar.ReadByte() != 0;
     m_LastShown = ar.ReadDate();
     m_ReshowInterval = ar.ReadSpan();
+    if (schema != 2) {
+        EndSchema1();
+        RepairAfterLoad();
+        return;
+    }
     m_ReservedFlag = ar.ReadByte() != 0;
     m_ReservedSpan = ar.ReadSpan();
     m_SoundFileName = ar.ReadSharedString();
@@ -103,19 +106,9 @@ void CReminderRecord::RepairAfterLoad()
     finiteOr(m_ReservedSpan, 0.0);
 }
 
-void CReminderRecord::LoadSchema1(CArchive &ar)
+void CReminderRecord::EndSchema1()
 {
-    Trace("Loading schema 1 CReminder\n");
-    m_DateTime = ar.ReadDate();
-    m_AdvanceNotice = ar.ReadSpan();
-    m_IconNumber = ar.ReadWord();
-    m_Message = ar.ReadText();
-    m_Recurrence = ar.ReadWord();
-    m_Private = ar.ReadByte() != 0;
-    m_Shown = ar.ReadByte() != 0;
-    m_LastShown = ar.ReadDate();
-    m_ReshowInterval = ar.ReadSpan();
-
+    // The fields the older layout lacks.
     m_ReservedFlag = false;
     m_ReservedSpan = COleDateTimeSpan(0.0);
     m_SoundFileName.clear();

@@ -48,6 +48,6 @@ public:
     bool m_IconNameRead = true;    // false: an older record with an icon number only, not built in
 
 private:
-    void LoadSchema1(CArchive &ar);
+    void EndSchema1();
     void RepairAfterLoad();
 };

@@ -33,37 +33,31 @@ public:
     }
 
 private:
-    // The archive hands out one shared string for each repeated name, so
-    // its text's address finds it; the table keeps every name alive, so
-    // an address is never reused for another.
+    // Neighbouring records often share a name, and the archive hands out
+    // one shared string for each repeated one: the same text as the last
+    // name is found without hashing it.
     quint16 IconIndex(const QString &name)
     {
-        const QChar *key = name.constData();
-        if (key == m_lastKey)
+        if (m_haveLast && name.constData() == m_lastName.constData() && name.size() == m_lastName.size())
             return m_lastIndex;
-        auto found = m_byAddress.constFind(key);
-        if (found == m_byAddress.cend()) {
-            auto byText = m_byText.constFind(name);
-            if (byText == m_byText.cend()) {
-                if (m_list.m_iconNames.size() > std::numeric_limits<quint16>::max())
-                    throw std::bad_alloc(); // more names than a file of icons could hold
-                byText = m_byText.insert(name, static_cast<quint16>(m_list.m_iconNames.size()));
-                m_list.m_iconNames.push_back(name);
-            }
-            found = m_byAddress.insert(key, *byText);
-            m_kept.push_back(name);
+        auto found = m_byText.constFind(name);
+        if (found == m_byText.cend()) {
+            if (m_list.m_iconNames.size() > std::numeric_limits<quint16>::max())
+                throw std::bad_alloc(); // more names than a file of icons could hold
+            found = m_byText.insert(name, static_cast<quint16>(m_list.m_iconNames.size()));
+            m_list.m_iconNames.push_back(name);
         }
-        m_lastKey = key;
+        m_lastName = name; // kept, so its text is not freed and its address reused
         m_lastIndex = *found;
+        m_haveLast = true;
         return *found;
     }
 
     CRecordDayList &m_list;
-    QHash<const QChar *, quint16> m_byAddress;
     QHash<QString, quint16> m_byText;
-    std::vector<QString> m_kept; // every string whose address is a key
-    const QChar *m_lastKey = nullptr;
+    QString m_lastName;
     quint16 m_lastIndex = 0;
+    bool m_haveLast = false;
 };
 
 void CRecordDayList::Assign(QByteArray bytes)
