@@ -171,7 +171,13 @@ e2e_start_main() { # log file
     "$app" >"$1" 2>&1 &
     pid=$!
     # A sanitizer build on a busy machine may take many seconds to start.
-    main="$(find_window 'Kestrelmark Personal Reminder Software' 160)" || return 1
+    main="$(find_window 'Kestrelmark Personal Reminder Software' 160)" || {
+        echo "e2e_start_main: no main window; the program $(kill -0 "$pid" 2>/dev/null &&
+            echo "still runs" || echo "has ended"); it said:" >&2
+        xdotool getmouselocation >/dev/null 2>&1 || echo "e2e_start_main: the display $DISPLAY is gone" >&2
+        tail -n 40 "$1" >&2
+        return 1
+    }
     sleep 1
     local box
     # Only a desktop without a tray brings the report.
