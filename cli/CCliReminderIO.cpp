@@ -58,16 +58,12 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
     });
 }
 
-int CCliReminderIO::ReadDayList(const QString &path, CRecordDayList &list)
+int CCliReminderIO::ReadDayList(const QString &path, CRecordDayList &list, const COleDateTime &first,
+                                const COleDateTime &end)
 {
     return readGuarded(path, [&](QFile &file) {
-        const qint64 size = file.size();
-        if (size > CReminderStore::kMaxInMemoryBytes)
-            throw CMemoryException();
-        QByteArray bytes;
-        if (size > 0 && !CReminderStore::ReadWhole(file, size, bytes))
-            return false;
-        list.Assign(std::move(bytes));
+        // Through one buffer: the file's bytes are not held.
+        list.Read(file, first, end);
         return true;
     });
 }

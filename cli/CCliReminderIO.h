@@ -20,8 +20,10 @@ public:
     static int Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format = nullptr);
     // Reads into the list, in date order, with the indexes built.
     static int ReadList(const QString &path, CReminderList &list);
-    // Reads the file's records for listing alone (see CRecordDayList).
-    static int ReadDayList(const QString &path, CRecordDayList &list);
+    // Reads the file's records that can fall on a day from first up to
+    // end, for listing alone (see CRecordDayList).
+    static int ReadDayList(const QString &path, CRecordDayList &list, const COleDateTime &first,
+                           const COleDateTime &end);
     // Writes a current reminder file, replacing the old one only once the
     // new one is complete.
     static int Write(const QString &path, const std::vector<CReminder> &reminders);

@@ -4,25 +4,55 @@
 
 #include <QRegularExpression>
 
+namespace {
+
+// The number written in count ASCII digits at position at, or -1.
+int digitsAt(QStringView text, qsizetype at, int count)
+{
+    int value = 0;
+    for (qsizetype i = at; i < at + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// "YYYY-MM-DD" at the start of text, whose length the caller has checked.
+bool dateParts(QStringView text, int &year, int &month, int &day)
+{
+    year = digitsAt(text, 0, 4);
+    month = digitsAt(text, 5, 2);
+    day = digitsAt(text, 8, 2);
+    return year >= 0 && month >= 0 && day >= 0 && text[4] == u'-' && text[7] == u'-';
+}
+
+} // namespace
+
 bool CCliValues::ParseDateTime(const QString &text, COleDateTime &out)
 {
-    static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})T(\\d{2}):(\\d{2})(?::(\\d{2}))?$"));
-    const auto m = re.match(text);
-    if (!m.hasMatch())
+    // YYYY-MM-DDTHH:MM, or with :SS.
+    int year = 0, month = 0, day = 0;
+    if ((text.size() != 16 && text.size() != 19) || !dateParts(text, year, month, day) || text[10] != u'T'
+        || text[13] != u':')
+        return false;
+    const int hour = digitsAt(text, 11, 2);
+    const int minute = digitsAt(text, 14, 2);
+    const int second = text.size() == 19 ? (text[16] == u':' ? digitsAt(text, 17, 2) : -1) : 0;
+    if (hour < 0 || minute < 0 || second < 0)
         return false;
     out = COleDateTime(0.0, COleDateTime::invalid);
-    return out.SetDateTime(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
-                           m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt()) != 0;
+    return out.SetDateTime(year, month, day, hour, minute, second) != 0;
 }
 
 bool CCliValues::ParseDate(const QString &text, COleDateTime &out)
 {
-    static const QRegularExpression re(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const auto m = re.match(text);
-    if (!m.hasMatch())
+    int year = 0, month = 0, day = 0;
+    if (text.size() != 10 || !dateParts(text, year, month, day))
         return false;
     out = COleDateTime(0.0, COleDateTime::invalid);
-    return out.SetDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()) != 0;
+    return out.SetDate(year, month, day) != 0;
 }
 
 bool CCliValues::ParseSpan(const QString &text, COleDateTimeSpan &out)

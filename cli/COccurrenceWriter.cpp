@@ -82,7 +82,7 @@ void COccurrenceWriter::WriteCompact(const CRecordDayList &list, int index, cons
     c.BeginObject();
     writeIso(c, "dateTime", dateTime, m_occurrence);
     c.Value("iconName", list.IconName(e));
-    c.Value("index", index);
+    c.Value("index", e.m_Index); // in the whole list
     // Most messages go from the file's bytes to the listing as they are.
     if (!e.m_DateWasInvalid && !e.m_MessageWide)
         c.ValueAnsi("message", QByteArrayView(e.m_Message, e.m_MessageBytes));

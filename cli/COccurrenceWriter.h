@@ -17,7 +17,7 @@ public:
     explicit COccurrenceWriter(CJsonStream &json) : m_json(json) {}
 
     // The occurrence's date, the reminder's own date, its index in the
-    // file, message, recurrence, advance notice in minutes (none when the
+    // reminder list, message, recurrence, advance notice in minutes (none when the
     // notice is not valid) and icon name.
     void WriteCompact(const CRecordDayList &list, int index, const COleDateTime &dateTime);
     // Every field of the reminder, with dateTime in place of its own date.

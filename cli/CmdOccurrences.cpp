@@ -11,6 +11,8 @@
 
 namespace {
 
+using Occurrence = CPrintSelection::Occurrence;
+
 class CmdOccurrences : public CCliCommand
 {
 public:
@@ -46,38 +48,39 @@ public:
         CJsonStream json(stdout);
         COccurrenceWriter writer(json);
         // The whole reminders only for --full: a day plan needs a few of
-        // their fields, read from the file's records as they stand.
+        // their fields, read from the records that can fall in the range.
         CReminderList list;
         CRecordDayList records;
-        std::vector<CPrintSelection::Occurrence> occurrences;
         const bool full = a.Has(fullFlag);
-        if (full) {
-            if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
-                return rc;
-            occurrences = CPrintSelection::Occurrences(list, range.from, end, limit);
-        } else {
-            if (const int rc = CCliReminderIO::ReadDayList(a.positional[0], records))
-                return rc;
-            occurrences = CPrintSelection::Occurrences(records, range.from, end, limit);
+        if (const int rc = full ? CCliReminderIO::ReadList(a.positional[0], list)
+                                : CCliReminderIO::ReadDayList(a.positional[0], records, range.from, end))
+            return rc;
+        if (!full)
             json.SetOneLineFrom(2); // an entry a line
-        }
 
         json.BeginObject();
         json.Value("from", a.options.value(QStringLiteral("from")));
         json.BeginArray("occurrences");
-        // The occurrences visit the records in no useful order; asking for
-        // the ones a few entries ahead early hides most of the memory waits.
-        constexpr size_t kAhead = 16;
-        for (size_t i = 0; i < occurrences.size(); ++i) {
-            if (!full && i + kAhead < occurrences.size())
-                __builtin_prefetch(&records[occurrences[i + kAhead].m_Index]);
-            if (!full && i + kAhead / 2 < occurrences.size())
-                __builtin_prefetch(records[occurrences[i + kAhead / 2].m_Index].m_Message);
-            const CPrintSelection::Occurrence &o = occurrences[i];
-            if (full)
-                writer.WriteFull(list[o.m_Index], o.m_When);
-            else
-                writer.WriteCompact(records, o.m_Index, o.m_When);
+        // Written a day at a time, as the days are gone through.
+        if (full) {
+            CPrintSelection::ForEachDay(list, range.from, end, limit, [&](const std::vector<Occurrence> &day) {
+                for (const Occurrence &o : day)
+                    writer.WriteFull(list[o.m_Index], o.m_When);
+            });
+        } else {
+            CPrintSelection::ForEachDay(records, range.from, end, limit, [&](const std::vector<Occurrence> &day) {
+                // A day visits the records in no useful order; asking for
+                // the ones a few entries ahead early hides most of the
+                // memory waits.
+                constexpr size_t kAhead = 16;
+                for (size_t i = 0; i < day.size(); ++i) {
+                    if (i + kAhead < day.size())
+                        __builtin_prefetch(&records[day[i + kAhead].m_Index]);
+                    if (i + kAhead / 2 < day.size())
+                        __builtin_prefetch(records[day[i + kAhead / 2].m_Index].m_Message);
+                    writer.WriteCompact(records, day[i].m_Index, day[i].m_When);
+                }
+            });
         }
         json.EndArray();
         json.Value("to", a.options.value(QStringLiteral("to")));

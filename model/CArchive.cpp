@@ -347,7 +347,15 @@ CArchive::Text CArchive::ReadText(QByteArray &copy)
         m_bufPos += static_cast<qint64>(length);
         return { QByteArrayView(bytes, static_cast<qsizetype>(length)), wide };
     }
-    copy = ReadBytes(static_cast<qint64>(length));
+    if (BytesRemaining() < 0) {
+        copy = ReadBytes(static_cast<qint64>(length)); // grows only with what comes
+        return { QByteArrayView(copy), wide };
+    }
+    CheckRemaining(length);
+    // The copy's room serves text after text: a pass over a large file
+    // allocates once, not for every message.
+    copy.resize(static_cast<qsizetype>(length));
+    Read(copy.data(), static_cast<qint64>(length));
     return { QByteArrayView(copy), wide };
 }
 

@@ -13,8 +13,9 @@
 // one-time ones by binary search, the repeating ones through indexes by
 // day of month, weekday and date, so a day is answered without a scan.
 // The indexes are right only after Rebuild. The same query serves the
-// reminder list and a listing that reads a file's records alone.
-template <class Record>
+// reminder list and a listing that reads a file's records alone, each in a
+// vector of its own kind (Records).
+template <class Record, class Records = std::vector<Record>>
 class CDayQuery
 {
 public:
@@ -35,26 +36,26 @@ public:
     }
     static bool Earlier(const Record &a, const Record &b) { return SortKey(a.m_DateTime) < SortKey(b.m_DateTime); }
 
-    static bool IsSorted(const std::vector<Record> &records)
+    static bool IsSorted(const Records &records)
     {
         return std::is_sorted(records.begin(), records.end(), &Earlier);
     }
     // Each record goes before the first one at the same or a later time,
     // so among equal times the later ones in the old order come first:
     // a stable sort of the reversed array gives exactly that.
-    static void Sort(std::vector<Record> &records)
+    static void Sort(Records &records)
     {
         std::reverse(records.begin(), records.end());
         std::stable_sort(records.begin(), records.end(), &Earlier);
     }
-    static int LowerBound(const std::vector<Record> &records, double key)
+    static int LowerBound(const Records &records, double key)
     {
         const auto it = std::lower_bound(records.begin(), records.end(), key,
                                          [](const Record &r, double k) { return SortKey(r.m_DateTime) < k; });
         return static_cast<int>(it - records.begin());
     }
     // The first valid one-time or repeating record dated on day, or -1.
-    static int FindFirstOnDate(const std::vector<Record> &records, const COleDateTime &day)
+    static int FindFirstOnDate(const Records &records, const COleDateTime &day)
     {
         const long long dayNumber = day.DayNumber();
         for (size_t i = static_cast<size_t>(LowerBound(records, SortKey(DateOnly(day)))); i < records.size(); ++i) {
@@ -67,7 +68,7 @@ public:
         return -1;
     }
 
-    void Rebuild(const std::vector<Record> &records)
+    void Rebuild(const Records &records)
     {
         for (auto &list : m_dayOfMonth)
             list.clear();
@@ -104,7 +105,7 @@ public:
     // Calls take(index) for each record on day, one-time, weekly, monthly
     // and annual in turn, until take returns false.
     template <class Take>
-    void VisitDay(const std::vector<Record> &records, const COleDateTime &day, Take take) const
+    void VisitDay(const Records &records, const COleDateTime &day, Take take) const
     {
         COleDateTime::Parts p;
         if (!day.GetParts(p))
@@ -138,7 +139,7 @@ public:
     }
 
     // The same records in the same order, at most limit of them (0: all).
-    void CollectOnDay(const std::vector<Record> &records, const COleDateTime &day, std::vector<int> &out,
+    void CollectOnDay(const Records &records, const COleDateTime &day, std::vector<int> &out,
                       int limit) const
     {
         out.clear();

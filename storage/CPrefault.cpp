@@ -1,6 +1,7 @@
 #include "storage/CPrefault.h"
 
 #include <cstdint>
+#include <cstdlib>
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -37,3 +38,21 @@ void advise(void *block, size_t bytes, bool populate)
 void CPrefault::ForWriting(void *block, size_t bytes) { advise(block, bytes, true); }
 
 void CPrefault::ForGrowth(void *block, size_t bytes) { advise(block, bytes, false); }
+
+void *CPrefault::AllocateLarge(size_t bytes)
+{
+    constexpr size_t kLargePage = size_t(2) << 20;
+    if (bytes < kLargePage / 2)
+        return std::malloc(bytes);
+    const size_t whole = (bytes + kLargePage - 1) & ~(kLargePage - 1);
+    if (whole < bytes)
+        return nullptr; // past what can be addressed
+    void *block = std::aligned_alloc(kLargePage, whole);
+#if defined(MADV_HUGEPAGE)
+    if (block)
+        madvise(block, whole, MADV_HUGEPAGE);
+#endif
+    return block;
+}
+
+void CPrefault::FreeLarge(void *block) { std::free(block); }

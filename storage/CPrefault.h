@@ -19,4 +19,11 @@ public:
     // taken, as they are first written, in larger pieces where the system
     // can (transparent huge pages on request), not mapped in ahead.
     static void ForGrowth(void *block, size_t bytes);
+
+    // A block for data written from its start that may grow to megabytes:
+    // from 1 MiB on, it is aligned to and advised for the system's large
+    // pages, so that filling it costs one fault for each 2 MiB instead of
+    // one for each page. Null when there is no memory; freed with FreeLarge.
+    static void *AllocateLarge(size_t bytes);
+    static void FreeLarge(void *block);
 };

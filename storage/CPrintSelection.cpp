@@ -44,44 +44,55 @@ void sortByTime(std::vector<Timed> &timed, std::vector<Timed> &scratch)
 } // namespace
 
 template <class List>
-std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const List &list,
-                                                                      const COleDateTime &firstDay,
-                                                                      const COleDateTime &endDay, int perDayLimit)
+void CPrintSelection::ForEachDay(const List &list, const COleDateTime &firstDay, const COleDateTime &endDay,
+                                 int perDayLimit, const DayTaker &take)
 {
-    std::vector<Occurrence> out;
     const COleDateTime first = CReminderList::DateOnly(firstDay);
     if (first.GetStatus() != COleDateTime::valid || endDay.GetStatus() != COleDateTime::valid)
-        return out;
-    // Room, at once, for the most the range can hold (a weekly reminder
-    // comes once in seven days), up to a bound: only what is written of it
-    // takes memory, and the listing is not copied as it grows.
-    constexpr size_t kMostReserved = (size_t(16) << 20) / sizeof(Occurrence);
-    const double days = std::max(0.0, (endDay - first).GetValue());
-    size_t most = static_cast<size_t>(list.GetSize()) * (static_cast<size_t>(days / 7) + 1);
-    if (perDayLimit > 0)
-        most = std::min(most, static_cast<size_t>(perDayLimit) * (static_cast<size_t>(days) + 1));
-    out.reserve(std::min(most, kMostReserved));
-    CPrefault::ForGrowth(out.data(), out.capacity() * sizeof(Occurrence));
+        return;
     const COleDateTimeSpan oneDay(1.0);
     std::vector<int> onDay;
     std::vector<Timed> timed, scratch;
-    long long day = 0;
+    std::vector<Occurrence> day;
+    long long dayNumber = 0;
     int second = 0;
     for (COleDateTime d = first; d < endDay; d = d + oneDay) {
-        if (!d.GetDayAndSecond(day, second)) // a day past the supported years
+        if (!d.GetDayAndSecond(dayNumber, second)) // a day past the supported years
             break;
         timed.clear();
         list.CollectOnDay(d, onDay, perDayLimit);
         // Taken in reverse so that a stable sort by time leaves the last
         // collected first among equal times.
         for (auto it = onDay.rbegin(); it != onDay.rend(); ++it) {
-            if (list[*it].m_DateTime.GetDayAndSecond(day, second))
+            if (list[*it].m_DateTime.GetDayAndSecond(dayNumber, second))
                 timed.push_back({ second, *it });
         }
         sortByTime(timed, scratch);
+        day.clear();
         for (const Timed &t : timed)
-            out.push_back({ t.m_Index, d.AtSecondOfDay(t.m_Second) });
+            day.push_back({ t.m_Index, d.AtSecondOfDay(t.m_Second) });
+        take(day);
     }
+}
+
+template <class List>
+std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const List &list,
+                                                                      const COleDateTime &firstDay,
+                                                                      const COleDateTime &endDay, int perDayLimit)
+{
+    std::vector<Occurrence> out;
+    // Room, at once, for the most the range can hold (a weekly reminder
+    // comes once in seven days), up to a bound: only what is written of it
+    // takes memory, and the listing is not copied as it grows.
+    constexpr size_t kMostReserved = (size_t(16) << 20) / sizeof(Occurrence);
+    const double days = std::max(0.0, (endDay - CReminderList::DateOnly(firstDay)).GetValue());
+    size_t most = static_cast<size_t>(list.GetSize()) * (static_cast<size_t>(days / 7) + 1);
+    if (perDayLimit > 0)
+        most = std::min(most, static_cast<size_t>(perDayLimit) * (static_cast<size_t>(days) + 1));
+    out.reserve(std::min(most, kMostReserved));
+    CPrefault::ForGrowth(out.data(), out.capacity() * sizeof(Occurrence));
+    ForEachDay(list, firstDay, endDay, perDayLimit,
+               [&out](const std::vector<Occurrence> &day) { out.insert(out.end(), day.begin(), day.end()); });
     return out;
 }
 
@@ -89,6 +100,10 @@ template std::vector<CPrintSelection::Occurrence>
 CPrintSelection::Occurrences(const CReminderList &, const COleDateTime &, const COleDateTime &, int);
 template std::vector<CPrintSelection::Occurrence>
 CPrintSelection::Occurrences(const CRecordDayList &, const COleDateTime &, const COleDateTime &, int);
+template void CPrintSelection::ForEachDay(const CReminderList &, const COleDateTime &, const COleDateTime &, int,
+                                          const DayTaker &);
+template void CPrintSelection::ForEachDay(const CRecordDayList &, const COleDateTime &, const COleDateTime &, int,
+                                          const DayTaker &);
 
 std::unique_ptr<CReminderArray> CPrintSelection::MakePrintArray(CReminderList &list, const COleDateTime &firstDay,
                                                                 const COleDateTime &endDay)

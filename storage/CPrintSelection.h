@@ -3,6 +3,7 @@
 #include "model/COleDateTime.h"
 #include "storage/CReminderArray.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +30,12 @@ public:
     template <class List>
     static std::vector<Occurrence> Occurrences(const List &list, const COleDateTime &firstDay,
                                                const COleDateTime &endDay, int perDayLimit);
+    // The same a day at a time, for a listing written as it goes: take has
+    // each day's occurrences (none on an empty day) while they last.
+    using DayTaker = std::function<void(const std::vector<Occurrence> &day)>;
+    template <class List>
+    static void ForEachDay(const List &list, const COleDateTime &firstDay, const COleDateTime &endDay,
+                           int perDayLimit, const DayTaker &take);
 
     // The printout's view: at most 20 a day, as copies of the reminders
     // dated on their occurrences.

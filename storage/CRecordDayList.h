@@ -4,17 +4,21 @@
 #include "model/CDayQuery.h"
 #include "model/COleDateTime.h"
 #include "model/COleDateTimeSpan.h"
+#include "storage/CLargePageAllocator.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <memory>
 #include <vector>
 
-// A reminder file's records in the order and with the indexes the reminder
-// list gives them, holding only what places them on days and lists them:
-// the messages stay in the file's bytes, which the list keeps, and are
-// converted only when written. A month's listing over a large file then
-// builds no reminders and allocates nothing for each.
+class QIODevice;
+
+// A reminder file's records in the order the reminder list gives them,
+// holding only what places them on days and lists them: the messages stay
+// in the file's code page and are converted only when written. A month's
+// listing over a large file then builds no reminders; it passes the file
+// through one buffer and keeps only the records that can fall in the month.
 class CRecordDayList
 {
 public:
@@ -22,17 +26,21 @@ public:
     {
         COleDateTime m_DateTime;
         COleDateTimeSpan m_AdvanceNotice;
-        const char *m_Message = nullptr; // in the file's bytes
+        const char *m_Message = nullptr; // in the list's own text blocks
         quint32 m_MessageBytes = 0;
+        int m_Index = 0; // in the reminder list
         quint16 m_Recurrence = 0;
         quint16 m_IconName = 0; // in IconName's table
         bool m_MessageWide = false;
         bool m_DateWasInvalid = false;
     };
 
-    // Reads the whole file's bytes, which the list keeps. Raises the
-    // archive exceptions for a damaged file, as reading reminders does.
-    void Assign(QByteArray bytes);
+    // Reads the records of the file open on device that can fall on a day
+    // from first up to end; the others are passed over. A file out of date
+    // order is read again whole, as the list's order and indexes need
+    // every record. Raises the archive exceptions for a damaged file, as
+    // reading reminders does.
+    void Read(QIODevice &device, const COleDateTime &first, const COleDateTime &end);
 
     int GetSize() const { return static_cast<int>(m_entries.size()); }
     const Entry &operator[](int index) const { return m_entries[static_cast<size_t>(index)]; }
@@ -51,8 +59,20 @@ public:
 
 private:
     class Sink;
-    QByteArray m_bytes;
-    std::vector<Entry> m_entries;
+    class DayWindow;
+    void read(QIODevice &device, const DayWindow *window);
+    const char *keepText(QByteArrayView text);
+
+    using Entries = std::vector<Entry, CLargePageAllocator<Entry>>;
+    struct FreeLarge
+    {
+        void operator()(char *block) const { CPrefault::FreeLarge(block); }
+    };
+    std::vector<std::unique_ptr<char, FreeLarge>> m_textBlocks;
+    size_t m_textBlockSize = 0;
+    char *m_textNext = nullptr; // in the last block
+    size_t m_textRoom = 0;      // left there
+    Entries m_entries;
     std::vector<QString> m_iconNames;
-    CDayQuery<Entry> m_days;
+    CDayQuery<Entry, Entries> m_days;
 };

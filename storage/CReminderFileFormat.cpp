@@ -62,6 +62,15 @@ CReminderFileFormat::Format CReminderFileFormat::ReadRecords(QByteArrayView byte
     return ReadRecords(ar, sink);
 }
 
+CReminderFileFormat::Format CReminderFileFormat::ReadRecords(QIODevice &device, RecordSink &sink)
+{
+    // Large enough that reading costs few calls, small enough that its
+    // pages stay few and warm.
+    constexpr int kBuffer = 64 << 10;
+    CArchive ar(&device, CArchive::load, kBuffer);
+    return ReadRecords(ar, sink);
+}
+
 CReminderFileFormat::Format CReminderFileFormat::ReadRecords(CArchive &ar, RecordSink &sink)
 {
     // Room is asked for only as many records as the rest of the file can

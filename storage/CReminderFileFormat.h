@@ -36,12 +36,16 @@ public:
         // most as many as its remaining bytes can.
         virtual void Expect(size_t count) = 0;
         // Each record in turn; a null record as the fields left out. Its
-        // texts live as long as the bytes read.
+        // texts live as long as the bytes read (from a device, until the
+        // next record).
         virtual void Take(const CReminderRecord &record) = 0;
     };
     // Each record of the file's bytes, in the file's order, with no
     // reminder built: for a pass that needs a few of their fields.
     static Format ReadRecords(QByteArrayView bytes, RecordSink &sink);
+    // The same from the device, through one buffer: the texts a record
+    // views last only until the next record.
+    static Format ReadRecords(QIODevice &device, RecordSink &sink);
 
     static void Write(QIODevice &device, const CReminderList &list);
     static void Write(QIODevice &device, const std::vector<CReminder> &reminders);

@@ -96,6 +96,10 @@ TEST_F(Cli, UsageErrorsExitWithOne)
     EXPECT_EQ(run({ "add", Path("x.km2"), "--at", "2025-02-29T10:00", "--message", "m" }).code, 1);
     EXPECT_FALSE(QFile::exists(Path("x.km2")));
     EXPECT_EQ(run({ "day", Path("x.km2"), "--date", "2026-13-01" }).code, 1);
+    // Only the exact shapes, in ASCII digits.
+    for (const char *at : { "2026-1-01T10:00", "2026-01-01 10:00", "2026-01-01T10:00:5", "2026-01-01T10:00Z",
+                            "\uff12\uff10\uff12\uff16-01-01T10:00" })
+        EXPECT_EQ(run({ "add", Path("x.km2"), "--at", QString::fromUtf8(at), "--message", "m" }).code, 1) << at;
     EXPECT_EQ(run({ "dump", "--bogus", Path("x.km2") }).code, 1);
     EXPECT_EQ(run({ "dump", "--help" }).code, 0);
     // An unknown icon is refused with the names that exist, the file untouched.

@@ -21,19 +21,19 @@ CReminder reminder(const COleDateTime &when, int recurrence, const QString &mess
     return r;
 }
 
-// A current file of these records, a null one after the first, out of
-// date order.
-QByteArray currentFile(const std::vector<CReminder> &reminders)
+// A current file of these records, with a null one (dated 1987) after the
+// first unless told otherwise.
+QByteArray currentFile(const std::vector<CReminder> &reminders, bool withNull = true)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     CArchive ar(&buffer, CArchive::store);
     ar.WriteDWord(0);
     ar.WriteString(CReminderFileFormat::kBanner);
-    ar.WriteDWord(static_cast<quint32>(reminders.size() + 1));
+    ar.WriteDWord(static_cast<quint32>(reminders.size() + (withNull ? 1 : 0)));
     for (size_t i = 0; i < reminders.size(); ++i) {
         ar.WriteObject(&reminders[i]);
-        if (i == 0)
+        if (i == 0 && withNull)
             ar.WriteObject(nullptr);
     }
     ar.Close();
@@ -62,6 +62,40 @@ QByteArray legacyFile()
     return buffer.data();
 }
 
+const COleDateTime kFrom(1987, 1, 1, 0, 0, 0);
+const COleDateTime kTo(2024, 4, 1, 0, 0, 0);
+
+void read(CRecordDayList &records, QByteArray bytes)
+{
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    records.Read(device, kFrom, kTo);
+}
+
+// The occurrences of the days from first to end, from the reminder list
+// and from the records read for those days alone, are the same ones.
+// Gives how many records were kept.
+int expectSameOccurrences(const CReminderList &list, QByteArray bytes, const COleDateTime &first,
+                          const COleDateTime &end, int limit)
+{
+    SCOPED_TRACE((first.Format() + QStringLiteral(" to ") + end.Format()).toStdString());
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    CRecordDayList records;
+    records.Read(device, first, end);
+    EXPECT_LE(records.GetSize(), list.GetSize());
+    const auto fromList = CPrintSelection::Occurrences(list, first, end, limit);
+    const auto fromRecords = CPrintSelection::Occurrences(records, first, end, limit);
+    EXPECT_EQ(fromRecords.size(), fromList.size());
+    for (size_t i = 0; i < std::min(fromList.size(), fromRecords.size()); ++i) {
+        const CRecordDayList::Entry &e = records[fromRecords[i].m_Index];
+        EXPECT_EQ(e.m_Index, fromList[i].m_Index);
+        EXPECT_EQ(fromRecords[i].m_When, fromList[i].m_When);
+        EXPECT_EQ(records.Message(e), list[e.m_Index].m_Message);
+    }
+    return records.GetSize();
+}
+
 void expectSameListing(const QByteArray &bytes)
 {
     std::vector<CReminder> reminders;
@@ -69,30 +103,26 @@ void expectSameListing(const QByteArray &bytes)
     CReminderList list;
     list.Assign(std::move(reminders));
     CRecordDayList records;
-    records.Assign(bytes);
+    read(records, bytes);
 
-    ASSERT_EQ(records.GetSize(), list.GetSize());
-    for (int i = 0; i < list.GetSize(); ++i) {
-        SCOPED_TRACE(i);
+    ASSERT_GT(records.GetSize(), 0);
+    for (int i = 0; i < records.GetSize(); ++i) {
         const CRecordDayList::Entry &e = records[i];
-        EXPECT_EQ(records.Message(e), list[i].m_Message);
-        EXPECT_EQ(records.IconName(e), list[i].m_IconName);
-        EXPECT_EQ(e.m_Recurrence, list[i].m_Recurrence);
-        EXPECT_EQ(e.m_AdvanceNotice, list[i].m_AdvanceNotice);
-        if (!e.m_DateWasInvalid) // else each took the time it was read
-            EXPECT_EQ(e.m_DateTime, list[i].m_DateTime);
+        ASSERT_GE(e.m_Index, 0);
+        ASSERT_LT(e.m_Index, list.GetSize());
+        const CReminder &r = list[e.m_Index];
+        SCOPED_TRACE(e.m_Index);
+        EXPECT_EQ(records.Message(e), r.m_Message);
+        EXPECT_EQ(records.IconName(e), r.m_IconName);
+        EXPECT_EQ(e.m_Recurrence, r.m_Recurrence);
+        EXPECT_EQ(e.m_AdvanceNotice, r.m_AdvanceNotice);
+        if (!e.m_DateWasInvalid) { // else each took the time it was read
+            EXPECT_EQ(e.m_DateTime, r.m_DateTime);
+        }
     }
     for (int limit : { 0, 2 }) {
-        const auto fromList = CPrintSelection::Occurrences(list, COleDateTime(1987, 1, 1, 0, 0, 0),
-                                                           COleDateTime(2024, 4, 1, 0, 0, 0), limit);
-        const auto fromRecords = CPrintSelection::Occurrences(records, COleDateTime(1987, 1, 1, 0, 0, 0),
-                                                              COleDateTime(2024, 4, 1, 0, 0, 0), limit);
-        ASSERT_EQ(fromRecords.size(), fromList.size());
-        EXPECT_FALSE(fromList.empty());
-        for (size_t i = 0; i < fromList.size(); ++i) {
-            EXPECT_EQ(fromRecords[i].m_Index, fromList[i].m_Index);
-            EXPECT_EQ(fromRecords[i].m_When, fromList[i].m_When);
-        }
+        EXPECT_FALSE(CPrintSelection::Occurrences(list, kFrom, kTo, limit).empty());
+        expectSameOccurrences(list, bytes, kFrom, kTo, limit);
     }
 }
 
@@ -122,5 +152,56 @@ TEST(RecordDayList, ADamagedFileIsRefusedAsReadingRemindersRefusesIt)
     const QByteArray whole = currentFile({ reminder(COleDateTime(2024, 1, 1, 0, 0, 0), RecurOneTime,
                                                     QStringLiteral("message")) });
     CRecordDayList records;
-    EXPECT_THROW(records.Assign(whole.left(whole.size() - 5)), std::exception);
+    EXPECT_THROW(read(records, whole.left(whole.size() - 5)), std::exception);
+}
+
+// A listing keeps only the records that can fall on its days; what it
+// lists, and the indexes it gives, are those of the whole list, in a file
+// in date order and in one that is not.
+TEST(RecordDayList, ReadForSomeDaysListsWhatTheWholeListDoes)
+{
+    std::vector<CReminder> reminders;
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % n;
+    };
+    for (int i = 0; i < 400; ++i) {
+        const int year = 2022 + static_cast<int>(next(4));
+        const int month = 1 + static_cast<int>(next(12));
+        const int day = 1 + static_cast<int>(next(month == 2 ? (year % 4 ? 28 : 29) : 30));
+        reminders.push_back(reminder(COleDateTime(year, month, day, static_cast<int>(next(24)), 0, 0),
+                                     static_cast<int>(next(4)), QStringLiteral("r%1 \u00e9").arg(i)));
+    }
+    CReminder unknown = reminder(COleDateTime(2024, 3, 1, 9, 0, 0), 9, QStringLiteral("unknown kind"));
+    reminders.push_back(unknown);
+    for (const bool inOrder : { true, false }) {
+        SCOPED_TRACE(inOrder ? "in date order" : "out of order");
+        std::vector<CReminder> stored = reminders;
+        if (inOrder)
+            std::stable_sort(stored.begin(), stored.end(), [](const CReminder &a, const CReminder &b) {
+                return a.m_DateTime < b.m_DateTime;
+            });
+        const QByteArray bytes = currentFile(stored, !inOrder);
+        std::vector<CReminder> loaded;
+        CReminderFileFormat::Read(QByteArrayView(bytes), loaded);
+        CReminderList list;
+        list.Assign(std::move(loaded));
+        const struct { COleDateTime first, end; } windows[] {
+            { COleDateTime(2024, 2, 1, 0, 0, 0), COleDateTime(2024, 3, 1, 0, 0, 0) }, // to a 29 February
+            { COleDateTime(2023, 12, 30, 0, 0, 0), COleDateTime(2024, 1, 2, 0, 0, 0) }, // across a new year
+            { COleDateTime(2024, 7, 4, 0, 0, 0), COleDateTime(2024, 7, 5, 0, 0, 0) },
+            { COleDateTime(2021, 6, 1, 0, 0, 0), COleDateTime(2021, 7, 1, 0, 0, 0) }, // before them all
+            { COleDateTime(2023, 5, 10, 0, 0, 0), COleDateTime(2024, 8, 1, 0, 0, 0) }, // over a year
+        };
+        for (const auto &w : windows) {
+            const int kept = expectSameOccurrences(list, bytes, w.first, w.end, 0);
+            expectSameOccurrences(list, bytes, w.first, w.end, 3);
+            // Out of order, every record is read to place them.
+            if (inOrder)
+                EXPECT_LT(kept, list.GetSize());
+            else
+                EXPECT_EQ(kept, list.GetSize());
+        }
+    }
 }

@@ -27,8 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The same bytes as the listing reads them, refused the same way.
     CRecordDayList records;
     try {
-        records.Assign(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-        CPrintSelection::Occurrences(records, COleDateTime(2024, 2, 1, 0, 0, 0), COleDateTime(2024, 3, 1, 0, 0, 0), 0);
+        const COleDateTime first(2024, 2, 1, 0, 0, 0), end(2024, 3, 1, 0, 0, 0);
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            records.Read(file, first, end);
+            CPrintSelection::Occurrences(records, first, end, 0);
+        }
     } catch (const std::exception &) {
     }
     // The copies kept of damaged files, and the file itself.
