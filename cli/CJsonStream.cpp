@@ -1,6 +1,7 @@
 #include "cli/CJsonStream.h"
 
 #include "model/CArchive.h"
+#include "storage/CPrefault.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -129,6 +130,12 @@ char *CJsonStream::Cursor::WriteAnsi(char *d, QByteArrayView text)
         d = escapeUtf8(d, CArchive::FromAnsi(text.sliced(static_cast<qsizetype>(plain))).toUtf8());
     *d++ = '"';
     return d;
+}
+
+CJsonStream::CJsonStream(FILE *out) : m_out(out)
+{
+    // A listing fills the buffer many times over: its pages in one call.
+    CPrefault::ForWriting(m_buffer.get(), m_size);
 }
 
 void CJsonStream::MakeRoom(Cursor &c, size_t n)

@@ -200,7 +200,7 @@ public:
         int m_oneLine; // what lies deeper than this is on its value's line
     };
 
-    explicit CJsonStream(FILE *out) : m_out(out) {}
+    explicit CJsonStream(FILE *out);
     ~CJsonStream() { Flush(); }
     CJsonStream(const CJsonStream &) = delete;
     CJsonStream &operator=(const CJsonStream &) = delete;

@@ -347,11 +347,13 @@ CArchive::Text CArchive::ReadText(QByteArray &copy)
         m_bufPos += static_cast<qint64>(length);
         return { QByteArrayView(bytes, static_cast<qsizetype>(length)), wide };
     }
-    if (BytesRemaining() < 0) {
+    const bool inBuffer = length <= static_cast<quint64>(m_bufLen - m_bufPos);
+    if (!inBuffer && BytesRemaining() < 0) {
         copy = ReadBytes(static_cast<qint64>(length)); // grows only with what comes
         return { QByteArrayView(copy), wide };
     }
-    CheckRemaining(length);
+    if (!inBuffer)
+        CheckRemaining(length);
     // The copy's room serves text after text: a pass over a large file
     // allocates once, not for every message.
     copy.resize(static_cast<qsizetype>(length));
@@ -385,16 +387,28 @@ QString CArchive::ReadSharedString()
     }
     if (length == 0xFF || length > m_bufLen - m_bufPos - 1)
         return ReadString();
-    const QByteArray key = QByteArray::fromRawData(m_in + m_bufPos + 1, static_cast<qsizetype>(length));
+    const QByteArrayView bytes(m_in + m_bufPos + 1, static_cast<qsizetype>(length));
+    // Neighbouring records mostly name the same icon: the last name is
+    // compared before anything is hashed.
+    if (bytes == QByteArrayView(m_lastSharedKey)) {
+        m_bufPos += 1 + length;
+        return m_lastShared;
+    }
+    const QByteArray key = QByteArray::fromRawData(bytes.data(), bytes.size());
     const auto found = m_shared.constFind(key);
     if (found != m_shared.cend()) {
         m_bufPos += 1 + length;
+        m_lastSharedKey = found.key();
+        m_lastShared = *found;
         return *found;
     }
     const QByteArray owned(key.constData(), key.size());
     QString text = ReadString();
-    if (m_shared.size() < kMaxShared)
+    if (m_shared.size() < kMaxShared) {
         m_shared.insert(owned, text);
+        m_lastSharedKey = owned;
+        m_lastShared = text;
+    }
     return text;
 }
 

@@ -182,5 +182,7 @@ private:
     // ReadSharedString's strings by their bytes (at most kMaxShared).
     static constexpr int kMaxShared = 1024;
     QHash<QByteArray, QString> m_shared;
+    QByteArray m_lastSharedKey; // the last one looked up, and its string
+    QString m_lastShared;
     QByteArray m_text; // ReadText's copy, loading from a device
 };

@@ -1,5 +1,6 @@
 #include "storage/CPrefault.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -10,6 +11,12 @@
 
 namespace {
 
+std::uintptr_t pageSize()
+{
+    static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    return page;
+}
+
 // Advice on the whole pages inside the block only: the others may hold
 // the allocator's own data next to it. Advice it cannot take changes
 // nothing.
@@ -18,7 +25,7 @@ void advise(void *block, size_t bytes, bool populate)
 #if defined(MADV_POPULATE_WRITE) && defined(MADV_HUGEPAGE)
     if (!block || bytes < CPrefault::kWorthIt)
         return;
-    static const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t page = pageSize();
     const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
     const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(page - 1);
     if (end <= start)
@@ -38,6 +45,31 @@ void advise(void *block, size_t bytes, bool populate)
 void CPrefault::ForWriting(void *block, size_t bytes) { advise(block, bytes, true); }
 
 void CPrefault::ForGrowth(void *block, size_t bytes) { advise(block, bytes, false); }
+
+void CPrefault::Ahead::Reset(void *block, size_t bytes)
+{
+    const std::uintptr_t page = pageSize();
+    m_start = reinterpret_cast<std::uintptr_t>(block);
+    m_next = block ? (m_start + page - 1) & ~(page - 1) : UINTPTR_MAX;
+    m_end = (m_start + bytes) & ~(page - 1);
+}
+
+void CPrefault::Ahead::MapFrom(std::uintptr_t reached)
+{
+#if defined(MADV_POPULATE_WRITE)
+    // A piece large enough to be worth a call, ending past the writes.
+    const std::uintptr_t page = pageSize();
+    const std::uintptr_t to = std::min(m_end, (reached + kWorthIt + page - 1) & ~(page - 1));
+    if (to > m_next) {
+        madvise(reinterpret_cast<void *>(m_next), to - m_next, MADV_POPULATE_WRITE);
+        m_next = to;
+        return;
+    }
+#else
+    (void)reached;
+#endif
+    m_next = UINTPTR_MAX; // the rest is less than a page, or nothing can be mapped ahead
+}
 
 void *CPrefault::AllocateLarge(size_t bytes)
 {

@@ -117,7 +117,15 @@ public:
         e.m_DateWasInvalid = r.m_DateWasInvalid;
         e.m_Recurrence = r.m_Recurrence;
         e.m_IconName = IconIndex(r.m_IconName);
-        m_list.m_entries.push_back(e);
+        Entries &entries = m_list.m_entries;
+        if (m_window && entries.size() < entries.capacity()) {
+            if (entries.data() != m_aheadOf) { // a new block, where the count was short
+                m_aheadOf = entries.data();
+                m_ahead.Reset(entries.data(), entries.capacity() * sizeof(Entry));
+            }
+            m_ahead.Reach((entries.size() + 1) * sizeof(Entry));
+        }
+        entries.push_back(e);
     }
 
 private:
@@ -143,6 +151,8 @@ private:
 
     CRecordDayList &m_list;
     const DayWindow *m_window;
+    CPrefault::Ahead m_ahead; // over the entries, kept as few as they are
+    const Entry *m_aheadOf = nullptr;
     QHash<QString, quint16> m_byText;
     QString m_lastName;
     int m_next = 0;
@@ -197,8 +207,10 @@ const char *CRecordDayList::keepText(QByteArrayView text)
             throw std::bad_alloc();
         m_textNext = m_textBlocks.back().get();
         m_textRoom = room;
+        m_textAhead.Reset(m_textNext, room);
     }
     char *at = m_textNext;
+    m_textAhead.Reach(static_cast<size_t>(at + size - m_textBlocks.back().get()));
     std::memcpy(at, text.data(), size);
     m_textNext += size;
     m_textRoom -= size;

@@ -72,6 +72,7 @@ private:
     size_t m_textBlockSize = 0;
     char *m_textNext = nullptr; // in the last block
     size_t m_textRoom = 0;      // left there
+    CPrefault::Ahead m_textAhead;
     Entries m_entries;
     std::vector<QString> m_iconNames;
     CDayQuery<Entry, Entries> m_days;
