@@ -132,6 +132,13 @@ char *CJsonStream::Cursor::WriteAnsi(char *d, QByteArrayView text)
     return d;
 }
 
+QByteArray CJsonStream::Quoted(const QString &text)
+{
+    QByteArray out(static_cast<qsizetype>(Cursor::TextRoom(text)), Qt::Uninitialized);
+    out.truncate(Cursor::WriteText(out.data(), text) - out.data());
+    return out;
+}
+
 CJsonStream::CJsonStream(FILE *out) : m_out(out)
 {
     // A listing fills the buffer many times over: its pages in one call.

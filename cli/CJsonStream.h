@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <charconv>
 #include <cmath>
@@ -64,13 +65,7 @@ public:
         [[gnu::always_inline]] void Value(Key key, double number)
         {
             Member(key.m_Text, key.m_Length, kNumberRoom);
-            // Whole numbers below 100 000 are never shorter in exponent
-            // form: the same text without the search for the shortest.
-            if (number > -100000.0 && number < 100000.0 && number == static_cast<double>(static_cast<int>(number))
-                && !(number == 0.0 && std::signbit(number)))
-                Int(static_cast<int>(number));
-            else
-                m_d = WriteNumber(m_d, number);
+            PutNumber(number);
         }
         [[gnu::always_inline]] void Value(Key key, int number)
         {
@@ -92,11 +87,45 @@ public:
 
         // The most a text takes quoted, as UTF-8 with every escape.
         static size_t TextRoom(const QString &text) { return 2 + 6 * static_cast<size_t>(text.size()); }
+        static size_t AnsiRoom(QByteArrayView text) { return 2 + 6 * static_cast<size_t>(text.size()); }
+
+        // For an object that its writer lays out on one line itself, as a
+        // one-line value (see SetOneLineFrom) is laid out: room for `n`
+        // bytes, into which the Put calls write members as JSON text.
+        void Room(size_t n)
+        {
+            Reserve(n + MemberRoom(m_depth, 0));
+            m_first = false;
+        }
+        template <size_t N>
+        [[gnu::always_inline]] void Put(const char (&text)[N])
+        {
+            std::memcpy(m_d, text, N - 1);
+            m_d += N - 1;
+        }
+        void Put(const char *text, size_t length)
+        {
+            std::memcpy(m_d, text, length);
+            m_d += length;
+        }
+        void PutInt(int number) { Int(number); }
+        void PutNumber(double number)
+        {
+            // Whole numbers below 100 000 are never shorter in exponent
+            // form: the same text without the search for the shortest.
+            if (number > -100000.0 && number < 100000.0 && number == static_cast<double>(static_cast<int>(number))
+                && !(number == 0.0 && std::signbit(number)))
+                Int(static_cast<int>(number));
+            else
+                m_d = WriteNumber(m_d, number);
+        }
+        void PutText(const QString &text) { m_d = WriteText(m_d, text); }
+        void PutAnsi(QByteArrayView text) { m_d = WriteAnsi(m_d, text); }
+        static constexpr size_t kNumberRoom = 32;
 
     private:
         friend class CJsonStream;
         static constexpr size_t kInlineIndent = 64; // copied in one fixed-size move
-        static constexpr size_t kNumberRoom = 32;
         static const char kSpaces[kInlineIndent + 1];
 
         Cursor(CJsonStream *stream, char *d, char *end, int depth, bool first, int oneLine)
@@ -227,6 +256,9 @@ public:
     // takes one line: its members and theirs follow with no line breaks
     // nor spaces, as QJsonDocument's compact form has them.
     void SetOneLineFrom(int depth) { m_oneLine = depth; }
+
+    // The text as a JSON string, quoted and escaped.
+    static QByteArray Quoted(const QString &text);
 
     void BeginObject() { Write([](Cursor &c) { c.BeginObject(); }); }
     void BeginObject(Key key) { Write([key](Cursor &c) { c.BeginObject(key); }); }

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+using Cursor = CJsonStream::Cursor;
+
 bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
 {
     const double value = dt.GetValue();
@@ -42,8 +44,6 @@ bool COccurrenceWriter::IsoMemo::Show(const COleDateTime &dt)
 
 namespace {
 
-using Cursor = CJsonStream::Cursor;
-
 [[gnu::always_inline]] inline void writeSpan(Cursor &c, CJsonStream::Key key, const COleDateTimeSpan &s)
 {
     c.BeginObject(key);
@@ -63,38 +63,71 @@ using Cursor = CJsonStream::Cursor;
     c.EndObject();
 }
 
-// A date as its text alone; an empty object for one that has none.
-[[gnu::always_inline]] inline void writeIso(Cursor &c, CJsonStream::Key key, const COleDateTime &dt,
-                                            COccurrenceWriter::IsoMemo &memo)
-{
-    c.BeginObject(key);
-    if (memo.Show(dt) && dt.GetStatus() == COleDateTime::valid)
-        c.Value("iso", memo.m_Iso, sizeof memo.m_Iso - 1);
-    c.EndObject();
-}
-
 } // namespace
 
 void COccurrenceWriter::WriteCompact(const CRecordDayList &list, int index, const COleDateTime &dateTime)
 {
     const CRecordDayList::Entry &e = list[index];
+    // Most messages go from the file's code page to the listing as they are.
+    const bool ansi = !e.m_DateWasInvalid && !e.m_MessageWide;
+    const QByteArrayView ansiMessage(e.m_Message, e.m_MessageBytes);
+    QString message;
+    if (!ansi)
+        message = list.Message(e);
+    const QByteArray &icon = iconJson(list, e);
+    const bool hasNotice = e.m_AdvanceNotice.GetStatus() == COleDateTimeSpan::valid;
+    const bool showWhen = m_occurrence.Show(dateTime) && dateTime.GetStatus() == COleDateTime::valid;
+    const bool showOwn = m_own.Show(e.m_DateTime) && e.m_DateTime.GetStatus() == COleDateTime::valid;
+
+    // One line, its members in the order a JSON document sorts them.
+    static constexpr char kIsoOpen[] = "\"iso\":\"";
+    constexpr size_t kIsoRoom = sizeof kIsoOpen - 1 + sizeof m_own.m_Iso + 1;
+    constexpr size_t kFixedRoom = 128 + 2 * kIsoRoom + 3 * Cursor::kNumberRoom;
     Cursor c = m_json.Begin();
     c.BeginObject();
-    writeIso(c, "dateTime", dateTime, m_occurrence);
-    c.Value("iconName", list.IconName(e));
-    c.Value("index", e.m_Index); // in the whole list
-    // Most messages go from the file's bytes to the listing as they are.
-    if (!e.m_DateWasInvalid && !e.m_MessageWide)
-        c.ValueAnsi("message", QByteArrayView(e.m_Message, e.m_MessageBytes));
+    c.Room(kFixedRoom + static_cast<size_t>(icon.size())
+           + (ansi ? Cursor::AnsiRoom(ansiMessage) : Cursor::TextRoom(message)));
+    const auto putIso = [&c](bool show, const IsoMemo &memo) {
+        c.Put("{");
+        if (show) {
+            c.Put(kIsoOpen);
+            c.Put(memo.m_Iso, sizeof memo.m_Iso - 1);
+            c.Put("\"");
+        }
+        c.Put("}");
+    };
+    c.Put("\"dateTime\":");
+    putIso(showWhen, m_occurrence);
+    c.Put(",\"iconName\":");
+    c.Put(icon.constData(), static_cast<size_t>(icon.size()));
+    c.Put(",\"index\":");
+    c.PutInt(e.m_Index); // in the whole list
+    c.Put(",\"message\":");
+    if (ansi)
+        c.PutAnsi(ansiMessage);
     else
-        c.Value("message", list.Message(e));
+        c.PutText(message);
     // To the second: a notice's days seldom add up to whole minutes exactly.
-    if (e.m_AdvanceNotice.GetStatus() == COleDateTimeSpan::valid)
-        c.Value("noticeMinutes", std::round(e.m_AdvanceNotice.GetTotalSeconds()) / 60.0);
-    c.Value("recurrence", static_cast<int>(e.m_Recurrence));
-    writeIso(c, "reminderDateTime", e.m_DateTime, m_own);
+    if (hasNotice) {
+        c.Put(",\"noticeMinutes\":");
+        c.PutNumber(std::round(e.m_AdvanceNotice.GetTotalSeconds()) / 60.0);
+    }
+    c.Put(",\"recurrence\":");
+    c.PutInt(static_cast<int>(e.m_Recurrence));
+    c.Put(",\"reminderDateTime\":");
+    putIso(showOwn, m_own);
     c.EndObject();
     m_json.End(c);
+}
+
+const QByteArray &COccurrenceWriter::iconJson(const CRecordDayList &list, const CRecordDayList::Entry &e)
+{
+    if (e.m_IconName >= m_iconJson.size())
+        m_iconJson.resize(e.m_IconName + 1);
+    QByteArray &json = m_iconJson[e.m_IconName];
+    if (json.isEmpty()) // never once quoted
+        json = CJsonStream::Quoted(list.IconName(e));
+    return json;
 }
 
 void COccurrenceWriter::WriteFull(const CReminder &r, const COleDateTime &dateTime)

@@ -2,8 +2,11 @@
 
 #include "cli/CJsonStream.h"
 #include "model/COleDateTime.h"
+#include "storage/CRecordDayList.h"
 
-class CRecordDayList;
+#include <QByteArray>
+#include <vector>
+
 class CReminder;
 
 // Writes the entries of an occurrence listing, each reminder dated on one
@@ -16,9 +19,10 @@ class COccurrenceWriter
 public:
     explicit COccurrenceWriter(CJsonStream &json) : m_json(json) {}
 
-    // The occurrence's date, the reminder's own date, its index in the
-    // reminder list, message, recurrence, advance notice in minutes (none when the
-    // notice is not valid) and icon name.
+    // On one line (see CJsonStream::SetOneLineFrom): the occurrence's
+    // date, the reminder's own date, its index in the reminder list,
+    // message, recurrence, advance notice in minutes (none when the notice
+    // is not valid) and icon name. One writer serves one list.
     void WriteCompact(const CRecordDayList &list, int index, const COleDateTime &dateTime);
     // Every field of the reminder, with dateTime in place of its own date.
     void WriteFull(const CReminder &r, const COleDateTime &dateTime);
@@ -38,7 +42,11 @@ public:
     };
 
 private:
+    // The icon's name as JSON text, quoted once for the whole listing.
+    const QByteArray &iconJson(const CRecordDayList &list, const CRecordDayList::Entry &e);
+
     CJsonStream &m_json;
+    std::vector<QByteArray> m_iconJson; // by the list's icon index
     IsoMemo m_occurrence;
     IsoMemo m_own;
     IsoMemo m_lastShown;
