@@ -118,6 +118,17 @@ char *CJsonStream::Cursor::WriteAnsi(char *d, QByteArrayView text)
             break;
         _mm_storeu_si128(reinterpret_cast<__m128i *>(d + plain), chunk);
     }
+    // The last sixteen bytes, overlapping what is done, instead of one at
+    // a time.
+    if (plain < n && n >= 16 && plain + 16 > n) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + n - 16));
+        const __m128i outside = _mm_cmpgt_epi8(space, chunk);
+        const __m128i special = _mm_or_si128(_mm_cmpeq_epi8(chunk, quote), _mm_cmpeq_epi8(chunk, backslash));
+        if (_mm_movemask_epi8(_mm_or_si128(outside, special)) == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(d + n - 16), chunk);
+            plain = n;
+        }
+    }
 #endif
     for (; plain < n; ++plain) {
         const unsigned char c = bytes[plain];

@@ -57,7 +57,11 @@ public:
         if (m_status != valid || !IsSupportedValue(m_dt))
             return false;
         day = static_cast<long long>(std::trunc(m_dt));
-        const long long secs = std::llround(std::fabs(m_dt - std::trunc(m_dt)) * 86400.0);
+        // Rounded half away from zero, as llround does, without the call:
+        // the fraction of a day is exact, as the value is below 2^52.
+        const double exact = std::fabs(m_dt - std::trunc(m_dt)) * 86400.0;
+        long long secs = static_cast<long long>(exact);
+        secs += exact - static_cast<double>(secs) >= 0.5 ? 1 : 0;
         second = static_cast<int>(secs >= 86400 ? secs - 86400 : secs);
         day += secs >= 86400 ? 1 : 0;
         return true;
