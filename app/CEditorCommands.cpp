@@ -140,7 +140,7 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
         // still name a reminder.
         if (index >= list.GetSize())
             return;
-        editor.StoreReminder(list[index], context.m_Icons->Generation());
+        editor.StoreReminder(list[index]);
         // The date or time may have moved: the day queries need the list in
         // order. Sorting moves indexes, so the context index goes.
         list.Sort();

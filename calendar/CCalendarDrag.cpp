@@ -67,7 +67,6 @@ int CCalendarDrag::MoveReminder(CReminderList &list, int index, const CReminder 
     // reserved values that files from older versions hold.
     CReminder reminder = dragged;
     reminder.m_DateTime = moved;
-    reminder.m_Dragging = false;
     list.Delete(index);
     const int at = list.InsertSorted(reminder);
     list.RebuildIndexes();

@@ -35,8 +35,20 @@ static void placeIcon(CCalendarCell &cell, int slot, int dayCount)
     cell.iconRects[slot] = QRect(at.x() + 2 + 17 * column, at.y() + 11 + 17 * row, 16, 16);
 }
 
+int CCalendarMonth::iconNumber(const CCalendarIcons &icons, const QString &name)
+{
+    if (icons.Generation() != m_iconGeneration) {
+        m_iconNumbers.clear();
+        m_iconGeneration = icons.Generation();
+    }
+    auto found = m_iconNumbers.constFind(name);
+    if (found == m_iconNumbers.cend())
+        found = m_iconNumbers.insert(name, icons.Lookup(name));
+    return *found;
+}
+
 bool CCalendarMonth::FillMonth(int month, int year, CReminderList &list, const CCalendarIcons &icons,
-                               const COleDateTime &now, const COleDateTime &selected)
+                               const COleDateTime &now, const COleDateTime &selected, int hiddenIndex)
 {
     if (month > 31) {
         Trace("Bad Month!\n");
@@ -56,7 +68,6 @@ bool CCalendarMonth::FillMonth(int month, int year, CReminderList &list, const C
         return true;
 
     const COleDateTime today = CReminderList::DateOnly(now);
-    const int generation = icons.Generation();
     COleDateTime date = first;
     for (int k = first.GetDayOfWeek() - 1, d = 1; k < kCells && date.GetMonth() == month; ++k, ++d) {
         CCalendarCell &cell = cells[k];
@@ -71,10 +82,7 @@ bool CCalendarMonth::FillMonth(int month, int year, CReminderList &list, const C
         for (int i = 0; i < n; ++i) {
             const int index = list.GetDayResult(i);
             CReminder &r = list[index];
-            if (r.m_RuntimeValue < generation) {
-                r.m_IconNumber = static_cast<quint16>(icons.Lookup(r.m_IconName));
-                r.m_RuntimeValue = generation;
-            }
+            r.m_IconNumber = static_cast<quint16>(iconNumber(icons, r.m_IconName));
             if (cell.iconCount < CCalendarCell::kMaxIcons) {
                 cell.iconNumbers[cell.iconCount] = r.m_IconNumber;
                 cell.iconState[cell.iconCount] = 1;
@@ -82,7 +90,7 @@ bool CCalendarMonth::FillMonth(int month, int year, CReminderList &list, const C
             }
             if (i < CCalendarCell::kMaxIcons) {
                 cell.reminderIndex[i] = index;
-                if (r.m_Dragging)
+                if (index == hiddenIndex)
                     cell.iconState[i] = -1;
                 placeIcon(cell, i, n);
             }

@@ -2,6 +2,7 @@
 
 #include "calendar/CCalendarCell.h"
 
+#include <QHash>
 #include <QPoint>
 #include <QRect>
 #include <array>
@@ -27,11 +28,13 @@ public:
 
     // Pours month/year into the cells: day numbers from the cell of the
     // 1st's weekday, today's flag, the selected cell, and up to six icons a
-    // day from the list's day query. Stale icon numbers are looked up again
-    // by name. False (cells untouched) for a month number above 31; any
+    // day from the list's day query, the reminder at hiddenIndex (one being
+    // dragged) in its slot but hidden. Each reminder's icon number is that
+    // of its icon's name, looked up once for each name while the icons stay
+    // the same. False (cells untouched) for a month number above 31; any
     // other impossible month leaves every cell empty.
     bool FillMonth(int month, int year, CReminderList &list, const CCalendarIcons &icons,
-                   const COleDateTime &now, const COleDateTime &selected);
+                   const COleDateTime &now, const COleDateTime &selected, int hiddenIndex = -1);
 
     // First cell (from 0) whose date equals date by value and status, or -1.
     int FindCell(const COleDateTime &date) const;
@@ -50,4 +53,10 @@ public:
     bool layoutDone = false;
     int hoverCell = -1;
     int selectedCell = -1;
+
+private:
+    int iconNumber(const CCalendarIcons &icons, const QString &name);
+
+    QHash<QString, int> m_iconNumbers; // by name, for the icons of m_iconGeneration
+    int m_iconGeneration = -1;
 };

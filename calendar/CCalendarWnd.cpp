@@ -86,7 +86,9 @@ void CCalendarWnd::Layout()
 
 void CCalendarWnd::FillMonth(int month, int year)
 {
-    m_month.FillMonth(month, year, m_list, *art(), m_now(), m_selection.Date());
+    // The reminder being dragged keeps its place in its cell, hidden.
+    m_month.FillMonth(month, year, m_list, *art(), m_now(), m_selection.Date(),
+                      m_drag.dragging ? m_drag.dragReminderIndex : -1);
     if (QAccessible::isActive()) {
         // Every day cell reads differently now.
         QAccessibleTableModelChangeEvent change(this, QAccessibleTableModelChangeEvent::ModelReset);
@@ -535,7 +537,6 @@ void CCalendarWnd::startDrag(int k, int i)
 
     m_drag.dragReminderIndex = index;
     m_drag.dragReminder = m_list[index];
-    m_list[index].m_Dragging = true;
     if (dragBackground.size() != size()) {
         dragBackground = QImage(size(), QImage::Format_RGB32);
         dragCompose = QImage(size(), QImage::Format_RGB32);
@@ -621,8 +622,6 @@ void CCalendarWnd::endDrag(const QPoint &pointer)
     const QPoint p = CCalendarDrag::ClampToGrid(pointer, size());
     const int k = HitTestCell(p);
     const int index = m_drag.dragReminderIndex;
-    if (index >= 0 && index < m_list.GetSize())
-        m_list[index].m_Dragging = false;
     if (m_month.IsValidCell(m_drag.dragSourceCell) && m_drag.dragSourceIcon >= 0)
         m_month.cells[m_drag.dragSourceCell].iconState[m_drag.dragSourceIcon] = 1;
     if (m_drag.bumped)

@@ -176,7 +176,7 @@ void CEditRemindersDlg::OnEdit()
     const bool accepted = editor.exec() == QDialog::Accepted && index < reminders->GetSize();
     CReminder edited;
     if (accepted) {
-        editor.StoreReminder(reminders->GetAt(index), m_context.m_Icons ? m_context.m_Icons->Generation() : 0);
+        editor.StoreReminder(reminders->GetAt(index));
         edited = reminders->GetAt(index);
         // The kind, the date or the time may have changed: the list goes
         // back in order (the day queries rely on it) with its indexes.

@@ -238,7 +238,7 @@ void CNewEventDlg::LoadReminder(const CReminder &r)
     m_SoundFileName = r.m_SoundFileName;
 }
 
-void CNewEventDlg::StoreReminder(CReminder &r, int iconGeneration) const
+void CNewEventDlg::StoreReminder(CReminder &r) const
 {
     r.m_DateTime = m_Date;
     r.m_Recurrence = static_cast<quint16>(m_Type);
@@ -248,7 +248,6 @@ void CNewEventDlg::StoreReminder(CReminder &r, int iconGeneration) const
     r.m_IconNumber = static_cast<quint16>(m_IconNumber);
     r.m_Private = m_Private;
     r.m_SoundFileName = m_SoundFileName;
-    r.m_RuntimeValue = iconGeneration;
     r.ResetShown();
 }
 

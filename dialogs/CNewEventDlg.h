@@ -51,7 +51,7 @@ public:
     // the members back into it: the edit clears its shown state and stamps
     // its icon number with the library's generation.
     void LoadReminder(const CReminder &reminder);
-    void StoreReminder(CReminder &reminder, int iconGeneration) const;
+    void StoreReminder(CReminder &reminder) const;
 
     // Prepares the window from the members; runs by itself when the dialog
     // is first shown.

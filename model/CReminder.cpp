@@ -66,9 +66,7 @@ void CReminder::SetDefaults()
     m_ReshowInterval = COleDateTimeSpan(1.0);
     m_ReservedFlag = false;
     m_ReservedFlag2 = false;
-    m_Dragging = false;
     m_ReservedSpan = COleDateTimeSpan(0.0);
-    m_RuntimeValue = 0;
 }
 
 void CReminder::ResetShown()

@@ -66,10 +66,8 @@ public:
     QString m_IconName;
     quint16 m_IconNumber = 0;
     quint16 m_Recurrence = RecurOneTime;
-    qint32 m_RuntimeValue = 0; // icon stamp, never stored
     bool m_Private = false;
     bool m_Shown = false;
     bool m_ReservedFlag = false;
     bool m_ReservedFlag2 = false;
-    bool m_Dragging = false;   // never stored
 };

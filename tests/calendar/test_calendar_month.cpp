@@ -212,7 +212,7 @@ TEST(CalendarIcons, StaleIconNumbersAreLookedUpAgainWhenTheLibraryGrew)
     m.FillMonth(2, 2026, list, art, kNow, COleDateTime());
     EXPECT_EQ(art.lookups, 4);
     EXPECT_EQ(m.cells[9].iconNumbers[0], 70);
-    EXPECT_EQ(list[list.FindFirstOnDate(COleDateTime(2026, 2, 10, 0, 0, 0))].m_RuntimeValue, 2);
+    EXPECT_EQ(list[list.FindFirstOnDate(COleDateTime(2026, 2, 10, 0, 0, 0))].m_IconNumber, 70);
 }
 
 TEST(CalendarIcons, ADraggedReminderKeepsItsSlotButIsHidden)
@@ -221,8 +221,9 @@ TEST(CalendarIcons, ADraggedReminderKeepsItsSlotButIsHidden)
     FakeArt art;
     AddAll(list, { MakeReminder(COleDateTime(2026, 2, 10, 8, 0, 0), "a"),
                    MakeReminder(COleDateTime(2026, 2, 10, 9, 0, 0), "b") });
-    list[1].m_Dragging = true;
-    const CCalendarMonth m = filled(2, 2026, list, art);
+    CCalendarMonth m;
+    m.Layout(kClient);
+    m.FillMonth(2, 2026, list, art, kNow, COleDateTime(), 1); // the second one is being dragged
     const CCalendarCell &cell = m.cells[9];
     ASSERT_EQ(cell.iconCount, 2);
     EXPECT_EQ(cell.iconState[0], 1);

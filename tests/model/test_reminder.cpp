@@ -125,18 +125,14 @@ TEST(ReminderSerialize, Schema2BodyFieldOrder)
     EXPECT_EQ(body.right(6), QByteArray("\x04Gift\x00", 6));
 }
 
-TEST(ReminderSerialize, RoundTripDropsRuntimeFields)
+TEST(ReminderSerialize, RoundTripKeepsTheReservedFields)
 {
     CReminder r;
     r.m_Message = QStringLiteral("Call mum \u2764");
-    r.m_Dragging = true;
-    r.m_RuntimeValue = 42;
     r.m_ReservedFlag2 = true;
     r.m_ReservedSpan = COleDateTimeSpan(2.5);
     const CReminder back = loadObject(storeObject(r));
     EXPECT_EQ(back.m_Message, r.m_Message);
-    EXPECT_FALSE(back.m_Dragging);
-    EXPECT_EQ(back.m_RuntimeValue, 0);
     EXPECT_TRUE(back.m_ReservedFlag2);
     EXPECT_EQ(back.m_ReservedSpan, COleDateTimeSpan(2.5));
 }
