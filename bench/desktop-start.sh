@@ -85,14 +85,14 @@ for _ in range(runs):
     for name, program in programs:  # in turn, so a busy moment falls on all of them
         figures[name].append(one_start(program))
 
-def summary(values):
-    return "best %.0f, median %.0f" % (min(values), statistics.median(values))
+def summary(values, digits=0):
+    return "best %.*f, median %.*f" % (digits, min(values), digits, statistics.median(values))
 print("\n%s reminders, %d starts" % (count, runs))
 print("%-12s %-24s %-24s %s" % ("", "painted (ms)", "memory at 2 s (MiB)", "at 10 s (MiB)"))
 for name, _ in programs:
     f = figures[name]
-    print("%-12s %-24s %-24s %s" % (name, summary([x[0] for x in f]), summary([x[1] / 1024 for x in f]),
-                                    summary([x[2] / 1024 for x in f])))
+    print("%-12s %-24s %-24s %s" % (name, summary([x[0] for x in f]), summary([x[1] / 1024 for x in f], 1),
+                                    summary([x[2] / 1024 for x in f], 1)))
 PY
 done
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -4,6 +4,7 @@
 #include "model/CReminder.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -70,13 +71,11 @@ public:
 
     void Rebuild(const Records &records)
     {
-        for (auto &list : m_dayOfMonth)
-            list.clear();
-        for (auto &list : m_weekday)
-            list.clear();
-        for (auto &month : m_annual)
-            for (auto &list : month)
-                list.clear();
+        // Which list each repeating record goes in, found once; then each
+        // list is given exactly its room, so a large file leaves no spare.
+        constexpr quint16 kNone = 0xFFFF;
+        std::vector<quint16> listOf(records.size(), kNone);
+        std::array<size_t, kLists> counts {};
         long long day = 0;
         int second = 0, year = 0, month = 0, dayOfMonth = 0;
         for (size_t i = 0; i < records.size(); ++i) {
@@ -85,16 +84,30 @@ public:
                 continue;
             if (!r.m_DateTime.GetDayAndSecond(day, second))
                 continue; // a date that cannot be broken down falls on no day
-            const int index = static_cast<int>(i);
+            int id = 0;
             if (r.m_Recurrence == RecurWeekly) {
-                m_weekday[COleDateTime::WeekdayOfDay(day)].push_back(index);
-                continue;
+                id = kWeekdayLists + COleDateTime::WeekdayOfDay(day);
+            } else {
+                COleDateTime::DateOfDay(day, year, month, dayOfMonth);
+                id = r.m_Recurrence == RecurAnnual ? kAnnualLists + month * 32 + dayOfMonth
+                                                   : kMonthlyLists + dayOfMonth;
             }
-            COleDateTime::DateOfDay(day, year, month, dayOfMonth);
-            if (r.m_Recurrence == RecurAnnual)
-                m_annual[month][dayOfMonth].push_back(index);
-            else
-                m_dayOfMonth[dayOfMonth].push_back(index);
+            listOf[i] = static_cast<quint16>(id);
+            ++counts[static_cast<size_t>(id)];
+        }
+        for (int id = 0; id < kLists; ++id) {
+            std::vector<int> &list = List(id);
+            if (list.capacity() == counts[static_cast<size_t>(id)]) {
+                list.clear();
+            } else {
+                std::vector<int> exact;
+                exact.reserve(counts[static_cast<size_t>(id)]);
+                list.swap(exact);
+            }
+        }
+        for (size_t i = 0; i < records.size(); ++i) {
+            if (listOf[i] != kNone)
+                List(listOf[i]).push_back(static_cast<int>(i));
         }
         // Newly indexed annual reminders go in front of the older ones.
         for (auto &month : m_annual)
@@ -150,6 +163,21 @@ public:
     }
 
 private:
+    // The index lists as one numbered series: weekdays, days of the month,
+    // then month and day.
+    static constexpr int kWeekdayLists = 0;
+    static constexpr int kMonthlyLists = 8;
+    static constexpr int kAnnualLists = kMonthlyLists + 32;
+    static constexpr int kLists = kAnnualLists + 13 * 32;
+    std::vector<int> &List(int id)
+    {
+        if (id < kMonthlyLists)
+            return m_weekday[id - kWeekdayLists];
+        if (id < kAnnualLists)
+            return m_dayOfMonth[id - kMonthlyLists];
+        return m_annual[(id - kAnnualLists) / 32][(id - kAnnualLists) % 32];
+    }
+
     std::vector<int> m_dayOfMonth[32];  // monthly records by day 1..31
     std::vector<int> m_weekday[8];      // weekly records by weekday 1..7
     std::vector<int> m_annual[13][32];  // annual records by month and day, newest first
