@@ -17,13 +17,15 @@ std::uintptr_t pageSize()
     return page;
 }
 
+} // namespace
+
 // Advice on the whole pages inside the block only: the others may hold
 // the allocator's own data next to it. Advice it cannot take changes
 // nothing.
-void advise(void *block, size_t bytes, bool populate)
+void CPrefault::ForWriting(void *block, size_t bytes)
 {
 #if defined(MADV_POPULATE_WRITE) && defined(MADV_HUGEPAGE)
-    if (!block || bytes < CPrefault::kWorthIt)
+    if (!block || bytes < kWorthIt)
         return;
     const std::uintptr_t page = pageSize();
     const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(block) + page - 1) & ~(page - 1);
@@ -31,20 +33,13 @@ void advise(void *block, size_t bytes, bool populate)
     if (end <= start)
         return;
     madvise(reinterpret_cast<void *>(start), end - start, MADV_HUGEPAGE);
-    if (populate)
-        madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE);
+    madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_WRITE);
 #else
     (void)block;
     (void)bytes;
-    (void)populate;
 #endif
 }
 
-} // namespace
-
-void CPrefault::ForWriting(void *block, size_t bytes) { advise(block, bytes, true); }
-
-void CPrefault::ForGrowth(void *block, size_t bytes) { advise(block, bytes, false); }
 
 void CPrefault::Ahead::Reset(void *block, size_t bytes)
 {

@@ -16,10 +16,6 @@ public:
     static constexpr size_t kWorthIt = size_t(64) << 10; // smaller blocks are left alone
 
     static void ForWriting(void *block, size_t bytes);
-    // For a block reserved larger than it may be filled: its pages are
-    // taken, as they are first written, in larger pieces where the system
-    // can (transparent huge pages on request), not mapped in ahead.
-    static void ForGrowth(void *block, size_t bytes);
 
     // A block for data written from its start that may grow to megabytes:
     // from 1 MiB on, it is aligned to and advised for the system's large

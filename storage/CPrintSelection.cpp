@@ -4,7 +4,6 @@
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CRecordDayList.h"
-#include "storage/CPrefault.h"
 
 #include <array>
 
@@ -75,31 +74,6 @@ void CPrintSelection::ForEachDay(const List &list, const COleDateTime &firstDay,
     }
 }
 
-template <class List>
-std::vector<CPrintSelection::Occurrence> CPrintSelection::Occurrences(const List &list,
-                                                                      const COleDateTime &firstDay,
-                                                                      const COleDateTime &endDay, int perDayLimit)
-{
-    std::vector<Occurrence> out;
-    // Room, at once, for the most the range can hold (a weekly reminder
-    // comes once in seven days), up to a bound: only what is written of it
-    // takes memory, and the listing is not copied as it grows.
-    constexpr size_t kMostReserved = (size_t(16) << 20) / sizeof(Occurrence);
-    const double days = std::max(0.0, (endDay - CReminderList::DateOnly(firstDay)).GetValue());
-    size_t most = static_cast<size_t>(list.GetSize()) * (static_cast<size_t>(days / 7) + 1);
-    if (perDayLimit > 0)
-        most = std::min(most, static_cast<size_t>(perDayLimit) * (static_cast<size_t>(days) + 1));
-    out.reserve(std::min(most, kMostReserved));
-    CPrefault::ForGrowth(out.data(), out.capacity() * sizeof(Occurrence));
-    ForEachDay(list, firstDay, endDay, perDayLimit,
-               [&out](const std::vector<Occurrence> &day) { out.insert(out.end(), day.begin(), day.end()); });
-    return out;
-}
-
-template std::vector<CPrintSelection::Occurrence>
-CPrintSelection::Occurrences(const CReminderList &, const COleDateTime &, const COleDateTime &, int);
-template std::vector<CPrintSelection::Occurrence>
-CPrintSelection::Occurrences(const CRecordDayList &, const COleDateTime &, const COleDateTime &, int);
 template void CPrintSelection::ForEachDay(const CReminderList &, const COleDateTime &, const COleDateTime &, int,
                                           const DayTaker &);
 template void CPrintSelection::ForEachDay(const CRecordDayList &, const COleDateTime &, const COleDateTime &, int,

@@ -29,7 +29,13 @@ public:
     // Over the reminder list, or a file's records read for listing alone.
     template <class List>
     static std::vector<Occurrence> Occurrences(const List &list, const COleDateTime &firstDay,
-                                               const COleDateTime &endDay, int perDayLimit);
+                                               const COleDateTime &endDay, int perDayLimit)
+    {
+        std::vector<Occurrence> out;
+        ForEachDay(list, firstDay, endDay, perDayLimit,
+                   [&out](const std::vector<Occurrence> &day) { out.insert(out.end(), day.begin(), day.end()); });
+        return out;
+    }
     // The same a day at a time, for a listing written as it goes: take has
     // each day's occurrences (none on an empty day) while they last.
     using DayTaker = std::function<void(const std::vector<Occurrence> &day)>;

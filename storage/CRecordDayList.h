@@ -6,8 +6,6 @@
 #include "model/COleDateTimeSpan.h"
 #include "storage/CLargePageAllocator.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <memory>
 #include <vector>

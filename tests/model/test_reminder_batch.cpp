@@ -1,22 +1,13 @@
 // Adding many reminders at once, as imports do, against adding them one by one.
 #include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
+#include "support/ReminderMaker.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <random>
 
 namespace {
-
-CReminder makeReminder(const COleDateTime &dt, int recurrence, const QString &message, const QString &icon = QString())
-{
-    CReminder r;
-    r.m_DateTime = dt;
-    r.m_Recurrence = static_cast<quint16>(recurrence);
-    r.m_Message = message;
-    r.m_IconName = icon;
-    return r;
-}
 
 QStringList messages(const CReminderList &list)
 {
@@ -34,7 +25,7 @@ std::vector<CReminder> mixed(std::mt19937 &rng, int count)
     std::vector<CReminder> out;
     for (int i = 0; i < count; ++i) {
         const int pick = static_cast<int>(rng() % 6);
-        CReminder r = makeReminder(COleDateTime(2026, 3, 1 + static_cast<int>(rng() % 3), 9, 0, 0),
+        CReminder r = MakeDatedReminder(COleDateTime(2026, 3, 1 + static_cast<int>(rng() % 3), 9, 0, 0),
                            static_cast<int>(rng() % 4), QStringLiteral("m%1").arg(rng() % 5),
                            rng() % 2 ? QStringLiteral("Birthday") : QStringLiteral("birthday"));
         if (pick == 0 && !out.empty())
@@ -88,9 +79,9 @@ TEST(ReminderBatch, GivesTheOrderAndRefusalsOfOneByOneInsertion)
 TEST(ReminderBatch, RefusesACopyOfAnEarlierOneInTheSameBatch)
 {
     CReminderList list;
-    list.InsertSorted(makeReminder(COleDateTime(2026, 3, 1, 9, 0, 0), RecurOneTime, QStringLiteral("held")));
+    list.InsertSorted(MakeDatedReminder(COleDateTime(2026, 3, 1, 9, 0, 0), RecurOneTime, QStringLiteral("held")));
     CReminderBatch batch(list);
-    const CReminder fresh = makeReminder(COleDateTime(2026, 3, 2, 9, 0, 0), RecurAnnual, QStringLiteral("new"));
+    const CReminder fresh = MakeDatedReminder(COleDateTime(2026, 3, 2, 9, 0, 0), RecurAnnual, QStringLiteral("new"));
     EXPECT_TRUE(batch.Add(fresh));
     EXPECT_FALSE(batch.Add(fresh));
     EXPECT_FALSE(batch.Add(list[0]));

@@ -5,21 +5,12 @@
 #include "storage/CPrintSelection.h"
 #include "storage/CRecordDayList.h"
 #include "storage/CReminderFileFormat.h"
+#include "support/ReminderMaker.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
 
 namespace {
-
-CReminder reminder(const COleDateTime &when, int recurrence, const QString &message, const QString &icon = {})
-{
-    CReminder r;
-    r.m_DateTime = when;
-    r.m_Recurrence = static_cast<quint16>(recurrence);
-    r.m_Message = message;
-    r.m_IconName = icon;
-    return r;
-}
 
 // A current file of these records, with a null one (dated 1987) after the
 // first unless told otherwise.
@@ -131,15 +122,15 @@ void expectSameListing(const QByteArray &bytes)
 TEST(RecordDayList, PlacesAndDescribesEveryRecordAsTheReminderListDoes)
 {
     std::vector<CReminder> reminders {
-        reminder(COleDateTime(2024, 3, 5, 18, 0, 0), RecurOneTime, QStringLiteral("late"), QStringLiteral("Birthday")),
-        reminder(COleDateTime(2024, 1, 8, 7, 30, 0), RecurWeekly, QStringLiteral("caf\u00e9 \"quoted\"\r\nnext"),
+        MakeDatedReminder(COleDateTime(2024, 3, 5, 18, 0, 0), RecurOneTime, QStringLiteral("late"), QStringLiteral("Birthday")),
+        MakeDatedReminder(COleDateTime(2024, 1, 8, 7, 30, 0), RecurWeekly, QStringLiteral("caf\u00e9 \"quoted\"\r\nnext"),
                  QStringLiteral("Birthday")),
-        reminder(COleDateTime(2023, 2, 29 - 1, 9, 0, 0), RecurAnnual, QStringLiteral("\u20ac 5 rent"),
+        MakeDatedReminder(COleDateTime(2023, 2, 29 - 1, 9, 0, 0), RecurAnnual, QStringLiteral("\u20ac 5 rent"),
                  QStringLiteral("_12")),
-        reminder(COleDateTime(2024, 3, 5, 18, 0, 0), RecurMonthly, QStringLiteral("\u03a9 wide"), QStringLiteral("Cake")),
-        reminder(COleDateTime(2024, 3, 5, 18, 0, 0), RecurOneTime, QString(), QStringLiteral("Birthday")),
+        MakeDatedReminder(COleDateTime(2024, 3, 5, 18, 0, 0), RecurMonthly, QStringLiteral("\u03a9 wide"), QStringLiteral("Cake")),
+        MakeDatedReminder(COleDateTime(2024, 3, 5, 18, 0, 0), RecurOneTime, QString(), QStringLiteral("Birthday")),
     };
-    CReminder broken = reminder(COleDateTime(), RecurOneTime, QStringLiteral("broken"));
+    CReminder broken = MakeDatedReminder(COleDateTime(), RecurOneTime, QStringLiteral("broken"));
     broken.m_DateTime.SetStatus(COleDateTime::invalid);
     broken.m_AdvanceNotice = COleDateTimeSpan(std::nan(""), COleDateTimeSpan::valid);
     reminders.push_back(broken);
@@ -149,7 +140,7 @@ TEST(RecordDayList, PlacesAndDescribesEveryRecordAsTheReminderListDoes)
 
 TEST(RecordDayList, ADamagedFileIsRefusedAsReadingRemindersRefusesIt)
 {
-    const QByteArray whole = currentFile({ reminder(COleDateTime(2024, 1, 1, 0, 0, 0), RecurOneTime,
+    const QByteArray whole = currentFile({ MakeDatedReminder(COleDateTime(2024, 1, 1, 0, 0, 0), RecurOneTime,
                                                     QStringLiteral("message")) });
     CRecordDayList records;
     EXPECT_THROW(read(records, whole.left(whole.size() - 5)), std::exception);
@@ -170,10 +161,10 @@ TEST(RecordDayList, ReadForSomeDaysListsWhatTheWholeListDoes)
         const int year = 2022 + static_cast<int>(next(4));
         const int month = 1 + static_cast<int>(next(12));
         const int day = 1 + static_cast<int>(next(month == 2 ? (year % 4 ? 28 : 29) : 30));
-        reminders.push_back(reminder(COleDateTime(year, month, day, static_cast<int>(next(24)), 0, 0),
+        reminders.push_back(MakeDatedReminder(COleDateTime(year, month, day, static_cast<int>(next(24)), 0, 0),
                                      static_cast<int>(next(4)), QStringLiteral("r%1 \u00e9").arg(i)));
     }
-    CReminder unknown = reminder(COleDateTime(2024, 3, 1, 9, 0, 0), 9, QStringLiteral("unknown kind"));
+    CReminder unknown = MakeDatedReminder(COleDateTime(2024, 3, 1, 9, 0, 0), 9, QStringLiteral("unknown kind"));
     reminders.push_back(unknown);
     for (const bool inOrder : { true, false }) {
         SCOPED_TRACE(inOrder ? "in date order" : "out of order");
