@@ -32,6 +32,8 @@ public:
     {
     public:
         virtual ~RecordSink() = default;
+        // First: the form the file turned out to be in.
+        virtual void Begin(Format format) { (void)format; }
         // Before the first record: how many the file says it holds, at
         // most as many as its remaining bytes can.
         virtual void Expect(size_t count) = 0;

@@ -5,6 +5,7 @@
 #include "storage/CPrintSelection.h"
 #include "storage/CRecordDayList.h"
 #include "storage/CReminderFileFormat.h"
+#include "support/CTraceRecorder.h"
 #include "support/ReminderMaker.h"
 
 #include <QBuffer>
@@ -144,6 +145,25 @@ TEST(RecordDayList, ADamagedFileIsRefusedAsReadingRemindersRefusesIt)
                                                     QStringLiteral("message")) });
     CRecordDayList records;
     EXPECT_THROW(read(records, whole.left(whole.size() - 5)), std::exception);
+}
+
+// Loading the reminders traces which form the file is in. The listing's
+// pass over a current file traces nothing: a first trace line sets up the
+// whole logging configuration, a good part of a small listing's run.
+TEST(RecordDayList, ReadsACurrentFileWithoutTheLoadingTrace)
+{
+    const QByteArray current = currentFile({ MakeDatedReminder(COleDateTime(2024, 1, 1, 0, 0, 0), RecurOneTime,
+                                                      QStringLiteral("message")) });
+    CTraceRecorder trace;
+    CRecordDayList records;
+    read(records, current);
+    EXPECT_EQ(trace.Lines(), QStringList());
+    std::vector<CReminder> reminders;
+    CReminderFileFormat::Read(QByteArrayView(current), reminders);
+    EXPECT_EQ(trace.Lines(), QStringList { QStringLiteral("Possibly reading new-fangled KM 2.0+ array?\n") });
+    reminders.clear();
+    CReminderFileFormat::Read(QByteArrayView(legacyFile()), reminders);
+    EXPECT_EQ(trace.Lines().value(1), QStringLiteral("Reading old KM 1.x reminder file.\n"));
 }
 
 // A listing keeps only the records that can fall on its days; what it
