@@ -66,8 +66,13 @@ def once(cmd, out):
     return usage.ru_utime + usage.ru_stime, wall
 
 times = {name: [] for name, _, _ in programs}
-for _ in range(runs):
-    for name, cmd, out in programs:  # in turn, so a busy moment falls on all of them
+# In turn, so a busy moment falls on all of them, and each round starting
+# one further on: the program run just after another one's exit and the
+# write-back of its listing runs measurably slower, and a fixed order would
+# always hand that place to the same program.
+for run in range(runs):
+    for i in range(len(programs)):
+        name, cmd, out = programs[(run + i) % len(programs)]
         times[name].append(once(cmd, out))
 
 def occurrences(out):
@@ -84,7 +89,7 @@ for name, _, out in programs:
     wall = statistics.median(t[1] for t in times[name])
     median[name] = (cpu, wall)
     size = os.path.getsize(os.path.join(work, out)) / 1e6
-    print("%-18s %9.3f %9.3f %12d %12.1f" % (name, cpu, wall, occurrences(out), size))
+    print("%-18s %9.4f %9.4f %12d %12.1f" % (name, cpu, wall, occurrences(out), size))
 rem_cpu, rem_wall = median["remind -s1"]
 for name, _, _ in programs[:-1]:
     cpu, wall = median[name]
