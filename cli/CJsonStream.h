@@ -237,7 +237,7 @@ public:
     // What the buffer holds before it is written out: large enough that
     // writes are few, small enough that its pages, each a fault when
     // first touched, are few too.
-    static constexpr size_t kChunk = 1 << 17;
+    static constexpr size_t kChunk = 1 << 16;
 
     // A cursor at the end of what is written; End takes back what it
     // wrote. Nothing else writes to the stream between the two.
