@@ -48,8 +48,7 @@ public:
     int m_PM = -1;
 
     // An existing reminder into the members (its sound too), and after OK
-    // the members back into it: the edit clears its shown state and stamps
-    // its icon number with the library's generation.
+    // the members back into it: the edit clears its shown state.
     void LoadReminder(const CReminder &reminder);
     void StoreReminder(CReminder &reminder) const;
 

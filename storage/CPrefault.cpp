@@ -40,7 +40,6 @@ void CPrefault::ForWriting(void *block, size_t bytes)
 #endif
 }
 
-
 void CPrefault::Ahead::Reset(void *block, size_t bytes)
 {
     const std::uintptr_t page = pageSize();

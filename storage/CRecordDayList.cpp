@@ -103,7 +103,9 @@ public:
         if (key < m_lastKey)
             m_inOrder = false;
         m_lastKey = key;
-        if (m_window && !m_window->MayHold(r))
+        // Out of order, a window's pass is read again whole: nothing kept
+        // from it would last.
+        if (m_window && (!m_inOrder || !m_window->MayHold(r)))
             return;
         if (r.m_Message.m_Bytes.size() > std::numeric_limits<quint32>::max())
             throw std::bad_alloc();
