@@ -135,9 +135,9 @@ void CEditRemindersDlg::FillList()
         auto *item = new QTreeWidgetItem(m_list);
         item->setText(0, r.GetFlatMessage());
         if (icons) {
-            const QPixmap small = icons->Picture(icons->Lookup(r.m_IconName), 1);
+            const QIcon small = icons->IconFor(icons->Lookup(r.m_IconName), 1);
             if (!small.isNull())
-                item->setIcon(0, QIcon(small));
+                item->setIcon(0, small);
         }
         item->setData(0, Qt::UserRole, index);
         item->setText(1, CDayListRows::TypeText(r));

@@ -30,7 +30,10 @@ public:
         painter->save();
         painter->fillRect(r, fill);
         if (CEditorIcons *icons = m_list->Icons()) {
-            const QPixmap picture = icons->Picture(index.data(Qt::UserRole).toInt(), 0);
+            const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+            const QPixmap picture = icons->PictureFor(index.data(Qt::UserRole).toInt(), 0, ratio);
+            // The 2x picture is drawn smoothly down between 100 and 200 %.
+            painter->setRenderHint(QPainter::SmoothPixmapTransform);
             if (!picture.isNull())
                 painter->drawPixmap(r.left() + 2, r.top() + 2, picture);
         }

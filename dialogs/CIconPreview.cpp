@@ -22,9 +22,10 @@ void CIconPreview::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     if (!m_icons)
         return;
-    const QPixmap picture = m_icons->Picture(m_number, 0);
+    const QPixmap picture = m_icons->PictureFor(m_number, 0, devicePixelRatio());
     if (picture.isNull())
         return;
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(PictureOrigin(), picture);
 }

@@ -1,6 +1,8 @@
 #include "dialogs/CLibraryEditorIcons.h"
 
 #include "dialogs/CSkinBitmap.h"
+#include "graphics/BitmapResource.h"
+#include "graphics/CDisplayState.h"
 #include "model/CIconNameMap.h"
 #include "model/CIconTable.h"
 
@@ -8,17 +10,15 @@
 
 #include "media/CIconLibrary.h"
 
-QPixmap CLibraryEditorIcons::BuiltinPicture(int number, int set)
+namespace {
+
+// The colours, transparent where the mask is white.
+QPixmap Masked(QImage colour, const QImage &mask)
 {
-    if (!CIconTable::IsBuiltin(number))
-        return QPixmap();
-    const CIconTableRow &row = CIconTable::Row(number);
-    QImage colour(CSkinBitmap::ResourcePath(set == 1 ? row.m_res16 : row.m_res32));
-    const QImage mask(CSkinBitmap::ResourcePath(set == 1 ? row.m_mask16 : row.m_mask32));
     if (colour.isNull())
         return QPixmap();
+    const qreal ratio = colour.devicePixelRatio();
     colour = colour.convertToFormat(QImage::Format_ARGB32);
-    // The mask is black where the icon is opaque.
     if (mask.size() == colour.size()) {
         for (int y = 0; y < colour.height(); ++y) {
             for (int x = 0; x < colour.width(); ++x) {
@@ -27,7 +27,26 @@ QPixmap CLibraryEditorIcons::BuiltinPicture(int number, int set)
             }
         }
     }
+    colour.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(colour);
+}
+
+} // namespace
+
+QPixmap CLibraryEditorIcons::BuiltinPicture(int number, int set, bool sharp)
+{
+    if (!CIconTable::IsBuiltin(number))
+        return QPixmap();
+    const CIconTableRow &row = CIconTable::Row(number);
+    const int colour = set == 1 ? row.m_res16 : row.m_res32;
+    const int mask = set == 1 ? row.m_mask16 : row.m_mask32;
+    if (!sharp)
+        return Masked(QImage(CSkinBitmap::ResourcePath(colour)), QImage(CSkinBitmap::ResourcePath(mask)));
+    if (CDisplayState::Instance().ActivePalette())
+        return QPixmap();
+    const QSize size = set == 1 ? QSize(16, 16) : QSize(32, 32);
+    const QImage sharpMask = LoadSharpImage(mask, size);
+    return sharpMask.isNull() ? QPixmap() : Masked(LoadSharpImage(colour, size), sharpMask);
 }
 
 int CLibraryEditorIcons::BuiltinCount() { return CIconTable::kBuiltinCount; }
@@ -51,12 +70,12 @@ bool CLibraryEditorIcons::BuiltinHolds(const QString &name)
     return !name.isEmpty() && (name == CIconTable::Name(0) || BuiltinLookup(name) != 0);
 }
 
-QPixmap CLibraryEditorIcons::BuiltinPictureCached(int number, int set) const
+QPixmap CLibraryEditorIcons::BuiltinPictureCached(int number, int set, bool sharp) const
 {
-    const int key = number * 2 + (set == 1 ? 1 : 0);
+    const int key = number * 4 + (set == 1 ? 1 : 0) + (sharp ? 2 : 0);
     auto it = m_cache.find(key);
     if (it == m_cache.end())
-        it = m_cache.insert(key, BuiltinPicture(number, set));
+        it = m_cache.insert(key, BuiltinPicture(number, set, sharp));
     return *it;
 }
 
@@ -110,8 +129,16 @@ int CLibraryEditorIcons::Generation() const { return m_library ? m_library->GetG
 QPixmap CLibraryEditorIcons::Picture(int number, int set) const
 {
     if (!m_library)
-        return BuiltinPictureCached(number, set);
+        return BuiltinPictureCached(number, set, false);
     const QImage image = m_library->Image(number, set == 1 ? 1 : 0);
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+}
+
+QPixmap CLibraryEditorIcons::SharpPicture(int number, int set) const
+{
+    if (!m_library)
+        return BuiltinPictureCached(number, set, true);
+    const QImage image = m_library->TwiceImage(number, set == 1 ? 1 : 0);
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
 

@@ -20,9 +20,12 @@ public:
     void ImportIcons() override;
     int Generation() const override;
     QPixmap Picture(int number, int set) const override;
+    QPixmap SharpPicture(int number, int set) const override;
 
-    // A built-in icon from its picture and mask resources (set 0 or 1).
-    static QPixmap BuiltinPicture(int number, int set);
+    // A built-in icon from its picture and mask resources (set 0 or 1), or
+    // from their 2x pictures (device pixel ratio 2; null on a palette
+    // display, which draws the pictures as they are).
+    static QPixmap BuiltinPicture(int number, int set, bool sharp = false);
 
 private:
     // Without a library: the built-in table and the artwork.
@@ -30,7 +33,7 @@ private:
     static QString BuiltinName(int number);
     static int BuiltinLookup(const QString &name);
     static bool BuiltinHolds(const QString &name);
-    QPixmap BuiltinPictureCached(int number, int set) const;
+    QPixmap BuiltinPictureCached(int number, int set, bool sharp) const;
 
     class CIconLibrary *m_library = nullptr;
     mutable QHash<int, QPixmap> m_cache;

@@ -11,6 +11,7 @@
 #include "dialogs/CSkinBitmap.h"
 #include "dialogs/CTwoStateButton.h"
 #include "media/CSoundPlayer.h"
+#include "graphics/BitmapResource.h"
 #include "graphics/CMessageBox.h"
 #include "model/CReminder.h"
 #include "model/CTrace.h"
@@ -54,7 +55,7 @@ void decorate(QWidget *parent, QPixmap pixmap, const QRect &groupRect)
         pixmap.setMask(pixmap.createMaskFromColor(pixmap.toImage().pixelColor(0, 0), Qt::MaskInColor));
     auto *label = new QLabel(parent);
     label->setPixmap(pixmap);
-    const QSize s = pixmap.size();
+    const QSize s = pixmap.deviceIndependentSize().toSize();
     label->setGeometry(groupRect.left() + CDialogUnits::X(5), groupRect.top() + CDialogUnits::Y(4) - s.height() / 2,
                        s.width(), s.height());
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -189,8 +190,9 @@ void CNewEventDlg::CreateControls()
     // The two groups without a picture of their own wear a small icon of
     // the library.
     if (CEditorIcons *icons = m_context.m_Icons) {
-        decorate(this, icons->Picture(icons->Lookup(QStringLiteral("Star")), 1), iconBox);
-        decorate(this, icons->Picture(icons->Lookup(QStringLiteral("Music")), 1), soundBox);
+        const qreal ratio = ArtworkScale();
+        decorate(this, icons->PictureFor(icons->Lookup(QStringLiteral("Star")), 1, ratio), iconBox);
+        decorate(this, icons->PictureFor(icons->Lookup(QStringLiteral("Music")), 1, ratio), soundBox);
     }
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);

@@ -431,13 +431,18 @@ QImage CIconLibrary::Image(int number, int set)
 
 QImage CIconLibrary::SharpImage(int number, int set)
 {
+    const QImage sharp = ArtworkScale() == 2 ? TwiceImage(number, set) : QImage();
+    return sharp.isNull() ? Image(number, set) : sharp;
+}
+
+QImage CIconLibrary::TwiceImage(int number, int set)
+{
     set = qBound(0, set, 1);
     CReminderIcon *icon = Entry(number);
-    if (icon && ArtworkScale() == 2)
-        LoadPendingSharp(*icon);
-    if (icon && icon->m_sharpIndex[set] >= 0 && ArtworkScale() == 2)
-        return m_sharp[set].Image(icon->m_sharpIndex[set]);
-    return Image(number, set);
+    if (!icon)
+        return {};
+    LoadPendingSharp(*icon);
+    return icon->m_sharpIndex[set] >= 0 ? m_sharp[set].Image(icon->m_sharpIndex[set]) : QImage();
 }
 
 QImage CIconLibrary::LargeImage(int number) { return Image(number, 0); }

@@ -96,6 +96,9 @@ public:
     // The icon's 2x picture for set 0 or 1 (device pixel ratio 2) while a
     // screen is above 100 % and the icon has one, else Image.
     QImage SharpImage(int number, int set);
+    // The icon's 2x picture for set 0 or 1 whatever the screens; null when
+    // it has none (palette displays draw the 1x pictures only).
+    QImage TwiceImage(int number, int set);
     // The icon's mask for set 0 or 1; null when there is none.
     QImage MaskImage(int number, int set);
 
