@@ -132,8 +132,7 @@ bool CWeeklyBackup::HasBackup() const { return m_store.Exists(CReminderStore::kB
 QStringList CWeeklyBackup::RecoveryQuestions() const
 {
     const QString when = LastBackupText();
-    return { QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder database from the the last "
-                            "backup of ")
+    return { QStringLiteral("Are you sure you want to recover your reminder database from the last backup of ")
                  + when + QLatin1Char('?'),
              QStringLiteral("Any reminders created since ") + when
                  + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?") };

@@ -153,8 +153,8 @@ TEST_F(WeeklyBackup, RecoveryQuestionsNameTheBackupDateAndRecoverReplacesTheList
     m_list.InsertSorted(MakeReminder(2024, 3, 11, 9, 0, QStringLiteral("added after the backup")));
     const QString when = m_now.Format();
     EXPECT_EQ(m_backup.RecoveryQuestions(),
-              QStringList({ QStringLiteral("Are YOU ABSOLUTELY SURE that want to recover your reminder "
-                                           "database from the the last backup of ")
+              QStringList({ QStringLiteral("Are you sure you want to recover your reminder database from the "
+                                           "last backup of ")
                                 + when + QLatin1Char('?'),
                             QStringLiteral("Any reminders created since ") + when
                                 + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?") }));
