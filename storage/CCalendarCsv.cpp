@@ -1,5 +1,7 @@
 #include "storage/CCalendarCsv.h"
 
+#include "model/CIconNameMap.h"
+#include "model/CIconTable.h"
 #include "model/CLocaleDateFormat.h"
 #include "model/CLocaleDateReader.h"
 #include "model/COleDateTimeSpan.h"
@@ -10,6 +12,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 const QStringList CCalendarCsv::kHeaders = {
     QStringLiteral("Subject"),           QStringLiteral("Start Date"),         QStringLiteral("Start Time"),
@@ -170,6 +173,22 @@ private:
     QHash<QString, std::pair<bool, COleDateTime::Parts>> m_known;
 };
 
+// Whether a Subject names an icon, as the program's own export writes it
+// there (a built-in icon, one of the library, or an imported icon file),
+// rather than being an appointment's title. An empty one is the program's
+// too: a reminder without an icon name.
+bool NamesIcon(const QString &subject)
+{
+    static const QSet<QString> builtin = [] {
+        QSet<QString> names;
+        for (int i = 0; i < CIconTable::kBuiltinCount; ++i)
+            names.insert(CIconTable::Name(i));
+        return names;
+    }();
+    return subject.isEmpty() || builtin.contains(subject) || CIconNameMap::Instance().Find(subject) >= 0
+        || subject.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive);
+}
+
 void setPart(COleDateTime &value, const QString &text, bool datePart, FieldReader &reader)
 {
     if (text.trimmed().isEmpty())
@@ -224,6 +243,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
         if (progress && report.m_Records % 1024 == 0)
             progress(device.pos(), total);
         work.SetDefaults();
+        QString title;
+        QString description;
+        bool described = false;
         for (qsizetype f = 0; file.MoreFields(); ++f) {
             QString field = file.ReadField();
             if (f >= names.size())
@@ -233,7 +255,10 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
                       + field + QLatin1Char('\n'));
             const QString &key = keys[f];
             if (key == QLatin1String("subject")) {
-                work.m_IconName = std::move(field);
+                if (NamesIcon(field))
+                    work.m_IconName = std::move(field);
+                else
+                    title = std::move(field);
             } else if (key == QLatin1String("start date")) {
                 setPart(work.m_DateTime, field, true, reader);
             } else if (key == QLatin1String("start time")) {
@@ -241,13 +266,19 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
             } else if (key == QLatin1String("description")) {
                 if (tracing)
                     Trace(QStringLiteral("Setting Message to ") + field + QLatin1Char('\n'));
-                work.m_Message = std::move(field);
+                description = std::move(field);
+                described = true;
             } else if (key == QLatin1String("private")) {
                 work.m_Private = IsTrue(field);
             } else if (tracing) {
                 Trace("field not supported.\n");
             }
         }
+        // An appointment's title comes first, then its description.
+        if (!title.isEmpty())
+            work.m_Message = description.trimmed().isEmpty() ? title : title + QStringLiteral("\r\n") + description;
+        else
+            work.m_Message = described ? description : QString();
         if (work.m_DateTime.GetStatus() != COleDateTime::valid)
             ++report.m_Undated;
         if (!batch.Add(work)) {

@@ -13,6 +13,9 @@ class QIODevice;
 // Subject, Start Date, Start Time, Description and Private (found by name
 // in the header, in any order and letter case, also under the names of the
 // German Outlook) onto new reminders and adds those the list lacks.
+// Export writes the icon's name as the Subject, so on import a Subject that
+// names an icon sets the icon; any other is the appointment's title and
+// becomes the message's first line, above the Description.
 class CCalendarCsv
 {
 public:

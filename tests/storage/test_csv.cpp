@@ -204,6 +204,46 @@ TEST_F(CalendarCsv, ExportedFileImportsBackToTheSameReminders)
     EXPECT_EQ(back[0].m_Recurrence, RecurOneTime);
 }
 
+// Outlook writes the appointment's title as the Subject, where the
+// program's own export writes the icon's name.
+TEST_F(CalendarCsv, OutlookTitlesBecomeMessagesAndIconNamesStayIcons)
+{
+    Import("Subject,Start Date,Start Time,Description\r\n"
+           "Dentist,6/3/2024,2:15 PM,Bring the forms\r\n"
+           "Team lunch,6/4/2024,12:00 PM,\r\n"
+           "Gift,6/5/2024,9:00 AM,Buy flowers\r\n"
+           ",6/6/2024,9:00 AM,\r\n");
+    ASSERT_EQ(m_list.GetSize(), 4);
+    EXPECT_EQ(m_list[0].m_Message, QStringLiteral("Dentist\r\nBring the forms"));
+    EXPECT_EQ(m_list[0].m_IconName, QString());
+    EXPECT_EQ(m_list[1].m_Message, QStringLiteral("Team lunch"));
+    EXPECT_EQ(m_list[2].m_Message, QStringLiteral("Buy flowers"));
+    EXPECT_EQ(m_list[2].m_IconName, QStringLiteral("Gift"));
+    EXPECT_EQ(m_list[3].m_Message, QString());
+    m_list.RemoveAll();
+    Import("Subject,Start Date\r\nReview,6/7/2024\r\nStar,6/8/2024\r\n");
+    ASSERT_EQ(m_list.GetSize(), 2);
+    EXPECT_EQ(m_list[0].m_Message, QStringLiteral("Review"));
+    EXPECT_EQ(m_list[1].m_Message, QString()) << "never the placeholder";
+    EXPECT_EQ(m_list[1].m_IconName, QStringLiteral("Star"));
+}
+
+TEST_F(CalendarCsv, OwnExportRoundTripsByteForByte)
+{
+    const char *icons[] = { "Gift", "birthdays\\cake.ico", "" };
+    for (int i = 0; i < 3; ++i) {
+        CReminder r = MakeReminder(2024, 4, 2 + i, 8 + i, 15, QStringLiteral("Message %1\r\nsecond line").arg(i));
+        r.m_IconName = QString::fromLatin1(icons[i]);
+        m_list.InsertSorted(r);
+    }
+    ASSERT_TRUE(CCalendarCsv::ExportCSV(m_list, Path("first.csv"), { 1, 1, 1 }));
+    CReminderList back;
+    ASSERT_EQ(CCalendarCsv::ImportCSV(back, Path("first.csv")), CCalendarCsv::Imported);
+    ASSERT_EQ(back.GetSize(), 3);
+    ASSERT_TRUE(CCalendarCsv::ExportCSV(back, Path("again.csv"), { 1, 1, 1 }));
+    EXPECT_EQ(ReadAll(Path("again.csv")), ReadAll(Path("first.csv")));
+}
+
 TEST_F(CalendarCsv, ColumnsAreFoundByNameInAnyOrderAndCase)
 {
     Import("PRIVATE,description,Start Time,START DATE,subject,Location\r\n"
@@ -263,7 +303,7 @@ TEST_F(CalendarCsv, DefaultsOfAnImportedReminder)
     ASSERT_EQ(m_list.GetSize(), 1);
     const CReminder &r = m_list[0];
     EXPECT_EQ(r.m_DateTime, CReminder::kDefaultDate);
-    EXPECT_EQ(r.m_Message, CReminder::kUninitializedMessage);
+    EXPECT_EQ(r.m_Message, QStringLiteral("only a subject"));
     EXPECT_EQ(r.m_Recurrence, RecurOneTime);
     EXPECT_EQ(r.m_IconNumber, 0);
     EXPECT_EQ(r.m_AdvanceNotice, COleDateTimeSpan(0.0));
@@ -296,10 +336,10 @@ TEST_F(CalendarCsv, SameFileTwiceAddsItsRemindersOnce)
 TEST_F(CalendarCsv, SurplusFieldsAreIgnoredAndLongDescriptionsKeptWhole)
 {
     const QString longText(5000, QLatin1Char('d'));
-    Import("Subject,Description\r\nx,\"" + longText.toLatin1() + "\",surplus,more\r\n");
+    Import("Subject,Description\r\nGift,\"" + longText.toLatin1() + "\",surplus,more\r\n");
     ASSERT_EQ(m_list.GetSize(), 1);
     EXPECT_EQ(m_list[0].m_Message, longText);
-    EXPECT_EQ(m_list[0].m_IconName, QStringLiteral("x"));
+    EXPECT_EQ(m_list[0].m_IconName, QStringLiteral("Gift"));
 }
 
 TEST_F(CalendarCsv, EmptyUnopenableAndNonCalendarFiles)
@@ -320,9 +360,10 @@ TEST_F(CalendarCsv, GermanOutlookExport)
     EXPECT_EQ(report.m_Records, 1);
     ASSERT_EQ(m_list.GetSize(), 1);
     const CReminder &r = m_list[0];
-    EXPECT_EQ(r.m_IconName, QStringLiteral("Burger Download Session"));
+    EXPECT_EQ(r.m_IconName, QString());
     EXPECT_EQ(r.m_DateTime, COleDateTime(2006, 5, 2, 11, 50, 0));
-    EXPECT_EQ(r.m_Message, QStringLiteral("\r\n")); // a quoted line break and nothing else
+    // The title; the description is a quoted line break and nothing else.
+    EXPECT_EQ(r.m_Message, QStringLiteral("Burger Download Session"));
     EXPECT_FALSE(r.m_Private);                       // "Aus"
 }
 
@@ -331,9 +372,9 @@ TEST_F(CalendarCsv, TildeSeparatedExportWithAMultiLineHtmlDescription)
     ASSERT_EQ(CCalendarCsv::ImportCSV(m_list, sample("horde-data/fixtures/getcsv/bug_3839.csv")), CCalendarCsv::Imported);
     ASSERT_EQ(m_list.GetSize(), 1);
     const CReminder &r = m_list[0];
-    EXPECT_EQ(r.m_IconName, QStringLiteral("Inservice on new resource: \"CPNP Toolkit\""));
+    EXPECT_EQ(r.m_IconName, QString());
     EXPECT_EQ(r.m_DateTime, COleDateTime(2004, 11, 8, 10, 30, 0));
-    EXPECT_TRUE(r.m_Message.startsWith(QStringLiteral("CPN Program ...\r\nInservice on new resource: \"CPNP Toolkit\"\r\n\r\n<b>")));
+    EXPECT_TRUE(r.m_Message.startsWith(QStringLiteral("Inservice on new resource: \"CPNP Toolkit\"\r\nCPN Program ...\r\nInservice on new resource: \"CPNP Toolkit\"\r\n\r\n<b>")));
     EXPECT_TRUE(r.m_Message.endsWith(QStringLiteral("Come check out the new resource!")));
     EXPECT_TRUE(r.m_Message.contains(QStringLiteral("<a href=\"F041108A-Eval.pdf\" target=\"_blank\">")));
     EXPECT_GT(r.m_Message.size(), 1000);
