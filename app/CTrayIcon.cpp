@@ -5,10 +5,12 @@
 
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <algorithm>
 
 const char *const CTrayIcon::kTip = "Kestrelmark";
 const char *const CTrayIcon::kCloseText = "Close Kestrelmark";
 const char *const CTrayIcon::kNewText = "New reminder...";
+const char *const CTrayIcon::kImportText = "Import reminders...";
 
 const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
 {
@@ -26,6 +28,20 @@ const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
         { 0, nullptr },
         { KmCommand::About, "&About Kestrelmark..." },
     };
+    return entries;
+}
+
+const std::vector<CTrayIcon::Entry> &CTrayIcon::TrayEntries()
+{
+    // Importing is on the window's menus; with the window hidden the tray
+    // is the only way to it.
+    static const std::vector<Entry> entries = [] {
+        std::vector<Entry> all = SystemMenuEntries();
+        const auto exportEntry = std::find_if(all.begin(), all.end(),
+                                              [](const Entry &e) { return e.m_Command == KmCommand::Export; });
+        all.insert(exportEntry + 1, { KmCommand::Import, kImportText });
+        return all;
+    }();
     return entries;
 }
 
@@ -113,7 +129,7 @@ void CTrayIcon::RebuildMenu()
         add->setData(KmCommand::NewReminder);
         connect(add, &QAction::triggered, this, [this] { emit command(KmCommand::NewReminder); });
     }
-    for (const Entry &e : VisibleEntries(SystemMenuEntries(), m_isHandled)) {
+    for (const Entry &e : VisibleEntries(TrayEntries(), m_isHandled)) {
         if (e.m_Command == 0) {
             m_menu->addSeparator();
             continue;

@@ -11,8 +11,8 @@ class QSystemTrayIcon;
 // The program's icon in the desktop's notification area (an XEmbed icon,
 // or a StatusNotifierItem where a watcher runs, as on KDE and on Wayland).
 // Its menu carries "New reminder..." and the window-menu entries (the
-// desktop does not let a program extend the title-bar menu), between "Show
-// Kestrelmark" and "Close Kestrelmark".
+// desktop does not let a program extend the title-bar menu) with "Import
+// reminders...", between "Show Kestrelmark" and "Close Kestrelmark".
 // Entries whose command nobody handles are left out.
 class CTrayIcon : public QObject
 {
@@ -23,6 +23,7 @@ public:
     static const char *const kTip;
     static const char *const kCloseText;
     static const char *const kNewText;
+    static const char *const kImportText;
 
     struct Entry
     {
@@ -31,6 +32,8 @@ public:
     };
     // The window-menu entries in their order.
     static const std::vector<Entry> &SystemMenuEntries();
+    // The tray's: the same with "Import reminders..." after the export.
+    static const std::vector<Entry> &TrayEntries();
     // The entries of a menu whose commands pass isHandled, with no leading,
     // trailing or doubled separators.
     static std::vector<Entry> VisibleEntries(const std::vector<Entry> &entries, const std::function<bool(int)> &isHandled);

@@ -62,6 +62,12 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
         }
     }
     ASSERT_NE(toggle, nullptr);
+    // Importing, as on the window's menus, right after exporting.
+    const auto exporting = std::find_if(actions.begin(), actions.end(),
+                                        [](QAction *a) { return a->data().toInt() == KmCommand::Export; });
+    ASSERT_NE(exporting + 1, actions.end());
+    EXPECT_EQ((*(exporting + 1))->text(), QStringLiteral("Import reminders..."));
+    EXPECT_EQ((*(exporting + 1))->data().toInt(), KmCommand::Import);
     EXPECT_EQ(actions[1]->text(), QStringLiteral("New reminder..."));
     EXPECT_EQ(actions[1]->data().toInt(), KmCommand::NewReminder);
     toggle->trigger();
