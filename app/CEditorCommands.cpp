@@ -11,6 +11,7 @@
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
 #include "dialogs/CNewEventDlg.h"
+#include "dialogs/CNewEventForm.h"
 #include "dialogs/COptionsDlg.h"
 #include "model/CIconNameMap.h"
 #include "model/CReminderList.h"
@@ -20,11 +21,17 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QTime>
 #include <memory>
 
 #include "media/CIconLibrary.h"
 
 namespace {
+
+// The time of day the last new reminder was given, "HH:mm".
+const QString kNewTimeSection = QStringLiteral("Options");
+const QString kNewTimeKey = QStringLiteral("NewReminderTime");
+const QString kNewTimeFormat = QStringLiteral("HH:mm");
 
 // The editor's view of the icon library, for the length of one command.
 std::unique_ptr<CLibraryEditorIcons> editorIcons(COrvantis2App &app)
@@ -89,12 +96,16 @@ void CEditorCommands::NewReminder(const CCommandScope &s)
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
-    editor.m_Date = CReminderList::DateOnly(s.m_Window.SelectedDate());
+    const QTime last = QTime::fromString(s.m_App.GetProfileString(kNewTimeSection, kNewTimeKey), kNewTimeFormat);
+    editor.m_Date = CNewEventForm::NewReminderTime(CReminderList::DateOnly(s.m_Window.SelectedDate()), s.m_App.Now(),
+                                                   last.isValid() ? last.hour() * 60 + last.minute() : -1);
     editor.m_Type = RecurOneTime;
     editor.m_AdvanceNotice = COleDateTimeSpan(1.0);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
         Trace("Adding...");
+        s.m_App.WriteProfileString(kNewTimeSection, kNewTimeKey,
+                                   QTime(editor.m_Date.GetHour(), editor.m_Date.GetMinute()).toString(kNewTimeFormat));
         CReminderList &list = s.m_Session.Reminders();
         list.AddReminder(editor.m_Date, editor.m_AdvanceNotice, editor.m_IconName, editor.m_Message, editor.m_Type,
                          editor.m_Private, editor.m_SoundFileName, false, CReminder::kDefaultDate);

@@ -10,6 +10,19 @@ const COleDateTimeSpan kNoticeFloor(0, 0, 1, 30);
 
 } // namespace
 
+COleDateTime CNewEventForm::NewReminderTime(const COleDateTime &day, const COleDateTime &now, int lastChosen)
+{
+    COleDateTime::Parts d {}, n {};
+    if (!day.GetParts(d) || !now.GetParts(n))
+        return day;
+    const bool today = d.year == n.year && d.month == n.month && d.day == n.day;
+    const int nowMinutes = n.hour * 60 + n.minute;
+    int minutes = n.hour < 23 ? (n.hour + 1) * 60 : 23 * 60 + 59;
+    if (lastChosen >= 0 && lastChosen < 24 * 60 && (!today || lastChosen > nowMinutes))
+        minutes = lastChosen;
+    return COleDateTime(d.year, d.month, d.day, minutes / 60, minutes % 60, 0);
+}
+
 CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice)
 {
     Opening o;

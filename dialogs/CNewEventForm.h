@@ -61,6 +61,12 @@ public:
     };
 
     static Opening Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice);
+
+    // When on day a new reminder opens: at the time of day last chosen for
+    // one (lastChosen, minutes after midnight, -1 for none) unless on today
+    // it has passed; else at the next whole hour after now (11:59 PM in the
+    // day's last hour).
+    static COleDateTime NewReminderTime(const COleDateTime &day, const COleDateTime &now, int lastChosen);
     static Result Validate(const Fields &fields);
 
     static QString Caption(const COleDateTime &date);

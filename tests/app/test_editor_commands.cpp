@@ -40,6 +40,7 @@ class EditorCommands : public AppFixture
 {
 };
 
+// The clock says 10 March 2024, noon: the editor opens at the next hour.
 TEST_F(EditorCommands, NewReminderIsForTheSelectedDayWithADaysNotice)
 {
     COrvantis2Dlg &dlg = Window();
@@ -61,11 +62,13 @@ TEST_F(EditorCommands, NewReminderIsForTheSelectedDayWithADaysNotice)
     EXPECT_FALSE(activeDuring);
     EXPECT_TRUE(Session().TimerActive());
     EXPECT_EQ(timerUsers, Session().TimerUsers());
-    EXPECT_EQ(At(2024, 3, 20), openedDate);
+    EXPECT_EQ(At(2024, 3, 20, 13, 0), openedDate);
     ASSERT_EQ(1, Session().Reminders().GetSize());
     const CReminder &r = Session().Reminders()[0];
     EXPECT_EQ(QStringLiteral("Book the garage"), r.m_Message);
-    EXPECT_EQ(At(2024, 3, 20), r.m_DateTime);
+    EXPECT_EQ(At(2024, 3, 20, 13, 0), r.m_DateTime);
+    // The time given is the next new reminder's.
+    EXPECT_EQ(m_app->GetProfileString(QStringLiteral("Options"), QStringLiteral("NewReminderTime")), QStringLiteral("13:00"));
     EXPECT_EQ(COleDateTimeSpan(1, 0, 0, 30), r.m_AdvanceNotice);
     EXPECT_EQ(RecurOneTime, r.m_Recurrence);
     EXPECT_FALSE(r.m_Shown);

@@ -11,6 +11,7 @@
 #include "dialogs/CLogoWnd.h"
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/CSkinListBox.h"
+#include "model/CReminderList.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -40,8 +41,9 @@ COleDateTime NewFromMenu(QMenu *menu)
 {
     COleDateTime opened;
     bool seen = false;
+    // The day it opens on (its time is the next hour's).
     WhenOpen<CNewEventDlg>([&](CNewEventDlg &editor) {
-        opened = editor.m_Date;
+        opened = CReminderList::DateOnly(editor.m_Date);
         editor.reject();
     }, &seen);
     QAction *entry = menu ? Entry(menu, QStringLiteral("New...")) : nullptr;

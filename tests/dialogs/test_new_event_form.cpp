@@ -153,6 +153,25 @@ TEST(NewEventFormNotice, StoredWithThirtySecondsAndAFloor)
     EXPECT_EQ(30, r.m_AdvanceNotice.GetMinutes());
 }
 
+// A new reminder never opens at a time of today already gone, so saving
+// it as it opens does not bring its alert at once.
+TEST(NewEventFormNewTime, NextWholeHourOrTheLastTimeChosen)
+{
+    const COleDateTime morning(2027, 3, 14, 9, 20, 0);
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, morning, -1), COleDateTime(2027, 3, 14, 10, 0, 0));
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, COleDateTime(2027, 3, 14, 10, 0, 0), -1),
+              COleDateTime(2027, 3, 14, 11, 0, 0));
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, COleDateTime(2027, 3, 14, 23, 10, 0), -1),
+              COleDateTime(2027, 3, 14, 23, 59, 0));
+    // The last time chosen, where it is still to come.
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, morning, 15 * 60 + 45), COleDateTime(2027, 3, 14, 15, 45, 0));
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, morning, 8 * 60), COleDateTime(2027, 3, 14, 10, 0, 0));
+    const COleDateTime dayBefore(2027, 3, 13, 22, 0, 0);
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, dayBefore, 8 * 60), COleDateTime(2027, 3, 14, 8, 0, 0));
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, dayBefore, -1), COleDateTime(2027, 3, 14, 23, 0, 0));
+    EXPECT_EQ(CNewEventForm::NewReminderTime(kFormDay, morning, 24 * 60), COleDateTime(2027, 3, 14, 10, 0, 0));
+}
+
 TEST(NewEventFormMessage, EmptyBecomesTheBracketedCaption)
 {
     auto f = fieldsFor(kFormDay, "9", "00", 0);
