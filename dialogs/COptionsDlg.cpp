@@ -112,6 +112,10 @@ void COptionsDlg::showEvent(QShowEvent *event)
 {
     if (!m_initialised)
         OnInitDialog();
+    // A style sheet may draw the days box's arrow wider than the room its
+    // size hint keeps, over the number's last digit ("3" for 30): two
+    // digits more keep every choice whole.
+    m_days->setMinimumWidth(m_days->sizeHint().width() + m_days->fontMetrics().horizontalAdvance(QStringLiteral("00")));
     QDialog::showEvent(event);
 }
 

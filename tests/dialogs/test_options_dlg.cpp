@@ -263,3 +263,28 @@ TEST_P(OptionsGeometry, NothingOverlapsAndEverythingIsInside)
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, OptionsGeometry, ::testing::Values(1, 2));
+
+// A dark style sheet of the user's may draw the days box's arrow wider than
+// the room the box keeps for it: every choice still shows whole (the box
+// does not look the same when its last digit is taken away).
+TEST(OptionsDlgStyle, EveryDayChoiceShowsWholeUnderADarkStyleSheet)
+{
+    for (const char *sheet : { "QWidget { background: #222; color: #eee; } QComboBox { border: 1px solid #444; }"
+                               " QComboBox::down-arrow { width: 30px; height: 10px; }",
+                               "* { background: #1e1e1e; color: #e0e0e0; } QComboBox { padding: 4px 10px; }" }) {
+        OptionsUnderTest t(30, QString());
+        t.m_dlg = std::make_unique<COptionsDlg>(t.m_fx.m_context);
+        t.m_dlg->setStyleSheet(QString::fromLatin1(sheet));
+        t.m_dlg->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(t.m_dlg.get()));
+        auto *days = t.Child<QComboBox>("days");
+        for (int i = 0; i < days->count(); ++i) {
+            days->setCurrentIndex(i);
+            const QString text = days->itemText(i);
+            const QImage whole = days->grab().toImage();
+            days->setItemText(i, text.left(text.size() - 1));
+            EXPECT_NE(days->grab().toImage(), whole) << sheet << " " << text.toStdString();
+            days->setItemText(i, text);
+        }
+    }
+}
