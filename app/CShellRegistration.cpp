@@ -119,14 +119,19 @@ bool IsOwnUserEntry(const QString &entry)
     return true;
 }
 
+QString AutostartPath(const CShellRegistration::Folders &folders)
+{
+    return folders.m_ConfigHome + QStringLiteral("/autostart/") + CShellRegistration::kDesktopFile;
+}
+
 // Writes the autostart entry for the command, keeping a login start the
 // user switched off switched off.
-bool WriteAutostart(const CShellRegistration::Folders &folders, const QString &command)
+bool WriteAutostart(const CShellRegistration::Folders &folders, const QString &command, const QString &programPath)
 {
-    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/") + CShellRegistration::kDesktopFile;
+    const QString autostart = AutostartPath(folders);
     const QByteArray text = ReadAll(autostart);
     const bool switchedOff = text.contains("\nHidden=true") || text.contains("X-GNOME-Autostart-enabled=false");
-    QByteArray entry = CShellRegistration::AutostartEntry(command).toUtf8();
+    QByteArray entry = CShellRegistration::AutostartEntry(command, programPath).toUtf8();
     if (switchedOff)
         entry += "Hidden=true\n";
     return WriteText(autostart, entry);
@@ -189,7 +194,13 @@ QString CShellRegistration::DesktopEntry(const QString &programPath)
     return entry;
 }
 
-QString CShellRegistration::AutostartEntry(const QString &programPath)
+QString CShellRegistration::TryExecLine(const QString &programPath)
+{
+    QString path = QFileInfo(programPath).absoluteFilePath();
+    return QStringLiteral("TryExec=") + path.replace(QLatin1String("\\"), QLatin1String("\\\\")) + QLatin1Char('\n');
+}
+
+QString CShellRegistration::AutostartEntry(const QString &command, const QString &programPath)
 {
     return QStringLiteral(
                "[Desktop Entry]\n"
@@ -198,10 +209,11 @@ QString CShellRegistration::AutostartEntry(const QString &programPath)
                "Name=Kestrelmark\n"
                "Comment=Reminders on a month calendar, with alerts when they fall due\n"
                "Exec=%1\n"
+               "%2"
                "Icon=kestrelmark\n"
                "Terminal=false\n"
                "X-GNOME-Autostart-enabled=true\n")
-        .arg(QuoteExec(programPath));
+        .arg(QuoteExec(command), TryExecLine(programPath.isEmpty() ? command : programPath));
 }
 
 QString CShellRegistration::SystemEntry(const Folders &folders, const QString &programPath)
@@ -230,13 +242,13 @@ bool CShellRegistration::Register(const Folders &folders, const QString &program
                 QFile::remove(IconPath(folders.m_DataHome, icon.second));
         }
         removed = QFile::remove(UserMimePackage(folders, kMimePackage)) || removed;
-        ok = WriteAutostart(folders, ExecProgram(QString::fromUtf8(ReadAll(system))));
+        ok = WriteAutostart(folders, ExecProgram(QString::fromUtf8(ReadAll(system))), programPath);
     } else {
         const QString mime = MimePackageXml();
         const QString entry = DesktopEntry(programPath);
         ok = !mime.isEmpty() && WriteText(UserMimePackage(folders, kMimePackage), mime.toUtf8());
         ok = !entry.isEmpty() && WriteText(UserEntryPath(folders), entry.toUtf8()) && ok;
-        ok = WriteAutostart(folders, programPath) && ok;
+        ok = WriteAutostart(folders, programPath, programPath) && ok;
         for (const auto &icon : ProgramIcons())
             WriteText(IconPath(folders.m_DataHome, icon.second), ReadAll(icon.first));
     }
@@ -249,13 +261,17 @@ bool CShellRegistration::Register(const Folders &folders, const QString &program
 
 bool CShellRegistration::IsRegistered(const Folders &folders, const QString &programPath)
 {
-    const QString autostart = folders.m_ConfigHome + QStringLiteral("/autostart/") + kDesktopFile;
+    const QByteArray autostart = ReadAll(AutostartPath(folders));
+    // An entry without the program's TryExec would try to start it after
+    // the program is gone.
+    if (!autostart.contains(TryExecLine(programPath).toUtf8()))
+        return false;
     if (!SystemEntry(folders, programPath).isEmpty()) {
-        return Starts(QString::fromUtf8(ReadAll(autostart)), programPath)
+        return Starts(QString::fromUtf8(autostart), programPath)
             && !IsOwnUserEntry(QString::fromUtf8(ReadAll(UserEntryPath(folders))))
             && !QFile::exists(UserMimePackage(folders, kMimePackage))
             && !QFile::exists(UserMimePackage(folders, kOldMimePackage));
     }
     return ReadAll(UserEntryPath(folders)) == DesktopEntry(programPath).toUtf8()
-        && QFile::exists(UserMimePackage(folders, kMimePackage)) && QFile::exists(autostart);
+        && QFile::exists(UserMimePackage(folders, kMimePackage));
 }

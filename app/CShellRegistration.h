@@ -28,7 +28,12 @@ public:
     // The files' contents, for the program at programPath.
     static QString MimePackageXml();
     static QString DesktopEntry(const QString &programPath);
-    static QString AutostartEntry(const QString &programPath);
+    // The login start runs command (the program at programPath, or command
+    // itself when programPath is empty); a session skips it once that
+    // program is gone.
+    static QString AutostartEntry(const QString &command, const QString &programPath = QString());
+    // "TryExec=" and the program's absolute path, with its line end.
+    static QString TryExecLine(const QString &programPath);
     // A path as a desktop entry's Exec line needs it.
     static QString QuoteExec(const QString &programPath);
 

@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-keyring")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_STRIP_FILES ON)
-# Installed files only; the desktop's databases are brought up to date by
-# the triggers of shared-mime-info, desktop-file-utils, the icon theme and
-# man-db, so the package has no maintainer scripts.
+# The desktop's databases are brought up to date by the triggers of
+# shared-mime-info, desktop-file-utils, the icon theme and man-db; the one
+# maintainer script removes the users' login starts on purge.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/packaging/debian/postrm)
 include(CPack)

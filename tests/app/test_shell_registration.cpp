@@ -85,8 +85,16 @@ TEST_F(Installed, StartedByNameTheUsersOwnEntryAndSwitchedOffLoginStartStay)
     EXPECT_EQ(Read(UserFile(QStringLiteral("applications/kestrelmark.desktop"))), mine);
     const QByteArray autostart = Read(Autostart());
     EXPECT_TRUE(autostart.contains("\nExec=kestrelmark\n")) << autostart.constData();
+    // Once the package is removed the session skips it.
+    EXPECT_TRUE(autostart.contains("\nTryExec=" + m_program.toUtf8() + "\n")) << autostart.constData();
     EXPECT_TRUE(autostart.contains("\nHidden=true\n"));
     EXPECT_TRUE(CShellRegistration::IsRegistered(m_folders, m_program));
+
+    // An entry of an earlier version, without TryExec, is written again.
+    Write(Autostart(), "[Desktop Entry]\nType=Application\nExec=kestrelmark\n");
+    EXPECT_FALSE(CShellRegistration::IsRegistered(m_folders, m_program));
+    ASSERT_TRUE(CShellRegistration::Register(m_folders, m_program, false));
+    EXPECT_TRUE(Read(Autostart()).contains("\nTryExec=" + m_program.toUtf8() + "\n"));
 }
 
 TEST_F(Installed, AnotherProgramOrAnEarlierEntryRegistersForTheUser)

@@ -2,7 +2,8 @@
 # The Debian package as a user meets it: lintian finds no error in it, apt
 # installs it, the menu entry's Exec line starts the program, a pack opened
 # with xdg-open reaches the running program, man and bash completion know
-# kestrelmark-cli, and removing the package leaves none of its files. Runs
+# kestrelmark-cli, and purging the package leaves none of its files and
+# nothing that a session would start at the next login. Runs
 # when tools/package.sh has built the package (KM_PACKAGE names another),
 # as root or with sudo, and only where no kestrelmark package is installed.
 #   tests/e2e/package-journey.sh [BUILD_DIR]
@@ -29,6 +30,7 @@ cleanup() {
     [ -n "$pid" ] && stop "$pid"
     [ -n "$installed" ] && $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq \
         -o DPkg::Lock::Timeout=300 kestrelmark >/dev/null 2>&1
+    [ -n "${planted:-}" ] && $sudo rm -f "$own"
     rm -rf "$tmp"
 }
 trap cleanup EXIT
@@ -62,6 +64,8 @@ grep -q "InitInstance() done" "$tmp/main.log" || sleep 1
 [ -e "$XDG_DATA_HOME/mime/packages/kestrelmark.xml" ] && fail "the installed program wrote file types of its own"
 grep -qx "Exec=kestrelmark" "$XDG_CONFIG_HOME/autostart/kestrelmark.desktop" ||
     fail "the login start does not start the installed program"
+grep -qx "TryExec=/usr/bin/kestrelmark" "$XDG_CONFIG_HOME/autostart/kestrelmark.desktop" ||
+    fail "the login start would outlive the program (no TryExec)"
 echo "started from the menu entry; only the login start is the user's"
 
 # A friend's pack, opened as a file manager would.
@@ -112,10 +116,45 @@ sys.exit(0 if b"kestrelmark-cli import " in seen else 1)
 PY
 echo "kestrelmark-cli im<Tab> completes to import"
 
+# The same login start in the folder of a user the system knows (this one),
+# as a first run from the menu writes it there.
+own="$(getent passwd "$(id -un)" | cut -d: -f6)/.config/autostart/kestrelmark.desktop"
+planted=""
+if [ ! -e "$own" ]; then
+    $sudo mkdir -p "$(dirname "$own")"
+    $sudo cp "$XDG_CONFIG_HOME/autostart/kestrelmark.desktop" "$own"
+    planted=yes
+fi
+
 installed=""
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=300 kestrelmark >"$tmp/apt.log" 2>&1 ||
     { cat "$tmp/apt.log"; fail "apt-get cannot remove the package"; }
 left="$(while read -r f; do if [ -e "$f" ]; then echo "$f"; fi; done <"$tmp/files")"
 [ -z "$left" ] || fail "left behind: $left"
 echo "removed, nothing left behind"
+
+# What a session runs at login (the autostart rules): the entries of the
+# user's and the system's autostart folders that are not hidden and whose
+# TryExec names a program that is there.
+starts_at_login() { # entry
+    local try
+    grep -qx 'Hidden=true' "$1" && return 1
+    try="$(sed -n 's/^TryExec=//p' "$1" | head -n 1)"
+    if [ -n "$try" ]; then
+        case "$try" in
+        /*) [ -x "$try" ] || return 1 ;;
+        *) command -v "$try" >/dev/null || return 1 ;;
+        esac
+    fi
+    return 0
+}
+for entry in "$XDG_CONFIG_HOME"/autostart/*.desktop "$HOME"/.config/autostart/*.desktop /etc/xdg/autostart/*.desktop; do
+    [ -f "$entry" ] && grep -q '^Exec=.*kestrelmark' "$entry" || continue
+    starts_at_login "$entry" && fail "$entry would start the program at the next login"
+done
+if [ -n "$planted" ]; then
+    [ -e "$own" ] && { rm -f "$own"; fail "the purge left the login start of a user it knows: $own"; }
+    echo "the purge removed the login start of a known user"
+fi
+echo "after the purge nothing starts at login"
 echo PASS
