@@ -44,7 +44,8 @@ new_day() {
     xdotool mousemove $((mx + 368)) $((my + 24)) click 1
     local editor
     editor="$(find_window '^Reminder for ' 20)" || { echo none; return; }
-    xdotool getwindowname "$editor"
+    # The day alone: a new reminder opens at an hour of its own.
+    xdotool getwindowname "$editor" | sed 's/ [0-9][0-9:]*\( [AP]M\)\{0,1\}$//'
     xdotool windowactivate --sync "$editor" key Escape 2>/dev/null || xdotool key Escape
     for _ in $(seq 1 20); do find_window '^Reminder for ' 1 >/dev/null || break; done
     sleep 0.3
@@ -54,7 +55,8 @@ menu_new() { # keys to reach "New..." in the open menu -> the editor's title
     xdotool key "$@" Return
     local editor
     editor="$(find_window '^Reminder for ' 20)" || { echo none; return; }
-    xdotool getwindowname "$editor"
+    # The day alone: a new reminder opens at an hour of its own.
+    xdotool getwindowname "$editor" | sed 's/ [0-9][0-9:]*\( [AP]M\)\{0,1\}$//'
     xdotool key Escape
     for _ in $(seq 1 20); do find_window '^Reminder for ' 1 >/dev/null || break; done
     sleep 0.3
