@@ -1,5 +1,6 @@
 #include "storage/CCalendarCsv.h"
 
+#include "model/CImportedNames.h"
 #include "model/CLocaleDateFormat.h"
 #include "model/CLocaleDateReader.h"
 #include "model/COleDateTimeSpan.h"
@@ -248,6 +249,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
                 Trace("field not supported.\n");
             }
         }
+        // The subject is the icon name; one that would lead out of the
+        // icons folder is cut to its last piece.
+        CImportedNames::Reduce(work);
         if (work.m_DateTime.GetStatus() != COleDateTime::valid)
             ++report.m_Undated;
         if (!batch.Add(work)) {
