@@ -1,6 +1,7 @@
 #include "ical/CIcsFile.h"
 
 #include "ical/CIcsWriter.h"
+#include "model/CImportedNames.h"
 #include "model/CReminderBatch.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
@@ -59,7 +60,10 @@ CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult
     CReminderBatch batch(list);
     for (const CIcsEvent &e : read.m_Events) {
         ++report.m_Read;
-        if (batch.Add(e.m_Reminder))
+        // A file from elsewhere names no file outside the data folder.
+        CReminder reminder = e.m_Reminder;
+        CImportedNames::Reduce(reminder);
+        if (batch.Add(reminder))
             ++report.m_Added;
         else
             ++report.m_Duplicates;

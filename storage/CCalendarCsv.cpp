@@ -2,6 +2,7 @@
 
 #include "model/CIconNameMap.h"
 #include "model/CIconTable.h"
+#include "model/CImportedNames.h"
 #include "model/CLocaleDateFormat.h"
 #include "model/CLocaleDateReader.h"
 #include "model/COleDateTimeSpan.h"
@@ -279,6 +280,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
             work.m_Message = description.trimmed().isEmpty() ? title : title + QStringLiteral("\r\n") + description;
         else
             work.m_Message = described ? description : QString();
+        // An icon name that would lead out of the icons folder is cut to
+        // its last piece.
+        CImportedNames::Reduce(work);
         if (work.m_DateTime.GetStatus() != COleDateTime::valid)
             ++report.m_Undated;
         if (!batch.Add(work)) {

@@ -19,26 +19,39 @@ bool CDataFileWriter::Refuse(const QString &reason)
     return false;
 }
 
+// The folders are made one at a time, each only once the folder it goes
+// into is known to lie inside the top one (icons or sounds, which may be
+// a link of the user's own), links resolved: nothing is ever made beyond a
+// link that leads elsewhere.
 bool CDataFileWriter::MakeFolders(const QString &relativeDir)
 {
-    const QString full = m_dataFolder + QLatin1Char('/') + relativeDir;
-    if (QFileInfo(full).isDir())
-        return true;
-    Trace(QStringLiteral("Directory does not exist: ") + QDir::toNativeSeparators(full) + QLatin1Char('\n'));
+    const bool missing = !QFileInfo(m_dataFolder + QLatin1Char('/') + relativeDir).isDir();
+    if (missing)
+        Trace(QStringLiteral("Directory does not exist: ")
+              + QDir::toNativeSeparators(m_dataFolder + QLatin1Char('/') + relativeDir) + QLatin1Char('\n'));
     QString path = m_dataFolder;
+    QString top;
     for (const QString &piece : relativeDir.split(QLatin1Char('/'))) {
         path += QLatin1Char('/') + piece;
-        Trace(QStringLiteral("Checking for directory ") + QDir::toNativeSeparators(path) + QStringLiteral("...\n"));
-        const QFileInfo info(path);
-        if (info.isSymLink() && !info.isDir())
-            return false;
+        if (missing)
+            Trace(QStringLiteral("Checking for directory ") + QDir::toNativeSeparators(path) + QStringLiteral("...\n"));
+        QFileInfo info(path);
+        if (info.isSymLink() && !info.exists())
+            return Refuse(QStringLiteral("a link that leads nowhere is in the way"));
         if (!info.exists()) {
             Trace("Creating new directory...\n");
             if (!QDir().mkdir(path))
-                return false;
+                return Refuse(QStringLiteral("cannot create its folder"));
+            info.refresh();
         } else if (!info.isDir()) {
-            return false;
+            return Refuse(QStringLiteral("cannot create its folder"));
         }
+        const QString real = info.canonicalFilePath();
+        const bool inside = top.isNull() ? !real.isEmpty() : real.startsWith(top + QLatin1Char('/'));
+        if (!inside)
+            return Refuse(QStringLiteral("its folder leads outside the data folder"));
+        if (top.isNull())
+            top = real;
     }
     return true;
 }
@@ -59,14 +72,7 @@ bool CDataFileWriter::Begin(const QString &name)
     const QString relativeDir = relative.left(cut);
     Trace(QStringLiteral("fullPath = ") + relativeDir + QLatin1Char('\n'));
     if (!MakeFolders(relativeDir))
-        return Refuse(QStringLiteral("cannot create its folder"));
-
-    // The folder must really lie inside icons or sounds, links resolved.
-    const QString top = relative.section(QLatin1Char('/'), 0, 0);
-    const QString base = QFileInfo(m_dataFolder + QLatin1Char('/') + top).canonicalFilePath();
-    const QString dir = QFileInfo(m_dataFolder + QLatin1Char('/') + relativeDir).canonicalFilePath();
-    if (base.isEmpty() || dir.isEmpty() || (dir != base && !dir.startsWith(base + QLatin1Char('/'))))
-        return Refuse(QStringLiteral("its folder leads outside the data folder"));
+        return false;
     const QFileInfo target(m_path);
     if (target.isSymLink())
         return Refuse(QStringLiteral("a link of that name is in the way"));

@@ -6,13 +6,10 @@
 // "icons\" or "sounds\" followed by a relative path with backslashes.
 // Packs come by mail from other people, so a name is accepted only when it
 // stays inside one of those two folders and every piece of it is a name
-// the file system can hold.
+// the file system can hold (CImportedNames::Split).
 class CPackDataName
 {
 public:
-    static constexpr int kMaxDirectories = 21;
-    static constexpr int kMaxComponentBytes = 255;
-
     // True for an acceptable name; relative is then the name with the file
     // system's separators ("icons/sub/x.ico").
     static bool Check(const QString &name, QString *relative = nullptr, QString *reason = nullptr);

@@ -2,6 +2,7 @@
 
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
+#include "model/CImportedNames.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderBatch.h"
@@ -15,6 +16,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <memory>
 
 const QString CReminderPack::kBanner = QStringLiteral("KM 2.0 Reminder Pack");
@@ -34,6 +36,30 @@ CReminderPack::Selection CReminderPack::SelectAll(const CReminderList &list)
 }
 
 // ---- writing ----
+
+namespace {
+
+// Whether a file may travel in a pack: an icon from the icons folder or a
+// sound from the sounds folder, links resolved, and besides those only a
+// wave file the user chose by its full path. A reminder file may name any
+// file, and a pack must not carry one from elsewhere. A file that is not
+// there is left to WriteBinaryFile, which finds nothing to send.
+bool mayCarry(const QString &source, const QString &folder, bool chosenByPath)
+{
+    const QFileInfo info(source);
+    if (!info.exists())
+        return true;
+    const QString real = info.canonicalFilePath();
+    const QString base = QFileInfo(folder).canonicalFilePath();
+    if (!base.isEmpty() && real.startsWith(base + QLatin1Char('/')))
+        return true;
+    if (chosenByPath && info.isFile() && real.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+        return true;
+    Trace(QStringLiteral("Not packed, outside the data folder: ") + source + QLatin1Char('\n'));
+    return false;
+}
+
+} // namespace
 
 std::vector<CReminder> CReminderPack::SelectedCopies(const CReminderList &list, const Selection &selection)
 {
@@ -65,18 +91,23 @@ std::vector<CReminderPack::DataFilePair> CReminderPack::DataFileList(std::vector
             // from someone else's pack must not carry a file from elsewhere.
             const QString destination = CPackDataName::ForIcon(copy.m_IconName);
             QString relative;
-            if (CPackDataName::Check(destination, &relative))
-                add(dataFolder + QLatin1Char('/') + relative, destination);
-            else
+            if (CPackDataName::Check(destination, &relative)) {
+                const QString source = dataFolder + QLatin1Char('/') + relative;
+                if (mayCarry(source, dataFolder + QStringLiteral("/icons"), false))
+                    add(source, destination);
+            } else {
                 Trace(QStringLiteral("Icon name not packed: ") + copy.m_IconName + QLatin1Char('\n'));
+            }
         }
         if (!copy.m_SoundFileName.isEmpty()) {
             const QString name = CKmPaths::FileNameOf(copy.m_SoundFileName);
             const QString destination = CPackDataName::ForSound(name);
-            if (CPackDataName::Check(destination))
-                add(CKmPaths::ResolveSound(dataFolder, copy.m_SoundFileName), destination);
-            else
+            const QString source = CKmPaths::ResolveSound(dataFolder, copy.m_SoundFileName);
+            if (!CPackDataName::Check(destination))
                 Trace(QStringLiteral("Sound name not packed: ") + copy.m_SoundFileName + QLatin1Char('\n'));
+            else if (mayCarry(source, dataFolder + QStringLiteral("/sounds"),
+                              QDir::isAbsolutePath(CKmPaths::ToFileSystemName(copy.m_SoundFileName))))
+                add(source, destination);
             copy.m_SoundFileName = name;
         }
     }
@@ -186,10 +217,7 @@ public:
               + QStringLiteral("\n\tIcon: ") + r.m_IconName + QLatin1Char('\n'));
         // A pack names its sounds by file name, found in the sounds folder;
         // a path from someone else's computer is never followed.
-        if (!r.m_SoundFileName.isEmpty()) {
-            const QString name = CKmPaths::FileNameOf(r.m_SoundFileName);
-            r.m_SoundFileName = CPackDataName::Check(CPackDataName::ForSound(name)) ? name : QString();
-        }
+        CImportedNames::Reduce(r);
         const bool shown = r.m_Shown;
         const COleDateTime lastShown = r.m_LastShown;
         // New here: never shown, and no pending snooze from the sender's file.

@@ -35,6 +35,10 @@ QString readInnerHref(QXmlStreamReader &xml)
     return href;
 }
 
+int defaultPort(const QUrl &url) { return url.scheme() == QLatin1String("https") ? 443 : 80; }
+
+QUrl resolved(const QUrl &base, const QString &href) { return base.resolved(QUrl(href, QUrl::TolerantMode)); }
+
 struct PropValues
 {
     QByteArray etag, data;
@@ -89,7 +93,11 @@ void readResponse(QXmlStreamReader &xml, const QUrl &base, CDavResource &r)
         if (xml.namespaceUri() != kDav) {
             xml.skipCurrentElement();
         } else if (xml.name() == QLatin1String("href")) {
-            r.m_Href = CDavMultiStatus::ResolvePath(base, xml.readElementText().trimmed());
+            r.m_Listed = xml.readElementText().trimmed();
+            const QUrl url = resolved(base, r.m_Listed);
+            r.m_Href = CDavMultiStatus::ResolvePath(base, r.m_Listed);
+            r.m_OtherOrigin = url.scheme() != base.scheme() || url.host() != base.host()
+                || url.port(defaultPort(url)) != base.port(defaultPort(base));
         } else if (xml.name() == QLatin1String("status")) {
             r.m_Status = statusCode(xml.readElementText());
         } else if (xml.name() == QLatin1String("propstat")) {
@@ -131,7 +139,15 @@ QString CDavMultiStatus::ResolvePath(const QUrl &base, const QString &href)
 {
     if (href.isEmpty())
         return QString();
-    return base.resolved(QUrl(href, QUrl::TolerantMode)).path(QUrl::FullyDecoded);
+    return resolved(base, href).path(QUrl::FullyDecoded);
+}
+
+bool CDavMultiStatus::IsBelow(const QString &path, const QString &collection)
+{
+    if (path.size() <= collection.size() || !path.startsWith(collection))
+        return false;
+    const QStringList segments = path.split(QLatin1Char('/'));
+    return !segments.contains(QLatin1String(".")) && !segments.contains(QLatin1String(".."));
 }
 
 QString CDavMultiStatus::EncodePath(const QString &path)

@@ -10,6 +10,8 @@
 struct CDavResource
 {
     QString m_Href;          // resolved against the request's address, path only
+    QString m_Listed;        // the href as the server wrote it
+    bool m_OtherOrigin = false; // it names another scheme, host or port
     int m_Status = 200;      // the response's own status, else 200
     QByteArray m_ETag;
     QByteArray m_CalendarData;
@@ -35,6 +37,10 @@ struct CDavMultiStatus
     static CDavMultiStatus Parse(const QByteArray &body, const QUrl &base);
     // The path of href resolved against base, percent-decoded.
     static QString ResolvePath(const QUrl &base, const QString &href);
+    // True when a decoded path names something below collection (a path
+    // with a trailing "/"): it begins with it, goes on, and holds no "."
+    // or ".." segment a server would take as a way out.
+    static bool IsBelow(const QString &path, const QString &collection);
     // A decoded path as it goes into a request or an href: every octet of
     // a segment but the unreserved ones percent-encoded (";", "%", "#",
     // "?", spaces and non-ASCII letters alike), the slashes kept.

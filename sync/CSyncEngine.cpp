@@ -1,5 +1,6 @@
 #include "sync/CSyncEngine.h"
 
+#include "model/CTrace.h"
 #include "sync/CDavMultiStatus.h"
 
 #include <QJsonArray>
@@ -35,6 +36,7 @@ QJsonObject CSyncEngine::Outcome::ToJson() const
                     { QStringLiteral("conflicts"), m_Conflicts },
                     { QStringLiteral("simplified"), QJsonArray::fromStringList(m_Simplified) },
                     { QStringLiteral("skipped"), QJsonArray::fromStringList(m_Skipped) },
+                    { QStringLiteral("ignored"), QJsonArray::fromStringList(m_Ignored) },
                     { QStringLiteral("reminders"), static_cast<int>(m_Local.size()) } };
     if (!m_Error.isEmpty())
         o.insert(QStringLiteral("error"), m_Error);
@@ -54,6 +56,7 @@ QString CSyncEngine::Outcome::Details() const
     };
     list(m_Simplified, "event simplified", "events simplified");
     list(m_Skipped, "event left out", "events left out");
+    list(m_Ignored, "resource outside the calendar left alone", "resources outside the calendar left alone");
     if (m_Conflicts > 0)
         parts << QStringLiteral("%1 changed both here and on the server; both versions are kept.")
                      .arg(m_Conflicts == 1 ? QStringLiteral("1 reminder was") : QStringLiteral("%1 reminders were").arg(m_Conflicts));
@@ -219,9 +222,10 @@ void CSyncEngine::listChanges()
         const QString self = collectionPath(m_collection);
         if (!token.isEmpty())
             for (const CSyncEntry &e : m_out.m_State.m_Entries)
-                m_remote.m_ETags.insert(e.m_Href, e.m_ETag);
+                if (CDavMultiStatus::IsBelow(e.m_Href, self))
+                    m_remote.m_ETags.insert(e.m_Href, e.m_ETag);
         for (const CDavResource &r : ms.m_Responses) {
-            if (collectionPath(at(r.m_Href)) == self)
+            if (collectionPath(at(r.m_Href)) == self || !isOurs(r, self))
                 continue;
             if (r.m_Status == 404)
                 m_remote.m_ETags.remove(r.m_Href);
@@ -247,7 +251,7 @@ void CSyncEngine::listAll()
             return fail(QStringLiteral("listing the calendar: %1").arg(ms.m_Error));
         const QString self = collectionPath(m_collection);
         for (const CDavResource &r : ms.m_Responses)
-            if (!r.m_IsCollection && r.m_Status / 100 == 2 && collectionPath(at(r.m_Href)) != self) {
+            if (!r.m_IsCollection && r.m_Status / 100 == 2 && collectionPath(at(r.m_Href)) != self && isOurs(r, self)) {
                 m_remote.m_ETags.insert(r.m_Href, r.m_ETag);
                 m_lengths.insert(r.m_Href, r.m_ContentLength);
             }
@@ -330,7 +334,7 @@ void CSyncEngine::fetchNext()
         if (!reply.Ok())
             return fail(reply, QStringLiteral("fetching events"));
         for (const CDavResource &r : ms.m_Responses) {
-            if (!batch.contains(r.m_Href))
+            if (r.m_OtherOrigin || !batch.contains(r.m_Href))
                 continue;
             if (r.m_Status == 404) {
                 m_remote.m_ETags.remove(r.m_Href);
@@ -362,8 +366,26 @@ void CSyncEngine::fetchNext()
     });
 }
 
+bool CSyncEngine::isOurs(const CDavResource &r, const QString &self)
+{
+    if (!r.m_OtherOrigin && CDavMultiStatus::IsBelow(r.m_Href, self))
+        return true;
+    ignore(r.m_Listed);
+    return false;
+}
+
+void CSyncEngine::ignore(const QString &href)
+{
+    if (m_out.m_Ignored.contains(href))
+        return;
+    Trace(QStringLiteral("Ignoring %1: it is not in the calendar %2\n").arg(href, m_collection.toString()));
+    m_out.m_Ignored << href;
+}
+
 void CSyncEngine::accept(CSyncPlan &plan)
 {
+    for (const QString &href : plan.m_Ignored)
+        ignore(href);
     for (const CReminder &r : plan.m_Removed) {
         const auto added = std::find_if(m_out.m_Added.begin(), m_out.m_Added.end(),
                                         [&](const CReminder &a) { return CReminder::SameRecord(a, r); });

@@ -9,6 +9,8 @@
 #include <QUrl>
 #include <vector>
 
+struct CDavResource;
+
 // One sync of a reminder list with a calendar collection, run on the event
 // loop: find the collection, learn what changed there (the sync-collection
 // report where the server offers it, else every ETag), fetch those events,
@@ -42,6 +44,7 @@ public:
         CSyncPlan::Counts m_Sent, m_Received;
         int m_Conflicts = 0;
         QStringList m_Simplified, m_Skipped;
+        QStringList m_Ignored; // hrefs outside the collection, never touched
 
         bool LocalChanged() const { return !m_Removed.empty() || !m_Added.empty(); }
         // Brings a list that may have moved on since the sync started up to
@@ -85,6 +88,10 @@ private:
     void finish();
     QUrl at(const QString &path) const;
     void accept(CSyncPlan &plan);
+    // True for a listed resource of the collection on its server; any
+    // other is noted as ignored.
+    bool isOurs(const CDavResource &r, const QString &self);
+    void ignore(const QString &href);
     static QString collectionPath(const QUrl &url);
 
     CCalDavClient m_client { nullptr };

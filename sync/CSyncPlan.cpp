@@ -2,6 +2,7 @@
 
 #include "model/CSnooze.h"
 #include "storage/CReminderMerge.h"
+#include "sync/CDavMultiStatus.h"
 
 #include <QSet>
 #include <algorithm>
@@ -156,11 +157,17 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
 {
     m_Local = local;
     m_Gone.assign(local.size(), false);
-    const std::vector<std::vector<size_t>> pairs = pairWithBase(local, state.m_Entries);
+    std::vector<CSyncEntry> entries;
+    for (const CSyncEntry &e : state.m_Entries)
+        if (CDavMultiStatus::IsBelow(e.m_Href, collection))
+            entries.push_back(e);
+        else
+            m_Ignored << e.m_Href;
+    const std::vector<std::vector<size_t>> pairs = pairWithBase(local, entries);
     QSet<QString> knownHrefs;
-    for (size_t e = 0; e < state.m_Entries.size(); ++e) {
-        knownHrefs.insert(state.m_Entries[e].m_Href);
-        settleSynced(state.m_Entries[e], pairs[e], local, remote, collection);
+    for (size_t e = 0; e < entries.size(); ++e) {
+        knownHrefs.insert(entries[e].m_Href);
+        settleSynced(entries[e], pairs[e], local, remote, collection);
     }
     takeNewEvents(local, remote, knownHrefs);
     // Reminders new here.

@@ -47,6 +47,8 @@ public:
     };
 
     // collection: the collection's path with a trailing "/", for new hrefs.
+    // An entry of the state outside it is dropped, never touched: its
+    // reminders here go up as new ones.
     void build(const std::vector<CReminder> &local, const CSyncState &state, const Remote &remote,
                const QString &collection);
 
@@ -65,6 +67,7 @@ public:
     int m_Conflicts = 0;
     QStringList m_Simplified; // "message: how"
     QStringList m_Skipped;    // "href: why"
+    QStringList m_Ignored;    // hrefs of the state outside the collection
 
 private:
     static constexpr size_t kNone = size_t(-1);

@@ -98,6 +98,37 @@ TEST_F(Exchange, ImportFailuresNameTheFile)
     EXPECT_EQ(m_list.GetSize(), 1);
 }
 
+// Names from someone else's file never point out of the data folder, so
+// a later pack carries nothing from elsewhere.
+TEST_F(Exchange, ImportedIconAndSoundNamesStayInsideTheDataFolder)
+{
+    WriteAll(Path("outside/secret.txt"), "SECRET");
+    const QByteArray secret = Path("outside/secret.txt").toUtf8();
+    WriteAll(Path("in.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:a\r\n"
+                             "DTSTART:20260401T090000\r\nSUMMARY:ics\r\nX-KESTRELMARK-SOUND:" + secret
+                                 + "\r\nX-KESTRELMARK-ICON:../../outside/key.ico\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    WriteAll(Path("in.csv"), "Subject,Start Date,Description\r\n/outside/key.ico,1/1/2024,csv\r\n"
+                             "Lunch: \"a/b\" at 12,1/2/2024,kept\r\n");
+    CBytes pack;
+    pack.DWord(0).Str("KM 2.0 Reminder Pack").DWord(1).Word(0xFFFF).Word(2).Word(9).Raw("CReminder");
+    pack.DWord(0).Double(45292.0).DWord(0).Double(0.0).Word(0).Str("rpk").Word(0).Byte(0).Byte(0);
+    pack.DWord(0).Double(31790.0).DWord(0).Double(1.0).Byte(0).DWord(0).Double(0.0);
+    pack.Str("..\\sounds\\..").Str("icons\\..\\..\\key.ico").Byte(0).Str("Datafiles").DWord(0).DWord(0xFFFFFFFE);
+    WriteAll(Path("in.rpk"), pack);
+
+    CReminderList list;
+    for (const char *name : { "in.ics", "in.csv", "in.rpk" })
+        ASSERT_TRUE(CReminderExchange::ImportFile(list, Path(name), m_dir.Data()).m_Ok) << name;
+    QStringList names;
+    for (int i = 0; i < list.GetSize(); ++i)
+        names << list[i].m_Message + QLatin1Char('=') + list[i].m_IconName + QLatin1Char('|') + list[i].m_SoundFileName;
+    names.sort();
+    EXPECT_EQ(names, (QStringList { QStringLiteral("csv=key.ico|"), QStringLiteral("ics=key.ico|secret.txt"),
+                                   QStringLiteral("kept=Lunch: \"a/b\" at 12|"), QStringLiteral("rpk=key.ico|") }));
+    ASSERT_TRUE(CReminderExchange::ExportFile(list, Path("out.rpk"), CReminderPack::SelectAll(list), m_dir.Data()).m_Ok);
+    EXPECT_FALSE(ReadAll(Path("out.rpk")).contains("SECRET"));
+}
+
 TEST_F(Exchange, PackTitleRules)
 {
     EXPECT_TRUE(CReminderExchange::IsValidPackTitle(QStringLiteral("Birthdays 2024")));

@@ -421,6 +421,59 @@ TEST_F(Pack, ForeignIconNamesNeverCarryFilesFromOutsideTheIconsFolder)
     EXPECT_TRUE(pack.endsWith(CBytes().Str("Datafiles").DWord(0).DWord(0xFFFFFFFE).Data()));
 }
 
+// A reminder file may already name a file elsewhere: a pack carries icons
+// from the icons folder and sounds from the sounds folder, links resolved,
+// and besides those only a wave file the user chose by its full path.
+TEST_F(Pack, ExportCarriesNoFileFromOutsideTheDataFolder)
+{
+    WriteAll(m_data.At(QStringLiteral("outside/secret.txt")), "SECRET");
+    WriteAll(m_data.At(QStringLiteral("outside/key.ico")), "KEYICO");
+    WriteAll(m_data.At(QStringLiteral("outside/bell.wav")), "BELL");
+    WriteAll(Data("Kestrelmark.km2"), "REMINDERS");
+    QDir().mkpath(Data("icons"));
+    QDir().mkpath(Data("sounds"));
+    ASSERT_TRUE(QFile::link(m_data.At(QStringLiteral("outside")), Data("icons/link")));
+    ASSERT_TRUE(QFile::link(m_data.At(QStringLiteral("outside/secret.txt")), Data("sounds/ring.wav")));
+    const struct
+    {
+        const char *icon;
+        QString sound;
+    } cases[] = { { "Gift", m_data.At(QStringLiteral("outside/secret.txt")) },
+                  { "link\\key.ico", QString() },
+                  { "Gift", QStringLiteral("ring.wav") },
+                  { "Gift", Data("Kestrelmark.km2") },
+                  { "Gift", m_data.At(QStringLiteral("outside/bell.wav")) } };
+    for (const auto &c : cases) {
+        CReminder r = MakeReminder(2024, 1, 1, 0, 0, QString::fromLatin1(c.icon) + c.sound);
+        r.m_IconName = QString::fromLatin1(c.icon);
+        r.m_SoundFileName = c.sound;
+        m_list.InsertSorted(r);
+    }
+    CTraceRecorder trace;
+    const QByteArray pack = exportPack(m_list, CReminderPack::SelectAll(m_list), m_data.Data());
+    for (const char *bytes : { "SECRET", "KEYICO", "REMINDERS" })
+        EXPECT_FALSE(pack.contains(bytes)) << bytes;
+    EXPECT_TRUE(pack.contains("BELL"));
+    EXPECT_TRUE(trace.Contains(QStringLiteral("Not packed, outside the data folder: ")
+                               + m_data.At(QStringLiteral("outside/secret.txt")) + QLatin1Char('\n')));
+}
+
+// The folders a record needs are checked, links resolved, before any is made.
+TEST_F(Pack, NoFolderIsMadeBeyondALinkThatLeadsOut)
+{
+    QDir().mkpath(m_data.At(QStringLiteral("outside")));
+    QDir().mkpath(Data("icons"));
+    ASSERT_TRUE(QFile::link(m_data.At(QStringLiteral("outside")), Data("icons/sub")));
+    CBytes pack;
+    packHeader(pack, 0).Str("Datafiles").DWord(1);
+    fileRecord(pack, "icons\\sub\\made\\deeper\\x.ico", "EVIL").DWord(0xFFFFFFFE);
+    const auto report = Import(pack);
+    ASSERT_EQ(report.m_Files.size(), 1u);
+    EXPECT_FALSE(report.m_Files[0].m_Written);
+    EXPECT_EQ(report.m_Files[0].m_Reason, QStringLiteral("its folder leads outside the data folder"));
+    EXPECT_FALSE(QFileInfo::exists(m_data.At(QStringLiteral("outside/made"))));
+}
+
 TEST_F(Pack, InspectReadsWithoutWriting)
 {
     CBytes pack;
