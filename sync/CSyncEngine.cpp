@@ -108,7 +108,7 @@ void CSyncEngine::start(const QUrl &account, const QString &user, const QString 
     m_inFlight = 0;
     if (m_out.m_State.m_Account != account.toString())
         m_out.m_State.reset(account.toString());
-    m_client.setCredentials(user, password);
+    m_client.setCredentials(account, user, password);
     if (!account.isValid() || (account.scheme() != QLatin1String("http") && account.scheme() != QLatin1String("https"))) {
         fail(QStringLiteral("the account's address is not an http or https address"));
         return;
