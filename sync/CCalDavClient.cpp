@@ -80,9 +80,11 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     QNetworkReply *reply = network().sendCustomRequest(request, method, buffer);
     buffer->setParent(reply);
     // Qt reads no further ahead than this: without it a reply with no
-    // Content-Length is taken in as fast as it comes, far beyond the
-    // limit, before the checks below see any of it.
-    reply->setReadBufferSize(kReadAheadBytes);
+    // Content-Length is taken in as fast as it comes, far beyond the limit,
+    // before the checks below see any of it. Set once the request is under
+    // way (queued behind its start), as Qt's reading thread ignores a size
+    // set before it has begun the request.
+    QMetaObject::invokeMethod(reply, [reply] { reply->setReadBufferSize(kReadAheadBytes); }, Qt::QueuedConnection);
 
     auto state = std::make_shared<Pending>();
     state->reply.m_Url = url;
