@@ -1,7 +1,8 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
-#include "sync/CSyncEngine.h"
 #include "storage/CReminderFileLock.h"
+#include "sync/CSyncEngine.h"
+#include "sync/CSyncRunLock.h"
 #include "sync/CSyncState.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,8 @@ namespace {
 class CmdSync : public CCliCommand
 {
 public:
+    static constexpr int kBusyWaitMs = 30000;
+
     QString Name() const override { return QStringLiteral("sync"); }
     QString Summary() const override { return QStringLiteral("sync a reminder file with a CalDAV calendar, both ways"); }
     QString Usage() const override
@@ -26,9 +29,14 @@ public:
             "calendar is then found through the user's principal) to the same reminders: what\n"
             "changed on one side goes to the other; a reminder changed on both sides is kept in\n"
             "both versions. What was last synced is kept in FILE's folder as <name>Sync.json.\n"
-            "The password is the first line of F. Prints a JSON report of what went each way.\n"
+            "The password is the first line of F; it goes to URL's own scheme, host and port\n"
+            "only (a redirect elsewhere fails the sync), and an http:// URL is warned of on\n"
+            "stderr, as it carries the password unencrypted. One sync of FILE runs at a time: a\n"
+            "second waits up to %1 seconds for the first. Prints a JSON report of what went each\n"
+            "way. A sync that fails before it settled anything writes nothing.\n"
             "Exit codes: 0 synced, 2 unreadable FILE or state, 3 the sync failed (the report says\n"
-            "why; what was settled is kept), 4 the server refused the user name or password.");
+            "why; what was settled is kept) or another sync of FILE is still running, 4 the server\n"
+            "refused the user name or password.").arg(kBusyWaitMs / 1000);
     }
     int Run(const QStringList &args) override
     {
@@ -56,12 +64,28 @@ public:
             return InputError(QStringLiteral("cannot read the password file %1").arg(passwordFile.fileName()));
         const QString password = QString::fromUtf8(passwordFile.readLine(4096)).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
 
+        if (url.scheme() == QLatin1String("http") && !password.isEmpty())
+            std::fprintf(stderr, "kestrelmark-cli: warning: %s is not encrypted: the password and the reminders "
+                                 "travel readable to anyone on the network; use https:// where the server offers it\n",
+                         qPrintable(url.toDisplayString(QUrl::RemoveUserInfo)));
+
+        // The whole run under the sync's lock, from reading the file and
+        // the state to writing the state back.
         const QString path = a.positional[0];
+        const QString statePath = CSyncState::PathFor(path);
+        CSyncRunLock running(statePath);
+        if (!running.Acquire(kBusyWaitMs)) {
+            if (!running.Busy())
+                return InputError(running.Error());
+            std::fprintf(stderr, "kestrelmark-cli: %s: %s\n", qPrintable(path), qPrintable(running.Error()));
+            PrintJson(QJsonObject { { QStringLiteral("status"), QStringLiteral("failed") },
+                                    { QStringLiteral("error"), running.Error() } });
+            return 3;
+        }
         std::vector<CReminder> local;
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::Read(path, local))
                 return rc;
-        const QString statePath = CSyncState::PathFor(path);
         CSyncState state;
         QString error;
         if (state.load(statePath, error) == CSyncState::Damaged)
@@ -79,23 +103,26 @@ public:
         if (engine.running())
             loop.exec();
 
-        // The reminder file first: a state that ran ahead of it would read
-        // the missing reminders as deleted here. The file is read again
-        // under its lock, as another writer may have changed it meanwhile.
-        if (outcome.LocalChanged() || !QFileInfo::exists(path)) {
-            CReminderFileLock lock(path);
-            if (const int rc = CCliReminderIO::Lock(path, lock))
-                return rc;
-            std::vector<CReminder> current;
-            if (QFileInfo::exists(path))
-                if (const int rc = CCliReminderIO::Read(path, current))
+        if (outcome.Settled()) {
+            // The reminder file first: a state that ran ahead of it would
+            // read the missing reminders as deleted here. The file is read
+            // again under its lock, as another writer may have changed it
+            // meanwhile.
+            if (outcome.LocalChanged() || !QFileInfo::exists(path)) {
+                CReminderFileLock lock(path);
+                if (const int rc = CCliReminderIO::Lock(path, lock))
                     return rc;
-            outcome.ApplyTo(current);
-            if (const int rc = CCliReminderIO::Write(path, current))
-                return rc;
+                std::vector<CReminder> current;
+                if (QFileInfo::exists(path))
+                    if (const int rc = CCliReminderIO::Read(path, current))
+                        return rc;
+                outcome.ApplyTo(current);
+                if (const int rc = CCliReminderIO::Write(path, current))
+                    return rc;
+            }
+            if (!outcome.m_State.save(statePath, error))
+                return InputError(error);
         }
-        if (!outcome.m_State.save(statePath, error))
-            return InputError(error);
         PrintJson(outcome.ToJson());
         if (outcome.m_Status == CSyncEngine::Outcome::AuthFailed)
             return 4;

@@ -25,6 +25,13 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     m_syncNow = new QPushButton(QStringLiteral("S&ync now"), this);
     m_syncNow->setObjectName(QStringLiteral("syncNow"));
     m_syncNow->setAutoDefault(false);
+    m_plainHttp = new QLabel(QStringLiteral("Warning: this address is not encrypted: the password and your reminders travel "
+                                            "readable to anyone on the network. Use https:// if the server offers it."),
+                             this);
+    m_plainHttp->setObjectName(QStringLiteral("syncPlainHttp"));
+    m_plainHttp->setAccessibleName(QStringLiteral("Warning: unencrypted calendar address"));
+    m_plainHttp->setWordWrap(true);
+    m_plainHttp->setVisible(false);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("syncStatus"));
     m_status->setWordWrap(true);
@@ -34,6 +41,7 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     form->setContentsMargins(8, 4, 8, 6);
     form->setVerticalSpacing(3);
     form->addRow(QStringLiteral("&Address:"), m_url);
+    form->addRow(m_plainHttp);
     form->addRow(QStringLiteral("&User name:"), m_user);
     auto *row = new QHBoxLayout;
     row->addWidget(m_password, 1);
@@ -58,6 +66,8 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
         m_password->setPlaceholderText(QStringLiteral("(kept in your keyring)"));
     setStatus(m_hooks.m_Status ? m_hooks.m_Status() : QString());
     setDetails(m_hooks.m_Details ? m_hooks.m_Details() : QString());
+    showPlainHttpWarning();
+    connect(m_url, &QLineEdit::textChanged, this, &CSyncAccountBox::showPlainHttpWarning);
     connect(m_syncNow, &QPushButton::clicked, this, &CSyncAccountBox::onSyncNow);
     connect(m_detailsButton, &QPushButton::clicked, this, &CSyncAccountBox::onDetails);
 }
@@ -100,6 +110,12 @@ void CSyncAccountBox::onSyncNow()
 {
     if (apply() && m_hooks.m_SyncNow && !m_openedUrl.isEmpty())
         m_hooks.m_SyncNow();
+}
+
+void CSyncAccountBox::showPlainHttpWarning()
+{
+    // Loopback too: a port on this computer may be a tunnel to anywhere.
+    m_plainHttp->setVisible(QUrl(m_url->text().trimmed()).scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0);
 }
 
 void CSyncAccountBox::setStatus(const QString &text)

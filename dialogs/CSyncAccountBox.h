@@ -12,8 +12,10 @@ class QPushButton;
 // server's) address, the user name, the password (only ever handed to the
 // secret store), "Sync now", the status line and beside it "Details",
 // which lists what the last sync simplified, left out or found changed on
-// both sides (as an import says of a file). The program supplies what
-// the box reads and does through its hooks.
+// both sides (as an import says of a file). An http:// address is warned
+// of beside the fields while it is entered: the password would travel
+// unencrypted. The program supplies what the box reads and does through
+// its hooks.
 class CSyncAccountBox : public QGroupBox
 {
     Q_OBJECT
@@ -42,6 +44,7 @@ public:
 
 private:
     void onSyncNow();
+    void showPlainHttpWarning();
     void onDetails();
 
     Hooks m_hooks;
@@ -50,6 +53,7 @@ private:
     QLineEdit *m_user = nullptr;
     QLineEdit *m_password = nullptr;
     QPushButton *m_syncNow = nullptr;
+    QLabel *m_plainHttp = nullptr;
     QLabel *m_status = nullptr;
     QPushButton *m_detailsButton = nullptr;
     QString m_details;

@@ -108,6 +108,14 @@ void CSyncController::begin()
         }
         if (m_engine.running())
             return;
+        auto lock = std::make_unique<CSyncRunLock>(m_statePath);
+        if (!lock->Acquire(0)) {
+            setStatus(QStringLiteral("Not synced: %1").arg(lock->Error()));
+            if (lock->Busy())
+                schedule(kBusyRetryMs);
+            return;
+        }
+        m_runLock = std::move(lock);
         CSyncState state;
         QString stateError;
         if (state.load(m_statePath, stateError) == CSyncState::Damaged) {
@@ -122,19 +130,22 @@ void CSyncController::begin()
 
 void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
 {
-    bool saved = true;
-    if (outcome.LocalChanged()) {
-        std::vector<CReminder> list = m_list.Reminders();
-        outcome.ApplyTo(list);
-        m_list.Assign(std::move(list));
-        m_applying = true;
-        saved = m_applied();
-        m_applying = false;
-    }
-    // The state only after the reminders it describes are on disk.
     QString error;
-    if (saved && !outcome.m_State.save(m_statePath, error))
-        setStatus(QStringLiteral("Not synced: %1").arg(error));
+    if (outcome.Settled()) {
+        bool saved = true;
+        if (outcome.LocalChanged()) {
+            std::vector<CReminder> list = m_list.Reminders();
+            outcome.ApplyTo(list);
+            m_list.Assign(std::move(list));
+            m_applying = true;
+            saved = m_applied();
+            m_applying = false;
+        }
+        // The state only after the reminders it describes are on disk.
+        if (saved && !outcome.m_State.save(m_statePath, error))
+            setStatus(QStringLiteral("Not synced: %1").arg(error));
+    }
+    m_runLock.reset();
 
     if (outcome.m_Status == CSyncEngine::Outcome::Done && outcome.Details() != m_details) {
         m_details = outcome.Details();

@@ -2,19 +2,24 @@
 
 #include "model/CUserMessage.h"
 #include "sync/CSyncEngine.h"
+#include "sync/CSyncRunLock.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 class CReminderList;
 class CSettingsStore;
 
 // When the program syncs its reminders with the calendar account: soon
 // after start, a few seconds after every saved change, every 15 minutes,
-// after a resume and on "Sync now". Never while a sync runs, and not at all
-// without an account. A server that cannot be reached only changes the
+// after a resume and on "Sync now". Never while a sync runs, here or in
+// another process (the sync's lock is held from reading the state to
+// writing it back; one held elsewhere is never waited for on this thread,
+// the sync is tried again shortly), and not at all without an account.
+// A sync that fails before it settled anything writes nothing. A server that cannot be reached only changes the
 // status line and is tried again at the next occasion; a refused password
 // is said once (syncFailed) and automatic syncs wait until the account is
 // entered again. The password comes from the store the program sets; the
@@ -27,6 +32,7 @@ public:
     static constexpr int kStartDelayMs = 2000;
     static constexpr int kChangeDelayMs = 3000;
     static constexpr int kPeriodMs = 15 * 60 * 1000;
+    static constexpr int kBusyRetryMs = 30000; // another process syncs the file
 
     static const QString kSection; // settings: Sync/Url, Sync/User
 
@@ -91,6 +97,7 @@ private:
     std::function<bool()> m_applied;
     PasswordStore m_passwords;
     CSyncEngine m_engine;
+    std::unique_ptr<CSyncRunLock> m_runLock; // while a sync runs
     QTimer m_soon;
     QTimer m_period;
     bool m_applying = false;

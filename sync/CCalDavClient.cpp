@@ -37,12 +37,20 @@ QNetworkAccessManager &CCalDavClient::network()
     return *m_nam;
 }
 
-void CCalDavClient::setCredentials(const QString &user, const QString &password)
+void CCalDavClient::setCredentials(const QUrl &origin, const QString &user, const QString &password)
 {
+    m_origin = origin;
     if (user.isEmpty())
         m_authorization.clear();
     else
         m_authorization = "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64();
+}
+
+bool CCalDavClient::SameOrigin(const QUrl &a, const QUrl &b)
+{
+    const auto port = [](const QUrl &u) { return u.port(u.scheme() == QLatin1String("https") ? 443 : 80); };
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0
+        && a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && port(a) == port(b);
 }
 
 void CCalDavClient::send(const QByteArray &method, const QUrl &url, const QByteArray &body, const Headers &headers,
@@ -61,7 +69,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     // beyond 10 MB, which a long event's repeated text does; the size
     // limit below bounds the reply as it is unpacked instead.
     request.setDecompressedSafetyCheckThreshold(m_maxReplyBytes);
-    if (!m_authorization.isEmpty())
+    if (!m_authorization.isEmpty() && SameOrigin(url, m_origin))
         request.setRawHeader("Authorization", m_authorization);
     for (const auto &h : headers)
         request.setRawHeader(h.first, h.second);
@@ -71,6 +79,12 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     buffer->open(QIODevice::ReadOnly);
     QNetworkReply *reply = network().sendCustomRequest(request, method, buffer);
     buffer->setParent(reply);
+    // Qt reads no further ahead than this: without it a reply with no
+    // Content-Length is taken in as fast as it comes, far beyond the limit,
+    // before the checks below see any of it. Set once the request is under
+    // way (queued behind its start), as Qt's reading thread ignores a size
+    // set before it has begun the request.
+    QMetaObject::invokeMethod(reply, [reply] { reply->setReadBufferSize(kReadAheadBytes); }, Qt::QueuedConnection);
 
     auto state = std::make_shared<Pending>();
     state->reply.m_Url = url;
@@ -138,8 +152,13 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
                 }
                 if (r.m_Fault == CDavReply::None && r.m_Status >= 300 && r.m_Status < 400 && r.m_Status != 304) {
                     const QUrl target = url.resolved(QUrl(QString::fromUtf8(reply->rawHeader("Location"))));
-                    if (redirects >= kMaxRedirects || !target.isValid()
-                        || (url.scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https"))) {
+                    if (!target.isValid() || !SameOrigin(target, url)) {
+                        // Another scheme, host or port is another server:
+                        // not followed, with or without the password.
+                        r.m_Fault = CDavReply::Redirect;
+                        r.m_Error = QStringLiteral("the server sent the request to %1")
+                                        .arg(target.isValid() ? target.adjusted(QUrl::RemoveUserInfo).authority() : target.toString());
+                    } else if (redirects >= kMaxRedirects) {
                         r.m_Fault = CDavReply::Redirect;
                         r.m_Error = QStringLiteral("the server sent the request elsewhere (%1)").arg(target.toString());
                     } else {

@@ -26,10 +26,13 @@ struct CDavReply
 };
 
 // The WebDAV/CalDAV requests of the sync, each answered through a
-// callback on the event loop. Replies larger than the limit are cut off,
-// slow ones time out, certificate problems fail the request (they are
-// never ignored), and redirects are followed by hand so that a PROPFIND
-// stays a PROPFIND and credentials never go from https to http.
+// callback on the event loop. Replies larger than the limit are cut off
+// as they arrive, slow ones time out, certificate problems fail the
+// request (they are never ignored), and redirects are followed by hand so
+// that a PROPFIND stays a PROPFIND. The user name and password go only to
+// the origin (scheme, host and port) they were given for; a redirect that
+// leaves the origin is refused rather than followed without them, so the
+// sync fails visibly instead of talking to a server nobody entered.
 class CCalDavClient : public QObject
 {
     Q_OBJECT
@@ -37,13 +40,17 @@ public:
     static constexpr qint64 kDefaultMaxReplyBytes = qint64(32) << 20;
     static constexpr int kDefaultTimeoutMs = 60000;
     static constexpr int kMaxRedirects = 5;
+    static constexpr qint64 kReadAheadBytes = qint64(256) << 10;
 
     using Headers = QList<QPair<QByteArray, QByteArray>>;
     using Callback = std::function<void(const CDavReply &)>;
 
     explicit CCalDavClient(QObject *parent = nullptr);
 
-    void setCredentials(const QString &user, const QString &password);
+    // origin: the address the user entered; only its scheme, host and
+    // port count.
+    void setCredentials(const QUrl &origin, const QString &user, const QString &password);
+    static bool SameOrigin(const QUrl &a, const QUrl &b);
     void setMaxReplyBytes(qint64 bytes) { m_maxReplyBytes = bytes; }
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
 
@@ -64,6 +71,7 @@ private:
     QNetworkAccessManager &network();
 
     QNetworkAccessManager *m_nam = nullptr; // made on first use
+    QUrl m_origin;
     QByteArray m_authorization;
     qint64 m_maxReplyBytes = kDefaultMaxReplyBytes;
     int m_timeoutMs = kDefaultTimeoutMs;

@@ -63,6 +63,11 @@ QString CSyncEngine::Outcome::Details() const
     return parts.join(QStringLiteral("\n\n"));
 }
 
+bool CSyncEngine::Outcome::Settled() const
+{
+    return m_Status == Done || LocalChanged() || m_Sent.m_Added + m_Sent.m_Changed + m_Sent.m_Deleted + m_Sent.m_Acknowledged > 0;
+}
+
 void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
 {
     for (const CReminder &gone : m_Removed) {
@@ -71,7 +76,26 @@ void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
         if (it != list.end())
             list.erase(it);
     }
-    list.insert(list.end(), m_Added.begin(), m_Added.end());
+    // Looked up by message, so that a large list is not walked once for
+    // every addition.
+    const auto byMessage = [](const std::vector<CReminder> &records) {
+        QHash<QString, std::vector<size_t>> places;
+        for (size_t i = 0; i < records.size(); ++i)
+            places[records[i].m_Message].push_back(i);
+        return places;
+    };
+    const auto count = [](const std::vector<CReminder> &records, const std::vector<size_t> &places, const CReminder &r) {
+        return std::count_if(places.begin(), places.end(), [&](size_t i) { return CReminder::SameRecord(records[i], r); });
+    };
+    const QHash<QString, std::vector<size_t>> wanted = byMessage(m_Local);
+    QHash<QString, std::vector<size_t>> present = byMessage(list);
+    for (const CReminder &added : m_Added) {
+        std::vector<size_t> &here = present[added.m_Message];
+        if (count(list, here, added) >= count(m_Local, wanted.value(added.m_Message), added))
+            continue;
+        here.push_back(list.size());
+        list.push_back(added);
+    }
 }
 
 CSyncEngine::CSyncEngine(QObject *parent)
@@ -111,7 +135,7 @@ void CSyncEngine::start(const QUrl &account, const QString &user, const QString 
     m_inFlight = 0;
     if (m_out.m_State.m_Account != account.toString())
         m_out.m_State.reset(account.toString());
-    m_client.setCredentials(user, password);
+    m_client.setCredentials(account, user, password);
     if (!account.isValid() || (account.scheme() != QLatin1String("http") && account.scheme() != QLatin1String("https"))) {
         fail(QStringLiteral("the account's address is not an http or https address"));
         return;

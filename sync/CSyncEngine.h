@@ -47,10 +47,17 @@ public:
         QStringList m_Ignored; // hrefs outside the collection, never touched
 
         bool LocalChanged() const { return !m_Removed.empty() || !m_Added.empty(); }
+        // Something to keep: the sync went through, or it settled part of
+        // its work before it failed. A sync that failed before that leaves
+        // the reminder file and the state as they were, even missing.
+        bool Settled() const;
         // Brings a list that may have moved on since the sync started up to
         // date: takes out exactly the records the sync replaced and puts in
         // what it brought, so an edit made meanwhile stays (and goes up
-        // next time).
+        // next time). Records are matched by content, as the state pairs
+        // them with events: an addition the list already holds as often as
+        // the sync's own list does is not made again, so applying it twice
+        // changes nothing.
         void ApplyTo(std::vector<CReminder> &list) const;
         QJsonObject ToJson() const;
         // What the user may want to look at after a sync, as a list: the

@@ -131,9 +131,12 @@ bool CSyncState::save(const QString &path, QString &error) const
                              { QStringLiteral("collection"), m_Collection },
                              { QStringLiteral("syncToken"), m_SyncToken },
                              { QStringLiteral("entries"), entries } };
+    // Other people's events, their addresses and notes among them: for
+    // the user alone, whatever the umask or the old file's mode. Set
+    // before the first byte is written.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(root).toJson(QJsonDocument::Compact)) < 0
-        || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(QJsonDocument(root).toJson(QJsonDocument::Compact)) < 0 || !file.commit()) {
         error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }

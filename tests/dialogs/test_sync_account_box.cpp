@@ -3,6 +3,8 @@
 
 #include "dialogs/CSyncAccountBox.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,4 +31,29 @@ TEST(SyncAccountBox, DetailsAreOfferedOnlyWhenTheLastSyncHadSomethingToSay)
 
     box.setDetails(QString());
     EXPECT_FALSE(details->isVisible());
+}
+
+TEST(SyncAccountBox, APlainHttpAddressIsWarnedOfWhileItIsEntered)
+{
+    CSyncAccountBox::Hooks hooks;
+    hooks.m_Load = [](QString &url, QString &user) {
+        url = QStringLiteral("https://dav.example.org/");
+        user = QStringLiteral("alice");
+    };
+    CSyncAccountBox box(hooks);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    auto *warning = box.findChild<QLabel *>(QStringLiteral("syncPlainHttp"));
+    auto *url = box.findChild<QLineEdit *>(QStringLiteral("syncUrl"));
+    ASSERT_NE(warning, nullptr);
+    ASSERT_NE(url, nullptr);
+    EXPECT_FALSE(warning->isVisible());
+    EXPECT_FALSE(warning->accessibleName().isEmpty());
+
+    url->selectAll();
+    QTest::keyClicks(url, QStringLiteral("http://127.0.0.1:5232/"));
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_TRUE(warning->text().contains(QLatin1String("not encrypted")));
+    url->setText(QStringLiteral("https://dav.example.org/"));
+    EXPECT_FALSE(warning->isVisible());
 }

@@ -10,6 +10,8 @@
 #include <QEventLoop>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QThread>
+#include <QSemaphore>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -32,6 +34,7 @@ public:
                     if (end < 0)
                         return;
                     const QByteArray line = m_buffer[s].left(m_buffer[s].indexOf("\r\n"));
+                    m_heads << m_buffer[s].left(end + 2).toLower();
                     m_buffer.remove(s);
                     ++m_requests;
                     const QByteArray answer = m_reply(line);
@@ -46,11 +49,71 @@ public:
         return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(QString::fromLatin1(path)));
     }
     int m_requests = 0;
+    QByteArrayList m_heads; // request line and headers, in lower case
 
 private:
     QTcpServer m_server;
     QHash<QTcpSocket *, QByteArray> m_buffer;
     std::function<QByteArray(const QByteArray &)> m_reply;
+};
+
+// Answers one request with a body that has no Content-Length and does not
+// end (chunked), from a thread of its own, so that it writes as fast as the
+// client's side of the connection takes it; counts what it took.
+class CEndlessServer : public QThread
+{
+public:
+    static constexpr qint64 kChunk = qint64(1) << 20;
+    static constexpr qint64 kTotal = qint64(1) << 30;
+
+    CEndlessServer()
+    {
+        start();
+        m_ready.acquire();
+    }
+    ~CEndlessServer() override
+    {
+        quit();
+        wait();
+    }
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/cal/").arg(m_port)); }
+    qint64 Sent() const { return m_sent.loadAcquire(); }
+
+protected:
+    void run() override
+    {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost, 0);
+        m_port = server.serverPort();
+        qint64 queued = 0;
+        const QByteArray chunk = QByteArray::number(kChunk, 16) + "\r\n" + QByteArray(kChunk, 'x') + "\r\n";
+        auto feed = [&](QTcpSocket *s) {
+            while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < kChunk && queued < kTotal) {
+                s->write(chunk);
+                queued += chunk.size();
+            }
+        };
+        QObject::connect(&server, &QTcpServer::newConnection, [&] {
+            QTcpSocket *s = server.nextPendingConnection();
+            QObject::connect(s, &QTcpSocket::readyRead, [&, s] {
+                if (queued > 0 || !s->readAll().contains("\r\n\r\n"))
+                    return;
+                s->write("HTTP/1.1 207 X\r\nContent-Type: application/xml\r\nTransfer-Encoding: chunked\r\n\r\n");
+                feed(s);
+            });
+            QObject::connect(s, &QTcpSocket::bytesWritten, [&, s](qint64 bytes) {
+                m_sent.fetchAndAddRelease(bytes);
+                feed(s);
+            });
+        });
+        m_ready.release();
+        exec();
+    }
+
+private:
+    QSemaphore m_ready;
+    QAtomicInteger<qint64> m_sent = 0;
+    quint16 m_port = 0;
 };
 
 QByteArray http(int status, const QByteArray &body, const QByteArray &headers = {})
@@ -121,6 +184,17 @@ TEST(SyncFaults, RepliesAreBoundedInSizeAndTime)
     EXPECT_LT(t.elapsed(), 10000);
 }
 
+TEST(SyncFaults, AReplyWithoutLengthIsCutOffAsItArrives)
+{
+    CEndlessServer endless;
+    CCalDavClient client; // the limit of real use: the reading thread outruns the checks
+    const CDavReply r = ask(client, endless.url());
+    EXPECT_EQ(r.m_Fault, CDavReply::TooLarge);
+    EXPECT_TRUE(r.m_Error.contains(QStringLiteral("larger than"))) << r.m_Error.toStdString();
+    // The limit, what Qt reads ahead and the kernel's socket buffers.
+    EXPECT_LT(endless.Sent(), CCalDavClient::kDefaultMaxReplyBytes + (qint64(24) << 20));
+}
+
 TEST(SyncFaults, ACompressedReplyIsReadWholeAndABrokenOneIsAFault)
 {
     // A long event compresses to almost nothing, as servers send it.
@@ -151,6 +225,22 @@ TEST(SyncFaults, RedirectsAreFollowedButNotInCircles)
     const CDavReply r = ask(client, loop.url("/a/"));
     EXPECT_EQ(r.m_Fault, CDavReply::Redirect);
     EXPECT_LE(loop.m_requests, CCalDavClient::kMaxRedirects + 1);
+}
+
+TEST(SyncFaults, ARedirectToAnotherPortIsRefusedAndNeverGetsThePassword)
+{
+    CHostileServer elsewhere([](const QByteArray &) { return http(207, "<d:multistatus xmlns:d=\"DAV:\"/>"); });
+    const QByteArray location = "Location: " + elsewhere.url().toEncoded() + "\r\n";
+    CHostileServer entered([&](const QByteArray &) { return http(307, "", location); });
+    const CSyncEngine::Outcome out = syncWith(entered.url(), twoReminders());
+    EXPECT_EQ(out.m_Status, CSyncEngine::Outcome::Failed);
+    const QString where = QStringLiteral("the server sent the request to 127.0.0.1:%1").arg(elsewhere.url().port());
+    EXPECT_TRUE(out.m_Error.contains(where)) << out.m_Error.toStdString();
+    for (const QByteArray &head : std::as_const(elsewhere.m_heads))
+        EXPECT_FALSE(head.contains("\r\nauthorization:")) << head.constData();
+    ASSERT_FALSE(entered.m_heads.isEmpty());
+    EXPECT_TRUE(entered.m_heads.front().contains("\r\nauthorization: basic ")); // the origin entered gets them
+    EXPECT_FALSE(out.LocalChanged());
 }
 
 TEST(SyncFaults, AFailedSyncKeepsTheListWhole)

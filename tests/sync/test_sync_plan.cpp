@@ -1,5 +1,6 @@
 // The three-way merge of one round, without a server.
 #include "model/CSnooze.h"
+#include "sync/CSyncEngine.h"
 #include "sync/CSyncPlan.h"
 
 #include <gtest/gtest.h>
@@ -212,6 +213,24 @@ TEST(SyncPlan, AnEventThatCannotBeReadLeavesBothSidesAlone)
     ASSERT_EQ(p.m_Entries.size(), 1u);
     EXPECT_EQ(p.m_Entries[0].m_ETag, QByteArray("\"1\"")); // fetched again next time
     EXPECT_EQ(p.m_Skipped.size(), 1);
+}
+
+TEST(SyncPlan, AnOutcomeAppliedTwiceChangesNothing)
+{
+    // The sync brought "new" and replaced "old" by "moved"; the user added
+    // "mine" meanwhile, and already had a second "twin" that stays two.
+    CSyncEngine::Outcome out;
+    out.m_Local = { reminder("twin", 1), reminder("twin", 1), reminder("moved", 3), reminder("new", 4) };
+    out.m_Removed = { reminder("old", 2) };
+    out.m_Added = { reminder("moved", 3), reminder("new", 4) };
+    std::vector<CReminder> list { reminder("twin", 1), reminder("twin", 1), reminder("old", 2), reminder("mine", 5) };
+    out.ApplyTo(list);
+    ASSERT_EQ(list.size(), 5u);
+    const std::vector<CReminder> once = list;
+    out.ApplyTo(list);
+    ASSERT_EQ(list.size(), once.size());
+    for (size_t i = 0; i < list.size(); ++i)
+        EXPECT_TRUE(CReminder::SameRecord(list[i], once[i])) << i;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "storage/CReminderFileFormat.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -352,6 +353,41 @@ TEST_F(TwoComputers, AServerStoppedHalfwayLosesNothing)
     EXPECT_EQ(m_server->EventFiles().size(), 120);
     SyncOk(m_b);
     EXPECT_EQ(Summary(m_b), Summary(m_a));
+}
+
+TEST_F(TwoComputers, TwoSyncsOfOneFileAtOnceSendEachReminderOnce)
+{
+    for (int i = 1; i <= 5; ++i)
+        Add(m_a, QStringLiteral("2027-03-0%1T09:00").arg(i), QStringLiteral("Call %1").arg(i));
+    // A script from cron beside the program's own sync, started together.
+    const QStringList args { QStringLiteral("sync"), File(m_a), QStringLiteral("--url"), m_server->Root(), QStringLiteral("--user"),
+                             QString::fromLatin1(CRadicaleServer::kUser), QStringLiteral("--password-file"), m_server->PasswordFile() };
+    QProcess first, second;
+    first.start(QStringLiteral(KM_CLI_PATH), args);
+    second.start(QStringLiteral(KM_CLI_PATH), args);
+    for (QProcess *p : { &first, &second }) {
+        ASSERT_TRUE(p->waitForFinished(120000));
+        const QByteArray err = p->readAllStandardError();
+        // The second waits for the first, or says why it did not.
+        EXPECT_TRUE(p->exitCode() == 0 || (p->exitCode() == 3 && err.contains("a sync of this file is already running")))
+            << p->exitCode() << p->readAllStandardOutput().constData() << err.constData();
+    }
+    EXPECT_EQ(Summary(m_a).size(), 5);
+    EXPECT_EQ(m_server->EventFiles().size(), 5);
+    SyncOk(m_a);
+    EXPECT_EQ(Summary(m_a).size(), 5);
+    EXPECT_EQ(m_server->EventFiles().size(), 5);
+}
+
+TEST_F(TwoComputers, AFailedFirstSyncWritesNothingAndPlainHttpIsWarnedOf)
+{
+    m_server->stop();
+    const Result r = Sync(m_a);
+    EXPECT_EQ(r.code, 3) << r.out.constData();
+    EXPECT_FALSE(r.json().value(QStringLiteral("error")).toString().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(File(m_a)));
+    EXPECT_FALSE(QFileInfo::exists(m_a.filePath(QStringLiteral("KestrelmarkSync.json"))));
+    EXPECT_TRUE(r.err.contains("is not encrypted")) << r.err.constData();
 }
 
 TEST_F(TwoComputers, AnUploadThatMeetsANewerVersionRefetchesAndMerges)

@@ -7,6 +7,33 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+unsigned modeOf(const QString &path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+} // namespace
+
+TEST(SyncState, IsForTheUserAloneWhateverTheUmaskAndTheOldMode)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("KestrelmarkSync.json"));
+    const mode_t old = ::umask(022);
+    CSyncState state;
+    state.m_Account = QStringLiteral("http://host/");
+    QString error;
+    ASSERT_TRUE(state.save(path, error)) << error.toStdString();
+    EXPECT_EQ(modeOf(path), 0600u);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0644), 0);
+    ASSERT_TRUE(state.save(path, error)) << error.toStdString();
+    EXPECT_EQ(modeOf(path), 0600u);
+    ::umask(old);
+}
 
 TEST(SyncState, ServerTextsAndDailyGroupsAreKeptAndAnOlderStateFetchesAgain)
 {
