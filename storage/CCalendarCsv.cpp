@@ -244,6 +244,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
         if (progress && report.m_Records % 1024 == 0)
             progress(device.pos(), total);
         work.SetDefaults();
+        // Record defaults leave the names alone: no row takes the last one's.
+        work.m_IconName.clear();
+        work.m_SoundFileName.clear();
         QString title;
         QString description;
         bool described = false;
