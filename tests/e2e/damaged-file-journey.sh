@@ -42,12 +42,8 @@ set_clock "$(date +%s)"
 
 # --- 1. A zero-filled reminder file, the backup due --------------------------
 e2e_home "$tmp/zeros"
-folder="$(dirname "$file")"
-"$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-01T09:00 --message "Kept one" >/dev/null
-"$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-02T09:00 --message "Kept two" >/dev/null
-settings "LastBackupDate=$(date -u -d '-10 days' +%Y-%m-%dT%H:%M:%S)"
+km_backup_due
 head -c 4096 /dev/zero >"$file"
-backup_sum="$(sha256sum <"$folder/KestrelmarkBackup.km2")"
 within_a_second 2 "$cli" add "$file" --at 2031-06-01T09:00 --message "Over the zeros"
 cmp -s "$file" <(head -c 4096 /dev/zero) || fail "kestrelmark-cli add wrote over the zero-filled file"
 start

@@ -38,11 +38,7 @@ set_clock "$(date +%s)"
 
 # --- 1. A missing reminder file, the backup due ---------------------------
 e2e_home "$tmp/missing"
-folder="$(dirname "$file")"
-"$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-01T09:00 --message "Kept one" >/dev/null
-"$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-02T09:00 --message "Kept two" >/dev/null
-settings "LastBackupDate=$(date -u -d '-10 days' +%Y-%m-%dT%H:%M:%S)"
-backup_sum="$(sha256sum <"$folder/KestrelmarkBackup.km2")"
+km_backup_due
 start
 box_says "Your reminder file is missing; your last backup from "
 grep -q "has 2 reminders. Use Recover to restore it." "$tmp/app.log" || fail "the box does not give the count"

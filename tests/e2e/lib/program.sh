@@ -21,17 +21,18 @@ start() { # program (default: the one under the moved clock)
     pid=$!
 }
 main_window() { find_window 'Kestrelmark Personal Reminder Software' 40 "$pid" >/dev/null || fail "no main window"; }
-end_within() { # seconds
-    kill -TERM "$pid"
-    for _ in $(seq 1 "$(( $1 * 4 ))"); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; pid=""; return 0; }
-        sleep 0.25
-    done
-    fail "the program did not end within $1 seconds of SIGTERM"
-}
 settings() { # key=value lines of the Backup section
     mkdir -p "$XDG_CONFIG_HOME/Quendrake Inc"
     # The desktop has no tray: that was told on an earlier start.
     printf '[Backup]\n%s\n[Options]\nTrayMissingReported=1\n' "${1:-}" \
         >"$XDG_CONFIG_HOME/Quendrake Inc/Kestrelmark.conf"
+}
+# A weekly backup of two reminders beside the file, a backup due; sets
+# folder and backup_sum.
+km_backup_due() {
+    folder="$(dirname "$file")"
+    "$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-01T09:00 --message "Kept one" >/dev/null
+    "$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-02T09:00 --message "Kept two" >/dev/null
+    settings "LastBackupDate=$(date -u -d '-10 days' +%Y-%m-%dT%H:%M:%S)"
+    backup_sum="$(sha256sum <"$folder/KestrelmarkBackup.km2")"
 }
