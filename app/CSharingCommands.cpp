@@ -7,6 +7,7 @@
 #include "dialogs/CExportSelectionDlg.h"
 #include "dialogs/CReminderPackTitleDlg.h"
 #include "graphics/CMessageBox.h"
+#include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CKmPaths.h"
@@ -335,8 +336,9 @@ namespace {
 
 QByteArray fileHash(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    QString error;
+    if (CRegularFile::OpenForReading(file, path, error) != CRegularFile::Opened)
         return QByteArray();
     QCryptographicHash hash(QCryptographicHash::Sha256);
     hash.addData(&file);

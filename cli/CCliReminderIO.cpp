@@ -11,61 +11,64 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <cmath>
-#include <cstdio>
 
 namespace {
 
-// Opens the file and runs read on it, turning a damaged or unreadable
-// file into one line on stderr and the exit code.
-template <class Read>
-int readGuarded(const QString &path, Read read)
+int cannotRead(const QString &path, const QString &reason)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
-    try {
-        if (!read(file))
-            return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    } catch (const CArchiveException &e) {
-        return CCliCommand::InputError(QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, QString::fromLocal8Bit(e.what())));
-    } catch (const CFileException &e) {
-        return CCliCommand::InputError(QStringLiteral("cannot read %1 (%2)").arg(path, QString::fromLocal8Bit(e.what())));
-    } catch (const CMemoryException &) {
-        return CCliCommand::InputError(QStringLiteral("not enough memory to read %1").arg(path));
-    } catch (const std::bad_alloc &) {
-        return CCliCommand::InputError(QStringLiteral("not enough memory to read %1").arg(path));
-    }
-    return CCliCommand::kOk;
+    return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, reason));
 }
 
 } // namespace
 
 int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CReminderFileFormat::Format *format)
 {
-    return readGuarded(path, [&](QFile &file) {
-        // Whole into memory and parsed from there, unless it is too large
-        // for that (then as it comes).
-        const qint64 size = file.size();
-        QByteArray bytes;
-        if (size > 0 && size <= CReminderStore::kMaxInMemoryBytes && !CReminderStore::ReadWhole(file, size, bytes))
-            return false;
-        const CReminderFileFormat::Format f = bytes.isEmpty() ? CReminderFileFormat::Read(file, out)
-                                                              : CReminderFileFormat::Read(bytes, out);
-        if (format)
-            *format = f;
-        return true;
-    });
+    // The program's own way and limits: what it cannot read, no command
+    // takes for a list (and so writes over).
+    CReminderStore::ReadOutcome outcome;
+    CReminderStore::ReadPath(path, outcome);
+    if (outcome.m_Result == CReminderStore::NotFound)
+        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, outcome.m_Error));
+    if (outcome.m_Result == CReminderStore::Loaded)
+        CReminderStore::Parse(outcome);
+    switch (outcome.m_Result) {
+    case CReminderStore::Loaded:
+    case CReminderStore::LoadedLegacy:
+        break;
+    case CReminderStore::Corrupt:
+        return CCliCommand::InputError(
+            QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, outcome.m_Error));
+    default:
+        return cannotRead(path, outcome.m_Error);
+    }
+    if (format)
+        *format = outcome.m_Result == CReminderStore::LoadedLegacy ? CReminderFileFormat::Legacy
+                                                                   : CReminderFileFormat::Current;
+    out = std::move(outcome.m_Records);
+    return CCliCommand::kOk;
 }
 
 int CCliReminderIO::ReadDayList(const QString &path, CRecordDayList &list, const COleDateTime &first,
                                 const COleDateTime &end)
 {
-    return readGuarded(path, [&](QFile &file) {
+    QFile file;
+    QString error;
+    if (CReminderStore::OpenFile(file, path, error) != CReminderStore::Loaded)
+        return cannotRead(path, error);
+    try {
         // Through one buffer: the file's bytes are not held.
         list.Read(file, first, end);
-        return true;
-    });
+    } catch (const CArchiveException &e) {
+        return CCliCommand::InputError(
+            QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, QString::fromLocal8Bit(e.what())));
+    } catch (const CFileException &e) {
+        return cannotRead(path, QString::fromLocal8Bit(e.what()));
+    } catch (const CMemoryException &) {
+        return cannotRead(path, QStringLiteral("not enough memory"));
+    } catch (const std::bad_alloc &) {
+        return cannotRead(path, QStringLiteral("not enough memory"));
+    }
+    return CCliCommand::kOk;
 }
 
 int CCliReminderIO::ReadList(const QString &path, CReminderList &list)

@@ -2,6 +2,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "ical/CIcsFile.h"
+#include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
 #include "storage/CReminderPack.h"
@@ -41,9 +42,10 @@ int dumpPack(const QString &path, QJsonObject &out)
 
 int dumpCsv(const QString &path, QJsonObject &out)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()));
+    QFile file;
+    QString error;
+    if (CRegularFile::OpenForReading(file, path, error) != CRegularFile::Opened)
+        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, error));
     CReminderList list;
     const CCalendarCsv::ImportReport report = CCalendarCsv::ImportDevice(list, file);
     if (report.m_Result == CCalendarCsv::Empty)

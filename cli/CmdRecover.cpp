@@ -43,6 +43,12 @@ public:
         CReminderFileLock lock(file);
         if (const int rc = CCliReminderIO::Lock(file, lock))
             return rc;
+        // The file the backup replaces: one that cannot be read is never
+        // replaced, and a damaged one only once a copy of it is kept.
+        const CReminderStore::ReadOutcome current = store.Read(CReminderStore::kReminderBase);
+        if (current.m_Result == CReminderStore::Unreadable || current.m_Result == CReminderStore::OutOfMemory)
+            return InputError(QStringLiteral("cannot read %1: %2; move it away to recover, nothing changed")
+                                  .arg(current.m_Path, current.m_Error));
         CReminderList list;
         CUserMessage told;
         const CWeeklyBackup::RecoverResult result = backup.Recover(list, &told);
@@ -52,6 +58,10 @@ public:
             return InputError(QStringLiteral("no backup in %1").arg(store.GetReminderFolder()));
         if (result != CWeeklyBackup::Recovered)
             return InputError(QStringLiteral("the backup in %1 cannot be read; nothing changed").arg(store.GetReminderFolder()));
+        if (current.m_Result == CReminderStore::Corrupt && !current.m_Bytes.isEmpty()
+            && CReminderStore::KeepCorruptCopy(current.m_Path).isEmpty())
+            return InputError(QStringLiteral("%1 is damaged and no copy of it could be kept; nothing changed")
+                                  .arg(current.m_Path));
         // The running program would write this at its next save; here it is now.
         const CReminderStore::SaveResult saved = store.SaveReminders(list, CReminderStore::kReminderBase, &told);
         Tell(told);

@@ -3,6 +3,7 @@
 #include "ical/CIcsWriter.h"
 #include "model/CImportedNames.h"
 #include "model/CReminderBatch.h"
+#include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -76,10 +77,9 @@ CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path
 {
     Trace(QStringLiteral("Importing iCalendar file ") + path + QStringLiteral("...\n"));
     ImportReport report;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (CRegularFile::OpenForReading(file, path, report.m_Error) != CRegularFile::Opened) {
         report.m_Result = CannotOpen;
-        report.m_Error = file.errorString();
         return report;
     }
     // A file larger than any calendar is refused before it is read.

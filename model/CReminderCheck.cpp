@@ -21,7 +21,9 @@ QString CReminderCheck::ComposeAlertText(const CReminder &r, const COleDateTime 
                 text = QStringLiteral("%1 days to go:\n").arg(daysToGo);
         }
     }
-    text += QStringLiteral("Reminder for ") + effective.Format() + QStringLiteral(":\n\n") + r.m_Message;
+    // The record defaults' message is a placeholder, never the user's.
+    text += QStringLiteral("Reminder for ") + effective.Format() + QStringLiteral(":\n\n")
+        + (r.m_Message == CReminder::kUninitializedMessage ? QString() : r.m_Message);
     return text;
 }
 
@@ -30,6 +32,10 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     if (r.m_DateTime.GetStatus() != COleDateTime::valid) {
         Trace("Skipping invalid or null COleDateTime.\n");
         return false;
+    }
+    if (r.m_DateTime == CReminder::kDefaultDate && r.m_Message == CReminder::kUninitializedMessage) {
+        Trace("Skipping a record left at its defaults.\n");
+        return false; // nothing of the user's: a record that could not be read
     }
     if (CSnooze::IsSnoozed(r)) {
         COleDateTime occurrence;

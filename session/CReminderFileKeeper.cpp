@@ -124,13 +124,11 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
         else
             emit fileNotice(CUserMessage::Warning(text));
     }
-    if (!outcome.m_SavedOverDamage.isEmpty()) {
-        const QString text = QStringLiteral("Saved your reminders over the damaged file (a copy is at %1).")
-                                 .arg(QDir::toNativeSeparators(outcome.m_SavedOverDamage));
-        qInfo("%s", qPrintable(text));
-        if (!m_ending)
-            emit fileNotice(CUserMessage::Info(text));
-    }
+    // The load's box named the copy already: the user is told of the
+    // damage once, and the log has the rest.
+    if (!outcome.m_SavedOverDamage.isEmpty())
+        qInfo("Saved your reminders over the damaged file (a copy is at %s).",
+              qPrintable(QDir::toNativeSeparators(outcome.m_SavedOverDamage)));
     QString text;
     switch (outcome.m_Status) {
     case CSharedReminderFile::Saved:

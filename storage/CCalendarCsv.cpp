@@ -7,6 +7,7 @@
 #include "model/CLocaleDateReader.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderBatch.h"
+#include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CCsvFile.h"
@@ -303,10 +304,11 @@ CCalendarCsv::ImportResult CCalendarCsv::ImportCSV(CReminderList &list, const QS
                                                   const CReminderPack::Progress &progress)
 {
     Trace(QStringLiteral("Importing .CSV file ") + path + QStringLiteral(" from Outlook...\n"));
-    QFile file(path);
+    QFile file;
+    QString error;
     ImportReport report;
-    if (!file.open(QIODevice::ReadOnly)) {
-        Trace("Open failed.\n");
+    if (CRegularFile::OpenForReading(file, path, error) != CRegularFile::Opened) {
+        Trace(QStringLiteral("Open failed: ") + error + QStringLiteral(".\n"));
         report.m_Result = CannotOpen;
     } else {
         report = ImportDevice(list, file, progress);

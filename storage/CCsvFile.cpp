@@ -1,6 +1,7 @@
 #include "storage/CCsvFile.h"
 
 #include "model/CArchive.h"
+#include "model/CRegularFile.h"
 #include "model/CTrace.h"
 
 #include <QFile>
@@ -32,11 +33,9 @@ bool CCsvFile::Open(const QString &path, OpenMode mode)
         m_text.clear();
         return true;
     }
-    auto file = std::make_unique<QFile>(path);
-    if (!file->open(QIODevice::ReadOnly)) {
-        m_error = file->errorString();
+    auto file = std::make_unique<QFile>();
+    if (CRegularFile::OpenForReading(*file, path, m_error) != CRegularFile::Opened)
         return false;
-    }
     m_owned = std::move(file);
     return OpenDevice(m_owned.get());
 }

@@ -20,6 +20,16 @@ void checkCount(const CArchive &ar, quint32 count, qint64 minRecord)
                                 QStringLiteral("count %1 larger than the file can hold").arg(count));
 }
 
+// Bytes after the last record: the count was damaged (a smaller one would
+// lose the records behind it at the next save).
+void checkEnd(const CArchive &ar)
+{
+    const qint64 left = ar.BytesRemaining();
+    if (left > 0)
+        throw CArchiveException(CArchiveException::generic,
+                                QStringLiteral("%1 bytes after the last record").arg(left));
+}
+
 // The records as reminders, appended to a vector.
 class ReminderSink : public CReminderFileFormat::RecordSink
 {
@@ -99,10 +109,14 @@ CReminderFileFormat::Format CReminderFileFormat::ReadRecords(CArchive &ar, Recor
             record.Load(ar, CArchive::kUnknownSchema); // bare record: no schema known
             sink.Take(record);
         }
+        checkEnd(ar);
         return Legacy;
     }
     sink.Begin(Current);
-    ar.ReadText(); // the banner; its text is not checked
+    // Without its banner a run of zero bytes (what a crash or a bad copy
+    // leaves) would read as a whole, empty list.
+    if (ar.ReadText().ToString() != kBanner)
+        throw CArchiveException(CArchiveException::badClass, QStringLiteral("no reminder file banner"));
     const quint32 count = ar.ReadDWord();
     expect(count, kMinTaggedRecord);
     static const CReminderRecord kLeftOut;
@@ -115,6 +129,7 @@ CReminderFileFormat::Format CReminderFileFormat::ReadRecords(CArchive &ar, Recor
             sink.Take(kLeftOut);
         }
     }
+    checkEnd(ar);
     return Current;
 }
 

@@ -13,8 +13,9 @@ class CReminderList;
 
 // The byte layout of a reminder file: the current form (a 32-bit 0, the
 // banner "KM 2.0 Reminders", a count and that many tagged records) and the
-// legacy form (a count and bare schema-1 records). Failures raise the
-// archive, file and memory exceptions; the device is not opened or closed.
+// legacy form (a count and bare schema-1 records). A banner of another text
+// and bytes after the last record are damage. Failures raise the archive,
+// file and memory exceptions; the device is not opened or closed.
 class CReminderFileFormat
 {
 public:

@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include <cerrno>
+#include <cstring>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -37,6 +38,8 @@ CReminderFileLock::Found CReminderFileLock::Inspect() const
     found.m_Inode = st.st_ino;
     if (!S_ISREG(st.st_mode)) {
         found.m_Live = true; // not ours to remove
+        found.m_Folder = S_ISDIR(st.st_mode);
+        found.m_Special = !found.m_Folder;
         return found;
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
@@ -79,10 +82,14 @@ void CReminderFileLock::TakeOver(const Found &stale)
     const Found now = Inspect();
     if (!now.m_Exists || now.m_Live || now.m_Inode != stale.m_Inode)
         return;
-    if (!QFile::remove(m_path)) {
-        Trace(QStringLiteral("Cannot remove the stale lock %1.\n").arg(QDir::toNativeSeparators(m_path)));
+    // Not QFile::remove: it says nothing of why (in a shared folder with
+    // the sticky bit only the lock's owner may remove it).
+    if (::unlink(QFile::encodeName(m_path).constData()) != 0) {
+        m_removeError = QString::fromLocal8Bit(std::strerror(errno));
+        Trace(QStringLiteral("Cannot remove the stale lock %1: %2.\n").arg(QDir::toNativeSeparators(m_path), m_removeError));
         return;
     }
+    m_removeError.clear();
     Trace(QStringLiteral("Took over the stale lock %1 (%2).\n").arg(QDir::toNativeSeparators(m_path), stale.m_What));
     qInfo("Took over the stale lock %s (%s).", qPrintable(QDir::toNativeSeparators(m_path)), qPrintable(stale.m_What));
 }
@@ -97,6 +104,7 @@ bool CReminderFileLock::Acquire(int timeoutMs)
         // Looked at before each try, so that every lock taken over is
         // logged (QLockFile would remove a dead owner's lock silently).
         const Found found = Inspect();
+        m_found = found;
         if (found.m_Exists && !found.m_Live) {
             // A dead owner's lock goes at once; an empty or garbled one
             // once it has stayed so for longer than a writer takes to
@@ -127,6 +135,19 @@ void CReminderFileLock::SetError()
 {
     switch (m_lock.error()) {
     case QLockFile::LockFailedError: {
+        const QString lock = QDir::toNativeSeparators(m_path);
+        if (m_found.m_Folder || m_found.m_Special) {
+            m_error = QStringLiteral("%1 is %2, not a lock; move it away to write the file")
+                          .arg(lock, m_found.m_Folder ? QStringLiteral("a folder") : QStringLiteral("not a regular file"));
+            break;
+        }
+        if (m_found.m_Exists && !m_found.m_Live && !m_removeError.isEmpty()) {
+            // Left by a crash, and not ours to remove: QLockFile's own
+            // account would name the dead owner as the writer.
+            m_error = QStringLiteral("its lock %1 is %2, and it cannot be removed (%3); remove it by hand")
+                          .arg(lock, m_found.m_What, m_removeError);
+            break;
+        }
         qint64 pid = 0;
         QString host, app;
         m_lock.getLockInfo(&pid, &host, &app);

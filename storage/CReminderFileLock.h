@@ -33,6 +33,8 @@ private:
         bool m_Live = false;     // that owner runs, or runs elsewhere
         QString m_What;          // for the log
         quint64 m_Inode = 0;
+        bool m_Folder = false;   // a folder stands where the lock goes
+        bool m_Special = false;  // neither a file nor a folder
     };
     Found Inspect() const;
     // Removes the lock file if it is still the stale one found.
@@ -42,4 +44,6 @@ private:
     QLockFile m_lock;
     QString m_path;
     QString m_error;
+    Found m_found;          // the lock as last found
+    QString m_removeError;  // why a dead owner's lock could not be removed
 };

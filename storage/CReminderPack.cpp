@@ -6,6 +6,7 @@
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
 #include "model/CReminderBatch.h"
+#include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CDataFileWriter.h"
@@ -116,9 +117,10 @@ std::vector<CReminderPack::DataFilePair> CReminderPack::DataFileList(std::vector
 
 bool CReminderPack::WriteBinaryFile(CArchive &ar, const QString &source, const QString &destination)
 {
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) {
-        Trace(QStringLiteral("Error reading file ") + source + QStringLiteral(".\n"));
+    QFile file;
+    QString error;
+    if (CRegularFile::OpenForReading(file, source, error) != CRegularFile::Opened) {
+        Trace(QStringLiteral("Error reading file ") + source + QStringLiteral(" (") + error + QStringLiteral(").\n"));
         return false;
     }
     qint64 size = file.size();
@@ -313,10 +315,9 @@ void readDevice(QIODevice &device, const QString &path, CReminderPack::ImportRep
 
 void readPack(const QString &path, CReminderPack::ImportReport &report, CReminderPackReader::Sink &sink)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (CRegularFile::OpenForReading(file, path, report.m_Error) != CRegularFile::Opened) {
         report.m_Status = CReminderPack::ImportReport::CannotOpen;
-        report.m_Error = file.errorString();
         return;
     }
     readDevice(file, path, report, sink);
@@ -329,10 +330,9 @@ CReminderPack::ImportReport CReminderPack::ImportPack(CReminderList &list, const
 {
     ImportReport report;
     ImportSink sink(report, list, dataFolder, progress);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (CRegularFile::OpenForReading(file, path, report.m_Error) != CRegularFile::Opened) {
         report.m_Status = ImportReport::CannotOpen;
-        report.m_Error = file.errorString();
         return report;
     }
     sink.SetDevice(&file);

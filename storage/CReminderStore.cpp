@@ -6,6 +6,7 @@
 #include "model/CMemoryException.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "model/CRegularFile.h"
 #include "storage/CKmPaths.h"
 #include "storage/CPrefault.h"
 #include "storage/CReminderFileFormat.h"
@@ -38,19 +39,20 @@ namespace {
 // record reader makes the same plausibility check before it allocates.
 void peekHeader(QByteArrayView bytes, CReminderStore::ReadOutcome &outcome)
 {
+    outcome.m_CountKnown = false;
     try {
         CArchive ar(bytes);
         quint32 count = ar.ReadDWord();
         qint64 minRecord = CReminderFileFormat::kMinLegacyRecord;
         if (count == 0) {
-            ar.ReadString();
+            if (ar.ReadString() != CReminderFileFormat::kBanner)
+                return; // no count of this form's
             count = ar.ReadDWord();
             minRecord = CReminderFileFormat::kMinTaggedRecord;
         }
         outcome.m_Count = count;
         outcome.m_CountKnown = static_cast<qint64>(count) <= ar.BytesRemaining() / minRecord;
     } catch (const std::exception &) {
-        outcome.m_CountKnown = false;
     }
 }
 
@@ -89,48 +91,58 @@ CReminderStore::ReadOutcome CReminderStore::ReadFile(const QString &baseName) co
 {
     ReadOutcome outcome;
     const QString path = BasePath(baseName);
-    QFile file(path + QStringLiteral(".km2"));
-    const bool present = QFileInfo::exists(file.fileName());
-    if (present && (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly))) {
-        // There but not readable: not the same as missing.
-        outcome.m_Result = Unreadable;
-        outcome.m_Path = file.fileName();
-        outcome.m_Error = QFileInfo(file.fileName()).isDir() ? QStringLiteral("it is a folder") : file.errorString();
+    ReadPath(path + QStringLiteral(".km2"), outcome);
+    if (outcome.m_Result != NotFound)
         return outcome;
+    Trace(QDir::toNativeSeparators(path) + QStringLiteral(".km2")
+          + QStringLiteral(" not found.  Looking for KM 1.x reminders...\n"));
+    ReadPath(path + QStringLiteral(".kmr"), outcome);
+    if (outcome.m_Result == NotFound)
+        Trace("No reminders found.\n");
+    return outcome;
+}
+
+CReminderStore::LoadResult CReminderStore::OpenFile(QFile &file, const QString &path, QString &error)
+{
+    switch (CRegularFile::OpenForReading(file, path, error)) {
+    case CRegularFile::Opened:
+        break;
+    case CRegularFile::Missing:
+        return NotFound;
+    case CRegularFile::NotRegular:
+    case CRegularFile::Failed:
+        return Unreadable; // there but not readable: not the same as missing
     }
-    if (!present) {
-        Trace(QDir::toNativeSeparators(path) + QStringLiteral(".km2")
-              + QStringLiteral(" not found.  Looking for KM 1.x reminders...\n"));
-        file.setFileName(path + QStringLiteral(".kmr"));
-        if (!file.open(QIODevice::ReadOnly)) {
-            Trace("No reminders found.\n");
-            outcome.m_Result = NotFound;
-            return outcome;
-        }
-    }
-    outcome.m_Path = file.fileName();
-    const qint64 size = file.size();
-    if (size > kMaxInMemoryBytes) {
+    if (file.size() > kMaxInMemoryBytes) {
         // No reminder file of this program's grows that large: it is left
         // alone as one that cannot be read.
-        outcome.m_Result = OutOfMemory;
-        outcome.m_Error = QStringLiteral("it is larger than %1 MB").arg(kMaxInMemoryBytes >> 20);
-        return outcome;
+        error = QStringLiteral("it is larger than %1 MB").arg(kMaxInMemoryBytes >> 20);
+        file.close();
+        return Unreadable;
     }
+    return Loaded;
+}
+
+void CReminderStore::ReadPath(const QString &path, ReadOutcome &outcome)
+{
+    outcome = ReadOutcome();
+    QFile file;
+    outcome.m_Result = OpenFile(file, path, outcome.m_Error);
+    if (outcome.m_Result == NotFound)
+        return;
+    outcome.m_Path = path;
+    if (outcome.m_Result != Loaded)
+        return;
     // The whole file in one read, parsed later from memory.
     try {
-        if (!ReadWhole(file, size, outcome.m_Bytes)) {
+        if (!ReadWhole(file, file.size(), outcome.m_Bytes)) {
             outcome.m_Result = Unreadable;
             outcome.m_Error = file.errorString();
-            return outcome;
         }
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
         outcome.m_Error = QStringLiteral("not enough memory to read it");
-        return outcome;
     }
-    outcome.m_Result = Loaded;
-    return outcome;
 }
 
 bool CReminderStore::ReadWhole(QFile &file, qint64 size, QByteArray &bytes)
@@ -160,16 +172,20 @@ void CReminderStore::Parse(ReadOutcome &outcome)
         const CReminderFileFormat::Format format = CReminderFileFormat::Read(outcome.m_Bytes, outcome.m_Records);
         outcome.m_Result = format == CReminderFileFormat::Legacy ? LoadedLegacy : Loaded;
     } catch (const CArchiveException &e) {
-        Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, QString::fromLocal8Bit(e.what())));
+        outcome.m_Error = QString::fromLocal8Bit(e.what());
         outcome.m_Result = Corrupt;
     } catch (const CFileException &e) {
-        Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, QString::fromLocal8Bit(e.what())));
+        outcome.m_Error = QString::fromLocal8Bit(e.what());
         outcome.m_Result = Corrupt;
     } catch (const CMemoryException &) {
         outcome.m_Result = OutOfMemory;
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
     }
+    if (outcome.m_Result == Corrupt)
+        Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, outcome.m_Error));
+    else if (outcome.m_Result == OutOfMemory)
+        outcome.m_Error = QStringLiteral("not enough memory to read it");
 }
 
 QString CReminderStore::CorruptCopyPath(const QString &path)
@@ -244,14 +260,11 @@ CReminderStore::LoadResult CReminderStore::LoadInto(CReminderList &list, ReadOut
     case OutOfMemory:
         DescribeLoadFailure(outcome);
         if (outcome.m_CountKnown) {
-            // The announced number of elements: those read, then defaults.
-            try {
-                outcome.m_Records.resize(outcome.m_Count);
-                list.Assign(std::move(outcome.m_Records));
-                assigned = true;
-            } catch (const std::bad_alloc &) {
-                Trace("CReminderStore::LoadReminders: no memory for the announced count.\n");
-            }
+            // The records read intact. Those that could not be read are
+            // not made into reminders of the record defaults (they would
+            // fall due as such): their bytes are in the copy kept aside.
+            list.Assign(std::move(outcome.m_Records));
+            assigned = true;
         }
         break;
     }

@@ -50,7 +50,7 @@ public:
         std::vector<CReminder> m_Records; // complete, or those before the error
         bool m_CountKnown = false;       // the count was read and is plausible
         quint32 m_Count = 0;
-        QString m_Error;                 // why an unreadable file could not be read
+        QString m_Error;                 // why the file could not be read
         QByteArray m_Bytes;              // the file as read
         QString m_CorruptCopy;           // where the load kept a copy of a damaged file
         CUserMessage m_Message;          // what the user is to be told of a failed load
@@ -68,9 +68,8 @@ public:
     // Replaces the list's contents with the file's. No file: the list stays
     // as it was. A damaged file: the corrupt-file message (in tell, when
     // given, as every failure's); when its count
-    // could be read (and could be true) the list holds that many records,
-    // those read intact and the rest with record defaults, otherwise the list
-    // stays as it was; a copy of the damaged file is kept beside it so that
+    // could be read (and could be true) the list holds the records read
+    // intact, otherwise the list stays as it was; a copy of the damaged file is kept beside it so that
     // the next save does not destroy the only copy. The list is left in
     // date order with its indexes built in every case.
     LoadResult LoadReminders(CReminderList &list, const QString &baseName = kReminderBase,
@@ -83,12 +82,20 @@ public:
     ReadOutcome Read(const QString &baseName) const;
     // Only the file's bytes: Loaded with m_Bytes, or why there are none.
     ReadOutcome ReadFile(const QString &baseName) const;
+    // The same for one file: NotFound, or m_Path set and Loaded with
+    // m_Bytes, or Unreadable/OutOfMemory with the reason in m_Error.
+    static void ReadPath(const QString &path, ReadOutcome &outcome);
+    // Opens one reminder file for reading as every reader does: Loaded
+    // when it is a regular file of at most kMaxInMemoryBytes; NotFound;
+    // Unreadable (a FIFO, a folder, too large, ...) with the reason.
+    static LoadResult OpenFile(QFile &file, const QString &path, QString &error);
     // The whole of an open file of this size (at most kMaxInMemoryBytes)
     // in one read, into a buffer of exactly that size; false, with the
     // file's error, when it cannot be read. Throws std::bad_alloc.
     static bool ReadWhole(QFile &file, qint64 size, QByteArray &bytes);
     // Reads the records of outcome.m_Bytes into outcome.m_Records and sets
-    // m_Result (and the count) by what was found.
+    // m_Result (and the count) by what was found; a damaged file's reason
+    // goes into m_Error.
     static void Parse(ReadOutcome &outcome);
 
     // Writes the whole list as "<base>.km2". A failed open tells "Error

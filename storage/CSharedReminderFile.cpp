@@ -159,7 +159,10 @@ CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list, CUserM
     case CReminderStore::Corrupt:
         // The load kept a copy; the file stays unseen so that the first
         // save writes it whole.
-        m_copiedDamageHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+        // Written over only once a copy of it is kept (or there is nothing
+        // in it to keep): the next merge tries the copy again.
+        if (!read.m_CorruptCopy.isEmpty() || bytes.isEmpty())
+            m_copiedDamageHash = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
         m_loadDamageCopy = read.m_CorruptCopy;
         m_loadDamageOnDisk = true;
         if (!RememberList(list))
@@ -210,6 +213,14 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
         if (hash != m_copiedDamageHash) {
             // Damaged since it was read: by another program.
             outcome.m_DamagedCopy = CReminderStore::KeepCorruptCopy(read.m_Path);
+            if (outcome.m_DamagedCopy.isEmpty() && !read.m_Bytes.isEmpty()) {
+                // Its only copy: never written over.
+                m_unreadable = true;
+                outcome.m_Status = Unreadable;
+                outcome.m_Error = QStringLiteral("it is damaged (%1), and no copy of it could be kept")
+                                      .arg(read.m_Error);
+                return false;
+            }
             m_copiedDamageHash = hash;
             m_loadDamageOnDisk = false;
         }

@@ -43,6 +43,12 @@ bool CWeeklyBackup::ParseStamp(const QString &text, COleDateTime &when)
 
 CWeeklyBackup::CheckResult CWeeklyBackup::BackUp(const CReminderList &list, const COleDateTime &now, CUserMessage *tell)
 {
+    if (list.GetSize() == 0 && BackupHoldsMore()) {
+        // A list with no reminders is what a damaged or emptied file
+        // leaves: it never takes the place of the user's last good copy.
+        Trace("No reminders to back up: the backup is kept as it is.\n");
+        return NotDue;
+    }
     Trace("Backing up reminders...\n");
     QByteArray bytes;
     QString error;
@@ -125,6 +131,16 @@ QString CWeeklyBackup::LastBackupText() const
     if (value != CSettingsStore::kNoBackup && ParseStamp(value, when))
         return when.Format();
     return value;
+}
+
+bool CWeeklyBackup::BackupHoldsMore() const
+{
+    if (!HasBackup())
+        return false;
+    const CReminderStore::ReadOutcome backup = m_store.Read(CReminderStore::kBackupBase);
+    const bool empty = (backup.m_Result == CReminderStore::Loaded || backup.m_Result == CReminderStore::LoadedLegacy)
+        && backup.m_Records.empty();
+    return !empty && backup.m_Result != CReminderStore::NotFound;
 }
 
 bool CWeeklyBackup::HasBackup() const { return m_store.Exists(CReminderStore::kBackupBase); }

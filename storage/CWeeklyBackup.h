@@ -33,8 +33,9 @@ public:
     // the record cannot be read, when it lies more than a week ahead (a
     // clock that was wrong), or when a week has passed since it.
     CheckResult CheckWeeklyBackup(const CReminderList &list, const COleDateTime &now, CUserMessage *tell = nullptr);
-    // Writes the backup and records now. A failure names its cause, in
-    // tell once per streak of failures and in the log every time.
+    // Writes the backup and records now; an empty list never replaces a
+    // backup that holds reminders (or cannot be read). A failure names its
+    // cause, in tell once per streak of failures and in the log every time.
     CheckResult BackUp(const CReminderList &list, const COleDateTime &now, CUserMessage *tell = nullptr);
 
     // The reminder file was missing at start-up: the backup, if there is
@@ -62,6 +63,9 @@ public:
     static bool ParseStamp(const QString &text, COleDateTime &when);
 
 private:
+    // The backup holds reminders, or cannot be read to see it holds none.
+    bool BackupHoldsMore() const;
+
     CReminderStore &m_store;
     CSettingsStore &m_settings;
     bool m_keep = false;    // the backup is the only copy: never written over

@@ -4,12 +4,14 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -159,6 +161,39 @@ TEST_F(Cli, AbsurdCountsAndLongClassNamesAreRefused)
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains("bad class")) << r.err.constData();
     EXPECT_EQ(run({ "dump", Path("missing.km2") }).code, 2);
+}
+
+// What a crash, a bad copy or a stray program can leave at the path:
+// zeros, a FIFO, a sparse file past the size limit. Read as the program
+// reads it, each is refused at once, and no command writes over it.
+TEST_F(Cli, FilesThatHoldNoListAreRefusedAndNeverWritten)
+{
+    const QString zeros = Path("zeros.km2");
+    writeFile(zeros, QByteArray(64, '\0'));
+    const QString fifo = Path("fifo.km2");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = Path("huge.km2");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(qint64(2) << 30));
+    }
+    const QList<std::pair<QString, QByteArray>> cases { { zeros, "no reminder file banner" },
+                                                        { fifo, "is not a regular file" },
+                                                        { huge, "larger than 256 MB" } };
+    for (const auto &[file, why] : cases) {
+        for (const char *command : { "dump", "add" }) {
+            QStringList args { QString::fromLatin1(command), file };
+            if (QByteArray(command) == "add")
+                args << "--at" << "2026-01-01T09:00" << "--message" << "lost?";
+            const Result r = run(args);
+            EXPECT_EQ(r.code, 2) << command << " " << qPrintable(file);
+            EXPECT_TRUE(r.err.contains(why)) << r.err.constData();
+        }
+    }
+    EXPECT_EQ(readFile(zeros), QByteArray(64, '\0'));
+    struct stat st {};
+    EXPECT_TRUE(::stat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QFileInfo(huge).size(), qint64(2) << 30);
 }
 
 TEST_F(Cli, DueWithoutSaveLeavesTheFileAlone)

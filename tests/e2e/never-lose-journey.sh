@@ -16,31 +16,9 @@ source "$here/lib/common.sh"
 e2e_begin never-lose-journey "${1:-}"
 source "$here/lib/store.sh"
 km_start_desktop --no-tray
-tmp="$(mktemp -d)"
-pid=""
-cleanup() {
-    [ -n "$pid" ] && stop "$pid"
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; [ -f "$tmp/app.log" ] && tail -n 30 "$tmp/app.log"; exit 1; }
-export QT_LOGGING_RULES="kestrelmark.trace.debug=true"
-km_fake_clock never-lose-journey "$tmp"
-faked="$app"
+source "$here/lib/program.sh"
+km_program_journey never-lose-journey
 
-start() { # program (default: the one under the moved clock)
-    "${1:-$faked}" >"$tmp/app.log" 2>&1 &
-    pid=$!
-}
-main_window() { find_window 'Kestrelmark Personal Reminder Software' 40 "$pid" >/dev/null || fail "no main window"; }
-end_within() { # seconds
-    kill -TERM "$pid"
-    for _ in $(seq 1 "$(( $1 * 4 ))"); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; pid=""; return 0; }
-        sleep 0.25
-    done
-    fail "the program did not end within $1 seconds of SIGTERM"
-}
 box_says() { # text: waits for the box with that text and answers it
     wait_for_log "$tmp/app.log" "Message box: $1" 15 || fail "no box saying: $1"
     answer_boxes 1
@@ -56,21 +34,11 @@ shown() { # message
     "$cli" dump "$file" | python3 -c 'import json, sys
 sys.exit(0 if any(r["message"] == sys.argv[1] and r["shown"] for r in json.load(sys.stdin)["reminders"]) else 1)' "$1"
 }
-settings() { # key=value lines of the Backup section
-    mkdir -p "$XDG_CONFIG_HOME/Quendrake Inc"
-    # The desktop has no tray: that was told on an earlier start.
-    printf '[Backup]\n%s\n[Options]\nTrayMissingReported=1\n' "${1:-}" \
-        >"$XDG_CONFIG_HOME/Quendrake Inc/Kestrelmark.conf"
-}
 set_clock "$(date +%s)"
 
 # --- 1. A missing reminder file, the backup due ---------------------------
 e2e_home "$tmp/missing"
-folder="$(dirname "$file")"
-"$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-01T09:00 --message "Kept one" >/dev/null
-"$cli" add "$folder/KestrelmarkBackup.km2" --at 2031-05-02T09:00 --message "Kept two" >/dev/null
-settings "LastBackupDate=$(date -u -d '-10 days' +%Y-%m-%dT%H:%M:%S)"
-backup_sum="$(sha256sum <"$folder/KestrelmarkBackup.km2")"
+km_backup_due
 start
 box_says "Your reminder file is missing; your last backup from "
 grep -q "has 2 reminders. Use Recover to restore it." "$tmp/app.log" || fail "the box does not give the count"

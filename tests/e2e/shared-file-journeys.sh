@@ -45,14 +45,6 @@ press_alert_ok() {
     [ -n "$alert" ] || fail "no alert"
     xdotool windowfocus "$alert" key Return
 }
-end_within() { # seconds
-    kill -TERM "$pid"
-    for _ in $(seq 1 "$(( $1 * 4 ))"); do
-        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; pid=""; return 0; }
-        sleep 0.25
-    done
-    fail "the program did not end within $1 seconds of SIGTERM"
-}
 
 # --- 1. An outside addition, the program's own save, its end -------------
 e2e_home "$tmp/one"

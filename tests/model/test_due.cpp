@@ -212,6 +212,17 @@ TEST_F(DuePass, InvalidDatesAreSkippedAndUnknownKindsKeepTheClosedWindow)
     EXPECT_EQ(Pass(at(2026, 12, 8, 8, 30)), 1);
 }
 
+// A record left at its defaults (one that could not be read) never alerts,
+// and the placeholder message is never shown.
+TEST_F(DuePass, RecordDefaultsNeverAlertAndThePlaceholderIsNeverShown)
+{
+    m_list.InsertSorted(CReminder());
+    EXPECT_EQ(Pass(at(2026, 12, 8, 9, 30)), 0);
+    Add(at(2026, 12, 8, 9, 0), RecurOneTime, COleDateTimeSpan(0.0), CReminder::kUninitializedMessage);
+    ASSERT_EQ(Pass(at(2026, 12, 8, 9, 30)), 1);
+    EXPECT_FALSE(m_host.m_alerts[0].m_Message.contains(CReminder::kUninitializedMessage));
+}
+
 TEST_F(DuePass, TwoDueRemindersInListOrder)
 {
     Add(at(2026, 12, 8, 9, 0), RecurOneTime, COleDateTimeSpan(0.0), QStringLiteral("b"));

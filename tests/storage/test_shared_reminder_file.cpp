@@ -246,6 +246,17 @@ INSTANTIATE_TEST_SUITE_P(Kinds, StaleLock,
                          ::testing::Values("", "\n\n", "garbage\x01\x02 not a lock", "999999\nkestrelmark\nHOST\n",
                                            "999999\nkestrelmark-cli\n\n"));
 
+// Something that is no lock where the lock goes is said to be so, not
+// taken for a writer ("process 0").
+TEST_F(SharedReminderFile, AFolderWhereTheLockGoesIsNamedAsSuch)
+{
+    ASSERT_TRUE(QDir().mkpath(CReminderFileLock::LockPathFor(Path())));
+    CReminderFileLock lock(Path());
+    EXPECT_FALSE(lock.Acquire(50));
+    EXPECT_TRUE(lock.Error().contains(QStringLiteral("is a folder, not a lock"))) << qPrintable(lock.Error());
+    EXPECT_FALSE(lock.Error().contains(QStringLiteral("process 0")));
+}
+
 } // namespace
 
 // A long session packs the base it keeps of the file; merges still know

@@ -7,6 +7,7 @@
 #include "storage/CSettingsStore.h"
 #include "storage/CWeeklyBackup.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -92,6 +93,24 @@ TEST_F(WeeklyBackup, DateFarAheadOfTheClockIsReplaced)
     EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::NotDue);
     m_settings.SetLastBackupDate(QStringLiteral("2031-01-01T00:00:00"));
     EXPECT_EQ(m_backup.CheckWeeklyBackup(m_list, m_now), CWeeklyBackup::BackedUp);
+}
+
+// Whatever emptied the list (a damaged file read as none, a slip), the
+// last good copy stays: an empty list replaces only an empty backup.
+TEST_F(WeeklyBackup, AnEmptyListNeverReplacesABackupThatHoldsReminders)
+{
+    ASSERT_EQ(m_backup.BackUp(m_list, m_now), CWeeklyBackup::BackedUp);
+    const QByteArray good = ReadAll(BackupFile());
+    const CReminderList none;
+    EXPECT_EQ(m_backup.BackUp(none, m_now + COleDateTimeSpan(8.0)), CWeeklyBackup::NotDue);
+    EXPECT_EQ(m_backup.CheckWeeklyBackup(none, m_now + COleDateTimeSpan(9.0)), CWeeklyBackup::NotDue);
+    EXPECT_EQ(ReadAll(BackupFile()), good);
+    ASSERT_TRUE(WriteAll(BackupFile(), QByteArray(40, '\0'))); // damaged: cannot say it holds none
+    EXPECT_EQ(m_backup.BackUp(none, m_now), CWeeklyBackup::NotDue);
+    EXPECT_EQ(ReadAll(BackupFile()), QByteArray(40, '\0'));
+    ASSERT_TRUE(QFile::remove(BackupFile()));
+    EXPECT_EQ(m_backup.BackUp(none, m_now), CWeeklyBackup::BackedUp);
+    EXPECT_EQ(m_backup.BackUp(none, m_now), CWeeklyBackup::BackedUp); // an empty backup may be renewed
 }
 
 TEST_F(WeeklyBackup, FailedBackupLeavesTheDateSoTheNextCheckTriesAgain)

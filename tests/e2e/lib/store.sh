@@ -21,6 +21,17 @@ answer_boxes() { # seconds
     done
 }
 
+# Ends the program of pid with SIGTERM; fails unless it is gone within
+# the seconds given.
+end_within() { # seconds
+    kill -TERM "$pid"
+    for _ in $(seq 1 "$(( $1 * 4 ))"); do
+        kill -0 "$pid" 2>/dev/null || { wait "$pid" 2>/dev/null || true; pid=""; return 0; }
+        sleep 0.25
+    done
+    fail "the program did not end within $1 seconds of SIGTERM"
+}
+
 # Waits until the log holds the text; false after the seconds given.
 wait_for_log() { # log text seconds
     for _ in $(seq 1 "$(( $3 * 4 ))"); do
