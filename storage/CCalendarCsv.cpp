@@ -245,9 +245,6 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
         if (progress && report.m_Records % 1024 == 0)
             progress(device.pos(), total);
         work.SetDefaults();
-        // Record defaults leave the names alone: no row takes the last one's.
-        work.m_IconName.clear();
-        work.m_SoundFileName.clear();
         QString title;
         QString description;
         bool described = false;
@@ -260,10 +257,14 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
                       + field + QLatin1Char('\n'));
             const QString &key = keys[f];
             if (key == QLatin1String("subject")) {
-                if (NamesIcon(field))
+                if (NamesIcon(field)) {
                     work.m_IconName = std::move(field);
-                else
+                } else {
+                    // A title: the row has the default icon, not the
+                    // last row's.
+                    work.m_IconName.clear();
                     title = std::move(field);
+                }
             } else if (key == QLatin1String("start date")) {
                 setPart(work.m_DateTime, field, true, reader);
             } else if (key == QLatin1String("start time")) {
