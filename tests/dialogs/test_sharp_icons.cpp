@@ -53,6 +53,8 @@ bool Shows(const QPixmap &shot, const SharpFile &file)
     return false;
 }
 
+} // namespace
+
 class SharpIcons : public ::testing::TestWithParam<bool>
 {
 protected:
@@ -72,8 +74,6 @@ protected:
     std::unique_ptr<CIconLibrary> m_library;
     std::unique_ptr<CLibraryEditorIcons> m_icons;
 };
-
-} // namespace
 
 TEST_P(SharpIcons, TheEditorsListAndPreviewShowThe2xPictures)
 {
