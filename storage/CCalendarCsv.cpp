@@ -278,17 +278,27 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
     }
 
     // The first records show the file's date and time forms; they are
-    // held until those are known.
+    // held until those are known, as many as fit a bound of fields and
+    // text, so a file of empty or huge fields holds no more than it must.
     constexpr size_t kSampleRecords = 4096;
+    constexpr qsizetype kSampleFields = 1 << 18;
+    constexpr qsizetype kSampleChars = 1 << 24;
+    qsizetype sampledFields = 0;
+    qsizetype sampledChars = 0;
     const qsizetype dateColumn = keys.indexOf(QStringLiteral("start date"));
     const qsizetype timeColumn = keys.indexOf(QStringLiteral("start time"));
     std::vector<std::vector<QString>> sample;
     CCalendarCsvForm form;
     bool more = true;
-    while (sample.size() < kSampleRecords && (more = file.ReadLine())) {
+    while (sample.size() < kSampleRecords && sampledFields < kSampleFields && sampledChars < kSampleChars
+           && (more = file.ReadLine())) {
         std::vector<QString> fields;
-        while (file.MoreFields())
+        // Fields beyond the header's are not read.
+        while (file.MoreFields() && static_cast<qsizetype>(fields.size()) < names.size()) {
             fields.push_back(file.ReadField());
+            sampledChars += fields.back().size();
+        }
+        sampledFields += static_cast<qsizetype>(fields.size()) + 1;
         if (dateColumn >= 0 && dateColumn < static_cast<qsizetype>(fields.size()))
             form.AddDate(fields[dateColumn]);
         if (timeColumn >= 0 && timeColumn < static_cast<qsizetype>(fields.size()))
@@ -367,7 +377,7 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
     std::vector<QString> fields;
     while (more && file.ReadLine()) {
         fields.clear();
-        while (file.MoreFields())
+        while (file.MoreFields() && static_cast<qsizetype>(fields.size()) < names.size())
             fields.push_back(file.ReadField());
         readRecord(fields);
     }

@@ -115,6 +115,21 @@ TEST_F(CalendarCsvLocale, AmbiguousFileFollowsTheLocaleAndSaysSo)
     EXPECT_EQ(m_list[1].m_DateTime, COleDateTime(2027, 3, 4, 10, 0, 0));
 }
 
+// The records held to find the forms and those read after them make one
+// import, the record at the seam included.
+TEST_F(CalendarCsvLocale, RecordsBeyondTheSampleAreReadAlike)
+{
+    QByteArray bytes("Subject,Start Date,Start Time,Surplus\r\n");
+    const int rows = 5000;
+    for (int i = 0; i < rows; ++i)
+        bytes += "r" + QByteArray::number(i) + ",13." + QByteArray::number(i % 12 + 1) + ".2020,10:00,x,y\r\n";
+    const auto report = Import(bytes);
+    EXPECT_EQ(report.m_Records, rows);
+    EXPECT_EQ(report.m_DateForm, QLatin1String("d.M.yyyy"));
+    EXPECT_EQ(report.m_Undated, 0);
+    EXPECT_EQ(report.m_Added, rows);
+}
+
 TEST(CalendarCsvColumns, LocalizedOutlookNamesMapOntoTheEnglishKeys)
 {
     struct Case { const char *language; const char *names[5]; };
@@ -135,7 +150,13 @@ TEST(CalendarCsvColumns, LocalizedOutlookNamesMapOntoTheEnglishKeys)
 
 TEST(CalendarCsvForm, FormsFoundFromTheSample)
 {
-    struct Case { std::vector<const char *> dates; std::vector<const char *> times; const char *date; const char *time; };
+    struct Case
+    {
+        std::vector<const char *> dates;
+        std::vector<const char *> times;
+        const char *date;
+        const char *time;
+    };
     const Case cases[] = {
         { { "2024-01-31", "2024-02-01" }, { "12:30 am" }, "yyyy-M-d", "h:mm AP" },
         { { "31.1.2024" }, { "9.05.00", "17.30.00" }, "d.M.yyyy", "H.mm.ss" },
