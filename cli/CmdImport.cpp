@@ -96,11 +96,13 @@ public:
                 return InputError(QStringLiteral("%1 is empty").arg(source));
             if (result == CCalendarCsv::NotCalendar)
                 return InputError(QStringLiteral("%1 has none of the calendar columns").arg(source));
-            Tell(CUserMessage::Info(CCalendarCsv::kImportedMessage));
+            Tell(CUserMessage::Info(CCalendarCsv::Message(report)));
             out = QJsonObject { { QStringLiteral("records"), report.m_Records },
                                 { QStringLiteral("added"), report.m_Added },
                                 { QStringLiteral("skipped"), report.m_Skipped },
-                                { QStringLiteral("undated"), report.m_Undated } };
+                                { QStringLiteral("undated"), report.m_Undated },
+                                { QStringLiteral("dateForm"), report.m_DateForm },
+                                { QStringLiteral("ambiguousDates"), report.m_AmbiguousDates } };
             changed = report.m_Added > 0;
         } else {
             CReminderPack::ImportReport report;

@@ -10,6 +10,7 @@
 #include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CCalendarCsvForm.h"
 #include "storage/CCsvFile.h"
 
 #include <QFile>
@@ -28,6 +29,15 @@ const QStringList CCalendarCsv::kHeaders = {
 };
 
 const QString CCalendarCsv::kImportedMessage = QStringLiteral("Windows CSV file successfully imported.");
+
+QString CCalendarCsv::Message(const ImportReport &report)
+{
+    if (!report.m_AmbiguousDates)
+        return kImportedMessage;
+    return kImportedMessage + QStringLiteral("\nIts dates could be read day first or month first; they were read "
+                                             "as your locale writes them (")
+        + report.m_DateForm + QStringLiteral(").");
+}
 
 QString CCalendarCsv::FormatValue(const COleDateTime &value) { return value.Format(); }
 
@@ -92,48 +102,78 @@ bool CCalendarCsv::ExportCSV(const CReminderList &list, const QString &path, con
 
 QString CCalendarCsv::ColumnKey(const QString &header)
 {
-    static const QHash<QString, QString> keys = {
-        { QStringLiteral("subject"), QStringLiteral("subject") },
-        { QStringLiteral("start date"), QStringLiteral("start date") },
-        { QStringLiteral("start time"), QStringLiteral("start time") },
-        { QStringLiteral("description"), QStringLiteral("description") },
-        { QStringLiteral("private"), QStringLiteral("private") },
-        // The German Outlook names its columns in German.
-        { QStringLiteral("betreff"), QStringLiteral("subject") },
-        { QStringLiteral("beginnt am"), QStringLiteral("start date") },
-        { QStringLiteral("beginnt um"), QStringLiteral("start time") },
-        { QStringLiteral("beschreibung"), QStringLiteral("description") },
-        { QStringLiteral("privat"), QStringLiteral("private") },
-    };
+    // The English names, then those of the localized Outlook exports.
+    static const QHash<QString, QString> keys = [] {
+        const struct
+        {
+            const char *key;
+            std::initializer_list<const char *> names;
+        } table[] = {
+            { "subject",
+              { "subject", "betreff", "objet", "asunto", "oggetto", "assunto", "temat", "onderwerp" } },
+            { "start date",
+              { "start date", "beginnt am", "date de d\u00e9but", "fecha de comienzo",
+                "fecha de inicio", "data inizio", "data di inizio", "data de in\u00edcio",
+                "data rozpocz\u0119cia", "begindatum" } },
+            { "start time",
+              { "start time", "beginnt um", "heure de d\u00e9but", "hora de comienzo", "hora de inicio",
+                "ora inizio", "ora di inizio", "hora de in\u00edcio", "godzina rozpocz\u0119cia",
+                "begintijd" } },
+            { "description",
+              { "description", "beschreibung", "descripci\u00f3n", "descrizione", "descri\u00e7\u00e3o",
+                "opis", "beschrijving" } },
+            { "private",
+              { "private", "privat", "priv\u00e9", "privado", "privato", "particular", "prywatne" } },
+        };
+        QHash<QString, QString> map;
+        for (const auto &row : table)
+            for (const char *name : row.names)
+                map.insert(QString::fromUtf8(name), QString::fromUtf8(row.key));
+        return map;
+    }();
     QString key = header.trimmed().toLower();
     if (key.startsWith(QChar(0xFEFF)))
         key.remove(0, 1);
-    return keys.value(key);
+    return keys.value(key.normalized(QString::NormalizationForm_C));
 }
 
 bool CCalendarCsv::IsTrue(const QString &field)
 {
-    const QString f = field.trimmed().toLower();
-    // "true" as Outlook writes it; "Ein" in German exports.
-    return f == QLatin1String("true") || f == QLatin1String("ein") || f == QLatin1String("wahr")
-        || f == QLatin1String("yes") || f == QLatin1String("ja");
+    // "True" as Outlook writes it in its languages, "Ein" in German
+    // exports, and the plain yes.
+    static const QSet<QString> yes = { QStringLiteral("true"),     QStringLiteral("ein"),
+                                       QStringLiteral("wahr"),     QStringLiteral("yes"),
+                                       QStringLiteral("ja"),       QStringLiteral("vrai"),
+                                       QStringLiteral("oui"),      QStringLiteral("verdadero"),
+                                       QStringLiteral("s\u00ed"), QStringLiteral("vero"),
+                                       QStringLiteral("verdadeiro"), QStringLiteral("sim"),
+                                       QStringLiteral("prawda"),   QStringLiteral("tak"),
+                                       QStringLiteral("waar") };
+    return yes.contains(field.trimmed().toLower());
 }
 
 namespace {
 
-// Reads the date and time columns of one import. Most files hold the forms
-// the user's locale writes, which readers built once for the import take
-// apart directly; anything else goes through the locale's general reading,
-// which is slow, so each text it read is remembered.
+// Reads the date and time columns of one import. The forms the file was
+// found to hold, then those the user's locale writes, are taken apart
+// directly by readers built once for the import; anything else goes
+// through the locale's general reading, which is slow, so each text it
+// read is remembered.
 class FieldReader
 {
 public:
+    explicit FieldReader(const CCalendarCsvForm &form)
+        : m_fileDate(QLocale::c(), form.DateFormat())
+        , m_fileTime(QLocale::c(), form.TimeFormat())
+    {
+    }
+
     bool Read(const QString &text, bool datePart, COleDateTime::Parts &parts)
     {
         const QStringView t = QStringView(text).trimmed();
         if (datePart) {
             QDate d;
-            if (m_date.ReadDate(t, d)) {
+            if (m_fileDate.ReadDate(t, d) || m_date.ReadDate(t, d)) {
                 parts.year = d.year();
                 parts.month = d.month();
                 parts.day = d.day();
@@ -143,7 +183,7 @@ public:
             QTime tm;
             // A time is read as a time first: "9.05.00" is five past nine,
             // not 9 May 2000.
-            if (m_time.ReadTime(t, tm) || m_shortTime.ReadTime(t, tm)) {
+            if (m_fileTime.ReadTime(t, tm) || m_time.ReadTime(t, tm) || m_shortTime.ReadTime(t, tm)) {
                 parts.hour = tm.hour();
                 parts.minute = tm.minute();
                 parts.second = tm.second();
@@ -172,6 +212,8 @@ private:
     const CLocaleDateReader m_date { m_locale, CLocaleDateFormat::DateFormat(m_locale) };
     const CLocaleDateReader m_time { m_locale, CLocaleDateFormat::TimeFormat(m_locale) };
     const CLocaleDateReader m_shortTime { m_locale, m_locale.timeFormat(QLocale::ShortFormat) };
+    const CLocaleDateReader m_fileDate;
+    const CLocaleDateReader m_fileTime;
     QHash<QString, std::pair<bool, COleDateTime::Parts>> m_known;
 };
 
@@ -235,12 +277,46 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
         return report;
     }
 
+    // The first records show the file's date and time forms; they are
+    // held until those are known, as many as fit a bound of fields and
+    // text, so a file of empty or huge fields holds no more than it must.
+    constexpr size_t kSampleRecords = 4096;
+    constexpr qsizetype kSampleFields = 1 << 18;
+    constexpr qsizetype kSampleChars = 1 << 24;
+    qsizetype sampledFields = 0;
+    qsizetype sampledChars = 0;
+    const qsizetype dateColumn = keys.indexOf(QStringLiteral("start date"));
+    const qsizetype timeColumn = keys.indexOf(QStringLiteral("start time"));
+    std::vector<std::vector<QString>> sample;
+    CCalendarCsvForm form;
+    bool more = true;
+    while (sample.size() < kSampleRecords && sampledFields < kSampleFields && sampledChars < kSampleChars
+           && (more = file.ReadLine())) {
+        std::vector<QString> fields;
+        // Fields beyond the header's are not read.
+        while (file.MoreFields() && static_cast<qsizetype>(fields.size()) < names.size()) {
+            fields.push_back(file.ReadField());
+            sampledChars += fields.back().size();
+        }
+        sampledFields += static_cast<qsizetype>(fields.size()) + 1;
+        if (dateColumn >= 0 && dateColumn < static_cast<qsizetype>(fields.size()))
+            form.AddDate(fields[dateColumn]);
+        if (timeColumn >= 0 && timeColumn < static_cast<qsizetype>(fields.size()))
+            form.AddTime(fields[timeColumn]);
+        sample.push_back(std::move(fields));
+    }
+    form.Decide(QLocale());
+    report.m_DateForm = form.DateFormat();
+    report.m_AmbiguousDates = form.IsAmbiguous();
+    if (report.m_AmbiguousDates)
+        Trace(QStringLiteral("Dates fit either order; read as ") + report.m_DateForm + QLatin1Char('\n'));
+
     const bool tracing = lcKestrelmark().isDebugEnabled();
-    FieldReader reader;
+    FieldReader reader(form);
     CReminder work;
     CReminderBatch batch(list);
     const qint64 total = device.isSequential() ? 0 : device.size();
-    while (file.ReadLine()) {
+    const auto readRecord = [&](std::vector<QString> &fields) {
         ++report.m_Records;
         if (progress && report.m_Records % 1024 == 0)
             progress(device.pos(), total);
@@ -248,10 +324,9 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
         QString title;
         QString description;
         bool described = false;
-        for (qsizetype f = 0; file.MoreFields(); ++f) {
-            QString field = file.ReadField();
-            if (f >= names.size())
-                continue; // more fields than the header names
+        const qsizetype count = std::min(static_cast<qsizetype>(fields.size()), names.size());
+        for (qsizetype f = 0; f < count; ++f) { // fields beyond the header's are ignored
+            QString &field = fields[f];
             if (tracing)
                 Trace(QString::asprintf("Field %ld ", static_cast<long>(f)) + names[f] + QStringLiteral(" = ")
                       + field + QLatin1Char('\n'));
@@ -292,9 +367,19 @@ CCalendarCsv::ImportReport CCalendarCsv::ImportDevice(CReminderList &list, QIODe
             ++report.m_Undated;
         if (!batch.Add(work)) {
             ++report.m_Skipped;
-            continue;
+            return;
         }
         ++report.m_Added;
+    };
+    for (std::vector<QString> &fields : sample)
+        readRecord(fields);
+    sample.clear();
+    std::vector<QString> fields;
+    while (more && file.ReadLine()) {
+        fields.clear();
+        while (file.MoreFields() && static_cast<qsizetype>(fields.size()) < names.size())
+            fields.push_back(file.ReadField());
+        readRecord(fields);
     }
     batch.Commit();
     Trace("Done importing.\n");

@@ -128,11 +128,12 @@ CReminderExchange::Outcome CReminderExchange::ImportFile(CReminderList &list, co
 {
     switch (KindOf(path)) {
     case CalendarCsv: {
-        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path, nullptr, progress);
+        CCalendarCsv::ImportReport report;
+        const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, path, &report, progress);
         list.RebuildIndexes();
         switch (result) {
         case CCalendarCsv::Imported:
-            return { true, CUserMessage::Info(CCalendarCsv::kImportedMessage) };
+            return { true, CUserMessage::Info(CCalendarCsv::Message(report)) };
         case CCalendarCsv::CannotOpen:
             return Failed(CUserMessage::Error(CannotOpenMessage(path)));
         case CCalendarCsv::Empty:

@@ -28,3 +28,18 @@ if ((${#missing[@]})); then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# The locales the calendar-file tests and benchmarks run the program under.
+locales=(en_US.UTF-8 de_DE.UTF-8 fr_FR.UTF-8)
+ungenerated=()
+for l in "${locales[@]}"; do
+    locale -a | grep -qix "${l/UTF-8/utf8}" || ungenerated+=("$l")
+done
+if ((${#ungenerated[@]})); then
+    echo "Generating locales: ${ungenerated[*]}"
+    if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
+    for l in "${ungenerated[@]}"; do
+        $sudo sed -i "s/^# *\(${l//./\\.} UTF-8\)$/\1/" /etc/locale.gen
+    done
+    $sudo locale-gen
+fi
