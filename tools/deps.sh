@@ -16,7 +16,7 @@ packages=(
     gnome-keyring libsecret-tools ccache
     python3-pyatspi at-spi2-core weston qt6-wayland
     vdirsyncer khal xandikos lintian appstream
-    man-db bash-completion libfile-mimeinfo-perl
+    man-db bash-completion libfile-mimeinfo-perl locales
 )
 missing=()
 for p in "${packages[@]}"; do
