@@ -1,5 +1,7 @@
 #include "calendar/CCalendarMenus.h"
 
+#include "calendar/CMenuKeys.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -34,6 +36,7 @@ QMenu *CCalendarMenus::Create(int menu, QWidget *parent)
         QAction *action = result->addAction(QString::fromLatin1(item.text));
         action->setData(item.command);
     }
+    CMenuKeys::Show(result);
     return result;
 }
 

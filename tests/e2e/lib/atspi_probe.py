@@ -5,8 +5,15 @@
   atspi_probe.py cell TEXT        the first table cell whose name contains TEXT
   atspi_probe.py focused          "ROLE<TAB>NAME" of the object with the keyboard
   atspi_probe.py item TEXT        the first list item whose name contains TEXT
+  atspi_probe.py unnamed TITLE    "ROLE<TAB>PATH" of each control of the shown window
+                                  whose name matches TITLE that takes the keyboard
+                                  but has no name; exits 1 when there is such a window
+                                  and nothing unnamed in it, 2 when there is none
+  atspi_probe.py keys TITLE       "NAME<TAB>KEYS" of each menu entry of the windows
+                                  matching TITLE (a pop-up menu has the program's name)
 Exits 1 when there is nothing of the kind (yet).
 """
+import re
 import sys
 
 import pyatspi
@@ -51,12 +58,68 @@ def showing_windows(app):
             yield window
 
 
+def unnamed(app, title):
+    """The controls a keyboard user lands on that a screen reader cannot name."""
+    windows = [w for w in showing_windows(app) if re.search(title, w.name or "")]
+    if not windows:
+        return 2
+    for window in windows:
+        for node, path in walk_paths(window, window.getRoleName()):
+            try:
+                states = node.getState()
+                name = (node.name or "").replace("&", "").strip()
+            except Exception:
+                continue
+            if states.contains(pyatspi.STATE_FOCUSABLE) and states.contains(pyatspi.STATE_SHOWING) and not name:
+                print("%s\t%s" % (node.getRoleName(), path))
+    return 1
+
+
+def walk_paths(node, path, depth=0):
+    yield node, path
+    if depth > 12:
+        return
+    try:
+        count = node.childCount
+    except Exception:
+        return
+    for i in range(count):
+        try:
+            child = node.getChildAtIndex(i)
+            label = "%s[%d]%s" % (child.getRoleName(), i, (":" + child.name) if child.name else "")
+        except Exception:
+            continue
+        yield from walk_paths(child, path + "/" + label, depth + 1)
+
+
+def menu_keys(app, title):
+    found = False
+    for window in showing_windows(app):
+        if not re.search(title, window.name or ""):
+            continue
+        for node in walk(window):
+            if node.getRole() not in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM):
+                continue
+            try:
+                action = node.queryAction()
+                keys = action.getKeyBinding(0) if action.nActions else ""
+            except Exception:
+                keys = ""
+            print("%s\t%s" % (node.name, keys))
+            found = True
+    return 0 if found else 1
+
+
 def main():
     app = program()
     if app is None:
         return 1
     what = sys.argv[1]
     text = sys.argv[2] if len(sys.argv) > 2 else ""
+    if what == "unnamed":
+        return unnamed(app, text)
+    if what == "keys":
+        return menu_keys(app, text)
     found = False
     for window in showing_windows(app):
         for node in walk(window, focus_only=(what == "focused")):
