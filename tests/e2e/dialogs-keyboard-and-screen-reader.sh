@@ -23,7 +23,7 @@ mkdir -p "$shots"
 problems=()
 fail() { echo "dialogs-keyboard-and-screen-reader: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "dialogs-keyboard-and-screen-reader: $*"; }
-problem() { echo "dialogs-keyboard-and-screen-reader: PROBLEM: $*" >&2; problems+=("$1"); }
+problem() { echo "dialogs-keyboard-and-screen-reader: PROBLEM: $*" >&2; problems+=("$1"); import -window root "$shots/problem-${#problems[@]}.png" 2>/dev/null || true; }
 ask() { /usr/bin/python3 "$probe" "$@" 2>/dev/null; }
 km_start_atspi || fail "the accessibility bus did not start"
 
@@ -52,16 +52,18 @@ walk() { # title what
         step "  $2: every control named"
     fi
 }
-# Closes the window of the title with a key, waiting until it is gone.
+# Closes the window of the title with a key, waiting until the screen
+# reader no longer sees it.
+shown() { local rc=0; ask unnamed "$1" >/dev/null || rc=$?; [ "$rc" -ne 2 ]; }
 close_with() { # title key
     local w
     for _ in $(seq 1 3); do
+        shown "$1" || return 0
         w="$(xdotool search --onlyvisible --pid "$pid" --name "$1" 2>/dev/null | tail -1 || true)"
-        [ -z "$w" ] && return 0
-        xdotool windowactivate --sync "$w" 2>/dev/null || true
+        [ -n "$w" ] && xdotool windowactivate --sync "$w" 2>/dev/null || true
         xdotool key "$2"
         for _ in $(seq 1 20); do
-            xdotool search --onlyvisible --pid "$pid" --name "$1" >/dev/null 2>&1 || return 0
+            shown "$1" || return 0
             sleep 0.25
         done
     done
@@ -102,7 +104,7 @@ for app in desktop:
                 for c in n:
                     yield from walk(c, d + 1)
         for n in walk(w):
-            if n.getRole() == pyatspi.ROLE_TREE_TABLE:
+            if n.getRole() in (pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TREE, pyatspi.ROLE_TABLE):
                 t = n.queryTable()
                 for r in range(t.nRows):
                     if "Late call" in (t.getAccessibleAt(r, 0).name or ""):
@@ -132,20 +134,15 @@ if open_by_keys '^Delete' ctrl+d; then
     walk '^Delete' "delete range"
     close_with '^Delete' Escape
 fi
-step "the recovery question (Ctrl+R)"
-if open_by_keys '^Kestrelmark$' ctrl+r; then
-    walk '^Kestrelmark$' recovery
-    close_with '^Kestrelmark$' Escape
-fi
 step "the export choice (Ctrl+E)"
-if open_by_keys '^Export' ctrl+e; then
-    walk '^Export' export
-    close_with '^Export' Escape
+if open_by_keys '^Choose reminders to export' ctrl+e; then
+    walk '^Choose reminders to export' export
+    close_with '^Choose reminders to export' Escape
 fi
 step "the about box (Shift+F1)"
-if open_by_keys '^About' shift+F1; then
-    walk '^About' about
-    close_with '^About' Escape
+if open_by_keys 'About' shift+F1; then
+    walk 'About' about
+    close_with 'About' Escape
 fi
 
 step "the context menu: Shift+F10, every entry with its keys and letter"
@@ -167,8 +164,8 @@ else
     while IFS=$'\t' read -r name keys; do
         [[ "$keys" == *"<Alt>"* || "$keys" =~ ^[a-z0-9]\; || "$keys" =~ ^[a-z0-9]$ ]] || problem "the entry '$name' has no underlined letter: [$keys]"
     done <<<"$entries"
-    xdotool key Escape
 fi
+xdotool key Escape
 
 step "the print preview (Ctrl+Shift+P): Tab reaches print, page set-up and zoom"
 if open_by_keys '^Print preview$' ctrl+shift+p; then
@@ -186,6 +183,11 @@ if open_by_keys '^Print preview$' ctrl+shift+p; then
     close_with '^Print preview$' Escape
 fi
 
+step "the recovery question (Ctrl+R)"
+if open_by_keys '^Kestrelmark$' ctrl+r; then
+    walk '^Kestrelmark$' recovery
+    close_with '^Kestrelmark$' Escape
+fi
 step "the import report (a calendar file handed over)"
 "$cli" export "$file" "$work/calendar.csv" >/dev/null
 "$app" "$work/calendar.csv" >>"$work/app.log" 2>&1 &

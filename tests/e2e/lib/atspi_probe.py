@@ -94,8 +94,9 @@ def walk_paths(node, path, depth=0):
 
 def menu_keys(app, title):
     found = False
-    for window in showing_windows(app):
-        if not re.search(title, window.name or ""):
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        if window is None or not re.search(title, window.name or ""):
             continue
         for node in walk(window):
             if node.getRole() not in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM):
