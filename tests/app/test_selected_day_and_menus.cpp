@@ -29,7 +29,7 @@ QMenu *OpenPopup() { return qobject_cast<QMenu *>(QApplication::activePopupWidge
 QAction *Entry(QMenu *menu, const QString &text)
 {
     for (QAction *a : menu->actions()) {
-        if (a->text() == text)
+        if (QString(a->text()).remove(QLatin1Char('&')) == text)
             return a;
     }
     return nullptr;

@@ -13,6 +13,7 @@
 #include "model/CReminderList.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -78,7 +79,7 @@ QStringList TabRound(QWidget *first, int steps)
         names << w->objectName();
         do
             w = w->nextInFocusChain();
-        while (w != first && !(w->focusPolicy() & Qt::TabFocus && w->parentWidget() == first->parentWidget()));
+        while (w != first && !(w->focusPolicy() & Qt::TabFocus && !qobject_cast<QAbstractSpinBox *>(w->parentWidget())));
     }
     return names;
 }
