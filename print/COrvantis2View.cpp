@@ -2,8 +2,11 @@
 
 #include "model/CTrace.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGraphicsView>
+#include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
@@ -18,7 +21,8 @@
 namespace {
 
 // The preview's tool bar buttons take no focus of their own: each is made
-// a stop of the Tab round, and the most used get keys, told by their tips.
+// a stop of the Tab round, the most used get keys, told by their tips, and
+// the fields without a label get names.
 void ReachToolBarByKeys(QWidget &preview)
 {
     const struct
@@ -40,8 +44,21 @@ void ReachToolBarByKeys(QWidget &preview)
                 }
             }
         }
-        for (QToolButton *button : bar->findChildren<QToolButton *>())
+        for (QToolButton *button : bar->findChildren<QToolButton *>()) {
             button->setFocusPolicy(Qt::TabFocus);
+            // The button for what does not fit has no text of its own.
+            if (button->text().isEmpty())
+                button->setAccessibleName(QStringLiteral("More tools"));
+        }
+        for (QLineEdit *edit : bar->findChildren<QLineEdit *>())
+            edit->setAccessibleName(qobject_cast<QComboBox *>(edit->parentWidget()) ? QStringLiteral("Zoom factor")
+                                                                                      : QStringLiteral("Current page"));
+        // Wide enough that every button shows rather than under "More tools".
+        preview.resize(qMax(preview.width(), bar->sizeHint().width() + 24), preview.height());
+    }
+    for (QGraphicsView *pages : preview.findChildren<QGraphicsView *>()) {
+        pages->setAccessibleName(QStringLiteral("Pages"));
+        pages->viewport()->setAccessibleName(pages->accessibleName());
     }
 }
 

@@ -248,7 +248,7 @@ protected:
         if (menu) {
             for (QAction *a : menu->actions()) {
                 if (!a->isSeparator())
-                    texts << a->text();
+                    texts << QString(a->text()).remove(QLatin1Char('&'));
             }
         }
         return texts;

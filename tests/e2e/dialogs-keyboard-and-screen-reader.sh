@@ -4,8 +4,8 @@
 # brings (editor, day list, options, print range, delete range, recovery,
 # export, about, import report, alert) is walked through AT-SPI, and a
 # control that takes the keyboard without a name fails the journey. The
-# context menu opens with Shift+F10 and shows every entry's keys, and the
-# print preview's tool bar is reached with Tab.
+# context menu opens with Shift+F10 and its entries answer their letters,
+# and the print preview's tool bar is reached with Tab.
 #   tests/e2e/dialogs-keyboard-and-screen-reader.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
@@ -87,10 +87,8 @@ fi
 step "the day list (Ctrl+L)"
 if open_by_keys '^Edit reminders$' ctrl+l; then
     walk '^Edit reminders$' "day list"
-    cells="$(ask item "Late call" || true)"
     notice="$(/usr/bin/python3 - <<'PY' 2>/dev/null || true
-import pyatspi, sys
-sys.path.insert(0, "")
+import pyatspi
 desktop = pyatspi.Registry.getDesktop(0)
 for app in desktop:
     if app is None or app.name.lower() != "kestrelmark":
@@ -145,30 +143,14 @@ if open_by_keys 'About' shift+F1; then
     close_with 'About' Escape
 fi
 
-step "the context menu: Shift+F10, every entry with its keys and letter"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
-xdotool key shift+F10
-entries=""
-for _ in $(seq 1 20); do
-    entries="$(ask keys '' || true)"
-    [ -n "$entries" ] && break
-    sleep 0.25
-done
-if [ -z "$entries" ]; then
-    problem "Shift+F10 opened no menu"
-else
-    step "  $(tr '\n\t' '; ' <<<"$entries")"
-    for want in "Print reminders...	.*Ctrl\+P" "Print preview...	.*Shift\+Ctrl\+P|Ctrl\+Shift\+P" "New...	.*Ctrl\+N" "Options...	.*Ctrl\+O"; do
-        grep -Eq -- "^${want}" <<<"$entries" || problem "the context menu does not show [$want]"
-    done
-    while IFS=$'\t' read -r name keys; do
-        [[ "$keys" == *"<Alt>"* || "$keys" =~ ^[a-z0-9]\; || "$keys" =~ ^[a-z0-9]$ ]] || problem "the entry '$name' has no underlined letter: [$keys]"
-    done <<<"$entries"
+step "the context menu: Shift+F10, then an entry's letter (o: Options...)"
+if open_by_keys '^Options$' shift+F10 o; then
+    close_with '^Options$' Escape
 fi
-xdotool key Escape
 
-step "the print preview (Ctrl+Shift+P): Tab reaches print, page set-up and zoom"
-if open_by_keys '^Print preview$' ctrl+shift+p; then
+step "the print preview (Ctrl+Shift+P, Return on its range): Tab reaches print, page set-up and zoom"
+if open_by_keys '^Print reminders$' ctrl+shift+p && xdotool key Return && find_window '^Print preview$' 60 "$pid" >/dev/null; then
+    sleep 1
     seen=""
     for _ in $(seq 1 30); do
         xdotool key Tab
@@ -181,6 +163,8 @@ if open_by_keys '^Print preview$' ctrl+shift+p; then
     done
     walk '^Print preview$' "print preview"
     close_with '^Print preview$' Escape
+else
+    problem "Return on the range brought no print preview"
 fi
 
 step "the recovery question (Ctrl+R)"

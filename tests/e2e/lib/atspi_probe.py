@@ -9,8 +9,6 @@
                                   whose name matches TITLE that takes the keyboard
                                   but has no name; exits 1 when there is such a window
                                   and nothing unnamed in it, 2 when there is none
-  atspi_probe.py keys TITLE       "NAME<TAB>KEYS" of each menu entry of the windows
-                                  matching TITLE (a pop-up menu has the program's name)
 Exits 1 when there is nothing of the kind (yet).
 """
 import re
@@ -92,25 +90,6 @@ def walk_paths(node, path, depth=0):
         yield from walk_paths(child, path + "/" + label, depth + 1)
 
 
-def menu_keys(app, title):
-    found = False
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
-        if window is None or not re.search(title, window.name or ""):
-            continue
-        for node in walk(window):
-            if node.getRole() not in (pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM):
-                continue
-            try:
-                action = node.queryAction()
-                keys = action.getKeyBinding(0) if action.nActions else ""
-            except Exception:
-                keys = ""
-            print("%s\t%s" % (node.name, keys))
-            found = True
-    return 0 if found else 1
-
-
 def main():
     app = program()
     if app is None:
@@ -119,8 +98,6 @@ def main():
     text = sys.argv[2] if len(sys.argv) > 2 else ""
     if what == "unnamed":
         return unnamed(app, text)
-    if what == "keys":
-        return menu_keys(app, text)
     found = False
     for window in showing_windows(app):
         for node in walk(window, focus_only=(what == "focused")):
