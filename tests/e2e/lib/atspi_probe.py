@@ -30,9 +30,15 @@ VIEWS = (pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_TREE_TABLE)
 
 
 def walk(node, depth=0, focus_only=False):
+    for found, _ in walk_paths(node, "", depth, focus_only):
+        yield found
+
+
+def walk_paths(node, path, depth=0, focus_only=False):
+    """Each node below node with its path of "role[index]:name" steps."""
     if node is None or depth > 12:
         return
-    yield node
+    yield node, path
     # A view's current item counts as focused even while the view is not:
     # only the view with the keyboard is looked into.
     if focus_only and node.getRole() in VIEWS and not node.getState().contains(pyatspi.STATE_FOCUSED):
@@ -44,9 +50,10 @@ def walk(node, depth=0, focus_only=False):
     for i in range(count):
         try:
             child = node.getChildAtIndex(i)
+            label = "%s[%d]%s" % (child.getRoleName(), i, (":" + child.name) if child.name else "")
         except Exception:
             continue
-        yield from walk(child, depth + 1, focus_only)
+        yield from walk_paths(child, path + "/" + label, depth + 1, focus_only)
 
 
 def showing_windows(app):
@@ -71,23 +78,6 @@ def unnamed(app, title):
             if states.contains(pyatspi.STATE_FOCUSABLE) and states.contains(pyatspi.STATE_SHOWING) and not name:
                 print("%s\t%s" % (node.getRoleName(), path))
     return 1
-
-
-def walk_paths(node, path, depth=0):
-    yield node, path
-    if depth > 12:
-        return
-    try:
-        count = node.childCount
-    except Exception:
-        return
-    for i in range(count):
-        try:
-            child = node.getChildAtIndex(i)
-            label = "%s[%d]%s" % (child.getRoleName(), i, (":" + child.name) if child.name else "")
-        except Exception:
-            continue
-        yield from walk_paths(child, path + "/" + label, depth + 1)
 
 
 def main():
