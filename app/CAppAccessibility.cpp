@@ -27,10 +27,13 @@ public:
             return static_cast<QAccessibleValueInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
-    QVariant currentValue() const override { return spin()->Pos(); }
-    void setCurrentValue(const QVariant &value) override { spin()->StepBy(value.toInt() - spin()->Pos()); }
-    QVariant maximumValue() const override { return spin()->High(); }
-    QVariant minimumValue() const override { return spin()->Low(); }
+    QVariant currentValue() const override { return spin()->Pos() + spin()->ShownOffset(); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        spin()->StepBy(value.toInt() - spin()->ShownOffset() - spin()->Pos());
+    }
+    QVariant maximumValue() const override { return spin()->High() + spin()->ShownOffset(); }
+    QVariant minimumValue() const override { return spin()->Low() + spin()->ShownOffset(); }
     QVariant minimumStepSize() const override { return 1; }
 
 private:

@@ -3,6 +3,7 @@
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
+#include "calendar/CMenuKeys.h"
 #include "session/CReminderSession.h"
 #include "session/CTimerPause.h"
 #include "dialogs/CAboutBoxDlg.h"
@@ -85,28 +86,8 @@ void CMainCommands::Install(const CCommandScope &s)
 
 void CMainCommands::InstallShortcuts(COrvantis2Dlg &window)
 {
-    struct Key
-    {
-        QKeySequence m_Keys;
-        int m_Command;
-    };
-    const Key keys[] = {
-        { QKeySequence(Qt::CTRL | Qt::Key_P), KmCommand::Print },
-        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), KmCommand::PrintPreview },
-        { QKeySequence(Qt::CTRL | Qt::Key_D), KmCommand::DeleteRange },
-        { QKeySequence(Qt::CTRL | Qt::Key_R), KmCommand::Recover },
-        { QKeySequence(Qt::CTRL | Qt::Key_E), KmCommand::Export },
-        { QKeySequence(Qt::CTRL | Qt::Key_I), KmCommand::Import },
-        { QKeySequence(Qt::CTRL | Qt::Key_M), KmCommand::ToggleSounds },
-        { QKeySequence(Qt::CTRL | Qt::Key_O), KmCommand::Options },
-        { QKeySequence(Qt::Key_F1), KmCommand::Help },
-        { QKeySequence(Qt::SHIFT | Qt::Key_F1), KmCommand::About },
-        { QKeySequence(Qt::CTRL | Qt::Key_N), KmCommand::NewReminder },
-        { QKeySequence(Qt::CTRL | Qt::Key_T), KmCommand::GoToToday },
-        { QKeySequence(Qt::CTRL | Qt::Key_L), KmCommand::DayList },
-    };
     COrvantis2Dlg *d = &window;
-    for (const Key &key : keys) {
+    for (const CMenuKeys::Key &key : CMenuKeys::Table()) {
         auto *shortcut = new QShortcut(key.m_Keys, &window);
         const int id = key.m_Command;
         QObject::connect(shortcut, &QShortcut::activated, &window, [d, id] { d->OnCommand(id); });

@@ -38,6 +38,7 @@
 
 #include "calendar/CCalendarLibraryArt.h"
 #include "calendar/CCalendarWnd.h"
+#include "calendar/CMenuKeys.h"
 #include "media/CIconLibrary.h"
 
 namespace {
@@ -203,6 +204,7 @@ void COrvantis2Dlg::CreateControls()
     m_MonthSpin->SetRange(0, 11);
     m_MonthSpin->setAccessibleName(QStringLiteral("Month"));
     m_MonthSpin->SetValueText([](int month0) { return CSelectedDay::MonthName(month0 + 1); });
+    m_MonthSpin->SetShownOffset(1);
     connect(m_MonthSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnMonthSpin);
 
     m_YearDisplay = new CTextLabel(this);
@@ -228,7 +230,7 @@ void COrvantis2Dlg::CreateControls()
     m_TodayDisplay->m_CommandId = KmCommand::GoToToday;
     m_TodayDisplay->m_CommandOnClick = true;
     m_TodayDisplay->setCursor(Qt::PointingHandCursor);
-    m_TodayDisplay->setToolTip(QStringLiteral("Go to today"));
+    m_TodayDisplay->setToolTip(QStringLiteral("Go to today (%1)").arg(CMenuKeys::For(KmCommand::GoToToday).toString(QKeySequence::NativeText)));
     connect(m_TodayDisplay, &CTextLabel::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
     UpdateToday(m_App.Now());
     AddHover(m_TodayDisplay);
@@ -238,7 +240,9 @@ void COrvantis2Dlg::CreateControls()
         auto *button = new CAnimButton(this);
         button->setObjectName(QStringLiteral("pictureButton%1").arg(i));
         button->setGeometry(spec.m_Rect);
-        button->setToolTip(QString::fromLatin1(spec.m_Tip));
+        // The tip tells the keys that do the same.
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(spec.m_Tip),
+                                                         CMenuKeys::For(spec.m_Command).toString(QKeySequence::NativeText)));
         button->setAccessibleName(QString::fromLatin1(spec.m_Name));
         button->Setup(spec.m_Frames, 6, spec.m_Sequence, 7, spec.m_Command);
         connect(button, &CAnimButton::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);

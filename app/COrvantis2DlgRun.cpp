@@ -37,6 +37,7 @@
 #include <QTimer>
 
 #include "calendar/CCalendarMenus.h"
+#include "calendar/CMenuKeys.h"
 #include "calendar/CCalendarWnd.h"
 
 // --- refresh and the selected day ----------------------------------------
@@ -183,6 +184,7 @@ QMenu *COrvantis2Dlg::ShowWindowMenu(const QPoint &global)
         popup->addSeparator();
         QAction *close = popup->addAction(QString::fromLatin1(CTrayIcon::kCloseText));
         connect(close, &QAction::triggered, this, &COrvantis2Dlg::CloseRequest, Qt::QueuedConnection);
+        CMenuKeys::Show(popup);
     }
     connect(popup, &QMenu::triggered, this, [this](QAction *action) {
         if (const int id = action->data().toInt())

@@ -25,6 +25,10 @@ public:
     // How a position reads (a month's name); the number unless set.
     void SetValueText(std::function<QString(int)> text) { m_valueText = std::move(text); }
     QString ValueText() const;
+    // The number a screen reader gives for a position: the position plus
+    // this (1 for months counted from 0, so that December reads 12).
+    void SetShownOffset(int offset) { m_shownOffset = offset; }
+    int ShownOffset() const { return m_shownOffset; }
 
 signals:
     void positionChanged(int pos);
@@ -49,4 +53,5 @@ private:
     int m_pressed = 0; // +1 up arrow held, -1 down arrow held
     QTimer m_repeat;
     std::function<QString(int)> m_valueText;
+    int m_shownOffset = 0;
 };

@@ -1,4 +1,5 @@
 #include "app/CAppAccessibility.h"
+#include "app/CContextMenuKey.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
@@ -23,6 +24,7 @@ int main(int argc, char **argv)
     // Every window's title bar: the alert, the message boxes, the dialogs.
     QApplication::setWindowIcon(CProgramIcon::Icon());
     CAppAccessibility::Install();
+    CContextMenuKey::Install();
 
     CQtMessageSink sink;
     CMessageBox::SetSink(&sink);

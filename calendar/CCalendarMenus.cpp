@@ -1,5 +1,7 @@
 #include "calendar/CCalendarMenus.h"
 
+#include "calendar/CMenuKeys.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -7,16 +9,16 @@ std::vector<CCalendarMenus::Item> CCalendarMenus::Items(int menu)
 {
     switch (menu) {
     case kReminderMenu:
-        return { { "Delete this reminder...", 32776 }, { "Edit...", 32777 }, { "New...", 32780 },
-                 { nullptr, 0 }, { "About Kestrelmark...", 16 }, { "Print reminders...", 32 }, { "Print preview...", 33 },
-                 { "Export reminders...", 160 }, { "Import reminders...", 176 },
-                 { "Delete range of reminders...", 48 }, { nullptr, 0 }, { "Help...", 80 },
-                 { "Options...", 144 }, { nullptr, 0 }, { "Properties", 32779 } };
+        return { { "&Delete this reminder...", 32776 }, { "&Edit...", 32777 }, { "&New...", 32780 },
+                 { nullptr, 0 }, { "&About Kestrelmark...", 16 }, { "&Print reminders...", 32 }, { "Print pre&view...", 33 },
+                 { "E&xport reminders...", 160 }, { "&Import reminders...", 176 },
+                 { "Delete &range of reminders...", 48 }, { nullptr, 0 }, { "&Help...", 80 },
+                 { "&Options...", 144 }, { nullptr, 0 }, { "Proper&ties", 32779 } };
     case kGeneralMenu:
-        return { { "New...", 32780 }, { nullptr, 0 }, { "About Kestrelmark...", 16 },
-                 { "Print reminders...", 32 }, { "Print preview...", 33 }, { "Export reminders...", 160 },
-                 { "Import reminders...", 176 }, { "Delete range of reminders...", 48 },
-                 { nullptr, 0 }, { "Help...", 80 }, { "Options...", 144 } };
+        return { { "&New...", 32780 }, { nullptr, 0 }, { "&About Kestrelmark...", 16 },
+                 { "&Print reminders...", 32 }, { "Print pre&view...", 33 }, { "E&xport reminders...", 160 },
+                 { "&Import reminders...", 176 }, { "Delete &range of reminders...", 48 },
+                 { nullptr, 0 }, { "&Help...", 80 }, { "&Options...", 144 } };
     default:
         return {};
     }
@@ -34,6 +36,7 @@ QMenu *CCalendarMenus::Create(int menu, QWidget *parent)
         QAction *action = result->addAction(QString::fromLatin1(item.text));
         action->setData(item.command);
     }
+    CMenuKeys::Show(result);
     return result;
 }
 

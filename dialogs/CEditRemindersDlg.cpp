@@ -30,6 +30,7 @@ CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *par
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("reminderList"));
+    m_list->setAccessibleName(QStringLiteral("Reminders of the day"));
     m_list->setGeometry(U::Rect(7, 7, kWidthUnits - 14, 115));
     m_list->setColumnCount(4);
     m_list->setRootIsDecorated(false);
@@ -143,6 +144,9 @@ void CEditRemindersDlg::FillList()
         item->setText(1, CDayListRows::TypeText(r));
         item->setText(2, CDayListRows::TimeText(r));
         item->setText(3, CDayListRows::AdvanceNoticeWords(r.m_AdvanceNotice));
+        // An empty cell says nothing to a screen reader: no notice is read as such.
+        if (item->text(3).isEmpty())
+            item->setData(3, Qt::AccessibleTextRole, QStringLiteral("0 minutes"));
         for (int c = 0; c < 4; ++c)
             item->setToolTip(c, c == 0 ? r.m_Message : item->text(c));
     }

@@ -43,8 +43,10 @@ CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) :
     auto *leftBox = new QGroupBox(QStringLiteral("C&urrent reminders"), this);
     auto *rightBox = new QGroupBox(QStringLiteral("&Reminders to export:"), this);
     m_left = new QTreeWidget(leftBox);
+    m_left->setAccessibleName(QStringLiteral("Current reminders"));
     m_left->setObjectName(QStringLiteral("leftList"));
     m_right = new QTreeWidget(rightBox);
+    m_right->setAccessibleName(QStringLiteral("Reminders to export"));
     m_right->setObjectName(QStringLiteral("rightList"));
     (new QVBoxLayout(leftBox))->addWidget(m_left);
     (new QVBoxLayout(rightBox))->addWidget(m_right);

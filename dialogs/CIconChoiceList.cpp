@@ -77,8 +77,11 @@ void CIconChoiceList::Fill(const QList<int> &numbers)
     for (const int number : numbers) {
         auto *item = new QListWidgetItem();
         item->setData(Qt::UserRole, number);
-        if (m_icons)
+        if (m_icons) {
+            // A screen reader says the icon's name, as the tip shows it.
             item->setToolTip(m_icons->Name(number));
+            item->setData(Qt::AccessibleTextRole, m_icons->Name(number));
+        }
         addItem(item);
     }
 }

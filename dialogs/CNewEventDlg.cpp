@@ -71,10 +71,11 @@ QPixmap artwork(int resource)
     return bitmap.Pixmap();
 }
 
-CSpinEdit *spin(QWidget *parent, const QString &name, int low, int high, bool wrap, const QRect &du)
+CSpinEdit *spin(QWidget *parent, const QString &name, const QString &spoken, int low, int high, bool wrap, const QRect &du)
 {
     auto *edit = new CSpinEdit(parent);
     edit->setObjectName(name);
+    edit->setAccessibleName(spoken);
     edit->setRange(low, high);
     edit->setWrapping(wrap);
     edit->setGeometry(du);
@@ -108,10 +109,11 @@ void CNewEventDlg::CreateControls()
     // Time of day.
     const QRect timeBox = U::Rect(7, 3, 143, 38);
     QGroupBox *timeGroup = group(this, QStringLiteral("&Time of day"), timeBox);
-    m_hourEdit = spin(this, QStringLiteral("hour"), 1, 12, true, U::Rect(15, 17, 30, 14));
+    m_hourEdit = spin(this, QStringLiteral("hour"), QStringLiteral("Hour"), 1, 12, true, U::Rect(15, 17, 30, 14));
     label(this, QStringLiteral(":"), U::Rect(46, 17, 5, 14), Qt::AlignCenter);
     m_minuteEdit = new CMinuteSpinEdit(this);
     m_minuteEdit->setObjectName(QStringLiteral("minute"));
+    m_minuteEdit->setAccessibleName(QStringLiteral("Minute"));
     m_minuteEdit->setGeometry(U::Rect(52, 17, 30, 14));
     m_pmGroup = new QButtonGroup(this);
     const QString ampm[] = { QStringLiteral("&AM"), QStringLiteral("&PM") };
@@ -138,9 +140,9 @@ void CNewEventDlg::CreateControls()
 
     // Advance notice: each number with its word beneath.
     QGroupBox *advanceGroup = group(this, QStringLiteral("Send reminder in ad&vance..."), U::Rect(7, 92, 143, 45));
-    m_daysEdit = spin(this, QStringLiteral("advanceDays"), 0, 100, false, U::Rect(15, 105, 36, 14));
-    m_hoursEdit = spin(this, QStringLiteral("advanceHours"), 0, 23, false, U::Rect(58, 105, 36, 14));
-    m_minutesEdit = spin(this, QStringLiteral("advanceMinutes"), 0, 59, false, U::Rect(101, 105, 36, 14));
+    m_daysEdit = spin(this, QStringLiteral("advanceDays"), QStringLiteral("Days in advance"), 0, 100, false, U::Rect(15, 105, 36, 14));
+    m_hoursEdit = spin(this, QStringLiteral("advanceHours"), QStringLiteral("Hours in advance"), 0, 23, false, U::Rect(58, 105, 36, 14));
+    m_minutesEdit = spin(this, QStringLiteral("advanceMinutes"), QStringLiteral("Minutes in advance"), 0, 59, false, U::Rect(101, 105, 36, 14));
     label(this, QStringLiteral("days"), U::Rect(15, 121, 36, 10), Qt::AlignCenter);
     label(this, QStringLiteral("hours"), U::Rect(58, 121, 36, 10), Qt::AlignCenter);
     label(this, QStringLiteral("mins."), U::Rect(101, 121, 36, 10), Qt::AlignCenter);
@@ -150,6 +152,7 @@ void CNewEventDlg::CreateControls()
     QGroupBox *iconGroup = group(this, QStringLiteral("          Select &icon"), iconBox);
     m_iconList = new CIconChoiceList(m_context.m_Icons, this);
     m_iconList->setObjectName(QStringLiteral("iconList"));
+    m_iconList->setAccessibleName(QStringLiteral("Icon"));
     m_iconList->setGeometry(U::Rect(164, 16, 129, 58));
     m_preview = new CIconPreview(m_context.m_Icons, this);
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -168,6 +171,9 @@ void CNewEventDlg::CreateControls()
     decorate(this, artwork(kMessageDecoration), messageBox);
     m_messageEdit = new QPlainTextEdit(this);
     m_messageEdit->setObjectName(QStringLiteral("message"));
+    m_messageEdit->setAccessibleName(QStringLiteral("Reminder message to display"));
+    // The text area itself is what takes the keyboard: it goes by the same name.
+    m_messageEdit->viewport()->setAccessibleName(m_messageEdit->accessibleName());
     m_messageEdit->setGeometry(U::Rect(164, 127, 129, 62));
     m_messageEdit->setTabChangesFocus(true);
     m_messageEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -184,7 +190,9 @@ void CNewEventDlg::CreateControls()
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("play"));
     m_play->setGeometry(U::Rect(121, 168, 22, 17));
-    m_play->setToolTip(QStringLiteral("Play"));
+    // A picture only: its letter is a key of its own, told by its tip.
+    m_play->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
+    m_play->setToolTip(QStringLiteral("Play (%1)").arg(m_play->shortcut().toString(QKeySequence::NativeText)));
     m_play->setAccessibleName(QStringLiteral("Play"));
 
     // The two groups without a picture of their own wear a small icon of
@@ -195,21 +203,22 @@ void CNewEventDlg::CreateControls()
         decorate(this, icons->PictureFor(icons->Lookup(QStringLiteral("Music")), 1, ratio), soundBox);
     }
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(QStringLiteral("O&K"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setGeometry(U::Rect(194, 203, 50, 14));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(QStringLiteral("Canc&el"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setGeometry(U::Rect(250, 203, 50, 14));
     for (QPushButton *b : { m_chooseSound, m_play, m_cancel })
         b->setAutoDefault(false);
 
-    // The keyboard order of the controls.
+    // The keyboard order of the controls: down the left column, then down
+    // the right one, then the buttons.
     QWidget *order[] = { m_hourEdit, m_minuteEdit, m_pmGroup->button(0), m_pmGroup->button(1),
                          m_typeGroup->button(0), m_typeGroup->button(1), m_typeGroup->button(2), m_typeGroup->button(3),
-                         m_daysEdit, m_hoursEdit, m_minutesEdit, m_iconList, m_addIcon, m_messageEdit,
-                         m_customSound, m_chooseSound, m_play, m_ok, m_cancel };
+                         m_daysEdit, m_hoursEdit, m_minutesEdit, m_customSound, m_chooseSound, m_play,
+                         m_iconList, m_addIcon, m_messageEdit, m_ok, m_cancel };
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -311,10 +320,10 @@ void CNewEventDlg::OnInitDialog()
     if (!play.IsStandIn() && !play.Pixmap().isNull()) {
         m_play->setIcon(QIcon(play.Pixmap()));
         m_play->setIconSize(play.Size());
-        m_play->setAccessibleName(QStringLiteral(">"));
     } else {
         Trace("LoadBitmap failed.\n");
         m_play->setText(QStringLiteral(">"));
+        m_play->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
     }
 
     m_messageEdit->setFocus();
@@ -349,8 +358,17 @@ void CNewEventDlg::UpdateSoundCaption()
     const QString caption = CNewEventForm::SoundCaption(m_SoundFileName);
     const QFontMetrics metrics(m_chooseSound->font());
     const int room = m_chooseSound->width() - 12;
-    m_chooseSound->setText(metrics.elidedText(caption, Qt::ElideMiddle, room));
-    m_chooseSound->setToolTip(m_SoundFileName);
+    // The caption is a file name, shown as it is (an ampersand too); the
+    // button keeps its letter whatever the name.
+    QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (m_SoundFileName.isEmpty())
+        shown.replace(QStringLiteral("(Click"), QStringLiteral("(&Click"));
+    m_chooseSound->setText(shown);
+    m_chooseSound->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
+    m_chooseSound->setAccessibleName(QStringLiteral("Choose sound"));
+    m_chooseSound->setAccessibleDescription(caption);
+    m_chooseSound->setToolTip(m_SoundFileName.isEmpty() ? QString() : m_SoundFileName + QStringLiteral(" (Alt+C)"));
 }
 
 void CNewEventDlg::OnChooseSound()

@@ -56,6 +56,9 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     auto *file = new QRadioButton(sound);
     file->setObjectName(QStringLiteral("soundFile"));
     file->setAccessibleName(QStringLiteral("Use sound file"));
+    // Without a text of its own the choice has a key of its own, told by its tip.
+    file->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
+    file->setToolTip(QStringLiteral("Use sound file (%1)").arg(file->shortcut().toString(QKeySequence::NativeText)));
     m_soundGroup->addButton(beep, 0);
     m_soundGroup->addButton(file, 1);
     m_browse = new QPushButton(sound);
@@ -77,10 +80,10 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     m_notifications = new QCheckBox(QStringLiteral("Also show alerts as desktop &notifications"), this);
     m_notifications->setObjectName(QStringLiteral("notifications"));
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(QStringLiteral("&OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     for (QPushButton *b : { m_browse, m_play, m_cancel })
         b->setAutoDefault(false);
@@ -145,6 +148,8 @@ void COptionsDlg::OnInitDialog()
     m_notifications->setChecked(m_Notifications);
     m_autostart->setEnabled(static_cast<bool>(m_context.m_SetAutostart));
     UpdateBrowseCaption();
+    // The keyboard starts at the first control, and shows where it is.
+    m_days->setFocus(Qt::TabFocusReason);
 }
 
 void COptionsDlg::UpdateBrowseCaption()
@@ -154,8 +159,13 @@ void COptionsDlg::UpdateBrowseCaption()
     const int room = qMax(m_browse->width(), m_browse->minimumWidth()) - 12;
     // An ampersand in a file name is shown, not taken for a shortcut.
     QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
-    m_browse->setText(shown.replace(QLatin1Char('&'), QStringLiteral("&&")));
-    m_browse->setToolTip(m_SoundFileName);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (m_SoundFileName.isEmpty())
+        shown.replace(QStringLiteral(" sound file)"), QStringLiteral(" sound &file)"));
+    m_browse->setText(shown);
+    // The button keeps its letter whatever the file's name.
+    m_browse->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F));
+    m_browse->setToolTip(m_SoundFileName.isEmpty() ? QString() : m_SoundFileName + QStringLiteral(" (Alt+F)"));
 }
 
 void COptionsDlg::OnBrowse()
@@ -185,8 +195,17 @@ void COptionsDlg::AddSyncAccount(CSyncAccountBox *box)
     box->setParent(this);
     // Below the check boxes, above OK and Cancel.
     m_layout->insertWidget(m_layout->indexOf(m_notifications) + 1, box);
-    setTabOrder(m_notifications, box);
-    setTabOrder(box, m_ok);
+    // Its fields come between the check boxes and OK: the box itself takes
+    // no focus, so the order runs through its fields in turn.
+    QWidget *previous = m_notifications;
+    for (QWidget *w : box->findChildren<QWidget *>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            setTabOrder(previous, w);
+            previous = w;
+        }
+    }
+    setTabOrder(previous, m_ok);
+    setTabOrder(m_ok, m_cancel);
     box->show();
 }
 

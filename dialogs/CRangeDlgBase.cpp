@@ -21,10 +21,11 @@ QComboBox *makeMonthList(QWidget *parent, const QString &name)
     return list;
 }
 
-CSpinEdit *makeSpin(QWidget *parent, const QString &name, int low, int high, bool wrap, int width)
+CSpinEdit *makeSpin(QWidget *parent, const QString &name, const QString &spoken, int low, int high, bool wrap, int width)
 {
     auto *spin = new CSpinEdit(parent);
     spin->setObjectName(name);
+    spin->setAccessibleName(spoken);
     spin->setRange(low, high);
     spin->setWrapping(wrap);
     spin->setMinimumWidth(width);
@@ -54,11 +55,11 @@ CRangeDlgBase::CRangeDlgBase(const QString &caption, const QString &prompt, QWid
 
     auto *grid = new QGridLayout;
     m_FromMonthList = makeMonthList(this, QStringLiteral("fromMonth"));
-    m_FromDaySpin = makeSpin(this, QStringLiteral("fromDay"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
-    m_FromYearSpin = makeSpin(this, QStringLiteral("fromYear"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
+    m_FromDaySpin = makeSpin(this, QStringLiteral("fromDay"), QStringLiteral("From day"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
+    m_FromYearSpin = makeSpin(this, QStringLiteral("fromYear"), QStringLiteral("From year"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
     m_ToMonthList = makeMonthList(this, QStringLiteral("toMonth"));
-    m_ToDaySpin = makeSpin(this, QStringLiteral("toDay"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
-    m_ToYearSpin = makeSpin(this, QStringLiteral("toYear"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
+    m_ToDaySpin = makeSpin(this, QStringLiteral("toDay"), QStringLiteral("To day"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
+    m_ToYearSpin = makeSpin(this, QStringLiteral("toYear"), QStringLiteral("To year"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
 
     auto *from = new QLabel(QStringLiteral("&From:"), this);
     from->setBuddy(m_FromMonthList);
@@ -77,6 +78,8 @@ CRangeDlgBase::CRangeDlgBase(const QString &caption, const QString &prompt, QWid
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CRangeDlgBase::accept);

@@ -1,6 +1,7 @@
 #include "dialogs/CReminderAlertDlg.h"
 
 #include "dialogs/CDialogUnits.h"
+#include "dialogs/CMnemonics.h"
 #include "dialogs/CWindowAttention.h"
 #include "media/CSoundPlayer.h"
 #include "model/CSnooze.h"
@@ -54,6 +55,7 @@ CReminderAlertDlg::CReminderAlertDlg(QWidget *parent) : QDialog(parent)
         const int index = CSnooze::IndexOfMinutes(m_DefaultSnoozeMinutes);
         m_snoozeMenu->setActiveAction(m_snoozeMenu->actions().value(index));
     });
+    CMnemonics::Assign(m_snoozeMenu);
     m_snooze->setMenu(m_snoozeMenu);
 }
 

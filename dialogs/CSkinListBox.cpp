@@ -100,6 +100,23 @@ void CSkinListBox::paintEvent(QPaintEvent *event)
         DrawBackground(painter, 1, viewport()->rect());
     }
     QListWidget::paintEvent(event);
+    // With no line to be current the list itself shows that it has the keyboard.
+    if (count() == 0 && hasFocus()) {
+        QPainter painter(viewport());
+        CFocusRing::Draw(painter, viewport()->rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+void CSkinListBox::focusInEvent(QFocusEvent *event)
+{
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void CSkinListBox::focusOutEvent(QFocusEvent *event)
+{
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 void CSkinListBox::mouseMoveEvent(QMouseEvent *event)

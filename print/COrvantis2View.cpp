@@ -2,8 +2,11 @@
 
 #include "model/CTrace.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGraphicsView>
+#include <QLineEdit>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
@@ -11,9 +14,53 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 
 namespace {
+
+// The preview's tool bar buttons take no focus of their own: each is made
+// a stop of the Tab round, the most used get keys, told by their tips, and
+// the fields without a label get names.
+void ReachToolBarByKeys(QWidget &preview)
+{
+    const struct
+    {
+        const char *m_Text;
+        QKeySequence m_Keys;
+    } keys[] = {
+        { "Print", QKeySequence(Qt::CTRL | Qt::Key_P) },
+        { "Page setup", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S) },
+        { "Zoom in", QKeySequence(Qt::CTRL | Qt::Key_Plus) },
+        { "Zoom out", QKeySequence(Qt::CTRL | Qt::Key_Minus) },
+    };
+    for (QToolBar *bar : preview.findChildren<QToolBar *>()) {
+        for (QAction *action : bar->actions()) {
+            for (const auto &key : keys) {
+                if (action->text() == QLatin1String(key.m_Text) && action->shortcut().isEmpty()) {
+                    action->setShortcut(key.m_Keys);
+                    action->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(), key.m_Keys.toString(QKeySequence::NativeText)));
+                }
+            }
+        }
+        for (QToolButton *button : bar->findChildren<QToolButton *>()) {
+            button->setFocusPolicy(Qt::TabFocus);
+            // The button for what does not fit has no text of its own.
+            if (button->text().isEmpty())
+                button->setAccessibleName(QStringLiteral("More tools"));
+        }
+        for (QLineEdit *edit : bar->findChildren<QLineEdit *>())
+            edit->setAccessibleName(qobject_cast<QComboBox *>(edit->parentWidget()) ? QStringLiteral("Zoom factor")
+                                                                                      : QStringLiteral("Current page"));
+        // Wide enough that every button shows rather than under "More tools".
+        preview.resize(qMax(preview.width(), bar->sizeHint().width() + 24), preview.height());
+    }
+    for (QGraphicsView *pages : preview.findChildren<QGraphicsView *>()) {
+        pages->setAccessibleName(QStringLiteral("Pages"));
+        pages->viewport()->setAccessibleName(pages->accessibleName());
+    }
+}
 
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
 
@@ -252,6 +299,7 @@ int COrvantis2View::OnFilePrintPreview(QWidget *parent)
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("printPreview"));
     preview.setWindowTitle(QStringLiteral("Print preview"));
+    ReachToolBarByKeys(preview);
     int pages = 0;
     // Drawn again whenever the page set-up changes.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,

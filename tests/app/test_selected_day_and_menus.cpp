@@ -30,7 +30,7 @@ QMenu *OpenPopup() { return qobject_cast<QMenu *>(QApplication::activePopupWidge
 QAction *Entry(QMenu *menu, const QString &text)
 {
     for (QAction *a : menu->actions()) {
-        if (a->text() == text)
+        if (QString(a->text()).remove(QLatin1Char('&')) == text)
             return a;
     }
     return nullptr;
@@ -250,7 +250,7 @@ protected:
         if (menu) {
             for (QAction *a : menu->actions()) {
                 if (!a->isSeparator())
-                    texts << a->text();
+                    texts << QString(a->text()).remove(QLatin1Char('&'));
             }
         }
         return texts;

@@ -86,7 +86,7 @@ TEST_F(CalendarWndTest, RightClickOpensTheReminderMenuOverAnIconAndTheGeneralOne
     QMenu *menu = wnd->findChild<QMenu *>("menu525");
     ASSERT_NE(menu, nullptr);
     ASSERT_GE(menu->actions().size(), 2);
-    EXPECT_EQ(menu->actions().at(0)->text(), "Delete this reminder...");
+    EXPECT_EQ(menu->actions().at(0)->text(), "&Delete this reminder...");
     menu->actions().at(1)->trigger();
     ASSERT_EQ(command.count(), 1);
     EXPECT_EQ(command.at(0).at(0).toInt(), 32777);

@@ -276,7 +276,7 @@ TEST(NewEventDlg, ChooseSoundSetsTheBoxAndCaptionAndPlayUsesThePathRule)
 {
     EditorUnderTest e(kEditorDay);
     e.Show();
-    EXPECT_EQ(QStringLiteral("(Click to choose sound)"), e.Child<QPushButton>("chooseSound")->text());
+    EXPECT_EQ(QStringLiteral("(&Click to choose sound)"), e.Child<QPushButton>("chooseSound")->text());
     e.Click("play");
     EXPECT_TRUE(e.m_fx.m_sound.m_played.isEmpty());
     e.m_fx.m_chosenFiles << QStringLiteral("/music/ring.wav");
@@ -453,9 +453,9 @@ TEST(NewEventDlg, TabWalksTheControlsInTheirOrder)
     }
     const QStringList expected { QStringLiteral("hour"), QStringLiteral("minute"), QStringLiteral("am"),
                                  QStringLiteral("oneTime"), QStringLiteral("advanceDays"), QStringLiteral("advanceHours"),
-                                 QStringLiteral("advanceMinutes"), QStringLiteral("iconList"), QStringLiteral("addIcon"),
-                                 QStringLiteral("message"), QStringLiteral("customSound"), QStringLiteral("chooseSound"),
-                                 QStringLiteral("play"), QStringLiteral("ok"), QStringLiteral("cancel"), QStringLiteral("hour") };
+                                 QStringLiteral("advanceMinutes"), QStringLiteral("customSound"), QStringLiteral("chooseSound"),
+                                 QStringLiteral("play"), QStringLiteral("iconList"), QStringLiteral("addIcon"),
+                                 QStringLiteral("message"), QStringLiteral("ok"), QStringLiteral("cancel"), QStringLiteral("hour") };
     EXPECT_EQ(expected, walked.mid(0, expected.size()));
 }
 

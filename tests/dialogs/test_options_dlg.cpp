@@ -63,7 +63,7 @@ TEST(OptionsDlg, NoSoundOpensOnTheSystemBeepWithTheHint)
     OptionsUnderTest t(30, QString());
     t.Show();
     EXPECT_TRUE(t.Child<QRadioButton>("systemBeep")->isChecked());
-    EXPECT_EQ(QStringLiteral("(Click here to choose a .WAV sound file)"), t.Child<QPushButton>("browse")->text());
+    EXPECT_EQ(QStringLiteral("(Click here to choose a .WAV sound &file)"), t.Child<QPushButton>("browse")->text());
     EXPECT_EQ(2, t.Child<QComboBox>("days")->currentIndex());
     t.Click("play");
     EXPECT_TRUE(t.m_fx.m_sound.m_played.isEmpty());

@@ -11,7 +11,6 @@ source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin keyboard-and-screen-reader "${1:-}"
 probe="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/atspi_probe.py"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "keyboard-and-screen-reader: python3-pyatspi is not installed" >&2; exit 1; }
-[ -x /usr/libexec/at-spi-bus-launcher ] || { echo "keyboard-and-screen-reader: at-spi2-core is not installed" >&2; exit 1; }
 km_start_desktop
 
 work="$(mktemp -d)"
@@ -39,14 +38,7 @@ dump_json() { "$cli" dump "$file" 2>/dev/null; }
 day_name() { date -u -d "$1" '+%A %-d %B %Y'; }
 
 step "the accessibility bus of this session"
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-for _ in $(seq 1 40); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-    sleep 0.1
-done
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
-    fail "the accessibility bus did not start"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+km_start_atspi || fail "the accessibility bus did not start"
 
 # A yearly reminder on another day of this month: on the calendar, never
 # due while the journey runs.

@@ -5,8 +5,13 @@
   atspi_probe.py cell TEXT        the first table cell whose name contains TEXT
   atspi_probe.py focused          "ROLE<TAB>NAME" of the object with the keyboard
   atspi_probe.py item TEXT        the first list item whose name contains TEXT
+  atspi_probe.py unnamed TITLE    "ROLE<TAB>PATH" of each control of the shown window
+                                  whose name matches TITLE that takes the keyboard
+                                  but has no name; exits 1 when there is such a window
+                                  and nothing unnamed in it, 2 when there is none
 Exits 1 when there is nothing of the kind (yet).
 """
+import re
 import sys
 
 import pyatspi
@@ -25,9 +30,15 @@ VIEWS = (pyatspi.ROLE_TABLE, pyatspi.ROLE_LIST, pyatspi.ROLE_TREE_TABLE)
 
 
 def walk(node, depth=0, focus_only=False):
+    for found, _ in walk_paths(node, "", depth, focus_only):
+        yield found
+
+
+def walk_paths(node, path, depth=0, focus_only=False):
+    """Each node below node with its path of "role[index]:name" steps."""
     if node is None or depth > 12:
         return
-    yield node
+    yield node, path
     # A view's current item counts as focused even while the view is not:
     # only the view with the keyboard is looked into.
     if focus_only and node.getRole() in VIEWS and not node.getState().contains(pyatspi.STATE_FOCUSED):
@@ -39,9 +50,10 @@ def walk(node, depth=0, focus_only=False):
     for i in range(count):
         try:
             child = node.getChildAtIndex(i)
+            label = "%s[%d]%s" % (child.getRoleName(), i, (":" + child.name) if child.name else "")
         except Exception:
             continue
-        yield from walk(child, depth + 1, focus_only)
+        yield from walk_paths(child, path + "/" + label, depth + 1, focus_only)
 
 
 def showing_windows(app):
@@ -51,12 +63,31 @@ def showing_windows(app):
             yield window
 
 
+def unnamed(app, title):
+    """The controls a keyboard user lands on that a screen reader cannot name."""
+    windows = [w for w in showing_windows(app) if re.search(title, w.name or "")]
+    if not windows:
+        return 2
+    for window in windows:
+        for node, path in walk_paths(window, window.getRoleName()):
+            try:
+                states = node.getState()
+                name = (node.name or "").replace("&", "").strip()
+            except Exception:
+                continue
+            if states.contains(pyatspi.STATE_FOCUSABLE) and states.contains(pyatspi.STATE_SHOWING) and not name:
+                print("%s\t%s" % (node.getRoleName(), path))
+    return 1
+
+
 def main():
     app = program()
     if app is None:
         return 1
     what = sys.argv[1]
     text = sys.argv[2] if len(sys.argv) > 2 else ""
+    if what == "unnamed":
+        return unnamed(app, text)
     found = False
     for window in showing_windows(app):
         for node in walk(window, focus_only=(what == "focused")):

@@ -288,6 +288,19 @@ km_weston_shot() { # file
     rmdir "$dir"
 }
 
+# An accessibility bus of the session's own, and Qt told to use it: what a
+# screen reader would see is then read with atspi_probe.py.
+km_start_atspi() {
+    [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "km_start_atspi: at-spi2-core is not installed" >&2; return 1; }
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+    for _ in $(seq 1 40); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 || return 1
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 # Debian's own Python, which has the distribution's D-Bus, GObject and
 # AT-SPI bindings (a python3 earlier on PATH may not).
 km_python() { /usr/bin/python3 "$@"; }
