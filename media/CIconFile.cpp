@@ -1,5 +1,6 @@
 #include "media/CIconFile.h"
 
+#include "model/CRegularFile.h"
 #include "model/CTrace.h"
 
 #include <QBuffer>
@@ -81,9 +82,12 @@ std::unique_ptr<CIconResource> fail(const char *text)
 
 std::unique_ptr<CIconResource> ReadIconFromICOFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Trace(QStringLiteral("Error Opening File for Reading ") + path + QStringLiteral("\n"));
+    // Only a regular file: a pipe named like an icon would block the open.
+    QFile file;
+    QString error;
+    if (CRegularFile::OpenForReading(file, path, error) != CRegularFile::Opened) {
+        Trace(QStringLiteral("Error Opening File for Reading ") + path + QStringLiteral(" (") + error
+              + QStringLiteral(")\n"));
         return nullptr;
     }
     return ReadIconFromDevice(file, path);
