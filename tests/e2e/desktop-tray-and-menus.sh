@@ -10,13 +10,8 @@ source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin desktop-tray-and-menus "${1:-}"
 km_start_desktop
 
-work="$(mktemp -d)"
-trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
-e2e_home "$work"
-shots="${KM_E2E_SHOTS:-$work/shots}"
-mkdir -p "$shots"
+e2e_workspace desktop-tray-and-menus
 
-fail() { echo "desktop-tray-and-menus: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "desktop-tray-and-menus: $*"; }
 
 "$cli" add "$file" --at 2027-03-12T09:00 --message "Dentist" >/dev/null

@@ -9,14 +9,9 @@ source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin desktop-without-tray "${1:-}"
 km_start_desktop --no-tray
 
-work="$(mktemp -d)"
-trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
-e2e_home "$work"
-shots="${KM_E2E_SHOTS:-$work/shots}"
-mkdir -p "$shots"
+e2e_workspace desktop-without-tray
 export QT_LOGGING_RULES="kestrelmark.trace.debug=true"
 
-fail() { echo "desktop-without-tray: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "desktop-without-tray: $*"; }
 report="Message box: TaskBarAddIcon failed.  Imagine that..."
 

@@ -14,14 +14,9 @@ probe="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/atspi_probe.py"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "dialogs-keyboard-and-screen-reader: python3-pyatspi is not installed" >&2; exit 1; }
 km_start_desktop
 
-work="$(mktemp -d)"
-trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
-e2e_home "$work"
-shots="${KM_E2E_SHOTS:-$work/shots}"
-mkdir -p "$shots"
+e2e_workspace dialogs-keyboard-and-screen-reader
 
 problems=()
-fail() { echo "dialogs-keyboard-and-screen-reader: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "dialogs-keyboard-and-screen-reader: $*"; }
 problem() { echo "dialogs-keyboard-and-screen-reader: PROBLEM: $*" >&2; problems+=("$1"); import -window root "$shots/problem-${#problems[@]}.png" 2>/dev/null || true; }
 ask() { /usr/bin/python3 "$probe" "$@" 2>/dev/null; }

@@ -9,13 +9,8 @@ source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
 e2e_begin editor-journey "${1:-}"
 km_start_desktop
 
-work="$(mktemp -d)"
-trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
-e2e_home "$work"
-shots="${KM_E2E_SHOTS:-$work/shots}"
-mkdir -p "$shots"
+e2e_workspace editor-journey
 
-fail() { echo "editor-journey: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
 step() { echo "editor-journey: $*"; }
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 dump_json() { "$cli" dump "$file" 2>/dev/null; }

@@ -163,6 +163,20 @@ e2e_home() { # folder
     file="$XDG_DATA_HOME/Quendrake Inc/Kestrelmark/Kestrelmark.km2"
 }
 
+# A journey's own folder, removed at the end with the program ($pid) ended:
+# sets work, the person's folders (e2e_home), shots (KM_E2E_SHOTS or a
+# folder of work) and fail, which photographs the screen and ends the
+# journey.
+e2e_workspace() { # journey name
+    e2e_journey="$1"
+    work="$(mktemp -d)"
+    trap 'kill ${pid:+"$pid"} 2>/dev/null || true; rm -rf "$work"' EXIT
+    e2e_home "$work"
+    shots="${KM_E2E_SHOTS:-$work/shots}"
+    mkdir -p "$shots"
+    fail() { echo "$e2e_journey: FAIL: $*" >&2; import -window root "$shots/failure.png" 2>/dev/null || true; exit 1; }
+}
+
 # Starts the program of the build on the current person's folders and waits
 # for its main window, answering the one-time report of a missing tray.
 # Sets pid, main (the window) and mx my (its top-left corner).
