@@ -1,6 +1,7 @@
 #include "model/CReminder.h"
 
 #include "model/CArchive.h"
+#include "model/CReminderIds.h"
 #include "model/CReminderRecord.h"
 #include "model/CIconTable.h"
 #include "model/CTrace.h"
@@ -126,10 +127,13 @@ bool CReminder::SameContent(const CReminder &a, const CReminder &b)
 {
     return sameDate(a.m_DateTime, b.m_DateTime) && sameSpan(a.m_AdvanceNotice, b.m_AdvanceNotice)
         && a.m_IconNumber == b.m_IconNumber && a.m_Message == b.m_Message && a.m_Recurrence == b.m_Recurrence
-        && a.m_Private == b.m_Private && a.m_ReservedFlag == b.m_ReservedFlag && sameSpan(a.m_ReservedSpan, b.m_ReservedSpan)
-        && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName
-        && a.m_ReservedFlag2 == b.m_ReservedFlag2;
+        && a.m_Private == b.m_Private && a.m_ReservedFlag == b.m_ReservedFlag
+        && a.m_SoundFileName == b.m_SoundFileName && a.m_IconName == b.m_IconName;
 }
+
+quint64 CReminder::Id() const { return CReminderIds::Of(*this); }
+
+void CReminder::SetId(quint64 id) { CReminderIds::Set(*this, id); }
 
 bool CReminder::SameRecord(const CReminder &a, const CReminder &b)
 {

@@ -41,12 +41,14 @@ public:
     // "One time", "Annual", "Monthly", "Weekly"; other codes show as one time.
     static QString RecurrenceName(int kind);
 
-    // Reminders carry no identity of their own: two records are the same
-    // reminder when every stored field but the shown state (m_Shown,
+    // Every reminder has an id of its own (see CReminderIds), which names
+    // it in merges, alerts and the sync. Two records hold the same content
+    // when every stored field but the id and the shown state (m_Shown,
     // m_LastShown and a snooze's m_ReshowInterval) is equal (SameContent),
-    // and the same record when that state is equal too. The one rule for
-    // files, alerts and the calendar sync.
-    // The runtime-only fields are ignored; a not-a-number equals itself.
+    // and are the same record when that state is equal too.
+    // A not-a-number equals itself.
+    quint64 Id() const;
+    void SetId(quint64 id);
     static bool SameContent(const CReminder &a, const CReminder &b);
     static bool SameRecord(const CReminder &a, const CReminder &b);
     bool IsOneTime() const { return m_Recurrence != RecurAnnual && m_Recurrence != RecurMonthly && m_Recurrence != RecurWeekly; }
@@ -60,7 +62,7 @@ public:
     COleDateTime m_LastShown;
     COleDateTimeSpan m_ReshowInterval;
     COleDateTimeSpan m_AdvanceNotice;
-    COleDateTimeSpan m_ReservedSpan;
+    COleDateTimeSpan m_ReservedSpan; // with m_ReservedFlag2: the id
     QString m_Message;
     QString m_SoundFileName;
     QString m_IconName;

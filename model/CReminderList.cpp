@@ -2,10 +2,12 @@
 
 #include "model/CIconNameMap.h"
 #include "model/CRecurrence.h"
+#include "model/CReminderIds.h"
 #include "model/CTrace.h"
 
 #include <algorithm>
 #include <iterator>
+#include <unordered_set>
 
 void CReminderList::SetSize(int count)
 {
@@ -18,9 +20,26 @@ void CReminderList::RemoveAll()
     RebuildIndexes();
 }
 
+int CReminderList::IndexOf(quint64 id) const
+{
+    if (id == 0)
+        return -1;
+    for (size_t i = 0; i < m_reminders.size(); ++i)
+        if (m_reminders[i].Id() == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+CReminder *CReminderList::Find(quint64 id)
+{
+    const int at = IndexOf(id);
+    return at < 0 ? nullptr : &m_reminders[static_cast<size_t>(at)];
+}
+
 void CReminderList::Assign(std::vector<CReminder> reminders)
 {
     m_reminders = std::move(reminders);
+    CReminderIds::AssignMissing(m_reminders);
     // Files written by other tools, damaged ones and merged lists may not
     // be in date order; the day query's binary search needs it.
     if (IsSorted())
@@ -32,7 +51,12 @@ void CReminderList::Assign(std::vector<CReminder> reminders)
 int CReminderList::InsertSorted(const CReminder &reminder)
 {
     const int at = LowerBound(SortKey(reminder.m_DateTime));
-    m_reminders.insert(m_reminders.begin() + at, reminder);
+    const auto placed = m_reminders.insert(m_reminders.begin() + at, reminder);
+    const quint64 id = reminder.Id();
+    if (id == 0 || std::any_of(m_reminders.begin(), m_reminders.end(), [&](const CReminder &r) {
+            return &r != &*placed && r.Id() == id;
+        }))
+        placed->SetId(CReminderIds::New());
     return at;
 }
 
@@ -42,6 +66,16 @@ void CReminderList::InsertAllSorted(std::vector<CReminder> reminders)
     // already there, the older list's and the earlier inserted ones alike:
     // reversed, stably sorted, and ahead of equal list entries in the merge.
     Days::Sort(reminders);
+    std::unordered_set<quint64> taken;
+    taken.reserve(m_reminders.size() + reminders.size());
+    for (const CReminder &r : m_reminders)
+        taken.insert(r.Id());
+    for (CReminder &r : reminders) {
+        quint64 id = r.Id();
+        while (id == 0 || !taken.insert(id).second)
+            id = CReminderIds::New();
+        r.SetId(id);
+    }
     std::vector<CReminder> merged;
     merged.reserve(m_reminders.size() + reminders.size());
     auto next = m_reminders.begin();

@@ -7,9 +7,11 @@
 
 // The one collection of all reminders, ordered by date and time, with the
 // day indexes that let the calendar ask "which reminders fall on this day"
-// without scanning the repeating kinds. Reminders are addressed by index,
-// valid until the next insertion, deletion or sort. The indexes are right
-// only after RebuildIndexes (Sort rebuilds them itself).
+// without scanning the repeating kinds. A reminder is named by its id,
+// which no other reminder in the list shares (every insertion sees to it);
+// an index addresses it only until the next insertion, deletion, sort or
+// merge. The day indexes are right only after RebuildIndexes (Sort
+// rebuilds them itself).
 class CReminderList
 {
 public:
@@ -23,6 +25,10 @@ public:
     const CReminder &GetAt(int index) const { return (*this)[index]; }
     const std::vector<CReminder> &Reminders() const { return m_reminders; }
 
+    // Where the reminder with this id is now; -1 when none has it.
+    int IndexOf(quint64 id) const;
+    CReminder *Find(quint64 id);
+
     // New elements take the record defaults; surplus ones are destroyed.
     void SetSize(int count);
     void RemoveAll();
@@ -31,7 +37,9 @@ public:
     void Assign(std::vector<CReminder> reminders);
 
     // Before the first reminder at the same or a later time: among equal
-    // times the one inserted last comes first. Returns the new index.
+    // times the one inserted last comes first. Returns the new index. A
+    // reminder without an id, or with one the list holds already (a copy),
+    // gets a new one.
     int InsertSorted(const CReminder &reminder);
     // The same order as InsertSorted of each one in turn, in one merge.
     void InsertAllSorted(std::vector<CReminder> reminders);

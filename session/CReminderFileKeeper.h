@@ -36,6 +36,7 @@ public:
     // on a thread of its own, while the window comes up.
     CReminderStore::LoadResult Load(CUserMessage *tell = nullptr);
     bool LoadedCompletely() const { return m_file.LoadedCompletely(); }
+    bool LoadChangedList() const { return m_file.LoadChangedList(); }
 
     // The read-merge-write; true when the file holds the list afterwards.
     bool Save();

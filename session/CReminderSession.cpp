@@ -50,6 +50,9 @@ CReminderSession::~CReminderSession()
 CReminderStore::LoadResult CReminderSession::Load(CUserMessage *tell)
 {
     const CReminderStore::LoadResult result = m_keeper->Load(tell);
+    // Ids given to a file written without them are saved at once.
+    if (m_keeper->LoadChangedList())
+        ScheduleSave();
     if (result == CReminderStore::NotFound)
         m_backup->KeepForMissingFile(tell);
     return result;

@@ -1,9 +1,11 @@
 #include "storage/CReminderStore.h"
 
+
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
+#include "model/CReminderIds.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "model/CRegularFile.h"
@@ -182,6 +184,10 @@ void CReminderStore::Parse(ReadOutcome &outcome)
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
     }
+    // A file written without ids (by an older or another program) gets
+    // them here, the same in every process that reads it.
+    if (outcome.m_Result != OutOfMemory)
+        outcome.m_IdsGiven = CReminderIds::AssignMissing(outcome.m_Records);
     if (outcome.m_Result == Corrupt)
         Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, outcome.m_Error));
     else if (outcome.m_Result == OutOfMemory)

@@ -48,6 +48,7 @@ public:
         LoadResult m_Result = NotFound;
         QString m_Path;                  // the file that was read
         std::vector<CReminder> m_Records; // complete, or those before the error
+        int m_IdsGiven = 0;              // records that had no id of their own (or another's)
         bool m_CountKnown = false;       // the count was read and is plausible
         quint32 m_Count = 0;
         QString m_Error;                 // why the file could not be read

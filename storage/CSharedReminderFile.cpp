@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -29,6 +30,62 @@ CSharedReminderFile::CSharedReminderFile(CReminderStore &store, const QString &b
 }
 
 QString CSharedReminderFile::FilePath() const { return m_store.BasePath(m_baseName) + QStringLiteral(".km2"); }
+
+QString CSharedReminderFile::DeletedPath() const { return CReminderTombstones::PathFor(FilePath()); }
+
+void CSharedReminderFile::RememberIds(const std::vector<CReminder> &records)
+{
+    m_baseIds.clear();
+    m_baseIds.reserve(records.size());
+    for (const CReminder &r : records)
+        m_baseIds.insert(r.Id());
+}
+
+void CSharedReminderFile::NoteDeletions(const CReminderList &list, const std::vector<CReminder> *extra)
+{
+    std::unordered_set<quint64> before = m_baseIds;
+    if (extra)
+        for (const CReminder &r : *extra)
+            before.insert(r.Id());
+    if (before.empty())
+        return;
+    for (const CReminder &r : list.Reminders())
+        before.erase(r.Id());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (quint64 id : before) {
+        if (!m_deleted.Contains(id)) {
+            m_deleted.Add(id, now);
+            m_deletedChanged = true;
+        }
+    }
+}
+
+void CSharedReminderFile::ReadDeleted()
+{
+    CReminderTombstones onDisk;
+    QString error;
+    if (onDisk.Load(DeletedPath(), error) == CReminderTombstones::Loaded)
+        m_deleted.Take(onDisk);
+    if (!(onDisk == m_deleted))
+        m_deletedChanged = true; // ours hold deletions the file lacks
+}
+
+bool CSharedReminderFile::DropDeleted(CReminderList &list)
+{
+    if (m_deleted.Size() == 0)
+        return false;
+    std::vector<CReminder> kept;
+    kept.reserve(list.Reminders().size());
+    for (const CReminder &r : list.Reminders())
+        if (!m_deleted.Contains(r.Id()))
+            kept.push_back(r);
+    if (kept.size() == list.Reminders().size())
+        return false;
+    Trace(QStringLiteral("%1 reminders deleted earlier were in the file again: left out.\n")
+              .arg(list.Reminders().size() - kept.size()));
+    list.Assign(std::move(kept));
+    return true;
+}
 
 CSharedReminderFile::Stamp CSharedReminderFile::StampOf(const QString &path)
 {
@@ -60,6 +117,7 @@ void CSharedReminderFile::Remember(const QByteArray &bytes)
 
 void CSharedReminderFile::Forget()
 {
+    m_baseIds.clear();
     m_baseKnown = false;
     ++m_baseId;
     m_baseBytes.clear();
@@ -139,7 +197,16 @@ CReminderStore::LoadResult CSharedReminderFile::Load(CReminderList &list, CUserM
     const Stamp before = StampOf(FilePath());
     CReminderStore::ReadOutcome read = m_store.Read(m_baseName);
     const QByteArray bytes = read.m_Bytes;
+    const int idsGiven = read.m_IdsGiven;
     const CReminderStore::LoadResult result = CReminderStore::LoadInto(list, read);
+    RememberIds(list.Reminders());
+    m_deleted = CReminderTombstones();
+    m_deletedChanged = false;
+    ReadDeleted();
+    m_deletedChanged = false;
+    m_loadChangedList = DropDeleted(list) || idsGiven > 0;
+    if (idsGiven > 0)
+        Trace(QStringLiteral("%1 reminders were given ids of their own.\n").arg(idsGiven));
     if (tell)
         *tell = read.m_Message;
     m_loadedCompletely = result == CReminderStore::Loaded || result == CReminderStore::LoadedLegacy;
@@ -228,14 +295,19 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
         m_loadDamageOnDisk = false;
     }
     const std::vector<CReminder> base = BaseRecords();
+    ReadDeleted();
     // Nothing changed here since the last read or write: the file is taken
     // as it stands, in its own order, so that the next save finds nothing
     // to write.
-    const bool takeTheirs = !damaged && sameList(base, list.Reminders());
-    CReminderMergeResult merged = CReminderMerge::Merge(
-        base, list.Reminders(), read.m_Records, damaged ? CReminderMerge::TheirsDamaged : CReminderMerge::TheirsComplete);
+    const bool takeTheirs = !damaged && sameList(base, list.Reminders())
+        && std::none_of(read.m_Records.begin(), read.m_Records.end(),
+                        [this](const CReminder &r) { return m_deleted.Contains(r.Id()); });
+    CReminderMergeResult merged =
+        CReminderMerge::Merge(base, list.Reminders(), read.m_Records,
+                              damaged ? CReminderMerge::TheirsDamaged : CReminderMerge::TheirsComplete, &m_deleted);
     if (takeTheirs)
         merged.m_Merged = std::move(read.m_Records);
+    const std::vector<CReminder> theirs = std::move(read.m_Records);
     read.m_Records.clear();
     outcome.m_Taken += merged.m_TakenFromTheirs;
     outcome.m_Removed += merged.m_RemovedByTheirs;
@@ -248,12 +320,15 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
                   .arg(merged.m_Conflicts));
         list.Assign(std::move(merged.m_Merged));
     }
+    // What left the list in this merge, on either side, stays deleted.
+    NoteDeletions(list, &theirs);
     if (damaged) {
         // The file must be rewritten whole; its stamp stays unseen so the
         // next save does so.
         m_stamp = Stamp();
     } else {
         Remember(read.m_Bytes);
+        RememberIds(theirs);
         m_stamp = now;
         m_loadedCompletely = true; // the whole file is in the list now
     }
@@ -283,6 +358,18 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
     }
     if (!MergeFromDisk(list, outcome))
         return outcome;
+    // Deleted here since the last read or write.
+    NoteDeletions(list);
+    if (m_deletedChanged) {
+        m_deleted.Prune(QDateTime::currentDateTimeUtc());
+        // Before the file, so that a file without a reminder never stands
+        // beside a record that does not know it was deleted.
+        if (!m_deleted.Save(DeletedPath(), outcome.m_Error)) {
+            outcome.m_Status = WriteFailed;
+            return outcome;
+        }
+        m_deletedChanged = false;
+    }
     QByteArray bytes;
     if (!CReminderStore::ToBytes(list.Reminders(), bytes, outcome.m_Error, m_baseSize)) {
         outcome.m_Status = WriteFailed;
@@ -299,6 +386,7 @@ CSharedReminderFile::Outcome CSharedReminderFile::Save(CReminderList &list)
         return outcome;
     }
     Remember(bytes);
+    RememberIds(list.Reminders());
     m_stamp = StampOf(FilePath());
     outcome.m_Status = Saved;
     if (m_loadDamageOnDisk) {

@@ -3,9 +3,11 @@
 #include "model/CReminder.h"
 #include "storage/CReminderMerge.h"
 #include "storage/CReminderStore.h"
+#include "storage/CReminderTombstones.h"
 
 #include <QByteArray>
 #include <QString>
+#include <unordered_set>
 #include <vector>
 
 class CReminderList;
@@ -19,6 +21,9 @@ class CReminderList;
 // not change is never parsed again. Every write happens under the file's
 // lock. A file that is there but cannot be read is never written, and a
 // missing one is not written while there is nothing to put in it.
+// Reminders are paired by id, and every reminder that leaves the list is
+// remembered as deleted (CReminderTombstones, saved under the same lock
+// before the file), so no later merge brings it back.
 class CSharedReminderFile
 {
 public:
@@ -60,6 +65,11 @@ public:
     // user made since has been written: a list a backup may be made from.
     // A missing file alone is not a whole list.
     bool LoadedCompletely() const { return m_loadedCompletely; }
+    // The load changed what it read (ids given, a deleted reminder another
+    // writer put back dropped): a save is due.
+    bool LoadChangedList() const { return m_loadChangedList; }
+    const CReminderTombstones &Deleted() const { return m_deleted; }
+    QString DeletedPath() const;
 
     // Merges what another writer put in the file into the list.
     Outcome TakeOutsideChanges(CReminderList &list);
@@ -110,6 +120,15 @@ private:
     // The list as the base (after a damaged load); false without memory.
     bool RememberList(const CReminderList &list);
     void Forget();
+    // The ids of the base, whose records are needed only for a merge.
+    void RememberIds(const std::vector<CReminder> &records);
+    // Every reminder of the base (and of extra) that the list no longer
+    // holds is remembered as deleted now.
+    void NoteDeletions(const CReminderList &list, const std::vector<CReminder> *extra = nullptr);
+    // Takes in the deletions other writers remembered.
+    void ReadDeleted();
+    // Drops from the list every reminder known to be deleted; true when any.
+    bool DropDeleted(CReminderList &list);
     // The bytes are the base's (never true when the base is not known).
     bool MatchesBase(const QByteArray &bytes) const;
     // The base's records (none when it is not known).
@@ -131,4 +150,8 @@ private:
     bool m_loadedCompletely = false;
     bool m_unreadable = false;
     int m_lockTimeoutMs = kDefaultLockTimeoutMs;
+    std::unordered_set<quint64> m_baseIds;
+    CReminderTombstones m_deleted;
+    bool m_deletedChanged = false; // not yet written
+    bool m_loadChangedList = false;
 };
