@@ -162,11 +162,9 @@ void CMainCommands::Recover(const CCommandScope &s)
         }
     }
     CUserMessage told;
-    const CWeeklyBackup::RecoverResult result = backup.Recover(s.m_Session.Reminders(), &told);
+    const bool recovered = s.m_Session.Recover(&told);
     CMessageBox::Tell(told);
-    if (result == CWeeklyBackup::Recovered)
-        s.m_Session.NotifyListChanged();
-    else
+    if (!recovered)
         s.m_Session.AnnounceListChanged();
 }
 

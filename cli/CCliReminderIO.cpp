@@ -8,6 +8,7 @@
 #include "storage/CRecordDayList.h"
 #include "storage/CReminderFileLock.h"
 #include "storage/CReminderStore.h"
+#include "storage/CReminderTombstones.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -96,6 +97,18 @@ int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &rem
     return CCliCommand::kOk;
 }
 
+int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &before,
+                          const std::vector<CReminder> &reminders)
+{
+    QString error;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    if (!CReminderTombstones::Update(
+            path, [&](CReminderTombstones &t) { t.AddGone(before, reminders, now); }, error))
+        return CCliCommand::InputError(
+            QStringLiteral("cannot write %1: %2; nothing written").arg(CReminderTombstones::PathFor(path), error));
+    return Write(path, reminders);
+}
+
 int CCliReminderIO::Lock(const QString &path, CReminderFileLock &lock)
 {
     if (lock.Acquire(kLockTimeoutMs))
@@ -126,6 +139,7 @@ QJsonObject CCliReminderIO::SpanJson(const COleDateTimeSpan &span)
 QJsonObject CCliReminderIO::ReminderJson(const CReminder &r)
 {
     return QJsonObject {
+        { QStringLiteral("id"), QString::number(r.Id()) },
         { QStringLiteral("dateTime"), DateJson(r.m_DateTime) },
         { QStringLiteral("advanceNotice"), SpanJson(r.m_AdvanceNotice) },
         { QStringLiteral("iconNumber"), r.m_IconNumber },

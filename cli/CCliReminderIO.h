@@ -27,6 +27,9 @@ public:
     // Writes a current reminder file, replacing the old one only once the
     // new one is complete.
     static int Write(const QString &path, const std::vector<CReminder> &reminders);
+    // The same after a change that deleted some of before: their deletion
+    // is remembered beside the file first, so that no merge brings them back.
+    static int Write(const QString &path, const std::vector<CReminder> &before, const std::vector<CReminder> &reminders);
     // Takes the file's lock (waiting up to kLockTimeoutMs) for a whole
     // read-modify-write; on failure one line on stderr and 2.
     static int Lock(const QString &path, CReminderFileLock &lock);

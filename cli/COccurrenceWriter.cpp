@@ -138,6 +138,7 @@ void COccurrenceWriter::WriteFull(const CReminder &r, const COleDateTime &dateTi
     writeDate(c, "dateTime", dateTime, m_occurrence);
     c.Value("iconName", r.m_IconName);
     c.Value("iconNumber", static_cast<int>(r.m_IconNumber));
+    c.Value("id", QString::number(r.Id()));
     writeDate(c, "lastShown", r.m_LastShown, m_lastShown);
     c.Value("message", r.m_Message);
     c.Value("private", r.m_Private);

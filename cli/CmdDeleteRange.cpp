@@ -33,9 +33,10 @@ public:
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;
+        const std::vector<CReminder> before = list.Reminders();
         const int deleted = CRangeDelete::DeleteRange(list, from, to, !a.Has(QStringLiteral("all-kinds")));
         if (deleted > 0)
-            if (const int rc = CCliReminderIO::Write(a.positional[0], list.Reminders()))
+            if (const int rc = CCliReminderIO::Write(a.positional[0], before, list.Reminders()))
                 return rc;
         PrintJson(QJsonObject { { QStringLiteral("deleted"), deleted }, { QStringLiteral("remaining"), list.GetSize() } });
         return kOk;

@@ -4,6 +4,7 @@
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
 #include "storage/CReminderStore.h"
+#include "storage/CReminderTombstones.h"
 #include "storage/CSettingsStore.h"
 #include "storage/CWeeklyBackup.h"
 
@@ -67,6 +68,11 @@ public:
         Tell(told);
         if (saved != CReminderStore::Saved)
             return InputError(QStringLiteral("cannot write the reminder file in %1").arg(store.GetReminderFolder()));
+        // Put back on purpose: what was deleted since the backup is no
+        // longer deleted.
+        QString error;
+        if (!CReminderTombstones::Update(file, [&](CReminderTombstones &t) { t.Forget(list.Reminders()); }, error))
+            return InputError(QStringLiteral("cannot write %1: %2").arg(CReminderTombstones::PathFor(file), error));
         PrintJson(QJsonObject { { QStringLiteral("result"), QStringLiteral("recovered") },
                                 { QStringLiteral("reminders"), list.GetSize() },
                                 { QStringLiteral("backupDate"), settings.LastBackupDate() } });

@@ -116,8 +116,9 @@ public:
                 if (QFileInfo::exists(path))
                     if (const int rc = CCliReminderIO::Read(path, current))
                         return rc;
+                const std::vector<CReminder> before = current;
                 outcome.ApplyTo(current);
-                if (const int rc = CCliReminderIO::Write(path, current))
+                if (const int rc = CCliReminderIO::Write(path, before, current))
                     return rc;
             }
             if (!outcome.m_State.save(statePath, error))

@@ -37,6 +37,8 @@ public:
     CReminderStore::LoadResult Load(CUserMessage *tell = nullptr);
     bool LoadedCompletely() const { return m_file.LoadedCompletely(); }
     bool LoadChangedList() const { return m_file.LoadChangedList(); }
+    // See CSharedReminderFile::Revive.
+    bool Revive(QString &error) { return m_file.Revive(m_list, error); }
 
     // The read-merge-write; true when the file holds the list afterwards.
     bool Save();

@@ -58,6 +58,17 @@ CReminderStore::LoadResult CReminderSession::Load(CUserMessage *tell)
     return result;
 }
 
+bool CReminderSession::Recover(CUserMessage *tell)
+{
+    if (m_backup->Recover(m_list, tell) != CWeeklyBackup::Recovered)
+        return false;
+    QString error;
+    if (!m_keeper->Revive(error))
+        Trace(QStringLiteral("The recovered reminders may count as deleted elsewhere: %1\n").arg(error));
+    NotifyListChanged();
+    return true;
+}
+
 bool CReminderSession::LoadedCompletely() const { return m_keeper->LoadedCompletely(); }
 
 void CReminderSession::CheckWeeklyBackup(const COleDateTime &now, CUserMessage *tell)

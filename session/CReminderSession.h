@@ -49,6 +49,9 @@ public:
     // Backs the list up when it is due and the list is a whole one.
     void CheckWeeklyBackup(const COleDateTime &now, CUserMessage *tell = nullptr);
     CWeeklyBackup &Backup() { return *m_backup; }
+    // Replaces the list with the backup's reminders, which are then no
+    // longer deleted (tell says how it went); true when it did.
+    bool Recover(CUserMessage *tell = nullptr);
 
     // The read-merge-write now; true when the file holds the list.
     bool Save();

@@ -1,6 +1,7 @@
 #include "storage/CReminderTombstones.h"
 
 #include "model/CRegularFile.h"
+#include "model/CReminder.h"
 #include "model/CReminderIds.h"
 #include "model/CTrace.h"
 
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -81,6 +83,41 @@ bool CReminderTombstones::Save(const QString &path, QString &error) const
         return false;
     }
     return true;
+}
+
+bool CReminderTombstones::Update(const QString &reminderFile, const std::function<void(CReminderTombstones &)> &change,
+                                 QString &error)
+{
+    const QString path = PathFor(reminderFile);
+    CReminderTombstones t;
+    QString readError;
+    t.Load(path, readError); // a damaged one is kept aside and started anew
+    const CReminderTombstones before = t;
+    change(t);
+    t.Prune(QDateTime::currentDateTimeUtc());
+    if (t == before)
+        return true;
+    return t.Save(path, error);
+}
+
+void CReminderTombstones::AddGone(const std::vector<CReminder> &before, const std::vector<CReminder> &after,
+                                  const QDateTime &when)
+{
+    std::unordered_set<quint64> kept;
+    kept.reserve(after.size());
+    for (const CReminder &r : after)
+        kept.insert(r.Id());
+    for (const CReminder &r : before)
+        if (r.Id() != 0 && !kept.count(r.Id()))
+            Add(r.Id(), when);
+}
+
+bool CReminderTombstones::Forget(const std::vector<CReminder> &reminders)
+{
+    bool any = false;
+    for (const CReminder &r : reminders)
+        any = m_deleted.remove(r.Id()) || any;
+    return any;
 }
 
 void CReminderTombstones::Add(quint64 id, const QDateTime &when)

@@ -3,6 +3,10 @@
 #include <QDateTime>
 #include <QHash>
 #include <QString>
+#include <functional>
+#include <vector>
+
+class CReminder;
 
 // The reminders deleted lately, by id, with the time of deletion: kept in
 // a companion file beside the reminder file ("<base>Deleted.json"),
@@ -26,7 +30,18 @@ public:
     LoadResult Load(const QString &path, QString &error);
     bool Save(const QString &path, QString &error) const;
 
+    // The companion of a reminder file changed in place, by a writer that
+    // holds the file's lock; false (with the reason) when it cannot be
+    // written.
+    static bool Update(const QString &reminderFile, const std::function<void(CReminderTombstones &)> &change,
+                       QString &error);
+
     void Add(quint64 id, const QDateTime &when);
+    // Each reminder of before that after no longer holds, deleted at when.
+    void AddGone(const std::vector<CReminder> &before, const std::vector<CReminder> &after, const QDateTime &when);
+    // These reminders are back on purpose (a recovery): no longer deleted.
+    // True when any was.
+    bool Forget(const std::vector<CReminder> &reminders);
     bool Contains(quint64 id) const { return m_deleted.contains(id); }
     // Every deletion the other knows too (the earlier time of the two).
     void Take(const CReminderTombstones &other);

@@ -70,6 +70,18 @@ void CSharedReminderFile::ReadDeleted()
         m_deletedChanged = true; // ours hold deletions the file lacks
 }
 
+bool CSharedReminderFile::Revive(const CReminderList &list, QString &error)
+{
+    m_deleted.Forget(list.Reminders());
+    CReminderFileLock lock(FilePath());
+    if (!lock.Acquire(m_lockTimeoutMs)) {
+        error = lock.Error();
+        return false;
+    }
+    return CReminderTombstones::Update(
+        FilePath(), [&](CReminderTombstones &t) { t.Forget(list.Reminders()); }, error);
+}
+
 bool CSharedReminderFile::DropDeleted(CReminderList &list)
 {
     if (m_deleted.Size() == 0)

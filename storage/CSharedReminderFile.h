@@ -69,6 +69,10 @@ public:
     // writer put back dropped): a save is due.
     bool LoadChangedList() const { return m_loadChangedList; }
     const CReminderTombstones &Deleted() const { return m_deleted; }
+    // The list was put back on purpose (a recovery from the backup): its
+    // reminders are no longer deleted, here and in the companion file.
+    // False (with the reason) when the companion could not be written.
+    bool Revive(const CReminderList &list, QString &error);
     QString DeletedPath() const;
 
     // Merges what another writer put in the file into the list.

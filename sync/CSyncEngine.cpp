@@ -1,6 +1,7 @@
 #include "sync/CSyncEngine.h"
 
 #include "model/CTrace.h"
+#include "storage/CReminderMerge.h"
 #include "sync/CDavMultiStatus.h"
 
 #include <QJsonArray>
@@ -70,32 +71,36 @@ bool CSyncEngine::Outcome::Settled() const
 
 void CSyncEngine::Outcome::ApplyTo(std::vector<CReminder> &list) const
 {
-    for (const CReminder &gone : m_Removed) {
-        const auto it = std::find_if(list.begin(), list.end(),
-                                     [&](const CReminder &r) { return CReminder::SameRecord(r, gone); });
-        if (it != list.end())
-            list.erase(it);
+    // By id: the list may have moved on while the sync ran (an alert
+    // answered, an outside change merged).
+    QHash<quint64, const CReminder *> was, becomes;
+    for (const CReminder &r : m_Removed)
+        was.insert(r.Id(), &r);
+    for (const CReminder &r : m_Added)
+        becomes.insert(r.Id(), &r);
+    std::vector<CReminder> out;
+    out.reserve(list.size() + m_Added.size());
+    for (CReminder &r : list) {
+        const quint64 id = r.Id();
+        const CReminder *after = becomes.value(id);
+        if (!after) {
+            if (!was.contains(id))
+                out.push_back(std::move(r));
+            continue; // deleted by the sync
+        }
+        const CReminder *before = was.value(id);
+        CReminder merged;
+        // Changed here while the sync ran: both changes, field by field.
+        if (before && !CReminder::SameRecord(*before, r) && CReminderMerge::MergeFields(*before, r, *after, merged))
+            out.push_back(std::move(merged));
+        else
+            out.push_back(*after);
+        becomes.remove(id);
     }
-    // Looked up by message, so that a large list is not walked once for
-    // every addition.
-    const auto byMessage = [](const std::vector<CReminder> &records) {
-        QHash<QString, std::vector<size_t>> places;
-        for (size_t i = 0; i < records.size(); ++i)
-            places[records[i].m_Message].push_back(i);
-        return places;
-    };
-    const auto count = [](const std::vector<CReminder> &records, const std::vector<size_t> &places, const CReminder &r) {
-        return std::count_if(places.begin(), places.end(), [&](size_t i) { return CReminder::SameRecord(records[i], r); });
-    };
-    const QHash<QString, std::vector<size_t>> wanted = byMessage(m_Local);
-    QHash<QString, std::vector<size_t>> present = byMessage(list);
-    for (const CReminder &added : m_Added) {
-        std::vector<size_t> &here = present[added.m_Message];
-        if (count(list, here, added) >= count(m_Local, wanted.value(added.m_Message), added))
-            continue;
-        here.push_back(list.size());
-        list.push_back(added);
-    }
+    for (const CReminder &r : m_Added)
+        if (becomes.value(r.Id()) == &r)
+            out.push_back(r);
+    list = std::move(out);
 }
 
 CSyncEngine::CSyncEngine(QObject *parent)
@@ -412,7 +417,7 @@ void CSyncEngine::accept(CSyncPlan &plan)
         ignore(href);
     for (const CReminder &r : plan.m_Removed) {
         const auto added = std::find_if(m_out.m_Added.begin(), m_out.m_Added.end(),
-                                        [&](const CReminder &a) { return CReminder::SameRecord(a, r); });
+                                        [&](const CReminder &a) { return a.Id() == r.Id(); });
         if (added != m_out.m_Added.end())
             m_out.m_Added.erase(added);
         else

@@ -1,5 +1,6 @@
 #include "sync/CSyncPlan.h"
 
+#include "model/CReminderIds.h"
 #include "model/CSnooze.h"
 #include "storage/CReminderMerge.h"
 #include "sync/CDavMultiStatus.h"
@@ -59,8 +60,11 @@ void CSyncPlan::removeLocal(size_t index)
     m_Gone[index] = true;
 }
 
-void CSyncPlan::replaceLocal(size_t index, const CReminder &record)
+void CSyncPlan::replaceLocal(size_t index, const CReminder &given)
 {
+    // Whatever the event says, it is the same reminder here.
+    CReminder record = given;
+    record.SetId(m_Local[index].Id());
     if (CReminder::SameRecord(m_Local[index], record))
         return;
     m_Removed.push_back(m_Local[index]);
@@ -68,11 +72,22 @@ void CSyncPlan::replaceLocal(size_t index, const CReminder &record)
     m_Local[index] = record;
 }
 
-void CSyncPlan::addLocal(const CReminder &record)
+quint64 CSyncPlan::freeId(quint64 id)
 {
+    while (id == 0 || m_Ids.contains(id))
+        id = CReminderIds::New();
+    m_Ids.insert(id);
+    return id;
+}
+
+CReminder CSyncPlan::addLocal(const CReminder &given)
+{
+    CReminder record = given;
+    record.SetId(freeId(given.Id()));
     m_Added.push_back(record);
     m_Local.push_back(record);
     m_Gone.push_back(false);
+    return record;
 }
 
 void CSyncPlan::noteSimplified(const CSyncEvent &event)
@@ -124,6 +139,7 @@ void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &
     op.m_Records = after.m_Reminders;
     if (op.m_Records.size() == wanted.size()) {
         for (size_t k = 0; k < wanted.size(); ++k) {
+            op.m_Records[k].SetId(wanted[k].Id());
             op.m_Records[k].m_Shown = wanted[k].m_Shown;
             op.m_Records[k].m_LastShown = wanted[k].m_LastShown;
             op.m_Records[k].m_ReshowInterval = wanted[k].m_ReshowInterval;
@@ -132,8 +148,8 @@ void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &
     } else {
         for (size_t place : places)
             removeLocal(place);
-        for (const CReminder &r : op.m_Records)
-            addLocal(r);
+        for (CReminder &r : op.m_Records)
+            r = addLocal(r);
     }
     m_Ops.push_back(op);
 }
@@ -152,11 +168,14 @@ bool sameContent(const std::vector<CReminder> &a, const std::vector<CReminder> &
 
 } // namespace
 
-void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &state, const Remote &remote,
+void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &state, const Remote &given,
                       const QString &collection)
 {
     m_Local = local;
     m_Gone.assign(local.size(), false);
+    m_Ids.clear();
+    for (const CReminder &r : local)
+        m_Ids.insert(r.Id());
     std::vector<CSyncEntry> entries;
     for (const CSyncEntry &e : state.m_Entries)
         if (CDavMultiStatus::IsBelow(e.m_Href, collection))
@@ -164,6 +183,7 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
         else
             m_Ignored << e.m_Href;
     const std::vector<std::vector<size_t>> pairs = pairWithBase(local, entries);
+    const Remote remote = identify(given, entries);
     QSet<QString> knownHrefs;
     for (size_t e = 0; e < entries.size(); ++e) {
         knownHrefs.insert(entries[e].m_Href);
@@ -178,35 +198,58 @@ void CSyncPlan::build(const std::vector<CReminder> &local, const CSyncState &sta
 }
 
 std::vector<std::vector<size_t>> CSyncPlan::pairWithBase(const std::vector<CReminder> &local,
-                                                         const std::vector<CSyncEntry> &entries)
+                                                         std::vector<CSyncEntry> &entries)
 {
-    // Pair each reminder of each synced event with the reminder it became
-    // here: unchanged first, then one edited in its wording or in its time.
+    // Each reminder of each synced event is the local reminder with its id.
     std::vector<std::vector<size_t>> pairOf(entries.size());
-    for (size_t e = 0; e < entries.size(); ++e)
-        pairOf[e].assign(entries[e].m_Base.size(), kNone);
     m_Paired.assign(local.size(), false);
-    auto pairPass = [&](auto same) {
-        for (size_t e = 0; e < entries.size(); ++e)
-            for (size_t k = 0; k < entries[e].m_Base.size(); ++k) {
-                if (pairOf[e][k] != kNone)
-                    continue;
-                for (size_t i = 0; i < local.size(); ++i)
-                    if (!m_Paired[i] && same(entries[e].m_Base[k], local[i])) {
-                        pairOf[e][k] = i;
-                        m_Paired[i] = true;
-                        break;
-                    }
+    QHash<quint64, size_t> placeOf;
+    placeOf.reserve(qsizetype(local.size()));
+    for (size_t i = 0; i < local.size(); ++i)
+        placeOf.insert(local[i].Id(), i);
+    for (size_t e = 0; e < entries.size(); ++e) {
+        pairOf[e].assign(entries[e].m_Base.size(), kNone);
+        for (size_t k = 0; k < entries[e].m_Base.size(); ++k) {
+            const auto at = placeOf.constFind(entries[e].m_Base[k].Id());
+            if (entries[e].m_Base[k].Id() != 0 && at != placeOf.cend() && !m_Paired[*at]) {
+                pairOf[e][k] = *at;
+                m_Paired[*at] = true;
             }
-    };
-    pairPass([](const CReminder &b, const CReminder &l) { return CReminder::SameContent(b, l); });
-    pairPass([](const CReminder &b, const CReminder &l) {
-        return b.m_Message == l.m_Message && b.m_Recurrence == l.m_Recurrence;
-    });
-    pairPass([](const CReminder &b, const CReminder &l) {
-        return b.m_DateTime == l.m_DateTime && b.m_Recurrence == l.m_Recurrence;
-    });
+        }
+    }
+    // A state kept before reminders had ids names them by content alone:
+    // an unchanged reminder takes its entry over once, with its id.
+    for (size_t e = 0; e < entries.size(); ++e)
+        for (size_t k = 0; k < entries[e].m_Base.size(); ++k) {
+            CReminder &base = entries[e].m_Base[k];
+            if (base.Id() != 0)
+                continue;
+            for (size_t i = 0; i < local.size(); ++i)
+                if (!m_Paired[i] && CReminder::SameContent(base, local[i])) {
+                    pairOf[e][k] = i;
+                    m_Paired[i] = true;
+                    base.SetId(local[i].Id());
+                    break;
+                }
+        }
     return pairOf;
+}
+
+CSyncPlan::Remote CSyncPlan::identify(const Remote &given, const std::vector<CSyncEntry> &entries)
+{
+    // Another program's event names no reminder of ours: the reminders of
+    // a synced event are the ones its entry names, in the event's order.
+    Remote remote = given;
+    for (const CSyncEntry &e : entries) {
+        const auto it = remote.m_Fetched.find(e.m_Href);
+        if (it == remote.m_Fetched.end())
+            continue;
+        std::vector<CReminder> &fetched = it->m_Reminders;
+        for (size_t k = 0; k < fetched.size(); ++k)
+            if (k < e.m_Base.size() && e.m_Base[k].Id() != 0)
+                fetched[k].SetId(e.m_Base[k].Id());
+    }
+    return remote;
 }
 
 void CSyncPlan::settleSynced(const CSyncEntry &entry, const std::vector<size_t> &pairs,
@@ -257,14 +300,10 @@ void CSyncPlan::settleSynced(const CSyncEntry &entry, const std::vector<size_t> 
         s.m_Settled.m_Base = s.m_Base;
     }
     if (remoteGone) {
-        if (s.m_LocalChanged) {
-            s.m_Settled.m_ETag.clear(); // made again
-            upload(s.m_Settled, s.m_Base, s.m_Mine, s.m_Places, false);
-        } else {
-            for (size_t place : s.m_Places)
-                removeLocal(place);
-            ++m_Received.m_Deleted;
-        }
+        // Deleted on the server: deleted here, even when changed here.
+        for (size_t place : s.m_Places)
+            removeLocal(place);
+        ++m_Received.m_Deleted;
         return;
     }
     settleOnBothSides(entry, s, collection);
@@ -272,14 +311,12 @@ void CSyncPlan::settleSynced(const CSyncEntry &entry, const std::vector<size_t> 
 
 void CSyncPlan::settleGoneHere(const CSyncEntry &entry, const Sides &s, const Remote &remote)
 {
-    if (s.m_ChangedThere) {
-        for (const CReminder &r : s.m_Fetched->m_Reminders)
-            addLocal(r);
-        ++m_Received.m_Added;
-        noteSimplified(*s.m_Fetched);
-        m_Entries.push_back(s.m_Settled);
-        return;
-    }
+    // Deleted here: deleted there too, whatever the server's copy became
+    // meanwhile (a reminder deleted never comes back).
+    if (s.m_ChangedThere)
+        m_Simplified << QStringLiteral("%1: deleted here; the calendar's later change to it was not taken")
+                            .arg(s.m_Fetched->m_Reminders.empty() ? entry.m_Uid
+                                                                  : s.m_Fetched->m_Reminders.front().GetFlatMessage());
     Op op;
     op.m_Kind = Op::Delete;
     op.m_Uid = entry.m_Uid;
@@ -344,8 +381,9 @@ void CSyncPlan::keepBothVersions(const Sides &s, const std::vector<CReminder> &t
     ++m_Conflicts;
     for (size_t k = 0; k < s.m_Places.size(); ++k) {
         if (!CReminder::SameContent(s.m_Mine[k], s.m_Base[k])) {
-            addLocal(s.m_Mine[k]);
-            addNew(s.m_Mine[k], collection);
+            CReminder copy = s.m_Mine[k];
+            copy.SetId(CReminderIds::DerivedFrom(copy.Id(), copy));
+            addNew(addLocal(copy), collection);
         }
         if (k < theirs.size())
             replaceLocal(s.m_Places[k], withLaterAnswer(theirs[k], s.m_Mine[k]));
@@ -360,40 +398,43 @@ void CSyncPlan::keepBothVersions(const Sides &s, const std::vector<CReminder> &t
 void CSyncPlan::takeNewEvents(const std::vector<CReminder> &local, const Remote &remote,
                               const QSet<QString> &knownHrefs)
 {
-    // Events new on the server: one whose reminders match reminders new
-    // here is the same (an upload whose answer was lost, or a first sync).
+    // Events new on the server. One that names reminders held here (by
+    // the ids this program wrote into it) is theirs: an upload whose answer
+    // was lost, or the first sync of a copy of the same file.
     QStringList newHrefs;
     for (auto it = remote.m_ETags.cbegin(); it != remote.m_ETags.cend(); ++it)
         if (!knownHrefs.contains(it.key()))
             newHrefs << it.key();
     newHrefs.sort();
+    QHash<quint64, size_t> placeOf;
+    for (size_t i = 0; i < local.size(); ++i)
+        if (!m_Paired[i])
+            placeOf.insert(local[i].Id(), i);
     for (const QString &href : newHrefs) {
         if (!remote.m_Fetched.contains(href)) {
             m_Skipped << QStringLiteral("%1: %2").arg(href, remote.m_Unreadable.value(href, QStringLiteral("not fetched")));
             continue;
         }
-        const CSyncEvent event = remote.m_Fetched.value(href);
+        CSyncEvent event = remote.m_Fetched.value(href);
         std::vector<size_t> matches;
-        for (const CReminder &r : event.m_Reminders)
-            for (size_t i = 0; i < local.size(); ++i)
-                if (!m_Paired[i] && std::find(matches.begin(), matches.end(), i) == matches.end()
-                    && CReminder::SameContent(local[i], r)) {
-                    matches.push_back(i);
-                    break;
-                }
-        m_Entries.push_back({ event.m_Uid, href, remote.m_ETags.value(href), event.m_Reminders, event.m_Text,
-                              event.m_Simplified });
-        if (matches.size() == event.m_Reminders.size()) {
+        for (const CReminder &r : event.m_Reminders) {
+            const auto at = placeOf.constFind(r.Id());
+            if (r.Id() != 0 && at != placeOf.cend() && !m_Paired[*at])
+                matches.push_back(*at);
+        }
+        if (!event.m_Reminders.empty() && matches.size() == event.m_Reminders.size()) {
             for (size_t k = 0; k < matches.size(); ++k) {
                 m_Paired[matches[k]] = true;
                 replaceLocal(matches[k], withLaterAnswer(local[matches[k]], event.m_Reminders[k]));
             }
-            continue;
+        } else {
+            for (CReminder &r : event.m_Reminders)
+                r = addLocal(r);
+            ++m_Received.m_Added;
+            noteSimplified(event);
         }
-        for (const CReminder &r : event.m_Reminders)
-            addLocal(r);
-        ++m_Received.m_Added;
-        noteSimplified(event);
+        m_Entries.push_back({ event.m_Uid, href, remote.m_ETags.value(href), event.m_Reminders, event.m_Text,
+                              event.m_Simplified });
     }
 }
 

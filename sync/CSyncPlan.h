@@ -9,9 +9,10 @@
 #include <vector>
 
 // The three-way merge of one sync round, with the last synced state as the
-// base: a change on one side goes to the other, a deletion on one side
-// deletes on the other unless the other side changed it (a change is never
-// lost to a deletion), edits of different fields on the two sides both
+// base, each event paired with the reminders it maps to by their ids: a
+// change on one side goes to the other, a deletion on one side deletes on
+// the other whatever the other side did (a deleted reminder never comes
+// back), edits of different fields on the two sides both
 // stay, and only a field changed differently on both sides keeps the
 // reminder in both versions (the file merge's rule, CReminderMerge). An
 // event another program wrote is patched, never written anew. Pure: it
@@ -89,7 +90,9 @@ private:
     // settle each synced event, take the events new on the server, and
     // drop what was deleted.
     std::vector<std::vector<size_t>> pairWithBase(const std::vector<CReminder> &local,
-                                                  const std::vector<CSyncEntry> &entries);
+                                                  std::vector<CSyncEntry> &entries);
+    // The server's events with the ids of the reminders they are here.
+    static Remote identify(const Remote &given, const std::vector<CSyncEntry> &entries);
     void settleSynced(const CSyncEntry &entry, const std::vector<size_t> &pairs, const std::vector<CReminder> &local,
                       const Remote &remote, const QString &collection);
     void settleGoneHere(const CSyncEntry &entry, const Sides &s, const Remote &remote);
@@ -100,7 +103,9 @@ private:
 
     void removeLocal(size_t index);
     void replaceLocal(size_t index, const CReminder &record);
-    void addLocal(const CReminder &record);
+    // Returns the record as added: with an id no other local reminder has.
+    CReminder addLocal(const CReminder &record);
+    quint64 freeId(quint64 id);
     void noteSimplified(const CSyncEvent &event);
     void addNew(const CReminder &record, const QString &collection);
     // Sends wanted (the reminders at the given local places) as the event
@@ -111,4 +116,5 @@ private:
 
     std::vector<bool> m_Gone;
     std::vector<bool> m_Paired; // local reminders that belong to an event
+    QSet<quint64> m_Ids;        // of the local reminders
 };

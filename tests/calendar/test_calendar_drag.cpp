@@ -82,8 +82,7 @@ TEST(CalendarDragMove, DropKeepsTheTimeAndEveryOtherField)
     r.m_AdvanceNotice = COleDateTimeSpan(2, 3, 0, 0);
     r.m_ReshowInterval = COleDateTimeSpan(0, 0, 10, 0);
     r.m_ReservedFlag = true;
-    r.m_ReservedFlag2 = true;
-    r.m_ReservedSpan = COleDateTimeSpan(0.25);
+    r.SetId(4242); // m_ReservedFlag2 and m_ReservedSpan
     r.m_Private = true;
     r.m_Shown = true;
     r.m_LastShown = COleDateTime(2026, 2, 9, 14, 30, 0);

@@ -212,11 +212,11 @@ TEST_F(CliExchange, OccurrenceNumbersAndDatesAreWrittenExactly)
     reminders[0].m_DateTime = COleDateTime(2027, 3, 1, 0, 1, 0);
     reminders[0].m_ReshowInterval = COleDateTimeSpan(100000.0);  // "1e+05" is shorter
     reminders[0].m_AdvanceNotice = COleDateTimeSpan(99999.0);
-    reminders[0].m_ReservedSpan = COleDateTimeSpan(-0.0);
+    reminders[2].m_ReshowInterval = COleDateTimeSpan(-0.0);
     reminders[0].m_LastShown = COleDateTime(2027, 2, 28, 23, 59, 59);
     reminders[1].m_DateTime = COleDateTime(2027, 3, 2, 12, 0, 0);
     reminders[1].m_AdvanceNotice = COleDateTimeSpan(0.1);
-    reminders[1].m_ReservedSpan = COleDateTimeSpan(-7.0);
+    reminders[1].m_ReshowInterval = COleDateTimeSpan(-7.0);
     reminders[1].m_LastShown = COleDateTime(COleDateTime(2027, 2, 28, 23, 59, 59).GetValue(), COleDateTime::invalid);
     reminders[2].m_DateTime = COleDateTime(2027, 3, 3, 8, 0, 0);
     // A time that rounds up to the next midnight, then another time on the

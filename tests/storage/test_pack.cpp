@@ -30,7 +30,7 @@ QByteArray exportPack(const CReminderList &list, const CReminderPack::Selection 
 
 // The schema-2 body of a reminder, field by field.
 CBytes &body(CBytes &b, double date, const QByteArray &message, const QByteArray &sound, const QByteArray &icon,
-             bool shown = false)
+             bool shown = false, quint64 id = 0)
 {
     b.DWord(0).Double(date);        // m_DateTime
     b.DWord(0).Double(0.0);         // m_AdvanceNotice
@@ -41,8 +41,8 @@ CBytes &body(CBytes &b, double date, const QByteArray &message, const QByteArray
     b.DWord(0).Double(31790.0);     // m_LastShown
     b.DWord(0).Double(1.0);         // m_ReshowInterval
     b.Byte(0);                      // m_ReservedFlag
-    b.DWord(0).Double(0.0);         // m_ReservedSpan
-    b.Str(sound).Str(icon).Byte(0); // names, m_ReservedFlag2
+    b.DWord(0).Double(double(id));  // m_ReservedSpan: the id
+    b.Str(sound).Str(icon).Byte(id ? 1 : 0); // names, m_ReservedFlag2
     return b;
 }
 
@@ -90,10 +90,13 @@ protected:
 
 TEST_F(Pack, OneReminderWithABuiltInIconIsWrittenByteForByte)
 {
-    m_list.InsertSorted(MakeReminder(2024, 1, 1, 0, 0, QStringLiteral("Hi")));
+    // The reminder travels with its id.
+    CReminder r = MakeReminder(2024, 1, 1, 0, 0, QStringLiteral("Hi"));
+    r.SetId(5);
+    m_list.InsertSorted(r);
     CBytes expected;
     packHeader(expected, 1);
-    body(firstObject(expected), 45292.0, "Hi", "", "Birthday");
+    body(firstObject(expected), 45292.0, "Hi", "", "Birthday", false, 5);
     // The built-in icon is in the list (m = 1) but no file exists for it.
     expected.Str("Datafiles").DWord(1).DWord(0xFFFFFFFE);
     EXPECT_EQ(exportPack(m_list, CReminderPack::SelectAll(m_list), m_data.Data()).toHex(), expected.Data().toHex());
@@ -145,10 +148,11 @@ TEST_F(Pack, SoundGivenAsAFullPathTravelsUnderItsFileName)
     ASSERT_TRUE(WriteAll(m_data.At(QStringLiteral("elsewhere/media/ding.wav")), "DING"));
     CReminder r = MakeReminder(2024, 1, 1, 0, 0, QStringLiteral("Hi"));
     r.m_SoundFileName = m_data.At(QStringLiteral("elsewhere/media/ding.wav"));
+    r.SetId(6);
     m_list.InsertSorted(r);
     CBytes expected;
     packHeader(expected, 1);
-    body(firstObject(expected), 45292.0, "Hi", "ding.wav", "Birthday");
+    body(firstObject(expected), 45292.0, "Hi", "ding.wav", "Birthday", false, 6);
     expected.Str("Datafiles").DWord(2);
     fileRecord(expected, "sounds\\ding.wav", "DING").DWord(0xFFFFFFFE);
     EXPECT_EQ(exportPack(m_list, CReminderPack::SelectAll(m_list), m_data.Data()).toHex(), expected.Data().toHex());

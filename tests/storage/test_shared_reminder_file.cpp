@@ -45,9 +45,16 @@ protected:
     CReminderStore m_store { m_data.Data() };
     CSharedReminderFile m_file { m_store };
     CReminderList m_list;
-    const CReminder m_a = MakeReminder(2024, 3, 1, 9, 0, QStringLiteral("a"));
-    const CReminder m_b = MakeReminder(2024, 3, 2, 9, 0, QStringLiteral("b"));
-    const CReminder m_c = MakeReminder(2024, 3, 3, 9, 0, QStringLiteral("c"));
+    // Reminders as this program and its command-line tool write them, each
+    // with its id.
+    static CReminder WithId(CReminder r, quint64 id)
+    {
+        r.SetId(id);
+        return r;
+    }
+    const CReminder m_a = WithId(MakeReminder(2024, 3, 1, 9, 0, QStringLiteral("a")), 1);
+    const CReminder m_b = WithId(MakeReminder(2024, 3, 2, 9, 0, QStringLiteral("b")), 2);
+    const CReminder m_c = WithId(MakeReminder(2024, 3, 3, 9, 0, QStringLiteral("c")), 3);
 };
 
 TEST_F(SharedReminderFile, AnOutsideAdditionSurvivesOurNextSaveAndOursReachesTheFile)
@@ -306,7 +313,7 @@ TEST_F(SharedReminderFile, APackOfAnOlderBaseIsRefused)
 // stands, in its own order: the next save has nothing to write.
 TEST_F(SharedReminderFile, OnlyOutsideChangesLeaveNothingToWrite)
 {
-    CReminder early = m_a, late = m_a;
+    CReminder early = WithId(m_a, 4), late = WithId(m_a, 5);
     early.m_Message = QStringLiteral("first at nine");
     late.m_Message = QStringLiteral("second at nine");
     WriteOutside({ m_a });

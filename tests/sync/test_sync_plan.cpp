@@ -7,9 +7,12 @@
 
 namespace {
 
+// A reminder with an id of its own; its copies (edited versions) keep it.
 CReminder reminder(const char *message, int day, int hour = 9)
 {
+    static quint64 lastId = 0;
     CReminder r;
+    r.SetId(++lastId);
     r.m_Message = QString::fromUtf8(message);
     r.m_DateTime = COleDateTime(2027, 3, day, hour, 0, 0);
     return r;
@@ -87,7 +90,7 @@ TEST(SyncPlan, OneSidedChangesGoToTheOtherSide)
     EXPECT_EQ(messages(p.m_Added), (QStringList { "C@13" }));
 }
 
-TEST(SyncPlan, AChangeIsNeverLostToADeletionOrToTheOtherSidesChange)
+TEST(SyncPlan, ADeletionWinsOverAChangeAndOneFieldChangedOnBothSidesKeepsBoth)
 {
     Round round;
     const CReminder a = reminder("A", 1), b = reminder("B", 2), c = reminder("C", 3);
@@ -98,21 +101,22 @@ TEST(SyncPlan, AChangeIsNeverLostToADeletionOrToTheOtherSidesChange)
     bHere.m_Message = QStringLiteral("B here");
     CReminder cHere = c;
     cHere.m_DateTime = COleDateTime(2027, 3, 23, 9, 0, 0);
-    round.local = { bHere, cHere };                 // a deleted here...
-    round.changedThere("a", reminder("A", 21));     // ...but changed there
-    round.deletedThere("b");                        // b deleted there but changed here
-    round.changedThere("c", reminder("C", 13));     // c changed on both sides
+    round.local = { bHere, cHere };                 // a deleted here, though changed there
+    round.changedThere("a", reminder("A", 21));
+    round.deletedThere("b");                        // b deleted there, though changed here
+    round.changedThere("c", reminder("C", 13));     // c moved on both sides
 
     const CSyncPlan p = round.plan();
-    EXPECT_EQ(messages(p.m_Local), (QStringList { "A@21", "B here@2", "C@13", "C@23" }));
+    EXPECT_EQ(messages(p.m_Local), (QStringList { "C@13", "C@23" }));
     EXPECT_EQ(p.m_Conflicts, 1);
-    int creates = 0;
-    for (const CSyncPlan::Op &op : p.m_Ops) {
-        EXPECT_EQ(op.m_Kind, CSyncPlan::Op::Put);
-        creates += op.m_IfMatch.isEmpty();
-    }
-    EXPECT_EQ(p.m_Ops.size(), 2u); // "B here" again, and the second C
-    EXPECT_EQ(creates, 2);
+    ASSERT_EQ(p.m_Ops.size(), 2u);
+    EXPECT_EQ(p.m_Ops[0].m_Kind, CSyncPlan::Op::Delete);
+    EXPECT_EQ(p.m_Ops[0].m_Uid, QStringLiteral("a"));
+    EXPECT_EQ(p.m_Ops[1].m_Kind, CSyncPlan::Op::Put); // the second C, made anew
+    EXPECT_TRUE(p.m_Ops[1].m_IfMatch.isEmpty());
+    // The copy kept here has an id of its own.
+    ASSERT_EQ(p.m_Local.size(), 2u);
+    EXPECT_NE(p.m_Local[0].Id(), p.m_Local[1].Id());
 }
 
 TEST(SyncPlan, TheSameReminderOnBothSidesIsPairedNotDuplicated)
@@ -120,8 +124,9 @@ TEST(SyncPlan, TheSameReminderOnBothSidesIsPairedNotDuplicated)
     // First sync of a list whose reminders the calendar already holds, or a
     // retry after an upload whose answer was lost.
     Round round;
-    round.local = { reminder("A", 1), reminder("B", 2) };
-    round.changedThere("x", reminder("A", 1));
+    const CReminder a = reminder("A", 1);
+    round.local = { a, reminder("B", 2) };
+    round.changedThere("x", a); // the event this program wrote names its id
     const CSyncPlan p = round.plan();
     EXPECT_EQ(messages(p.m_Local), (QStringList { "A@1", "B@2" }));
     ASSERT_EQ(p.m_Ops.size(), 1u);
@@ -219,11 +224,16 @@ TEST(SyncPlan, AnOutcomeAppliedTwiceChangesNothing)
 {
     // The sync brought "new" and replaced "old" by "moved"; the user added
     // "mine" meanwhile, and already had a second "twin" that stays two.
+    const CReminder twin = reminder("twin", 1), twin2 = reminder("twin", 1), old = reminder("old", 2);
+    CReminder moved = old;
+    moved.m_Message = QStringLiteral("moved");
+    moved.m_DateTime = COleDateTime(2027, 3, 3, 9, 0, 0);
+    const CReminder fresh = reminder("new", 4);
     CSyncEngine::Outcome out;
-    out.m_Local = { reminder("twin", 1), reminder("twin", 1), reminder("moved", 3), reminder("new", 4) };
-    out.m_Removed = { reminder("old", 2) };
-    out.m_Added = { reminder("moved", 3), reminder("new", 4) };
-    std::vector<CReminder> list { reminder("twin", 1), reminder("twin", 1), reminder("old", 2), reminder("mine", 5) };
+    out.m_Local = { twin, twin2, moved, fresh };
+    out.m_Removed = { old };
+    out.m_Added = { moved, fresh };
+    std::vector<CReminder> list { twin, twin2, old, reminder("mine", 5) };
     out.ApplyTo(list);
     ASSERT_EQ(list.size(), 5u);
     const std::vector<CReminder> once = list;
