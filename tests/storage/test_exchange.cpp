@@ -137,4 +137,22 @@ TEST_F(Exchange, PackTitleRules)
         EXPECT_FALSE(CReminderExchange::IsValidPackTitle(QString::fromLatin1(bad))) << bad;
 }
 
+// A reminder keeps its id through a pack and an iCalendar file; brought
+// back into the list it came from, it is not doubled.
+TEST_F(Exchange, PacksAndCalendarFilesKeepEachReminderItsId)
+{
+    const quint64 id = m_list[0].Id();
+    ASSERT_NE(id, 0u);
+    for (const char *name : { "out.rpk", "out.ics" }) {
+        ASSERT_TRUE(CReminderExchange::ExportFile(m_list, Path(name), All(), m_dir.Data()).m_Ok) << name;
+        CReminderList other;
+        ASSERT_TRUE(CReminderExchange::ImportFile(other, Path(name), m_dir.Data()).m_Ok) << name;
+        ASSERT_EQ(other.GetSize(), 1) << name;
+        EXPECT_EQ(other[0].Id(), id) << name;
+        CReminderExchange::ImportFile(m_list, Path(name), m_dir.Data());
+        ASSERT_EQ(m_list.GetSize(), 1) << name;
+        EXPECT_EQ(m_list[0].Id(), id) << name;
+    }
+}
+
 } // namespace

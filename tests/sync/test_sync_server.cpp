@@ -239,6 +239,31 @@ TEST_F(TwoComputers, AnAnsweredAlertIsNotShownAgainOnTheOtherComputer)
     EXPECT_TRUE(acknowledged);
 }
 
+// A deletion on one computer wins over an answer or an edit on the other,
+// in both directions, and the reminder file never brings it back.
+TEST_F(TwoComputers, ADeletionWinsOverTheOtherComputersChangeBothWays)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
+    Add(m_a, QStringLiteral("2026-12-25T12:00"), QStringLiteral("Goose"));
+    SyncOk(m_a);
+    SyncOk(m_b);
+    // Tree: deleted on A while B answered its alert; Goose: moved on A
+    // while deleted on B.
+    ASSERT_EQ(cli({ QStringLiteral("delete-range"), File(m_a), QStringLiteral("--from"), QStringLiteral("2026-12-24"),
+                    QStringLiteral("--to"), QStringLiteral("2026-12-24") }).code, 0);
+    Edit(m_a, QStringLiteral("Goose"), [](CReminder &r) { r.m_DateTime = COleDateTime(2026, 12, 25, 13, 0, 0); });
+    ASSERT_EQ(cli({ QStringLiteral("due"), File(m_b), QStringLiteral("--at"), QStringLiteral("2026-12-24T18:00:30"),
+                    QStringLiteral("--save") }).code, 0);
+    ASSERT_EQ(cli({ QStringLiteral("delete-range"), File(m_b), QStringLiteral("--from"), QStringLiteral("2026-12-25"),
+                    QStringLiteral("--to"), QStringLiteral("2026-12-25") }).code, 0);
+    SyncOk(m_b);
+    SyncOk(m_a);
+    SyncOk(m_b);
+    EXPECT_TRUE(Summary(m_a).isEmpty()) << Summary(m_a).join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(Summary(m_b).isEmpty()) << Summary(m_b).join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(m_server->EventFiles().size(), 0);
+}
+
 TEST_F(TwoComputers, AnEventMadeByAnotherClientArrivesAndIsNotWrittenBackSimplified)
 {
     // Another client (as a phone would) makes the calendar and two events.
