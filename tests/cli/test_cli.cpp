@@ -82,6 +82,30 @@ TEST_F(Cli, AddDumpDayDueJourney)
     EXPECT_EQ(QJsonDocument::fromJson(run({ "due", file, "--at", "2027-12-23T19:01:00" }).out).array().size(), 0);
 }
 
+// An edit names the reminder by its id, changes what is given, keeps the
+// id and counts the alert as not yet shown.
+TEST_F(Cli, EditChangesOneReminderByItsIdAndKeepsIt)
+{
+    const QString file = Path("r.km2");
+    ASSERT_EQ(run({ "add", file, "--at", "2026-12-10T09:30", "--message", "Dentist" }).code, 0);
+    ASSERT_EQ(run({ "add", file, "--at", "2026-12-11T09:30", "--message", "Dentist" }).code, 0);
+    ASSERT_EQ(run({ "due", file, "--at", "2026-12-11T09:31", "--save" }).code, 0);
+    const auto reminders = [&] { return QJsonDocument::fromJson(run({ "dump", file }).out).object().value("reminders").toArray(); };
+    const QString second = reminders()[1].toObject().value("id").toString();
+    const Result edit = run({ "edit", file, "--id", second, "--at", "2026-12-09T08:00", "--message", "Dentist, early" });
+    ASSERT_EQ(edit.code, 0) << edit.err.constData();
+    const QJsonArray after = reminders();
+    ASSERT_EQ(after.size(), 2);
+    EXPECT_EQ(after[0].toObject().value("id").toString(), second); // now first in date order
+    EXPECT_EQ(after[0].toObject().value("message").toString(), QStringLiteral("Dentist, early"));
+    EXPECT_FALSE(after[0].toObject().value("shown").toBool());
+    EXPECT_TRUE(after[1].toObject().value("shown").toBool()); // the other one untouched
+    const QByteArray before = readFile(file);
+    EXPECT_EQ(run({ "edit", file, "--id", "12345", "--message", "x" }).code, 2);
+    EXPECT_EQ(run({ "edit", file, "--message", "x" }).code, 1);
+    EXPECT_EQ(readFile(file), before);
+}
+
 TEST_F(Cli, CopyReproducesTheFileByteForByte)
 {
     const QString a = Path("a.km2"), b = Path("b.km2");
