@@ -32,7 +32,10 @@ void addString(QCryptographicHash &h, const QString &s)
 // record in every process.
 quint64 derive(const CReminder &r, quint64 salt, quint64 attempt)
 {
-    QCryptographicHash h(QCryptographicHash::Sha1);
+    // One hash object per thread, reset for each record: making one costs
+    // more than hashing a record.
+    thread_local QCryptographicHash h(QCryptographicHash::Sha1);
+    h.reset();
     addDouble(h, r.m_DateTime.GetValue());
     addDouble(h, r.m_AdvanceNotice.GetValue());
     addString(h, r.m_Message);
