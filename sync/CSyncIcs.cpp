@@ -139,10 +139,13 @@ bool ownAddress(const QString &organizer, const QStringList &own)
     return false;
 }
 
-// An answer given at utc would silence the occurrence of r in force then:
-// it is void once r moved there.
-bool silences(const QDateTime &utc, const CReminder &r)
+// An answer given at utc is void once r moved: the answer of a one-time
+// event was to its one alarm, and one of a repeating event would
+// otherwise silence the moved occurrence in force at utc.
+bool voidAfterMove(const QDateTime &utc, const CReminder &r)
 {
+    if (r.IsOneTime())
+        return true;
     const COleDateTime at = oleOf(utc.toLocalTime());
     const CRecurrence::Occurrence occurrence = CRecurrence::Current(r, at);
     return occurrence.m_Valid && occurrence.m_WindowStart <= at;
@@ -284,7 +287,7 @@ CSyncPatch CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> 
     bool voided = false;
     if (timing) {
         const CReminder &now = wanted[moved >= 0 ? moved : 0];
-        voided = patch.VoidAnswers([&now](const QDateTime &utc) { return !silences(utc, now); });
+        voided = patch.VoidAnswers([&now](const QDateTime &utc) { return !voidAfterMove(utc, now); });
     }
     const COleDateTime answer = latestAnswer(std::vector<CReminder>(wanted.begin(), wanted.begin() + n));
     const COleDateTime answerBefore = latestAnswer(std::vector<CReminder>(base.begin(), base.begin() + n));

@@ -56,8 +56,9 @@ public:
     // wanted (reminders paired by position) patched in: the message,
     // start, notice, repeat and privacy of the first reminder that changed
     // them, and the latest acknowledgement, on the notice alarm and only
-    // ever later. A move or a new notice voids the answers it would
-    // otherwise silence. The text itself when nothing changed that the
+    // ever later. A move or a new notice voids the answers of a one-time
+    // event, and those of a repeating one that would silence the moved
+    // occurrence. The text itself when nothing changed that the
     // event can hold. A meeting organised by someone other than
     // ownAddresses (the account's) keeps its time, title, repeat and
     // privacy: those changes stay here, as do the ones the event cannot

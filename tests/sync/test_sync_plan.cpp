@@ -4,6 +4,7 @@
 #include "sync/CSyncEngine.h"
 #include "sync/CSyncPlan.h"
 
+#include <QJsonArray>
 #include <gtest/gtest.h>
 
 namespace {
@@ -232,6 +233,12 @@ TEST(SyncPlan, AnOutcomeAppliedTwiceChangesNothing)
     ASSERT_EQ(list.size(), once.size());
     for (size_t i = 0; i < list.size(); ++i)
         EXPECT_TRUE(CReminder::SameRecord(list[i], once[i])) << i;
+
+    // What stayed here is said, with why.
+    out.m_KeptHere = { QStringLiteral("Planning: moved here only; the meeting is organised by boss@example.com") };
+    EXPECT_TRUE(out.Details().contains(QLatin1String("1 change kept on this computer only:\n- Planning: moved here only")))
+        << out.Details().toStdString();
+    EXPECT_EQ(out.ToJson().value(QStringLiteral("keptHere")).toArray().size(), 1);
 }
 
 } // namespace
