@@ -280,13 +280,30 @@ bool CIcsPatch::SetAcknowledged(const QDateTime &utc)
         put(alarm, "ACKNOWLEDGED", "ACKNOWLEDGED:" + utcText(utc));
         changed = true;
     }
-    // Thunderbird reads its own answer, not the alarm's.
+    // Thunderbird reads its own answer, not the alarm's, and brings back a
+    // snoozed alarm at the time it keeps beside it: one due by then was
+    // answered too.
     const Range event = mainEvent();
     if (const int moz = find(event, "X-MOZ-LASTACK"); moz >= 0) {
         const std::optional<QDateTime> last = CIcsAlarms::UtcValue(m_Lines[moz].Value().constData());
         if (!last || utc > last->addSecs(1)) {
             m_Lines[moz] = CIcsLine::Written(m_Lines[moz].Head() + ':' + utcText(utc));
             changed = true;
+        }
+        std::vector<int> snoozes;
+        int depth = 0;
+        for (int i = event.m_Begin + 1; i < event.m_End; ++i) {
+            const QByteArray &name = m_Lines[i].m_Name;
+            depth += name == "BEGIN" ? 1 : name == "END" ? -1 : 0;
+            if (depth == 0 && name.startsWith("X-MOZ-SNOOZE-TIME"))
+                snoozes.push_back(i);
+        }
+        for (auto at = snoozes.rbegin(); at != snoozes.rend(); ++at) {
+            const std::optional<QDateTime> snooze = CIcsAlarms::UtcValue(m_Lines[*at].Value().constData());
+            if (snooze && *snooze <= utc) {
+                m_Lines.erase(m_Lines.begin() + *at);
+                changed = true;
+            }
         }
     }
     return changed;

@@ -108,6 +108,16 @@ TEST(IcsPatch, AnswersAndNoticesGoOnTheAlarmTheNoticeIsReadFromAndAnAnswerOnlyMo
     EXPECT_EQ(ics::Alarms(patch.Text())[1].m_Acknowledged, QStringLiteral("20241023T143000Z"));
     EXPECT_EQ(ics::Property(patch.Text(), "X-MOZ-LASTACK"), QStringLiteral("20241023T143000Z"));
 
+    // A snooze of Thunderbird's that came due before an answer here is over.
+    CIcsPatch snoozed;
+    QFile s(QStringLiteral(KM_TEST_DATA "/ics/icalendar/calendars/alarm_thunderbird_snoozed_until_1457.ics"));
+    ASSERT_TRUE(s.open(QIODevice::ReadOnly));
+    const QByteArray snoozedText = s.readAll();
+    ASSERT_EQ(ics::Property(snoozedText, "X-MOZ-SNOOZE-TIME"), QStringLiteral("20241023T135702Z"));
+    ASSERT_TRUE(snoozed.Load(snoozedText, error));
+    EXPECT_TRUE(snoozed.SetAcknowledged(QDateTime(QDate(2024, 10, 23), QTime(13, 58), Qt::UTC)));
+    EXPECT_EQ(ics::Property(snoozed.Text(), "X-MOZ-SNOOZE-TIME"), QString());
+
     // 30 minutes goes over the 45 (the notice), not over the 15; 10 would
     // let the 15-minute alarm ring first.
     EXPECT_TRUE(patch.SetNotice(30));
