@@ -1,5 +1,6 @@
 #include "ical/CIcsComponent.h"
 
+#include "ical/CIcsAlarms.h"
 #include "ical/CIcsFields.h"
 #include "ical/CIcsRecurrence.h"
 #include "ical/CIcsSeries.h"
@@ -7,6 +8,7 @@
 #include "ical/CIcsWriter.h"
 #include "ical/CIcsZone.h"
 #include "model/CIconTable.h"
+#include "model/CSnooze.h"
 
 #include <QHash>
 #include <optional>
@@ -86,67 +88,6 @@ QString messageOf(icalcomponent *c, bool writtenHere)
     return summary + QLatin1Char('\n') + description;
 }
 
-struct Alarm
-{
-    std::optional<long long> m_NoticeSeconds; // before the start
-    bool m_After = false;
-    std::optional<QDateTime> m_Acknowledged;  // UTC, the latest
-};
-
-Alarm alarmOf(icalcomponent *item, icalcomponent *calendar, const CIcsLocalTime &start, const CIcsZones &zones)
-{
-    Alarm alarm;
-    // How long the item lasts, for alarms related to its end.
-    long long length = 0;
-    if (icalcomponent_isa(item) == ICAL_VEVENT_COMPONENT) {
-        if (icalproperty *end = icalcomponent_get_first_property(item, ICAL_DTEND_PROPERTY)) {
-            const CIcsLocalTime e = CIcsTime::OfProperty(end, icalproperty_get_dtend(end), calendar, zones);
-            if (e.m_Valid)
-                length = start.m_Instant.secsTo(e.m_Instant);
-        } else if (icalproperty *d = icalcomponent_get_first_property(item, ICAL_DURATION_PROPERTY)) {
-            length = icaldurationtype_as_int(icalproperty_get_duration(d));
-        }
-    }
-    for (icalcomponent *a = icalcomponent_get_first_component(item, ICAL_VALARM_COMPONENT); a;
-         a = icalcomponent_get_next_component(item, ICAL_VALARM_COMPONENT)) {
-        icalproperty *action = icalcomponent_get_first_property(a, ICAL_ACTION_PROPERTY);
-        icalproperty *trig = icalcomponent_get_first_property(a, ICAL_TRIGGER_PROPERTY);
-        if (!action || !trig)
-            continue;
-        const icalproperty_action act = icalproperty_get_action(action);
-        if (act != ICAL_ACTION_DISPLAY && act != ICAL_ACTION_AUDIO)
-            continue;
-        const icaltriggertype t = icalproperty_get_trigger(trig);
-        long long before = 0;
-        if (!icaltime_is_null_time(t.time)) {
-            const CIcsLocalTime at = CIcsTime::OfProperty(trig, t.time, calendar, zones);
-            if (!at.m_Valid)
-                continue;
-            before = at.m_Instant.secsTo(start.m_Instant);
-        } else {
-            if (icaldurationtype_is_bad_duration(t.duration))
-                continue;
-            long long offset = icaldurationtype_as_int(t.duration);
-            icalparameter *rel = icalproperty_get_first_parameter(trig, ICAL_RELATED_PARAMETER);
-            if (rel && icalparameter_get_related(rel) == ICAL_RELATED_END)
-                offset += length;
-            before = -offset;
-        }
-        if (before < 0) {
-            alarm.m_After = true;
-            before = 0;
-        }
-        if (!alarm.m_NoticeSeconds || before > *alarm.m_NoticeSeconds)
-            alarm.m_NoticeSeconds = before;
-        if (icalproperty *ack = icalcomponent_get_first_property(a, ICAL_ACKNOWLEDGED_PROPERTY)) {
-            const CIcsLocalTime when = CIcsTime::OfProperty(ack, icalproperty_get_acknowledged(ack), calendar, zones);
-            if (when.m_Valid && (!alarm.m_Acknowledged || when.m_Instant > *alarm.m_Acknowledged))
-                alarm.m_Acknowledged = when.m_Instant;
-        }
-    }
-    return alarm;
-}
-
 COleDateTime oleOf(const QDate &d, const QTime &t)
 {
     return COleDateTime(d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second());
@@ -178,7 +119,8 @@ void applyOwnFields(const QHash<QByteArray, QByteArray> &own, CReminder &r, long
         r.m_Recurrence = static_cast<quint16>(code);
     if (own.contains(CIcsFields::kMessage)) {
         const QString exact = CIcsFields::DecodeText(own.value(CIcsFields::kMessage));
-        if (CIcsFields::PortableMessage(exact) == r.m_Message)
+        // Readers take the spaces off either end of a value.
+        if (CIcsFields::PortableMessage(exact).trimmed() == r.m_Message.trimmed())
             r.m_Message = exact;
     }
     if (own.contains(CIcsFields::kIcon))
@@ -203,6 +145,21 @@ void applyOwnFields(const QHash<QByteArray, QByteArray> &own, CReminder &r, long
         r.m_ReservedSpan = span;
 }
 
+// An answer at utc is later than the one this program wrote into the event
+// (X-KESTRELMARK-SHOWN and -LASTSHOWN), or there is none of its own.
+bool answeredLater(const QDateTime &utc, const CReminder &r, const QHash<QByteArray, QByteArray> &own,
+                   const CIcsZones &zones)
+{
+    if (!own.contains(CIcsFields::kShown) || r.m_LastShown.GetStatus() != COleDateTime::valid
+        || r.m_LastShown == CReminder::kDefaultDate)
+        return true;
+    COleDateTime::Parts p {};
+    if (!r.m_LastShown.GetParts(p))
+        return true;
+    const QDateTime shownHere =
+        CIcsZone::LocalZone(zones).Instant(QDate(p.year, p.month, p.day), QTime(p.hour, p.minute, p.second));
+    return utc > shownHere.addSecs(1);
+}
 
 bool endsAndFollowable(const icalrecurrencetype &rule)
 {
@@ -312,10 +269,10 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     if (icalcomponent_get_first_property(item, ICAL_XLICERROR_PROPERTY))
         out.m_Simplified |= CIcsRecurrence::Unreadable;
 
-    const Alarm alarm = alarmOf(item, calendar, start, zones);
+    const CIcsAlarms::Notice alarm = CIcsAlarms::Read(item, calendar, start, zones);
     if (alarm.m_After)
         out.m_Simplified |= CIcsRecurrence::AlarmAfter;
-    const long long noticeMinutes = (alarm.m_NoticeSeconds.value_or(0) + 30) / 60;
+    const long long noticeMinutes = (alarm.m_Seconds.value_or(0) + 30) / 60;
 
     const QHash<QByteArray, QByteArray> own = ownFields(item);
     CReminder base;
@@ -343,11 +300,15 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
             const QDateTime alarmAt =
                 CIcsZone::LocalZone(zones).Instant(at.m_Date, at.m_Time).addSecs(-noticeMinutes * 60);
             e.m_Acknowledged = *alarm.m_Acknowledged >= alarmAt;
-            // A one-time alarm dismissed elsewhere does not ring again here.
-            if (e.m_Acknowledged && !own.contains(CIcsFields::kShown) && e.m_Reminder.IsOneTime()) {
-                e.m_Reminder.m_Shown = true;
+            // Dismissed elsewhere: every occurrence whose alarm rang by then
+            // is answered, for a one-time and a repeating event alike. What
+            // this program wrote of its own answer stands unless the other
+            // client answered later.
+            if (e.m_Acknowledged && answeredLater(*alarm.m_Acknowledged, e.m_Reminder, own, zones)) {
                 const QDateTime local = zones.WallClockHere(*alarm.m_Acknowledged);
+                e.m_Reminder.m_Shown = true;
                 e.m_Reminder.m_LastShown = oleOf(local.date(), local.time());
+                e.m_Reminder.m_ReshowInterval = CSnooze::kDefaultReshowInterval;
             }
         }
         e.m_Simplified = out.m_Simplified != 0;

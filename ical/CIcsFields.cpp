@@ -63,8 +63,17 @@ bool CIcsFields::DecodeSpan(const QByteArray &text, COleDateTimeSpan &value)
 
 QByteArray CIcsFields::EncodeText(const QString &text)
 {
-    // Keeps names and paths readable; encodes what iCalendar escapes.
-    return QUrl::toPercentEncoding(text, QByteArrayLiteral(" /.-_()'!&+=@#$~*"));
+    // Keeps names and paths readable; encodes what iCalendar escapes, and
+    // the spaces at either end, which readers take off a value.
+    QByteArray out = QUrl::toPercentEncoding(text, QByteArrayLiteral(" /.-_()'!&+=@#$~*"));
+    qsizetype lead = 0;
+    while (lead < out.size() && out[lead] == ' ')
+        ++lead;
+    qsizetype trail = 0;
+    while (trail < out.size() - lead && out[out.size() - 1 - trail] == ' ')
+        ++trail;
+    QByteArray middle = out.mid(lead, out.size() - lead - trail);
+    return QByteArray("%20").repeated(lead) + middle + QByteArray("%20").repeated(trail);
 }
 
 QString CIcsFields::DecodeText(const QByteArray &text) { return QUrl::fromPercentEncoding(text.trimmed()); }

@@ -56,6 +56,8 @@ CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult
     if (read.m_Events.empty()) {
         report.m_Result = Refused;
         report.m_Error = QStringLiteral("none of its events and to-dos could become a reminder");
+        if (!read.m_NotUtf8.isEmpty())
+            report.m_Error += QStringLiteral(" (%1)").arg(read.m_NotUtf8);
         return report;
     }
     CReminderBatch batch(list);

@@ -1,23 +1,13 @@
 #include "ical/CIcsPatch.h"
 
+#include "ical/CIcsAlarms.h"
 #include "ical/CIcsFields.h"
 #include "ical/CIcsLibrary.h"
-
-extern "C" {
-#include <libical/ical.h>
-}
+#include "ical/CIcsSeriesCheck.h"
+#include "ical/CIcsShift.h"
+#include "ical/CIcsZones.h"
 
 namespace {
-
-struct OwnedComponent
-{
-    icalcomponent *m_c = nullptr;
-    ~OwnedComponent()
-    {
-        if (m_c)
-            icalcomponent_free(m_c);
-    }
-};
 
 struct OwnedProperty
 {
@@ -47,55 +37,38 @@ QByteArray utcText(const QDateTime &when)
     return when.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
 }
 
-// The value of an unfolded content line: what follows the first colon
-// outside a quoted parameter value.
-QByteArray valueOf(const QByteArray &unfolded)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < unfolded.size(); ++i) {
-        if (unfolded[i] == '"')
-            quoted = !quoted;
-        else if (unfolded[i] == ':' && !quoted)
-            return unfolded.mid(i + 1);
-    }
-    return QByteArray();
-}
-
 QByteArray textProperty(icalproperty *(*make)(const char *), const QString &value)
 {
     OwnedProperty p { make(value.toUtf8().constData()) };
     return textOf(p.m_p);
 }
 
-} // namespace
-
-namespace {
-
-// A logical line from its physical lines, kept as they stand.
-CIcsPatch::Line parsed(const QByteArray &raw)
+icalcomponent *mainEventOf(icalcomponent *root)
 {
-    CIcsPatch::Line line;
-    line.m_Raw = raw;
-    QByteArray text = raw;
-    text.replace("\r\n ", "").replace("\r\n\t", "").replace("\n ", "").replace("\n\t", "");
-    while (text.endsWith('\n') || text.endsWith('\r'))
-        text.chop(1);
-    line.m_Unfolded = text;
-    qsizetype end = 0;
-    while (end < text.size() && text[end] != ':' && text[end] != ';')
-        ++end;
-    line.m_Name = text.left(end).trimmed().toUpper();
-    return line;
+    if (root && icalcomponent_isa(root) == ICAL_VEVENT_COMPONENT)
+        return root;
+    for (icalcomponent *c = root ? icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT) : nullptr; c;
+         c = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
+        if (!icalcomponent_get_first_property(c, ICAL_RECURRENCEID_PROPERTY))
+            return c;
+    return nullptr;
+}
+
+// A naive wall-clock reading of a library time, for differences.
+QDateTime naiveWall(const icaltimetype &t)
+{
+    return QDateTime(QDate(t.year, t.month, t.day), t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, t.second),
+                     Qt::UTC);
 }
 
 } // namespace
 
-// A line the library wrote, with the line ends of the text it goes into.
-CIcsPatch::Line CIcsPatch::lineOf(QByteArray text) const
+CIcsPatch::CIcsPatch() = default;
+
+CIcsPatch::~CIcsPatch()
 {
-    if (m_Eol != "\r\n")
-        text.replace("\r\n", m_Eol);
-    return parsed(text);
+    if (m_Calendar)
+        icalcomponent_free(m_Calendar);
 }
 
 bool CIcsPatch::Load(const QByteArray &text, QString &error)
@@ -103,7 +76,6 @@ bool CIcsPatch::Load(const QByteArray &text, QString &error)
     CIcsLibrary::Prepare();
     m_Text = text;
     m_Lines.clear();
-    m_Eol = text.contains("\r\n") ? QByteArray("\r\n") : QByteArray("\n");
     // A physical line that begins with a space or a tab continues the last.
     qsizetype at = 0;
     while (at < text.size()) {
@@ -111,14 +83,31 @@ bool CIcsPatch::Load(const QByteArray &text, QString &error)
         nl = nl < 0 ? text.size() : nl + 1;
         const QByteArray physical = text.mid(at, nl - at);
         if ((physical.startsWith(' ') || physical.startsWith('\t')) && !m_Lines.empty())
-            m_Lines.back() = parsed(m_Lines.back().m_Raw + physical);
+            m_Lines.back() = CIcsLine::Read(m_Lines.back().m_Raw + physical);
         else
-            m_Lines.push_back(parsed(physical));
+            m_Lines.push_back(CIcsLine::Read(physical));
         at = nl;
     }
     if (!mainEvent().Valid()) {
         error = QStringLiteral("the calendar resource holds no event to change");
         return false;
+    }
+    if (m_Calendar)
+        icalcomponent_free(m_Calendar);
+    m_Calendar = icalparser_parse_string(text.constData());
+    m_NoticeAlarm = -1;
+    m_NextLead = -1;
+    if (icalcomponent *event = mainEventOf(m_Calendar)) {
+        const CIcsZones zones;
+        icalproperty *dtstart = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
+        const CIcsLocalTime start = dtstart
+            ? CIcsTime::OfProperty(dtstart, icalproperty_get_dtstart(dtstart), m_Calendar, zones)
+            : CIcsLocalTime();
+        if (start.m_Valid) {
+            const CIcsAlarms::Notice notice = CIcsAlarms::Read(event, m_Calendar, start, zones);
+            m_NoticeAlarm = notice.m_Alarm;
+            m_NextLead = notice.m_NextSeconds.value_or(-1);
+        }
     }
     return true;
 }
@@ -127,10 +116,10 @@ QByteArray CIcsPatch::Text() const
 {
     QByteArray out;
     out.reserve(m_Text.size() + 256);
-    for (const Line &l : m_Lines) {
+    for (const CIcsLine &l : m_Lines) {
         out += l.m_Raw;
         if (!l.m_Raw.endsWith('\n'))
-            out += m_Eol;
+            out += "\r\n";
     }
     return out;
 }
@@ -142,10 +131,10 @@ CIcsPatch::Range CIcsPatch::mainEvent() const
     Range current;
     bool recurrenceId = false;
     for (int i = 0; i < static_cast<int>(m_Lines.size()); ++i) {
-        const Line &l = m_Lines[i];
+        const CIcsLine &l = m_Lines[i];
         if (l.m_Name == "BEGIN") {
             ++depth;
-            if (depth == 2 && l.m_Unfolded.mid(6).trimmed().toUpper() == "VEVENT") {
+            if (depth == 2 && l.Value().trimmed().toUpper() == "VEVENT") {
                 current = { i, -1 };
                 recurrenceId = false;
             }
@@ -163,54 +152,78 @@ CIcsPatch::Range CIcsPatch::mainEvent() const
     return found;
 }
 
-CIcsPatch::Range CIcsPatch::displayAlarm() const
+// The components of kind directly inside r (the calendar when r is not valid).
+std::vector<CIcsPatch::Range> CIcsPatch::children(const Range &r, const QByteArray &kind) const
 {
-    const Range event = mainEvent();
+    std::vector<Range> out;
+    const int first = r.Valid() ? r.m_Begin + 1 : 0;
+    const int last = r.Valid() ? r.m_End : static_cast<int>(m_Lines.size());
+    const int level = r.Valid() ? 1 : 2; // the calendar's own BEGIN counts when r is the whole text
     int depth = 0;
     Range current;
-    for (int i = event.m_Begin + 1; event.Valid() && i < event.m_End; ++i) {
-        const Line &l = m_Lines[i];
+    for (int i = first; i < last; ++i) {
+        const CIcsLine &l = m_Lines[i];
         if (l.m_Name == "BEGIN") {
             ++depth;
-            if (depth == 1 && l.m_Unfolded.mid(6).trimmed().toUpper() == "VALARM")
-                current = { i, -1 };
-            else if (depth == 1)
-                current = Range();
+            if (depth == level)
+                current = l.Value().trimmed().toUpper() == kind ? Range { i, -1 } : Range();
         } else if (l.m_Name == "END") {
-            if (depth == 1 && current.Valid()) {
+            if (depth == level && current.Valid()) {
                 current.m_End = i;
-                const int action = find(current, "ACTION");
-                if (action >= 0 && valueOf(m_Lines[action].m_Unfolded).trimmed().toUpper() == "DISPLAY")
-                    return current;
+                out.push_back(current);
                 current = Range();
             }
             --depth;
         }
     }
-    return Range();
+    return out;
+}
+
+std::vector<CIcsPatch::Range> CIcsPatch::overrides() const
+{
+    std::vector<Range> out;
+    for (const Range &r : children(Range(), "VEVENT"))
+        if (find(r, "RECURRENCE-ID") >= 0)
+            out.push_back(r);
+    return out;
+}
+
+CIcsPatch::Range CIcsPatch::noticeAlarm() const
+{
+    const std::vector<Range> alarms = children(mainEvent(), "VALARM");
+    if (m_NoticeAlarm < 0 || m_NoticeAlarm >= static_cast<int>(alarms.size()))
+        return Range();
+    return alarms[m_NoticeAlarm];
 }
 
 // The line of name directly in r (not in a component inside it), or -1.
 int CIcsPatch::find(const Range &r, const QByteArray &name) const
 {
+    const std::vector<int> all = findAll(r, name);
+    return all.empty() ? -1 : all.front();
+}
+
+std::vector<int> CIcsPatch::findAll(const Range &r, const QByteArray &name) const
+{
+    std::vector<int> out;
     int depth = 0;
-    for (int i = r.m_Begin + 1; i < r.m_End; ++i) {
+    for (int i = r.m_Begin + 1; r.Valid() && i < r.m_End; ++i) {
         const QByteArray &n = m_Lines[i].m_Name;
         if (n == "BEGIN")
             ++depth;
         else if (n == "END")
             --depth;
         else if (depth == 0 && n == name)
-            return i;
+            out.push_back(i);
     }
-    return -1;
+    return out;
 }
 
 void CIcsPatch::put(const Range &r, const QByteArray &name, const QByteArray &line)
 {
     const int at = find(r, name);
     if (at >= 0) {
-        m_Lines[at] = lineOf(line);
+        m_Lines[at] = CIcsLine::Written(line);
         return;
     }
     // A new property goes after the others, before any inner component.
@@ -220,7 +233,7 @@ void CIcsPatch::put(const Range &r, const QByteArray &name, const QByteArray &li
             before = i;
             break;
         }
-    m_Lines.insert(m_Lines.begin() + before, lineOf(line));
+    m_Lines.insert(m_Lines.begin() + before, CIcsLine::Written(line));
 }
 
 void CIcsPatch::remove(const Range &r, const QByteArray &name)
@@ -230,13 +243,99 @@ void CIcsPatch::remove(const Range &r, const QByteArray &name)
         m_Lines.erase(m_Lines.begin() + at);
 }
 
+QString CIcsPatch::Organizer() const
+{
+    const int at = find(mainEvent(), "ORGANIZER");
+    if (at < 0)
+        return QString();
+    QString address = QString::fromUtf8(m_Lines[at].Value()).trimmed();
+    if (address.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive))
+        address = address.mid(7);
+    return address.toLower();
+}
+
+qint64 CIcsPatch::Length() const
+{
+    icalcomponent *event = mainEventOf(m_Calendar);
+    if (!event)
+        return 0;
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    const icaltimetype end = icalcomponent_get_dtend(event);
+    if (icaltime_is_null_time(start) || icaltime_is_null_time(end))
+        return 0;
+    const qint64 length = icaltime_as_timet_with_zone(end, end.zone) - icaltime_as_timet_with_zone(start, start.zone);
+    return length > 0 ? length : 0;
+}
+
 bool CIcsPatch::SetAcknowledged(const QDateTime &utc)
 {
-    const Range alarm = displayAlarm();
+    const Range alarm = noticeAlarm();
     if (!alarm.Valid())
         return false;
-    put(alarm, "ACKNOWLEDGED", "ACKNOWLEDGED:" + utcText(utc) + "\r\n");
-    return true;
+    bool changed = false;
+    const int at = find(alarm, "ACKNOWLEDGED");
+    const std::optional<QDateTime> standing =
+        at >= 0 ? CIcsAlarms::UtcValue(m_Lines[at].Value().constData()) : std::nullopt;
+    if (!standing || utc > standing->addSecs(1)) {
+        put(alarm, "ACKNOWLEDGED", "ACKNOWLEDGED:" + utcText(utc));
+        changed = true;
+    }
+    // Thunderbird reads its own answer, not the alarm's, and brings back a
+    // snoozed alarm at the time it keeps beside it: one due by then was
+    // answered too.
+    const Range event = mainEvent();
+    if (const int moz = find(event, "X-MOZ-LASTACK"); moz >= 0) {
+        const std::optional<QDateTime> last = CIcsAlarms::UtcValue(m_Lines[moz].Value().constData());
+        if (!last || utc > last->addSecs(1)) {
+            m_Lines[moz] = CIcsLine::Written(m_Lines[moz].Head() + ':' + utcText(utc));
+            changed = true;
+        }
+        std::vector<int> snoozes;
+        int depth = 0;
+        for (int i = event.m_Begin + 1; i < event.m_End; ++i) {
+            const QByteArray &name = m_Lines[i].m_Name;
+            depth += name == "BEGIN" ? 1 : name == "END" ? -1 : 0;
+            if (depth == 0 && name.startsWith("X-MOZ-SNOOZE-TIME"))
+                snoozes.push_back(i);
+        }
+        for (auto at = snoozes.rbegin(); at != snoozes.rend(); ++at) {
+            const std::optional<QDateTime> snooze = CIcsAlarms::UtcValue(m_Lines[*at].Value().constData());
+            if (snooze && *snooze <= utc) {
+                m_Lines.erase(m_Lines.begin() + *at);
+                changed = true;
+            }
+        }
+    }
+    return changed;
+}
+
+bool CIcsPatch::VoidAnswers(const std::function<bool(const QDateTime &)> &stands)
+{
+    bool voided = false;
+    const auto sweep = [&](const Range &r, const QByteArray &name) {
+        for (int at : findAll(r, name)) {
+            const std::optional<QDateTime> when = CIcsAlarms::UtcValue(m_Lines[at].Value().constData());
+            if (when && !stands(*when)) {
+                m_Lines.erase(m_Lines.begin() + at);
+                voided = true;
+                return true;
+            }
+        }
+        return false;
+    };
+    // Ranges move as lines go: looked up again after every removal.
+    while (sweep(mainEvent(), "X-MOZ-LASTACK")) {
+    }
+    bool again = true;
+    while (again) {
+        again = false;
+        for (const Range &alarm : children(mainEvent(), "VALARM"))
+            if (sweep(alarm, "ACKNOWLEDGED")) {
+                again = true;
+                break;
+            }
+    }
+    return voided;
 }
 
 void CIcsPatch::SetMessage(const QString &message)
@@ -272,107 +371,138 @@ void CIcsPatch::SetMessage(const QString &message)
         }
     }
     if (description != oldDescription) {
+        // The HTML form of the old description would tell the old text.
+        remove(mainEvent(), "X-ALT-DESC");
         if (description.isEmpty()) {
-            remove(event, "DESCRIPTION");
+            remove(mainEvent(), "DESCRIPTION");
         } else if (d.m_p) {
             icalproperty_set_description(d.m_p, description.toUtf8().constData());
-            put(event, "DESCRIPTION", textOf(d.m_p));
+            put(mainEvent(), "DESCRIPTION", textOf(d.m_p));
         } else {
-            put(event, "DESCRIPTION", textProperty(icalproperty_new_description, description));
+            put(mainEvent(), "DESCRIPTION", textProperty(icalproperty_new_description, description));
         }
     }
 }
 
-// A DTSTART or DTEND line moved by seconds, in the zone it names.
-QByteArray CIcsPatch::retimed(const QByteArray &unfolded, qint64 seconds) const
+// Every time of the event moved by shift: false, with lines half changed,
+// when one cannot be.
+bool CIcsPatch::shiftLines(const CIcsShift &shift)
 {
-    OwnedProperty p { icalproperty_new_from_string(unfolded.constData()) };
-    if (!p.m_p)
-        return QByteArray();
-    icalvalue *v = icalproperty_get_value(p.m_p);
+    const auto times = [&](const Range &r, const QByteArray &name) {
+        for (int at : findAll(r, name)) {
+            const QByteArray moved = shift.Times(m_Lines[at]);
+            if (moved.isEmpty())
+                return false;
+            m_Lines[at] = CIcsLine::Written(moved);
+        }
+        return true;
+    };
+    const Range event = mainEvent();
+    for (const char *name : { "DTSTART", "DTEND", "EXDATE", "RDATE" })
+        if (!times(event, name))
+            return false;
+    for (int at : findAll(event, "RRULE")) {
+        const QByteArray moved = shift.Rule(m_Lines[at]);
+        if (moved.isEmpty())
+            return false;
+        if (moved != m_Lines[at].m_Unfolded)
+            m_Lines[at] = CIcsLine::Written(moved);
+    }
+    if (!findAll(event, "EXRULE").empty())
+        return false;
+    // An alarm at a set time rings as far before the moved start.
+    for (const Range &alarm : children(event, "VALARM"))
+        if (const int at = find(alarm, "TRIGGER"); at >= 0 && m_Lines[at].Head().toUpper().contains("DATE-TIME")
+                                                   && !times(alarm, "TRIGGER"))
+            return false;
+    for (const Range &changed : overrides())
+        for (const char *name : { "RECURRENCE-ID", "DTSTART", "DTEND" })
+            if (!times(changed, name))
+                return false;
+    return true;
+}
+
+CIcsPatch::Move CIcsPatch::MoveStart(const QDateTime &from, const QDateTime &to)
+{
+    const Range event = mainEvent();
+    const int at = find(event, "DTSTART");
+    if (at < 0 || from == to)
+        return from == to ? Moved : CannotFollow;
+    OwnedProperty p { icalproperty_new_from_string(m_Lines[at].m_Unfolded.constData()) };
+    icalvalue *v = p.m_p ? icalproperty_get_value(p.m_p) : nullptr;
     if (!v)
-        return QByteArray();
+        return CannotFollow;
     const bool isDate = icalvalue_isa(v) == ICAL_DATE_VALUE;
-    icaltimetype t = isDate ? icalvalue_get_date(v) : icalvalue_get_datetime(v);
-    if (isDate) {
-        t = icaltime_add(t, icaldurationtype_from_int(static_cast<int>(seconds / 86400 * 86400)));
-        icalvalue_set_date(v, t);
-        return textOf(p.m_p);
-    }
+    const icaltimetype start = isDate ? icalvalue_get_date(v) : icalvalue_get_datetime(v);
+    QByteArray tzid;
     icaltimezone *zone = nullptr;
-    if (icaltime_is_utc(t) || valueOf(unfolded).trimmed().endsWith('Z')) {
+    if (icalparameter *tz = icalproperty_get_first_parameter(p.m_p, ICAL_TZID_PARAMETER)) {
+        tzid = icalparameter_get_tzid(tz);
+        zone = icalcomponent_get_timezone(m_Calendar, tzid.constData());
+        if (!zone)
+            zone = icaltimezone_get_builtin_timezone(tzid.constData());
+    }
+    if (icaltime_is_utc(start))
         zone = icaltimezone_get_utc_timezone();
-    } else if (icalparameter *tz = icalproperty_get_first_parameter(p.m_p, ICAL_TZID_PARAMETER)) {
-        const char *tzid = icalparameter_get_tzid(tz);
-        OwnedComponent calendar { icalparser_parse_string(m_Text.constData()) };
-        if (calendar.m_c && tzid)
-            zone = icalcomponent_get_timezone(calendar.m_c, tzid);
-        if (zone) {
-            // Converted while the calendar that holds the zone still lives.
-            t.zone = zone;
-            icaltimetype moved = icaltime_from_timet_with_zone(icaltime_as_timet_with_zone(t, zone) + seconds, 0, zone);
-            moved.zone = nullptr;
-            icalvalue_set_datetime(v, moved);
-            return textOf(p.m_p);
-        }
-        if (tzid)
-            zone = icaltimezone_get_builtin_timezone(tzid);
+
+    // How far the event's own wall clock moves, and its date.
+    qint64 wall = 0;
+    int days = 0;
+    if (isDate) {
+        if (from.time() != to.time())
+            return NotWholeDays;
+        days = static_cast<int>(from.date().daysTo(to.date()));
+        wall = qint64(days) * 86400;
+    } else if (zone) {
+        icaltimetype own = start;
+        own.zone = zone;
+        icaltimetype moved =
+            icaltime_from_timet_with_zone(icaltime_as_timet_with_zone(own, zone) + from.secsTo(to), 0, zone);
+        wall = naiveWall(start).secsTo(naiveWall(moved));
+        days = static_cast<int>(naiveWall(start).date().daysTo(naiveWall(moved).date()));
+    } else {
+        // Floating, or a zone nobody knows: read as this computer's clock.
+        const QDateTime naiveFrom(from.date(), from.time(), Qt::UTC);
+        wall = naiveFrom.secsTo(QDateTime(to.date(), to.time(), Qt::UTC));
+        days = static_cast<int>(naiveWall(start).date().daysTo(naiveWall(start).addSecs(wall).date()));
     }
-    if (zone) {
-        t.zone = zone;
-        icaltimetype moved = icaltime_from_timet_with_zone(icaltime_as_timet_with_zone(t, zone) + seconds, 0, zone);
-        if (zone != icaltimezone_get_utc_timezone())
-            moved.zone = nullptr;
-        icalvalue_set_datetime(v, moved);
-        return textOf(p.m_p);
+    if (wall == 0)
+        return Moved;
+
+    const std::vector<CIcsLine> before = m_Lines;
+    const QByteArray beforeText = Text();
+    const CIcsShift shift(tzid, icaltime_is_utc(start) ? nullptr : zone, m_Calendar, wall, days);
+    if (!shiftLines(shift) || !CIcsSeriesCheck::MovedAlike(beforeText, Text(), wall)) {
+        m_Lines = before;
+        return CannotFollow;
     }
-    // Floating: the wall clock moves as this computer's does.
-    const QDateTime wall = QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second)).addSecs(seconds);
-    t.year = wall.date().year();
-    t.month = wall.date().month();
-    t.day = wall.date().day();
-    t.hour = wall.time().hour();
-    t.minute = wall.time().minute();
-    t.second = wall.time().second();
-    icalvalue_set_datetime(v, t);
-    return textOf(p.m_p);
+    return Moved;
 }
 
-void CIcsPatch::MoveStart(qint64 seconds)
+bool CIcsPatch::SetNotice(long long minutes)
 {
-    if (seconds == 0)
-        return;
-    for (const char *name : { "DTSTART", "DTEND" }) {
-        const Range event = mainEvent();
-        const int at = find(event, name);
-        if (at < 0)
-            continue;
-        const QByteArray line = retimed(m_Lines[at].m_Unfolded, seconds);
-        if (!line.isEmpty())
-            m_Lines[at] = lineOf(line);
-    }
-}
-
-void CIcsPatch::SetNotice(long long minutes)
-{
+    if (m_NextLead >= 0 && minutes * 60 < m_NextLead)
+        return false;
     icaltriggertype trigger;
     trigger.time = icaltime_null_time();
     trigger.duration = icaldurationtype_from_int(static_cast<int>(-minutes * 60));
     OwnedProperty p { icalproperty_new_trigger(trigger) };
     const QByteArray line = textOf(p.m_p);
-    const Range alarm = displayAlarm();
+    const Range alarm = noticeAlarm();
     if (alarm.Valid()) {
         put(alarm, "TRIGGER", line);
-        return;
+        return true;
     }
     const Range event = mainEvent();
-    const QByteArray block = "BEGIN:VALARM\r\nACTION:DISPLAY\r\n"
-        + textProperty(icalproperty_new_description, QStringLiteral("Reminder")) + line + "END:VALARM\r\n";
-    std::vector<Line> added;
-    for (const QByteArray &l : block.split('\n'))
-        if (!l.trimmed().isEmpty())
-            added.push_back(lineOf(l + '\n'));
+    const std::vector<Range> alarms = children(event, "VALARM");
+    std::vector<CIcsLine> added;
+    for (const QByteArray &l : { QByteArray("BEGIN:VALARM"), QByteArray("ACTION:DISPLAY"),
+                                 textProperty(icalproperty_new_description, QStringLiteral("Reminder")), line,
+                                 QByteArray("END:VALARM") })
+        added.push_back(CIcsLine::Written(l));
     m_Lines.insert(m_Lines.begin() + event.m_End, added.begin(), added.end());
+    m_NoticeAlarm = static_cast<int>(alarms.size());
+    return true;
 }
 
 void CIcsPatch::SetRepeat(int kind)
@@ -409,21 +539,20 @@ void CIcsPatch::SetX(const char *name, const QByteArray &value)
         remove(mainEvent(), QByteArray(name).toUpper());
         return;
     }
-    put(mainEvent(), QByteArray(name).toUpper(), QByteArray(name) + ':' + value + "\r\n");
+    put(mainEvent(), QByteArray(name).toUpper(), QByteArray(name) + ':' + value);
 }
 
-void CIcsPatch::Touch(bool edited)
+void CIcsPatch::Touch(bool significant)
 {
     CIcsLibrary::Prepare();
-    const Range event = mainEvent();
     OwnedProperty stamp { icalproperty_new_dtstamp(utcNow()) };
-    put(event, "DTSTAMP", textOf(stamp.m_p));
-    if (!edited)
-        return;
+    put(mainEvent(), "DTSTAMP", textOf(stamp.m_p));
     OwnedProperty modified { icalproperty_new_lastmodified(utcNow()) };
     put(mainEvent(), "LAST-MODIFIED", textOf(modified.m_p));
+    if (!significant)
+        return;
     int sequence = 0;
     if (const int at = find(mainEvent(), "SEQUENCE"); at >= 0)
-        sequence = valueOf(m_Lines[at].m_Unfolded).trimmed().toInt();
-    put(mainEvent(), "SEQUENCE", "SEQUENCE:" + QByteArray::number(sequence + 1) + "\r\n");
+        sequence = m_Lines[at].Value().trimmed().toInt();
+    put(mainEvent(), "SEQUENCE", "SEQUENCE:" + QByteArray::number(sequence + 1));
 }

@@ -79,7 +79,9 @@ public:
             m_result.m_Notes << plural(it.value(), "event left out", "events left out") + QStringLiteral(": ")
                     + it.key() + QLatin1Char('.');
         if (m_items == 0)
-            m_result.m_Error = QStringLiteral("it holds no events or to-dos");
+            m_result.m_Error = m_result.m_NotUtf8.isEmpty()
+                ? QStringLiteral("it holds no events or to-dos")
+                : QStringLiteral("it holds no events or to-dos (%1)").arg(m_result.m_NotUtf8);
     }
 
 private:
@@ -90,6 +92,48 @@ private:
     int m_simplified[CIcsRecurrence::kCount] = {};
     QMap<QString, int> m_skipped;
 };
+
+// The length of the UTF-8 sequence at i, or 0 when it is not one.
+int sequenceAt(const QByteArray &text, qsizetype i)
+{
+    const auto at = [&](qsizetype k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u; };
+    const unsigned c = at(i);
+    const auto tail = [&](qsizetype k) { return (at(k) & 0xC0) == 0x80; };
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return tail(i + 1) ? 2 : 0;
+    if (c >= 0xE0 && c <= 0xEF) {
+        const unsigned lo = c == 0xE0 ? 0xA0 : 0x80, hi = c == 0xED ? 0x9F : 0xBF;
+        return at(i + 1) >= lo && at(i + 1) <= hi && tail(i + 2) ? 3 : 0;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        const unsigned lo = c == 0xF0 ? 0x90 : 0x80, hi = c == 0xF4 ? 0x8F : 0xBF;
+        return at(i + 1) >= lo && at(i + 1) <= hi && tail(i + 2) && tail(i + 3) ? 4 : 0;
+    }
+    return 0;
+}
+
+// Where the text first is not UTF-8, for the user: the line and the byte.
+QString firstNotUtf8(const QByteArray &text)
+{
+    int line = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const int n = sequenceAt(text, i);
+        if (n == 0)
+            return QStringLiteral("line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)")
+                .arg(line)
+                .arg(i - lineStart + 1)
+                .arg(QString::number(static_cast<unsigned char>(text[i]), 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        if (text[i] == '\n') {
+            ++line;
+            lineStart = i + 1;
+        }
+        i += n;
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -111,17 +155,23 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, s
         result.m_Error = QStringLiteral("it is empty");
         return result;
     }
+    result.m_NotUtf8 = firstNotUtf8(text);
     Collector collector(result, now);
     CIcsParser parser;
     const bool read = parser.Parse(text, done, [&collector](icalcomponent *item, icalcomponent *calendar) {
         collector.Item(item, calendar);
     });
     if (!read || !parser.Root()) {
+        const QString notUtf8 = result.m_NotUtf8;
         result = CIcsReadResult();
         result.m_Error = read ? QStringLiteral("it is not an iCalendar file that can be read") : parser.Error();
+        if (!notUtf8.isEmpty())
+            result.m_Error += QStringLiteral(" (%1)").arg(notUtf8);
         return result;
     }
     collector.Walk(parser.Root(), nullptr, 0);
     collector.Finish();
+    if (!result.m_NotUtf8.isEmpty())
+        result.m_Notes.prepend(result.m_NotUtf8);
     return result;
 }

@@ -14,6 +14,7 @@ struct CIcsReadResult
     int m_Simplified = 0;  // events and to-dos that lost something on the way
     int m_Skipped = 0;     // events and to-dos left out
     QStringList m_Notes;   // how many were simplified or left out, and how
+    QString m_NotUtf8;     // not empty: where the text first breaks UTF-8 (also a note)
     QString m_Error;       // not empty: the file was refused as a whole
 };
 

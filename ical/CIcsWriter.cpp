@@ -94,12 +94,26 @@ icalcomponent *newAlarm(const CReminder &r, const QString &summary, bool acknowl
     return alarm;
 }
 
-icalcomponent *newEvent(const CReminder &r, const QString &uid, bool acknowledged)
+icalcomponent *newEvent(const CReminder &r, const QString &uid, bool acknowledged, qint64 length)
 {
     icalcomponent *ev = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(ev, icalproperty_new_uid(uid.toUtf8().constData()));
     icalcomponent_add_property(ev, icalproperty_new_dtstamp(utcTime(QDateTime::currentDateTimeUtc())));
-    icalcomponent_add_property(ev, icalproperty_new_dtstart(floatingTime(CIcsFields::StartParts(r.m_DateTime))));
+    const COleDateTime::Parts start = CIcsFields::StartParts(r.m_DateTime);
+    icalcomponent_add_property(ev, icalproperty_new_dtstart(floatingTime(start)));
+    if (length > 0) {
+        const QDateTime end = QDateTime(QDate(start.year, start.month, start.day),
+                                        QTime(start.hour, start.minute, start.second), Qt::UTC)
+                                  .addSecs(length);
+        COleDateTime::Parts e = start;
+        e.year = end.date().year();
+        e.month = end.date().month();
+        e.day = end.date().day();
+        e.hour = end.time().hour();
+        e.minute = end.time().minute();
+        e.second = end.time().second();
+        icalcomponent_add_property(ev, icalproperty_new_dtend(floatingTime(e)));
+    }
 
     icalrecurrencetype_frequency freq = ICAL_NO_RECURRENCE;
     switch (CIcsFields::ShownRecurrence(r.m_Recurrence)) {
@@ -123,7 +137,9 @@ icalcomponent *newEvent(const CReminder &r, const QString &uid, bool acknowledge
         icalcomponent_add_property(ev, icalproperty_new_summary(summary.toUtf8().constData()));
     if (!portable.isEmpty())
         icalcomponent_add_property(ev, icalproperty_new_description(portable.toUtf8().constData()));
-    if (portable != r.m_Message)
+    // Line ends other than LF, and spaces at either end (which readers take
+    // off a value), travel in the exact copy.
+    if (portable != r.m_Message || portable.trimmed() != portable)
         addX(ev, CIcsFields::kMessage, CIcsFields::EncodeText(r.m_Message));
     if (r.m_Private)
         icalcomponent_add_property(ev, icalproperty_new_class(ICAL_CLASS_PRIVATE));
@@ -173,14 +189,14 @@ QByteArray CIcsWriter::WriteCalendar(const std::vector<CReminder> &reminders)
     CIcsLibrary::Prepare();
     icalcomponent *cal = newCalendar();
     for (const CReminder &r : reminders)
-        icalcomponent_add_component(cal, newEvent(r, UidFor(r), false));
+        icalcomponent_add_component(cal, newEvent(r, UidFor(r), false, 0));
     return finish(cal);
 }
 
-QByteArray CIcsWriter::WriteEvent(const CReminder &r, const QString &uid, bool acknowledged)
+QByteArray CIcsWriter::WriteEvent(const CReminder &r, const QString &uid, bool acknowledged, qint64 length)
 {
     CIcsLibrary::Prepare();
     icalcomponent *cal = newCalendar();
-    icalcomponent_add_component(cal, newEvent(r, uid, acknowledged));
+    icalcomponent_add_component(cal, newEvent(r, uid, acknowledged, length));
     return finish(cal);
 }

@@ -21,6 +21,7 @@ public:
     // One VCALENDAR holding every reminder.
     static QByteArray WriteCalendar(const std::vector<CReminder> &reminders);
     // A VCALENDAR with the one VEVENT of r. acknowledged marks its alarm as
-    // acknowledged (at the last showing, or at the alarm time).
-    static QByteArray WriteEvent(const CReminder &r, const QString &uid, bool acknowledged = false);
+    // acknowledged (at the last showing, or at the alarm time); a length
+    // in seconds gives it a DTEND that much after its start.
+    static QByteArray WriteEvent(const CReminder &r, const QString &uid, bool acknowledged = false, qint64 length = 0);
 };

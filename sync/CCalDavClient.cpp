@@ -181,9 +181,11 @@ void CCalDavClient::report(const QUrl &url, int depth, const QByteArray &body, C
     send("REPORT", url, body, { { "Depth", QByteArray::number(depth) }, { "Content-Type", kXml } }, std::move(done));
 }
 
-void CCalDavClient::put(const QUrl &url, const QByteArray &ics, const QByteArray &etag, Callback done)
+void CCalDavClient::put(const QUrl &url, const QByteArray &ics, const QByteArray &etag, Callback done,
+                        const Headers &more)
 {
     Headers h { { "Content-Type", "text/calendar; charset=utf-8" } };
+    h += more;
     if (etag.isEmpty())
         h.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
     else
@@ -191,9 +193,9 @@ void CCalDavClient::put(const QUrl &url, const QByteArray &ics, const QByteArray
     send("PUT", url, ics, h, std::move(done));
 }
 
-void CCalDavClient::remove(const QUrl &url, const QByteArray &etag, Callback done)
+void CCalDavClient::remove(const QUrl &url, const QByteArray &etag, Callback done, const Headers &more)
 {
-    Headers h;
+    Headers h = more;
     if (!etag.isEmpty())
         h.append(qMakePair(QByteArray("If-Match"), etag));
     send("DELETE", url, QByteArray(), h, std::move(done));

@@ -60,8 +60,9 @@ public:
     void propfind(const QUrl &url, int depth, const QByteArray &body, Callback done);
     void report(const QUrl &url, int depth, const QByteArray &body, Callback done);
     // etag empty: create only (If-None-Match: *); else replace only that version.
-    void put(const QUrl &url, const QByteArray &ics, const QByteArray &etag, Callback done);
-    void remove(const QUrl &url, const QByteArray &etag, Callback done);
+    // more: further headers (Schedule-Reply, RFC 6638).
+    void put(const QUrl &url, const QByteArray &ics, const QByteArray &etag, Callback done, const Headers &more = {});
+    void remove(const QUrl &url, const QByteArray &etag, Callback done, const Headers &more = {});
     void mkcalendar(const QUrl &url, Callback done);
 
 private:

@@ -1,5 +1,6 @@
 #include "sync/CDavMultiStatus.h"
 
+#include <QHash>
 #include <QXmlStreamReader>
 
 namespace {
@@ -39,6 +40,64 @@ int defaultPort(const QUrl &url) { return url.scheme() == QLatin1String("https")
 
 QUrl resolved(const QUrl &base, const QString &href) { return base.resolved(QUrl(href, QUrl::TolerantMode)); }
 
+// Character data as it stands in the document, entities and CDATA
+// sections read: what the parser gives but for its line ends, which it
+// turns into LF (as XML wants, and as an iCalendar text must not).
+QString unescaped(const QString &raw)
+{
+    QString out;
+    out.reserve(raw.size());
+    for (qsizetype i = 0; i < raw.size();) {
+        if (raw.mid(i, 9) == QLatin1String("<![CDATA[")) {
+            const qsizetype end = raw.indexOf(QLatin1String("]]>"), i + 9);
+            if (end < 0)
+                return QString();
+            out += raw.mid(i + 9, end - i - 9);
+            i = end + 3;
+        } else if (raw[i] == QLatin1Char('&')) {
+            const qsizetype semi = raw.indexOf(QLatin1Char(';'), i);
+            if (semi < 0)
+                return QString();
+            const QString name = raw.mid(i + 1, semi - i - 1);
+            static const QHash<QString, QChar> named { { QStringLiteral("lt"), QLatin1Char('<') },
+                                                       { QStringLiteral("gt"), QLatin1Char('>') },
+                                                       { QStringLiteral("amp"), QLatin1Char('&') },
+                                                       { QStringLiteral("quot"), QLatin1Char('"') },
+                                                       { QStringLiteral("apos"), QLatin1Char('\'') } };
+            if (named.contains(name)) {
+                out += named.value(name);
+            } else if (name.startsWith(QLatin1Char('#'))) {
+                bool ok = false;
+                const uint code = name.startsWith(QLatin1String("#x")) ? name.mid(2).toUInt(&ok, 16) : name.mid(1).toUInt(&ok);
+                if (!ok)
+                    return QString();
+                const char32_t c = code;
+                out += QString::fromUcs4(&c, 1);
+            } else {
+                return QString();
+            }
+            i = semi + 1;
+        } else {
+            out += raw[i++];
+        }
+    }
+    return out;
+}
+
+// The calendar data of an element from where its start tag ended to where
+// its end tag ended, as the reply had it; the parser's text when the two
+// tell different stories.
+QByteArray calendarData(const QString &document, qint64 start, qint64 end, const QString &parsed)
+{
+    const qsizetype close = document.lastIndexOf(QLatin1String("</"), end - 1);
+    if (start < 0 || close < start)
+        return parsed.toUtf8();
+    const QString raw = unescaped(document.mid(start, close - start));
+    QString normalised = raw;
+    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return normalised == parsed ? raw.toUtf8() : parsed.toUtf8();
+}
+
 struct PropValues
 {
     QByteArray etag, data;
@@ -47,7 +106,7 @@ struct PropValues
     QString principal, home;
 };
 
-void readProp(QXmlStreamReader &xml, const QUrl &base, PropValues &v)
+void readProp(QXmlStreamReader &xml, const QUrl &base, const QString &document, PropValues &v)
 {
     while (xml.readNextStartElement()) {
         const auto ns = xml.namespaceUri();
@@ -60,7 +119,9 @@ void readProp(QXmlStreamReader &xml, const QUrl &base, PropValues &v)
             if (ok && n >= 0)
                 v.length = n;
         } else if (ns == kCalDav && name == QLatin1String("calendar-data")) {
-            v.data = xml.readElementText().toUtf8();
+            const qint64 start = xml.characterOffset();
+            const QString parsed = xml.readElementText();
+            v.data = calendarData(document, start, xml.characterOffset(), parsed);
         } else if (ns == kDav && name == QLatin1String("resourcetype")) {
             while (xml.readNextStartElement()) {
                 if (xml.namespaceUri() == kDav && xml.name() == QLatin1String("collection"))
@@ -87,7 +148,7 @@ void readProp(QXmlStreamReader &xml, const QUrl &base, PropValues &v)
     }
 }
 
-void readResponse(QXmlStreamReader &xml, const QUrl &base, CDavResource &r)
+void readResponse(QXmlStreamReader &xml, const QUrl &base, const QString &document, CDavResource &r)
 {
     while (xml.readNextStartElement()) {
         if (xml.namespaceUri() != kDav) {
@@ -105,7 +166,7 @@ void readResponse(QXmlStreamReader &xml, const QUrl &base, CDavResource &r)
             int status = 200;
             while (xml.readNextStartElement()) {
                 if (xml.namespaceUri() == kDav && xml.name() == QLatin1String("prop"))
-                    readProp(xml, base, v);
+                    readProp(xml, base, document, v);
                 else if (xml.namespaceUri() == kDav && xml.name() == QLatin1String("status"))
                     status = statusCode(xml.readElementText());
                 else
@@ -161,7 +222,9 @@ QString CDavMultiStatus::EncodePath(const QString &path)
 CDavMultiStatus CDavMultiStatus::Parse(const QByteArray &body, const QUrl &base)
 {
     CDavMultiStatus out;
-    QXmlStreamReader xml(body);
+    // The reader counts its place in characters of the decoded text.
+    const QString document = QString::fromUtf8(body);
+    QXmlStreamReader xml(document);
     if (!xml.readNextStartElement() || xml.namespaceUri() != kDav || xml.name() != QLatin1String("multistatus")) {
         out.m_Error = xml.hasError() ? xml.errorString() : QStringLiteral("the reply is not a WebDAV multistatus");
         return out;
@@ -169,7 +232,7 @@ CDavMultiStatus CDavMultiStatus::Parse(const QByteArray &body, const QUrl &base)
     while (xml.readNextStartElement()) {
         if (xml.namespaceUri() == kDav && xml.name() == QLatin1String("response")) {
             CDavResource r;
-            readResponse(xml, base, r);
+            readResponse(xml, base, document, r);
             if (!r.m_Href.isEmpty())
                 out.m_Responses.push_back(std::move(r));
         } else if (xml.namespaceUri() == kDav && xml.name() == QLatin1String("sync-token")) {

@@ -37,6 +37,7 @@ QJsonObject CSyncEngine::Outcome::ToJson() const
                     { QStringLiteral("conflicts"), m_Conflicts },
                     { QStringLiteral("simplified"), QJsonArray::fromStringList(m_Simplified) },
                     { QStringLiteral("skipped"), QJsonArray::fromStringList(m_Skipped) },
+                    { QStringLiteral("keptHere"), QJsonArray::fromStringList(m_KeptHere) },
                     { QStringLiteral("ignored"), QJsonArray::fromStringList(m_Ignored) },
                     { QStringLiteral("reminders"), static_cast<int>(m_Local.size()) } };
     if (!m_Error.isEmpty())
@@ -57,6 +58,7 @@ QString CSyncEngine::Outcome::Details() const
     };
     list(m_Simplified, "event simplified", "events simplified");
     list(m_Skipped, "event left out", "events left out");
+    list(m_KeptHere, "change kept on this computer only", "changes kept on this computer only");
     list(m_Ignored, "resource outside the calendar left alone", "resources outside the calendar left alone");
     if (m_Conflicts > 0)
         parts << QStringLiteral("%1 changed both here and on the server; both versions are kept.")
@@ -132,6 +134,7 @@ void CSyncEngine::start(const QUrl &account, const QString &user, const QString 
 {
     m_running = true;
     m_account = account;
+    m_user = user;
     m_out = Outcome();
     m_out.m_Local = local;
     m_out.m_State = state;
@@ -375,6 +378,12 @@ void CSyncEngine::fetchNext()
             }
             CSyncEvent event;
             QString error;
+            if (!r.m_CalendarData.isEmpty() && CSyncIcs::HoldsNoItem(r.m_CalendarData)) {
+                // A journal or the like: no reminder ever, and nothing to
+                // fetch again.
+                m_remote.m_Unreadable.insert(r.m_Href, QStringLiteral("it holds no event or to-do"));
+                continue;
+            }
             if (r.m_CalendarData.isEmpty() || !CSyncIcs::Read(r.m_CalendarData, event, error)) {
                 m_remote.m_Unreadable.insert(r.m_Href, error.isEmpty() ? QStringLiteral("no calendar data") : error);
                 m_listingIncomplete = true;
@@ -433,6 +442,9 @@ void CSyncEngine::accept(CSyncPlan &plan)
     m_out.m_Received.m_Acknowledged += plan.m_Received.m_Acknowledged;
     m_out.m_Conflicts += plan.m_Conflicts;
     m_out.m_Simplified += plan.m_Simplified;
+    for (const QString &kept : plan.m_KeptHere)
+        if (!m_out.m_KeptHere.contains(kept))
+            m_out.m_KeptHere << kept;
     if (m_round == 1 || !plan.m_Skipped.isEmpty())
         m_out.m_Skipped = plan.m_Skipped;
 }
@@ -441,6 +453,7 @@ void CSyncEngine::merge()
 {
     ++m_round;
     CSyncPlan plan;
+    plan.m_OwnAddresses = { m_user };
     plan.build(m_out.m_Local, m_out.m_State, m_remote, collectionPath(m_collection));
     accept(plan);
     m_ops = std::move(plan.m_Ops);
@@ -478,6 +491,10 @@ void CSyncEngine::startOp(const CSyncPlan::Op &op)
     auto entryAt = [&entries](const QString &href) {
         return std::find_if(entries.begin(), entries.end(), [&](const CSyncEntry &e) { return e.m_Href == href; });
     };
+    // A meeting someone else organises: no reply goes out for what is done here.
+    CCalDavClient::Headers scheduling;
+    if (op.m_NotOrganizer)
+        scheduling.append(qMakePair(QByteArray("Schedule-Reply"), QByteArray("F")));
     if (op.m_Kind == CSyncPlan::Op::Delete) {
         m_client.remove(at(op.m_Href), op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
             --m_inFlight;
@@ -492,7 +509,7 @@ void CSyncEngine::startOp(const CSyncPlan::Op &op)
                 return fail(reply, QStringLiteral("deleting an event"));
             }
             runOps();
-        });
+        }, scheduling);
         return;
     }
     m_client.put(at(op.m_Href), op.m_Body, op.m_IfMatch, [this, op, entryAt](const CDavReply &reply) {
@@ -514,7 +531,7 @@ void CSyncEngine::startOp(const CSyncPlan::Op &op)
             return fail(reply, QStringLiteral("sending an event"));
         }
         runOps();
-    });
+    }, scheduling);
 }
 
 // The first failure is the one said; the sync ends when no request is

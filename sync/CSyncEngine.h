@@ -44,6 +44,7 @@ public:
         CSyncPlan::Counts m_Sent, m_Received;
         int m_Conflicts = 0;
         QStringList m_Simplified, m_Skipped;
+        QStringList m_KeptHere; // changes the server's events did not take, each with why
         QStringList m_Ignored; // hrefs outside the collection, never touched
 
         bool LocalChanged() const { return !m_Removed.empty() || !m_Added.empty(); }
@@ -104,6 +105,7 @@ private:
     CCalDavClient m_client { nullptr };
     bool m_running = false;
     QUrl m_account;
+    QString m_user;
     QUrl m_collection;
     Outcome m_out;
     std::vector<CReminder> m_given;

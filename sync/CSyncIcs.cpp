@@ -5,6 +5,7 @@
 #include "ical/CIcsPatch.h"
 #include "ical/CIcsReader.h"
 #include "ical/CIcsWriter.h"
+#include "model/CRecurrence.h"
 #include "sync/CSyncState.h"
 
 #include <QRegularExpression>
@@ -29,14 +30,6 @@ bool writtenHere(icalcomponent *c, const QSet<QByteArray> &names)
     return true;
 }
 
-QDateTime utcOf(const COleDateTime &local)
-{
-    COleDateTime::Parts p {};
-    if (local.GetStatus() != COleDateTime::valid || !local.GetParts(p))
-        return QDateTime();
-    return QDateTime(QDate(p.year, p.month, p.day), QTime(p.hour, p.minute, p.second)).toUTC();
-}
-
 } // namespace
 
 QString CSyncIcs::NewUid()
@@ -44,9 +37,24 @@ QString CSyncIcs::NewUid()
     return QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral("@kestrelmark");
 }
 
-QByteArray CSyncIcs::Write(const CReminder &r, const QString &uid)
+QByteArray CSyncIcs::Write(const CReminder &r, const QString &uid, qint64 length)
 {
-    return CIcsWriter::WriteEvent(r, uid, CSyncState::Acknowledged(r).GetStatus() == COleDateTime::valid);
+    return CIcsWriter::WriteEvent(r, uid, CSyncState::Acknowledged(r).GetStatus() == COleDateTime::valid, length);
+}
+
+bool CSyncIcs::HoldsNoItem(const QByteArray &text)
+{
+    CIcsLibrary::Prepare();
+    icalcomponent *root = icalparser_parse_string(text.constData());
+    if (!root)
+        return false;
+    const icalcomponent_kind kind = icalcomponent_isa(root);
+    bool none = kind != ICAL_VEVENT_COMPONENT && kind != ICAL_VTODO_COMPONENT
+        && icalcomponent_count_components(root, ICAL_VEVENT_COMPONENT) == 0
+        && icalcomponent_count_components(root, ICAL_VTODO_COMPONENT) == 0
+        && icalcomponent_count_components(root, ICAL_ANY_COMPONENT) > 0;
+    icalcomponent_free(root);
+    return none;
 }
 
 bool CSyncIcs::IsOwn(const QByteArray &text)
@@ -57,7 +65,7 @@ bool CSyncIcs::IsOwn(const QByteArray &text)
         return false;
     static const QSet<QByteArray> calendarNames { "VERSION", "PRODID" };
     static const QSet<QByteArray> eventNames { "UID",      "DTSTAMP",  "DTSTART",       "RRULE", "SUMMARY",
-                                               "DESCRIPTION", "CLASS", "LAST-MODIFIED", "SEQUENCE" };
+                                               "DESCRIPTION", "CLASS", "LAST-MODIFIED", "SEQUENCE", "DTEND" };
     static const QSet<QByteArray> alarmNames { "ACTION", "DESCRIPTION", "TRIGGER", "ACKNOWLEDGED" };
     icalproperty *prodid = icalcomponent_get_first_property(root, ICAL_PRODID_PROPERTY);
     bool own = icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT && prodid
@@ -103,58 +111,198 @@ bool CSyncIcs::Read(const QByteArray &ics, CSyncEvent &out, QString &error)
     return true;
 }
 
-QByteArray CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> &base,
-                           const std::vector<CReminder> &wanted, bool &edited, QString &error)
+namespace {
+
+QDateTime localOf(const COleDateTime &local)
+{
+    COleDateTime::Parts p {};
+    if (local.GetStatus() != COleDateTime::valid || !local.GetParts(p))
+        return QDateTime();
+    return QDateTime(QDate(p.year, p.month, p.day), QTime(p.hour, p.minute, p.second));
+}
+
+COleDateTime oleOf(const QDateTime &local)
+{
+    return COleDateTime(local.date().year(), local.date().month(), local.date().day(), local.time().hour(),
+                        local.time().minute(), local.time().second());
+}
+
+bool ownAddress(const QString &organizer, const QStringList &own)
+{
+    for (const QString &a : own) {
+        const QString mine = a.trimmed().toLower();
+        // A user name without a domain names the address's own part.
+        if (!mine.isEmpty() && (organizer == mine || (!mine.contains(QLatin1Char('@'))
+                                                      && organizer.section(QLatin1Char('@'), 0, 0) == mine)))
+            return true;
+    }
+    return false;
+}
+
+// An answer given at utc is void once r moved: the answer of a one-time
+// event was to its one alarm, and one of a repeating event would
+// otherwise silence the moved occurrence in force at utc.
+bool voidAfterMove(const QDateTime &utc, const CReminder &r)
+{
+    if (r.IsOneTime())
+        return true;
+    const COleDateTime at = oleOf(utc.toLocalTime());
+    const CRecurrence::Occurrence occurrence = CRecurrence::Current(r, at);
+    return occurrence.m_Valid && occurrence.m_WindowStart <= at;
+}
+
+COleDateTime latestAnswer(const std::vector<CReminder> &records)
+{
+    COleDateTime latest(0.0, COleDateTime::invalid);
+    for (const CReminder &r : records) {
+        const COleDateTime at = CSyncState::Acknowledged(r);
+        if (at.GetStatus() == COleDateTime::valid && (latest.GetStatus() != COleDateTime::valid || at > latest))
+            latest = at;
+    }
+    return latest;
+}
+
+} // namespace
+
+bool CSyncIcs::OrganisedByOthers(const QByteArray &text, const QStringList &ownAddresses)
 {
     CIcsPatch patch;
-    if (!patch.Load(text, error))
-        return QByteArray();
-    edited = false;
-    bool message = false, start = false, notice = false, repeat = false, privacy = false;
-    COleDateTime acknowledged(0.0, COleDateTime::invalid), acknowledgedBefore = acknowledged;
-    for (size_t i = 0; i < wanted.size() && i < base.size(); ++i) {
-        const CReminder &was = base[i], &is = wanted[i];
-        if (!message && is.m_Message != was.m_Message) {
-            patch.SetMessage(is.m_Message);
-            message = true;
+    QString error;
+    if (text.isEmpty() || !patch.Load(text, error))
+        return false;
+    const QString organizer = patch.Organizer();
+    return !organizer.isEmpty() && !ownAddress(organizer, ownAddresses);
+}
+
+qint64 CSyncIcs::Length(const QByteArray &text)
+{
+    CIcsPatch patch;
+    QString error;
+    return text.isEmpty() || !patch.Load(text, error) ? 0 : patch.Length();
+}
+
+CSyncPatch CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> &base,
+                           const std::vector<CReminder> &wanted, const QStringList &ownAddresses)
+{
+    CSyncPatch out;
+    CIcsPatch patch;
+    if (!patch.Load(text, out.m_Error))
+        return out;
+    const QString organizer = patch.Organizer();
+    out.m_NotOrganizer = !organizer.isEmpty() && !ownAddress(organizer, ownAddresses);
+    const size_t n = std::min(base.size(), wanted.size());
+    const auto firstChanged = [&](auto differs) -> int {
+        for (size_t i = 0; i < n; ++i)
+            if (differs(base[i], wanted[i]))
+                return static_cast<int>(i);
+        return -1;
+    };
+    const QString name = wanted.empty() ? QString() : wanted.front().GetFlatMessage();
+    const auto keep = [&](bool &flag, const QString &what, const QString &why) {
+        flag = true;
+        out.m_KeptHere << QStringLiteral("%1: %2 here only; %3").arg(name, what, why);
+    };
+    const QString meeting = QStringLiteral("the meeting is organised by %1").arg(organizer);
+    bool significant = false, touched = false, timing = false;
+
+    if (const int k = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_Message != b.m_Message; });
+        k >= 0) {
+        if (out.m_NotOrganizer) {
+            keep(out.m_MessageKept, QStringLiteral("retitled"), meeting);
+        } else {
+            patch.SetMessage(wanted[k].m_Message);
+            significant = true;
         }
-        if (!start && is.m_DateTime != was.m_DateTime) {
-            patch.MoveStart(utcOf(was.m_DateTime).secsTo(utcOf(is.m_DateTime)));
-            start = true;
-        }
-        if (!notice && CIcsFields::NoticeMinutes(is.m_AdvanceNotice) != CIcsFields::NoticeMinutes(was.m_AdvanceNotice)) {
-            patch.SetNotice(CIcsFields::NoticeMinutes(is.m_AdvanceNotice));
-            notice = true;
-        }
-        if (!repeat && is.m_Recurrence != was.m_Recurrence) {
-            patch.SetRepeat(CIcsFields::ShownRecurrence(is.m_Recurrence));
-            repeat = true;
-        }
-        if (!privacy && is.m_Private != was.m_Private) {
-            patch.SetPrivate(is.m_Private);
-            privacy = true;
-        }
-        // What iCalendar has no place for travels as this program's own
-        // properties, which other programs keep and ignore.
-        if (is.m_IconName != was.m_IconName)
-            patch.SetX(CIcsFields::kIcon, CIcsFields::EncodeText(is.m_IconName));
-        if (is.m_SoundFileName != was.m_SoundFileName)
-            patch.SetX(CIcsFields::kSound, CIcsFields::EncodeText(is.m_SoundFileName));
-        edited = edited || !CReminder::SameContent(was, is);
-        const COleDateTime mine = CSyncState::Acknowledged(is);
-        if (mine.GetStatus() == COleDateTime::valid
-            && (acknowledged.GetStatus() != COleDateTime::valid || mine > acknowledged))
-            acknowledged = mine;
-        const COleDateTime before = CSyncState::Acknowledged(was);
-        if (before.GetStatus() == COleDateTime::valid
-            && (acknowledgedBefore.GetStatus() != COleDateTime::valid || before > acknowledgedBefore))
-            acknowledgedBefore = before;
     }
-    const bool answered = acknowledged.GetStatus() == COleDateTime::valid
-        && (acknowledgedBefore.GetStatus() != COleDateTime::valid || acknowledged > acknowledgedBefore)
-        && patch.SetAcknowledged(utcOf(acknowledged));
-    if (!edited && !answered)
-        return text; // nothing the event can say
-    patch.Touch(edited);
-    return patch.Text();
+    const int moved = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_DateTime != b.m_DateTime; });
+    if (moved >= 0) {
+        // The event moves as a whole: every reminder it gave by the same.
+        const qint64 by = localOf(base[moved].m_DateTime).secsTo(localOf(wanted[moved].m_DateTime));
+        bool alike = true;
+        for (size_t i = 0; i < n; ++i)
+            alike = alike && localOf(base[i].m_DateTime).secsTo(localOf(wanted[i].m_DateTime)) == by;
+        if (out.m_NotOrganizer) {
+            keep(out.m_StartKept, QStringLiteral("moved"), meeting);
+        } else if (!alike) {
+            keep(out.m_StartKept, QStringLiteral("moved"),
+                 QStringLiteral("the calendar's event holds its other days, which did not move"));
+        } else {
+            switch (patch.MoveStart(localOf(base[moved].m_DateTime), localOf(wanted[moved].m_DateTime))) {
+            case CIcsPatch::Moved:
+                significant = timing = true;
+                break;
+            case CIcsPatch::NotWholeDays:
+                keep(out.m_StartKept, QStringLiteral("moved"), QStringLiteral("an all-day event moves by whole days"));
+                break;
+            case CIcsPatch::CannotFollow:
+                keep(out.m_StartKept, QStringLiteral("moved"),
+                     QStringLiteral("the event's repeat rule cannot move by that much and keep its days"));
+                break;
+            }
+        }
+    }
+    if (const int k = firstChanged([](const CReminder &a, const CReminder &b) {
+            return CIcsFields::NoticeMinutes(a.m_AdvanceNotice) != CIcsFields::NoticeMinutes(b.m_AdvanceNotice);
+        });
+        k >= 0) {
+        if (patch.SetNotice(CIcsFields::NoticeMinutes(wanted[k].m_AdvanceNotice))) {
+            timing = touched = true;
+        } else {
+            keep(out.m_NoticeKept, QStringLiteral("notice changed"),
+                 QStringLiteral("another alarm of the event rings earlier"));
+        }
+    }
+    if (const int k = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_Recurrence != b.m_Recurrence; });
+        k >= 0) {
+        if (out.m_NotOrganizer) {
+            keep(out.m_RepeatKept, QStringLiteral("repeat changed"), meeting);
+        } else {
+            patch.SetRepeat(CIcsFields::ShownRecurrence(wanted[k].m_Recurrence));
+            significant = true;
+        }
+    }
+    if (const int k = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_Private != b.m_Private; });
+        k >= 0) {
+        if (out.m_NotOrganizer) {
+            keep(out.m_PrivacyKept, QStringLiteral("privacy changed"), meeting);
+        } else {
+            patch.SetPrivate(wanted[k].m_Private);
+            touched = true;
+        }
+    }
+    // What iCalendar has no place for travels as this program's own
+    // properties, which other programs keep and ignore.
+    for (size_t i = 0; i < n; ++i) {
+        if (wanted[i].m_IconName != base[i].m_IconName) {
+            patch.SetX(CIcsFields::kIcon, CIcsFields::EncodeText(wanted[i].m_IconName));
+            touched = true;
+        }
+        if (wanted[i].m_SoundFileName != base[i].m_SoundFileName) {
+            patch.SetX(CIcsFields::kSound, CIcsFields::EncodeText(wanted[i].m_SoundFileName));
+            touched = true;
+        }
+    }
+    // The time or the notice moved: an answer that would silence the moved
+    // alarm answered another.
+    bool voided = false;
+    if (timing) {
+        const CReminder &now = wanted[moved >= 0 ? moved : 0];
+        voided = patch.VoidAnswers([&now](const QDateTime &utc) { return !voidAfterMove(utc, now); });
+    }
+    const COleDateTime answer = latestAnswer(std::vector<CReminder>(wanted.begin(), wanted.begin() + n));
+    const COleDateTime answerBefore = latestAnswer(std::vector<CReminder>(base.begin(), base.begin() + n));
+    const bool answered = answer.GetStatus() == COleDateTime::valid
+        && (answerBefore.GetStatus() != COleDateTime::valid || answer > answerBefore || voided)
+        && patch.SetAcknowledged(localOf(answer).toUTC());
+    out.m_Edited = significant || touched || timing || voided;
+    if (!out.m_Edited && !answered) {
+        out.m_Text = text; // nothing the event can say
+        return out;
+    }
+    // A meeting is its organiser's: what an attendee sets of its alarms
+    // here is no revision of it.
+    if (!out.m_NotOrganizer && (significant || touched))
+        patch.Touch(significant);
+    out.m_Text = patch.Text();
+    return out;
 }

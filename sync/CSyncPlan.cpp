@@ -1,5 +1,6 @@
 #include "sync/CSyncPlan.h"
 
+#include "ical/CIcsFields.h"
 #include "model/CReminderIds.h"
 #include "model/CSnooze.h"
 #include "storage/CReminderMerge.h"
@@ -20,10 +21,21 @@ COleDateTime answeredAt(const CReminder &r)
     return r.m_LastShown;
 }
 
+// An answer belongs to one occurrence and one notice: it is another
+// version's only while the time, the repeat and the notice are the same.
+bool sameOccasion(const CReminder &a, const CReminder &b)
+{
+    return a.m_DateTime == b.m_DateTime && a.m_Recurrence == b.m_Recurrence
+        && CIcsFields::NoticeMinutes(a.m_AdvanceNotice) == CIcsFields::NoticeMinutes(b.m_AdvanceNotice);
+}
+
 // The later answer to the alert wins on both sides; a snooze is an answer
-// too, so an older acknowledgement does not end it.
+// too, so an older acknowledgement does not end it. An answer to what was
+// moved since is no answer to where it is now.
 CReminder withLaterAnswer(CReminder record, const CReminder &other)
 {
+    if (!sameOccasion(record, other))
+        return record;
     const COleDateTime mine = answeredAt(record);
     const COleDateTime theirs = answeredAt(other);
     if (theirs.GetStatus() == COleDateTime::valid && (mine.GetStatus() != COleDateTime::valid || theirs > mine)) {
@@ -96,12 +108,12 @@ void CSyncPlan::noteSimplified(const CSyncEvent &event)
         m_Simplified << QStringLiteral("%1: %2").arg(event.m_Reminders.front().GetFlatMessage(), event.m_SimplifiedHow);
 }
 
-void CSyncPlan::addNew(const CReminder &record, const QString &collection)
+void CSyncPlan::addNew(const CReminder &record, const QString &collection, qint64 length)
 {
     Op op;
     op.m_Uid = CSyncIcs::NewUid();
     op.m_Href = hrefFor(collection, op.m_Uid);
-    op.m_Body = CSyncIcs::Write(record, op.m_Uid);
+    op.m_Body = CSyncIcs::Write(record, op.m_Uid, length);
     op.m_Records = { record };
     m_Ops.push_back(op);
 }
@@ -121,9 +133,11 @@ void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &
         m_Ops.push_back(op);
         return;
     }
-    bool edited = false;
-    QString error;
-    op.m_Body = CSyncIcs::Patch(settled.m_Text, serverHas, wanted, edited, error);
+    const CSyncPatch patch = CSyncIcs::Patch(settled.m_Text, serverHas, wanted, m_OwnAddresses);
+    m_KeptHere += patch.m_KeptHere;
+    QString error = patch.m_Error;
+    op.m_Body = patch.m_Text;
+    op.m_NotOrganizer = patch.m_NotOrganizer;
     CSyncEvent after;
     if (op.m_Body.isEmpty() || !CSyncIcs::Read(op.m_Body, after, error)) {
         m_Skipped << QStringLiteral("%1: %2").arg(settled.m_Href, error);
@@ -132,10 +146,11 @@ void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &
     if (op.m_Body == settled.m_Text)
         return; // nothing the event can hold changed (a snooze stays here)
     op.m_Text = op.m_Body;
-    if (!edited)
+    if (!patch.m_Edited)
         op.m_Count = Op::Acknowledged;
     // The event's own say after the patch: a daily rule's new title on
-    // every weekday, with this computer's shown state.
+    // every weekday, with this computer's shown state. Here the changes the
+    // event did not take stay as they were made.
     op.m_Records = after.m_Reminders;
     if (op.m_Records.size() == wanted.size()) {
         for (size_t k = 0; k < wanted.size(); ++k) {
@@ -143,7 +158,18 @@ void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &
             op.m_Records[k].m_Shown = wanted[k].m_Shown;
             op.m_Records[k].m_LastShown = wanted[k].m_LastShown;
             op.m_Records[k].m_ReshowInterval = wanted[k].m_ReshowInterval;
-            replaceLocal(places[k], op.m_Records[k]);
+            CReminder here = op.m_Records[k];
+            if (patch.m_StartKept)
+                here.m_DateTime = wanted[k].m_DateTime;
+            if (patch.m_MessageKept)
+                here.m_Message = wanted[k].m_Message;
+            if (patch.m_NoticeKept)
+                here.m_AdvanceNotice = wanted[k].m_AdvanceNotice;
+            if (patch.m_RepeatKept)
+                here.m_Recurrence = wanted[k].m_Recurrence;
+            if (patch.m_PrivacyKept)
+                here.m_Private = wanted[k].m_Private;
+            replaceLocal(places[k], here);
         }
     } else {
         for (size_t place : places)
@@ -322,6 +348,7 @@ void CSyncPlan::settleGoneHere(const CSyncEntry &entry, const Sides &s, const Re
     op.m_Uid = entry.m_Uid;
     op.m_Href = entry.m_Href;
     op.m_IfMatch = remote.m_ETags.value(entry.m_Href);
+    op.m_NotOrganizer = CSyncIcs::OrganisedByOthers(entry.m_Text, m_OwnAddresses);
     m_Ops.push_back(op);
     m_Entries.push_back(entry); // dropped when the deletion succeeds
 }
@@ -381,9 +408,10 @@ void CSyncPlan::keepBothVersions(const Sides &s, const std::vector<CReminder> &t
     ++m_Conflicts;
     for (size_t k = 0; k < s.m_Places.size(); ++k) {
         if (!CReminder::SameContent(s.m_Mine[k], s.m_Base[k])) {
+            // A copy with an id of its own, as long as the event it comes from.
             CReminder copy = s.m_Mine[k];
             copy.SetId(CReminderIds::DerivedFrom(copy.Id(), copy));
-            addNew(addLocal(copy), collection);
+            addNew(addLocal(copy), collection, CSyncIcs::Length(s.m_Settled.m_Text));
         }
         if (k < theirs.size())
             replaceLocal(s.m_Places[k], withLaterAnswer(theirs[k], s.m_Mine[k]));

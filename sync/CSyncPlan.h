@@ -40,6 +40,9 @@ public:
         QByteArray m_Body;                 // what goes up (Put)
         std::vector<CReminder> m_Records;  // what the event then maps to (Put)
         QByteArray m_Text;                 // the text to keep: another program's event
+        // A meeting someone else organises: the server schedules nothing
+        // for this request (Schedule-Reply: F, RFC 6638).
+        bool m_NotOrganizer = false;
     };
 
     struct Counts
@@ -64,10 +67,14 @@ public:
     std::vector<CSyncEntry> m_Entries;
     std::vector<Op> m_Ops;
 
+    // The account's own addresses, to tell meetings the user organises.
+    QStringList m_OwnAddresses;
+
     Counts m_Received;
     int m_Conflicts = 0;
     QStringList m_Simplified; // "message: how"
     QStringList m_Skipped;    // "href: why"
+    QStringList m_KeptHere;   // changes the server's event did not take: "message: what; why"
     QStringList m_Ignored;    // hrefs of the state outside the collection
 
 private:
@@ -107,7 +114,7 @@ private:
     CReminder addLocal(const CReminder &record);
     quint64 freeId(quint64 id);
     void noteSimplified(const CSyncEvent &event);
-    void addNew(const CReminder &record, const QString &collection);
+    void addNew(const CReminder &record, const QString &collection, qint64 length = 0);
     // Sends wanted (the reminders at the given local places) as the event
     // of settled, the server holding serverHas, and updates the local
     // reminders to what the event then says.

@@ -2,6 +2,7 @@
 // alarms, to-dos, message, privacy and icon, and what is simplified.
 #include "ical/CIcsReader.h"
 #include "ical/CIcsRecurrence.h"
+#include "model/CReminderCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -173,23 +174,46 @@ TEST(IcsAlarms, EarliestDisplayOrAudioAlarmGivesTheNotice)
     }
 }
 
-TEST(IcsAlarms, AcknowledgedAlarmOfAOneTimeEventIsShown)
+TEST(IcsAlarms, AnAnswerFromAnyClientSilencesEveryOccurrenceWhoseAlarmRangByThen)
 {
     const char *alarm = "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:a\r\nTRIGGER:-PT15M\r\n"
                         "ACKNOWLEDGED:%1\r\nEND:VALARM\r\n";
-    const CIcsReadResult late = read(QByteArray("DTSTART:20260401T090000Z\r\nSUMMARY:x\r\n")
-                                     + QString::fromLatin1(alarm).arg(QLatin1String("20260401T084600Z")).toUtf8());
+    const auto withAnswer = [&](const char *start, const char *at, const QByteArray &more = {}) {
+        return read(QByteArray(start) + "SUMMARY:x\r\n" + more
+                    + QString::fromLatin1(alarm).arg(QLatin1String(at)).toUtf8());
+    };
+    const CIcsReadResult late = withAnswer("DTSTART:20260401T090000Z\r\n", "20260401T084600Z");
     ASSERT_EQ(late.m_Events.size(), 1u);
-    EXPECT_TRUE(late.m_Events[0].m_Acknowledged);
     EXPECT_TRUE(late.m_Events[0].m_Reminder.m_Shown);
     EXPECT_EQ(iso(late.m_Events[0].m_Reminder.m_LastShown), "2026-04-01T08:46:00");
-
-    // Acknowledged before the alarm time: an older occurrence, not this one.
-    const CIcsReadResult early = read(QByteArray("DTSTART:20260401T090000Z\r\nSUMMARY:x\r\n")
-                                      + QString::fromLatin1(alarm).arg(QLatin1String("20260301T090000Z")).toUtf8());
+    // Answered before the alarm time: an older occurrence, not this one.
+    const CIcsReadResult early = withAnswer("DTSTART:20260401T090000Z\r\n", "20260301T090000Z");
     ASSERT_EQ(early.m_Events.size(), 1u);
-    EXPECT_FALSE(early.m_Events[0].m_Acknowledged);
     EXPECT_FALSE(early.m_Events[0].m_Reminder.m_Shown);
+
+    // A weekly event dismissed elsewhere on 8 April: quiet that day, not
+    // the week after.
+    const CIcsReadResult weekly = withAnswer("DTSTART:20260401T090000Z\r\nRRULE:FREQ=WEEKLY\r\n", "20260408T084700Z");
+    ASSERT_EQ(weekly.m_Events.size(), 1u);
+    const CReminder &r = weekly.m_Events[0].m_Reminder;
+    EXPECT_FALSE(CReminderCheck::IsDue(r, COleDateTime(2026, 4, 8, 8, 50, 0)));
+    EXPECT_TRUE(CReminderCheck::IsDue(r, COleDateTime(2026, 4, 15, 8, 50, 0)));
+
+    // Thunderbird keeps its answer on the event, and a snooze of its own
+    // after it brings the alarm back.
+    const QByteArray moz = "DTSTART:20260401T090000Z\r\nSUMMARY:x\r\nX-MOZ-LASTACK:20260401T084700Z\r\n"
+                           "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:a\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\n";
+    EXPECT_TRUE(read(moz).m_Events.at(0).m_Reminder.m_Shown);
+    EXPECT_FALSE(read(moz + "X-MOZ-SNOOZE-TIME:20260401T085200Z\r\n").m_Events.at(0).m_Reminder.m_Shown);
+
+    // In an event this program wrote, its own shown state stands unless
+    // another client answered later.
+    const QByteArray own = "X-KESTRELMARK-DATETIME:46113.375;0\r\nX-KESTRELMARK-SHOWN:0\r\n";
+    EXPECT_TRUE(withAnswer("DTSTART:20260401T090000\r\n", "20260401T084700Z", own).m_Events.at(0).m_Reminder.m_Shown);
+    const QByteArray ownShown = "X-KESTRELMARK-DATETIME:46113.375;0\r\nX-KESTRELMARK-SHOWN:1\r\n"
+                                "X-KESTRELMARK-LASTSHOWN:46113.3680555555555556;0\r\n"; // 08:50
+    const CIcsReadResult stands = withAnswer("DTSTART:20260401T090000\r\n", "20260401T084700Z", ownShown);
+    EXPECT_EQ(iso(stands.m_Events.at(0).m_Reminder.m_LastShown), "2026-04-01T08:50:00");
 }
 
 TEST(IcsTodos, DueElseStartElseLeftOut)
@@ -272,6 +296,19 @@ TEST(IcsBadInput, RefusedAsAWholeOrInPart)
     EXPECT_EQ(part.m_Events[0].m_Reminder.m_Message, QStringLiteral("ok"));
     EXPECT_EQ(part.m_Skipped, 2);
     EXPECT_EQ(part.m_Notes.size(), 2);
+
+    // Bytes that are not UTF-8: the line and the byte are named, imported
+    // or refused.
+    const QByteArray latin1 = "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:a\r\nDTSTART:20260401T090000\r\n"
+                              "SUMMARY:Caf\xE9\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+    const CIcsReadResult cafe = CIcsReader::Read(latin1);
+    ASSERT_EQ(cafe.m_Events.size(), 1u);
+    ASSERT_FALSE(cafe.m_Notes.isEmpty());
+    EXPECT_EQ(cafe.m_Notes[0].toStdString(),
+              "line 5 is not UTF-8 text: its byte 12 is 0xE9 (read as a replacement character)");
+    QByteArray broken = latin1;
+    broken.replace("DTSTART:20260401T090000", "DTSTART:2026\xFF" "0401T090000");
+    EXPECT_TRUE(CIcsReader::Read(broken).m_NotUtf8.startsWith(QLatin1String("line 4 ")));
 
     // Bytes after a NUL are no part of any calendar.
     QByteArray nul("BEGIN:VEVENT\r\nDTSTART:20260401T090000\r\nSUMMARY:a\r\nEND:VEVENT\r\n");

@@ -58,6 +58,8 @@ std::vector<CReminder> sample()
     odd.m_ReservedFlag2 = true;
     odd.m_ReservedSpan = COleDateTimeSpan(2.5);
     list.push_back(odd);
+    // Spaces at either end of the message, which readers take off a value.
+    list.push_back(reminder(2026, 5, 2, 8, 0, RecurOneTime, COleDateTimeSpan(0.0), QStringLiteral("  Indented\nand trailing  ")));
     // A date with a fraction no whole second gives, and an unknown repeat code.
     CReminder raw = reminder(2026, 6, 1, 12, 0, 7, COleDateTimeSpan(0.0), QString());
     raw.m_DateTime = COleDateTime(raw.m_DateTime.GetValue() + 1e-9);

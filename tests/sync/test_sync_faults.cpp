@@ -300,6 +300,19 @@ TEST(SyncFaults, MultistatusHrefsAndStatusesAreReadAsMeant)
     EXPECT_EQ(ms.m_Responses[1].m_Status, 404);
     EXPECT_EQ(ms.m_SyncToken, QStringLiteral("http://host/token/7"));
 
+    // The calendar data as the server sent it: its CRLF line ends (which an
+    // XML parser turns into LF), entities and CDATA read, after text that
+    // is not ASCII.
+    const QByteArray raw =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<multistatus xmlns=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
+        "<response><href>/cal/caf\xC3\xA9.ics</href><propstat><prop><c:calendar-data>BEGIN:VCALENDAR\r\n"
+        "SUMMARY:Caf\xC3\xA9 &amp; <![CDATA[<b>bar</b>]]>\r\nEND:VCALENDAR\r\n</c:calendar-data></prop>"
+        "<status>HTTP/1.1 200 OK</status></propstat></response></multistatus>";
+    const CDavMultiStatus exact = CDavMultiStatus::Parse(raw, QUrl(QStringLiteral("http://host/cal/")));
+    ASSERT_EQ(exact.m_Responses.size(), 1u) << exact.m_Error.toStdString();
+    EXPECT_EQ(exact.m_Responses[0].m_CalendarData.toStdString(),
+              "BEGIN:VCALENDAR\r\nSUMMARY:Caf\xC3\xA9 & <b>bar</b>\r\nEND:VCALENDAR\r\n");
+
     EXPECT_FALSE(CDavMultiStatus::Parse("<html>hello</html>", QUrl()).m_Error.isEmpty());
     // A body cut off midway yields nothing rather than half.
     EXPECT_TRUE(CDavMultiStatus::Parse(body.left(body.size() / 2), QUrl()).m_Responses.empty());

@@ -1,8 +1,10 @@
 // The three-way merge of one round, without a server.
+#include "model/CReminderCheck.h"
 #include "model/CSnooze.h"
 #include "sync/CSyncEngine.h"
 #include "sync/CSyncPlan.h"
 
+#include <QJsonArray>
 #include <gtest/gtest.h>
 
 namespace {
@@ -241,6 +243,122 @@ TEST(SyncPlan, AnOutcomeAppliedTwiceChangesNothing)
     ASSERT_EQ(list.size(), once.size());
     for (size_t i = 0; i < list.size(); ++i)
         EXPECT_TRUE(CReminder::SameRecord(list[i], once[i])) << i;
+
+    // What stayed here is said, with why.
+    out.m_KeptHere = { QStringLiteral("Planning: moved here only; the meeting is organised by boss@example.com") };
+    EXPECT_TRUE(out.Details().contains(QLatin1String("1 change kept on this computer only:\n- Planning: moved here only")))
+        << out.Details().toStdString();
+    EXPECT_EQ(out.ToJson().value(QStringLiteral("keptHere")).toArray().size(), 1);
 }
 
 } // namespace
+
+namespace {
+
+const QByteArray kPhoneCall = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:p\r\n"
+                              "DTSTAMP:20270101T000000Z\r\nDTSTART:20270305T090000Z\r\nDTEND:20270305T094500Z\r\n"
+                              "SUMMARY:Call\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT15M\r\n"
+                              "ACKNOWLEDGED:20270305T090030Z\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+
+// The round of one event another program wrote, as the server still has it.
+Round phoneRound(const QByteArray &text, CReminder &synced)
+{
+    Round round;
+    CSyncEvent event;
+    QString error;
+    EXPECT_TRUE(CSyncIcs::Read(text, event, error)) << error.toStdString();
+    event.m_Reminders.at(0).SetId(7); // the reminder it became here
+    synced = event.m_Reminders.at(0);
+    round.state.m_Entries.push_back({ QStringLiteral("p"), kCollection + QStringLiteral("p.ics"), "\"1\"",
+                                      event.m_Reminders, event.m_Text, false });
+    round.remote.m_ETags.insert(kCollection + QStringLiteral("p.ics"), "\"1\"");
+    return round;
+}
+
+} // namespace
+
+TEST(SyncPlan, AnAnsweredReminderMovedAlertsAtItsNewTimeHereAndThere)
+{
+    // Made here, answered, synced; then postponed a week in the editor.
+    Round round;
+    CReminder a = reminder("A", 1);
+    a.m_Shown = true;
+    a.m_LastShown = COleDateTime(2027, 3, 1, 9, 0, 5);
+    round.synced(a, "a");
+    CReminder postponed = a;
+    postponed.m_DateTime = COleDateTime(2027, 3, 8, 9, 0, 0);
+    postponed.ResetShown();
+    round.local = { postponed };
+    CSyncPlan p = round.plan();
+    ASSERT_EQ(p.m_Ops.size(), 1u);
+    EXPECT_EQ(p.m_Ops[0].m_Count, CSyncPlan::Op::Changed);
+    EXPECT_FALSE(p.m_Ops[0].m_Body.contains("ACKNOWLEDGED")) << p.m_Ops[0].m_Body.constData();
+    EXPECT_TRUE(p.m_Ops[0].m_Body.contains("X-KESTRELMARK-SHOWN:0"));
+    ASSERT_EQ(p.m_Local.size(), 1u);
+    EXPECT_TRUE(CReminderCheck::IsDue(p.m_Local[0], COleDateTime(2027, 3, 8, 9, 0, 30)));
+    EXPECT_EQ(p.m_Received.m_Changed, 0);
+
+    // Another program's event, answered at 09:00:30 and moved here to
+    // 08:00: the answer would silence the moved alarm, so it goes.
+    CReminder synced;
+    round = phoneRound(kPhoneCall, synced);
+    ASSERT_TRUE(synced.m_Shown);
+    CReminder earlier = synced;
+    earlier.m_DateTime = COleDateTime(2027, 3, 5, 8, 0, 0);
+    earlier.ResetShown();
+    round.local = { earlier };
+    p = round.plan();
+    ASSERT_EQ(p.m_Ops.size(), 1u);
+    EXPECT_FALSE(p.m_Ops[0].m_Body.contains("ACKNOWLEDGED")) << p.m_Ops[0].m_Body.constData();
+    EXPECT_TRUE(p.m_Ops[0].m_Body.contains("DTSTART:20270305T080000Z\r\nDTEND:20270305T084500Z\r\n"));
+    EXPECT_FALSE(p.m_Local.at(0).m_Shown);
+}
+
+TEST(SyncPlan, AnotherClientsLaterAnswerWinsAndAnOlderOneHereIsNotSent)
+{
+    CReminder synced;
+    QByteArray unanswered = kPhoneCall;
+    unanswered.replace("ACKNOWLEDGED:20270305T090030Z\r\n", "");
+    unanswered.replace("DTSTART:20270305T090000Z\r\n", "DTSTART:20270305T090000Z\r\nRRULE:FREQ=WEEKLY\r\n");
+    Round round = phoneRound(unanswered, synced);
+    // Answered there at 09:05 on the 12th, here at 08:50 the same day.
+    QByteArray answered = unanswered;
+    answered.replace("TRIGGER:-PT15M\r\n", "TRIGGER:-PT15M\r\nACKNOWLEDGED:20270312T090500Z\r\n");
+    CSyncEvent there;
+    QString error;
+    ASSERT_TRUE(CSyncIcs::Read(answered, there, error));
+    round.remote.m_ETags.insert(kCollection + QStringLiteral("p.ics"), "\"2\"");
+    round.remote.m_Fetched.insert(kCollection + QStringLiteral("p.ics"), there);
+    CReminder here = synced;
+    here.m_Shown = true;
+    here.m_LastShown = COleDateTime(2027, 3, 12, 8, 50, 0);
+    round.local = { here };
+    const CSyncPlan p = round.plan();
+    EXPECT_TRUE(p.m_Ops.empty()) << p.m_Ops.at(0).m_Body.constData();
+    ASSERT_EQ(p.m_Local.size(), 1u);
+    EXPECT_EQ(p.m_Local[0].m_LastShown, COleDateTime(2027, 3, 12, 9, 5, 0));
+    EXPECT_FALSE(CReminderCheck::IsDue(p.m_Local[0], COleDateTime(2027, 3, 12, 9, 10, 0)));
+    EXPECT_EQ(p.m_Received.m_Acknowledged, 1);
+}
+
+TEST(SyncPlan, AConflictCopyOfAnotherProgramsEventLastsAsLongAsIt)
+{
+    CReminder synced;
+    Round round = phoneRound(kPhoneCall, synced);
+    CSyncEvent there;
+    QString error;
+    QByteArray renamed = kPhoneCall;
+    renamed.replace("SUMMARY:Call", "SUMMARY:Call there");
+    ASSERT_TRUE(CSyncIcs::Read(renamed, there, error));
+    round.remote.m_ETags.insert(kCollection + QStringLiteral("p.ics"), "\"2\"");
+    round.remote.m_Fetched.insert(kCollection + QStringLiteral("p.ics"), there);
+    CReminder here = synced;
+    here.m_Message = QStringLiteral("Call here");
+    round.local = { here };
+    const CSyncPlan p = round.plan();
+    EXPECT_EQ(p.m_Conflicts, 1);
+    ASSERT_EQ(p.m_Ops.size(), 1u);
+    EXPECT_TRUE(p.m_Ops[0].m_IfMatch.isEmpty()); // the copy, new
+    EXPECT_TRUE(p.m_Ops[0].m_Body.contains("DTSTART:20270305T090000\r\nDTEND:20270305T094500\r\n"))
+        << p.m_Ops[0].m_Body.constData();
+}

@@ -2,6 +2,7 @@
 #include "CRadicaleServer.h"
 #include "model/CSnooze.h"
 #include "storage/CReminderFileFormat.h"
+#include "sync/CSyncState.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -518,6 +519,26 @@ TEST_F(TwoComputers, APhoneEventKeepsEverythingThroughAnAnswerASnoozeAndATitleEd
 
     SyncOk(m_b);
     EXPECT_EQ(Summary(m_b), QStringList { QStringLiteral("Team sync@2026-12-07T14:00:00") });
+}
+
+TEST_F(TwoComputers, AJournalInTheCalendarIsLeftAloneAndTheSyncTokenIsSaved)
+{
+    Add(m_a, QStringLiteral("2026-12-24T18:00"), QStringLiteral("Tree"));
+    SyncOk(m_a);
+    Phone(QStringLiteral("cal = c.principal().calendars()[0]\n"
+                         "cal.save_journal('BEGIN:VCALENDAR\\r\\nVERSION:2.0\\r\\nPRODID:-//Notes//EN\\r\\n"
+                         "BEGIN:VJOURNAL\\r\\nUID:note-1\\r\\nDTSTAMP:20261201T000000Z\\r\\n"
+                         "SUMMARY:Ideas\\r\\nEND:VJOURNAL\\r\\nEND:VCALENDAR\\r\\n')\n"));
+    const Result second = Sync(m_a);
+    ASSERT_EQ(second.code, 0) << second.out.constData();
+    QFile state(CSyncState::PathFor(File(m_a)));
+    ASSERT_TRUE(state.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(QJsonDocument::fromJson(state.readAll()).object().value(QStringLiteral("syncToken")).toString().isEmpty());
+    // Asked again, the server has nothing new to list.
+    const Result third = Sync(m_a);
+    ASSERT_EQ(third.code, 0) << third.out.constData();
+    EXPECT_TRUE(third.json()[QStringLiteral("skipped")].toArray().isEmpty()) << third.out.constData();
+    EXPECT_EQ(Summary(m_a), QStringList { QStringLiteral("Tree@2026-12-24T18:00:00") });
 }
 
 TEST_F(TwoComputers, ADailyEventArrivesAsTheImportMapsItAndAnEditOfOneDayPatchesTheOneEvent)
