@@ -32,16 +32,18 @@
 namespace {
 COrvantis2App *s_app = nullptr;
 
-const QString kAnotherCopyMessage =
-    QStringLiteral("Another copy of Kestrelmark is running.  Please close it and try again.");
+const char *const kAnotherCopyMessage =
+    QT_TRANSLATE_NOOP("COrvantis2App", "Another copy of Kestrelmark is running.  Please close it and try again.");
 // The running copy takes a file between the steps of whatever it is doing;
 // a long import answers several times a second, a modal box at once.
 constexpr int kHandOverWaitMs = 60000;
 
 QString handOverFailedMessage(const QString &file)
 {
-    return QStringLiteral("Kestrelmark is running but did not take ") + QDir::toNativeSeparators(file)
-        + QStringLiteral(".  Please open the file from the running Kestrelmark.");
+    //: %1 is the file the user asked a second start of the program to open.
+    return QCoreApplication::translate("COrvantis2App",
+                                       "Kestrelmark is running but did not take %1.  Please open the file from the running Kestrelmark.")
+        .arg(QDir::toNativeSeparators(file));
 }
 } // namespace
 
@@ -137,7 +139,7 @@ bool COrvantis2App::InitInstance(const QStringList &arguments, const WindowFacto
             m_ExitCode = 1;
             return false;
         }
-        CMessageBox::Show(kAnotherCopyMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(QCoreApplication::translate("COrvantis2App", kAnotherCopyMessage), CMessageSink::Ok, CMessageSink::Warning);
         m_ExitCode = 1;
         return false;
     }
