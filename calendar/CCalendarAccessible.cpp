@@ -3,6 +3,7 @@
 #include "calendar/CCalendarKeys.h"
 #include "calendar/CCalendarWnd.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -35,7 +36,7 @@ public:
         if (t == QAccessible::Name)
             return CCalendarKeys::DayName(cell.date, calendar->Reminders());
         if (t == QAccessible::Description && cell.IsToday())
-            return QStringLiteral("Today");
+            return QCoreApplication::translate("CCalendarAccessible", "Today");
         return QString();
     }
 

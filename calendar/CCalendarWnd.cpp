@@ -25,7 +25,7 @@ CCalendarWnd::CCalendarWnd(CReminderList &list, CDaySelection &selection, CCalen
     , m_now([] { return COleDateTime::GetCurrentTime(); })
 {
     setWindowTitle(QStringLiteral("CustomCanvas"));
-    setAccessibleName(QStringLiteral("Calendar"));
+    setAccessibleName(tr("Calendar"));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_painter.SetArt(this->art());

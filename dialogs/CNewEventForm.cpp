@@ -2,6 +2,7 @@
 
 #include "dialogs/CIntegerField.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -110,12 +111,13 @@ CNewEventForm::Result CNewEventForm::Validate(const Fields &f)
 
 QString CNewEventForm::Caption(const COleDateTime &date)
 {
-    return QStringLiteral("Reminder for ") + date.Format();
+    //: The editor's title; %1 is the reminder's date.
+    return QCoreApplication::translate("CNewEventForm", "Reminder for %1").arg(date.Format());
 }
 
 QString CNewEventForm::InvalidTimePrompt()
 {
-    return QStringLiteral("The time of day that this reminder is scheduled for is invalid.  Please try another time.");
+    return QCoreApplication::translate("CNewEventForm", "The time of day that this reminder is scheduled for is invalid.  Please try another time.");
 }
 
 QString CNewEventForm::PadMinute(const QString &text)
@@ -156,6 +158,6 @@ QString CNewEventForm::FileNamePart(const QString &path)
 QString CNewEventForm::SoundCaption(const QString &soundFileName)
 {
     if (soundFileName.isEmpty())
-        return QStringLiteral("(Click to choose sound)");
+        return QCoreApplication::translate("CNewEventForm", "(Click to choose sound)");
     return QStringLiteral("\"") + FileNamePart(soundFileName) + QStringLiteral("\"");
 }

@@ -12,11 +12,11 @@
 CReminderPackTitleDlg::CReminderPackTitleDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CReminderPackTitleDlg"));
-    setWindowTitle(QStringLiteral("Reminder Pack Title"));
+    setWindowTitle(tr("Reminder Pack Title"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
-    auto *prompt = new QLabel(QStringLiteral("Please enter a &title for this Reminder Pack:"), this);
+    auto *prompt = new QLabel(tr("Please enter a &title for this Reminder Pack:"), this);
     layout->addWidget(prompt);
     m_edit = new QLineEdit(this);
     prompt->setBuddy(m_edit);
