@@ -39,6 +39,7 @@
 #include "calendar/CCalendarLibraryArt.h"
 #include "calendar/CCalendarWnd.h"
 #include "calendar/CMenuKeys.h"
+#include "app/CWindowHeadings.h"
 #include "media/CIconLibrary.h"
 
 namespace {
@@ -90,6 +91,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWid
     connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
+    m_Background.SetLabels(CWindowHeadings::Labels(QLocale(), CCalendarMonth::FirstDayOfWeek(QLocale()), tr("Upcoming reminders")));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
     // Qt has no palette devices: realising the program palette again is a
     // repaint of every window that draws pictures, this one last.
@@ -252,6 +254,7 @@ void COrvantis2Dlg::CreateControls()
                                                          CMenuKeys::For(spec.m_Command).toString(QKeySequence::NativeText)));
         button->setAccessibleName(tr(spec.m_Name));
         button->Setup(spec.m_Frames, 6, spec.m_Sequence, 7, spec.m_Command);
+        button->SetLabel(tr(spec.m_Name), QString::fromLatin1(spec.m_Name));
         connect(button, &CAnimButton::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
         connect(button, &CAnimButton::hovered, this, &COrvantis2Dlg::ResetHover);
         m_Buttons.push_back(button);

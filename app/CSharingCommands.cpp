@@ -244,7 +244,7 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     const QString program = MailProgram();
     if (program.isEmpty()) {
         Trace("Load library failed.\n");
-        CMessageBox::Show(CReminderExchange::kMailUnsupportedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(KmTranslate("CReminderExchange", CReminderExchange::kMailUnsupportedMessage), CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
     auto *mail = new QProcess(this);
@@ -253,7 +253,7 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     if (!mail->waitForStarted()) {
         Trace("Load library failed.\n");
         delete mail;
-        CMessageBox::Show(CReminderExchange::kMailUnsupportedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(KmTranslate("CReminderExchange", CReminderExchange::kMailUnsupportedMessage), CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
     if (!mail->waitForFinished(kMailWaitMs)) {
@@ -264,7 +264,7 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     const bool sent = mail->exitStatus() == QProcess::NormalExit && mail->exitCode() == 0;
     delete mail;
     if (!sent) {
-        CMessageBox::Show(CReminderExchange::kMailFailedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(KmTranslate("CReminderExchange", CReminderExchange::kMailFailedMessage), CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
     return true;

@@ -26,6 +26,8 @@ CCalendarWnd::CCalendarWnd(CReminderList &list, CDaySelection &selection, CCalen
 {
     setWindowTitle(QStringLiteral("CustomCanvas"));
     setAccessibleName(tr("Calendar"));
+    // The week begins where the user's locale begins it.
+    m_month.firstDayOfWeek = CCalendarMonth::FirstDayOfWeek(QLocale());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_painter.SetArt(this->art());

@@ -1,5 +1,7 @@
 #include "dialogs/CReminderPackTitleDlg.h"
 
+#include "l10n/KmTranslate.h"
+
 #include "graphics/CMessageBox.h"
 #include "storage/CReminderExchange.h"
 
@@ -47,7 +49,7 @@ bool CReminderPackTitleDlg::IsAcceptableTitle(const QString &title)
     return true;
 }
 
-QString CReminderPackTitleDlg::RefusalMessage() { return CReminderExchange::kTitleMessage; }
+QString CReminderPackTitleDlg::RefusalMessage() { return KmTranslate("CReminderExchange", CReminderExchange::kTitleMessage); }
 
 void CReminderPackTitleDlg::showEvent(QShowEvent *event)
 {
