@@ -72,6 +72,6 @@ QString CCalendarKeys::DayName(const COleDateTime &day, const CReminderList &lis
     }
     //: After the day's name, before the list of its reminders.
     name += indexes.size() == 1 ? QCoreApplication::translate("CCalendarKeys", ", 1 reminder: ")
-                                : QCoreApplication::translate("CCalendarKeys", ", %n reminders: ", nullptr, static_cast<int>(indexes.size()));
+                                : QCoreApplication::translate("CCalendarKeys", ", %n reminders: ", nullptr, int(indexes.size()));
     return name + items.join(QCoreApplication::translate("CCalendarKeys", ", "));
 }

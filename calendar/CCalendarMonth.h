@@ -30,6 +30,9 @@ public:
     static int FirstDayOfWeek(const QLocale &locale);
     // The weekday (1 = Sunday to 7 = Saturday) of column 0 to 6.
     int WeekdayOfColumn(int column) const { return (firstDayOfWeek - 1 + column) % kColumns + 1; }
+    // The cell of the same row whose place in the cell pictures (drawn from
+    // Sunday, the weekend shaded) has cell k's weekday.
+    int ArtworkCell(int k) const { return k - k % kColumns + WeekdayOfColumn(k % kColumns) - 1; }
 
     // Cell rectangles from the client area, the grid centred in it.
     void Layout(const QRect &client);

@@ -15,7 +15,7 @@ QString CDayListRows::AdvanceNoticeWords(const COleDateTimeSpan &notice)
         // One apart, so that English keeps "1 day"; the other counts take
         // the language's plural forms.
         text += d == 1 ? QCoreApplication::translate("CDayListRows", "1 day")
-                       : QCoreApplication::translate("CDayListRows", "%n days", nullptr, static_cast<int>(d));
+                       : QCoreApplication::translate("CDayListRows", "%n days", nullptr, int(d));
         if (h != 0 || m != 0)
             text += QCoreApplication::translate("CDayListRows", ", ");
     }

@@ -16,6 +16,7 @@
 #include "model/CReminder.h"
 #include "model/CTrace.h"
 
+#include <QLocale>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -109,7 +110,10 @@ void CNewEventDlg::CreateControls()
     // Time of day.
     const QRect timeBox = U::Rect(7, 3, 143, 38);
     QGroupBox *timeGroup = group(this, tr("&Time of day"), timeBox);
-    m_hourEdit = spin(this, QStringLiteral("hour"), tr("Hour"), 1, 12, true, U::Rect(15, 17, 30, 14));
+    // The clock of the user's locale: 1 to 12 with AM and PM, or 0 to 23.
+    const bool twelveHour = CNewEventForm::TwelveHourClock(QLocale());
+    m_hourEdit = spin(this, QStringLiteral("hour"), tr("Hour"), twelveHour ? 1 : 0, twelveHour ? 12 : 23, true,
+                      U::Rect(15, 17, 30, 14));
     label(this, QStringLiteral(":"), U::Rect(46, 17, 5, 14), Qt::AlignCenter);
     m_minuteEdit = new CMinuteSpinEdit(this);
     m_minuteEdit->setObjectName(QStringLiteral("minute"));
@@ -122,6 +126,7 @@ void CNewEventDlg::CreateControls()
         radio->setObjectName(i == 0 ? QStringLiteral("am") : QStringLiteral("pm"));
         radio->setGeometry(U::Rect(92, 12 + 13 * i, 50, 11));
         m_pmGroup->addButton(radio, i);
+        radio->setVisible(twelveHour);
     }
 
     // How often.
@@ -288,7 +293,8 @@ void CNewEventDlg::OnInitDialog()
     m_caption = CNewEventForm::Caption(m_Date);
     setWindowTitle(m_caption);
 
-    const CNewEventForm::Opening opening = CNewEventForm::Open(m_Date, m_AdvanceNotice);
+    const CNewEventForm::Opening opening =
+        CNewEventForm::Open(m_Date, m_AdvanceNotice, CNewEventForm::TwelveHourClock(QLocale()));
     m_PM = opening.m_PM;
     m_Hour = opening.m_Hour;
     m_Minute = opening.m_Minute;
@@ -447,7 +453,7 @@ void CNewEventDlg::accept()
     f.m_DaysText = m_daysEdit->valueText();
     f.m_HoursText = m_hoursEdit->valueText();
     f.m_MinutesText = m_minutesEdit->valueText();
-    f.m_PM = m_pmGroup->checkedId() == 1 ? 1 : 0;
+    f.m_PM = !m_pmGroup->button(0)->isVisibleTo(this) ? CNewEventForm::kNoPM : m_pmGroup->checkedId() == 1 ? 1 : 0;
     // With no recurrence button set the reminder keeps the one it came with.
     f.m_Type = m_typeGroup->checkedId() >= 0 ? m_typeGroup->checkedId() : m_Type;
     f.m_Message = m_messageEdit->toPlainText();

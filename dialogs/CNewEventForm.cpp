@@ -3,6 +3,7 @@
 #include "dialogs/CIntegerField.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -24,7 +25,12 @@ COleDateTime CNewEventForm::NewReminderTime(const COleDateTime &day, const COleD
     return COleDateTime(d.year, d.month, d.day, minutes / 60, minutes % 60, 0);
 }
 
-CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice)
+bool CNewEventForm::TwelveHourClock(const QLocale &locale)
+{
+    return locale.language() == QLocale::C || locale.timeFormat(QLocale::ShortFormat).contains(QLatin1String("ap"), Qt::CaseInsensitive);
+}
+
+CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice, bool twelveHour)
 {
     Opening o;
     COleDateTime::Parts p;
@@ -33,7 +39,10 @@ CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleD
         h = p.hour;
         o.m_Minute = p.minute;
     }
-    if (h >= 12) {
+    if (!twelveHour) {
+        o.m_PM = kNoPM;
+        o.m_Hour = h;
+    } else if (h >= 12) {
         o.m_PM = 1;
         o.m_Hour = h > 12 ? h - 12 : 12;
     } else {
@@ -52,6 +61,8 @@ CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleD
 
 int CNewEventForm::To24Hour(int hour, int pm)
 {
+    if (pm == kNoPM)
+        return hour;
     if (pm == 1)
         return hour == 12 ? 12 : hour + 12;
     return hour == 12 ? 0 : hour;

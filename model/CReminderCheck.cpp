@@ -19,7 +19,7 @@ QString CReminderCheck::ComposeAlertText(const CReminder &r, const COleDateTime 
             if (daysToGo == 1)
                 text = QCoreApplication::translate("CReminderCheck", "One day to go:\n");
             else
-                text = QCoreApplication::translate("CReminderCheck", "%n days to go:\n", nullptr, static_cast<int>(daysToGo));
+                text = QCoreApplication::translate("CReminderCheck", "%n days to go:\n", nullptr, int(daysToGo));
         }
     }
     // The record defaults' message is a placeholder, never the user's.

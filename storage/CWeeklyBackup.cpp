@@ -96,7 +96,7 @@ bool CWeeklyBackup::KeepForMissingFile(CUserMessage *tell)
             QCoreApplication::translate("CWeeklyBackup", "Your reminder file is missing; your last backup from %1 has %2. Use Recover to "
                            "restore it.")
                 .arg(when, count == 1 ? QCoreApplication::translate("CWeeklyBackup", "1 reminder")
-                                      : QCoreApplication::translate("CWeeklyBackup", "%n reminders", nullptr, static_cast<int>(count))));
+                                      : QCoreApplication::translate("CWeeklyBackup", "%n reminders", nullptr, int(count))));
     return true;
 }
 

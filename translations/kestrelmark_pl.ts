@@ -49,6 +49,14 @@ Its dates could be read day first or month first; they were read as your locale 
         <source>, </source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>, %n reminders: </source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CCalendarMenus</name>
@@ -205,6 +213,14 @@ Are you sure you want to delete this reminder?</source>
     <message>
         <source>Please select a reminder to delete.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -880,6 +896,15 @@ Are you sure you want to delete this reminder?</source>
         <extracomment>The alert&apos;s head; %1 is the date and time the reminder is for. The message follows.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n days to go:
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CReminderExchange</name>
@@ -1372,6 +1397,14 @@ A copy of the damaged file was kept as %1.</source>
         <source>Any reminders created since %1  will be PERMANENTLY LOST.  Proceed?</source>
         <extracomment>%1 is the date of the last backup.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
