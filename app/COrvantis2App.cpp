@@ -274,9 +274,21 @@ QString COrvantis2App::SoundFolder() const { return CKmPaths::SoundsFolder(); }
 
 QString COrvantis2App::IconFolder() const { return CKmPaths::IconsFolder(); }
 
+QString COrvantis2App::HelpPageName(const QLocale &locale, const QStringList &pages)
+{
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString page = QStringLiteral("KM_%1.html").arg(language);
+        if (pages.contains(page))
+            return page;
+    }
+    return QStringLiteral("KM.html");
+}
+
 QString COrvantis2App::HelpFile() const
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/KM.html"));
+    const QDir besideFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help")));
+    const QString beside = besideFolder.filePath(HelpPageName(QLocale(), besideFolder.entryList(QDir::Files)));
     if (QFile::exists(beside))
         return beside;
     // The program carries the manual; a copy outside lets the browser read it.
@@ -300,7 +312,7 @@ QString COrvantis2App::HelpFile() const
                 out.write(bytes);
         }
     }
-    return folder + QStringLiteral("/KM.html");
+    return folder + QLatin1Char('/') + HelpPageName(QLocale(), files);
 }
 
 void COrvantis2App::SetClock(const CClock *clock)
