@@ -369,14 +369,18 @@ void CNewEventDlg::UpdateSoundCaption()
     // button keeps its letter whatever the name.
     QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    //: The same text as "(Click to choose sound)", with the button's Alt letter marked by &.
+    const QString prompt = tr("(&Click to choose sound)");
     if (m_SoundFileName.isEmpty())
-        //: The same text as "(Click to choose sound)", with the letter of Alt+C marked by &.
-        shown = metrics.elidedText(tr("(&Click to choose sound)"), Qt::ElideMiddle, room);
+        shown = metrics.elidedText(prompt, Qt::ElideMiddle, room);
     m_chooseSound->setText(shown);
-    m_chooseSound->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
+    // The button keeps its letter (the language's) whatever the file's name.
+    const QKeySequence keys = QKeySequence::mnemonic(prompt);
+    m_chooseSound->setShortcut(keys);
     m_chooseSound->setAccessibleName(tr("Choose sound"));
     m_chooseSound->setAccessibleDescription(caption);
-    m_chooseSound->setToolTip(m_SoundFileName.isEmpty() ? QString() : m_SoundFileName + QStringLiteral(" (Alt+C)"));
+    m_chooseSound->setToolTip(m_SoundFileName.isEmpty() ? QString()
+                                                        : QStringLiteral("%1 (%2)").arg(m_SoundFileName, keys.toString(QKeySequence::NativeText)));
 }
 
 void CNewEventDlg::OnChooseSound()

@@ -160,13 +160,16 @@ void COptionsDlg::UpdateBrowseCaption()
     // An ampersand in a file name is shown, not taken for a shortcut.
     QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    //: The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &.
+    const QString prompt = tr("(Click here to choose a .WAV sound &file)");
     if (m_SoundFileName.isEmpty())
-        //: The same text as "(Click here to choose a .WAV sound file)", with the letter of Alt+F marked by &.
-        shown = metrics.elidedText(tr("(Click here to choose a .WAV sound &file)"), Qt::ElideMiddle, room);
+        shown = metrics.elidedText(prompt, Qt::ElideMiddle, room);
     m_browse->setText(shown);
-    // The button keeps its letter whatever the file's name.
-    m_browse->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F));
-    m_browse->setToolTip(m_SoundFileName.isEmpty() ? QString() : m_SoundFileName + QStringLiteral(" (Alt+F)"));
+    // The button keeps its letter (the language's) whatever the file's name.
+    const QKeySequence keys = QKeySequence::mnemonic(prompt);
+    m_browse->setShortcut(keys);
+    m_browse->setToolTip(m_SoundFileName.isEmpty() ? QString()
+                                                   : QStringLiteral("%1 (%2)").arg(m_SoundFileName, keys.toString(QKeySequence::NativeText)));
 }
 
 void COptionsDlg::OnBrowse()

@@ -423,11 +423,11 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>&amp;AM</source>
-        <translation>&amp;vorm.</translation>
+        <translation>v&amp;orm.</translation>
     </message>
     <message>
         <source>&amp;PM</source>
-        <translation>&amp;nachm.</translation>
+        <translation>n&amp;achm.</translation>
     </message>
     <message>
         <source>How often?</source>
@@ -536,8 +536,8 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as "(Click to choose sound)", with the letter of Alt+C marked by &amp;.</extracomment>
-        <translation>(Kli&amp;cken: Klang wählen)</translation>
+        <extracomment>The same text as "(Click to choose sound)", with the button's Alt letter marked by &amp;.</extracomment>
+        <translation>(Klicken, um einen Klang zu &amp;wählen)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -569,7 +569,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Klicken: Klang wählen)</translation>
+        <translation>(Klicken, um einen Klang zu wählen)</translation>
     </message>
 </context>
 <context>
@@ -616,7 +616,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>S&amp;tart Kestrelmark when I log in</source>
-        <translation>Kestrelmark bei der &amp;Anmeldung starten</translation>
+        <translation>Kestrelmark bei der Anmeldung s&amp;tarten</translation>
     </message>
     <message>
         <source>Also show alerts as desktop &amp;notifications</source>
@@ -632,8 +632,8 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the letter of Alt+F marked by &amp;.</extracomment>
-        <translation>(Hier klicken, um eine WAV-Klangdatei zu &amp;finden)</translation>
+        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
+        <translation>(Hier klicken, um eine WAV-Klang&amp;datei zu wählen)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -656,7 +656,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Hier klicken, um eine WAV-Klangdatei zu finden)</translation>
+        <translation>(Hier klicken, um eine WAV-Klangdatei zu wählen)</translation>
     </message>
 </context>
 <context>

@@ -536,7 +536,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as "(Click to choose sound)", with the letter of Alt+C marked by &amp;.</extracomment>
+        <extracomment>The same text as "(Click to choose sound)", with the button's Alt letter marked by &amp;.</extracomment>
         <translation>(&amp;Cliquez pour choisir un son)</translation>
     </message>
     <message>
@@ -632,7 +632,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the letter of Alt+F marked by &amp;.</extracomment>
+        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
         <translation>(Cliquez ici pour choisir un &amp;fichier son WAV)</translation>
     </message>
     <message>

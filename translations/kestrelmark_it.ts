@@ -543,7 +543,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the letter of Alt+C marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -639,7 +639,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the letter of Alt+F marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
