@@ -276,11 +276,14 @@ QString COrvantis2App::IconFolder() const { return CKmPaths::IconsFolder(); }
 
 QString COrvantis2App::HelpPageName(const QLocale &locale, const QStringList &pages)
 {
+    // The language with its country first (pt_BR), then the language alone.
     for (QString language : locale.uiLanguages()) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
-        const QString page = QStringLiteral("KM_%1.html").arg(language);
-        if (pages.contains(page))
-            return page;
+        for (const QString &name : { language, language.section(QLatin1Char('_'), 0, 0) }) {
+            const QString page = QStringLiteral("KM_%1.html").arg(name);
+            if (pages.contains(page))
+                return page;
+        }
     }
     return QStringLiteral("KM.html");
 }

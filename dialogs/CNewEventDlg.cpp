@@ -1,6 +1,7 @@
 #include "dialogs/CNewEventDlg.h"
 
 #include "dialogs/CDialogUnits.h"
+#include "dialogs/CMnemonics.h"
 #include "dialogs/CEditorIcons.h"
 #include "dialogs/CIconChoiceList.h"
 #include "dialogs/CIconPreview.h"
@@ -372,7 +373,7 @@ void CNewEventDlg::UpdateSoundCaption()
     //: The same text as "(Click to choose sound)", with the button's Alt letter marked by &.
     const QString prompt = tr("(&Click to choose sound)");
     if (m_SoundFileName.isEmpty())
-        shown = metrics.elidedText(prompt, Qt::ElideMiddle, room);
+        shown = CMnemonics::FitText(metrics, prompt, room);
     m_chooseSound->setText(shown);
     // The button keeps its letter (the language's) whatever the file's name.
     const QKeySequence keys = QKeySequence::mnemonic(prompt);

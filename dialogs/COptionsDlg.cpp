@@ -1,6 +1,7 @@
 #include "dialogs/COptionsDlg.h"
 
 #include "dialogs/CDialogUnits.h"
+#include "dialogs/CMnemonics.h"
 #include "dialogs/COptionsForm.h"
 #include "dialogs/CSyncAccountBox.h"
 #include "dialogs/CSkinBitmap.h"
@@ -163,7 +164,7 @@ void COptionsDlg::UpdateBrowseCaption()
     //: The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &.
     const QString prompt = tr("(Click here to choose a .WAV sound &file)");
     if (m_SoundFileName.isEmpty())
-        shown = metrics.elidedText(prompt, Qt::ElideMiddle, room);
+        shown = CMnemonics::FitText(metrics, prompt, room);
     m_browse->setText(shown);
     // The button keeps its letter (the language's) whatever the file's name.
     const QKeySequence keys = QKeySequence::mnemonic(prompt);
