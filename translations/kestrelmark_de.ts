@@ -633,7 +633,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
-        <translation>(Hier klicken, um eine WAV-Klang&amp;datei zu wählen)</translation>
+        <translation>(WAV-Klang&amp;datei wählen)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -656,7 +656,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Hier klicken, um eine WAV-Klangdatei zu wählen)</translation>
+        <translation>(WAV-Klangdatei wählen)</translation>
     </message>
 </context>
 <context>
