@@ -447,7 +447,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>&amp;Weekly</source>
-        <translation>He&amp;bdomadaire</translation>
+        <translation>He&amp;bdo.</translation>
     </message>
     <message>
         <source>Send reminder in ad&amp;vance...</source>

@@ -447,7 +447,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>&amp;Weekly</source>
-        <translation>Se&amp;ttimanale</translation>
+        <translation>Se&amp;ttim.</translation>
     </message>
     <message>
         <source>Send reminder in ad&amp;vance...</source>

@@ -443,7 +443,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>Mont&amp;hly</source>
-        <translation>&amp;Maandelijks</translation>
+        <translation>Per &amp;maand</translation>
     </message>
     <message>
         <source>&amp;Weekly</source>

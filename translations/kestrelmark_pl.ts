@@ -435,7 +435,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>&amp;One-time</source>
-        <translation>&amp;Jednorazowo</translation>
+        <translation>&amp;Jeden raz</translation>
     </message>
     <message>
         <source>A&amp;nnual</source>
