@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
@@ -30,7 +30,7 @@ Persönliche Erinnerungssoftware</translation>
     <message>
         <source>
 Its dates could be read day first or month first; they were read as your locale writes them (%1).</source>
-        <extracomment>%1 is the date form the file was read in, e.g. "dd.MM.yyyy".</extracomment>
+        <extracomment>%1 is the date form the file was read in, e.g. &quot;dd.MM.yyyy&quot;.</extracomment>
         <translation>
 Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie wurden so gelesen, wie Ihr Gebietsschema sie schreibt (%1).</translation>
     </message>
@@ -39,12 +39,12 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
     <name>CCalendarKeys</name>
     <message>
         <source>dddd d MMMM yyyy</source>
-        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month's name, yyyy the year), in the order and with the signs the language uses.</extracomment>
+        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month&apos;s name, yyyy the year), in the order and with the signs the language uses.</extracomment>
         <translation>dddd, d. MMMM yyyy</translation>
     </message>
     <message>
         <source>, 1 reminder: </source>
-        <extracomment>After the day's name, before the list of its reminders.</extracomment>
+        <extracomment>After the day&apos;s name, before the list of its reminders.</extracomment>
         <translation>, 1 Erinnerung: </translation>
     </message>
     <message>
@@ -53,7 +53,10 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
     </message>
     <message numerus="yes">
         <source>, %n reminders: </source>
-        <translation><numerusform>, %n Erinnerung: </numerusform><numerusform>, %n Erinnerungen: </numerusform></translation>
+        <translation>
+            <numerusform>, %n Erinnerung: </numerusform>
+            <numerusform>, %n Erinnerungen: </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -117,7 +120,7 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
 <context>
     <name>CCloseWarningDlg</name>
     <message>
-        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you 'just minimize.'</source>
+        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you &apos;just minimize.&apos;</source>
         <translation>Wenn Sie Kestrelmark beenden, werden Sie an künftige Erinnerungen erst wieder erinnert, wenn Sie den Computer neu starten oder Kestrelmark wieder aufrufen.  Damit alles wie vorgesehen funktioniert, empfiehlt es sich, das Fenster „nur zu minimieren“.</translation>
     </message>
     <message>
@@ -178,7 +181,10 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation><numerusform>%n Stunde</numerusform><numerusform>%n Stunden</numerusform></translation>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 minute</source>
@@ -187,17 +193,20 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
     </message>
     <message numerus="yes">
         <source>%n mins.</source>
-        <translation><numerusform>%n Min.</numerusform><numerusform>%n Min.</numerusform></translation>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reminders for %1:</source>
-        <extracomment>The title of the day's list; %1 is the day.</extracomment>
+        <extracomment>The title of the day&apos;s list; %1 is the day.</extracomment>
         <translation>Erinnerungen am %1:</translation>
     </message>
     <message>
         <source>[%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>[%1]
 Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
@@ -207,7 +216,10 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n Tag</numerusform><numerusform>%n Tage</numerusform></translation>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -237,7 +249,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <extracomment>The notification's button that puts the reminder off.</extracomment>
+        <extracomment>The notification&apos;s button that puts the reminder off.</extracomment>
         <translation>Später erinnern</translation>
     </message>
 </context>
@@ -355,6 +367,62 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
 </context>
 <context>
+    <name>CIcsFile</name>
+    <message>
+        <source>iCalendar file successfully imported.</source>
+        <translation>iCalendar-Datei erfolgreich importiert.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 could not be opened.</source>
+        <translation>Die Datei %1 konnte leider nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 was not imported: %2.</source>
+        <extracomment>%1 is the file, %2 why it was refused.</extracomment>
+        <translation>Die Datei %1 wurde leider nicht importiert: %2.</translation>
+    </message>
+    <message>
+        <source>1 reminder added</source>
+        <translation>1 Erinnerung hinzugefügt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders added</source>
+        <translation>
+            <numerusform>%n Erinnerung hinzugefügt</numerusform>
+            <numerusform>%n Erinnerungen hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n already in the list.</source>
+        <translation>
+            <numerusform>, %n schon in der Liste.</numerusform>
+            <numerusform>, %n schon in der Liste.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event simplified.</source>
+        <translation>1 Termin vereinfacht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified.</source>
+        <translation>
+            <numerusform>%n Termin vereinfacht.</numerusform>
+            <numerusform>%n Termine vereinfacht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out.</source>
+        <translation>1 Termin ausgelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out.</source>
+        <translation>
+            <numerusform>%n Termin ausgelassen.</numerusform>
+            <numerusform>%n Termine ausgelassen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CImportProgress</name>
     <message>
         <source>Importing reminders from %1...</source>
@@ -397,7 +465,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
         <source>Reminder message:
 [%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>Erinnerungstext:
 [%1]
 Möchten Sie diese Erinnerung wirklich löschen?</translation>
@@ -536,7 +604,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as "(Click to choose sound)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(Klicken, um einen Klang zu &amp;wählen)</translation>
     </message>
     <message>
@@ -552,7 +620,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
         <translation>Windows-Symbole (*.ico *.ICO)</translation>
     </message>
     <message>
-        <source>Sorry, "%1" could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
+        <source>Sorry, &quot;%1&quot; could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
         <translation>„%1“ konnte leider nicht als Symbol gelesen werden.  Bitte wählen Sie eine Symboldatei mit einem Bild von 32 × 32 Pixeln.</translation>
     </message>
 </context>
@@ -560,7 +628,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <name>CNewEventForm</name>
     <message>
         <source>Reminder for %1</source>
-        <extracomment>The editor's title; %1 is the reminder's date.</extracomment>
+        <extracomment>The editor&apos;s title; %1 is the reminder&apos;s date.</extracomment>
         <translation>Erinnerung für %1</translation>
     </message>
     <message>
@@ -632,7 +700,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(WAV-Klang&amp;datei wählen)</translation>
     </message>
     <message>
@@ -679,7 +747,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>New</source>
-        <extracomment>The label of the main window's new-reminder button: short, the button is small.</extracomment>
+        <extracomment>The label of the main window&apos;s new-reminder button: short, the button is small.</extracomment>
         <translation>Neu</translation>
     </message>
     <message>
@@ -688,7 +756,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <extracomment>The label of the main window's button that lists the selected day's reminders: short.</extracomment>
+        <extracomment>The label of the main window&apos;s button that lists the selected day&apos;s reminders: short.</extracomment>
         <translation>Einträge</translation>
     </message>
     <message>
@@ -697,7 +765,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Today</source>
-        <extracomment>The label of the main window's go-to-today button: short.</extracomment>
+        <extracomment>The label of the main window&apos;s go-to-today button: short.</extracomment>
         <translation>Heute</translation>
     </message>
     <message>
@@ -782,7 +850,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <name>CQtMessageSink</name>
     <message>
         <source>Kestrelmark</source>
-        <extracomment>The title of the program's message boxes: the program's name.</extracomment>
+        <extracomment>The title of the program&apos;s message boxes: the program&apos;s name.</extracomment>
         <translation>Kestrelmark</translation>
     </message>
 </context>
@@ -795,7 +863,10 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message numerus="yes">
         <source>A total of %n reminder(s) were deleted.</source>
-        <translation><numerusform>Insgesamt wurde %n Erinnerung gelöscht.</numerusform><numerusform>Insgesamt wurden %n Erinnerungen gelöscht.</numerusform></translation>
+        <translation>
+            <numerusform>Insgesamt wurde %n Erinnerung gelöscht.</numerusform>
+            <numerusform>Insgesamt wurden %n Erinnerungen gelöscht.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -879,7 +950,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
         <source>Reminder for %1:
 
 </source>
-        <extracomment>The alert's head; %1 is the date and time the reminder is for. The message follows.</extracomment>
+        <extracomment>The alert&apos;s head; %1 is the date and time the reminder is for. The message follows.</extracomment>
         <translation>Erinnerung für %1:
 
 </translation>
@@ -887,9 +958,12 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <message numerus="yes">
         <source>%n days to go:
 </source>
-        <translation><numerusform>Noch %n Tag:
-</numerusform><numerusform>Noch %n Tage:
-</numerusform></translation>
+        <translation>
+            <numerusform>Noch %n Tag:
+</numerusform>
+            <numerusform>Noch %n Tage:
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -972,7 +1046,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>%1 is %2, not a lock; move it away to write the file</source>
-        <extracomment>%1 is the lock file's path, %2 "a folder" or "not a regular file".</extracomment>
+        <extracomment>%1 is the lock file&apos;s path, %2 &quot;a folder&quot; or &quot;not a regular file&quot;.</extracomment>
         <translation>%1 ist %2 und keine Sperre; verschieben Sie es, damit die Datei geschrieben werden kann</translation>
     </message>
     <message>
@@ -1076,12 +1150,12 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
     <name>CSharingCommands</name>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)</source>
-        <extracomment>The file kinds of the export dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the export dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Erinnerungspakete (*.rpk);;Outlook98-Windows-CSV (*.csv);;iCalendar (*.ics);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)</source>
-        <extracomment>The file kinds of the import dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the import dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Erinnerungspakete (*.rpk);;Outlook98-Windows-CSV (*.csv);;iCalendar (*.ics)</translation>
     </message>
     <message>
@@ -1164,7 +1238,7 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
         <translation>Kalenderabgleich (CalDAV)</translation>
     </message>
     <message>
-        <source>https://server/ or the calendar's address</source>
+        <source>https://server/ or the calendar&apos;s address</source>
         <translation>https://server/ oder die Adresse des Kalenders</translation>
     </message>
     <message>
@@ -1371,7 +1445,7 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
     </message>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
-        <extracomment>%1 is the date of the backup, %2 how many reminders it has ("1 reminder", "5 reminders").</extracomment>
+        <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
         <translation>Ihre Erinnerungsdatei fehlt; Ihre letzte Sicherung vom %1 enthält %2. Mit „Wiederherstellen“ holen Sie sie zurück.</translation>
     </message>
     <message>
@@ -1390,7 +1464,10 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation><numerusform>%n Erinnerung</numerusform><numerusform>%n Erinnerungen</numerusform></translation>
+        <translation>
+            <numerusform>%n Erinnerung</numerusform>
+            <numerusform>%n Erinnerungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1435,13 +1512,13 @@ Legt FILE an, wenn es noch nicht existiert. NAME ist ein eingebautes Symbol oder
 eine aus dem Symbolordner des Datenordners importierte Symboldatei.</translation>
     </message>
     <message>
-        <source>run the weekly backup of the data folder's reminders</source>
+        <source>run the weekly backup of the data folder&apos;s reminders</source>
         <translation>die Wochensicherung der Erinnerungen des Datenordners ausführen</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Backs up DIR/Kestrelmark.km2 to DIR/KestrelmarkBackup.km2 when the last backup
-recorded in the user's settings is a week old (or none is), as the program does at
+recorded in the user&apos;s settings is a week old (or none is), as the program does at
 start-up; --force backs up in any case.</source>
         <translation>Aufruf: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Sichert DIR/Kestrelmark.km2 nach DIR/KestrelmarkBackup.km2, wenn die letzte in den
@@ -1464,7 +1541,7 @@ Liest IN (.km2 oder das alte .kmr) und schreibt alle seine Erinnerungen nach OUT
     </message>
     <message>
         <source>Usage: kestrelmark-cli day FILE --date YYYY-MM-DD
-Prints the indexes (in date order) of the day's reminders, as the calendar shows them.</source>
+Prints the indexes (in date order) of the day&apos;s reminders, as the calendar shows them.</source>
         <translation>Aufruf: kestrelmark-cli day FILE --date YYYY-MM-DD
 Gibt die Indizes (in Datumsreihenfolge) der Erinnerungen des Tages aus, wie der Kalender sie zeigt.</translation>
     </message>
@@ -1496,9 +1573,9 @@ Gibt der Reihe nach die Erinnerungen aus, die die Prüfung zeigen würde; --save
     </message>
     <message>
         <source>Usage: kestrelmark-cli dump FILE
-Prints {"format": ..., "reminders": [...]} for FILE, chosen by its extension.</source>
+Prints {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} for FILE, chosen by its extension.</source>
         <translation>Aufruf: kestrelmark-cli dump FILE
-Gibt {"format": ..., "reminders": [...]} für FILE aus, je nach Dateiendung.</translation>
+Gibt {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} für FILE aus, je nach Dateiendung.</translation>
     </message>
     <message>
         <source>export reminders as a reminder pack, Outlook CSV or iCalendar file</source>
@@ -1522,7 +1599,7 @@ als iCalendar-Datei.</translation>
     <message>
         <source>Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]
 Adds the reminders FILE does not hold yet (FILE is created when missing) and puts a
-pack's icon and sound files into DIR/icons and DIR/sounds (by default the per-user
+pack&apos;s icon and sound files into DIR/icons and DIR/sounds (by default the per-user
 data folder). Prints what was added, what was skipped as a duplicate, and which data
 files were written or refused. A damaged pack keeps what came before the damage and
 exits with 2. An iCalendar import says how many events it simplified or left out, and how.</source>
@@ -1541,8 +1618,8 @@ nennt, wie viele Termine er vereinfacht oder ausgelassen hat, und wie.</translat
     <message>
         <source>Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
 Lists every occurrence on the days from --from through --to, in date order: one entry
-per occurrence on a line of its own, dated on its day at the reminder's own time
-(dateTime), with the reminder's own date (reminderDateTime), its index (as day gives
+per occurrence on a line of its own, dated on its day at the reminder&apos;s own time
+(dateTime), with the reminder&apos;s own date (reminderDateTime), its index (as day gives
 it), message, recurrence, advance notice in minutes (noticeMinutes) and icon name.
 --full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them
 (the printout keeps 20).</source>
@@ -1575,10 +1652,10 @@ angelegte Erinnerungen gehen verloren, daher ist --yes nötig. Ohne lesbare Sich
     <message>
         <source>Usage: kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]
 Brings FILE and the calendar at URL (the calendar collection, or the server, whose
-calendar is then found through the user's principal) to the same reminders: what
+calendar is then found through the user&apos;s principal) to the same reminders: what
 changed on one side goes to the other; a reminder changed on both sides is kept in
-both versions. What was last synced is kept in FILE's folder as &lt;name&gt;Sync.json.
-The password is the first line of F; it goes to URL's own scheme, host and port
+both versions. What was last synced is kept in FILE&apos;s folder as &lt;name&gt;Sync.json.
+The password is the first line of F; it goes to URL&apos;s own scheme, host and port
 only (a redirect elsewhere fails the sync), and an http:// URL is warned of on
 stderr, as it carries the password unencrypted. One sync of FILE runs at a time: a
 second waits up to %1 seconds for the first. Prints a JSON report of what went each
@@ -1609,7 +1686,7 @@ Exit codes: 0 success, 1 usage error, 2 unreadable or corrupt input.
 
 Commands:
 </source>
-        <extracomment>The tool's --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
+        <extracomment>The tool&apos;s --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
         <translation>Aufruf: kestrelmark-cli BEFEHL [ARGUMENTE]
 
 Liest und schreibt Kestrelmark-Erinnerungsdateien (.km2, das alte .kmr) und gibt JSON aus.
@@ -1620,14 +1697,14 @@ Befehle:
     </message>
     <message>
         <source>
-'kestrelmark-cli COMMAND --help' describes a command.
+&apos;kestrelmark-cli COMMAND --help&apos; describes a command.
 </source>
         <translation>
 „kestrelmark-cli BEFEHL --help“ beschreibt einen Befehl.
 </translation>
     </message>
     <message>
-        <source>unknown command '%1' (see --help)</source>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
         <translation>unbekannter Befehl „%1“ (siehe --help)</translation>
     </message>
 </context>

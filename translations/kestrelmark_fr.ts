@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
@@ -30,22 +30,22 @@ Logiciel de rappels personnels</translation>
     <message>
         <source>
 Its dates could be read day first or month first; they were read as your locale writes them (%1).</source>
-        <extracomment>%1 is the date form the file was read in, e.g. "dd.MM.yyyy".</extracomment>
+        <extracomment>%1 is the date form the file was read in, e.g. &quot;dd.MM.yyyy&quot;.</extracomment>
         <translation>
-Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lues comme les écrivent vos paramètres régionaux (%1).</translation>
+Ses dates pouvaient se lire le jour ou le mois en premier&#xa0;; elles ont été lues comme les écrivent vos paramètres régionaux (%1).</translation>
     </message>
 </context>
 <context>
     <name>CCalendarKeys</name>
     <message>
         <source>dddd d MMMM yyyy</source>
-        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month's name, yyyy the year), in the order and with the signs the language uses.</extracomment>
+        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month&apos;s name, yyyy the year), in the order and with the signs the language uses.</extracomment>
         <translation>dddd d MMMM yyyy</translation>
     </message>
     <message>
         <source>, 1 reminder: </source>
-        <extracomment>After the day's name, before the list of its reminders.</extracomment>
-        <translation>, 1 rappel : </translation>
+        <extracomment>After the day&apos;s name, before the list of its reminders.</extracomment>
+        <translation>, 1 rappel&#xa0;: </translation>
     </message>
     <message>
         <source>, </source>
@@ -53,7 +53,10 @@ Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lue
     </message>
     <message numerus="yes">
         <source>, %n reminders: </source>
-        <translation><numerusform>, %n rappel : </numerusform><numerusform>, %n rappels : </numerusform></translation>
+        <translation>
+            <numerusform>, %n rappel&#xa0;: </numerusform>
+            <numerusform>, %n rappels&#xa0;: </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -117,12 +120,12 @@ Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lue
 <context>
     <name>CCloseWarningDlg</name>
     <message>
-        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you 'just minimize.'</source>
-        <translation>Si vous fermez Kestrelmark, vous ne serez plus averti de vos prochains rappels tant que vous n’aurez pas redémarré l’ordinateur ou relancé Kestrelmark.  Pour en profiter pleinement, il est conseillé de simplement « réduire » la fenêtre.</translation>
+        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you &apos;just minimize.&apos;</source>
+        <translation>Si vous fermez Kestrelmark, vous ne serez plus averti de vos prochains rappels tant que vous n’aurez pas redémarré l’ordinateur ou relancé Kestrelmark.  Pour en profiter pleinement, il est conseillé de simplement «&#xa0;réduire&#xa0;» la fenêtre.</translation>
     </message>
     <message>
         <source>Kestrelmark -- Close Warning!</source>
-        <translation>Kestrelmark – Avertissement à la fermeture !</translation>
+        <translation>Kestrelmark – Avertissement à la fermeture&#xa0;!</translation>
     </message>
     <message>
         <source>Just &amp;minimize</source>
@@ -141,7 +144,7 @@ Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lue
     <name>CConversionProgress</name>
     <message>
         <source>Sorry, there will be a slight delay while converting graphics to 256 colors.  For best results, please change your Display Properties to 24- or 16-bit color (16.7 million or 65536 colors).</source>
-        <translation>Un instant : les images sont converties en 256 couleurs.  Pour un meilleur résultat, réglez l’affichage sur 24 ou 16 bits (16,7 millions ou 65 536 couleurs).</translation>
+        <translation>Un instant&#xa0;: les images sont converties en 256 couleurs.  Pour un meilleur résultat, réglez l’affichage sur 24 ou 16 bits (16,7 millions ou 65 536 couleurs).</translation>
     </message>
 </context>
 <context>
@@ -159,7 +162,7 @@ Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lue
     </message>
     <message>
         <source>Reminders for the following date range will be printed:</source>
-        <translation>Les rappels de la période suivante seront imprimés :</translation>
+        <translation>Les rappels de la période suivante seront imprimés&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -178,7 +181,10 @@ Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lue
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation><numerusform>%n heure</numerusform><numerusform>%n heures</numerusform></translation>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 minute</source>
@@ -187,19 +193,22 @@ Ses dates pouvaient se lire le jour ou le mois en premier ; elles ont été lue
     </message>
     <message numerus="yes">
         <source>%n mins.</source>
-        <translation><numerusform>%n min</numerusform><numerusform>%n min</numerusform></translation>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reminders for %1:</source>
-        <extracomment>The title of the day's list; %1 is the day.</extracomment>
-        <translation>Rappels du %1 :</translation>
+        <extracomment>The title of the day&apos;s list; %1 is the day.</extracomment>
+        <translation>Rappels du %1&#xa0;:</translation>
     </message>
     <message>
         <source>[%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>[%1]
-Voulez-vous vraiment supprimer ce rappel ?</translation>
+Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>Please select a reminder to delete.</source>
@@ -207,7 +216,10 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n jour</numerusform><numerusform>%n jours</numerusform></translation>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -218,7 +230,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Reminders for the following date range will be deleted:</source>
-        <translation>Les rappels de la période suivante seront supprimés :</translation>
+        <translation>Les rappels de la période suivante seront supprimés&#xa0;:</translation>
     </message>
     <message>
         <source>Delete &amp;one-time reminders only.</source>
@@ -237,7 +249,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <extracomment>The notification's button that puts the reminder off.</extracomment>
+        <extracomment>The notification&apos;s button that puts the reminder off.</extracomment>
         <translation>Rappeler plus tard</translation>
     </message>
 </context>
@@ -292,7 +304,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Share reminders with a friend!  Choose the reminders you want to export by moving them into the right-hand window.  Save to disk, or, if supported, email them to a friend!</source>
-        <translation>Partagez vos rappels avec vos amis !  Choisissez les rappels à exporter en les déplaçant dans la liste de droite.  Enregistrez-les dans un fichier ou, si possible, envoyez-les par courriel.</translation>
+        <translation>Partagez vos rappels avec vos amis&#xa0;!  Choisissez les rappels à exporter en les déplaçant dans la liste de droite.  Enregistrez-les dans un fichier ou, si possible, envoyez-les par courriel.</translation>
     </message>
     <message>
         <source>C&amp;urrent reminders</source>
@@ -300,7 +312,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>&amp;Reminders to export:</source>
-        <translation>&amp;Rappels à exporter :</translation>
+        <translation>&amp;Rappels à exporter&#xa0;:</translation>
     </message>
     <message>
         <source>Current reminders</source>
@@ -355,6 +367,62 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
 </context>
 <context>
+    <name>CIcsFile</name>
+    <message>
+        <source>iCalendar file successfully imported.</source>
+        <translation>Fichier iCalendar importé avec succès.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 could not be opened.</source>
+        <translation>Désolé, le fichier %1 n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 was not imported: %2.</source>
+        <extracomment>%1 is the file, %2 why it was refused.</extracomment>
+        <translation>Désolé, le fichier %1 n’a pas été importé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>1 reminder added</source>
+        <translation>1 rappel ajouté</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders added</source>
+        <translation>
+            <numerusform>%n rappel ajouté</numerusform>
+            <numerusform>%n rappels ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n already in the list.</source>
+        <translation>
+            <numerusform>, %n déjà dans la liste.</numerusform>
+            <numerusform>, %n déjà dans la liste.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event simplified.</source>
+        <translation>1 événement simplifié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified.</source>
+        <translation>
+            <numerusform>%n événement simplifié.</numerusform>
+            <numerusform>%n événements simplifiés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out.</source>
+        <translation>1 événement laissé de côté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out.</source>
+        <translation>
+            <numerusform>%n événement laissé de côté.</numerusform>
+            <numerusform>%n événements laissés de côté.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CImportProgress</name>
     <message>
         <source>Importing reminders from %1...</source>
@@ -383,7 +451,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     <message>
         <source>Sorry, no program could show the manual. You can open it in a web browser; it is at %1.</source>
         <extracomment>%1 is the path of the help page.</extracomment>
-        <translation>Désolé, aucun programme n’a pu afficher le manuel. Vous pouvez l’ouvrir dans un navigateur web ; il se trouve dans %1.</translation>
+        <translation>Désolé, aucun programme n’a pu afficher le manuel. Vous pouvez l’ouvrir dans un navigateur web&#xa0;; il se trouve dans %1.</translation>
     </message>
     <message>
         <source>Sound on.</source>
@@ -397,10 +465,10 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
         <source>Reminder message:
 [%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
-        <translation>Texte du rappel :
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
+        <translation>Texte du rappel&#xa0;:
 [%1]
-Voulez-vous vraiment supprimer ce rappel ?</translation>
+Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -431,7 +499,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>How often?</source>
-        <translation>À quelle fréquence ?</translation>
+        <translation>À quelle fréquence&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;One-time</source>
@@ -512,7 +580,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Son &amp;personnalisé :</translation>
+        <translation>Son &amp;personnalisé&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -536,7 +604,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as "(Click to choose sound)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(&amp;Cliquez pour choisir un son)</translation>
     </message>
     <message>
@@ -552,15 +620,15 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
         <translation>Icônes Windows (*.ico *.ICO)</translation>
     </message>
     <message>
-        <source>Sorry, "%1" could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
-        <translation>Désolé, « %1 » n’a pas pu être lu comme une icône.  Choisissez un fichier d’icône contenant une image de 32 × 32 pixels.</translation>
+        <source>Sorry, &quot;%1&quot; could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
+        <translation>Désolé, «&#xa0;%1&#xa0;» n’a pas pu être lu comme une icône.  Choisissez un fichier d’icône contenant une image de 32 × 32 pixels.</translation>
     </message>
 </context>
 <context>
     <name>CNewEventForm</name>
     <message>
         <source>Reminder for %1</source>
-        <extracomment>The editor's title; %1 is the reminder's date.</extracomment>
+        <extracomment>The editor&apos;s title; %1 is the reminder&apos;s date.</extracomment>
         <translation>Rappel du %1</translation>
     </message>
     <message>
@@ -632,7 +700,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(Cliquez ici pour choisir un &amp;fichier son WAV)</translation>
     </message>
     <message>
@@ -679,7 +747,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>New</source>
-        <extracomment>The label of the main window's new-reminder button: short, the button is small.</extracomment>
+        <extracomment>The label of the main window&apos;s new-reminder button: short, the button is small.</extracomment>
         <translation>Nouveau</translation>
     </message>
     <message>
@@ -688,7 +756,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <extracomment>The label of the main window's button that lists the selected day's reminders: short.</extracomment>
+        <extracomment>The label of the main window&apos;s button that lists the selected day&apos;s reminders: short.</extracomment>
         <translation>Rappels</translation>
     </message>
     <message>
@@ -697,7 +765,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Today</source>
-        <extracomment>The label of the main window's go-to-today button: short.</extracomment>
+        <extracomment>The label of the main window&apos;s go-to-today button: short.</extracomment>
         <translation>Aujourd’hui</translation>
     </message>
     <message>
@@ -782,7 +850,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     <name>CQtMessageSink</name>
     <message>
         <source>Kestrelmark</source>
-        <extracomment>The title of the program's message boxes: the program's name.</extracomment>
+        <extracomment>The title of the program&apos;s message boxes: the program&apos;s name.</extracomment>
         <translation>Kestrelmark</translation>
     </message>
 </context>
@@ -791,11 +859,14 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     <message>
         <source>Are you SURE you want to permanently delete reminders from %1 to %2?</source>
         <extracomment>%1 and %2 are the first and last day of the range.</extracomment>
-        <translation>Voulez-vous VRAIMENT supprimer définitivement les rappels du %1 au %2 ?</translation>
+        <translation>Voulez-vous VRAIMENT supprimer définitivement les rappels du %1 au %2&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>A total of %n reminder(s) were deleted.</source>
-        <translation><numerusform>Au total, %n rappel a été supprimé.</numerusform><numerusform>Au total, %n rappels ont été supprimés.</numerusform></translation>
+        <translation>
+            <numerusform>Au total, %n rappel a été supprimé.</numerusform>
+            <numerusform>Au total, %n rappels ont été supprimés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -818,11 +889,11 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation>&amp;Du :</translation>
+        <translation>&amp;Du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;Au :</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -872,24 +943,27 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     <message>
         <source>One day to go:
 </source>
-        <translation>Plus qu’un jour :
+        <translation>Plus qu’un jour&#xa0;:
 </translation>
     </message>
     <message>
         <source>Reminder for %1:
 
 </source>
-        <extracomment>The alert's head; %1 is the date and time the reminder is for. The message follows.</extracomment>
-        <translation>Rappel du %1 :
+        <extracomment>The alert&apos;s head; %1 is the date and time the reminder is for. The message follows.</extracomment>
+        <translation>Rappel du %1&#xa0;:
 
 </translation>
     </message>
     <message numerus="yes">
         <source>%n days to go:
 </source>
-        <translation><numerusform>Plus que %n jour :
-</numerusform><numerusform>Plus que %n jours :
-</numerusform></translation>
+        <translation>
+            <numerusform>Plus que %n jour&#xa0;:
+</numerusform>
+            <numerusform>Plus que %n jours&#xa0;:
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -920,7 +994,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Sorry, the file %1 is not a reminder pack, so nothing was imported.</source>
-        <translation>Désolé, le fichier %1 n’est pas un paquet de rappels ; rien n’a été importé.</translation>
+        <translation>Désolé, le fichier %1 n’est pas un paquet de rappels&#xa0;; rien n’a été importé.</translation>
     </message>
     <message>
         <source>Sorry, the reminder pack %1 is damaged and could not be read to the end.  What came before the damage was imported.</source>
@@ -932,11 +1006,11 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Sorry, the file %1 is empty, so nothing was imported.</source>
-        <translation>Désolé, le fichier %1 est vide ; rien n’a été importé.</translation>
+        <translation>Désolé, le fichier %1 est vide&#xa0;; rien n’a été importé.</translation>
     </message>
     <message>
         <source>Sorry, the file %1 is not an Outlook calendar file, so nothing was imported.</source>
-        <translation>Désolé, le fichier %1 n’est pas un fichier de calendrier Outlook ; rien n’a été importé.</translation>
+        <translation>Désolé, le fichier %1 n’est pas un fichier de calendrier Outlook&#xa0;; rien n’a été importé.</translation>
     </message>
 </context>
 <context>
@@ -949,7 +1023,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     <message>
         <source>Sorry, your reminders could not be saved to %1: %2. They stay in this program, and it will try again at the next save.</source>
         <extracomment>%1 is the reminder file, %2 why it could not be written.</extracomment>
-        <translation>Désolé, vos rappels n’ont pas pu être enregistrés dans %1 : %2. Ils restent dans le programme, qui réessaiera au prochain enregistrement.</translation>
+        <translation>Désolé, vos rappels n’ont pas pu être enregistrés dans %1&#xa0;: %2. Ils restent dans le programme, qui réessaiera au prochain enregistrement.</translation>
     </message>
 </context>
 <context>
@@ -972,8 +1046,8 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>%1 is %2, not a lock; move it away to write the file</source>
-        <extracomment>%1 is the lock file's path, %2 "a folder" or "not a regular file".</extracomment>
-        <translation>%1 est %2, pas un verrou ; déplacez-le pour que le fichier puisse être écrit</translation>
+        <extracomment>%1 is the lock file&apos;s path, %2 &quot;a folder&quot; or &quot;not a regular file&quot;.</extracomment>
+        <translation>%1 est %2, pas un verrou&#xa0;; déplacez-le pour que le fichier puisse être écrit</translation>
     </message>
     <message>
         <source>a folder</source>
@@ -985,7 +1059,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
-        <translation>son verrou %1 est %2 et ne peut être supprimé (%3) ; supprimez-le à la main</translation>
+        <translation>son verrou %1 est %2 et ne peut être supprimé (%3)&#xa0;; supprimez-le à la main</translation>
     </message>
     <message>
         <source>another program (%1, process %2) is writing it</source>
@@ -997,7 +1071,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>the lock file %1 cannot be created: %2</source>
-        <translation>le fichier de verrou %1 ne peut être créé : %2</translation>
+        <translation>le fichier de verrou %1 ne peut être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>permission denied</source>
@@ -1016,7 +1090,7 @@ Voulez-vous vraiment supprimer ce rappel ?</translation>
     </message>
     <message>
         <source>Please enter a &amp;title for this Reminder Pack:</source>
-        <translation>Saisissez un &amp;titre pour ce paquet de rappels :</translation>
+        <translation>Saisissez un &amp;titre pour ce paquet de rappels&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1061,7 +1135,7 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     <message>
         <source>Error opening %1: %2</source>
         <extracomment>%1 is the reminder file, %2 why it cannot be opened.</extracomment>
-        <translation>Erreur à l’ouverture de %1 : %2</translation>
+        <translation>Erreur à l’ouverture de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>not enough memory</source>
@@ -1076,12 +1150,12 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     <name>CSharingCommands</name>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)</source>
-        <extracomment>The file kinds of the export dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the export dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Paquets de rappels (*.rpk);;CSV Windows Outlook98 (*.csv);;iCalendar (*.ics);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)</source>
-        <extracomment>The file kinds of the import dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the import dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Paquets de rappels (*.rpk);;CSV Windows Outlook98 (*.csv);;iCalendar (*.ics)</translation>
     </message>
     <message>
@@ -1115,11 +1189,11 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>Sorry, the file %1 is not an icon file that can be read, so it was not imported.</source>
-        <translation>Désolé, le fichier %1 n’est pas un fichier d’icône lisible ; il n’a pas été importé.</translation>
+        <translation>Désolé, le fichier %1 n’est pas un fichier d’icône lisible&#xa0;; il n’a pas été importé.</translation>
     </message>
     <message>
         <source>Sorry, an icon named %1 is already in the icons folder, so the dropped one was not imported.</source>
-        <translation>Désolé, une icône nommée %1 se trouve déjà dans le dossier des icônes ; celle que vous avez déposée n’a pas été importée.</translation>
+        <translation>Désolé, une icône nommée %1 se trouve déjà dans le dossier des icônes&#xa0;; celle que vous avez déposée n’a pas été importée.</translation>
     </message>
     <message>
         <source>Sorry, the icon file %1 could not be copied into the icons folder.</source>
@@ -1164,7 +1238,7 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
         <translation>Synchronisation de calendrier (CalDAV)</translation>
     </message>
     <message>
-        <source>https://server/ or the calendar's address</source>
+        <source>https://server/ or the calendar&apos;s address</source>
         <translation>https://serveur/ ou l’adresse du calendrier</translation>
     </message>
     <message>
@@ -1173,23 +1247,23 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>Warning: this address is not encrypted: the password and your reminders travel readable to anyone on the network. Use https:// if the server offers it.</source>
-        <translation>Attention : cette adresse n’est pas chiffrée ; le mot de passe et vos rappels circulent en clair sur le réseau. Utilisez https:// si le serveur le propose.</translation>
+        <translation>Attention&#xa0;: cette adresse n’est pas chiffrée&#xa0;; le mot de passe et vos rappels circulent en clair sur le réseau. Utilisez https:// si le serveur le propose.</translation>
     </message>
     <message>
         <source>Warning: unencrypted calendar address</source>
-        <translation>Attention : adresse de calendrier non chiffrée</translation>
+        <translation>Attention&#xa0;: adresse de calendrier non chiffrée</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
+        <translation>&amp;Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>&amp;Utilisateur :</translation>
+        <translation>&amp;Utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>&amp;Mot de passe :</translation>
+        <translation>&amp;Mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
@@ -1217,14 +1291,14 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>No account: nothing is synced.</source>
-        <translation>Aucun compte : rien n’est synchronisé.</translation>
+        <translation>Aucun compte&#xa0;: rien n’est synchronisé.</translation>
     </message>
     <message>
         <source>The last sync:
 
 </source>
         <extracomment>Followed by the list of what the last sync simplified or left out.</extracomment>
-        <translation>La dernière synchronisation :
+        <translation>La dernière synchronisation&#xa0;:
 
 </translation>
     </message>
@@ -1233,7 +1307,7 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     <name>CSyncAccountPanel</name>
     <message>
         <source>The password could not be kept in your keyring: %1</source>
-        <translation>Le mot de passe n’a pas pu être conservé dans votre trousseau : %1</translation>
+        <translation>Le mot de passe n’a pas pu être conservé dans votre trousseau&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1248,19 +1322,19 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>The password could not be kept: %1</source>
-        <translation>Le mot de passe n’a pas pu être conservé : %1</translation>
+        <translation>Le mot de passe n’a pas pu être conservé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not synced: no password store</source>
-        <translation>Non synchronisé : pas de gestionnaire de mots de passe</translation>
+        <translation>Non synchronisé&#xa0;: pas de gestionnaire de mots de passe</translation>
     </message>
     <message>
         <source>Not synced: the password could not be read (%1)</source>
-        <translation>Non synchronisé : le mot de passe n’a pas pu être lu (%1)</translation>
+        <translation>Non synchronisé&#xa0;: le mot de passe n’a pas pu être lu (%1)</translation>
     </message>
     <message>
         <source>Not synced: %1</source>
-        <translation>Non synchronisé : %1</translation>
+        <translation>Non synchronisé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
@@ -1268,11 +1342,11 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>Last synced %1</source>
-        <translation>Dernière synchronisation : %1</translation>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not synced: the server refused the user name or password</source>
-        <translation>Non synchronisé : le serveur a refusé le nom d’utilisateur ou le mot de passe</translation>
+        <translation>Non synchronisé&#xa0;: le serveur a refusé le nom d’utilisateur ou le mot de passe</translation>
     </message>
     <message>
         <source>The calendar server refused the user name or password. Enter them again under Options to sync your reminders.</source>
@@ -1280,11 +1354,11 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>Not synced at %1: %2%3</source>
-        <translation>Non synchronisé le %1 : %2%3</translation>
+        <translation>Non synchronisé le %1&#xa0;: %2%3</translation>
     </message>
     <message>
         <source> (last synced %1)</source>
-        <translation> (dernière synchronisation : %1)</translation>
+        <translation> (dernière synchronisation&#xa0;: %1)</translation>
     </message>
 </context>
 <context>
@@ -1343,7 +1417,7 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation>Prochain : %1</translation>
+        <translation>Prochain&#xa0;: %1</translation>
     </message>
     <message>
         <source>Show Kestrelmark</source>
@@ -1354,7 +1428,7 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     <name>CWeeklyBackup</name>
     <message>
         <source>Sorry, no backup of your reminders was found, so nothing was recovered.  A backup is made once a week when the program starts.</source>
-        <translation>Désolé, aucune sauvegarde de vos rappels n’a été trouvée ; rien n’a été restauré.  Une sauvegarde est faite une fois par semaine au lancement du programme.</translation>
+        <translation>Désolé, aucune sauvegarde de vos rappels n’a été trouvée&#xa0;; rien n’a été restauré.  Une sauvegarde est faite une fois par semaine au lancement du programme.</translation>
     </message>
     <message>
         <source>Recovery complete.</source>
@@ -1362,17 +1436,17 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
     <message>
         <source>Sorry, the backup of your reminders is damaged and cannot be read, so nothing was recovered.  Your reminders are as they were.</source>
-        <translation>Désolé, la sauvegarde de vos rappels est endommagée et illisible ; rien n’a été restauré.  Vos rappels sont inchangés.</translation>
+        <translation>Désolé, la sauvegarde de vos rappels est endommagée et illisible&#xa0;; rien n’a été restauré.  Vos rappels sont inchangés.</translation>
     </message>
     <message>
         <source>Sorry, the weekly backup of your reminders could not be written to %1: %2. Your reminders themselves are not affected; the backup will be tried again.</source>
         <extracomment>%1 is the backup file, %2 why it could not be written.</extracomment>
-        <translation>Désolé, la sauvegarde hebdomadaire de vos rappels n’a pas pu être écrite dans %1 : %2. Vos rappels eux-mêmes ne sont pas touchés ; la sauvegarde sera retentée.</translation>
+        <translation>Désolé, la sauvegarde hebdomadaire de vos rappels n’a pas pu être écrite dans %1&#xa0;: %2. Vos rappels eux-mêmes ne sont pas touchés&#xa0;; la sauvegarde sera retentée.</translation>
     </message>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
-        <extracomment>%1 is the date of the backup, %2 how many reminders it has ("1 reminder", "5 reminders").</extracomment>
-        <translation>Votre fichier de rappels est introuvable ; votre dernière sauvegarde du %1 contient %2. Utilisez la restauration pour le récupérer.</translation>
+        <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
+        <translation>Votre fichier de rappels est introuvable&#xa0;; votre dernière sauvegarde du %1 contient %2. Utilisez la restauration pour le récupérer.</translation>
     </message>
     <message>
         <source>1 reminder</source>
@@ -1381,16 +1455,19 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     <message>
         <source>Are you sure you want to recover your reminder database from the last backup of %1?</source>
         <extracomment>%1 is the date of the last backup.</extracomment>
-        <translation>Voulez-vous vraiment restaurer vos rappels depuis la dernière sauvegarde du %1 ?</translation>
+        <translation>Voulez-vous vraiment restaurer vos rappels depuis la dernière sauvegarde du %1&#xa0;?</translation>
     </message>
     <message>
         <source>Any reminders created since %1  will be PERMANENTLY LOST.  Proceed?</source>
         <extracomment>%1 is the date of the last backup.</extracomment>
-        <translation>Tous les rappels créés depuis le %1 seront DÉFINITIVEMENT PERDUS.  Continuer ?</translation>
+        <translation>Tous les rappels créés depuis le %1 seront DÉFINITIVEMENT PERDUS.  Continuer&#xa0;?</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation><numerusform>%n rappel</numerusform><numerusform>%n rappels</numerusform></translation>
+        <translation>
+            <numerusform>%n rappel</numerusform>
+            <numerusform>%n rappels</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1428,25 +1505,25 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
            [--icon NAME] [--sound PATH] [--private] [--data-dir DIR]
 Creates FILE when it does not exist. NAME is a built-in icon or an
 icon file imported from the icons folder of the data folder.</source>
-        <translation>Utilisation : kestrelmark-cli add FILE --at YYYY-MM-DDTHH:MM[:SS] --message TEXT
+        <translation>Utilisation&#xa0;: kestrelmark-cli add FILE --at YYYY-MM-DDTHH:MM[:SS] --message TEXT
            [--recurrence one-time|annual|monthly|weekly] [--notice 2d3h30m]
            [--icon NAME] [--sound PATH] [--private] [--data-dir DIR]
 Crée FILE s’il n’existe pas. NAME est une icône intégrée ou un fichier
 d’icône importé depuis le dossier des icônes du dossier de données.</translation>
     </message>
     <message>
-        <source>run the weekly backup of the data folder's reminders</source>
+        <source>run the weekly backup of the data folder&apos;s reminders</source>
         <translation>faire la sauvegarde hebdomadaire des rappels du dossier de données</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Backs up DIR/Kestrelmark.km2 to DIR/KestrelmarkBackup.km2 when the last backup
-recorded in the user's settings is a week old (or none is), as the program does at
+recorded in the user&apos;s settings is a week old (or none is), as the program does at
 start-up; --force backs up in any case.</source>
-        <translation>Utilisation : kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
+        <translation>Utilisation&#xa0;: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Sauvegarde DIR/Kestrelmark.km2 dans DIR/KestrelmarkBackup.km2 quand la dernière
 sauvegarde notée dans les réglages de l’utilisateur date d’une semaine (ou qu’il n’y en a
-aucune), comme le fait le programme au lancement ; --force sauvegarde dans tous les cas.</translation>
+aucune), comme le fait le programme au lancement&#xa0;; --force sauvegarde dans tous les cas.</translation>
     </message>
     <message>
         <source>copy a reminder file into a current (.km2) one</source>
@@ -1455,7 +1532,7 @@ aucune), comme le fait le programme au lancement ; --force sauvegarde dans tous
     <message>
         <source>Usage: kestrelmark-cli copy IN OUT
 Reads IN (.km2 or legacy .kmr) and writes all its reminders to OUT.</source>
-        <translation>Utilisation : kestrelmark-cli copy IN OUT
+        <translation>Utilisation&#xa0;: kestrelmark-cli copy IN OUT
 Lit IN (.km2 ou l’ancien .kmr) et écrit tous ses rappels dans OUT.</translation>
     </message>
     <message>
@@ -1464,8 +1541,8 @@ Lit IN (.km2 ou l’ancien .kmr) et écrit tous ses rappels dans OUT.</translati
     </message>
     <message>
         <source>Usage: kestrelmark-cli day FILE --date YYYY-MM-DD
-Prints the indexes (in date order) of the day's reminders, as the calendar shows them.</source>
-        <translation>Utilisation : kestrelmark-cli day FILE --date YYYY-MM-DD
+Prints the indexes (in date order) of the day&apos;s reminders, as the calendar shows them.</source>
+        <translation>Utilisation&#xa0;: kestrelmark-cli day FILE --date YYYY-MM-DD
 Affiche les index (dans l’ordre des dates) des rappels du jour, tels que le calendrier les montre.</translation>
     </message>
     <message>
@@ -1476,7 +1553,7 @@ Affiche les index (dans l’ordre des dates) des rappels du jour, tels que le ca
         <source>Usage: kestrelmark-cli delete-range FILE --from YYYY-MM-DD --to YYYY-MM-DD [--all-kinds]
 Deletes the one-time reminders (all kinds with --all-kinds) whose own date and time lie
 from the first day through the end of the last day.</source>
-        <translation>Utilisation : kestrelmark-cli delete-range FILE --from YYYY-MM-DD --to YYYY-MM-DD [--all-kinds]
+        <translation>Utilisation&#xa0;: kestrelmark-cli delete-range FILE --from YYYY-MM-DD --to YYYY-MM-DD [--all-kinds]
 Supprime les rappels ponctuels (de tous types avec --all-kinds) dont la date et l’heure
 vont du premier jour à la fin du dernier jour.</translation>
     </message>
@@ -1487,8 +1564,8 @@ vont du premier jour à la fin du dernier jour.</translation>
     <message>
         <source>Usage: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
 Prints the alerts the pass would show, in order; --save writes the shown flags back.</source>
-        <translation>Utilisation : kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
-Affiche dans l’ordre les rappels que la vérification montrerait ; --save enregistre les marques « affiché ».</translation>
+        <translation>Utilisation&#xa0;: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
+Affiche dans l’ordre les rappels que la vérification montrerait&#xa0;; --save enregistre les marques «&#xa0;affiché&#xa0;».</translation>
     </message>
     <message>
         <source>print a reminder file (or pack, or CSV) as JSON</source>
@@ -1496,9 +1573,9 @@ Affiche dans l’ordre les rappels que la vérification montrerait ; --save enr
     </message>
     <message>
         <source>Usage: kestrelmark-cli dump FILE
-Prints {"format": ..., "reminders": [...]} for FILE, chosen by its extension.</source>
-        <translation>Utilisation : kestrelmark-cli dump FILE
-Affiche {"format": ..., "reminders": [...]} pour FILE, selon son extension.</translation>
+Prints {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} for FILE, chosen by its extension.</source>
+        <translation>Utilisation&#xa0;: kestrelmark-cli dump FILE
+Affiche {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} pour FILE, selon son extension.</translation>
     </message>
     <message>
         <source>export reminders as a reminder pack, Outlook CSV or iCalendar file</source>
@@ -1509,7 +1586,7 @@ Affiche {"format": ..., "reminders": [...]} pour FILE, selon son extension.</tra
 Writes the reminders of FILE (all, or those at the given indexes in date order) as a
 reminder pack with the icon and sound files they use (taken from DIR, by default the
 per-user data folder), as an Outlook calendar file, or as an iCalendar file.</source>
-        <translation>Utilisation : kestrelmark-cli export FILE OUT.rpk|OUT.csv|OUT.ics [--select 0,2,5] [--data-dir DIR]
+        <translation>Utilisation&#xa0;: kestrelmark-cli export FILE OUT.rpk|OUT.csv|OUT.ics [--select 0,2,5] [--data-dir DIR]
 Écrit les rappels de FILE (tous, ou ceux des index donnés dans l’ordre des dates) en
 paquet de rappels avec les fichiers d’icône et de son utilisés (pris dans DIR, par défaut
 le dossier de données de l’utilisateur), en fichier de calendrier Outlook ou en fichier
@@ -1522,11 +1599,11 @@ iCalendar.</translation>
     <message>
         <source>Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]
 Adds the reminders FILE does not hold yet (FILE is created when missing) and puts a
-pack's icon and sound files into DIR/icons and DIR/sounds (by default the per-user
+pack&apos;s icon and sound files into DIR/icons and DIR/sounds (by default the per-user
 data folder). Prints what was added, what was skipped as a duplicate, and which data
 files were written or refused. A damaged pack keeps what came before the damage and
 exits with 2. An iCalendar import says how many events it simplified or left out, and how.</source>
-        <translation>Utilisation : kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]
+        <translation>Utilisation&#xa0;: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]
 Ajoute les rappels que FILE ne contient pas encore (FILE est créé s’il manque) et place
 les fichiers d’icône et de son d’un paquet dans DIR/icons et DIR/sounds (par défaut le
 dossier de données de l’utilisateur). Indique ce qui a été ajouté, ce qui a été ignoré
@@ -1541,13 +1618,13 @@ combien d’événements il a simplifiés ou laissés de côté, et comment.</tr
     <message>
         <source>Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
 Lists every occurrence on the days from --from through --to, in date order: one entry
-per occurrence on a line of its own, dated on its day at the reminder's own time
-(dateTime), with the reminder's own date (reminderDateTime), its index (as day gives
+per occurrence on a line of its own, dated on its day at the reminder&apos;s own time
+(dateTime), with the reminder&apos;s own date (reminderDateTime), its index (as day gives
 it), message, recurrence, advance notice in minutes (noticeMinutes) and icon name.
 --full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them
 (the printout keeps 20).</source>
-        <translation>Utilisation : kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
-Liste chaque occurrence des jours de --from à --to dans l’ordre des dates : une entrée
+        <translation>Utilisation&#xa0;: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
+Liste chaque occurrence des jours de --from à --to dans l’ordre des dates&#xa0;: une entrée
 par occurrence sur sa propre ligne, datée de son jour à l’heure du rappel (dateTime),
 avec la date propre du rappel (reminderDateTime), son index (tel que day le donne), son
 texte, sa répétition, son préavis en minutes (noticeMinutes) et le nom de son icône.
@@ -1563,7 +1640,7 @@ texte, sa répétition, son préavis en minutes (noticeMinutes) et le nom de son
 Replaces DIR/Kestrelmark.km2 with the contents of the weekly backup. Reminders made
 since the backup are lost, so --yes is required. Without a readable backup nothing
 changes and the exit code is 2.</source>
-        <translation>Utilisation : kestrelmark-cli recover --yes [--data-dir DIR]
+        <translation>Utilisation&#xa0;: kestrelmark-cli recover --yes [--data-dir DIR]
 Remplace DIR/Kestrelmark.km2 par le contenu de la sauvegarde hebdomadaire. Les rappels
 créés depuis la sauvegarde sont perdus, d’où --yes obligatoire. Sans sauvegarde lisible,
 rien ne change et le code de sortie est 2.</translation>
@@ -1575,10 +1652,10 @@ rien ne change et le code de sortie est 2.</translation>
     <message>
         <source>Usage: kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]
 Brings FILE and the calendar at URL (the calendar collection, or the server, whose
-calendar is then found through the user's principal) to the same reminders: what
+calendar is then found through the user&apos;s principal) to the same reminders: what
 changed on one side goes to the other; a reminder changed on both sides is kept in
-both versions. What was last synced is kept in FILE's folder as &lt;name&gt;Sync.json.
-The password is the first line of F; it goes to URL's own scheme, host and port
+both versions. What was last synced is kept in FILE&apos;s folder as &lt;name&gt;Sync.json.
+The password is the first line of F; it goes to URL&apos;s own scheme, host and port
 only (a redirect elsewhere fails the sync), and an http:// URL is warned of on
 stderr, as it carries the password unencrypted. One sync of FILE runs at a time: a
 second waits up to %1 seconds for the first. Prints a JSON report of what went each
@@ -1586,19 +1663,19 @@ way. A sync that fails before it settled anything writes nothing.
 Exit codes: 0 synced, 2 unreadable FILE or state, 3 the sync failed (the report says
 why; what was settled is kept) or another sync of FILE is still running, 4 the server
 refused the user name or password.</source>
-        <translation>Utilisation : kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]
+        <translation>Utilisation&#xa0;: kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]
 Met FILE et le calendrier situé à URL (la collection de calendrier, ou le serveur, dont le
-calendrier est alors trouvé par le principal de l’utilisateur) aux mêmes rappels : ce qui a
-changé d’un côté passe de l’autre ; un rappel modifié des deux côtés est gardé dans ses deux
+calendrier est alors trouvé par le principal de l’utilisateur) aux mêmes rappels&#xa0;: ce qui a
+changé d’un côté passe de l’autre&#xa0;; un rappel modifié des deux côtés est gardé dans ses deux
 versions. L’état de la dernière synchronisation est gardé dans le dossier de FILE sous
-&lt;name&gt;Sync.json. Le mot de passe est la première ligne de F ; il n’est envoyé qu’au schéma,
+&lt;name&gt;Sync.json. Le mot de passe est la première ligne de F&#xa0;; il n’est envoyé qu’au schéma,
 à l’hôte et au port de URL (une redirection ailleurs fait échouer la synchronisation), et une
 URL http:// donne un avertissement sur stderr, car elle transmet le mot de passe en clair. Une
-seule synchronisation de FILE à la fois : une seconde attend jusqu’à %1 secondes la première.
+seule synchronisation de FILE à la fois&#xa0;: une seconde attend jusqu’à %1 secondes la première.
 Affiche un rapport JSON de ce qui est passé dans chaque sens. Une synchronisation qui échoue
 avant d’avoir rien réglé n’écrit rien.
-Codes de sortie : 0 synchronisé, 2 FILE ou état illisible, 3 échec de la synchronisation (le
-rapport dit pourquoi ; ce qui était réglé est gardé) ou une autre synchronisation de FILE est
+Codes de sortie&#xa0;: 0 synchronisé, 2 FILE ou état illisible, 3 échec de la synchronisation (le
+rapport dit pourquoi&#xa0;; ce qui était réglé est gardé) ou une autre synchronisation de FILE est
 en cours, 4 le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
     </message>
     <message>
@@ -1609,26 +1686,26 @@ Exit codes: 0 success, 1 usage error, 2 unreadable or corrupt input.
 
 Commands:
 </source>
-        <extracomment>The tool's --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
-        <translation>Utilisation : kestrelmark-cli COMMANDE [ARGUMENTS]
+        <extracomment>The tool&apos;s --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
+        <translation>Utilisation&#xa0;: kestrelmark-cli COMMANDE [ARGUMENTS]
 
 Lit et écrit les fichiers de rappels de Kestrelmark (.km2, l’ancien .kmr) et affiche du JSON.
-Codes de sortie : 0 succès, 1 erreur d’utilisation, 2 entrée illisible ou endommagée.
+Codes de sortie&#xa0;: 0 succès, 1 erreur d’utilisation, 2 entrée illisible ou endommagée.
 
-Commandes :
+Commandes&#xa0;:
 </translation>
     </message>
     <message>
         <source>
-'kestrelmark-cli COMMAND --help' describes a command.
+&apos;kestrelmark-cli COMMAND --help&apos; describes a command.
 </source>
         <translation>
-« kestrelmark-cli COMMANDE --help » décrit une commande.
+«&#xa0;kestrelmark-cli COMMANDE --help&#xa0;» décrit une commande.
 </translation>
     </message>
     <message>
-        <source>unknown command '%1' (see --help)</source>
-        <translation>commande inconnue « %1 » (voir --help)</translation>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
+        <translation>commande inconnue «&#xa0;%1&#xa0;» (voir --help)</translation>
     </message>
 </context>
 </TS>

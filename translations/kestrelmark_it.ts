@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
@@ -30,7 +30,7 @@ Programma di promemoria personali</translation>
     <message>
         <source>
 Its dates could be read day first or month first; they were read as your locale writes them (%1).</source>
-        <extracomment>%1 is the date form the file was read in, e.g. "dd.MM.yyyy".</extracomment>
+        <extracomment>%1 is the date form the file was read in, e.g. &quot;dd.MM.yyyy&quot;.</extracomment>
         <translation>
 Le sue date si potevano leggere con il giorno o con il mese per primo; sono state lette come le scrivono le impostazioni internazionali (%1).</translation>
     </message>
@@ -39,12 +39,12 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     <name>CCalendarKeys</name>
     <message>
         <source>dddd d MMMM yyyy</source>
-        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month's name, yyyy the year), in the order and with the signs the language uses.</extracomment>
+        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month&apos;s name, yyyy the year), in the order and with the signs the language uses.</extracomment>
         <translation>dddd d MMMM yyyy</translation>
     </message>
     <message>
         <source>, 1 reminder: </source>
-        <extracomment>After the day's name, before the list of its reminders.</extracomment>
+        <extracomment>After the day&apos;s name, before the list of its reminders.</extracomment>
         <translation>, 1 promemoria: </translation>
     </message>
     <message>
@@ -53,7 +53,10 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message numerus="yes">
         <source>, %n reminders: </source>
-        <translation><numerusform>, %n promemoria: </numerusform><numerusform>, %n promemoria: </numerusform></translation>
+        <translation>
+            <numerusform>, %n promemoria: </numerusform>
+            <numerusform>, %n promemoria: </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -117,7 +120,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
 <context>
     <name>CCloseWarningDlg</name>
     <message>
-        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you 'just minimize.'</source>
+        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you &apos;just minimize.&apos;</source>
         <translation>Se chiude Kestrelmark, non riceverà più avvisi dei prossimi promemoria finché non riavvierà il computer o non avvierà di nuovo Kestrelmark.  Per sfruttarlo al meglio si consiglia di limitarsi a «ridurre a icona».</translation>
     </message>
     <message>
@@ -178,7 +181,10 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation><numerusform>%n ora</numerusform><numerusform>%n ore</numerusform></translation>
+        <translation>
+            <numerusform>%n ora</numerusform>
+            <numerusform>%n ore</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 minute</source>
@@ -187,17 +193,20 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message numerus="yes">
         <source>%n mins.</source>
-        <translation><numerusform>%n min</numerusform><numerusform>%n min</numerusform></translation>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reminders for %1:</source>
-        <extracomment>The title of the day's list; %1 is the day.</extracomment>
+        <extracomment>The title of the day&apos;s list; %1 is the day.</extracomment>
         <translation>Promemoria del %1:</translation>
     </message>
     <message>
         <source>[%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>[%1]
 Eliminare davvero questo promemoria?</translation>
     </message>
@@ -207,7 +216,10 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n giorno</numerusform><numerusform>%n giorni</numerusform></translation>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -237,7 +249,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <extracomment>The notification's button that puts the reminder off.</extracomment>
+        <extracomment>The notification&apos;s button that puts the reminder off.</extracomment>
         <translation>Posticipa</translation>
     </message>
 </context>
@@ -355,6 +367,62 @@ Eliminare davvero questo promemoria?</translation>
     </message>
 </context>
 <context>
+    <name>CIcsFile</name>
+    <message>
+        <source>iCalendar file successfully imported.</source>
+        <translation>File iCalendar importato correttamente.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 could not be opened.</source>
+        <translation>Spiacenti, non è stato possibile aprire il file %1.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 was not imported: %2.</source>
+        <extracomment>%1 is the file, %2 why it was refused.</extracomment>
+        <translation>Spiacenti, il file %1 non è stato importato: %2.</translation>
+    </message>
+    <message>
+        <source>1 reminder added</source>
+        <translation>1 promemoria aggiunto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders added</source>
+        <translation>
+            <numerusform>%n promemoria aggiunto</numerusform>
+            <numerusform>%n promemoria aggiunti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n already in the list.</source>
+        <translation>
+            <numerusform>, %n già nell’elenco.</numerusform>
+            <numerusform>, %n già nell’elenco.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event simplified.</source>
+        <translation>1 evento semplificato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified.</source>
+        <translation>
+            <numerusform>%n evento semplificato.</numerusform>
+            <numerusform>%n eventi semplificati.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out.</source>
+        <translation>1 evento tralasciato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out.</source>
+        <translation>
+            <numerusform>%n evento tralasciato.</numerusform>
+            <numerusform>%n eventi tralasciati.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CImportProgress</name>
     <message>
         <source>Importing reminders from %1...</source>
@@ -397,7 +465,7 @@ Eliminare davvero questo promemoria?</translation>
         <source>Reminder message:
 [%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>Messaggio del promemoria:
 [%1]
 Eliminare davvero questo promemoria?</translation>
@@ -536,7 +604,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as "(Click to choose sound)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(&amp;Clic per scegliere un suono)</translation>
     </message>
     <message>
@@ -552,7 +620,7 @@ Eliminare davvero questo promemoria?</translation>
         <translation>Icone di Windows (*.ico *.ICO)</translation>
     </message>
     <message>
-        <source>Sorry, "%1" could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
+        <source>Sorry, &quot;%1&quot; could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
         <translation>Spiacenti, «%1» non è leggibile come icona.  Scelga un file di icona con un’immagine di 32 × 32.</translation>
     </message>
 </context>
@@ -560,7 +628,7 @@ Eliminare davvero questo promemoria?</translation>
     <name>CNewEventForm</name>
     <message>
         <source>Reminder for %1</source>
-        <extracomment>The editor's title; %1 is the reminder's date.</extracomment>
+        <extracomment>The editor&apos;s title; %1 is the reminder&apos;s date.</extracomment>
         <translation>Promemoria del %1</translation>
     </message>
     <message>
@@ -632,7 +700,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(Clic qui per scegliere un &amp;file audio WAV)</translation>
     </message>
     <message>
@@ -679,7 +747,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>New</source>
-        <extracomment>The label of the main window's new-reminder button: short, the button is small.</extracomment>
+        <extracomment>The label of the main window&apos;s new-reminder button: short, the button is small.</extracomment>
         <translation>Nuovo</translation>
     </message>
     <message>
@@ -688,7 +756,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <extracomment>The label of the main window's button that lists the selected day's reminders: short.</extracomment>
+        <extracomment>The label of the main window&apos;s button that lists the selected day&apos;s reminders: short.</extracomment>
         <translation>Promemoria</translation>
     </message>
     <message>
@@ -697,7 +765,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Today</source>
-        <extracomment>The label of the main window's go-to-today button: short.</extracomment>
+        <extracomment>The label of the main window&apos;s go-to-today button: short.</extracomment>
         <translation>Oggi</translation>
     </message>
     <message>
@@ -782,7 +850,7 @@ Eliminare davvero questo promemoria?</translation>
     <name>CQtMessageSink</name>
     <message>
         <source>Kestrelmark</source>
-        <extracomment>The title of the program's message boxes: the program's name.</extracomment>
+        <extracomment>The title of the program&apos;s message boxes: the program&apos;s name.</extracomment>
         <translation>Kestrelmark</translation>
     </message>
 </context>
@@ -795,7 +863,10 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message numerus="yes">
         <source>A total of %n reminder(s) were deleted.</source>
-        <translation><numerusform>In tutto è stato eliminato %n promemoria.</numerusform><numerusform>In tutto sono stati eliminati %n promemoria.</numerusform></translation>
+        <translation>
+            <numerusform>In tutto è stato eliminato %n promemoria.</numerusform>
+            <numerusform>In tutto sono stati eliminati %n promemoria.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -879,7 +950,7 @@ Eliminare davvero questo promemoria?</translation>
         <source>Reminder for %1:
 
 </source>
-        <extracomment>The alert's head; %1 is the date and time the reminder is for. The message follows.</extracomment>
+        <extracomment>The alert&apos;s head; %1 is the date and time the reminder is for. The message follows.</extracomment>
         <translation>Promemoria del %1:
 
 </translation>
@@ -887,9 +958,12 @@ Eliminare davvero questo promemoria?</translation>
     <message numerus="yes">
         <source>%n days to go:
 </source>
-        <translation><numerusform>Manca %n giorno:
-</numerusform><numerusform>Mancano %n giorni:
-</numerusform></translation>
+        <translation>
+            <numerusform>Manca %n giorno:
+</numerusform>
+            <numerusform>Mancano %n giorni:
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -972,7 +1046,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>%1 is %2, not a lock; move it away to write the file</source>
-        <extracomment>%1 is the lock file's path, %2 "a folder" or "not a regular file".</extracomment>
+        <extracomment>%1 is the lock file&apos;s path, %2 &quot;a folder&quot; or &quot;not a regular file&quot;.</extracomment>
         <translation>%1 è %2, non un blocco; lo sposti per poter scrivere il file</translation>
     </message>
     <message>
@@ -1076,12 +1150,12 @@ Una copia del file danneggiato è in %1.</translation>
     <name>CSharingCommands</name>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)</source>
-        <extracomment>The file kinds of the export dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the export dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Pacchetti di promemoria (*.rpk);;CSV di Windows di Outlook98 (*.csv);;iCalendar (*.ics);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)</source>
-        <extracomment>The file kinds of the import dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the import dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Pacchetti di promemoria (*.rpk);;CSV di Windows di Outlook98 (*.csv);;iCalendar (*.ics)</translation>
     </message>
     <message>
@@ -1164,7 +1238,7 @@ Una copia del file danneggiato è in %1.</translation>
         <translation>Sincronizzazione del calendario (CalDAV)</translation>
     </message>
     <message>
-        <source>https://server/ or the calendar's address</source>
+        <source>https://server/ or the calendar&apos;s address</source>
         <translation>https://server/ o l’indirizzo del calendario</translation>
     </message>
     <message>
@@ -1371,7 +1445,7 @@ Una copia del file danneggiato è in %1.</translation>
     </message>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
-        <extracomment>%1 is the date of the backup, %2 how many reminders it has ("1 reminder", "5 reminders").</extracomment>
+        <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
         <translation>Il file dei promemoria manca; l’ultimo backup, del %1, contiene %2. Usi Ripristina per recuperarlo.</translation>
     </message>
     <message>
@@ -1390,7 +1464,10 @@ Una copia del file danneggiato è in %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation><numerusform>%n promemoria</numerusform><numerusform>%n promemoria</numerusform></translation>
+        <translation>
+            <numerusform>%n promemoria</numerusform>
+            <numerusform>%n promemoria</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1435,13 +1512,13 @@ Crea FILE se non esiste. NAME è un’icona inclusa o un file di icona
 importato dalla cartella delle icone della cartella dati.</translation>
     </message>
     <message>
-        <source>run the weekly backup of the data folder's reminders</source>
+        <source>run the weekly backup of the data folder&apos;s reminders</source>
         <translation>eseguire il backup settimanale dei promemoria della cartella dati</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Backs up DIR/Kestrelmark.km2 to DIR/KestrelmarkBackup.km2 when the last backup
-recorded in the user's settings is a week old (or none is), as the program does at
+recorded in the user&apos;s settings is a week old (or none is), as the program does at
 start-up; --force backs up in any case.</source>
         <translation>Uso: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Copia DIR/Kestrelmark.km2 in DIR/KestrelmarkBackup.km2 quando l’ultimo backup
@@ -1464,7 +1541,7 @@ Legge IN (.km2 o il vecchio .kmr) e scrive tutti i suoi promemoria in OUT.</tran
     </message>
     <message>
         <source>Usage: kestrelmark-cli day FILE --date YYYY-MM-DD
-Prints the indexes (in date order) of the day's reminders, as the calendar shows them.</source>
+Prints the indexes (in date order) of the day&apos;s reminders, as the calendar shows them.</source>
         <translation>Uso: kestrelmark-cli day FILE --date YYYY-MM-DD
 Stampa gli indici (in ordine di data) dei promemoria del giorno, come li mostra il calendario.</translation>
     </message>
@@ -1496,9 +1573,9 @@ Stampa in ordine gli avvisi che il controllo mostrerebbe; --save scrive i segni 
     </message>
     <message>
         <source>Usage: kestrelmark-cli dump FILE
-Prints {"format": ..., "reminders": [...]} for FILE, chosen by its extension.</source>
+Prints {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} for FILE, chosen by its extension.</source>
         <translation>Uso: kestrelmark-cli dump FILE
-Stampa {"format": ..., "reminders": [...]} per FILE, secondo la sua estensione.</translation>
+Stampa {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} per FILE, secondo la sua estensione.</translation>
     </message>
     <message>
         <source>export reminders as a reminder pack, Outlook CSV or iCalendar file</source>
@@ -1521,7 +1598,7 @@ predefinita la cartella dati dell’utente), come file di calendario di Outlook 
     <message>
         <source>Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]
 Adds the reminders FILE does not hold yet (FILE is created when missing) and puts a
-pack's icon and sound files into DIR/icons and DIR/sounds (by default the per-user
+pack&apos;s icon and sound files into DIR/icons and DIR/sounds (by default the per-user
 data folder). Prints what was added, what was skipped as a duplicate, and which data
 files were written or refused. A damaged pack keeps what came before the damage and
 exits with 2. An iCalendar import says how many events it simplified or left out, and how.</source>
@@ -1539,8 +1616,8 @@ esce con 2. Un’importazione iCalendar dice quanti eventi ha semplificato o tra
     <message>
         <source>Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
 Lists every occurrence on the days from --from through --to, in date order: one entry
-per occurrence on a line of its own, dated on its day at the reminder's own time
-(dateTime), with the reminder's own date (reminderDateTime), its index (as day gives
+per occurrence on a line of its own, dated on its day at the reminder&apos;s own time
+(dateTime), with the reminder&apos;s own date (reminderDateTime), its index (as day gives
 it), message, recurrence, advance notice in minutes (noticeMinutes) and icon name.
 --full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them
 (the printout keeps 20).</source>
@@ -1573,10 +1650,10 @@ codice di uscita è 2.</translation>
     <message>
         <source>Usage: kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]
 Brings FILE and the calendar at URL (the calendar collection, or the server, whose
-calendar is then found through the user's principal) to the same reminders: what
+calendar is then found through the user&apos;s principal) to the same reminders: what
 changed on one side goes to the other; a reminder changed on both sides is kept in
-both versions. What was last synced is kept in FILE's folder as &lt;name&gt;Sync.json.
-The password is the first line of F; it goes to URL's own scheme, host and port
+both versions. What was last synced is kept in FILE&apos;s folder as &lt;name&gt;Sync.json.
+The password is the first line of F; it goes to URL&apos;s own scheme, host and port
 only (a redirect elsewhere fails the sync), and an http:// URL is warned of on
 stderr, as it carries the password unencrypted. One sync of FILE runs at a time: a
 second waits up to %1 seconds for the first. Prints a JSON report of what went each
@@ -1606,7 +1683,7 @@ Exit codes: 0 success, 1 usage error, 2 unreadable or corrupt input.
 
 Commands:
 </source>
-        <extracomment>The tool's --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
+        <extracomment>The tool&apos;s --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
         <translation>Uso: kestrelmark-cli COMANDO [ARGOMENTI]
 
 Legge e scrive i file di promemoria di Kestrelmark (.km2, il vecchio .kmr) e stampa JSON.
@@ -1617,14 +1694,14 @@ Comandi:
     </message>
     <message>
         <source>
-'kestrelmark-cli COMMAND --help' describes a command.
+&apos;kestrelmark-cli COMMAND --help&apos; describes a command.
 </source>
         <translation>
 «kestrelmark-cli COMANDO --help» descrive un comando.
 </translation>
     </message>
     <message>
-        <source>unknown command '%1' (see --help)</source>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
         <translation>comando sconosciuto «%1» (vedere --help)</translation>
     </message>
 </context>

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
@@ -30,7 +30,7 @@ Osobisty program przypominający</translation>
     <message>
         <source>
 Its dates could be read day first or month first; they were read as your locale writes them (%1).</source>
-        <extracomment>%1 is the date form the file was read in, e.g. "dd.MM.yyyy".</extracomment>
+        <extracomment>%1 is the date form the file was read in, e.g. &quot;dd.MM.yyyy&quot;.</extracomment>
         <translation>
 Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano je tak, jak zapisują je ustawienia regionalne (%1).</translation>
     </message>
@@ -39,12 +39,12 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
     <name>CCalendarKeys</name>
     <message>
         <source>dddd d MMMM yyyy</source>
-        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month's name, yyyy the year), in the order and with the signs the language uses.</extracomment>
+        <extracomment>How a screen reader reads a calendar day: a date format of QDate (dddd the weekday, d the day, MMMM the month&apos;s name, yyyy the year), in the order and with the signs the language uses.</extracomment>
         <translation>dddd, d MMMM yyyy</translation>
     </message>
     <message>
         <source>, 1 reminder: </source>
-        <extracomment>After the day's name, before the list of its reminders.</extracomment>
+        <extracomment>After the day&apos;s name, before the list of its reminders.</extracomment>
         <translation>, 1 przypomnienie: </translation>
     </message>
     <message>
@@ -53,7 +53,11 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
     </message>
     <message numerus="yes">
         <source>, %n reminders: </source>
-        <translation><numerusform>, %n przypomnienie: </numerusform><numerusform>, %n przypomnienia: </numerusform><numerusform>, %n przypomnień: </numerusform></translation>
+        <translation>
+            <numerusform>, %n przypomnienie: </numerusform>
+            <numerusform>, %n przypomnienia: </numerusform>
+            <numerusform>, %n przypomnień: </numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -117,7 +121,7 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
 <context>
     <name>CCloseWarningDlg</name>
     <message>
-        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you 'just minimize.'</source>
+        <source>If you close Kestrelmark, you will not be notified of future reminders until you restart your computer or run Kestrelmark again.  For maximum functionality, it is recommended that you &apos;just minimize.&apos;</source>
         <translation>Po zamknięciu programu Kestrelmark nie dostaniesz powiadomień o kolejnych przypomnieniach, dopóki nie uruchomisz ponownie komputera lub programu.  Aby w pełni z niego korzystać, zalecamy „tylko zminimalizować”.</translation>
     </message>
     <message>
@@ -178,7 +182,11 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation><numerusform>%n godzina</numerusform><numerusform>%n godziny</numerusform><numerusform>%n godzin</numerusform></translation>
+        <translation>
+            <numerusform>%n godzina</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 minute</source>
@@ -187,17 +195,21 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
     </message>
     <message numerus="yes">
         <source>%n mins.</source>
-        <translation><numerusform>%n min</numerusform><numerusform>%n min</numerusform><numerusform>%n min</numerusform></translation>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reminders for %1:</source>
-        <extracomment>The title of the day's list; %1 is the day.</extracomment>
+        <extracomment>The title of the day&apos;s list; %1 is the day.</extracomment>
         <translation>Przypomnienia na %1:</translation>
     </message>
     <message>
         <source>[%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>[%1]
 Czy na pewno usunąć to przypomnienie?</translation>
     </message>
@@ -207,7 +219,11 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation><numerusform>%n dzień</numerusform><numerusform>%n dni</numerusform><numerusform>%n dni</numerusform></translation>
+        <translation>
+            <numerusform>%n dzień</numerusform>
+            <numerusform>%n dni</numerusform>
+            <numerusform>%n dni</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -237,7 +253,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Snooze</source>
-        <extracomment>The notification's button that puts the reminder off.</extracomment>
+        <extracomment>The notification&apos;s button that puts the reminder off.</extracomment>
         <translation>Drzemka</translation>
     </message>
 </context>
@@ -355,6 +371,66 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
 </context>
 <context>
+    <name>CIcsFile</name>
+    <message>
+        <source>iCalendar file successfully imported.</source>
+        <translation>Plik iCalendar został zaimportowany.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 could not be opened.</source>
+        <translation>Niestety nie udało się otworzyć pliku %1.</translation>
+    </message>
+    <message>
+        <source>Sorry, the file %1 was not imported: %2.</source>
+        <extracomment>%1 is the file, %2 why it was refused.</extracomment>
+        <translation>Niestety pliku %1 nie zaimportowano: %2.</translation>
+    </message>
+    <message>
+        <source>1 reminder added</source>
+        <translation>Dodano 1 przypomnienie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders added</source>
+        <translation>
+            <numerusform>Dodano %n przypomnienie</numerusform>
+            <numerusform>Dodano %n przypomnienia</numerusform>
+            <numerusform>Dodano %n przypomnień</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n already in the list.</source>
+        <translation>
+            <numerusform>, %n już na liście.</numerusform>
+            <numerusform>, %n już na liście.</numerusform>
+            <numerusform>, %n już na liście.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event simplified.</source>
+        <translation>Uproszczono 1 wydarzenie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified.</source>
+        <translation>
+            <numerusform>Uproszczono %n wydarzenie.</numerusform>
+            <numerusform>Uproszczono %n wydarzenia.</numerusform>
+            <numerusform>Uproszczono %n wydarzeń.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out.</source>
+        <translation>Pominięto 1 wydarzenie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out.</source>
+        <translation>
+            <numerusform>Pominięto %n wydarzenie.</numerusform>
+            <numerusform>Pominięto %n wydarzenia.</numerusform>
+            <numerusform>Pominięto %n wydarzeń.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CImportProgress</name>
     <message>
         <source>Importing reminders from %1...</source>
@@ -397,7 +473,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
         <source>Reminder message:
 [%1]
 Are you sure you want to delete this reminder?</source>
-        <extracomment>%1 is the reminder's message.</extracomment>
+        <extracomment>%1 is the reminder&apos;s message.</extracomment>
         <translation>Treść przypomnienia:
 [%1]
 Czy na pewno usunąć to przypomnienie?</translation>
@@ -536,7 +612,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
-        <extracomment>The same text as "(Click to choose sound)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(&amp;Kliknij, aby wybrać dźwięk)</translation>
     </message>
     <message>
@@ -552,7 +628,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
         <translation>Ikony Windows (*.ico *.ICO)</translation>
     </message>
     <message>
-        <source>Sorry, "%1" could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
+        <source>Sorry, &quot;%1&quot; could not be read as an icon.  Please choose an icon file that holds a 32 x 32 picture.</source>
         <translation>Niestety nie udało się odczytać „%1” jako ikony.  Wybierz plik ikony z obrazem 32 × 32.</translation>
     </message>
 </context>
@@ -560,7 +636,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <name>CNewEventForm</name>
     <message>
         <source>Reminder for %1</source>
-        <extracomment>The editor's title; %1 is the reminder's date.</extracomment>
+        <extracomment>The editor&apos;s title; %1 is the reminder&apos;s date.</extracomment>
         <translation>Przypomnienie na %1</translation>
     </message>
     <message>
@@ -632,7 +708,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
-        <extracomment>The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &amp;.</extracomment>
+        <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
         <translation>(Kliknij tutaj, aby wybrać &amp;plik dźwiękowy WAV)</translation>
     </message>
     <message>
@@ -679,7 +755,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>New</source>
-        <extracomment>The label of the main window's new-reminder button: short, the button is small.</extracomment>
+        <extracomment>The label of the main window&apos;s new-reminder button: short, the button is small.</extracomment>
         <translation>Nowe</translation>
     </message>
     <message>
@@ -688,7 +764,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Reminders</source>
-        <extracomment>The label of the main window's button that lists the selected day's reminders: short.</extracomment>
+        <extracomment>The label of the main window&apos;s button that lists the selected day&apos;s reminders: short.</extracomment>
         <translation>Lista</translation>
     </message>
     <message>
@@ -697,7 +773,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Today</source>
-        <extracomment>The label of the main window's go-to-today button: short.</extracomment>
+        <extracomment>The label of the main window&apos;s go-to-today button: short.</extracomment>
         <translation>Dziś</translation>
     </message>
     <message>
@@ -782,7 +858,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <name>CQtMessageSink</name>
     <message>
         <source>Kestrelmark</source>
-        <extracomment>The title of the program's message boxes: the program's name.</extracomment>
+        <extracomment>The title of the program&apos;s message boxes: the program&apos;s name.</extracomment>
         <translation>Kestrelmark</translation>
     </message>
 </context>
@@ -795,7 +871,11 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message numerus="yes">
         <source>A total of %n reminder(s) were deleted.</source>
-        <translation><numerusform>Usunięto łącznie %n przypomnienie.</numerusform><numerusform>Usunięto łącznie %n przypomnienia.</numerusform><numerusform>Usunięto łącznie %n przypomnień.</numerusform></translation>
+        <translation>
+            <numerusform>Usunięto łącznie %n przypomnienie.</numerusform>
+            <numerusform>Usunięto łącznie %n przypomnienia.</numerusform>
+            <numerusform>Usunięto łącznie %n przypomnień.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -879,7 +959,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
         <source>Reminder for %1:
 
 </source>
-        <extracomment>The alert's head; %1 is the date and time the reminder is for. The message follows.</extracomment>
+        <extracomment>The alert&apos;s head; %1 is the date and time the reminder is for. The message follows.</extracomment>
         <translation>Przypomnienie na %1:
 
 </translation>
@@ -887,10 +967,14 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <message numerus="yes">
         <source>%n days to go:
 </source>
-        <translation><numerusform>Został %n dzień:
-</numerusform><numerusform>Zostały %n dni:
-</numerusform><numerusform>Zostało %n dni:
-</numerusform></translation>
+        <translation>
+            <numerusform>Został %n dzień:
+</numerusform>
+            <numerusform>Zostały %n dni:
+</numerusform>
+            <numerusform>Zostało %n dni:
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -973,7 +1057,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>%1 is %2, not a lock; move it away to write the file</source>
-        <extracomment>%1 is the lock file's path, %2 "a folder" or "not a regular file".</extracomment>
+        <extracomment>%1 is the lock file&apos;s path, %2 &quot;a folder&quot; or &quot;not a regular file&quot;.</extracomment>
         <translation>%1 to %2, a nie blokada; przenieś to, aby można było zapisać plik</translation>
     </message>
     <message>
@@ -1077,12 +1161,12 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
     <name>CSharingCommands</name>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)</source>
-        <extracomment>The file kinds of the export dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the export dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Paczki przypomnień (*.rpk);;CSV Windows z Outlook98 (*.csv);;iCalendar (*.ics);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)</source>
-        <extracomment>The file kinds of the import dialog, ";;" between them: keep the patterns in brackets.</extracomment>
+        <extracomment>The file kinds of the import dialog, &quot;;;&quot; between them: keep the patterns in brackets.</extracomment>
         <translation>Paczki przypomnień (*.rpk);;CSV Windows z Outlook98 (*.csv);;iCalendar (*.ics)</translation>
     </message>
     <message>
@@ -1165,7 +1249,7 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
         <translation>Synchronizacja kalendarza (CalDAV)</translation>
     </message>
     <message>
-        <source>https://server/ or the calendar's address</source>
+        <source>https://server/ or the calendar&apos;s address</source>
         <translation>https://serwer/ lub adres kalendarza</translation>
     </message>
     <message>
@@ -1372,7 +1456,7 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
     </message>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
-        <extracomment>%1 is the date of the backup, %2 how many reminders it has ("1 reminder", "5 reminders").</extracomment>
+        <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
         <translation>Brakuje pliku przypomnień; ostatnia kopia z %1 zawiera %2. Użyj przywracania, aby go odzyskać.</translation>
     </message>
     <message>
@@ -1391,7 +1475,11 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n reminders</source>
-        <translation><numerusform>%n przypomnienie</numerusform><numerusform>%n przypomnienia</numerusform><numerusform>%n przypomnień</numerusform></translation>
+        <translation>
+            <numerusform>%n przypomnienie</numerusform>
+            <numerusform>%n przypomnienia</numerusform>
+            <numerusform>%n przypomnień</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1436,13 +1524,13 @@ Tworzy FILE, jeśli nie istnieje. NAME to wbudowana ikona albo plik ikony
 zaimportowany z folderu ikon w folderze danych.</translation>
     </message>
     <message>
-        <source>run the weekly backup of the data folder's reminders</source>
+        <source>run the weekly backup of the data folder&apos;s reminders</source>
         <translation>wykonaj tygodniową kopię przypomnień z folderu danych</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Backs up DIR/Kestrelmark.km2 to DIR/KestrelmarkBackup.km2 when the last backup
-recorded in the user's settings is a week old (or none is), as the program does at
+recorded in the user&apos;s settings is a week old (or none is), as the program does at
 start-up; --force backs up in any case.</source>
         <translation>Użycie: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]
 Kopiuje DIR/Kestrelmark.km2 do DIR/KestrelmarkBackup.km2, gdy ostatnia kopia zapisana
@@ -1465,7 +1553,7 @@ Czyta IN (.km2 lub dawny .kmr) i zapisuje wszystkie jego przypomnienia do OUT.</
     </message>
     <message>
         <source>Usage: kestrelmark-cli day FILE --date YYYY-MM-DD
-Prints the indexes (in date order) of the day's reminders, as the calendar shows them.</source>
+Prints the indexes (in date order) of the day&apos;s reminders, as the calendar shows them.</source>
         <translation>Użycie: kestrelmark-cli day FILE --date YYYY-MM-DD
 Wypisuje indeksy (w kolejności dat) przypomnień z danego dnia, tak jak pokazuje je kalendarz.</translation>
     </message>
@@ -1497,9 +1585,9 @@ Wypisuje kolejno przypomnienia, które pokazałoby sprawdzenie; --save zapisuje 
     </message>
     <message>
         <source>Usage: kestrelmark-cli dump FILE
-Prints {"format": ..., "reminders": [...]} for FILE, chosen by its extension.</source>
+Prints {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} for FILE, chosen by its extension.</source>
         <translation>Użycie: kestrelmark-cli dump FILE
-Wypisuje {"format": ..., "reminders": [...]} dla FILE, zależnie od rozszerzenia.</translation>
+Wypisuje {&quot;format&quot;: ..., &quot;reminders&quot;: [...]} dla FILE, zależnie od rozszerzenia.</translation>
     </message>
     <message>
         <source>export reminders as a reminder pack, Outlook CSV or iCalendar file</source>
@@ -1522,7 +1610,7 @@ jako plik kalendarza Outlooka lub jako plik iCalendar.</translation>
     <message>
         <source>Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]
 Adds the reminders FILE does not hold yet (FILE is created when missing) and puts a
-pack's icon and sound files into DIR/icons and DIR/sounds (by default the per-user
+pack&apos;s icon and sound files into DIR/icons and DIR/sounds (by default the per-user
 data folder). Prints what was added, what was skipped as a duplicate, and which data
 files were written or refused. A damaged pack keeps what came before the damage and
 exits with 2. An iCalendar import says how many events it simplified or left out, and how.</source>
@@ -1540,8 +1628,8 @@ podaje, ile wydarzeń uproszczono lub pominięto, i jak.</translation>
     <message>
         <source>Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
 Lists every occurrence on the days from --from through --to, in date order: one entry
-per occurrence on a line of its own, dated on its day at the reminder's own time
-(dateTime), with the reminder's own date (reminderDateTime), its index (as day gives
+per occurrence on a line of its own, dated on its day at the reminder&apos;s own time
+(dateTime), with the reminder&apos;s own date (reminderDateTime), its index (as day gives
 it), message, recurrence, advance notice in minutes (noticeMinutes) and icon name.
 --full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them
 (the printout keeps 20).</source>
@@ -1573,10 +1661,10 @@ przepadają, dlatego wymagane jest --yes. Bez czytelnej kopii nic się nie zmien
     <message>
         <source>Usage: kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]
 Brings FILE and the calendar at URL (the calendar collection, or the server, whose
-calendar is then found through the user's principal) to the same reminders: what
+calendar is then found through the user&apos;s principal) to the same reminders: what
 changed on one side goes to the other; a reminder changed on both sides is kept in
-both versions. What was last synced is kept in FILE's folder as &lt;name&gt;Sync.json.
-The password is the first line of F; it goes to URL's own scheme, host and port
+both versions. What was last synced is kept in FILE&apos;s folder as &lt;name&gt;Sync.json.
+The password is the first line of F; it goes to URL&apos;s own scheme, host and port
 only (a redirect elsewhere fails the sync), and an http:// URL is warned of on
 stderr, as it carries the password unencrypted. One sync of FILE runs at a time: a
 second waits up to %1 seconds for the first. Prints a JSON report of what went each
@@ -1605,7 +1693,7 @@ Exit codes: 0 success, 1 usage error, 2 unreadable or corrupt input.
 
 Commands:
 </source>
-        <extracomment>The tool's --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
+        <extracomment>The tool&apos;s --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.</extracomment>
         <translation>Użycie: kestrelmark-cli POLECENIE [ARGUMENTY]
 
 Czyta i zapisuje pliki przypomnień Kestrelmark (.km2, dawny .kmr) i wypisuje JSON.
@@ -1616,14 +1704,14 @@ Polecenia:
     </message>
     <message>
         <source>
-'kestrelmark-cli COMMAND --help' describes a command.
+&apos;kestrelmark-cli COMMAND --help&apos; describes a command.
 </source>
         <translation>
 „kestrelmark-cli POLECENIE --help” opisuje polecenie.
 </translation>
     </message>
     <message>
-        <source>unknown command '%1' (see --help)</source>
+        <source>unknown command &apos;%1&apos; (see --help)</source>
         <translation>nieznane polecenie „%1” (zob. --help)</translation>
     </message>
 </context>
