@@ -9,27 +9,27 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-const char *const CCloseWarningDlg::kText =
+const char *const CCloseWarningDlg::kText = QT_TRANSLATE_NOOP("CCloseWarningDlg",
     "If you close Kestrelmark, you will not be notified of future reminders until you restart your computer "
-    "or run Kestrelmark again.  For maximum functionality, it is recommended that you 'just minimize.'";
+    "or run Kestrelmark again.  For maximum functionality, it is recommended that you 'just minimize.'");
 
 CCloseWarningDlg::CCloseWarningDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Kestrelmark -- Close Warning!"));
+    setWindowTitle(tr("Kestrelmark -- Close Warning!"));
     setObjectName(QStringLiteral("closeWarning"));
 
     auto *icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
     icon->setAlignment(Qt::AlignTop);
-    auto *text = new QLabel(QString::fromLatin1(kText), this);
+    auto *text = new QLabel(tr(kText), this);
     text->setWordWrap(true);
     text->setMinimumWidth(340);
 
-    m_minimize = new QPushButton(QStringLiteral("Just &minimize"), this);
+    m_minimize = new QPushButton(tr("Just &minimize"), this);
     m_minimize->setObjectName(QStringLiteral("justMinimize"));
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_close = new QPushButton(tr("&Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_minimize->setDefault(true);
     connect(m_minimize, &QPushButton::clicked, this, [this] { Choose(JustMinimize); });

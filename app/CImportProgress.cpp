@@ -22,8 +22,9 @@ void CImportProgress::Report(qint64 done, qint64 total)
     m_lastServed = now;
     if (!m_window && now >= kShowAfterMs) {
         m_window = std::make_unique<CProgressWnd>(m_parent);
-        m_window->SetText(QStringLiteral("Importing reminders from ") + QFileInfo(m_path).fileName()
-                          + QStringLiteral("..."));
+        //: %1 is the name of the file being imported.
+        m_window->SetText(QCoreApplication::translate("CImportProgress", "Importing reminders from %1...")
+                              .arg(QFileInfo(m_path).fileName()));
         m_window->SetMaxGraphics(100);
         m_window->show();
         m_window->raise();

@@ -65,9 +65,13 @@ void CMainCommands::OpenUrl(const QUrl &url, std::function<void(bool)> done) { s
 QString CMainCommands::ManualMessage(const QString &path, bool exists)
 {
     if (!exists)
-        return QStringLiteral("Sorry, the manual is missing. It belongs at ") + QDir::toNativeSeparators(path) + QLatin1Char('.');
-    return QStringLiteral("Sorry, no program could show the manual. You can open it in a web browser; it is at ")
-        + QDir::toNativeSeparators(path) + QLatin1Char('.');
+        //: %1 is the path of the help page.
+        return QCoreApplication::translate("CMainCommands", "Sorry, the manual is missing. It belongs at %1.")
+            .arg(QDir::toNativeSeparators(path));
+    //: %1 is the path of the help page.
+    return QCoreApplication::translate("CMainCommands",
+                                       "Sorry, no program could show the manual. You can open it in a web browser; it is at %1.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void CMainCommands::Install(const CCommandScope &s)
@@ -121,7 +125,8 @@ void CMainCommands::ToggleSounds(const CCommandScope &s)
 {
     COrvantis2App &app = s.m_App;
     app.SetInterfaceSounds(!app.InterfaceSounds());
-    CMessageBox::Show(app.InterfaceSounds() ? QStringLiteral("Sound on.") : QStringLiteral("Sound is now off."),
+    CMessageBox::Show(app.InterfaceSounds() ? QCoreApplication::translate("CMainCommands", "Sound on.")
+                                              : QCoreApplication::translate("CMainCommands", "Sound is now off."),
                       CMessageSink::Ok, CMessageSink::Information);
     CTimerPause pause(s.m_Session);
     s.m_Session.Reminders().Sort();
@@ -137,8 +142,10 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    const QString question = QStringLiteral("Reminder message:\n[") + list[index].m_Message
-        + QStringLiteral("]\nAre you sure you want to delete this reminder?");
+    //: %1 is the reminder's message.
+    const QString question = QCoreApplication::translate("CMainCommands",
+                                                         "Reminder message:\n[%1]\nAre you sure you want to delete this reminder?")
+                                 .arg(list[index].m_Message);
     if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes)
         return;
     list.Delete(index);

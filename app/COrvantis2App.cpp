@@ -32,16 +32,18 @@
 namespace {
 COrvantis2App *s_app = nullptr;
 
-const QString kAnotherCopyMessage =
-    QStringLiteral("Another copy of Kestrelmark is running.  Please close it and try again.");
+const char *const kAnotherCopyMessage =
+    QT_TRANSLATE_NOOP("COrvantis2App", "Another copy of Kestrelmark is running.  Please close it and try again.");
 // The running copy takes a file between the steps of whatever it is doing;
 // a long import answers several times a second, a modal box at once.
 constexpr int kHandOverWaitMs = 60000;
 
 QString handOverFailedMessage(const QString &file)
 {
-    return QStringLiteral("Kestrelmark is running but did not take ") + QDir::toNativeSeparators(file)
-        + QStringLiteral(".  Please open the file from the running Kestrelmark.");
+    //: %1 is the file the user asked a second start of the program to open.
+    return QCoreApplication::translate("COrvantis2App",
+                                       "Kestrelmark is running but did not take %1.  Please open the file from the running Kestrelmark.")
+        .arg(QDir::toNativeSeparators(file));
 }
 } // namespace
 
@@ -137,7 +139,7 @@ bool COrvantis2App::InitInstance(const QStringList &arguments, const WindowFacto
             m_ExitCode = 1;
             return false;
         }
-        CMessageBox::Show(kAnotherCopyMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(QCoreApplication::translate("COrvantis2App", kAnotherCopyMessage), CMessageSink::Ok, CMessageSink::Warning);
         m_ExitCode = 1;
         return false;
     }
@@ -272,9 +274,24 @@ QString COrvantis2App::SoundFolder() const { return CKmPaths::SoundsFolder(); }
 
 QString COrvantis2App::IconFolder() const { return CKmPaths::IconsFolder(); }
 
+QString COrvantis2App::HelpPageName(const QLocale &locale, const QStringList &pages)
+{
+    // The language with its country first (pt_BR), then the language alone.
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        for (const QString &name : { language, language.section(QLatin1Char('_'), 0, 0) }) {
+            const QString page = QStringLiteral("KM_%1.html").arg(name);
+            if (pages.contains(page))
+                return page;
+        }
+    }
+    return QStringLiteral("KM.html");
+}
+
 QString COrvantis2App::HelpFile() const
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/KM.html"));
+    const QDir besideFolder(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help")));
+    const QString beside = besideFolder.filePath(HelpPageName(QLocale(), besideFolder.entryList(QDir::Files)));
     if (QFile::exists(beside))
         return beside;
     // The program carries the manual; a copy outside lets the browser read it.
@@ -298,7 +315,7 @@ QString COrvantis2App::HelpFile() const
                 out.write(bytes);
         }
     }
-    return folder + QStringLiteral("/KM.html");
+    return folder + QLatin1Char('/') + HelpPageName(QLocale(), files);
 }
 
 void COrvantis2App::SetClock(const CClock *clock)

@@ -2,6 +2,7 @@
 
 #include "session/CClock.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -66,6 +67,9 @@ public:
     // The help manual: beside the program, else a copy of the one the
     // program carries, written into the data folder.
     QString HelpFile() const;
+    // The help page in the locale's language among pages ("KM_de.html"),
+    // else the English "KM.html".
+    static QString HelpPageName(const QLocale &locale, const QStringList &pages);
 
     // For tests and special starts; the objects are not owned. The
     // settings are replaced only before the session is made.

@@ -39,6 +39,7 @@
 #include "calendar/CCalendarLibraryArt.h"
 #include "calendar/CCalendarWnd.h"
 #include "calendar/CMenuKeys.h"
+#include "app/CWindowHeadings.h"
 #include "media/CIconLibrary.h"
 
 namespace {
@@ -53,9 +54,15 @@ struct ButtonSpec
     const char *m_Name;
 };
 const ButtonSpec kButtons[] = {
-    { QRect(323, 7, 90, 35), { 477, 482, 481, 480, 479, 478 }, { 1, 2, 2, 3, 4, 5, 0 }, KmCommand::NewReminder, "New reminder", "New" },
-    { QRect(413, 7, 91, 35), { 392, 476, 489, 475, 394, 393 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::DayList, "Reminders of the day", "Reminders" },
-    { QRect(517, 7, 84, 35), { 483, 488, 487, 486, 485, 484 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::GoToToday, "Go to today", "Today" },
+    { QRect(323, 7, 90, 35), { 477, 482, 481, 480, 479, 478 }, { 1, 2, 2, 3, 4, 5, 0 }, KmCommand::NewReminder, QT_TRANSLATE_NOOP("COrvantis2Dlg", "New reminder"),
+      //: The label of the main window's new-reminder button: short, the button is small.
+      QT_TRANSLATE_NOOP("COrvantis2Dlg", "New") },
+    { QRect(413, 7, 91, 35), { 392, 476, 489, 475, 394, 393 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::DayList, QT_TRANSLATE_NOOP("COrvantis2Dlg", "Reminders of the day"),
+      //: The label of the main window's button that lists the selected day's reminders: short.
+      QT_TRANSLATE_NOOP("COrvantis2Dlg", "Reminders") },
+    { QRect(517, 7, 84, 35), { 483, 488, 487, 486, 485, 484 }, { 2, 2, 2, 3, 4, 5, 0 }, KmCommand::GoToToday, QT_TRANSLATE_NOOP("COrvantis2Dlg", "Go to today"),
+      //: The label of the main window's go-to-today button: short.
+      QT_TRANSLATE_NOOP("COrvantis2Dlg", "Today") },
 };
 } // namespace
 
@@ -63,7 +70,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWid
     : QDialog(parent), m_App(app), m_Session(&session)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(tr(kCaption));
     setWindowIcon(CProgramIcon::Icon());
     // A fixed window that cannot be maximised or resized.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -84,6 +91,7 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWid
     connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
 
     m_Background.SetResource(kBackground, size(), QColor(28, 44, 82));
+    m_Background.SetLabels(CWindowHeadings::Labels(QLocale(), CCalendarMonth::FirstDayOfWeek(QLocale()), tr("Upcoming reminders")));
     m_ListBitmaps.Load(198, 197, QSize(195, 292));
     // Qt has no palette devices: realising the program palette again is a
     // repaint of every window that draws pictures, this one last.
@@ -202,7 +210,7 @@ void COrvantis2Dlg::CreateControls()
     m_MonthSpin->setObjectName(QStringLiteral("monthSpin"));
     m_MonthSpin->setGeometry(330, 55, 16, 24);
     m_MonthSpin->SetRange(0, 11);
-    m_MonthSpin->setAccessibleName(QStringLiteral("Month"));
+    m_MonthSpin->setAccessibleName(tr("Month"));
     m_MonthSpin->SetValueText([](int month0) { return CSelectedDay::MonthName(month0 + 1); });
     m_MonthSpin->SetShownOffset(1);
     connect(m_MonthSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnMonthSpin);
@@ -219,7 +227,7 @@ void COrvantis2Dlg::CreateControls()
     m_YearSpin->setObjectName(QStringLiteral("yearSpin"));
     m_YearSpin->setGeometry(487, 55, 16, 24);
     m_YearSpin->SetRange(1984, 3000);
-    m_YearSpin->setAccessibleName(QStringLiteral("Year"));
+    m_YearSpin->setAccessibleName(tr("Year"));
     connect(m_YearSpin, &CSpinArrows::positionChanged, this, &COrvantis2Dlg::OnYearSpin);
 
     m_TodayDisplay = new CTextLabel(this);
@@ -230,7 +238,8 @@ void COrvantis2Dlg::CreateControls()
     m_TodayDisplay->m_CommandId = KmCommand::GoToToday;
     m_TodayDisplay->m_CommandOnClick = true;
     m_TodayDisplay->setCursor(Qt::PointingHandCursor);
-    m_TodayDisplay->setToolTip(QStringLiteral("Go to today (%1)").arg(CMenuKeys::For(KmCommand::GoToToday).toString(QKeySequence::NativeText)));
+    //: %1 is the keys that do the same, e.g. Ctrl+T.
+    m_TodayDisplay->setToolTip(tr("Go to today (%1)").arg(CMenuKeys::For(KmCommand::GoToToday).toString(QKeySequence::NativeText)));
     connect(m_TodayDisplay, &CTextLabel::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
     UpdateToday(m_App.Now());
     AddHover(m_TodayDisplay);
@@ -241,10 +250,11 @@ void COrvantis2Dlg::CreateControls()
         button->setObjectName(QStringLiteral("pictureButton%1").arg(i));
         button->setGeometry(spec.m_Rect);
         // The tip tells the keys that do the same.
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(spec.m_Tip),
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(tr(spec.m_Tip),
                                                          CMenuKeys::For(spec.m_Command).toString(QKeySequence::NativeText)));
-        button->setAccessibleName(QString::fromLatin1(spec.m_Name));
+        button->setAccessibleName(tr(spec.m_Name));
         button->Setup(spec.m_Frames, 6, spec.m_Sequence, 7, spec.m_Command);
+        button->SetLabel(tr(spec.m_Name), QString::fromLatin1(spec.m_Name));
         connect(button, &CAnimButton::command, this, &COrvantis2Dlg::OnCommand, Qt::QueuedConnection);
         connect(button, &CAnimButton::hovered, this, &COrvantis2Dlg::ResetHover);
         m_Buttons.push_back(button);
@@ -277,7 +287,7 @@ void COrvantis2Dlg::CreateControls()
     });
     connect(m_UpcomingList, &CSkinListBox::hovered, this, &COrvantis2Dlg::ResetHover);
 
-    m_UpcomingList->setAccessibleName(QStringLiteral("Upcoming reminders"));
+    m_UpcomingList->setAccessibleName(tr("Upcoming reminders"));
 
     for (CTextLabel *label : { m_MonthDisplay, m_YearDisplay, m_TodayDisplay })
         connect(label, &CTextLabel::hovered, this, &COrvantis2Dlg::ResetHover);

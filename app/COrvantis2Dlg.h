@@ -41,7 +41,7 @@ class COrvantis2Dlg : public QDialog
 public:
     static constexpr int kClientWidth = 614;
     static constexpr int kClientHeight = 408;
-    static constexpr char kCaption[] = "Kestrelmark Personal Reminder Software";
+    static constexpr char kCaption[] = QT_TRANSLATE_NOOP("COrvantis2Dlg", "Kestrelmark Personal Reminder Software");
     static constexpr int kBackground = 179;
     // Options/<this> is set once the missing tray has been reported.
     static constexpr char kTrayReportedKey[] = "TrayMissingReported";

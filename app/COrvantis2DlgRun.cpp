@@ -179,10 +179,10 @@ QMenu *COrvantis2Dlg::ShowWindowMenu(const QPoint &global)
             if (!separated)
                 popup->addSeparator();
             separated = true;
-            popup->addAction(QString::fromLatin1(e.m_Text))->setData(e.m_Command);
+            popup->addAction(CTrayIcon::tr(e.m_Text))->setData(e.m_Command);
         }
         popup->addSeparator();
-        QAction *close = popup->addAction(QString::fromLatin1(CTrayIcon::kCloseText));
+        QAction *close = popup->addAction(CTrayIcon::tr(CTrayIcon::kCloseText));
         connect(close, &QAction::triggered, this, &COrvantis2Dlg::CloseRequest, Qt::QueuedConnection);
         CMenuKeys::Show(popup);
     }
@@ -331,7 +331,7 @@ void COrvantis2Dlg::ShowTrayIcon()
         // Told once, not at every start: many desktops never have a tray.
         // Told once the window stands, so start-up is not held up by it.
         m_App.WriteProfileString(QStringLiteral("Options"), QLatin1String(kTrayReportedKey), QStringLiteral("1"));
-        QTimer::singleShot(0, this, [] { CMessageBox::Show(QStringLiteral("TaskBarAddIcon failed.  Imagine that...")); });
+        QTimer::singleShot(0, this, [] { CMessageBox::Show(COrvantis2Dlg::tr("TaskBarAddIcon failed.  Imagine that...")); });
     }
 }
 
@@ -362,6 +362,6 @@ void COrvantis2Dlg::ToggleHiddenIcon()
 {
     m_App.m_HiddenIconUnlocked = m_App.m_HiddenIconUnlocked ? 0 : 1;
     if (m_App.m_HiddenIconUnlocked)
-        CMessageBox::Show(QStringLiteral("There is no knowledge that is not power."), CMessageSink::Ok, CMessageSink::Information);
+        CMessageBox::Show(tr("There is no knowledge that is not power."), CMessageSink::Ok, CMessageSink::Information);
 }
 

@@ -9,7 +9,8 @@ CMessageSink::Answer CQtMessageSink::Show(const QString &text, Buttons buttons, 
 {
     Trace(QStringLiteral("Message box: ") + text + QLatin1Char('\n'));
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QStringLiteral("Kestrelmark"));
+    //: The title of the program's message boxes: the program's name.
+    box.setWindowTitle(QCoreApplication::translate("CQtMessageSink", "Kestrelmark"));
     // Texts end in a line feed here and there; the box needs none.
     QString shown = text;
     while (shown.endsWith(QLatin1Char('\n')))

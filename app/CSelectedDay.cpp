@@ -2,10 +2,17 @@
 
 #include "model/CReminderList.h"
 
+#include <QLocale>
+
 namespace {
-const char *const kWeekdays[] = { "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday" };
-const char *const kMonths[] = { "January", "February", "March", "April", "May", "June",
-                                "July", "August", "September", "October", "November", "December" };
+// The locale's name as it stands alone, with a capital where the language
+// writes names in lower case (a title over the calendar, a line of its own).
+QString capitalized(const QLocale &locale, QString name)
+{
+    if (!name.isEmpty())
+        name.replace(0, 1, locale.toUpper(name.left(1)));
+    return name;
+}
 } // namespace
 
 COleDateTime CSelectedDay::StepMonth(const COleDateTime &day, int month)
@@ -40,7 +47,9 @@ QString CSelectedDay::WeekdayName(const COleDateTime &when)
     const int dow = when.GetDayOfWeek();
     if (dow < 1 || dow > 7)
         return QStringLiteral("<error>");
-    return QString::fromLatin1(kWeekdays[dow - 1]);
+    // 1 = Sunday here, 7 = Sunday for the locale.
+    const QLocale locale;
+    return capitalized(locale, locale.standaloneDayName(dow == 1 ? 7 : dow - 1, QLocale::LongFormat));
 }
 
 QString CSelectedDay::TodayText(const COleDateTime &when)
@@ -52,5 +61,6 @@ QString CSelectedDay::MonthName(int month)
 {
     if (month < 1 || month > 12)
         return QString();
-    return QString::fromLatin1(kMonths[month - 1]);
+    const QLocale locale;
+    return capitalized(locale, locale.standaloneMonthName(month, QLocale::LongFormat));
 }

@@ -28,18 +28,21 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CCommandScope.h"
+#include "l10n/KmTranslate.h"
 #include "session/CReminderSession.h"
 #include "media/CIconFile.h"
 #include "media/CIconLibrary.h"
 
+//: The file kinds of the export dialog, ";;" between them: keep the patterns in brackets.
 const QString CSharingCommands::kExportFilter =
-    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)");
+    QStringLiteral(QT_TRANSLATE_NOOP("CSharingCommands", "Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics);;All files (*)"));
+//: The file kinds of the import dialog, ";;" between them: keep the patterns in brackets.
 const QString CSharingCommands::kImportFilter =
-    QStringLiteral("Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)");
+    QStringLiteral(QT_TRANSLATE_NOOP("CSharingCommands", "Reminder Packs (*.rpk);;Outlook98 Windows CSV (*.csv);;iCalendar (*.ics)"));
 const QString CSharingCommands::kNoRemindersToPrintMessage =
-    QStringLiteral("There are no reminders to print in this date range.");
-const QString CSharingCommands::kPrintErrorMessage = QStringLiteral("Sorry, an error occured.");
-const QString CSharingCommands::kIconImportedMessage = QStringLiteral("Icon succesfully imported.");
+    QStringLiteral(QT_TRANSLATE_NOOP("CSharingCommands", "There are no reminders to print in this date range."));
+const QString CSharingCommands::kPrintErrorMessage = QStringLiteral(QT_TRANSLATE_NOOP("CSharingCommands", "Sorry, an error occured."));
+const QString CSharingCommands::kIconImportedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CSharingCommands", "Icon succesfully imported."));
 
 namespace {
 
@@ -47,7 +50,7 @@ namespace {
 // client before it is left to finish on its own.
 constexpr int kMailWaitMs = 30000;
 
-const QString kPrintFailedMessage = QStringLiteral("Sorry, the reminders could not be printed.");
+const QString kPrintFailedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CSharingCommands", "Sorry, the reminders could not be printed."));
 
 } // namespace
 
@@ -80,7 +83,7 @@ void CSharingCommands::OnPrint()
     if (!PreparePrint())
         return;
     if (m_view.OnFilePrint(m_host->Window()) == COrvantis2View::Failed)
-        CMessageBox::Show(kPrintFailedMessage, CMessageSink::Ok, CMessageSink::Error);
+        CMessageBox::Show(KmTranslate("CSharingCommands", kPrintFailedMessage), CMessageSink::Ok, CMessageSink::Error);
 }
 
 void CSharingCommands::OnPrintPreview()
@@ -107,11 +110,11 @@ bool CSharingCommands::PreparePrint()
         Trace(QStringLiteral("MakePrintArray: %1\n").arg(QString::fromLocal8Bit(e.what())));
     }
     if (!array) {
-        CMessageBox::Show(kPrintErrorMessage, CMessageSink::Ok, CMessageSink::Error);
+        CMessageBox::Show(KmTranslate("CSharingCommands", kPrintErrorMessage), CMessageSink::Ok, CMessageSink::Error);
         return false;
     }
     if (array->empty()) {
-        CMessageBox::Show(kNoRemindersToPrintMessage, CMessageSink::Ok, CMessageSink::Information);
+        CMessageBox::Show(KmTranslate("CSharingCommands", kNoRemindersToPrintMessage), CMessageSink::Ok, CMessageSink::Information);
         return false;
     }
 
@@ -156,13 +159,14 @@ void CSharingCommands::OnDeleteRange()
 
 QString CSharingCommands::AskSavePath()
 {
-    QFileDialog dialog(m_host->Window(), QStringLiteral("Export reminder pack as"));
+    QFileDialog dialog(m_host->Window(), tr("Export reminder pack as"));
     dialog.setObjectName(QStringLiteral("exportFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(kExportFilter.split(QStringLiteral(";;")));
+    dialog.setNameFilters(KmTranslate("CSharingCommands", kExportFilter).split(QStringLiteral(";;")));
     dialog.setDefaultSuffix(QStringLiteral("rpk"));
-    dialog.selectFile(QStringLiteral("Untitled"));
+    //: The file name offered for a new export.
+    dialog.selectFile(tr("Untitled"));
     // A name typed without an extension takes the one of the chosen kind.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
         dialog.setDefaultSuffix(filter.contains(QLatin1String("*.csv"))   ? QStringLiteral("csv")
@@ -240,7 +244,7 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     const QString program = MailProgram();
     if (program.isEmpty()) {
         Trace("Load library failed.\n");
-        CMessageBox::Show(CReminderExchange::kMailUnsupportedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(KmTranslate("CReminderExchange", CReminderExchange::kMailUnsupportedMessage), CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
     auto *mail = new QProcess(this);
@@ -249,7 +253,7 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     if (!mail->waitForStarted()) {
         Trace("Load library failed.\n");
         delete mail;
-        CMessageBox::Show(CReminderExchange::kMailUnsupportedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(KmTranslate("CReminderExchange", CReminderExchange::kMailUnsupportedMessage), CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
     if (!mail->waitForFinished(kMailWaitMs)) {
@@ -260,7 +264,7 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
     const bool sent = mail->exitStatus() == QProcess::NormalExit && mail->exitCode() == 0;
     delete mail;
     if (!sent) {
-        CMessageBox::Show(CReminderExchange::kMailFailedMessage, CMessageSink::Ok, CMessageSink::Warning);
+        CMessageBox::Show(KmTranslate("CReminderExchange", CReminderExchange::kMailFailedMessage), CMessageSink::Ok, CMessageSink::Warning);
         return false;
     }
     return true;
@@ -270,11 +274,11 @@ bool CSharingCommands::MailSelection(const CReminderPack::Selection &selection, 
 
 QString CSharingCommands::AskOpenPath()
 {
-    QFileDialog dialog(m_host->Window(), QStringLiteral("Import reminders"));
+    QFileDialog dialog(m_host->Window(), tr("Import reminders"));
     dialog.setObjectName(QStringLiteral("importFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(kImportFilter.split(QStringLiteral(";;")));
+    dialog.setNameFilters(KmTranslate("CSharingCommands", kImportFilter).split(QStringLiteral(";;")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -363,23 +367,21 @@ QString CSharingCommands::CopyIconFile(const QString &iconFolder, const QString 
         *copied = false;
     const QString name = CKmPaths::FileNameOf(path);
     if (!readableIcon(path))
-        return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
-            + QStringLiteral(" is not an icon file that can be read, so it was not imported.");
+        return tr("Sorry, the file %1 is not an icon file that can be read, so it was not imported.")
+            .arg(QDir::toNativeSeparators(path));
     const QString target = QDir(iconFolder).filePath(name);
     if (QFileInfo::exists(target)) {
         // The same icon dropped twice is already in place.
         const QByteArray old = fileHash(target);
         if (!old.isEmpty() && old == fileHash(path))
-            return kIconImportedMessage;
-        return QStringLiteral("Sorry, an icon named ") + name
-            + QStringLiteral(" is already in the icons folder, so the dropped one was not imported.");
+            return KmTranslate("CSharingCommands", kIconImportedMessage);
+        return tr("Sorry, an icon named %1 is already in the icons folder, so the dropped one was not imported.").arg(name);
     }
     if (!QDir().mkpath(iconFolder) || !QFile::copy(path, target))
-        return QStringLiteral("Sorry, the icon file ") + QDir::toNativeSeparators(path)
-            + QStringLiteral(" could not be copied into the icons folder.");
+        return tr("Sorry, the icon file %1 could not be copied into the icons folder.").arg(QDir::toNativeSeparators(path));
     if (copied)
         *copied = true;
-    return kIconImportedMessage;
+    return KmTranslate("CSharingCommands", kIconImportedMessage);
 }
 
 void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
@@ -403,7 +405,7 @@ void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
             if (copied)
                 m_host->IconFilesArrived();
             CMessageBox::Show(message, CMessageSink::Ok,
-                              message == kIconImportedMessage ? CMessageSink::Information : CMessageSink::Warning);
+                              message == KmTranslate("CSharingCommands", kIconImportedMessage) ? CMessageSink::Information : CMessageSink::Warning);
             break;
         }
         default:

@@ -5,6 +5,8 @@
 #include "session/CReminderSession.h"
 #include "session/CSyncController.h"
 
+#include <QCoreApplication>
+
 CSyncAccountBox *CSyncAccountPanel::Create(CReminderSession &session)
 {
     CSyncController *sync = &session.Sync();
@@ -17,7 +19,7 @@ CSyncAccountBox *CSyncAccountPanel::Create(CReminderSession &session)
     hooks.m_Save = [sync](const QString &url, const QString &user, const QString &password) {
         sync->setAccount({ url, user }, password, [](const QString &error) {
             if (!error.isEmpty())
-                CMessageBox::Show(QStringLiteral("The password could not be kept in your keyring: %1").arg(error),
+                CMessageBox::Show(QCoreApplication::translate("CSyncAccountPanel", "The password could not be kept in your keyring: %1").arg(error),
                                   CMessageSink::Ok, CMessageSink::Warning);
         });
     };

@@ -7,26 +7,26 @@
 #include <QSystemTrayIcon>
 #include <algorithm>
 
-const char *const CTrayIcon::kTip = "Kestrelmark";
-const char *const CTrayIcon::kCloseText = "Close Kestrelmark";
-const char *const CTrayIcon::kNewText = "New reminder...";
-const char *const CTrayIcon::kImportText = "Import reminders...";
+const char *const CTrayIcon::kTip = QT_TRANSLATE_NOOP("CTrayIcon", "Kestrelmark");
+const char *const CTrayIcon::kCloseText = QT_TRANSLATE_NOOP("CTrayIcon", "Close Kestrelmark");
+const char *const CTrayIcon::kNewText = QT_TRANSLATE_NOOP("CTrayIcon", "New reminder...");
+const char *const CTrayIcon::kImportText = QT_TRANSLATE_NOOP("CTrayIcon", "Import reminders...");
 
 const std::vector<CTrayIcon::Entry> &CTrayIcon::SystemMenuEntries()
 {
     static const std::vector<Entry> entries = {
         { 0, nullptr },
-        { KmCommand::Print, "Print reminders..." },
-        { KmCommand::PrintPreview, "Print preview..." },
-        { KmCommand::DeleteRange, "Delete range of reminders..." },
-        { KmCommand::Recover, "Recover reminders from weekly backup..." },
-        { KmCommand::Export, "Export reminders..." },
-        { KmCommand::ToggleSounds, "Toggle interface sounds on/off" },
+        { KmCommand::Print, QT_TRANSLATE_NOOP("CTrayIcon", "Print reminders...") },
+        { KmCommand::PrintPreview, QT_TRANSLATE_NOOP("CTrayIcon", "Print preview...") },
+        { KmCommand::DeleteRange, QT_TRANSLATE_NOOP("CTrayIcon", "Delete range of reminders...") },
+        { KmCommand::Recover, QT_TRANSLATE_NOOP("CTrayIcon", "Recover reminders from weekly backup...") },
+        { KmCommand::Export, QT_TRANSLATE_NOOP("CTrayIcon", "Export reminders...") },
+        { KmCommand::ToggleSounds, QT_TRANSLATE_NOOP("CTrayIcon", "Toggle interface sounds on/off") },
         { 0, nullptr },
-        { KmCommand::Options, "Options..." },
-        { KmCommand::Help, "Help" },
+        { KmCommand::Options, QT_TRANSLATE_NOOP("CTrayIcon", "Options...") },
+        { KmCommand::Help, QT_TRANSLATE_NOOP("CTrayIcon", "Help") },
         { 0, nullptr },
-        { KmCommand::About, "&About Kestrelmark..." },
+        { KmCommand::About, QT_TRANSLATE_NOOP("CTrayIcon", "&About Kestrelmark...") },
     };
     return entries;
 }
@@ -77,8 +77,8 @@ CTrayIcon::~CTrayIcon()
 
 QString CTrayIcon::ToolTipFor(const QString &next)
 {
-    const QString name = QString::fromLatin1(kTip);
-    return (next.isEmpty() ? name : name + QStringLiteral("\nNext: ") + next).left(63);
+    const QString name = tr(kTip);
+    return (next.isEmpty() ? name : name + QLatin1Char('\n') + tr("Next: %1").arg(next)).left(63);
 }
 
 void CTrayIcon::SetNextReminder(const QString &next)
@@ -120,12 +120,12 @@ bool CTrayIcon::IsShown() const { return m_tray && m_tray->isVisible(); }
 void CTrayIcon::RebuildMenu()
 {
     m_menu->clear();
-    QAction *show = m_menu->addAction(QStringLiteral("Show Kestrelmark"));
+    QAction *show = m_menu->addAction(tr("Show Kestrelmark"));
     connect(show, &QAction::triggered, this, &CTrayIcon::showRequested);
     // Where the window cannot be reached (hidden, or a desktop that offers
     // no input to it), a new reminder starts from the tray.
     if (!m_isHandled || m_isHandled(KmCommand::NewReminder)) {
-        QAction *add = m_menu->addAction(QString::fromLatin1(kNewText));
+        QAction *add = m_menu->addAction(tr(kNewText));
         add->setData(KmCommand::NewReminder);
         connect(add, &QAction::triggered, this, [this] { emit command(KmCommand::NewReminder); });
     }
@@ -134,12 +134,12 @@ void CTrayIcon::RebuildMenu()
             m_menu->addSeparator();
             continue;
         }
-        QAction *action = m_menu->addAction(QString::fromLatin1(e.m_Text));
+        QAction *action = m_menu->addAction(tr(e.m_Text));
         action->setData(e.m_Command);
         const int id = e.m_Command;
         connect(action, &QAction::triggered, this, [this, id] { emit command(id); });
     }
     m_menu->addSeparator();
-    QAction *close = m_menu->addAction(QString::fromLatin1(kCloseText));
+    QAction *close = m_menu->addAction(tr(kCloseText));
     connect(close, &QAction::triggered, this, &CTrayIcon::closeRequested);
 }

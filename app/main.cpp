@@ -9,6 +9,7 @@
 #include "media/CSoundCanberra.h"
 #include "graphics/CMessageBox.h"
 #include "storage/CKmPaths.h"
+#include "l10n/CTranslations.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -18,6 +19,9 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(km_artwork);
     QApplication qapp(argc, argv);
     CKmPaths::SetApplicationIdentity();
+    // The program's texts and Qt's own (the print and file dialogs) in the
+    // user's language.
+    const CTranslations translations(CTranslations::Scope::WithQt);
     // The window hides to the tray; an alert closing must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName(QStringLiteral("kestrelmark"));

@@ -3,6 +3,7 @@
 #include "calendar/CCalendarKeys.h"
 #include "calendar/CCalendarWnd.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
@@ -35,7 +36,7 @@ public:
         if (t == QAccessible::Name)
             return CCalendarKeys::DayName(cell.date, calendar->Reminders());
         if (t == QAccessible::Description && cell.IsToday())
-            return QStringLiteral("Today");
+            return QCoreApplication::translate("CCalendarAccessible", "Today");
         return QString();
     }
 
@@ -196,8 +197,10 @@ QList<QAccessibleInterface *> CCalendarAccessible::selectedCells() const
 
 QString CCalendarAccessible::columnDescription(int column) const
 {
-    // The grid starts on Sunday.
-    return QLocale().dayName(column == 0 ? 7 : column);
+    const CCalendarWnd *calendar = Calendar();
+    const int weekday = calendar ? calendar->Month().WeekdayOfColumn(column) : column + 1;
+    // 1 = Sunday here; Qt counts Monday = 1 to Sunday = 7.
+    return QLocale().dayName(weekday == 1 ? 7 : weekday - 1);
 }
 
 int CCalendarAccessible::columnCount() const { return CCalendarMonth::kColumns; }

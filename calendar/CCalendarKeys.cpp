@@ -2,9 +2,11 @@
 
 #include "model/CReminderList.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QStringList>
+#include <QTime>
 #include <algorithm>
 #include <vector>
 
@@ -43,7 +45,9 @@ QString CCalendarKeys::DayName(const COleDateTime &day, const CReminderList &lis
     if (!date.isValid())
         return QString();
     const QLocale locale;
-    QString name = locale.toString(date, QStringLiteral("dddd d MMMM yyyy"));
+    //: How a screen reader reads a calendar day: a date format of QDate (dddd the weekday,
+    //: d the day, MMMM the month's name, yyyy the year), in the order and with the signs the language uses.
+    QString name = locale.toString(date, QCoreApplication::translate("CCalendarKeys", "dddd d MMMM yyyy"));
     std::vector<int> indexes;
     list.CollectOnDay(CReminderList::DateOnly(day), indexes);
     if (indexes.empty())
@@ -60,9 +64,14 @@ QString CCalendarKeys::DayName(const COleDateTime &day, const CReminderList &lis
     for (const int index : indexes) {
         const CReminder &r = list[index];
         const COleDateTime &at = r.m_DateTime;
-        items << r.GetFlatMessage() + QLatin1Char(' ')
-                + QStringLiteral("%1:%2").arg(at.GetHour(), 2, 10, QLatin1Char('0')).arg(at.GetMinute(), 2, 10, QLatin1Char('0'));
+        // The clock of the locale (09:00, 9:00 AM); the plain one without a locale.
+        const QString clock = locale.language() == QLocale::C
+            ? QStringLiteral("%1:%2").arg(at.GetHour(), 2, 10, QLatin1Char('0')).arg(at.GetMinute(), 2, 10, QLatin1Char('0'))
+            : locale.toString(QTime(at.GetHour(), at.GetMinute()), QLocale::ShortFormat);
+        items << r.GetFlatMessage() + QLatin1Char(' ') + clock;
     }
-    name += indexes.size() == 1 ? QStringLiteral(", 1 reminder: ") : QStringLiteral(", %1 reminders: ").arg(indexes.size());
-    return name + items.join(QStringLiteral(", "));
+    //: After the day's name, before the list of its reminders.
+    name += indexes.size() == 1 ? QCoreApplication::translate("CCalendarKeys", ", 1 reminder: ")
+                                : QCoreApplication::translate("CCalendarKeys", ", %n reminders: ", nullptr, int(indexes.size()));
+    return name + items.join(QCoreApplication::translate("CCalendarKeys", ", "));
 }

@@ -3,22 +3,23 @@
 #include "calendar/CMenuKeys.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 std::vector<CCalendarMenus::Item> CCalendarMenus::Items(int menu)
 {
     switch (menu) {
     case kReminderMenu:
-        return { { "&Delete this reminder...", 32776 }, { "&Edit...", 32777 }, { "&New...", 32780 },
-                 { nullptr, 0 }, { "&About Kestrelmark...", 16 }, { "&Print reminders...", 32 }, { "Print pre&view...", 33 },
-                 { "E&xport reminders...", 160 }, { "&Import reminders...", 176 },
-                 { "Delete &range of reminders...", 48 }, { nullptr, 0 }, { "&Help...", 80 },
-                 { "&Options...", 144 }, { nullptr, 0 }, { "Proper&ties", 32779 } };
+        return { { QT_TRANSLATE_NOOP("CCalendarMenus", "&Delete this reminder..."), 32776 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&Edit..."), 32777 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&New..."), 32780 },
+                 { nullptr, 0 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&About Kestrelmark..."), 16 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&Print reminders..."), 32 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "Print pre&view..."), 33 },
+                 { QT_TRANSLATE_NOOP("CCalendarMenus", "E&xport reminders..."), 160 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&Import reminders..."), 176 },
+                 { QT_TRANSLATE_NOOP("CCalendarMenus", "Delete &range of reminders..."), 48 }, { nullptr, 0 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&Help..."), 80 },
+                 { QT_TRANSLATE_NOOP("CCalendarMenus", "&Options..."), 144 }, { nullptr, 0 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "Proper&ties"), 32779 } };
     case kGeneralMenu:
-        return { { "&New...", 32780 }, { nullptr, 0 }, { "&About Kestrelmark...", 16 },
-                 { "&Print reminders...", 32 }, { "Print pre&view...", 33 }, { "E&xport reminders...", 160 },
-                 { "&Import reminders...", 176 }, { "Delete &range of reminders...", 48 },
-                 { nullptr, 0 }, { "&Help...", 80 }, { "&Options...", 144 } };
+        return { { QT_TRANSLATE_NOOP("CCalendarMenus", "&New..."), 32780 }, { nullptr, 0 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&About Kestrelmark..."), 16 },
+                 { QT_TRANSLATE_NOOP("CCalendarMenus", "&Print reminders..."), 32 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "Print pre&view..."), 33 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "E&xport reminders..."), 160 },
+                 { QT_TRANSLATE_NOOP("CCalendarMenus", "&Import reminders..."), 176 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "Delete &range of reminders..."), 48 },
+                 { nullptr, 0 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&Help..."), 80 }, { QT_TRANSLATE_NOOP("CCalendarMenus", "&Options..."), 144 } };
     default:
         return {};
     }
@@ -33,7 +34,7 @@ QMenu *CCalendarMenus::Create(int menu, QWidget *parent)
             result->addSeparator();
             continue;
         }
-        QAction *action = result->addAction(QString::fromLatin1(item.text));
+        QAction *action = result->addAction(QCoreApplication::translate("CCalendarMenus", item.text));
         action->setData(item.command);
     }
     CMenuKeys::Show(result);

@@ -47,6 +47,14 @@ int CCalendarMonth::iconNumber(const CCalendarIcons &icons, const QString &name)
     return *found;
 }
 
+int CCalendarMonth::FirstDayOfWeek(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return 1;
+    // Qt counts from Monday = 1 to Sunday = 7.
+    return locale.firstDayOfWeek() % 7 + 1;
+}
+
 bool CCalendarMonth::FillMonth(int month, int year, CReminderList &list, const CCalendarIcons &icons,
                                const COleDateTime &now, const COleDateTime &selected, int hiddenIndex)
 {
@@ -69,7 +77,8 @@ bool CCalendarMonth::FillMonth(int month, int year, CReminderList &list, const C
 
     const COleDateTime today = CReminderList::DateOnly(now);
     COleDateTime date = first;
-    for (int k = first.GetDayOfWeek() - 1, d = 1; k < kCells && date.GetMonth() == month; ++k, ++d) {
+    const int column = (first.GetDayOfWeek() - firstDayOfWeek + kColumns) % kColumns;
+    for (int k = column, d = 1; k < kCells && date.GetMonth() == month; ++k, ++d) {
         CCalendarCell &cell = cells[k];
         if (date == today)
             cell.flags |= CCalendarCell::kTodayFlag;

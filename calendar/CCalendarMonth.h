@@ -3,6 +3,7 @@
 #include "calendar/CCalendarCell.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QPoint>
 #include <QRect>
 #include <array>
@@ -10,8 +11,8 @@
 class CCalendarIcons;
 class CReminderList;
 
-// The month grid as plain data: 42 cells, 6 rows of 7 columns, Sunday
-// first; how a month is poured into them and which cell or icon lies under
+// The month grid as plain data: 42 cells, 6 rows of 7 columns, from the
+// first day of the week (Sunday unless set); how a month is poured into them and which cell or icon lies under
 // a point. The calendar window only paints this and forwards input to it.
 class CCalendarMonth
 {
@@ -22,6 +23,16 @@ public:
 
     // Background picture states of a cell.
     enum BackgroundState { StateNormal = 0, StateHover = 1, StateSelected = 2, StateOutside = 3 };
+
+    // The weekday of the first column for locale, 1 = Sunday to 7 = Saturday
+    // as COleDateTime counts; Sunday for the C locale, as before there were
+    // locales.
+    static int FirstDayOfWeek(const QLocale &locale);
+    // The weekday (1 = Sunday to 7 = Saturday) of column 0 to 6.
+    int WeekdayOfColumn(int column) const { return (firstDayOfWeek - 1 + column) % kColumns + 1; }
+    // The cell of the same row whose place in the cell pictures (drawn from
+    // Sunday, the weekend shaded) has cell k's weekday.
+    int ArtworkCell(int k) const { return k - k % kColumns + WeekdayOfColumn(k % kColumns) - 1; }
 
     // Cell rectangles from the client area, the grid centred in it.
     void Layout(const QRect &client);
@@ -52,6 +63,7 @@ public:
     std::array<CCalendarCell, kCells> cells;
     bool layoutDone = false;
     int hoverCell = -1;
+    int firstDayOfWeek = 1;
     int selectedCell = -1;
 
 private:

@@ -65,9 +65,11 @@ void CCalendarPainter::PaintSingleCell(QPainter &target, const CCalendarMonth &m
     }
     const QPoint origin = cell.rect.topLeft();
     {
+        // The face of the cell's weekday, wherever the week begins.
+        const QRect face = month.cells[month.ArtworkCell(k)].rect;
         QPainter buffer(&m_backBuffer);
-        buffer.translate(-origin);
-        m_art->DrawBackground(buffer, month.BackgroundStateOf(k), cell.rect);
+        buffer.translate(-face.topLeft());
+        m_art->DrawBackground(buffer, month.BackgroundStateOf(k), face);
     }
     const bool shadows = m_art->ShadowsOn();
     const int sizeClass = cell.iconCount > 1 ? 1 : 0;

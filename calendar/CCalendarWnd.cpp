@@ -25,7 +25,9 @@ CCalendarWnd::CCalendarWnd(CReminderList &list, CDaySelection &selection, CCalen
     , m_now([] { return COleDateTime::GetCurrentTime(); })
 {
     setWindowTitle(QStringLiteral("CustomCanvas"));
-    setAccessibleName(QStringLiteral("Calendar"));
+    setAccessibleName(tr("Calendar"));
+    // The week begins where the user's locale begins it.
+    m_month.firstDayOfWeek = CCalendarMonth::FirstDayOfWeek(QLocale());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     m_painter.SetArt(this->art());

@@ -8,6 +8,7 @@
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -16,10 +17,10 @@ class CmdAdd : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("add"); }
-    QString Summary() const override { return QStringLiteral("add a reminder to a reminder file"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "add a reminder to a reminder file"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli add FILE --at YYYY-MM-DDTHH:MM[:SS] --message TEXT\n"
             "           [--recurrence one-time|annual|monthly|weekly] [--notice 2d3h30m]\n"
             "           [--icon NAME] [--sound PATH] [--private] [--data-dir DIR]\n"

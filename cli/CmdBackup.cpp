@@ -8,6 +8,7 @@
 #include "storage/CSettingsStore.h"
 #include "storage/CWeeklyBackup.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
@@ -16,10 +17,10 @@ class CmdBackup : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("backup"); }
-    QString Summary() const override { return QStringLiteral("run the weekly backup of the data folder's reminders"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "run the weekly backup of the data folder's reminders"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli backup [--data-dir DIR] [--force] [--now YYYY-MM-DDTHH:MM[:SS]]\n"
             "Backs up DIR/Kestrelmark.km2 to DIR/KestrelmarkBackup.km2 when the last backup\n"
             "recorded in the user's settings is a week old (or none is), as the program does at\n"

@@ -2,6 +2,7 @@
 #include "cli/CCliReminderIO.h"
 #include "storage/CReminderFileLock.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -10,10 +11,10 @@ class CmdCopy : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("copy"); }
-    QString Summary() const override { return QStringLiteral("copy a reminder file into a current (.km2) one"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "copy a reminder file into a current (.km2) one"); }
     QString Usage() const override
     {
-        return QStringLiteral("Usage: kestrelmark-cli copy IN OUT\n"
+        return QCoreApplication::translate("kestrelmark-cli","Usage: kestrelmark-cli copy IN OUT\n"
                               "Reads IN (.km2 or legacy .kmr) and writes all its reminders to OUT.");
     }
     int Run(const QStringList &args) override

@@ -3,6 +3,7 @@
 #include "cli/CCliValues.h"
 #include "model/CReminderList.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace {
@@ -11,10 +12,10 @@ class CmdDay : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("day"); }
-    QString Summary() const override { return QStringLiteral("list the reminders that fall on a day"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "list the reminders that fall on a day"); }
     QString Usage() const override
     {
-        return QStringLiteral("Usage: kestrelmark-cli day FILE --date YYYY-MM-DD\n"
+        return QCoreApplication::translate("kestrelmark-cli","Usage: kestrelmark-cli day FILE --date YYYY-MM-DD\n"
                               "Prints the indexes (in date order) of the day's reminders, as the calendar shows them.");
     }
     int Run(const QStringList &args) override

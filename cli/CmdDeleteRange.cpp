@@ -4,6 +4,7 @@
 #include "model/CReminderList.h"
 #include "storage/CRangeDelete.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
@@ -12,10 +13,10 @@ class CmdDeleteRange : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("delete-range"); }
-    QString Summary() const override { return QStringLiteral("delete the reminders of a range of days"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "delete the reminders of a range of days"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli delete-range FILE --from YYYY-MM-DD --to YYYY-MM-DD [--all-kinds]\n"
             "Deletes the one-time reminders (all kinds with --all-kinds) whose own date and time lie\n"
             "from the first day through the end of the last day.");

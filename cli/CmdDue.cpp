@@ -5,6 +5,7 @@
 #include "model/CReminderCheck.h"
 #include "model/CReminderList.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 namespace {
@@ -37,10 +38,10 @@ class CmdDue : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("due"); }
-    QString Summary() const override { return QStringLiteral("run one due-reminder pass at a given time"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "run one due-reminder pass at a given time"); }
     QString Usage() const override
     {
-        return QStringLiteral("Usage: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]\n"
+        return QCoreApplication::translate("kestrelmark-cli","Usage: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]\n"
                               "Prints the alerts the pass would show, in order; --save writes the shown flags back.");
     }
     int Run(const QStringList &args) override

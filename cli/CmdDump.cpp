@@ -1,6 +1,8 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int dumpReminderFile(const QString &path, QJsonObject &out)
@@ -24,10 +26,10 @@ public:
         RegisterDumpReader(QStringLiteral(".kmr"), dumpReminderFile);
     }
     QString Name() const override { return QStringLiteral("dump"); }
-    QString Summary() const override { return QStringLiteral("print a reminder file (or pack, or CSV) as JSON"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "print a reminder file (or pack, or CSV) as JSON"); }
     QString Usage() const override
     {
-        return QStringLiteral("Usage: kestrelmark-cli dump FILE\n"
+        return QCoreApplication::translate("kestrelmark-cli","Usage: kestrelmark-cli dump FILE\n"
                               "Prints {\"format\": ..., \"reminders\": [...]} for FILE, chosen by its extension.");
     }
     int Run(const QStringList &args) override

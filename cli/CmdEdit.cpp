@@ -4,6 +4,7 @@
 #include "model/CReminderList.h"
 #include "storage/CReminderFileLock.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
@@ -14,10 +15,13 @@ class CmdEdit : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("edit"); }
-    QString Summary() const override { return QStringLiteral("change one reminder of a reminder file"); }
+    QString Summary() const override
+    {
+        return QCoreApplication::translate("kestrelmark-cli", "change one reminder of a reminder file");
+    }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli edit FILE --id ID [--at YYYY-MM-DDTHH:MM[:SS]] [--message TEXT]\n"
             "           [--recurrence one-time|annual|monthly|weekly] [--notice 2d3h30m]\n"
             "           [--sound PATH] [--private yes|no]\n"

@@ -4,6 +4,7 @@
 #include "storage/CKmPaths.h"
 #include "storage/CReminderExchange.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
@@ -12,10 +13,10 @@ class CmdExport : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("export"); }
-    QString Summary() const override { return QStringLiteral("export reminders as a reminder pack, Outlook CSV or iCalendar file"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "export reminders as a reminder pack, Outlook CSV or iCalendar file"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli export FILE OUT.rpk|OUT.csv|OUT.ics [--select 0,2,5] [--data-dir DIR]\n"
             "Writes the reminders of FILE (all, or those at the given indexes in date order) as a\n"
             "reminder pack with the icon and sound files they use (taken from DIR, by default the\n"

@@ -7,6 +7,7 @@
 #include "storage/CKmPaths.h"
 #include "storage/CReminderExchange.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -37,10 +38,10 @@ class CmdImport : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("import"); }
-    QString Summary() const override { return QStringLiteral("import a reminder pack, Outlook CSV or iCalendar file into a reminder file"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "import a reminder pack, Outlook CSV or iCalendar file into a reminder file"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli import FILE PACK.rpk|CALENDAR.csv|CALENDAR.ics [--data-dir DIR]\n"
             "Adds the reminders FILE does not hold yet (FILE is created when missing) and puts a\n"
             "pack's icon and sound files into DIR/icons and DIR/sounds (by default the per-user\n"

@@ -7,6 +7,7 @@
 #include "storage/CPrintSelection.h"
 #include "storage/CRecordDayList.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace {
@@ -17,10 +18,10 @@ class CmdOccurrences : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("occurrences"); }
-    QString Summary() const override { return QStringLiteral("list every occurrence in a range of days"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "list every occurrence in a range of days"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]\n"
             "Lists every occurrence on the days from --from through --to, in date order: one entry\n"
             "per occurrence on a line of its own, dated on its day at the reminder's own time\n"

@@ -8,6 +8,7 @@
 #include "storage/CSettingsStore.h"
 #include "storage/CWeeklyBackup.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
@@ -16,10 +17,10 @@ class CmdRecover : public CCliCommand
 {
 public:
     QString Name() const override { return QStringLiteral("recover"); }
-    QString Summary() const override { return QStringLiteral("replace the reminders with the weekly backup"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "replace the reminders with the weekly backup"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli recover --yes [--data-dir DIR]\n"
             "Replaces DIR/Kestrelmark.km2 with the contents of the weekly backup. Reminders made\n"
             "since the backup are lost, so --yes is required. Without a readable backup nothing\n"

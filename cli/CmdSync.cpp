@@ -20,10 +20,10 @@ public:
     static constexpr int kBusyWaitMs = 30000;
 
     QString Name() const override { return QStringLiteral("sync"); }
-    QString Summary() const override { return QStringLiteral("sync a reminder file with a CalDAV calendar, both ways"); }
+    QString Summary() const override { return QCoreApplication::translate("kestrelmark-cli", "sync a reminder file with a CalDAV calendar, both ways"); }
     QString Usage() const override
     {
-        return QStringLiteral(
+        return QCoreApplication::translate("kestrelmark-cli",
             "Usage: kestrelmark-cli sync FILE --url URL --user NAME --password-file F [--timeout SECONDS]\n"
             "Brings FILE and the calendar at URL (the calendar collection, or the server, whose\n"
             "calendar is then found through the user's principal) to the same reminders: what\n"

@@ -1,5 +1,6 @@
 // kestrelmark-cli: inspects and scripts reminder files without a display.
 #include "cli/CCliCommand.h"
+#include "l10n/CTranslations.h"
 #include "model/CIconNameMap.h"
 
 #include <QCoreApplication>
@@ -30,12 +31,16 @@ static int runCompanion(char **argv)
 
 static void printHelp()
 {
-    std::printf("Usage: kestrelmark-cli COMMAND [ARGUMENTS]\n\n"
-                "Reads and writes Kestrelmark reminder files (.km2, legacy .kmr) and prints JSON.\n"
-                "Exit codes: 0 success, 1 usage error, 2 unreadable or corrupt input.\n\nCommands:\n");
+    //: The tool's --help. COMMAND and ARGUMENTS are placeholders; .km2 and .kmr are file types.
+    const QString head = QCoreApplication::translate("kestrelmark-cli",
+        "Usage: kestrelmark-cli COMMAND [ARGUMENTS]\n\n"
+        "Reads and writes Kestrelmark reminder files (.km2, legacy .kmr) and prints JSON.\n"
+        "Exit codes: 0 success, 1 usage error, 2 unreadable or corrupt input.\n\nCommands:\n");
+    std::printf("%s", head.toUtf8().constData());
     for (CCliCommand *c : CCliCommand::All())
         std::printf("  %-14s %s\n", c->Name().toUtf8().constData(), c->Summary().toUtf8().constData());
-    std::printf("\n'kestrelmark-cli COMMAND --help' describes a command.\n");
+    const QString tail = QCoreApplication::translate("kestrelmark-cli", "\n'kestrelmark-cli COMMAND --help' describes a command.\n");
+    std::printf("%s", tail.toUtf8().constData());
 }
 
 int main(int argc, char **argv)
@@ -47,11 +52,14 @@ int main(int argc, char **argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args.append(QString::fromLocal8Bit(argv[i]));
-    if (args.isEmpty() || !CCliCommand::Find(args[0]))
-        return runCompanion(argv); // help, and the commands that exchange with others
+    // Help, in the user's language, and the commands that exchange with others.
+    if (args.isEmpty() || !CCliCommand::Find(args[0]) || args.contains(QLatin1String("--help"))
+        || args.contains(QLatin1String("-h")))
+        return runCompanion(argv);
 #else
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    const CTranslations translations(CTranslations::Scope::ProgramOnly);
 #endif
     QCoreApplication::setOrganizationName(QStringLiteral("Quendrake Inc"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestrelmark"));
@@ -66,7 +74,8 @@ int main(int argc, char **argv)
     }
     CCliCommand *command = CCliCommand::Find(args[0]);
     if (!command)
-        return CCliCommand::UsageError(QStringLiteral("unknown command '%1' (see --help)").arg(args[0]));
+        return CCliCommand::UsageError(
+            QCoreApplication::translate("kestrelmark-cli", "unknown command '%1' (see --help)").arg(args[0]));
     args.removeFirst();
     if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
         std::printf("%s\n", command->Usage().toUtf8().constData());

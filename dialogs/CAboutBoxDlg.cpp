@@ -10,7 +10,7 @@ CAboutBoxDlg::CAboutBoxDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
     Trace("CABoutBoxDlg::OnInitDialog()\n");
-    setWindowTitle(QStringLiteral("About Kestrelmark"));
+    setWindowTitle(tr("About Kestrelmark"));
     // Without its picture the box keeps the size it was designed with.
     const QSize designed(CDialogUnits::X(296), CDialogUnits::Y(175));
     m_picture.SetResource(kPicture, designed, QColor(30, 50, 90));
@@ -28,7 +28,7 @@ void CAboutBoxDlg::paintEvent(QPaintEvent *)
     if (m_picture.IsStandIn()) {
         painter.setPen(Qt::white);
         painter.setFont(CDialogUnits::ScaledFont(QStringLiteral("Arial"), 14.0, true));
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Kestrelmark\nPersonal Reminder Software"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("Kestrelmark\nPersonal Reminder Software"));
     }
     // The thin border of the box.
     painter.setPen(QColor(0, 0, 0, 160));

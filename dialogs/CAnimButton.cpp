@@ -35,6 +35,30 @@ void CAnimButton::Setup(const int *frames, int frameCount, const int *sequence, 
     update();
 }
 
+void CAnimButton::SetLabel(const QString &label, const QString &artworkLabel)
+{
+    // The artwork's label box right of the glyph (see the artwork
+    // generator's button frames); the pressed frame (2) is one pixel down
+    // and right.
+    for (int i = 0; i < m_FrameCount; ++i) {
+        QList<CSkinLabels::Label> labels;
+        if (label != artworkLabel) {
+            const qreal shift = i == 2 ? 1 : 0;
+            CSkinLabels::Label l;
+            l.m_Box = QRectF(24.5 + shift, 5 + shift, width() - 30, 16);
+            l.m_Text = label;
+            l.m_Flags = Qt::AlignCenter;
+            l.m_LeftSample = 23 + shift;
+            l.m_RightSample = width() - 5 + shift;
+            l.m_Shadow = QColor(10, 16, 22, 170);
+            l.m_ShadowOffset = QPointF(0, 1);
+            labels << l;
+        }
+        m_frames[static_cast<size_t>(i)].SetLabels(labels);
+    }
+    update();
+}
+
 void CAnimButton::FreeFrames()
 {
     for (CSkinBitmap &frame : m_frames)

@@ -22,6 +22,9 @@ public:
     // Frames by resource number (at most 10), the release sequence (at most
     // 10 frame indices) and the command sent when pressed.
     void Setup(const int *frames, int frameCount, const int *sequence, int sequenceLength, int commandId);
+    // The words on the button when they differ from the artwork's (another
+    // language): painted over each frame, in the artwork's colours.
+    void SetLabel(const QString &label, const QString &artworkLabel);
     // Releases the frame pictures; they load again when next drawn.
     void FreeFrames();
     // Loads every frame now rather than at its first showing.

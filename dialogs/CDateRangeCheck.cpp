@@ -1,10 +1,11 @@
 #include "dialogs/CDateRangeCheck.h"
 
 #include "dialogs/CIntegerField.h"
+#include <QCoreApplication>
 
 QString CDateRangeCheck::InvalidDateMessage()
 {
-    return QStringLiteral("One or both of the dates is invalid.  Please re-check them and try again.");
+    return QCoreApplication::translate("CDateRangeCheck", "One or both of the dates is invalid.  Please re-check them and try again.");
 }
 
 namespace {

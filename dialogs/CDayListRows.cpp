@@ -3,6 +3,8 @@
 #include "model/COleDateTime.h"
 #include "model/CReminder.h"
 
+#include <QCoreApplication>
+
 QString CDayListRows::AdvanceNoticeWords(const COleDateTimeSpan &notice)
 {
     const long d = notice.GetDays();
@@ -10,17 +12,23 @@ QString CDayListRows::AdvanceNoticeWords(const COleDateTimeSpan &notice)
     const int m = notice.GetMinutes();
     QString text;
     if (d != 0) {
-        text += d == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(d);
+        // One apart, so that English keeps "1 day"; the other counts take
+        // the language's plural forms.
+        text += d == 1 ? QCoreApplication::translate("CDayListRows", "1 day")
+                       : QCoreApplication::translate("CDayListRows", "%n days", nullptr, int(d));
         if (h != 0 || m != 0)
-            text += QStringLiteral(", ");
+            text += QCoreApplication::translate("CDayListRows", ", ");
     }
     if (h != 0) {
-        text += h == 1 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(h);
+        text += h == 1 ? QCoreApplication::translate("CDayListRows", "1 hour")
+                       : QCoreApplication::translate("CDayListRows", "%n hours", nullptr, h);
         if (m != 0)
-            text += QStringLiteral(", ");
+            text += QCoreApplication::translate("CDayListRows", ", ");
     }
     if (m != 0)
-        text += m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 mins.").arg(m);
+        //: Minutes of advance notice, in a narrow column: abbreviated.
+        text += m == 1 ? QCoreApplication::translate("CDayListRows", "1 minute")
+                       : QCoreApplication::translate("CDayListRows", "%n mins.", nullptr, m);
     return text;
 }
 
@@ -40,16 +48,18 @@ QString CDayListRows::TypeText(const CReminder &reminder)
 
 QString CDayListRows::ColumnTitle(const COleDateTime &day)
 {
-    return QStringLiteral("Reminders for ") + day.Format() + QStringLiteral(":");
+    //: The title of the day's list; %1 is the day.
+    return QCoreApplication::translate("CDayListRows", "Reminders for %1:").arg(day.Format());
 }
 
 QString CDayListRows::DeleteQuestion(const CReminder &reminder)
 {
-    return QStringLiteral("[") + reminder.m_Message + QStringLiteral("]\n")
-        + QStringLiteral("Are you sure you want to delete this reminder?");
+    //: %1 is the reminder's message.
+    return QCoreApplication::translate("CDayListRows", "[%1]\nAre you sure you want to delete this reminder?")
+        .arg(reminder.m_Message);
 }
 
 QString CDayListRows::NothingSelectedMessage()
 {
-    return QStringLiteral("Please select a reminder to delete.");
+    return QCoreApplication::translate("CDayListRows", "Please select a reminder to delete.");
 }

@@ -4,11 +4,11 @@
 #include <QVBoxLayout>
 
 CDeleteRangeDlg::CDeleteRangeDlg(QWidget *parent)
-    : CRangeDlgBase(QStringLiteral("Delete reminders"),
-                    QStringLiteral("Reminders for the following date range will be deleted:"), parent)
+    : CRangeDlgBase(tr("Delete reminders"),
+                    tr("Reminders for the following date range will be deleted:"), parent)
 {
     setObjectName(QStringLiteral("CDeleteRangeDlg"));
-    m_OneTimeOnlyBox = new QCheckBox(QStringLiteral("Delete &one-time reminders only."), this);
+    m_OneTimeOnlyBox = new QCheckBox(tr("Delete &one-time reminders only."), this);
     m_OneTimeOnlyBox->setObjectName(QStringLiteral("oneTimeOnly"));
     // Below the dates, above the stretch and the buttons.
     m_layout->insertWidget(2, m_OneTimeOnlyBox);

@@ -23,14 +23,14 @@ CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *par
 {
     using U = CDialogUnits;
     setObjectName(QStringLiteral("CEditRemindersDlg"));
-    setWindowTitle(QStringLiteral("Edit reminders"));
+    setWindowTitle(tr("Edit reminders"));
     // Wider than the 306 units it was drawn with, so that the heading and the
     // notice in words fit in today's desktop fonts.
     setFixedSize(U::X(kWidthUnits), U::Y(150));
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("reminderList"));
-    m_list->setAccessibleName(QStringLiteral("Reminders of the day"));
+    m_list->setAccessibleName(tr("Reminders of the day"));
     m_list->setGeometry(U::Rect(7, 7, kWidthUnits - 14, 115));
     m_list->setColumnCount(4);
     m_list->setRootIsDecorated(false);
@@ -45,16 +45,16 @@ CEditRemindersDlg::CEditRemindersDlg(const CEditorContext &context, QWidget *par
     m_list->header()->setSectionsMovable(false);
     m_list->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    m_new = new QPushButton(QStringLiteral("&New"), this);
+    m_new = new QPushButton(tr("&New"), this);
     m_new->setObjectName(QStringLiteral("new"));
     m_new->setGeometry(U::Rect(7, 129, 50, 14));
-    m_edit = new QPushButton(QStringLiteral("&Edit"), this);
+    m_edit = new QPushButton(tr("&Edit"), this);
     m_edit->setObjectName(QStringLiteral("edit"));
     m_edit->setGeometry(U::Rect(62, 129, 50, 14));
-    m_delete = new QPushButton(QStringLiteral("&Delete"), this);
+    m_delete = new QPushButton(tr("&Delete"), this);
     m_delete->setObjectName(QStringLiteral("delete"));
     m_delete->setGeometry(U::Rect(117, 129, 50, 14));
-    m_close = new QPushButton(QStringLiteral("&Close"), this);
+    m_close = new QPushButton(tr("&Close"), this);
     m_close->setObjectName(QStringLiteral("close"));
     m_close->setGeometry(U::Rect(kWidthUnits - 57, 129, 50, 14));
     // Close is the default; Return on a focused button presses that one.
@@ -108,7 +108,7 @@ void CEditRemindersDlg::OnInitDialog()
 {
     m_initialised = true;
     m_SelectedDay = m_context.m_SelectedDay;
-    m_list->setHeaderLabels({ m_ColumnTitle, QStringLiteral("Type"), QStringLiteral("Time"), QStringLiteral("Adv. time") });
+    m_list->setHeaderLabels({ m_ColumnTitle, tr("Type"), tr("Time"), tr("Adv. time") });
     SizeColumns();
     FillList();
     if (m_list->topLevelItemCount() > 0)
@@ -146,7 +146,7 @@ void CEditRemindersDlg::FillList()
         item->setText(3, CDayListRows::AdvanceNoticeWords(r.m_AdvanceNotice));
         // An empty cell says nothing to a screen reader: no notice is read as such.
         if (item->text(3).isEmpty())
-            item->setData(3, Qt::AccessibleTextRole, QStringLiteral("0 minutes"));
+            item->setData(3, Qt::AccessibleTextRole, tr("0 minutes"));
         for (int c = 0; c < 4; ++c)
             item->setToolTip(c, c == 0 ? r.m_Message : item->text(c));
     }

@@ -30,23 +30,23 @@ QPushButton *makeButton(const QString &text, const QString &name, QWidget *paren
 CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) : QDialog(parent), m_list(list)
 {
     setObjectName(QStringLiteral("CExportSelectionDlg"));
-    setWindowTitle(QStringLiteral("Choose reminders to export as a Reminder Pack"));
+    setWindowTitle(tr("Choose reminders to export as a Reminder Pack"));
     setModal(true);
 
     auto *layout = new QGridLayout(this);
-    auto *intro = new QLabel(QStringLiteral(
+    auto *intro = new QLabel(tr(
         "Share reminders with a friend!  Choose the reminders you want to export by moving them into the "
         "right-hand window.  Save to disk, or, if supported, email them to a friend!"), this);
     intro->setWordWrap(true);
     layout->addWidget(intro, 0, 0, 1, 3);
 
-    auto *leftBox = new QGroupBox(QStringLiteral("C&urrent reminders"), this);
-    auto *rightBox = new QGroupBox(QStringLiteral("&Reminders to export:"), this);
+    auto *leftBox = new QGroupBox(tr("C&urrent reminders"), this);
+    auto *rightBox = new QGroupBox(tr("&Reminders to export:"), this);
     m_left = new QTreeWidget(leftBox);
-    m_left->setAccessibleName(QStringLiteral("Current reminders"));
+    m_left->setAccessibleName(tr("Current reminders"));
     m_left->setObjectName(QStringLiteral("leftList"));
     m_right = new QTreeWidget(rightBox);
-    m_right->setAccessibleName(QStringLiteral("Reminders to export"));
+    m_right->setAccessibleName(tr("Reminders to export"));
     m_right->setObjectName(QStringLiteral("rightList"));
     (new QVBoxLayout(leftBox))->addWidget(m_left);
     (new QVBoxLayout(rightBox))->addWidget(m_right);
@@ -69,10 +69,10 @@ CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) :
     layout->setRowStretch(1, 1);
 
     auto *buttons = new QHBoxLayout;
-    auto *save = makeButton(QStringLiteral("&Save..."), QStringLiteral("saveButton"), this);
+    auto *save = makeButton(tr("&Save..."), QStringLiteral("saveButton"), this);
     save->setDefault(true);
-    auto *mail = makeButton(QStringLiteral("&Mail to..."), QStringLiteral("mailButton"), this);
-    auto *cancel = makeButton(QStringLiteral("Cancel"), QStringLiteral("cancelButton"), this);
+    auto *mail = makeButton(tr("&Mail to..."), QStringLiteral("mailButton"), this);
+    auto *cancel = makeButton(tr("Cancel"), QStringLiteral("cancelButton"), this);
     buttons->addStretch(1);
     buttons->addWidget(save);
     buttons->addWidget(mail);
@@ -99,17 +99,17 @@ CExportSelectionDlg::CExportSelectionDlg(CReminderList &list, QWidget *parent) :
 
 QString CExportSelectionDlg::NothingToExportMessage()
 {
-    return QStringLiteral("First, please select the reminders you want to export.");
+    return tr("First, please select the reminders you want to export.");
 }
 
 QString CExportSelectionDlg::NothingToAddMessage()
 {
-    return QStringLiteral("Please select one or more reminders to export first.");
+    return tr("Please select one or more reminders to export first.");
 }
 
 QString CExportSelectionDlg::NothingToRemoveMessage()
 {
-    return QStringLiteral("Please select one or more reminders to remove from the export list.");
+    return tr("Please select one or more reminders to remove from the export list.");
 }
 
 QStringList CExportSelectionDlg::RowTexts(const CReminder &reminder)
@@ -121,7 +121,7 @@ QStringList CExportSelectionDlg::RowTexts(const CReminder &reminder)
 void CExportSelectionDlg::SetUpList(QTreeWidget *view)
 {
     view->setColumnCount(3);
-    view->setHeaderLabels({ QStringLiteral("Reminders"), QStringLiteral("Date"), QStringLiteral("Type") });
+    view->setHeaderLabels({ tr("Reminders"), tr("Date"), tr("Type") });
     for (int c = 0; c < 3; ++c)
         view->setColumnWidth(c, kColumnWidths[c]);
     // Dates of the user's locale may be wider than the default column: the

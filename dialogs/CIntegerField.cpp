@@ -1,6 +1,7 @@
 #include "dialogs/CIntegerField.h"
 
 #include <limits>
+#include <QCoreApplication>
 
 bool CIntegerField::Parse(const QString &text, int &value)
 {
@@ -32,10 +33,10 @@ bool CIntegerField::Parse(const QString &text, int &value)
 
 QString CIntegerField::IntegerPrompt()
 {
-    return QStringLiteral("Please enter an integer.");
+    return QCoreApplication::translate("CIntegerField", "Please enter an integer.");
 }
 
 QString CIntegerField::RangePrompt(int lowest, int highest)
 {
-    return QStringLiteral("Please enter an integer between %1 and %2.").arg(lowest).arg(highest);
+    return QCoreApplication::translate("CIntegerField", "Please enter an integer between %1 and %2.").arg(lowest).arg(highest);
 }

@@ -1,6 +1,7 @@
 #include "dialogs/CMnemonics.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QMenu>
 
 QChar CMnemonics::Of(const QString &text)
@@ -55,4 +56,13 @@ void CMnemonics::Assign(QMenu *menu)
         if (!action->isSeparator() && Of(action->text()).isNull())
             action->setText(Add(action->text(), used));
     }
+}
+
+QString CMnemonics::FitText(const QFontMetrics &metrics, const QString &text, int width)
+{
+    QString plain = text;
+    const qsizetype mark = plain.indexOf(QLatin1Char('&'));
+    if (mark >= 0 && mark + 1 < plain.size() && plain.at(mark + 1) != QLatin1Char('&'))
+        plain.remove(mark, 1);
+    return metrics.horizontalAdvance(plain) <= width ? text : metrics.elidedText(plain, Qt::ElideMiddle, width);
 }

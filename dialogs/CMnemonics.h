@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFontMetrics;
 class QMenu;
 
 // Underlined letters for entries that have none, each letter used once
@@ -18,4 +19,7 @@ public:
     static QString Add(const QString &text, QString &used);
     // Every entry of menu gets a letter of its own; entries with one keep it.
     static void Assign(QMenu *menu);
+    // text (with its & mark) when its words fit width; else the words cut
+    // in the middle to fit, without the mark.
+    static QString FitText(const QFontMetrics &metrics, const QString &text, int width);
 };

@@ -1,6 +1,7 @@
 #include "dialogs/CNewEventDlg.h"
 
 #include "dialogs/CDialogUnits.h"
+#include "dialogs/CMnemonics.h"
 #include "dialogs/CEditorIcons.h"
 #include "dialogs/CIconChoiceList.h"
 #include "dialogs/CIconPreview.h"
@@ -16,6 +17,7 @@
 #include "model/CReminder.h"
 #include "model/CTrace.h"
 
+#include <QLocale>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
@@ -95,7 +97,7 @@ QLabel *label(QWidget *parent, const QString &text, const QRect &du, Qt::Alignme
 CNewEventDlg::CNewEventDlg(const CEditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("CNewEventDlg"));
-    setWindowTitle(QStringLiteral("Reminder"));
+    setWindowTitle(tr("Reminder"));
     setFixedSize(CDialogUnits::X(307), CDialogUnits::Y(223));
     CreateControls();
 }
@@ -108,70 +110,75 @@ void CNewEventDlg::CreateControls()
 
     // Time of day.
     const QRect timeBox = U::Rect(7, 3, 143, 38);
-    QGroupBox *timeGroup = group(this, QStringLiteral("&Time of day"), timeBox);
-    m_hourEdit = spin(this, QStringLiteral("hour"), QStringLiteral("Hour"), 1, 12, true, U::Rect(15, 17, 30, 14));
+    QGroupBox *timeGroup = group(this, tr("&Time of day"), timeBox);
+    // The clock of the user's locale: 1 to 12 with AM and PM, or 0 to 23.
+    const bool twelveHour = CNewEventForm::TwelveHourClock(QLocale());
+    m_hourEdit = spin(this, QStringLiteral("hour"), tr("Hour"), twelveHour ? 1 : 0, twelveHour ? 12 : 23, true,
+                      U::Rect(15, 17, 30, 14));
     label(this, QStringLiteral(":"), U::Rect(46, 17, 5, 14), Qt::AlignCenter);
     m_minuteEdit = new CMinuteSpinEdit(this);
     m_minuteEdit->setObjectName(QStringLiteral("minute"));
-    m_minuteEdit->setAccessibleName(QStringLiteral("Minute"));
+    m_minuteEdit->setAccessibleName(tr("Minute"));
     m_minuteEdit->setGeometry(U::Rect(52, 17, 30, 14));
     m_pmGroup = new QButtonGroup(this);
-    const QString ampm[] = { QStringLiteral("&AM"), QStringLiteral("&PM") };
+    const QString ampm[] = { tr("&AM"), tr("&PM") };
     for (int i = 0; i < 2; ++i) {
         auto *radio = new QRadioButton(ampm[i], this);
         radio->setObjectName(i == 0 ? QStringLiteral("am") : QStringLiteral("pm"));
         radio->setGeometry(U::Rect(92, 12 + 13 * i, 50, 11));
         m_pmGroup->addButton(radio, i);
+        radio->setVisible(twelveHour);
     }
 
     // How often.
     const QRect typeBox = U::Rect(7, 45, 143, 43);
-    group(this, QStringLiteral("          How often?"), typeBox);
+    group(this, QStringLiteral("          ") + tr("How often?"), typeBox);
     decorate(this, artwork(kHowOftenDecoration), typeBox);
     m_typeGroup = new QButtonGroup(this);
-    const char *types[] = { "&One-time", "A&nnual", "Mont&hly", "&Weekly" };
+    const char *types[] = { QT_TR_NOOP("&One-time"), QT_TR_NOOP("A&nnual"), QT_TR_NOOP("Mont&hly"), QT_TR_NOOP("&Weekly") };
     const char *typeNames[] = { "oneTime", "annual", "monthly", "weekly" };
     for (int i = 0; i < 4; ++i) {
-        auto *radio = new QRadioButton(QString::fromLatin1(types[i]), this);
+        auto *radio = new QRadioButton(tr(types[i]), this);
         radio->setObjectName(QString::fromLatin1(typeNames[i]));
         radio->setGeometry(U::Rect(15 + 66 * (i % 2), 58 + 14 * (i / 2), 62, 11));
         m_typeGroup->addButton(radio, i);
     }
 
     // Advance notice: each number with its word beneath.
-    QGroupBox *advanceGroup = group(this, QStringLiteral("Send reminder in ad&vance..."), U::Rect(7, 92, 143, 45));
-    m_daysEdit = spin(this, QStringLiteral("advanceDays"), QStringLiteral("Days in advance"), 0, 100, false, U::Rect(15, 105, 36, 14));
-    m_hoursEdit = spin(this, QStringLiteral("advanceHours"), QStringLiteral("Hours in advance"), 0, 23, false, U::Rect(58, 105, 36, 14));
-    m_minutesEdit = spin(this, QStringLiteral("advanceMinutes"), QStringLiteral("Minutes in advance"), 0, 59, false, U::Rect(101, 105, 36, 14));
-    label(this, QStringLiteral("days"), U::Rect(15, 121, 36, 10), Qt::AlignCenter);
-    label(this, QStringLiteral("hours"), U::Rect(58, 121, 36, 10), Qt::AlignCenter);
-    label(this, QStringLiteral("mins."), U::Rect(101, 121, 36, 10), Qt::AlignCenter);
+    QGroupBox *advanceGroup = group(this, tr("Send reminder in ad&vance..."), U::Rect(7, 92, 143, 45));
+    m_daysEdit = spin(this, QStringLiteral("advanceDays"), tr("Days in advance"), 0, 100, false, U::Rect(15, 105, 36, 14));
+    m_hoursEdit = spin(this, QStringLiteral("advanceHours"), tr("Hours in advance"), 0, 23, false, U::Rect(58, 105, 36, 14));
+    m_minutesEdit = spin(this, QStringLiteral("advanceMinutes"), tr("Minutes in advance"), 0, 59, false, U::Rect(101, 105, 36, 14));
+    label(this, tr("days"), U::Rect(15, 121, 36, 10), Qt::AlignCenter);
+    label(this, tr("hours"), U::Rect(58, 121, 36, 10), Qt::AlignCenter);
+    //: Under the field of minutes in advance: short, the field is narrow.
+    label(this, tr("mins."), U::Rect(101, 121, 36, 10), Qt::AlignCenter);
 
     // Icon choice, preview and "Add icon".
     const QRect iconBox = U::Rect(157, 3, 143, 108);
-    QGroupBox *iconGroup = group(this, QStringLiteral("          Select &icon"), iconBox);
+    QGroupBox *iconGroup = group(this, QStringLiteral("          ") + tr("Select &icon"), iconBox);
     m_iconList = new CIconChoiceList(m_context.m_Icons, this);
     m_iconList->setObjectName(QStringLiteral("iconList"));
-    m_iconList->setAccessibleName(QStringLiteral("Icon"));
+    m_iconList->setAccessibleName(tr("Icon"));
     m_iconList->setGeometry(U::Rect(164, 16, 129, 58));
     m_preview = new CIconPreview(m_context.m_Icons, this);
     m_preview->setObjectName(QStringLiteral("preview"));
     m_preview->setGeometry(U::Rect(164, 79, 30, 26));
     m_addIcon = new CTwoStateButton(this);
     m_addIcon->setObjectName(QStringLiteral("addIcon"));
-    m_addIcon->setText(QStringLiteral("New"));
-    m_addIcon->setToolTip(QStringLiteral("Add icon"));
+    m_addIcon->setText(tr("New"));
+    m_addIcon->setToolTip(tr("Add icon"));
     m_addIcon->setGeometry(U::Rect(253, 77, 40, 21));
-    m_addIcon->setAccessibleName(QStringLiteral("Add icon"));
-    label(this, QStringLiteral("A&dd icon"), U::Rect(246, 98, 54, 9), Qt::AlignCenter)->setBuddy(m_addIcon);
+    m_addIcon->setAccessibleName(tr("Add icon"));
+    label(this, tr("A&dd icon"), U::Rect(246, 98, 54, 9), Qt::AlignCenter)->setBuddy(m_addIcon);
 
     // The message.
     const QRect messageBox = U::Rect(157, 114, 143, 82);
-    QGroupBox *messageGroup = group(this, QStringLiteral("         Reminder &message to display"), messageBox);
+    QGroupBox *messageGroup = group(this, QStringLiteral("         ") + tr("Reminder &message to display"), messageBox);
     decorate(this, artwork(kMessageDecoration), messageBox);
     m_messageEdit = new QPlainTextEdit(this);
     m_messageEdit->setObjectName(QStringLiteral("message"));
-    m_messageEdit->setAccessibleName(QStringLiteral("Reminder message to display"));
+    m_messageEdit->setAccessibleName(tr("Reminder message to display"));
     // The text area itself is what takes the keyboard: it goes by the same name.
     m_messageEdit->viewport()->setAccessibleName(m_messageEdit->accessibleName());
     m_messageEdit->setGeometry(U::Rect(164, 127, 129, 62));
@@ -180,11 +187,11 @@ void CNewEventDlg::CreateControls()
 
     // The reminder's own sound.
     const QRect soundBox = U::Rect(7, 140, 143, 56);
-    group(this, QStringLiteral("           Sound"), soundBox);
-    m_customSound = new QCheckBox(QStringLiteral("Use custom &sound:"), this);
+    group(this, QStringLiteral("           ") + tr("Sound"), soundBox);
+    m_customSound = new QCheckBox(tr("Use custom &sound:"), this);
     m_customSound->setObjectName(QStringLiteral("customSound"));
     m_customSound->setGeometry(U::Rect(15, 153, 125, 11));
-    m_chooseSound = new QPushButton(QStringLiteral("&Choose sound..."), this);
+    m_chooseSound = new QPushButton(tr("&Choose sound..."), this);
     m_chooseSound->setObjectName(QStringLiteral("chooseSound"));
     m_chooseSound->setGeometry(U::Rect(15, 168, 102, 17));
     m_play = new QPushButton(this);
@@ -192,8 +199,8 @@ void CNewEventDlg::CreateControls()
     m_play->setGeometry(U::Rect(121, 168, 22, 17));
     // A picture only: its letter is a key of its own, told by its tip.
     m_play->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
-    m_play->setToolTip(QStringLiteral("Play (%1)").arg(m_play->shortcut().toString(QKeySequence::NativeText)));
-    m_play->setAccessibleName(QStringLiteral("Play"));
+    m_play->setToolTip(tr("Play (%1)").arg(m_play->shortcut().toString(QKeySequence::NativeText)));
+    m_play->setAccessibleName(tr("Play"));
 
     // The two groups without a picture of their own wear a small icon of
     // the library.
@@ -203,11 +210,11 @@ void CNewEventDlg::CreateControls()
         decorate(this, icons->PictureFor(icons->Lookup(QStringLiteral("Music")), 1, ratio), soundBox);
     }
 
-    m_ok = new QPushButton(QStringLiteral("O&K"), this);
+    m_ok = new QPushButton(tr("O&K"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setGeometry(U::Rect(194, 203, 50, 14));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Canc&el"), this);
+    m_cancel = new QPushButton(tr("Canc&el"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setGeometry(U::Rect(250, 203, 50, 14));
     for (QPushButton *b : { m_chooseSound, m_play, m_cancel })
@@ -287,7 +294,8 @@ void CNewEventDlg::OnInitDialog()
     m_caption = CNewEventForm::Caption(m_Date);
     setWindowTitle(m_caption);
 
-    const CNewEventForm::Opening opening = CNewEventForm::Open(m_Date, m_AdvanceNotice);
+    const CNewEventForm::Opening opening =
+        CNewEventForm::Open(m_Date, m_AdvanceNotice, CNewEventForm::TwelveHourClock(QLocale()));
     m_PM = opening.m_PM;
     m_Hour = opening.m_Hour;
     m_Minute = opening.m_Minute;
@@ -362,19 +370,24 @@ void CNewEventDlg::UpdateSoundCaption()
     // button keeps its letter whatever the name.
     QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    //: The same text as "(Click to choose sound)", with the button's Alt letter marked by &.
+    const QString prompt = tr("(&Click to choose sound)");
     if (m_SoundFileName.isEmpty())
-        shown.replace(QStringLiteral("(Click"), QStringLiteral("(&Click"));
+        shown = CMnemonics::FitText(metrics, prompt, room);
     m_chooseSound->setText(shown);
-    m_chooseSound->setShortcut(QKeySequence(Qt::ALT | Qt::Key_C));
-    m_chooseSound->setAccessibleName(QStringLiteral("Choose sound"));
+    // The button keeps its letter (the language's) whatever the file's name.
+    const QKeySequence keys = QKeySequence::mnemonic(prompt);
+    m_chooseSound->setShortcut(keys);
+    m_chooseSound->setAccessibleName(tr("Choose sound"));
     m_chooseSound->setAccessibleDescription(caption);
-    m_chooseSound->setToolTip(m_SoundFileName.isEmpty() ? QString() : m_SoundFileName + QStringLiteral(" (Alt+C)"));
+    m_chooseSound->setToolTip(m_SoundFileName.isEmpty() ? QString()
+                                                        : QStringLiteral("%1 (%2)").arg(m_SoundFileName, keys.toString(QKeySequence::NativeText)));
 }
 
 void CNewEventDlg::OnChooseSound()
 {
-    const QString path = m_context.ChooseFile(this, QStringLiteral("Choose sound"), m_SoundFileName,
-                                              QStringLiteral(".WAV sound files (*.wav *.WAV)"), QStringLiteral("wav"));
+    const QString path = m_context.ChooseFile(this, tr("Choose sound"), m_SoundFileName,
+                                              tr(".WAV sound files (*.wav *.WAV)"), QStringLiteral("wav"));
     if (path.isEmpty())
         return;
     m_SoundFileName = path;
@@ -391,8 +404,8 @@ void CNewEventDlg::OnPlay()
 
 void CNewEventDlg::OnAddIcon()
 {
-    const QString chosen = m_context.ChooseFile(this, QStringLiteral("Add icon"), QString(),
-                                                QStringLiteral("Windows icons (*.ico *.ICO)"), QStringLiteral("ico"));
+    const QString chosen = m_context.ChooseFile(this, tr("Add icon"), QString(),
+                                                tr("Windows icons (*.ico *.ICO)"), QStringLiteral("ico"));
     if (chosen.isEmpty())
         return;
     const QString folder = m_context.IconsFolder();
@@ -413,8 +426,8 @@ void CNewEventDlg::OnAddIcon()
         // keep the choice the user had.
         if (copied)
             QFile::remove(target);
-        CMessageBox::Show(QStringLiteral("Sorry, \"%1\" could not be read as an icon.  "
-                                         "Please choose an icon file that holds a 32 x 32 picture.").arg(name),
+        CMessageBox::Show(tr("Sorry, \"%1\" could not be read as an icon.  "
+                             "Please choose an icon file that holds a 32 x 32 picture.").arg(name),
                           CMessageSink::Ok, CMessageSink::Warning);
         FillIconList();
         SelectIcon(m_IconNumber);
@@ -445,7 +458,7 @@ void CNewEventDlg::accept()
     f.m_DaysText = m_daysEdit->valueText();
     f.m_HoursText = m_hoursEdit->valueText();
     f.m_MinutesText = m_minutesEdit->valueText();
-    f.m_PM = m_pmGroup->checkedId() == 1 ? 1 : 0;
+    f.m_PM = !m_pmGroup->button(0)->isVisibleTo(this) ? CNewEventForm::kNoPM : m_pmGroup->checkedId() == 1 ? 1 : 0;
     // With no recurrence button set the reminder keeps the one it came with.
     f.m_Type = m_typeGroup->checkedId() >= 0 ? m_typeGroup->checkedId() : m_Type;
     f.m_Message = m_messageEdit->toPlainText();

@@ -2,6 +2,8 @@
 
 #include "dialogs/CIntegerField.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -23,7 +25,12 @@ COleDateTime CNewEventForm::NewReminderTime(const COleDateTime &day, const COleD
     return COleDateTime(d.year, d.month, d.day, minutes / 60, minutes % 60, 0);
 }
 
-CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice)
+bool CNewEventForm::TwelveHourClock(const QLocale &locale)
+{
+    return locale.language() == QLocale::C || locale.timeFormat(QLocale::ShortFormat).contains(QLatin1String("ap"), Qt::CaseInsensitive);
+}
+
+CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice, bool twelveHour)
 {
     Opening o;
     COleDateTime::Parts p;
@@ -32,7 +39,10 @@ CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleD
         h = p.hour;
         o.m_Minute = p.minute;
     }
-    if (h >= 12) {
+    if (!twelveHour) {
+        o.m_PM = kNoPM;
+        o.m_Hour = h;
+    } else if (h >= 12) {
         o.m_PM = 1;
         o.m_Hour = h > 12 ? h - 12 : 12;
     } else {
@@ -51,6 +61,8 @@ CNewEventForm::Opening CNewEventForm::Open(const COleDateTime &date, const COleD
 
 int CNewEventForm::To24Hour(int hour, int pm)
 {
+    if (pm == kNoPM)
+        return hour;
     if (pm == 1)
         return hour == 12 ? 12 : hour + 12;
     return hour == 12 ? 0 : hour;
@@ -110,12 +122,13 @@ CNewEventForm::Result CNewEventForm::Validate(const Fields &f)
 
 QString CNewEventForm::Caption(const COleDateTime &date)
 {
-    return QStringLiteral("Reminder for ") + date.Format();
+    //: The editor's title; %1 is the reminder's date.
+    return QCoreApplication::translate("CNewEventForm", "Reminder for %1").arg(date.Format());
 }
 
 QString CNewEventForm::InvalidTimePrompt()
 {
-    return QStringLiteral("The time of day that this reminder is scheduled for is invalid.  Please try another time.");
+    return QCoreApplication::translate("CNewEventForm", "The time of day that this reminder is scheduled for is invalid.  Please try another time.");
 }
 
 QString CNewEventForm::PadMinute(const QString &text)
@@ -156,6 +169,6 @@ QString CNewEventForm::FileNamePart(const QString &path)
 QString CNewEventForm::SoundCaption(const QString &soundFileName)
 {
     if (soundFileName.isEmpty())
-        return QStringLiteral("(Click to choose sound)");
+        return QCoreApplication::translate("CNewEventForm", "(Click to choose sound)");
     return QStringLiteral("\"") + FileNamePart(soundFileName) + QStringLiteral("\"");
 }

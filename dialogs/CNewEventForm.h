@@ -4,6 +4,7 @@
 #include "model/COleDateTimeSpan.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // The arithmetic of the reminder editor, apart from its window: how a
@@ -19,9 +20,9 @@ public:
     // What the fields show when the editor opens.
     struct Opening
     {
-        int m_Hour = 12;           // 1 to 12
+        int m_Hour = 12;           // 1 to 12 (0 to 23 on a 24-hour clock)
         int m_Minute = 0;          // 0 to 59
-        int m_PM = 0;              // 0 AM, 1 PM
+        int m_PM = 0;              // 0 AM, 1 PM, kNoPM on a 24-hour clock
         int m_AdvanceDays = 0;
         int m_AdvanceHours = 0;
         int m_AdvanceMinutes = 0;
@@ -35,7 +36,7 @@ public:
         QString m_Caption;         // "Reminder for " and the date
         QString m_HourText, m_MinuteText;
         QString m_DaysText, m_HoursText, m_MinutesText;
-        int m_PM = 0;
+        int m_PM = 0;              // or kNoPM: the hour is 0 to 23
         int m_Type = 0;            // recurrence radio, -1 when none is set
         QString m_Message;
         bool m_CustomSound = false;
@@ -60,7 +61,13 @@ public:
         bool IsAccepted() const { return m_Status == Accepted; }
     };
 
-    static Opening Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice);
+    // The hour field of a 24-hour clock, without AM and PM.
+    static constexpr int kNoPM = -1;
+    // Whether the locale's clock has AM and PM; the C locale keeps the
+    // program's own 12-hour clock.
+    static bool TwelveHourClock(const QLocale &locale);
+
+    static Opening Open(const COleDateTime &date, const COleDateTimeSpan &advanceNotice, bool twelveHour = true);
 
     // When on day a new reminder opens: at the time of day last chosen for
     // one (lastChosen, minutes after midnight, -1 for none) unless on today
@@ -74,6 +81,7 @@ public:
 
     // The 24-hour hour for a 12-hour field and AM/PM: 12 AM is 0, 12 PM is
     // noon, and PM adds 12 to any other hour, so a typed 13 PM is refused.
+    // With kNoPM the hour is already on the 24-hour clock.
     static int To24Hour(int hour, int pm);
 
     // The minute field: one digit gets a leading 0; a spin step wraps

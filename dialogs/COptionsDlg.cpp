@@ -1,6 +1,7 @@
 #include "dialogs/COptionsDlg.h"
 
 #include "dialogs/CDialogUnits.h"
+#include "dialogs/CMnemonics.h"
 #include "dialogs/COptionsForm.h"
 #include "dialogs/CSyncAccountBox.h"
 #include "dialogs/CSkinBitmap.h"
@@ -30,13 +31,13 @@ constexpr int kBrowseUnits = 186;
 COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDialog(parent), m_context(context)
 {
     setObjectName(QStringLiteral("COptionsDlg"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
 
     // Laid out rather than placed, so that nothing overlaps or is cut off
     // at any font size or screen density; the window takes the size its
     // contents need and the user cannot make it smaller.
-    auto *upcoming = new QGroupBox(QStringLiteral("Upcoming Reminders window"), this);
-    auto *show = new QLabel(QStringLiteral("&Show reminders for next"), upcoming);
+    auto *upcoming = new QGroupBox(tr("Upcoming Reminders window"), this);
+    auto *show = new QLabel(tr("&Show reminders for next"), upcoming);
     m_days = new QComboBox(upcoming);
     m_days->setObjectName(QStringLiteral("days"));
     m_days->setEditable(false);
@@ -46,27 +47,27 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     auto *daysRow = new QHBoxLayout(upcoming);
     daysRow->addWidget(show);
     daysRow->addWidget(m_days);
-    daysRow->addWidget(new QLabel(QStringLiteral("days."), upcoming));
+    daysRow->addWidget(new QLabel(tr("days."), upcoming));
     daysRow->addStretch(1);
 
-    auto *sound = new QGroupBox(QStringLiteral("Reminder Alert Sound"), this);
+    auto *sound = new QGroupBox(tr("Reminder Alert Sound"), this);
     m_soundGroup = new QButtonGroup(this);
-    auto *beep = new QRadioButton(QStringLiteral("Use system &beep"), sound);
+    auto *beep = new QRadioButton(tr("Use system &beep"), sound);
     beep->setObjectName(QStringLiteral("systemBeep"));
     auto *file = new QRadioButton(sound);
     file->setObjectName(QStringLiteral("soundFile"));
-    file->setAccessibleName(QStringLiteral("Use sound file"));
+    file->setAccessibleName(tr("Use sound file"));
     // Without a text of its own the choice has a key of its own, told by its tip.
     file->setShortcut(QKeySequence(Qt::ALT | Qt::Key_L));
-    file->setToolTip(QStringLiteral("Use sound file (%1)").arg(file->shortcut().toString(QKeySequence::NativeText)));
+    file->setToolTip(tr("Use sound file (%1)").arg(file->shortcut().toString(QKeySequence::NativeText)));
     m_soundGroup->addButton(beep, 0);
     m_soundGroup->addButton(file, 1);
     m_browse = new QPushButton(sound);
     m_browse->setObjectName(QStringLiteral("browse"));
-    m_browse->setAccessibleName(QStringLiteral("Browse for a sound file"));
+    m_browse->setAccessibleName(tr("Browse for a sound file"));
     m_browse->setMinimumWidth(CDialogUnits::X(kBrowseUnits));
     m_browse->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_play = new QPushButton(QStringLiteral("&Play"), sound);
+    m_play = new QPushButton(tr("&Play"), sound);
     m_play->setObjectName(QStringLiteral("play"));
     auto *soundGrid = new QGridLayout(sound);
     soundGrid->addWidget(beep, 0, 0, 1, 3, Qt::AlignLeft);
@@ -75,15 +76,15 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     soundGrid->addWidget(m_play, 1, 2);
     soundGrid->setColumnStretch(1, 1);
 
-    m_autostart = new QCheckBox(QStringLiteral("S&tart Kestrelmark when I log in"), this);
+    m_autostart = new QCheckBox(tr("S&tart Kestrelmark when I log in"), this);
     m_autostart->setObjectName(QStringLiteral("autostart"));
-    m_notifications = new QCheckBox(QStringLiteral("Also show alerts as desktop &notifications"), this);
+    m_notifications = new QCheckBox(tr("Also show alerts as desktop &notifications"), this);
     m_notifications->setObjectName(QStringLiteral("notifications"));
 
-    m_ok = new QPushButton(QStringLiteral("&OK"), this);
+    m_ok = new QPushButton(tr("&OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     for (QPushButton *b : { m_browse, m_play, m_cancel })
         b->setAutoDefault(false);
@@ -160,18 +161,22 @@ void COptionsDlg::UpdateBrowseCaption()
     // An ampersand in a file name is shown, not taken for a shortcut.
     QString shown = metrics.elidedText(caption, Qt::ElideMiddle, room);
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    //: The same text as "(Click here to choose a .WAV sound file)", with the button's Alt letter marked by &.
+    const QString prompt = tr("(Click here to choose a .WAV sound &file)");
     if (m_SoundFileName.isEmpty())
-        shown.replace(QStringLiteral(" sound file)"), QStringLiteral(" sound &file)"));
+        shown = CMnemonics::FitText(metrics, prompt, room);
     m_browse->setText(shown);
-    // The button keeps its letter whatever the file's name.
-    m_browse->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F));
-    m_browse->setToolTip(m_SoundFileName.isEmpty() ? QString() : m_SoundFileName + QStringLiteral(" (Alt+F)"));
+    // The button keeps its letter (the language's) whatever the file's name.
+    const QKeySequence keys = QKeySequence::mnemonic(prompt);
+    m_browse->setShortcut(keys);
+    m_browse->setToolTip(m_SoundFileName.isEmpty() ? QString()
+                                                   : QStringLiteral("%1 (%2)").arg(m_SoundFileName, keys.toString(QKeySequence::NativeText)));
 }
 
 void COptionsDlg::OnBrowse()
 {
-    const QString path = m_context.ChooseFile(this, QStringLiteral("Choose .WAV sound file"), m_SoundFileName,
-                                              QStringLiteral(".WAV sound files (*.wav *.WAV)"), QStringLiteral("wav"));
+    const QString path = m_context.ChooseFile(this, tr("Choose .WAV sound file"), m_SoundFileName,
+                                              tr(".WAV sound files (*.wav *.WAV)"), QStringLiteral("wav"));
     if (path.isEmpty())
         return;
     m_SoundFileName = path;
@@ -234,8 +239,8 @@ void COptionsDlg::accept()
     if (m_context.m_DesktopNotifications)
         *m_context.m_DesktopNotifications = m_Notifications;
     if (m_Autostart != m_openedAutostart && m_context.m_SetAutostart && !m_context.m_SetAutostart(m_Autostart)) {
-        CMessageBox::Show(m_Autostart ? QStringLiteral("Sorry, Kestrelmark could not set itself to start when you log in.")
-                                      : QStringLiteral("Sorry, Kestrelmark could not stop itself from starting when you log in."),
+        CMessageBox::Show(m_Autostart ? tr("Sorry, Kestrelmark could not set itself to start when you log in.")
+                                      : tr("Sorry, Kestrelmark could not stop itself from starting when you log in."),
                           CMessageSink::Ok, CMessageSink::Warning);
     }
     QDialog::accept();

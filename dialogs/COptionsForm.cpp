@@ -1,6 +1,7 @@
 #include "dialogs/COptionsForm.h"
 
 #include "dialogs/CNewEventForm.h"
+#include <QCoreApplication>
 
 int COptionsForm::DaysIndex(int days)
 {
@@ -23,6 +24,6 @@ QString COptionsForm::ChosenSound(int soundChoice, const QString &soundFileName)
 QString COptionsForm::BrowseCaption(const QString &soundFileName)
 {
     if (soundFileName.isEmpty())
-        return QStringLiteral("(Click here to choose a .WAV sound file)");
+        return QCoreApplication::translate("COptionsForm", "(Click here to choose a .WAV sound file)");
     return QStringLiteral("\"") + CNewEventForm::FileNamePart(soundFileName) + QStringLiteral("\"");
 }

@@ -37,7 +37,7 @@ QPixmap emblem()
 CProgressWnd::CProgressWnd(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("progressWnd"));
-    setWindowTitle(QStringLiteral("Kestrelmark -- Please wait..."));
+    setWindowTitle(tr("Kestrelmark -- Please wait..."));
     setModal(false);
     setWindowFlag(Qt::WindowCloseButtonHint, false);
 

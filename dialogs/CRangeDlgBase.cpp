@@ -3,6 +3,7 @@
 #include "dialogs/CSpinEdit.h"
 #include "graphics/CMessageBox.h"
 
+#include <QLocale>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -36,10 +37,14 @@ CSpinEdit *makeSpin(QWidget *parent, const QString &name, const QString &spoken,
 
 QStringList CRangeDlgBase::MonthNames()
 {
-    return { QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-             QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
-             QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
-             QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December") };
+    // The locale's names, as they stand alone in a list, with a capital.
+    const QLocale locale;
+    QStringList names;
+    for (int month = 1; month <= 12; ++month) {
+        QString name = locale.standaloneMonthName(month, QLocale::LongFormat);
+        names << locale.toUpper(name.left(1)) + name.mid(1);
+    }
+    return names;
 }
 
 CRangeDlgBase::CRangeDlgBase(const QString &caption, const QString &prompt, QWidget *parent)
@@ -55,19 +60,19 @@ CRangeDlgBase::CRangeDlgBase(const QString &caption, const QString &prompt, QWid
 
     auto *grid = new QGridLayout;
     m_FromMonthList = makeMonthList(this, QStringLiteral("fromMonth"));
-    m_FromDaySpin = makeSpin(this, QStringLiteral("fromDay"), QStringLiteral("From day"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
-    m_FromYearSpin = makeSpin(this, QStringLiteral("fromYear"), QStringLiteral("From year"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
+    m_FromDaySpin = makeSpin(this, QStringLiteral("fromDay"), tr("From day"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
+    m_FromYearSpin = makeSpin(this, QStringLiteral("fromYear"), tr("From year"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
     m_ToMonthList = makeMonthList(this, QStringLiteral("toMonth"));
-    m_ToDaySpin = makeSpin(this, QStringLiteral("toDay"), QStringLiteral("To day"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
-    m_ToYearSpin = makeSpin(this, QStringLiteral("toYear"), QStringLiteral("To year"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
+    m_ToDaySpin = makeSpin(this, QStringLiteral("toDay"), tr("To day"), CDateRangeCheck::kMinDay, CDateRangeCheck::kMaxDay, false, 56);
+    m_ToYearSpin = makeSpin(this, QStringLiteral("toYear"), tr("To year"), CDateRangeCheck::kMinYear, CDateRangeCheck::kMaxYear, true, 72);
 
-    auto *from = new QLabel(QStringLiteral("&From:"), this);
+    auto *from = new QLabel(tr("&From:"), this);
     from->setBuddy(m_FromMonthList);
     grid->addWidget(from, 0, 0);
     grid->addWidget(m_FromMonthList, 0, 1);
     grid->addWidget(m_FromDaySpin, 0, 2);
     grid->addWidget(m_FromYearSpin, 0, 3);
-    auto *to = new QLabel(QStringLiteral("&To:"), this);
+    auto *to = new QLabel(tr("&To:"), this);
     to->setBuddy(m_ToMonthList);
     grid->addWidget(to, 1, 0);
     grid->addWidget(m_ToMonthList, 1, 1);
@@ -78,8 +83,8 @@ CRangeDlgBase::CRangeDlgBase(const QString &caption, const QString &prompt, QWid
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &CRangeDlgBase::accept);

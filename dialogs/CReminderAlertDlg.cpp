@@ -3,6 +3,7 @@
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/CMnemonics.h"
 #include "dialogs/CWindowAttention.h"
+#include "l10n/KmTranslate.h"
 #include "media/CSoundPlayer.h"
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
@@ -16,7 +17,7 @@
 
 CReminderAlertDlg::CReminderAlertDlg(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowTitle(tr(kCaption));
     // Above the other windows of the desktop, on the workspace in use.
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(CDialogUnits::X(305), CDialogUnits::Y(139));
@@ -32,21 +33,21 @@ CReminderAlertDlg::CReminderAlertDlg(QWidget *parent) : QDialog(parent)
     m_messageLabel->setTextFormat(Qt::PlainText);
     m_messageLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setGeometry(CDialogUnits::Rect(127, 118, 50, 14));
     m_ok->setDefault(true);
     m_ok->setAutoDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CReminderAlertDlg::AnswerOk);
 
-    m_snooze = new QPushButton(QStringLiteral("&Snooze"), this);
+    m_snooze = new QPushButton(tr("&Snooze"), this);
     m_snooze->setObjectName(QStringLiteral("snooze"));
     m_snooze->setGeometry(CDialogUnits::Rect(185, 118, 50, 14));
     m_snooze->setAutoDefault(false);
     m_snoozeMenu = new QMenu(m_snooze);
     m_snoozeMenu->setObjectName(QStringLiteral("snoozeMenu"));
     for (const CSnooze::Choice &choice : CSnooze::Choices()) {
-        QAction *action = m_snoozeMenu->addAction(choice.m_Label);
+        QAction *action = m_snoozeMenu->addAction(KmTranslate("CSnooze", choice.m_Label));
         action->setData(choice.m_Minutes);
         connect(action, &QAction::triggered, this, [this, minutes = choice.m_Minutes] { AnswerSnooze(minutes); });
     }

@@ -20,7 +20,7 @@ class CReminderAlertDlg : public QDialog
 
 public:
     static constexpr int kSoundDelayMs = 250;
-    static constexpr char kCaption[] = "Kestrelmark Reminder";
+    static constexpr char kCaption[] = QT_TRANSLATE_NOOP("CReminderAlertDlg", "Kestrelmark Reminder");
 
     explicit CReminderAlertDlg(QWidget *parent = nullptr);
 

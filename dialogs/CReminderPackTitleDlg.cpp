@@ -1,5 +1,7 @@
 #include "dialogs/CReminderPackTitleDlg.h"
 
+#include "l10n/KmTranslate.h"
+
 #include "graphics/CMessageBox.h"
 #include "storage/CReminderExchange.h"
 
@@ -12,11 +14,11 @@
 CReminderPackTitleDlg::CReminderPackTitleDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CReminderPackTitleDlg"));
-    setWindowTitle(QStringLiteral("Reminder Pack Title"));
+    setWindowTitle(tr("Reminder Pack Title"));
     setModal(true);
 
     auto *layout = new QVBoxLayout(this);
-    auto *prompt = new QLabel(QStringLiteral("Please enter a &title for this Reminder Pack:"), this);
+    auto *prompt = new QLabel(tr("Please enter a &title for this Reminder Pack:"), this);
     layout->addWidget(prompt);
     m_edit = new QLineEdit(this);
     prompt->setBuddy(m_edit);
@@ -47,7 +49,7 @@ bool CReminderPackTitleDlg::IsAcceptableTitle(const QString &title)
     return true;
 }
 
-QString CReminderPackTitleDlg::RefusalMessage() { return CReminderExchange::kTitleMessage; }
+QString CReminderPackTitleDlg::RefusalMessage() { return KmTranslate("CReminderExchange", CReminderExchange::kTitleMessage); }
 
 void CReminderPackTitleDlg::showEvent(QShowEvent *event)
 {

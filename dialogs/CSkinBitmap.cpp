@@ -29,8 +29,17 @@ void CSkinBitmap::Load()
     // Through the program's one picture loader: on a palette display the
     // picture comes in the program's colours (and from the cache).
     if (m_resource >= 0 && Exists(m_resource)
-        && LoadArtwork(m_resource, &m_pixmap, CDisplayState::Instance().ActivePalette()) && !m_pixmap.isNull())
+        && LoadArtwork(m_resource, &m_pixmap, CDisplayState::Instance().ActivePalette()) && !m_pixmap.isNull()) {
+        if (!m_labels.isEmpty()) {
+            const QImage artwork = m_pixmap.toImage();
+            QList<CSkinLabels::Label> labels = m_labels;
+            for (CSkinLabels::Label &label : labels)
+                if (!label.m_Colour.isValid())
+                    label.m_Colour = CSkinLabels::TextColour(artwork, label.m_Box);
+            m_pixmap = QPixmap::fromImage(CSkinLabels::Paint(artwork, labels));
+        }
         return;
+    }
     if (m_resource >= 0)
         Trace(QStringLiteral("CSkinBitmap: no picture %1\n").arg(m_resource));
     m_isStandIn = true;
@@ -43,6 +52,12 @@ void CSkinBitmap::Load()
     QPainter p(&m_pixmap);
     p.setPen(m_standIn.darker(130));
     p.drawRect(QRect(QPoint(0, 0), m_expected).adjusted(0, 0, -1, -1));
+}
+
+void CSkinBitmap::SetLabels(const QList<CSkinLabels::Label> &labels)
+{
+    m_labels = labels;
+    Release();
 }
 
 const QPixmap &CSkinBitmap::Pixmap()

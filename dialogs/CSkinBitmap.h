@@ -1,6 +1,9 @@
 #pragma once
 
+#include "dialogs/CSkinLabels.h"
+
 #include <QColor>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 
@@ -19,6 +22,10 @@ public:
     }
 
     void SetResource(int resource, QSize expected = QSize(), QColor standIn = QColor(200, 200, 200));
+    // Words painted over the artwork's own when it loads (another language's,
+    // see CSkinLabels); none by default. A label without a colour takes the
+    // one of the artwork's words in its box.
+    void SetLabels(const QList<CSkinLabels::Label> &labels);
     int Resource() const { return m_resource; }
 
     // The picture (loading it when needed); a null pixmap only when no
@@ -41,6 +48,7 @@ private:
     int m_resource = -1;
     QSize m_expected;
     QColor m_standIn;
+    QList<CSkinLabels::Label> m_labels;
     QPixmap m_pixmap;
     bool m_loaded = false;
     bool m_isStandIn = false;

@@ -10,26 +10,26 @@
 #include <QUrl>
 
 CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
-    : QGroupBox(QStringLiteral("Calendar sync (CalDAV)"), parent)
+    : QGroupBox(tr("Calendar sync (CalDAV)"), parent)
     , m_hooks(std::move(hooks))
 {
     setObjectName(QStringLiteral("syncAccount"));
     m_url = new QLineEdit(this);
     m_url->setObjectName(QStringLiteral("syncUrl"));
-    m_url->setPlaceholderText(QStringLiteral("https://server/ or the calendar's address"));
+    m_url->setPlaceholderText(tr("https://server/ or the calendar's address"));
     m_user = new QLineEdit(this);
     m_user->setObjectName(QStringLiteral("syncUser"));
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("syncPassword"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_syncNow = new QPushButton(QStringLiteral("S&ync now"), this);
+    m_syncNow = new QPushButton(tr("S&ync now"), this);
     m_syncNow->setObjectName(QStringLiteral("syncNow"));
     m_syncNow->setAutoDefault(false);
-    m_plainHttp = new QLabel(QStringLiteral("Warning: this address is not encrypted: the password and your reminders travel "
+    m_plainHttp = new QLabel(tr("Warning: this address is not encrypted: the password and your reminders travel "
                                             "readable to anyone on the network. Use https:// if the server offers it."),
                              this);
     m_plainHttp->setObjectName(QStringLiteral("syncPlainHttp"));
-    m_plainHttp->setAccessibleName(QStringLiteral("Warning: unencrypted calendar address"));
+    m_plainHttp->setAccessibleName(tr("Warning: unencrypted calendar address"));
     m_plainHttp->setWordWrap(true);
     m_plainHttp->setVisible(false);
     m_status = new QLabel(this);
@@ -40,19 +40,19 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     auto *form = new QFormLayout(this);
     form->setContentsMargins(8, 4, 8, 6);
     form->setVerticalSpacing(3);
-    form->addRow(QStringLiteral("&Address:"), m_url);
+    form->addRow(tr("&Address:"), m_url);
     form->addRow(m_plainHttp);
-    form->addRow(QStringLiteral("&User name:"), m_user);
+    form->addRow(tr("&User name:"), m_user);
     auto *row = new QHBoxLayout;
     row->addWidget(m_password, 1);
     row->addWidget(m_syncNow);
-    form->addRow(QStringLiteral("Pass&word:"), row);
+    form->addRow(tr("Pass&word:"), row);
     if (auto *label = qobject_cast<QLabel *>(form->labelForField(row)))
         label->setBuddy(m_password);
-    m_detailsButton = new QPushButton(QStringLiteral("&Details..."), this);
+    m_detailsButton = new QPushButton(tr("&Details..."), this);
     m_detailsButton->setObjectName(QStringLiteral("syncDetails"));
     m_detailsButton->setAutoDefault(false);
-    m_detailsButton->setToolTip(QStringLiteral("What the last sync simplified, left out or found changed on both sides"));
+    m_detailsButton->setToolTip(tr("What the last sync simplified, left out or found changed on both sides"));
     auto *statusRow = new QHBoxLayout;
     statusRow->addWidget(m_status, 1);
     statusRow->addWidget(m_detailsButton, 0, Qt::AlignTop);
@@ -63,7 +63,7 @@ CSyncAccountBox::CSyncAccountBox(Hooks hooks, QWidget *parent)
     m_url->setText(m_openedUrl);
     m_user->setText(m_openedUser);
     if (!m_openedUrl.isEmpty())
-        m_password->setPlaceholderText(QStringLiteral("(kept in your keyring)"));
+        m_password->setPlaceholderText(tr("(kept in your keyring)"));
     setStatus(m_hooks.m_Status ? m_hooks.m_Status() : QString());
     setDetails(m_hooks.m_Details ? m_hooks.m_Details() : QString());
     showPlainHttpWarning();
@@ -79,11 +79,11 @@ QString CSyncAccountBox::Check(const QString &url, const QString &user, const QS
     const QUrl u(url.trimmed(), QUrl::StrictMode);
     if (!u.isValid() || u.host().isEmpty()
         || (u.scheme() != QLatin1String("http") && u.scheme() != QLatin1String("https")))
-        return QStringLiteral("The calendar address must be an http:// or https:// address.");
+        return tr("The calendar address must be an http:// or https:// address.");
     if (user.isEmpty())
-        return QStringLiteral("Enter the user name of the calendar account.");
+        return tr("Enter the user name of the calendar account.");
     if (accountChanged && password.isEmpty())
-        return QStringLiteral("Enter the password of the calendar account.");
+        return tr("Enter the password of the calendar account.");
     return QString();
 }
 
@@ -120,7 +120,7 @@ void CSyncAccountBox::showPlainHttpWarning()
 
 void CSyncAccountBox::setStatus(const QString &text)
 {
-    m_status->setText(text.isEmpty() ? QStringLiteral("No account: nothing is synced.") : text);
+    m_status->setText(text.isEmpty() ? tr("No account: nothing is synced.") : text);
 }
 
 void CSyncAccountBox::setDetails(const QString &text)
@@ -131,5 +131,6 @@ void CSyncAccountBox::setDetails(const QString &text)
 
 void CSyncAccountBox::onDetails()
 {
-    CMessageBox::Show(QStringLiteral("The last sync:\n\n") + m_details, CMessageSink::Ok, CMessageSink::Information);
+    //: Followed by the list of what the last sync simplified or left out.
+    CMessageBox::Show(tr("The last sync:\n\n") + m_details, CMessageSink::Ok, CMessageSink::Information);
 }

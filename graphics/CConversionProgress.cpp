@@ -2,9 +2,11 @@
 
 #include "graphics/CDisplayState.h"
 
-const char *const CConversionProgress::kText =
+#include <QCoreApplication>
+
+const char *const CConversionProgress::kText = QT_TRANSLATE_NOOP("CConversionProgress",
     "Sorry, there will be a slight delay while converting graphics to 256 colors.  For best results, please "
-    "change your Display Properties to 24- or 16-bit color (16.7 million or 65536 colors).";
+    "change your Display Properties to 24- or 16-bit color (16.7 million or 65536 colors).");
 
 CConversionProgress::CConversionProgress()
 {
@@ -29,7 +31,7 @@ void CConversionProgress::ConversionStarting()
     m_window = CProgressSink::Create();
     if (!m_window)
         return;
-    m_window->SetText(QString::fromLatin1(kText));
+    m_window->SetText(QCoreApplication::translate("CConversionProgress", kText));
     m_window->SetMaxGraphics(kPictures);
     // The pictures that came from the cache count too.
     for (int i = 0; i < m_pictures; ++i)

@@ -1,6 +1,7 @@
 #include "ical/CIcsFile.h"
 
 #include "ical/CIcsWriter.h"
+#include "l10n/KmTranslate.h"
 #include "model/CImportedNames.h"
 #include "model/CReminderBatch.h"
 #include "model/CRegularFile.h"
@@ -19,14 +20,9 @@ constexpr qint64 kReadPiece = qint64(1) << 20;
 
 constexpr int kProgressEveryMs = 20;
 
-QString count(int n, const char *one, const char *many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
-}
-
 } // namespace
 
-const QString CIcsFile::kImportedMessage = QStringLiteral("iCalendar file successfully imported.");
+const QString CIcsFile::kImportedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CIcsFile","iCalendar file successfully imported."));
 
 bool CIcsFile::Write(const std::vector<CReminder> &reminders, const QString &path)
 {
@@ -121,10 +117,10 @@ QString CIcsFile::Message(const ImportReport &report, const QString &path)
     const QString name = QDir::toNativeSeparators(path);
     switch (report.m_Result) {
     case CannotOpen:
-        return QStringLiteral("Sorry, the file ") + name + QStringLiteral(" could not be opened.");
+        return QCoreApplication::translate("CIcsFile", "Sorry, the file %1 could not be opened.").arg(name);
     case Refused: {
-        QString text = QStringLiteral("Sorry, the file ") + name + QStringLiteral(" was not imported: ")
-            + report.m_Error + QStringLiteral(".");
+        //: %1 is the file, %2 why it was refused.
+        QString text = QCoreApplication::translate("CIcsFile", "Sorry, the file %1 was not imported: %2.").arg(name, report.m_Error);
         for (const QString &note : report.m_Notes)
             text += QStringLiteral("\n- ") + note;
         return text;
@@ -132,14 +128,19 @@ QString CIcsFile::Message(const ImportReport &report, const QString &path)
     case Imported:
         break;
     }
-    QString text = kImportedMessage;
-    text += QStringLiteral("\n\n") + count(report.m_Added, "reminder added", "reminders added") + QStringLiteral(", ")
-        + QString::number(report.m_Duplicates) + QStringLiteral(" already in the list.");
-    if (report.m_Simplified)
-        text += QLatin1Char('\n') + count(report.m_Simplified, "event simplified", "events simplified")
-            + QLatin1Char('.');
-    if (report.m_LeftOut)
-        text += QLatin1Char('\n') + count(report.m_LeftOut, "event left out", "events left out") + QLatin1Char('.');
+    QString text = KmTranslate("CIcsFile", kImportedMessage);
+    // One apart, so that English keeps "1 reminder added"; the other counts
+    // take the language's plural forms.
+    const int added = report.m_Added, simplified = report.m_Simplified, leftOut = report.m_LeftOut;
+    text += QStringLiteral("\n\n")
+        + (added == 1 ? QCoreApplication::translate("CIcsFile", "1 reminder added") : QCoreApplication::translate("CIcsFile", "%n reminders added", nullptr, added))
+        + QCoreApplication::translate("CIcsFile", ", %n already in the list.", nullptr, report.m_Duplicates);
+    if (simplified)
+        text += QLatin1Char('\n')
+            + (simplified == 1 ? QCoreApplication::translate("CIcsFile", "1 event simplified.") : QCoreApplication::translate("CIcsFile", "%n events simplified.", nullptr, simplified));
+    if (leftOut)
+        text += QLatin1Char('\n')
+            + (leftOut == 1 ? QCoreApplication::translate("CIcsFile", "1 event left out.") : QCoreApplication::translate("CIcsFile", "%n events left out.", nullptr, leftOut));
     for (const QString &note : report.m_Notes)
         text += QStringLiteral("\n- ") + note;
     return text;

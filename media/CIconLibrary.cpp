@@ -11,6 +11,7 @@
 #include "model/CIconTable.h"
 #include "model/CTrace.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -238,7 +239,7 @@ void CIconLibrary::ImportIcons()
     if (found.size() > kQuietImports || (palette && found.size() > kQuietImportsWithPalette)) {
         progress = CProgressSink::Create();
         if (progress) {
-            progress->SetText(QStringLiteral("Importing icons..."));
+            progress->SetText(QCoreApplication::translate("CIconLibrary", "Importing icons..."));
             progress->SetMaxGraphics(int(found.size()));
         }
     }

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <memory>
+#include <QCoreApplication>
 
 namespace {
 std::unique_ptr<CObject> createReminder() { return std::make_unique<CReminder>(); }
@@ -88,10 +89,10 @@ QString CReminder::GetFlatMessage() const
 QString CReminder::RecurrenceName(int kind)
 {
     switch (kind) {
-    case RecurAnnual: return QStringLiteral("Annual");
-    case RecurMonthly: return QStringLiteral("Monthly");
-    case RecurWeekly: return QStringLiteral("Weekly");
-    default: return QStringLiteral("One time");
+    case RecurAnnual: return QCoreApplication::translate("CReminder", "Annual");
+    case RecurMonthly: return QCoreApplication::translate("CReminder", "Monthly");
+    case RecurWeekly: return QCoreApplication::translate("CReminder", "Weekly");
+    default: return QCoreApplication::translate("CReminder", "One time");
     }
 }
 

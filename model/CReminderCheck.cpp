@@ -7,6 +7,7 @@
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 QString CReminderCheck::ComposeAlertText(const CReminder &r, const COleDateTime &effective, const COleDateTime &now)
@@ -16,13 +17,14 @@ QString CReminderCheck::ComposeAlertText(const CReminder &r, const COleDateTime 
         const long long daysToGo = CReminderList::DateOnly(effective).DayNumber() - CReminderList::DateOnly(now).DayNumber();
         if (daysToGo > 0 && static_cast<double>(daysToGo) <= r.m_AdvanceNotice.GetTotalDays()) {
             if (daysToGo == 1)
-                text = QStringLiteral("One day to go:\n");
+                text = QCoreApplication::translate("CReminderCheck", "One day to go:\n");
             else
-                text = QStringLiteral("%1 days to go:\n").arg(daysToGo);
+                text = QCoreApplication::translate("CReminderCheck", "%n days to go:\n", nullptr, int(daysToGo));
         }
     }
     // The record defaults' message is a placeholder, never the user's.
-    text += QStringLiteral("Reminder for ") + effective.Format() + QStringLiteral(":\n\n")
+    //: The alert's head; %1 is the date and time the reminder is for. The message follows.
+    text += QCoreApplication::translate("CReminderCheck", "Reminder for %1:\n\n").arg(effective.Format())
         + (r.m_Message == CReminder::kUninitializedMessage ? QString() : r.m_Message);
     return text;
 }

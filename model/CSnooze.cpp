@@ -7,14 +7,15 @@ const COleDateTimeSpan CSnooze::kDefaultReshowInterval(1.0);
 
 const QList<CSnooze::Choice> &CSnooze::Choices()
 {
+    // The labels stay in English here; the alert shows them translated.
     static const QList<Choice> choices {
-        { 5, QStringLiteral("5 minutes") },
-        { 10, QStringLiteral("10 minutes") },
-        { 15, QStringLiteral("15 minutes") },
-        { 30, QStringLiteral("30 minutes") },
-        { 60, QStringLiteral("1 hour") },
-        { 120, QStringLiteral("2 hours") },
-        { 24 * 60, QStringLiteral("Tomorrow") },
+        { 5, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "5 minutes")) },
+        { 10, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "10 minutes")) },
+        { 15, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "15 minutes")) },
+        { 30, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "30 minutes")) },
+        { 60, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "1 hour")) },
+        { 120, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "2 hours")) },
+        { 24 * 60, QStringLiteral(QT_TRANSLATE_NOOP("CSnooze", "Tomorrow")) },
     };
     return choices;
 }

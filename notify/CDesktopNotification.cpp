@@ -81,9 +81,10 @@ void CDesktopNotification::SendNotify(const QString &summary, const QString &bod
     QDBusMessage call = QDBusMessage::createMethodCall(QString::fromLatin1(kService), QString::fromLatin1(kPath),
                                                        QString::fromLatin1(kInterface), QStringLiteral("Notify"));
     // The default action is a click on the notification itself.
-    const QStringList actions { QString::fromLatin1(kDefaultAction), QStringLiteral("Show"),
-                                QString::fromLatin1(kOkAction), QStringLiteral("OK"),
-                                QString::fromLatin1(kSnoozeAction), QStringLiteral("Snooze") };
+    const QStringList actions { QString::fromLatin1(kDefaultAction), tr("Show"),
+                                QString::fromLatin1(kOkAction), tr("OK"),
+                                //: The notification's button that puts the reminder off.
+                                QString::fromLatin1(kSnoozeAction), tr("Snooze") };
     call << QString::fromLatin1(kAppName) << uint(0) << QString() << summary << body << actions << Hints(image)
          << int(0); // never expires
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);

@@ -3,6 +3,7 @@
 #include "model/CTrace.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QGraphicsView>
@@ -38,7 +39,9 @@ void ReachToolBarByKeys(QWidget &preview)
     for (QToolBar *bar : preview.findChildren<QToolBar *>()) {
         for (QAction *action : bar->actions()) {
             for (const auto &key : keys) {
-                if (action->text() == QLatin1String(key.m_Text) && action->shortcut().isEmpty()) {
+                // Qt names these in its own catalogue.
+                if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", key.m_Text)
+                    && action->shortcut().isEmpty()) {
                     action->setShortcut(key.m_Keys);
                     action->setToolTip(QStringLiteral("%1 (%2)").arg(action->text(), key.m_Keys.toString(QKeySequence::NativeText)));
                 }
@@ -48,16 +51,16 @@ void ReachToolBarByKeys(QWidget &preview)
             button->setFocusPolicy(Qt::TabFocus);
             // The button for what does not fit has no text of its own.
             if (button->text().isEmpty())
-                button->setAccessibleName(QStringLiteral("More tools"));
+                button->setAccessibleName(QCoreApplication::translate("COrvantis2View", "More tools"));
         }
         for (QLineEdit *edit : bar->findChildren<QLineEdit *>())
-            edit->setAccessibleName(qobject_cast<QComboBox *>(edit->parentWidget()) ? QStringLiteral("Zoom factor")
-                                                                                      : QStringLiteral("Current page"));
+            edit->setAccessibleName(qobject_cast<QComboBox *>(edit->parentWidget()) ? QCoreApplication::translate("COrvantis2View", "Zoom factor")
+                                                                                      : QCoreApplication::translate("COrvantis2View", "Current page"));
         // Wide enough that every button shows rather than under "More tools".
         preview.resize(qMax(preview.width(), bar->sizeHint().width() + 24), preview.height());
     }
     for (QGraphicsView *pages : preview.findChildren<QGraphicsView *>()) {
-        pages->setAccessibleName(QStringLiteral("Pages"));
+        pages->setAccessibleName(QCoreApplication::translate("COrvantis2View", "Pages"));
         pages->viewport()->setAccessibleName(pages->accessibleName());
     }
 }
@@ -82,10 +85,11 @@ COrvantis2View::COrvantis2View()
 
 QString COrvantis2View::PrintedAtText(const COleDateTime &when)
 {
-    return QStringLiteral("Reminder list printed ") + when.Format();
+    //: The head of every printed page; %1 is the date and time of printing.
+    return QCoreApplication::translate("COrvantis2View", "Reminder list printed %1").arg(when.Format());
 }
 
-QString COrvantis2View::PageText(int page) { return QStringLiteral("Page %1").arg(page); }
+QString COrvantis2View::PageText(int page) { return QCoreApplication::translate("COrvantis2View", "Page %1").arg(page); }
 
 QString COrvantis2View::PrintedMessage(const QString &message)
 {
@@ -102,7 +106,8 @@ QString COrvantis2View::DefaultPdfPath() const
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
-    return QDir(folder).filePath(QStringLiteral("Reminders.pdf"));
+    //: The file name offered when the list is printed to a PDF file.
+    return QDir(folder).filePath(QCoreApplication::translate("COrvantis2View", "Reminders.pdf"));
 }
 
 // --- the print steps ---------------------------------------------------------
@@ -282,7 +287,7 @@ COrvantis2View::PrintResult COrvantis2View::OnFilePrint(QWidget *parent)
         printer.setOutputFileName(DefaultPdfPath());
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("printDialog"));
-    dialog.setWindowTitle(QStringLiteral("Print reminders"));
+    dialog.setWindowTitle(QCoreApplication::translate("COrvantis2View", "Print reminders"));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)
         return Cancelled;
@@ -298,7 +303,7 @@ int COrvantis2View::OnFilePrintPreview(QWidget *parent)
         printer.setOutputFileName(DefaultPdfPath());
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName(QStringLiteral("printPreview"));
-    preview.setWindowTitle(QStringLiteral("Print preview"));
+    preview.setWindowTitle(QCoreApplication::translate("COrvantis2View", "Print preview"));
     ReachToolBarByKeys(preview);
     int pages = 0;
     // Drawn again whenever the page set-up changes.

@@ -115,14 +115,15 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
 {
     const QString path = QDir::toNativeSeparators(m_file.FilePath());
     if (!outcome.m_DamagedCopy.isEmpty()) {
-        const QString text = QStringLiteral("Sorry, the reminder file %1 was damaged by another program. Every "
-                                            "reminder that could still be read was kept, and a copy of the "
-                                            "damaged file was kept as %2.")
-                                 .arg(path, QDir::toNativeSeparators(outcome.m_DamagedCopy));
+        //: %1 is the reminder file, %2 the copy kept of it.
+        const char *const sentence = QT_TR_NOOP("Sorry, the reminder file %1 was damaged by another program. Every "
+                                                "reminder that could still be read was kept, and a copy of the "
+                                                "damaged file was kept as %2.");
+        const QString copy = QDir::toNativeSeparators(outcome.m_DamagedCopy);
         if (m_ending)
-            qWarning("%s", qPrintable(text));
+            qWarning("%s", qPrintable(QString::fromLatin1(sentence).arg(path, copy)));
         else
-            emit fileNotice(CUserMessage::Warning(text));
+            emit fileNotice(CUserMessage::Warning(tr(sentence).arg(path, copy)));
     }
     // The load's box named the copy already: the user is told of the
     // damage once, and the log has the rest.
@@ -142,8 +143,9 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
         break;
     case CSharedReminderFile::Busy:
     case CSharedReminderFile::WriteFailed:
-        text = QStringLiteral("Sorry, your reminders could not be saved to %1: %2. They stay in this program, "
-                              "and it will try again at the next save.")
+        //: %1 is the reminder file, %2 why it could not be written.
+        text = tr("Sorry, your reminders could not be saved to %1: %2. They stay in this program, "
+                  "and it will try again at the next save.")
                    .arg(path, outcome.m_Error);
         break;
     }

@@ -4,6 +4,7 @@
 #include "storage/CSettingsStore.h"
 
 #include <QFile>
+#include <QLocale>
 
 const QString CSyncController::kSection = QStringLiteral("Sync");
 
@@ -22,7 +23,7 @@ CSyncController::CSyncController(CReminderList &list, CSettingsStore &settings, 
 void CSyncController::start()
 {
     if (account().IsSet()) {
-        setStatus(QStringLiteral("Not synced yet"));
+        setStatus(tr("Not synced yet"));
         schedule(kStartDelayMs);
     }
     m_period.start();
@@ -46,12 +47,12 @@ void CSyncController::setAccount(const Account &a, const QString &password, std:
         return;
     }
     if (!m_passwords.m_Write) {
-        done(QStringLiteral("no password store"));
+        done(tr("no password store"));
         return;
     }
     m_passwords.m_Write(a.Key(), password, [this, done](const QString &error) {
         if (!error.isEmpty()) {
-            setStatus(QStringLiteral("The password could not be kept: %1").arg(error));
+            setStatus(tr("The password could not be kept: %1").arg(error));
             done(error);
             return;
         }
@@ -95,14 +96,14 @@ void CSyncController::begin()
     if (!a.IsSet() || m_authRefused || m_engine.running() || m_starting)
         return;
     if (!m_passwords.m_Read) {
-        setStatus(QStringLiteral("Not synced: no password store"));
+        setStatus(tr("Not synced: no password store"));
         return;
     }
     m_starting = true;
     m_passwords.m_Read(a.Key(), [this, a](const QString &password, const QString &error) {
         m_starting = false;
         if (!error.isEmpty()) {
-            setStatus(QStringLiteral("Not synced: the password could not be read (%1)").arg(error));
+            setStatus(tr("Not synced: the password could not be read (%1)").arg(error));
             m_again = false;
             return;
         }
@@ -110,7 +111,7 @@ void CSyncController::begin()
             return;
         auto lock = std::make_unique<CSyncRunLock>(m_statePath);
         if (!lock->Acquire(0)) {
-            setStatus(QStringLiteral("Not synced: %1").arg(lock->Error()));
+            setStatus(tr("Not synced: %1").arg(lock->Error()));
             if (lock->Busy())
                 schedule(kBusyRetryMs);
             return;
@@ -123,7 +124,7 @@ void CSyncController::begin()
             QFile::rename(m_statePath, m_statePath + QStringLiteral(".damaged"));
             state = CSyncState();
         }
-        setStatus(QStringLiteral("Syncing..."));
+        setStatus(tr("Syncing..."));
         m_engine.start(QUrl(a.m_Url), a.m_User, password, m_list.Reminders(), state);
     });
 }
@@ -143,7 +144,7 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
         }
         // The state only after the reminders it describes are on disk.
         if (saved && !outcome.m_State.save(m_statePath, error))
-            setStatus(QStringLiteral("Not synced: %1").arg(error));
+            setStatus(tr("Not synced: %1").arg(error));
     }
     m_runLock.reset();
 
@@ -151,23 +152,27 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
         m_details = outcome.Details();
         emit detailsChanged(m_details);
     }
-    const QString now = QDateTime::currentDateTime().toString(QStringLiteral("d MMM yyyy HH:mm"));
+    // The locale's date and clock; the plain form without a locale.
+    const QLocale locale;
+    const QDateTime at = QDateTime::currentDateTime();
+    const QString now = locale.language() == QLocale::C ? at.toString(QStringLiteral("d MMM yyyy HH:mm"))
+                                                         : locale.toString(at, QLocale::ShortFormat);
     switch (outcome.m_Status) {
     case CSyncEngine::Outcome::Done:
         m_lastSuccess = now;
         if (error.isEmpty())
-            setStatus(QStringLiteral("Last synced %1").arg(now));
+            setStatus(tr("Last synced %1").arg(now));
         break;
     case CSyncEngine::Outcome::AuthFailed:
         m_authRefused = true;
-        setStatus(QStringLiteral("Not synced: the server refused the user name or password"));
-        emit syncFailed(CUserMessage::Warning(QStringLiteral("The calendar server refused the user name or password. "
-                                                             "Enter them again under Options to sync your reminders.")));
+        setStatus(tr("Not synced: the server refused the user name or password"));
+        emit syncFailed(CUserMessage::Warning(tr("The calendar server refused the user name or password. "
+                                                 "Enter them again under Options to sync your reminders.")));
         break;
     case CSyncEngine::Outcome::Failed:
-        setStatus(QStringLiteral("Not synced at %1: %2%3")
+        setStatus(tr("Not synced at %1: %2%3")
                       .arg(now, outcome.m_Error,
-                           m_lastSuccess.isEmpty() ? QString() : QStringLiteral(" (last synced %1)").arg(m_lastSuccess)));
+                           m_lastSuccess.isEmpty() ? QString() : tr(" (last synced %1)").arg(m_lastSuccess)));
         break;
     }
     if (m_again) {

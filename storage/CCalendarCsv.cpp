@@ -1,5 +1,7 @@
 #include "storage/CCalendarCsv.h"
 
+#include "l10n/KmTranslate.h"
+
 #include "model/CIconNameMap.h"
 #include "model/CIconTable.h"
 #include "model/CImportedNames.h"
@@ -28,15 +30,17 @@ const QStringList CCalendarCsv::kHeaders = {
     QStringLiteral("Show time as"),
 };
 
-const QString CCalendarCsv::kImportedMessage = QStringLiteral("Windows CSV file successfully imported.");
+const QString CCalendarCsv::kImportedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CCalendarCsv","Windows CSV file successfully imported."));
 
 QString CCalendarCsv::Message(const ImportReport &report)
 {
+    const QString imported = KmTranslate("CCalendarCsv", kImportedMessage);
     if (!report.m_AmbiguousDates)
-        return kImportedMessage;
-    return kImportedMessage + QStringLiteral("\nIts dates could be read day first or month first; they were read "
-                                             "as your locale writes them (")
-        + report.m_DateForm + QStringLiteral(").");
+        return imported;
+    //: %1 is the date form the file was read in, e.g. "dd.MM.yyyy".
+    return imported + QCoreApplication::translate("CCalendarCsv", "\nIts dates could be read day first or month first; they were read "
+                                                                  "as your locale writes them (%1).")
+                          .arg(report.m_DateForm);
 }
 
 QString CCalendarCsv::FormatValue(const COleDateTime &value) { return value.Format(); }

@@ -1,6 +1,8 @@
 #include "storage/CRangeDelete.h"
 
 #include "model/COleDateTimeSpan.h"
+
+#include <QCoreApplication>
 #include "model/CReminderList.h"
 
 COleDateTime CRangeDelete::DefaultFrom(const COleDateTime &now) { return now - COleDateTimeSpan(kDefaultFromDaysBack); }
@@ -53,11 +55,12 @@ int CRangeDelete::DeleteRange(CReminderList &list, const COleDateTime &from, con
 
 QString CRangeDelete::ConfirmationText(const COleDateTime &from, const COleDateTime &to)
 {
-    return QStringLiteral("Are you SURE you want to permanently delete reminders from ") + from.Format()
-        + QStringLiteral(" to ") + to.Format() + QLatin1Char('?');
+    //: %1 and %2 are the first and last day of the range.
+    return QCoreApplication::translate("CRangeDelete", "Are you SURE you want to permanently delete reminders from %1 to %2?")
+        .arg(from.Format(), to.Format());
 }
 
 QString CRangeDelete::CountText(int count)
 {
-    return QString::asprintf("A total of %ld reminder(s) were deleted.", static_cast<long>(count));
+    return QCoreApplication::translate("CRangeDelete", "A total of %n reminder(s) were deleted.", nullptr, count);
 }

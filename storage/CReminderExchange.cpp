@@ -1,50 +1,50 @@
 #include "storage/CReminderExchange.h"
 
+#include "l10n/KmTranslate.h"
+
 #include "model/CArchive.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "ical/CIcsFile.h"
 #include "storage/CCalendarCsv.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
-const QString CReminderExchange::kPackImportedMessage = QStringLiteral("Reminder Pack successfully imported.");
+const QString CReminderExchange::kPackImportedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CReminderExchange","Reminder Pack successfully imported."));
 const QString CReminderExchange::kTitleMessage =
-    QStringLiteral("Sorry, the title cannot contain punctuation characters or be empty.");
-const QString CReminderExchange::kMailUnsupportedMessage = QStringLiteral(
+    QStringLiteral(QT_TRANSLATE_NOOP("CReminderExchange","Sorry, the title cannot contain punctuation characters or be empty."));
+const QString CReminderExchange::kMailUnsupportedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CReminderExchange",
     "Sorry, this function is not supported.  Please save your reminder pack as a file and attach it to an "
-    "email using your favorite mail package.");
+    "email using your favorite mail package."));
 const QString CReminderExchange::kMailFailedMessage =
-    QStringLiteral("Sorry, there was a problem sending this file.  Please save it to disk instead.");
+    QStringLiteral(QT_TRANSLATE_NOOP("CReminderExchange","Sorry, there was a problem sending this file.  Please save it to disk instead."));
 
 QString CReminderExchange::OpenForWritingMessage(const QString &path)
 {
-    return QStringLiteral("Sorry, there was an error opening ") + QDir::toNativeSeparators(path)
-        + QStringLiteral(" for writing.");
+    return QCoreApplication::translate("CReminderExchange", "Sorry, there was an error opening %1 for writing.").arg(QDir::toNativeSeparators(path));
 }
 
 QString CReminderExchange::CannotOpenMessage(const QString &path)
 {
-    return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path) + QStringLiteral(" could not be opened.");
+    return QCoreApplication::translate("CReminderExchange", "Sorry, the file %1 could not be opened.").arg(QDir::toNativeSeparators(path));
 }
 
 QString CReminderExchange::NotAPackMessage(const QString &path)
 {
-    return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
-        + QStringLiteral(" is not a reminder pack, so nothing was imported.");
+    return QCoreApplication::translate("CReminderExchange", "Sorry, the file %1 is not a reminder pack, so nothing was imported.").arg(QDir::toNativeSeparators(path));
 }
 
 QString CReminderExchange::DamagedPackMessage(const QString &path)
 {
-    return QStringLiteral("Sorry, the reminder pack ") + QDir::toNativeSeparators(path)
-        + QStringLiteral(" is damaged and could not be read to the end.  What came before the damage was "
-                         "imported.");
+    return QCoreApplication::translate("CReminderExchange", "Sorry, the reminder pack %1 is damaged and could not be read to the end.  What came before the damage was "
+                         "imported.").arg(QDir::toNativeSeparators(path));
 }
 
 QString CReminderExchange::UnsupportedFileMessage(const QString &path)
 {
-    return QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path) + QStringLiteral(" is unsupported.");
+    return QCoreApplication::translate("CReminderExchange", "Sorry, the file %1 is unsupported.").arg(QDir::toNativeSeparators(path));
 }
 
 CReminderExchange::FileKind CReminderExchange::KindOf(const QString &path)
@@ -137,12 +137,12 @@ CReminderExchange::Outcome CReminderExchange::ImportFile(CReminderList &list, co
         case CCalendarCsv::CannotOpen:
             return Failed(CUserMessage::Error(CannotOpenMessage(path)));
         case CCalendarCsv::Empty:
-            return Failed(CUserMessage::Warning(QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
-                                                + QStringLiteral(" is empty, so nothing was imported.")));
+            return Failed(CUserMessage::Warning(QCoreApplication::translate("CReminderExchange", "Sorry, the file %1 is empty, so nothing was imported.")
+                                                    .arg(QDir::toNativeSeparators(path))));
         case CCalendarCsv::NotCalendar:
             return Failed(CUserMessage::Warning(
-                QStringLiteral("Sorry, the file ") + QDir::toNativeSeparators(path)
-                + QStringLiteral(" is not an Outlook calendar file, so nothing was imported.")));
+                QCoreApplication::translate("CReminderExchange", "Sorry, the file %1 is not an Outlook calendar file, so nothing was imported.")
+                    .arg(QDir::toNativeSeparators(path))));
         }
         return Failed({});
     }
@@ -164,7 +164,7 @@ CReminderExchange::Outcome CReminderExchange::ImportFile(CReminderList &list, co
     Outcome outcome;
     switch (report.m_Status) {
     case CReminderPack::ImportReport::Imported:
-        outcome = { true, CUserMessage::Info(kPackImportedMessage) };
+        outcome = { true, CUserMessage::Info(KmTranslate("CReminderExchange", kPackImportedMessage)) };
         break;
     case CReminderPack::ImportReport::CannotOpen:
         outcome = Failed(CUserMessage::Error(CannotOpenMessage(path)));

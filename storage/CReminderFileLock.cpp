@@ -16,6 +16,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 CReminderFileLock::CReminderFileLock(const QString &reminderFile)
     : m_lock(LockPathFor(reminderFile)), m_path(LockPathFor(reminderFile))
@@ -44,7 +45,7 @@ CReminderFileLock::Found CReminderFileLock::Inspect() const
     }
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        found.m_What = QStringLiteral("an unreadable lock");
+        found.m_What = QCoreApplication::translate("CReminderFileLock", "an unreadable lock");
         return found;
     }
     // Every holder keeps an advisory lock on the file while it holds it.
@@ -60,14 +61,14 @@ CReminderFileLock::Found CReminderFileLock::Inspect() const
     bool ok = false;
     const qint64 pid = lines.value(0).toLongLong(&ok);
     if (!ok || pid <= 0 || lines.size() < 3) {
-        found.m_What = n == 0 ? QStringLiteral("an empty lock") : QStringLiteral("a garbled lock");
+        found.m_What = n == 0 ? QCoreApplication::translate("CReminderFileLock", "an empty lock") : QCoreApplication::translate("CReminderFileLock", "a garbled lock");
         return found;
     }
     found.m_Readable = true;
     const QString host = QString::fromUtf8(lines.value(2));
     const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
     found.m_Live = !here || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
-    found.m_What = QStringLiteral("the lock of process %1, which no longer runs").arg(pid);
+    found.m_What = QCoreApplication::translate("CReminderFileLock", "the lock of process %1, which no longer runs").arg(pid);
     return found;
 }
 
@@ -137,34 +138,35 @@ void CReminderFileLock::SetError()
     case QLockFile::LockFailedError: {
         const QString lock = QDir::toNativeSeparators(m_path);
         if (m_found.m_Folder || m_found.m_Special) {
-            m_error = QStringLiteral("%1 is %2, not a lock; move it away to write the file")
-                          .arg(lock, m_found.m_Folder ? QStringLiteral("a folder") : QStringLiteral("not a regular file"));
+            //: %1 is the lock file's path, %2 "a folder" or "not a regular file".
+            m_error = QCoreApplication::translate("CReminderFileLock", "%1 is %2, not a lock; move it away to write the file")
+                          .arg(lock, m_found.m_Folder ? QCoreApplication::translate("CReminderFileLock", "a folder") : QCoreApplication::translate("CReminderFileLock", "not a regular file"));
             break;
         }
         if (m_found.m_Exists && !m_found.m_Live && !m_removeError.isEmpty()) {
             // Left by a crash, and not ours to remove: QLockFile's own
             // account would name the dead owner as the writer.
-            m_error = QStringLiteral("its lock %1 is %2, and it cannot be removed (%3); remove it by hand")
+            m_error = QCoreApplication::translate("CReminderFileLock", "its lock %1 is %2, and it cannot be removed (%3); remove it by hand")
                           .arg(lock, m_found.m_What, m_removeError);
             break;
         }
         qint64 pid = 0;
         QString host, app;
         m_lock.getLockInfo(&pid, &host, &app);
-        m_error = QStringLiteral("another program (%1, process %2) is writing it")
-                      .arg(app.isEmpty() ? QStringLiteral("unknown") : app)
+        m_error = QCoreApplication::translate("CReminderFileLock", "another program (%1, process %2) is writing it")
+                      .arg(app.isEmpty() ? QCoreApplication::translate("CReminderFileLock", "unknown") : app)
                       .arg(pid);
         break;
     }
     case QLockFile::PermissionError:
-        m_error = QStringLiteral("the lock file %1 cannot be created: %2")
+        m_error = QCoreApplication::translate("CReminderFileLock", "the lock file %1 cannot be created: %2")
                       .arg(QDir::toNativeSeparators(m_path),
-                           CWriteFailure::Describe(m_path, QStringLiteral("permission denied")));
+                           CWriteFailure::Describe(m_path, QCoreApplication::translate("CReminderFileLock", "permission denied")));
         break;
     default:
-        m_error = QStringLiteral("the lock file %1 cannot be created: %2")
+        m_error = QCoreApplication::translate("CReminderFileLock", "the lock file %1 cannot be created: %2")
                       .arg(QDir::toNativeSeparators(m_path),
-                           CWriteFailure::Describe(m_path, QStringLiteral("the reason is unknown")));
+                           CWriteFailure::Describe(m_path, QCoreApplication::translate("CReminderFileLock", "the reason is unknown")));
         break;
     }
 }

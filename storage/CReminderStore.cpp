@@ -1,6 +1,6 @@
 #include "storage/CReminderStore.h"
 
-
+#include "l10n/KmTranslate.h"
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
@@ -24,16 +24,16 @@
 const QString CReminderStore::kReminderBase = QStringLiteral("Kestrelmark");
 const QString CReminderStore::kBackupBase = QStringLiteral("KestrelmarkBackup");
 
-const QString CReminderStore::kCorruptMessage = QStringLiteral(
+const QString CReminderStore::kCorruptMessage = QStringLiteral(QT_TRANSLATE_NOOP("CReminderStore",
     "Sorry, but either your reminder file is from a previous version of this software, or it has become "
-    "corrupt and cannot be read, or it is empty.");
-const QString CReminderStore::kLoadMemoryMessage = QStringLiteral("Sorry, there is not enough memory to run this program.");
-const QString CReminderStore::kWriteErrorMessage = QStringLiteral(
+    "corrupt and cannot be read, or it is empty."));
+const QString CReminderStore::kLoadMemoryMessage = QStringLiteral(QT_TRANSLATE_NOOP("CReminderStore","Sorry, there is not enough memory to run this program."));
+const QString CReminderStore::kWriteErrorMessage = QStringLiteral(QT_TRANSLATE_NOOP("CReminderStore",
     "An error occurred while attempting to write your reminder file to disk.  You may be out of harddrive "
-    "space.  Please free up some space and click OK to try again.");
-const QString CReminderStore::kSaveMemoryMessage = QStringLiteral(
+    "space.  Please free up some space and click OK to try again."));
+const QString CReminderStore::kSaveMemoryMessage = QStringLiteral(QT_TRANSLATE_NOOP("CReminderStore",
     "Sorry, there is not enough memory to save your reminders.  Please close all other programs and click OK "
-    "to try again.");
+    "to try again."));
 
 namespace {
 
@@ -118,7 +118,7 @@ CReminderStore::LoadResult CReminderStore::OpenFile(QFile &file, const QString &
     if (file.size() > kMaxInMemoryBytes) {
         // No reminder file of this program's grows that large: it is left
         // alone as one that cannot be read.
-        error = QStringLiteral("it is larger than %1 MB").arg(kMaxInMemoryBytes >> 20);
+        error = QCoreApplication::translate("CReminderStore", "it is larger than %1 MB").arg(kMaxInMemoryBytes >> 20);
         file.close();
         return Unreadable;
     }
@@ -143,7 +143,7 @@ void CReminderStore::ReadPath(const QString &path, ReadOutcome &outcome)
         }
     } catch (const std::bad_alloc &) {
         outcome.m_Result = OutOfMemory;
-        outcome.m_Error = QStringLiteral("not enough memory to read it");
+        outcome.m_Error = QCoreApplication::translate("CReminderStore", "not enough memory to read it");
     }
 }
 
@@ -191,7 +191,7 @@ void CReminderStore::Parse(ReadOutcome &outcome)
     if (outcome.m_Result == Corrupt)
         Trace(QStringLiteral("CReminderStore::Read %1: %2\n").arg(outcome.m_Path, outcome.m_Error));
     else if (outcome.m_Result == OutOfMemory)
-        outcome.m_Error = QStringLiteral("not enough memory to read it");
+        outcome.m_Error = QCoreApplication::translate("CReminderStore", "not enough memory to read it");
 }
 
 QString CReminderStore::CorruptCopyPath(const QString &path)
@@ -217,7 +217,8 @@ QString CReminderStore::KeepCorruptCopy(const QString &path)
 
 QString CReminderStore::UnreadableMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Sorry, your reminder file %1 cannot be read (%2). Your reminders stay in this "
+    //: %1 is the reminder file, %2 why it cannot be read.
+    return QCoreApplication::translate("CReminderStore", "Sorry, your reminder file %1 cannot be read (%2). Your reminders stay in this "
                           "program, and the file will not be written until it can be read again.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
@@ -228,13 +229,13 @@ void CReminderStore::DescribeLoadFailure(ReadOutcome &outcome)
         const QString copy = KeepCorruptCopy(outcome.m_Path);
         outcome.m_CorruptCopy = copy;
         outcome.m_Message = CUserMessage::Error(
-            copy.isEmpty() ? kCorruptMessage
-                           : kCorruptMessage + QStringLiteral("\n\nA copy of the damaged file was kept as ")
-                                 + QDir::toNativeSeparators(copy) + QLatin1Char('.'));
+            copy.isEmpty() ? KmTranslate("CReminderStore", kCorruptMessage)
+                           : KmTranslate("CReminderStore", kCorruptMessage)
+                                 + QCoreApplication::translate("CReminderStore", "\n\nA copy of the damaged file was kept as %1.").arg(QDir::toNativeSeparators(copy)));
     } else if (outcome.m_Result == Unreadable) {
         outcome.m_Message = CUserMessage::Error(UnreadableMessage(outcome.m_Path, outcome.m_Error));
     } else if (outcome.m_Result == OutOfMemory) {
-        outcome.m_Message = CUserMessage::Error(kLoadMemoryMessage);
+        outcome.m_Message = CUserMessage::Error(KmTranslate("CReminderStore", kLoadMemoryMessage));
     }
 }
 
@@ -298,8 +299,9 @@ CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CRemi
     const QString path = BasePath(baseName);
     QSaveFile file(path + QStringLiteral(".km2"));
     if (!file.open(QIODevice::WriteOnly))
-        return told(OpenFailed, QStringLiteral("Error opening ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")
-                                    + CWriteFailure::Describe(file.fileName(), file.errorString()));
+        //: %1 is the reminder file, %2 why it cannot be opened.
+        return told(OpenFailed, QCoreApplication::translate("CReminderStore", "Error opening %1: %2")
+                                    .arg(QDir::toNativeSeparators(path), CWriteFailure::Describe(file.fileName(), file.errorString())));
     const QString *message = &kWriteErrorMessage;
     try {
         std::unique_ptr<QIODevice> filtered;
@@ -322,7 +324,7 @@ CReminderStore::SaveResult CReminderStore::SaveReminders(const std::vector<CRemi
         message = &kSaveMemoryMessage;
     }
     file.cancelWriting(); // the old file stays as it was
-    return told(WriteFailed, *message);
+    return told(WriteFailed, KmTranslate("CReminderStore", *message));
 }
 
 bool CReminderStore::ToBytes(const std::vector<CReminder> &reminders, QByteArray &bytes, QString &error,
@@ -345,7 +347,7 @@ bool CReminderStore::ToBytes(const std::vector<CReminder> &reminders, QByteArray
     } catch (const CMemoryException &) {
     }
     bytes.clear();
-    error = QStringLiteral("not enough memory");
+    error = QCoreApplication::translate("CReminderStore", "not enough memory");
     return false;
 }
 
@@ -365,7 +367,7 @@ bool CReminderStore::WriteQuietly(const QByteArray &bytes, const QString &baseNa
     if (device->write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         error = file.error() != QFileDevice::NoError ? file.errorString() : device->errorString();
         if (error.isEmpty())
-            error = QStringLiteral("the disk may be full");
+            error = QCoreApplication::translate("CReminderStore", "the disk may be full");
         error = CWriteFailure::Describe(file.fileName(), error, bytes.size());
         file.cancelWriting(); // the old file stays as it was
         return false;

@@ -1,5 +1,6 @@
 #include "storage/CWeeklyBackup.h"
 
+#include "l10n/KmTranslate.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
@@ -7,16 +8,17 @@
 #include "storage/CSettingsStore.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-const QString CWeeklyBackup::kNoBackupFoundMessage = QStringLiteral(
+const QString CWeeklyBackup::kNoBackupFoundMessage = QStringLiteral(QT_TRANSLATE_NOOP("CWeeklyBackup",
     "Sorry, no backup of your reminders was found, so nothing was recovered.  A backup is made once a week "
-    "when the program starts.");
-const QString CWeeklyBackup::kRecoveryCompleteMessage = QStringLiteral("Recovery complete.");
-const QString CWeeklyBackup::kBackupUnreadableMessage = QStringLiteral(
+    "when the program starts."));
+const QString CWeeklyBackup::kRecoveryCompleteMessage = QStringLiteral(QT_TRANSLATE_NOOP("CWeeklyBackup","Recovery complete."));
+const QString CWeeklyBackup::kBackupUnreadableMessage = QStringLiteral(QT_TRANSLATE_NOOP("CWeeklyBackup",
     "Sorry, the backup of your reminders is damaged and cannot be read, so nothing was recovered.  Your "
-    "reminders are as they were.");
+    "reminders are as they were."));
 
 QString CWeeklyBackup::FormatStamp(const COleDateTime &when)
 {
@@ -59,12 +61,13 @@ CWeeklyBackup::CheckResult CWeeklyBackup::BackUp(const CReminderList &list, cons
         return BackedUp;
     }
     // The date stays, so the next check tries again.
-    const QString text = QStringLiteral("Sorry, the weekly backup of your reminders could not be written to %1: %2. "
-                                        "Your reminders themselves are not affected; the backup will be tried again.")
-                             .arg(QDir::toNativeSeparators(m_store.BasePath(CReminderStore::kBackupBase))
-                                      + QStringLiteral(".km2"),
-                                  error);
-    qWarning("%s", qPrintable(text));
+    const QString file = QDir::toNativeSeparators(m_store.BasePath(CReminderStore::kBackupBase)) + QStringLiteral(".km2");
+    //: %1 is the backup file, %2 why it could not be written.
+    const char *const sentence = QT_TRANSLATE_NOOP("CWeeklyBackup",
+                                                   "Sorry, the weekly backup of your reminders could not be written to %1: %2. "
+                                                   "Your reminders themselves are not affected; the backup will be tried again.");
+    const QString text = QCoreApplication::translate("CWeeklyBackup", sentence).arg(file, error);
+    qWarning("%s", qPrintable(QString::fromLatin1(sentence).arg(file, error)));
     if (!m_failing) {
         m_failing = true;
         if (tell)
@@ -89,9 +92,11 @@ bool CWeeklyBackup::KeepForMissingFile(CUserMessage *tell)
     const qsizetype count = qsizetype(backup.m_Records.size());
     if (tell)
         *tell = CUserMessage::Warning(
-            QStringLiteral("Your reminder file is missing; your last backup from %1 has %2. Use Recover to "
+            //: %1 is the date of the backup, %2 how many reminders it has ("1 reminder", "5 reminders").
+            QCoreApplication::translate("CWeeklyBackup", "Your reminder file is missing; your last backup from %1 has %2. Use Recover to "
                            "restore it.")
-                .arg(when, count == 1 ? QStringLiteral("1 reminder") : QStringLiteral("%1 reminders").arg(count)));
+                .arg(when, count == 1 ? QCoreApplication::translate("CWeeklyBackup", "1 reminder")
+                                      : QCoreApplication::translate("CWeeklyBackup", "%n reminders", nullptr, int(count))));
     return true;
 }
 
@@ -148,10 +153,10 @@ bool CWeeklyBackup::HasBackup() const { return m_store.Exists(CReminderStore::kB
 QStringList CWeeklyBackup::RecoveryQuestions() const
 {
     const QString when = LastBackupText();
-    return { QStringLiteral("Are you sure you want to recover your reminder database from the last backup of ")
-                 + when + QLatin1Char('?'),
-             QStringLiteral("Any reminders created since ") + when
-                 + QStringLiteral("  will be PERMANENTLY LOST.  Proceed?") };
+    //: %1 is the date of the last backup.
+    return { QCoreApplication::translate("CWeeklyBackup", "Are you sure you want to recover your reminder database from the last backup of %1?").arg(when),
+             //: %1 is the date of the last backup.
+             QCoreApplication::translate("CWeeklyBackup", "Any reminders created since %1  will be PERMANENTLY LOST.  Proceed?").arg(when) };
 }
 
 CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, CUserMessage *tell)
@@ -163,7 +168,7 @@ CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, CUserMe
     };
     if (!HasBackup()) {
         Trace("No backup file to recover from.\n");
-        return told(NoBackup, CUserMessage::Warning(kNoBackupFoundMessage));
+        return told(NoBackup, CUserMessage::Warning(KmTranslate("CWeeklyBackup", kNoBackupFoundMessage)));
     }
     // All or nothing: a backup that cannot be read completely leaves the
     // list as it is.
@@ -173,14 +178,14 @@ CWeeklyBackup::RecoverResult CWeeklyBackup::Recover(CReminderList &list, CUserMe
     case CReminderStore::LoadedLegacy:
         break;
     case CReminderStore::NotFound:
-        return told(NoBackup, CUserMessage::Warning(kNoBackupFoundMessage));
+        return told(NoBackup, CUserMessage::Warning(KmTranslate("CWeeklyBackup", kNoBackupFoundMessage)));
     case CReminderStore::OutOfMemory:
-        return told(BackupUnreadable, CUserMessage::Error(CReminderStore::kLoadMemoryMessage));
+        return told(BackupUnreadable, CUserMessage::Error(KmTranslate("CReminderStore", CReminderStore::kLoadMemoryMessage)));
     case CReminderStore::Corrupt:
     case CReminderStore::Unreadable:
-        return told(BackupUnreadable, CUserMessage::Error(kBackupUnreadableMessage));
+        return told(BackupUnreadable, CUserMessage::Error(KmTranslate("CWeeklyBackup", kBackupUnreadableMessage)));
     }
     list.Assign(std::move(outcome.m_Records));
     m_keep = false; // the list is the backup's now
-    return told(Recovered, CUserMessage::Info(kRecoveryCompleteMessage));
+    return told(Recovered, CUserMessage::Info(KmTranslate("CWeeklyBackup", kRecoveryCompleteMessage)));
 }

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 namespace {
 // A file system this close to full fails the next write of any size.
@@ -20,19 +21,19 @@ QString CWriteFailure::Cause(const QString &path, qint64 bytesNeeded)
     const QByteArray name = QFile::encodeName(folder);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0)
-        return QStringLiteral("its folder %1 is gone").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("CWriteFailure", "its folder %1 is gone").arg(QDir::toNativeSeparators(folder));
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("CWriteFailure", "%1 is not a folder").arg(QDir::toNativeSeparators(folder));
     struct statvfs vfs {};
     if (::statvfs(name.constData(), &vfs) == 0) {
         if (vfs.f_flag & ST_RDONLY)
-            return QStringLiteral("the disk is read-only");
+            return QCoreApplication::translate("CWriteFailure", "the disk is read-only");
         const qint64 free = qint64(vfs.f_bavail) * qint64(vfs.f_frsize);
         if (free < bytesNeeded + kReserveBytes || (vfs.f_files > 0 && vfs.f_favail == 0))
-            return QStringLiteral("there is no space left on the disk");
+            return QCoreApplication::translate("CWriteFailure", "there is no space left on the disk");
     }
     if (::access(name.constData(), W_OK | X_OK) != 0)
-        return errno == EROFS ? QStringLiteral("the disk is read-only") : QStringLiteral("permission denied");
+        return errno == EROFS ? QCoreApplication::translate("CWriteFailure", "the disk is read-only") : QCoreApplication::translate("CWriteFailure", "permission denied");
     return QString();
 }
 

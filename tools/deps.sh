@@ -17,6 +17,7 @@ packages=(
     python3-pyatspi at-spi2-core weston qt6-wayland
     vdirsyncer khal xandikos lintian appstream
     man-db bash-completion libfile-mimeinfo-perl locales
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -273,3 +273,33 @@ TEST(CalendarHitTest, BackgroundStatePrefersOutsideThenSelectedThenHover)
     EXPECT_EQ(m.BackgroundStateOf(4), CCalendarMonth::StateHover);
     EXPECT_EQ(m.BackgroundStateOf(5), CCalendarMonth::StateNormal);
 }
+
+// The week begins where the locale begins it; the cell faces keep their
+// weekdays (the weekend shaded) wherever that puts them.
+TEST(CalendarWeek, MondayFirstShiftsTheDaysAndKeepsEachWeekdaysFace)
+{
+    EXPECT_EQ(1, CCalendarMonth::FirstDayOfWeek(QLocale::c()));
+    EXPECT_EQ(1, CCalendarMonth::FirstDayOfWeek(QLocale(QLocale::English, QLocale::UnitedStates)));
+    EXPECT_EQ(2, CCalendarMonth::FirstDayOfWeek(QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_EQ(2, CCalendarMonth::FirstDayOfWeek(QLocale(QLocale::French, QLocale::France)));
+
+    CReminderList list;
+    FakeArt art;
+    CCalendarMonth m;
+    m.Layout(kClient);
+    m.firstDayOfWeek = 2;
+    // 1 March 2026 is a Sunday: the last column of the first row.
+    m.FillMonth(3, 2026, list, art, kNow, COleDateTime());
+    EXPECT_EQ(0, m.cells[5].day);
+    EXPECT_EQ(1, m.cells[6].day);
+    EXPECT_EQ(2, m.cells[7].day);
+    EXPECT_EQ(2, m.WeekdayOfColumn(0));
+    EXPECT_EQ(1, m.WeekdayOfColumn(6));
+    // The Sunday column wears the face of the pictures' Sunday column (0),
+    // Monday's that of column 1, in the same row.
+    EXPECT_EQ(7, m.ArtworkCell(13));
+    EXPECT_EQ(8, m.ArtworkCell(7));
+    m.firstDayOfWeek = 1;
+    for (int k = 0; k < CCalendarMonth::kCells; ++k)
+        EXPECT_EQ(k, m.ArtworkCell(k));
+}

@@ -282,3 +282,25 @@ TEST(NewEventFormStatics, DateConstantBuiltBeforeMainIsRight)
     EXPECT_EQ(COleDateTime(2027, 3, 14, 0, 0, 0), kFormDay);
     EXPECT_EQ(1987, CReminder::kDefaultDate.GetYear());
 }
+
+// The editor's clock is the locale's: 0 to 23 without AM and PM where the
+// locale writes 14:05, 1 to 12 with them where it writes 2:05 PM, and the
+// program's own 12-hour clock without a locale.
+TEST(NewEventFormClock, TwentyFourHourLocalesOpenAndReadTheHourAsItIs)
+{
+    EXPECT_TRUE(CNewEventForm::TwelveHourClock(QLocale::c()));
+    EXPECT_TRUE(CNewEventForm::TwelveHourClock(QLocale(QLocale::English, QLocale::UnitedStates)));
+    EXPECT_FALSE(CNewEventForm::TwelveHourClock(QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_FALSE(CNewEventForm::TwelveHourClock(QLocale(QLocale::French, QLocale::France)));
+
+    const auto o = CNewEventForm::Open(COleDateTime(2027, 1, 2, 14, 5, 0), COleDateTimeSpan(1.0), false);
+    EXPECT_EQ(14, o.m_Hour);
+    EXPECT_EQ(CNewEventForm::kNoPM, o.m_PM);
+    for (const auto &[hour, want] : { std::pair { "0", 0 }, std::pair { "12", 12 }, std::pair { "23", 23 } }) {
+        const auto r = CNewEventForm::Validate(fieldsFor(kFormDay, hour, "05", CNewEventForm::kNoPM));
+        ASSERT_TRUE(r.IsAccepted()) << hour;
+        EXPECT_EQ(want, r.m_Date.GetHour()) << hour;
+    }
+    EXPECT_EQ(CNewEventForm::Result::InvalidTime,
+              CNewEventForm::Validate(fieldsFor(kFormDay, "24", "00", CNewEventForm::kNoPM)).m_Status);
+}

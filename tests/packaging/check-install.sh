@@ -10,6 +10,8 @@ source="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+# The tool's help is read in English, the language its manual page is in.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 DESTDIR="$tmp/tree" cmake --install "$build" --prefix /usr >/dev/null
 usr="$tmp/tree/usr"
