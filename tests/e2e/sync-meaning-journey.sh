@@ -11,6 +11,7 @@
 #   tests/e2e/sync-meaning-journey.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/khal.sh"
 e2e_begin sync-meaning-journey "${1:-}"
 
 for tool in radicale vdirsyncer khal; do
@@ -43,42 +44,7 @@ alerts() { "$cli" due "$file" --at "$1" | json '"|".join(a["text"].split("\n")[-
 
 "$cli" add "$file" --at 2026-12-31T20:00 --message "Fireworks" >/dev/null
 collection=$(sync_me | json 'd["collection"]' | sed "s/:$proxy_port\//:$radicale_port\//")
-mkdir -p "$work/local" "$work/status"
-cat >"$work/vdirsyncer.conf" <<CONF
-[general]
-status_path = "$work/status/"
-[pair cal]
-a = "cal_local"
-b = "cal_remote"
-collections = null
-[storage cal_local]
-type = "filesystem"
-path = "$work/local/"
-fileext = ".ics"
-[storage cal_remote]
-type = "caldav"
-url = "$collection"
-username = "$user"
-password = "$password"
-CONF
-cat >"$work/khal.conf" <<CONF
-[calendars]
-[[here]]
-path = $work/local/
-type = calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-local_timezone = America/New_York
-default_timezone = America/New_York
-CONF
-vds() { vdirsyncer -c "$work/vdirsyncer.conf" "$@" >>"$work/vdirsyncer.log" 2>&1 || fail "vdirsyncer $1: $(tail -5 "$work/vdirsyncer.log")"; }
-khal_() { khal -c "$work/khal.conf" "$@"; }
-{ yes || true; } | vds discover
-vds sync
+peer_setup "$work" "$collection" "$user" "$password" America/New_York
 # The alarms of khal's copy of an event, in order: "TRIGGER ACKNOWLEDGED".
 alarms_of() { # summary
     km_python - "$work/local" "$1" <<'PY'

@@ -7,6 +7,7 @@
 #   tests/e2e/sync-peers-journey.sh [BUILD_DIR]
 set -euo pipefail
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/common.sh"
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lib/khal.sh"
 e2e_begin sync-peers-journey "${1:-}"
 
 for tool in radicale xandikos vdirsyncer khal; do
@@ -122,41 +123,7 @@ rroot="http://127.0.0.1:$rport/"
 "$cli" add "$work/d.km2" --at 2026-12-08T18:00 --message Yoga --recurrence weekly >/dev/null
 report=$(sync_as "$work/d.km2" "$rroot")
 collection=$(echo "$report" | json 'd["collection"]')
-mkdir -p "$work/local" "$work/status"
-cat >"$work/vdirsyncer.conf" <<CONF
-[general]
-status_path = "$work/status/"
-[pair cal]
-a = "cal_local"
-b = "cal_remote"
-collections = null
-[storage cal_local]
-type = "filesystem"
-path = "$work/local/"
-fileext = ".ics"
-[storage cal_remote]
-type = "caldav"
-url = "$collection"
-username = "$user"
-password = "$password"
-CONF
-cat >"$work/khal.conf" <<CONF
-[calendars]
-[[here]]
-path = $work/local/
-type = calendar
-[locale]
-timeformat = %H:%M
-dateformat = %Y-%m-%d
-longdateformat = %Y-%m-%d
-datetimeformat = %Y-%m-%d %H:%M
-longdatetimeformat = %Y-%m-%d %H:%M
-local_timezone = UTC
-default_timezone = America/New_York
-CONF
-vds() { vdirsyncer -c "$work/vdirsyncer.conf" "$@" >>"$work/vdirsyncer.log" 2>&1 || fail "vdirsyncer $1: $(tail -5 "$work/vdirsyncer.log")"; }
-{ yes || true; } | vds discover
-vds sync
+peer_setup "$work" "$collection" "$user" "$password" UTC
 khal -c "$work/khal.conf" list 2026-12-07 14d >"$work/khal.txt" 2>&1 || fail "khal list: $(cat "$work/khal.txt")"
 python3 - "$work/khal.txt" <<'PY' || fail "khal does not show the reminders at their times: $(cat "$work/khal.txt")"
 import re, sys
