@@ -6,7 +6,7 @@
 #include "app/CShellRegistration.h"
 #include "app/CSyncAccountPanel.h"
 #include "session/CReminderSession.h"
-#include "session/CTimerPause.h"
+#include "session/CListHold.h"
 #include "dialogs/CDayListRows.h"
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
@@ -92,7 +92,7 @@ CEditorContext CEditorCommands::MakeContext(const CCommandScope &s, CEditorIcons
 
 void CEditorCommands::NewReminder(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
+    CListHold hold(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
@@ -118,7 +118,7 @@ void CEditorCommands::NewReminder(const CCommandScope &s)
 
 void CEditorCommands::DayList(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
+    CListHold hold(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     CEditRemindersDlg dayList(MakeContext(s, *icons), s.m_Window.Window());
     dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Window.SelectedDate());
@@ -140,7 +140,7 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    CTimerPause pause(s.m_Session);
+    CListHold hold(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
@@ -168,7 +168,6 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
 
 void CEditorCommands::Options(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
     COrvantis2App &app = s.m_App;
     const int days = app.m_UpcomingDays;
     const auto icons = editorIcons(app);

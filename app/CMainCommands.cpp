@@ -5,7 +5,7 @@
 #include "app/COrvantis2Dlg.h"
 #include "calendar/CMenuKeys.h"
 #include "session/CReminderSession.h"
-#include "session/CTimerPause.h"
+#include "session/CListHold.h"
 #include "dialogs/CAboutBoxDlg.h"
 #include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
@@ -123,7 +123,6 @@ void CMainCommands::ToggleSounds(const CCommandScope &s)
     app.SetInterfaceSounds(!app.InterfaceSounds());
     CMessageBox::Show(app.InterfaceSounds() ? QStringLiteral("Sound on.") : QStringLiteral("Sound is now off."),
                       CMessageSink::Ok, CMessageSink::Information);
-    CTimerPause pause(s.m_Session);
     s.m_Session.Reminders().Sort();
     s.m_Session.AnnounceListChanged();
 }
@@ -137,6 +136,8 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
+    // The question holds the index until it is answered.
+    CListHold hold(s.m_Session);
     const QString question = QStringLiteral("Reminder message:\n[") + list[index].m_Message
         + QStringLiteral("]\nAre you sure you want to delete this reminder?");
     if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes)
@@ -150,7 +151,7 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
 
 void CMainCommands::Recover(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
+    CListHold hold(s.m_Session);
     CWeeklyBackup &backup = s.m_Session.Backup();
     // Without a backup there is nothing to ask: the recovery says so.
     if (backup.HasBackup()) {

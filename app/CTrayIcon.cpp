@@ -75,17 +75,29 @@ CTrayIcon::~CTrayIcon()
     delete m_menu;
 }
 
-QString CTrayIcon::ToolTipFor(const QString &next)
+QString CTrayIcon::ToolTipFor(const QString &next, const QStringList &waiting)
 {
     const QString name = QString::fromLatin1(kTip);
+    if (!waiting.isEmpty()) {
+        QString due = waiting.join(QStringLiteral("; "));
+        due.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return (name + QStringLiteral("\nDue: ") + due).left(63);
+    }
     return (next.isEmpty() ? name : name + QStringLiteral("\nNext: ") + next).left(63);
 }
 
 void CTrayIcon::SetNextReminder(const QString &next)
 {
-    m_toolTip = ToolTipFor(next);
+    m_next = next;
+    m_toolTip = ToolTipFor(m_next, m_waiting);
     if (m_tray)
         m_tray->setToolTip(m_toolTip);
+}
+
+void CTrayIcon::SetWaitingAlerts(const QStringList &waiting)
+{
+    m_waiting = waiting;
+    SetNextReminder(m_next);
 }
 
 bool CTrayIcon::IsAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }

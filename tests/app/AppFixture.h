@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/CClock.h"
+#include "app/CAlertQueue.h"
 #include "app/CMainCommands.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
@@ -43,7 +44,8 @@ public:
 
 // The application object over a temporary data folder and settings file,
 // with a fake clock, a recording sound player and pre-answerable messages.
-// The main window is made on demand; its alerts are recorded, not shown.
+// The main window is made on demand; its alerts are recorded and answered
+// with OK, not shown.
 class AppFixture : public ::testing::Test
 {
 protected:
@@ -83,7 +85,7 @@ protected:
         if (!m_dlg) {
             m_dlg = std::make_unique<COrvantis2Dlg>(*m_app, m_app->Session());
             CMainCommands::Install({ *m_app, m_app->Session(), *m_dlg });
-            m_dlg->SetAlertRunner([this](const CAlertRequest &alert) {
+            m_dlg->Alerts().SetRunner([this](const CAlertRequest &alert) {
                 m_alerts.push_back(alert);
                 return CAlertAnswer {};
             });
