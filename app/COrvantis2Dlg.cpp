@@ -1,8 +1,5 @@
 #include "app/COrvantis2Dlg.h"
 
-#include "app/CSyncPassword.h"
-#include "session/CSyncController.h"
-
 #include "app/CAlertQueue.h"
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
@@ -117,8 +114,6 @@ COrvantis2Dlg::~COrvantis2Dlg()
 void COrvantis2Dlg::Initialize()
 {
     m_App.PrepareIconLibrary();
-    LoadReminders();
-    CheckWeeklyBackup(m_App.Now());
     SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
     CreateControls();
     {
@@ -136,8 +131,6 @@ void COrvantis2Dlg::Initialize()
     }
     RebuildUpcomingList();
     m_Initialized = true;
-    m_Session->Sync().SetPasswordStore({ &CSyncPassword::read, &CSyncPassword::write });
-    m_Session->StartChecks();
     QTimer::singleShot(kLateStartMs, this, &COrvantis2Dlg::FinishStart);
 }
 

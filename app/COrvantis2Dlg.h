@@ -56,10 +56,10 @@ public:
     COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
 
-    // The start-up sequence: loads the reminder file, runs the weekly
-    // backup check, creates the controls, builds the upcoming list and
-    // starts the session's due checks; the tray icon is shown once the
-    // window has been painted.
+    // The window's start-up: prepares the icon library, creates the
+    // controls and builds the upcoming list; the tray icon is shown once the
+    // window has been painted. The session's Start reads the file and starts
+    // the checks; the window follows its listChanged.
     void Initialize();
 
     // Runs command id (a menu entry, a button); false when nobody handles it.
@@ -84,9 +84,6 @@ public:
     COleDateTime SelectedDate() const;
     void SetSelectedDate(const COleDateTime &day);
 
-    // Reminder file of the data folder. Failures are reported to the user;
-    // a missing file with a backup beside it is told, and that backup kept.
-    void LoadReminders();
     bool SaveReminders();
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
@@ -176,8 +173,6 @@ private:
     void SelectUpcomingDay();
     void OnDaySelected();
     void AddHover(QWidget *w);
-    // Backs the list up when it is due and the list is a whole one.
-    void CheckWeeklyBackup(const COleDateTime &now);
     // An alert is about to be shown: the window comes forward when asked,
     // and the calendar's tip goes.
     void OnAlertShown(const CAlertRequest &alert);

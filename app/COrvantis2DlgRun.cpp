@@ -212,20 +212,6 @@ void COrvantis2Dlg::OnAlertShown(const CAlertRequest &alert)
 
 // --- files ------------------------------------------------------------------
 
-void COrvantis2Dlg::LoadReminders()
-{
-    CUserMessage told;
-    m_Session->Load(&told);
-    CMessageBox::Tell(told);
-}
-
-void COrvantis2Dlg::CheckWeeklyBackup(const COleDateTime &now)
-{
-    CUserMessage told;
-    m_Session->CheckWeeklyBackup(now, &told);
-    CMessageBox::Tell(told);
-}
-
 void COrvantis2Dlg::SetEnding(bool ending)
 {
     m_Ending = ending;

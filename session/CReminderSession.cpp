@@ -60,6 +60,18 @@ CReminderStore::LoadResult CReminderSession::Load(CUserMessage *tell)
     return result;
 }
 
+void CReminderSession::Start(CSyncController::PasswordStore passwords)
+{
+    CUserMessage told;
+    Load(&told);
+    if (!told.IsEmpty())
+        emit fileNotice(told);
+    emit listChanged();
+    CheckWeeklyBackupAndTell(Now());
+    m_sync->SetPasswordStore(std::move(passwords));
+    StartChecks();
+}
+
 bool CReminderSession::LoadedCompletely() const { return m_keeper->LoadedCompletely(); }
 
 void CReminderSession::CheckWeeklyBackup(const COleDateTime &now, CUserMessage *tell)

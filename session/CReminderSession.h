@@ -46,6 +46,11 @@ public:
 
     CReminderList &Reminders() { return m_list; }
 
+    // The program starts: the file is read (a missing one with a backup
+    // beside it keeps that backup), the weekly backup checked, the sync
+    // given its password store, and the checks started. What the user is to
+    // hear of it comes as fileNotice; listChanged follows the read.
+    void Start(CSyncController::PasswordStore passwords);
     // Start-up: reads the file and starts watching it. A missing file
     // with a backup beside it keeps that backup. tell receives what the
     // user is to hear.

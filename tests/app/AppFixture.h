@@ -3,6 +3,7 @@
 #include "session/CClock.h"
 #include "app/CAlertQueue.h"
 #include "app/CMainCommands.h"
+#include "app/CSyncPassword.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"
@@ -44,8 +45,8 @@ public:
 
 // The application object over a temporary data folder and settings file,
 // with a fake clock, a recording sound player and pre-answerable messages.
-// The main window is made on demand; its alerts are recorded and answered
-// with OK, not shown.
+// The main window is made on demand and started as the program starts it;
+// its alerts are recorded and answered with OK, not shown.
 class AppFixture : public ::testing::Test
 {
 protected:
@@ -89,8 +90,10 @@ protected:
                 m_alerts.push_back(alert);
                 return CAlertAnswer {};
             });
-            if (initialize)
+            if (initialize) {
                 m_dlg->Initialize();
+                Session().Start({ &CSyncPassword::read, &CSyncPassword::write });
+            }
         }
         return *m_dlg;
     }
