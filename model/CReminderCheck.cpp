@@ -30,6 +30,23 @@ QString CReminderCheck::ComposeAlertText(const CReminder &r, const COleDateTime 
 
 bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString *alertText)
 {
+    return Evaluate(r, now, alertText, nullptr);
+}
+
+namespace {
+
+// next becomes t when t is later than now and earlier than next.
+void consider(COleDateTime *next, const COleDateTime &t, const COleDateTime &now)
+{
+    if (next && t.GetStatus() == COleDateTime::valid && t > now
+        && (next->GetStatus() != COleDateTime::valid || t < *next))
+        *next = t;
+}
+
+} // namespace
+
+bool CReminderCheck::Evaluate(const CReminder &r, const COleDateTime &now, QString *alertText, COleDateTime *next)
+{
     if (r.m_DateTime.GetStatus() != COleDateTime::valid) {
         Trace("Skipping invalid or null COleDateTime.\n");
         return false;
@@ -40,8 +57,10 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     }
     if (CSnooze::IsSnoozed(r)) {
         COleDateTime occurrence;
-        if (!CSnooze::IsDue(r, now, &occurrence))
+        if (!CSnooze::IsDue(r, now, &occurrence)) {
+            consider(next, CSnooze::WakeTime(r), now);
             return false;
+        }
         if (alertText)
             *alertText = ComposeAlertText(r, occurrence, now);
         return true;
@@ -54,14 +73,17 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     if (!occurrence.m_Valid)
         return false;
     const COleDateTime &e = occurrence.m_Date;
-    if (occurrence.m_WindowStart > now)
+    const COleDateTime notBefore = r.m_LastShown + r.m_ReshowInterval;
+    if (occurrence.m_WindowStart > now) {
+        consider(next, notBefore > occurrence.m_WindowStart ? notBefore : occurrence.m_WindowStart, now);
         return false; // the notice has not begun
+    }
 
     if (repeating && r.m_Shown && r.m_LastShown >= occurrence.m_WindowStart)
         return false; // shown already for this occurrence
 
-    const COleDateTime notBefore = r.m_LastShown + r.m_ReshowInterval;
     if (now < notBefore) {
+        consider(next, notBefore, now);
         Trace("Not... yet!\n");
         Trace(QStringLiteral("Not until ") + notBefore.Format() + QLatin1Char('\n'));
         return false;
@@ -152,12 +174,13 @@ CReminderCheck::AnswerResult CReminderCheck::Answer(quint64 id, const CAlertAnsw
 int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
 {
     m_LastCheckTime = now;
+    m_NextDue = COleDateTime(0.0, COleDateTime::invalid);
     int presented = 0;
     // The count is read afresh after every reminder: a presenter may run
     // code that changes the list.
     for (int i = 0; i < m_list.GetSize() && !m_ending; ++i) {
         QString text;
-        if (IsAwaited(m_list[i].Id()) || !IsDue(m_list[i], now, &text))
+        if (IsAwaited(m_list[i].Id()) || !Evaluate(m_list[i], now, &text, &m_NextDue))
             continue;
         if (Present(i, text, raiseFirst, now))
             ++presented;

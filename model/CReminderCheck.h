@@ -35,6 +35,11 @@ public:
     // One pass at the present time now; raiseFirst 1 asks for the window to
     // come forward before each alert. Returns the number of alerts presented.
     int CheckReminders(int raiseFirst, const COleDateTime &now);
+    // The earliest time after the last pass at which a reminder it left
+    // alone falls due (its notice begins, its snooze or re-show interval
+    // ends), found by that pass; invalid when none is known. A reminder
+    // added or edited since is seen at the next pass.
+    COleDateTime NextDue() const { return m_NextDue; }
 
     // Whether r is due at now, and the alert text it would show. Pure.
     static bool IsDue(const CReminder &r, const COleDateTime &now, QString *alertText = nullptr);
@@ -67,6 +72,10 @@ public:
     COleDateTime m_LastCheckTime { 0.0 };
 
 private:
+    // IsDue, and the time at which a reminder not due yet falls due is
+    // taken into next when it is earlier.
+    static bool Evaluate(const CReminder &r, const COleDateTime &now, QString *alertText, COleDateTime *next);
+
     // What a presented reminder was when its alert went out.
     struct Awaited
     {
@@ -79,5 +88,6 @@ private:
     CReminderList &m_list;
     CAlertPresenter *m_presenter = nullptr;
     std::unordered_map<quint64, Awaited> m_awaited;
+    COleDateTime m_NextDue { 0.0, COleDateTime::invalid };
     bool m_ending = false;
 };

@@ -97,6 +97,27 @@ TEST_F(DuePass, WithoutAPresenterNothingIsMarkedShown)
     EXPECT_TRUE(m_list[0].m_Shown);
 }
 
+// What the pass leaves alone tells when a pass is next wanted: the earliest
+// notice to begin, snooze to end or re-show interval to run out.
+TEST_F(DuePass, ThePassFindsWhenTheNextReminderFallsDue)
+{
+    const auto secondsTo = [this](const COleDateTime &expected) {
+        return (m_check.NextDue() - expected).GetTotalSeconds();
+    };
+    Add(at(2026, 3, 2, 9, 0), RecurOneTime);
+    Add(at(2026, 2, 23, 10, 0), RecurWeekly, COleDateTimeSpan(0, 0, 30, 0)); // Mondays, notice from 9:30
+    Pass(at(2026, 3, 2, 8, 0));
+    EXPECT_NEAR(secondsTo(at(2026, 3, 2, 9, 0)), 0.0, 0.01);
+    Pass(at(2026, 3, 2, 9, 0)); // the first is shown
+    EXPECT_NEAR(secondsTo(at(2026, 3, 2, 9, 30)), 0.0, 0.01);
+    CSnooze::Snooze(m_list[0], at(2026, 3, 2, 9, 1), 5);
+    Pass(at(2026, 3, 2, 9, 2));
+    EXPECT_NEAR(secondsTo(at(2026, 3, 2, 9, 6)), 0.0, 0.01);
+    m_list.RemoveAll();
+    Pass(at(2026, 3, 2, 9, 2));
+    EXPECT_NE(m_check.NextDue().GetStatus(), COleDateTime::valid);
+}
+
 TEST_F(DuePass, IconNumberComesFromTheName)
 {
     CIconNameMap::Instance().RemoveAll();
