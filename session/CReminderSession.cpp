@@ -34,6 +34,10 @@ CReminderSession::CReminderSession(CReminderStore &store, CSettingsStore &settin
     connect(m_keeper, &CReminderFileKeeper::listChanged, this, &CReminderSession::listChanged);
     connect(m_keeper, &CReminderFileKeeper::saveFailed, this, &CReminderSession::saveFailed);
     connect(m_keeper, &CReminderFileKeeper::fileNotice, this, &CReminderSession::fileNotice);
+    // A reminder added or moved (here, from outside, by a sync) is seen by
+    // the pass at the next tick, not up to 30 s later: if it is due or falls
+    // due before the next pass, it is announced on time.
+    connect(this, &CReminderSession::listChanged, this, [this] { m_passes->RequestPass(); });
     // Outside changes wait while a dialog holds positions in the list.
     m_keeper->SetMayChangeList([this] { return !ListHeld(); });
     m_sync->SetMayApply([this] { return !ListHeld(); });

@@ -37,7 +37,8 @@ public:
     // A pass ran, started at mono: the next is due more than 30 s later.
     void PassRan(qint64 mono);
     void Saved(qint64 mono);
-    // The next tick runs a pass whatever the interval (after a resume).
+    // The next tick runs a pass whatever the interval (after a resume, or
+    // a change to the list).
     void RequestPass() { m_passRequested = true; }
     // The first tick whose wall time has reached due runs a pass (a
     // reminder falls due then); an invalid time asks for none.

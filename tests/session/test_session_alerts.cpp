@@ -190,6 +190,25 @@ TEST_F(SessionAlerts, PassesRunOnTimeWhileADialogHoldsTheList)
     EXPECT_TRUE(Here(QStringLiteral("tea"))->m_Shown);
 }
 
+// A reminder another process adds, due already, is announced at the next
+// tick, not at the next 30-second pass.
+TEST_F(SessionAlerts, AReminderAddedFromOutsideIsSeenAtTheNextTick)
+{
+    m_session.SetTimerPeriod(20);
+    Start();
+    ASSERT_TRUE(WaitFor([&] { return m_presenter.m_Alerts.size() == 2; }));
+    {
+        CReminderStore other(m_data.Data());
+        CReminderList theirs;
+        ASSERT_EQ(other.LoadReminders(theirs), CReminderStore::Loaded);
+        theirs.InsertSorted(MakeReminder(2024, 3, 10, 12, 4, QStringLiteral("just added")));
+        ASSERT_EQ(other.SaveReminders(theirs), CReminderStore::Saved);
+    }
+    // The hand clock stands still: no 30 seconds pass.
+    ASSERT_TRUE(WaitFor([&] { return m_presenter.m_Alerts.size() == 3; }));
+    EXPECT_EQ(m_presenter.m_Alerts[2].m_ReminderMessage, QStringLiteral("just added"));
+}
+
 TEST_F(SessionAlerts, WithoutAPresenterNothingIsMarkedShown)
 {
     m_session.SetAlertPresenter(nullptr);
