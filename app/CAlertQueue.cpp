@@ -6,7 +6,10 @@
 #include "notify/CAlertNotifier.h"
 #include "session/CReminderSession.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 struct CAlertQueue::Entry
@@ -42,8 +45,6 @@ void CAlertQueue::Present(const CAlertRequest &request)
         alert->m_SoundFolder = m_app.SoundFolder();
         alert->m_Icons = m_app.IconSource();
         alert->m_DefaultSnoozeMinutes = m_app.m_SnoozeMinutes;
-        // Over every window of the program, an open dialog's included.
-        alert->setWindowModality(Qt::ApplicationModal);
         const quint64 serial = entry->m_Serial;
         connect(alert.get(), &CReminderAlertDlg::answered, this, [this, serial] {
             const auto it = std::find_if(m_entries.begin(), m_entries.end(),
@@ -107,10 +108,54 @@ void CAlertQueue::ShowNext()
             continue;
         }
         next->m_Alert->m_DefaultSnoozeMinutes = m_app.m_SnoozeMinutes;
-        next->m_Alert->show();
+        Place(*next->m_Alert);
         break;
     }
     m_showing = false;
+}
+
+void CAlertQueue::Place(CReminderAlertDlg &alert)
+{
+    if (m_over)
+        m_over->removeEventFilter(this);
+    m_over = QApplication::activeModalWidget();
+    if (m_over == &alert)
+        m_over = nullptr;
+    if (m_over && m_over->windowHandle()) {
+        // A window whose transient parent is the modal dialog is not
+        // blocked by it, and the dialog stays open to the user.
+        alert.setWindowModality(Qt::NonModal);
+        alert.winId();
+        alert.windowHandle()->setTransientParent(m_over->windowHandle());
+        m_over->installEventFilter(this);
+    } else {
+        m_over = nullptr;
+        if (alert.windowHandle())
+            alert.windowHandle()->setTransientParent(nullptr);
+        alert.setWindowModality(Qt::ApplicationModal);
+    }
+    alert.show();
+}
+
+bool CAlertQueue::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_over && event->type() == QEvent::Hide) {
+        m_over->removeEventFilter(this);
+        m_over = nullptr;
+        // Once the dialog's loop has ended and it has left the modal ones.
+        QTimer::singleShot(0, this, &CAlertQueue::Replace);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CAlertQueue::Replace()
+{
+    CReminderAlertDlg *alert = Shown();
+    if (!alert || !alert->isVisible() || m_over)
+        return;
+    // The modality of a window changes only while it is hidden.
+    alert->hide();
+    Place(*alert);
 }
 
 void CAlertQueue::Answered(Entry &entry, const CAlertAnswer &answer)

@@ -3,6 +3,7 @@
 #include "model/CAlertPresenter.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -15,11 +16,15 @@ class CReminderSession;
 
 // The alerts of due reminders on the desktop. Each is told the moment it
 // falls due: its desktop notification goes out then, and the tray's tip
-// names it. Its window comes over whatever window of the program is open
-// (application-modal and above the others), one alert at a time in the
-// order they fell due, each answered for itself from its window or from
-// its notification's buttons. The answer goes to the session by the
-// reminder's id; a snooze delay chosen is remembered for the next alert.
+// names it. Its window comes at once, one alert at a time in the order
+// they fell due, each answered for itself from its window or from its
+// notification's buttons. The answer goes to the session by the reminder's
+// id; a snooze delay chosen is remembered for the next alert.
+//
+// With no dialog of the program open the alert is application-modal, as
+// it always was. Over an open dialog (Options, the editor, a message) it
+// stands above that dialog without blocking it, so the user may finish the
+// dialog first; once the dialog closes it is application-modal again.
 class CAlertQueue : public QObject, public CAlertPresenter
 {
     Q_OBJECT
@@ -46,6 +51,9 @@ public:
     using Runner = std::function<CAlertAnswer(const CAlertRequest &)>;
     void SetRunner(Runner runner) { m_runner = std::move(runner); }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // An alert's window is about to be shown.
     void aboutToShow(const CAlertRequest &request);
@@ -55,6 +63,10 @@ signals:
 private:
     struct Entry;
     void ShowNext();
+    // Shows the alert over the dialog open now, or application-modal.
+    void Place(CReminderAlertDlg &alert);
+    // The dialog the alert stood over has closed.
+    void Replace();
     void Answered(Entry &entry, const CAlertAnswer &answer);
     Entry *FirstWaiting();
 
@@ -62,6 +74,7 @@ private:
     CReminderSession &m_session;
     std::vector<std::unique_ptr<Entry>> m_entries;
     Runner m_runner;
+    QPointer<QWidget> m_over; // the dialog the shown alert stands over
     quint64 m_nextSerial = 1;
     bool m_showing = false;
 };
