@@ -92,7 +92,6 @@ CEditorContext CEditorCommands::MakeContext(const CCommandScope &s, CEditorIcons
 
 void CEditorCommands::NewReminder(const CCommandScope &s)
 {
-    CListHold hold(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
@@ -140,18 +139,26 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    CListHold hold(s.m_Session);
+    // Known by its id while the editor is open: outside changes, a sync or
+    // a nested command may move it in the list meanwhile.
+    const CReminder edited = list[index];
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
-    editor.LoadReminder(list[index]);
+    editor.LoadReminder(edited);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
-        // The list may have changed under a nested command; the index must
-        // still name a reminder.
-        if (index >= list.GetSize())
-            return;
-        editor.StoreReminder(list[index]);
+        if (CReminder *r = list.Find(edited.Id())) {
+            editor.StoreReminder(*r);
+        } else {
+            // Deleted elsewhere meanwhile: what the user just wrote is kept,
+            // as a reminder of its own (the old id stays deleted).
+            Trace("The reminder was deleted elsewhere while it was edited: the edit is kept as a new one.\n");
+            CReminder copy = edited;
+            copy.SetId(0);
+            editor.StoreReminder(copy);
+            list.InsertSorted(copy);
+        }
         // The date or time may have moved: the day queries need the list in
         // order. Sorting moves indexes, so the context index goes.
         list.Sort();

@@ -136,13 +136,18 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    // The question holds the index until it is answered.
-    CListHold hold(s.m_Session);
     const QString question = QStringLiteral("Reminder message:\n[") + list[index].m_Message
         + QStringLiteral("]\nAre you sure you want to delete this reminder?");
+    // Known by its id while the question is open: the list may move meanwhile.
+    const quint64 id = list[index].Id();
     if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes)
         return;
-    list.Delete(index);
+    const int at = list.IndexOf(id);
+    if (at < 0) {
+        Trace("The reminder to delete was deleted elsewhere meanwhile.\n");
+        return;
+    }
+    list.Delete(at);
     list.RebuildIndexes();
     // The index named a reminder that is gone.
     app.m_ContextReminderIndex = -1;
