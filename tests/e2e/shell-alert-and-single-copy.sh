@@ -53,7 +53,9 @@ grep -q "Setting Shown flag." "$tmp/first.log" || fail "the closed alert did not
 # Saved as shown within seconds, not at the hourly save.
 saved=""
 for _ in $(seq 1 40); do
-    if "$cli" dump "$file" | tr -d ' \n' | grep -q '"message":"Takethecakeout","private":false,"recurrence":0,"reservedFlag":false,"reservedFlag2":false,"reservedSpan":{"days":0,"status":0},"reshowInterval":{"days":1,"status":0},"shown":true'; then
+    if "$cli" dump "$file" | python3 -c 'import json, sys
+sys.exit(0 if any(r["message"] == "Take the cake out" and r["shown"] and r["reshowInterval"]["days"] == 1
+                  for r in json.load(sys.stdin)["reminders"]) else 1)'; then
         saved=yes
         break
     fi
