@@ -386,7 +386,7 @@ QString CSharingCommands::CopyIconFile(const QString &iconFolder, const QString 
 void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
 {
     Trace("OnDropFiles\n");
-    // A due alert must not come up between the messages of a drop.
+    // Outside changes wait until every dropped file is in.
     Hold hold(*m_host);
     for (const QString &path : paths) {
         Trace(path.right(4).toLower() + QLatin1Char('\n'));
