@@ -6,7 +6,6 @@
 #include "app/CShellRegistration.h"
 #include "app/CSyncAccountPanel.h"
 #include "session/CReminderSession.h"
-#include "session/CListHold.h"
 #include "dialogs/CDayListRows.h"
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
@@ -117,7 +116,6 @@ void CEditorCommands::NewReminder(const CCommandScope &s)
 
 void CEditorCommands::DayList(const CCommandScope &s)
 {
-    CListHold hold(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     CEditRemindersDlg dayList(MakeContext(s, *icons), s.m_Window.Window());
     dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Window.SelectedDate());

@@ -8,7 +8,6 @@
 
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
-#include "model/CSnooze.h"
 #include "session/CListHold.h"
 #include "session/CReminderSession.h"
 #include "storage/CSaveScheduler.h"
@@ -141,30 +140,6 @@ TEST_F(SessionAlerts, AnAnswerFindsItsReminderAfterAnotherProcessMovedTheList)
     EXPECT_EQ(IdOnFile(disk, QStringLiteral("cake")), 0u);
     EXPECT_FALSE(ShownOnDisk(disk, QStringLiteral("earlier")));
     EXPECT_FALSE(ShownOnDisk(disk, QStringLiteral("later")));
-}
-
-TEST_F(SessionAlerts, TwoDueInTheSameMinuteAreEachAnsweredForThemselves)
-{
-    Start();
-    m_session.OnTimer();
-    ASSERT_EQ(m_presenter.m_Alerts.size(), 2u);
-    EXPECT_EQ(m_presenter.m_Alerts[0].m_ReminderMessage, QStringLiteral("cake")) << "the one inserted last comes first";
-    EXPECT_EQ(m_presenter.m_Alerts[1].m_ReminderMessage, QStringLiteral("tea"));
-
-    CAlertAnswer snooze;
-    snooze.m_SnoozeMinutes = 10;
-    ASSERT_TRUE(m_session.Answer(m_presenter.IdOf(QStringLiteral("tea")), snooze));
-    // The next pass runs on time; the open alert is not presented again.
-    m_clock.Pass(31);
-    m_session.OnTimer();
-    EXPECT_EQ(m_presenter.m_Alerts.size(), 2u);
-    m_clock.Pass(60);
-    ASSERT_TRUE(m_session.Answer(m_presenter.IdOf(QStringLiteral("cake")), CAlertAnswer {}));
-
-    EXPECT_TRUE(Here(QStringLiteral("cake"))->m_Shown);
-    EXPECT_EQ(Here(QStringLiteral("cake"))->m_LastShown, COleDateTime(2024, 3, 10, 12, 5, 0)) << "shown at its pass";
-    EXPECT_TRUE(CSnooze::IsSnoozed(*Here(QStringLiteral("tea"))));
-    EXPECT_EQ(CSnooze::WakeTime(*Here(QStringLiteral("tea"))), COleDateTime(2024, 3, 10, 12, 15, 0));
 }
 
 // A dialog that holds positions in the list (the editor, the day list) stops
