@@ -17,8 +17,6 @@ struct CAlertRequest
     QString m_SoundFileName;
     // The window is brought forward before the alert.
     bool m_RaiseWindow = false;
-    // The time of the pass that found it due.
-    COleDateTime m_DueAt { 0.0, COleDateTime::invalid };
 };
 
 // How the user answered an alert: OK, or snooze for some minutes.

@@ -126,7 +126,6 @@ bool CReminderCheck::Present(int index, const QString &text, int raiseFirst, con
     alert.m_IconName = r.m_IconName;
     alert.m_SoundFileName = r.m_SoundFileName;
     alert.m_RaiseWindow = raiseFirst == 1;
-    alert.m_DueAt = now;
     m_awaited[alert.m_ReminderId] = Awaited { now, r.m_DateTime, r.m_Recurrence, index };
     Trace(QStringLiteral("Presenting: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'));
     // The presenter may answer at once (the command-line tool does); the

@@ -5,7 +5,6 @@
 
 #include <QtGlobal>
 #include <unordered_map>
-#include <vector>
 
 class CReminder;
 class CReminderList;
@@ -29,8 +28,14 @@ public:
     }
 
     // Without a presenter nothing is presented, and nothing marked shown.
-    void SetPresenter(CAlertPresenter *presenter) { m_presenter = presenter; }
-    bool HasPresenter() const { return m_presenter != nullptr; }
+    // The alerts of the one before go with it: their reminders stay unshown
+    // and are presented again by the next pass.
+    void SetPresenter(CAlertPresenter *presenter)
+    {
+        if (presenter != m_presenter)
+            m_awaited.clear();
+        m_presenter = presenter;
+    }
 
     // One pass at the present time now; raiseFirst 1 asks for the window to
     // come forward before each alert. Returns the number of alerts presented.

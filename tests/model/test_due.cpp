@@ -408,4 +408,13 @@ TEST_F(AlertAnswer, AnAlertOpenAsTheProgramEndsLeavesItsReminderUnshown)
     EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
 }
 
+TEST_F(AlertAnswer, TheAlertsOfAPresenterGoWithIt)
+{
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
+    RecordingPresenter next;
+    m_check.SetPresenter(&next);
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::NotAwaited);
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 1) << "presented again to the new one";
+}
+
 } // namespace
