@@ -6,7 +6,6 @@
 #include "app/CShellRegistration.h"
 #include "app/CSyncAccountPanel.h"
 #include "session/CReminderSession.h"
-#include "session/CTimerPause.h"
 #include "dialogs/CDayListRows.h"
 #include "dialogs/CEditRemindersDlg.h"
 #include "dialogs/CLibraryEditorIcons.h"
@@ -92,7 +91,6 @@ CEditorContext CEditorCommands::MakeContext(const CCommandScope &s, CEditorIcons
 
 void CEditorCommands::NewReminder(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
@@ -118,7 +116,6 @@ void CEditorCommands::NewReminder(const CCommandScope &s)
 
 void CEditorCommands::DayList(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
     const auto icons = editorIcons(s.m_App);
     CEditRemindersDlg dayList(MakeContext(s, *icons), s.m_Window.Window());
     dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Window.SelectedDate());
@@ -140,18 +137,26 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
         Trace("No valid reminder for property menu command!\n");
         return;
     }
-    CTimerPause pause(s.m_Session);
+    // Known by its id while the editor is open: outside changes, a sync or
+    // a nested command may move it in the list meanwhile.
+    const CReminder edited = list[index];
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
     CNewEventDlg editor(context, s.m_Window.Window());
-    editor.LoadReminder(list[index]);
+    editor.LoadReminder(edited);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
-        // The list may have changed under a nested command; the index must
-        // still name a reminder.
-        if (index >= list.GetSize())
-            return;
-        editor.StoreReminder(list[index]);
+        if (CReminder *r = list.Find(edited.Id())) {
+            editor.StoreReminder(*r);
+        } else {
+            // Deleted elsewhere meanwhile: what the user just wrote is kept,
+            // as a reminder of its own (the old id stays deleted).
+            Trace("The reminder was deleted elsewhere while it was edited: the edit is kept as a new one.\n");
+            CReminder copy = edited;
+            copy.SetId(0);
+            editor.StoreReminder(copy);
+            list.InsertSorted(copy);
+        }
         // The date or time may have moved: the day queries need the list in
         // order. Sorting moves indexes, so the context index goes.
         list.Sort();
@@ -168,7 +173,6 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
 
 void CEditorCommands::Options(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
     COrvantis2App &app = s.m_App;
     const int days = app.m_UpcomingDays;
     const auto icons = editorIcons(app);

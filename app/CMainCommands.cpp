@@ -5,7 +5,7 @@
 #include "app/COrvantis2Dlg.h"
 #include "calendar/CMenuKeys.h"
 #include "session/CReminderSession.h"
-#include "session/CTimerPause.h"
+#include "session/CListHold.h"
 #include "dialogs/CAboutBoxDlg.h"
 #include "graphics/CMessageBox.h"
 #include "model/CReminderList.h"
@@ -128,7 +128,6 @@ void CMainCommands::ToggleSounds(const CCommandScope &s)
     CMessageBox::Show(app.InterfaceSounds() ? QCoreApplication::translate("CMainCommands", "Sound on.")
                                               : QCoreApplication::translate("CMainCommands", "Sound is now off."),
                       CMessageSink::Ok, CMessageSink::Information);
-    CTimerPause pause(s.m_Session);
     s.m_Session.Reminders().Sort();
     s.m_Session.AnnounceListChanged();
 }
@@ -146,9 +145,16 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
     const QString question = QCoreApplication::translate("CMainCommands",
                                                          "Reminder message:\n[%1]\nAre you sure you want to delete this reminder?")
                                  .arg(list[index].m_Message);
+    // Known by its id while the question is open: the list may move meanwhile.
+    const quint64 id = list[index].Id();
     if (CMessageBox::Show(question, CMessageSink::YesNo, CMessageSink::Question) != CMessageSink::IdYes)
         return;
-    list.Delete(index);
+    const int at = list.IndexOf(id);
+    if (at < 0) {
+        Trace("The reminder to delete was deleted elsewhere meanwhile.\n");
+        return;
+    }
+    list.Delete(at);
     list.RebuildIndexes();
     // The index named a reminder that is gone.
     app.m_ContextReminderIndex = -1;
@@ -157,7 +163,7 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
 
 void CMainCommands::Recover(const CCommandScope &s)
 {
-    CTimerPause pause(s.m_Session);
+    CListHold hold(s.m_Session);
     CWeeklyBackup &backup = s.m_Session.Backup();
     // Without a backup there is nothing to ask: the recovery says so.
     if (backup.HasBackup()) {

@@ -1,8 +1,6 @@
 #include "app/COrvantis2Dlg.h"
 
-#include "app/CSyncPassword.h"
-#include "session/CSyncController.h"
-
+#include "app/CAlertQueue.h"
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
@@ -15,7 +13,6 @@
 #include "graphics/CConversionProgress.h"
 #include "graphics/CDisplayState.h"
 #include "dialogs/CLogoWnd.h"
-#include "dialogs/CReminderAlertDlg.h"
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
 #include "media/CSoundPlayer.h"
@@ -83,9 +80,13 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWid
     connect(m_Session, &CReminderSession::listChanged, this, &COrvantis2Dlg::RefreshAll);
     connect(m_Session, &CReminderSession::dayChanged, this, &COrvantis2Dlg::RefreshAll);
     connect(m_Session, &CReminderSession::ticked, this, &COrvantis2Dlg::UpdateToday);
-    connect(m_Session, &CReminderSession::raiseRequested, this, &COrvantis2Dlg::ShowAndRaise);
-    connect(m_Session, &CReminderSession::alertDue, this,
-            [this](const CAlertRequest &alert, CAlertAnswer *answer) { *answer = RunAlert(alert); }, Qt::DirectConnection);
+    m_Alerts = new CAlertQueue(m_App, session, this);
+    connect(m_Alerts, &CAlertQueue::aboutToShow, this, &COrvantis2Dlg::OnAlertShown);
+    connect(m_Alerts, &CAlertQueue::waitingChanged, this, [this](const QStringList &waiting) {
+        if (m_Tray)
+            m_Tray->SetWaitingAlerts(waiting);
+    });
+    m_Session->SetAlertPresenter(m_Alerts);
     connect(m_Session, &CReminderSession::syncFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::saveFailed, this, &CMessageBox::Tell);
     connect(m_Session, &CReminderSession::fileNotice, this, &CMessageBox::Tell);
@@ -108,6 +109,8 @@ COrvantis2Dlg::COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWid
 
 COrvantis2Dlg::~COrvantis2Dlg()
 {
+    // Alerts still open leave their reminders unshown.
+    m_Session->SetAlertPresenter(nullptr);
     // The calendar draws with the skin, which goes with this object.
     delete m_Calendar;
     m_Calendar = nullptr;
@@ -119,8 +122,6 @@ COrvantis2Dlg::~COrvantis2Dlg()
 void COrvantis2Dlg::Initialize()
 {
     m_App.PrepareIconLibrary();
-    LoadReminders();
-    CheckWeeklyBackup(m_App.Now());
     SetSelectedDate(CReminderList::DateOnly(m_App.Now()));
     CreateControls();
     {
@@ -138,8 +139,6 @@ void COrvantis2Dlg::Initialize()
     }
     RebuildUpcomingList();
     m_Initialized = true;
-    m_Session->Sync().SetPasswordStore({ &CSyncPassword::read, &CSyncPassword::write });
-    m_Session->StartChecks();
     QTimer::singleShot(kLateStartMs, this, &COrvantis2Dlg::FinishStart);
 }
 
@@ -182,8 +181,9 @@ void COrvantis2Dlg::CreateCalendar()
     connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
     connect(m_Calendar, &CCalendarWnd::contextChanged, this,
             [this](int reminderIndex, int, int) { m_App.m_ContextReminderIndex = reminderIndex; });
-    connect(m_Calendar, &CCalendarWnd::timerStopRequested, m_Session, &CReminderSession::StopTimer);
-    connect(m_Calendar, &CCalendarWnd::timerStartRequested, m_Session, &CReminderSession::StartTimer);
+    // A drag holds the position of the reminder it moves.
+    connect(m_Calendar, &CCalendarWnd::dragStarted, m_Session, &CReminderSession::HoldList);
+    connect(m_Calendar, &CCalendarWnd::dragEnded, m_Session, &CReminderSession::ReleaseList);
     connect(m_Calendar, &CCalendarWnd::monthBumped, this, [this](int year, int month0) {
         m_YearSpin->SetPos(year);
         m_MonthSpin->SetPos(month0);

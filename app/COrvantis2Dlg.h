@@ -6,7 +6,7 @@
 #include "dialogs/CBitmapSet.h"
 #include "dialogs/CSkinBitmap.h"
 #include "graphics/CPaletteMessages.h"
-#include "model/CDueHost.h"
+#include "model/CAlertPresenter.h"
 #include "model/COleDateTime.h"
 
 #include <QDialog>
@@ -17,6 +17,7 @@
 #include <vector>
 
 class COrvantis2App;
+class CAlertQueue;
 class CAnimButton;
 class CCalendarLibraryArt;
 class CCalendarWnd;
@@ -31,8 +32,9 @@ class QMenu;
 // The program's visible window: the month calendar, the month and year
 // selectors, the today display, the picture buttons, the logo and the
 // upcoming list, over a background picture. The reminder session under it
-// keeps the list, its file and the due passes; the window shows what the
-// session announces (changes, alerts, failures) and asks before closing.
+// keeps the list, its file and the due passes, and starts the program; the
+// window shows what the session announces (changes, failures, the alerts of
+// due reminders through its alert queue) and asks before closing.
 // Other parts of the program register their commands in Commands().
 class COrvantis2Dlg : public QDialog
 {
@@ -54,14 +56,13 @@ public:
     COrvantis2Dlg(COrvantis2App &app, CReminderSession &session, QWidget *parent = nullptr);
     ~COrvantis2Dlg() override;
 
-    // The start-up sequence: loads the reminder file, runs the weekly
-    // backup check, creates the controls, builds the upcoming list and
-    // starts the session's due checks; the tray icon is shown once the
-    // window has been painted.
+    // The window's start-up: prepares the icon library, creates the
+    // controls and builds the upcoming list; the tray icon is shown once the
+    // window has been painted. The session's Start reads the file and starts
+    // the checks; the window follows its listChanged.
     void Initialize();
 
-    // Runs command id (a menu entry, a button) with the timer stopped;
-    // false when nobody handles it.
+    // Runs command id (a menu entry, a button); false when nobody handles it.
     bool OnCommand(int id);
     CCommandTable &Commands() { return m_Commands; }
 
@@ -75,19 +76,14 @@ public:
 
     // Shows, restores and raises the window.
     void ShowAndRaise();
-    // The alert for a due reminder, until the user answers it.
-    CAlertAnswer RunAlert(const CAlertRequest &alert);
-    // Tests answer alerts without a window.
-    void SetAlertRunner(std::function<CAlertAnswer(const CAlertRequest &)> runner) { m_AlertRunner = std::move(runner); }
+    // The alerts of due reminders, which the window presents for the session.
+    CAlertQueue &Alerts() { return *m_Alerts; }
 
     // The selected day (at 00:00); setting it moves the spins, the displays,
     // the calendar page and the upcoming-list selection.
     COleDateTime SelectedDate() const;
     void SetSelectedDate(const COleDateTime &day);
 
-    // Reminder file of the data folder. Failures are reported to the user;
-    // a missing file with a backup beside it is told, and that backup kept.
-    void LoadReminders();
     bool SaveReminders();
     // Opens a reminder pack or calendar file (dropped, opened with the
     // program or handed over by a second start).
@@ -177,8 +173,9 @@ private:
     void SelectUpcomingDay();
     void OnDaySelected();
     void AddHover(QWidget *w);
-    // Backs the list up when it is due and the list is a whole one.
-    void CheckWeeklyBackup(const COleDateTime &now);
+    // An alert is about to be shown: the window comes forward when asked,
+    // and the calendar's tip goes.
+    void OnAlertShown(const CAlertRequest &alert);
 
     COrvantis2App &m_App;
     CCommandTable m_Commands;
@@ -196,6 +193,7 @@ private:
     CSpinArrows *m_YearSpin = nullptr;
     CSpinArrows *m_MonthSpin = nullptr;
     CReminderSession *m_Session;
+    CAlertQueue *m_Alerts = nullptr;
     CTrayIcon *m_Tray = nullptr;
     CPaletteMessages m_PaletteMessages;
     CSkinBitmap m_Background;
@@ -206,5 +204,4 @@ private:
     bool m_Ending = false;
     std::function<void(const QString &)> m_OpenPackHandler;
     std::function<void(const QStringList &)> m_DropHandler;
-    std::function<CAlertAnswer(const CAlertRequest &)> m_AlertRunner;
 };

@@ -1,28 +1,26 @@
 // The main window's running behaviour: the refresh after changes, the selected day and its selectors, the command
-// dispatch, the due pass's host, files, and closing and hiding.
+// dispatch, the alerts' window, files, and closing and hiding.
 #include "app/COrvantis2Dlg.h"
 
+#include "app/CAlertQueue.h"
 #include "app/CCloseWarningDlg.h"
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
 #include "app/CSpinArrows.h"
-#include "session/CTimerPause.h"
+#include "session/CListHold.h"
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
 #include "dialogs/CLogoWnd.h"
-#include "dialogs/CReminderAlertDlg.h"
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
 #include "dialogs/CWindowAttention.h"
-#include "media/CSoundPlayer.h"
 #include "graphics/CMessageBox.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
-#include "notify/CAlertNotifier.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
 #include "session/CReminderSession.h"
@@ -156,7 +154,6 @@ bool COrvantis2Dlg::OnCommand(int id)
         Trace(QStringLiteral("Unhandled command %1\n").arg(id));
         return false;
     }
-    CTimerPause pause(*m_Session);
     return m_Commands.Run(id);
 }
 
@@ -194,7 +191,7 @@ QMenu *COrvantis2Dlg::ShowWindowMenu(const QPoint &global)
     return popup;
 }
 
-// --- the due pass's host ----------------------------------------------------
+// --- alerts ---------------------------------------------------------------------
 
 void COrvantis2Dlg::ShowAndRaise()
 {
@@ -205,55 +202,15 @@ void COrvantis2Dlg::ShowAndRaise()
     CWindowAttention::BringForward(this);
 }
 
-CAlertAnswer COrvantis2Dlg::RunAlert(const CAlertRequest &alert)
+void COrvantis2Dlg::OnAlertShown(const CAlertRequest &alert)
 {
+    if (alert.m_RaiseWindow)
+        ShowAndRaise();
     if (m_Calendar)
         m_Calendar->HideTip();
-    CAlertAnswer answer;
-    if (m_AlertRunner) {
-        answer = m_AlertRunner(alert);
-    } else {
-        CReminderAlertDlg dlg;
-        dlg.m_Message = alert.m_Message;
-        dlg.m_IconNumber = alert.m_IconNumber;
-        dlg.m_SoundFileName = alert.m_SoundFileName;
-        dlg.m_DefaultSound = m_App.m_DefaultSound;
-        dlg.m_SoundFolder = m_App.SoundFolder();
-        dlg.m_Icons = m_App.IconSource();
-        dlg.m_DefaultSnoozeMinutes = m_App.m_SnoozeMinutes;
-        std::optional<CAlertNotifier> notifier;
-        if (m_App.m_DesktopNotifications) {
-            notifier.emplace(dlg);
-            notifier->Send();
-        }
-        // Every answer of the user accepts the dialog; a loop ended by the
-        // program ending (a signal, the log-off) is no answer.
-        answer.m_Unanswered = dlg.exec() != QDialog::Accepted;
-        answer.m_SnoozeMinutes = dlg.m_SnoozeMinutes;
-    }
-    if (answer.m_SnoozeMinutes > 0 && answer.m_SnoozeMinutes != m_App.m_SnoozeMinutes) {
-        m_App.m_SnoozeMinutes = answer.m_SnoozeMinutes;
-        m_App.WriteProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes"),
-                                 QString::number(answer.m_SnoozeMinutes));
-    }
-    return answer;
 }
 
 // --- files ------------------------------------------------------------------
-
-void COrvantis2Dlg::LoadReminders()
-{
-    CUserMessage told;
-    m_Session->Load(&told);
-    CMessageBox::Tell(told);
-}
-
-void COrvantis2Dlg::CheckWeeklyBackup(const COleDateTime &now)
-{
-    CUserMessage told;
-    m_Session->CheckWeeklyBackup(now, &told);
-    CMessageBox::Tell(told);
-}
 
 void COrvantis2Dlg::SetEnding(bool ending)
 {
@@ -273,7 +230,7 @@ void COrvantis2Dlg::OpenReminderPack(const QString &path)
         return;
     }
     ShowAndRaise();
-    CTimerPause pause(*m_Session);
+    CListHold hold(*m_Session);
     CMessageBox::Tell(CReminderExchange::ImportFile(m_Session->Reminders(), path, m_App.DataFolder()).m_Message);
     m_Session->NotifyListChanged();
 }
@@ -290,7 +247,6 @@ void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
 
 void COrvantis2Dlg::CloseRequest()
 {
-    CTimerPause pause(*m_Session);
     SaveReminders();
     CCloseWarningDlg warning(this);
     warning.exec();
@@ -318,6 +274,7 @@ void COrvantis2Dlg::AddTrayIcon()
         connect(m_Tray, &CTrayIcon::showRequested, this, &COrvantis2Dlg::ShowAndRaise);
         connect(m_Tray, &CTrayIcon::closeRequested, this, &COrvantis2Dlg::CloseRequest);
         connect(m_Tray, &CTrayIcon::clicked, this, &COrvantis2Dlg::OnNotifyIcon);
+        m_Tray->SetWaitingAlerts(m_Alerts->Waiting());
     }
 }
 

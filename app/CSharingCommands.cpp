@@ -54,14 +54,15 @@ const QString kPrintFailedMessage = QStringLiteral(QT_TRANSLATE_NOOP("CSharingCo
 
 } // namespace
 
-// The reminder-check timer stays stopped while a command runs, by every path.
-class CSharingCommands::Pause
+// Outside changes wait while a command holds positions in the list, by
+// every path out of it.
+class CSharingCommands::Hold
 {
 public:
-    explicit Pause(Host &host) : m_host(host) { m_host.StopTimer(); }
-    ~Pause() { m_host.StartTimer(); }
-    Pause(const Pause &) = delete;
-    Pause &operator=(const Pause &) = delete;
+    explicit Hold(Host &host) : m_host(host) { m_host.HoldList(); }
+    ~Hold() { m_host.ReleaseList(); }
+    Hold(const Hold &) = delete;
+    Hold &operator=(const Hold &) = delete;
 
 private:
     Host &m_host;
@@ -79,7 +80,7 @@ CSharingCommands::~CSharingCommands() = default;
 
 void CSharingCommands::OnPrint()
 {
-    Pause pause(*m_host);
+    Hold hold(*m_host);
     if (!PreparePrint())
         return;
     if (m_view.OnFilePrint(m_host->Window()) == COrvantis2View::Failed)
@@ -88,7 +89,7 @@ void CSharingCommands::OnPrint()
 
 void CSharingCommands::OnPrintPreview()
 {
-    Pause pause(*m_host);
+    Hold hold(*m_host);
     if (PreparePrint())
         m_view.OnFilePrintPreview(m_host->Window());
 }
@@ -135,7 +136,7 @@ bool CSharingCommands::PreparePrint()
 
 void CSharingCommands::OnDeleteRange()
 {
-    Pause pause(*m_host);
+    Hold hold(*m_host);
     CReminderList &list = m_host->Reminders();
     CDeleteRangeDlg dlg(m_host->Window());
     const COleDateTime now = m_host->Now();
@@ -191,7 +192,7 @@ bool CSharingCommands::AskTitle(QString &title)
 
 void CSharingCommands::OnExport()
 {
-    Pause pause(*m_host);
+    Hold hold(*m_host);
     CReminderList &list = m_host->Reminders();
     CExportSelectionDlg dlg(list, m_host->Window());
     dlg.SetIconSource(m_host->Icons());
@@ -286,7 +287,7 @@ QString CSharingCommands::AskOpenPath()
 
 void CSharingCommands::OnImport()
 {
-    Pause pause(*m_host);
+    Hold hold(*m_host);
     const QString path = AskOpenPath();
     if (!path.isEmpty())
         ImportPath(path);
@@ -295,7 +296,7 @@ void CSharingCommands::OnImport()
 void CSharingCommands::OpenPack(const QString &path)
 {
     m_host->ShowAndRaise();
-    Pause pause(*m_host);
+    Hold hold(*m_host);
     ImportPath(path);
 }
 
@@ -387,8 +388,8 @@ QString CSharingCommands::CopyIconFile(const QString &iconFolder, const QString 
 void CSharingCommands::HandleDroppedFiles(const QStringList &paths)
 {
     Trace("OnDropFiles\n");
-    // A due alert must not come up between the messages of a drop.
-    Pause pause(*m_host);
+    // Outside changes wait until every dropped file is in.
+    Hold hold(*m_host);
     for (const QString &path : paths) {
         Trace(path.right(4).toLower() + QLatin1Char('\n'));
         switch (CReminderExchange::KindOf(path)) {
@@ -431,8 +432,8 @@ public:
     QString DataFolder() override { return m_app.DataFolder(); }
     QString IconFolder() override { return m_app.IconFolder(); }
     COleDateTime Now() override { return m_session.Now(); }
-    void StopTimer() override { m_session.StopTimer(); }
-    void StartTimer() override { m_session.StartTimer(); }
+    void HoldList() override { m_session.HoldList(); }
+    void ReleaseList() override { m_session.ReleaseList(); }
     void NotifyListChanged() override { m_session.NotifyListChanged(); }
     void ShowAndRaise() override { m_dlg.ShowAndRaise(); }
 

@@ -34,8 +34,9 @@ public:
         virtual QString DataFolder() = 0;
         virtual QString IconFolder() = 0;
         virtual COleDateTime Now() = 0;
-        virtual void StopTimer() = 0;
-        virtual void StartTimer() = 0;
+        // Around a command that holds positions in the list (CListHold).
+        virtual void HoldList() = 0;
+        virtual void ReleaseList() = 0;
         // The list changed: redraw and save soon.
         virtual void NotifyListChanged() = 0;
         virtual void ShowAndRaise() = 0;
@@ -89,7 +90,7 @@ public:
     static const QString kIconImportedMessage;
 
 private:
-    class Pause;
+    class Hold;
     // The range dialog and the entries of the chosen days into the print
     // view; false (after saying why) when there is nothing to print.
     bool PreparePrint();

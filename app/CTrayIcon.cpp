@@ -75,17 +75,30 @@ CTrayIcon::~CTrayIcon()
     delete m_menu;
 }
 
-QString CTrayIcon::ToolTipFor(const QString &next)
+QString CTrayIcon::ToolTipFor(const QString &next, const QStringList &waiting)
 {
     const QString name = tr(kTip);
+    if (!waiting.isEmpty()) {
+        QString due = waiting.join(QStringLiteral("; "));
+        due.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        //: The tray tip: the reminders whose alerts wait for an answer.
+        return (name + QLatin1Char('\n') + tr("Due: %1").arg(due)).left(63);
+    }
     return (next.isEmpty() ? name : name + QLatin1Char('\n') + tr("Next: %1").arg(next)).left(63);
 }
 
 void CTrayIcon::SetNextReminder(const QString &next)
 {
-    m_toolTip = ToolTipFor(next);
+    m_next = next;
+    m_toolTip = ToolTipFor(m_next, m_waiting);
     if (m_tray)
         m_tray->setToolTip(m_toolTip);
+}
+
+void CTrayIcon::SetWaitingAlerts(const QStringList &waiting)
+{
+    m_waiting = waiting;
+    SetNextReminder(m_next);
 }
 
 bool CTrayIcon::IsAvailable() { return QSystemTrayIcon::isSystemTrayAvailable(); }

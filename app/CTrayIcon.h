@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <vector>
 
@@ -41,10 +42,12 @@ public:
     explicit CTrayIcon(QObject *parent = nullptr);
     ~CTrayIcon() override;
 
-    // The tip: the program's name, then the next reminder's line of the
+    // The tip: the program's name, then the reminders whose alerts wait
+    // for an answer or, when none does, the next reminder's line of the
     // upcoming list when there is one; cut to 63 characters.
-    static QString ToolTipFor(const QString &next);
+    static QString ToolTipFor(const QString &next, const QStringList &waiting = {});
     void SetNextReminder(const QString &next);
+    void SetWaitingAlerts(const QStringList &waiting);
     QString ToolTip() const { return m_toolTip; }
 
     // Shows the icon; false where the desktop has no notification area.
@@ -70,5 +73,7 @@ private:
     QSystemTrayIcon *m_tray = nullptr;
     QMenu *m_menu = nullptr;
     std::function<bool(int)> m_isHandled;
+    QString m_next;
+    QStringList m_waiting;
     QString m_toolTip = QString::fromLatin1(kTip);
 };

@@ -6,6 +6,8 @@
 #include "app/CQtMessageSink.h"
 #include "app/CProgramIcon.h"
 #include "app/CSignalSaver.h"
+#include "app/CSyncPassword.h"
+#include "session/CReminderSession.h"
 #include "media/CSoundCanberra.h"
 #include "graphics/CMessageBox.h"
 #include "storage/CKmPaths.h"
@@ -42,6 +44,9 @@ int main(int argc, char **argv)
         dlg = window.get();
         CMainCommands::Install({ a, a.Session(), *dlg });
         dlg->Initialize();
+        // The file is read, the backup checked and the checks started with
+        // the window there to tell and present what they find.
+        a.Session().Start({ &CSyncPassword::read, &CSyncPassword::write });
         dlg->ShowAndRaise();
         return std::unique_ptr<QWidget>(std::move(window));
     };

@@ -52,23 +52,24 @@ void BM_MonthFill(benchmark::State &state)
 }
 BENCHMARK(BM_MonthFill)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-class NullHost : public CDueHost
+// Answers every alert with OK at once, as the command-line tool does.
+class AnsweringPresenter : public CAlertPresenter
 {
 public:
-    void ShowAndRaise() override {}
-    void HideTip() override {}
-    CAlertAnswer RunAlert(const CAlertRequest &) override { return {}; }
+    void Present(const CAlertRequest &alert) override { m_check->Answer(alert.m_ReminderId, CAlertAnswer {}); }
+    CReminderCheck *m_check = nullptr;
 };
 
 void BM_DuePass(benchmark::State &state)
 {
     const CReminderList original = makeList(static_cast<int>(state.range(0)));
-    NullHost host;
+    AnsweringPresenter presenter;
     const COleDateTime now(2026, 12, 8, 12, 0, 0);
     for (auto _ : state) {
         state.PauseTiming();
         CReminderList list = original; // every pass sees the same unshown reminders
-        CReminderCheck check(list, host);
+        CReminderCheck check(list, &presenter);
+        presenter.m_check = &check;
         state.ResumeTiming();
         benchmark::DoNotOptimize(check.CheckReminders(0, now));
     }

@@ -533,7 +533,7 @@ void CCalendarWnd::startDrag(int k, int i)
     m_drag.dragArmed = true;
     m_drag.lastDragRect = QRect();
     m_pause.stop();
-    emit timerStopRequested();
+    emit dragStarted();
     m_drag.bumpDirection = 0;
     m_drag.bumped = false;
 
@@ -620,7 +620,7 @@ void CCalendarWnd::DragBumpMonth(int direction)
 
 void CCalendarWnd::endDrag(const QPoint &pointer)
 {
-    emit timerStartRequested();
+    emit dragEnded();
     const QPoint p = CCalendarDrag::ClampToGrid(pointer, size());
     const int k = HitTestCell(p);
     const int index = m_drag.dragReminderIndex;

@@ -89,8 +89,8 @@ signals:
     void listChanged();              // a drag moved a reminder
     void commandRequested(int id);   // from the context menus
     void contextChanged(int reminderIndex, int cell, int icon);
-    void timerStopRequested();       // around a drag
-    void timerStartRequested();
+    void dragStarted();              // around a drag, which holds a position in the list
+    void dragEnded();
     void monthBumped(int year, int month0); // spins and displays follow
 
 protected:

@@ -10,28 +10,26 @@
 
 namespace {
 
-// Records the alerts instead of showing them.
-class RecordingHost : public CDueHost
+// Records the alerts instead of showing them, and answers each with OK at once.
+class RecordingPresenter : public CAlertPresenter
 {
 public:
-    explicit RecordingHost(const CReminderList &list) : m_list(list) {}
-    void ShowAndRaise() override {}
-    void HideTip() override {}
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    explicit RecordingPresenter(CReminderCheck &check) : m_check(check) {}
+    void Present(const CAlertRequest &alert) override
     {
         m_alerts.append(QJsonObject {
-            { QStringLiteral("index"), alert.m_ReminderIndex },
+            { QStringLiteral("index"), m_check.List().IndexOf(alert.m_ReminderId) },
             { QStringLiteral("text"), alert.m_Message },
-            { QStringLiteral("iconName"), m_list[alert.m_ReminderIndex].m_IconName },
+            { QStringLiteral("iconName"), alert.m_IconName },
             { QStringLiteral("iconNumber"), alert.m_IconNumber },
             { QStringLiteral("sound"), alert.m_SoundFileName },
         });
-        return {};
+        m_check.Answer(alert.m_ReminderId, CAlertAnswer {});
     }
     QJsonArray m_alerts;
 
 private:
-    const CReminderList &m_list;
+    CReminderCheck &m_check;
 };
 
 class CmdDue : public CCliCommand
@@ -62,13 +60,14 @@ public:
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;
-        RecordingHost host(list);
-        CReminderCheck check(list, host);
+        CReminderCheck check(list);
+        RecordingPresenter presenter(check);
+        check.SetPresenter(&presenter);
         check.CheckReminders(1, now);
         if (a.Has(QStringLiteral("save")))
             if (const int rc = CCliReminderIO::Write(a.positional[0], list.Reminders()))
                 return rc;
-        PrintJson(host.m_alerts);
+        PrintJson(presenter.m_alerts);
         return kOk;
     }
 };

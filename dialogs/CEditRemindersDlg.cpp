@@ -140,7 +140,7 @@ void CEditRemindersDlg::FillList()
             if (!small.isNull())
                 item->setIcon(0, small);
         }
-        item->setData(0, Qt::UserRole, index);
+        item->setData(0, Qt::UserRole, QVariant::fromValue(r.Id()));
         item->setText(1, CDayListRows::TypeText(r));
         item->setText(2, CDayListRows::TimeText(r));
         item->setText(3, CDayListRows::AdvanceNoticeWords(r.m_AdvanceNotice));
@@ -156,7 +156,9 @@ void CEditRemindersDlg::FillList()
 int CEditRemindersDlg::GetSelectedReminder() const
 {
     const QList<QTreeWidgetItem *> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : selected.first()->data(0, Qt::UserRole).toInt();
+    if (selected.isEmpty() || !m_context.m_Reminders)
+        return -1;
+    return m_context.m_Reminders->IndexOf(selected.first()->data(0, Qt::UserRole).toULongLong());
 }
 
 void CEditRemindersDlg::OnNew()
@@ -172,16 +174,16 @@ void CEditRemindersDlg::OnEdit()
     CReminderList *reminders = m_context.m_Reminders;
     if (index < 0 || !reminders || index >= reminders->GetSize())
         return;
+    const quint64 id = reminders->GetAt(index).Id();
     CNewEventDlg editor(m_context, this);
     // The sound goes to the editor and back, as the main window's edit
     // does, so editing from this list never drops it.
     editor.LoadReminder(reminders->GetAt(index));
-    // The list is checked again: it may have changed while the editor ran.
-    const bool accepted = editor.exec() == QDialog::Accepted && index < reminders->GetSize();
-    CReminder edited;
+    // Found again by id: the list may have moved while the editor ran.
+    CReminder *target = nullptr;
+    const bool accepted = editor.exec() == QDialog::Accepted && (target = reminders->Find(id)) != nullptr;
     if (accepted) {
-        editor.StoreReminder(reminders->GetAt(index));
-        edited = reminders->GetAt(index);
+        editor.StoreReminder(*target);
         // The kind, the date or the time may have changed: the list goes
         // back in order (the day queries rely on it) with its indexes.
         reminders->Sort();
@@ -190,10 +192,7 @@ void CEditRemindersDlg::OnEdit()
     FillList();
     // The edited reminder stays selected wherever the new order put it.
     for (int r = 0; accepted && r < m_list->topLevelItemCount(); ++r) {
-        const int at = m_list->topLevelItem(r)->data(0, Qt::UserRole).toInt();
-        const CReminder &candidate = reminders->GetAt(at);
-        if (candidate.m_DateTime == edited.m_DateTime && candidate.m_Message == edited.m_Message
-            && candidate.m_Recurrence == edited.m_Recurrence && candidate.m_IconName == edited.m_IconName) {
+        if (m_list->topLevelItem(r)->data(0, Qt::UserRole).toULongLong() == id) {
             row = r;
             break;
         }
@@ -213,11 +212,14 @@ void CEditRemindersDlg::OnDelete()
         CMessageBox::Show(CDayListRows::NothingSelectedMessage(), CMessageSink::Ok, CMessageSink::Information);
         return;
     }
+    const quint64 id = reminders->GetAt(index).Id();
     const CMessageSink::Answer answer = CMessageBox::Show(CDayListRows::DeleteQuestion(reminders->GetAt(index)),
                                                           CMessageSink::YesNo, CMessageSink::Question);
     if (answer == CMessageSink::IdNo)
         return;
-    if (reminders->Delete(index)) {
+    // Found again by id: the list may have moved while the question was open.
+    const int at = reminders->IndexOf(id);
+    if (at >= 0 && reminders->Delete(at)) {
         // The day indexes hold positions: after a deletion they must be
         // rebuilt before the next day query reads them.
         reminders->RebuildIndexes();

@@ -10,7 +10,9 @@ class QTreeWidget;
 
 // The reminders of one day, one row each with its icon, message, kind,
 // time and advance notice, with New, Edit and Delete. Each row carries
-// the reminder's index in the list.
+// the reminder's id, so the list may move while the dialog is open (an
+// outside change, a sync): a row's reminder is found wherever it is, and
+// one deleted meanwhile is left alone.
 class CEditRemindersDlg : public QDialog
 {
     Q_OBJECT
@@ -23,7 +25,8 @@ public:
 
     void OnInitDialog();
     void FillList();
-    // The list index of the selected row, -1 when none is selected.
+    // The list index of the selected row's reminder now, -1 when none is
+    // selected or it is gone.
     int GetSelectedReminder() const;
     QTreeWidget *List() const { return m_list; }
 

@@ -60,16 +60,16 @@ CReminderAlertDlg::CReminderAlertDlg(QWidget *parent) : QDialog(parent)
     m_snooze->setMenu(m_snoozeMenu);
 }
 
-void CReminderAlertDlg::AnswerOk()
-{
-    m_SnoozeMinutes = 0;
-    QDialog::accept();
-}
+void CReminderAlertDlg::AnswerOk() { AnswerSnooze(0); }
 
 void CReminderAlertDlg::AnswerSnooze(int minutes)
 {
+    if (m_answered)
+        return;
+    m_answered = true;
     m_SnoozeMinutes = minutes;
     QDialog::accept();
+    emit answered();
 }
 
 void CReminderAlertDlg::reject() { AnswerOk(); }

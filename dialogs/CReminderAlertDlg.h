@@ -42,9 +42,10 @@ public:
     QPushButton *SnoozeButton() const { return m_snooze; }
     QMenu *SnoozeMenu() const { return m_snoozeMenu; }
 
-    // The user's answer; the dialog closes.
+    // The user's answer; the dialog closes. Only the first answer counts.
     void AnswerOk();
     void AnswerSnooze(int minutes);
+    bool IsAnswered() const { return m_answered; }
     // Escape and the close box.
     void reject() override;
 
@@ -66,6 +67,11 @@ public:
     QString m_SoundFolder;
     CIconSource m_Icons;
 
+signals:
+    // The user answered (m_SnoozeMinutes says how); never sent when the
+    // alert goes with the program.
+    void answered();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -79,4 +85,5 @@ private:
     QPushButton *m_snooze = nullptr;
     QMenu *m_snoozeMenu = nullptr;
     QBasicTimer m_soundTimer;
+    bool m_answered = false;
 };

@@ -37,11 +37,11 @@ int CMissedCheck::PresentMissed(int raiseFirst, const COleDateTime &lastPass, co
     int presented = 0;
     for (int i = 0; i < list.GetSize() && !m_check.IsEnding(); ++i) {
         QString text;
-        if (!FindMissed(list[i], lastPass, now, nullptr, &text))
+        if (m_check.IsAwaited(list[i].Id()) || !FindMissed(list[i], lastPass, now, nullptr, &text))
             continue;
         Trace(QStringLiteral("Missed while away: ") + list[i].m_Message + QLatin1Char('\n'));
-        m_check.Present(i, text, raiseFirst, now);
-        ++presented;
+        if (m_check.Present(i, text, raiseFirst, now))
+            ++presented;
     }
     return presented;
 }

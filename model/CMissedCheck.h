@@ -25,8 +25,9 @@ public:
     static bool FindMissed(const CReminder &r, const COleDateTime &lastPass, const COleDateTime &now,
                            COleDateTime *occurrence = nullptr, QString *alertText = nullptr);
 
-    // Presents every missed occurrence through the due pass's host, in list order, and
-    // marks each reminder shown at now. Returns the number presented.
+    // Presents every missed occurrence through the due pass's presenter, in
+    // list order; an answer marks its reminder shown at now. Returns the
+    // number presented.
     int PresentMissed(int raiseFirst, const COleDateTime &lastPass, const COleDateTime &now);
 
 private:

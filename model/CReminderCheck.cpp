@@ -3,6 +3,7 @@
 #include "model/CIconNameMap.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CRecurrence.h"
+#include "model/CReminderIds.h"
 #include "model/CReminderList.h"
 #include "model/CSnooze.h"
 #include "model/CTrace.h"
@@ -31,6 +32,23 @@ QString CReminderCheck::ComposeAlertText(const CReminder &r, const COleDateTime 
 
 bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString *alertText)
 {
+    return Evaluate(r, now, alertText, nullptr);
+}
+
+namespace {
+
+// next becomes t when t is later than now and earlier than next.
+void consider(COleDateTime *next, const COleDateTime &t, const COleDateTime &now)
+{
+    if (next && t.GetStatus() == COleDateTime::valid && t > now
+        && (next->GetStatus() != COleDateTime::valid || t < *next))
+        *next = t;
+}
+
+} // namespace
+
+bool CReminderCheck::Evaluate(const CReminder &r, const COleDateTime &now, QString *alertText, COleDateTime *next)
+{
     if (r.m_DateTime.GetStatus() != COleDateTime::valid) {
         Trace("Skipping invalid or null COleDateTime.\n");
         return false;
@@ -41,8 +59,10 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     }
     if (CSnooze::IsSnoozed(r)) {
         COleDateTime occurrence;
-        if (!CSnooze::IsDue(r, now, &occurrence))
+        if (!CSnooze::IsDue(r, now, &occurrence)) {
+            consider(next, CSnooze::WakeTime(r), now);
             return false;
+        }
         if (alertText)
             *alertText = ComposeAlertText(r, occurrence, now);
         return true;
@@ -55,14 +75,17 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     if (!occurrence.m_Valid)
         return false;
     const COleDateTime &e = occurrence.m_Date;
-    if (occurrence.m_WindowStart > now)
+    const COleDateTime notBefore = r.m_LastShown + r.m_ReshowInterval;
+    if (occurrence.m_WindowStart > now) {
+        consider(next, notBefore > occurrence.m_WindowStart ? notBefore : occurrence.m_WindowStart, now);
         return false; // the notice has not begun
+    }
 
     if (repeating && r.m_Shown && r.m_LastShown >= occurrence.m_WindowStart)
         return false; // shown already for this occurrence
 
-    const COleDateTime notBefore = r.m_LastShown + r.m_ReshowInterval;
     if (now < notBefore) {
+        consider(next, notBefore, now);
         Trace("Not... yet!\n");
         Trace(QStringLiteral("Not until ") + notBefore.Format() + QLatin1Char('\n'));
         return false;
@@ -85,73 +108,83 @@ bool CReminderCheck::IsDue(const CReminder &r, const COleDateTime &now, QString 
     return true;
 }
 
-namespace {
-
-// Where the presented reminder is now: at its old place if it is still
-// there, else the first record of the same content (the shown state may
-// have been changed outside); -1 when it is gone.
-int findAgain(const CReminderList &list, const CReminder &presented, int index)
-{
-    if (index < list.GetSize() && CReminder::SameRecord(list[index], presented))
-        return index;
-    int sameContent = -1;
-    for (int i = 0; i < list.GetSize(); ++i) {
-        if (CReminder::SameRecord(list[i], presented))
-            return i;
-        if (sameContent < 0 && CReminder::SameContent(list[i], presented))
-            sameContent = i;
-    }
-    return sameContent;
-}
-
-} // namespace
-
 bool CReminderCheck::Present(int index, const QString &text, int raiseFirst, const COleDateTime &now)
 {
-    const CReminder presented = m_list[index];
-    CAlertRequest alert;
-    alert.m_Message = text;
-    alert.m_IconNumber = CIconNameMap::Instance().Lookup(presented.m_IconName);
-    alert.m_SoundFileName = presented.m_SoundFileName;
-    alert.m_ReminderIndex = index;
-    Trace(QStringLiteral("Presenting: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'));
-    if (raiseFirst == 1)
-        m_host.ShowAndRaise();
-    m_host.HideTip();
-    const CAlertAnswer answer = m_host.RunAlert(alert);
-    if (answer.m_Unanswered) {
-        m_ending = true;
-        Trace("The alert was closed unanswered: the reminder stays unshown.\n");
+    if (!m_presenter || m_ending)
         return false;
+    CReminder &r = m_list[index];
+    if (r.Id() == 0) {
+        // Only a list filled by hand holds one; an answer needs the id.
+        r.SetId(CReminderIds::New());
+        Trace("A due reminder without an id was given one.\n");
     }
-    const int at = findAgain(m_list, presented, index);
-    if (at < 0) {
-        Trace("The reminder was changed or deleted while its alert was open: the answer changes nothing.\n");
-        return true;
+    if (IsAwaited(r.Id()))
+        return false; // its alert is open
+    CAlertRequest alert;
+    alert.m_ReminderId = r.Id();
+    alert.m_Message = text;
+    alert.m_ReminderMessage = r.m_Message == CReminder::kUninitializedMessage ? QString() : r.m_Message;
+    alert.m_IconNumber = CIconNameMap::Instance().Lookup(r.m_IconName);
+    alert.m_IconName = r.m_IconName;
+    alert.m_SoundFileName = r.m_SoundFileName;
+    alert.m_RaiseWindow = raiseFirst == 1;
+    m_awaited[alert.m_ReminderId] = Awaited { now, r.m_DateTime, r.m_Recurrence, index };
+    Trace(QStringLiteral("Presenting: ") + QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'));
+    // The presenter may answer at once (the command-line tool does); the
+    // answer changes only the shown state, so the pass's index stays good.
+    m_presenter->Present(alert);
+    return true;
+}
+
+CReminderCheck::AnswerResult CReminderCheck::Answer(quint64 id, const CAlertAnswer &answer)
+{
+    const auto awaited = m_awaited.find(id);
+    if (awaited == m_awaited.end() || m_ending) {
+        Trace(m_ending ? "The program is ending: an alert's answer is not taken.\n"
+                       : "An answer came for an alert that is not open: nothing changes.\n");
+        return NotAwaited;
+    }
+    const Awaited presented = awaited->second;
+    m_awaited.erase(awaited);
+    CReminder *r = presented.m_Index < m_list.GetSize() && m_list[presented.m_Index].Id() == id
+        ? &m_list[presented.m_Index]
+        : m_list.Find(id);
+    if (!r) {
+        Trace(QStringLiteral("The reminder %1 was deleted while its alert was open: the answer is dropped.\n").arg(id));
+        return Deleted;
+    }
+    if (r->m_DateTime != presented.m_DateTime || r->m_Recurrence != presented.m_Recurrence) {
+        // The alert was for an occurrence the reminder no longer has.
+        Trace(QStringLiteral("The reminder %1 was moved to another date while its alert was open: the answer is "
+                             "dropped.\n")
+                  .arg(id));
+        return Rescheduled;
     }
     if (answer.m_SnoozeMinutes > 0) {
-        const COleDateTime answeredAt = answer.m_AnsweredAt.GetStatus() == COleDateTime::valid ? answer.m_AnsweredAt : now;
+        const COleDateTime answeredAt =
+            answer.m_AnsweredAt.GetStatus() == COleDateTime::valid ? answer.m_AnsweredAt : presented.m_DueAt;
         Trace(QStringLiteral("Snoozed for %1 minutes.\n").arg(answer.m_SnoozeMinutes));
-        CSnooze::Snooze(m_list[at], answeredAt, answer.m_SnoozeMinutes);
+        CSnooze::Snooze(*r, answeredAt, answer.m_SnoozeMinutes);
     } else {
         Trace("Setting Shown flag.\n");
-        CSnooze::MarkShown(m_list[at], now);
+        CSnooze::MarkShown(*r, presented.m_DueAt);
     }
-    return true;
+    return Taken;
 }
 
 int CReminderCheck::CheckReminders(int raiseFirst, const COleDateTime &now)
 {
     m_LastCheckTime = now;
+    m_NextDue = COleDateTime(0.0, COleDateTime::invalid);
     int presented = 0;
-    // The count is read afresh after every reminder: an alert runs a
-    // nested loop in which the list may change.
+    // The count is read afresh after every reminder: a presenter may run
+    // code that changes the list.
     for (int i = 0; i < m_list.GetSize() && !m_ending; ++i) {
         QString text;
-        if (!IsDue(m_list[i], now, &text))
+        if (IsAwaited(m_list[i].Id()) || !Evaluate(m_list[i], now, &text, &m_NextDue))
             continue;
-        Present(i, text, raiseFirst, now);
-        ++presented;
+        if (Present(i, text, raiseFirst, now))
+            ++presented;
     }
     return presented;
 }

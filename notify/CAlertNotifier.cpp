@@ -20,10 +20,15 @@ void CAlertNotifier::Send()
 
 void CAlertNotifier::OnAction(const QString &action)
 {
-    if (!m_alert.isVisible())
+    // The notification goes out as the reminder falls due, and its buttons
+    // answer the alert whether or not its window has come yet.
+    if (m_alert.IsAnswered())
         return;
     if (action == QLatin1String(CDesktopNotification::kDefaultAction)) {
-        // A click on the notification brings the alert forward.
+        // A click on the notification brings the alert forward; one still
+        // waiting behind another comes in its turn.
+        if (!m_alert.isVisible())
+            return;
         m_alert.showNormal();
         m_alert.raise();
         m_alert.activateWindow();

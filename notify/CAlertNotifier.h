@@ -20,7 +20,8 @@ class CAlertNotifier : public QObject
 public:
     explicit CAlertNotifier(CReminderAlertDlg &alert, const QDBusConnection &bus = QDBusConnection::sessionBus());
 
-    // Sends the notification; call before running the alert.
+    // Sends the notification: when the reminder falls due, before the alert
+    // is shown (it may wait behind another).
     void Send();
 
     // The alert's text split as the notification shows it.

@@ -29,6 +29,7 @@ int CDuePasses::RunPass(int raiseFirst, const COleDateTime &wall, qint64 mono)
     m_schedule.PassRan(mono);
     int presented = m_missed.PresentMissed(raiseFirst, m_lastPass, wall);
     presented += m_check.CheckReminders(raiseFirst, wall);
+    m_schedule.DueAt(m_check.NextDue());
     m_lastPass = wall;
     if (!m_settings.WriteProfileString(kSection, kLastPassKey, CWeeklyBackup::FormatStamp(wall)))
         Trace("CDuePasses: the last pass time could not be written.\n");

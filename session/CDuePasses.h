@@ -29,7 +29,7 @@ public:
     // what is due now. Records the pass. Returns the alerts presented.
     int RunPass(int raiseFirst, const COleDateTime &wall, qint64 mono);
     void Saved(qint64 mono) { m_schedule.Saved(mono); }
-    // The computer woke: the next tick runs a pass.
+    // The computer woke, or the list changed: the next tick runs a pass.
     void RequestPass() { m_schedule.RequestPass(); }
 
 private:

@@ -43,8 +43,8 @@ public:
     // The read-merge-write; true when the file holds the list afterwards.
     bool Save();
 
-    // Outside changes wait while this says no (a dialog or alert holds
-    // positions in the list).
+    // Outside changes wait while this says no (a dialog holds positions in
+    // the list).
     void SetMayChangeList(std::function<bool()> mayChange) { m_mayChange = std::move(mayChange); }
     // From now on failures are logged instead of shown.
     void SetEnding(bool ending) { m_ending = ending; }

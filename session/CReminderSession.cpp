@@ -6,7 +6,6 @@
 #include "session/CDuePasses.h"
 #include "session/CReminderFileKeeper.h"
 #include "session/CSyncController.h"
-#include "session/CTimerPause.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CWeeklyBackup.h"
 #include "sync/CSyncState.h"
@@ -16,7 +15,7 @@
 CReminderSession::CReminderSession(CReminderStore &store, CSettingsStore &settings, QObject *parent)
     : QObject(parent), m_keeper(new CReminderFileKeeper(store, m_list, this)),
       m_saver(new CSaveScheduler(this)), m_backup(std::make_unique<CWeeklyBackup>(store, settings)),
-      m_check(std::make_unique<CReminderCheck>(m_list, static_cast<CDueHost &>(*this))),
+      m_check(std::make_unique<CReminderCheck>(m_list)),
       m_passes(std::make_unique<CDuePasses>(*m_check, settings)), m_checkTimer(new QTimer(this))
 {
     m_checkTimer->setInterval(kTimerPeriodMs);
@@ -35,6 +34,13 @@ CReminderSession::CReminderSession(CReminderStore &store, CSettingsStore &settin
     connect(m_keeper, &CReminderFileKeeper::listChanged, this, &CReminderSession::listChanged);
     connect(m_keeper, &CReminderFileKeeper::saveFailed, this, &CReminderSession::saveFailed);
     connect(m_keeper, &CReminderFileKeeper::fileNotice, this, &CReminderSession::fileNotice);
+    // A reminder added or moved (here, from outside, by a sync) is seen by
+    // the pass at the next tick, not up to 30 s later: if it is due or falls
+    // due before the next pass, it is announced on time.
+    connect(this, &CReminderSession::listChanged, this, [this] { m_passes->RequestPass(); });
+    // Outside changes wait while a dialog holds positions in the list.
+    m_keeper->SetMayChangeList([this] { return !ListHeld(); });
+    m_sync->SetMayApply([this] { return !ListHeld(); });
 }
 
 CReminderSession::~CReminderSession()
@@ -69,6 +75,18 @@ bool CReminderSession::Recover(CUserMessage *tell)
     return true;
 }
 
+void CReminderSession::Start(CSyncController::PasswordStore passwords)
+{
+    CUserMessage told;
+    Load(&told);
+    if (!told.IsEmpty())
+        emit fileNotice(told);
+    emit listChanged();
+    CheckWeeklyBackupAndTell(Now());
+    m_sync->SetPasswordStore(std::move(passwords));
+    StartChecks();
+}
+
 bool CReminderSession::LoadedCompletely() const { return m_keeper->LoadedCompletely(); }
 
 void CReminderSession::CheckWeeklyBackup(const COleDateTime &now, CUserMessage *tell)
@@ -97,12 +115,42 @@ void CReminderSession::NotifyListChanged()
     m_saver->ScheduleSave();
 }
 
-void CReminderSession::SetMayChangeList(std::function<bool()> mayChange)
+void CReminderSession::HoldList()
 {
-    m_keeper->SetMayChangeList(std::move(mayChange));
+    if (m_listHolds++ == 0)
+        m_saver->Hold();
 }
 
-void CReminderSession::SetEnding(bool ending) { m_keeper->SetEnding(ending); }
+void CReminderSession::ReleaseList()
+{
+    if (m_listHolds <= 0) {
+        Trace("CReminderSession: a list hold was released twice.\n");
+        return;
+    }
+    // A save held meanwhile merges outside changes: never under the caller,
+    // which may still use positions of the list as it ends.
+    if (--m_listHolds == 0)
+        QTimer::singleShot(0, m_saver, &CSaveScheduler::Release);
+}
+
+void CReminderSession::SetEnding(bool ending)
+{
+    m_keeper->SetEnding(ending);
+    m_check->SetEnding(ending);
+}
+
+void CReminderSession::SetAlertPresenter(CAlertPresenter *presenter) { m_check->SetPresenter(presenter); }
+
+bool CReminderSession::Answer(quint64 id, CAlertAnswer answer)
+{
+    if (answer.m_AnsweredAt.GetStatus() != COleDateTime::valid)
+        answer.m_AnsweredAt = Now();
+    if (m_check->Answer(id, answer) != CReminderCheck::Taken)
+        return false;
+    // The shown flag reaches the file at once, not at the hourly save.
+    NotifyListChanged();
+    return true;
+}
 
 void CReminderSession::SetClock(const CClock *clock) { m_clock = clock ? clock : &m_systemClock; }
 
@@ -112,22 +160,8 @@ void CReminderSession::StartChecks()
 {
     m_lastSaveTime = Now();
     m_passes->Start(m_clock->MonotonicMs());
-    // Not while a dialog or an alert holds positions in the list.
-    SetMayChangeList([this] { return TimerActive(); });
-    StartTimer();
+    m_checkTimer->start();
     m_sync->start();
-}
-
-void CReminderSession::StopTimer()
-{
-    if (--m_timerUsers == 0)
-        m_checkTimer->stop();
-}
-
-void CReminderSession::StartTimer()
-{
-    if (m_timerUsers++ == 0)
-        m_checkTimer->start();
 }
 
 bool CReminderSession::TimerActive() const { return m_checkTimer->isActive(); }
@@ -157,17 +191,12 @@ void CReminderSession::OnTimer()
 
     if (plan.m_RunPass) {
         Trace("Actually checking reminders...\n");
-        int presented = 0;
-        {
-            CTimerPause pause(*this);
-            presented = m_passes->RunPass(1, now, mono);
-        }
+        const int presented = m_passes->RunPass(1, now, mono);
         Trace(QStringLiteral("Due pass done: %1 presented.\n").arg(presented));
-        // The shown flags reach the file at once, not at the hourly save.
-        if (presented > 0)
-            ScheduleSave();
     }
-    if (plan.m_Save) {
+    // Not while a dialog holds positions: the save merges outside changes.
+    // The next tick after it tries again.
+    if (plan.m_Save && !ListHeld()) {
         Trace("Saving reminders...");
         Save();
         m_lastSaveTime = now;
@@ -180,8 +209,7 @@ void CReminderSession::OnResume()
     m_passes->RequestPass();
     m_sync->resumed();
     emit resumed();
-    // Within seconds, once the system has settled; not while a dialog of
-    // the program is open (its end restarts the timer, whose tick runs it).
+    // Within seconds, once the system has settled, whatever is open.
     QTimer::singleShot(kResumeDelayMs, this, [this] {
         if (TimerActive())
             OnTimer();
@@ -194,24 +222,4 @@ void CReminderSession::CheckWeeklyBackupAndTell(const COleDateTime &now)
     CheckWeeklyBackup(now, &told);
     if (!told.IsEmpty())
         emit fileNotice(told);
-}
-
-// --- the due passes' host -------------------------------------------------------
-
-void CReminderSession::ShowAndRaise() { emit raiseRequested(); }
-
-CAlertAnswer CReminderSession::RunAlert(const CAlertRequest &alert)
-{
-    // The quick save waits while the alert is open: it would merge outside
-    // changes into the list under it.
-    m_saver->Hold();
-    const struct Release
-    {
-        CSaveScheduler *m_saver;
-        ~Release() { m_saver->Release(); }
-    } release { m_saver };
-    CAlertAnswer answer;
-    emit alertDue(alert, &answer);
-    answer.m_AnsweredAt = Now();
-    return answer;
 }

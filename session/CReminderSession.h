@@ -1,10 +1,11 @@
 #pragma once
 
-#include "model/CDueHost.h"
+#include "model/CAlertPresenter.h"
 #include "model/COleDateTime.h"
 #include "model/CReminderList.h"
 #include "model/CUserMessage.h"
 #include "session/CClock.h"
+#include "session/CSyncController.h"
 #include "storage/CReminderStore.h"
 
 #include <QObject>
@@ -16,7 +17,6 @@ class CReminderCheck;
 class CReminderFileKeeper;
 class CSaveScheduler;
 class CSettingsStore;
-class CSyncController;
 class CWeeklyBackup;
 class QTimer;
 
@@ -27,8 +27,14 @@ class QTimer;
 // and the reminder-check timer with its due passes over the wall and
 // monotonic clocks, and the calendar sync. Views and commands change the list and call
 // NotifyListChanged; they refresh on listChanged, whoever changed it. What
-// the user must see or hear comes as signals for the program to show.
-class CReminderSession : public QObject, private CDueHost
+// the user must see or hear comes as signals for the program to show, and
+// the alerts of due reminders go to the presenter the program sets.
+//
+// The checks never stop: a pass runs on time whatever dialog or alert is
+// open. A reminder is known by its id, so an answer finds its reminder
+// wherever it is. Only outside changes (the file merge, a sync's result),
+// which move reminders, wait while a dialog holds positions (HoldList).
+class CReminderSession : public QObject
 {
     Q_OBJECT
 public:
@@ -40,6 +46,11 @@ public:
 
     CReminderList &Reminders() { return m_list; }
 
+    // The program starts: the file is read (a missing one with a backup
+    // beside it keeps that backup), the weekly backup checked, the sync
+    // given its password store, and the checks started. What the user is to
+    // hear of it comes as fileNotice; listChanged follows the read.
+    void Start(CSyncController::PasswordStore passwords);
     // Start-up: reads the file and starts watching it. A missing file
     // with a backup beside it keeps that backup. tell receives what the
     // user is to hear.
@@ -64,11 +75,24 @@ public:
     // and holds nothing new to save.
     void AnnounceListChanged() { emit listChanged(); }
 
-    // Outside changes wait while this says no (a dialog or an alert holds
-    // positions in the list).
-    void SetMayChangeList(std::function<bool()> mayChange);
-    // The program is ending: failures go to the log only.
+    // Reference-counted bracket around a dialog or command that holds
+    // positions in the list (see CListHold): while any holds it, outside
+    // changes and saves (which merge them) wait; passes and answers do not.
+    void HoldList();
+    void ReleaseList();
+    bool ListHeld() const { return m_listHolds > 0; }
+    // The program is ending: failures go to the log only, and nothing more
+    // is presented or answered.
     void SetEnding(bool ending);
+
+    // Where the alerts of due reminders go; null: nowhere, and nothing is
+    // marked shown. Not owned.
+    void SetAlertPresenter(CAlertPresenter *presenter);
+    // The user answered the alert of the reminder with id (the alert, or its
+    // notification). It lands on that reminder wherever it is now; when the
+    // reminder was deleted meanwhile the answer is dropped. An answer
+    // without a time is taken as given now. True when the list changed.
+    bool Answer(quint64 id, CAlertAnswer answer);
 
     // The clocks the passes read; null puts back the system's. Not owned.
     void SetClock(const CClock *clock);
@@ -76,14 +100,8 @@ public:
     COleDateTime Now() const { return m_clock->Now(); }
 
     // The due passes start: the last pass of the previous run is read, the
-    // hourly save counts from now, and the check timer runs. From then on
-    // outside changes are merged only while the timer runs.
+    // hourly save counts from now, and the check timer runs from then on.
     void StartChecks();
-    // Reference-counted bracket around every dialog and command: while any
-    // user holds the timer no due pass runs (see CTimerPause).
-    void StopTimer();
-    void StartTimer();
-    int TimerUsers() const { return m_timerUsers; }
     bool TimerActive() const;
     // Tests shorten the period.
     void SetTimerPeriod(int milliseconds);
@@ -106,13 +124,10 @@ signals:
     void saved();
     // The first of a streak of failed saves.
     void saveFailed(const CUserMessage &message);
-    // A notice about the file that is no failure (a damaged file kept aside).
+    // What the user must hear of the file or its backup that is no failed
+    // save: a file that could not be read, a damaged one kept aside, a
+    // backup kept or made.
     void fileNotice(const CUserMessage &message);
-    // A reminder is due: the receiver shows the alert, waits for the user
-    // and fills in answer (connect directly). No save runs meanwhile.
-    void alertDue(const CAlertRequest &alert, CAlertAnswer *answer);
-    // A pass is about to alert: the window comes forward.
-    void raiseRequested();
     // Every tick, with the wall time it read.
     void ticked(const COleDateTime &now);
     // The day turned or the clock jumped: what depends on today is rebuilt.
@@ -125,10 +140,6 @@ signals:
     void syncFailed(const CUserMessage &message);
 
 private:
-    // CDueHost: what the due passes need of the program around them.
-    void ShowAndRaise() override;
-    void HideTip() override {}
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override;
     void CheckWeeklyBackupAndTell(const COleDateTime &now);
 
     CReminderList m_list;
@@ -141,7 +152,7 @@ private:
     std::unique_ptr<CDuePasses> m_passes;
     QTimer *m_checkTimer = nullptr;
     CSyncController *m_sync = nullptr;
-    int m_timerUsers = 0;
+    int m_listHolds = 0;
     long long m_todayNumber = 0;
     COleDateTime m_lastSaveTime;
 };

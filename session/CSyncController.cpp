@@ -18,6 +18,13 @@ CSyncController::CSyncController(CReminderList &list, CSettingsStore &settings, 
     m_period.setInterval(kPeriodMs);
     connect(&m_period, &QTimer::timeout, this, &CSyncController::begin);
     connect(&m_engine, &CSyncEngine::finished, this, &CSyncController::onFinished);
+    m_applyRetry.setSingleShot(true);
+    m_applyRetry.setInterval(kApplyRetryMs);
+    connect(&m_applyRetry, &QTimer::timeout, this, [this] {
+        CSyncEngine::Outcome outcome = std::move(*m_unapplied);
+        m_unapplied.reset();
+        onFinished(outcome);
+    });
 }
 
 void CSyncController::start()
@@ -77,7 +84,7 @@ void CSyncController::schedule(int delayMs)
 {
     if (!account().IsSet() || m_authRefused)
         return;
-    if (m_engine.running() || m_starting) {
+    if (running()) {
         m_again = true;
         return;
     }
@@ -93,7 +100,7 @@ void CSyncController::resumed()
 void CSyncController::begin()
 {
     const Account a = account();
-    if (!a.IsSet() || m_authRefused || m_engine.running() || m_starting)
+    if (!a.IsSet() || m_authRefused || running())
         return;
     if (!m_passwords.m_Read) {
         setStatus(tr("Not synced: no password store"));
@@ -131,6 +138,12 @@ void CSyncController::begin()
 
 void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
 {
+    if (outcome.Settled() && outcome.LocalChanged() && m_mayApply && !m_mayApply()) {
+        // Held under the sync's lock until the list may change.
+        m_unapplied = outcome;
+        m_applyRetry.start();
+        return;
+    }
     QString error;
     if (outcome.Settled()) {
         bool saved = true;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class CReminderList;
 class CSettingsStore;
@@ -33,6 +34,7 @@ public:
     static constexpr int kChangeDelayMs = 3000;
     static constexpr int kPeriodMs = 15 * 60 * 1000;
     static constexpr int kBusyRetryMs = 30000; // another process syncs the file
+    static constexpr int kApplyRetryMs = 1000;  // while the list may not change
 
     static const QString kSection; // settings: Sync/Url, Sync/User
 
@@ -57,6 +59,9 @@ public:
                     QObject *parent = nullptr);
 
     void SetPasswordStore(PasswordStore store) { m_passwords = std::move(store); }
+    // A sync's result that changes the list waits while this says no (a
+    // dialog holds positions in the list); the sync counts as running.
+    void SetMayApply(std::function<bool()> mayApply) { m_mayApply = std::move(mayApply); }
     // The program runs: the first sync soon, then every period.
     void start();
 
@@ -70,7 +75,7 @@ public:
     void listSaved();
     // The machine woke up or the clock jumped: the server may have moved on.
     void resumed();
-    bool running() const { return m_engine.running() || m_starting; }
+    bool running() const { return m_engine.running() || m_starting || m_unapplied.has_value(); }
     QString statusText() const { return m_status; }
     // The last sync's simplified, left-out and conflicting events; empty
     // when it had none.
@@ -96,6 +101,9 @@ private:
     QString m_statePath;
     std::function<bool()> m_applied;
     PasswordStore m_passwords;
+    std::function<bool()> m_mayApply;
+    std::optional<CSyncEngine::Outcome> m_unapplied; // a result that waits to change the list
+    QTimer m_applyRetry;
     CSyncEngine m_engine;
     std::unique_ptr<CSyncRunLock> m_runLock; // while a sync runs
     QTimer m_soon;

@@ -23,7 +23,9 @@ CTickSchedule::Plan CTickSchedule::Tick(const COleDateTime &wall, qint64 mono)
     m_lastTickWall = wall;
     m_lastTickMono = mono;
 
-    plan.m_RunPass = !m_havePass || m_passRequested || plan.m_Jumped || mono - m_lastPassMono > kCheckIntervalMs;
+    const bool dueNow = m_dueAt.GetStatus() == COleDateTime::valid && wall.GetStatus() == COleDateTime::valid
+        && wall >= m_dueAt;
+    plan.m_RunPass = !m_havePass || m_passRequested || plan.m_Jumped || dueNow || mono - m_lastPassMono > kCheckIntervalMs;
     plan.m_Save = mono - m_lastSaveMono > kSaveIntervalMs;
     return plan;
 }
@@ -33,6 +35,7 @@ void CTickSchedule::PassRan(qint64 mono)
     m_havePass = true;
     m_lastPassMono = mono;
     m_passRequested = false;
+    m_dueAt = COleDateTime(0.0, COleDateTime::invalid);
 }
 
 void CTickSchedule::Saved(qint64 mono) { m_lastSaveMono = mono; }

@@ -10,6 +10,8 @@
 // up. The wall clock is only compared with the monotonic one: when the two
 // moved apart by more than a minute since the last tick (the clock was set,
 // the computer slept), the tick reports a jump and wants a pass at once.
+// A reminder falling due between two passes is not left waiting for the
+// next: the tick at or after its time runs a pass (DueAt).
 //
 //   const CTickSchedule::Plan plan = schedule.Tick(wall, mono);
 //   if (plan.m_RunPass) { runPass(); schedule.PassRan(mono); }
@@ -35,8 +37,12 @@ public:
     // A pass ran, started at mono: the next is due more than 30 s later.
     void PassRan(qint64 mono);
     void Saved(qint64 mono);
-    // The next tick runs a pass whatever the interval (after a resume).
+    // The next tick runs a pass whatever the interval (after a resume, or
+    // a change to the list).
     void RequestPass() { m_passRequested = true; }
+    // The first tick whose wall time has reached due runs a pass (a
+    // reminder falls due then); an invalid time asks for none.
+    void DueAt(const COleDateTime &due) { m_dueAt = due; }
 
 private:
     bool m_haveTick = false;
@@ -46,4 +52,5 @@ private:
     qint64 m_lastPassMono = 0;
     qint64 m_lastSaveMono = 0;
     bool m_passRequested = false;
+    COleDateTime m_dueAt { 0.0, COleDateTime::invalid };
 };

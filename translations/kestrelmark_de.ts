@@ -1423,6 +1423,11 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Kestrelmark anzeigen</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>Fällig: %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

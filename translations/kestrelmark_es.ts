@@ -1423,6 +1423,11 @@ Se guardó una copia del archivo dañado como %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Mostrar Kestrelmark</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>Pendiente: %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

@@ -1423,6 +1423,11 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Afficher Kestrelmark</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>En attente : %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

@@ -1423,6 +1423,11 @@ Una copia del file danneggiato è in %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Mostra Kestrelmark</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>Da fare ora: %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

@@ -1423,6 +1423,11 @@ Een kopie van het beschadigde bestand staat in %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Kestrelmark tonen</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>Nu te doen: %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

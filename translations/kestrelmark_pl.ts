@@ -1434,6 +1434,11 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Pokaż Kestrelmark</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>Do potwierdzenia: %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

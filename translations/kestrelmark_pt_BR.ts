@@ -1423,6 +1423,11 @@ Uma cópia do arquivo danificado foi guardada como %1.</translation>
         <source>Show Kestrelmark</source>
         <translation>Mostrar o Kestrelmark</translation>
     </message>
+    <message>
+        <source>Due: %1</source>
+        <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
+        <translation>Pendente: %1</translation>
+    </message>
 </context>
 <context>
     <name>CWeeklyBackup</name>

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "session/CClock.h"
+#include "app/CAlertQueue.h"
 #include "app/CMainCommands.h"
+#include "app/CSyncPassword.h"
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"
@@ -43,7 +45,8 @@ public:
 
 // The application object over a temporary data folder and settings file,
 // with a fake clock, a recording sound player and pre-answerable messages.
-// The main window is made on demand; its alerts are recorded, not shown.
+// The main window is made on demand and started as the program starts it;
+// its alerts are recorded and answered with OK, not shown.
 class AppFixture : public ::testing::Test
 {
 protected:
@@ -83,12 +86,14 @@ protected:
         if (!m_dlg) {
             m_dlg = std::make_unique<COrvantis2Dlg>(*m_app, m_app->Session());
             CMainCommands::Install({ *m_app, m_app->Session(), *m_dlg });
-            m_dlg->SetAlertRunner([this](const CAlertRequest &alert) {
+            m_dlg->Alerts().SetRunner([this](const CAlertRequest &alert) {
                 m_alerts.push_back(alert);
                 return CAlertAnswer {};
             });
-            if (initialize)
+            if (initialize) {
                 m_dlg->Initialize();
+                Session().Start({ &CSyncPassword::read, &CSyncPassword::write });
+            }
         }
         return *m_dlg;
     }

@@ -38,8 +38,8 @@ public:
     QString DataFolder() override { return m_folder; }
     QString IconFolder() override { return m_folder + QStringLiteral("/icons"); }
     COleDateTime Now() override { return COleDateTime(2026, 12, 8, 10, 0, 0); }
-    void StopTimer() override { ++m_stops; }
-    void StartTimer() override { ++m_starts; }
+    void HoldList() override { ++m_holds; }
+    void ReleaseList() override { ++m_releases; }
     void NotifyListChanged() override { ++m_changes; }
     void ShowAndRaise() override {}
     CIconSource Icons() override { return CIconSource(); }
@@ -47,7 +47,7 @@ public:
 
     CReminderList &m_list;
     QString m_folder;
-    int m_stops = 0, m_starts = 0, m_changes = 0, m_iconArrivals = 0;
+    int m_holds = 0, m_releases = 0, m_changes = 0, m_iconArrivals = 0;
 };
 
 // Runs answer on the next modal dialog of type T once it is showing. With
@@ -181,9 +181,9 @@ TEST_F(SharingCommands, DeleteRangeAsksFirstAndNoKeepsEverything)
               CRangeDelete::ConfirmationText(COleDateTime(2026, 5, 1, 0, 0, 0), COleDateTime(2026, 5, 31, 0, 0, 0)));
     EXPECT_EQ(m_list.Reminders().size(), 4u);
     EXPECT_EQ(m_host->m_changes, 0);
-    // The timer is held for the whole command and given back once.
-    EXPECT_EQ(m_host->m_stops, 1);
-    EXPECT_EQ(m_host->m_starts, 1);
+    // The list is held for the whole command and released once.
+    EXPECT_EQ(m_host->m_holds, 1);
+    EXPECT_EQ(m_host->m_releases, 1);
 }
 
 TEST_F(SharingCommands, DeleteRangeYesDeletesThroughTheToDayAndCounts)
@@ -281,7 +281,7 @@ TEST_F(SharingCommands, PrintPreviewShowsTheSamePagesAsThePrintedFile)
     const int printed = m_commands->PrintView().PrintDocument(writer);
     EXPECT_GE(printed, 2);
     EXPECT_EQ(previewPages, printed);
-    EXPECT_EQ(m_host->m_stops, m_host->m_starts);
+    EXPECT_EQ(m_host->m_holds, m_host->m_releases);
 }
 
 TEST_F(SharingCommands, PrintPreviewOfAnEmptyRangeSaysSoAndShowsNoPreview)

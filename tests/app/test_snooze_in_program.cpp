@@ -19,7 +19,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     EXPECT_EQ(m_app->m_SnoozeMinutes, CSnooze::kDefaultMinutes);
     COrvantis2Dlg &dlg = Window();
     Session().Saver().SetDelay(10);
-    dlg.SetAlertRunner([this](const CAlertRequest &alert) {
+    dlg.Alerts().SetRunner([this](const CAlertRequest &alert) {
         m_alerts.push_back(alert);
         m_clock.Advance(20); // the user reads it, then snoozes
         CAlertAnswer a;

@@ -77,7 +77,7 @@ TEST_F(AppFixture, DdeCommandsReachTheUserAndTheList)
     ASSERT_EQ(Session().Reminders().GetSize(), 1);
     EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("From a friend"));
     EXPECT_TRUE(Session().Saver().IsPending());
-    EXPECT_EQ(Session().TimerUsers(), 1);
+    EXPECT_FALSE(Session().ListHeld());
 }
 
 TEST(SingleInstance, TheSecondFindsTheFirstAndHandsOverItsCommand)

@@ -1,9 +1,10 @@
-// The reminder-check timer: its reference count, the pass it runs every
-// 30 seconds, the save after an alert, the hourly save and the change of day.
+// The reminder-check timer, which runs whatever is open: the list holds of
+// dialogs, the pass it runs every 30 seconds, the save after an alert, the
+// hourly save and the change of day.
 #include "AppFixture.h"
 
 #include "model/CReminderCheck.h"
-#include "session/CTimerPause.h"
+#include "session/CListHold.h"
 #include "app/CUpcomingList.h"
 #include "dialogs/CSkinListBox.h"
 #include "dialogs/CTextLabel.h"
@@ -25,35 +26,31 @@ void Pump(int ms)
 }
 } // namespace
 
-TEST_F(AppFixture, TimerIsCountedByItsUsers)
+TEST_F(AppFixture, ListHoldsAreCountedAndTheTimerRunsThroughThem)
 {
     Window();
-    EXPECT_EQ(Session().TimerUsers(), 1);
     EXPECT_TRUE(Session().TimerActive());
-    Session().StopTimer();
-    EXPECT_EQ(Session().TimerUsers(), 0);
-    EXPECT_FALSE(Session().TimerActive());
+    EXPECT_FALSE(Session().ListHeld());
     {
-        // A nested command inside a dialog: the timer stays off until both end.
-        Session().StartTimer();
-        Session().StopTimer();
-        CTimerPause inner(Session());
-        EXPECT_FALSE(Session().TimerActive());
+        // A nested command inside a dialog: held until both end.
+        CListHold dialog(Session());
+        {
+            CListHold inner(Session());
+            EXPECT_TRUE(Session().ListHeld());
+        }
+        EXPECT_TRUE(Session().ListHeld());
+        EXPECT_TRUE(Session().TimerActive());
     }
-    EXPECT_FALSE(Session().TimerActive());
-    Session().StartTimer();
-    EXPECT_TRUE(Session().TimerActive());
-    {
-        CTimerPause pause(Session());
-        EXPECT_FALSE(Session().TimerActive());
-        CTimerPause second(Session());
-        EXPECT_EQ(Session().TimerUsers(), -1);
-    }
-    EXPECT_EQ(Session().TimerUsers(), 1);
-    EXPECT_TRUE(Session().TimerActive());
+    EXPECT_FALSE(Session().ListHeld());
+    // A release without its hold is refused, not counted below zero.
+    Session().ReleaseList();
+    Session().HoldList();
+    EXPECT_TRUE(Session().ListHeld());
+    Session().ReleaseList();
+    EXPECT_FALSE(Session().ListHeld());
 }
 
-TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
+TEST_F(AppFixture, APassRunsOnTimeWhileADialogIsOpen)
 {
     CReminderList list;
     Add(list, At(2024, 3, 10, 12, 0, 20), QStringLiteral("Due while the dialog is open"));
@@ -66,16 +63,10 @@ TEST_F(AppFixture, NoPassWhileADialogIsOpenAndOneAtTheFirstTickAfter)
     const COleDateTime firstPass = Session().Check().m_LastCheckTime;
     EXPECT_EQ(firstPass, m_clock.m_now);
 
-    {
-        CTimerPause dialogOpen(Session());
-        m_clock.Advance(45);
-        Pump(100);
-        EXPECT_TRUE(m_alerts.empty());
-        EXPECT_EQ(Session().Check().m_LastCheckTime, firstPass);
-    }
-    // Closed: the next tick runs the pass.
+    CListHold dialogOpen(Session());
+    m_clock.Advance(45);
     Pump(100);
-    ASSERT_EQ(m_alerts.size(), 1u);
+    ASSERT_EQ(m_alerts.size(), 1u) << "the pass waited for the dialog";
     EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("Due while the dialog is open")));
     EXPECT_GT(Session().Check().m_LastCheckTime, firstPass);
 }
@@ -93,7 +84,7 @@ TEST_F(AppFixture, PassesAreThirtySecondsApart)
     EXPECT_EQ(Session().Check().m_LastCheckTime, m_clock.m_now);
 }
 
-TEST_F(AppFixture, TheTimerIsStoppedWhileAnAlertIsOpen)
+TEST_F(AppFixture, TheTimerRunsWhileAnAlertIsOpen)
 {
     CReminderList list;
     Add(list, At(2024, 3, 10, 11, 0), QStringLiteral("First"));
@@ -101,15 +92,14 @@ TEST_F(AppFixture, TheTimerIsStoppedWhileAnAlertIsOpen)
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     std::vector<bool> activeDuringAlert;
-    dlg.SetAlertRunner([&](const CAlertRequest &a) {
+    dlg.Alerts().SetRunner([&](const CAlertRequest &a) {
         activeDuringAlert.push_back(Session().TimerActive());
         m_alerts.push_back(a);
         return CAlertAnswer {};
     });
     Session().OnTimer();
     ASSERT_EQ(m_alerts.size(), 2u);
-    EXPECT_EQ(activeDuringAlert, (std::vector<bool> { false, false }));
-    EXPECT_TRUE(Session().TimerActive());
+    EXPECT_EQ(activeDuringAlert, (std::vector<bool> { true, true }));
     // In list order, the second after the first.
     EXPECT_TRUE(m_alerts[0].m_Message.endsWith(QStringLiteral("First")));
     EXPECT_TRUE(m_alerts[1].m_Message.endsWith(QStringLiteral("Second")));

@@ -72,7 +72,7 @@ TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
     EXPECT_EQ(actions[1]->data().toInt(), KmCommand::NewReminder);
     toggle->trigger();
     EXPECT_FALSE(m_app->InterfaceSounds());
-    EXPECT_EQ(Session().TimerUsers(), 1);
+    EXPECT_FALSE(Session().ListHeld());
 
     dlg.hide();
     actions.first()->trigger();

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(CalendarDragTest, OnePixelDoesNotStartADragTwoPixelsDo)
 {
-    QSignalSpy stop(wnd.get(), &CCalendarWnd::timerStopRequested);
+    QSignalSpy stop(wnd.get(), &CCalendarWnd::dragStarted);
     const QPoint icon = IconCentre(kFeb10);
     Press(wnd.get(), icon);
     Move(wnd.get(), icon + QPoint(1, 1), kLeft);
@@ -54,7 +54,7 @@ TEST_F(CalendarDragTest, OnePixelDoesNotStartADragTwoPixelsDo)
 TEST_F(CalendarDragTest, DropOnAnotherDayKeepsTheTimeAndEveryOtherField)
 {
     QSignalSpy changed(wnd.get(), &CCalendarWnd::listChanged);
-    QSignalSpy start(wnd.get(), &CCalendarWnd::timerStartRequested);
+    QSignalSpy start(wnd.get(), &CCalendarWnd::dragEnded);
     StartOn(kFeb10);
     Move(wnd.get(), CellCentre(kFeb12), kLeft);
     Release(wnd.get(), CellCentre(kFeb12));

@@ -83,7 +83,7 @@ TEST(EditRemindersDlg, ListsTheDaysReminderWithTheirColumns)
     EXPECT_EQ(QStringLiteral("Weekly"), choir->text(1));
     EXPECT_EQ(QStringLiteral("2 days"), choir->text(3));
     // Each row names its reminder by list index; the first row is selected.
-    EXPECT_EQ(QStringLiteral("Choir\r\nrehearsal"), t.m_list[choir->data(0, Qt::UserRole).toInt()].m_Message);
+    EXPECT_EQ(QStringLiteral("Choir\r\nrehearsal"), t.m_list.Find(choir->data(0, Qt::UserRole).toULongLong())->m_Message);
     EXPECT_EQ(t.m_list.FindFirstOnDate(kDay), t.m_dlg->GetSelectedReminder());
 }
 
@@ -149,6 +149,35 @@ TEST(EditRemindersDlg, DeleteYesRemovesExactlyThatReminderAndTheDayQueryStaysSou
     EXPECT_EQ((QStringList { QStringLiteral("One time"), QStringLiteral("Weekly B") }), left);
     // The weekly index no longer points past the end of the list.
     EXPECT_EQ(2, t.m_list.GetRemindersOnDay(COleDateTime(2027, 3, 21, 0, 0, 0)) + 1);
+}
+
+// Another process's change merged while the list is open moves the
+// reminders: each row still names its own, and one deleted meanwhile is
+// left alone.
+TEST(EditRemindersDlg, RowsKeepTheirRemindersWhenTheListMovesUnderThem)
+{
+    DayListUnderTest t;
+    t.Add(COleDateTime(2027, 2, 28, 7, 0, 0), RecurWeekly, QStringLiteral("Weekly A"));
+    t.Add(COleDateTime(2027, 3, 14, 9, 0, 0), RecurOneTime, QStringLiteral("One time"));
+    t.Open();
+    for (int row = 0; row < t.Tree()->topLevelItemCount(); ++row)
+        if (t.Tree()->topLevelItem(row)->text(0) == QStringLiteral("One time"))
+            t.Tree()->setCurrentItem(t.Tree()->topLevelItem(row));
+    t.Add(COleDateTime(2027, 1, 3, 7, 0, 0), RecurWeekly, QStringLiteral("Merged in"));
+    t.m_messages.m_answers.push_back(CMessageSink::IdYes);
+    t.Click("delete");
+    QStringList left;
+    for (const CReminder &r : t.m_list.Reminders())
+        left << r.m_Message;
+    EXPECT_EQ(left, (QStringList { QStringLiteral("Merged in"), QStringLiteral("Weekly A") }));
+
+    // The selected row's reminder is deleted elsewhere: its row names none.
+    t.Tree()->setCurrentItem(t.Tree()->topLevelItem(0));
+    const int selected = t.m_dlg->GetSelectedReminder();
+    ASSERT_GE(selected, 0);
+    t.m_list.Delete(selected);
+    t.m_list.RebuildIndexes();
+    EXPECT_EQ(t.m_dlg->GetSelectedReminder(), -1);
 }
 
 TEST(EditRemindersDlg, DoubleClickEditsAndCarriesTheSound)

@@ -48,8 +48,8 @@ press_alert_ok() {
 
 # --- 1. An outside addition, the program's own save, its end -------------
 e2e_home "$tmp/one"
-# Due after the outside addition: an open alert holds outside changes back
-# until it is answered.
+# Due around the outside addition: outside changes are taken in while an
+# alert is open.
 "$cli" add "$file" --at "$(date -d '+30 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
 start
 answer_boxes 2
@@ -96,8 +96,8 @@ echo "ok: a file that cannot be read is left as it was"
 
 # --- 4. SIGTERM while saves fail -----------------------------------------
 e2e_home "$tmp/four"
-# Due after the outside addition: an open alert holds outside changes back
-# until it is answered.
+# Due around the outside addition: outside changes are taken in while an
+# alert is open.
 "$cli" add "$file" --at "$(date -d '+30 seconds' +%Y-%m-%dT%H:%M:%S)" --message "Due soon" >/dev/null
 start LD_PRELOAD="$shim" KM_E2E_READONLY_DIR="$(dirname "$file")"
 answer_boxes 2

@@ -54,7 +54,8 @@ grep -q "Setting Shown flag." "$tmp/first.log" || fail "the closed alert did not
 saved=""
 for _ in $(seq 1 40); do
     if "$cli" dump "$file" | python3 -c 'import json, sys
-sys.exit(0 if any(r["message"] == "Take the cake out" and r["shown"] for r in json.load(sys.stdin)["reminders"]) else 1)'; then
+sys.exit(0 if any(r["message"] == "Take the cake out" and r["shown"] and r["reshowInterval"]["days"] == 1
+                  for r in json.load(sys.stdin)["reminders"]) else 1)'; then
         saved=yes
         break
     fi

@@ -10,18 +10,19 @@
 
 namespace {
 
-class RecordingHost : public CDueHost
+// Records the alerts and, unless told to leave them open, answers each with
+// OK at once.
+class RecordingPresenter : public CAlertPresenter
 {
 public:
-    void ShowAndRaise() override { m_events << QStringLiteral("raise"); }
-    void HideTip() override { m_events << QStringLiteral("tip"); }
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    void Present(const CAlertRequest &alert) override
     {
-        m_events << QStringLiteral("alert");
         m_alerts.push_back(alert);
-        return {};
+        if (m_answerAtOnce && m_check)
+            m_check->Answer(alert.m_ReminderId, CAlertAnswer {});
     }
-    QStringList m_events;
+    CReminderCheck *m_check = nullptr;
+    bool m_answerAtOnce = true;
     std::vector<CAlertRequest> m_alerts;
 };
 
@@ -30,6 +31,7 @@ COleDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return
 class DuePass : public ::testing::Test
 {
 protected:
+    DuePass() { m_host.m_check = &m_check; }
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
@@ -52,8 +54,8 @@ protected:
     }
 
     CReminderList m_list;
-    RecordingHost m_host;
-    CReminderCheck m_check { m_list, m_host };
+    RecordingPresenter m_host;
+    CReminderCheck m_check { m_list, &m_host };
 };
 
 TEST_F(DuePass, OneTimeMissedWhileOffIsPresentedOnceThenNever)
@@ -71,11 +73,49 @@ TEST_F(DuePass, OneTimeMissedWhileOffIsPresentedOnceThenNever)
     EXPECT_EQ(Pass(at(2027, 3, 5, 12, 0)), 1);
 }
 
-TEST_F(DuePass, RaiseThenHideTipThenAlert)
+TEST_F(DuePass, TheRequestNamesItsReminderAndAsksForTheWindow)
+{
+    const int index = Add(at(2026, 3, 2, 9, 0), RecurOneTime);
+    Pass(at(2026, 3, 2, 9, 0));
+    ASSERT_EQ(m_host.m_alerts.size(), 1u);
+    EXPECT_EQ(m_host.m_alerts[0].m_ReminderId, m_list[index].Id());
+    EXPECT_NE(m_host.m_alerts[0].m_ReminderId, 0u);
+    EXPECT_TRUE(m_host.m_alerts[0].m_RaiseWindow);
+    EXPECT_EQ(m_host.m_alerts[0].m_ReminderMessage, QStringLiteral("msg"));
+}
+
+// Without a presenter nobody saw the alert: nothing is marked shown, and the
+// reminder is still due once one is there.
+TEST_F(DuePass, WithoutAPresenterNothingIsMarkedShown)
 {
     Add(at(2026, 3, 2, 9, 0), RecurOneTime);
-    Pass(at(2026, 3, 2, 9, 0));
-    EXPECT_EQ(m_host.m_events, QStringList({ "raise", "tip", "alert" }));
+    m_check.SetPresenter(nullptr);
+    EXPECT_EQ(Pass(at(2026, 3, 2, 9, 0)), 0);
+    EXPECT_FALSE(m_list[0].m_Shown);
+    m_check.SetPresenter(&m_host);
+    EXPECT_EQ(Pass(at(2026, 3, 2, 9, 1)), 1);
+    EXPECT_TRUE(m_list[0].m_Shown);
+}
+
+// What the pass leaves alone tells when a pass is next wanted: the earliest
+// notice to begin, snooze to end or re-show interval to run out.
+TEST_F(DuePass, ThePassFindsWhenTheNextReminderFallsDue)
+{
+    const auto secondsTo = [this](const COleDateTime &expected) {
+        return (m_check.NextDue() - expected).GetTotalSeconds();
+    };
+    Add(at(2026, 3, 2, 9, 0), RecurOneTime);
+    Add(at(2026, 2, 23, 10, 0), RecurWeekly, COleDateTimeSpan(0, 0, 30, 0)); // Mondays, notice from 9:30
+    Pass(at(2026, 3, 2, 8, 0));
+    EXPECT_NEAR(secondsTo(at(2026, 3, 2, 9, 0)), 0.0, 0.01);
+    Pass(at(2026, 3, 2, 9, 0)); // the first is shown
+    EXPECT_NEAR(secondsTo(at(2026, 3, 2, 9, 30)), 0.0, 0.01);
+    CSnooze::Snooze(m_list[0], at(2026, 3, 2, 9, 1), 5);
+    Pass(at(2026, 3, 2, 9, 2));
+    EXPECT_NEAR(secondsTo(at(2026, 3, 2, 9, 6)), 0.0, 0.01);
+    m_list.RemoveAll();
+    Pass(at(2026, 3, 2, 9, 2));
+    EXPECT_NE(m_check.NextDue().GetStatus(), COleDateTime::valid);
 }
 
 TEST_F(DuePass, IconNumberComesFromTheName)
@@ -232,16 +272,15 @@ TEST_F(DuePass, TwoDueRemindersInListOrder)
     EXPECT_TRUE(m_host.m_alerts[1].m_Message.endsWith(QStringLiteral("b")));
 }
 
-// The list may shrink while an alert is open.
-class DeletingHost : public RecordingHost
+// A presenter may change the list as it presents (the count is read afresh).
+class DeletingPresenter : public RecordingPresenter
 {
 public:
-    explicit DeletingHost(CReminderList &list) : m_list(list) {}
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    explicit DeletingPresenter(CReminderList &list) : m_list(list) {}
+    void Present(const CAlertRequest &alert) override
     {
-        RecordingHost::RunAlert(alert);
+        RecordingPresenter::Present(alert);
         m_list.Delete(m_list.GetSize() - 1);
-        return {};
     }
     CReminderList &m_list;
 };
@@ -254,29 +293,16 @@ TEST(DuePassList, CountIsReadAfreshAfterEveryAlert)
         r.m_DateTime = at(2026, 1, 1, 9, i);
         list.InsertSorted(r);
     }
-    DeletingHost host(list);
-    CReminderCheck check(list, host);
+    DeletingPresenter presenter(list);
+    CReminderCheck check(list, &presenter);
+    presenter.m_check = &check;
     EXPECT_EQ(check.CheckReminders(0, at(2026, 1, 2)), 2);
-    EXPECT_TRUE(host.m_events.indexOf(QStringLiteral("raise")) < 0);
+    EXPECT_FALSE(presenter.m_alerts[0].m_RaiseWindow);
     EXPECT_EQ(list.GetSize(), 1);
 }
 
-// A host whose alert stays open while the list changes under it (an outside
-// merge, a sync), then answers as told.
-class ChangingHost : public RecordingHost
-{
-public:
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override
-    {
-        RecordingHost::RunAlert(alert);
-        if (m_change)
-            m_change();
-        return m_answer;
-    }
-    std::function<void()> m_change;
-    CAlertAnswer m_answer;
-};
-
+// Alerts left open while passes go on and the list changes under them (an
+// outside merge, a sync), answered later by id.
 class AlertAnswer : public ::testing::Test
 {
 protected:
@@ -288,6 +314,8 @@ protected:
         m_list.InsertSorted(a);
         m_list.InsertSorted(Make(at(2026, 1, 2, 9, 0), QStringLiteral("B")));
         m_list.InsertSorted(Make(at(2026, 1, 3, 9, 0), QStringLiteral("D")));
+        m_host.m_check = &m_check;
+        m_host.m_answerAtOnce = false;
     }
     static CReminder Make(const COleDateTime &when, const QString &message)
     {
@@ -296,13 +324,14 @@ protected:
         r.m_Message = message;
         return r;
     }
-    // The list as a merge leaves it: a new list without the named reminder.
+    // The list as a merge leaves it: a new list, in another order, without
+    // the named reminder (and with every other one's id kept).
     void RemoveFromOutside(const QString &message)
     {
         std::vector<CReminder> rest;
         for (const CReminder &r : m_list.Reminders())
             if (r.m_Message != message)
-                rest.push_back(r);
+                rest.insert(rest.begin(), r);
         m_list.Assign(std::move(rest));
     }
     QString ShownOnes() const
@@ -313,47 +342,79 @@ protected:
                 out += r.m_Message;
         return out;
     }
+    quint64 AlertedId(size_t i) const { return m_host.m_alerts.at(i).m_ReminderId; }
 
     CReminderList m_list;
-    ChangingHost m_host;
-    CReminderCheck m_check { m_list, m_host };
+    RecordingPresenter m_host;
+    CReminderCheck m_check { m_list, &m_host };
     const COleDateTime m_now = at(2026, 1, 2, 10, 0);
 };
 
-TEST_F(AlertAnswer, LandsOnItsReminderAfterAnOlderOneWasDeletedOutside)
+TEST_F(AlertAnswer, AWaitingAlertIsNotPresentedAgainAndLandsByIdAfterAMerge)
 {
-    m_host.m_change = [this] { RemoveFromOutside(QStringLiteral("A")); };
     EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
+    EXPECT_TRUE(m_check.IsAwaited(AlertedId(0)));
+    // Later passes run while it is open, and leave it alone.
+    EXPECT_EQ(m_check.CheckReminders(0, at(2026, 1, 2, 10, 1)), 0);
+    RemoveFromOutside(QStringLiteral("A"));
+    m_list.InsertSorted(Make(at(2026, 1, 5, 9, 0), QStringLiteral("Later")));
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::Taken);
     EXPECT_EQ(ShownOnes(), QStringLiteral("B"));
+    EXPECT_EQ(m_list.Find(AlertedId(0))->m_LastShown, m_now) << "shown at its pass";
     // B is not presented again, and D is still to come.
-    m_host.m_change = nullptr;
     EXPECT_EQ(m_check.CheckReminders(0, m_now), 0);
     EXPECT_EQ(m_check.CheckReminders(0, at(2026, 1, 3, 9, 0)), 1);
-    EXPECT_EQ(m_host.m_alerts.back().m_Message.contains(QStringLiteral("D")), true);
+    EXPECT_TRUE(m_host.m_alerts.back().m_Message.contains(QStringLiteral("D")));
+    // A second answer to the same alert changes nothing.
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::NotAwaited);
 }
 
-TEST_F(AlertAnswer, SnoozeLandsOnItsReminderAfterAnOutsideAddition)
+TEST_F(AlertAnswer, TwoDueTogetherAreEachAnsweredForThemselves)
 {
-    m_host.m_answer.m_SnoozeMinutes = 10;
-    m_host.m_change = [this] { m_list.InsertSorted(Make(at(2025, 12, 1, 9, 0), QStringLiteral("Older"))); };
-    m_check.CheckReminders(0, m_now);
-    for (const CReminder &r : m_list.Reminders())
-        EXPECT_EQ(CSnooze::IsSnoozed(r), r.m_Message == QStringLiteral("B")) << r.m_Message.toStdString();
+    EXPECT_EQ(m_check.CheckReminders(0, at(2026, 1, 3, 9, 0)), 2);
+    ASSERT_EQ(m_host.m_alerts.size(), 2u);
+    EXPECT_TRUE(m_host.m_alerts[0].m_Message.endsWith(QStringLiteral("B")));
+    EXPECT_TRUE(m_host.m_alerts[1].m_Message.endsWith(QStringLiteral("D")));
+    // The second is answered first, with a snooze; the first then with OK.
+    CAlertAnswer snooze;
+    snooze.m_SnoozeMinutes = 10;
+    snooze.m_AnsweredAt = at(2026, 1, 3, 9, 2);
+    EXPECT_EQ(m_check.Answer(AlertedId(1), snooze), CReminderCheck::Taken);
+    EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::Taken);
+    EXPECT_EQ(ShownOnes(), QStringLiteral("AB"));
+    const CReminder &d = *m_list.Find(AlertedId(1));
+    EXPECT_TRUE(CSnooze::IsSnoozed(d));
+    EXPECT_EQ(CSnooze::WakeTime(d), at(2026, 1, 3, 9, 12));
 }
 
-TEST_F(AlertAnswer, ChangesNothingWhenItsReminderWasDeletedMeanwhile)
+TEST_F(AlertAnswer, IsDroppedWhenItsReminderWasDeletedOrMovedMeanwhile)
 {
-    m_host.m_change = [this] { RemoveFromOutside(QStringLiteral("B")); };
+    EXPECT_EQ(m_check.CheckReminders(0, at(2026, 1, 3, 9, 0)), 2);
+    RemoveFromOutside(QStringLiteral("B"));
+    m_list.Find(AlertedId(1))->m_DateTime = at(2026, 2, 3, 9, 0); // D edited to next month
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::Deleted);
+    EXPECT_EQ(m_check.Answer(AlertedId(1), CAlertAnswer {}), CReminderCheck::Rescheduled);
+    EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
+    EXPECT_EQ(m_check.AwaitedCount(), 0);
+}
+
+TEST_F(AlertAnswer, AnAlertOpenAsTheProgramEndsLeavesItsReminderUnshown)
+{
     EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
+    m_check.SetEnding(true);
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::NotAwaited);
+    EXPECT_EQ(m_check.CheckReminders(0, at(2026, 1, 3, 9, 0)), 0);
     EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
 }
 
-TEST_F(AlertAnswer, AnAlertEndedUnansweredLeavesItsReminderUnshownAndEndsThePass)
+TEST_F(AlertAnswer, TheAlertsOfAPresenterGoWithIt)
 {
-    m_list.InsertSorted(Make(at(2026, 1, 2, 9, 30), QStringLiteral("C")));
-    m_host.m_answer.m_Unanswered = true;
     EXPECT_EQ(m_check.CheckReminders(0, m_now), 1);
-    EXPECT_EQ(ShownOnes(), QStringLiteral("A"));
+    RecordingPresenter next;
+    m_check.SetPresenter(&next);
+    EXPECT_EQ(m_check.Answer(AlertedId(0), CAlertAnswer {}), CReminderCheck::NotAwaited);
+    EXPECT_EQ(m_check.CheckReminders(0, m_now), 1) << "presented again to the new one";
 }
 
 } // namespace

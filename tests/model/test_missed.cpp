@@ -11,16 +11,16 @@
 
 namespace {
 
-class MissedRecordingHost : public CDueHost
+// Records each alert and answers it with OK at once.
+class MissedRecordingPresenter : public CAlertPresenter
 {
 public:
-    void ShowAndRaise() override {}
-    void HideTip() override {}
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    void Present(const CAlertRequest &alert) override
     {
         m_alerts.push_back(alert);
-        return {};
+        m_check->Answer(alert.m_ReminderId, CAlertAnswer {});
     }
+    CReminderCheck *m_check = nullptr;
     std::vector<CAlertRequest> m_alerts;
 };
 
@@ -30,6 +30,7 @@ const COleDateTime kNoPass(0.0, COleDateTime::invalid);
 class Missed : public ::testing::Test
 {
 protected:
+    Missed() { m_host.m_check = &m_check; }
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
@@ -52,8 +53,8 @@ protected:
     QString Text(size_t i) const { return m_host.m_alerts.at(i).m_Message; }
 
     CReminderList m_list;
-    MissedRecordingHost m_host;
-    CReminderCheck m_check { m_list, m_host };
+    MissedRecordingPresenter m_host;
+    CReminderCheck m_check { m_list, &m_host };
     CMissedCheck m_missed { m_check };
 };
 

@@ -14,12 +14,10 @@ COleDateTime snoozeAt(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { 
 
 // Answers each alert with the next scripted answer (OK when none is left),
 // as a user would some seconds after the alert opened.
-class AnsweringHost : public CDueHost
+class AnsweringPresenter : public CAlertPresenter
 {
 public:
-    void ShowAndRaise() override {}
-    void HideTip() override {}
-    CAlertAnswer RunAlert(const CAlertRequest &alert) override
+    void Present(const CAlertRequest &alert) override
     {
         m_texts.push_back(alert.m_Message);
         CAlertAnswer answer;
@@ -27,7 +25,7 @@ public:
             answer = m_answers.front();
             m_answers.pop_front();
         }
-        return answer;
+        m_check->Answer(alert.m_ReminderId, answer);
     }
     void SnoozeNext(int minutes, const COleDateTime &answeredAt)
     {
@@ -36,6 +34,7 @@ public:
         a.m_AnsweredAt = answeredAt;
         m_answers.push_back(a);
     }
+    CReminderCheck *m_check = nullptr;
     std::deque<CAlertAnswer> m_answers;
     QStringList m_texts;
 };
@@ -43,6 +42,7 @@ public:
 class Snooze : public ::testing::Test
 {
 protected:
+    Snooze() { m_host.m_check = &m_check; }
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
@@ -78,8 +78,8 @@ protected:
     }
 
     CReminderList m_list;
-    AnsweringHost m_host;
-    CReminderCheck m_check { m_list, m_host };
+    AnsweringPresenter m_host;
+    CReminderCheck m_check { m_list, &m_host };
 };
 
 class SnoozeEachKind : public Snooze, public ::testing::WithParamInterface<int>

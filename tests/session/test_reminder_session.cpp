@@ -8,6 +8,7 @@
 #include "model/CReminderList.h"
 #include "session/CReminderFileKeeper.h"
 #include "session/CReminderSession.h"
+#include "session/CSyncController.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CSettingsStore.h"
 
@@ -115,14 +116,29 @@ TEST_F(ReminderSession, FailingSavesAreReportedOncePerStreakAndNeverWhileEnding)
     EXPECT_EQ(failed.count(), 1) << "nobody is there to answer while the program ends";
 }
 
-TEST_F(ReminderSession, MissingFileWithABackupKeepsTheBackupAndSaysSo)
+// The program's start, without a window: what the user is to hear comes as
+// a signal, the list is announced, the sync has its password store and the
+// checks run.
+TEST_F(ReminderSession, MissingFileWithABackupKeepsTheBackupAndSaysSoAtTheStart)
 {
     ASSERT_EQ(m_store.SaveReminders(m_list, CReminderStore::kBackupBase), CReminderStore::Saved);
     ASSERT_TRUE(QFile::remove(m_store.BasePath(CReminderStore::kReminderBase) + QStringLiteral(".km2")));
-    CUserMessage told;
-    EXPECT_EQ(m_session.Load(&told), CReminderStore::NotFound);
-    EXPECT_TRUE(told.m_Text.startsWith(QStringLiteral("Your reminder file is missing")));
+    QStringList told;
+    QObject::connect(&m_session, &CReminderSession::fileNotice, [&](const CUserMessage &m) { told << m.m_Text; });
+    QSignalSpy changed(&m_session, &CReminderSession::listChanged);
+    bool asked = false;
+    m_settings.WriteProfileString(CSyncController::kSection, QStringLiteral("Url"), QStringLiteral("http://127.0.0.1:1/"));
+    m_session.Start({ [&](const QString &, std::function<void(const QString &, const QString &)> done) {
+                         asked = true;
+                         done(QString(), QStringLiteral("no keyring in this test"));
+                     },
+                      nullptr });
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("Your reminder file is missing")));
+    EXPECT_EQ(changed.count(), 1);
     EXPECT_FALSE(m_session.LoadedCompletely());
+    EXPECT_TRUE(m_session.TimerActive());
+    EXPECT_TRUE(WaitFor([&] { return asked; }, CSyncController::kStartDelayMs + 3000)) << "the sync reads its password";
 }
 
 } // namespace

@@ -111,3 +111,17 @@ TEST(TickSchedule, ARequestedPassRunsAtTheNextTickOnce)
     EXPECT_TRUE(t.Tick().m_RunPass);
     EXPECT_FALSE(t.Tick().m_RunPass);
 }
+
+TEST(TickSchedule, AReminderFallingDueBetweenPassesGetsAPassAtItsTime)
+{
+    Ticker t;
+    t.schedule.Start(t.mono);
+    t.Run(); // a pass at 12:00:00
+    t.schedule.DueAt(t.wall + COleDateTimeSpan(12.0 / 86400.0));
+    EXPECT_FALSE(t.Tick().m_RunPass); // 12:00:05
+    EXPECT_FALSE(t.Tick().m_RunPass); // 12:00:10
+    EXPECT_TRUE(t.Tick().m_RunPass) << "the first tick at or after 12:00:12";
+    // Once: the next comes 30 s later as ever.
+    EXPECT_FALSE(t.Tick().m_RunPass);
+    EXPECT_EQ(t.passes, 2);
+}
