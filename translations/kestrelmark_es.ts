@@ -107,7 +107,7 @@ Sus fechas podían leerse con el día o con el mes primero; se leyeron como las 
     </message>
     <message>
         <source>Proper&amp;ties</source>
-        <translation>Propie&amp;dades</translation>
+        <translation>P&amp;ropiedades</translation>
     </message>
 </context>
 <context>
@@ -125,7 +125,7 @@ Sus fechas podían leerse con el día o con el mes primero; se leyeron como las 
     </message>
     <message>
         <source>Kestrelmark -- Close Warning!</source>
-        <translation>Kestrelmark – ¡Aviso al cerrar!</translation>
+        <translation>Kestrelmark – ¡Advertencia al cerrar!</translation>
     </message>
     <message>
         <source>Just &amp;minimize</source>
@@ -580,7 +580,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Sonido &amp;propio:</translation>
+        <translation>Sonido p&amp;ropio:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -596,11 +596,11 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation>&amp;Aceptar</translation>
+        <translation>Ac&amp;eptar</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation>Canc&amp;elar</translation>
+        <translation>Cance&amp;lar</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
@@ -660,7 +660,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Sonido del recordatorio</translation>
+        <translation>Sonido del aviso</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -1055,7 +1055,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1417,7 +1417,7 @@ Se guardó una copia del archivo dañado como %1.</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation>Siguiente: %1</translation>
+        <translation>Próximo: %1</translation>
     </message>
     <message>
         <source>Show Kestrelmark</source>

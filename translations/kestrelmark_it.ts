@@ -87,7 +87,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>E&amp;xport reminders...</source>
-        <translation>E&amp;sporta promemoria...</translation>
+        <translation>Espor&amp;ta promemoria...</translation>
     </message>
     <message>
         <source>&amp;Import reminders...</source>
@@ -95,7 +95,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>Delete &amp;range of reminders...</source>
-        <translation>Elimina i promemoria di un &amp;periodo...</translation>
+        <translation>Elimina i promemoria di un perio&amp;do...</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -107,7 +107,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>Proper&amp;ties</source>
-        <translation>Propr&amp;ietà</translation>
+        <translation>P&amp;roprietà</translation>
     </message>
 </context>
 <context>
@@ -125,7 +125,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>Kestrelmark -- Close Warning!</source>
-        <translation>Kestrelmark – Avviso di chiusura!</translation>
+        <translation>Kestrelmark – Avvertenza prima della chiusura!</translation>
     </message>
     <message>
         <source>Just &amp;minimize</source>
@@ -568,7 +568,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>&amp;Testo da mostrare</translation>
+        <translation>Testo &amp;da mostrare</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -580,7 +580,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Suono &amp;personale:</translation>
+        <translation>Suono pe&amp;rsonale:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -660,7 +660,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Suono del promemoria</translation>
+        <translation>Suono dell’avviso</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -696,7 +696,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnulla</translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
@@ -1055,7 +1055,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>non un file normale</translation>
+        <translation>un file speciale</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1611,7 +1611,7 @@ esce con 2. Un’importazione iCalendar dice quanti eventi ha semplificato o tra
     </message>
     <message>
         <source>list every occurrence in a range of days</source>
-        <translation>elencare ogni ricorrenza di un periodo</translation>
+        <translation>elencare ogni occorrenza di un periodo</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
@@ -1622,7 +1622,7 @@ it), message, recurrence, advance notice in minutes (noticeMinutes) and icon nam
 --full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them
 (the printout keeps 20).</source>
         <translation>Uso: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
-Elenca ogni ricorrenza nei giorni da --from a --to, in ordine di data: una voce per ricorrenza
+Elenca ogni occorrenza nei giorni da --from a --to, in ordine di data: una voce per occorrenza
 su una riga propria, datata nel suo giorno all’ora del promemoria (dateTime), con la data propria
 del promemoria (reminderDateTime), il suo indice (come lo dà day), messaggio, ripetizione, preavviso
 in minuti (noticeMinutes) e nome dell’icona.

@@ -83,7 +83,7 @@ De datums konden met de dag of met de maand eerst worden gelezen; ze zijn geleze
     </message>
     <message>
         <source>Print pre&amp;view...</source>
-        <translation>Afdruk&amp;voorbeeld...</translation>
+        <translation>Af&amp;drukvoorbeeld...</translation>
     </message>
     <message>
         <source>E&amp;xport reminders...</source>
@@ -548,7 +548,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>Select &amp;icon</source>
-        <translation>&amp;Pictogram kiezen</translation>
+        <translation>P&amp;ictogram kiezen</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -564,11 +564,11 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>A&amp;dd icon</source>
-        <translation>&amp;Toevoegen</translation>
+        <translation>T&amp;oevoegen</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>Te tonen te&amp;kst</translation>
+        <translation>Te to&amp;nen tekst</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -605,7 +605,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Klik om een geluid te kiezen)</translation>
+        <translation>(Klik om een geluid te kie&amp;zen)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -660,7 +660,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Geluid van de herinnering</translation>
+        <translation>Geluid van de melding</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -684,11 +684,11 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>S&amp;tart Kestrelmark when I log in</source>
-        <translation>Kestrelmark bij &amp;aanmelden starten</translation>
+        <translation>&amp;Kestrelmark bij aanmelden starten</translation>
     </message>
     <message>
         <source>Also show alerts as desktop &amp;notifications</source>
-        <translation>Herinneringen ook als bureaublad&amp;meldingen tonen</translation>
+        <translation>Meldingen ook als bureaublad&amp;meldingen tonen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1055,7 +1055,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>geen gewoon bestand</translation>
+        <translation>een speciaal bestand</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1063,7 +1063,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>another program (%1, process %2) is writing it</source>
-        <translation>een ander programma (%1, proces %2) schrijft het</translation>
+        <translation>een ander programma (%1, proces %2) schrijft er nu naar</translation>
     </message>
     <message>
         <source>unknown</source>

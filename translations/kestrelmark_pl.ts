@@ -96,7 +96,7 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
     </message>
     <message>
         <source>Delete &amp;range of reminders...</source>
-        <translation>Usuń przypomnienia z &amp;okresu...</translation>
+        <translation>Usuń przypomnienia z okre&amp;su...</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -527,7 +527,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Send reminder in ad&amp;vance...</source>
-        <translation>&amp;Przypomnij wcześniej...</translation>
+        <translation>P&amp;rzypomnij wcześniej...</translation>
     </message>
     <message>
         <source>Days in advance</source>
@@ -576,7 +576,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>&amp;Treść do wyświetlenia</translation>
+        <translation>Tr&amp;eść do wyświetlenia</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -588,7 +588,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Własny &amp;dźwięk:</translation>
+        <translation>Wła&amp;sny dźwięk:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -608,12 +608,12 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation>&amp;Anuluj</translation>
+        <translation>Anu&amp;luj</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Kliknij, aby wybrać dźwięk)</translation>
+        <translation>(Kliknij, aby &amp;wybrać dźwięk)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -668,7 +668,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Dźwięk przypomnienia</translation>
+        <translation>Dźwięk alertu</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -688,7 +688,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Odtwórz</translation>
+        <translation>O&amp;dtwórz</translation>
     </message>
     <message>
         <source>S&amp;tart Kestrelmark when I log in</source>
@@ -696,7 +696,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Also show alerts as desktop &amp;notifications</source>
-        <translation>Pokazuj przypomnienia także jako &amp;powiadomienia pulpitu</translation>
+        <translation>Pokazuj alerty także jako po&amp;wiadomienia pulpitu</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -709,7 +709,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Kliknij tutaj, aby wybrać &amp;plik dźwiękowy WAV)</translation>
+        <translation>(&amp;Kliknij tutaj, aby wybrać plik dźwiękowy WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -906,7 +906,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1066,7 +1066,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>nie zwykły plik</translation>
+        <translation>plik specjalny</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1457,7 +1457,7 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
         <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
-        <translation>Brakuje pliku przypomnień; ostatnia kopia z %1 zawiera %2. Użyj przywracania, aby go odzyskać.</translation>
+        <translation>Brakuje pliku przypomnień; ostatnia kopia z %1 zawiera %2. Użyj polecenia „Przywróć przypomnienia z kopii tygodniowej”, aby go odzyskać.</translation>
     </message>
     <message>
         <source>1 reminder</source>
@@ -1577,7 +1577,7 @@ przypadają od pierwszego dnia do końca ostatniego.</translation>
         <source>Usage: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
 Prints the alerts the pass would show, in order; --save writes the shown flags back.</source>
         <translation>Użycie: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
-Wypisuje kolejno przypomnienia, które pokazałoby sprawdzenie; --save zapisuje znaczniki pokazania.</translation>
+Wypisuje kolejno alerty, które pokazałoby sprawdzenie; --save zapisuje znaczniki pokazania.</translation>
     </message>
     <message>
         <source>print a reminder file (or pack, or CSV) as JSON</source>
@@ -1716,7 +1716,7 @@ Polecenia:
     </message>
     <message>
         <source>change one reminder of a reminder file</source>
-        <translation>zmienić jedno przypomnienie w pliku przypomnień</translation>
+        <translation>zmień jedno przypomnienie w pliku przypomnień</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli edit FILE --id ID [--at YYYY-MM-DDTHH:MM[:SS]] [--message TEXT]

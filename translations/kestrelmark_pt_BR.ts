@@ -107,7 +107,7 @@ Suas datas podiam ser lidas com o dia ou com o mês primeiro; foram lidas como a
     </message>
     <message>
         <source>Proper&amp;ties</source>
-        <translation>Propr&amp;iedades</translation>
+        <translation>P&amp;ropriedades</translation>
     </message>
 </context>
 <context>
@@ -293,7 +293,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>0 minutes</source>
-        <translation>0 minuto</translation>
+        <translation>0 minutos</translation>
     </message>
 </context>
 <context>
@@ -580,7 +580,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Som &amp;próprio:</translation>
+        <translation>Som p&amp;róprio:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -660,7 +660,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Som do lembrete</translation>
+        <translation>Som do alerta</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -1055,7 +1055,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>não é um arquivo comum</translation>
+        <translation>um arquivo especial</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1063,7 +1063,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>another program (%1, process %2) is writing it</source>
-        <translation>outro programa (%1, processo %2) está gravando-o</translation>
+        <translation>outro programa (%1, processo %2) está gravando nele</translation>
     </message>
     <message>
         <source>unknown</source>
@@ -1446,7 +1446,7 @@ Uma cópia do arquivo danificado foi guardada como %1.</translation>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
         <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
-        <translation>Seu arquivo de lembretes sumiu; seu último backup, de %1, tem %2. Use Recuperar para restaurá-lo.</translation>
+        <translation>Seu arquivo de lembretes não foi encontrado; seu último backup, de %1, tem %2. Use Recuperar para restaurá-lo.</translation>
     </message>
     <message>
         <source>1 reminder</source>
