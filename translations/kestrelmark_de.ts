@@ -75,7 +75,7 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
     </message>
     <message>
         <source>&amp;About Kestrelmark...</source>
-        <translation>Ü&amp;ber Kestrelmark...</translation>
+        <translation>Übe&amp;r Kestrelmark...</translation>
     </message>
     <message>
         <source>&amp;Print reminders...</source>
@@ -568,7 +568,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>&amp;Anzuzeigender Text</translation>
+        <translation>Anzuzeigender &amp;Text</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -580,7 +580,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Eigenen &amp;Klang verwenden:</translation>
+        <translation>Eigenen K&amp;lang verwenden:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -600,7 +600,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation>Abbr&amp;echen</translation>
+        <translation>Abb&amp;rechen</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
@@ -1243,7 +1243,7 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
     </message>
     <message>
         <source>S&amp;ync now</source>
-        <translation>Jetzt a&amp;bgleichen</translation>
+        <translation>Jetzt ab&amp;gleichen</translation>
     </message>
     <message>
         <source>Warning: this address is not encrypted: the password and your reminders travel readable to anyone on the network. Use https:// if the server offers it.</source>

@@ -95,7 +95,7 @@ Ses dates pouvaient se lire le jour ou le mois en premier&#xa0;; elles ont été
     </message>
     <message>
         <source>Delete &amp;range of reminders...</source>
-        <translation>Supprimer les rappels d’une &amp;période...</translation>
+        <translation>Supprimer les rappels d’une pé&amp;riode...</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -324,7 +324,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation>En&amp;registrer...</translation>
+        <translation>Enre&amp;gistrer...</translation>
     </message>
     <message>
         <source>&amp;Mail to...</source>
@@ -507,7 +507,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>A&amp;nnual</source>
-        <translation>&amp;Annuel</translation>
+        <translation>Ann&amp;uel</translation>
     </message>
     <message>
         <source>Mont&amp;hly</source>
@@ -580,7 +580,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Son &amp;personnalisé&#xa0;:</translation>
+        <translation>Son pe&amp;rsonnalisé&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -696,7 +696,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
