@@ -605,7 +605,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Klicken, um einen Klang zu &amp;wählen)</translation>
+        <translation>(Klang &amp;wählen)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Klicken, um einen Klang zu wählen)</translation>
+        <translation>(Klang wählen)</translation>
     </message>
 </context>
 <context>

@@ -605,7 +605,7 @@ Are you sure you want to delete this reminder?</source>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Haga &amp;clic para elegir un sonido)</translation>
+        <translation>(&amp;Clic para elegir)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Haga clic para elegir un sonido)</translation>
+        <translation>(Clic para elegir)</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Are you sure you want to delete this reminder?</source>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Haga clic aquí para elegir un archivo de &amp;sonido WAV)</translation>
+        <translation>(Clic aquí para elegir un &amp;sonido WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -724,7 +724,7 @@ Are you sure you want to delete this reminder?</source>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Haga clic aquí para elegir un archivo de sonido WAV)</translation>
+        <translation>(Clic aquí para elegir un sonido WAV)</translation>
     </message>
 </context>
 <context>

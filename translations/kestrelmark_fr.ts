@@ -491,11 +491,11 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;AM</source>
-        <translation>&amp;matin</translation>
+        <translation>&amp;AM</translation>
     </message>
     <message>
         <source>&amp;PM</source>
-        <translation>&amp;après-midi</translation>
+        <translation>P&amp;M</translation>
     </message>
     <message>
         <source>How often?</source>
@@ -605,7 +605,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Cliquez pour choisir un son)</translation>
+        <translation>(&amp;Choisir un son)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Cliquez pour choisir un son)</translation>
+        <translation>(Choisir un son)</translation>
     </message>
 </context>
 <context>

@@ -605,7 +605,7 @@ Eliminare davvero questo promemoria?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Clic per scegliere un suono)</translation>
+        <translation>(S&amp;cegli un suono)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Clic per scegliere un suono)</translation>
+        <translation>(Scegli un suono)</translation>
     </message>
 </context>
 <context>

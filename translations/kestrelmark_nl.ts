@@ -605,7 +605,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Klik om een geluid te kie&amp;zen)</translation>
+        <translation>(Geluid kie&amp;zen)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Klik om een geluid te kiezen)</translation>
+        <translation>(Geluid kiezen)</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Klik hier om een WAV-geluids&amp;bestand te kiezen)</translation>
+        <translation>(Klik om een WAV-&amp;bestand te kiezen)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -724,7 +724,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Klik hier om een WAV-geluidsbestand te kiezen)</translation>
+        <translation>(Klik om een WAV-bestand te kiezen)</translation>
     </message>
 </context>
 <context>

@@ -613,7 +613,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Kliknij, aby &amp;wybrać dźwięk)</translation>
+        <translation>(&amp;Wybierz dźwięk)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -645,7 +645,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Kliknij, aby wybrać dźwięk)</translation>
+        <translation>(Wybierz dźwięk)</translation>
     </message>
 </context>
 <context>
@@ -709,7 +709,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Kliknij tutaj, aby wybrać plik dźwiękowy WAV)</translation>
+        <translation>(&amp;Kliknij tutaj, aby wybrać plik WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -732,7 +732,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Kliknij tutaj, aby wybrać plik dźwiękowy WAV)</translation>
+        <translation>(Kliknij tutaj, aby wybrać plik WAV)</translation>
     </message>
 </context>
 <context>

@@ -605,7 +605,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Clique para escolher um som)</translation>
+        <translation>(Es&amp;colher um som)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Clique para escolher um som)</translation>
+        <translation>(Escolher um som)</translation>
     </message>
 </context>
 <context>
@@ -701,7 +701,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Clique aqui para escolher um arquivo de &amp;som WAV)</translation>
+        <translation>(Clique aqui para escolher um &amp;som WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -724,7 +724,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Clique aqui para escolher um arquivo de som WAV)</translation>
+        <translation>(Clique aqui para escolher um som WAV)</translation>
     </message>
 </context>
 <context>
