@@ -20,6 +20,7 @@ struct Pattern
     QRegularExpression m_Match;
     QList<int> m_Arguments; // for each capture, its %1... number; 0 for %n
     qsizetype m_Words = 0;  // the characters that are not placeholders
+    bool m_Punctuation = false; // nothing but placeholders and signs ("%1: %2")
 };
 
 struct Patterns
@@ -42,7 +43,10 @@ Pattern compile(const char *source)
     const QString text = QString::fromUtf8(source);
     QString expression;
     QString literal;
+    bool letters = false;
     const auto flush = [&] {
+        for (const QChar c : literal)
+            letters = letters || c.isLetter();
         expression += QRegularExpression::escape(literal);
         p.m_Words += literal.size();
         literal.clear();
@@ -70,6 +74,7 @@ Pattern compile(const char *source)
         literal += text[i];
     }
     flush();
+    p.m_Punctuation = !letters;
     p.m_Match = QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression),
                                    QRegularExpression::DotMatchesEverythingOption);
     return p;
@@ -140,14 +145,22 @@ bool CNotes::matched(const QString &note, int depth, QString &out)
         if (!m.hasMatch())
             continue;
         int n = -1;
+        bool known = false;
         QHash<int, QString> arguments;
         for (qsizetype i = 0; i < p.m_Arguments.size(); ++i) {
             const QString captured = m.captured(static_cast<int>(i + 1));
-            if (p.m_Arguments[i] == 0)
+            if (p.m_Arguments[i] == 0) {
                 n = captured.toInt();
-            else
-                arguments.insert(p.m_Arguments[i], shown(captured, depth + 1));
+                continue;
+            }
+            const QString argument = shown(captured, depth + 1);
+            known = known || argument != captured;
+            arguments.insert(p.m_Arguments[i], argument);
         }
+        // Signs alone say nothing of where a text came from: a message of
+        // the user's with a colon in it is no note.
+        if (p.m_Punctuation && !known)
+            continue;
         out = filled(QCoreApplication::translate(kContext, p.m_Source, nullptr, n), arguments);
         return true;
     }

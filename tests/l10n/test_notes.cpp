@@ -75,6 +75,7 @@ TEST(Notes, AFailureIsShownPartByPart)
     EXPECT_EQ("finding the calendar: the server answered 404", english);
     EXPECT_EQ(QString::fromUtf8("recherche de l’agenda\u00a0: le serveur a répondu 404"), CNotes::Shown(english));
     EXPECT_EQ("Zahnarzt; 50 % off", CNotes::Shown(QStringLiteral("Zahnarzt; 50 % off")));
+    EXPECT_EQ("Praxis: Kontrolle", CNotes::Shown(QStringLiteral("Praxis: Kontrolle")));
     const QString count = CNotes::Note(QT_TRANSLATE_N_NOOP("CNotes", "%n events left out: %1."), 3)
                               .arg(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no start date")));
     EXPECT_EQ("3 events left out: no start date.", count);
