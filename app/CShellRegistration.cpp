@@ -202,18 +202,24 @@ QString CShellRegistration::TryExecLine(const QString &programPath)
 
 QString CShellRegistration::AutostartEntry(const QString &command, const QString &programPath)
 {
+    // The installed entry's comment, in each of its languages: the desktop
+    // picks the user's as it reads the entry.
+    QString comments;
+    for (const QString &line : ReadResource(QStringLiteral(":/packaging/kestrelmark.desktop")).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Comment=")) || line.startsWith(QLatin1String("Comment[")))
+            comments += line + QLatin1Char('\n');
     return QStringLiteral(
                "[Desktop Entry]\n"
                "Type=Application\n"
                "Version=1.0\n"
                "Name=Kestrelmark\n"
-               "Comment=Reminders on a month calendar, with alerts when they fall due\n"
+               "%3"
                "Exec=%1\n"
                "%2"
                "Icon=kestrelmark\n"
                "Terminal=false\n"
                "X-GNOME-Autostart-enabled=true\n")
-        .arg(QuoteExec(command), TryExecLine(programPath.isEmpty() ? command : programPath));
+        .arg(QuoteExec(command), TryExecLine(programPath.isEmpty() ? command : programPath), comments);
 }
 
 QString CShellRegistration::SystemEntry(const Folders &folders, const QString &programPath)

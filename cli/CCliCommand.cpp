@@ -1,6 +1,9 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliValues.h"
+#include "l10n/CNotes.h"
+#include "l10n/CTranslations.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,6 +21,23 @@ QMap<QString, CCliCommand::DumpReader> &dumpReaders()
     static QMap<QString, CCliCommand::DumpReader> readers;
     return readers;
 }
+
+// line in the user's words. The quick commands run without the application
+// object and so without the catalogue; an error line is worth loading them
+// for, once, and they stay until the tool exits.
+QString shown(const QString &line)
+{
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "kestrelmark-cli";
+        static char *argv[] = { name, nullptr };
+        static QCoreApplication *const app = new QCoreApplication(argc, argv);
+        static const CTranslations *const catalogue = new CTranslations(CTranslations::Scope::ProgramOnly);
+        Q_UNUSED(app);
+        Q_UNUSED(catalogue);
+    }
+    return CNotes::Shown(line);
+}
 } // namespace
 
 void CCliCommand::Register(CCliCommand *command) { commands().push_back(command); }
@@ -34,7 +54,7 @@ CCliCommand *CCliCommand::Find(const QString &name)
 
 int CCliCommand::UsageError(const QString &text)
 {
-    std::fprintf(stderr, "kestrelmark-cli: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "kestrelmark-cli: %s\n", shown(text).toLocal8Bit().constData());
     return kUsage;
 }
 
@@ -46,16 +66,16 @@ int CCliCommand::ParseFileAndRange(const QStringList &args, const QStringList &f
     if (!a.error.isEmpty())
         return UsageError(a.error);
     if (a.positional.size() != 1 || !a.options.contains(QStringLiteral("from")) || !a.options.contains(QStringLiteral("to")))
-        return UsageError(Name() + QStringLiteral(" takes one file, --from and --to"));
+        return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 takes one file, --from and --to")).arg(Name()));
     if (!CCliValues::ParseDate(a.options.value(QStringLiteral("from")), out.from)
         || !CCliValues::ParseDate(a.options.value(QStringLiteral("to")), out.to))
-        return UsageError(QStringLiteral("--from and --to must be possible dates (YYYY-MM-DD)"));
+        return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--from and --to must be possible dates (YYYY-MM-DD)")));
     return kOk;
 }
 
 int CCliCommand::InputError(const QString &text)
 {
-    std::fprintf(stderr, "kestrelmark-cli: %s\n", text.toLocal8Bit().constData());
+    std::fprintf(stderr, "kestrelmark-cli: %s\n", shown(text).toLocal8Bit().constData());
     return kBadInput;
 }
 
@@ -101,14 +121,14 @@ CCliCommand::ParsedArgs CCliCommand::Parse(const QStringList &args, const QStrin
         const QString name = a.mid(2);
         if (valueOptions.contains(name)) {
             if (i + 1 >= args.size()) {
-                parsed.error = QStringLiteral("option %1 needs a value").arg(a);
+                parsed.error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "option %1 needs a value")).arg(a);
                 return parsed;
             }
             parsed.options.insert(name, args[++i]);
         } else if (flagOptions.contains(name)) {
             parsed.flags << name;
         } else {
-            parsed.error = QStringLiteral("unknown option %1").arg(a);
+            parsed.error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "unknown option %1")).arg(a);
             return parsed;
         }
     }

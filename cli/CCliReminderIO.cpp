@@ -1,6 +1,7 @@
 #include "cli/CCliReminderIO.h"
 
 #include "cli/CCliCommand.h"
+#include "l10n/CNotes.h"
 #include "model/CArchiveException.h"
 #include "model/CFileException.h"
 #include "model/CMemoryException.h"
@@ -17,7 +18,7 @@ namespace {
 
 int cannotRead(const QString &path, const QString &reason)
 {
-    return CCliCommand::InputError(QStringLiteral("cannot read %1: %2").arg(path, reason));
+    return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot read %1: %2")).arg(path, reason));
 }
 
 } // namespace
@@ -29,7 +30,7 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
     CReminderStore::ReadOutcome outcome;
     CReminderStore::ReadPath(path, outcome);
     if (outcome.m_Result == CReminderStore::NotFound)
-        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, outcome.m_Error));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1: %2")).arg(path, outcome.m_Error));
     if (outcome.m_Result == CReminderStore::Loaded)
         CReminderStore::Parse(outcome);
     switch (outcome.m_Result) {
@@ -38,7 +39,7 @@ int CCliReminderIO::Read(const QString &path, std::vector<CReminder> &out, CRemi
         break;
     case CReminderStore::Corrupt:
         return CCliCommand::InputError(
-            QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, outcome.m_Error));
+            CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is not a readable reminder file (%2)")).arg(path, outcome.m_Error));
     default:
         return cannotRead(path, outcome.m_Error);
     }
@@ -61,7 +62,7 @@ int CCliReminderIO::ReadDayList(const QString &path, CRecordDayList &list, const
         list.Read(file, first, end);
     } catch (const CArchiveException &e) {
         return CCliCommand::InputError(
-            QStringLiteral("%1 is not a readable reminder file (%2)").arg(path, QString::fromLocal8Bit(e.what())));
+            CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is not a readable reminder file (%2)")).arg(path, QString::fromLocal8Bit(e.what())));
     } catch (const CFileException &e) {
         return cannotRead(path, QString::fromLocal8Bit(e.what()));
     } catch (const CMemoryException &) {
@@ -85,15 +86,15 @@ int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &rem
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return CCliCommand::InputError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1: %2")).arg(path, file.errorString()));
     try {
         CReminderFileFormat::Write(file, reminders);
     } catch (const std::exception &e) {
         file.cancelWriting();
-        return CCliCommand::InputError(QStringLiteral("cannot write %1 (%2)").arg(path, QString::fromLocal8Bit(e.what())));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1 (%2)")).arg(path, QString::fromLocal8Bit(e.what())));
     }
     if (!file.commit())
-        return CCliCommand::InputError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1: %2")).arg(path, file.errorString()));
     return CCliCommand::kOk;
 }
 
@@ -105,7 +106,7 @@ int CCliReminderIO::Write(const QString &path, const std::vector<CReminder> &bef
     if (!CReminderTombstones::Update(
             path, [&](CReminderTombstones &t) { t.AddGone(before, reminders, now); }, error))
         return CCliCommand::InputError(
-            QStringLiteral("cannot write %1: %2; nothing written").arg(CReminderTombstones::PathFor(path), error));
+            CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1: %2; nothing written")).arg(CReminderTombstones::PathFor(path), error));
     return Write(path, reminders);
 }
 
@@ -114,7 +115,7 @@ int CCliReminderIO::Lock(const QString &path, CReminderFileLock &lock)
     if (lock.Acquire(kLockTimeoutMs))
         return CCliCommand::kOk;
     return CCliCommand::InputError(
-        QStringLiteral("%1 is busy: %2; gave up after %3 seconds, nothing written")
+        CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is busy: %2; gave up after %3 seconds, nothing written"))
             .arg(path, lock.Error())
             .arg(kLockTimeoutMs / 1000));
 }

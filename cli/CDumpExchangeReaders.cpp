@@ -2,6 +2,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "ical/CIcsFile.h"
+#include "l10n/CNotes.h"
 #include "model/CRegularFile.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
@@ -17,11 +18,11 @@ int dumpPack(const QString &path, QJsonObject &out)
     const CReminderPack::ImportReport report = CReminderPack::Inspect(path);
     switch (report.m_Status) {
     case CReminderPack::ImportReport::CannotOpen:
-        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, report.m_Error));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1: %2")).arg(path, report.m_Error));
     case CReminderPack::ImportReport::NotAPack:
-        return CCliCommand::InputError(QStringLiteral("%1 is not a reminder pack").arg(path));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is not a reminder pack")).arg(path));
     case CReminderPack::ImportReport::Damaged:
-        return CCliCommand::InputError(QStringLiteral("%1 is a damaged reminder pack (%2)").arg(path, report.m_Error));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is a damaged reminder pack (%2)")).arg(path, report.m_Error));
     case CReminderPack::ImportReport::Imported:
         break;
     }
@@ -45,13 +46,13 @@ int dumpCsv(const QString &path, QJsonObject &out)
     QFile file;
     QString error;
     if (CRegularFile::OpenForReading(file, path, error) != CRegularFile::Opened)
-        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, error));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1: %2")).arg(path, error));
     CReminderList list;
     const CCalendarCsv::ImportReport report = CCalendarCsv::ImportDevice(list, file);
     if (report.m_Result == CCalendarCsv::Empty)
-        return CCliCommand::InputError(QStringLiteral("%1 is empty").arg(path));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is empty")).arg(path));
     if (report.m_Result == CCalendarCsv::NotCalendar)
-        return CCliCommand::InputError(QStringLiteral("%1 has none of the calendar columns").arg(path));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 has none of the calendar columns")).arg(path));
     out.insert(QStringLiteral("format"), QStringLiteral("csv"));
     out.insert(QStringLiteral("records"), report.m_Records);
     out.insert(QStringLiteral("reminders"), CCliReminderIO::RemindersJson(list.Reminders()));
@@ -63,9 +64,9 @@ int dumpIcs(const QString &path, QJsonObject &out)
     CReminderList list;
     const CIcsFile::ImportReport report = CIcsFile::Import(list, path);
     if (report.m_Result == CIcsFile::CannotOpen)
-        return CCliCommand::InputError(QStringLiteral("cannot open %1: %2").arg(path, report.m_Error));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1: %2")).arg(path, report.m_Error));
     if (report.m_Result == CIcsFile::Refused)
-        return CCliCommand::InputError(QStringLiteral("%1 cannot be read: %2").arg(path, report.m_Error));
+        return CCliCommand::InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 cannot be read: %2")).arg(path, report.m_Error));
     out.insert(QStringLiteral("format"), QStringLiteral("ics"));
     out.insert(QStringLiteral("simplified"), report.m_Simplified);
     out.insert(QStringLiteral("leftOut"), report.m_LeftOut);

@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
+#include "l10n/CNotes.h"
 #include "model/CIconFolderScan.h"
 #include "model/CIconNameMap.h"
 #include "model/CIconTable.h"
@@ -36,30 +37,30 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 1)
-            return UsageError(QStringLiteral("add takes one file"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "add takes one file")));
         if (!a.options.contains(QStringLiteral("at")) || !a.options.contains(QStringLiteral("message")))
-            return UsageError(QStringLiteral("add needs --at and --message"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "add needs --at and --message")));
         COleDateTime at;
         if (!CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), at))
-            return UsageError(QStringLiteral("--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])")
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])"))
                                   .arg(a.options.value(QStringLiteral("at"))));
         int recurrence = RecurOneTime;
         if (a.options.contains(QStringLiteral("recurrence"))) {
             recurrence = CCliValues::ParseRecurrence(a.options.value(QStringLiteral("recurrence")));
             if (recurrence < 0)
-                return UsageError(QStringLiteral("--recurrence must be one-time, annual, monthly or weekly"));
+                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--recurrence must be one-time, annual, monthly or weekly")));
         }
         if (a.options.contains(QStringLiteral("data-dir")))
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
         const QString icon = a.options.value(QStringLiteral("icon"), CIconTable::Name(0));
         const QStringList icons = IconNames();
         if (!icons.contains(icon))
-            return UsageError(QStringLiteral("--icon: there is no icon named '%1'; the icons are: %2")
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--icon: there is no icon named '%1'; the icons are: %2"))
                                   .arg(icon, icons.join(QStringLiteral(", "))));
         COleDateTimeSpan notice(0.0);
         if (a.options.contains(QStringLiteral("notice"))
             && !CCliValues::ParseSpan(a.options.value(QStringLiteral("notice")), notice))
-            return UsageError(QStringLiteral("--notice must look like 2d3h30m"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--notice must look like 2d3h30m")));
 
         const QString path = a.positional[0];
         CReminderFileLock lock(path);

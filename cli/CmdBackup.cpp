@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
@@ -32,10 +33,10 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (!a.positional.isEmpty())
-            return UsageError(QStringLiteral("backup takes no file; see --data-dir"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "backup takes no file; see --data-dir")));
         COleDateTime now = COleDateTime::GetCurrentTime();
         if (a.options.contains(QStringLiteral("now")) && !CCliValues::ParseDateTime(a.options.value(QStringLiteral("now")), now))
-            return UsageError(QStringLiteral("--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])")));
         if (a.options.contains(QStringLiteral("data-dir")))
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
 
@@ -50,7 +51,7 @@ public:
         Tell(told);
         told = {};
         if (loaded == CReminderStore::Corrupt || loaded == CReminderStore::OutOfMemory || loaded == CReminderStore::Unreadable)
-            return InputError(QStringLiteral("the reminder file in %1 cannot be read; no backup made").arg(store.GetReminderFolder()));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the reminder file in %1 cannot be read; no backup made")).arg(store.GetReminderFolder()));
         CSettingsStore settings;
         CWeeklyBackup backup(store, settings);
         const CWeeklyBackup::CheckResult result =

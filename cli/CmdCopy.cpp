@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "l10n/CNotes.h"
 #include "storage/CReminderFileLock.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 2)
-            return UsageError(QStringLiteral("copy takes IN and OUT"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "copy takes IN and OUT")));
         // Onto a file that exists: another writer may be using it.
         CReminderFileLock lock(a.positional[1]);
         if (QFileInfo::exists(a.positional[1]))

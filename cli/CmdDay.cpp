@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 
 #include <QCoreApplication>
@@ -24,10 +25,10 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 1 || !a.options.contains(QStringLiteral("date")))
-            return UsageError(QStringLiteral("day takes one file and --date"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "day takes one file and --date")));
         COleDateTime day;
         if (!CCliValues::ParseDate(a.options.value(QStringLiteral("date")), day))
-            return UsageError(QStringLiteral("--date: '%1' is not a possible date (YYYY-MM-DD)")
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--date: '%1' is not a possible date (YYYY-MM-DD)"))
                                   .arg(a.options.value(QStringLiteral("date"))));
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))

@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "l10n/CNotes.h"
 #include "storage/CReminderFileLock.h"
 #include "cli/CCliValues.h"
 #include "model/CReminderCheck.h"
@@ -48,10 +49,10 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 1 || !a.options.contains(QStringLiteral("at")))
-            return UsageError(QStringLiteral("due takes one file and --at"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "due takes one file and --at")));
         COleDateTime now;
         if (!CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), now))
-            return UsageError(QStringLiteral("--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM:SS)")
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM:SS)"))
                                   .arg(a.options.value(QStringLiteral("at"))));
         CReminderFileLock lock(a.positional[0]);
         if (a.Has(QStringLiteral("save")))

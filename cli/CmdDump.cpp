@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "l10n/CNotes.h"
 
 #include <QCoreApplication>
 
@@ -38,7 +39,7 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 1)
-            return UsageError(QStringLiteral("dump takes one file"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "dump takes one file")));
         const QString path = a.positional[0];
         DumpReader reader = FindDumpReader(path);
         if (!reader)

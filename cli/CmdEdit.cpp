@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "cli/CCliValues.h"
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "storage/CReminderFileLock.h"
 
@@ -37,29 +38,29 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 1)
-            return UsageError(QStringLiteral("edit takes one file"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "edit takes one file")));
         bool ok = false;
         const quint64 id = a.options.value(QStringLiteral("id")).toULongLong(&ok);
         if (!ok || id == 0)
-            return UsageError(QStringLiteral("edit needs --id, a reminder's id as dump shows it"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "edit needs --id, a reminder's id as dump shows it")));
         CReminder change;
         if (a.options.contains(QStringLiteral("at"))
             && !CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), change.m_DateTime))
-            return UsageError(QStringLiteral("--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])")
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])"))
                                   .arg(a.options.value(QStringLiteral("at"))));
         int recurrence = -1;
         if (a.options.contains(QStringLiteral("recurrence"))) {
             recurrence = CCliValues::ParseRecurrence(a.options.value(QStringLiteral("recurrence")));
             if (recurrence < 0)
-                return UsageError(QStringLiteral("--recurrence must be one-time, annual, monthly or weekly"));
+                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--recurrence must be one-time, annual, monthly or weekly")));
         }
         if (a.options.contains(QStringLiteral("notice"))
             && !CCliValues::ParseSpan(a.options.value(QStringLiteral("notice")), change.m_AdvanceNotice))
-            return UsageError(QStringLiteral("--notice must look like 2d3h30m"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--notice must look like 2d3h30m")));
         const QString privateText = a.options.value(QStringLiteral("private"));
         if (a.options.contains(QStringLiteral("private")) && privateText != QLatin1String("yes")
             && privateText != QLatin1String("no"))
-            return UsageError(QStringLiteral("--private must be yes or no"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--private must be yes or no")));
 
         const QString path = a.positional[0];
         CReminderFileLock lock(path);
@@ -70,7 +71,7 @@ public:
             return rc;
         CReminder *r = list.Find(id);
         if (!r)
-            return InputError(QStringLiteral("%1 holds no reminder with the id %2; nothing written").arg(path).arg(id));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 holds no reminder with the id %2; nothing written")).arg(path).arg(id));
         if (a.options.contains(QStringLiteral("at")))
             r->m_DateTime = change.m_DateTime;
         if (a.options.contains(QStringLiteral("message")))

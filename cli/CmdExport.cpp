@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderExchange.h"
@@ -28,12 +29,12 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 2)
-            return UsageError(QStringLiteral("export takes a reminder file and an output file"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "export takes a reminder file and an output file")));
         const QString out = a.positional[1];
         const CReminderExchange::FileKind kind = CReminderExchange::KindOf(out);
         if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv
             && kind != CReminderExchange::ICalendar)
-            return UsageError(QStringLiteral("the output file must end in .rpk, .csv or .ics"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the output file must end in .rpk, .csv or .ics")));
         CReminderList list;
         if (const int rc = CCliReminderIO::ReadList(a.positional[0], list))
             return rc;
@@ -44,7 +45,7 @@ public:
                 bool ok = false;
                 const int index = part.trimmed().toInt(&ok);
                 if (!ok || index < 0 || index >= list.GetSize())
-                    return UsageError(QStringLiteral("--select: '%1' is not an index of the file's %2 reminders")
+                    return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--select: '%1' is not an index of the file's %2 reminders"))
                                           .arg(part).arg(list.GetSize()));
                 selection[static_cast<size_t>(index)] = 1;
             }
@@ -55,14 +56,14 @@ public:
         for (quint8 s : selection)
             count += s == 1;
         if (count == 0)
-            return InputError(QStringLiteral("no reminders to export"));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no reminders to export")));
 
         if (a.options.contains(QStringLiteral("data-dir")))
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
         const CReminderExchange::Outcome written = CReminderExchange::ExportFile(list, out, selection, CKmPaths::DataFolder());
         Tell(written.m_Message);
         if (!written.m_Ok)
-            return InputError(QStringLiteral("cannot write %1").arg(out));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1")).arg(out));
         PrintJson(QJsonObject { { QStringLiteral("file"), out },
                                 { QStringLiteral("format"), out.right(3).toLower() },
                                 { QStringLiteral("exported"), count } });

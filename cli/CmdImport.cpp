@@ -1,6 +1,7 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
 #include "ical/CIcsFile.h"
+#include "l10n/CNotes.h"
 #include "storage/CReminderFileLock.h"
 #include "model/CReminderList.h"
 #include "storage/CCalendarCsv.h"
@@ -55,13 +56,13 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 2)
-            return UsageError(QStringLiteral("import takes a reminder file and a pack or CSV file"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "import takes a reminder file and a pack or CSV file")));
         const QString path = a.positional[0];
         const QString source = a.positional[1];
         const CReminderExchange::FileKind kind = CReminderExchange::KindOf(source);
         if (kind != CReminderExchange::Pack && kind != CReminderExchange::CalendarCsv
             && kind != CReminderExchange::ICalendar)
-            return UsageError(QStringLiteral("the file to import must end in .rpk, .csv or .ics"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the file to import must end in .rpk, .csv or .ics")));
         CReminderFileLock lock(path);
         if (const int rc = CCliReminderIO::Lock(path, lock))
             return rc;
@@ -78,9 +79,9 @@ public:
         if (kind == CReminderExchange::ICalendar) {
             const CIcsFile::ImportReport report = CIcsFile::Import(list, source);
             if (report.m_Result == CIcsFile::CannotOpen)
-                return InputError(QStringLiteral("cannot open %1: %2").arg(source, report.m_Error));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1: %2")).arg(source, report.m_Error));
             if (report.m_Result == CIcsFile::Refused)
-                return InputError(QStringLiteral("%1 was not imported: %2").arg(source, report.m_Error));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 was not imported: %2")).arg(source, report.m_Error));
             out = QJsonObject { { QStringLiteral("reminders"), report.m_Read },
                                 { QStringLiteral("added"), report.m_Added },
                                 { QStringLiteral("skipped"), report.m_Duplicates },
@@ -92,11 +93,11 @@ public:
             CCalendarCsv::ImportReport report;
             const CCalendarCsv::ImportResult result = CCalendarCsv::ImportCSV(list, source, &report);
             if (result == CCalendarCsv::CannotOpen)
-                return InputError(QStringLiteral("cannot open %1").arg(source));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1")).arg(source));
             if (result == CCalendarCsv::Empty)
-                return InputError(QStringLiteral("%1 is empty").arg(source));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is empty")).arg(source));
             if (result == CCalendarCsv::NotCalendar)
-                return InputError(QStringLiteral("%1 has none of the calendar columns").arg(source));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 has none of the calendar columns")).arg(source));
             Tell(CUserMessage::Info(CCalendarCsv::Message(report)));
             out = QJsonObject { { QStringLiteral("records"), report.m_Records },
                                 { QStringLiteral("added"), report.m_Added },
@@ -109,9 +110,9 @@ public:
             CReminderPack::ImportReport report;
             Tell(CReminderExchange::ImportFile(list, source, CKmPaths::DataFolder(), &report).m_Message);
             if (report.m_Status == CReminderPack::ImportReport::CannotOpen)
-                return InputError(QStringLiteral("cannot open %1").arg(source));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1")).arg(source));
             if (report.m_Status == CReminderPack::ImportReport::NotAPack)
-                return InputError(QStringLiteral("%1 is not a reminder pack").arg(source));
+                return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is not a reminder pack")).arg(source));
             out = QJsonObject { { QStringLiteral("added"), remindersJson(report.m_Added) },
                                 { QStringLiteral("skipped"), remindersJson(report.m_Skipped) },
                                 { QStringLiteral("datafiles"), filesJson(report.m_Files) } };

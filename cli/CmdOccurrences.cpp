@@ -2,6 +2,7 @@
 #include "cli/CCliReminderIO.h"
 #include "cli/CJsonStream.h"
 #include "cli/COccurrenceWriter.h"
+#include "l10n/CNotes.h"
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "storage/CPrintSelection.h"
@@ -43,7 +44,7 @@ public:
             bool ok = false;
             limit = a.options.value(limitOption).toInt(&ok);
             if (!ok || limit < 1)
-                return UsageError(QStringLiteral("--per-day-limit takes a whole number of 1 or more"));
+                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--per-day-limit takes a whole number of 1 or more")));
         }
         const COleDateTime end = CReminderList::DateOnly(range.to) + COleDateTimeSpan(1.0);
         CJsonStream json(stdout);
@@ -87,7 +88,7 @@ public:
         json.Value("to", a.options.value(QStringLiteral("to")));
         json.EndObject();
         if (!json.Flush())
-            return InputError(QStringLiteral("cannot write the listing to the standard output"));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write the listing to the standard output")));
         return kOk;
     }
 };

@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "storage/CKmPaths.h"
 #include "storage/CReminderFileLock.h"
@@ -32,9 +33,9 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (!a.positional.isEmpty())
-            return UsageError(QStringLiteral("recover takes no file; see --data-dir"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "recover takes no file; see --data-dir")));
         if (!a.Has(QStringLiteral("yes")))
-            return UsageError(QStringLiteral("recover replaces your reminders with the backup; confirm with --yes"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "recover replaces your reminders with the backup; confirm with --yes")));
         if (a.options.contains(QStringLiteral("data-dir")))
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
 
@@ -49,7 +50,7 @@ public:
         // replaced, and a damaged one only once a copy of it is kept.
         const CReminderStore::ReadOutcome current = store.Read(CReminderStore::kReminderBase);
         if (current.m_Result == CReminderStore::Unreadable || current.m_Result == CReminderStore::OutOfMemory)
-            return InputError(QStringLiteral("cannot read %1: %2; move it away to recover, nothing changed")
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot read %1: %2; move it away to recover, nothing changed"))
                                   .arg(current.m_Path, current.m_Error));
         CReminderList list;
         CUserMessage told;
@@ -57,23 +58,23 @@ public:
         Tell(told);
         told = {};
         if (result == CWeeklyBackup::NoBackup)
-            return InputError(QStringLiteral("no backup in %1").arg(store.GetReminderFolder()));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no backup in %1")).arg(store.GetReminderFolder()));
         if (result != CWeeklyBackup::Recovered)
-            return InputError(QStringLiteral("the backup in %1 cannot be read; nothing changed").arg(store.GetReminderFolder()));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the backup in %1 cannot be read; nothing changed")).arg(store.GetReminderFolder()));
         if (current.m_Result == CReminderStore::Corrupt && !current.m_Bytes.isEmpty()
             && CReminderStore::KeepCorruptCopy(current.m_Path).isEmpty())
-            return InputError(QStringLiteral("%1 is damaged and no copy of it could be kept; nothing changed")
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is damaged and no copy of it could be kept; nothing changed"))
                                   .arg(current.m_Path));
         // The running program would write this at its next save; here it is now.
         const CReminderStore::SaveResult saved = store.SaveReminders(list, CReminderStore::kReminderBase, &told);
         Tell(told);
         if (saved != CReminderStore::Saved)
-            return InputError(QStringLiteral("cannot write the reminder file in %1").arg(store.GetReminderFolder()));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write the reminder file in %1")).arg(store.GetReminderFolder()));
         // Put back on purpose: what was deleted since the backup is no
         // longer deleted.
         QString error;
         if (!CReminderTombstones::Update(file, [&](CReminderTombstones &t) { t.Forget(list.Reminders()); }, error))
-            return InputError(QStringLiteral("cannot write %1: %2").arg(CReminderTombstones::PathFor(file), error));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1: %2")).arg(CReminderTombstones::PathFor(file), error));
         PrintJson(QJsonObject { { QStringLiteral("result"), QStringLiteral("recovered") },
                                 { QStringLiteral("reminders"), list.GetSize() },
                                 { QStringLiteral("backupDate"), settings.LastBackupDate() } });

@@ -1,5 +1,6 @@
 #include "cli/CCliCommand.h"
 #include "cli/CCliReminderIO.h"
+#include "l10n/CNotes.h"
 #include "storage/CReminderFileLock.h"
 #include "sync/CSyncEngine.h"
 #include "sync/CSyncRunLock.h"
@@ -45,29 +46,31 @@ public:
         if (!a.error.isEmpty())
             return UsageError(a.error);
         if (a.positional.size() != 1)
-            return UsageError(QStringLiteral("sync takes one reminder file"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "sync takes one reminder file")));
         for (const char *required : { "url", "user", "password-file" })
             if (!a.options.contains(QString::fromLatin1(required)))
-                return UsageError(QStringLiteral("sync needs --%1").arg(QString::fromLatin1(required)));
+                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "sync needs --%1")).arg(QString::fromLatin1(required)));
         const QUrl url(a.options.value(QStringLiteral("url")), QUrl::StrictMode);
         if (!url.isValid() || (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")))
-            return UsageError(QStringLiteral("--url must be an http or https address"));
+            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--url must be an http or https address")));
         int timeout = 60;
         if (a.options.contains(QStringLiteral("timeout"))) {
             bool ok = false;
             timeout = a.options.value(QStringLiteral("timeout")).toInt(&ok);
             if (!ok || timeout < 1 || timeout > 3600)
-                return UsageError(QStringLiteral("--timeout takes 1 to 3600 seconds"));
+                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--timeout takes 1 to 3600 seconds")));
         }
         QFile passwordFile(a.options.value(QStringLiteral("password-file")));
         if (!passwordFile.open(QIODevice::ReadOnly))
-            return InputError(QStringLiteral("cannot read the password file %1").arg(passwordFile.fileName()));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot read the password file %1")).arg(passwordFile.fileName()));
         const QString password = QString::fromUtf8(passwordFile.readLine(4096)).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
 
         if (url.scheme() == QLatin1String("http") && !password.isEmpty())
-            std::fprintf(stderr, "kestrelmark-cli: warning: %s is not encrypted: the password and the reminders "
-                                 "travel readable to anyone on the network; use https:// where the server offers it\n",
-                         qPrintable(url.toDisplayString(QUrl::RemoveUserInfo)));
+            std::fprintf(stderr, "kestrelmark-cli: %s\n",
+                         qPrintable(QCoreApplication::translate("kestrelmark-cli",
+                                                                "warning: %1 is not encrypted: the password and the reminders travel "
+                                                                "readable to anyone on the network; use https:// where the server offers it")
+                                        .arg(url.toDisplayString(QUrl::RemoveUserInfo))));
 
         // The whole run under the sync's lock, from reading the file and
         // the state to writing the state back.
@@ -77,7 +80,7 @@ public:
         if (!running.Acquire(kBusyWaitMs)) {
             if (!running.Busy())
                 return InputError(running.Error());
-            std::fprintf(stderr, "kestrelmark-cli: %s: %s\n", qPrintable(path), qPrintable(running.Error()));
+            std::fprintf(stderr, "kestrelmark-cli: %s: %s\n", qPrintable(path), qPrintable(CNotes::Shown(running.Error())));
             PrintJson(QJsonObject { { QStringLiteral("status"), QStringLiteral("failed") },
                                     { QStringLiteral("error"), running.Error() } });
             return 3;
@@ -89,7 +92,7 @@ public:
         CSyncState state;
         QString error;
         if (state.load(statePath, error) == CSyncState::Damaged)
-            return InputError(QStringLiteral("%1 (move it away to sync afresh)").arg(error));
+            return InputError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 (move it away to sync afresh)")).arg(error));
 
         CSyncEngine engine;
         engine.client().setTimeoutMs(timeout * 1000);

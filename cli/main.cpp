@@ -24,7 +24,9 @@ static int runCompanion(char **argv)
     const QByteArray file = QFile::encodeName(path);
     ::execv(file.constData(), argv);
     const int error = errno;
-    std::fprintf(stderr, "kestrelmark-cli: cannot run %s: %s\n", file.constData(), std::strerror(error));
+    std::fprintf(stderr, "kestrelmark-cli: %s\n",
+                 qPrintable(QCoreApplication::translate("kestrelmark-cli", "cannot run %1: %2")
+                                .arg(QString::fromLocal8Bit(file), QString::fromLocal8Bit(std::strerror(error)))));
     return 2;
 }
 #endif

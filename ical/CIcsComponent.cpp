@@ -7,6 +7,7 @@
 #include "ical/CIcsTime.h"
 #include "ical/CIcsWriter.h"
 #include "ical/CIcsZone.h"
+#include "l10n/CNotes.h"
 #include "model/CIconTable.h"
 #include "model/CSnooze.h"
 
@@ -189,8 +190,8 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
 {
     Outcome out;
     if (icalcomponent_get_first_property(item, ICAL_RECURRENCEID_PROPERTY)) {
-        out.m_Skipped = QStringLiteral("a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder "
-                                       "of its own");
+        out.m_Skipped = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder "
+                                       "of its own"));
         return out;
     }
     const bool todo = icalcomponent_isa(item) == ICAL_VTODO_COMPONENT;
@@ -201,12 +202,12 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
     else if ((startProp = icalcomponent_get_first_property(item, ICAL_DTSTART_PROPERTY)))
         startValue = icalproperty_get_dtstart(startProp);
     if (!startProp) {
-        out.m_Skipped = todo ? QStringLiteral("a to-do without a due date or start") : QStringLiteral("no start date");
+        out.m_Skipped = todo ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a to-do without a due date or start")) : CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no start date"));
         return out;
     }
     const CIcsLocalTime start = CIcsTime::OfProperty(startProp, startValue, calendar, zones);
     if (!start.m_Valid) {
-        out.m_Skipped = QStringLiteral("a start date that could not be read");
+        out.m_Skipped = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a start date that could not be read"));
         return out;
     }
     if (start.m_UnknownZone)
@@ -229,7 +230,7 @@ CIcsComponent::Outcome CIcsComponent::Map(icalcomponent *item, icalcomponent *ca
             const CIcsSeries::Left left = CIcsSeries::Remaining(rule, firstDate, firstTime, startValue.is_date, zone,
                                                                 excludedOf(item, calendar, zones), now);
             if (left.m_Count == 0) {
-                out.m_Skipped = QStringLiteral("a repeating event whose last occurrence is past");
+                out.m_Skipped = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a repeating event whose last occurrence is past"));
                 return out;
             }
             if (left.m_Count == 1) {

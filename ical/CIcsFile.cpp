@@ -1,6 +1,7 @@
 #include "ical/CIcsFile.h"
 
 #include "ical/CIcsWriter.h"
+#include "l10n/CNotes.h"
 #include "l10n/KmTranslate.h"
 #include "model/CImportedNames.h"
 #include "model/CReminderBatch.h"
@@ -51,9 +52,9 @@ CIcsFile::ImportReport CIcsFile::Merge(CReminderList &list, const CIcsReadResult
     }
     if (read.m_Events.empty()) {
         report.m_Result = Refused;
-        report.m_Error = QStringLiteral("none of its events and to-dos could become a reminder");
+        report.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "none of its events and to-dos could become a reminder"));
         if (!read.m_NotUtf8.isEmpty())
-            report.m_Error += QStringLiteral(" (%1)").arg(read.m_NotUtf8);
+            report.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 (%2)")).arg(report.m_Error, read.m_NotUtf8);
         return report;
     }
     CReminderBatch batch(list);
@@ -83,7 +84,7 @@ CIcsFile::ImportReport CIcsFile::Import(CReminderList &list, const QString &path
     // A file larger than any calendar is refused before it is read.
     if (file.size() > CIcsReader::kMaxBytes) {
         report.m_Result = Refused;
-        report.m_Error = QStringLiteral("it is too large to be a calendar");
+        report.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is too large to be a calendar"));
         return report;
     }
     // Read in pieces: asking for the cap at once would allocate all of it
@@ -120,9 +121,9 @@ QString CIcsFile::Message(const ImportReport &report, const QString &path)
         return QCoreApplication::translate("CIcsFile", "Sorry, the file %1 could not be opened.").arg(name);
     case Refused: {
         //: %1 is the file, %2 why it was refused.
-        QString text = QCoreApplication::translate("CIcsFile", "Sorry, the file %1 was not imported: %2.").arg(name, report.m_Error);
+        QString text = QCoreApplication::translate("CIcsFile", "Sorry, the file %1 was not imported: %2.").arg(name, CNotes::Shown(report.m_Error));
         for (const QString &note : report.m_Notes)
-            text += QStringLiteral("\n- ") + note;
+            text += QStringLiteral("\n- ") + CNotes::Shown(note);
         return text;
     }
     case Imported:
@@ -142,6 +143,6 @@ QString CIcsFile::Message(const ImportReport &report, const QString &path)
         text += QLatin1Char('\n')
             + (leftOut == 1 ? QCoreApplication::translate("CIcsFile", "1 event left out.") : QCoreApplication::translate("CIcsFile", "%n events left out.", nullptr, leftOut));
     for (const QString &note : report.m_Notes)
-        text += QStringLiteral("\n- ") + note;
+        text += QStringLiteral("\n- ") + CNotes::Shown(note);
     return text;
 }

@@ -1,6 +1,7 @@
 #include "ical/CIcsParser.h"
 
 #include "ical/CIcsLibrary.h"
+#include "l10n/CNotes.h"
 
 #include <cstring>
 #include <memory>
@@ -67,13 +68,13 @@ bool CIcsParser::addLine(icalparser *parser, QByteArray &line, const QByteArray 
     if (line.isEmpty())
         return true;
     if (name == "BEGIN" && ++m_depth > kMaxDepth) {
-        m_error = QStringLiteral("its parts are nested too deeply for a calendar");
+        m_error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "its parts are nested too deeply for a calendar"));
         return false;
     }
     if (name == "END" && m_depth > 0)
         --m_depth;
     if (parameterCount(line) > kMaxParameters) {
-        m_error = QStringLiteral("one of its lines has more parameters than any calendar uses");
+        m_error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "one of its lines has more parameters than any calendar uses"));
         return false;
     }
     *done = icalparser_add_line(parser, line.data());

@@ -4,6 +4,7 @@
 #include "ical/CIcsParser.h"
 #include "ical/CIcsRecurrence.h"
 #include "ical/CIcsZones.h"
+#include "l10n/CNotes.h"
 
 #include <QMap>
 
@@ -20,11 +21,6 @@ bool isItem(icalcomponent *c)
 {
     const icalcomponent_kind k = icalcomponent_isa(c);
     return k == ICAL_VEVENT_COMPONENT || k == ICAL_VTODO_COMPONENT;
-}
-
-QString plural(int n, const char *one, const char *many)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
 }
 
 class Collector
@@ -70,18 +66,23 @@ public:
 
     void Finish()
     {
-        for (unsigned bit = 0; bit < CIcsRecurrence::kCount; ++bit)
-            if (m_simplified[bit])
-                m_result.m_Notes << plural(m_simplified[bit], "event", "events") + QStringLiteral(": ")
-                        + CIcsRecurrence::Describe(static_cast<CIcsRecurrence::Simplification>(1u << bit))
-                        + QLatin1Char('.');
+        // One apart, so that English keeps "1 event"; the sync reads the
+        // counts off these English forms.
+        for (unsigned bit = 0; bit < CIcsRecurrence::kCount; ++bit) {
+            const int n = m_simplified[bit];
+            if (n)
+                m_result.m_Notes << (n == 1 ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "1 event: %1."))
+                                            : CNotes::Note(QT_TRANSLATE_N_NOOP("CNotes", "%n events: %1."), n))
+                                        .arg(CIcsRecurrence::Describe(static_cast<CIcsRecurrence::Simplification>(1u << bit)));
+        }
         for (auto it = m_skipped.cbegin(); it != m_skipped.cend(); ++it)
-            m_result.m_Notes << plural(it.value(), "event left out", "events left out") + QStringLiteral(": ")
-                    + it.key() + QLatin1Char('.');
+            m_result.m_Notes << (it.value() == 1 ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "1 event left out: %1."))
+                                                 : CNotes::Note(QT_TRANSLATE_N_NOOP("CNotes", "%n events left out: %1."), it.value()))
+                                    .arg(it.key());
         if (m_items == 0)
             m_result.m_Error = m_result.m_NotUtf8.isEmpty()
-                ? QStringLiteral("it holds no events or to-dos")
-                : QStringLiteral("it holds no events or to-dos (%1)").arg(m_result.m_NotUtf8);
+                ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it holds no events or to-dos"))
+                : CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it holds no events or to-dos (%1)")).arg(m_result.m_NotUtf8);
     }
 
 private:
@@ -122,7 +123,7 @@ QString firstNotUtf8(const QByteArray &text)
     for (qsizetype i = 0; i < text.size();) {
         const int n = sequenceAt(text, i);
         if (n == 0)
-            return QStringLiteral("line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)")
+            return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)"))
                 .arg(line)
                 .arg(i - lineStart + 1)
                 .arg(QString::number(static_cast<unsigned char>(text[i]), 16).toUpper().rightJustified(2, QLatin1Char('0')));
@@ -141,7 +142,7 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, s
 {
     CIcsReadResult result;
     if (input.size() > kMaxBytes) {
-        result.m_Error = QStringLiteral("it is too large to be a calendar");
+        result.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is too large to be a calendar"));
         return result;
     }
     QByteArray text = input;
@@ -152,7 +153,7 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, s
     if (nul >= 0)
         text.truncate(nul);
     if (std::all_of(text.cbegin(), text.cend(), [](char c) { return std::isspace(static_cast<unsigned char>(c)); })) {
-        result.m_Error = QStringLiteral("it is empty");
+        result.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is empty"));
         return result;
     }
     result.m_NotUtf8 = firstNotUtf8(text);
@@ -164,9 +165,10 @@ CIcsReadResult CIcsReader::Read(const QByteArray &input, const QDateTime &now, s
     if (!read || !parser.Root()) {
         const QString notUtf8 = result.m_NotUtf8;
         result = CIcsReadResult();
-        result.m_Error = read ? QStringLiteral("it is not an iCalendar file that can be read") : parser.Error();
+        result.m_Error = read ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is not an iCalendar file that can be read")) : parser.Error();
         if (!notUtf8.isEmpty())
-            result.m_Error += QStringLiteral(" (%1)").arg(notUtf8);
+            //: A note and, in brackets, what else is known of it.
+            result.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 (%2)")).arg(result.m_Error, notUtf8);
         return result;
     }
     collector.Walk(parser.Root(), nullptr, 0);

@@ -1,5 +1,6 @@
 #include "ical/CIcsRecurrence.h"
 
+#include "l10n/CNotes.h"
 #include "model/CReminder.h"
 
 #include <QStringList>
@@ -29,21 +30,21 @@ bool onlyValue(const std::vector<short> &v, int value) { return v.empty() || (v.
 QString CIcsRecurrence::Describe(Simplification one)
 {
     switch (one) {
-    case Interval: return QStringLiteral("a repeat interval above 1 was read as 1");
-    case End: return QStringLiteral("the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end");
-    case ExDate: return QStringLiteral("its excluded dates (EXDATE) were not kept");
-    case RDate: return QStringLiteral("its extra dates (RDATE) were left out");
-    case Frequent: return QStringLiteral("a repeat of hours or less became one time");
-    case Parts: return QStringLiteral("the days its rule names were read as the start's own day");
-    case BadRule: return QStringLiteral("a repeat rule that could not be read became one time");
-    case MoreRules: return QStringLiteral("only the first of its repeat rules was kept");
-    case AlarmAfter: return QStringLiteral("an alarm after the start rings at the start");
-    case UnknownZone: return QStringLiteral("an unknown time zone was read as local time");
-    case Unreadable: return QStringLiteral("properties that could not be read were ignored");
+    case Interval: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a repeat interval above 1 was read as 1"));
+    case End: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end"));
+    case ExDate: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "its excluded dates (EXDATE) were not kept"));
+    case RDate: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "its extra dates (RDATE) were left out"));
+    case Frequent: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a repeat of hours or less became one time"));
+    case Parts: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the days its rule names were read as the start's own day"));
+    case BadRule: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a repeat rule that could not be read became one time"));
+    case MoreRules: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "only the first of its repeat rules was kept"));
+    case AlarmAfter: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "an alarm after the start rings at the start"));
+    case UnknownZone: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "an unknown time zone was read as local time"));
+    case Unreadable: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "properties that could not be read were ignored"));
     case ZoneHour:
-        return QStringLiteral("it keeps the time of its own time zone, which changes its clocks on other days than "
-                              "this computer's, so here it rings an hour off for part of the year");
-    case OneLeft: return QStringLiteral("its repeat has one occurrence left, so it became one time");
+        return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it keeps the time of its own time zone, which changes its clocks on other days than "
+                              "this computer's, so here it rings an hour off for part of the year"));
+    case OneLeft: return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "its repeat has one occurrence left, so it became one time"));
     case None: break;
     }
     return QString();

@@ -1,5 +1,6 @@
 #include "model/CImportedNames.h"
 
+#include "l10n/CNotes.h"
 #include "model/CReminder.h"
 #include "model/CTrace.h"
 
@@ -25,7 +26,7 @@ bool badCharacter(QChar c)
 bool fail(QString *reason, const char *text)
 {
     if (reason)
-        *reason = QString::fromLatin1(text);
+        *reason = CNotes::Note(text);
     return false;
 }
 
@@ -73,19 +74,19 @@ bool reduce(QString &name, QString (*rule)(const QString &), const char *what)
 bool CImportedNames::Split(const QString &name, QStringList *pieces, QString *reason)
 {
     if (!name.isValidUtf16())
-        return fail(reason, "not valid text");
+        return fail(reason, QT_TRANSLATE_NOOP("CNotes", "not valid text"));
     const QStringList parts = piecesOf(name);
     if (parts.size() > kMaxDirectories + 1)
-        return fail(reason, "too many folders");
+        return fail(reason, QT_TRANSLATE_NOOP("CNotes", "too many folders"));
     for (const QString &part : parts) {
         if (part.isEmpty())
-            return fail(reason, "empty or absolute path");
+            return fail(reason, QT_TRANSLATE_NOOP("CNotes", "empty or absolute path"));
         if (isDots(part))
-            return fail(reason, "relative folder reference");
+            return fail(reason, QT_TRANSLATE_NOOP("CNotes", "relative folder reference"));
         if (std::any_of(part.cbegin(), part.cend(), badCharacter))
-            return fail(reason, "character not allowed in file names");
+            return fail(reason, QT_TRANSLATE_NOOP("CNotes", "character not allowed in file names"));
         if (part.toUtf8().size() > kMaxComponentBytes)
-            return fail(reason, "name too long");
+            return fail(reason, QT_TRANSLATE_NOOP("CNotes", "name too long"));
     }
     if (pieces)
         *pieces = parts;

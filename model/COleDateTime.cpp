@@ -2,6 +2,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CLocaleDateFormat.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <cmath>
@@ -179,7 +180,7 @@ QString COleDateTime::Format() const
         return QString();
     Parts p;
     if (!GetParts(p))
-        return QStringLiteral("Invalid DateTime");
+        return QCoreApplication::translate("COleDateTime", "Invalid DateTime");
     const QLocale locale;
     const QDate date(p.year, p.month, p.day);
     const QTime time(p.hour, p.minute, p.second);

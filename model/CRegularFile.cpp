@@ -1,5 +1,7 @@
 #include "model/CRegularFile.h"
 
+#include "l10n/CNotes.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -19,8 +21,8 @@ CRegularFile::Status CRegularFile::OpenForReading(QFile &file, const QString &pa
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const int code = errno;
-        error = S_ISDIR(st.st_mode) ? QStringLiteral("it is a folder")
-            : st.st_mode != 0       ? QStringLiteral("it is not a regular file")
+        error = S_ISDIR(st.st_mode) ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is a folder"))
+            : st.st_mode != 0       ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is not a regular file"))
                                     : QString::fromLocal8Bit(std::strerror(code));
         ::close(fd);
         return st.st_mode != 0 ? NotRegular : Failed;

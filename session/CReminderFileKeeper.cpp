@@ -1,5 +1,6 @@
 #include "session/CReminderFileKeeper.h"
 
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 
@@ -146,7 +147,7 @@ void CReminderFileKeeper::report(const CSharedReminderFile::Outcome &outcome)
         //: %1 is the reminder file, %2 why it could not be written.
         text = tr("Sorry, your reminders could not be saved to %1: %2. They stay in this program, "
                   "and it will try again at the next save.")
-                   .arg(path, outcome.m_Error);
+                   .arg(path, CNotes::Shown(outcome.m_Error));
         break;
     }
     // Every failure goes to the log; the user hears of a streak once.

@@ -1,5 +1,6 @@
 #include "session/CSyncController.h"
 
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "storage/CSettingsStore.h"
 
@@ -118,7 +119,7 @@ void CSyncController::begin()
             return;
         auto lock = std::make_unique<CSyncRunLock>(m_statePath);
         if (!lock->Acquire(0)) {
-            setStatus(tr("Not synced: %1").arg(lock->Error()));
+            setStatus(tr("Not synced: %1").arg(CNotes::Shown(lock->Error())));
             if (lock->Busy())
                 schedule(kBusyRetryMs);
             return;
@@ -157,7 +158,7 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
         }
         // The state only after the reminders it describes are on disk.
         if (saved && !outcome.m_State.save(m_statePath, error))
-            setStatus(tr("Not synced: %1").arg(error));
+            setStatus(tr("Not synced: %1").arg(CNotes::Shown(error)));
     }
     m_runLock.reset();
 
@@ -184,7 +185,7 @@ void CSyncController::onFinished(const CSyncEngine::Outcome &outcome)
         break;
     case CSyncEngine::Outcome::Failed:
         setStatus(tr("Not synced at %1: %2%3")
-                      .arg(now, outcome.m_Error,
+                      .arg(now, CNotes::Shown(outcome.m_Error),
                            m_lastSuccess.isEmpty() ? QString() : tr(" (last synced %1)").arg(m_lastSuccess)));
         break;
     }

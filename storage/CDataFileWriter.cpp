@@ -1,5 +1,6 @@
 #include "storage/CDataFileWriter.h"
 
+#include "l10n/CNotes.h"
 #include "model/CTrace.h"
 #include "storage/CPackDataName.h"
 
@@ -37,19 +38,19 @@ bool CDataFileWriter::MakeFolders(const QString &relativeDir)
             Trace(QStringLiteral("Checking for directory ") + QDir::toNativeSeparators(path) + QStringLiteral("...\n"));
         QFileInfo info(path);
         if (info.isSymLink() && !info.exists())
-            return Refuse(QStringLiteral("a link that leads nowhere is in the way"));
+            return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a link that leads nowhere is in the way")));
         if (!info.exists()) {
             Trace("Creating new directory...\n");
             if (!QDir().mkdir(path))
-                return Refuse(QStringLiteral("cannot create its folder"));
+                return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot create its folder")));
             info.refresh();
         } else if (!info.isDir()) {
-            return Refuse(QStringLiteral("cannot create its folder"));
+            return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot create its folder")));
         }
         const QString real = info.canonicalFilePath();
         const bool inside = top.isNull() ? !real.isEmpty() : real.startsWith(top + QLatin1Char('/'));
         if (!inside)
-            return Refuse(QStringLiteral("its folder leads outside the data folder"));
+            return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "its folder leads outside the data folder")));
         if (top.isNull())
             top = real;
     }
@@ -75,14 +76,14 @@ bool CDataFileWriter::Begin(const QString &name)
         return false;
     const QFileInfo target(m_path);
     if (target.isSymLink())
-        return Refuse(QStringLiteral("a link of that name is in the way"));
+        return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a link of that name is in the way")));
     if (target.exists() && !target.isFile())
-        return Refuse(QStringLiteral("a folder of that name is in the way"));
+        return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a folder of that name is in the way")));
 
     m_file = std::make_unique<QSaveFile>(m_path);
     if (!m_file->open(QIODevice::WriteOnly)) {
         Trace(QStringLiteral("Error creating file ") + QDir::toNativeSeparators(m_path) + QStringLiteral(".\n"));
-        return Refuse(QStringLiteral("cannot create the file: ") + m_file->errorString());
+        return Refuse(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot create the file: %1")).arg(m_file->errorString()));
     }
     return true;
 }
@@ -99,7 +100,7 @@ bool CDataFileWriter::Finish()
         return false;
     const bool ok = m_file->commit();
     if (!ok)
-        m_reason = QStringLiteral("cannot write the file: ") + m_file->errorString();
+        m_reason = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write the file: %1")).arg(m_file->errorString());
     m_file.reset();
     return ok;
 }

@@ -1,5 +1,6 @@
 #include "storage/CPackDataName.h"
 
+#include "l10n/CNotes.h"
 #include "model/CImportedNames.h"
 
 #include <QStringList>
@@ -16,7 +17,7 @@ bool CPackDataName::Check(const QString &name, QString *relative, QString *reaso
         rest = name.mid(7);
     } else {
         if (reason)
-            *reason = QStringLiteral("not in icons or sounds");
+            *reason = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "not in icons or sounds"));
         return false;
     }
     QStringList parts;

@@ -1,5 +1,6 @@
 #include "storage/CReminderPack.h"
 
+#include "l10n/CNotes.h"
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
 #include "model/CImportedNames.h"
@@ -197,7 +198,7 @@ public:
         m_report.m_Files.back().m_Received += size;
     }
     void EndFile(qint64) override { m_report.m_Files.back().m_Sha256 = QString::fromLatin1(m_hash.result().toHex()); }
-    void AbortFile() override { m_report.m_Files.back().m_Reason = QStringLiteral("the pack breaks off inside it"); }
+    void AbortFile() override { m_report.m_Files.back().m_Reason = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the pack breaks off inside it")); }
 
 protected:
     CReminderPack::ImportReport &m_report;
@@ -292,7 +293,7 @@ void readDevice(QIODevice &device, const QString &path, CReminderPack::ImportRep
         case CReminderPackReader::UnknownToken:
             report.m_UnknownToken = true;
             report.m_Status = CReminderPack::ImportReport::Damaged;
-            report.m_Error = QStringLiteral("the list of data files ends in an unknown value");
+            report.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the list of data files ends in an unknown value"));
             break;
         }
     } catch (const CArchiveException &e) {
@@ -303,10 +304,10 @@ void readDevice(QIODevice &device, const QString &path, CReminderPack::ImportRep
         report.m_Error = QString::fromLocal8Bit(e.what());
     } catch (const CMemoryException &) {
         report.m_Status = CReminderPack::ImportReport::Damaged;
-        report.m_Error = QStringLiteral("out of memory");
+        report.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "out of memory"));
     } catch (const std::bad_alloc &) {
         report.m_Status = CReminderPack::ImportReport::Damaged;
-        report.m_Error = QStringLiteral("out of memory");
+        report.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "out of memory"));
     }
     if (report.m_Status == CReminderPack::ImportReport::Damaged)
         Trace(QStringLiteral("Damaged reminder pack ") + path + QStringLiteral(": ") + report.m_Error

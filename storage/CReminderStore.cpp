@@ -1,5 +1,6 @@
 #include "storage/CReminderStore.h"
 
+#include "l10n/CNotes.h"
 #include "l10n/KmTranslate.h"
 #include "model/CArchive.h"
 #include "model/CArchiveException.h"
@@ -220,7 +221,7 @@ QString CReminderStore::UnreadableMessage(const QString &path, const QString &re
     //: %1 is the reminder file, %2 why it cannot be read.
     return QCoreApplication::translate("CReminderStore", "Sorry, your reminder file %1 cannot be read (%2). Your reminders stay in this "
                           "program, and the file will not be written until it can be read again.")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(QDir::toNativeSeparators(path), CNotes::Shown(reason));
 }
 
 void CReminderStore::DescribeLoadFailure(ReadOutcome &outcome)

@@ -1,5 +1,6 @@
 #include "storage/CSharedReminderFile.h"
 
+#include "l10n/CNotes.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CReminderFileLock.h"
@@ -282,7 +283,7 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
         || read.m_Result == CReminderStore::NotFound || read.m_Path != FilePath()) {
         m_unreadable = true;
         outcome.m_Status = Unreadable;
-        outcome.m_Error = read.m_Error.isEmpty() ? QStringLiteral("not enough memory to read it") : read.m_Error;
+        outcome.m_Error = read.m_Error.isEmpty() ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "not enough memory to read it")) : read.m_Error;
         return false;
     }
     m_unreadable = false;
@@ -296,7 +297,7 @@ bool CSharedReminderFile::MergeFromDisk(CReminderList &list, Outcome &outcome)
                 // Its only copy: never written over.
                 m_unreadable = true;
                 outcome.m_Status = Unreadable;
-                outcome.m_Error = QStringLiteral("it is damaged (%1), and no copy of it could be kept")
+                outcome.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it is damaged (%1), and no copy of it could be kept"))
                                       .arg(read.m_Error);
                 return false;
             }

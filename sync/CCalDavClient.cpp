@@ -1,5 +1,7 @@
 #include "sync/CCalDavClient.h"
 
+#include "l10n/CNotes.h"
+
 #include <QBuffer>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -92,7 +94,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     timer->setSingleShot(true);
     connect(timer, &QTimer::timeout, reply, [reply, state] {
         state->reply.m_Fault = CDavReply::Timeout;
-        state->reply.m_Error = QStringLiteral("the server did not answer in time");
+        state->reply.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server did not answer in time"));
         reply->abort();
     });
     timer->start(m_timeoutMs);
@@ -100,7 +102,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
     const qint64 limit = m_maxReplyBytes;
     auto tooLarge = [reply, state, limit] {
         state->reply.m_Fault = CDavReply::TooLarge;
-        state->reply.m_Error = QStringLiteral("the server's reply is larger than %1 bytes").arg(limit);
+        state->reply.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server's reply is larger than %1 bytes")).arg(limit);
         reply->abort();
     };
     connect(reply, &QNetworkReply::metaDataChanged, reply, [reply, tooLarge, limit] {
@@ -120,7 +122,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
         for (const QSslError &e : errors)
             texts << e.errorString();
         state->reply.m_Fault = CDavReply::Tls;
-        state->reply.m_Error = QStringLiteral("the server's certificate was refused: %1").arg(texts.join(QStringLiteral("; ")));
+        state->reply.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server's certificate was refused: %1")).arg(texts.join(QStringLiteral("; ")));
     });
     connect(reply, &QNetworkReply::finished, this,
             [this, reply, state, method, url, body, headers, done = std::move(done), redirects]() mutable {
@@ -130,7 +132,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
                     state->body += reply->read(std::min(reply->bytesAvailable(), m_maxReplyBytes + 1 - state->body.size()));
                     if (state->body.size() > m_maxReplyBytes) {
                         r.m_Fault = CDavReply::TooLarge;
-                        r.m_Error = QStringLiteral("the server's reply is larger than %1 bytes").arg(m_maxReplyBytes);
+                        r.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server's reply is larger than %1 bytes")).arg(m_maxReplyBytes);
                     }
                 }
                 r.m_Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -139,7 +141,7 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
                     const QNetworkReply::NetworkError e = reply->error();
                     if (r.m_Status == 401 || e == QNetworkReply::AuthenticationRequiredError) {
                         r.m_Fault = CDavReply::Auth;
-                        r.m_Error = QStringLiteral("the server refused the user name or password");
+                        r.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server refused the user name or password"));
                     } else if (e == QNetworkReply::SslHandshakeFailedError) {
                         r.m_Fault = CDavReply::Tls;
                         r.m_Error = reply->errorString();
@@ -156,11 +158,11 @@ void CCalDavClient::start(const QByteArray &method, const QUrl &url, const QByte
                         // Another scheme, host or port is another server:
                         // not followed, with or without the password.
                         r.m_Fault = CDavReply::Redirect;
-                        r.m_Error = QStringLiteral("the server sent the request to %1")
+                        r.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server sent the request to %1"))
                                         .arg(target.isValid() ? target.adjusted(QUrl::RemoveUserInfo).authority() : target.toString());
                     } else if (redirects >= kMaxRedirects) {
                         r.m_Fault = CDavReply::Redirect;
-                        r.m_Error = QStringLiteral("the server sent the request elsewhere (%1)").arg(target.toString());
+                        r.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server sent the request elsewhere (%1)")).arg(target.toString());
                     } else {
                         start(method, target, body, headers, std::move(done), redirects + 1);
                         return;

@@ -1,5 +1,7 @@
 #include "sync/CDavMultiStatus.h"
 
+#include "l10n/CNotes.h"
+
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -226,7 +228,7 @@ CDavMultiStatus CDavMultiStatus::Parse(const QByteArray &body, const QUrl &base)
     const QString document = QString::fromUtf8(body);
     QXmlStreamReader xml(document);
     if (!xml.readNextStartElement() || xml.namespaceUri() != kDav || xml.name() != QLatin1String("multistatus")) {
-        out.m_Error = xml.hasError() ? xml.errorString() : QStringLiteral("the reply is not a WebDAV multistatus");
+        out.m_Error = xml.hasError() ? xml.errorString() : CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the reply is not a WebDAV multistatus"));
         return out;
     }
     while (xml.readNextStartElement()) {
@@ -242,7 +244,7 @@ CDavMultiStatus CDavMultiStatus::Parse(const QByteArray &body, const QUrl &base)
         }
     }
     if (xml.hasError()) {
-        out.m_Error = QStringLiteral("unreadable multistatus reply: %1").arg(xml.errorString());
+        out.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "unreadable multistatus reply: %1")).arg(xml.errorString());
         out.m_Responses.clear();
     }
     return out;

@@ -1,9 +1,11 @@
 #include "sync/CSyncEngine.h"
 
+#include "l10n/CNotes.h"
 #include "model/CTrace.h"
 #include "storage/CReminderMerge.h"
 #include "sync/CDavMultiStatus.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <algorithm>
 
@@ -47,22 +49,34 @@ QJsonObject CSyncEngine::Outcome::ToJson() const
 
 QString CSyncEngine::Outcome::Details() const
 {
+    // Shown, so in the user's words; the lists themselves stay English for
+    // the report. One apart, so that English keeps "1 event".
     QStringList parts;
-    auto list = [&parts](const QStringList &items, const char *one, const char *many) {
+    auto list = [&parts](const QStringList &items, const QString &heading) {
         if (items.isEmpty())
             return;
-        QString text = QStringLiteral("%1 %2:").arg(items.size()).arg(QLatin1String(items.size() == 1 ? one : many));
+        QString text = heading;
         for (const QString &item : items)
-            text += QStringLiteral("\n- ") + item;
+            text += QStringLiteral("\n- ") + CNotes::Shown(item);
         parts << text;
     };
-    list(m_Simplified, "event simplified", "events simplified");
-    list(m_Skipped, "event left out", "events left out");
-    list(m_KeptHere, "change kept on this computer only", "changes kept on this computer only");
-    list(m_Ignored, "resource outside the calendar left alone", "resources outside the calendar left alone");
-    if (m_Conflicts > 0)
-        parts << QStringLiteral("%1 changed both here and on the server; both versions are kept.")
-                     .arg(m_Conflicts == 1 ? QStringLiteral("1 reminder was") : QStringLiteral("%1 reminders were").arg(m_Conflicts));
+    const auto count = [](const QStringList &items, const char *one, const char *many) {
+        return items.size() == 1 ? QCoreApplication::translate("CSyncEngine", one)
+                                 : QCoreApplication::translate("CSyncEngine", many, nullptr, static_cast<int>(items.size()));
+    };
+    list(m_Simplified, count(m_Simplified, QT_TRANSLATE_NOOP("CSyncEngine", "1 event simplified:"),
+                             QT_TRANSLATE_N_NOOP("CSyncEngine", "%n events simplified:")));
+    list(m_Skipped, count(m_Skipped, QT_TRANSLATE_NOOP("CSyncEngine", "1 event left out:"),
+                          QT_TRANSLATE_N_NOOP("CSyncEngine", "%n events left out:")));
+    list(m_KeptHere, count(m_KeptHere, QT_TRANSLATE_NOOP("CSyncEngine", "1 change kept on this computer only:"),
+                           QT_TRANSLATE_N_NOOP("CSyncEngine", "%n changes kept on this computer only:")));
+    list(m_Ignored, count(m_Ignored, QT_TRANSLATE_NOOP("CSyncEngine", "1 resource outside the calendar left alone:"),
+                          QT_TRANSLATE_N_NOOP("CSyncEngine", "%n resources outside the calendar left alone:")));
+    if (m_Conflicts == 1)
+        parts << QCoreApplication::translate("CSyncEngine", "1 reminder was changed both here and on the server; both versions are kept.");
+    else if (m_Conflicts > 1)
+        parts << QCoreApplication::translate("CSyncEngine", "%n reminders were changed both here and on the server; both versions are kept.",
+                                             nullptr, m_Conflicts);
     return parts.join(QStringLiteral("\n\n"));
 }
 
@@ -145,7 +159,7 @@ void CSyncEngine::start(const QUrl &account, const QString &user, const QString 
         m_out.m_State.reset(account.toString());
     m_client.setCredentials(account, user, password);
     if (!account.isValid() || (account.scheme() != QLatin1String("http") && account.scheme() != QLatin1String("https"))) {
-        fail(QStringLiteral("the account's address is not an http or https address"));
+        fail(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the account's address is not an http or https address")));
         return;
     }
     if (!m_out.m_State.m_Collection.isEmpty()) {
@@ -170,10 +184,10 @@ void CSyncEngine::discover(const QUrl &url, int step)
             return;
         }
         if (!reply.Ok())
-            return fail(reply, QStringLiteral("finding the calendar"));
+            return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "finding the calendar")));
         const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
         if (!ms.m_Error.isEmpty() || ms.m_Responses.empty())
-            return fail(QStringLiteral("finding the calendar: %1").arg(ms.m_Error.isEmpty() ? QStringLiteral("no answer") : ms.m_Error));
+            return fail(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "finding the calendar: %1")).arg(ms.m_Error.isEmpty() ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no answer")) : ms.m_Error));
         const CDavResource &r = ms.m_Responses.front();
         if (r.m_IsCalendar) {
             m_collection = reply.m_Url;
@@ -187,7 +201,7 @@ void CSyncEngine::discover(const QUrl &url, int step)
         } else if (step == 0 && url.path().length() <= 1) {
             discover(at(QStringLiteral("/.well-known/caldav")), 1);
         } else {
-            fail(QStringLiteral("no calendar was found at %1").arg(m_account.toString()));
+            fail(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no calendar was found at %1")).arg(m_account.toString()));
         }
     });
 }
@@ -200,10 +214,10 @@ void CSyncEngine::findCalendarIn(const QUrl &home)
           "<D:resourcetype/><C:supported-calendar-component-set/></D:prop></D:propfind>";
     m_client.propfind(home, 1, body, [this, home](const CDavReply &reply) {
         if (!reply.Ok())
-            return fail(reply, QStringLiteral("reading the calendar home"));
+            return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "reading the calendar home")));
         const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
         if (!ms.m_Error.isEmpty())
-            return fail(QStringLiteral("reading the calendar home: %1").arg(ms.m_Error));
+            return fail(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "reading the calendar home: %1")).arg(ms.m_Error));
         QStringList calendars;
         for (const CDavResource &r : ms.m_Responses)
             if (r.m_IsCalendar && (!r.m_HasComponentSet || r.m_TakesEvents))
@@ -218,7 +232,7 @@ void CSyncEngine::findCalendarIn(const QUrl &home)
         const QString path = collectionPath(home) + QStringLiteral("kestrelmark/");
         m_client.mkcalendar(at(path), [this, path](const CDavReply &made) {
             if (!made.Ok())
-                return fail(made, QStringLiteral("making a calendar"));
+                return fail(made, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "making a calendar")));
             m_out.m_State.m_Collection = path;
             m_collection = at(path);
             listChanges();
@@ -239,7 +253,7 @@ void CSyncEngine::listChanges()
           "</D:sync-collection>";
     m_client.report(m_collection, 0, body, [this, token](const CDavReply &reply) {
         if (reply.m_Fault != CDavReply::None)
-            return fail(reply, QStringLiteral("asking what changed"));
+            return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "asking what changed")));
         if (reply.m_Status != 207) {
             // No report here, or the token has expired: compare every ETag.
             m_out.m_State.m_SyncToken.clear();
@@ -277,10 +291,10 @@ void CSyncEngine::listAll()
         + "<D:propfind xmlns:D=\"DAV:\"><D:prop><D:resourcetype/><D:getetag/><D:getcontentlength/></D:prop></D:propfind>";
     m_client.propfind(m_collection, 1, body, [this](const CDavReply &reply) {
         if (!reply.Ok())
-            return fail(reply, QStringLiteral("listing the calendar"));
+            return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "listing the calendar")));
         const CDavMultiStatus ms = CDavMultiStatus::Parse(reply.m_Body, reply.m_Url);
         if (!ms.m_Error.isEmpty())
-            return fail(QStringLiteral("listing the calendar: %1").arg(ms.m_Error));
+            return fail(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "listing the calendar: %1")).arg(ms.m_Error));
         const QString self = collectionPath(m_collection);
         for (const CDavResource &r : ms.m_Responses)
             if (!r.m_IsCollection && r.m_Status / 100 == 2 && collectionPath(at(r.m_Href)) != self && isOurs(r, self)) {
@@ -326,7 +340,8 @@ void CSyncEngine::skipTooLarge(const QString &href, qint64 bytes)
 {
     const QString size = bytes > 0 ? QStringLiteral("%1 MB; ").arg(double(bytes) / (1 << 20), 0, 'f', 1) : QString();
     m_remote.m_Unreadable.insert(
-        href, QStringLiteral("too large to take (%1the limit is %2 MB)").arg(size).arg(kMaxEventBytes >> 20));
+        //: %1 is the event's size and a semicolon ("3.2 MB; ") or nothing, %2 the largest size taken.
+        href, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "too large to take (%1the limit is %2 MB)")).arg(size).arg(kMaxEventBytes >> 20));
     m_listingIncomplete = true;
 }
 
@@ -357,14 +372,14 @@ void CSyncEngine::fetchNext()
             } else if (reply.m_Fault == CDavReply::TooLarge) {
                 skipTooLarge(batch.front(), 0);
             } else {
-                m_remote.m_Unreadable.insert(batch.front(), QStringLiteral("the server's reply could not be read (%1)").arg(ms.m_Error));
+                m_remote.m_Unreadable.insert(batch.front(), CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server's reply could not be read (%1)")).arg(ms.m_Error));
                 m_listingIncomplete = true;
             }
             fetchNext();
             return;
         }
         if (!reply.Ok())
-            return fail(reply, QStringLiteral("fetching events"));
+            return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "fetching events")));
         for (const CDavResource &r : ms.m_Responses) {
             if (r.m_OtherOrigin || !batch.contains(r.m_Href))
                 continue;
@@ -381,11 +396,11 @@ void CSyncEngine::fetchNext()
             if (!r.m_CalendarData.isEmpty() && CSyncIcs::HoldsNoItem(r.m_CalendarData)) {
                 // A journal or the like: no reminder ever, and nothing to
                 // fetch again.
-                m_remote.m_Unreadable.insert(r.m_Href, QStringLiteral("it holds no event or to-do"));
+                m_remote.m_Unreadable.insert(r.m_Href, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "it holds no event or to-do")));
                 continue;
             }
             if (r.m_CalendarData.isEmpty() || !CSyncIcs::Read(r.m_CalendarData, event, error)) {
-                m_remote.m_Unreadable.insert(r.m_Href, error.isEmpty() ? QStringLiteral("no calendar data") : error);
+                m_remote.m_Unreadable.insert(r.m_Href, error.isEmpty() ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no calendar data")) : error);
                 m_listingIncomplete = true;
                 continue;
             }
@@ -397,7 +412,7 @@ void CSyncEngine::fetchNext()
         }
         for (const QString &href : batch)
             if (!m_remote.m_Fetched.contains(href) && !m_remote.m_Unreadable.contains(href) && m_remote.m_ETags.contains(href)) {
-                m_remote.m_Unreadable.insert(href, QStringLiteral("the server did not send it"));
+                m_remote.m_Unreadable.insert(href, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server did not send it")));
                 m_listingIncomplete = true;
             }
         fetchNext();
@@ -478,7 +493,7 @@ void CSyncEngine::runOps()
         return;
     }
     if (m_conflict)
-        m_out.m_Error = QStringLiteral("the calendar kept changing during the sync; it is tried again later");
+        m_out.m_Error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the calendar kept changing during the sync; it is tried again later"));
     if (!m_conflict && !m_listingIncomplete)
         m_out.m_State.m_SyncToken = m_newToken;
     finish();
@@ -506,7 +521,7 @@ void CSyncEngine::startOp(const CSyncPlan::Op &op)
                     m_out.m_State.m_Entries.erase(it);
                 ++m_out.m_Sent.m_Deleted;
             } else {
-                return fail(reply, QStringLiteral("deleting an event"));
+                return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "deleting an event")));
             }
             runOps();
         }, scheduling);
@@ -528,7 +543,7 @@ void CSyncEngine::startOp(const CSyncPlan::Op &op)
                    : op.m_Count == CSyncPlan::Op::Changed ? sent.m_Changed
                                                           : sent.m_Acknowledged);
         } else {
-            return fail(reply, QStringLiteral("sending an event"));
+            return fail(reply, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "sending an event")));
         }
         runOps();
     }, scheduling);
@@ -549,8 +564,9 @@ void CSyncEngine::fail(const CDavReply &reply, const QString &what)
     }
     const QString why = reply.m_Fault != CDavReply::None
         ? reply.m_Error
-        : QStringLiteral("the server answered %1").arg(reply.m_Status);
-    fail(QStringLiteral("%1: %2").arg(what, why));
+        : CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the server answered %1")).arg(reply.m_Status);
+    //: A note's subject (what was being done, a reminder's message) and what is said of it.
+    fail(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: %2")).arg(what, why));
 }
 
 void CSyncEngine::fail(const QString &error)

@@ -5,6 +5,7 @@
 #include "ical/CIcsPatch.h"
 #include "ical/CIcsReader.h"
 #include "ical/CIcsWriter.h"
+#include "l10n/CNotes.h"
 #include "model/CRecurrence.h"
 #include "sync/CSyncState.h"
 
@@ -90,7 +91,7 @@ bool CSyncIcs::Read(const QByteArray &ics, CSyncEvent &out, QString &error)
         return false;
     }
     if (result.m_Events.empty()) {
-        error = result.m_Notes.isEmpty() ? QStringLiteral("no event in the calendar resource")
+        error = result.m_Notes.isEmpty() ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "no event in the calendar resource"))
                                          : result.m_Notes.join(QStringLiteral("; "));
         return false;
     }
@@ -200,15 +201,17 @@ CSyncPatch CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> 
     const QString name = wanted.empty() ? QString() : wanted.front().GetFlatMessage();
     const auto keep = [&](bool &flag, const QString &what, const QString &why) {
         flag = true;
-        out.m_KeptHere << QStringLiteral("%1: %2 here only; %3").arg(name, what, why);
+        //: %1 is the reminder's message, %2 what was changed here ("moved"), %3 why the calendar did not take it.
+        out.m_KeptHere << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: %2 here only; %3")).arg(name, what, why);
     };
-    const QString meeting = QStringLiteral("the meeting is organised by %1").arg(organizer);
+    const QString meeting = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the meeting is organised by %1")).arg(organizer);
     bool significant = false, touched = false, timing = false;
 
     if (const int k = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_Message != b.m_Message; });
         k >= 0) {
         if (out.m_NotOrganizer) {
-            keep(out.m_MessageKept, QStringLiteral("retitled"), meeting);
+            //: What was changed here, in "%1: %2 here only; %3"; so are "moved" and the other changes.
+            keep(out.m_MessageKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "retitled")), meeting);
         } else {
             patch.SetMessage(wanted[k].m_Message);
             significant = true;
@@ -222,21 +225,21 @@ CSyncPatch CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> 
         for (size_t i = 0; i < n; ++i)
             alike = alike && localOf(base[i].m_DateTime).secsTo(localOf(wanted[i].m_DateTime)) == by;
         if (out.m_NotOrganizer) {
-            keep(out.m_StartKept, QStringLiteral("moved"), meeting);
+            keep(out.m_StartKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "moved")), meeting);
         } else if (!alike) {
-            keep(out.m_StartKept, QStringLiteral("moved"),
-                 QStringLiteral("the calendar's event holds its other days, which did not move"));
+            keep(out.m_StartKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "moved")),
+                 CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the calendar's event holds its other days, which did not move")));
         } else {
             switch (patch.MoveStart(localOf(base[moved].m_DateTime), localOf(wanted[moved].m_DateTime))) {
             case CIcsPatch::Moved:
                 significant = timing = true;
                 break;
             case CIcsPatch::NotWholeDays:
-                keep(out.m_StartKept, QStringLiteral("moved"), QStringLiteral("an all-day event moves by whole days"));
+                keep(out.m_StartKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "moved")), CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "an all-day event moves by whole days")));
                 break;
             case CIcsPatch::CannotFollow:
-                keep(out.m_StartKept, QStringLiteral("moved"),
-                     QStringLiteral("the event's repeat rule cannot move by that much and keep its days"));
+                keep(out.m_StartKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "moved")),
+                     CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the event's repeat rule cannot move by that much and keep its days")));
                 break;
             }
         }
@@ -248,14 +251,14 @@ CSyncPatch CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> 
         if (patch.SetNotice(CIcsFields::NoticeMinutes(wanted[k].m_AdvanceNotice))) {
             timing = touched = true;
         } else {
-            keep(out.m_NoticeKept, QStringLiteral("notice changed"),
-                 QStringLiteral("another alarm of the event rings earlier"));
+            keep(out.m_NoticeKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "notice changed")),
+                 CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "another alarm of the event rings earlier")));
         }
     }
     if (const int k = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_Recurrence != b.m_Recurrence; });
         k >= 0) {
         if (out.m_NotOrganizer) {
-            keep(out.m_RepeatKept, QStringLiteral("repeat changed"), meeting);
+            keep(out.m_RepeatKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "repeat changed")), meeting);
         } else {
             patch.SetRepeat(CIcsFields::ShownRecurrence(wanted[k].m_Recurrence));
             significant = true;
@@ -264,7 +267,7 @@ CSyncPatch CSyncIcs::Patch(const QByteArray &text, const std::vector<CReminder> 
     if (const int k = firstChanged([](const CReminder &a, const CReminder &b) { return a.m_Private != b.m_Private; });
         k >= 0) {
         if (out.m_NotOrganizer) {
-            keep(out.m_PrivacyKept, QStringLiteral("privacy changed"), meeting);
+            keep(out.m_PrivacyKept, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "privacy changed")), meeting);
         } else {
             patch.SetPrivate(wanted[k].m_Private);
             touched = true;

@@ -1,6 +1,7 @@
 #include "sync/CSyncPlan.h"
 
 #include "ical/CIcsFields.h"
+#include "l10n/CNotes.h"
 #include "model/CReminderIds.h"
 #include "model/CSnooze.h"
 #include "storage/CReminderMerge.h"
@@ -105,7 +106,7 @@ CReminder CSyncPlan::addLocal(const CReminder &given)
 void CSyncPlan::noteSimplified(const CSyncEvent &event)
 {
     if (event.m_Simplified && !event.m_Reminders.empty())
-        m_Simplified << QStringLiteral("%1: %2").arg(event.m_Reminders.front().GetFlatMessage(), event.m_SimplifiedHow);
+        m_Simplified << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: %2")).arg(event.m_Reminders.front().GetFlatMessage(), event.m_SimplifiedHow);
 }
 
 void CSyncPlan::addNew(const CReminder &record, const QString &collection, qint64 length)
@@ -140,7 +141,7 @@ void CSyncPlan::upload(const CSyncEntry &settled, const std::vector<CReminder> &
     op.m_NotOrganizer = patch.m_NotOrganizer;
     CSyncEvent after;
     if (op.m_Body.isEmpty() || !CSyncIcs::Read(op.m_Body, after, error)) {
-        m_Skipped << QStringLiteral("%1: %2").arg(settled.m_Href, error);
+        m_Skipped << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: %2")).arg(settled.m_Href, error);
         return;
     }
     if (op.m_Body == settled.m_Text)
@@ -299,8 +300,8 @@ void CSyncPlan::settleSynced(const CSyncEntry &entry, const std::vector<size_t> 
     if (remoteChanged && found == remote.m_Fetched.cend()) {
         // Changed there but unreadable or not fetched: leave both sides
         // alone and try again next time.
-        m_Skipped << QStringLiteral("%1: %2").arg(entry.m_Href,
-                                                  remote.m_Unreadable.value(entry.m_Href, QStringLiteral("not fetched")));
+        m_Skipped << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: %2")).arg(entry.m_Href,
+                                                  remote.m_Unreadable.value(entry.m_Href, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "not fetched"))));
         m_Entries.push_back(entry);
         return;
     }
@@ -321,7 +322,7 @@ void CSyncPlan::settleSynced(const CSyncEntry &entry, const std::vector<size_t> 
     }
     if (s.m_PartlyGone) {
         // A day of a daily rule deleted here: the rule there stays whole.
-        m_Simplified << QStringLiteral("%1: deleted here; the calendar's event still holds it")
+        m_Simplified << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: deleted here; the calendar's event still holds it"))
                             .arg(entry.m_Base.front().GetFlatMessage());
         s.m_Settled.m_Base = s.m_Base;
     }
@@ -340,7 +341,7 @@ void CSyncPlan::settleGoneHere(const CSyncEntry &entry, const Sides &s, const Re
     // Deleted here: deleted there too, whatever the server's copy became
     // meanwhile (a reminder deleted never comes back).
     if (s.m_ChangedThere)
-        m_Simplified << QStringLiteral("%1: deleted here; the calendar's later change to it was not taken")
+        m_Simplified << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: deleted here; the calendar's later change to it was not taken"))
                             .arg(s.m_Fetched->m_Reminders.empty() ? entry.m_Uid
                                                                   : s.m_Fetched->m_Reminders.front().GetFlatMessage());
     Op op;
@@ -440,7 +441,7 @@ void CSyncPlan::takeNewEvents(const std::vector<CReminder> &local, const Remote 
             placeOf.insert(local[i].Id(), i);
     for (const QString &href : newHrefs) {
         if (!remote.m_Fetched.contains(href)) {
-            m_Skipped << QStringLiteral("%1: %2").arg(href, remote.m_Unreadable.value(href, QStringLiteral("not fetched")));
+            m_Skipped << CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1: %2")).arg(href, remote.m_Unreadable.value(href, CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "not fetched"))));
             continue;
         }
         CSyncEvent event = remote.m_Fetched.value(href);

@@ -1,5 +1,7 @@
 #include "sync/CSyncRunLock.h"
 
+#include "l10n/CNotes.h"
+
 #include <QDir>
 
 CSyncRunLock::CSyncRunLock(const QString &statePath)
@@ -21,11 +23,11 @@ bool CSyncRunLock::Acquire(int timeoutMs)
     }
     m_busy = m_lock.error() == QLockFile::LockFailedError;
     if (m_busy)
-        m_error = QStringLiteral("a sync of this file is already running");
+        m_error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "a sync of this file is already running"));
     else
-        m_error = QStringLiteral("the sync lock %1 cannot be created (%2)")
+        m_error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the sync lock %1 cannot be created (%2)"))
                       .arg(QDir::toNativeSeparators(m_lock.fileName()),
-                           m_lock.error() == QLockFile::PermissionError ? QStringLiteral("permission denied")
-                                                                        : QStringLiteral("the reason is unknown"));
+                           m_lock.error() == QLockFile::PermissionError ? CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "permission denied"))
+                                                                        : CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "the reason is unknown")));
     return false;
 }

@@ -1,5 +1,6 @@
 #include "sync/CSyncState.h"
 
+#include "l10n/CNotes.h"
 #include "storage/CReminderFileFormat.h"
 
 #include <QBuffer>
@@ -62,11 +63,11 @@ CSyncState::LoadResult CSyncState::load(const QString &path, QString &error)
     if (!file.exists())
         return NotFound;
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot open %1: %2").arg(path, file.errorString());
+        error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot open %1: %2")).arg(path, file.errorString());
         return Damaged;
     }
     if (file.size() > kMaxStateBytes) {
-        error = QStringLiteral("%1 is too large to be a sync state").arg(path);
+        error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is too large to be a sync state")).arg(path);
         return Damaged;
     }
     QJsonParseError parseError;
@@ -102,7 +103,7 @@ CSyncState::LoadResult CSyncState::load(const QString &path, QString &error)
             e.m_Base.push_back(r);
         }
         if (!readable) {
-            error = QStringLiteral("%1 is damaged: an entry cannot be read").arg(path);
+            error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "%1 is damaged: an entry cannot be read")).arg(path);
             return Damaged;
         }
         loaded.m_Entries.push_back(std::move(e));
@@ -137,7 +138,7 @@ bool CSyncState::save(const QString &path, QString &error) const
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
         || file.write(QJsonDocument(root).toJson(QJsonDocument::Compact)) < 0 || !file.commit()) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        error = CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "cannot write %1: %2")).arg(path, file.errorString());
         return false;
     }
     return true;

@@ -75,7 +75,7 @@ Ihre Datumsangaben ließen sich mit dem Tag oder mit dem Monat zuerst lesen; sie
     </message>
     <message>
         <source>&amp;About Kestrelmark...</source>
-        <translation>Ü&amp;ber Kestrelmark...</translation>
+        <translation>Übe&amp;r Kestrelmark...</translation>
     </message>
     <message>
         <source>&amp;Print reminders...</source>
@@ -568,7 +568,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>&amp;Anzuzeigender Text</translation>
+        <translation>Anzuzeigender &amp;Text</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -580,7 +580,7 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Eigenen &amp;Klang verwenden:</translation>
+        <translation>Eigenen K&amp;lang verwenden:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -600,12 +600,12 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation>Abbr&amp;echen</translation>
+        <translation>Abb&amp;rechen</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Klicken, um einen Klang zu &amp;wählen)</translation>
+        <translation>(Klang &amp;wählen)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,684 @@ Möchten Sie diese Erinnerung wirklich löschen?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Klicken, um einen Klang zu wählen)</translation>
+        <translation>(Klang wählen)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 nimmt eine Datei, --from und --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from und --to müssen mögliche Daten sein (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 ist keine lesbare Erinnerungsdatei (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>%1 kann nicht geschrieben werden: %2; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 ist belegt: %2; nach %3 Sekunden aufgegeben, nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 ist kein Erinnerungspaket</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 ist ein beschädigtes Erinnerungspaket (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 hat keine der Kalenderspalten</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add nimmt eine Datei</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add braucht --at und --message</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at: „%1“ ist kein mögliches Datum mit Uhrzeit (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence muss one-time, annual, monthly oder weekly sein</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon: es gibt kein Symbol namens „%1“; die Symbole sind: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice muss wie 2d3h30m aussehen</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup nimmt keine Datei; siehe --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now muss ein mögliches Datum mit Uhrzeit sein (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>die Erinnerungsdatei in %1 kann nicht gelesen werden; keine Sicherung angelegt</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy nimmt IN und OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day nimmt eine Datei und --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date: „%1“ ist kein mögliches Datum (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due nimmt eine Datei und --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at: „%1“ ist kein mögliches Datum mit Uhrzeit (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump nimmt eine Datei</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit nimmt eine Datei</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit braucht --id, die Kennung einer Erinnerung, wie dump sie zeigt</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private muss yes oder no sein</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 enthält keine Erinnerung mit der Kennung %2; nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export nimmt eine Erinnerungsdatei und eine Ausgabedatei</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>die Ausgabedatei muss auf .rpk, .csv oder .ics enden</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select: „%1“ ist keine Nummer der %2 Erinnerungen der Datei</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>keine Erinnerungen zum Exportieren</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import nimmt eine Erinnerungsdatei und ein Paket oder eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>die zu importierende Datei muss auf .rpk, .csv oder .ics enden</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 wurde nicht importiert: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit nimmt eine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>die Liste kann nicht auf die Standardausgabe geschrieben werden</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover nimmt keine Datei; siehe --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover ersetzt Ihre Erinnerungen durch die Sicherung; bestätigen Sie mit --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>%1 kann nicht gelesen werden: %2; verschieben Sie die Datei, um wiederherzustellen; nichts geändert</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>keine Sicherung in %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>die Sicherung in %1 kann nicht gelesen werden; nichts geändert</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 ist beschädigt, und es konnte keine Kopie davon behalten werden; nichts geändert</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>die Erinnerungsdatei in %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync nimmt eine Erinnerungsdatei</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync braucht --%1</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url muss eine http- oder https-Adresse sein</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout nimmt 1 bis 3600 Sekunden</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (verschieben Sie die Datei, um neu abzugleichen)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>ein geänderter Einzeltermin einer Serie (RECURRENCE-ID) bekommt keine eigene Erinnerung</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>eine Aufgabe ohne Fälligkeit oder Beginn</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>kein Anfangsdatum</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>ein Anfangsdatum, das nicht gelesen werden konnte</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>ein Serientermin, dessen letzter Termin vorbei ist</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>keiner seiner Termine und keine seiner Aufgaben konnte eine Erinnerung werden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>sie ist zu groß für einen Kalender</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>ihre Teile sind für einen Kalender zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>eine ihrer Zeilen hat mehr Parameter, als ein Kalender je verwendet</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 Termin: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n Termin: %1.</numerusform>
+            <numerusform>%n Termine: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>1 Termin ausgelassen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>%n Termin ausgelassen: %1.</numerusform>
+            <numerusform>%n Termine ausgelassen: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>sie enthält keine Termine oder Aufgaben</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>sie enthält keine Termine oder Aufgaben (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>Zeile %1 ist kein UTF-8-Text: ihr Byte %2 ist 0x%3 (als Ersatzzeichen gelesen)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>sie ist keine lesbare iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>ein Wiederholungsabstand über 1 wurde als 1 gelesen</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>das Ende der Wiederholung (COUNT oder UNTIL) entfiel, daher wiederholt sie sich endlos</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>seine ausgenommenen Daten (EXDATE) wurden nicht übernommen</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>seine zusätzlichen Daten (RDATE) wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>eine Wiederholung im Stundentakt oder kürzer wurde einmalig</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>die Tage, die seine Regel nennt, wurden als der Tag des Beginns gelesen</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>eine unlesbare Wiederholungsregel wurde einmalig</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>nur die erste seiner Wiederholungsregeln wurde übernommen</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>ein Alarm nach dem Beginn ertönt zum Beginn</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>eine unbekannte Zeitzone wurde als Ortszeit gelesen</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>unlesbare Eigenschaften wurden übergangen</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>er hält die Uhrzeit seiner eigenen Zeitzone, die an anderen Tagen umstellt als die dieses Computers; hier ertönt er daher einen Teil des Jahres um eine Stunde versetzt</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>seine Wiederholung hat nur noch einen Termin und wurde daher einmalig</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>kein gültiger Text</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>zu viele Ordner</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>leerer oder absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>relativer Ordnerverweis</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>in Dateinamen nicht erlaubtes Zeichen</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>eine ins Leere führende Verknüpfung ist im Weg</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>sein Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>sein Ordner führt aus dem Datenordner hinaus</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>eine Verknüpfung dieses Namens ist im Weg</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>ein Ordner dieses Namens ist im Weg</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>die Datei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>die Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>nicht in icons oder sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>das Paket bricht darin ab</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>die Liste der Datendateien endet mit einem unbekannten Wert</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher mehr frei</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>nicht genug Speicher, um sie zu lesen</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>sie ist beschädigt (%1), und es konnte keine Kopie davon behalten werden</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>der Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>die Antwort des Servers ist größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>das Zertifikat des Servers wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>der Server hat Benutzername oder Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>der Server hat die Anfrage an %1 weitergeleitet</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>der Server hat die Anfrage anderswohin weitergeleitet (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>die Antwort ist kein WebDAV-Multistatus</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>unlesbare Multistatus-Antwort: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>die Adresse des Kontos ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>Suche nach dem Kalender</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>Suche nach dem Kalender: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>unter %1 wurde kein Kalender gefunden</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>Lesen der Kalenderablage</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>Lesen der Kalenderablage: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>Anlegen eines Kalenders</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>Abfrage der Änderungen</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>Auflisten des Kalenders</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>Auflisten des Kalenders: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>zu groß zur Übernahme (%1die Grenze liegt bei %2 MB)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>die Antwort des Servers konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>Abholen der Termine</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>er enthält keinen Termin und keine Aufgabe</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>keine Kalenderdaten</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>der Server hat ihn nicht geschickt</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>der Kalender änderte sich während des Abgleichs fortwährend; später wird es erneut versucht</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>Löschen eines Termins</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>Senden eines Termins</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>kein Termin in der Kalenderressource</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1: nur hier %2; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>die Besprechung wird von %1 organisiert</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>umbenannt</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verschoben</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>der Termin im Kalender enthält auch seine anderen Tage, die sich nicht verschoben haben</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>ein ganztägiger Termin verschiebt sich nur um ganze Tage</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>die Wiederholungsregel des Termins kann sich nicht so weit verschieben und ihre Tage behalten</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>Vorlauf geändert</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>ein anderer Alarm des Termins ertönt früher</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>Wiederholung geändert</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>Privatsphäre geändert</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>nicht abgeholt</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1: hier gelöscht; der Termin im Kalender enthält ihn noch</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1: hier gelöscht; die spätere Änderung im Kalender wurde nicht übernommen</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>ein Abgleich dieser Datei läuft bereits</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>die Abgleichsperre %1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>der Grund ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 ist zu groß für einen Abgleichsstand</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 ist beschädigt: ein Eintrag kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Ungültiges Datum</translation>
     </message>
 </context>
 <context>
@@ -1243,7 +1920,7 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
     </message>
     <message>
         <source>S&amp;ync now</source>
-        <translation>Jetzt a&amp;bgleichen</translation>
+        <translation>Jetzt ab&amp;gleichen</translation>
     </message>
     <message>
         <source>Warning: this address is not encrypted: the password and your reminders travel readable to anyone on the network. Use https:// if the server offers it.</source>
@@ -1359,6 +2036,64 @@ Eine Kopie der beschädigten Datei liegt unter %1.</translation>
     <message>
         <source> (last synced %1)</source>
         <translation> (zuletzt abgeglichen: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>1 Termin vereinfacht:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>%n Termin vereinfacht:</numerusform>
+            <numerusform>%n Termine vereinfacht:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>1 Termin ausgelassen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>%n Termin ausgelassen:</numerusform>
+            <numerusform>%n Termine ausgelassen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 Änderung nur auf diesem Computer behalten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n Änderung nur auf diesem Computer behalten:</numerusform>
+            <numerusform>%n Änderungen nur auf diesem Computer behalten:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>1 Ressource außerhalb des Kalenders unberührt gelassen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>%n Ressource außerhalb des Kalenders unberührt gelassen:</numerusform>
+            <numerusform>%n Ressourcen außerhalb des Kalenders unberührt gelassen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>1 Erinnerung wurde hier und auf dem Server geändert; beide Fassungen bleiben erhalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>%n Erinnerung wurde hier und auf dem Server geändert; beide Fassungen bleiben erhalten.</numerusform>
+            <numerusform>%n Erinnerungen wurden hier und auf dem Server geändert; beide Fassungen bleiben erhalten.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1728,6 +2463,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID ist die ID der Erinnerung, wie dump sie zeigt. Was nicht angegeben ist, bleibt,
 wie es ist; die Meldung gilt danach als noch nicht angezeigt, wie nach einer
 Änderung im Fenster.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>Warnung: %1 ist nicht verschlüsselt: Passwort und Erinnerungen gehen für jeden im Netz lesbar über die Leitung; verwenden Sie https://, wo der Server es anbietet</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@ Sus fechas podían leerse con el día o con el mes primero; se leyeron como las 
     </message>
     <message>
         <source>Proper&amp;ties</source>
-        <translation>Propie&amp;dades</translation>
+        <translation>P&amp;ropiedades</translation>
     </message>
 </context>
 <context>
@@ -125,7 +125,7 @@ Sus fechas podían leerse con el día o con el mes primero; se leyeron como las 
     </message>
     <message>
         <source>Kestrelmark -- Close Warning!</source>
-        <translation>Kestrelmark – ¡Aviso al cerrar!</translation>
+        <translation>Kestrelmark – ¡Advertencia al cerrar!</translation>
     </message>
     <message>
         <source>Just &amp;minimize</source>
@@ -580,7 +580,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Sonido &amp;propio:</translation>
+        <translation>Sonido p&amp;ropio:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -596,16 +596,16 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>O&amp;K</source>
-        <translation>&amp;Aceptar</translation>
+        <translation>Ac&amp;eptar</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation>Canc&amp;elar</translation>
+        <translation>Cance&amp;lar</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Haga &amp;clic para elegir un sonido)</translation>
+        <translation>(&amp;Clic para elegir)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,684 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Haga clic para elegir un sonido)</translation>
+        <translation>(Clic para elegir)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 admite un archivo, --from y --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from y --to deben ser fechas posibles (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 no es un archivo de recordatorios legible (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>no se puede escribir %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>no se puede escribir %1: %2; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 está ocupado: %2; se abandonó tras %3 segundos, no se escribió nada</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 no es un paquete de recordatorios</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 es un paquete de recordatorios dañado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vacío</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 no tiene ninguna de las columnas del calendario</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add admite un archivo</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add necesita --at y --message</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at: «%1» no es una fecha y hora posibles (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence debe ser one-time, annual, monthly o weekly</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon: no hay ningún icono llamado «%1»; los iconos son: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice debe tener la forma 2d3h30m</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup no admite ningún archivo; vea --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now debe ser una fecha y hora posibles (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>no se puede leer el archivo de recordatorios de %1; no se hizo ninguna copia</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy admite IN y OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day admite un archivo y --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date: «%1» no es una fecha posible (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due admite un archivo y --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at: «%1» no es una fecha y hora posibles (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump admite un archivo</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit admite un archivo</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit necesita --id, el identificador de un recordatorio tal como lo muestra dump</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private debe ser yes o no</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 no contiene ningún recordatorio con el identificador %2; no se escribió nada</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export admite un archivo de recordatorios y un archivo de salida</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>el archivo de salida debe terminar en .rpk, .csv o .ics</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select: «%1» no es un índice de los %2 recordatorios del archivo</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>no hay recordatorios que exportar</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import admite un archivo de recordatorios y un paquete o un archivo CSV</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>el archivo que se importa debe terminar en .rpk, .csv o .ics</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 no se importó: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>no se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit admite un número entero de 1 o más</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>no se puede escribir la lista en la salida estándar</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover no admite ningún archivo; vea --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover sustituye sus recordatorios por la copia; confírmelo con --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>no se puede leer %1: %2; muévalo para recuperar, no cambió nada</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>no hay ninguna copia en %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>no se puede leer la copia de %1; no cambió nada</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 está dañado y no se pudo guardar ninguna copia; no cambió nada</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>no se puede escribir el archivo de recordatorios de %1</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync admite un archivo de recordatorios</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync necesita --%1</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url debe ser una dirección http o https</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout admite de 1 a 3600 segundos</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>no se puede leer el archivo de contraseña %1</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (muévalo para sincronizar desde cero)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>una repetición modificada de un evento periódico (RECURRENCE-ID) no tiene recordatorio propio</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>una tarea sin fecha de vencimiento ni de inicio</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>sin fecha de inicio</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>una fecha de inicio que no se pudo leer</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>un evento periódico cuya última repetición ya pasó</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>ninguno de sus eventos y tareas pudo convertirse en recordatorio</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>es demasiado grande para ser un calendario</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>sus partes están anidadas demasiado para un calendario</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>una de sus líneas tiene más parámetros de los que usa cualquier calendario</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 evento: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n evento: %1.</numerusform>
+            <numerusform>%n eventos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>1 evento omitido: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>%n evento omitido: %1.</numerusform>
+            <numerusform>%n eventos omitidos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>no contiene eventos ni tareas</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>no contiene eventos ni tareas (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>la línea %1 no es texto UTF-8: su byte %2 es 0x%3 (leído como carácter de sustitución)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacío</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>no es un archivo iCalendar legible</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>un intervalo de repetición mayor que 1 se leyó como 1</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>se descartó el final de la repetición (COUNT o UNTIL), así que se repite sin fin</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>no se conservaron sus fechas excluidas (EXDATE)</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>se omitieron sus fechas adicionales (RDATE)</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>una repetición de horas o menos pasó a ser única</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>los días que nombra su regla se leyeron como el día de su inicio</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>una regla de repetición que no se pudo leer pasó a ser única</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>solo se conservó la primera de sus reglas de repetición</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>una alarma posterior al inicio suena al inicio</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>una zona horaria desconocida se leyó como hora local</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>se ignoraron las propiedades que no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>mantiene la hora de su propia zona horaria, que cambia la hora en otros días que la de este equipo, así que aquí suena con una hora de diferencia parte del año</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>a su repetición le queda una sola vez, así que pasó a ser único</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>texto no válido</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>demasiadas carpetas</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>ruta vacía o absoluta</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>referencia relativa a una carpeta</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>carácter no permitido en nombres de archivo</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>nombre demasiado largo</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>estorba un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>su carpeta lleva fuera de la carpeta de datos</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>estorba un enlace con ese nombre</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>estorba una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>no se puede crear el archivo: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>no se puede escribir el archivo: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>no está en icons ni en sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>el paquete se corta dentro de él</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>la lista de archivos de datos termina en un valor desconocido</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria agotada</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>no hay memoria suficiente para leerlo</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>está dañado (%1) y no se pudo guardar ninguna copia</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>el servidor no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>la respuesta del servidor supera los %1 bytes</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>se rechazó el certificado del servidor: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>el servidor rechazó el usuario o la contraseña</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>el servidor redirigió la petición a %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>el servidor redirigió la petición a otro sitio (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la respuesta no es un multistatus de WebDAV</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>respuesta multistatus ilegible: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>la dirección de la cuenta no es una dirección http o https</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>búsqueda del calendario</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>búsqueda del calendario: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>no se encontró ningún calendario en %1</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>lectura de la carpeta de calendarios</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>lectura de la carpeta de calendarios: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>creación de un calendario</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>consulta de los cambios</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>listado del calendario</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>listado del calendario: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>demasiado grande para aceptarlo (%1el límite es %2 MB)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>no se pudo leer la respuesta del servidor (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>obtención de los eventos</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>no contiene ningún evento ni tarea</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>sin datos de calendario</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>el servidor no lo envió</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>el calendario no dejó de cambiar durante la sincronización; se volverá a intentar más tarde</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>eliminación de un evento</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>envío de un evento</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>ningún evento en el recurso del calendario</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1: %2 solo aquí; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>la reunión la organiza %1</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>renombrado</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>movido</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>el evento del calendario contiene sus otros días, que no se movieron</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>un evento de día completo se mueve por días enteros</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>la regla de repetición del evento no puede moverse tanto y conservar sus días</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>antelación cambiada</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>otra alarma del evento suena antes</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>repetición cambiada</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>privacidad cambiada</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>no obtenido</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1: eliminado aquí; el evento del calendario aún lo contiene</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1: eliminado aquí; no se aceptó su cambio posterior en el calendario</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>ya hay una sincronización de este archivo en curso</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>no se puede crear el bloqueo de sincronización %1 (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>el motivo es desconocido</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 es demasiado grande para ser un estado de sincronización</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 está dañado: no se puede leer una entrada</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Fecha no válida</translation>
     </message>
 </context>
 <context>
@@ -660,7 +1337,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Sonido del recordatorio</translation>
+        <translation>Sonido del aviso</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -701,7 +1378,7 @@ Are you sure you want to delete this reminder?</source>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Haga clic aquí para elegir un archivo de &amp;sonido WAV)</translation>
+        <translation>(Clic aquí para elegir un &amp;sonido WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -724,7 +1401,7 @@ Are you sure you want to delete this reminder?</source>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Haga clic aquí para elegir un archivo de sonido WAV)</translation>
+        <translation>(Clic aquí para elegir un sonido WAV)</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1732,7 @@ Are you sure you want to delete this reminder?</source>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>no es un archivo normal</translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1362,6 +2039,64 @@ Se guardó una copia del archivo dañado como %1.</translation>
     </message>
 </context>
 <context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>1 evento simplificado:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>%n evento simplificado:</numerusform>
+            <numerusform>%n eventos simplificados:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>1 evento omitido:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>%n evento omitido:</numerusform>
+            <numerusform>%n eventos omitidos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 cambio conservado solo en este equipo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n cambio conservado solo en este equipo:</numerusform>
+            <numerusform>%n cambios conservados solo en este equipo:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>1 recurso fuera del calendario sin tocar:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>%n recurso fuera del calendario sin tocar:</numerusform>
+            <numerusform>%n recursos fuera del calendario sin tocar:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>1 recordatorio se cambió aquí y en el servidor; se conservan ambas versiones.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>%n recordatorio se cambió aquí y en el servidor; se conservan ambas versiones.</numerusform>
+            <numerusform>%n recordatorios se cambiaron aquí y en el servidor; se conservan ambas versiones.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CTrayIcon</name>
     <message>
         <source>Kestrelmark</source>
@@ -1417,7 +2152,7 @@ Se guardó una copia del archivo dañado como %1.</translation>
     </message>
     <message>
         <source>Next: %1</source>
-        <translation>Siguiente: %1</translation>
+        <translation>Próximo: %1</translation>
     </message>
     <message>
         <source>Show Kestrelmark</source>
@@ -1726,6 +2461,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID es el identificador del recordatorio tal como lo muestra dump. Lo que no se indica
 queda como está; el aviso cuenta entonces como aún no mostrado, como tras una
 edición en la ventana.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>advertencia: %1 no está cifrada: la contraseña y los recordatorios viajan legibles para cualquiera en la red; use https:// si el servidor lo ofrece</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>no se puede ejecutar %1: %2</translation>
     </message>
 </context>
 </TS>

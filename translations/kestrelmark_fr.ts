@@ -95,7 +95,7 @@ Ses dates pouvaient se lire le jour ou le mois en premier&#xa0;; elles ont été
     </message>
     <message>
         <source>Delete &amp;range of reminders...</source>
-        <translation>Supprimer les rappels d’une &amp;période...</translation>
+        <translation>Supprimer les rappels d’une pé&amp;riode...</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -324,7 +324,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation>En&amp;registrer...</translation>
+        <translation>Enre&amp;gistrer...</translation>
     </message>
     <message>
         <source>&amp;Mail to...</source>
@@ -491,11 +491,11 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;AM</source>
-        <translation>&amp;matin</translation>
+        <translation>&amp;AM</translation>
     </message>
     <message>
         <source>&amp;PM</source>
-        <translation>&amp;après-midi</translation>
+        <translation>P&amp;M</translation>
     </message>
     <message>
         <source>How often?</source>
@@ -507,7 +507,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>A&amp;nnual</source>
-        <translation>&amp;Annuel</translation>
+        <translation>Ann&amp;uel</translation>
     </message>
     <message>
         <source>Mont&amp;hly</source>
@@ -580,7 +580,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Son &amp;personnalisé&#xa0;:</translation>
+        <translation>Son pe&amp;rsonnalisé&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -605,7 +605,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Cliquez pour choisir un son)</translation>
+        <translation>(&amp;Choisir un son)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,684 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Cliquez pour choisir un son)</translation>
+        <translation>(Choisir un son)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 prend un fichier, --from et --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from et --to doivent être des dates possibles (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 n’est pas un fichier de rappels lisible (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>impossible d’écrire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>impossible d’écrire %1&#xa0;: %2&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 est occupé&#xa0;: %2&#xa0;; abandon après %3 secondes, rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 n’est pas un paquet de rappels</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 est un paquet de rappels endommagé (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 est vide</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 n’a aucune des colonnes d’un calendrier</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add prend un fichier</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add demande --at et --message</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at&#xa0;: «&#xa0;%1&#xa0;» n’est pas une date et une heure possibles (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence doit valoir one-time, annual, monthly ou weekly</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon&#xa0;: aucune icône ne s’appelle «&#xa0;%1&#xa0;»&#xa0;; les icônes sont&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice doit avoir la forme 2d3h30m</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup ne prend pas de fichier&#xa0;; voir --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now doit être une date et une heure possibles (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>le fichier de rappels de %1 ne peut être lu&#xa0;; aucune sauvegarde faite</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy prend IN et OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day prend un fichier et --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date&#xa0;: «&#xa0;%1&#xa0;» n’est pas une date possible (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due prend un fichier et --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at&#xa0;: «&#xa0;%1&#xa0;» n’est pas une date et une heure possibles (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump prend un fichier</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit prend un fichier</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit demande --id, l’identifiant d’un rappel tel que dump l’affiche</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private doit valoir yes ou no</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 ne contient aucun rappel d’identifiant %2&#xa0;; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export prend un fichier de rappels et un fichier de sortie</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>le fichier de sortie doit finir par .rpk, .csv ou .ics</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select&#xa0;: «&#xa0;%1&#xa0;» n’est pas un indice des %2 rappels du fichier</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>aucun rappel à exporter</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import prend un fichier de rappels et un paquet ou un fichier CSV</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>le fichier à importer doit finir par .rpk, .csv ou .ics</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 n’a pas été importé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossible d’ouvrir %1</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit prend un nombre entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>impossible d’écrire la liste sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover ne prend pas de fichier&#xa0;; voir --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover remplace vos rappels par la sauvegarde&#xa0;; confirmez avec --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>impossible de lire %1&#xa0;: %2&#xa0;; déplacez-le pour restaurer, rien n’a changé</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>aucune sauvegarde dans %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>la sauvegarde de %1 ne peut être lue&#xa0;; rien n’a changé</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 est endommagé et aucune copie n’a pu en être gardée&#xa0;; rien n’a changé</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>impossible d’écrire le fichier de rappels de %1</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync prend un fichier de rappels</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync demande --%1</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url doit être une adresse http ou https</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout prend de 1 à 3600 secondes</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>impossible de lire le fichier de mot de passe %1</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (déplacez-le pour synchroniser à neuf)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>une occurrence modifiée d’un événement répétitif (RECURRENCE-ID) n’a pas de rappel à elle</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>une tâche sans échéance ni début</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>aucune date de début</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>une date de début illisible</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>un événement répétitif dont la dernière occurrence est passée</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>aucun de ses événements et tâches n’a pu devenir un rappel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>il est trop grand pour être un calendrier</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>ses parties sont trop imbriquées pour un calendrier</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>une de ses lignes a plus de paramètres qu’aucun calendrier n’en utilise</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 événement&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n événement&#xa0;: %1.</numerusform>
+            <numerusform>%n événements&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>1 événement laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>%n événement laissé de côté&#xa0;: %1.</numerusform>
+            <numerusform>%n événements laissés de côté&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>il ne contient ni événements ni tâches</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>il ne contient ni événements ni tâches (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>la ligne %1 n’est pas du texte UTF-8&#xa0;: son octet %2 vaut 0x%3 (lu comme caractère de remplacement)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>il est vide</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>ce n’est pas un fichier iCalendar lisible</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>un intervalle de répétition supérieur à 1 a été lu comme 1</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>la fin de la répétition (COUNT ou UNTIL) a été abandonnée, il se répète donc sans fin</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>ses dates exclues (EXDATE) n’ont pas été gardées</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>ses dates supplémentaires (RDATE) ont été laissées de côté</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>une répétition d’une heure ou moins est devenue ponctuelle</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>les jours que nomme sa règle ont été lus comme le jour de son début</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>une règle de répétition illisible est devenue ponctuelle</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>seule la première de ses règles de répétition a été gardée</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>une alarme après le début sonne au début</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>un fuseau horaire inconnu a été lu comme l’heure locale</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>les propriétés illisibles ont été ignorées</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>il garde l’heure de son propre fuseau, qui change d’heure à d’autres dates que celui de cet ordinateur, et sonne donc ici avec une heure d’écart une partie de l’année</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>sa répétition n’a plus qu’une occurrence, il est donc devenu ponctuel</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>texte non valide</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>trop de dossiers</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>chemin vide ou absolu</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>référence relative à un dossier</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>caractère interdit dans les noms de fichier</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>nom trop long</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>un lien qui ne mène nulle part gêne</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>impossible de créer son dossier</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>son dossier mène hors du dossier de données</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>un lien de ce nom gêne</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>un dossier de ce nom gêne</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>impossible de créer le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>impossible d’écrire le fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>ni dans icons ni dans sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>le paquet s’interrompt en son milieu</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>la liste des fichiers de données finit par une valeur inconnue</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire épuisée</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>pas assez de mémoire pour le lire</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>il est endommagé (%1), et aucune copie n’a pu en être gardée</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>le serveur n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>la réponse du serveur dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>le certificat du serveur a été refusé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>le serveur a refusé le nom d’utilisateur ou le mot de passe</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>le serveur a renvoyé la demande vers %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>le serveur a renvoyé la demande ailleurs (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la réponse n’est pas un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>réponse multistatus illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>l’adresse du compte n’est pas une adresse http ou https</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>recherche de l’agenda</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>recherche de l’agenda&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>aucun agenda trouvé à %1</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>lecture du dossier des agendas</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>lecture du dossier des agendas&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>création d’un agenda</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>demande des changements</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>liste de l’agenda</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>liste de l’agenda&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>trop grand pour être pris (%1la limite est de %2 Mo)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>la réponse du serveur est illisible (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>récupération des événements</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>il ne contient ni événement ni tâche</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>aucune donnée d’agenda</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>le serveur ne l’a pas envoyé</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>l’agenda n’a cessé de changer pendant la synchronisation&#xa0;; elle sera retentée plus tard</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>suppression d’un événement</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>envoi d’un événement</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>le serveur a répondu %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>aucun événement dans la ressource d’agenda</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1&#xa0;: %2 ici seulement&#xa0;; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>la réunion est organisée par %1</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>renommé</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>déplacé</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>l’événement de l’agenda porte aussi ses autres jours, qui n’ont pas bougé</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>un événement d’une journée entière se déplace par jours entiers</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>la règle de répétition de l’événement ne peut se déplacer autant en gardant ses jours</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>préavis modifié</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>une autre alarme de l’événement sonne plus tôt</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>répétition modifiée</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>confidentialité modifiée</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>non récupéré</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1&#xa0;: supprimé ici&#xa0;; l’événement de l’agenda le contient encore</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1&#xa0;: supprimé ici&#xa0;; sa modification ultérieure dans l’agenda n’a pas été reprise</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>une synchronisation de ce fichier est déjà en cours</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>le verrou de synchronisation %1 ne peut être créé (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>la raison est inconnue</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 est trop grand pour être un état de synchronisation</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 est endommagé&#xa0;: une entrée est illisible</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Date non valide</translation>
     </message>
 </context>
 <context>
@@ -696,7 +1373,7 @@ Voulez-vous vraiment supprimer ce rappel&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Annuler</translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
@@ -1362,6 +2039,64 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     </message>
 </context>
 <context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>1 événement simplifié&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>%n événement simplifié&#xa0;:</numerusform>
+            <numerusform>%n événements simplifiés&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>1 événement laissé de côté&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>%n événement laissé de côté&#xa0;:</numerusform>
+            <numerusform>%n événements laissés de côté&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 modification gardée sur cet ordinateur seulement&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n modification gardée sur cet ordinateur seulement&#xa0;:</numerusform>
+            <numerusform>%n modifications gardées sur cet ordinateur seulement&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>1 ressource hors de l’agenda laissée intacte&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>%n ressource hors de l’agenda laissée intacte&#xa0;:</numerusform>
+            <numerusform>%n ressources hors de l’agenda laissées intactes&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>1 rappel a été modifié ici et sur le serveur&#xa0;; les deux versions sont gardées.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>%n rappel a été modifié ici et sur le serveur&#xa0;; les deux versions sont gardées.</numerusform>
+            <numerusform>%n rappels ont été modifiés ici et sur le serveur&#xa0;; les deux versions sont gardées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CTrayIcon</name>
     <message>
         <source>Kestrelmark</source>
@@ -1728,6 +2463,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID est l’identifiant du rappel tel que dump l’affiche. Ce qui n’est pas donné reste
 tel quel ; l’alerte compte alors comme pas encore affichée, comme après une
 modification dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>avertissement&#xa0;: %1 n’est pas chiffrée&#xa0;: le mot de passe et les rappels circulent lisibles par tous sur le réseau&#xa0;; utilisez https:// si le serveur le propose</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>impossible de lancer %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

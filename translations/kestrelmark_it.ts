@@ -87,7 +87,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>E&amp;xport reminders...</source>
-        <translation>E&amp;sporta promemoria...</translation>
+        <translation>Espor&amp;ta promemoria...</translation>
     </message>
     <message>
         <source>&amp;Import reminders...</source>
@@ -95,7 +95,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>Delete &amp;range of reminders...</source>
-        <translation>Elimina i promemoria di un &amp;periodo...</translation>
+        <translation>Elimina i promemoria di un perio&amp;do...</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -107,7 +107,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>Proper&amp;ties</source>
-        <translation>Propr&amp;ietà</translation>
+        <translation>P&amp;roprietà</translation>
     </message>
 </context>
 <context>
@@ -125,7 +125,7 @@ Le sue date si potevano leggere con il giorno o con il mese per primo; sono stat
     </message>
     <message>
         <source>Kestrelmark -- Close Warning!</source>
-        <translation>Kestrelmark – Avviso di chiusura!</translation>
+        <translation>Kestrelmark – Avvertenza prima della chiusura!</translation>
     </message>
     <message>
         <source>Just &amp;minimize</source>
@@ -568,7 +568,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>&amp;Testo da mostrare</translation>
+        <translation>Testo &amp;da mostrare</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -580,7 +580,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Suono &amp;personale:</translation>
+        <translation>Suono pe&amp;rsonale:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -605,7 +605,7 @@ Eliminare davvero questo promemoria?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Clic per scegliere un suono)</translation>
+        <translation>(S&amp;cegli un suono)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,684 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Clic per scegliere un suono)</translation>
+        <translation>(Scegli un suono)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 accetta un file, --from e --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from e --to devono essere date possibili (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l’opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 non è un file di promemoria leggibile (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>impossibile scrivere %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>impossibile scrivere %1: %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 è occupato: %2; rinuncia dopo %3 secondi, non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 non è un pacchetto di promemoria</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 è un pacchetto di promemoria danneggiato (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 è vuoto</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 non ha nessuna delle colonne del calendario</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 non è leggibile: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add accetta un file</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add richiede --at e --message</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at: «%1» non è una data e ora possibile (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence deve essere one-time, annual, monthly o weekly</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon: non c’è nessuna icona di nome «%1»; le icone sono: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice deve avere la forma 2d3h30m</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup non accetta file; vedere --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now deve essere una data e ora possibile (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>il file dei promemoria in %1 non è leggibile; nessun backup eseguito</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy accetta IN e OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day accetta un file e --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date: «%1» non è una data possibile (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due accetta un file e --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at: «%1» non è una data e ora possibile (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump accetta un file</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit accetta un file</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit richiede --id, l’identificativo di un promemoria come lo mostra dump</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private deve essere yes o no</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 non contiene alcun promemoria con l’identificativo %2; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export accetta un file di promemoria e un file di uscita</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>il file di uscita deve terminare con .rpk, .csv o .ics</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select: «%1» non è un indice dei %2 promemoria del file</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>nessun promemoria da esportare</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import accetta un file di promemoria e un pacchetto o un file CSV</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>il file da importare deve terminare con .rpk, .csv o .ics</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 non è stato importato: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit accetta un numero intero da 1 in su</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>impossibile scrivere l’elenco sull’uscita standard</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover non accetta file; vedere --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover sostituisce i promemoria con il backup; confermare con --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>impossibile leggere %1: %2; lo sposti per ripristinare, non è cambiato nulla</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>nessun backup in %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>il backup in %1 non è leggibile; non è cambiato nulla</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 è danneggiato e non è stato possibile conservarne una copia; non è cambiato nulla</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>impossibile scrivere il file dei promemoria in %1</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync accetta un file di promemoria</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync richiede --%1</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url deve essere un indirizzo http o https</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout accetta da 1 a 3600 secondi</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>impossibile leggere il file della password %1</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (lo sposti per sincronizzare da capo)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>un’occorrenza modificata di un evento ricorrente (RECURRENCE-ID) non ha un promemoria proprio</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>un’attività senza scadenza né inizio</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>nessuna data d’inizio</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>una data d’inizio illeggibile</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>un evento ricorrente la cui ultima occorrenza è passata</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>nessuno dei suoi eventi e attività è potuto diventare un promemoria</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>è troppo grande per essere un calendario</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>le sue parti sono annidate troppo in profondità per un calendario</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>una delle sue righe ha più parametri di quanti ne usi qualsiasi calendario</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 evento: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n evento: %1.</numerusform>
+            <numerusform>%n eventi: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>1 evento tralasciato: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>%n evento tralasciato: %1.</numerusform>
+            <numerusform>%n eventi tralasciati: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>non contiene eventi né attività</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>non contiene eventi né attività (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>la riga %1 non è testo UTF-8: il suo byte %2 è 0x%3 (letto come carattere sostitutivo)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuoto</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>non è un file iCalendar leggibile</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>un intervallo di ripetizione maggiore di 1 è stato letto come 1</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>la fine della ripetizione (COUNT o UNTIL) è stata scartata, quindi si ripete senza fine</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>le sue date escluse (EXDATE) non sono state mantenute</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>le sue date aggiuntive (RDATE) sono state tralasciate</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>una ripetizione di ore o meno è diventata singola</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>i giorni indicati dalla sua regola sono stati letti come il giorno d’inizio</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>una regola di ripetizione illeggibile è diventata singola</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>è stata mantenuta solo la prima delle sue regole di ripetizione</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>un allarme dopo l’inizio suona all’inizio</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>un fuso orario sconosciuto è stato letto come ora locale</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>le proprietà illeggibili sono state ignorate</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>mantiene l’ora del proprio fuso orario, che cambia l’ora in giorni diversi da quello di questo computer, quindi qui suona con un’ora di scarto per parte dell’anno</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>alla sua ripetizione resta una sola occorrenza, quindi è diventato singolo</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>testo non valido</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>troppe cartelle</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>percorso vuoto o assoluto</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>riferimento relativo a una cartella</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>carattere non ammesso nei nomi di file</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>nome troppo lungo</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>è d’intralcio un collegamento che non porta da nessuna parte</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>impossibile creare la sua cartella</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>la sua cartella porta fuori dalla cartella dati</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>è d’intralcio un collegamento con quel nome</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>è d’intralcio una cartella con quel nome</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>impossibile creare il file: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>impossibile scrivere il file: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>non è in icons né in sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>il pacchetto si interrompe al suo interno</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>l’elenco dei file di dati termina con un valore sconosciuto</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>memoria insufficiente per leggerlo</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>è danneggiato (%1) e non è stato possibile conservarne una copia</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>il server non ha risposto in tempo</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>la risposta del server supera %1 byte</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>il certificato del server è stato rifiutato: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>il server ha rifiutato nome utente o password</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>il server ha inoltrato la richiesta a %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>il server ha inoltrato la richiesta altrove (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>la risposta non è un multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>risposta multistatus illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>l’indirizzo dell’account non è un indirizzo http o https</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>ricerca del calendario</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>ricerca del calendario: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>nessun calendario trovato in %1</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>lettura della cartella dei calendari</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>lettura della cartella dei calendari: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>creazione di un calendario</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>richiesta delle modifiche</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>elenco del calendario</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>elenco del calendario: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>troppo grande per essere accettato (%1il limite è %2 MB)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>la risposta del server non è leggibile (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>recupero degli eventi</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>non contiene eventi né attività</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>nessun dato di calendario</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>il server non l’ha inviato</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>il calendario ha continuato a cambiare durante la sincronizzazione; si riproverà più tardi</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>eliminazione di un evento</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>invio di un evento</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>il server ha risposto %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>nessun evento nella risorsa del calendario</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1: %2 solo qui; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>la riunione è organizzata da %1</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>rinominato</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>spostato</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>l’evento del calendario contiene anche gli altri suoi giorni, che non si sono spostati</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>un evento di un giorno intero si sposta di giorni interi</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>la regola di ripetizione dell’evento non può spostarsi così tanto mantenendo i suoi giorni</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>preavviso modificato</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>un altro allarme dell’evento suona prima</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>ripetizione modificata</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>riservatezza modificata</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>non recuperato</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1: eliminato qui; l’evento del calendario lo contiene ancora</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1: eliminato qui; la sua modifica successiva nel calendario non è stata accolta</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>è già in corso una sincronizzazione di questo file</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>impossibile creare il blocco di sincronizzazione %1 (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>il motivo è sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 è troppo grande per essere uno stato di sincronizzazione</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 è danneggiato: una voce non è leggibile</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Data non valida</translation>
     </message>
 </context>
 <context>
@@ -660,7 +1337,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Suono del promemoria</translation>
+        <translation>Suono dell’avviso</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -696,7 +1373,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>A&amp;nnulla</translation>
+        <translation>Ann&amp;ulla</translation>
     </message>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
@@ -1055,7 +1732,7 @@ Eliminare davvero questo promemoria?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>non un file normale</translation>
+        <translation>un file speciale</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1362,6 +2039,64 @@ Una copia del file danneggiato è in %1.</translation>
     </message>
 </context>
 <context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>1 evento semplificato:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>%n evento semplificato:</numerusform>
+            <numerusform>%n eventi semplificati:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>1 evento tralasciato:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>%n evento tralasciato:</numerusform>
+            <numerusform>%n eventi tralasciati:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 modifica mantenuta solo su questo computer:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n modifica mantenuta solo su questo computer:</numerusform>
+            <numerusform>%n modifiche mantenute solo su questo computer:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>1 risorsa fuori dal calendario lasciata intatta:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>%n risorsa fuori dal calendario lasciata intatta:</numerusform>
+            <numerusform>%n risorse fuori dal calendario lasciate intatte:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>1 promemoria è stato modificato qui e sul server; sono mantenute entrambe le versioni.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>%n promemoria è stato modificato qui e sul server; sono mantenute entrambe le versioni.</numerusform>
+            <numerusform>%n promemoria sono stati modificati qui e sul server; sono mantenute entrambe le versioni.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CTrayIcon</name>
     <message>
         <source>Kestrelmark</source>
@@ -1616,7 +2351,7 @@ esce con 2. Un’importazione iCalendar dice quanti eventi ha semplificato o tra
     </message>
     <message>
         <source>list every occurrence in a range of days</source>
-        <translation>elencare ogni ricorrenza di un periodo</translation>
+        <translation>elencare ogni occorrenza di un periodo</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
@@ -1627,7 +2362,7 @@ it), message, recurrence, advance notice in minutes (noticeMinutes) and icon nam
 --full gives every field of the reminder instead, indented, as dump does. --per-day-limit N keeps at most N a day, as the calendar collects them
 (the printout keeps 20).</source>
         <translation>Uso: kestrelmark-cli occurrences FILE --from YYYY-MM-DD --to YYYY-MM-DD [--per-day-limit N] [--full]
-Elenca ogni ricorrenza nei giorni da --from a --to, in ordine di data: una voce per ricorrenza
+Elenca ogni occorrenza nei giorni da --from a --to, in ordine di data: una voce per occorrenza
 su una riga propria, datata nel suo giorno all’ora del promemoria (dateTime), con la data propria
 del promemoria (reminderDateTime), il suo indice (come lo dà day), messaggio, ripetizione, preavviso
 in minuti (noticeMinutes) e nome dell’icona.
@@ -1725,6 +2460,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID è l’identificativo del promemoria come lo mostra dump. Ciò che non viene indicato
 resta com’è; l’avviso conta poi come non ancora mostrato, come dopo una modifica
 nella finestra.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>attenzione: %1 non è cifrato: la password e i promemoria viaggiano leggibili da chiunque in rete; usare https:// se il server lo offre</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>impossibile avviare %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -83,7 +83,7 @@ De datums konden met de dag of met de maand eerst worden gelezen; ze zijn geleze
     </message>
     <message>
         <source>Print pre&amp;view...</source>
-        <translation>Afdruk&amp;voorbeeld...</translation>
+        <translation>Af&amp;drukvoorbeeld...</translation>
     </message>
     <message>
         <source>E&amp;xport reminders...</source>
@@ -548,7 +548,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>Select &amp;icon</source>
-        <translation>&amp;Pictogram kiezen</translation>
+        <translation>P&amp;ictogram kiezen</translation>
     </message>
     <message>
         <source>Icon</source>
@@ -564,11 +564,11 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>A&amp;dd icon</source>
-        <translation>&amp;Toevoegen</translation>
+        <translation>T&amp;oevoegen</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>Te tonen te&amp;kst</translation>
+        <translation>Te to&amp;nen tekst</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -605,7 +605,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Klik om een geluid te kiezen)</translation>
+        <translation>(Geluid kie&amp;zen)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,684 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Klik om een geluid te kiezen)</translation>
+        <translation>(Geluid kiezen)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 neemt één bestand, --from en --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from en --to moeten mogelijke datums zijn (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>optie %1 heeft een waarde nodig</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>onbekende optie %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kan niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 is geen leesbaar herinneringsbestand (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>%1 kan niet worden geschreven (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>%1 kan niet worden geschreven: %2; er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 is bezet: %2; na %3 seconden opgegeven, er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 is geen herinneringspakket</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 is een beschadigd herinneringspakket (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 is leeg</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 heeft geen van de agendakolommen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add neemt één bestand</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add heeft --at en --message nodig</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at: ‘%1’ is geen mogelijke datum en tijd (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence moet one-time, annual, monthly of weekly zijn</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon: er is geen pictogram met de naam ‘%1’; de pictogrammen zijn: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice moet de vorm 2d3h30m hebben</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup neemt geen bestand; zie --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now moet een mogelijke datum en tijd zijn (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>het herinneringsbestand in %1 kan niet worden gelezen; geen back-up gemaakt</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy neemt IN en OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day neemt één bestand en --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date: ‘%1’ is geen mogelijke datum (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due neemt één bestand en --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at: ‘%1’ is geen mogelijke datum en tijd (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump neemt één bestand</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit neemt één bestand</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit heeft --id nodig, de id van een herinnering zoals dump die toont</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private moet yes of no zijn</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 bevat geen herinnering met id %2; er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export neemt een herinneringsbestand en een uitvoerbestand</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>het uitvoerbestand moet eindigen op .rpk, .csv of .ics</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select: ‘%1’ is geen index van de %2 herinneringen in het bestand</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>geen herinneringen om te exporteren</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import neemt een herinneringsbestand en een pakket of CSV-bestand</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>het te importeren bestand moet eindigen op .rpk, .csv of .ics</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 is niet geïmporteerd: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>%1 kan niet worden geopend</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit neemt een geheel getal van 1 of meer</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>de lijst kan niet naar de standaarduitvoer worden geschreven</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover neemt geen bestand; zie --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover vervangt uw herinneringen door de back-up; bevestig met --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>%1 kan niet worden gelezen: %2; verplaats het om terug te zetten, er is niets veranderd</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>geen back-up in %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>de back-up in %1 kan niet worden gelezen; er is niets veranderd</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 is beschadigd en er kon geen kopie van worden bewaard; er is niets veranderd</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>het herinneringsbestand in %1 kan niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync neemt één herinneringsbestand</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync heeft --%1 nodig</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url moet een http- of https-adres zijn</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout neemt 1 tot 3600 seconden</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>het wachtwoordbestand %1 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (verplaats het om opnieuw te synchroniseren)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>een gewijzigd voorkomen van een herhaalde gebeurtenis (RECURRENCE-ID) heeft geen eigen herinnering</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>een taak zonder vervaldatum of begin</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>geen begindatum</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>een begindatum die niet kon worden gelezen</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>een herhaalde gebeurtenis waarvan het laatste voorkomen voorbij is</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>geen van de gebeurtenissen en taken erin kon een herinnering worden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>het is te groot voor een agenda</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>de delen ervan zijn te diep genest voor een agenda</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>een van de regels heeft meer parameters dan een agenda ooit gebruikt</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 gebeurtenis: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n gebeurtenis: %1.</numerusform>
+            <numerusform>%n gebeurtenissen: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>1 gebeurtenis weggelaten: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>%n gebeurtenis weggelaten: %1.</numerusform>
+            <numerusform>%n gebeurtenissen weggelaten: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>het bevat geen gebeurtenissen of taken</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>het bevat geen gebeurtenissen of taken (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>regel %1 is geen UTF-8-tekst: byte %2 ervan is 0x%3 (gelezen als vervangend teken)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>het is leeg</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>het is geen leesbaar iCalendar-bestand</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>een herhalingsinterval boven 1 is als 1 gelezen</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>het einde van de herhaling (COUNT of UNTIL) is weggelaten, dus herhaalt het zich zonder einde</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>de uitgezonderde datums (EXDATE) zijn niet bewaard</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>de extra datums (RDATE) zijn weggelaten</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>een herhaling van uren of minder is eenmalig geworden</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>de dagen die de regel noemt, zijn gelezen als de dag van het begin</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>een onleesbare herhalingsregel is eenmalig geworden</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>alleen de eerste van de herhalingsregels is bewaard</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>een alarm na het begin gaat af bij het begin</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>een onbekende tijdzone is als lokale tijd gelezen</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>onleesbare eigenschappen zijn genegeerd</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>het houdt de tijd van de eigen tijdzone aan, die de klok op andere dagen verzet dan die van deze computer, dus hier gaat het een deel van het jaar een uur verschoven af</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>de herhaling heeft nog één voorkomen, dus is het eenmalig geworden</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>geen geldige tekst</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>te veel mappen</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>leeg of absoluut pad</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>relatieve mapverwijzing</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>teken dat niet in bestandsnamen mag</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>naam te lang</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>een koppeling die nergens heen leidt zit in de weg</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>de map ervan kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>de map ervan leidt buiten de gegevensmap</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>een koppeling met die naam zit in de weg</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>een map met die naam zit in de weg</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>het bestand kan niet worden aangemaakt: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>het bestand kan niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>niet in icons of sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>het pakket breekt erin af</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>de lijst met gegevensbestanden eindigt op een onbekende waarde</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>geheugen vol</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>niet genoeg geheugen om het te lezen</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>het is beschadigd (%1) en er kon geen kopie van worden bewaard</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>de server heeft niet op tijd geantwoord</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>het antwoord van de server is groter dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>het certificaat van de server is geweigerd: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>de server weigerde de gebruikersnaam of het wachtwoord</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>de server stuurde het verzoek door naar %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>de server stuurde het verzoek ergens anders heen (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>het antwoord is geen WebDAV-multistatus</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>onleesbaar multistatus-antwoord: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>het adres van het account is geen http- of https-adres</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>zoeken naar de agenda</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>zoeken naar de agenda: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>geen antwoord</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>er is geen agenda gevonden op %1</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>lezen van de agendamap</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>lezen van de agendamap: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>aanmaken van een agenda</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>opvragen van de wijzigingen</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>opsommen van de agenda</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>opsommen van de agenda: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>te groot om over te nemen (%1de grens is %2 MB)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>het antwoord van de server kon niet worden gelezen (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>ophalen van gebeurtenissen</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>het bevat geen gebeurtenis of taak</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>geen agendagegevens</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>de server heeft het niet gestuurd</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>de agenda bleef veranderen tijdens de synchronisatie; het wordt later opnieuw geprobeerd</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>verwijderen van een gebeurtenis</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>versturen van een gebeurtenis</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>de server antwoordde %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>geen gebeurtenis in de agendabron</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1: alleen hier %2; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>de vergadering wordt georganiseerd door %1</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>hernoemd</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>verplaatst</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>de gebeurtenis in de agenda bevat ook de andere dagen, die niet zijn verplaatst</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>een gebeurtenis van een hele dag verschuift per hele dag</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>de herhalingsregel van de gebeurtenis kan niet zoveel verschuiven en de dagen houden</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>vooraf gewijzigd</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>een ander alarm van de gebeurtenis gaat eerder af</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>herhaling gewijzigd</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>privacy gewijzigd</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>niet opgehaald</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1: hier verwijderd; de gebeurtenis in de agenda bevat het nog</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1: hier verwijderd; de latere wijziging in de agenda is niet overgenomen</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>er loopt al een synchronisatie van dit bestand</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>de synchronisatievergrendeling %1 kan niet worden aangemaakt (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>de reden is onbekend</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 is te groot voor een synchronisatiestand</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 is beschadigd: een item kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Ongeldige datum</translation>
     </message>
 </context>
 <context>
@@ -660,7 +1337,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Geluid van de herinnering</translation>
+        <translation>Geluid van de melding</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -684,11 +1361,11 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>S&amp;tart Kestrelmark when I log in</source>
-        <translation>Kestrelmark bij &amp;aanmelden starten</translation>
+        <translation>&amp;Kestrelmark bij aanmelden starten</translation>
     </message>
     <message>
         <source>Also show alerts as desktop &amp;notifications</source>
-        <translation>Herinneringen ook als bureaublad&amp;meldingen tonen</translation>
+        <translation>Meldingen ook als bureaublad&amp;meldingen tonen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -701,7 +1378,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Klik hier om een WAV-geluids&amp;bestand te kiezen)</translation>
+        <translation>(Klik om een WAV-&amp;bestand te kiezen)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -724,7 +1401,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Klik hier om een WAV-geluidsbestand te kiezen)</translation>
+        <translation>(Klik om een WAV-bestand te kiezen)</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1732,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>geen gewoon bestand</translation>
+        <translation>een speciaal bestand</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1063,7 +1740,7 @@ Weet u zeker dat u deze herinnering wilt verwijderen?</translation>
     </message>
     <message>
         <source>another program (%1, process %2) is writing it</source>
-        <translation>een ander programma (%1, proces %2) schrijft het</translation>
+        <translation>een ander programma (%1, proces %2) schrijft er nu naar</translation>
     </message>
     <message>
         <source>unknown</source>
@@ -1359,6 +2036,64 @@ Een kopie van het beschadigde bestand staat in %1.</translation>
     <message>
         <source> (last synced %1)</source>
         <translation> (laatst gesynchroniseerd: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>1 gebeurtenis vereenvoudigd:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>%n gebeurtenis vereenvoudigd:</numerusform>
+            <numerusform>%n gebeurtenissen vereenvoudigd:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>1 gebeurtenis weggelaten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>%n gebeurtenis weggelaten:</numerusform>
+            <numerusform>%n gebeurtenissen weggelaten:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 wijziging alleen op deze computer bewaard:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n wijziging alleen op deze computer bewaard:</numerusform>
+            <numerusform>%n wijzigingen alleen op deze computer bewaard:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>1 bron buiten de agenda ongemoeid gelaten:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>%n bron buiten de agenda ongemoeid gelaten:</numerusform>
+            <numerusform>%n bronnen buiten de agenda ongemoeid gelaten:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>1 herinnering is hier en op de server gewijzigd; beide versies blijven bewaard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>%n herinnering is hier en op de server gewijzigd; beide versies blijven bewaard.</numerusform>
+            <numerusform>%n herinneringen zijn hier en op de server gewijzigd; beide versies blijven bewaard.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1726,6 +2461,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID is de id van de herinnering zoals dump die toont. Wat niet is opgegeven, blijft
 zoals het is; de melding telt daarna als nog niet getoond, zoals na een wijziging
 in het venster.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>waarschuwing: %1 is niet versleuteld: het wachtwoord en de herinneringen zijn voor iedereen op het netwerk leesbaar; gebruik https:// als de server dat aanbiedt</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>%1 kan niet worden gestart: %2</translation>
     </message>
 </context>
 </TS>

@@ -96,7 +96,7 @@ Jego daty można było odczytać z dniem lub miesiącem na początku; odczytano 
     </message>
     <message>
         <source>Delete &amp;range of reminders...</source>
-        <translation>Usuń przypomnienia z &amp;okresu...</translation>
+        <translation>Usuń przypomnienia z okre&amp;su...</translation>
     </message>
     <message>
         <source>&amp;Help...</source>
@@ -527,7 +527,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Send reminder in ad&amp;vance...</source>
-        <translation>&amp;Przypomnij wcześniej...</translation>
+        <translation>P&amp;rzypomnij wcześniej...</translation>
     </message>
     <message>
         <source>Days in advance</source>
@@ -576,7 +576,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Reminder &amp;message to display</source>
-        <translation>&amp;Treść do wyświetlenia</translation>
+        <translation>Tr&amp;eść do wyświetlenia</translation>
     </message>
     <message>
         <source>Reminder message to display</source>
@@ -588,7 +588,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Własny &amp;dźwięk:</translation>
+        <translation>Wła&amp;sny dźwięk:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -608,12 +608,12 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Canc&amp;el</source>
-        <translation>&amp;Anuluj</translation>
+        <translation>Anu&amp;luj</translation>
     </message>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Kliknij, aby wybrać dźwięk)</translation>
+        <translation>(&amp;Wybierz dźwięk)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -645,7 +645,686 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Kliknij, aby wybrać dźwięk)</translation>
+        <translation>(Wybierz dźwięk)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 przyjmuje jeden plik, --from i --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from i --to muszą być możliwymi datami (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opcja %1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 nie jest czytelnym plikiem przypomnień (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>nie można zapisać %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>nie można zapisać %1: %2; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 jest zajęty: %2; zrezygnowano po %3 s, nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 nie jest paczką przypomnień</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 jest uszkodzoną paczką przypomnień (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 jest pusty</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 nie ma żadnej z kolumn kalendarza</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add przyjmuje jeden plik</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add wymaga --at i --message</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at: „%1” nie jest możliwą datą i godziną (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence musi mieć wartość one-time, annual, monthly lub weekly</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon: nie ma ikony o nazwie „%1”; dostępne ikony: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice musi mieć postać 2d3h30m</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup nie przyjmuje pliku; zob. --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now musi być możliwą datą i godziną (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>nie można odczytać pliku przypomnień w %1; nie wykonano kopii</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy przyjmuje IN i OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day przyjmuje jeden plik i --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date: „%1” nie jest możliwą datą (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due przyjmuje jeden plik i --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at: „%1” nie jest możliwą datą i godziną (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump przyjmuje jeden plik</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit przyjmuje jeden plik</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit wymaga --id, identyfikatora przypomnienia, tak jak pokazuje go dump</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private musi mieć wartość yes lub no</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 nie zawiera przypomnienia o identyfikatorze %2; nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export przyjmuje plik przypomnień i plik wyjściowy</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>plik wyjściowy musi mieć rozszerzenie .rpk, .csv lub .ics</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select: „%1” nie jest indeksem spośród %2 przypomnień pliku</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>brak przypomnień do eksportu</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>nie można zapisać %1</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import przyjmuje plik przypomnień i paczkę lub plik CSV</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>importowany plik musi mieć rozszerzenie .rpk, .csv lub .ics</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>nie zaimportowano %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>nie można otworzyć %1</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit przyjmuje liczbę całkowitą od 1 wzwyż</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>nie można wypisać listy na standardowe wyjście</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover nie przyjmuje pliku; zob. --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover zastępuje przypomnienia kopią; potwierdź opcją --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>nie można odczytać %1: %2; przenieś go, aby przywrócić, nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>brak kopii w %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>nie można odczytać kopii w %1; nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 jest uszkodzony i nie udało się zachować jego kopii; nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>nie można zapisać pliku przypomnień w %1</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync przyjmuje jeden plik przypomnień</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync wymaga --%1</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url musi być adresem http lub https</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout przyjmuje od 1 do 3600 sekund</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>nie można odczytać pliku hasła %1</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (przenieś go, aby zsynchronizować od nowa)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>zmienione wystąpienie powtarzanego wydarzenia (RECURRENCE-ID) nie ma własnego przypomnienia</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>zadanie bez terminu i bez początku</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>brak daty początku</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>data początku, której nie dało się odczytać</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>powtarzane wydarzenie, którego ostatnie wystąpienie minęło</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>żadne z jego wydarzeń i zadań nie mogło stać się przypomnieniem</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>jest za duży jak na kalendarz</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>jego części są zagnieżdżone zbyt głęboko jak na kalendarz</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>jeden z jego wierszy ma więcej parametrów, niż używa jakikolwiek kalendarz</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 wydarzenie: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n wydarzenie: %1.</numerusform>
+            <numerusform>%n wydarzenia: %1.</numerusform>
+            <numerusform>%n wydarzeń: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>Pominięto 1 wydarzenie: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>Pominięto %n wydarzenie: %1.</numerusform>
+            <numerusform>Pominięto %n wydarzenia: %1.</numerusform>
+            <numerusform>Pominięto %n wydarzeń: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>nie zawiera wydarzeń ani zadań</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>nie zawiera wydarzeń ani zadań (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>wiersz %1 nie jest tekstem UTF-8: jego bajt %2 to 0x%3 (odczytany jako znak zastępczy)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>jest pusty</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>nie jest czytelnym plikiem iCalendar</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>odstęp powtarzania większy niż 1 odczytano jako 1</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>pominięto koniec powtarzania (COUNT lub UNTIL), więc powtarza się bez końca</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>nie zachowano jego wykluczonych dat (EXDATE)</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>pominięto jego dodatkowe daty (RDATE)</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>powtarzanie co godzinę lub częściej zmieniono na jednorazowe</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>dni wskazane przez jego regułę odczytano jako dzień początku</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>nieczytelną regułę powtarzania zmieniono na jednorazową</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>zachowano tylko pierwszą z jego reguł powtarzania</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>alarm po początku dzwoni na początku</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>nieznaną strefę czasową odczytano jako czas lokalny</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>pominięto właściwości, których nie dało się odczytać</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>zachowuje czas własnej strefy, która zmienia czas w inne dni niż strefa tego komputera, więc tutaj przez część roku dzwoni z godzinnym przesunięciem</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>jego powtarzaniu zostało jedno wystąpienie, więc stało się jednorazowe</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>nieprawidłowy tekst</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>zbyt wiele folderów</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>pusta lub bezwzględna ścieżka</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>względne odwołanie do folderu</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>znak niedozwolony w nazwach plików</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>zbyt długa nazwa</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>to folder</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>przeszkadza dowiązanie, które prowadzi donikąd</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>nie można utworzyć jego folderu</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>jego folder prowadzi poza folder danych</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>przeszkadza dowiązanie o tej nazwie</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>przeszkadza folder o tej nazwie</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>nie można utworzyć pliku: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>nie można zapisać pliku: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>poza icons i sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>paczka urywa się w jego środku</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>lista plików danych kończy się nieznaną wartością</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>za mało pamięci, by go odczytać</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>jest uszkodzony (%1) i nie udało się zachować jego kopii</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>serwer nie odpowiedział na czas</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>odpowiedź serwera przekracza %1 bajtów</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>odrzucono certyfikat serwera: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>serwer odrzucił nazwę użytkownika lub hasło</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>serwer przekierował żądanie do %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>serwer przekierował żądanie gdzie indziej (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>odpowiedź nie jest multistatusem WebDAV</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>nieczytelna odpowiedź multistatus: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>adres konta nie jest adresem http ani https</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>szukanie kalendarza</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>szukanie kalendarza: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>brak odpowiedzi</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>nie znaleziono kalendarza pod %1</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>odczyt folderu kalendarzy</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>odczyt folderu kalendarzy: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>tworzenie kalendarza</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>pytanie o zmiany</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>wyliczanie kalendarza</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>wyliczanie kalendarza: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>za duże, by je przyjąć (%1limit to %2 MB)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>nie udało się odczytać odpowiedzi serwera (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>pobieranie wydarzeń</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>nie zawiera wydarzenia ani zadania</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>brak danych kalendarza</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>serwer go nie wysłał</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>kalendarz ciągle się zmieniał podczas synchronizacji; nastąpi ponowna próba później</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>usuwanie wydarzenia</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>wysyłanie wydarzenia</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>serwer odpowiedział %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>brak wydarzenia w zasobie kalendarza</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1: %2 tylko tutaj; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>spotkanie organizuje %1</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>zmieniono tytuł</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>przeniesiono</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>wydarzenie w kalendarzu obejmuje też inne jego dni, które się nie przesunęły</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>wydarzenie całodniowe przesuwa się o całe dni</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>reguła powtarzania wydarzenia nie może przesunąć się tak bardzo i zachować swoich dni</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>zmieniono wyprzedzenie</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>inny alarm wydarzenia dzwoni wcześniej</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>zmieniono powtarzanie</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>zmieniono prywatność</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>nie pobrano</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1: usunięto tutaj; wydarzenie w kalendarzu wciąż je zawiera</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1: usunięto tutaj; późniejszej zmiany w kalendarzu nie przyjęto</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>synchronizacja tego pliku już trwa</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>nie można utworzyć blokady synchronizacji %1 (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>brak uprawnień</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>przyczyna jest nieznana</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 jest za duży jak na stan synchronizacji</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 jest uszkodzony: nie można odczytać wpisu</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Nieprawidłowa data</translation>
     </message>
 </context>
 <context>
@@ -668,7 +1347,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Dźwięk przypomnienia</translation>
+        <translation>Dźwięk alertu</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -688,7 +1367,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>&amp;Odtwórz</translation>
+        <translation>O&amp;dtwórz</translation>
     </message>
     <message>
         <source>S&amp;tart Kestrelmark when I log in</source>
@@ -696,7 +1375,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>Also show alerts as desktop &amp;notifications</source>
-        <translation>Pokazuj przypomnienia także jako &amp;powiadomienia pulpitu</translation>
+        <translation>Pokazuj alerty także jako po&amp;wiadomienia pulpitu</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -709,7 +1388,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Kliknij tutaj, aby wybrać &amp;plik dźwiękowy WAV)</translation>
+        <translation>(&amp;Kliknij tutaj, aby wybrać plik WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -732,7 +1411,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Kliknij tutaj, aby wybrać plik dźwiękowy WAV)</translation>
+        <translation>(Kliknij tutaj, aby wybrać plik WAV)</translation>
     </message>
 </context>
 <context>
@@ -906,7 +1585,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -1066,7 +1745,7 @@ Czy na pewno usunąć to przypomnienie?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>nie zwykły plik</translation>
+        <translation>plik specjalny</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1373,6 +2052,69 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
     </message>
 </context>
 <context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>Uproszczono 1 wydarzenie:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>Uproszczono %n wydarzenie:</numerusform>
+            <numerusform>Uproszczono %n wydarzenia:</numerusform>
+            <numerusform>Uproszczono %n wydarzeń:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>Pominięto 1 wydarzenie:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>Pominięto %n wydarzenie:</numerusform>
+            <numerusform>Pominięto %n wydarzenia:</numerusform>
+            <numerusform>Pominięto %n wydarzeń:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 zmiana zachowana tylko na tym komputerze:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n zmiana zachowana tylko na tym komputerze:</numerusform>
+            <numerusform>%n zmiany zachowane tylko na tym komputerze:</numerusform>
+            <numerusform>%n zmian zachowanych tylko na tym komputerze:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>Pozostawiono bez zmian 1 zasób poza kalendarzem:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>Pozostawiono bez zmian %n zasób poza kalendarzem:</numerusform>
+            <numerusform>Pozostawiono bez zmian %n zasoby poza kalendarzem:</numerusform>
+            <numerusform>Pozostawiono bez zmian %n zasobów poza kalendarzem:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>Zmieniono tutaj i na serwerze 1 przypomnienie; zachowano obie wersje.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>Zmieniono tutaj i na serwerze %n przypomnienie; zachowano obie wersje.</numerusform>
+            <numerusform>Zmieniono tutaj i na serwerze %n przypomnienia; zachowano obie wersje.</numerusform>
+            <numerusform>Zmieniono tutaj i na serwerze %n przypomnień; zachowano obie wersje.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CTrayIcon</name>
     <message>
         <source>Kestrelmark</source>
@@ -1462,7 +2204,7 @@ Kopię uszkodzonego pliku zapisano jako %1.</translation>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
         <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
-        <translation>Brakuje pliku przypomnień; ostatnia kopia z %1 zawiera %2. Użyj przywracania, aby go odzyskać.</translation>
+        <translation>Brakuje pliku przypomnień; ostatnia kopia z %1 zawiera %2. Użyj polecenia „Przywróć przypomnienia z kopii tygodniowej”, aby go odzyskać.</translation>
     </message>
     <message>
         <source>1 reminder</source>
@@ -1582,7 +2324,7 @@ przypadają od pierwszego dnia do końca ostatniego.</translation>
         <source>Usage: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
 Prints the alerts the pass would show, in order; --save writes the shown flags back.</source>
         <translation>Użycie: kestrelmark-cli due FILE --at YYYY-MM-DDTHH:MM:SS [--save]
-Wypisuje kolejno przypomnienia, które pokazałoby sprawdzenie; --save zapisuje znaczniki pokazania.</translation>
+Wypisuje kolejno alerty, które pokazałoby sprawdzenie; --save zapisuje znaczniki pokazania.</translation>
     </message>
     <message>
         <source>print a reminder file (or pack, or CSV) as JSON</source>
@@ -1721,7 +2463,7 @@ Polecenia:
     </message>
     <message>
         <source>change one reminder of a reminder file</source>
-        <translation>zmienić jedno przypomnienie w pliku przypomnień</translation>
+        <translation>zmień jedno przypomnienie w pliku przypomnień</translation>
     </message>
     <message>
         <source>Usage: kestrelmark-cli edit FILE --id ID [--at YYYY-MM-DDTHH:MM[:SS]] [--message TEXT]
@@ -1735,6 +2477,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID to identyfikator przypomnienia, tak jak pokazuje go dump. To, czego nie podano,
 pozostaje bez zmian; alert liczy się potem jako jeszcze niepokazany, jak po
 edycji w oknie.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>ostrzeżenie: %1 nie jest szyfrowany: hasło i przypomnienia są w sieci czytelne dla każdego; użyj https://, jeśli serwer to umożliwia</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>nie można uruchomić %1: %2</translation>
     </message>
 </context>
 </TS>

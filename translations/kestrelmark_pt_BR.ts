@@ -107,7 +107,7 @@ Suas datas podiam ser lidas com o dia ou com o mês primeiro; foram lidas como a
     </message>
     <message>
         <source>Proper&amp;ties</source>
-        <translation>Propr&amp;iedades</translation>
+        <translation>P&amp;ropriedades</translation>
     </message>
 </context>
 <context>
@@ -293,7 +293,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>0 minutes</source>
-        <translation>0 minuto</translation>
+        <translation>0 minutos</translation>
     </message>
 </context>
 <context>
@@ -580,7 +580,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>Use custom &amp;sound:</source>
-        <translation>Som &amp;próprio:</translation>
+        <translation>Som p&amp;róprio:</translation>
     </message>
     <message>
         <source>&amp;Choose sound...</source>
@@ -605,7 +605,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     <message>
         <source>(&amp;Click to choose sound)</source>
         <extracomment>The same text as &quot;(Click to choose sound)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(&amp;Clique para escolher um som)</translation>
+        <translation>(Es&amp;colher um som)</translation>
     </message>
     <message>
         <source>Choose sound</source>
@@ -637,7 +637,684 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>(Click to choose sound)</source>
-        <translation>(Clique para escolher um som)</translation>
+        <translation>(Escolher um som)</translation>
+    </message>
+</context>
+<context>
+    <name>CNotes</name>
+    <message>
+        <source>%1 takes one file, --from and --to</source>
+        <translation>%1 recebe um arquivo, --from e --to</translation>
+    </message>
+    <message>
+        <source>--from and --to must be possible dates (YYYY-MM-DD)</source>
+        <translation>--from e --to devem ser datas possíveis (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>a opção %1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable reminder file (%2)</source>
+        <translation>%1 não é um arquivo de lembretes legível (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2)</source>
+        <translation>não é possível gravar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing written</source>
+        <translation>não é possível gravar %1: %2; nada foi gravado</translation>
+    </message>
+    <message>
+        <source>%1 is busy: %2; gave up after %3 seconds, nothing written</source>
+        <translation>%1 está ocupado: %2; desistência após %3 segundos, nada foi gravado</translation>
+    </message>
+    <message>
+        <source>%1 is not a reminder pack</source>
+        <translation>%1 não é um pacote de lembretes</translation>
+    </message>
+    <message>
+        <source>%1 is a damaged reminder pack (%2)</source>
+        <translation>%1 é um pacote de lembretes danificado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 está vazio</translation>
+    </message>
+    <message>
+        <source>%1 has none of the calendar columns</source>
+        <translation>%1 não tem nenhuma das colunas do calendário</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>add takes one file</source>
+        <translation>add recebe um arquivo</translation>
+    </message>
+    <message>
+        <source>add needs --at and --message</source>
+        <translation>add precisa de --at e --message</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--at: “%1” não é uma data e hora possível (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>--recurrence must be one-time, annual, monthly or weekly</source>
+        <translation>--recurrence deve ser one-time, annual, monthly ou weekly</translation>
+    </message>
+    <message>
+        <source>--icon: there is no icon named &apos;%1&apos;; the icons are: %2</source>
+        <translation>--icon: não há nenhum ícone chamado “%1”; os ícones são: %2</translation>
+    </message>
+    <message>
+        <source>--notice must look like 2d3h30m</source>
+        <translation>--notice deve ter a forma 2d3h30m</translation>
+    </message>
+    <message>
+        <source>backup takes no file; see --data-dir</source>
+        <translation>backup não recebe arquivo; veja --data-dir</translation>
+    </message>
+    <message>
+        <source>--now must be a possible date and time (YYYY-MM-DDTHH:MM[:SS])</source>
+        <translation>--now deve ser uma data e hora possível (YYYY-MM-DDTHH:MM[:SS])</translation>
+    </message>
+    <message>
+        <source>the reminder file in %1 cannot be read; no backup made</source>
+        <translation>não é possível ler o arquivo de lembretes em %1; nenhum backup feito</translation>
+    </message>
+    <message>
+        <source>copy takes IN and OUT</source>
+        <translation>copy recebe IN e OUT</translation>
+    </message>
+    <message>
+        <source>day takes one file and --date</source>
+        <translation>day recebe um arquivo e --date</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a possible date (YYYY-MM-DD)</source>
+        <translation>--date: “%1” não é uma data possível (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>due takes one file and --at</source>
+        <translation>due recebe um arquivo e --at</translation>
+    </message>
+    <message>
+        <source>--at: &apos;%1&apos; is not a possible date and time (YYYY-MM-DDTHH:MM:SS)</source>
+        <translation>--at: “%1” não é uma data e hora possível (YYYY-MM-DDTHH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>dump takes one file</source>
+        <translation>dump recebe um arquivo</translation>
+    </message>
+    <message>
+        <source>edit takes one file</source>
+        <translation>edit recebe um arquivo</translation>
+    </message>
+    <message>
+        <source>edit needs --id, a reminder&apos;s id as dump shows it</source>
+        <translation>edit precisa de --id, o identificador de um lembrete como dump o mostra</translation>
+    </message>
+    <message>
+        <source>--private must be yes or no</source>
+        <translation>--private deve ser yes ou no</translation>
+    </message>
+    <message>
+        <source>%1 holds no reminder with the id %2; nothing written</source>
+        <translation>%1 não contém nenhum lembrete com o identificador %2; nada foi gravado</translation>
+    </message>
+    <message>
+        <source>export takes a reminder file and an output file</source>
+        <translation>export recebe um arquivo de lembretes e um arquivo de saída</translation>
+    </message>
+    <message>
+        <source>the output file must end in .rpk, .csv or .ics</source>
+        <translation>o arquivo de saída deve terminar em .rpk, .csv ou .ics</translation>
+    </message>
+    <message>
+        <source>--select: &apos;%1&apos; is not an index of the file&apos;s %2 reminders</source>
+        <translation>--select: “%1” não é um índice dos %2 lembretes do arquivo</translation>
+    </message>
+    <message>
+        <source>no reminders to export</source>
+        <translation>não há lembretes para exportar</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+        <source>import takes a reminder file and a pack or CSV file</source>
+        <translation>import recebe um arquivo de lembretes e um pacote ou arquivo CSV</translation>
+    </message>
+    <message>
+        <source>the file to import must end in .rpk, .csv or .ics</source>
+        <translation>o arquivo a importar deve terminar em .rpk, .csv ou .ics</translation>
+    </message>
+    <message>
+        <source>%1 was not imported: %2</source>
+        <translation>%1 não foi importado: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>não é possível abrir %1</translation>
+    </message>
+    <message>
+        <source>--per-day-limit takes a whole number of 1 or more</source>
+        <translation>--per-day-limit recebe um número inteiro a partir de 1</translation>
+    </message>
+    <message>
+        <source>cannot write the listing to the standard output</source>
+        <translation>não é possível gravar a listagem na saída padrão</translation>
+    </message>
+    <message>
+        <source>recover takes no file; see --data-dir</source>
+        <translation>recover não recebe arquivo; veja --data-dir</translation>
+    </message>
+    <message>
+        <source>recover replaces your reminders with the backup; confirm with --yes</source>
+        <translation>recover substitui seus lembretes pelo backup; confirme com --yes</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2; move it away to recover, nothing changed</source>
+        <translation>não é possível ler %1: %2; mova-o para recuperar, nada mudou</translation>
+    </message>
+    <message>
+        <source>no backup in %1</source>
+        <translation>nenhum backup em %1</translation>
+    </message>
+    <message>
+        <source>the backup in %1 cannot be read; nothing changed</source>
+        <translation>não é possível ler o backup em %1; nada mudou</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and no copy of it could be kept; nothing changed</source>
+        <translation>%1 está danificado e não foi possível guardar uma cópia; nada mudou</translation>
+    </message>
+    <message>
+        <source>cannot write the reminder file in %1</source>
+        <translation>não é possível gravar o arquivo de lembretes em %1</translation>
+    </message>
+    <message>
+        <source>sync takes one reminder file</source>
+        <translation>sync recebe um arquivo de lembretes</translation>
+    </message>
+    <message>
+        <source>sync needs --%1</source>
+        <translation>sync precisa de --%1</translation>
+    </message>
+    <message>
+        <source>--url must be an http or https address</source>
+        <translation>--url deve ser um endereço http ou https</translation>
+    </message>
+    <message>
+        <source>--timeout takes 1 to 3600 seconds</source>
+        <translation>--timeout recebe de 1 a 3600 segundos</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1</source>
+        <translation>não é possível ler o arquivo de senha %1</translation>
+    </message>
+    <message>
+        <source>%1 (move it away to sync afresh)</source>
+        <translation>%1 (mova-o para sincronizar do zero)</translation>
+    </message>
+    <message>
+        <source>a changed occurrence of a repeating event (RECURRENCE-ID) has no reminder of its own</source>
+        <translation>uma ocorrência alterada de um evento repetido (RECURRENCE-ID) não tem lembrete próprio</translation>
+    </message>
+    <message>
+        <source>a to-do without a due date or start</source>
+        <translation>uma tarefa sem data de vencimento nem de início</translation>
+    </message>
+    <message>
+        <source>no start date</source>
+        <translation>sem data de início</translation>
+    </message>
+    <message>
+        <source>a start date that could not be read</source>
+        <translation>uma data de início que não pôde ser lida</translation>
+    </message>
+    <message>
+        <source>a repeating event whose last occurrence is past</source>
+        <translation>um evento repetido cuja última ocorrência já passou</translation>
+    </message>
+    <message>
+        <source>none of its events and to-dos could become a reminder</source>
+        <translation>nenhum dos seus eventos e tarefas pôde virar um lembrete</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A note and, in brackets, what else is known of it.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>it is too large to be a calendar</source>
+        <translation>é grande demais para ser um calendário</translation>
+    </message>
+    <message>
+        <source>its parts are nested too deeply for a calendar</source>
+        <translation>suas partes estão aninhadas fundo demais para um calendário</translation>
+    </message>
+    <message>
+        <source>one of its lines has more parameters than any calendar uses</source>
+        <translation>uma das suas linhas tem mais parâmetros do que qualquer calendário usa</translation>
+    </message>
+    <message>
+        <source>1 event: %1.</source>
+        <translation>1 evento: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events: %1.</source>
+        <translation>
+            <numerusform>%n evento: %1.</numerusform>
+            <numerusform>%n eventos: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out: %1.</source>
+        <translation>1 evento deixado de fora: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out: %1.</source>
+        <translation>
+            <numerusform>%n evento deixado de fora: %1.</numerusform>
+            <numerusform>%n eventos deixados de fora: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos</source>
+        <translation>não contém eventos nem tarefas</translation>
+    </message>
+    <message>
+        <source>it holds no events or to-dos (%1)</source>
+        <translation>não contém eventos nem tarefas (%1)</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 text: its byte %2 is 0x%3 (read as a replacement character)</source>
+        <translation>a linha %1 não é texto UTF-8: seu byte %2 é 0x%3 (lido como caractere de substituição)</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vazio</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file that can be read</source>
+        <translation>não é um arquivo iCalendar legível</translation>
+    </message>
+    <message>
+        <source>a repeat interval above 1 was read as 1</source>
+        <translation>um intervalo de repetição acima de 1 foi lido como 1</translation>
+    </message>
+    <message>
+        <source>the end of the repeat (COUNT or UNTIL) was dropped, so it repeats without end</source>
+        <translation>o fim da repetição (COUNT ou UNTIL) foi descartado, então ele se repete sem fim</translation>
+    </message>
+    <message>
+        <source>its excluded dates (EXDATE) were not kept</source>
+        <translation>suas datas excluídas (EXDATE) não foram mantidas</translation>
+    </message>
+    <message>
+        <source>its extra dates (RDATE) were left out</source>
+        <translation>suas datas extras (RDATE) foram deixadas de fora</translation>
+    </message>
+    <message>
+        <source>a repeat of hours or less became one time</source>
+        <translation>uma repetição de horas ou menos virou única</translation>
+    </message>
+    <message>
+        <source>the days its rule names were read as the start&apos;s own day</source>
+        <translation>os dias que sua regra indica foram lidos como o próprio dia do início</translation>
+    </message>
+    <message>
+        <source>a repeat rule that could not be read became one time</source>
+        <translation>uma regra de repetição que não pôde ser lida virou única</translation>
+    </message>
+    <message>
+        <source>only the first of its repeat rules was kept</source>
+        <translation>só a primeira das suas regras de repetição foi mantida</translation>
+    </message>
+    <message>
+        <source>an alarm after the start rings at the start</source>
+        <translation>um alarme depois do início toca no início</translation>
+    </message>
+    <message>
+        <source>an unknown time zone was read as local time</source>
+        <translation>um fuso horário desconhecido foi lido como hora local</translation>
+    </message>
+    <message>
+        <source>properties that could not be read were ignored</source>
+        <translation>propriedades que não puderam ser lidas foram ignoradas</translation>
+    </message>
+    <message>
+        <source>it keeps the time of its own time zone, which changes its clocks on other days than this computer&apos;s, so here it rings an hour off for part of the year</source>
+        <translation>ele mantém o horário do próprio fuso, que muda os relógios em dias diferentes dos deste computador, então aqui toca com uma hora de diferença em parte do ano</translation>
+    </message>
+    <message>
+        <source>its repeat has one occurrence left, so it became one time</source>
+        <translation>sua repetição tem só uma ocorrência restante, então virou único</translation>
+    </message>
+    <message>
+        <source>not valid text</source>
+        <translation>texto inválido</translation>
+    </message>
+    <message>
+        <source>too many folders</source>
+        <translation>pastas demais</translation>
+    </message>
+    <message>
+        <source>empty or absolute path</source>
+        <translation>caminho vazio ou absoluto</translation>
+    </message>
+    <message>
+        <source>relative folder reference</source>
+        <translation>referência relativa a uma pasta</translation>
+    </message>
+    <message>
+        <source>character not allowed in file names</source>
+        <translation>caractere não permitido em nomes de arquivo</translation>
+    </message>
+    <message>
+        <source>name too long</source>
+        <translation>nome longo demais</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>a link that leads nowhere is in the way</source>
+        <translation>um link que não leva a lugar nenhum está no caminho</translation>
+    </message>
+    <message>
+        <source>cannot create its folder</source>
+        <translation>não é possível criar sua pasta</translation>
+    </message>
+    <message>
+        <source>its folder leads outside the data folder</source>
+        <translation>sua pasta leva para fora da pasta de dados</translation>
+    </message>
+    <message>
+        <source>a link of that name is in the way</source>
+        <translation>um link com esse nome está no caminho</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in the way</source>
+        <translation>uma pasta com esse nome está no caminho</translation>
+    </message>
+    <message>
+        <source>cannot create the file: %1</source>
+        <translation>não é possível criar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>cannot write the file: %1</source>
+        <translation>não é possível gravar o arquivo: %1</translation>
+    </message>
+    <message>
+        <source>not in icons or sounds</source>
+        <translation>não está em icons nem em sounds</translation>
+    </message>
+    <message>
+        <source>the pack breaks off inside it</source>
+        <translation>o pacote se interrompe dentro dele</translation>
+    </message>
+    <message>
+        <source>the list of data files ends in an unknown value</source>
+        <translation>a lista de arquivos de dados termina com um valor desconhecido</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória esgotada</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>memória insuficiente para lê-lo</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1), and no copy of it could be kept</source>
+        <translation>está danificado (%1), e não foi possível guardar uma cópia</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>o servidor não respondeu a tempo</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply is larger than %1 bytes</source>
+        <translation>a resposta do servidor passa de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the server&apos;s certificate was refused: %1</source>
+        <translation>o certificado do servidor foi recusado: %1</translation>
+    </message>
+    <message>
+        <source>the server refused the user name or password</source>
+        <translation>o servidor recusou o usuário ou a senha</translation>
+    </message>
+    <message>
+        <source>the server sent the request to %1</source>
+        <translation>o servidor redirecionou a solicitação para %1</translation>
+    </message>
+    <message>
+        <source>the server sent the request elsewhere (%1)</source>
+        <translation>o servidor redirecionou a solicitação para outro lugar (%1)</translation>
+    </message>
+    <message>
+        <source>the reply is not a WebDAV multistatus</source>
+        <translation>a resposta não é um multistatus WebDAV</translation>
+    </message>
+    <message>
+        <source>unreadable multistatus reply: %1</source>
+        <translation>resposta multistatus ilegível: %1</translation>
+    </message>
+    <message>
+        <source>the account&apos;s address is not an http or https address</source>
+        <translation>o endereço da conta não é um endereço http ou https</translation>
+    </message>
+    <message>
+        <source>finding the calendar</source>
+        <translation>busca do calendário</translation>
+    </message>
+    <message>
+        <source>finding the calendar: %1</source>
+        <translation>busca do calendário: %1</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>no calendar was found at %1</source>
+        <translation>nenhum calendário foi encontrado em %1</translation>
+    </message>
+    <message>
+        <source>reading the calendar home</source>
+        <translation>leitura da pasta de calendários</translation>
+    </message>
+    <message>
+        <source>reading the calendar home: %1</source>
+        <translation>leitura da pasta de calendários: %1</translation>
+    </message>
+    <message>
+        <source>making a calendar</source>
+        <translation>criação de um calendário</translation>
+    </message>
+    <message>
+        <source>asking what changed</source>
+        <translation>consulta das alterações</translation>
+    </message>
+    <message>
+        <source>listing the calendar</source>
+        <translation>listagem do calendário</translation>
+    </message>
+    <message>
+        <source>listing the calendar: %1</source>
+        <translation>listagem do calendário: %1</translation>
+    </message>
+    <message>
+        <source>too large to take (%1the limit is %2 MB)</source>
+        <extracomment>%1 is the event&apos;s size and a semicolon (&quot;3.2 MB; &quot;) or nothing, %2 the largest size taken.</extracomment>
+        <translation>grande demais para ser aceito (%1o limite é %2 MB)</translation>
+    </message>
+    <message>
+        <source>the server&apos;s reply could not be read (%1)</source>
+        <translation>não foi possível ler a resposta do servidor (%1)</translation>
+    </message>
+    <message>
+        <source>fetching events</source>
+        <translation>obtenção dos eventos</translation>
+    </message>
+    <message>
+        <source>it holds no event or to-do</source>
+        <translation>não contém evento nem tarefa</translation>
+    </message>
+    <message>
+        <source>no calendar data</source>
+        <translation>sem dados de calendário</translation>
+    </message>
+    <message>
+        <source>the server did not send it</source>
+        <translation>o servidor não o enviou</translation>
+    </message>
+    <message>
+        <source>the calendar kept changing during the sync; it is tried again later</source>
+        <translation>o calendário não parou de mudar durante a sincronização; será tentado de novo mais tarde</translation>
+    </message>
+    <message>
+        <source>deleting an event</source>
+        <translation>exclusão de um evento</translation>
+    </message>
+    <message>
+        <source>sending an event</source>
+        <translation>envio de um evento</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>o servidor respondeu %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A note&apos;s subject (what was being done, a reminder&apos;s message) and what is said of it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>no event in the calendar resource</source>
+        <translation>nenhum evento no recurso do calendário</translation>
+    </message>
+    <message>
+        <source>%1: %2 here only; %3</source>
+        <extracomment>%1 is the reminder&apos;s message, %2 what was changed here (&quot;moved&quot;), %3 why the calendar did not take it.</extracomment>
+        <translation>%1: %2 só aqui; %3</translation>
+    </message>
+    <message>
+        <source>the meeting is organised by %1</source>
+        <translation>a reunião é organizada por %1</translation>
+    </message>
+    <message>
+        <source>retitled</source>
+        <extracomment>What was changed here, in &quot;%1: %2 here only; %3&quot;; so are &quot;moved&quot; and the other changes.</extracomment>
+        <translation>renomeado</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>movido</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s event holds its other days, which did not move</source>
+        <translation>o evento do calendário contém seus outros dias, que não se moveram</translation>
+    </message>
+    <message>
+        <source>an all-day event moves by whole days</source>
+        <translation>um evento de dia inteiro se move por dias inteiros</translation>
+    </message>
+    <message>
+        <source>the event&apos;s repeat rule cannot move by that much and keep its days</source>
+        <translation>a regra de repetição do evento não pode se mover tanto e manter seus dias</translation>
+    </message>
+    <message>
+        <source>notice changed</source>
+        <translation>antecedência alterada</translation>
+    </message>
+    <message>
+        <source>another alarm of the event rings earlier</source>
+        <translation>outro alarme do evento toca antes</translation>
+    </message>
+    <message>
+        <source>repeat changed</source>
+        <translation>repetição alterada</translation>
+    </message>
+    <message>
+        <source>privacy changed</source>
+        <translation>privacidade alterada</translation>
+    </message>
+    <message>
+        <source>not fetched</source>
+        <translation>não obtido</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s event still holds it</source>
+        <translation>%1: excluído aqui; o evento do calendário ainda o contém</translation>
+    </message>
+    <message>
+        <source>%1: deleted here; the calendar&apos;s later change to it was not taken</source>
+        <translation>%1: excluído aqui; a alteração posterior no calendário não foi aceita</translation>
+    </message>
+    <message>
+        <source>a sync of this file is already running</source>
+        <translation>uma sincronização deste arquivo já está em andamento</translation>
+    </message>
+    <message>
+        <source>the sync lock %1 cannot be created (%2)</source>
+        <translation>não é possível criar a trava de sincronização %1 (%2)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>the reason is unknown</source>
+        <translation>o motivo é desconhecido</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a sync state</source>
+        <translation>%1 é grande demais para ser um estado de sincronização</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: an entry cannot be read</source>
+        <translation>%1 está danificado: uma entrada não pode ser lida</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>COleDateTime</name>
+    <message>
+        <source>Invalid DateTime</source>
+        <translation>Data inválida</translation>
     </message>
 </context>
 <context>
@@ -660,7 +1337,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>Reminder Alert Sound</source>
-        <translation>Som do lembrete</translation>
+        <translation>Som do alerta</translation>
     </message>
     <message>
         <source>Use system &amp;beep</source>
@@ -701,7 +1378,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     <message>
         <source>(Click here to choose a .WAV sound &amp;file)</source>
         <extracomment>The same text as &quot;(Click here to choose a .WAV sound file)&quot;, with the button&apos;s Alt letter marked by &amp;.</extracomment>
-        <translation>(Clique aqui para escolher um arquivo de &amp;som WAV)</translation>
+        <translation>(Clique aqui para escolher um &amp;som WAV)</translation>
     </message>
     <message>
         <source>Choose .WAV sound file</source>
@@ -724,7 +1401,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     <name>COptionsForm</name>
     <message>
         <source>(Click here to choose a .WAV sound file)</source>
-        <translation>(Clique aqui para escolher um arquivo de som WAV)</translation>
+        <translation>(Clique aqui para escolher um som WAV)</translation>
     </message>
 </context>
 <context>
@@ -1055,7 +1732,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>não é um arquivo comum</translation>
+        <translation>um arquivo especial</translation>
     </message>
     <message>
         <source>its lock %1 is %2, and it cannot be removed (%3); remove it by hand</source>
@@ -1063,7 +1740,7 @@ Tem certeza de que deseja excluir este lembrete?</translation>
     </message>
     <message>
         <source>another program (%1, process %2) is writing it</source>
-        <translation>outro programa (%1, processo %2) está gravando-o</translation>
+        <translation>outro programa (%1, processo %2) está gravando nele</translation>
     </message>
     <message>
         <source>unknown</source>
@@ -1362,6 +2039,64 @@ Uma cópia do arquivo danificado foi guardada como %1.</translation>
     </message>
 </context>
 <context>
+    <name>CSyncEngine</name>
+    <message>
+        <source>1 event simplified:</source>
+        <translation>1 evento simplificado:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events simplified:</source>
+        <translation>
+            <numerusform>%n evento simplificado:</numerusform>
+            <numerusform>%n eventos simplificados:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 event left out:</source>
+        <translation>1 evento deixado de fora:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n events left out:</source>
+        <translation>
+            <numerusform>%n evento deixado de fora:</numerusform>
+            <numerusform>%n eventos deixados de fora:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change kept on this computer only:</source>
+        <translation>1 alteração mantida só neste computador:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes kept on this computer only:</source>
+        <translation>
+            <numerusform>%n alteração mantida só neste computador:</numerusform>
+            <numerusform>%n alterações mantidas só neste computador:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 resource outside the calendar left alone:</source>
+        <translation>1 recurso fora do calendário deixado intacto:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n resources outside the calendar left alone:</source>
+        <translation>
+            <numerusform>%n recurso fora do calendário deixado intacto:</numerusform>
+            <numerusform>%n recursos fora do calendário deixados intactos:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 reminder was changed both here and on the server; both versions are kept.</source>
+        <translation>1 lembrete foi alterado aqui e no servidor; as duas versões foram mantidas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reminders were changed both here and on the server; both versions are kept.</source>
+        <translation>
+            <numerusform>%n lembrete foi alterado aqui e no servidor; as duas versões foram mantidas.</numerusform>
+            <numerusform>%n lembretes foram alterados aqui e no servidor; as duas versões foram mantidas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CTrayIcon</name>
     <message>
         <source>Kestrelmark</source>
@@ -1451,7 +2186,7 @@ Uma cópia do arquivo danificado foi guardada como %1.</translation>
     <message>
         <source>Your reminder file is missing; your last backup from %1 has %2. Use Recover to restore it.</source>
         <extracomment>%1 is the date of the backup, %2 how many reminders it has (&quot;1 reminder&quot;, &quot;5 reminders&quot;).</extracomment>
-        <translation>Seu arquivo de lembretes sumiu; seu último backup, de %1, tem %2. Use Recuperar para restaurá-lo.</translation>
+        <translation>Seu arquivo de lembretes não foi encontrado; seu último backup, de %1, tem %2. Use Recuperar para restaurá-lo.</translation>
     </message>
     <message>
         <source>1 reminder</source>
@@ -1725,6 +2460,14 @@ the alert then counts as not yet shown, as after an edit in the window.</source>
 ID é o identificador do lembrete como dump o mostra. O que não for informado fica
 como está; o alerta passa a contar como ainda não mostrado, como após uma edição
 na janela.</translation>
+    </message>
+    <message>
+        <source>warning: %1 is not encrypted: the password and the reminders travel readable to anyone on the network; use https:// where the server offers it</source>
+        <translation>aviso: %1 não é criptografado: a senha e os lembretes trafegam legíveis para qualquer um na rede; use https:// se o servidor oferecer</translation>
+    </message>
+    <message>
+        <source>cannot run %1: %2</source>
+        <translation>não é possível executar %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "app/COrvantis2App.h"
+#include "app/CShellRegistration.h"
 #include "app/CWindowHeadings.h"
 #include "dialogs/CSkinLabels.h"
 #include "l10n/CTranslations.h"
@@ -69,6 +70,17 @@ TEST(Translations, TheHelpPageIsTheLanguagesWhereThereIsOne)
     EXPECT_EQ("KM_fr.html", COrvantis2App::HelpPageName(QLocale(QLocale::French, QLocale::Canada), pages));
     EXPECT_EQ("KM.html", COrvantis2App::HelpPageName(QLocale(QLocale::Dutch, QLocale::Netherlands), pages));
     EXPECT_EQ("KM.html", COrvantis2App::HelpPageName(QLocale::c(), pages));
+}
+
+// The entry that starts the program at log-in describes it in the
+// languages the installed entry does, whatever language wrote it.
+TEST(Translations, TheAutostartEntrySpeaksTheShippedLanguages)
+{
+    const QString entry = CShellRegistration::AutostartEntry(QStringLiteral("/opt/km/kestrelmark"));
+    for (const QString &language : CTranslations::ShippedLanguages())
+        EXPECT_TRUE(entry.contains(QStringLiteral("\nComment[%1]=").arg(language))) << language.toStdString();
+    EXPECT_TRUE(entry.contains(QStringLiteral("\nComment[de]=Erinnerungen auf einem Monatskalender"))) << entry.toStdString();
+    EXPECT_EQ(1, entry.count(QStringLiteral("\nComment=")));
 }
 
 // The main window's painted headings: left alone where the artwork's words

@@ -21,6 +21,7 @@ expected=(bin/kestrelmark bin/kestrelmark-cli libexec/kestrelmark/kestrelmark-cl
     share/mime/packages/kestrelmark.xml
     share/bash-completion/completions/kestrelmark-cli
     share/man/man1/kestrelmark.1.gz share/man/man1/kestrelmark-cli.1.gz
+    share/man/de/man1/kestrelmark.1.gz share/man/fr/man1/kestrelmark.1.gz
     share/doc/kestrelmark/copyright share/doc/kestrelmark/changelog.gz)
 # Every size the artwork generator draws, and its double-density form.
 for size in 16 22 24 32 48 64 128 256; do
@@ -49,8 +50,8 @@ out="$(XDG_DATA_DIRS="$tmp" update-mime-database "$tmp/mime" 2>&1)"
 for type in application/x-kestrelmark-pack application/x-kestrelmark-reminders; do
     grep -qx "$type" "$tmp/mime/types" || fail "file types: $type missing"
 done
-for page in kestrelmark kestrelmark-cli; do
-    out="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
+for page in man1/kestrelmark man1/kestrelmark-cli de/man1/kestrelmark fr/man1/kestrelmark; do
+    out="$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$usr/share/man/$page.1.gz" 2>&1 >/dev/null)"
     [ -z "$out" ] || fail "$page(1): $out"
 done
 echo "validators clean"
