@@ -2,6 +2,7 @@
 
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
+#include "app/CMainCommands.h"
 #include "app/COrvantis2Dlg.h"
 #include "app/CShellRegistration.h"
 #include "app/CSyncAccountPanel.h"
@@ -121,22 +122,17 @@ void CEditorCommands::DayList(const CCommandScope &s)
     dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Window.SelectedDate());
     dayList.exec();
     // An edit in the day list may have moved a reminder's date or time.
-    if (!s.m_Session.Reminders().IsSorted()) {
+    if (!s.m_Session.Reminders().IsSorted())
         s.m_Session.Reminders().Sort();
-        s.m_App.m_ContextReminderIndex = -1;
-    }
     s.m_Session.AnnounceListChanged();
 }
 
 void CEditorCommands::EditContextReminder(const CCommandScope &s)
 {
-    COrvantis2App &app = s.m_App;
-    CReminderList &list = s.m_Session.Reminders();
-    const int index = app.m_ContextReminderIndex;
-    if (index < 0 || index >= list.GetSize()) {
-        Trace("No valid reminder for property menu command!\n");
+    const int index = CMainCommands::FindContextReminder(s);
+    if (index < 0)
         return;
-    }
+    CReminderList &list = s.m_Session.Reminders();
     // Known by its id while the editor is open: outside changes, a sync or
     // a nested command may move it in the list meanwhile.
     const CReminder edited = list[index];
@@ -158,9 +154,8 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
             list.InsertSorted(copy);
         }
         // The date or time may have moved: the day queries need the list in
-        // order. Sorting moves indexes, so the context index goes.
+        // order.
         list.Sort();
-        app.m_ContextReminderIndex = -1;
         s.m_Session.NotifyListChanged();
         return;
     }

@@ -132,15 +132,25 @@ void CMainCommands::ToggleSounds(const CCommandScope &s)
     s.m_Session.AnnounceListChanged();
 }
 
+int CMainCommands::FindContextReminder(const CCommandScope &s)
+{
+    const quint64 id = s.m_App.ContextReminder();
+    if (id == 0) {
+        Trace("No valid reminder for property menu command!\n");
+        return -1;
+    }
+    const int index = s.m_Session.Reminders().IndexOf(id);
+    if (index < 0)
+        Trace("The context reminder was deleted meanwhile: nothing to do.\n");
+    return index;
+}
+
 void CMainCommands::DeleteContextReminder(const CCommandScope &s)
 {
-    COrvantis2App &app = s.m_App;
-    const int index = app.m_ContextReminderIndex;
-    CReminderList &list = s.m_Session.Reminders();
-    if (index < 0 || index >= list.GetSize()) {
-        Trace("No valid reminder for property menu command!\n");
+    const int index = FindContextReminder(s);
+    if (index < 0)
         return;
-    }
+    CReminderList &list = s.m_Session.Reminders();
     //: %1 is the reminder's message.
     const QString question = QCoreApplication::translate("CMainCommands",
                                                          "Reminder message:\n[%1]\nAre you sure you want to delete this reminder?")
@@ -156,8 +166,7 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
     }
     list.Delete(at);
     list.RebuildIndexes();
-    // The index named a reminder that is gone.
-    app.m_ContextReminderIndex = -1;
+    s.m_App.SetContextReminder(0);
     s.m_Session.NotifyListChanged();
 }
 

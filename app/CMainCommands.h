@@ -25,6 +25,9 @@ public:
     static void Help(const CCommandScope &s);
     static void ToggleSounds(const CCommandScope &s);
     static void DeleteContextReminder(const CCommandScope &s);
+    // Where the context reminder is in the list now; -1, with a trace
+    // line, when there is none or it has been deleted meanwhile.
+    static int FindContextReminder(const CCommandScope &s);
     static void Recover(const CCommandScope &s);
 
     // How URLs are opened (the manual): done is told, now or later,

@@ -106,7 +106,7 @@ bool COrvantis2App::InitInstance(const QStringList &arguments, const WindowFacto
 {
     Trace("InitInstance()\n");
     m_UpcomingDays = 30;
-    m_ContextReminderIndex = -1;
+    m_ContextReminder = 0;
     m_HiddenIconUnlocked = 0;
     CSoundPlayer::SetInterfaceSounds(true);
     m_TextSizeFactor = CDialogUnits::TextSizeFactor();

@@ -91,6 +91,11 @@ public:
     // Reads the Options section into the members below.
     void ReadSettings();
 
+    // The reminder under the calendar's last right click, by id (0: none);
+    // a command on it finds it by that id, wherever the list has moved it.
+    quint64 ContextReminder() const { return m_ContextReminder; }
+    void SetContextReminder(quint64 id) { m_ContextReminder = id; }
+
     // Interface clicks; the flag lives with the sound player so that the
     // calendar and the picture buttons see it too.
     bool InterfaceSounds() const;
@@ -101,7 +106,6 @@ public:
     qint64 m_ProgramFileTime = 0;
     QString m_ProgramFolder;
     double m_TextSizeFactor = 10.0;
-    int m_ContextReminderIndex = -1;
     int m_HiddenIconUnlocked = 0;
     QString m_DefaultSound;
     // Options/DesktopNotifications ("1", the default, or "0") and the last
@@ -127,6 +131,7 @@ private:
     QWidget *m_MainWindow = nullptr;
     std::function<void(const QString &)> m_OpenFile;
     int m_ExitCode = 0;
+    quint64 m_ContextReminder = 0;
 };
 
 // The one application object; only valid while it exists.

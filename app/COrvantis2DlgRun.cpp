@@ -160,7 +160,7 @@ bool COrvantis2Dlg::OnCommand(int id)
 QMenu *COrvantis2Dlg::ShowWindowMenu(const QPoint &global)
 {
     // Nothing was right-clicked: no reminder's menu may linger as context.
-    m_App.m_ContextReminderIndex = -1;
+    m_App.SetContextReminder(0);
     QMenu *popup = CCalendarMenus::Create(CCalendarMenus::kGeneralMenu, this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     if (!HasTray()) {
