@@ -16,6 +16,7 @@
 #include "model/CIconNameMap.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CProgramSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -69,20 +70,14 @@ CEditorContext CEditorCommands::MakeContext(const CCommandScope &s, CEditorIcons
     c.m_Icons = &icons;
     c.m_Sound = &app.SoundPlayer();
     c.m_DataFolder = app.DataFolder();
-    c.m_HiddenIconUnlocked = app.m_HiddenIconUnlocked != 0;
+    c.m_HiddenIconUnlocked = app.HiddenIconUnlocked();
     c.m_Reminders = &s.m_Session.Reminders();
     c.m_SelectedDay = s.m_Window.SelectedDate();
     COrvantis2Dlg *d = &s.m_Window;
     c.m_NewReminder = [d] { d->OnCommand(KmCommand::NewReminder); };
     CReminderSession *session = &s.m_Session;
     c.m_ListChanged = [session] { session->NotifyListChanged(); };
-    c.m_UpcomingDays = &app.m_UpcomingDays;
-    c.m_DefaultSound = &app.m_DefaultSound;
-    c.m_DesktopNotifications = &app.m_DesktopNotifications;
-    COrvantis2App *a = &app;
-    c.m_WriteProfileString = [a](const QString &section, const QString &key, const QString &value) {
-        a->WriteProfileString(section, key, value);
-    };
+    c.m_Options = &app.Options();
     c.m_AutostartEnabled = [] { return IsAutostartOn(CShellRegistration::UserFolders().m_ConfigHome); };
     c.m_SetAutostart = [](bool on) {
         return SetAutostart(CShellRegistration::UserFolders().m_ConfigHome, QCoreApplication::applicationFilePath(), on);
@@ -169,12 +164,12 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
 void CEditorCommands::Options(const CCommandScope &s)
 {
     COrvantis2App &app = s.m_App;
-    const int days = app.m_UpcomingDays;
+    const int days = app.Options().UpcomingDays();
     const auto icons = editorIcons(app);
     COptionsDlg options(MakeContext(s, *icons), s.m_Window.Window());
     options.AddSyncAccount(CSyncAccountPanel::Create(s.m_Session));
     options.exec();
-    if (app.m_UpcomingDays != days)
+    if (app.Options().UpcomingDays() != days)
         s.m_Window.RebuildUpcomingList();
 }
 

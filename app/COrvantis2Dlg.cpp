@@ -161,7 +161,7 @@ void COrvantis2Dlg::CreateCalendar()
     m_Calendar = new CCalendarWnd(m_Session->Reminders(), m_Selection, m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
-    m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
+    m_Calendar->SetTextSizeFactor(m_App.TextSizeFactor());
     m_Calendar->SetClock([this] { return m_App.Now(); });
     m_Calendar->Layout();
     m_Calendar->Refresh();

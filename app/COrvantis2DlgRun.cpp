@@ -21,6 +21,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CProgramSettings.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
 #include "session/CReminderSession.h"
@@ -99,7 +100,7 @@ void COrvantis2Dlg::RefreshAll()
 
 void COrvantis2Dlg::RebuildUpcomingList()
 {
-    m_Upcoming = CUpcomingList::Build(m_Session->Reminders(), m_App.Now(), m_App.m_UpcomingDays);
+    m_Upcoming = CUpcomingList::Build(m_Session->Reminders(), m_App.Now(), m_App.Options().UpcomingDays());
     if (m_Tray)
         m_Tray->SetNextReminder(m_Upcoming.empty() ? QString() : m_Upcoming.front().m_Text);
     if (!m_UpcomingList)
@@ -317,8 +318,8 @@ void COrvantis2Dlg::OnNotifyIcon(bool single)
 
 void COrvantis2Dlg::ToggleHiddenIcon()
 {
-    m_App.m_HiddenIconUnlocked = m_App.m_HiddenIconUnlocked ? 0 : 1;
-    if (m_App.m_HiddenIconUnlocked)
+    m_App.SetHiddenIconUnlocked(!m_App.HiddenIconUnlocked());
+    if (m_App.HiddenIconUnlocked())
         CMessageBox::Show(tr("There is no knowledge that is not power."), CMessageSink::Ok, CMessageSink::Information);
 }
 

@@ -178,14 +178,14 @@ TEST_F(AppFixture, HiddenGestureNeedsCtrlShiftAndTheRightButton)
     m_messages.m_messages.clear();
     const QPoint empty(220, 60);
     QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_FALSE(m_app->HiddenIconUnlocked());
     QTest::mouseDClick(&dlg, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_FALSE(m_app->HiddenIconUnlocked());
     QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 1);
+    EXPECT_TRUE(m_app->HiddenIconUnlocked());
     EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("There is no knowledge that is not power.") });
     QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_FALSE(m_app->HiddenIconUnlocked());
     EXPECT_EQ(m_messages.m_messages.size(), 1);
 }
 

@@ -193,7 +193,7 @@ TEST_F(EditorCommands, OptionsWriteTheSettingsAndTheProgramWideValues)
     }, &seen);
     dlg.OnCommand(KmCommand::Options);
     ASSERT_TRUE(seen);
-    EXPECT_EQ(60, m_app->m_UpcomingDays);
+    EXPECT_EQ(60, m_app->Options().UpcomingDays());
     EXPECT_EQ(QStringLiteral("60"), m_app->GetProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays")));
     EXPECT_EQ(QString(), m_app->GetProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile")));
 }
