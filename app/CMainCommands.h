@@ -5,7 +5,6 @@
 
 #include "app/CCommandScope.h"
 
-class COrvantis2Dlg;
 class QUrl;
 
 // The commands that belong to the main window itself: about, help, the
@@ -19,7 +18,7 @@ public:
     // Every command of the window, its editor's and sharing ones included,
     // and the keyboard shortcuts of the window-menu entries.
     static void Install(const CCommandScope &s);
-    static void InstallShortcuts(COrvantis2Dlg &window);
+    static void InstallShortcuts(CCommandHost &host);
 
     static void About(const CCommandScope &s);
     static void Help(const CCommandScope &s);

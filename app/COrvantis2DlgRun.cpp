@@ -9,7 +9,6 @@
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
 #include "app/CSpinArrows.h"
-#include "session/CListHold.h"
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
@@ -22,8 +21,6 @@
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
 #include "storage/CProgramSettings.h"
-#include "storage/CReminderExchange.h"
-#include "storage/CReminderStore.h"
 #include "session/CReminderSession.h"
 
 #include <QApplication>
@@ -226,22 +223,16 @@ bool COrvantis2Dlg::SaveReminders()
 
 void COrvantis2Dlg::OpenReminderPack(const QString &path)
 {
-    if (m_OpenPackHandler) {
-        m_OpenPackHandler(path);
-        return;
-    }
-    ShowAndRaise();
-    CListHold hold(*m_Session);
-    CMessageBox::Tell(CReminderExchange::ImportFile(m_Session->Reminders(), path, m_App.DataFolder()).m_Message);
-    m_Session->NotifyListChanged();
+    if (!m_Commands.RunFiles(CCommandTable::Files::Opened, { path }))
+        Trace(QStringLiteral("Nothing opens %1\n").arg(path));
 }
 
 void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
 {
-    // One place decides what a dropped file becomes, with the timer held
+    // One place decides what a dropped file becomes, with the list held
     // and new icons taken into the library at once.
-    if (m_DropHandler)
-        m_DropHandler(paths);
+    if (!m_Commands.RunFiles(CCommandTable::Files::Dropped, paths))
+        Trace("Nothing takes dropped files.\n");
 }
 
 // --- close, hide and the tray ---------------------------------------------------
