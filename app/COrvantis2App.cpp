@@ -29,8 +29,6 @@
 #include <memory>
 
 namespace {
-COrvantis2App *s_app = nullptr;
-
 const char *const kAnotherCopyMessage =
     QT_TRANSLATE_NOOP("COrvantis2App", "Another copy of Kestrelmark is running.  Please close it and try again.");
 // The running copy takes a file between the steps of whatever it is doing;
@@ -46,18 +44,8 @@ QString handOverFailedMessage(const QString &file)
 }
 } // namespace
 
-COrvantis2App &theApp()
-{
-    if (!s_app)
-        std::abort();
-    return *s_app;
-}
-
-bool HaveApp() { return s_app != nullptr; }
-
 COrvantis2App::COrvantis2App()
 {
-    s_app = this;
     m_OwnSoundPlayer = std::make_unique<CSilentSoundPlayer>();
     m_SoundPlayer = m_OwnSoundPlayer.get();
     CSoundPlayer::SetCurrent(m_SoundPlayer);
@@ -76,8 +64,6 @@ COrvantis2App::~COrvantis2App()
     m_OwnMainWindow.reset();
     m_Session.reset();
     CSoundPlayer::SetCurrent(nullptr);
-    if (s_app == this)
-        s_app = nullptr;
 }
 
 QString COrvantis2App::FileArgument(const QStringList &arguments, bool &registerOnly) const

@@ -21,7 +21,7 @@ struct CIconSource;
 // The application object: lives for the whole process and owns what the
 // windows share: the reminder session (the list, its file and the due
 // checks), the icon library, the settings, the sound player and the clock.
-// Reach it through theApp().
+// It is handed to whoever needs it; there is no global way to it.
 class COrvantis2App
 {
 public:
@@ -138,8 +138,3 @@ private:
     double m_TextSizeFactor = 10.0;
     bool m_HiddenIconUnlocked = false;
 };
-
-// The one application object; only valid while it exists.
-COrvantis2App &theApp();
-// Whether one exists (tests of widgets that run without it).
-bool HaveApp();
