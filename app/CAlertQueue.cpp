@@ -5,6 +5,7 @@
 #include "model/CTrace.h"
 #include "notify/CAlertNotifier.h"
 #include "session/CReminderSession.h"
+#include "storage/CProgramSettings.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -41,10 +42,10 @@ void CAlertQueue::Present(const CAlertRequest &request)
         alert->m_Message = request.m_Message;
         alert->m_IconNumber = request.m_IconNumber;
         alert->m_SoundFileName = request.m_SoundFileName;
-        alert->m_DefaultSound = m_app.m_DefaultSound;
+        alert->m_DefaultSound = m_app.Options().DefaultSound();
         alert->m_SoundFolder = m_app.SoundFolder();
         alert->m_Icons = m_app.IconSource();
-        alert->m_DefaultSnoozeMinutes = m_app.m_SnoozeMinutes;
+        alert->m_DefaultSnoozeMinutes = m_app.Options().SnoozeMinutes();
         const quint64 serial = entry->m_Serial;
         connect(alert.get(), &CReminderAlertDlg::answered, this, [this, serial] {
             const auto it = std::find_if(m_entries.begin(), m_entries.end(),
@@ -55,7 +56,7 @@ void CAlertQueue::Present(const CAlertRequest &request)
             answer.m_SnoozeMinutes = (*it)->m_Alert->m_SnoozeMinutes;
             Answered(**it, answer);
         });
-        if (m_app.m_DesktopNotifications) {
+        if (m_app.Options().DesktopNotifications()) {
             // Now, as the reminder falls due, not when its window comes.
             entry->m_Notifier = std::make_unique<CAlertNotifier>(*alert);
             entry->m_Notifier->Send();
@@ -107,7 +108,7 @@ void CAlertQueue::ShowNext()
             Answered(*next, m_runner(next->m_Request));
             continue;
         }
-        next->m_Alert->m_DefaultSnoozeMinutes = m_app.m_SnoozeMinutes;
+        next->m_Alert->m_DefaultSnoozeMinutes = m_app.Options().SnoozeMinutes();
         Place(*next->m_Alert);
         break;
     }
@@ -163,10 +164,10 @@ void CAlertQueue::Answered(Entry &entry, const CAlertAnswer &answer)
     if (entry.m_Answered)
         return;
     entry.m_Answered = true;
-    if (answer.m_SnoozeMinutes > 0 && answer.m_SnoozeMinutes != m_app.m_SnoozeMinutes) {
-        m_app.m_SnoozeMinutes = answer.m_SnoozeMinutes;
-        m_app.WriteProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes"),
-                                 QString::number(answer.m_SnoozeMinutes));
+    CProgramSettings &options = m_app.Options();
+    if (answer.m_SnoozeMinutes > 0 && answer.m_SnoozeMinutes != options.SnoozeMinutes()) {
+        if (!options.SetSnoozeMinutes(answer.m_SnoozeMinutes))
+            Trace("The snooze delay chosen could not be kept in the settings.\n");
         // The alerts still waiting offer it too (their notifications' Snooze).
         for (const auto &e : m_entries)
             if (e->m_Alert && !e->m_Answered)

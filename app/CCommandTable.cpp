@@ -22,3 +22,21 @@ bool CCommandTable::Run(int id)
     handler();
     return true;
 }
+
+void CCommandTable::RegisterFiles(Files arrival, FilesHandler handler)
+{
+    if (handler)
+        m_fileHandlers[arrival] = std::move(handler);
+    else
+        m_fileHandlers.erase(arrival);
+}
+
+bool CCommandTable::RunFiles(Files arrival, const QStringList &paths)
+{
+    const auto it = m_fileHandlers.find(arrival);
+    if (it == m_fileHandlers.end())
+        return false;
+    const FilesHandler handler = it->second;
+    handler(paths);
+    return true;
+}

@@ -2,7 +2,9 @@
 
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
-#include "app/COrvantis2Dlg.h"
+#include "app/CCommandHost.h"
+#include "app/CCommandTable.h"
+#include "app/CMainCommands.h"
 #include "app/CShellRegistration.h"
 #include "app/CSyncAccountPanel.h"
 #include "session/CReminderSession.h"
@@ -15,6 +17,7 @@
 #include "model/CIconNameMap.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
+#include "storage/CProgramSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +53,7 @@ std::unique_ptr<CLibraryEditorIcons> editorIcons(COrvantis2App &app)
 
 void InstallEditorCommands(const CCommandScope &s)
 {
-    CCommandTable &table = s.m_Window.Commands();
+    CCommandTable &table = s.m_Host.Commands();
     table.Register(KmCommand::NewReminder, [s] { CEditorCommands::NewReminder(s); });
     // A right click selects its day first, so "New..." of a context menu
     // is for the selected day: the occurrence clicked, not a series' start.
@@ -68,20 +71,14 @@ CEditorContext CEditorCommands::MakeContext(const CCommandScope &s, CEditorIcons
     c.m_Icons = &icons;
     c.m_Sound = &app.SoundPlayer();
     c.m_DataFolder = app.DataFolder();
-    c.m_HiddenIconUnlocked = app.m_HiddenIconUnlocked != 0;
+    c.m_HiddenIconUnlocked = app.HiddenIconUnlocked();
     c.m_Reminders = &s.m_Session.Reminders();
-    c.m_SelectedDay = s.m_Window.SelectedDate();
-    COrvantis2Dlg *d = &s.m_Window;
-    c.m_NewReminder = [d] { d->OnCommand(KmCommand::NewReminder); };
+    c.m_SelectedDay = s.m_Host.SelectedDate();
+    CCommandTable *table = &s.m_Host.Commands();
+    c.m_NewReminder = [table] { table->Run(KmCommand::NewReminder); };
     CReminderSession *session = &s.m_Session;
     c.m_ListChanged = [session] { session->NotifyListChanged(); };
-    c.m_UpcomingDays = &app.m_UpcomingDays;
-    c.m_DefaultSound = &app.m_DefaultSound;
-    c.m_DesktopNotifications = &app.m_DesktopNotifications;
-    COrvantis2App *a = &app;
-    c.m_WriteProfileString = [a](const QString &section, const QString &key, const QString &value) {
-        a->WriteProfileString(section, key, value);
-    };
+    c.m_Options = &app.Options();
     c.m_AutostartEnabled = [] { return IsAutostartOn(CShellRegistration::UserFolders().m_ConfigHome); };
     c.m_SetAutostart = [](bool on) {
         return SetAutostart(CShellRegistration::UserFolders().m_ConfigHome, QCoreApplication::applicationFilePath(), on);
@@ -93,9 +90,9 @@ void CEditorCommands::NewReminder(const CCommandScope &s)
 {
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
-    CNewEventDlg editor(context, s.m_Window.Window());
+    CNewEventDlg editor(context, s.m_Host.DialogParent());
     const QTime last = QTime::fromString(s.m_App.GetProfileString(kNewTimeSection, kNewTimeKey), kNewTimeFormat);
-    editor.m_Date = CNewEventForm::NewReminderTime(CReminderList::DateOnly(s.m_Window.SelectedDate()), s.m_App.Now(),
+    editor.m_Date = CNewEventForm::NewReminderTime(CReminderList::DateOnly(s.m_Host.SelectedDate()), s.m_App.Now(),
                                                    last.isValid() ? last.hour() * 60 + last.minute() : -1);
     editor.m_Type = RecurOneTime;
     editor.m_AdvanceNotice = COleDateTimeSpan(1.0);
@@ -110,39 +107,34 @@ void CEditorCommands::NewReminder(const CCommandScope &s)
         list.RebuildIndexes();
         s.m_Session.NotifyListChanged();
     } else if (context.m_Icons->Generation() != generation) {
-        s.m_Window.RefreshAll();
+        s.m_Host.RefreshAll();
     }
 }
 
 void CEditorCommands::DayList(const CCommandScope &s)
 {
     const auto icons = editorIcons(s.m_App);
-    CEditRemindersDlg dayList(MakeContext(s, *icons), s.m_Window.Window());
-    dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Window.SelectedDate());
+    CEditRemindersDlg dayList(MakeContext(s, *icons), s.m_Host.DialogParent());
+    dayList.m_ColumnTitle = CDayListRows::ColumnTitle(s.m_Host.SelectedDate());
     dayList.exec();
     // An edit in the day list may have moved a reminder's date or time.
-    if (!s.m_Session.Reminders().IsSorted()) {
+    if (!s.m_Session.Reminders().IsSorted())
         s.m_Session.Reminders().Sort();
-        s.m_App.m_ContextReminderIndex = -1;
-    }
     s.m_Session.AnnounceListChanged();
 }
 
 void CEditorCommands::EditContextReminder(const CCommandScope &s)
 {
-    COrvantis2App &app = s.m_App;
-    CReminderList &list = s.m_Session.Reminders();
-    const int index = app.m_ContextReminderIndex;
-    if (index < 0 || index >= list.GetSize()) {
-        Trace("No valid reminder for property menu command!\n");
+    const int index = CMainCommands::FindContextReminder(s);
+    if (index < 0)
         return;
-    }
+    CReminderList &list = s.m_Session.Reminders();
     // Known by its id while the editor is open: outside changes, a sync or
     // a nested command may move it in the list meanwhile.
     const CReminder edited = list[index];
     const auto icons = editorIcons(s.m_App);
     const CEditorContext context = MakeContext(s, *icons);
-    CNewEventDlg editor(context, s.m_Window.Window());
+    CNewEventDlg editor(context, s.m_Host.DialogParent());
     editor.LoadReminder(edited);
     const int generation = context.m_Icons->Generation();
     if (editor.exec() == QDialog::Accepted) {
@@ -158,29 +150,28 @@ void CEditorCommands::EditContextReminder(const CCommandScope &s)
             list.InsertSorted(copy);
         }
         // The date or time may have moved: the day queries need the list in
-        // order. Sorting moves indexes, so the context index goes.
+        // order.
         list.Sort();
-        app.m_ContextReminderIndex = -1;
         s.m_Session.NotifyListChanged();
         return;
     }
     Trace(QStringLiteral("Mapcount %1, old map count %2\n").arg(context.m_Icons->Generation()).arg(generation));
     if (context.m_Icons->Generation() > generation) {
         Trace("Imported icons.  Redrawing!\n");
-        s.m_Window.RefreshAll();
+        s.m_Host.RefreshAll();
     }
 }
 
 void CEditorCommands::Options(const CCommandScope &s)
 {
     COrvantis2App &app = s.m_App;
-    const int days = app.m_UpcomingDays;
+    const int days = app.Options().UpcomingDays();
     const auto icons = editorIcons(app);
-    COptionsDlg options(MakeContext(s, *icons), s.m_Window.Window());
+    COptionsDlg options(MakeContext(s, *icons), s.m_Host.DialogParent());
     options.AddSyncAccount(CSyncAccountPanel::Create(s.m_Session));
     options.exec();
-    if (app.m_UpcomingDays != days)
-        s.m_Window.RebuildUpcomingList();
+    if (app.Options().UpcomingDays() != days)
+        s.m_Host.RebuildUpcomingList();
 }
 
 QString CEditorCommands::AutostartFile(const QString &configHome)

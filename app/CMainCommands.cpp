@@ -2,7 +2,8 @@
 
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
-#include "app/COrvantis2Dlg.h"
+#include "app/CCommandHost.h"
+#include "app/CCommandTable.h"
 #include "calendar/CMenuKeys.h"
 #include "session/CReminderSession.h"
 #include "session/CListHold.h"
@@ -76,31 +77,34 @@ QString CMainCommands::ManualMessage(const QString &path, bool exists)
 
 void CMainCommands::Install(const CCommandScope &s)
 {
-    CCommandTable &table = s.m_Window.Commands();
+    CCommandTable &table = s.m_Host.Commands();
     table.Register(KmCommand::About, [s] { About(s); });
     table.Register(KmCommand::Help, [s] { Help(s); });
     table.Register(KmCommand::ToggleSounds, [s] { ToggleSounds(s); });
-    table.Register(KmCommand::GoToToday, [s] { s.m_Window.GoToToday(); });
+    table.Register(KmCommand::GoToToday, [s] { s.m_Host.GoToToday(); });
     table.Register(KmCommand::DeleteContext, [s] { DeleteContextReminder(s); });
     table.Register(KmCommand::Recover, [s] { Recover(s); });
     InstallEditorCommands(s);
     InstallSharingCommands(s);
-    InstallShortcuts(s.m_Window);
+    InstallShortcuts(s.m_Host);
 }
 
-void CMainCommands::InstallShortcuts(COrvantis2Dlg &window)
+void CMainCommands::InstallShortcuts(CCommandHost &host)
 {
-    COrvantis2Dlg *d = &window;
+    QWidget *window = host.DialogParent();
+    if (!window)
+        return;
+    CCommandTable *table = &host.Commands();
     for (const CMenuKeys::Key &key : CMenuKeys::Table()) {
-        auto *shortcut = new QShortcut(key.m_Keys, &window);
+        auto *shortcut = new QShortcut(key.m_Keys, window);
         const int id = key.m_Command;
-        QObject::connect(shortcut, &QShortcut::activated, &window, [d, id] { d->OnCommand(id); });
+        QObject::connect(shortcut, &QShortcut::activated, window, [table, id] { table->Run(id); });
     }
 }
 
 void CMainCommands::About(const CCommandScope &s)
 {
-    CAboutBoxDlg about(&s.m_Window);
+    CAboutBoxDlg about(s.m_Host.DialogParent());
     about.exec();
 }
 
@@ -114,7 +118,7 @@ void CMainCommands::Help(const CCommandScope &s)
     }
     // The answer may come after the command has ended; the window may be
     // gone by then.
-    QPointer<COrvantis2Dlg> window(&s.m_Window);
+    QPointer<QWidget> window(s.m_Host.DialogParent());
     OpenUrl(QUrl::fromLocalFile(path), [window, path](bool shown) {
         if (!shown && window)
             CMessageBox::Show(ManualMessage(path, true));
@@ -132,15 +136,25 @@ void CMainCommands::ToggleSounds(const CCommandScope &s)
     s.m_Session.AnnounceListChanged();
 }
 
+int CMainCommands::FindContextReminder(const CCommandScope &s)
+{
+    const quint64 id = s.m_App.ContextReminder();
+    if (id == 0) {
+        Trace("No valid reminder for property menu command!\n");
+        return -1;
+    }
+    const int index = s.m_Session.Reminders().IndexOf(id);
+    if (index < 0)
+        Trace("The context reminder was deleted meanwhile: nothing to do.\n");
+    return index;
+}
+
 void CMainCommands::DeleteContextReminder(const CCommandScope &s)
 {
-    COrvantis2App &app = s.m_App;
-    const int index = app.m_ContextReminderIndex;
-    CReminderList &list = s.m_Session.Reminders();
-    if (index < 0 || index >= list.GetSize()) {
-        Trace("No valid reminder for property menu command!\n");
+    const int index = FindContextReminder(s);
+    if (index < 0)
         return;
-    }
+    CReminderList &list = s.m_Session.Reminders();
     //: %1 is the reminder's message.
     const QString question = QCoreApplication::translate("CMainCommands",
                                                          "Reminder message:\n[%1]\nAre you sure you want to delete this reminder?")
@@ -156,8 +170,7 @@ void CMainCommands::DeleteContextReminder(const CCommandScope &s)
     }
     list.Delete(at);
     list.RebuildIndexes();
-    // The index named a reminder that is gone.
-    app.m_ContextReminderIndex = -1;
+    s.m_App.SetContextReminder(0);
     s.m_Session.NotifyListChanged();
 }
 

@@ -5,7 +5,6 @@
 
 #include "app/CCommandScope.h"
 
-class COrvantis2Dlg;
 class QUrl;
 
 // The commands that belong to the main window itself: about, help, the
@@ -19,12 +18,15 @@ public:
     // Every command of the window, its editor's and sharing ones included,
     // and the keyboard shortcuts of the window-menu entries.
     static void Install(const CCommandScope &s);
-    static void InstallShortcuts(COrvantis2Dlg &window);
+    static void InstallShortcuts(CCommandHost &host);
 
     static void About(const CCommandScope &s);
     static void Help(const CCommandScope &s);
     static void ToggleSounds(const CCommandScope &s);
     static void DeleteContextReminder(const CCommandScope &s);
+    // Where the context reminder is in the list now; -1, with a trace
+    // line, when there is none or it has been deleted meanwhile.
+    static int FindContextReminder(const CCommandScope &s);
     static void Recover(const CCommandScope &s);
 
     // How URLs are opened (the manual): done is told, now or later,

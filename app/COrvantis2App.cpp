@@ -4,17 +4,16 @@
 #include "app/CSingleInstance.h"
 #include "dialogs/CDialogUnits.h"
 #include "dialogs/CIconSource.h"
-#include "dialogs/COptionsForm.h"
 #include "dialogs/CProgressWnd.h"
 #include "graphics/CDisplayState.h"
 #include "media/CIconLibrary.h"
 #include "media/CSoundPlayer.h"
 #include "model/CIconNameMap.h"
 #include "graphics/CMessageBox.h"
-#include "model/CSnooze.h"
 #include "model/CTrace.h"
 #include "session/CReminderSession.h"
 #include "storage/CKmPaths.h"
+#include "storage/CProgramSettings.h"
 #include "storage/CReminderExchange.h"
 #include "storage/CReminderStore.h"
 #include "storage/CSettingsStore.h"
@@ -30,8 +29,6 @@
 #include <memory>
 
 namespace {
-COrvantis2App *s_app = nullptr;
-
 const char *const kAnotherCopyMessage =
     QT_TRANSLATE_NOOP("COrvantis2App", "Another copy of Kestrelmark is running.  Please close it and try again.");
 // The running copy takes a file between the steps of whatever it is doing;
@@ -47,24 +44,15 @@ QString handOverFailedMessage(const QString &file)
 }
 } // namespace
 
-COrvantis2App &theApp()
-{
-    if (!s_app)
-        std::abort();
-    return *s_app;
-}
-
-bool HaveApp() { return s_app != nullptr; }
-
 COrvantis2App::COrvantis2App()
 {
-    s_app = this;
     m_OwnSoundPlayer = std::make_unique<CSilentSoundPlayer>();
     m_SoundPlayer = m_OwnSoundPlayer.get();
     CSoundPlayer::SetCurrent(m_SoundPlayer);
     CSoundPlayer::SetInterfaceSounds(true);
     m_TextSizeFactor = CDialogUnits::TextSizeFactor();
     m_Settings = std::make_unique<CSettingsStore>();
+    m_Options = std::make_unique<CProgramSettings>(*m_Settings);
     m_Store = std::make_unique<CReminderStore>();
     m_IconLibrary = std::make_unique<CIconLibrary>();
 }
@@ -76,8 +64,6 @@ COrvantis2App::~COrvantis2App()
     m_OwnMainWindow.reset();
     m_Session.reset();
     CSoundPlayer::SetCurrent(nullptr);
-    if (s_app == this)
-        s_app = nullptr;
 }
 
 QString COrvantis2App::FileArgument(const QStringList &arguments, bool &registerOnly) const
@@ -105,9 +91,8 @@ QString COrvantis2App::FileArgument(const QStringList &arguments, bool &register
 bool COrvantis2App::InitInstance(const QStringList &arguments, const WindowFactory &makeWindow)
 {
     Trace("InitInstance()\n");
-    m_UpcomingDays = 30;
-    m_ContextReminderIndex = -1;
-    m_HiddenIconUnlocked = 0;
+    m_ContextReminder = 0;
+    m_HiddenIconUnlocked = false;
     CSoundPlayer::SetInterfaceSounds(true);
     m_TextSizeFactor = CDialogUnits::TextSizeFactor();
 
@@ -150,9 +135,8 @@ bool COrvantis2App::InitInstance(const QStringList &arguments, const WindowFacto
 
     m_ProgramFolder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     ReadProgramFile();
-    ReadSettings();
-    Trace(QStringLiteral("Options: Upcoming %1 days.\n").arg(m_UpcomingDays));
-    Trace(QStringLiteral("Options: Sound file: '") + m_DefaultSound + QStringLiteral("'\n"));
+    Trace(QStringLiteral("Options: Upcoming %1 days.\n").arg(m_Options->UpcomingDays()));
+    Trace(QStringLiteral("Options: Sound file: '") + m_Options->DefaultSound() + QStringLiteral("'\n"));
 
     CDisplayState::Instance().Settle(arguments);
     // Used only on a palette display: the pictures converted there.
@@ -336,8 +320,10 @@ void COrvantis2App::SetDataFolder(const QString &folder) { CKmPaths::SetDataFold
 void COrvantis2App::SetSettings(std::unique_ptr<CSettingsStore> settings)
 {
     // The session keeps the settings it was made with.
-    if (settings && !m_Session)
+    if (settings && !m_Session) {
         m_Settings = std::move(settings);
+        m_Options = std::make_unique<CProgramSettings>(*m_Settings);
+    }
 }
 
 QString COrvantis2App::GetProfileString(const QString &section, const QString &key, const QString &defaultValue) const
@@ -348,19 +334,6 @@ QString COrvantis2App::GetProfileString(const QString &section, const QString &k
 void COrvantis2App::WriteProfileString(const QString &section, const QString &key, const QString &value)
 {
     m_Settings->WriteProfileString(section, key, value);
-}
-
-void COrvantis2App::ReadSettings()
-{
-    // A hand-edited file may hold anything: only what the options dialog
-    // offers is taken (a huge count would build the list for minutes).
-    const int days = m_Settings->UpcomingReminderDays();
-    m_UpcomingDays = COptionsForm::DayChoices().contains(days) ? days : CSettingsStore::kDefaultUpcomingDays;
-    m_DefaultSound = m_Settings->ReminderSoundFile();
-    m_DesktopNotifications = GetProfileString(QStringLiteral("Options"), QStringLiteral("DesktopNotifications"),
-                                              QStringLiteral("1")).trimmed() != QLatin1String("0");
-    m_SnoozeMinutes = CSnooze::MinutesFromSetting(
-        GetProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes"), QString()));
 }
 
 bool COrvantis2App::InterfaceSounds() const { return CSoundPlayer::InterfaceSounds(); }

@@ -11,6 +11,7 @@
 class QWidget;
 class CSoundPlayer;
 class CIconLibrary;
+class CProgramSettings;
 class CSettingsStore;
 class CReminderSession;
 class CReminderStore;
@@ -20,7 +21,7 @@ struct CIconSource;
 // The application object: lives for the whole process and owns what the
 // windows share: the reminder session (the list, its file and the due
 // checks), the icon library, the settings, the sound player and the clock.
-// Reach it through theApp().
+// It is handed to whoever needs it; there is no global way to it.
 class COrvantis2App
 {
 public:
@@ -55,6 +56,8 @@ public:
     // The icons as the dialogs reach them.
     CIconSource IconSource();
     CSettingsStore &Settings() { return *m_Settings; }
+    // The user's options, typed, over the same settings.
+    CProgramSettings &Options() { return *m_Options; }
     CSoundPlayer &SoundPlayer();
     const CClock &Clock() const { return *m_Clock; }
     COleDateTime Now() const { return m_Clock->Now(); }
@@ -85,29 +88,30 @@ public:
     }
 
     // Per-user settings: section and key as the program names them
-    // ("Options"/"UpcomingReminderDays"), text values.
+    // ("Options"/"NewReminderTime"), text values.
     QString GetProfileString(const QString &section, const QString &key, const QString &defaultValue = QString()) const;
     void WriteProfileString(const QString &section, const QString &key, const QString &value);
-    // Reads the Options section into the members below.
-    void ReadSettings();
+
+    // The text size of the desktop's font, as the window's text is scaled.
+    double TextSizeFactor() const { return m_TextSizeFactor; }
+    // The hidden-icon gesture has been made (until the next one): the
+    // editor offers the hidden icon.
+    bool HiddenIconUnlocked() const { return m_HiddenIconUnlocked; }
+    void SetHiddenIconUnlocked(bool on) { m_HiddenIconUnlocked = on; }
+    // The program's folder (with a final slash) and its file's time, as
+    // read at start-up.
+    QString ProgramFolder() const { return m_ProgramFolder; }
+    qint64 ProgramFileTime() const { return m_ProgramFileTime; }
+
+    // The reminder under the calendar's last right click, by id (0: none);
+    // a command on it finds it by that id, wherever the list has moved it.
+    quint64 ContextReminder() const { return m_ContextReminder; }
+    void SetContextReminder(quint64 id) { m_ContextReminder = id; }
 
     // Interface clicks; the flag lives with the sound player so that the
     // calendar and the picture buttons see it too.
     bool InterfaceSounds() const;
     void SetInterfaceSounds(bool on);
-
-    // Shared values, read by the windows.
-    int m_UpcomingDays = 30;
-    qint64 m_ProgramFileTime = 0;
-    QString m_ProgramFolder;
-    double m_TextSizeFactor = 10.0;
-    int m_ContextReminderIndex = -1;
-    int m_HiddenIconUnlocked = 0;
-    QString m_DefaultSound;
-    // Options/DesktopNotifications ("1", the default, or "0") and the last
-    // snooze delay chosen, Options/SnoozeMinutes.
-    bool m_DesktopNotifications = true;
-    int m_SnoozeMinutes = 10;
 
 private:
     void ReadProgramFile();
@@ -115,6 +119,7 @@ private:
 
     std::unique_ptr<CIconLibrary> m_IconLibrary;
     std::unique_ptr<CSettingsStore> m_Settings;
+    std::unique_ptr<CProgramSettings> m_Options;
     std::unique_ptr<CReminderStore> m_Store;
     // After the store and settings, which it works on.
     std::unique_ptr<CReminderSession> m_Session;
@@ -127,9 +132,9 @@ private:
     QWidget *m_MainWindow = nullptr;
     std::function<void(const QString &)> m_OpenFile;
     int m_ExitCode = 0;
+    quint64 m_ContextReminder = 0;
+    qint64 m_ProgramFileTime = 0;
+    QString m_ProgramFolder;
+    double m_TextSizeFactor = 10.0;
+    bool m_HiddenIconUnlocked = false;
 };
-
-// The one application object; only valid while it exists.
-COrvantis2App &theApp();
-// Whether one exists (tests of widgets that run without it).
-bool HaveApp();

@@ -161,26 +161,26 @@ void COrvantis2Dlg::CreateCalendar()
     m_Calendar = new CCalendarWnd(m_Session->Reminders(), m_Selection, m_CalendarArt.get(), this);
     m_Calendar->setObjectName(QStringLiteral("calendar"));
     m_Calendar->setGeometry(230, 101, 372, 295);
-    m_Calendar->SetTextSizeFactor(m_App.m_TextSizeFactor);
+    m_Calendar->SetTextSizeFactor(m_App.TextSizeFactor());
     m_Calendar->SetClock([this] { return m_App.Now(); });
     m_Calendar->Layout();
     m_Calendar->Refresh();
     m_Calendar->FindSelectedCell();
     connect(m_Calendar, &CCalendarWnd::clickSound, this, [] { CSoundPlayer::PlayClick(); });
     connect(m_Calendar, &CCalendarWnd::newReminderRequested, this, [this] { OnCommand(KmCommand::NewReminder); });
-    connect(m_Calendar, &CCalendarWnd::editReminderRequested, this, [this](int index) {
-        m_App.m_ContextReminderIndex = index;
+    connect(m_Calendar, &CCalendarWnd::editReminderRequested, this, [this](quint64 id) {
+        m_App.SetContextReminder(id);
         OnCommand(KmCommand::EditContext);
     });
-    connect(m_Calendar, &CCalendarWnd::deleteReminderRequested, this, [this](int index) {
-        m_App.m_ContextReminderIndex = index;
+    connect(m_Calendar, &CCalendarWnd::deleteReminderRequested, this, [this](quint64 id) {
+        m_App.SetContextReminder(id);
         OnCommand(KmCommand::DeleteContext);
     });
     connect(m_Calendar, &CCalendarWnd::dayListRequested, this, [this] { OnCommand(KmCommand::DayList); });
     connect(m_Calendar, &CCalendarWnd::listChanged, m_Session, &CReminderSession::NotifyListChanged);
     connect(m_Calendar, &CCalendarWnd::commandRequested, this, &COrvantis2Dlg::OnCommand);
     connect(m_Calendar, &CCalendarWnd::contextChanged, this,
-            [this](int reminderIndex, int, int) { m_App.m_ContextReminderIndex = reminderIndex; });
+            [this](quint64 reminderId, int, int) { m_App.SetContextReminder(reminderId); });
     // A drag holds the position of the reminder it moves.
     connect(m_Calendar, &CCalendarWnd::dragStarted, m_Session, &CReminderSession::HoldList);
     connect(m_Calendar, &CCalendarWnd::dragEnded, m_Session, &CReminderSession::ReleaseList);

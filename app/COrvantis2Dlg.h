@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CCommandHost.h"
 #include "app/CCommandTable.h"
 #include "app/CUpcomingList.h"
 #include "calendar/CDaySelection.h"
@@ -35,8 +36,9 @@ class QMenu;
 // keeps the list, its file and the due passes, and starts the program; the
 // window shows what the session announces (changes, failures, the alerts of
 // due reminders through its alert queue) and asks before closing.
-// Other parts of the program register their commands in Commands().
-class COrvantis2Dlg : public QDialog
+// Other parts of the program register their commands in Commands(), and
+// reach the window only as their CCommandHost.
+class COrvantis2Dlg : public QDialog, public CCommandHost
 {
     Q_OBJECT
 
@@ -64,41 +66,38 @@ public:
 
     // Runs command id (a menu entry, a button); false when nobody handles it.
     bool OnCommand(int id);
-    CCommandTable &Commands() { return m_Commands; }
+    CCommandTable &Commands() override { return m_Commands; }
+    QWidget *DialogParent() override { return this; }
 
     // After any change to the list (the session's listChanged) or to the
     // icons: the calendar recomputes, the upcoming list is rebuilt, the
     // displays follow.
-    void RefreshAll();
+    void RefreshAll() override;
 
     CCalendarWnd *Calendar() { return m_Calendar; }
-    QWidget *Window() { return this; }
 
     // Shows, restores and raises the window.
-    void ShowAndRaise();
+    void ShowAndRaise() override;
     // The alerts of due reminders, which the window presents for the session.
     CAlertQueue &Alerts() { return *m_Alerts; }
 
     // The selected day (at 00:00); setting it moves the spins, the displays,
     // the calendar page and the upcoming-list selection.
-    COleDateTime SelectedDate() const;
+    COleDateTime SelectedDate() const override;
     void SetSelectedDate(const COleDateTime &day);
 
     bool SaveReminders();
-    // Opens a reminder pack or calendar file (dropped, opened with the
-    // program or handed over by a second start).
+    // A reminder pack or calendar file opened with the program or handed
+    // over by a second start, and files dropped on the window, in order:
+    // handed to the commands registered for them.
     void OpenReminderPack(const QString &path);
-    // Lets the sharing commands take over the pack opening.
-    void SetOpenPackHandler(std::function<void(const QString &)> handler) { m_OpenPackHandler = std::move(handler); }
-    // Files dropped on the window, in order, handled by the sharing commands.
     void OnDropFiles(const QStringList &paths);
-    void SetDropHandler(std::function<void(const QStringList &)> handler) { m_DropHandler = std::move(handler); }
 
-    void RebuildUpcomingList();
+    void RebuildUpcomingList() override;
     const std::vector<CUpcomingList::Line> &UpcomingLines() const { return m_Upcoming; }
     // Moves the selection to the day of line row of the upcoming list.
     void GoToLine(int row);
-    void GoToToday();
+    void GoToToday() override;
     void OnMonthSpin(int position);
     void OnYearSpin(int position);
 
@@ -202,6 +201,4 @@ private:
     bool m_Initialized = false;
     bool m_StartFinished = false;
     bool m_Ending = false;
-    std::function<void(const QString &)> m_OpenPackHandler;
-    std::function<void(const QStringList &)> m_DropHandler;
 };

@@ -9,7 +9,6 @@
 #include "app/CProgramIcon.h"
 #include "app/CSelectedDay.h"
 #include "app/CSpinArrows.h"
-#include "session/CListHold.h"
 #include "app/CTrayIcon.h"
 #include "dialogs/CAnimButton.h"
 #include "graphics/CConversionProgress.h"
@@ -21,8 +20,7 @@
 #include "model/COleDateTimeSpan.h"
 #include "model/CReminderList.h"
 #include "model/CTrace.h"
-#include "storage/CReminderExchange.h"
-#include "storage/CReminderStore.h"
+#include "storage/CProgramSettings.h"
 #include "session/CReminderSession.h"
 
 #include <QApplication>
@@ -99,7 +97,7 @@ void COrvantis2Dlg::RefreshAll()
 
 void COrvantis2Dlg::RebuildUpcomingList()
 {
-    m_Upcoming = CUpcomingList::Build(m_Session->Reminders(), m_App.Now(), m_App.m_UpcomingDays);
+    m_Upcoming = CUpcomingList::Build(m_Session->Reminders(), m_App.Now(), m_App.Options().UpcomingDays());
     if (m_Tray)
         m_Tray->SetNextReminder(m_Upcoming.empty() ? QString() : m_Upcoming.front().m_Text);
     if (!m_UpcomingList)
@@ -160,7 +158,7 @@ bool COrvantis2Dlg::OnCommand(int id)
 QMenu *COrvantis2Dlg::ShowWindowMenu(const QPoint &global)
 {
     // Nothing was right-clicked: no reminder's menu may linger as context.
-    m_App.m_ContextReminderIndex = -1;
+    m_App.SetContextReminder(0);
     QMenu *popup = CCalendarMenus::Create(CCalendarMenus::kGeneralMenu, this);
     popup->setAttribute(Qt::WA_DeleteOnClose);
     if (!HasTray()) {
@@ -225,22 +223,16 @@ bool COrvantis2Dlg::SaveReminders()
 
 void COrvantis2Dlg::OpenReminderPack(const QString &path)
 {
-    if (m_OpenPackHandler) {
-        m_OpenPackHandler(path);
-        return;
-    }
-    ShowAndRaise();
-    CListHold hold(*m_Session);
-    CMessageBox::Tell(CReminderExchange::ImportFile(m_Session->Reminders(), path, m_App.DataFolder()).m_Message);
-    m_Session->NotifyListChanged();
+    if (!m_Commands.RunFiles(CCommandTable::Files::Opened, { path }))
+        Trace(QStringLiteral("Nothing opens %1\n").arg(path));
 }
 
 void COrvantis2Dlg::OnDropFiles(const QStringList &paths)
 {
-    // One place decides what a dropped file becomes, with the timer held
+    // One place decides what a dropped file becomes, with the list held
     // and new icons taken into the library at once.
-    if (m_DropHandler)
-        m_DropHandler(paths);
+    if (!m_Commands.RunFiles(CCommandTable::Files::Dropped, paths))
+        Trace("Nothing takes dropped files.\n");
 }
 
 // --- close, hide and the tray ---------------------------------------------------
@@ -317,8 +309,8 @@ void COrvantis2Dlg::OnNotifyIcon(bool single)
 
 void COrvantis2Dlg::ToggleHiddenIcon()
 {
-    m_App.m_HiddenIconUnlocked = m_App.m_HiddenIconUnlocked ? 0 : 1;
-    if (m_App.m_HiddenIconUnlocked)
+    m_App.SetHiddenIconUnlocked(!m_App.HiddenIconUnlocked());
+    if (m_App.HiddenIconUnlocked())
         CMessageBox::Show(tr("There is no knowledge that is not power."), CMessageSink::Ok, CMessageSink::Information);
 }
 

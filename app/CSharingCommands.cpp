@@ -26,7 +26,8 @@
 
 #include "app/CCommandIds.h"
 #include "app/COrvantis2App.h"
-#include "app/COrvantis2Dlg.h"
+#include "app/CCommandHost.h"
+#include "app/CCommandTable.h"
 #include "app/CCommandScope.h"
 #include "l10n/KmTranslate.h"
 #include "session/CReminderSession.h"
@@ -425,17 +426,17 @@ namespace {
 class MainWindowHost : public CSharingCommands::Host
 {
 public:
-    explicit MainWindowHost(const CCommandScope &s) : m_app(s.m_App), m_session(s.m_Session), m_dlg(s.m_Window) {}
+    explicit MainWindowHost(const CCommandScope &s) : m_app(s.m_App), m_session(s.m_Session), m_window(s.m_Host) {}
 
     CReminderList &Reminders() override { return m_session.Reminders(); }
-    QWidget *Window() override { return &m_dlg; }
+    QWidget *Window() override { return m_window.DialogParent(); }
     QString DataFolder() override { return m_app.DataFolder(); }
     QString IconFolder() override { return m_app.IconFolder(); }
     COleDateTime Now() override { return m_session.Now(); }
     void HoldList() override { m_session.HoldList(); }
     void ReleaseList() override { m_session.ReleaseList(); }
     void NotifyListChanged() override { m_session.NotifyListChanged(); }
-    void ShowAndRaise() override { m_dlg.ShowAndRaise(); }
+    void ShowAndRaise() override { m_window.ShowAndRaise(); }
 
     CIconSource Icons() override
     {
@@ -454,28 +455,32 @@ public:
         if (library.IconsFolder().isEmpty())
             library.SetIconsFolder(m_app.IconFolder());
         library.ImportIcons();
-        m_dlg.RefreshAll();
+        m_window.RefreshAll();
     }
 
 private:
     COrvantis2App &m_app;
     CReminderSession &m_session;
-    COrvantis2Dlg &m_dlg;
+    CCommandHost &m_window;
 };
 
 } // namespace
 
 void InstallSharingCommands(const CCommandScope &s)
 {
-    COrvantis2Dlg &dlg = s.m_Window;
-    auto *commands = new CSharingCommands(std::make_unique<MainWindowHost>(s), &dlg);
-    CCommandTable &table = dlg.Commands();
+    // The table owns the commands: they live as long as their entries.
+    const auto commands = std::make_shared<CSharingCommands>(std::make_unique<MainWindowHost>(s));
+    CCommandTable &table = s.m_Host.Commands();
     table.Register(KmCommand::Print, [commands] { commands->OnPrint(); });
     table.Register(KmCommand::PrintPreview, [commands] { commands->OnPrintPreview(); });
     table.Register(KmCommand::DeleteRange, [commands] { commands->OnDeleteRange(); });
     table.Register(KmCommand::Export, [commands] { commands->OnExport(); });
     table.Register(KmCommand::Import, [commands] { commands->OnImport(); });
     // Packs opened with the program or handed over by a second start.
-    dlg.SetOpenPackHandler([commands](const QString &path) { commands->OpenPack(path); });
-    dlg.SetDropHandler([commands](const QStringList &paths) { commands->HandleDroppedFiles(paths); });
+    table.RegisterFiles(CCommandTable::Files::Opened, [commands](const QStringList &paths) {
+        for (const QString &path : paths)
+            commands->OpenPack(path);
+    });
+    table.RegisterFiles(CCommandTable::Files::Dropped,
+                        [commands](const QStringList &paths) { commands->HandleDroppedFiles(paths); });
 }

@@ -108,5 +108,6 @@ private:
     QString m_lastMailFolder;
 };
 
-// Registers the commands above on the main window, and its drop handling.
+// Registers the commands above in the host's command table, with the
+// files opened with the program and dropped on its window.
 void InstallSharingCommands(const CCommandScope &s);

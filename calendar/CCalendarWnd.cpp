@@ -208,7 +208,7 @@ void CCalendarWnd::keyPressEvent(QKeyEvent *event)
             HideTip();
             const int n = m_list.GetRemindersOnDay(m_month.cells[k].date);
             if (n == 1)
-                emit deleteReminderRequested(m_list.GetDayResult(0));
+                emit deleteReminderRequested(idAt(m_list.GetDayResult(0)));
             else if (n > 1)
                 emit dayListRequested(); // choose there which one
         }
@@ -310,14 +310,14 @@ void CCalendarWnd::openDay(int k, const QPoint &p, bool atPointer)
     if (n == 0) {
         emit newReminderRequested();
     } else if (n == 1) {
-        emit editReminderRequested(m_list.GetDayResult(0));
+        emit editReminderRequested(idAt(m_list.GetDayResult(0)));
     } else if (n > CCalendarCell::kMaxIcons || !atPointer) {
         // The keyboard points at no icon: the day's list lets it choose.
         emit dayListRequested();
     } else {
         const int i = HitTestIcon(p, k);
         if (i >= 0)
-            emit editReminderRequested(cell.reminderIndex[i]);
+            emit editReminderRequested(idAt(cell.reminderIndex[i]));
     }
 }
 
@@ -357,6 +357,11 @@ void CCalendarWnd::leftButtonDown(const QPoint &p)
         emit clickSound();
 }
 
+quint64 CCalendarWnd::idAt(int index) const
+{
+    return index >= 0 && index < m_list.GetSize() ? m_list[index].Id() : 0;
+}
+
 void CCalendarWnd::rightButtonDown(const QPoint &p)
 {
     if (m_drag.dragging)
@@ -371,9 +376,10 @@ void CCalendarWnd::rightButtonDown(const QPoint &p)
     }
     int menu = CCalendarMenus::kGeneralMenu;
     if (i < 0) {
-        m_contextReminder = m_contextCell = m_contextIcon = -1;
+        m_contextReminder = 0;
+        m_contextCell = m_contextIcon = -1;
     } else {
-        m_contextReminder = m_month.cells[k].reminderIndex[i];
+        m_contextReminder = idAt(m_month.cells[k].reminderIndex[i]);
         m_contextCell = k;
         m_contextIcon = i;
         menu = CCalendarMenus::kReminderMenu;

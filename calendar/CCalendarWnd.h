@@ -75,20 +75,22 @@ public:
     const CCalendarTip &Tip() const { return m_tip; }
     CTipWnd *TipWindow() const { return tipWnd; }
     bool IsTimerActive(int id) const;
-    // The reminder, cell and icon under the last right click (-1 none).
-    int ContextReminder() const { return m_contextReminder; }
+    // The reminder under the last right click (its id, 0 none), and its
+    // cell and icon (-1 none).
+    quint64 ContextReminder() const { return m_contextReminder; }
     int ContextCell() const { return m_contextCell; }
     int ContextIcon() const { return m_contextIcon; }
 
 signals:
     void clickSound();               // play the click when interface sounds are on
     void newReminderRequested();     // new reminder on the selected day
-    void editReminderRequested(int index);
-    void deleteReminderRequested(int index); // Delete on a day of one reminder
+    // Reminders are named by id: the list may move before the command runs.
+    void editReminderRequested(quint64 id);
+    void deleteReminderRequested(quint64 id); // Delete on a day of one reminder
     void dayListRequested();         // the reminders of the selected day
     void listChanged();              // a drag moved a reminder
     void commandRequested(int id);   // from the context menus
-    void contextChanged(int reminderIndex, int cell, int icon);
+    void contextChanged(quint64 reminderId, int cell, int icon);
     void dragStarted();              // around a drag, which holds a position in the list
     void dragEnded();
     void monthBumped(int year, int month0); // spins and displays follow
@@ -122,6 +124,7 @@ private:
     void updateCell(int k);
     QPoint dragPoint(const QPoint &p);
     void grabPointer(bool on);
+    quint64 idAt(int index) const;
 
     CReminderList &m_list;
     CDaySelection &m_selection;
@@ -140,7 +143,7 @@ private:
     QTimer m_pause;
     QTimer m_bump;
     std::function<COleDateTime()> m_now;
-    int m_contextReminder = -1;
+    quint64 m_contextReminder = 0;
     int m_contextCell = -1;
     int m_contextIcon = -1;
     bool m_painted = false; // a laid-out month has been painted once

@@ -6,6 +6,7 @@
 #include <functional>
 
 class CEditorIcons;
+class CProgramSettings;
 class CReminderList;
 class CSoundPlayer;
 class QWidget;
@@ -34,11 +35,8 @@ struct CEditorContext
     std::function<void()> m_NewReminder;   // the new-reminder command for m_SelectedDay
     std::function<void()> m_ListChanged;   // refresh the main window, save soon
 
-    // The options: the program-wide values and where the settings go.
-    int *m_UpcomingDays = nullptr;
-    QString *m_DefaultSound = nullptr;
-    bool *m_DesktopNotifications = nullptr;
-    std::function<void(const QString &section, const QString &key, const QString &value)> m_WriteProfileString;
+    // The options: the program-wide values, read and kept in the settings.
+    CProgramSettings *m_Options = nullptr;
     std::function<bool()> m_AutostartEnabled;
     std::function<bool(bool on)> m_SetAutostart; // false when it could not be changed
 

@@ -8,6 +8,8 @@
 #include "media/CSoundPlayer.h"
 #include "graphics/CMessageBox.h"
 #include "model/CTrace.h"
+#include "storage/CProgramSettings.h"
+#include "storage/CSettingsStore.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -41,7 +43,7 @@ COptionsDlg::COptionsDlg(const CEditorContext &context, QWidget *parent) : QDial
     m_days = new QComboBox(upcoming);
     m_days->setObjectName(QStringLiteral("days"));
     m_days->setEditable(false);
-    for (const int days : COptionsForm::DayChoices())
+    for (const int days : CProgramSettings::DayChoices())
         m_days->addItem(QString::number(days));
     show->setBuddy(m_days);
     auto *daysRow = new QHBoxLayout(upcoming);
@@ -126,8 +128,8 @@ void COptionsDlg::showEvent(QShowEvent *event)
 void COptionsDlg::OnInitDialog()
 {
     m_initialised = true;
-    m_SoundFileName = m_context.m_DefaultSound ? *m_context.m_DefaultSound : QString();
-    m_UpcomingDays = m_context.m_UpcomingDays ? *m_context.m_UpcomingDays : 30;
+    m_SoundFileName = m_context.m_Options ? m_context.m_Options->DefaultSound() : QString();
+    m_UpcomingDays = m_context.m_Options ? m_context.m_Options->UpcomingDays() : CSettingsStore::kDefaultUpcomingDays;
     m_openedDays = m_UpcomingDays;
     m_SoundChoice = m_SoundFileName.isEmpty() ? 0 : 1;
     m_DaysIndex = COptionsForm::DaysIndex(m_UpcomingDays);
@@ -145,7 +147,7 @@ void COptionsDlg::OnInitDialog()
     if (QAbstractButton *b = m_soundGroup->button(m_SoundChoice))
         b->setChecked(true);
     m_autostart->setChecked(m_Autostart);
-    m_Notifications = m_context.m_DesktopNotifications ? *m_context.m_DesktopNotifications : true;
+    m_Notifications = m_context.m_Options ? m_context.m_Options->DesktopNotifications() : true;
     m_notifications->setChecked(m_Notifications);
     m_autostart->setEnabled(static_cast<bool>(m_context.m_SetAutostart));
     UpdateBrowseCaption();
@@ -225,19 +227,14 @@ void COptionsDlg::accept()
     m_Autostart = m_autostart->isChecked();
     m_Notifications = m_notifications->isChecked();
 
-    if (m_context.m_UpcomingDays)
-        *m_context.m_UpcomingDays = m_UpcomingDays;
-    if (m_context.m_DefaultSound)
-        *m_context.m_DefaultSound = m_SoundFileName;
-    if (m_context.m_WriteProfileString) {
-        m_context.m_WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"),
-                                       QString::number(m_UpcomingDays));
-        m_context.m_WriteProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile"), m_SoundFileName);
-        m_context.m_WriteProfileString(QStringLiteral("Options"), QStringLiteral("DesktopNotifications"),
-                                       m_Notifications ? QStringLiteral("1") : QStringLiteral("0"));
+    if (CProgramSettings *options = m_context.m_Options) {
+        // Each is tried: one that cannot be kept does not stop the others.
+        const bool days = options->SetUpcomingDays(m_UpcomingDays);
+        const bool sound = options->SetDefaultSound(m_SoundFileName);
+        const bool notifications = options->SetDesktopNotifications(m_Notifications);
+        if (!days || !sound || !notifications)
+            Trace("The options could not be written to the settings.\n");
     }
-    if (m_context.m_DesktopNotifications)
-        *m_context.m_DesktopNotifications = m_Notifications;
     if (m_Autostart != m_openedAutostart && m_context.m_SetAutostart && !m_context.m_SetAutostart(m_Autostart)) {
         CMessageBox::Show(m_Autostart ? tr("Sorry, Kestrelmark could not set itself to start when you log in.")
                                       : tr("Sorry, Kestrelmark could not stop itself from starting when you log in."),

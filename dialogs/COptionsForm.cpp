@@ -1,16 +1,18 @@
 #include "dialogs/COptionsForm.h"
 
 #include "dialogs/CNewEventForm.h"
+#include "storage/CProgramSettings.h"
+
 #include <QCoreApplication>
 
 int COptionsForm::DaysIndex(int days)
 {
-    return static_cast<int>(DayChoices().indexOf(days));
+    return static_cast<int>(CProgramSettings::DayChoices().indexOf(days));
 }
 
 int COptionsForm::ChosenDays(int index, int openedWith)
 {
-    const QList<int> choices = DayChoices();
+    const QList<int> choices = CProgramSettings::DayChoices();
     if (index >= 0 && index < choices.size())
         return choices[index];
     return openedWith;

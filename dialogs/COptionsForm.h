@@ -8,10 +8,7 @@
 class COptionsForm
 {
 public:
-    // The days the list offers, in order.
-    static QList<int> DayChoices() { return { 5, 15, 30, 60 }; }
-
-    // Position of days among the choices, -1 when it is none of them.
+    // Position of days among the choices (CProgramSettings::DayChoices), -1 when it is none of them.
     static int DaysIndex(int days);
 
     // The days OK stores: the choice at index, or when nothing is selected

@@ -9,6 +9,7 @@
 #include "session/CReminderSession.h"
 #include "model/COleDateTimeSpan.h"
 #include "storage/CKmPaths.h"
+#include "storage/CProgramSettings.h"
 #include "storage/CReminderStore.h"
 #include "storage/CSaveScheduler.h"
 #include "storage/CSettingsStore.h"
@@ -62,7 +63,6 @@ protected:
         m_app->SetSettings(std::make_unique<CSettingsStore>(m_dir.filePath(QStringLiteral("settings.ini"))));
         m_app->SetClock(&m_clock);
         m_app->SetSoundPlayer(&m_sound);
-        m_app->ReadSettings();
     }
     // The program ends (without a save of its own) and starts again over
     // the same folder, settings and clock; Window() makes the new window.

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        m_app->m_DesktopNotifications = false;
+        m_app->Options().SetDesktopNotifications(false);
         CReminderList list;
         Add(list, At(2024, 3, 10, 11, 59), QStringLiteral("Tea"));
         Add(list, At(2024, 3, 10, 11, 59), QStringLiteral("Cake"));
@@ -94,7 +94,7 @@ TEST_F(AlertWindows, ComeOverAnOpenDialogOneAfterTheOther)
     EXPECT_FALSE(dlg.Tray()->ToolTip().contains(QStringLiteral("Due:")));
     EXPECT_TRUE(CSnooze::IsSnoozed(Named(QStringLiteral("Tea"))));
     EXPECT_EQ(CSnooze::WakeTime(Named(QStringLiteral("Tea"))), At(2024, 3, 10, 12, 30, 30));
-    EXPECT_EQ(m_app->m_SnoozeMinutes, 30);
+    EXPECT_EQ(m_app->Options().SnoozeMinutes(), 30);
     EXPECT_FALSE(Named(QStringLiteral("Later")).m_Shown);
 }
 

@@ -106,7 +106,7 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
     Add(list, At(2024, 3, 13, 9, 0), QStringLiteral("Delete me"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    m_app->m_ContextReminderIndex = 1;
+    m_app->SetContextReminder(Session().Reminders()[1].Id());
 
     m_messages.m_answers.push_back(CMessageSink::IdNo);
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
@@ -120,7 +120,7 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
     ASSERT_EQ(Session().Reminders().GetSize(), 1);
     EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("Keep me"));
     EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
-    EXPECT_EQ(m_app->m_ContextReminderIndex, -1);
+    EXPECT_EQ(m_app->ContextReminder(), 0u);
     EXPECT_TRUE(Session().Saver().IsPending());
 
     // Nothing under the pointer: nothing happens, nothing is asked.
@@ -178,14 +178,14 @@ TEST_F(AppFixture, HiddenGestureNeedsCtrlShiftAndTheRightButton)
     m_messages.m_messages.clear();
     const QPoint empty(220, 60);
     QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_FALSE(m_app->HiddenIconUnlocked());
     QTest::mouseDClick(&dlg, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_FALSE(m_app->HiddenIconUnlocked());
     QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 1);
+    EXPECT_TRUE(m_app->HiddenIconUnlocked());
     EXPECT_EQ(m_messages.m_messages, QStringList { QStringLiteral("There is no knowledge that is not power.") });
     QTest::mouseDClick(&dlg, Qt::RightButton, Qt::ControlModifier | Qt::ShiftModifier, empty);
-    EXPECT_EQ(m_app->m_HiddenIconUnlocked, 0);
+    EXPECT_FALSE(m_app->HiddenIconUnlocked());
     EXPECT_EQ(m_messages.m_messages.size(), 1);
 }
 

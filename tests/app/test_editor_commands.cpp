@@ -94,7 +94,7 @@ TEST_F(EditorCommands, EditOfTheContextReminderKeepsItsSoundAndMakesItAlertAgain
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     ASSERT_EQ(1, Session().Reminders().GetSize());
-    m_app->m_ContextReminderIndex = 0;
+    m_app->SetContextReminder(Session().Reminders()[0].Id());
     bool seen = false;
     WhenOpen<CNewEventDlg>([](CNewEventDlg &editor) {
         EXPECT_EQ(QStringLiteral("/snd/ring.wav"), editor.m_SoundFileName);
@@ -130,8 +130,8 @@ TEST_P(EditWhileTheListMoves, TheEditFindsItsReminderById)
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     CReminderList &here = Session().Reminders();
-    m_app->m_ContextReminderIndex = 0;
     const quint64 id = here[0].Id();
+    m_app->SetContextReminder(id);
     bool seen = false;
     WhenOpen<CNewEventDlg>([&](CNewEventDlg &editor) {
         Add(here, At(2024, 3, 1, 7, 0), QStringLiteral("Earlier")); // before it
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Kept, EditWhileTheListMoves, ::testing::Bool());
 TEST_F(EditorCommands, EditWithoutAContextReminderOpensNothing)
 {
     COrvantis2Dlg &dlg = Window();
-    m_app->m_ContextReminderIndex = -1;
+    m_app->SetContextReminder(0);
     bool seen = false;
     WhenOpen<CNewEventDlg>([](CNewEventDlg &editor) { editor.reject(); }, &seen);
     dlg.OnCommand(KmCommand::EditContext);
@@ -193,7 +193,7 @@ TEST_F(EditorCommands, OptionsWriteTheSettingsAndTheProgramWideValues)
     }, &seen);
     dlg.OnCommand(KmCommand::Options);
     ASSERT_TRUE(seen);
-    EXPECT_EQ(60, m_app->m_UpcomingDays);
+    EXPECT_EQ(60, m_app->Options().UpcomingDays());
     EXPECT_EQ(QStringLiteral("60"), m_app->GetProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays")));
     EXPECT_EQ(QString(), m_app->GetProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile")));
 }

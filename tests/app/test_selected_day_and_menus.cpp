@@ -12,6 +12,7 @@
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/CSkinListBox.h"
 #include "model/CReminderList.h"
+#include "support/CTraceRecorder.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -143,9 +144,43 @@ TEST_F(MainWindowDay, NewOnARecurringOccurrenceIsForTheDayClicked)
     QMenu *menu = OpenPopup();
     ASSERT_TRUE(menu);
     ASSERT_TRUE(Entry(menu, QStringLiteral("Delete this reminder...")));
-    EXPECT_EQ(0, m_app->m_ContextReminderIndex);
+    EXPECT_EQ(Session().Reminders()[0].Id(), m_app->ContextReminder());
     EXPECT_EQ(At(2024, 3, 19), NewFromMenu(menu));
     EXPECT_EQ(At(2024, 3, 19), dlg.SelectedDate());
+}
+
+TEST_F(MainWindowDay, TheRightClickedReminderIsKeptWhileTheListMovesAndDroppedWhenGone)
+{
+    COrvantis2Dlg &dlg = Open();
+    RightClickCalendar(dlg, CellPoint(dlg, At(2024, 3, 15), true));
+    QMenu *menu = OpenPopup();
+    ASSERT_TRUE(menu);
+    menu->close();
+    // Another process adds an earlier reminder: every position moves.
+    CReminderList &list = Session().Reminders();
+    Add(list, At(2024, 3, 11, 9, 0), QStringLiteral("Early"));
+    Session().NotifyListChanged();
+
+    m_messages.m_answers.push_back(CMessageSink::IdYes);
+    dlg.OnCommand(KmCommand::DeleteContext);
+    ASSERT_FALSE(m_messages.m_messages.isEmpty());
+    EXPECT_TRUE(m_messages.m_messages.last().contains(QStringLiteral("[Piano]"))) << m_messages.m_messages.last().toStdString();
+    ASSERT_EQ(2, list.GetSize());
+    EXPECT_EQ(QStringLiteral("Early"), list[0].m_Message);
+    EXPECT_EQ(QStringLiteral("Dentist"), list[1].m_Message);
+
+    // The reminder is gone: neither command opens or asks anything.
+    const qsizetype asked = m_messages.m_messages.size();
+    bool opened = false;
+    WhenOpen<CNewEventDlg>([](CNewEventDlg &editor) { editor.reject(); }, &opened);
+    CTraceRecorder trace;
+    dlg.OnCommand(KmCommand::EditContext);
+    dlg.OnCommand(KmCommand::DeleteContext);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(asked, m_messages.m_messages.size());
+    EXPECT_EQ(2, list.GetSize());
+    EXPECT_FALSE(trace.Lines().isEmpty());
 }
 
 TEST_F(MainWindowDay, ARightClickOnAnEmptyDaySelectsItForNew)
@@ -153,7 +188,7 @@ TEST_F(MainWindowDay, ARightClickOnAnEmptyDaySelectsItForNew)
     COrvantis2Dlg &dlg = Open();
     RightClickCalendar(dlg, CellPoint(dlg, At(2024, 3, 21), false));
     EXPECT_EQ(At(2024, 3, 21), dlg.SelectedDate());
-    EXPECT_EQ(-1, m_app->m_ContextReminderIndex);
+    EXPECT_EQ(0u, m_app->ContextReminder());
     EXPECT_EQ(At(2024, 3, 21), NewFromMenu(OpenPopup()));
 }
 
@@ -172,7 +207,7 @@ TEST_F(MainWindowDay, TheLogoMenuAfterADismissedIconMenuIsForTheSelectedDay)
     QTest::mouseClick(dlg.Calendar(), Qt::LeftButton, Qt::NoModifier, CellPoint(dlg, At(2024, 3, 14), false));
     ASSERT_EQ(At(2024, 3, 14), dlg.SelectedDate());
     QTest::mouseClick(dlg.Logo(), Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
-    EXPECT_EQ(-1, m_app->m_ContextReminderIndex);
+    EXPECT_EQ(0u, m_app->ContextReminder());
     EXPECT_EQ(At(2024, 3, 14), NewFromMenu(OpenPopup()));
     // A delete from that menu has no reminder to act on.
     EXPECT_EQ(1, Session().Reminders().GetSize());
@@ -183,7 +218,7 @@ TEST_F(MainWindowDay, EditsThatMoveAReminderKeepTheListInOrder)
     COrvantis2Dlg &dlg = Open();
     CReminderList &list = Session().Reminders();
     // The dentist (12th) moves past the piano (15th) in the main window.
-    m_app->m_ContextReminderIndex = 0;
+    m_app->SetContextReminder(list[0].Id());
     bool seen = false;
     WhenOpen<CNewEventDlg>([](CNewEventDlg &editor) {
         editor.m_Date = At(2024, 3, 20, 9, 0);
@@ -220,21 +255,10 @@ TEST_F(MainWindowDay, EditsThatMoveAReminderKeepTheListInOrder)
     EXPECT_EQ(QStringLiteral("Piano"), list[list.GetDayResult(0)].m_Message);
 }
 
-TEST_F(AppFixture, HandEditedUpcomingDaysAreBoundedToTheOptionsChoices)
+TEST_F(AppFixture, AHugeHandEditedUpcomingDaysBuildsTheListOfTheUsualDays)
 {
-    struct Case { const char *stored; int expected; };
-    const Case cases[] = { { "2000000000", 30 }, { "-5", 30 }, { "0", 30 }, { "7", 30 },
-                           { "99999999999999999999", 30 }, { "junk", 30 }, { "5", 5 }, { "60", 60 } };
-    for (const Case &c : cases) {
-        m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"),
-                                  QString::fromLatin1(c.stored));
-        m_app->ReadSettings();
-        EXPECT_EQ(c.expected, m_app->m_UpcomingDays) << c.stored;
-    }
-    // The start-up with the largest of them builds a list of days as usual.
     m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"),
                               QStringLiteral("2000000000"));
-    m_app->ReadSettings();
     CReminderList list;
     Add(list, At(2024, 3, 5, 18, 0), QStringLiteral("Choir"), RecurWeekly);
     WriteReminders(list);

@@ -16,7 +16,7 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     CReminderList list;
     Add(list, At(2024, 3, 10, 11, 58), QStringLiteral("Dentist"), RecurWeekly);
     WriteReminders(list);
-    EXPECT_EQ(m_app->m_SnoozeMinutes, CSnooze::kDefaultMinutes);
+    EXPECT_EQ(m_app->Options().SnoozeMinutes(), CSnooze::kDefaultMinutes);
     COrvantis2Dlg &dlg = Window();
     Session().Saver().SetDelay(10);
     dlg.Alerts().SetRunner([this](const CAlertRequest &alert) {
@@ -32,13 +32,13 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     const CReminderList saved = ReadReminders();
     ASSERT_TRUE(CSnooze::IsSnoozed(saved[0]));
     EXPECT_NEAR((CSnooze::WakeTime(saved[0]) - At(2024, 3, 10, 12, 30, 20)).GetTotalSeconds(), 0.0, 0.001);
-    EXPECT_EQ(m_app->m_SnoozeMinutes, 30);
+    EXPECT_EQ(m_app->Options().SnoozeMinutes(), 30);
     EXPECT_EQ(m_app->GetProfileString(QStringLiteral("Options"), QStringLiteral("SnoozeMinutes")), QStringLiteral("30"));
 
     // The program ends and starts again after the snooze, past the
     // occurrence's time: the reminder is back once.
     EndProgram();
-    EXPECT_EQ(m_app->m_SnoozeMinutes, 30);
+    EXPECT_EQ(m_app->Options().SnoozeMinutes(), 30);
     m_clock.Advance(31 * 60);
     Window();
     Session().OnTimer();
@@ -48,12 +48,4 @@ TEST_F(AppFixture, ASnoozedReminderComesBackAfterARestartAndTheDelayIsRemembered
     Session().OnTimer();
     EXPECT_EQ(m_alerts.size(), 1u);
     EXPECT_TRUE(Session().Reminders()[0].m_Shown);
-}
-
-TEST_F(AppFixture, NotificationsSettingIsReadOnByDefault)
-{
-    EXPECT_TRUE(m_app->m_DesktopNotifications);
-    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("DesktopNotifications"), QStringLiteral("0"));
-    m_app->ReadSettings();
-    EXPECT_FALSE(m_app->m_DesktopNotifications);
 }

@@ -189,16 +189,12 @@ TEST(ShellRegistration, ExecQuoting)
     EXPECT_EQ(CShellRegistration::QuoteExec(QStringLiteral("/a$b/k")), QStringLiteral("\"/a\\\\$b/k\""));
 }
 
-TEST_F(AppFixture, SettingsReadAtStart)
+TEST_F(AppFixture, TheOptionsAreReadFromTheSettingsTheProgramWasGiven)
 {
-    m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("lots"));
     m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("ReminderSoundFile"), QStringLiteral("chime.wav"));
-    m_app->ReadSettings();
-    EXPECT_EQ(m_app->m_UpcomingDays, 30);
-    EXPECT_EQ(m_app->m_DefaultSound, QStringLiteral("chime.wav"));
     m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("5"));
-    m_app->ReadSettings();
-    EXPECT_EQ(m_app->m_UpcomingDays, 5);
+    EXPECT_EQ(m_app->Options().DefaultSound(), QStringLiteral("chime.wav"));
+    EXPECT_EQ(m_app->Options().UpcomingDays(), 5);
     EXPECT_EQ(m_app->SoundFolder(), m_dir.path() + QStringLiteral("/sounds"));
 }
 

@@ -48,6 +48,12 @@ protected:
     }
     QPoint IconCentre(const COleDateTime &day, int slot = 0) const { return CellOf(day).iconRects[slot].center(); }
     QPoint CellCentre(const COleDateTime &day) const { return CellOf(day).rect.center(); }
+    // The message of the reminder a signal named by id ("" when none has it).
+    QString MessageOf(const QVariant &id)
+    {
+        const CReminder *r = list.Find(id.toULongLong());
+        return r ? r->m_Message : QString();
+    }
 
     CReminderList list;
     CDaySelection selection;

@@ -86,10 +86,10 @@ TEST_F(CalendarWndTest, ReturnOpensTheDayAsADoubleClickAndDeleteAsksForTheOneRem
     QTest::keyClick(wnd.get(), Qt::Key_Right);
     QTest::keyClick(wnd.get(), Qt::Key_Space);
     ASSERT_EQ(edit.count(), 1);
-    EXPECT_EQ(list[edit.at(0).at(0).toInt()].m_Message, "single");
+    EXPECT_EQ(MessageOf(edit.at(0).at(0)), "single");
     QTest::keyClick(wnd.get(), Qt::Key_Delete);
     ASSERT_EQ(erase.count(), 1);
-    EXPECT_EQ(list[erase.at(0).at(0).toInt()].m_Message, "single");
+    EXPECT_EQ(MessageOf(erase.at(0).at(0)), "single");
     // Two on a day: the list chooses, for opening and for deleting.
     QTest::keyClick(wnd.get(), Qt::Key_Right);
     QTest::keyClick(wnd.get(), Qt::Key_Enter);

@@ -52,12 +52,12 @@ TEST_F(CalendarWndTest, DoubleClickMakesOpensOrListsByTheDaysCount)
     const QRect single = CellOf(COleDateTime(2026, 2, 3, 0, 0, 0)).rect;
     DoubleClick(wnd.get(), single.bottomRight() - QPoint(1, 1));
     ASSERT_EQ(edit.count(), 1);
-    EXPECT_EQ(list[edit.at(0).at(0).toInt()].m_Message, "single");
+    EXPECT_EQ(MessageOf(edit.at(0).at(0)), "single");
 
     const COleDateTime feb4(2026, 2, 4, 0, 0, 0);
     DoubleClick(wnd.get(), IconCentre(feb4, 2));
     ASSERT_EQ(edit.count(), 2);
-    EXPECT_EQ(list[edit.at(1).at(0).toInt()].m_Message, list[CellOf(feb4).reminderIndex[2]].m_Message);
+    EXPECT_EQ(MessageOf(edit.at(1).at(0)), list[CellOf(feb4).reminderIndex[2]].m_Message);
     DoubleClick(wnd.get(), CellOf(feb4).rect.bottomLeft() + QPoint(2, -2));
     EXPECT_EQ(edit.count(), 2) << "between icons nothing opens";
 
@@ -79,10 +79,10 @@ TEST_F(CalendarWndTest, RightClickOpensTheReminderMenuOverAnIconAndTheGeneralOne
     EXPECT_EQ(selection.Date(), kFeb10);
     EXPECT_EQ(selected.count(), 1);
     ASSERT_EQ(context.count(), 1);
-    EXPECT_EQ(context.at(0).at(0).toInt(), 0);
+    EXPECT_EQ(MessageOf(context.at(0).at(0)), "Dentist");
     EXPECT_EQ(context.at(0).at(1).toInt(), 9);
     EXPECT_EQ(context.at(0).at(2).toInt(), 0);
-    EXPECT_EQ(wnd->ContextReminder(), 0);
+    EXPECT_EQ(wnd->ContextReminder(), list[0].Id());
     QMenu *menu = wnd->findChild<QMenu *>("menu525");
     ASSERT_NE(menu, nullptr);
     ASSERT_GE(menu->actions().size(), 2);
@@ -94,7 +94,7 @@ TEST_F(CalendarWndTest, RightClickOpensTheReminderMenuOverAnIconAndTheGeneralOne
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     Press(wnd.get(), CellCentre(kFeb20), Qt::RightButton);
-    EXPECT_EQ(wnd->ContextReminder(), -1);
+    EXPECT_EQ(wnd->ContextReminder(), 0u);
     EXPECT_EQ(wnd->ContextCell(), -1);
     QMenu *general = wnd->findChild<QMenu *>("menu526");
     ASSERT_NE(general, nullptr);

@@ -7,6 +7,8 @@
 #include "dialogs/CEditorContext.h"
 #include "dialogs/CEditorIcons.h"
 #include "media/CSoundPlayer.h"
+#include "storage/CProgramSettings.h"
+#include "storage/CSettingsStore.h"
 #include "support/CRecordingSoundPlayer.h"
 
 #include <QApplication>
@@ -99,6 +101,7 @@ struct CEditorFixture
         m_context.m_Icons = &m_icons;
         m_context.m_Sound = &m_sound;
         m_context.m_DataFolder = m_dir.path();
+        m_context.m_Options = &m_options;
         m_context.m_ChooseFile = [this](QWidget *, const QString &caption, const QString &initial, const QString &filter,
                                         const QString &) {
             m_fileDialogs << caption + QStringLiteral("|") + initial + QStringLiteral("|") + filter;
@@ -118,6 +121,9 @@ struct CEditorFixture
     static QByteArray IconBytes(char tag) { return QByteArray("\0\0\1\0\1\0", 6) + QByteArray(10, tag); }
 
     QTemporaryDir m_dir;
+    // The options in a settings file of the fixture's own.
+    CSettingsStore m_settings { m_dir.filePath(QStringLiteral("settings.ini")) };
+    CProgramSettings m_options { m_settings };
     CFakeEditorIcons m_icons;
     CRecordingSoundPlayer m_sound;
     CEditorContext m_context;

@@ -131,10 +131,6 @@ TEST(DialogsByKeys, EditorButtonsHaveLettersOfTheirOwnAndTabFollowsTheColumns)
 TEST(DialogsByKeys, OptionsNamedLetteredAndTabbedThroughTheAccountBeforeOk)
 {
     CEditorFixture fx;
-    int days = 30;
-    QString sound;
-    fx.m_context.m_UpcomingDays = &days;
-    fx.m_context.m_DefaultSound = &sound;
     COptionsDlg dlg(fx.m_context);
     dlg.AddSyncAccount(new CSyncAccountBox({}));
     Expose(dlg);

@@ -75,10 +75,7 @@ TEST(EditorScreens, DayList)
 TEST(EditorScreens, Options)
 {
     CEditorFixture fx;
-    int days = 30;
-    QString sound = QStringLiteral("/home/anne/sounds/gentle-chime.wav");
-    fx.m_context.m_UpcomingDays = &days;
-    fx.m_context.m_DefaultSound = &sound;
+    fx.m_options.SetDefaultSound(QStringLiteral("/home/anne/sounds/gentle-chime.wav"));
     fx.m_context.m_AutostartEnabled = [] { return true; };
     fx.m_context.m_SetAutostart = [](bool) { return true; };
     COptionsDlg dlg(fx.m_context);

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -20,13 +21,11 @@ namespace {
 
 struct OptionsUnderTest
 {
-    OptionsUnderTest(int days, const QString &sound) : m_days(days), m_sound(sound)
+    OptionsUnderTest(int days, const QString &sound)
     {
-        m_fx.m_context.m_UpcomingDays = &m_days;
-        m_fx.m_context.m_DefaultSound = &m_sound;
-        m_fx.m_context.m_WriteProfileString = [this](const QString &section, const QString &key, const QString &value) {
-            m_written[section + QLatin1Char('/') + key] = value;
-        };
+        Options().SetUpcomingDays(days);
+        Options().SetDefaultSound(sound);
+        m_before = Stored();
         m_fx.m_context.m_AutostartEnabled = [this] { return m_autostart; };
         m_fx.m_context.m_SetAutostart = [this](bool on) {
             ++m_autostartChanges;
@@ -44,15 +43,26 @@ struct OptionsUnderTest
     }
     template <typename T> T *Child(const char *name) { return m_dlg->findChild<T *>(QString::fromLatin1(name)); }
     void Click(const char *name) { QTest::mouseClick(Child<QAbstractButton>(name), Qt::LeftButton); }
+    CProgramSettings &Options() { return m_fx.m_options; }
+    // The settings file as another reader finds it.
+    std::map<QString, QString> Stored()
+    {
+        m_fx.m_settings.Sync();
+        QSettings file(m_fx.m_dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        std::map<QString, QString> values;
+        for (const QString &key : file.allKeys())
+            values[key] = file.value(key).toString();
+        return values;
+    }
+    QString Stored(const char *key) { return Stored()[QString::fromLatin1(key)]; }
+    bool Unchanged() { return Stored() == m_before; }
 
     CEditorFixture m_fx;
     CRecordingMessageSink m_messages;
-    int m_days;
-    QString m_sound;
     bool m_autostart = false;
     bool m_autostartFails = false;
     int m_autostartChanges = 0;
-    std::map<QString, QString> m_written;
+    std::map<QString, QString> m_before;
     std::unique_ptr<COptionsDlg> m_dlg;
 };
 
@@ -81,9 +91,9 @@ TEST(OptionsDlg, SystemBeepEmptiesTheSoundSetting)
     EXPECT_EQ(QStringList { QStringLiteral("file:/snd/chime.wav") }, t.m_fx.m_sound.m_played);
     t.Click("ok");
     EXPECT_EQ(QDialog::Accepted, t.m_dlg->result());
-    EXPECT_TRUE(t.m_sound.isEmpty());
-    EXPECT_EQ(QString(), t.m_written[QStringLiteral("Options/ReminderSoundFile")]);
-    EXPECT_EQ(QStringLiteral("30"), t.m_written[QStringLiteral("Options/UpcomingReminderDays")]);
+    EXPECT_TRUE(t.Options().DefaultSound().isEmpty());
+    EXPECT_EQ(QString(), t.Stored("Options/ReminderSoundFile"));
+    EXPECT_EQ(QStringLiteral("30"), t.Stored("Options/UpcomingReminderDays"));
 }
 
 TEST(OptionsDlg, SixtyDaysOpensOnTheFourthItemAndIsWrittenBack)
@@ -93,8 +103,8 @@ TEST(OptionsDlg, SixtyDaysOpensOnTheFourthItemAndIsWrittenBack)
     EXPECT_EQ(3, t.Child<QComboBox>("days")->currentIndex());
     QTest::keyClick(t.m_dlg.get(), Qt::Key_Return);
     EXPECT_EQ(QDialog::Accepted, t.m_dlg->result());
-    EXPECT_EQ(QStringLiteral("60"), t.m_written[QStringLiteral("Options/UpcomingReminderDays")]);
-    EXPECT_EQ(60, t.m_days);
+    EXPECT_EQ(QStringLiteral("60"), t.Stored("Options/UpcomingReminderDays"));
+    EXPECT_EQ(60, t.Options().UpcomingDays());
 }
 
 TEST(OptionsDlg, BrowsingSelectsTheFileAndKeepsTheDaysJustChosen)
@@ -113,19 +123,19 @@ TEST(OptionsDlg, BrowsingSelectsTheFileAndKeepsTheDaysJustChosen)
     EXPECT_EQ(QStringLiteral("\"bell.wav\""), t.Child<QPushButton>("browse")->text());
     EXPECT_EQ(1, days->currentIndex());
     t.Click("ok");
-    EXPECT_EQ(15, t.m_days);
-    EXPECT_EQ(QStringLiteral("/snd/bell.wav"), t.m_sound);
-    EXPECT_EQ(QStringLiteral("/snd/bell.wav"), t.m_written[QStringLiteral("Options/ReminderSoundFile")]);
+    EXPECT_EQ(15, t.Options().UpcomingDays());
+    EXPECT_EQ(QStringLiteral("/snd/bell.wav"), t.Options().DefaultSound());
+    EXPECT_EQ(QStringLiteral("/snd/bell.wav"), t.Stored("Options/ReminderSoundFile"));
 }
 
-TEST(OptionsDlg, AnUnusualStoredDayCountIsKeptWhenLeftAlone)
+TEST(OptionsDlg, AHandEditedDayCountOpensAsTheDaysTheListShows)
 {
+    // The upcoming list takes 30 days for a count the options do not offer.
     OptionsUnderTest t(7, QString());
     t.Show();
-    EXPECT_EQ(-1, t.Child<QComboBox>("days")->currentIndex());
+    EXPECT_EQ(2, t.Child<QComboBox>("days")->currentIndex());
     t.Click("ok");
-    EXPECT_EQ(7, t.m_days);
-    EXPECT_EQ(QStringLiteral("7"), t.m_written[QStringLiteral("Options/UpcomingReminderDays")]);
+    EXPECT_EQ(QStringLiteral("30"), t.Stored("Options/UpcomingReminderDays"));
 }
 
 TEST(OptionsDlg, CancelChangesNothing)
@@ -136,9 +146,7 @@ TEST(OptionsDlg, CancelChangesNothing)
     t.Click("autostart");
     QTest::keyClick(t.m_dlg.get(), Qt::Key_Escape);
     EXPECT_EQ(QDialog::Rejected, t.m_dlg->result());
-    EXPECT_EQ(15, t.m_days);
-    EXPECT_EQ(QStringLiteral("/snd/a.wav"), t.m_sound);
-    EXPECT_TRUE(t.m_written.empty());
+    EXPECT_TRUE(t.Unchanged());
     EXPECT_EQ(0, t.m_autostartChanges);
 }
 
@@ -169,26 +177,22 @@ TEST(OptionsDlg, LoginStartFollowsTheBoxAndAFailureIsSaid)
 // The desktop notifications switch: on by default, off kept and written.
 TEST(OptionsDlg, NotificationsSwitchFollowsTheValueAndIsWritten)
 {
-    bool notifications = true;
     OptionsUnderTest t(30, QString());
-    t.m_fx.m_context.m_DesktopNotifications = &notifications;
     t.Show();
     auto *box = t.Child<QCheckBox>("notifications");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isChecked());
     t.Click("notifications");
     t.Click("ok");
-    EXPECT_FALSE(notifications);
-    EXPECT_EQ(t.m_written[QStringLiteral("Options/DesktopNotifications")], QStringLiteral("0"));
+    EXPECT_FALSE(t.Options().DesktopNotifications());
+    EXPECT_EQ(t.Stored("Options/DesktopNotifications"), QStringLiteral("0"));
 
-    OptionsUnderTest again(30, QString());
-    again.m_fx.m_context.m_DesktopNotifications = &notifications;
-    again.Show();
-    EXPECT_FALSE(again.Child<QCheckBox>("notifications")->isChecked());
-    again.Click("notifications");
-    again.Click("cancel");
-    EXPECT_FALSE(notifications);
-    EXPECT_TRUE(again.m_written.empty());
+    const auto before = t.Stored();
+    t.Show();
+    EXPECT_FALSE(t.Child<QCheckBox>("notifications")->isChecked());
+    t.Click("notifications");
+    t.Click("cancel");
+    EXPECT_EQ(before, t.Stored());
 }
 
 TEST(OptionsDlg, KeyboardAloneReachesEveryControl)
