@@ -66,10 +66,6 @@ TEST(FixedLayouts, TheEditorAndOptionsHoldEveryLanguage)
     for (const QString &language : languages) {
         const CTranslations catalogue(CTranslations::Scope::ProgramOnly, QLocale(language));
         CEditorFixture fx;
-        int days = 30;
-        QString sound;
-        fx.m_context.m_UpcomingDays = &days;
-        fx.m_context.m_DefaultSound = &sound;
         fx.m_context.m_AutostartEnabled = [] { return false; };
 
         CNewEventDlg editor(fx.m_context);
