@@ -37,7 +37,8 @@ class QMenu;
 // window shows what the session announces (changes, failures, the alerts of
 // due reminders through its alert queue) and asks before closing.
 // Other parts of the program register their commands in Commands(), and
-// reach the window only as their CCommandHost.
+// reach the window only as their CCommandHost. Every control has an object
+// name ("calendar", "upcomingList", "trayIcon", ...) by which tests find it.
 class COrvantis2Dlg : public QDialog, public CCommandHost
 {
     Q_OBJECT
@@ -74,8 +75,6 @@ public:
     // displays follow.
     void RefreshAll() override;
 
-    CCalendarWnd *Calendar() { return m_Calendar; }
-
     // Shows, restores and raises the window.
     void ShowAndRaise() override;
     // The alerts of due reminders, which the window presents for the session.
@@ -94,7 +93,6 @@ public:
     void OnDropFiles(const QStringList &paths);
 
     void RebuildUpcomingList() override;
-    const std::vector<CUpcomingList::Line> &UpcomingLines() const { return m_Upcoming; }
     // Moves the selection to the day of line row of the upcoming list.
     void GoToLine(int row);
     void GoToToday() override;
@@ -127,17 +125,6 @@ public:
     // controls paint, so that no paint handler has to; elsewhere pictures
     // are read as they are first drawn.
     void PreloadPictures();
-
-    // The controls, for tests.
-    CSkinListBox *UpcomingList() const { return m_UpcomingList; }
-    CTextLabel *MonthDisplay() const { return m_MonthDisplay; }
-    CTextLabel *YearDisplay() const { return m_YearDisplay; }
-    CTextLabel *TodayDisplay() const { return m_TodayDisplay; }
-    CSpinArrows *MonthSpin() const { return m_MonthSpin; }
-    CSpinArrows *YearSpin() const { return m_YearSpin; }
-    CAnimButton *PictureButton(int i) const { return m_Buttons[static_cast<size_t>(i)]; }
-    CLogoWnd *Logo() const { return m_Logo; }
-    CTrayIcon *Tray() const { return m_Tray; }
 
 signals:
     // The user chose Close in the close warning: the program ends.

@@ -261,6 +261,7 @@ void COrvantis2Dlg::AddTrayIcon()
 {
     if (!m_Tray) {
         m_Tray = new CTrayIcon(this);
+        m_Tray->setObjectName(QStringLiteral("trayIcon"));
         m_Tray->SetCommandFilter([this](int id) { return m_Commands.Contains(id); });
         connect(m_Tray, &CTrayIcon::command, this, &COrvantis2Dlg::OnCommand);
         connect(m_Tray, &CTrayIcon::showRequested, this, &COrvantis2Dlg::ShowAndRaise);

@@ -7,6 +7,7 @@
 #include "app/COrvantis2App.h"
 #include "app/COrvantis2Dlg.h"
 #include "session/CReminderSession.h"
+#include "dialogs/CSkinListBox.h"
 #include "model/COleDateTimeSpan.h"
 #include "storage/CKmPaths.h"
 #include "storage/CProgramSettings.h"
@@ -99,6 +100,22 @@ protected:
     }
 
     CReminderSession &Session() { return m_app->Session(); }
+
+    // A control of the main window, by its object name.
+    template <typename T> T *Control(const char *name) const
+    {
+        return m_dlg ? m_dlg->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+    }
+    // The upcoming list's lines, as the window holds them.
+    QStringList UpcomingLines() const
+    {
+        QStringList lines;
+        if (const auto *list = Control<CSkinListBox>("upcomingList")) {
+            for (int i = 0; i < list->count(); ++i)
+                lines << list->item(i)->text();
+        }
+        return lines;
+    }
 
     // A reminder file in the data folder before the window loads it.
     void WriteReminders(const CReminderList &list)

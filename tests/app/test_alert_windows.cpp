@@ -63,7 +63,7 @@ TEST_F(AlertWindows, ComeOverAnOpenDialogOneAfterTheOther)
         EXPECT_EQ(first->windowModality(), Qt::NonModal);
         EXPECT_EQ(QApplication::activeModalWidget(), &options);
         EXPECT_EQ(dlg.Alerts().Waiting(), (QStringList { QStringLiteral("Cake"), QStringLiteral("Tea") }));
-        EXPECT_EQ(dlg.Tray()->ToolTip(), QStringLiteral("Kestrelmark\nDue: Cake; Tea"));
+        EXPECT_EQ(Control<CTrayIcon>("trayIcon")->ToolTip(), QStringLiteral("Kestrelmark\nDue: Cake; Tea"));
         options.reject();
     }, &seen);
     dlg.OnCommand(KmCommand::Options);
@@ -84,14 +84,14 @@ TEST_F(AlertWindows, ComeOverAnOpenDialogOneAfterTheOther)
     EXPECT_NE(second, first);
     EXPECT_TRUE(second->isVisible());
     EXPECT_TRUE(second->m_Message.endsWith(QStringLiteral("Tea")));
-    EXPECT_EQ(dlg.Tray()->ToolTip(), QStringLiteral("Kestrelmark\nDue: Tea"));
+    EXPECT_EQ(Control<CTrayIcon>("trayIcon")->ToolTip(), QStringLiteral("Kestrelmark\nDue: Tea"));
 
     // A snooze on the second; the delay is the next alert's default.
     m_clock.Advance(30);
     second->AnswerSnooze(30);
     EXPECT_EQ(dlg.Alerts().Shown(), nullptr);
     EXPECT_TRUE(dlg.Alerts().Waiting().isEmpty());
-    EXPECT_FALSE(dlg.Tray()->ToolTip().contains(QStringLiteral("Due:")));
+    EXPECT_FALSE(Control<CTrayIcon>("trayIcon")->ToolTip().contains(QStringLiteral("Due:")));
     EXPECT_TRUE(CSnooze::IsSnoozed(Named(QStringLiteral("Tea"))));
     EXPECT_EQ(CSnooze::WakeTime(Named(QStringLiteral("Tea"))), At(2024, 3, 10, 12, 30, 30));
     EXPECT_EQ(m_app->Options().SnoozeMinutes(), 30);

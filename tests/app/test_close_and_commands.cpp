@@ -119,7 +119,7 @@ TEST_F(AppFixture, DeleteContextReminderAsksFirst)
     EXPECT_TRUE(dlg.OnCommand(KmCommand::DeleteContext));
     ASSERT_EQ(Session().Reminders().GetSize(), 1);
     EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("Keep me"));
-    EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
+    EXPECT_EQ(UpcomingLines().size(), 1);
     EXPECT_EQ(m_app->ContextReminder(), 0u);
     EXPECT_TRUE(Session().Saver().IsPending());
 
@@ -210,7 +210,7 @@ TEST_F(AppFixture, RecoveryAsksTwiceAndRestoresTheBackup)
     ASSERT_EQ(Session().Reminders().GetSize(), 1);
     EXPECT_EQ(Session().Reminders()[0].m_Message, QStringLiteral("In the backup"));
     EXPECT_EQ(m_messages.m_messages.last(), CWeeklyBackup::kRecoveryCompleteMessage);
-    EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
+    EXPECT_EQ(UpcomingLines().size(), 1);
     EXPECT_TRUE(Session().Saver().IsPending());
     EXPECT_FALSE(Session().ListHeld());
 }
@@ -291,7 +291,7 @@ TEST_F(AppFixture, PictureButtonsSendTheirCommands)
         });
     dlg.SetSelectedDate(At(2030, 1, 1));
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(dlg.PictureButton(i), Qt::LeftButton);
+        QTest::mouseClick(m_dlg->findChild<CAnimButton *>(QStringLiteral("pictureButton%1").arg(i)), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(ran, (std::vector<int> { KmCommand::NewReminder, KmCommand::DayList }));
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10)); // the third goes to today

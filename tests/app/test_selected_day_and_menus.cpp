@@ -74,7 +74,7 @@ protected:
     // The centre of the day's cell, or of its first icon, in the calendar.
     QPoint CellPoint(COrvantis2Dlg &dlg, const COleDateTime &day, bool icon)
     {
-        const CCalendarMonth &month = dlg.Calendar()->Month();
+        const CCalendarMonth &month = Control<CCalendarWnd>("calendar")->Month();
         for (const CCalendarCell &cell : month.cells) {
             if (cell.date.GetStatus() == COleDateTime::valid && cell.date == day)
                 return icon ? cell.iconRects[0].center() : cell.rect.center() + QPoint(0, cell.rect.height() / 4);
@@ -84,14 +84,14 @@ protected:
     }
     void RightClickCalendar(COrvantis2Dlg &dlg, const QPoint &at)
     {
-        QTest::mouseClick(dlg.Calendar(), Qt::RightButton, Qt::NoModifier, at);
+        QTest::mouseClick(Control<CCalendarWnd>("calendar"), Qt::RightButton, Qt::NoModifier, at);
     }
 };
 
 TEST_F(MainWindowDay, FocusComingBackToARebuiltListLeavesTheDay)
 {
     COrvantis2Dlg &dlg = Open();
-    CSkinListBox *list = dlg.UpcomingList();
+    CSkinListBox *list = Control<CSkinListBox>("upcomingList");
     ASSERT_EQ(2, list->count());
     // Today has no line: nothing in the list is current after a rebuild.
     dlg.SetSelectedDate(At(2024, 3, 10));
@@ -119,7 +119,7 @@ TEST_F(MainWindowDay, FocusComingBackToARebuiltListLeavesTheDay)
 TEST_F(MainWindowDay, AClickOrAKeyInTheListMovesTheDay)
 {
     COrvantis2Dlg &dlg = Open();
-    CSkinListBox *list = dlg.UpcomingList();
+    CSkinListBox *list = Control<CSkinListBox>("upcomingList");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(1)).center());
     EXPECT_EQ(At(2024, 3, 15), dlg.SelectedDate());
     list->setFocus();
@@ -204,9 +204,9 @@ TEST_F(MainWindowDay, TheLogoMenuAfterADismissedIconMenuIsForTheSelectedDay)
     ASSERT_TRUE(iconMenu);
     iconMenu->close();
     QCoreApplication::processEvents();
-    QTest::mouseClick(dlg.Calendar(), Qt::LeftButton, Qt::NoModifier, CellPoint(dlg, At(2024, 3, 14), false));
+    QTest::mouseClick(Control<CCalendarWnd>("calendar"), Qt::LeftButton, Qt::NoModifier, CellPoint(dlg, At(2024, 3, 14), false));
     ASSERT_EQ(At(2024, 3, 14), dlg.SelectedDate());
-    QTest::mouseClick(dlg.Logo(), Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseClick(Control<CLogoWnd>("logo"), Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
     EXPECT_EQ(0u, m_app->ContextReminder());
     EXPECT_EQ(At(2024, 3, 14), NewFromMenu(OpenPopup()));
     // A delete from that menu has no reminder to act on.
@@ -230,7 +230,7 @@ TEST_F(MainWindowDay, EditsThatMoveAReminderKeepTheListInOrder)
     EXPECT_EQ(QStringLiteral("Piano"), list[0].m_Message);
     EXPECT_EQ(1, list.GetRemindersOnDay(At(2024, 3, 20)));
     EXPECT_EQ(QStringLiteral("Dentist"), list[list.GetDayResult(0)].m_Message);
-    EXPECT_EQ(QStringLiteral("15 Mar"), dlg.UpcomingLines().front().m_Text.section(QLatin1Char(' '), 0, 1));
+    EXPECT_EQ(QStringLiteral("15 Mar"), UpcomingLines().front().section(QLatin1Char(' '), 0, 1));
 
     // The piano (15th) moves past the dentist (20th) in the day list.
     dlg.SetSelectedDate(At(2024, 3, 15));
@@ -262,7 +262,8 @@ TEST_F(AppFixture, AHugeHandEditedUpcomingDaysBuildsTheListOfTheUsualDays)
     CReminderList list;
     Add(list, At(2024, 3, 5, 18, 0), QStringLiteral("Choir"), RecurWeekly);
     WriteReminders(list);
-    EXPECT_EQ(4u, Window().UpcomingLines().size());
+    Window();
+    EXPECT_EQ(4, UpcomingLines().size());
 }
 
 class NoTray : public AppFixture
@@ -305,7 +306,7 @@ TEST_F(NoTray, TheBackgroundAndTheLogoCarryEveryTrayCommand)
         GTEST_SKIP() << "this display has a tray";
     COrvantis2Dlg &dlg = Window();
     dlg.show();
-    for (QWidget *target : { static_cast<QWidget *>(&dlg), static_cast<QWidget *>(dlg.Logo()) }) {
+    for (QWidget *target : { static_cast<QWidget *>(&dlg), static_cast<QWidget *>(Control<CLogoWnd>("logo")) }) {
         // Left of the upcoming list is bare background.
         const QPoint at = target == &dlg ? QPoint(5, 200) : QPoint(20, 20);
         if (target == &dlg) {
@@ -335,7 +336,7 @@ TEST_F(NoTray, TheBackgroundAndTheLogoCarryEveryTrayCommand)
         QCoreApplication::processEvents();
     }
     // The sound toggle from that menu runs.
-    QTest::mouseClick(dlg.Logo(), Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseClick(Control<CLogoWnd>("logo"), Qt::RightButton, Qt::NoModifier, QPoint(20, 20));
     QMenu *menu = OpenPopup();
     ASSERT_TRUE(menu);
     const bool sounds = m_app->InterfaceSounds();
@@ -364,7 +365,7 @@ TEST_F(AppFixture, TheLogoOpensTheProgramsOwnManual)
     dlg.show();
     s_helpOpened.clear();
     CMainCommands::SetUrlOpener(&RecordHelpUrl);
-    QTest::mouseDClick(dlg.Logo(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseDClick(Control<CLogoWnd>("logo"), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     CMainCommands::SetUrlOpener(nullptr);
     const QString manual = m_app->HelpFile();
     ASSERT_TRUE(QFile::exists(manual)) << manual.toStdString();

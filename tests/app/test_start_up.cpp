@@ -207,7 +207,7 @@ TEST_F(AppFixture, StartUpLoadsTheFileAndStartsTheTimer)
     ASSERT_EQ(Session().Reminders().GetSize(), 1);
     EXPECT_TRUE(Session().TimerActive());
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10));
-    EXPECT_EQ(dlg.UpcomingLines().size(), 1u);
+    EXPECT_EQ(UpcomingLines().size(), 1);
     // The test display has no tray: said once, after the window's first
     // paint, which the tray's set-up does not hold up.
     const QString noTray = QStringLiteral("TaskBarAddIcon failed.  Imagine that...");

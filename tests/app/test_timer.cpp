@@ -155,16 +155,16 @@ TEST_F(AppFixture, AtMidnightTheTodayDisplayAndUpcomingListMoveOn)
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     Session().OnTimer();
-    ASSERT_EQ(dlg.UpcomingLines().size(), 2u);
-    EXPECT_EQ(dlg.TodayDisplay()->m_Text, QStringLiteral("Tuesday\n") + At(2024, 12, 31).Format());
+    ASSERT_EQ(UpcomingLines().size(), 2);
+    EXPECT_EQ(Control<CTextLabel>("todayDisplay")->m_Text, QStringLiteral("Tuesday\n") + At(2024, 12, 31).Format());
     dlg.SetSelectedDate(At(2024, 12, 20));
 
     m_clock.Advance(5);
     Session().OnTimer();
-    EXPECT_EQ(dlg.TodayDisplay()->m_Text, QStringLiteral("Wednesday\n") + At(2025, 1, 1).Format());
-    ASSERT_EQ(dlg.UpcomingLines().size(), 1u);
-    EXPECT_TRUE(dlg.UpcomingLines()[0].m_Text.endsWith(QStringLiteral("New year's walk")));
-    EXPECT_EQ(dlg.UpcomingList()->count(), 1);
+    EXPECT_EQ(Control<CTextLabel>("todayDisplay")->m_Text, QStringLiteral("Wednesday\n") + At(2025, 1, 1).Format());
+    ASSERT_EQ(UpcomingLines().size(), 1);
+    EXPECT_TRUE(UpcomingLines()[0].endsWith(QStringLiteral("New year's walk")));
+    EXPECT_EQ(Control<CSkinListBox>("upcomingList")->count(), 1);
     // The selected day stays where the user put it.
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 12, 20));
 }

@@ -45,7 +45,7 @@ TEST(TrayMenu, UnhandledEntriesAndTheirSeparatorsGo)
 TEST_F(AppFixture, TheTrayMenuRunsTheWindowsCommands)
 {
     COrvantis2Dlg &dlg = Window();
-    CTrayIcon *tray = dlg.Tray();
+    CTrayIcon *tray = Control<CTrayIcon>("trayIcon");
     ASSERT_NE(tray, nullptr);
     tray->RebuildMenu();
     const QList<QAction *> actions = tray->Menu()->actions();
@@ -89,10 +89,10 @@ TEST(TrayTip, NamesTheNextReminderWithinTheTipsLength)
 TEST_F(AppFixture, TheTrayTipFollowsTheNextReminder)
 {
     COrvantis2Dlg &dlg = Window();
-    ASSERT_NE(dlg.Tray(), nullptr);
-    const QString before = dlg.Tray()->ToolTip();
+    ASSERT_NE(Control<CTrayIcon>("trayIcon"), nullptr);
+    const QString before = Control<CTrayIcon>("trayIcon")->ToolTip();
     Add(Session().Reminders(), m_clock.Now() + COleDateTimeSpan(0, 2, 0, 0), QStringLiteral("Water the ferns"));
     Session().NotifyListChanged();
-    EXPECT_NE(dlg.Tray()->ToolTip(), before);
-    EXPECT_TRUE(dlg.Tray()->ToolTip().contains(QStringLiteral("Water the ferns"))) << dlg.Tray()->ToolTip().toStdString();
+    EXPECT_NE(Control<CTrayIcon>("trayIcon")->ToolTip(), before);
+    EXPECT_TRUE(Control<CTrayIcon>("trayIcon")->ToolTip().contains(QStringLiteral("Water the ferns"))) << Control<CTrayIcon>("trayIcon")->ToolTip().toStdString();
 }

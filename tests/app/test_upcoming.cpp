@@ -118,7 +118,7 @@ TEST_F(AppFixture, TheWindowListsTheUpcomingRemindersWithTheirIndexes)
     WriteReminders(list);
     m_app->WriteProfileString(QStringLiteral("Options"), QStringLiteral("UpcomingReminderDays"), QStringLiteral("30"));
     COrvantis2Dlg &dlg = Window();
-    CSkinListBox *box = dlg.UpcomingList();
+    CSkinListBox *box = Control<CSkinListBox>("upcomingList");
     ASSERT_EQ(box->count(), 2);
     EXPECT_EQ(box->item(0)->text(), At(2024, 3, 11).Format() + QStringLiteral(" Tomorrow"));
     EXPECT_EQ(box->item(1)->text(), At(2024, 4, 1).Format() + QStringLiteral(" Monthly on the first"));
@@ -133,37 +133,37 @@ TEST_F(AppFixture, ChoosingAnUpcomingLineSelectsItsDay)
     Add(list, At(2024, 4, 2, 9, 0), QStringLiteral("Next month"));
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
-    ASSERT_EQ(dlg.UpcomingList()->count(), 2);
-    CSkinListBox *box = dlg.UpcomingList();
+    ASSERT_EQ(Control<CSkinListBox>("upcomingList")->count(), 2);
+    CSkinListBox *box = Control<CSkinListBox>("upcomingList");
     const auto pick = [box](int row) {
         QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, box->visualItemRect(box->item(row)).center());
     };
     pick(1);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 4, 2));
-    EXPECT_EQ(dlg.MonthSpin()->Pos(), 3);
-    EXPECT_EQ(dlg.MonthDisplay()->DisplayText(), QStringLiteral("April"));
+    EXPECT_EQ(Control<CSpinArrows>("monthSpin")->Pos(), 3);
+    EXPECT_EQ(Control<CTextLabel>("monthDisplay")->DisplayText(), QStringLiteral("April"));
     pick(0);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 12));
-    EXPECT_EQ(dlg.MonthDisplay()->DisplayText(), QStringLiteral("March"));
+    EXPECT_EQ(Control<CTextLabel>("monthDisplay")->DisplayText(), QStringLiteral("March"));
 }
 
 TEST_F(AppFixture, MonthSpinFrom31JanuaryLandsOnTheLastOfFebruary)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.SetSelectedDate(At(2024, 1, 31));
-    dlg.MonthSpin()->StepBy(1);
+    Control<CSpinArrows>("monthSpin")->StepBy(1);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 2, 29));
-    EXPECT_EQ(dlg.MonthDisplay()->DisplayText(), QStringLiteral("February"));
-    dlg.YearSpin()->StepBy(1);
+    EXPECT_EQ(Control<CTextLabel>("monthDisplay")->DisplayText(), QStringLiteral("February"));
+    Control<CSpinArrows>("yearSpin")->StepBy(1);
     EXPECT_EQ(dlg.SelectedDate(), At(2025, 2, 28));
-    EXPECT_EQ(dlg.YearDisplay()->DisplayText(), QStringLiteral("2025"));
+    EXPECT_EQ(Control<CTextLabel>("yearDisplay")->DisplayText(), QStringLiteral("2025"));
     // The ends of the ranges hold.
     dlg.SetSelectedDate(At(2024, 12, 5));
-    dlg.MonthSpin()->StepBy(1);
+    Control<CSpinArrows>("monthSpin")->StepBy(1);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 12, 5));
-    dlg.YearSpin()->SetPos(3000);
-    dlg.YearSpin()->StepBy(1);
-    EXPECT_EQ(dlg.YearSpin()->Pos(), 3000);
+    Control<CSpinArrows>("yearSpin")->SetPos(3000);
+    Control<CSpinArrows>("yearSpin")->StepBy(1);
+    EXPECT_EQ(Control<CSpinArrows>("yearSpin")->Pos(), 3000);
 }
 
 TEST_F(AppFixture, AMonthStepSelectsThatDaysUpcomingLine)
@@ -174,18 +174,18 @@ TEST_F(AppFixture, AMonthStepSelectsThatDaysUpcomingLine)
     WriteReminders(list);
     COrvantis2Dlg &dlg = Window();
     dlg.SetSelectedDate(At(2024, 3, 5));
-    dlg.MonthSpin()->StepBy(1);
+    Control<CSpinArrows>("monthSpin")->StepBy(1);
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 4, 5));
-    EXPECT_EQ(dlg.UpcomingList()->currentRow(), 1);
+    EXPECT_EQ(Control<CSkinListBox>("upcomingList")->currentRow(), 1);
 }
 
 TEST_F(AppFixture, GoToTodayFromAnotherYear)
 {
     COrvantis2Dlg &dlg = Window();
     dlg.SetSelectedDate(At(2030, 7, 4));
-    EXPECT_EQ(dlg.YearSpin()->Pos(), 2030);
+    EXPECT_EQ(Control<CSpinArrows>("yearSpin")->Pos(), 2030);
     EXPECT_TRUE(dlg.OnCommand(1047));
     EXPECT_EQ(dlg.SelectedDate(), At(2024, 3, 10));
-    EXPECT_EQ(dlg.YearDisplay()->DisplayText(), QStringLiteral("2024"));
-    EXPECT_EQ(dlg.MonthDisplay()->DisplayText(), QStringLiteral("March"));
+    EXPECT_EQ(Control<CTextLabel>("yearDisplay")->DisplayText(), QStringLiteral("2024"));
+    EXPECT_EQ(Control<CTextLabel>("monthDisplay")->DisplayText(), QStringLiteral("March"));
 }
