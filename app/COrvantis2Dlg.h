@@ -13,7 +13,6 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <vector>
 
