@@ -1,7 +1,6 @@
 #include "l10n/CTranslations.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 
 CTranslations::CTranslations(Scope scope, const QLocale &locale)
@@ -39,16 +38,4 @@ bool CTranslations::install(const QString &name, const QString &folder, const QL
     m_loaded << (name == QLatin1String(kCatalogue) ? translator->language() : name + QLatin1Char('_') + translator->language());
     m_translators.push_back(std::move(translator));
     return true;
-}
-
-QStringList CTranslations::ShippedLanguages()
-{
-    QStringList languages;
-    const QString prefix = QString::fromLatin1(kCatalogue) + QLatin1Char('_');
-    for (const QString &file : QDir(QString::fromLatin1(kResourceFolder)).entryList({ prefix + QStringLiteral("*.qm") })) {
-        const QString language = file.mid(prefix.size()).chopped(3);
-        if (language != QLatin1String("pseudo"))
-            languages << language;
-    }
-    return languages;
 }

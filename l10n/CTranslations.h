@@ -31,8 +31,6 @@ public:
     // The languages a catalogue was found and installed for ("de", "qtbase_de").
     QStringList Loaded() const { return m_loaded; }
 
-    // The languages the program ships a catalogue for ("de", "fr", ...).
-    static QStringList ShippedLanguages();
 
 private:
     bool install(const QString &name, const QString &folder, const QLocale &locale);

@@ -4,6 +4,7 @@
 
 #include "dialogs/CNewEventDlg.h"
 #include "dialogs/COptionsDlg.h"
+#include "ShippedLanguages.h"
 #include "l10n/CTranslations.h"
 
 #include <QCheckBox>
@@ -61,7 +62,7 @@ QStringList Cut(const QWidget &window)
 
 TEST(FixedLayouts, TheEditorAndOptionsHoldEveryLanguage)
 {
-    QStringList languages = CTranslations::ShippedLanguages();
+    QStringList languages = ShippedLanguages();
     languages.prepend(QStringLiteral("en_US"));
     for (const QString &language : languages) {
         const CTranslations catalogue(CTranslations::Scope::ProgramOnly, QLocale(language));

@@ -2,6 +2,7 @@
 #include "app/CShellRegistration.h"
 #include "app/CWindowHeadings.h"
 #include "dialogs/CSkinLabels.h"
+#include "ShippedLanguages.h"
 #include "l10n/CTranslations.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,7 @@ struct EnvGuard
 // texts in that language; English and the C locale need none.
 TEST(Translations, TheLocalesCatalogueSpeaksItsLanguageAndEnglishNeedsNone)
 {
-    EXPECT_EQ((QStringList { "de", "es", "fr", "it", "nl", "pl", "pt_BR" }), CTranslations::ShippedLanguages());
+    EXPECT_EQ((QStringList { "de", "es", "fr", "it", "nl", "pl", "pt_BR" }), ShippedLanguages());
     {
         const CTranslations german(CTranslations::Scope::WithQt, QLocale(QLocale::German, QLocale::Germany));
         ASSERT_EQ(2, german.Loaded().size());
@@ -77,7 +78,7 @@ TEST(Translations, TheHelpPageIsTheLanguagesWhereThereIsOne)
 TEST(Translations, TheAutostartEntrySpeaksTheShippedLanguages)
 {
     const QString entry = CShellRegistration::AutostartEntry(QStringLiteral("/opt/km/kestrelmark"));
-    for (const QString &language : CTranslations::ShippedLanguages())
+    for (const QString &language : ShippedLanguages())
         EXPECT_TRUE(entry.contains(QStringLiteral("\nComment[%1]=").arg(language))) << language.toStdString();
     EXPECT_TRUE(entry.contains(QStringLiteral("\nComment[de]=Erinnerungen auf einem Monatskalender"))) << entry.toStdString();
     EXPECT_EQ(1, entry.count(QStringLiteral("\nComment=")));
