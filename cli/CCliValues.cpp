@@ -1,5 +1,6 @@
 #include "cli/CCliValues.h"
 
+#include "l10n/CNotes.h"
 #include "model/CReminder.h"
 
 #include <QRegularExpression>
@@ -86,4 +87,21 @@ int CCliValues::ParseRecurrence(const QString &text)
     if (t == QLatin1String("weekly") || t == QLatin1String("3"))
         return RecurWeekly;
     return -1;
+}
+
+QString CCliValues::ReadWhen(const QMap<QString, QString> &options, CReminder &r)
+{
+    const QString at = QStringLiteral("at"), recurrence = QStringLiteral("recurrence"), notice = QStringLiteral("notice");
+    if (options.contains(at) && !ParseDateTime(options.value(at), r.m_DateTime))
+        return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])"))
+            .arg(options.value(at));
+    if (options.contains(recurrence)) {
+        const int kind = ParseRecurrence(options.value(recurrence));
+        if (kind < 0)
+            return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--recurrence must be one-time, annual, monthly or weekly"));
+        r.m_Recurrence = static_cast<quint16>(kind);
+    }
+    if (options.contains(notice) && !ParseSpan(options.value(notice), r.m_AdvanceNotice))
+        return CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--notice must look like 2d3h30m"));
+    return QString();
 }

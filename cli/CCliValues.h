@@ -3,7 +3,10 @@
 #include "model/COleDateTime.h"
 #include "model/COleDateTimeSpan.h"
 
+#include <QMap>
 #include <QString>
+
+class CReminder;
 
 // Values as the commands take them on the command line.
 class CCliValues
@@ -17,4 +20,8 @@ public:
     static bool ParseSpan(const QString &text, COleDateTimeSpan &out);
     // one-time, annual, monthly, weekly (or 0-3).
     static int ParseRecurrence(const QString &text);
+    // Those of --at, --recurrence and --notice that options holds, read
+    // into r; the first that cannot be read comes back as the line the
+    // user is to see (empty when all could).
+    static QString ReadWhen(const QMap<QString, QString> &options, CReminder &r);
 };

@@ -40,16 +40,9 @@ public:
             return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "add takes one file")));
         if (!a.options.contains(QStringLiteral("at")) || !a.options.contains(QStringLiteral("message")))
             return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "add needs --at and --message")));
-        COleDateTime at;
-        if (!CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), at))
-            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])"))
-                                  .arg(a.options.value(QStringLiteral("at"))));
-        int recurrence = RecurOneTime;
-        if (a.options.contains(QStringLiteral("recurrence"))) {
-            recurrence = CCliValues::ParseRecurrence(a.options.value(QStringLiteral("recurrence")));
-            if (recurrence < 0)
-                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--recurrence must be one-time, annual, monthly or weekly")));
-        }
+        CReminder when;
+        if (const QString error = CCliValues::ReadWhen(a.options, when); !error.isEmpty())
+            return UsageError(error);
         if (a.options.contains(QStringLiteral("data-dir")))
             CKmPaths::SetDataFolder(a.options.value(QStringLiteral("data-dir")));
         const QString icon = a.options.value(QStringLiteral("icon"), CIconTable::Name(0));
@@ -57,10 +50,6 @@ public:
         if (!icons.contains(icon))
             return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--icon: there is no icon named '%1'; the icons are: %2"))
                                   .arg(icon, icons.join(QStringLiteral(", "))));
-        COleDateTimeSpan notice(0.0);
-        if (a.options.contains(QStringLiteral("notice"))
-            && !CCliValues::ParseSpan(a.options.value(QStringLiteral("notice")), notice))
-            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--notice must look like 2d3h30m")));
 
         const QString path = a.positional[0];
         CReminderFileLock lock(path);
@@ -70,8 +59,8 @@ public:
         if (QFileInfo::exists(path))
             if (const int rc = CCliReminderIO::ReadList(path, list))
                 return rc;
-        list.AddReminder(at, notice, icon,
-                         a.options.value(QStringLiteral("message")), recurrence, a.Has(QStringLiteral("private")),
+        list.AddReminder(when.m_DateTime, when.m_AdvanceNotice, icon,
+                         a.options.value(QStringLiteral("message")), when.m_Recurrence, a.Has(QStringLiteral("private")),
                          a.options.value(QStringLiteral("sound")), false, CReminder::kDefaultDate);
         return CCliReminderIO::Write(path, list.Reminders());
     }

@@ -44,19 +44,8 @@ public:
         if (!ok || id == 0)
             return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "edit needs --id, a reminder's id as dump shows it")));
         CReminder change;
-        if (a.options.contains(QStringLiteral("at"))
-            && !CCliValues::ParseDateTime(a.options.value(QStringLiteral("at")), change.m_DateTime))
-            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--at: '%1' is not a possible date and time (YYYY-MM-DDTHH:MM[:SS])"))
-                                  .arg(a.options.value(QStringLiteral("at"))));
-        int recurrence = -1;
-        if (a.options.contains(QStringLiteral("recurrence"))) {
-            recurrence = CCliValues::ParseRecurrence(a.options.value(QStringLiteral("recurrence")));
-            if (recurrence < 0)
-                return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--recurrence must be one-time, annual, monthly or weekly")));
-        }
-        if (a.options.contains(QStringLiteral("notice"))
-            && !CCliValues::ParseSpan(a.options.value(QStringLiteral("notice")), change.m_AdvanceNotice))
-            return UsageError(CNotes::Note(QT_TRANSLATE_NOOP("CNotes", "--notice must look like 2d3h30m")));
+        if (const QString error = CCliValues::ReadWhen(a.options, change); !error.isEmpty())
+            return UsageError(error);
         const QString privateText = a.options.value(QStringLiteral("private"));
         if (a.options.contains(QStringLiteral("private")) && privateText != QLatin1String("yes")
             && privateText != QLatin1String("no"))
@@ -76,8 +65,8 @@ public:
             r->m_DateTime = change.m_DateTime;
         if (a.options.contains(QStringLiteral("message")))
             r->m_Message = a.options.value(QStringLiteral("message"));
-        if (recurrence >= 0)
-            r->m_Recurrence = static_cast<quint16>(recurrence);
+        if (a.options.contains(QStringLiteral("recurrence")))
+            r->m_Recurrence = change.m_Recurrence;
         if (a.options.contains(QStringLiteral("notice")))
             r->m_AdvanceNotice = change.m_AdvanceNotice;
         if (a.options.contains(QStringLiteral("sound")))

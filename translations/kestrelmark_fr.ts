@@ -2161,7 +2161,7 @@ Une copie du fichier endommagé a été gardée sous %1.</translation>
     <message>
         <source>Due: %1</source>
         <extracomment>The tray tip: the reminders whose alerts wait for an answer.</extracomment>
-        <translation>En attente : %1</translation>
+        <translation>En attente&#xa0;: %1</translation>
     </message>
 </context>
 <context>
